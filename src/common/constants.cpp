@@ -1,0 +1,296 @@
+#include "common/constants.h"
+
+#include "common/config.h"
+
+const std::array<QString, NUM_COINS> coinnames = {
+    QStringLiteral("1c"),  QStringLiteral("2c"),  QStringLiteral("5c"), QStringLiteral("10c"),
+    QStringLiteral("20c"), QStringLiteral("50c"), QStringLiteral("1e"), QStringLiteral("2e"),
+};
+
+const std::array<double, NUM_COINS> coinvalues = {0.01, 0.02, 0.05, 0.1, 0.2, 0.5, 1.0, 2.0};
+
+// Exact values for every sum kept in cents: 29 * 0.01 * 100 is not 29 in doubles.
+const std::array<unsigned, NUM_COINS> coinvaluesInCents = {1, 2, 5, 10, 20, 50, 100, 200};
+
+const std::array<QString, NUM_COUNTRIES> countrynames = {
+    QStringLiteral("com"),  QStringLiteral("_at"),  QStringLiteral("_bel"), QStringLiteral("_fin"),
+    QStringLiteral("_fra"), QStringLiteral("_ger"), QStringLiteral("_gre"), QStringLiteral("_ire"),
+    QStringLiteral("_ita"), QStringLiteral("_lux"), QStringLiteral("_mon"), QStringLiteral("_nl"),
+    QStringLiteral("_por"), QStringLiteral("_sam"), QStringLiteral("_es"),  QStringLiteral("_vat"),
+};
+
+const std::array<QString, NUM_COUNTRIES> countrynamesWords = {
+    QStringLiteral("Common Side"), QStringLiteral("Austria"),     QStringLiteral("Belgium"),
+    QStringLiteral("Finland"),     QStringLiteral("France"),      QStringLiteral("Germany"),
+    QStringLiteral("Greece"),      QStringLiteral("Ireland"),     QStringLiteral("Italy"),
+    QStringLiteral("Luxemburg"),   QStringLiteral("Monaco"),      QStringLiteral("Netherlands"),
+    QStringLiteral("Portugal"),    QStringLiteral("San Marino"),  QStringLiteral("Spain"),
+    QStringLiteral("Vatican"),
+};
+
+const std::array<QString, NUM_ERROR_CODES> errormessage = {
+    QString(),
+    QStringLiteral("ZUV_BAD_FILE_FORMAT"),
+    QStringLiteral("ZUV_BAD_FILE_TOO_OLD"),
+    QStringLiteral("ZUV_BAD_FILE_TOO_NEW"),
+    QStringLiteral("ZUV_FILE_NOT_EXIST"),
+    QStringLiteral("ZUV_FILE_CLOSING_ERROR"),
+    QStringLiteral("ZUV_SERIALIZING_ERROR"),
+    QStringLiteral("ZUV_DESERIALIZING_ERROR"),
+    QStringLiteral("ZUV_TESTING_ERROR"),
+    QStringLiteral("ZUV_IMPLEMENTATION_CHAOS"),
+    QStringLiteral("ZUV_FILE_CORRUPT_FORMAT_SUM_DIFFERS"),
+    QStringLiteral("TCP_CLIENT_HAS_BAD_DATA_FORMAT"),
+    QStringLiteral("TCP_SERVER_EXIT"),
+    QStringLiteral("TCP_SERVER_HAS_BAD_DATA_FORMAT"),
+    QStringLiteral("TCP_SERVER_TIMEOUT"),
+    QStringLiteral("TCP_CLIENT_HAS_TOO_OLD_VERSION"),
+    QStringLiteral("TCP_CLIENT_SENDS_TOO_MUCH_DATA"),
+    QStringLiteral("ZUV_CANNOT_SAVE_DATAFILE"),
+    QStringLiteral("ZUV_FILE_WRITE_OPENING_ERROR"),
+    QStringLiteral("ZUV_SERVER_FILE_WRITE_OPENING_ERROR"),
+    QStringLiteral("ZUV_SERVER_FILE_CLOSING_ERROR"),
+    QStringLiteral("ZUV_SERVER_FILE_NOT_EXIST"),
+    QStringLiteral("ZUV_BAD_SERVER_FILE_FORMAT"),
+    QStringLiteral("ZUV_BAD_SERVER_FILE_TOO_OLD"),
+    QStringLiteral("ZUV_BAD_SERVER_FILE_TOO_NEW"),
+    QStringLiteral("USER_DOESNT_WANT_TO_INPUT_NECESSARY_DATA"),
+    QStringLiteral("TCP_CLIENT_HAS_TOO_NEW_VERSION"),
+    QStringLiteral("TCP_SERVER_DIDNT_LIKE_CLIENT_MEMBERNUMBER"),
+    QStringLiteral("TCP_NO_CONNECTION_WITH_SERVER"),
+    QStringLiteral("ZUV_USER_DISCARDS_COUNTTABLE_AND_QUITS"),
+    QStringLiteral("ZUV_USER_KILLS_PROGRAM_WITH_X"),
+    QStringLiteral("ZUV_UPLOAD_SUCCESSFUL"),
+    QStringLiteral("TCP_NET_STREAM_ERROR"),
+    QStringLiteral("TCP_SERVER_RECEIVES_BAD_FORMAT"),
+    QStringLiteral("TCP_SERVER_IS_ILL"),
+    QStringLiteral("TCP_SERVER_ANSWER_TOO_OLD_FORMAT"),
+    QStringLiteral("TCP_SERVER_ANSWER_TOO_NEW_FORMAT"),
+    QStringLiteral("DB_CANNOT_CONNECT_TO_MYSQL_SERVER"),
+    QStringLiteral("DB_CANT_SELECT_DB"),
+    QStringLiteral("DB_RESULT_OTHER_THAN_ONE_ROW"),
+    QStringLiteral("DB_RESULT_OTHER_THAN_EXPECTED_COLUMNS"),
+    QStringLiteral("DB_COULDNT_EXECUTE_QUERY"),
+    QStringLiteral("DB_CONVERSION_YET_UNDEFINED"),
+    QStringLiteral("DB_CONVERSION_OVERFLOW"),
+    QStringLiteral("DB_RESULT_WHERE_THERE_SHOULDNT_BE"),
+    QStringLiteral("DB_INSERT_AFFECTED_LESS_OR_MORE_THAN_EXPECTED_ROWS"),
+    QStringLiteral("DB_MEMBER_DOES_NOT_EXIST"),
+};
+
+namespace {
+const QString deleteDatafile = QStringLiteral("Delete your datafile and restart ZUV.");
+const QString tellServerMalfunction =
+    QStringLiteral("It is important that you notify the author of his server malfunction!");
+} // namespace
+
+const std::array<QString, NUM_ERROR_CODES> errorhelp = {
+    QString(),
+    deleteDatafile,
+    deleteDatafile,
+    QStringLiteral("Use newer programversion! " ZUV_HTTP(ZUV_DOWNLOAD_PAGE)),
+    QStringLiteral("No problem. We just start from scratch."),
+    QString(), // 5
+    QString(),
+    QString(),
+    QString(),
+    QString(),
+    QStringLiteral("The checksum of the data file/stream is incorrect! Can have many reasons - all fatal!"),
+    QStringLiteral("Download a newer programversion " ZUV_HTTP(ZUV_DOWNLOAD_PAGE)),
+    QStringLiteral("Perhaps try again later."),
+    QStringLiteral("Doesn't seem to be a ZUV server on the other side. Misuse? Please tell the author!"),
+    QStringLiteral("Try later when the net traffic is not so busy."),
+    QStringLiteral("Please download a new version from " ZUV_HTTP(ZUV_DOWNLOAD_PAGE)),
+    QStringLiteral("A bug. Please contact the author."),
+    QString(), // 17
+    QStringLiteral("Your datafile is probably write-protected. Remove that."),
+    QString(), // 19
+    QString(),
+    QString(),
+    QString(),
+    QString(),
+    QString(),
+    QString(), // 25
+    QStringLiteral("Very strange - please tell the author!"),
+    QStringLiteral("Try again tomorrow (best), contact the author (good) or delete your datafile (not so good)"),
+    QStringLiteral("No working Internet connection on your side. Fix it . OR: No server running. Nothing you "
+                   "can do now. Please try again later. "),
+    QString(), // 29
+    QString(),
+    QStringLiteral("Not a problem at all. Your data has been uploaded successfully!"),
+    QStringLiteral("Probably best idea to get a newer programversion or describe the problem to the author."),
+    QStringLiteral("Please try again later or contact the author."),
+    tellServerMalfunction,
+    tellServerMalfunction,
+    QStringLiteral("Your client doesn't understand the server anymore. New version from " ZUV_DOWNLOAD_PAGE " !"),
+    QString(), // 37
+    QString(),
+    QString(),
+    QString(),
+    QString(),
+    QString(),
+    QString(),
+    QString(),
+    QString(),
+    QString(), // 46
+};
+
+const QString ABOUTTEXT = QStringLiteral(
+    "ZUV is a research project that needs you!\n"
+    "The diffusion of the national Euro-coins can be studied,\n"
+    "if enough nice people all over Europe spend 1-2 minutes per week\n"
+    "or month with feeding their purses into this program.\n"
+    "\n"
+    "All the data is sent to a server over the Internet, then analyzed\n"
+    "and the analysis is published again as soon as possible.\n"
+    "\n"
+    "! Please only input coins from your actual daily purse not from your coin collection!\n"
+    "! Soon I will program a version for coin collectors, but for now please only input 'free "
+    "floating coins'!\n"
+    "\n"
+    "Client-Version %1 (%2)\n"
+    "Copyright (C) 2002 the ZUV research project. All rights reserved.\n"
+    "You may copy and pass on this program unchanged and free of charge.\n"
+    "\n"
+    "For technical support, sponsor offers or news alerts,\n"
+    "see  " ZUV_HTTP(ZUV_HOME_PAGE) "\n");
+
+const QString ERRORSAVING = QStringLiteral(
+    "Problems with saving the data (error %1)\nProbably the data file '%2' is read-only (e.g. it's on a "
+    "CD).\n\nSolutions: Copy everything to your harddisk \nand (or) remove the write-protection from "
+    "'%3'.\n\nDo you want to solve the problem on the harddisk\nand go back to the program?");
+
+const std::array<QString, 32> IDtexts = {
+    QStringLiteral("Start"),
+    QStringLiteral("TimerStarted"),
+    QStringLiteral("TimerRestart"),
+    QStringLiteral("NextCoin"),
+    QStringLiteral("PreviousCoin"),
+    QStringLiteral("NextCountry"),
+    QStringLiteral("PreviousCountry"),
+    QStringLiteral("CoinPictureClicked"),
+    QStringLiteral("CountryPictureClicked"),
+    QStringLiteral("Insert"),
+    QStringLiteral("TakeAway"),
+    QStringLiteral("Reset"),
+    QStringLiteral("SaveQuit"),
+    QStringLiteral("DontQuitAndLooseDataButReturn"),
+    QStringLiteral("Upload"),
+    QStringLiteral("About"),
+    QStringLiteral("AboutDialogClosed"),
+    QStringLiteral("SeeDataAnalysis"),
+    QStringLiteral("SeeDataAnalysisClosed"),
+    QStringLiteral("BrowseHomepage"),
+    QStringLiteral("BrowseDownload"),
+    QStringLiteral("BrowseResults"),
+    QStringLiteral("BrowseWhynot"),
+    QStringLiteral("Settings"),
+    QStringLiteral("SettingsDialogClosed"),
+    QStringLiteral("ObservationAllowedAgain"),
+    QStringLiteral("ObservationNotAllowedAnymore"),
+    QStringLiteral("Quit"),
+    QStringLiteral("WriteErrorDialogReturn"),
+    QStringLiteral("WriteErrorDialogDiscard"),
+    QStringLiteral("ProgramTerminated"),
+    QStringLiteral("ProgramTerminatedBySysbarOrAltF4"),
+};
+
+const std::array<QString, 48> SettingsIDtexts = {
+    QStringLiteral("SettingsTabChangedTo0"),
+    QStringLiteral("SettingsTabChangedTo1"),
+    QStringLiteral("SettingsTabChangedTo2"),
+    QStringLiteral("SettingsTabChangedTo3"),
+    QStringLiteral("SettingsCountryChanged"),
+    QStringLiteral("SettingsPostalCodeChanged"),
+    QStringLiteral("SettingsPopulationChanged"),
+    QStringLiteral("SettingsParagraph1Toggled"),
+    QStringLiteral("SettingsParagraph2Toggled"),
+    QStringLiteral("SettingsRecommenderMembernumberChanged"),
+    QStringLiteral("SettingsMembernumberNonNumberFormat"),
+    QStringLiteral("SettingsRecommenderMembernumberSeveral"),
+    QStringLiteral("SettingsRecommenderMembernumberSeveralAdd"),
+    QStringLiteral("SettingsRecommenderMembernumberSeveralAddWrong"),
+    QStringLiteral("SettingsRecommenderMembernumberSeveralDel"),
+    QStringLiteral("SettingsRecommenderMembernumberSeveralDelWrong"),
+    QStringLiteral("SettingsRecommenderMembernumberSeveralEnd"),
+    QStringLiteral("SettingsRecommenderNameChanged"),
+    QStringLiteral("SettingsServiceSwitchToggled"),
+    QStringLiteral("SettingsEMailChanged"),
+    QStringLiteral("SettingsWantsReminderEmailToggled"),
+    QStringLiteral("SettingsWeeklyON"),
+    QStringLiteral("SettingsBiMonthlyON"),
+    QStringLiteral("SettingsMonthlyON"),
+    QStringLiteral("SettingsWantsRegularInformationsToggled"),
+    QStringLiteral("SettingsWantsToHelpToggled"),
+    QStringLiteral("SettingsWantsToAnalyzeToggled"),
+    QStringLiteral("SettingsOpinionSwitchToggled"),
+    QStringLiteral("SettingsMixdateYearChanged"),
+    QStringLiteral("SettingsMixdateMonthChanged"),
+    QStringLiteral("SettingsArrivaldateYearChanged"),
+    QStringLiteral("SettingsArrivaldateMonthChanged"),
+    QStringLiteral("SettingsMessageChanged"),
+    QStringLiteral("SettingsOldSettingsButtonPressed"),
+    QStringLiteral("SettingsSaveButtonPressed"),
+    QStringLiteral("SettingsSaved"),
+    QStringLiteral("SettingsWriteErrorDialogReturn"),
+    QStringLiteral("SettingsWriteErrorDialogDiscard"),
+    QStringLiteral("SettingsCountryMissing"),
+    QStringLiteral("SettingsPostalCodeMissing"),
+    QStringLiteral("SettingsPopulationMissing"),
+    QStringLiteral("SettingsParagraph1NotChecked"),
+    QStringLiteral("SettingsParagraph2NotChecked"),
+    QStringLiteral("SettingsWantToInputMissingData"),
+    QStringLiteral("SettingsDontWantToInputMissingData"),
+    QStringLiteral("SettingsMissingDataPersuadedContinue"),
+    QStringLiteral("SettingsMissingDataNotPersuadedQuit"),
+    QStringLiteral("SettingsEndedWithUserWantsProgramTermination"),
+};
+
+const std::array<QString, 24> ClientIDtexts = {
+    QStringLiteral("ClientStarted"),
+    QStringLiteral("ClientWindowClosedProperlyAfterUpload"),
+    QStringLiteral("ClientWindowAborted"),
+    QStringLiteral("ClientOpenConnection"),
+    QStringLiteral("ClientServerDNSFound"),
+    QStringLiteral("ClientServerConnected"),
+    QStringLiteral("ClientSendToServer"),
+    QStringLiteral("ClientReceivingAnswer"),
+    QStringLiteral("ClientCloseConnection"),
+    QStringLiteral("ClientConnectionClosedProperly"),
+    QStringLiteral("ClientUploadSuccessful"),
+    QStringLiteral("ClientUploadQuitWithoutUpload"),
+    QStringLiteral("ClientServerDNSFound"), // listed twice: the later identifier, 412, wins
+    QStringLiteral("ClientSomeSocketError"),
+    QStringLiteral("ClientProblemExplained"),
+    QStringLiteral("ClientServerNotFound"),
+    QStringLiteral("ClientHadToCloseTheConnectionImproperly"),
+    QStringLiteral("ClientServerAnswerBroken"),
+    QStringLiteral("ClientServerBadDataFormat"),
+    QStringLiteral("ClientServerDoesntRecognizeMember"),
+    QStringLiteral("ClientConnectionClosedByServer"),
+    QStringLiteral("ClientBadDatastreamTryAgain"),
+    QStringLiteral("ClientBadDatastreamQuit"),
+    QStringLiteral("ClientClearView"),
+};
+
+const std::array<QString, 13> InvitationIDtexts = {
+    QStringLiteral("Invitations"),
+    QStringLiteral("InvitationPersonInserted"),
+    QStringLiteral("InvitationRemovedPerson"),
+    QStringLiteral("InvitationNoValidEmailAddress"),
+    QStringLiteral("InvitationDidNotRemovePersonCauseNoneSelected"),
+    QStringLiteral("InvitationDidNotRemovePersonCauseAlreadyUploaded"),
+    QStringLiteral("InvitationPreviousCoin"),
+    QStringLiteral("InvitationNextCoin"),
+    QStringLiteral("InvitationPreviousCountry"),
+    QStringLiteral("InvitationNextCountry"),
+    QStringLiteral("InvitationCoinPictureClicked"),
+    QStringLiteral("InvitationCountryPictureClicked"),
+    QStringLiteral("InvitationsClosed"),
+};
+
+const std::array<QString, 3> TableIDtexts = {
+    QStringLiteral("CellClicked"),
+    QStringLiteral("CellEdited"),
+    QStringLiteral("CellFocussed"),
+};

@@ -1,0 +1,88 @@
+#include "common/utilities.h"
+
+#include "common/config.h"
+#include "common/constants.h"
+
+#include <QFile>
+
+QString errorMessageOf(unsigned code)
+{
+    return code < NUM_ERROR_CODES ? errormessage[code] : QString();
+}
+
+QString errorHelpOf(unsigned code)
+{
+    return code < NUM_ERROR_CODES ? errorhelp[code] : QString();
+}
+
+QString errorMessageAndSolution(unsigned code)
+{
+    QString text = errorMessageOf(code);
+    const QString help = errorHelpOf(code);
+    if (help.isEmpty())
+        text += QStringLiteral("\n\nPlease write a short message\nwith a description of this problem\nto " ZUV_PROBLEM_EMAIL);
+    else
+        text += QStringLiteral("\nPossible solution:\n") + help;
+    return text;
+}
+
+int copyFile(const QString& from, const QString& to)
+{
+    QFile source(from);
+    if (!source.open(QIODevice::ReadOnly))
+        return ZUV_FILE_NOT_EXIST;
+    QFile target(to);
+    if (!target.open(QIODevice::WriteOnly | QIODevice::Truncate))
+        return ZUV_FILE_WRITE_OPENING_ERROR;
+
+    constexpr qint64 chunkSize = 64 * 1024;
+    bool failed = false;
+    while (!source.atEnd() && !failed) {
+        const QByteArray chunk = source.read(chunkSize);
+        failed = chunk.isEmpty() || target.write(chunk) != chunk.size();
+    }
+    failed = failed || source.error() != QFileDevice::NoError;
+    source.close();
+    if (failed)
+        return ZUV_FILE_CLOSING_ERROR;
+    target.close();
+    if (target.error() != QFileDevice::NoError)
+        return ZUV_FILE_CLOSING_ERROR;
+    return ZUV_NO_ERROR;
+}
+
+bool isEmail(const QString& address)
+{
+    if (address.length() <= 6)
+        return false;
+    const int at = address.indexOf(QLatin1Char('@'));
+    if (at <= 0 || at == address.length() - 1)
+        return false;
+    const int dot = address.indexOf(QLatin1Char('.'));
+    return dot >= 0 && dot != address.length() - 1;
+}
+
+bool is_it_Windows()
+{
+    return false;
+}
+
+int minOf2(int a, int b)
+{
+    return a < b ? a : b;
+}
+
+int maxOf2(int a, int b)
+{
+    return a > b ? a : b;
+}
+
+int doNothing(int value)
+{
+    return value;
+}
+
+QString doNothing(const QString& value)
+{
+    return value;
+}

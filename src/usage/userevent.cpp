@@ -1,0 +1,13 @@
+#include "usage/userevent.h"
+
+#include <QDataStream>
+
+QDataStream& operator<<(QDataStream& stream, const UserEvent& event)
+{
+    return stream << event.time << event.id;
+}
+
+QDataStream& operator>>(QDataStream& stream, UserEvent& event)
+{
+    return stream >> event.time >> event.id;
+}

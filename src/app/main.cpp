@@ -1,7 +1,6 @@
-#include <QApplication>
+#include "app/application.h"
 
 int main(int argc, char* argv[])
 {
-    QApplication application(argc, argv);
-    return 0;
+    return runZuv(argc, argv);
 }

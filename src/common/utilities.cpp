@@ -77,6 +77,22 @@ int maxOf2(int a, int b)
     return a > b ? a : b;
 }
 
+QString fillFirstPlaceholder(const QString& text, const QString& value)
+{
+    for (int number = 1; number <= 99; ++number) {
+        const QString placeholder = QLatin1Char('%') + QString::number(number);
+        for (qsizetype at = text.indexOf(placeholder); at >= 0; at = text.indexOf(placeholder, at + 1)) {
+            // "%1" must not be the start of "%10".
+            const qsizetype end = at + placeholder.size();
+            if (end < text.size() && text.at(end).isDigit())
+                continue;
+            QString filled = text;
+            return filled.replace(at, placeholder.size(), value);
+        }
+    }
+    return text;
+}
+
 int doNothing(int value)
 {
     return value;

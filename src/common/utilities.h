@@ -24,6 +24,11 @@ bool is_it_Windows();
 int minOf2(int a, int b);
 int maxOf2(int a, int b);
 
+// Fills only the first occurrence of the lowest-numbered placeholder ("%1",
+// then "%2", ...), so a text holding the same placeholder twice is filled one
+// place at a time.
+QString fillFirstPlaceholder(const QString& text, const QString& value);
+
 // Mark a parameter as used.
 int doNothing(int value);
 QString doNothing(const QString& value);

@@ -1,0 +1,28 @@
+#!/usr/bin/env bash
+# Installs the Debian packages the build needs (when missing) and builds into
+# build/. Sourced by start.sh and test.sh.
+set -euo pipefail
+
+ZUV_ROOT="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
+ZUV_BUILD="${ZUV_BUILD:-$ZUV_ROOT/build}"
+
+zuv_packages=(cmake make g++ qt6-base-dev qt6-base-dev-tools qt6-qpa-plugins libqt6sql6-sqlite
+              libgl-dev xvfb xauth)
+
+zuv_install_missing() {
+    local missing=()
+    for package in "${zuv_packages[@]}"; do
+        dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q "install ok installed" || missing+=("$package")
+    done
+    [ ${#missing[@]} -eq 0 ] && return 0
+    echo "Installing missing packages: ${missing[*]}"
+    local sudo=""
+    [ "$(id -u)" -ne 0 ] && sudo="sudo"
+    $sudo apt-get update -qq
+    DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -qq --no-install-recommends "${missing[@]}"
+}
+
+zuv_build() {
+    cmake -S "$ZUV_ROOT" -B "$ZUV_BUILD" -DCMAKE_BUILD_TYPE="${ZUV_BUILD_TYPE:-RelWithDebInfo}" "$@" >/dev/null
+    cmake --build "$ZUV_BUILD" -j"$(nproc)"
+}

@@ -1,0 +1,85 @@
+#include "app/application.h"
+
+#include "app/zuvwindow.h"
+#include "common/exceptions.h"
+#include "common/messagebox.h"
+#include "common/utilities.h"
+
+#include <memory>
+#include <utility>
+
+namespace {
+
+constexpr int foreignFailureStatus = -1;
+constexpr QSize initialWindowSize(600, 440);
+
+int fatalBox(QWidget* parent, const QString& title, unsigned code)
+{
+    askUser(parent, BoxIcon::Critical, title, errorMessageAndSolution(code));
+    return static_cast<int>(code);
+}
+
+} // namespace
+
+ZuvApplication::ZuvApplication(int& argc, char** argv)
+    : QApplication(argc, argv)
+{
+    // The program ends only through its quit reasons, never because its
+    // window was hidden or closed on the way.
+    setQuitOnLastWindowClosed(false);
+}
+
+bool ZuvApplication::notify(QObject* receiver, QEvent* event)
+{
+    try {
+        return QApplication::notify(receiver, event);
+    } catch (...) {
+        if (!pendingFailure)
+            pendingFailure = std::current_exception();
+        exit(foreignFailureStatus);
+        return false;
+    }
+}
+
+void ZuvApplication::rethrowPendingFailure()
+{
+    if (pendingFailure)
+        std::rethrow_exception(std::exchange(pendingFailure, nullptr));
+}
+
+int reportFatalFailure(const std::exception_ptr& failure, QWidget* parent)
+{
+    try {
+        std::rethrow_exception(failure);
+    } catch (const LogicErr& e) {
+        return fatalBox(parent, QStringLiteral("ZUV fatal logical error"), e.code());
+    } catch (const FileErr& e) {
+        return fatalBox(parent, QStringLiteral("ZUV fatal file error"), e.code());
+    } catch (const NetErr& e) {
+        return fatalBox(parent, QStringLiteral("ZUV fatal network error"), e.code());
+    } catch (const StreamErr& e) {
+        return fatalBox(parent, QStringLiteral("ZUV fatal stream error"), e.code());
+    } catch (const myException& e) {
+        return fatalBox(parent, QStringLiteral("ZUV fatal error"), e.code());
+    } catch (...) {
+        fatalBox(parent, QStringLiteral("ZUV unknown error"), 0);
+        return foreignFailureStatus;
+    }
+}
+
+int runZuv(int argc, char** argv)
+{
+    ZuvApplication application(argc, argv);
+    std::unique_ptr<ZUVWindow> window;
+    try {
+        window = std::make_unique<ZUVWindow>(nullptr, QStringLiteral("ZUVWindow"), ZUVWindow::mainWindowFlags());
+        QObject::connect(window.get(), &ZUVWindow::programFinished, &application, &QCoreApplication::exit);
+        window->resize(initialWindowSize);
+        window->initializeEverything();
+        const int status = application.exec();
+        application.rethrowPendingFailure();
+        return status;
+    } catch (...) {
+        return reportFatalFailure(std::current_exception(), window.get());
+    }
+}

@@ -1,0 +1,408 @@
+#include "app/zuvwindow.h"
+
+#include "common/boxwidget.h"
+#include "common/browser.h"
+#include "common/config.h"
+#include "common/constants.h"
+#include "common/exceptions.h"
+#include "common/messagebox.h"
+#include "common/utilities.h"
+#include "counting/counttable.h"
+#include "counting/slideshow.h"
+#include "settings/dialogs.h"
+#include "storage/clientstorage.h"
+#include "usage/usage.h"
+
+#include <QAbstractButton>
+#include <QButtonGroup>
+#include <QCloseEvent>
+#include <QDebug>
+#include <QGroupBox>
+#include <QLabel>
+#include <QPushButton>
+#include <QTimer>
+#include <QVBoxLayout>
+
+namespace {
+
+// A quit request waits this long, so that it may come from inside another
+// dialog's slot and still find the program at rest when it saves.
+constexpr int quitDelayMs = 500;
+
+constexpr int gridRows = NUM_NATIONAL_SIDES;
+constexpr int gridColumns = NUM_COINS;
+
+const QString pursesLabelPrefix = QStringLiteral("Stored Purses on disk: ");
+
+QPushButton* stretchingButton(const QString& text, const QString& name)
+{
+    auto* button = new QPushButton(text);
+    button->setObjectName(name);
+    button->setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Preferred);
+    return button;
+}
+
+// The caption's placeholders are filled one place at a time: the version
+// first, then the build date.
+QString windowCaption()
+{
+    return fillFirstPlaceholder(
+        fillFirstPlaceholder(ZUVWindow::tr("Zuvanta - ZUV for Research (v%1 - %1)"),
+                             QString::number(CLIENT_VERSION, 'g')),
+        BUILD_DATE);
+}
+
+} // namespace
+
+ZUVWindow::ZUVWindow(QWidget* parent, const QString& name, Qt::WindowFlags flags)
+    : QMainWindow(parent, flags)
+{
+    setObjectName(name);
+    setWindowTitle(windowCaption());
+
+    auto* central = new HBox(this);
+    setCentralWidget(central);
+
+    slideShow = central->add(new SlideShow);
+
+    auto* insertBox = central->add(new VBox);
+    auto* buttonInsert = insertBox->add(stretchingButton(tr("->\n&Insert"), QStringLiteral("buttonInsert")));
+    auto* buttonTakeAway = insertBox->add(stretchingButton(tr("<-\nTake Away"), QStringLiteral("buttonTakeAway")));
+
+    countTable = central->add(new CountTable(gridRows, gridColumns));
+
+    buttonGroup = central->add(new QGroupBox);
+    auto* groupLayout = new QVBoxLayout(buttonGroup);
+    actionButtons = new QButtonGroup(buttonGroup);
+    auto addAction = [&](int id, const QString& text, const QString& objectName) {
+        auto* button = new QPushButton(text);
+        button->setObjectName(objectName);
+        if (id <= ButtonSettings)
+            button->setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Preferred);
+        groupLayout->addWidget(button);
+        actionButtons->addButton(button, id);
+    };
+    addAction(ButtonSaveAndQuit, tr("Save purse and QUIT"), QStringLiteral("button Ready and Quit"));
+    pursesLabel = new QLabel;
+    groupLayout->addWidget(pursesLabel);
+    addAction(ButtonUpload, tr("Upload purses"), QStringLiteral("button Ready and Upload"));
+    addAction(ButtonSettings, tr("Your settings"), QStringLiteral("button settings"));
+    addAction(ButtonDataAnalysis, tr("See the newest\ndata analysis"), QStringLiteral("button go to WebSite"));
+    addAction(ButtonAbout, tr("about this project"), QStringLiteral("button about project"));
+    addAction(ButtonInvite, tr("invite friends"), QStringLiteral("button invite friends"));
+    addAction(ButtonJustQuit, tr("just QUIT"), QStringLiteral("button resetquit"));
+
+    connect(buttonInsert, &QPushButton::clicked, this, &ZUVWindow::increaseCurrent);
+    connect(buttonInsert, &QPushButton::clicked, this, &ZUVWindow::buttonInsertPressed);
+    connect(buttonTakeAway, &QPushButton::clicked, this, &ZUVWindow::decreaseCurrent);
+    connect(buttonTakeAway, &QPushButton::clicked, this, &ZUVWindow::buttonTakeAwayPressed);
+    connect(countTable, &CountTable::pleaseChangeToCoinOfCell, this, &ZUVWindow::changeToCoinOfCell);
+    connect(slideShow, &SlideShow::focusChanged, this, &ZUVWindow::changeFocus);
+    connect(actionButtons, &QButtonGroup::idClicked, this, &ZUVWindow::readyPressed);
+}
+
+ZUVWindow::~ZUVWindow() = default;
+
+Qt::WindowFlags ZUVWindow::mainWindowFlags()
+{
+    return Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint
+           | Qt::WindowMinMaxButtonsHint | Qt::WindowCloseButtonHint;
+}
+
+const ClientStorage& ZUVWindow::clientState() const
+{
+    return *storage;
+}
+
+void ZUVWindow::initializeEverything()
+{
+    storage = std::make_unique<ClientStorage>();
+    loadDataFile();
+
+    resize(storage->WindowPositionSize.size);
+    move(storage->WindowPositionSize.position);
+    setEnabled(false);
+    show();
+
+    bool dontNag = storage->SettingsFlags & NoLoadPicsNagger;
+    slideShow->loadPictures(PICFILEPATH, PICFILESUFFIX, dontNag);
+    if (dontNag)
+        storage->SettingsFlags |= NoLoadPicsNagger;
+    else
+        storage->SettingsFlags &= ~NoLoadPicsNagger;
+
+    ++storage->NumberOfStartsSinceLastUpload;
+
+    dialogs = new Dialogs(storage.get(), this, QStringLiteral("dialogs"));
+
+    showPursesCount();
+    pursesLabel->setAlignment(Qt::AlignCenter);
+    pursesLabel->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+
+    connect(dialogs, &Dialogs::QuitEvent, this, &ZUVWindow::ProcessQuitEvent);
+    connect(this, &ZUVWindow::QuitEvent, this, &ZUVWindow::ProcessQuitEvent);
+
+    quitTimer = new QTimer(this);
+    quitTimer->setObjectName(QStringLiteral("quitTimer"));
+    quitTimer->setSingleShot(true);
+    connect(quitTimer, &QTimer::timeout, this, &ZUVWindow::Quit);
+
+    usage = new Usage(this, QStringLiteral("usage observer"));
+    usage->startObservation(storage->TotalEvents);
+
+    // From here on every user event is recorded.
+    connect(slideShow, &SlideShow::Event, this, &ZUVWindow::EventOccurred);
+    connect(countTable, &CountTable::Event, this, &ZUVWindow::EventOccurred);
+    connect(this, &ZUVWindow::Event, this, &ZUVWindow::EventOccurred);
+    connect(dialogs, &Dialogs::Event, this, &ZUVWindow::EventOccurred);
+
+    const bool forbidden = (storage->SettingsFlags & HasSeenSettings) && !(storage->SettingsFlags & AllowsObservation);
+    usage->toggleObservationAllowed(!forbidden);
+
+    storage->Sessions.append(Session());
+    setEnabled(true);
+}
+
+// A data file that is there but cannot be read is the participant's data: he
+// decides whether to start afresh (the file is then kept aside before it is
+// first saved over) or to end the program.
+void ZUVWindow::loadDataFile()
+{
+    try {
+        if (storage->loadFromDisk(DATAFILE_NAME) != ZUV_NO_ERROR)
+            storage->setDefaultValues();
+    } catch (const myException& failure) {
+        setEnabled(false);
+        show();
+        const int answer = askUser(this, BoxIcon::Warning, QStringLiteral("file error"),
+                                   errorMessageAndSolution(failure.code()), tr("Ignore\nsaved data."),
+                                   tr("Quit now"));
+        if (answer != 0)
+            throw;
+        storage->setDefaultValues();
+    }
+}
+
+void ZUVWindow::showPursesCount()
+{
+    pursesLabel->setText(pursesLabelPrefix + QString::number(storage->NumFullPurses));
+}
+
+void ZUVWindow::storePurseAndWindowPosAndUsageInto(ClientStorage* target, CountTable* table, Usage* observer)
+{
+    if (target->Sessions.isEmpty())
+        target->Sessions.append(Session());
+    Session& current = target->Sessions.last();
+    if (table->sum() != 0) {
+        ++target->NumFullPurses;
+        current.SetPurseFromCounttableArray(table->toVectorArray());
+    }
+    current.observation = observer->events();
+    target->TotalEvents = observer->counters();
+    target->WindowPositionSize.position = pos();
+    target->WindowPositionSize.size = size();
+}
+
+void ZUVWindow::increaseCurrent()
+{
+    countTable->increaseCell(slideShow->countryIndex() - 1, slideShow->coinIndex());
+}
+
+void ZUVWindow::decreaseCurrent()
+{
+    countTable->decreaseCell(slideShow->countryIndex() - 1, slideShow->coinIndex());
+}
+
+void ZUVWindow::changeToCoinOfCell(unsigned row, unsigned column)
+{
+    slideShow->switchToCoin(column, row + 1);
+}
+
+void ZUVWindow::changeFocus(unsigned coin, unsigned country)
+{
+    countTable->setFocusToCell(country - 1, coin);
+}
+
+void ZUVWindow::EventOccurred(const QString& eventname)
+{
+    usage->StoreEvent(eventname);
+}
+
+void ZUVWindow::buttonInsertPressed()
+{
+    Q_EMIT Event(QStringLiteral("Insert"));
+}
+
+void ZUVWindow::buttonTakeAwayPressed()
+{
+    Q_EMIT Event(QStringLiteral("TakeAway"));
+}
+
+void ZUVWindow::readyPressed(int button)
+{
+    switch (button) {
+    case ButtonSaveAndQuit:
+        Q_EMIT Event(QStringLiteral("SaveQuit"));
+        Q_EMIT QuitEvent(ZUV_NO_ERROR);
+        break;
+    case ButtonUpload:
+        Q_EMIT Event(QStringLiteral("Upload"));
+        uploadPurses();
+        break;
+    case ButtonSettings:
+        Q_EMIT Event(QStringLiteral("Settings"));
+        dialogs->startSettingsDialog(false, false);
+        storage->SettingsFlags |= HasSeenSettings;
+        usage->toggleObservationAllowed(storage->SettingsFlags & AllowsObservation);
+        break;
+    case ButtonDataAnalysis:
+        Q_EMIT Event(QStringLiteral("SeeDataAnalysis"));
+        offerDataAnalysis();
+        Q_EMIT Event(QStringLiteral("SeeDataAnalysisClosed"));
+        break;
+    case ButtonAbout:
+        Q_EMIT Event(QStringLiteral("About"));
+        showAbout();
+        Q_EMIT Event(QStringLiteral("AboutDialogClosed"));
+        break;
+    case ButtonInvite:
+        Q_EMIT Event(QStringLiteral("Invitations"));
+        dialogs->CopyFromThenExecInvitationWindowAndCopyTo(storage->InvitationList);
+        Q_EMIT Event(QStringLiteral("InvitationsClosed"));
+        break;
+    case ButtonJustQuit:
+        Q_EMIT Event(QStringLiteral("Quit"));
+        checkDiscardAndQuit();
+        break;
+    default:
+        qDebug() << "no known button...in ZUVWindow::readyPressed(int button)";
+        return;
+    }
+    if (QAbstractButton* pressed = actionButtons->button(button))
+        pressed->setDown(false);
+}
+
+void ZUVWindow::uploadPurses()
+{
+    if (!storage->NecessarySettingsOK()) {
+        Q_EMIT Event(QStringLiteral("Settings"));
+        dialogs->startSettingsDialog(true, !(storage->SettingsFlags & HasSeenSettings));
+        storage->SettingsFlags |= HasSeenSettings;
+    }
+    storePurseAndWindowPosAndUsageInto(storage.get(), countTable, usage);
+    if (!storage->NecessarySettingsOK())
+        return;
+    try {
+        if (!dialogs->openClientForUploadAndIfSuccessStoreEverything())
+            return;
+    } catch (const NetErr&) {
+        dialogs->hideClient();
+        return;
+    }
+    showPursesCount();
+    countTable->reset();
+    if (QAbstractButton* upload = actionButtons->button(ButtonUpload))
+        upload->setEnabled(false);
+    dialogs->goodbyeShow(slideShow);
+    Q_EMIT programFinished(ZUV_NO_ERROR);
+}
+
+void ZUVWindow::offerDataAnalysis()
+{
+    const int answer = askUser(this, BoxIcon::Information, QStringLiteral("See data analysis"),
+                               tr("Results Downloader not implemented yet. Sorry, coming soon.\n\nBut watch results "
+                                  "online: ") + QStringLiteral(ZUV_HTTP(ZUV_RESULTS_PAGE)),
+                               tr("OK, try to open the page now"), tr("Cancel, I remember the URL"));
+    if (answer == 0) {
+        Q_EMIT Event(QStringLiteral("BrowseResults"));
+        openBrowser(QStringLiteral(ZUV_HTTP(ZUV_RESULTS_PAGE)));
+    }
+}
+
+void ZUVWindow::showAbout()
+{
+    switch (dialogs->runAboutBox()) {
+    case Dialogs::AboutDownload:
+        Q_EMIT Event(QStringLiteral("BrowseDownload"));
+        openBrowser(QStringLiteral(ZUV_HTTP(ZUV_DOWNLOAD_PAGE)));
+        break;
+    case Dialogs::AboutHomepage:
+        Q_EMIT Event(QStringLiteral("BrowseHomepage"));
+        openBrowser(QStringLiteral(ZUV_HTTP(ZUV_HOME_PAGE)));
+        break;
+    default:
+        break;
+    }
+}
+
+void ZUVWindow::checkDiscardAndQuit()
+{
+    if (countTable->sum() != 0) {
+        const int answer = askUser(this, BoxIcon::Warning, QStringLiteral("ZUV loosing your data"),
+                                   tr("If you quit now, this table will be lost!\n\nRather press 'SAVE' or "
+                                      "'UPLOAD', if you want to have it stored."),
+                                   tr("OK, I will not quit"), tr("Quit anyway"));
+        if (answer == 0) {
+            Q_EMIT Event(QStringLiteral("DontQuitAndLooseDataButReturn"));
+            return;
+        }
+        Q_EMIT Event(QStringLiteral("ProgramTerminated"));
+        countTable->reset(); // the counted coins must not be stored
+    } else {
+        Q_EMIT Event(QStringLiteral("ProgramTerminated"));
+    }
+    Q_EMIT QuitEvent(ZUV_USER_DISCARDS_COUNTTABLE_AND_QUITS);
+}
+
+void ZUVWindow::ProcessQuitEvent(int reason)
+{
+    if (quitTimer->isActive())
+        quitTimer->stop();
+    quitReason = reason;
+    quitTimer->start(quitDelayMs);
+}
+
+void ZUVWindow::Quit()
+{
+    storePurseAndWindowPosAndUsageInto(storage.get(), countTable, usage);
+    const int code = storage->saveToDisk(DATAFILE_NAME);
+    hide();
+
+    if (code != ZUV_NO_ERROR && quitReason != ZUV_USER_KILLS_PROGRAM_WITH_X) {
+        const int answer = askUser(this, BoxIcon::Warning, QStringLiteral("ZUV cannot save your data"),
+                                   ERRORSAVING.arg(code).arg(DATAFILE_NAME, DATAFILE_NAME),
+                                   tr("OK, I try my best.\nPlease return to the program"),
+                                   tr("No, quit anyway and\ndiscard my data of this session"));
+        if (answer == 0) {
+            Q_EMIT Event(QStringLiteral("WriteErrorDialogReturn"));
+            show();
+            return;
+        }
+        Q_EMIT Event(QStringLiteral("WriteErrorDialogDiscard"));
+        Q_EMIT Event(QStringLiteral("ProgramTerminated"));
+        Q_EMIT programFinished(code);
+        return;
+    }
+
+    if (quitReason != USER_DOESNT_WANT_TO_INPUT_NECESSARY_DATA && quitReason != ZUV_USER_KILLS_PROGRAM_WITH_X) {
+        dialogs->goodbyeShow(slideShow);
+        Q_EMIT Event(QStringLiteral("ProgramTerminated"));
+        Q_EMIT programFinished(ZUV_NO_ERROR);
+        return;
+    }
+    quitquit();
+    Q_EMIT Event(QStringLiteral("ProgramTerminated"));
+}
+
+void ZUVWindow::quitquit()
+{
+    Q_EMIT programFinished(quitReason);
+}
+
+void ZUVWindow::closeEvent(QCloseEvent* event)
+{
+    quitReason = ZUV_USER_KILLS_PROGRAM_WITH_X;
+    Q_EMIT Event(QStringLiteral("ProgramTerminatedBySysbarOrAltF4"));
+    Quit();
+    event->accept();
+}

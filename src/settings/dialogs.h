@@ -1,0 +1,89 @@
+#pragma once
+
+#include "common/messagebox.h"
+
+#include <QWidget>
+
+class ClientStorage;
+class QComboBox;
+class QDialog;
+class QLabel;
+class RecommenderNumbersDialog;
+class SettingsDialog;
+class SlideShow;
+
+// The one place where the program's modal windows live: the settings dialog
+// with its recommender numbers dialog, the about box, the connection window
+// of the upload, the invitations window and the farewell show. It works on
+// the client state it is given and owns none of it.
+class Dialogs : public QWidget
+{
+    Q_OBJECT
+
+public:
+    // Buttons of the about box.
+    enum AboutChoice { AboutOK = 0, AboutHomepage = 1, AboutDownload = 2 };
+
+    // What SettingsValidationOK tells.
+    enum Validation { SettingsAcceptable = 0, SettingsReturnToDialog = 1, SettingsRefused = 2 };
+
+    Dialogs(ClientStorage* storage, QWidget* parent = nullptr, const QString& name = QString());
+    ~Dialogs() override;
+
+    // Runs the settings until they are acceptable or given up. With
+    // validateFirst the stored settings are checked before the dialog is shown.
+    void startSettingsDialog(bool validateFirst, bool forUpload);
+    int SettingsValidationOK(bool forUpload);
+    void SettingsCopyToStorage(ClientStorage& target);
+    void SettingsCopyFromStorage(const ClientStorage& source);
+
+    // Runs the about box; returns an AboutChoice.
+    int runAboutBox();
+
+    // The farewell: thanks the participant and flips through the coins of a
+    // random country; returns when the show is over.
+    void goodbyeShow(SlideShow* show);
+
+    // Value lists for the server's database tables, indexed like the settings.
+    static QString giveAllMemberCountriesAsTextTupels(const QString& tail);
+    static QString giveAllCitySizesAsTextTupels(const QString& tail);
+
+    // A window listing every error code with its message and help text.
+    static void TableOfErrorsAndRecommendations(QWidget* parent);
+
+    SettingsDialog* settingsDialog() const { return settings; }
+    RecommenderNumbersDialog* recommenderDialog() const { return recommenders; }
+
+public Q_SLOTS:
+    void SettingsResetToOldValues();
+
+Q_SIGNALS:
+    void Event(const QString& eventname);
+    void QuitEvent(int reason);
+
+private Q_SLOTS:
+    void createSeveralRecommenderNumbersDialog();
+    void execSeveralRecommenderNumbersDialog();
+    void SettingsCountryChanged(int index);
+    void MixdateYearChanged(int dummy = 0);
+    void MixdateMonthChanged(int dummy = 0);
+    void ArrivaldateYearChanged(int dummy = 0);
+    void ArrivaldateMonthChanged(int dummy = 0);
+    void quit_flipToNextPic();
+
+private:
+    void SettingsCreateObservationEvents();
+    bool saveSettings();
+    void fillMemberPanel(const ClientStorage& source);
+
+    ClientStorage* storage;
+    BoxRequest aboutBox;
+    SettingsDialog* settings = nullptr;
+    RecommenderNumbersDialog* recommenders = nullptr;
+
+    // The farewell show.
+    QLabel* farewellPicture = nullptr;
+    SlideShow* farewellShow = nullptr;
+    quint8 farewellCoin = 0;
+    quint8 farewellCountry = 1;
+};

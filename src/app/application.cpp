@@ -1,5 +1,6 @@
 #include "app/application.h"
 
+#include "app/terminationwatch.h"
 #include "app/zuvwindow.h"
 #include "common/exceptions.h"
 #include "common/messagebox.h"
@@ -69,13 +70,17 @@ int reportFatalFailure(const std::exception_ptr& failure, QWidget* parent)
 
 int runZuv(int argc, char** argv)
 {
+    TerminationWatch::install();
     ZuvApplication application(argc, argv);
+    TerminationWatch termination;
     std::unique_ptr<ZUVWindow> window;
     try {
         window = std::make_unique<ZUVWindow>(nullptr, QStringLiteral("ZUVWindow"), ZUVWindow::mainWindowFlags());
         QObject::connect(window.get(), &ZUVWindow::programFinished, &application, &QCoreApplication::exit);
         window->resize(initialWindowSize);
         window->initializeEverything();
+        QObject::connect(&termination, &TerminationWatch::terminationRequested, window.get(), &QWidget::close);
+        termination.arm();
         const int status = application.exec();
         application.rethrowPendingFailure();
         return status;

@@ -1,0 +1,355 @@
+#include "common/boxscript.h"
+#include "common/modaldriver.h"
+
+#include "app/application.h"
+#include "app/zuvwindow.h"
+#include "common/constants.h"
+#include "common/exceptions.h"
+#include "counting/counttable.h"
+#include "counting/slideshow.h"
+#include "storage/clientstorage.h"
+#include "usage/usage.h"
+
+#include <QButtonGroup>
+#include <QCheckBox>
+#include <QDialog>
+#include <QDir>
+#include <QFile>
+#include <QLabel>
+#include <QPushButton>
+#include <QSignalSpy>
+#include <QTableWidget>
+#include <QTemporaryDir>
+#include <QtTest>
+
+#include <memory>
+
+namespace {
+
+// Long enough for the 500 ms quit delay and the three seconds of the farewell.
+constexpr int quitWaitMs = 8000;
+
+// A stored state that starts quietly: the picture summary is switched off.
+ClientStorage quietState()
+{
+    ClientStorage state;
+    state.setDefaultValues();
+    state.SettingsFlags |= NoLoadPicsNagger;
+    return state;
+}
+
+ClientStorage loadSaved()
+{
+    ClientStorage saved;
+    const int code = saved.loadFromDisk(DATAFILE_NAME);
+    if (code != ZUV_NO_ERROR)
+        qWarning() << "data file not loadable, code" << code;
+    return saved;
+}
+
+QPushButton* button(QWidget* window, const char* name)
+{
+    return window->findChild<QPushButton*>(QString::fromLatin1(name));
+}
+
+} // namespace
+
+class TestZuvWindow : public QObject
+{
+    Q_OBJECT
+
+private Q_SLOTS:
+    void init();
+    void cleanup();
+
+    void firstStartShowsTheDefaults();
+    void windowGridAndSlideShowFollowEachOther();
+    void saveAndQuitStoresThePurse();
+    void justQuitDiscardsTheGrid();
+    void closingByTheWindowManagerSaves();
+    void failedSaveOffersToReturn();
+    void damagedDataFileAsksTheParticipant();
+    void fatalFailuresEndWithTheirCode();
+
+private:
+    std::unique_ptr<ZUVWindow> startWindow();
+
+    std::unique_ptr<QTemporaryDir> dir;
+    QString previousDir;
+};
+
+void TestZuvWindow::init()
+{
+    previousDir = QDir::currentPath();
+    dir = std::make_unique<QTemporaryDir>();
+    QVERIFY(dir->isValid());
+    QVERIFY(QDir::setCurrent(dir->path()));
+}
+
+void TestZuvWindow::cleanup()
+{
+    QDir::setCurrent(previousDir);
+    dir.reset();
+}
+
+std::unique_ptr<ZUVWindow> TestZuvWindow::startWindow()
+{
+    whenModalAppears(QStringLiteral("picdialog"), [](QWidget* summary) { static_cast<QDialog*>(summary)->accept(); });
+    auto window = std::make_unique<ZUVWindow>(nullptr, QStringLiteral("ZUVWindow"), ZUVWindow::mainWindowFlags());
+    window->resize(600, 440);
+    window->initializeEverything();
+    return window;
+}
+
+void TestZuvWindow::firstStartShowsTheDefaults()
+{
+    BoxScript boxes;
+    bool summaryShown = false;
+    whenModalAppears(QStringLiteral("picdialog"), [&](QWidget* summary) {
+        summaryShown = true;
+        summary->findChild<QCheckBox*>()->setChecked(true); // "Don't show this again"
+        static_cast<QDialog*>(summary)->accept();
+    });
+    auto window = std::make_unique<ZUVWindow>(nullptr, QStringLiteral("ZUVWindow"), ZUVWindow::mainWindowFlags());
+    window->resize(600, 440);
+    window->initializeEverything();
+
+    QVERIFY(summaryShown); // no pics/ folder: every coin is drawn and the participant is told
+    QCOMPARE(boxes.count(), 0);
+    QCOMPARE(window->windowTitle(), QStringLiteral("Zuvanta - ZUV for Research (v1.07 - Jun 15 2002)"));
+    QVERIFY(window->isEnabled());
+    QCOMPARE(window->size(), QSize(600, 400));
+
+    const ClientStorage& state = window->clientState();
+    QCOMPARE(state.NumberOfStartsSinceLastUpload, quint16(1));
+    QCOMPARE(state.Sessions.size(), 1);
+    QVERIFY(state.SettingsFlags & NoLoadPicsNagger);
+
+    auto* group = window->findChild<QButtonGroup*>();
+    QVERIFY(group);
+    const QList<QPair<int, const char*>> ids = {{0, "button Ready and Quit"},  {1, "button Ready and Upload"},
+                                                {2, "button settings"},       {3, "button go to WebSite"},
+                                                {4, "button about project"},  {5, "button invite friends"},
+                                                {6, "button resetquit"}};
+    for (const auto& [id, name] : ids)
+        QCOMPARE(group->button(id), button(window.get(), name));
+    QVERIFY(button(window.get(), "buttonInsert"));
+    QVERIFY(button(window.get(), "buttonTakeAway"));
+
+    bool labelFound = false;
+    for (QLabel* label : window->findChildren<QLabel*>())
+        labelFound = labelFound || label->text() == QLatin1String("Stored Purses on disk: 0");
+    QVERIFY(labelFound);
+}
+
+void TestZuvWindow::windowGridAndSlideShowFollowEachOther()
+{
+    QVERIFY(quietState().saveToDisk(DATAFILE_NAME) == ZUV_NO_ERROR);
+    BoxScript boxes;
+    auto window = startWindow();
+    auto* show = window->findChild<SlideShow*>();
+    auto* table = window->findChild<CountTable*>();
+    auto* usage = window->findChild<Usage*>(QStringLiteral("usage observer"));
+    QVERIFY(show && table && usage);
+
+    // Insert counts the shown coin: 1 cent of Austria is row 0, column 0.
+    button(window.get(), "buttonInsert")->click();
+    button(window.get(), "buttonInsert")->click();
+    unsigned count = 0;
+    QVERIFY(table->value(0, 0, count));
+    QCOMPARE(count, 2u);
+
+    // Stepping the slide show moves the grid's focus to the shown coin.
+    show->nextCoin();
+    show->nextCountry();
+    QCOMPARE(table->grid()->currentRow(), 1);
+    QCOMPARE(table->grid()->currentColumn(), 1);
+    button(window.get(), "buttonTakeAway")->click();
+    QVERIFY(table->value(1, 1, count));
+    QCOMPARE(count, 0u);
+
+    // Clicking a cell shows its coin: row 4 is France (country 5), column 7 the 2 Euro coin.
+    table->cellClicked(4, 7);
+    QCOMPARE(show->coinIndex(), 7u);
+    QCOMPARE(show->countryIndex(), 5u);
+
+    QList<quint16> ids;
+    for (const UserEvent& event : usage->events())
+        ids << event.id;
+    QVERIFY(ids.contains(usage->idOf(QStringLiteral("Insert"))));
+    QVERIFY(ids.contains(usage->idOf(QStringLiteral("TakeAway"))));
+    QVERIFY(ids.contains(usage->idOf(QStringLiteral("NextCoin"))));
+    QVERIFY(ids.contains(usage->idOf(QStringLiteral("CellClicked(7,4)"))));
+    QCOMPARE(boxes.count(), 0);
+}
+
+void TestZuvWindow::saveAndQuitStoresThePurse()
+{
+    for (const bool withCoins : {false, true}) {
+        QVERIFY(quietState().saveToDisk(DATAFILE_NAME) == ZUV_NO_ERROR);
+        BoxScript boxes;
+        auto window = startWindow();
+        QSignalSpy finished(window.get(), &ZUVWindow::programFinished);
+        if (withCoins)
+            window->findChild<CountTable*>()->setValue(2, 5, 12); // twelve 50 cent coins of Finland
+        button(window.get(), "button Ready and Quit")->click();
+
+        QVERIFY(finished.wait(quitWaitMs));
+        QCOMPARE(finished.first().first().toInt(), 0);
+        QCOMPARE(boxes.count(), 0);
+        const ClientStorage saved = loadSaved();
+        QCOMPARE(saved.NumFullPurses, quint16(withCoins ? 1 : 0));
+        QCOMPARE(saved.Sessions.size(), 1);
+        QCOMPARE(saved.Sessions.last().sumOfCents(), withCoins ? 600u : 0u);
+        QVERIFY(!saved.Sessions.last().observation.isEmpty());
+        QCOMPARE(saved.NumberOfStartsSinceLastUpload, quint16(1));
+    }
+}
+
+void TestZuvWindow::justQuitDiscardsTheGrid()
+{
+    QVERIFY(quietState().saveToDisk(DATAFILE_NAME) == ZUV_NO_ERROR);
+    BoxScript boxes({0, 1}); // first "OK, I will not quit", then "Quit anyway"
+    auto window = startWindow();
+    QSignalSpy finished(window.get(), &ZUVWindow::programFinished);
+    window->findChild<CountTable*>()->setValue(0, 7, 3);
+
+    button(window.get(), "button resetquit")->click();
+    QCOMPARE(boxes.count(), 1);
+    QCOMPARE(boxes.last().title, QStringLiteral("ZUV loosing your data"));
+    QVERIFY(!finished.wait(800)); // the participant chose to stay
+
+    button(window.get(), "button resetquit")->click();
+    QVERIFY(finished.wait(quitWaitMs));
+    QCOMPARE(finished.first().first().toInt(), int(ZUV_USER_DISCARDS_COUNTTABLE_AND_QUITS));
+    const ClientStorage saved = loadSaved();
+    QCOMPARE(saved.NumFullPurses, quint16(0));
+    QVERIFY(saved.Sessions.last().purse.isEmpty());
+}
+
+void TestZuvWindow::closingByTheWindowManagerSaves()
+{
+    QVERIFY(quietState().saveToDisk(DATAFILE_NAME) == ZUV_NO_ERROR);
+    BoxScript boxes;
+    auto window = startWindow();
+    QSignalSpy finished(window.get(), &ZUVWindow::programFinished);
+    window->findChild<CountTable*>()->setValue(14, 0, 9);
+    window->move(17, 23);
+
+    window->close();
+    QCOMPARE(finished.count(), 1);
+    QCOMPARE(finished.first().first().toInt(), int(ZUV_USER_KILLS_PROGRAM_WITH_X));
+    QCOMPARE(boxes.count(), 0); // no farewell, no question
+    const ClientStorage saved = loadSaved();
+    QCOMPARE(saved.NumFullPurses, quint16(1));
+    QCOMPARE(saved.Sessions.last().sumOfCents(), 9u);
+    QCOMPARE(saved.WindowPositionSize.position, window->pos());
+}
+
+void TestZuvWindow::failedSaveOffersToReturn()
+{
+    // A folder in the data file's place cannot be written, not even by root.
+    QVERIFY(QDir().mkdir(DATAFILE_NAME));
+    BoxScript boxes;
+    auto window = startWindow();
+    QSignalSpy finished(window.get(), &ZUVWindow::programFinished);
+    auto* table = window->findChild<CountTable*>();
+    table->setValue(3, 3, 4);
+
+    boxes.clear();
+    boxes.answerNext(0); // "OK, I try my best.\nPlease return to the program"
+    button(window.get(), "button Ready and Quit")->click();
+    QTRY_COMPARE_WITH_TIMEOUT(boxes.count(), 1, quitWaitMs);
+    QCOMPARE(boxes.last().title, QStringLiteral("ZUV cannot save your data"));
+    QVERIFY(boxes.last().text.startsWith(QStringLiteral("Problems with saving the data (error 18)\nProbably the data "
+                                                        "file 'zuvdata.zuv' is read-only")));
+    QVERIFY(boxes.last().text.contains(QStringLiteral("remove the write-protection from 'zuvdata.zuv'.")));
+    QCOMPARE(boxes.last().buttons.size(), 2);
+    QVERIFY(window->isVisible());
+    QCOMPARE(finished.count(), 0);
+    unsigned count = 0;
+    QVERIFY(table->value(3, 3, count));
+    QCOMPARE(count, 4u);
+
+    // The participant clears the way and tries again: now it is saved.
+    QVERIFY(QDir().rmdir(DATAFILE_NAME));
+    button(window.get(), "button Ready and Quit")->click();
+    QVERIFY(finished.wait(quitWaitMs));
+    QCOMPARE(finished.first().first().toInt(), 0);
+    QCOMPARE(loadSaved().Sessions.last().sumOfCents(), 40u);
+
+    // Discarding ends with the save's error code.
+    QVERIFY(QFile::remove(DATAFILE_NAME));
+    QVERIFY(QDir().mkdir(DATAFILE_NAME));
+    auto second = startWindow();
+    QSignalSpy secondFinished(second.get(), &ZUVWindow::programFinished);
+    boxes.answerNext(1);
+    button(second.get(), "button Ready and Quit")->click();
+    QVERIFY(secondFinished.wait(quitWaitMs));
+    QCOMPARE(secondFinished.first().first().toInt(), int(ZUV_FILE_WRITE_OPENING_ERROR));
+}
+
+void TestZuvWindow::damagedDataFileAsksTheParticipant()
+{
+    ClientStorage state = quietState();
+    Session counted;
+    counted.insertCoins(7, 3, 2);
+    state.Sessions.append(counted);
+    QVERIFY(state.saveToDisk(DATAFILE_NAME) == ZUV_NO_ERROR);
+    QFile file(DATAFILE_NAME);
+    QVERIFY(file.open(QIODevice::ReadWrite));
+    QByteArray bytes = file.readAll();
+    // The last pile's count byte sits before the invitation count (2 bytes) at the end.
+    bytes[bytes.size() - 3] = char(0x05);
+    QVERIFY(file.seek(0));
+    file.write(bytes);
+    file.close();
+
+    {
+        BoxScript boxes({1}); // "Quit now"
+        try {
+            startWindow();
+            QFAIL("a damaged file must not be ignored silently");
+        } catch (const FileErr& failure) {
+            QCOMPARE(failure.code(), unsigned(ZUV_FILE_CORRUPT_FORMAT_SUM_DIFFERS));
+        }
+        QCOMPARE(boxes.count(), 1);
+        QCOMPARE(boxes.last().title, QStringLiteral("file error"));
+        QCOMPARE(boxes.last().buttons, (QStringList{QStringLiteral("Ignore\nsaved data."), QStringLiteral("Quit now")}));
+        QVERIFY(boxes.last().text.startsWith(QStringLiteral("ZUV_FILE_CORRUPT_FORMAT_SUM_DIFFERS\nPossible solution:")));
+    }
+
+    BoxScript boxes({0}); // "Ignore\nsaved data."
+    auto window = startWindow();
+    QCOMPARE(window->clientState().Sessions.size(), 1); // defaults plus this run's session
+    QSignalSpy finished(window.get(), &ZUVWindow::programFinished);
+    window->close();
+    QCOMPARE(finished.count(), 1);
+    // The unreadable file was kept aside, byte for byte, before it was saved over.
+    QFile kept(DATAFILE_NAME + QStringLiteral(".damaged"));
+    QVERIFY(kept.open(QIODevice::ReadOnly));
+    QCOMPARE(kept.readAll(), bytes);
+}
+
+void TestZuvWindow::fatalFailuresEndWithTheirCode()
+{
+    BoxScript boxes;
+    const QList<std::tuple<std::exception_ptr, QString, int>> cases = {
+        {std::make_exception_ptr(LogicErr(6)), QStringLiteral("ZUV fatal logical error"), 6},
+        {std::make_exception_ptr(FileErr(10)), QStringLiteral("ZUV fatal file error"), 10},
+        {std::make_exception_ptr(NetErr(32)), QStringLiteral("ZUV fatal network error"), 32},
+        {std::make_exception_ptr(StreamErr(35)), QStringLiteral("ZUV fatal stream error"), 35},
+        {std::make_exception_ptr(myException(9)), QStringLiteral("ZUV fatal error"), 9},
+        {std::make_exception_ptr(std::runtime_error("foreign")), QStringLiteral("ZUV unknown error"), -1},
+    };
+    for (const auto& [failure, title, status] : cases) {
+        QCOMPARE(reportFatalFailure(failure, nullptr), status);
+        QCOMPARE(boxes.last().title, title);
+        QCOMPARE(boxes.last().icon, BoxIcon::Critical);
+    }
+    QVERIFY(boxes.shown().at(1).text.startsWith(QStringLiteral("ZUV_FILE_CORRUPT_FORMAT_SUM_DIFFERS\nPossible")));
+    QVERIFY(boxes.last().text.startsWith(QStringLiteral("\n\nPlease write a short message")));
+}
+
+QTEST_MAIN(TestZuvWindow)
+#include "tst_zuvwindow.moc"

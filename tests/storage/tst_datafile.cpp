@@ -423,6 +423,14 @@ void TestDataFile::unwritablePlaces()
     QFile::setPermissions(dir->path(), QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
     QCOMPARE(code, int(ZUV_FILE_WRITE_OPENING_ERROR));
     QCOMPARE(readAll(path()), previous);
+
+    // A file we may not read is no missing file: it is kept aside, not replaced.
+    QFile::setPermissions(path(), QFileDevice::WriteOwner);
+    ClientStorage reread;
+    QCOMPARE(reread.loadFromDisk(path()), int(ZUV_FILE_NOT_EXIST));
+    QCOMPARE(record.saveToDisk(path()), 0);
+    QFile::setPermissions(path(QStringLiteral("zuvdata.zuv.damaged")), QFileDevice::ReadOwner);
+    QCOMPARE(readAll(path(QStringLiteral("zuvdata.zuv.damaged"))), previous);
 }
 
 void TestDataFile::ownerOnlyPermissions()

@@ -8,6 +8,9 @@ TimedCell::TimedCell(cellCoord cell, int delayMs, QObject* parent, const QString
     setObjectName(name);
     timer->setObjectName(QStringLiteral("cell timer"));
     timer->setSingleShot(true);
+    // A coarse timer may fire a few percent early; the cell keeps its "0"
+    // for the whole delay.
+    timer->setTimerType(Qt::PreciseTimer);
     connect(timer, &QTimer::timeout, this, &TimedCell::timeout);
     timer->start(delayMs);
 }

@@ -12,8 +12,9 @@ namespace {
 // Short enough to keep the test quick, long enough to look at the waiting state.
 constexpr int shortDelayMs = 60;
 
-// Counts how often each timed cell of the set is destroyed.
-class DestructionCounter
+// Counts how often each timed cell of the set is destroyed. Its connections
+// go with it, whichever of it and the set is destroyed first.
+class DestructionCounter : public QObject
 {
 public:
     void watchNew(AutoErasedCells& cells)
@@ -22,7 +23,7 @@ public:
             if (seen.count(timed))
                 continue;
             seen[timed] = true;
-            QObject::connect(timed, &QObject::destroyed, [this, timed] { ++destructions[timed]; });
+            QObject::connect(timed, &QObject::destroyed, this, [this, timed] { ++destructions[timed]; });
         }
     }
     int created() const { return int(seen.size()); }

@@ -3,8 +3,8 @@
 #include "common/config.h"
 #include "common/utilities.h"
 #include "counting/slideshow.h"
-#include "invitations/invitedpersonview.h"
 #include "invitations/invitedperson.h"
+#include "invitations/invitedpersonview.h"
 
 #include <QDataStream>
 #include <QDebug>
@@ -18,6 +18,9 @@ namespace {
 
 // Width of the input column on the left.
 constexpr int inputBoxWidth = 400;
+constexpr int nameColumnWidth = 95;
+constexpr int eMailColumnWidth = 160;
+constexpr int coinColumnWidth = 40;
 
 const QColor invalidAddressColour(100, 180, 200);
 const QColor noneSelectedColour(150, 80, 255);
@@ -51,8 +54,7 @@ QPushButton* pushButton(const QString& text, const QString& name)
 
 } // namespace
 
-Invitations::Invitations(QWidget* parent, const QString& name)
-    : HBox(parent, name)
+Invitations::Invitations(QWidget* parent, const QString& name) : HBox(parent, name)
 {
     auto* inputbox = add(new VBox(nullptr, QStringLiteral("inputbox")));
     inputbox->setFixedWidth(inputBoxWidth);
@@ -83,9 +85,13 @@ Invitations::Invitations(QWidget* parent, const QString& name)
 
     listview = inputbox->add(new QTreeWidget);
     listview->setObjectName(QStringLiteral("invited people listview"));
-    listview->setHeaderLabels({QStringLiteral("Name"), QStringLiteral("eMail"), QStringLiteral("Coin"),
-                               QStringLiteral("uploaded")});
+    listview->setHeaderLabels(
+        {QStringLiteral("Name"), QStringLiteral("eMail"), QStringLiteral("Coin"), QStringLiteral("uploaded")});
     listview->setRootIsDecorated(false);
+    // Room for a whole address; "uploaded" takes what is left.
+    listview->setColumnWidth(nameColumn, nameColumnWidth);
+    listview->setColumnWidth(eMailColumn, eMailColumnWidth);
+    listview->setColumnWidth(coinColumn, coinColumnWidth);
 
     auto* removeBox = inputbox->add(new HBox(nullptr, QStringLiteral("remove box")));
     auto* removeButton = removeBox->add(pushButton(QStringLiteral("remove"), QStringLiteral("button remove")));
@@ -127,18 +133,17 @@ void Invitations::insertPerson()
 {
     const QString address = emailField->text();
     if (!isEmail(address)) {
-        const QString quoted = address.isEmpty() ? QStringLiteral("This ")
-                                                 : QStringLiteral("'") + address + QStringLiteral("'\n");
-        showInfo(quoted + QStringLiteral("is not a valid\n") + QStringLiteral(ZUV_SAMPLE_EMAIL),
-                 invalidAddressColour);
+        const QString quoted =
+            address.isEmpty() ? QStringLiteral("This ") : QStringLiteral("'") + address + QStringLiteral("'\n");
+        showInfo(quoted + QStringLiteral("is not a valid\n") + QStringLiteral(ZUV_SAMPLE_EMAIL), invalidAddressColour);
         Q_EMIT Event(QStringLiteral("InvitationNoValidEmailAddress"));
         return;
     }
     clearInfo();
     // A new row goes on top, where the participant sees it at once.
-    listview->insertTopLevelItem(0, new QTreeWidgetItem(QStringList{nameField->text(), address,
-                                                                    QString::number(coinshow->actualCoinNumber()),
-                                                                    notUploadedText()}));
+    listview->insertTopLevelItem(
+        0, new QTreeWidgetItem(QStringList{nameField->text(), address, QString::number(coinshow->actualCoinNumber()),
+                                           notUploadedText()}));
     Q_EMIT Event(QStringLiteral("InvitationPersonInserted"));
 }
 
@@ -210,5 +215,6 @@ void Invitations::test()
     for (int row = 0; same && row < scratch.topLevelItemCount(); ++row)
         for (int column = 0; column < listview->columnCount(); ++column)
             same = same && scratch.topLevelItem(row)->text(column) == listview->topLevelItem(row)->text(column);
-    qDebug() << "Invitations::test:" << persons.size() << "persons," << (same ? "rows read back unchanged" : "ROWS CHANGED");
+    qDebug() << "Invitations::test:" << persons.size() << "persons,"
+             << (same ? "rows read back unchanged" : "ROWS CHANGED");
 }

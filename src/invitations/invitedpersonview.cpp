@@ -40,9 +40,9 @@ void fromListViewItem(InvitedPerson& person, const QTreeWidgetItem* item)
 
 QTreeWidgetItem* toListViewItem(const InvitedPerson& person, QTreeWidget* view)
 {
-    auto* item = new QTreeWidgetItem(QStringList{fromBytes(person.name), fromBytes(person.eMail),
-                                                 QString::number(person.coin),
-                                                 person.uploaded ? uploadedText() : notUploadedText()});
+    auto* item =
+        new QTreeWidgetItem(QStringList{fromBytes(person.name), fromBytes(person.eMail), QString::number(person.coin),
+                                        person.uploaded ? uploadedText() : notUploadedText()});
     view->addTopLevelItem(item);
     return item;
 }

@@ -16,10 +16,7 @@ namespace {
 class OrderedChildren
 {
 public:
-    explicit OrderedChildren(QTreeWidgetItem* parent)
-        : parent(parent)
-    {
-    }
+    explicit OrderedChildren(QTreeWidgetItem* parent) : parent(parent) {}
 
     QTreeWidgetItem* add(const QString& label, const QString& value = QString())
     {
@@ -59,8 +56,8 @@ QString euro(quint32 cents)
 // tables, which then shows as its number.
 QString pileName(const CoinPile& pile)
 {
-    const QString coin = pile.coinIndex < coinnames.size() ? coinnames[pile.coinIndex]
-                                                           : QString::number(pile.coinIndex);
+    const QString coin =
+        pile.coinIndex < coinnames.size() ? coinnames[pile.coinIndex] : QString::number(pile.coinIndex);
     const quint32 country = pile.countryIndex + 1;
     const QString side = country < countrynamesWords.size() ? countrynamesWords[country] : QString::number(country);
     return coin + QLatin1Char(' ') + side;
@@ -121,10 +118,9 @@ void CreateListViewItemChildrenOf(const ClientStorage& storage, QTreeWidgetItem*
 
     QTreeWidgetItem* sessions = items.add(QStringLiteral("Sessions"), qulonglong(storage.Sessions.size()));
     for (const Session& session : storage.Sessions) {
-        QTreeWidgetItem* item = appendChild(sessions, session.entryDateTime.toString(Qt::TextDate),
-                                            QStringLiteral("%1 euro / %2 events")
-                                                .arg(euro(session.sumOfCents()))
-                                                .arg(session.observation.size()));
+        QTreeWidgetItem* item = appendChild(
+            sessions, session.entryDateTime.toString(Qt::TextDate),
+            QStringLiteral("%1 euro / %2 events").arg(euro(session.sumOfCents())).arg(session.observation.size()));
         CreateListViewItemChildrenOf(session, item, usage);
     }
 

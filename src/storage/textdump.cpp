@@ -58,13 +58,12 @@ QTextStream& operator<<(QTextStream& stream, const ClientStorage& storage)
     stream << storage.RecommenderName << unsigned(storage.Country) << storage.PostalCode
            << unsigned(storage.CityPopulation) << storage.eMailAddress << unsigned(storage.eMailFlags)
            << storage.SettingsFlags << plainDate(storage.MemberSince) << storage.NumberOfUploads
-           << plainDate(storage.LastUpload) << storage.NumberOfStartsSinceLastUpload
-           << unsigned(storage.FavouriteCoin) << unsigned(storage.GuessWhenMixdateYear)
-           << unsigned(storage.GuessWhenMixdateMonth) << unsigned(storage.GuessWhenArrivaldateYear)
-           << unsigned(storage.GuessWhenArrivaldateMonth) << storage.Message << storage.ServerAddress
-           << storage.ServerPort << storage.FTPServer << unsigned(storage.NumberOfPicturesAvailable)
-           << storage.LastAnalysisPage << storage.LastTxtMessage << storage.LastPicture
-           << plainDate(storage.LastDataAnalysisRead);
+           << plainDate(storage.LastUpload) << storage.NumberOfStartsSinceLastUpload << unsigned(storage.FavouriteCoin)
+           << unsigned(storage.GuessWhenMixdateYear) << unsigned(storage.GuessWhenMixdateMonth)
+           << unsigned(storage.GuessWhenArrivaldateYear) << unsigned(storage.GuessWhenArrivaldateMonth)
+           << storage.Message << storage.ServerAddress << storage.ServerPort << storage.FTPServer
+           << unsigned(storage.NumberOfPicturesAvailable) << storage.LastAnalysisPage << storage.LastTxtMessage
+           << storage.LastPicture << plainDate(storage.LastDataAnalysisRead);
     stream << storage.WindowPositionSize.position.x() << storage.WindowPositionSize.position.y()
            << storage.WindowPositionSize.size.width() << storage.WindowPositionSize.size.height();
     Usage printer;

@@ -1,8 +1,8 @@
 #include "common/config.h"
 #include "counting/slideshow.h"
 #include "invitations/invitations.h"
-#include "invitations/invitedpersonview.h"
 #include "invitations/invitedperson.h"
+#include "invitations/invitedpersonview.h"
 
 #include <QDataStream>
 #include <QLabel>
@@ -77,10 +77,7 @@ private:
     QWidget* child(const char* name) const { return window->findChild<QWidget*>(QString::fromLatin1(name)); }
     QLineEdit* field(const char* name) const { return window->findChild<QLineEdit*>(QString::fromLatin1(name)); }
     QLabel* info() const { return window->findChild<QLabel*>(QStringLiteral("info label")); }
-    QPushButton* button(const char* name) const
-    {
-        return window->findChild<QPushButton*>(QString::fromLatin1(name));
-    }
+    QPushButton* button(const char* name) const { return window->findChild<QPushButton*>(QString::fromLatin1(name)); }
     QColor infoColour() const { return info()->palette().color(QPalette::Window); }
     void typeAndInsert(const QString& name, const QString& eMail);
 
@@ -241,9 +238,9 @@ void TestInvitations::uploadedOrUnselectedRowsAreNotRemoved()
     QCOMPARE(view->topLevelItem(0)->text(0), QStringLiteral("Carl"));
     QCOMPARE(infoColour(), window->palette().color(QPalette::Window));
 
-    QCOMPARE(eventNames(*events), (QStringList{"InvitationDidNotRemovePersonCauseNoneSelected",
-                                               "InvitationDidNotRemovePersonCauseAlreadyUploaded",
-                                               "InvitationRemovedPerson"}));
+    QCOMPARE(eventNames(*events),
+             (QStringList{"InvitationDidNotRemovePersonCauseNoneSelected",
+                          "InvitationDidNotRemovePersonCauseAlreadyUploaded", "InvitationRemovedPerson"}));
 }
 
 void TestInvitations::coinFieldFollowsTheCoinShow()
@@ -281,10 +278,10 @@ void TestInvitations::coinFieldFollowsTheCoinShow()
     typeAndInsert(QStringLiteral("Eva"), QStringLiteral("eva@example.org"));
     QCOMPARE(window->listView()->topLevelItem(0)->text(coinColumn), QStringLiteral("7"));
 
-    QCOMPARE(eventNames(*events), (QStringList{"InvitationNextCoin", "InvitationNextCountry",
-                                               "InvitationPreviousCoin", "InvitationPreviousCountry",
-                                               "InvitationPreviousCountry", "InvitationPreviousCoin",
-                                               "InvitationNextCountry", "InvitationPersonInserted"}));
+    QCOMPARE(eventNames(*events),
+             (QStringList{"InvitationNextCoin", "InvitationNextCountry", "InvitationPreviousCoin",
+                          "InvitationPreviousCountry", "InvitationPreviousCountry", "InvitationPreviousCoin",
+                          "InvitationNextCountry", "InvitationPersonInserted"}));
 }
 
 void TestInvitations::okButtonSignalsOk()
@@ -358,7 +355,8 @@ void TestInvitations::diagnosticDumpWritesRowsInViewOrder()
     QTextStream stream(&text);
     window->writeInvitedPersonsToStream(stream);
     stream.flush();
-    QCOMPARE(text, QStringLiteral("Anna<anna@example.org>(coin:1; uploaded:yesBert<bert@example.org>(coin:2; uploaded:no"));
+    QCOMPARE(text,
+             QStringLiteral("Anna<anna@example.org>(coin:1; uploaded:yesBert<bert@example.org>(coin:2; uploaded:no"));
 
     // The binary dump: column texts as strings, the fixed pieces as
     // NUL-terminated byte strings.

@@ -60,41 +60,40 @@ void TestStorageTree::defaultedRecordShowsEveryFieldInOrder()
     Usage usage;
     CreateListViewItemChildrenOf(storage, root, usage);
 
-    QCOMPARE(labelsOf(root),
-             (QStringList{"Membernumber",
-                          "NumFullPurses",
-                          "Sessions",
-                          "TotalEvents",
-                          "Version",
-                          "Welcome",
-                          "RecommenderMembernumbers",
-                          "RecommenderName",
-                          "Country",
-                          "PostalCode",
-                          "CityPopulation",
-                          "eMailAddress",
-                          "eMailFlags",
-                          "SettingsFlags",
-                          "MemberSince",
-                          "NumberOfUploads",
-                          "LastUpload",
-                          "NumberOfStartsSinceLastUpload",
-                          "FavouriteCoin",
-                          "GuessWhenMixdateYear",
-                          "GuessWhenMixdateMonth",
-                          "GuessWhenArrivaldateYear",
-                          "GuessWhenArrivaldateMonth",
-                          "Message",
-                          "ServerAddress",
-                          "ServerPort",
-                          "FTPServer",
-                          "NumberOfPicturesAvailable",
-                          "LastAnalysisPage",
-                          "LastTxtMessage",
-                          "LastPicture",
-                          "LastDataAnalysisRead",
-                          "WindowPositionSize",
-                          "InvitationList"}));
+    QCOMPARE(labelsOf(root), (QStringList{"Membernumber",
+                                          "NumFullPurses",
+                                          "Sessions",
+                                          "TotalEvents",
+                                          "Version",
+                                          "Welcome",
+                                          "RecommenderMembernumbers",
+                                          "RecommenderName",
+                                          "Country",
+                                          "PostalCode",
+                                          "CityPopulation",
+                                          "eMailAddress",
+                                          "eMailFlags",
+                                          "SettingsFlags",
+                                          "MemberSince",
+                                          "NumberOfUploads",
+                                          "LastUpload",
+                                          "NumberOfStartsSinceLastUpload",
+                                          "FavouriteCoin",
+                                          "GuessWhenMixdateYear",
+                                          "GuessWhenMixdateMonth",
+                                          "GuessWhenArrivaldateYear",
+                                          "GuessWhenArrivaldateMonth",
+                                          "Message",
+                                          "ServerAddress",
+                                          "ServerPort",
+                                          "FTPServer",
+                                          "NumberOfPicturesAvailable",
+                                          "LastAnalysisPage",
+                                          "LastTxtMessage",
+                                          "LastPicture",
+                                          "LastDataAnalysisRead",
+                                          "WindowPositionSize",
+                                          "InvitationList"}));
 
     QCOMPARE(valueOf(root, "Sessions"), QStringLiteral("0"));
     QCOMPARE(childOf(root, "Sessions")->childCount(), 0);
@@ -163,7 +162,8 @@ void TestStorageTree::flagsShowTheirSetBits()
     storage.eMailFlags = 0x01 | 0x40;
     QTreeWidgetItem other;
     CreateListViewItemChildrenOf(storage, &other, usage);
-    QCOMPARE(labelsOf(childOf(&other, "eMailFlags")), (QStringList{"MonthlyReminder", "WantsNo!Reminder", "WantsToAnalyze"}));
+    QCOMPARE(labelsOf(childOf(&other, "eMailFlags")),
+             (QStringList{"MonthlyReminder", "WantsNo!Reminder", "WantsToAnalyze"}));
 }
 
 void TestStorageTree::sessionsShowValueEventsAndPiles()
@@ -190,7 +190,8 @@ void TestStorageTree::sessionsShowValueEventsAndPiles()
     QCOMPARE(sessions->child(1)->text(1), QStringLiteral("6.29 euro / 0 events"));
 
     const QTreeWidgetItem* first = sessions->child(0);
-    QCOMPARE(labelsOf(first), (QStringList{"Version", "EntryDateTime", "Sum (Euro)", "CoinPiles", "SessionObservation"}));
+    QCOMPARE(labelsOf(first),
+             (QStringList{"Version", "EntryDateTime", "Sum (Euro)", "CoinPiles", "SessionObservation"}));
     QCOMPARE(valueOf(first, "Version"), QStringLiteral("107"));
     QCOMPARE(valueOf(first, "EntryDateTime"), QStringLiteral("Fri Feb 1 00:00:00 2002"));
     QCOMPARE(valueOf(first, "Sum (Euro)"), QStringLiteral("0"));

@@ -11,8 +11,7 @@ namespace {
 
 const QDateTime firstOfFebruary(QDate(2002, 2, 1), QTime(0, 0));
 
-template <typename T>
-QString printed(const T& value)
+template <typename T> QString printed(const T& value)
 {
     QString text;
     QTextStream stream(&text);
@@ -57,7 +56,7 @@ void TestTextDump::pilesPrintCountryValueAndCount()
     QCOMPARE(printed(pile(5, 4, 3)), QStringLiteral("(5,0.5)=3"));
     QCOMPARE(printed(pile(0, 0, 29)), QStringLiteral("(1,0.01)=29"));
     QCOMPARE(printed(pile(7, 14, 4294967295u)), QStringLiteral("(15,2)=4294967295"));
-    // A decoded pile may name a side up to 31; the number wraps at 256 like the original byte.
+    // The country number is taken modulo 256.
     QCOMPARE(printed(pile(6, 255, 1)), QStringLiteral("(0,1)=1"));
 }
 

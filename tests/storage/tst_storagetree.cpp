@@ -60,40 +60,16 @@ void TestStorageTree::defaultedRecordShowsEveryFieldInOrder()
     Usage usage;
     CreateListViewItemChildrenOf(storage, root, usage);
 
-    QCOMPARE(labelsOf(root), (QStringList{"Membernumber",
-                                          "NumFullPurses",
-                                          "Sessions",
-                                          "TotalEvents",
-                                          "Version",
-                                          "Welcome",
-                                          "RecommenderMembernumbers",
-                                          "RecommenderName",
-                                          "Country",
-                                          "PostalCode",
-                                          "CityPopulation",
-                                          "eMailAddress",
-                                          "eMailFlags",
-                                          "SettingsFlags",
-                                          "MemberSince",
-                                          "NumberOfUploads",
-                                          "LastUpload",
-                                          "NumberOfStartsSinceLastUpload",
-                                          "FavouriteCoin",
-                                          "GuessWhenMixdateYear",
-                                          "GuessWhenMixdateMonth",
-                                          "GuessWhenArrivaldateYear",
-                                          "GuessWhenArrivaldateMonth",
-                                          "Message",
-                                          "ServerAddress",
-                                          "ServerPort",
-                                          "FTPServer",
-                                          "NumberOfPicturesAvailable",
-                                          "LastAnalysisPage",
-                                          "LastTxtMessage",
-                                          "LastPicture",
-                                          "LastDataAnalysisRead",
-                                          "WindowPositionSize",
-                                          "InvitationList"}));
+    const QStringList fields =
+        QStringLiteral("Membernumber NumFullPurses Sessions TotalEvents Version Welcome RecommenderMembernumbers "
+                       "RecommenderName Country PostalCode CityPopulation eMailAddress eMailFlags SettingsFlags "
+                       "MemberSince NumberOfUploads LastUpload NumberOfStartsSinceLastUpload FavouriteCoin "
+                       "GuessWhenMixdateYear GuessWhenMixdateMonth GuessWhenArrivaldateYear GuessWhenArrivaldateMonth "
+                       "Message ServerAddress ServerPort FTPServer NumberOfPicturesAvailable LastAnalysisPage "
+                       "LastTxtMessage LastPicture LastDataAnalysisRead WindowPositionSize InvitationList")
+            .split(QLatin1Char(' '));
+    QCOMPARE(fields.size(), 34);
+    QCOMPARE(labelsOf(root), fields);
 
     QCOMPARE(valueOf(root, "Sessions"), QStringLiteral("0"));
     QCOMPARE(childOf(root, "Sessions")->childCount(), 0);
@@ -214,10 +190,6 @@ void TestStorageTree::sessionsShowValueEventsAndPiles()
     QTreeWidgetItem item;
     CreateListViewItemChildrenOf(small, &item, usage);
     QCOMPARE(valueOf(&item, "Sum (Euro)"), QStringLiteral("2.09"));
-    Session sixty(60, firstOfFebruary, 107);
-    QTreeWidgetItem sixtyItem;
-    CreateListViewItemChildrenOf(sixty, &sixtyItem, usage);
-    QCOMPARE(valueOf(&sixtyItem, "Sum (Euro)"), QStringLiteral("0.6"));
 }
 
 void TestStorageTree::eventTotalsComeFromTheObserver()

@@ -1,0 +1,95 @@
+#include "storage/coinpile.h"
+
+#include "common/constants.h"
+#include "common/errorcodes.h"
+#include "common/exceptions.h"
+
+#include <QDebug>
+#include <QTextStream>
+
+namespace {
+constexpr quint32 COUNT_GROUP_BITS = 7;
+constexpr quint8 COUNT_GROUP_MASK = 0x7F;
+constexpr quint8 MORE_BYTES_FOLLOW = 0x80;
+
+// Base-128 digits of a positive count.
+int digitsOf(quint32 count)
+{
+    int digits = 0;
+    do {
+        ++digits;
+        count >>= COUNT_GROUP_BITS;
+    } while (count != 0);
+    return digits;
+}
+} // namespace
+
+QList<quint8> CoinPile::serialize() const
+{
+    QList<quint8> bytes;
+    bytes.append(quint8((coinIndex + 8 * countryIndex) & 0xFF));
+    quint32 rest = count;
+    while (rest != 0) {
+        quint8 group = quint8(rest & COUNT_GROUP_MASK);
+        rest >>= COUNT_GROUP_BITS;
+        if (rest != 0)
+            group |= MORE_BYTES_FOLLOW;
+        bytes.append(group);
+    }
+    // A count of 0 would leave the pile without count bytes, which no reader
+    // could tell from the next pile: such a pile must never be written.
+    if (count == 0 || bytes.size() != 1 + digitsOf(count)) {
+        qDebug() << "FATAL: something went wrong serializing in CoinPile::serialize";
+        throw LogicErr(ZUV_SERIALIZING_ERROR);
+    }
+    return bytes;
+}
+
+CoinPile deserialize(const QList<quint8>& bytes)
+{
+    CoinPile pile;
+    qsizetype used = 0;
+    bool complete = false;
+    if (!bytes.isEmpty()) {
+        pile.coinIndex = bytes[0] & 7u;
+        pile.countryIndex = bytes[0] >> 3;
+        used = 1;
+        quint32 weight = 1; // 128^k, wrapping like the count itself
+        while (used < bytes.size()) {
+            const quint8 byte = bytes[used++];
+            pile.count += (byte & COUNT_GROUP_MASK) * weight;
+            weight *= 128u;
+            if (!(byte & MORE_BYTES_FOLLOW)) {
+                complete = true;
+                break;
+            }
+        }
+    }
+    if (!complete || used != bytes.size()) {
+        qDebug() << "FATAL: something went wrong serializing in CoinPile::deserialize";
+        throw LogicErr(ZUV_DESERIALIZING_ERROR);
+    }
+    return pile;
+}
+
+QString CoinPile::giveAllCoinCountriesAsTextTupels(const QString& tail)
+{
+    QString text;
+    QTextStream out(&text);
+    for (int i = 0; i < NUM_COUNTRIES; ++i)
+        out << "(" << i << ",'" << countrynamesWords[i] << "'" << tail << "),";
+    out.flush();
+    text.chop(1);
+    return text;
+}
+
+QString CoinPile::giveAllCoinValuesAsTextTripels(const QString& tail)
+{
+    QString text;
+    QTextStream out(&text);
+    for (int i = 0; i < NUM_COINS; ++i)
+        out << "(" << (i + 1) << "," << coinvalues[i] << ",'" << coinnames[i] << "'" << tail << "),";
+    out.flush();
+    text.chop(1);
+    return text;
+}

@@ -1,0 +1,42 @@
+#pragma once
+
+#include <QtGlobal>
+
+class QDataStream;
+class QDateTime;
+class QString;
+
+// The primitive encodings shared by the data file, the upload and the server's
+// answer. They are written out by hand so that the bytes never depend on the
+// version setting of the stream or on the Qt release.
+//
+// The readers below never throw: like Qt's own operators they leave the stream
+// in a failed state (ReadPastEnd or ReadCorruptData) and the record readers
+// decide what that means for them.
+
+// What is left to read in the stream's device. Every announced length or count
+// is compared with it before anything is allocated, so a reader needs the
+// whole record in its device (a file, or a buffer holding a complete message).
+qint64 bytesLeft(QDataStream& stream);
+
+// True when at least `needed` bytes are left; otherwise marks the stream as
+// read past its end and returns false.
+bool ensureBytesLeft(QDataStream& stream, quint64 needed);
+
+// Date and time: the date as 32-bit Julian day (0 for a null date), then the
+// time as 32-bit milliseconds since midnight. Read back as local time.
+void writeDateTime(QDataStream& stream, const QDateTime& dateTime);
+QDateTime readDateTime(QDataStream& stream);
+
+// Text: 32-bit byte length (0xFFFFFFFF for a null text), then UTF-16 code
+// units, big-endian. An empty text reads back as an empty, non-null text.
+void writeText(QDataStream& stream, const QString& text);
+QString readText(QDataStream& stream);
+
+// Throws StreamErr(ZUV_BAD_FILE_FORMAT) after a debug line naming `where` when
+// the stream has failed (ended early or met impossible data).
+void requireStreamOk(QDataStream& stream, const char* where);
+
+// Throws StreamErr(ZUV_BAD_FILE_FORMAT) unless `count` items of at least
+// `bytesEach` bytes can still follow in the stream.
+void requireRoomFor(QDataStream& stream, quint64 count, quint64 bytesEach, const char* where);

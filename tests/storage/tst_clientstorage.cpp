@@ -1,0 +1,217 @@
+#include "common/config.h"
+#include "storage/clientstorage.h"
+
+#include <QtTest>
+
+namespace {
+const QDateTime FEB_FIRST(QDate(2002, 2, 1), QTime(0, 0));
+
+Session sessionWorth(unsigned cents)
+{
+    Session session(0, FEB_FIRST.addSecs(cents), 107);
+    session.insertCoins(0, 1, cents);
+    return session;
+}
+
+ClientStorage recordWithSessions(int count, quint16 fullPurses, quint32 member)
+{
+    ClientStorage record;
+    record.setDefaultValues();
+    record.Membernumber = member;
+    record.NumFullPurses = fullPurses;
+    for (int i = 0; i < count; ++i)
+        record.Sessions.append(sessionWorth(member * 10 + unsigned(i) + 1));
+    record.TotalEvents.insert(quint16(member), member);
+    record.InvitationList.append(InvitedPerson{"friend", "f@x.org", quint8(member), false});
+    return record;
+}
+} // namespace
+
+class TestClientStorage : public QObject
+{
+    Q_OBJECT
+
+private Q_SLOTS:
+    void emptyRecord();
+    void defaults();
+    void necessarySettingsBit();
+    void mergeAppendsNewerSessions();
+    void copiesAreFieldByFieldEqual();
+    void equalityLooksAtEveryField();
+    void totalValue();
+    void recordSizeAndVersion();
+};
+
+void TestClientStorage::emptyRecord()
+{
+    const ClientStorage record;
+    QVERIFY(record.RecommenderName.isNull() && record.PostalCode.isNull() && record.Message.isNull());
+    QVERIFY(record.MemberSince.isNull() && record.LastUpload.isNull() && record.LastDataAnalysisRead.isNull());
+    QVERIFY(!record.WindowPositionSize.size.isValid());
+    QCOMPARE(record.WindowPositionSize.position, QPoint(0, 0));
+    QVERIFY(record.Sessions.isEmpty() && record.TotalEvents.isEmpty() && record.InvitationList.isEmpty());
+    QCOMPARE(record.NumFullPurses, quint16(0));
+}
+
+void TestClientStorage::defaults()
+{
+    ClientStorage record = recordWithSessions(2, 5, 77);
+    record.RecommenderMembernumbers = {1, 2};
+    record.Country = 4;
+    record.Welcome = "hi";
+    record.setDefaultValues();
+
+    const QDateTime feb(QDate(2002, 2, 1), QTime(0, 0, 0, 0));
+    QCOMPARE(record.Version, quint16(107));
+    QCOMPARE(record.Membernumber, 0u);
+    QVERIFY(record.Welcome.empty() && record.eMailAddress.empty());
+    QVERIFY(record.RecommenderMembernumbers.isEmpty());
+    QVERIFY(!record.RecommenderName.isNull() && record.RecommenderName.isEmpty());
+    QVERIFY(!record.PostalCode.isNull() && !record.Message.isNull());
+    QCOMPARE(record.Country, quint8(0));
+    QCOMPARE(record.SettingsFlags, quint16(0x0108));
+    QVERIFY(!record.NecessarySettingsOK());
+    QCOMPARE(record.MemberSince, feb);
+    QCOMPARE(record.LastUpload, feb);
+    QCOMPARE(record.LastDataAnalysisRead, feb);
+    QVERIFY(record.FavouriteCoin < 120);
+    QCOMPARE(record.ServerAddress, std::string(ZUV_DEFAULT_SERVER_HOST));
+    QCOMPARE(record.FTPServer, std::string(ZUV_DEFAULT_FTP_HOST));
+    QCOMPARE(record.ServerPort, quint16(4554));
+    QCOMPARE(record.WindowPositionSize.position, QPoint(0, 0));
+    QCOMPARE(record.WindowPositionSize.size, QSize(600, 400));
+    QCOMPARE(record.NumFullPurses, quint16(0));
+    QVERIFY(record.Sessions.isEmpty() && record.TotalEvents.isEmpty() && record.InvitationList.isEmpty());
+}
+
+void TestClientStorage::necessarySettingsBit()
+{
+    ClientStorage record;
+    record.setDefaultValues();
+    record.setNecessarySettingsOK(true);
+    QCOMPARE(record.SettingsFlags, quint16(0x010C));
+    QVERIFY(record.NecessarySettingsOK());
+    record.setNecessarySettingsOK(true);
+    QCOMPARE(record.SettingsFlags, quint16(0x010C));
+    record.setNecessarySettingsOK(false);
+    QCOMPARE(record.SettingsFlags, quint16(0x0108));
+    QVERIFY(!record.NecessarySettingsOK());
+}
+
+void TestClientStorage::mergeAppendsNewerSessions()
+{
+    ClientStorage older = recordWithSessions(3, 2, 1);
+    const ClientStorage newer = recordWithSessions(2, 1, 2);
+    const QList<Session> olderSessions = older.Sessions;
+    older.MergeWithNewSessions(newer);
+
+    QCOMPARE(older.Sessions.size(), 5);
+    QCOMPARE(older.Sessions.mid(0, 3), olderSessions);
+    QCOMPARE(older.Sessions.mid(3), newer.Sessions);
+    QCOMPARE(older.NumFullPurses, quint16(3));
+    QCOMPARE(older.Membernumber, 2u);
+    QCOMPARE(older.TotalEvents, newer.TotalEvents); // replaced, not added
+    QCOMPARE(older.InvitationList, newer.InvitationList);
+
+    // The purse counter is 16 bits wide.
+    ClientStorage full = recordWithSessions(0, 65535, 3);
+    full.MergeWithNewSessions(recordWithSessions(0, 2, 4));
+    QCOMPARE(full.NumFullPurses, quint16(1));
+
+    // Merging a record into itself holds its sessions twice.
+    ClientStorage self = recordWithSessions(2, 1, 5);
+    self.MergeWithNewSessions(self);
+    QCOMPARE(self.Sessions.size(), 4);
+    QCOMPARE(self.Sessions[2], self.Sessions[0]);
+    QCOMPARE(self.NumFullPurses, quint16(2));
+}
+
+void TestClientStorage::copiesAreFieldByFieldEqual()
+{
+    ClientStorage source = recordWithSessions(3, 4, 9);
+    source.Version = 150;
+    source.RecommenderName = QStringLiteral("Ruth");
+    source.WindowPositionSize = {QPoint(-5, 7), QSize(640, 480)};
+
+    const ClientStorage copy(source);
+    QVERIFY(copy == source);
+    QCOMPARE(copy.Sessions, source.Sessions);
+    QCOMPARE(copy.NumFullPurses, quint16(4));
+
+    // Assignment replaces everything: no sessions are added to the old ones.
+    ClientStorage target = recordWithSessions(2, 7, 1);
+    target = source;
+    QVERIFY(target == source);
+    QCOMPARE(target.Sessions.size(), 3);
+    QCOMPARE(target.NumFullPurses, quint16(4));
+
+    ClientStorage& alias = target;
+    target = alias;
+    QVERIFY(target == source);
+}
+
+void TestClientStorage::equalityLooksAtEveryField()
+{
+    const ClientStorage base = recordWithSessions(2, 1, 3);
+    QList<std::function<void(ClientStorage&)>> changes = {
+        [](ClientStorage& r) { r.Version = 106; },
+        [](ClientStorage& r) { r.Welcome = "x"; },
+        [](ClientStorage& r) { r.RecommenderMembernumbers.append(4); },
+        [](ClientStorage& r) { r.PostalCode = QStringLiteral("1010"); },
+        [](ClientStorage& r) { r.eMailFlags = 0x10; },
+        [](ClientStorage& r) { r.LastUpload = r.LastUpload.addDays(1); },
+        [](ClientStorage& r) { r.GuessWhenArrivaldateMonth = 3; },
+        [](ClientStorage& r) { r.FTPServer = "ftp"; },
+        [](ClientStorage& r) { r.LastPicture = 2; },
+        [](ClientStorage& r) { r.LastDataAnalysisRead = QDateTime(); },
+        [](ClientStorage& r) { r.WindowPositionSize.size = QSize(1, 1); },
+        [](ClientStorage& r) { r.TotalEvents[1] = 1; },
+        [](ClientStorage& r) { r.NumFullPurses = 9; },
+        [](ClientStorage& r) {
+            r.Sessions[1].observation.append(UserEvent{1, 1});
+        },
+        [](ClientStorage& r) { r.InvitationList[0].uploaded = true; },
+    };
+    for (int i = 0; i < changes.size(); ++i) {
+        ClientStorage changed = base;
+        changes[i](changed);
+        QVERIFY2(changed != base, qPrintable(QString::number(i)));
+    }
+}
+
+void TestClientStorage::totalValue()
+{
+    ClientStorage record;
+    QCOMPARE(record.totalSumOfCents(), 0u);
+    Session first(0, FEB_FIRST, 107);
+    first.insertCoins(4, 2, 3);
+    Session second(0, FEB_FIRST, 107);
+    second.insertCoins(6, 5, 2);
+    second.insertCoins(0, 14, 9);
+    record.Sessions = {first, second};
+    QCOMPARE(record.totalSumOfCents(), 269u);
+    record.Sessions.append(Session(4294967295u - 100, FEB_FIRST, 107));
+    QCOMPARE(record.totalSumOfCents(), 168u);
+}
+
+void TestClientStorage::recordSizeAndVersion()
+{
+    ClientStorage record;
+    record.setDefaultValues();
+    // Fixed fields of a defaulted record, plus the two host names.
+    const quint32 fixed = 113;
+    QCOMPARE(sizeOf(record), fixed + quint32(record.ServerAddress.size() + record.FTPServer.size()));
+
+    record.Version = 150;
+    record.Sessions.append(Session(0, FEB_FIRST, 150));
+    QByteArray bytes;
+    QDataStream out(&bytes, QIODevice::WriteOnly);
+    out << record;
+    QCOMPARE(quint32(bytes.size()), sizeOf(record));
+    QCOMPARE(bytes.left(2), QByteArray::fromHex("006b"));
+    QCOMPARE(record.Version, quint16(150));
+    QCOMPARE(record.Sessions[0].version, quint16(150));
+}
+
+QTEST_GUILESS_MAIN(TestClientStorage)
+#include "tst_clientstorage.moc"

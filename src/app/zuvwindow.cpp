@@ -134,6 +134,7 @@ void ZUVWindow::initializeEverything()
     ++storage->NumberOfStartsSinceLastUpload;
 
     dialogs = new Dialogs(storage.get(), this, QStringLiteral("dialogs"));
+    dialogs->setPicsAlsoInInvitations(slideShow->pictures(), slideShow->pictureSize());
 
     showPursesCount();
     pursesLabel->setAlignment(Qt::AlignCenter);

@@ -3,11 +3,17 @@
 #include "common/browser.h"
 #include "common/config.h"
 #include "common/constants.h"
+#include "common/exceptions.h"
 #include "common/messagebox.h"
+#include "common/utilities.h"
 #include "counting/slideshow.h"
+#include "invitations/invitations.h"
+#include "invitations/invitedpersonview.h"
+#include "net/client.h"
 #include "settings/recommendernumbersdialog.h"
 #include "settings/settingsdialog.h"
 #include "storage/clientstorage.h"
+#include "usage/usage.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -40,6 +46,11 @@ const QColor memberPaper(Qt::white);
 
 // Membership dates before the first upload carry the record's default.
 const QDateTime notYetMember(QDate(2002, 2, 1), QTime(0, 0));
+
+constexpr QSize clientDialogSize(400, 550);
+constexpr int dialogMargin = 3;
+constexpr QSize observationWindowSize(520, 420);
+constexpr int observationMargin = 5;
 
 constexpr int farewellStepMs = 80;
 constexpr int farewellDurationMs = 3000;
@@ -143,6 +154,35 @@ Dialogs::Dialogs(ClientStorage* clientStorage, QWidget* parent, const QString& n
     createSeveralRecommenderNumbersDialog();
     SettingsCopyFromStorage(*storage);
     SettingsCreateObservationEvents();
+    createClientDialog();
+    createInvitationDialog();
+}
+
+void Dialogs::createClientDialog()
+{
+    clientWindow = new QDialog(this);
+    clientWindow->setObjectName(QStringLiteral("client"));
+    clientWindow->setModal(true);
+    auto* layout = new QGridLayout(clientWindow);
+    layout->setContentsMargins(dialogMargin, dialogMargin, dialogMargin, dialogMargin);
+    connection = new Client(storage, this, clientWindow, QStringLiteral("clientobject"));
+    layout->addWidget(connection, 0, 0);
+    clientWindow->resize(clientDialogSize);
+    connect(connection, &Client::Event, this, &Dialogs::Event);
+}
+
+void Dialogs::createInvitationDialog()
+{
+    invitationWindow = new QDialog(this);
+    invitationWindow->setObjectName(QStringLiteral("invitationwindow"));
+    invitationWindow->setModal(true);
+    invitationWindow->setWindowTitle(tr("Send ZUV invitations to your friends"));
+    auto* layout = new QGridLayout(invitationWindow);
+    layout->setContentsMargins(dialogMargin, dialogMargin, dialogMargin, dialogMargin);
+    invitationEditor = new Invitations(invitationWindow, QStringLiteral("invitations"));
+    layout->addWidget(invitationEditor, 0, 0);
+    connect(invitationEditor, &Invitations::ok, invitationWindow, &QDialog::accept);
+    connect(invitationEditor, &Invitations::Event, this, &Dialogs::Event);
 }
 
 Dialogs::~Dialogs() = default;
@@ -510,6 +550,116 @@ void Dialogs::TableOfErrorsAndRecommendations(QWidget* parent)
     layout->addWidget(table, 0, 0);
     layout->addWidget(quit, 1, 0);
     dialog->show();
+}
+
+bool Dialogs::openClientForUploadAndIfSuccessStoreEverything()
+{
+    connection->initClient(QString::fromLatin1(storage->ServerAddress.data(), qsizetype(storage->ServerAddress.size())),
+                           storage->ServerPort);
+    const bool uploaded = clientWindow->exec() == QDialog::Accepted;
+    connection->rethrowPendingFailure();
+    if (!uploaded) {
+        Q_EMIT Event(QStringLiteral("ClientWindowAborted"));
+        return false;
+    }
+    Q_EMIT Event(QStringLiteral("ClientWindowClosedProperlyAfterUpload"));
+    // The archive gets the sessions before they leave the data file.
+    appendToArchiveFile(*storage, ARCHIVEFILE_NAME);
+    bookUpload();
+    storage->saveToDisk(DATAFILE_NAME);
+    return true;
+}
+
+void Dialogs::bookUpload()
+{
+    storage->LastUpload = QDateTime::currentDateTime();
+    storage->SettingsFlags = quint16(storage->SettingsFlags & ~SettingsChanged);
+    ++storage->NumberOfUploads;
+    storage->NumberOfStartsSinceLastUpload = 0;
+    storage->Sessions.clear();
+    storage->NumFullPurses = 0;
+    storage->Message = QStringLiteral("");
+    setAllUploadedTrue(storage->InvitationList);
+}
+
+void Dialogs::hideClient()
+{
+    clientWindow->hide();
+}
+
+void Dialogs::appendToArchiveFile(ClientStorage uploaded, const QString& fileName)
+{
+    ClientStorage archive;
+    try {
+        if (archive.loadFromDisk(fileName) != ZUV_NO_ERROR)
+            archive.setDefaultValues(); // no archive yet, or one of another kind: start a new one
+    } catch (const myException& failure) {
+        const int answer = askUser(this, BoxIcon::Warning, QStringLiteral("ZUV: archive file error"),
+                                   errorMessageAndSolution(failure.code()), tr("Ignore\nsaved data."),
+                                   tr("Quit now\n(loosing new data of today!)"));
+        if (answer != 0)
+            throw;
+        Q_EMIT Event(QStringLiteral("BadArchivefileOverwrite"));
+        archive.setDefaultValues();
+    }
+    archive.MergeWithNewSessions(uploaded);
+    for (;;) {
+        const int code = archive.saveToDisk(fileName);
+        if (code == ZUV_NO_ERROR)
+            return;
+        const int answer = askUser(this, BoxIcon::Warning, QStringLiteral("ZUV cannot save your archive"),
+                                   ERRORSAVING.arg(code).arg(fileName, fileName),
+                                   tr("OK, I try my best.\nPlease try again"),
+                                   tr("No, quit anyway. I don't need an archive."));
+        if (answer != 0)
+            return;
+    }
+}
+
+void Dialogs::CopyFromThenExecInvitationWindowAndCopyTo(InvitationList& list)
+{
+    QTreeWidget* view = invitationEditor->listView();
+    view->clear();
+    fromValueListToListView(list, view);
+    invitationEditor->setFavouriteCoin(storage->FavouriteCoin);
+    invitationWindow->exec(); // "OK" and the title bar's close box end it alike
+    storage->FavouriteCoin = quint8(invitationEditor->coinShow()->actualCoinNumber());
+    fromListViewToValueList(view, list);
+}
+
+void Dialogs::setPicsAlsoInInvitations(const SlideShow::PictureTable& pictures, QSize size)
+{
+    invitationEditor->coinShow()->setPics(pictures, size);
+    invitationEditor->coinShow()->changeCoinSide();
+}
+
+void Dialogs::createUserObservationWindow(Usage& usage)
+{
+    if (!observationWindow) {
+        observationWindow = new QDialog(this);
+        observationWindow->setObjectName(QStringLiteral("observation"));
+        observationWindow->resize(observationWindowSize);
+        observationWindow->setObjectName(QStringLiteral("User Observation Results"));
+        auto* layout = new QGridLayout(observationWindow);
+        layout->setContentsMargins(observationMargin, observationMargin, observationMargin, observationMargin);
+        sessionEventsView = new QTreeWidget(observationWindow);
+        sessionEventsView->setObjectName(QStringLiteral("session events listview"));
+        allEventsView = new QTreeWidget(observationWindow);
+        allEventsView->setObjectName(QStringLiteral("all events listview"));
+        layout->addWidget(sessionEventsView, 0, 0);
+        layout->addWidget(allEventsView, 0, 1);
+    }
+    usage.PrepareSessionListView(sessionEventsView);
+    usage.PrepareAllEventsListView(allEventsView);
+    observationWindow->show();
+}
+
+void Dialogs::updateEventsViewerWindow(Usage& usage)
+{
+    if (!observationWindow)
+        return;
+    usage.UpdateSessionListView(sessionEventsView);
+    usage.UpdateAllEventsListView(allEventsView);
 }
 
 void Dialogs::goodbyeShow(SlideShow* show)

@@ -1,16 +1,21 @@
 #pragma once
 
 #include "common/messagebox.h"
+#include "counting/slideshow.h"
+#include "invitations/invitedperson.h"
 
 #include <QWidget>
 
+class Client;
 class ClientStorage;
+class Invitations;
+class QTreeWidget;
+class Usage;
 class QComboBox;
 class QDialog;
 class QLabel;
 class RecommenderNumbersDialog;
 class SettingsDialog;
-class SlideShow;
 
 // The one place where the program's modal windows live: the settings dialog
 // with its recommender numbers dialog, the about box, the connection window
@@ -40,6 +45,26 @@ public:
     // Runs the about box; returns an AboutChoice.
     int runAboutBox();
 
+    // Runs the connection window for the stored server. When it is left after
+    // a successful upload, the uploaded state goes to the archive, the upload
+    // is booked and the data file saved; returns whether that happened. A
+    // NetErr from the window ("Quit now" after a failed send) passes on.
+    bool openClientForUploadAndIfSuccessStoreEverything();
+    void hideClient();
+
+    // Merges an uploaded state into the archive file, asking the participant
+    // when the archive cannot be read or written.
+    void appendToArchiveFile(ClientStorage uploaded, const QString& fileName);
+
+    // Runs the invitations window on the list and the favourite coin; the
+    // edits are taken back however the window is left.
+    void CopyFromThenExecInvitationWindowAndCopyTo(InvitationList& list);
+    void setPicsAlsoInInvitations(const SlideShow::PictureTable& pictures, QSize size);
+
+    // A window that shows the usage observer's events and totals.
+    void createUserObservationWindow(Usage& usage);
+    void updateEventsViewerWindow(Usage& usage);
+
     // The farewell: thanks the participant and flips through the coins of a
     // random country; returns when the show is over.
     void goodbyeShow(SlideShow* show);
@@ -53,6 +78,10 @@ public:
 
     SettingsDialog* settingsDialog() const { return settings; }
     RecommenderNumbersDialog* recommenderDialog() const { return recommenders; }
+    QDialog* clientDialog() const { return clientWindow; }
+    Client* client() const { return connection; }
+    QDialog* invitationDialog() const { return invitationWindow; }
+    Invitations* invitations() const { return invitationEditor; }
 
 public Q_SLOTS:
     void SettingsResetToOldValues();
@@ -73,6 +102,9 @@ private Q_SLOTS:
 
 private:
     void SettingsCreateObservationEvents();
+    void createClientDialog();
+    void createInvitationDialog();
+    void bookUpload();
     bool saveSettings();
     void fillMemberPanel(const ClientStorage& source);
 
@@ -80,6 +112,13 @@ private:
     BoxRequest aboutBox;
     SettingsDialog* settings = nullptr;
     RecommenderNumbersDialog* recommenders = nullptr;
+    QDialog* clientWindow = nullptr;
+    Client* connection = nullptr;
+    QDialog* invitationWindow = nullptr;
+    Invitations* invitationEditor = nullptr;
+    QDialog* observationWindow = nullptr;
+    QTreeWidget* sessionEventsView = nullptr;
+    QTreeWidget* allEventsView = nullptr;
 
     // The farewell show.
     QLabel* farewellPicture = nullptr;

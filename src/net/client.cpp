@@ -102,7 +102,7 @@ void Client::buildTestPanel()
         connect(panel->add(new QPushButton(text)), &QPushButton::clicked, this, slot);
     };
     button(tr("Set &Server Address"), &Client::setHost);
-    button(tr("Send &Data"), &Client::sendToServer);
+    button(tr("Send &Data"), &Client::sendKeepingFailure);
     button(tr("Send &Faulty Format"), &Client::TESTSendWrongFormatToServer);
     button(tr("Send &Too Much"), &Client::TESTSendTooMuchToServer);
     button(tr("Send Old &Version"), &Client::TESTSendOldVersionToServer);
@@ -257,13 +257,17 @@ void Client::socketConnected()
     connectTimer->stop();
     connected = true;
     log(QStringLiteral("Connected to server"));
-    if (!automatic)
-        return;
+    if (automatic)
+        sendKeepingFailure();
+}
+
+void Client::sendKeepingFailure()
+{
     try {
         sendToServer();
     } catch (const NetErr&) {
-        // Started by the socket's signal: the failure cannot pass through the
-        // event loop, so the dialog ends and its caller gets it.
+        // Started by a signal: the failure cannot pass through the event
+        // loop, so the dialog ends and its caller gets it.
         pendingFailure = std::current_exception();
         if (parentDialog)
             parentDialog->reject();

@@ -46,7 +46,7 @@ public:
     void initClient(const QString& host, quint16 port);
 
     // "Quit now" after a failed send ends the upload with NetErr(32). When the
-    // send was started by the connection itself, the failure cannot travel
+    // send was started by a signal (the connection itself), it cannot travel
     // through the toolkit's event loop: the window keeps it, rejects its
     // dialog, and the flow that ran the dialog rethrows it from here.
     void rethrowPendingFailure();
@@ -88,6 +88,7 @@ private Q_SLOTS:
     void socketDisconnected();
     void socketErrorOccurred(QAbstractSocket::SocketError error);
     void refusalComplete();
+    void sendKeepingFailure();
 
 private:
     void log(const QString& text);

@@ -372,8 +372,9 @@ int ClientStorage::loadFromDisk(const QString& fileName)
 {
     QFile file(fileName);
     if (!file.open(QIODevice::ReadOnly)) {
-        // There is a file we cannot read: it must not be replaced unseen.
-        if (nameTaken(fileName))
+        // A file is there but we may not read it: it must not be replaced unseen.
+        const QFileInfo info(fileName);
+        if ((info.exists() || info.isSymLink()) && !info.isDir())
             rememberUnreadable(fileName);
         return ZUV_FILE_NOT_EXIST;
     }

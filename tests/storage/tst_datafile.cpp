@@ -98,6 +98,7 @@ private Q_SLOTS:
     void oldCountryNumbers();
     void everyTruncationIsRefused();
     void impossibleLengths();
+    void randomDamageIsRefusedOrRead();
     void changedPileCountBreaksTheCheckSum();
     void unreadableFileIsKeptAside();
     void failedSaveKeepsThePreviousFile();
@@ -297,6 +298,31 @@ void TestDataFile::impossibleLengths()
     }
 }
 
+void TestDataFile::randomDamageIsRefusedOrRead()
+{
+    QCOMPARE(richRecord().saveToDisk(path()), 0);
+    const QByteArray good = readAll(path());
+    QRandomGenerator random(20020101);
+    int refused = 0;
+    for (int round = 0; round < 1000; ++round) {
+        QByteArray bytes = good;
+        const int changes = 1 + random.bounded(4);
+        for (int i = 0; i < changes; ++i)
+            bytes[random.bounded(6, int(bytes.size()))] = char(random.bounded(256));
+        writeAll(path(), bytes);
+        // Whatever the damage, the answer is a code or a FileErr; anything
+        // else escaping (LogicErr, bad_alloc) or a crash fails the test.
+        ClientStorage record;
+        try {
+            if (record.loadFromDisk(path()) != 0)
+                ++refused;
+        } catch (const FileErr&) {
+            ++refused;
+        }
+    }
+    QVERIFY(refused > 0);
+}
+
 void TestDataFile::changedPileCountBreaksTheCheckSum()
 {
     ClientStorage record;
@@ -397,6 +423,14 @@ void TestDataFile::unwritablePlaces()
     QFile::setPermissions(dir->path(), QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
     QCOMPARE(code, int(ZUV_FILE_WRITE_OPENING_ERROR));
     QCOMPARE(readAll(path()), previous);
+
+    // A file we may not read is no missing file: it is kept aside, not replaced.
+    QFile::setPermissions(path(), QFileDevice::WriteOwner);
+    ClientStorage reread;
+    QCOMPARE(reread.loadFromDisk(path()), int(ZUV_FILE_NOT_EXIST));
+    QCOMPARE(record.saveToDisk(path()), 0);
+    QFile::setPermissions(path(QStringLiteral("zuvdata.zuv.damaged")), QFileDevice::ReadOwner);
+    QCOMPARE(readAll(path(QStringLiteral("zuvdata.zuv.damaged"))), previous);
 }
 
 void TestDataFile::ownerOnlyPermissions()

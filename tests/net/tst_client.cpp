@@ -1,0 +1,538 @@
+#include "common/boxscript.h"
+
+#include "common/constants.h"
+#include "common/exceptions.h"
+#include "common/utilities.h"
+#include "net/client.h"
+#include "net/protocol.h"
+#include "net/serveranswer.h"
+#include "storage/clientstorage.h"
+
+#include <QDataStream>
+#include <QDialog>
+#include <QPushButton>
+#include <QTcpServer>
+#include <QTcpSocket>
+#include <QTextEdit>
+#include <QTimer>
+#include <QtTest>
+
+#include <memory>
+
+namespace {
+
+constexpr int exchangeTimeoutMs = 5000;
+
+// A stand-in for the project's server on a free loopback port. It reads the
+// whole upload and then plays its script: pieces of bytes, each after a
+// pause, and then hangs up (or not).
+class ScriptedServer : public QObject
+{
+    Q_OBJECT
+
+public:
+    struct Piece
+    {
+        QByteArray bytes;
+        int delayMs = 0;
+    };
+
+    ScriptedServer()
+    {
+        server.listen(QHostAddress::LocalHost, 0);
+        connect(&server, &QTcpServer::newConnection, this, &ScriptedServer::accept);
+    }
+
+    quint16 port() const { return server.serverPort(); }
+
+    void reply(const QByteArray& bytes) { script.append({bytes, 0}); }
+    void replyInPieces(const QByteArray& bytes, int pieceSize, int delayMs)
+    {
+        for (qsizetype at = 0; at < bytes.size(); at += pieceSize)
+            script.append({bytes.mid(at, pieceSize), delayMs});
+    }
+
+    QList<Piece> script;
+    bool hangUpAfterScript = true;
+    QByteArray received;
+    bool uploadComplete = false;
+
+private:
+    void accept()
+    {
+        peer = server.nextPendingConnection();
+        peer->setSocketOption(QAbstractSocket::LowDelayOption, 1);
+        connect(peer, &QTcpSocket::readyRead, this, &ScriptedServer::readUpload);
+    }
+
+    void readUpload()
+    {
+        received += peer->readAll();
+        FrameHeader header;
+        if (uploadComplete || !parseFrameHeader(received, header))
+            return;
+        if (quint64(received.size()) < FRAME_HEADER_SIZE + quint64(header.bodyLength))
+            return;
+        uploadComplete = true;
+        play(0);
+    }
+
+    void play(int index)
+    {
+        if (index == script.size()) {
+            if (hangUpAfterScript)
+                peer->disconnectFromHost();
+            return;
+        }
+        QTimer::singleShot(script[index].delayMs, this, [this, index] {
+            peer->write(script[index].bytes);
+            peer->flush();
+            play(index + 1);
+        });
+    }
+
+    QTcpServer server;
+    QTcpSocket* peer = nullptr;
+};
+
+QByteArray answerMessage(const ServerAnswer& answer)
+{
+    QByteArray body;
+    QDataStream s(&body, QIODevice::WriteOnly);
+    s << answer;
+    return frameHeaderBytes(DATAFILE_MAGIC, 107, quint32(body.size())) + body;
+}
+
+ServerAnswer acceptingAnswer()
+{
+    ServerAnswer answer;
+    answer.flags = ServerAnswer::AnswerOK | ServerAnswer::NewMember | ServerAnswer::MinorUpdate;
+    answer.memberNumber = 777;
+    answer.welcome = "Welcome!";
+    answer.memberSince = QDateTime(QDate(2002, 6, 15), QTime(12, 0));
+    answer.serverAddress = "new.example.org";
+    answer.serverPort = 4555;
+    answer.ftpServer = "ftp.new.example.org";
+    answer.numMembers = 12;
+    answer.nextSessionDate = QDate(2002, 7, 1);
+    return answer;
+}
+
+QString problemText(unsigned code)
+{
+    return QStringLiteral("A problem occurred:\n (%1) ").arg(code) + errormessage[code] +
+           QStringLiteral("\nSuggested solution:\n ") + errorhelp[code];
+}
+
+} // namespace
+
+class TestClient : public QObject
+{
+    Q_OBJECT
+
+private Q_SLOTS:
+    void init();
+    void cleanup();
+    void windowAndCaption();
+    void acceptedUploadTakesTheAnswerOver();
+    void answerWithoutOkIsExplained();
+    void refusalCodeIsExplained();
+    void refusalWithoutLines();
+    void refusalIsReadUpToTwentyLines();
+    void unsupportedAnswerVersionsAreExplained();
+    void answerArrivingByteByByte();
+    void hugeAnnouncedLengthIsRefused();
+    void moreBytesThanAnnouncedStayUnprocessed();
+    void serverHangingUpAfterTheUpload();
+    void refusedConnection();
+    void guardsReportButDoNotStopTheAttempt();
+    void failedSendOffersRetryOrQuit();
+    void clearWindow();
+
+private:
+    void start(const QString& host = QStringLiteral("127.0.0.1"));
+    bool finished() const { return events.contains(QStringLiteral("ClientConnectionClosedProperly")); }
+    QStringList log() const { return client->infoView()->toPlainText().split(QLatin1Char('\n')); }
+
+    std::unique_ptr<ScriptedServer> server;
+    std::unique_ptr<QDialog> dialog;
+    Client* client = nullptr;
+    ClientStorage storage;
+    QStringList events;
+};
+
+void TestClient::init()
+{
+    storage = ClientStorage();
+    storage.setDefaultValues();
+    storage.Membernumber = 4711;
+    server = std::make_unique<ScriptedServer>();
+    dialog = std::make_unique<QDialog>();
+    client = new Client(&storage, nullptr, dialog.get(), QStringLiteral("clientobject"));
+    events.clear();
+    connect(client, &Client::Event, this, [this](const QString& name) { events << name; });
+}
+
+void TestClient::cleanup()
+{
+    dialog.reset();
+    server.reset();
+}
+
+void TestClient::start(const QString& host)
+{
+    client->initClient(host, server->port());
+    client->openButton()->click();
+}
+
+void TestClient::windowAndCaption()
+{
+    QCOMPARE(dialog->windowTitle(), QStringLiteral("ZUV client (v3.31) for data transfer to server"));
+    QCOMPARE(client->objectName(), QStringLiteral("clientobject"));
+    QCOMPARE(client->openButton()->text(), QStringLiteral("&Open Connection"));
+    QVERIFY(client->infoView()->isReadOnly());
+    QVERIFY(client->automaticMode());
+    client->initClient(QStringLiteral("somewhere"), 4554);
+    QCOMPARE(events, QStringList{QStringLiteral("ClientStarted")});
+}
+
+void TestClient::acceptedUploadTakesTheAnswerOver()
+{
+    const QByteArray expectedUpload = uploadMessage(storage);
+    server->reply(answerMessage(acceptingAnswer()));
+    BoxScript boxes;
+    start();
+    QTRY_VERIFY_WITH_TIMEOUT(finished(), exchangeTimeoutMs);
+
+    QCOMPARE(server->received, expectedUpload);
+    QVERIFY(client->uploadSucceeded());
+    QVERIFY(!client->openButton()->isEnabled());
+    QCOMPARE(storage.Membernumber, 777u);
+    QCOMPARE(storage.Welcome, std::string("Welcome!"));
+    QCOMPARE(storage.ServerAddress, std::string("new.example.org"));
+    QCOMPARE(storage.ServerPort, quint16(4555));
+    QCOMPARE(boxes.count(), 0);
+    QCOMPARE(events, QStringList({"ClientStarted", "ClientOpenConnection", "ClientServerDNSFound",
+                                  "ClientServerConnected", "ClientSendToServer", "ClientReceivingAnswer",
+                                  "ClientCloseConnection", "ClientConnectionClosedProperly"}));
+    const QStringList lines = log();
+    QCOMPARE(lines.mid(0, 7), QStringList({"Trying to connect to the server...", "Hostname found in DNS...",
+                                           "Connected to server", "starting to send to server...",
+                                           "receiving from server...", "all data arrived from server", "---"}));
+    QCOMPARE(lines.at(7), QStringLiteral("Welcome!"));
+    QCOMPARE(lines.last(), QStringLiteral("Connection closed properly"));
+
+    // The server hanging up after our close adds nothing.
+    QTest::qWait(50);
+    QCOMPARE(events.last(), QStringLiteral("ClientConnectionClosedProperly"));
+
+    client->quit();
+    QCOMPARE(events.last(), QStringLiteral("ClientUploadSuccessful"));
+    QSignalSpy accepted(dialog.get(), &QDialog::accepted);
+    QVERIFY(accepted.wait(exchangeTimeoutMs));
+    QCOMPARE(dialog->result(), int(QDialog::Accepted));
+}
+
+void TestClient::answerWithoutOkIsExplained()
+{
+    ServerAnswer answer = acceptingAnswer();
+    answer.flags = ServerAnswer::NewMember;
+    server->reply(answerMessage(answer));
+    const ClientStorage before = storage;
+    BoxScript boxes;
+    start();
+    QTRY_VERIFY_WITH_TIMEOUT(finished(), exchangeTimeoutMs);
+
+    QVERIFY(!client->uploadSucceeded());
+    QVERIFY(client->openButton()->isEnabled());
+    QVERIFY(storage == before);
+    QCOMPARE(boxes.count(), 1);
+    QCOMPARE(boxes.last().title, QStringLiteral("Some problem occurred during connection"));
+    QCOMPARE(boxes.last().text, problemText(TCP_SERVER_DIDNT_LIKE_CLIENT_MEMBERNUMBER));
+    QVERIFY(client->infoView()->toPlainText().contains(problemText(TCP_SERVER_DIDNT_LIKE_CLIENT_MEMBERNUMBER)));
+    const qsizetype explained = events.indexOf(QStringLiteral("ClientProblemExplained"));
+    QVERIFY(explained > 0);
+    QCOMPARE(events.at(explained + 1), QStringLiteral("ClientServerDoesntRecognizeMember"));
+
+    client->quit();
+    QCOMPARE(events.last(), QStringLiteral("ClientUploadQuitWithoutUpload"));
+    QSignalSpy rejected(dialog.get(), &QDialog::rejected);
+    QVERIFY(rejected.wait(exchangeTimeoutMs));
+}
+
+void TestClient::refusalCodeIsExplained()
+{
+    const QString expected = QStringLiteral("A problem occurred:\n (16) TCP_CLIENT_SENDS_TOO_MUCH_DATA\nSuggested "
+                                            "solution:\n A bug. Please contact the author.");
+    // At once, and in pieces that straddle the magic test and the code.
+    for (const int pieceSize : {0, 3}) {
+        init();
+        const QByteArray refusal("ERR (16, too much data\n");
+        if (pieceSize == 0)
+            server->reply(refusal);
+        else
+            server->replyInPieces(refusal, pieceSize, 20);
+        BoxScript boxes;
+        start();
+        QTRY_VERIFY_WITH_TIMEOUT(events.contains(QStringLiteral("ClientProblemExplained")), exchangeTimeoutMs);
+
+        QCOMPARE(boxes.count(), 1);
+        QCOMPARE(boxes.last().title, QStringLiteral("Some problem occurred during connection"));
+        QCOMPARE(boxes.last().text, expected);
+        const qsizetype bad = events.indexOf(QStringLiteral("ClientServerBadDataFormat"));
+        QVERIFY(bad > 0);
+        QCOMPARE(events.mid(bad),
+                 QStringList({"ClientServerBadDataFormat", "ClientHadToCloseTheConnectionImproperly",
+                              "ClientCloseConnection", "ClientConnectionClosedProperly", "ClientProblemExplained"}));
+        QVERIFY(!client->infoView()->toPlainText().contains(QStringLiteral("Malfunction")));
+        QVERIFY(!client->uploadSucceeded());
+        cleanup();
+    }
+}
+
+void TestClient::refusalWithoutLines()
+{
+    server->reply("ABCDEFGH");
+    BoxScript boxes;
+    start();
+    QTRY_VERIFY_WITH_TIMEOUT(boxes.count() == 1, exchangeTimeoutMs);
+
+    QCOMPARE(boxes.last().title, QStringLiteral("Communication with Server failed"));
+    const QString text = boxes.last().text;
+    QVERIFY2(QRegularExpression(QStringLiteral("^Client had to close the connection -?\\d+ for reason 13\n\nBecause "
+                                               "server answered:\nDon't know$"))
+                 .match(text)
+                 .hasMatch(),
+             qPrintable(text));
+    QVERIFY(client->infoView()->toPlainText().endsWith(text));
+    QVERIFY(events.contains(QStringLiteral("ClientHadToCloseTheConnectionImproperly")));
+    QVERIFY(!events.contains(QStringLiteral("ClientProblemExplained")));
+}
+
+void TestClient::refusalIsReadUpToTwentyLines()
+{
+    // Lines 1 to 25; a code only on the given line. Read past line 20, the
+    // code of line 21 would be explained.
+    const auto refusalWithCodeOnLine = [](int codeLine) {
+        QByteArray text("REFU");
+        for (int line = 1; line <= 25; ++line)
+            text += line == codeLine ? QByteArray("line (34, server ill\n") : "line " + QByteArray::number(line) + "\n";
+        return text;
+    };
+
+    server->reply(refusalWithCodeOnLine(21));
+    server->hangUpAfterScript = false; // the line limit alone ends the reading
+    {
+        BoxScript boxes;
+        start();
+        QTRY_VERIFY_WITH_TIMEOUT(finished(), exchangeTimeoutMs);
+        QTest::qWait(50);
+        QCOMPARE(boxes.count(), 0);
+        QVERIFY(events.contains(QStringLiteral("ClientHadToCloseTheConnectionImproperly")));
+    }
+    cleanup();
+
+    init();
+    server->reply(refusalWithCodeOnLine(20));
+    BoxScript boxes;
+    start();
+    QTRY_VERIFY_WITH_TIMEOUT(boxes.count() == 1, exchangeTimeoutMs);
+    QCOMPARE(boxes.last().text, problemText(TCP_SERVER_IS_ILL));
+}
+
+void TestClient::unsupportedAnswerVersionsAreExplained()
+{
+    const struct
+    {
+        quint16 version;
+        unsigned code;
+    } cases[] = {{104, TCP_SERVER_ANSWER_TOO_OLD_FORMAT}, {200, TCP_SERVER_ANSWER_TOO_NEW_FORMAT}};
+    for (const auto& c : cases) {
+        init();
+        QByteArray message = answerMessage(acceptingAnswer());
+        message[FRAME_HEADER_SIZE] = char(c.version >> 8);
+        message[FRAME_HEADER_SIZE + 1] = char(c.version & 0xFF);
+        server->reply(message);
+        const ClientStorage before = storage;
+        BoxScript boxes;
+        start();
+        QTRY_VERIFY_WITH_TIMEOUT(finished(), exchangeTimeoutMs);
+
+        QCOMPARE(boxes.count(), 1);
+        QCOMPARE(boxes.last().text, problemText(c.code));
+        QVERIFY(events.contains(QStringLiteral("ClientServerAnswerBroken")));
+        QVERIFY(!client->uploadSucceeded());
+        QVERIFY(storage == before);
+        cleanup();
+    }
+}
+
+void TestClient::answerArrivingByteByByte()
+{
+    server->replyInPieces(answerMessage(acceptingAnswer()), 1, 3);
+    BoxScript boxes;
+    start();
+    QTRY_VERIFY_WITH_TIMEOUT(finished(), exchangeTimeoutMs);
+
+    QVERIFY(client->uploadSucceeded());
+    QCOMPARE(storage.Membernumber, 777u);
+    QCOMPARE(events.count(QStringLiteral("ClientReceivingAnswer")), 1);
+    QCOMPARE(boxes.count(), 0);
+    // The pieces really came one by one.
+    QVERIFY(log().count(QStringLiteral("receiving from server...")) > FRAME_HEADER_SIZE);
+}
+
+void TestClient::hugeAnnouncedLengthIsRefused()
+{
+    server->reply(frameHeaderBytes(DATAFILE_MAGIC, 107, 0x80000000u) + QByteArray(100, 'x'));
+    server->hangUpAfterScript = false;
+    BoxScript boxes;
+    start();
+    QTRY_VERIFY_WITH_TIMEOUT(finished(), exchangeTimeoutMs);
+
+    QCOMPARE(boxes.count(), 1);
+    QCOMPARE(boxes.last().text, problemText(TCP_SERVER_HAS_BAD_DATA_FORMAT));
+    QVERIFY(events.contains(QStringLiteral("ClientServerAnswerBroken")));
+    QVERIFY(!events.contains(QStringLiteral("ClientReceivingAnswer")));
+    QVERIFY(!client->uploadSucceeded());
+}
+
+void TestClient::moreBytesThanAnnouncedStayUnprocessed()
+{
+    server->reply(answerMessage(acceptingAnswer()) + QByteArray(1, '\0'));
+    server->hangUpAfterScript = false;
+    const ClientStorage before = storage;
+    BoxScript boxes;
+    start();
+    QTRY_VERIFY_WITH_TIMEOUT(client->infoView()->toPlainText().contains(QStringLiteral("receiving from server...")),
+                             exchangeTimeoutMs);
+    QTest::qWait(100);
+
+    QVERIFY(!events.contains(QStringLiteral("ClientReceivingAnswer")));
+    QVERIFY(!client->uploadSucceeded());
+    QVERIFY(storage == before);
+    QCOMPARE(boxes.count(), 0);
+}
+
+void TestClient::serverHangingUpAfterTheUpload()
+{
+    BoxScript boxes;
+    start();
+    QTRY_VERIFY_WITH_TIMEOUT(events.contains(QStringLiteral("ClientConnectionClosedByServer")), exchangeTimeoutMs);
+
+    QVERIFY(server->uploadComplete);
+    QCOMPARE(log().last(), QStringLiteral("Connection closed by the server. Malfunction, please try again (later)."));
+    // Hanging up is not a socket error of its own.
+    QCOMPARE(boxes.count(), 0);
+    QVERIFY(!events.contains(QStringLiteral("ClientSomeSocketError")));
+    QVERIFY(client->openButton()->isEnabled());
+}
+
+void TestClient::refusedConnection()
+{
+    const quint16 closedPort = server->port();
+    server.reset(); // nobody listens there any more
+    BoxScript boxes;
+    client->initClient(QStringLiteral("127.0.0.1"), closedPort);
+    client->openButton()->click();
+    QTRY_VERIFY_WITH_TIMEOUT(events.contains(QStringLiteral("ClientProblemExplained")), exchangeTimeoutMs);
+
+    QCOMPARE(boxes.count(), 1);
+    QCOMPARE(boxes.last().text, problemText(TCP_NO_CONNECTION_WITH_SERVER));
+    QVERIFY(log().contains(
+        QStringLiteral("Socket error number %1 occurred").arg(int(QAbstractSocket::ConnectionRefusedError))));
+    QVERIFY(events.contains(QStringLiteral("ClientSomeSocketError")));
+
+    // The connect guard still reports its event, but keeps quiet.
+    const QString before = client->infoView()->toPlainText();
+    client->ServerNotFound();
+    QCOMPARE(events.last(), QStringLiteral("ClientServerNotFound"));
+    QCOMPARE(client->infoView()->toPlainText(), before);
+}
+
+void TestClient::guardsReportButDoNotStopTheAttempt()
+{
+    server->reply(answerMessage(acceptingAnswer()));
+    BoxScript boxes;
+    // A name that has to be looked up: the guard can fire before the lookup ends.
+    start(QStringLiteral("localhost"));
+    client->HostNotFoundInDNS();
+    client->ServerNotFound();
+    QCOMPARE(log(),
+             QStringList({"Trying to connect to the server...", "Host not found in DNS.",
+                          "Please check Internet connection and try again.", "Server cannot be reached at the moment.",
+                          "Please check your Internet connection and try again (later)."}));
+    QCOMPARE(events.mid(2), QStringList({"ClientServerDNSNotFound", "ClientServerNotFound"}));
+
+    QTRY_VERIFY_WITH_TIMEOUT(finished(), exchangeTimeoutMs);
+    QVERIFY(client->uploadSucceeded());
+
+    // Once the host was found, the lookup guard has nothing to say.
+    const qsizetype before = events.size();
+    client->HostNotFoundInDNS();
+    QCOMPARE(events.size(), before);
+}
+
+void TestClient::failedSendOffersRetryOrQuit()
+{
+    // Nothing is connected: writing the upload fails.
+    client->initClient(QStringLiteral("127.0.0.1"), server->port());
+    {
+        BoxScript boxes({0});
+        client->sendToServer();
+        QCOMPARE(boxes.count(), 1);
+        const BoxRequest& box = boxes.last();
+        QCOMPARE(box.title, QStringLiteral("ZUV net error 32"));
+        QCOMPARE(box.text, errorMessageAndSolution(TCP_NET_STREAM_ERROR));
+        QCOMPARE(box.buttons, QStringList({"Try again", "Quit now"}));
+        QCOMPARE(box.escapeButton, 1);
+        QCOMPARE(events.last(), QStringLiteral("ClientBadDatastreamTryAgain"));
+        QVERIFY(log().contains(QStringLiteral("transmission not successful!")));
+    }
+    {
+        BoxScript boxes({1});
+        unsigned code = 0;
+        try {
+            client->sendToServer();
+        } catch (const NetErr& failure) {
+            code = failure.code();
+        }
+        QCOMPARE(code, unsigned(TCP_NET_STREAM_ERROR));
+        QCOMPARE(events.last(), QStringLiteral("ClientBadDatastreamQuit"));
+    }
+    {
+        // Started by the connection itself, the failure ends the dialog and
+        // waits for the flow that ran it.
+        BoxScript boxes({1});
+        QSignalSpy rejected(dialog.get(), &QDialog::rejected);
+        client->socketConnected();
+        QCOMPARE(rejected.count(), 1);
+        unsigned code = 0;
+        try {
+            client->rethrowPendingFailure();
+        } catch (const NetErr& failure) {
+            code = failure.code();
+        }
+        QCOMPARE(code, unsigned(TCP_NET_STREAM_ERROR));
+        client->rethrowPendingFailure(); // only once
+    }
+}
+
+void TestClient::clearWindow()
+{
+    BoxScript boxes;
+    client->initClient(QStringLiteral("127.0.0.1"), server->port());
+    client->explainProblem(TCP_SERVER_EXIT); // something in the log
+    QVERIFY(!client->infoView()->toPlainText().isEmpty());
+    QPushButton* clear = nullptr;
+    for (QPushButton* button : client->findChildren<QPushButton*>(QString(), Qt::FindDirectChildrenOnly))
+        if (button->text() == QStringLiteral("Clear &Window"))
+            clear = button;
+    QVERIFY(clear);
+    clear->click();
+    QVERIFY(client->infoView()->toPlainText().isEmpty());
+    QCOMPARE(events.last(), QStringLiteral("ClientClearView"));
+}
+
+QTEST_MAIN(TestClient)
+#include "tst_client.moc"

@@ -84,6 +84,7 @@ ZUVWindow::ZUVWindow(QWidget* parent, const QString& name, Qt::WindowFlags flags
     };
     addAction(ButtonSaveAndQuit, tr("Save purse and QUIT"), QStringLiteral("button Ready and Quit"));
     pursesLabel = new QLabel;
+    pursesLabel->setWordWrap(true);
     groupLayout->addWidget(pursesLabel);
     addAction(ButtonUpload, tr("Upload purses"), QStringLiteral("button Ready and Upload"));
     addAction(ButtonSettings, tr("Your settings"), QStringLiteral("button settings"));
@@ -385,10 +386,13 @@ void ZUVWindow::Quit()
         return;
     }
 
+    // The farewell closes every ending the participant chose; a refusal to
+    // take part and the window manager's close end at once. The quit reason
+    // stays the exit status ("just QUIT" ends with its own code).
     if (quitReason != USER_DOESNT_WANT_TO_INPUT_NECESSARY_DATA && quitReason != ZUV_USER_KILLS_PROGRAM_WITH_X) {
         dialogs->goodbyeShow(slideShow);
         Q_EMIT Event(QStringLiteral("ProgramTerminated"));
-        Q_EMIT programFinished(ZUV_NO_ERROR);
+        quitquit();
         return;
     }
     quitquit();

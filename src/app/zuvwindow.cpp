@@ -124,12 +124,12 @@ void ZUVWindow::initializeEverything()
     setEnabled(false);
     show();
 
-    bool dontNag = storage->SettingsFlags & NoLoadPicsNagger;
+    bool dontNag = storage->SettingsFlags & ClientStorage::NoLoadPicsNagger;
     slideShow->loadPictures(PICFILEPATH, PICFILESUFFIX, dontNag);
     if (dontNag)
-        storage->SettingsFlags |= NoLoadPicsNagger;
+        storage->SettingsFlags |= ClientStorage::NoLoadPicsNagger;
     else
-        storage->SettingsFlags &= ~NoLoadPicsNagger;
+        storage->SettingsFlags &= ~ClientStorage::NoLoadPicsNagger;
 
     ++storage->NumberOfStartsSinceLastUpload;
 
@@ -157,7 +157,7 @@ void ZUVWindow::initializeEverything()
     connect(this, &ZUVWindow::Event, this, &ZUVWindow::EventOccurred);
     connect(dialogs, &Dialogs::Event, this, &ZUVWindow::EventOccurred);
 
-    const bool forbidden = (storage->SettingsFlags & HasSeenSettings) && !(storage->SettingsFlags & AllowsObservation);
+    const bool forbidden = (storage->SettingsFlags & ClientStorage::HasSeenSettings) && !(storage->SettingsFlags & ClientStorage::AllowsObservation);
     usage->toggleObservationAllowed(!forbidden);
 
     storage->Sessions.append(Session());
@@ -253,8 +253,8 @@ void ZUVWindow::readyPressed(int button)
     case ButtonSettings:
         Q_EMIT Event(QStringLiteral("Settings"));
         dialogs->startSettingsDialog(false, false);
-        storage->SettingsFlags |= HasSeenSettings;
-        usage->toggleObservationAllowed(storage->SettingsFlags & AllowsObservation);
+        storage->SettingsFlags |= ClientStorage::HasSeenSettings;
+        usage->toggleObservationAllowed(storage->SettingsFlags & ClientStorage::AllowsObservation);
         break;
     case ButtonDataAnalysis:
         Q_EMIT Event(QStringLiteral("SeeDataAnalysis"));
@@ -287,8 +287,8 @@ void ZUVWindow::uploadPurses()
 {
     if (!storage->NecessarySettingsOK()) {
         Q_EMIT Event(QStringLiteral("Settings"));
-        dialogs->startSettingsDialog(true, !(storage->SettingsFlags & HasSeenSettings));
-        storage->SettingsFlags |= HasSeenSettings;
+        dialogs->startSettingsDialog(true, !(storage->SettingsFlags & ClientStorage::HasSeenSettings));
+        storage->SettingsFlags |= ClientStorage::HasSeenSettings;
     }
     storePurseAndWindowPosAndUsageInto(storage.get(), countTable, usage);
     if (!storage->NecessarySettingsOK())

@@ -339,12 +339,12 @@ int Dialogs::SettingsValidationOK(bool forUpload)
 
 void Dialogs::SettingsCopyToStorage(ClientStorage& target)
 {
-    setFlag(target.SettingsFlags, SettingsChanged, true);
+    setFlag(target.SettingsFlags, ClientStorage::SettingsChanged, true);
     target.Country = quint8(settings->Country->currentIndex());
     target.PostalCode = settings->PostalCode->text();
     target.CityPopulation = quint8(settings->Population->currentIndex());
-    setFlag(target.SettingsFlags, SignedContract, settings->paragraph1->isChecked());
-    setFlag(target.SettingsFlags, AllowsObservation, settings->paragraph2->isChecked());
+    setFlag(target.SettingsFlags, ClientStorage::SignedContract, settings->paragraph1->isChecked());
+    setFlag(target.SettingsFlags, ClientStorage::AllowsObservation, settings->paragraph2->isChecked());
     target.RecommenderName = settings->RecommenderName->text();
     target.RecommenderMembernumbers.clear();
     if (!ListBoxToValueList(recommenders->recommenders(), target.RecommenderMembernumbers))
@@ -352,19 +352,19 @@ void Dialogs::SettingsCopyToStorage(ClientStorage& target)
 
     quint8 mailFlags = 0;
     if (settings->WantsReminderEmail->isChecked())
-        mailFlags |= WantsReminder;
+        mailFlags |= ClientStorage::WantsReminder;
     if (settings->weekly->isChecked())
-        mailFlags |= WeeklyReminder;
+        mailFlags |= ClientStorage::WeeklyReminder;
     else if (settings->bimonthly->isChecked())
-        mailFlags |= BiMonthlyReminder;
+        mailFlags |= ClientStorage::BiMonthlyReminder;
     else if (settings->monthly->isChecked())
-        mailFlags |= MonthlyReminder;
+        mailFlags |= ClientStorage::MonthlyReminder;
     if (settings->WantsRegularInformations->isChecked())
-        mailFlags |= WantsNewsletter;
+        mailFlags |= ClientStorage::WantsNewsletter;
     if (settings->WantsToHelp->isChecked())
-        mailFlags |= WantsToHelp;
+        mailFlags |= ClientStorage::WantsToHelp;
     if (settings->WantsToAnalyze->isChecked())
-        mailFlags |= WantsToAnalyze;
+        mailFlags |= ClientStorage::WantsToAnalyze;
     target.eMailFlags = mailFlags;
     target.eMailAddress = settings->email->text().toLatin1().toStdString();
 
@@ -373,8 +373,8 @@ void Dialogs::SettingsCopyToStorage(ClientStorage& target)
     target.GuessWhenArrivaldateYear = quint8(settings->ArrivaldateYear->currentIndex());
     target.GuessWhenArrivaldateMonth = quint8(settings->ArrivaldateMonth->currentIndex());
     target.Message = settings->Message->toPlainText();
-    setFlag(target.SettingsFlags, ServiceTabOn, settings->ServiceTabOn->isChecked());
-    setFlag(target.SettingsFlags, OpinionTabOn, settings->OpinionTabOn->isChecked());
+    setFlag(target.SettingsFlags, ClientStorage::ServiceTabOn, settings->ServiceTabOn->isChecked());
+    setFlag(target.SettingsFlags, ClientStorage::OpinionTabOn, settings->OpinionTabOn->isChecked());
 }
 
 void Dialogs::SettingsCopyFromStorage(const ClientStorage& source)
@@ -382,8 +382,8 @@ void Dialogs::SettingsCopyFromStorage(const ClientStorage& source)
     settings->Country->setCurrentIndex(source.Country);
     settings->Population->setCurrentIndex(source.CityPopulation);
     settings->PostalCode->setText(source.PostalCode);
-    settings->paragraph1->setChecked(source.SettingsFlags & SignedContract);
-    settings->paragraph2->setChecked(source.SettingsFlags & AllowsObservation);
+    settings->paragraph1->setChecked(source.SettingsFlags & ClientStorage::SignedContract);
+    settings->paragraph2->setChecked(source.SettingsFlags & ClientStorage::AllowsObservation);
 
     QListWidget* numbers = recommenders->recommenders();
     numbers->clear();
@@ -395,14 +395,14 @@ void Dialogs::SettingsCopyFromStorage(const ClientStorage& source)
     }
 
     settings->RecommenderName->setText(source.RecommenderName);
-    settings->WantsReminderEmail->setChecked(source.eMailFlags & WantsReminder);
+    settings->WantsReminderEmail->setChecked(source.eMailFlags & ClientStorage::WantsReminder);
     // The interval buttons are exclusive: the stored interval, if any, is checked.
-    settings->weekly->setChecked(source.eMailFlags & WeeklyReminder);
-    settings->bimonthly->setChecked(source.eMailFlags & BiMonthlyReminder);
-    settings->monthly->setChecked(source.eMailFlags & MonthlyReminder);
-    settings->WantsRegularInformations->setChecked(source.eMailFlags & WantsNewsletter);
-    settings->WantsToHelp->setChecked(source.eMailFlags & WantsToHelp);
-    settings->WantsToAnalyze->setChecked(source.eMailFlags & WantsToAnalyze);
+    settings->weekly->setChecked(source.eMailFlags & ClientStorage::WeeklyReminder);
+    settings->bimonthly->setChecked(source.eMailFlags & ClientStorage::BiMonthlyReminder);
+    settings->monthly->setChecked(source.eMailFlags & ClientStorage::MonthlyReminder);
+    settings->WantsRegularInformations->setChecked(source.eMailFlags & ClientStorage::WantsNewsletter);
+    settings->WantsToHelp->setChecked(source.eMailFlags & ClientStorage::WantsToHelp);
+    settings->WantsToAnalyze->setChecked(source.eMailFlags & ClientStorage::WantsToAnalyze);
     settings->email->setText(QString::fromLatin1(source.eMailAddress.data(), qsizetype(source.eMailAddress.size())));
 
     settings->MixdateYear->setCurrentIndex(source.GuessWhenMixdateYear);
@@ -413,8 +413,8 @@ void Dialogs::SettingsCopyFromStorage(const ClientStorage& source)
     ArrivaldateYearChanged(0);
 
     settings->Message->setPlainText(source.Message);
-    settings->ServiceTabOn->setChecked(source.SettingsFlags & ServiceTabOn);
-    settings->OpinionTabOn->setChecked(source.SettingsFlags & OpinionTabOn);
+    settings->ServiceTabOn->setChecked(source.SettingsFlags & ClientStorage::ServiceTabOn);
+    settings->OpinionTabOn->setChecked(source.SettingsFlags & ClientStorage::OpinionTabOn);
     fillMemberPanel(source);
 }
 
@@ -573,7 +573,7 @@ bool Dialogs::openClientForUploadAndIfSuccessStoreEverything()
 void Dialogs::bookUpload()
 {
     storage->LastUpload = QDateTime::currentDateTime();
-    storage->SettingsFlags = quint16(storage->SettingsFlags & ~SettingsChanged);
+    storage->SettingsFlags = quint16(storage->SettingsFlags & ~ClientStorage::SettingsChanged);
     ++storage->NumberOfUploads;
     storage->NumberOfStartsSinceLastUpload = 0;
     storage->Sessions.clear();

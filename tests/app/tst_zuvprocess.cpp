@@ -30,7 +30,7 @@ void TestZuvProcess::terminationSavesAndEndsLikeTheCloseBox()
     QVERIFY(dir.isValid());
     ClientStorage state;
     state.setDefaultValues();
-    state.SettingsFlags |= NoLoadPicsNagger; // no picture summary to answer
+    state.SettingsFlags |= ClientStorage::NoLoadPicsNagger; // no picture summary to answer
     state.NumberOfStartsSinceLastUpload = 4;
     QVERIFY(state.saveToDisk(dir.filePath(DATAFILE_NAME)) == ZUV_NO_ERROR);
 

@@ -34,7 +34,7 @@ ClientStorage quietState()
 {
     ClientStorage state;
     state.setDefaultValues();
-    state.SettingsFlags |= NoLoadPicsNagger;
+    state.SettingsFlags |= ClientStorage::NoLoadPicsNagger;
     return state;
 }
 
@@ -123,7 +123,7 @@ void TestZuvWindow::firstStartShowsTheDefaults()
     const ClientStorage& state = window->clientState();
     QCOMPARE(state.NumberOfStartsSinceLastUpload, quint16(1));
     QCOMPARE(state.Sessions.size(), 1);
-    QVERIFY(state.SettingsFlags & NoLoadPicsNagger);
+    QVERIFY(state.SettingsFlags & ClientStorage::NoLoadPicsNagger);
 
     auto* group = window->findChild<QButtonGroup*>();
     QVERIFY(group);

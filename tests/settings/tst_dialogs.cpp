@@ -198,7 +198,7 @@ void TestDialogs::completeStoredSettingsSaveWithoutTheDialog()
     storage.Country = 8;
     storage.PostalCode = QStringLiteral("00184");
     storage.CityPopulation = 9;
-    storage.SettingsFlags = quint16(storage.SettingsFlags | SignedContract | AllowsObservation);
+    storage.SettingsFlags = quint16(storage.SettingsFlags | ClientStorage::SignedContract | ClientStorage::AllowsObservation);
     bool dialogShown = false;
     whenModalAppears([&](QWidget* modal) {
         dialogShown = true;
@@ -224,7 +224,7 @@ void TestDialogs::failedSaveReturnsOrDiscards()
     storage.Country = 1;
     storage.PostalCode = QStringLiteral("1010");
     storage.CityPopulation = 10;
-    storage.SettingsFlags = quint16(storage.SettingsFlags | SignedContract | AllowsObservation);
+    storage.SettingsFlags = quint16(storage.SettingsFlags | ClientStorage::SignedContract | ClientStorage::AllowsObservation);
 
     BoxScript boxes({0, 1}); // first return to the settings, then discard
     int dialogRuns = 0;
@@ -336,8 +336,8 @@ void TestDialogs::settingsTravelToAndFromTheStorage()
     QCOMPARE(storage.eMailFlags, quint8(0x7C));
     QCOMPARE(storage.eMailAddress, std::string("m\xfcller@example.org"));
     QCOMPARE(storage.Message, QStringLiteral("hello"));
-    QVERIFY(storage.SettingsFlags & ServiceTabOn);
-    QVERIFY(storage.SettingsFlags & SettingsChanged);
+    QVERIFY(storage.SettingsFlags & ClientStorage::ServiceTabOn);
+    QVERIFY(storage.SettingsFlags & ClientStorage::SettingsChanged);
 
     // Without reminders the chosen interval is kept; only the wish is cleared.
     settings->WantsReminderEmail->setChecked(false);

@@ -1,0 +1,348 @@
+#include "counting/slideshow.h"
+
+#include "common/boxwidget.h"
+#include "common/messagebox.h"
+#include "counting/coindrawing.h"
+
+#include <QApplication>
+#include <QCheckBox>
+#include <QDialog>
+#include <QFontMetrics>
+#include <QGridLayout>
+#include <QIcon>
+#include <QImageReader>
+#include <QLabel>
+#include <QPainter>
+#include <QProgressDialog>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+#include <vector>
+
+namespace {
+
+// Positions of the slide show's actions among the general event names.
+constexpr size_t nextCoinEvent = 3;
+constexpr size_t previousCoinEvent = 4;
+constexpr size_t nextCountryEvent = 5;
+constexpr size_t previousCountryEvent = 6;
+constexpr size_t coinPictureClickedEvent = 7;
+constexpr size_t countryPictureClickedEvent = 8;
+
+constexpr unsigned lastCoin = NUM_COINS - 1;
+constexpr unsigned firstCountry = 1; // the common side is never the current country
+constexpr unsigned lastCountry = NUM_COUNTRIES - 1;
+
+constexpr int summaryMargin = 10;
+
+QPushButton* navigationButton(const QString& text, HBox* box)
+{
+    auto* button = box->add(new QPushButton(text, box));
+    button->setObjectName(text);
+    button->setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Preferred);
+    return button;
+}
+
+QLabel* nameLabel(QWidget* parent)
+{
+    auto* label = new QLabel(parent);
+    label->setAlignment(Qt::AlignCenter);
+    label->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+    return label;
+}
+
+QColor colourOf(const CoinRGB& rgb)
+{
+    return SlideShow::RGB2Color(rgb.red, rgb.green, rgb.blue);
+}
+
+QString unsupportedFormatText(const QString& suffix, const QString& formatList)
+{
+    return QStringLiteral("Sorry, your version of Qt doesn't support '") + suffix +
+           QStringLiteral("' files, only these filetypes are supported:\n") + formatList +
+           QStringLiteral("\nPlease re-configure Qt and build it again (or ask your admin)\n") +
+           QStringLiteral("See ' $QTDIR/configure -help | more ' for informations how to...\n") +
+           QStringLiteral("\nZUV will work, but you won't see the coin pictures! What a pity...");
+}
+
+QString summaryText(int loaded, int failed)
+{
+    return QStringLiteral("Of ") + QString::number(NUM_COIN_PICTURES) + QStringLiteral(" total coins:") +
+           QString::number(loaded) + QStringLiteral(" files loaded,") + QString::number(failed) +
+           QStringLiteral(" pictures could not be read.") +
+           QStringLiteral("\nTo have a nicer program, you might want to check the website for more pictures?");
+}
+
+} // namespace
+
+SlideShow::SlideShow(QWidget* parent, const QString& name) : QWidget(parent)
+{
+    setObjectName(name);
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+
+    coinButton = new QPushButton(this);
+    coinButton->setFlat(true);
+    layout->addWidget(coinButton);
+    coinLabel = nameLabel(this);
+    layout->addWidget(coinLabel);
+
+    auto* coinSteps = new HBox(this);
+    QPushButton* previousCoinButton = navigationButton(QStringLiteral("previous coin"), coinSteps);
+    QPushButton* nextCoinButton = navigationButton(QStringLiteral("next coin"), coinSteps);
+    layout->addWidget(coinSteps);
+
+    auto* countrySteps = new HBox(this);
+    QPushButton* previousCountryButton = navigationButton(QStringLiteral("previous country"), countrySteps);
+    QPushButton* nextCountryButton = navigationButton(QStringLiteral("next country"), countrySteps);
+    layout->addWidget(countrySteps);
+
+    countryLabel = nameLabel(this);
+    layout->addWidget(countryLabel);
+    countryButton = new QPushButton(this);
+    countryButton->setFlat(true);
+    layout->addWidget(countryButton);
+
+    connect(nextCoinButton, &QPushButton::clicked, this, &SlideShow::nextCoin);
+    connect(nextCoinButton, &QPushButton::clicked, this, &SlideShow::buttonNextCoinPressed);
+    connect(previousCoinButton, &QPushButton::clicked, this, &SlideShow::previousCoin);
+    connect(previousCoinButton, &QPushButton::clicked, this, &SlideShow::buttonPreviousCoinPressed);
+    connect(nextCountryButton, &QPushButton::clicked, this, &SlideShow::nextCountry);
+    connect(nextCountryButton, &QPushButton::clicked, this, &SlideShow::buttonNextCountryPressed);
+    connect(previousCountryButton, &QPushButton::clicked, this, &SlideShow::previousCountry);
+    connect(previousCountryButton, &QPushButton::clicked, this, &SlideShow::buttonPreviousCountryPressed);
+    connect(coinButton, &QPushButton::clicked, this, &SlideShow::CoinPicturePressed);
+    connect(countryButton, &QPushButton::clicked, this, &SlideShow::CountryPicturePressed);
+
+    // The names show even before there are pictures.
+    changeCoinSide();
+}
+
+void SlideShow::loadPictures(const QString& path, const QString& suffix, bool& dontNag)
+{
+    QString formatList;
+    bool supported = false;
+    for (const QByteArray& format : QImageReader::supportedImageFormats()) {
+        const QString formatName = QString::fromLatin1(format);
+        formatList += formatName + QLatin1Char(' ');
+        if (suffix == formatName || suffix == formatName.toLower())
+            supported = true;
+    }
+    if (!supported)
+        askUser(this, BoxIcon::Information, QStringLiteral("Picture format not supported by Qt"),
+                unsupportedFormatText(suffix, formatList));
+
+    QProgressDialog progress(QStringLiteral("Loading pictures..."), QStringLiteral("Abort not possible"), 0,
+                             NUM_COIN_PICTURES, this);
+    progress.setObjectName(QStringLiteral("progress"));
+    progress.setModal(true);
+    progress.setAutoClose(false);
+    progress.setAutoReset(false);
+    progress.setValue(0);
+    progress.show();
+
+    int loaded = 0;
+    int failed = 0;
+    std::vector<unsigned char> unread; // country * 8 + coin
+    for (unsigned countryIdx = 0; countryIdx < unsigned(NUM_COUNTRIES); ++countryIdx) {
+        for (unsigned coinIdx = 0; coinIdx < unsigned(NUM_COINS); ++coinIdx) {
+            const unsigned number = countryIdx * NUM_COINS + coinIdx;
+            progress.setValue(int(number));
+            QCoreApplication::processEvents();
+            const QString fileName = path + coinnames[coinIdx] + countrynames[countryIdx] + QLatin1Char('.') + suffix;
+            // No format given: the picture's content decides how it is read.
+            if (pics[coinIdx][countryIdx].load(fileName)) {
+                ++loaded;
+            } else {
+                ++failed;
+                unread.push_back(static_cast<unsigned char>(number));
+            }
+        }
+    }
+
+    if (!dontNag && (failed > 0 || loaded < NUM_COIN_PICTURES)) {
+        QDialog summary(this);
+        summary.setObjectName(QStringLiteral("picdialog"));
+        summary.setWindowTitle(QStringLiteral("ZUV: You could download (more) coin pictures"));
+        auto* grid = new QGridLayout(&summary);
+        grid->setContentsMargins(summaryMargin, summaryMargin, summaryMargin, summaryMargin);
+        grid->addWidget(new QLabel(summaryText(loaded, failed), &summary), 0, 0, 1, 2);
+        auto* dontShowAgain = new QCheckBox(QStringLiteral("Don't show this again"), &summary);
+        grid->addWidget(dontShowAgain, 1, 0);
+        auto* ok = new QPushButton(QStringLiteral("OK"), &summary);
+        grid->addWidget(ok, 1, 1);
+        connect(ok, &QPushButton::clicked, &summary, &QDialog::accept);
+        summary.exec();
+        dontNag = dontShowAgain->isChecked();
+    }
+
+    picSize = QSize(COIN_PICTURE_SIDE, COIN_PICTURE_SIDE);
+    for (const unsigned char number : unread) {
+        const size_t coinIdx = number % NUM_COINS;
+        const size_t countryIdx = number / NUM_COINS;
+        DrawCoin(pics[coinIdx][countryIdx], countrynamesWords[countryIdx], coinnames[coinIdx],
+                 colourOf(coincolorInner[coinIdx]), colourOf(coincolorOuter[coinIdx]), picSize, coinSizeInner[coinIdx],
+                 coinSizeOuter[coinIdx]);
+    }
+
+    changeCoinSide();
+    progress.close();
+}
+
+void SlideShow::setPics(const PictureTable& pictures, QSize size)
+{
+    pics = pictures;
+    picSize = size;
+    changeCoinSide();
+}
+
+QPixmap SlideShow::centeredCoin(int coinIdx, int countryIdx) const
+{
+    if (!picSize.isValid())
+        return QPixmap();
+    QPixmap centred(picSize);
+    centred.fill(Qt::white);
+    if (coinIdx < 0 || coinIdx >= NUM_COINS || countryIdx < 0 || countryIdx >= NUM_COUNTRIES)
+        return centred;
+    const QPixmap& picture = pics[size_t(coinIdx)][size_t(countryIdx)];
+    if (picture.isNull())
+        return centred;
+    // Integer division rounds toward zero; a larger picture gets negative
+    // offsets and is clipped to its middle.
+    const int left = (picSize.width() - picture.width()) / 2;
+    const int top = (picSize.height() - picture.height()) / 2;
+    QPainter painter(&centred);
+    painter.drawPixmap(left, top, picture);
+    return centred;
+}
+
+QColor SlideShow::RGB2Color(uchar red, uchar green, uchar blue)
+{
+    return QColor(red, green, blue);
+}
+
+void SlideShow::DrawCoin(QPixmap& target, const QString& countryText, const QString& coinText, const QColor& inner,
+                         const QColor& outer, QSize size, int innerSize, int outerSize) const
+{
+    target = QPixmap(size);
+    target.fill(Qt::white);
+    const int width = size.width();
+    const int height = size.height();
+
+    QPainter painter(&target);
+    painter.setPen(Qt::NoPen);
+    if (outerSize != innerSize) {
+        painter.setBrush(outer);
+        painter.drawEllipse((width - outerSize) / 2, (height - outerSize) / 2, outerSize, outerSize);
+    }
+    painter.setBrush(inner);
+    painter.drawEllipse((width - innerSize) / 2, (height - innerSize) / 2, innerSize, innerSize);
+
+    painter.setPen(QPen(Qt::black, 1, Qt::SolidLine));
+    painter.setFont(font());
+    const QFontMetrics metrics(font());
+    const int lineHeight = metrics.height();
+    painter.drawText((width - metrics.horizontalAdvance(coinText)) / 2, height / 2 - lineHeight, coinText);
+    painter.drawText((width - metrics.horizontalAdvance(countryText)) / 2, height / 2 + lineHeight, countryText);
+}
+
+unsigned SlideShow::actualCoinNumber() const
+{
+    return coin + (country - 1) * NUM_COINS;
+}
+
+void SlideShow::nextCoin()
+{
+    coin = coin >= lastCoin ? 0 : coin + 1;
+    changeCoinSide();
+    Q_EMIT focusChanged(coin, country);
+}
+
+void SlideShow::previousCoin()
+{
+    coin = coin == 0 ? lastCoin : coin - 1;
+    changeCoinSide();
+    Q_EMIT focusChanged(coin, country);
+}
+
+void SlideShow::nextCountry()
+{
+    country = country >= lastCountry ? firstCountry : country + 1;
+    changeCountrySide();
+    Q_EMIT focusChanged(coin, country);
+}
+
+void SlideShow::previousCountry()
+{
+    country = country <= firstCountry ? lastCountry : country - 1;
+    changeCountrySide();
+    Q_EMIT focusChanged(coin, country);
+}
+
+void SlideShow::switchToCoin(unsigned toCoin, unsigned toCountry)
+{
+    if (toCoin != coin && toCoin <= lastCoin) {
+        coin = toCoin;
+        changeCoinSide();
+    }
+    if (toCountry != country && toCountry >= firstCountry && toCountry <= lastCountry) {
+        country = toCountry;
+        changeCountrySide();
+    }
+}
+
+void SlideShow::switchToCoinNumber(unsigned coinNumber)
+{
+    switchToCoin(coinNumber % NUM_COINS, coinNumber / NUM_COINS + 1);
+}
+
+void SlideShow::showPicture(QPushButton* button, const QPixmap& picture)
+{
+    button->setIcon(QIcon(picture));
+    button->setIconSize(picture.isNull() ? QSize() : picture.size());
+}
+
+void SlideShow::changeCoinSide()
+{
+    showPicture(coinButton, centeredCoin(int(coin), 0));
+    coinLabel->setText(coinnames[coin]);
+    changeCountrySide();
+}
+
+void SlideShow::changeCountrySide()
+{
+    showPicture(countryButton, centeredCoin(int(coin), int(country)));
+    countryLabel->setText(countrynamesWords[country]);
+}
+
+void SlideShow::buttonNextCoinPressed()
+{
+    Q_EMIT Event(IDtexts[nextCoinEvent]);
+}
+
+void SlideShow::buttonPreviousCoinPressed()
+{
+    Q_EMIT Event(IDtexts[previousCoinEvent]);
+}
+
+void SlideShow::buttonNextCountryPressed()
+{
+    Q_EMIT Event(IDtexts[nextCountryEvent]);
+}
+
+void SlideShow::buttonPreviousCountryPressed()
+{
+    Q_EMIT Event(IDtexts[previousCountryEvent]);
+}
+
+void SlideShow::CoinPicturePressed()
+{
+    coinButton->setDown(false);
+    Q_EMIT Event(IDtexts[coinPictureClickedEvent]);
+}
+
+void SlideShow::CountryPicturePressed()
+{
+    countryButton->setDown(false);
+    Q_EMIT Event(IDtexts[countryPictureClickedEvent]);
+}

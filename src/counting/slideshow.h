@@ -1,0 +1,94 @@
+#pragma once
+
+#include "common/constants.h"
+
+#include <QColor>
+#include <QPixmap>
+#include <QSize>
+#include <QString>
+#include <QWidget>
+
+#include <array>
+
+class QLabel;
+class QPushButton;
+
+// Shows the coin about to be counted: the common side of the current coin
+// value above, the national side of the current country below, each with its
+// name, and buttons to step through coin values and countries. A picture
+// that cannot be loaded from its file is replaced by a drawn coin.
+class SlideShow : public QWidget
+{
+    Q_OBJECT
+
+public:
+    // Indexed [coin index][country index]; country 0 is the common side.
+    using PictureTable = std::array<std::array<QPixmap, NUM_COUNTRIES>, NUM_COINS>;
+
+    explicit SlideShow(QWidget* parent = nullptr, const QString& name = QString());
+
+    // Loads the 128 pictures from path + coin name + country name + "." +
+    // suffix and draws every one that cannot be read. Tells the user about
+    // missing pictures unless dontNag is set; dontNag then takes the state of
+    // the dialog's "Don't show this again".
+    void loadPictures(const QString& path, const QString& suffix, bool& dontNag);
+    // Takes over the pictures of another slide show.
+    void setPics(const PictureTable& pictures, QSize size);
+    const PictureTable& pictures() const { return pics; }
+    // (-1, -1) until the pictures are loaded, then 170 by 170.
+    QSize pictureSize() const { return picSize; }
+
+    // A white picture of the shown size with the coin's picture in its
+    // centre; a larger picture is clipped to its middle.
+    QPixmap centeredCoin(int coin, int country) const;
+    static QColor RGB2Color(uchar red, uchar green, uchar blue);
+    // Draws a fallback coin: white background, the outer ring and the centre
+    // as filled circles, the coin's name above and the country below the middle.
+    void DrawCoin(QPixmap& target, const QString& countryText, const QString& coinText, const QColor& inner,
+                  const QColor& outer, QSize size, int innerSize, int outerSize) const;
+
+    // The national coin's number 0..119: coin + (country - 1) * 8.
+    unsigned actualCoinNumber() const;
+    unsigned coinIndex() const { return coin; }
+    unsigned countryIndex() const { return country; }
+
+    QPushButton* coinPictureButton() const { return coinButton; }
+    QPushButton* countryPictureButton() const { return countryButton; }
+    QLabel* coinNameLabel() const { return coinLabel; }
+    QLabel* countryNameLabel() const { return countryLabel; }
+
+public Q_SLOTS:
+    void nextCoin();
+    void previousCoin();
+    void nextCountry();
+    void previousCountry();
+    // Jumps without focusChanged; values out of range are ignored.
+    void switchToCoin(unsigned toCoin, unsigned toCountry);
+    void switchToCoinNumber(unsigned coinNumber);
+    void changeCoinSide();
+    void changeCountrySide();
+
+Q_SIGNALS:
+    void focusChanged(unsigned coin, unsigned country);
+    void Event(const QString& name);
+
+private Q_SLOTS:
+    void buttonNextCoinPressed();
+    void buttonPreviousCoinPressed();
+    void buttonNextCountryPressed();
+    void buttonPreviousCountryPressed();
+    void CoinPicturePressed();
+    void CountryPicturePressed();
+
+private:
+    void showPicture(QPushButton* button, const QPixmap& picture);
+
+    PictureTable pics;
+    QSize picSize{-1, -1};
+    unsigned coin = 0;    // 0 ("1c") .. 7 ("2e")
+    unsigned country = 1; // 1 ("Austria") .. 15 ("Vatican"), never the common side
+    QPushButton* coinButton = nullptr;
+    QPushButton* countryButton = nullptr;
+    QLabel* coinLabel = nullptr;
+    QLabel* countryLabel = nullptr;
+};

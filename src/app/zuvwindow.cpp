@@ -69,7 +69,9 @@ ZUVWindow::ZUVWindow(QWidget* parent, const QString& name, Qt::WindowFlags flags
     auto* buttonInsert = insertBox->add(stretchingButton(tr("->\n&Insert"), QStringLiteral("buttonInsert")));
     auto* buttonTakeAway = insertBox->add(stretchingButton(tr("<-\nTake Away"), QStringLiteral("buttonTakeAway")));
 
-    countTable = central->add(new CountTable(gridRows, gridColumns));
+    // Room beyond what every part needs goes to the grid, so a wider window
+    // shows more of it before anything else grows.
+    countTable = central->add(new CountTable(gridRows, gridColumns), 1);
 
     buttonGroup = central->add(new QGroupBox);
     auto* groupLayout = new QVBoxLayout(buttonGroup);
@@ -84,6 +86,7 @@ ZUVWindow::ZUVWindow(QWidget* parent, const QString& name, Qt::WindowFlags flags
     };
     addAction(ButtonSaveAndQuit, tr("Save purse and QUIT"), QStringLiteral("button Ready and Quit"));
     pursesLabel = new QLabel;
+    pursesLabel->setWordWrap(true);
     groupLayout->addWidget(pursesLabel);
     addAction(ButtonUpload, tr("Upload purses"), QStringLiteral("button Ready and Upload"));
     addAction(ButtonSettings, tr("Your settings"), QStringLiteral("button settings"));
@@ -385,10 +388,13 @@ void ZUVWindow::Quit()
         return;
     }
 
+    // The farewell closes every ending the participant chose; a refusal to
+    // take part and the window manager's close end at once. The quit reason
+    // stays the exit status ("just QUIT" ends with its own code).
     if (quitReason != USER_DOESNT_WANT_TO_INPUT_NECESSARY_DATA && quitReason != ZUV_USER_KILLS_PROGRAM_WITH_X) {
         dialogs->goodbyeShow(slideShow);
         Q_EMIT Event(QStringLiteral("ProgramTerminated"));
-        Q_EMIT programFinished(ZUV_NO_ERROR);
+        quitquit();
         return;
     }
     quitquit();

@@ -57,6 +57,7 @@ CountTable::CountTable(int numRows, int numColumns, QWidget* parent, const QStri
     auto* title = new QLabel(titleText, this);
     title->setFont(labelFont());
     title->setAlignment(Qt::AlignCenter);
+    title->setWordWrap(true);
     layout->addWidget(title);
 
     table = new QTableWidget(qMax(numRows, 0), qMax(numColumns, 0), this);

@@ -35,6 +35,19 @@ constexpr unsigned lastCountry = NUM_COUNTRIES - 1;
 
 constexpr int summaryMargin = 10;
 
+// The pictures are shown smaller when the window is small, never larger than
+// they are and never smaller than this.
+constexpr int smallestShownPicture = 72;
+
+QPushButton* pictureButton(QWidget* parent)
+{
+    auto* button = new QPushButton(parent);
+    button->setFlat(true);
+    button->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Ignored);
+    button->setMinimumSize(smallestShownPicture, smallestShownPicture);
+    return button;
+}
+
 QPushButton* navigationButton(const QString& text, HBox* box)
 {
     auto* button = box->add(new QPushButton(text, box));
@@ -81,9 +94,8 @@ SlideShow::SlideShow(QWidget* parent, const QString& name) : QWidget(parent)
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
 
-    coinButton = new QPushButton(this);
-    coinButton->setFlat(true);
-    layout->addWidget(coinButton);
+    coinButton = pictureButton(this);
+    layout->addWidget(coinButton, 1);
     coinLabel = nameLabel(this);
     layout->addWidget(coinLabel);
 
@@ -99,9 +111,8 @@ SlideShow::SlideShow(QWidget* parent, const QString& name) : QWidget(parent)
 
     countryLabel = nameLabel(this);
     layout->addWidget(countryLabel);
-    countryButton = new QPushButton(this);
-    countryButton->setFlat(true);
-    layout->addWidget(countryButton);
+    countryButton = pictureButton(this);
+    layout->addWidget(countryButton, 1);
 
     connect(nextCoinButton, &QPushButton::clicked, this, &SlideShow::nextCoin);
     connect(nextCoinButton, &QPushButton::clicked, this, &SlideShow::buttonNextCoinPressed);
@@ -299,7 +310,29 @@ void SlideShow::switchToCoinNumber(unsigned coinNumber)
 void SlideShow::showPicture(QPushButton* button, const QPixmap& picture)
 {
     button->setIcon(QIcon(picture));
-    button->setIconSize(picture.isNull() ? QSize() : picture.size());
+    fitPicture(button);
+}
+
+void SlideShow::fitPicture(QPushButton* button)
+{
+    const int room = qMin(button->width(), button->height());
+    const int side = qMin(picSize.isValid() ? picSize.width() : 0, qMax(room, smallestShownPicture));
+    button->setIconSize(QSize(side, side));
+}
+
+QSize SlideShow::sizeHint() const
+{
+    // Room for both pictures at full size when the window allows it.
+    const QSize hint = QWidget::sizeHint();
+    const int pictures = picSize.isValid() ? picSize.height() : 0;
+    return QSize(qMax(hint.width(), picSize.width()), hint.height() + 2 * pictures);
+}
+
+void SlideShow::resizeEvent(QResizeEvent* event)
+{
+    QWidget::resizeEvent(event);
+    fitPicture(coinButton);
+    fitPicture(countryButton);
 }
 
 void SlideShow::changeCoinSide()

@@ -57,6 +57,8 @@ public:
     QLabel* coinNameLabel() const { return coinLabel; }
     QLabel* countryNameLabel() const { return countryLabel; }
 
+    QSize sizeHint() const override;
+
 public Q_SLOTS:
     void nextCoin();
     void previousCoin();
@@ -72,6 +74,9 @@ Q_SIGNALS:
     void focusChanged(unsigned coin, unsigned country);
     void Event(const QString& name);
 
+protected:
+    void resizeEvent(QResizeEvent* event) override;
+
 private Q_SLOTS:
     void buttonNextCoinPressed();
     void buttonPreviousCoinPressed();
@@ -82,6 +87,7 @@ private Q_SLOTS:
 
 private:
     void showPicture(QPushButton* button, const QPixmap& picture);
+    void fitPicture(QPushButton* button);
 
     PictureTable pics;
     QSize picSize{-1, -1};

@@ -373,7 +373,15 @@ void TestSlideShow::noPictureFilesAtAll()
     QCOMPARE(show.pictureSize(), QSize(170, 170));
     expectAllDrawn(show);
     QVERIFY(!show.coinPictureButton()->icon().isNull());
-    QCOMPARE(show.coinPictureButton()->iconSize(), QSize(170, 170));
+    // Full size when there is room, smaller in a small window.
+    show.resize(show.sizeHint());
+    show.show();
+    QTRY_COMPARE(show.coinPictureButton()->iconSize(), QSize(170, 170));
+    QCOMPARE(show.countryPictureButton()->iconSize(), QSize(170, 170));
+    show.resize(show.sizeHint().width(), 300);
+    QTRY_VERIFY(show.countryPictureButton()->iconSize().width() < 170);
+    QVERIFY(show.countryPictureButton()->iconSize().width() >= 72);
+    show.hide();
 
     // The drawn 1 Euro coin of a national side, through the shown picture.
     const QImage euro = show.centeredCoin(6, 5).toImage();

@@ -11,7 +11,11 @@
 #include <QComboBox>
 #include <QDate>
 #include <QDir>
+#include <QGroupBox>
 #include <QLCDNumber>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QTextBrowser>
 #include <QLabel>
 #include <QLineEdit>
 #include <QRadioButton>
@@ -281,6 +285,7 @@ void TestDialogs::memberNumbersAreNormalised()
 
 void TestDialogs::guessesCoupleMonthAndYear()
 {
+    settings->OpinionTabOn->setChecked(true); // the guesses' box is usable
     QComboBox* year = settings->MixdateYear;
     QComboBox* month = settings->MixdateMonth;
 
@@ -312,6 +317,7 @@ void TestDialogs::guessesCoupleMonthAndYear()
     QVERIFY(!month->isEnabled());
 
     // Filling from the storage applies the rules too.
+    storage.SettingsFlags = quint16(storage.SettingsFlags | ClientStorage::OpinionTabOn);
     storage.GuessWhenMixdateYear = 0;
     storage.GuessWhenMixdateMonth = 4;
     storage.GuessWhenArrivaldateYear = 2;

@@ -291,10 +291,7 @@ bool ClientStorage::operator==(const ClientStorage& o) const
 
 quint32 sizeOf(const ClientStorage& storage)
 {
-    QByteArray bytes;
-    QDataStream stream(&bytes, QIODevice::WriteOnly);
-    stream << storage;
-    return quint32(bytes.size());
+    return serializedSize(storage);
 }
 
 QDataStream& operator<<(QDataStream& s, const ClientStorage& S)

@@ -1,5 +1,8 @@
 #pragma once
 
+#include <QByteArray>
+#include <QDataStream>
+#include <QIODevice>
 #include <QtGlobal>
 
 class QDataStream;
@@ -40,3 +43,14 @@ void requireStreamOk(QDataStream& stream, const char* where);
 // Throws StreamErr(ZUV_BAD_FILE_FORMAT) unless `count` items of at least
 // `bytesEach` bytes can still follow in the stream.
 void requireRoomFor(QDataStream& stream, quint64 count, quint64 bytesEach, const char* where);
+
+// The number of bytes a record's binary stream form takes: the record is
+// written into memory and measured.
+template <typename Record>
+quint32 serializedSize(const Record& record)
+{
+    QByteArray bytes;
+    QDataStream stream(&bytes, QIODevice::WriteOnly);
+    stream << record;
+    return quint32(bytes.size());
+}

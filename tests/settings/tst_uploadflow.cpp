@@ -1,3 +1,4 @@
+#include "common/eventnames.h"
 #include "common/boxscript.h"
 #include "common/modaldriver.h"
 #include "common/scriptedserver.h"
@@ -43,14 +44,6 @@ Session countedSession(int coin, int country, unsigned count, int day)
     Session session(0, QDateTime(QDate(2002, 6, day), QTime(9, 30)), FORMAT_VERSION);
     session.insertCoins(coin, country, count);
     return session;
-}
-
-QStringList eventNames(const QSignalSpy& spy)
-{
-    QStringList names;
-    for (const QList<QVariant>& arguments : spy)
-        names << arguments.first().toString();
-    return names;
 }
 
 QPushButton* buttonWithText(QWidget* parent, const QString& text)

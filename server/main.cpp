@@ -19,6 +19,7 @@ int main(int argc, char* argv[])
     QCoreApplication app(argc, argv);
     QCoreApplication::setApplicationName(QStringLiteral("zuv-server"));
     QCoreApplication::setApplicationVersion(QStringLiteral("1.07"));
+    qSetMessagePattern(QStringLiteral("%{time yyyy-MM-dd hh:mm:ss.zzz} %{message}"));
 
     QTextStream out(stdout);
     QTextStream err(stderr);

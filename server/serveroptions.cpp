@@ -53,7 +53,7 @@ ServerOptions::Outcome ServerOptions::parse(const QStringList& arguments, QStrin
         error = parser.errorText();
         return Outcome::Error;
     }
-    if (parser.isSet(QStringLiteral("help")))
+    if (parser.isSet(QStringLiteral("help")) || parser.isSet(QStringLiteral("help-all")))
         return Outcome::ShowHelp;
     if (parser.isSet(QStringLiteral("version")))
         return Outcome::ShowVersion;

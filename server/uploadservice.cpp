@@ -55,9 +55,12 @@ UploadService::Reply UploadService::handleUpload(const QByteArray& body)
     if (!receipt.knownMember)
         qInfo().noquote() << "upload names unknown member" << upload.Membernumber << "- nothing stored";
     else
-        qInfo().noquote() << "upload of member" << receipt.memberNumber << (receipt.newMember ? "(new)" : "")
-                          << "stored:" << receipt.sessionsAdded << "new of" << upload.Sessions.size() << "sessions,"
-                          << receipt.invitationsAdded << "new invitations";
+        qInfo().noquote() << QStringLiteral("upload of %1member %2 stored: %3 new of %4 sessions, %5 new invitations")
+                                 .arg(receipt.newMember ? QStringLiteral("new ") : QString())
+                                 .arg(receipt.memberNumber)
+                                 .arg(receipt.sessionsAdded)
+                                 .arg(upload.Sessions.size())
+                                 .arg(receipt.invitationsAdded);
     reply.answer = answerFor(upload, receipt, now.date());
     return reply;
 }

@@ -69,20 +69,16 @@ void TestProjectDatabase::lookupTablesCarryTheClientsIndices()
         ProjectDatabase database;
         QVERIFY2(database.open(file), qPrintable(database.lastError()));
         const QSqlDatabase db = database.database();
-        QCOMPARE(valueOf(db, QStringLiteral("SELECT COUNT(*) FROM member_countries")).toInt(), 31);
+        // The dialog's empty spacer items keep their places, so 19 stays 19.
+        QCOMPARE(valueOf(db, QStringLiteral("SELECT COUNT(*) || ' ' || MAX(id) FROM member_countries")).toString(),
+                 QStringLiteral("31 30"));
         QCOMPARE(valueOf(db, QStringLiteral("SELECT name FROM member_countries WHERE id = 19")).toString(),
                  QStringLiteral("Other European Country"));
-        QCOMPARE(valueOf(db, QStringLiteral("SELECT name FROM member_countries WHERE id = 15")).toString(),
-                 QStringLiteral("Vatican"));
-        QCOMPARE(valueOf(db, QStringLiteral("SELECT COUNT(*) FROM town_sizes")).toInt(), 12);
         QCOMPARE(valueOf(db, QStringLiteral("SELECT name FROM town_sizes WHERE id = 11")).toString(),
                  QStringLiteral("I do not know it"));
+        QCOMPARE(valueOf(db, QStringLiteral("SELECT COUNT(*) FROM coin_values")).toInt(), 8);
         QCOMPARE(valueOf(db, QStringLiteral("SELECT COUNT(*) FROM coin_countries")).toInt(), 16);
-        QCOMPARE(valueOf(db, QStringLiteral("SELECT name || '=' || euro FROM coin_values WHERE id = 1")).toString(),
-                 QStringLiteral("1c=0.01"));
         QCOMPARE(valueOf(db, QStringLiteral("SELECT COUNT(*) FROM event_names")).toInt(), 478);
-        QCOMPARE(valueOf(db, QStringLiteral("SELECT name FROM event_names WHERE id = 65535")).toString(),
-                 QStringLiteral("unknown"));
     }
     // It holds e-mail addresses.
     const QFileDevice::Permissions others =

@@ -11,7 +11,9 @@
 #include <QStringList>
 #include <QVariant>
 
+#include <initializer_list>
 #include <limits>
+#include <utility>
 
 namespace {
 
@@ -189,6 +191,158 @@ quint32 clampedCount(const QVariant& value)
     if (n < 0)
         return 0;
     return n > qlonglong(std::numeric_limits<quint32>::max()) ? std::numeric_limits<quint32>::max() : quint32(n);
+}
+
+// Binds the values in order and runs the statement.
+void runWith(QSqlQuery&& query, std::initializer_list<QVariant> values)
+{
+    for (const QVariant& value : values)
+        query.addBindValue(value);
+    run(query);
+}
+
+void runWith(QSqlQuery& query, std::initializer_list<QVariant> values)
+{
+    runWith(std::move(query), values);
+}
+
+// The member's settings as of this upload, recommenders and message included.
+void storeSettings(const QSqlDatabase& db, const QVariant& member, const ClientStorage& upload, const QVariant& now)
+{
+    runWith(prepared(db, QStringLiteral(
+                             "UPDATE members SET last_upload = ?, record_version = ?, country = ?, postal_code = ?,"
+                             " town_size = ?, email = ?, email_flags = ?, settings_flags = ?, recommender_name = ?,"
+                             " favourite_coin = ?, mixdate_year = ?, mixdate_month = ?, arrivaldate_year = ?,"
+                             " arrivaldate_month = ?, client_uploads = ?, client_last_upload = ?,"
+                             " starts_since_last_upload = ?, num_full_purses = ?, pictures_available = ?,"
+                             " last_analysis_page = ?, last_txt_message = ?, last_picture = ?,"
+                             " last_data_analysis_read = ?, window_x = ?, window_y = ?, window_width = ?,"
+                             " window_height = ? WHERE member_number = ?")),
+            {now,
+             number(upload.Version),
+             number(upload.Country),
+             text(upload.PostalCode),
+             number(upload.CityPopulation),
+             QVariant(latin1(upload.eMailAddress)),
+             number(upload.eMailFlags),
+             number(upload.SettingsFlags),
+             text(upload.RecommenderName),
+             number(upload.FavouriteCoin),
+             number(upload.GuessWhenMixdateYear),
+             number(upload.GuessWhenMixdateMonth),
+             number(upload.GuessWhenArrivaldateYear),
+             number(upload.GuessWhenArrivaldateMonth),
+             number(upload.NumberOfUploads),
+             sqlTime(upload.LastUpload),
+             number(upload.NumberOfStartsSinceLastUpload),
+             number(upload.NumFullPurses),
+             number(upload.NumberOfPicturesAvailable),
+             number(upload.LastAnalysisPage),
+             number(upload.LastTxtMessage),
+             number(upload.LastPicture),
+             sqlTime(upload.LastDataAnalysisRead),
+             number(upload.WindowPositionSize.position.x()),
+             number(upload.WindowPositionSize.position.y()),
+             number(upload.WindowPositionSize.size.width()),
+             number(upload.WindowPositionSize.size.height()),
+             member});
+
+    runWith(prepared(db, QStringLiteral("DELETE FROM recommenders WHERE member_number = ?")), {member});
+    QSqlQuery recommender = prepared(
+        db, QStringLiteral("INSERT INTO recommenders (member_number, position, recommender_number) VALUES (?, ?, ?)"));
+    for (qsizetype i = 0; i < upload.RecommenderMembernumbers.size(); ++i)
+        runWith(recommender, {member, number(i), number(upload.RecommenderMembernumbers[i])});
+
+    if (!upload.Message.isEmpty())
+        runWith(prepared(db, QStringLiteral("INSERT OR IGNORE INTO member_messages (member_number, received_at,"
+                                            " message) VALUES (?, ?, ?)")),
+                {member, now, upload.Message});
+}
+
+// Stores the sessions not stored before, with their coins and events;
+// returns how many they were.
+int storeSessions(const QSqlDatabase& db, const QVariant& member, const QList<Session>& sessions, const QVariant& now)
+{
+    QSqlQuery session = prepared(db, QStringLiteral("INSERT OR IGNORE INTO sessions (member_number, entry_datetime,"
+                                                    " record_version, sum_cents, received_at) VALUES (?, ?, ?, ?, ?)"));
+    QSqlQuery pile = prepared(db, QStringLiteral("INSERT INTO coin_piles (session_id, position, coin_value,"
+                                                 " coin_country, count) VALUES (?, ?, ?, ?, ?)"));
+    QSqlQuery event = prepared(db, QStringLiteral("INSERT INTO usage_events (session_id, position, time_hundredths,"
+                                                  " event_id) VALUES (?, ?, ?, ?)"));
+    int added = 0;
+    for (const Session& counted : sessions) {
+        runWith(session,
+                {member, sqlTime(counted.entryDateTime), number(counted.version), number(counted.sumOfCents()), now});
+        if (session.numRowsAffected() != 1)
+            continue; // stored by an earlier upload
+        ++added;
+        const QVariant sessionId = session.lastInsertId();
+        for (qsizetype i = 0; i < counted.purse.size(); ++i) {
+            const CoinPile& coins = counted.purse[i];
+            // The lookup tables number coin values from 1 and include the common side as country 0.
+            runWith(pile, {sessionId, number(i), number(qlonglong(coins.coinIndex) + 1),
+                           number(qlonglong(coins.countryIndex) + 1), number(coins.count)});
+        }
+        for (qsizetype i = 0; i < counted.observation.size(); ++i)
+            runWith(event,
+                    {sessionId, number(i), number(counted.observation[i].time), number(counted.observation[i].id)});
+    }
+    return added;
+}
+
+void storeEventTotals(const QSqlDatabase& db, const QVariant& member, const QMap<quint16, quint32>& totals)
+{
+    runWith(prepared(db, QStringLiteral("DELETE FROM event_totals WHERE member_number = ?")), {member});
+    QSqlQuery total =
+        prepared(db, QStringLiteral("INSERT INTO event_totals (member_number, event_id, total) VALUES (?, ?, ?)"));
+    for (auto it = totals.constBegin(); it != totals.constEnd(); ++it)
+        runWith(total, {member, number(it.key()), number(it.value())});
+}
+
+// Stores the invitations the client has not uploaded before; returns how
+// many were new to us.
+int storeInvitations(const QSqlDatabase& db, const QVariant& member, const QList<InvitedPerson>& list,
+                     const QVariant& now)
+{
+    QSqlQuery invitation = prepared(db, QStringLiteral("INSERT OR IGNORE INTO invitations (member_number, name,"
+                                                       " email, coin, received_at) VALUES (?, ?, ?, ?, ?)"));
+    int added = 0;
+    for (const InvitedPerson& person : list) {
+        if (person.uploaded)
+            continue;
+        runWith(invitation, {member, latin1(person.name), latin1(person.eMail), number(person.coin), now});
+        added += invitation.numRowsAffected() == 1 ? 1 : 0;
+    }
+    return added;
+}
+
+ProjectTotals readTotals(const QSqlDatabase& db)
+{
+    ProjectTotals totals;
+    totals.members = clampedCount(singleValue(db, QStringLiteral("SELECT COUNT(*) FROM members")));
+    totals.purses = clampedCount(singleValue(db, QStringLiteral("SELECT COUNT(*) FROM sessions s WHERE EXISTS"
+                                                                " (SELECT 1 FROM coin_piles p"
+                                                                " WHERE p.session_id = s.session_id)")));
+    totals.sumCents = clampedCount(singleValue(db, QStringLiteral("SELECT COALESCE(SUM(sum_cents), 0) FROM sessions")));
+    return totals;
+}
+
+AnalysisNumbers readAnalysisNumbers(const QSqlDatabase& db)
+{
+    AnalysisNumbers numbers;
+    QSqlQuery analysis = prepared(db, QStringLiteral("SELECT kind, newest FROM analysis_items"));
+    run(analysis);
+    while (analysis.next()) {
+        const QString kind = analysis.value(0).toString();
+        const quint16 newest = quint16(analysis.value(1).toUInt());
+        if (kind == QLatin1String("page"))
+            numbers.pages = newest;
+        else if (kind == QLatin1String("text_message"))
+            numbers.textMessages = newest;
+        else if (kind == QLatin1String("picture"))
+            numbers.pictures = newest;
+    }
+    return numbers;
 }
 
 // Rolls back unless committed, whatever leaves the scope.
@@ -371,9 +525,7 @@ bool ProjectDatabase::storeUpload(const ClientStorage& upload, const QDateTime& 
         if (upload.Membernumber == 0) {
             QSqlQuery join =
                 prepared(db, QStringLiteral("INSERT INTO members (member_since, last_upload) VALUES (?, ?)"));
-            join.addBindValue(now);
-            join.addBindValue(now);
-            run(join);
+            runWith(join, {now, now});
             const qlonglong given = join.lastInsertId().toLongLong();
             if (given <= 0 || given > qlonglong(std::numeric_limits<quint32>::max()))
                 throw DatabaseFailure{QStringLiteral("no member number left to give")};
@@ -390,155 +542,14 @@ bool ProjectDatabase::storeUpload(const ClientStorage& upload, const QDateTime& 
         receipt.knownMember = true;
         const QVariant member = number(receipt.memberNumber);
 
-        QSqlQuery settings = prepared(
-            db, QStringLiteral("UPDATE members SET last_upload = ?, record_version = ?, country = ?, postal_code = ?,"
-                               " town_size = ?, email = ?, email_flags = ?, settings_flags = ?, recommender_name = ?,"
-                               " favourite_coin = ?, mixdate_year = ?, mixdate_month = ?, arrivaldate_year = ?,"
-                               " arrivaldate_month = ?, client_uploads = ?, client_last_upload = ?,"
-                               " starts_since_last_upload = ?, num_full_purses = ?, pictures_available = ?,"
-                               " last_analysis_page = ?, last_txt_message = ?, last_picture = ?,"
-                               " last_data_analysis_read = ?, window_x = ?, window_y = ?, window_width = ?,"
-                               " window_height = ? WHERE member_number = ?"));
-        for (const QVariant& value : {now,
-                                      number(upload.Version),
-                                      number(upload.Country),
-                                      text(upload.PostalCode),
-                                      number(upload.CityPopulation),
-                                      QVariant(latin1(upload.eMailAddress)),
-                                      number(upload.eMailFlags),
-                                      number(upload.SettingsFlags),
-                                      text(upload.RecommenderName),
-                                      number(upload.FavouriteCoin),
-                                      number(upload.GuessWhenMixdateYear),
-                                      number(upload.GuessWhenMixdateMonth),
-                                      number(upload.GuessWhenArrivaldateYear),
-                                      number(upload.GuessWhenArrivaldateMonth),
-                                      number(upload.NumberOfUploads),
-                                      sqlTime(upload.LastUpload),
-                                      number(upload.NumberOfStartsSinceLastUpload),
-                                      number(upload.NumFullPurses),
-                                      number(upload.NumberOfPicturesAvailable),
-                                      number(upload.LastAnalysisPage),
-                                      number(upload.LastTxtMessage),
-                                      number(upload.LastPicture),
-                                      sqlTime(upload.LastDataAnalysisRead),
-                                      number(upload.WindowPositionSize.position.x()),
-                                      number(upload.WindowPositionSize.position.y()),
-                                      number(upload.WindowPositionSize.size.width()),
-                                      number(upload.WindowPositionSize.size.height()),
-                                      member})
-            settings.addBindValue(value);
-        run(settings);
-
-        QSqlQuery forget = prepared(db, QStringLiteral("DELETE FROM recommenders WHERE member_number = ?"));
-        forget.addBindValue(member);
-        run(forget);
-        QSqlQuery recommender = prepared(
-            db,
-            QStringLiteral("INSERT INTO recommenders (member_number, position, recommender_number) VALUES (?, ?, ?)"));
-        for (qsizetype i = 0; i < upload.RecommenderMembernumbers.size(); ++i) {
-            recommender.addBindValue(member);
-            recommender.addBindValue(number(i));
-            recommender.addBindValue(number(upload.RecommenderMembernumbers[i]));
-            run(recommender);
-        }
-
-        if (!upload.Message.isEmpty()) {
-            QSqlQuery message = prepared(db, QStringLiteral("INSERT OR IGNORE INTO member_messages"
-                                                            " (member_number, received_at, message) VALUES (?, ?, ?)"));
-            message.addBindValue(member);
-            message.addBindValue(now);
-            message.addBindValue(upload.Message);
-            run(message);
-        }
-
-        QSqlQuery session =
-            prepared(db, QStringLiteral("INSERT OR IGNORE INTO sessions (member_number, entry_datetime,"
-                                        " record_version, sum_cents, received_at) VALUES (?, ?, ?, ?, ?)"));
-        QSqlQuery pile = prepared(db, QStringLiteral("INSERT INTO coin_piles (session_id, position, coin_value,"
-                                                     " coin_country, count) VALUES (?, ?, ?, ?, ?)"));
-        QSqlQuery event = prepared(db, QStringLiteral("INSERT INTO usage_events (session_id, position,"
-                                                      " time_hundredths, event_id) VALUES (?, ?, ?, ?)"));
-        for (const Session& counted : upload.Sessions) {
-            session.addBindValue(member);
-            session.addBindValue(sqlTime(counted.entryDateTime));
-            session.addBindValue(number(counted.version));
-            session.addBindValue(number(counted.sumOfCents()));
-            session.addBindValue(now);
-            run(session);
-            if (session.numRowsAffected() != 1)
-                continue; // stored by an earlier upload
-            ++receipt.sessionsAdded;
-            const QVariant sessionId = session.lastInsertId();
-            for (qsizetype i = 0; i < counted.purse.size(); ++i) {
-                const CoinPile& coins = counted.purse[i];
-                pile.addBindValue(sessionId);
-                pile.addBindValue(number(i));
-                pile.addBindValue(number(qlonglong(coins.coinIndex) + 1));
-                pile.addBindValue(number(qlonglong(coins.countryIndex) + 1));
-                pile.addBindValue(number(coins.count));
-                run(pile);
-            }
-            for (qsizetype i = 0; i < counted.observation.size(); ++i) {
-                event.addBindValue(sessionId);
-                event.addBindValue(number(i));
-                event.addBindValue(number(counted.observation[i].time));
-                event.addBindValue(number(counted.observation[i].id));
-                run(event);
-            }
-        }
-
-        QSqlQuery forgetTotals = prepared(db, QStringLiteral("DELETE FROM event_totals WHERE member_number = ?"));
-        forgetTotals.addBindValue(member);
-        run(forgetTotals);
-        QSqlQuery total =
-            prepared(db, QStringLiteral("INSERT INTO event_totals (member_number, event_id, total) VALUES (?, ?, ?)"));
-        for (auto it = upload.TotalEvents.constBegin(); it != upload.TotalEvents.constEnd(); ++it) {
-            total.addBindValue(member);
-            total.addBindValue(number(it.key()));
-            total.addBindValue(number(it.value()));
-            run(total);
-        }
-
-        QSqlQuery invitation = prepared(db, QStringLiteral("INSERT OR IGNORE INTO invitations (member_number, name,"
-                                                           " email, coin, received_at) VALUES (?, ?, ?, ?, ?)"));
-        for (const InvitedPerson& person : upload.InvitationList) {
-            if (person.uploaded)
-                continue;
-            invitation.addBindValue(member);
-            invitation.addBindValue(latin1(person.name));
-            invitation.addBindValue(latin1(person.eMail));
-            invitation.addBindValue(number(person.coin));
-            invitation.addBindValue(now);
-            run(invitation);
-            receipt.invitationsAdded += invitation.numRowsAffected() == 1 ? 1 : 0;
-        }
-
-        QSqlQuery lastCountry =
-            prepared(db, QStringLiteral("UPDATE server_state SET value = ? WHERE name = 'last_upload_country'"));
-        lastCountry.addBindValue(number(upload.Country));
-        run(lastCountry);
-
-        receipt.totals.members = clampedCount(singleValue(db, QStringLiteral("SELECT COUNT(*) FROM members")));
-        receipt.totals.purses = clampedCount(
-            singleValue(db, QStringLiteral("SELECT COUNT(*) FROM sessions s WHERE EXISTS"
-                                           " (SELECT 1 FROM coin_piles p WHERE p.session_id = s.session_id)")));
-        receipt.totals.sumCents =
-            clampedCount(singleValue(db, QStringLiteral("SELECT COALESCE(SUM(sum_cents), 0) FROM sessions")));
-
-        QSqlQuery analysis = prepared(db, QStringLiteral("SELECT kind, newest FROM analysis_items"));
-        run(analysis);
-        while (analysis.next()) {
-            const QString kind = analysis.value(0).toString();
-            const quint16 newest = quint16(analysis.value(1).toUInt());
-            if (kind == QLatin1String("page"))
-                receipt.analysis.pages = newest;
-            else if (kind == QLatin1String("text_message"))
-                receipt.analysis.textMessages = newest;
-            else if (kind == QLatin1String("picture"))
-                receipt.analysis.pictures = newest;
-        }
-        analysis.finish();
+        storeSettings(db, member, upload, now);
+        receipt.sessionsAdded = storeSessions(db, member, upload.Sessions, now);
+        storeEventTotals(db, member, upload.TotalEvents);
+        receipt.invitationsAdded = storeInvitations(db, member, upload.InvitationList, now);
+        runWith(prepared(db, QStringLiteral("UPDATE server_state SET value = ? WHERE name = 'last_upload_country'")),
+                {number(upload.Country)});
+        receipt.totals = readTotals(db);
+        receipt.analysis = readAnalysisNumbers(db);
 
         transaction.commit();
     } catch (const DatabaseFailure& failure) {

@@ -1,6 +1,6 @@
 #include "server/projectdatabase.h"
 
-#include "server/lookuptuples.h"
+#include "settings/settingschoices.h"
 #include "storage/clientstorage.h"
 #include "storage/coinpile.h"
 #include "usage/usage.h"
@@ -478,8 +478,8 @@ void ProjectDatabase::fillLookupTables()
                     CoinPile::giveAllCoinCountriesAsTextTupels(none));
     execute(db, QStringLiteral("INSERT INTO coin_values (id, euro, name) VALUES ") +
                     CoinPile::giveAllCoinValuesAsTextTripels(none));
-    execute(db, QStringLiteral("INSERT INTO member_countries (id, name) VALUES ") + memberCountryTuples());
-    execute(db, QStringLiteral("INSERT INTO town_sizes (id, name) VALUES ") + townSizeTuples());
+    execute(db, QStringLiteral("INSERT INTO member_countries (id, name) VALUES ") + itemValueTuples(memberCountryItems(), QString()));
+    execute(db, QStringLiteral("INSERT INTO town_sizes (id, name) VALUES ") + itemValueTuples(townSizeItems(), QString()));
     const Usage vocabulary;
     execute(db,
             QStringLiteral("INSERT INTO event_names (id, name) VALUES ") + vocabulary.giveAllEventsAsTextTupels(none));

@@ -11,6 +11,7 @@
 #include "invitations/invitedpersonview.h"
 #include "net/client.h"
 #include "settings/recommendernumbersdialog.h"
+#include "settings/settingschoices.h"
 #include "settings/settingsdialog.h"
 #include "storage/clientstorage.h"
 #include "usage/usage.h"
@@ -83,15 +84,6 @@ void unmark(QWidget* widget)
 void setFlag(quint16& flags, quint16 bit, bool on)
 {
     flags = on ? quint16(flags | bit) : quint16(flags & ~bit);
-}
-
-QString itemTuples(const QComboBox* box, const QString& tail)
-{
-    QString text;
-    for (int i = 0; i < box->count(); ++i)
-        text += QStringLiteral("(%1,'%2'").arg(i).arg(box->itemText(i)) + tail + QStringLiteral("),");
-    text.chop(1);
-    return text;
 }
 
 // A year that is a range or "Never" carries no month.
@@ -524,14 +516,12 @@ void Dialogs::SettingsCreateObservationEvents()
 
 QString Dialogs::giveAllMemberCountriesAsTextTupels(const QString& tail)
 {
-    const SettingsDialog layout;
-    return itemTuples(layout.Country, tail);
+    return itemValueTuples(memberCountryItems(), tail);
 }
 
 QString Dialogs::giveAllCitySizesAsTextTupels(const QString& tail)
 {
-    const SettingsDialog layout;
-    return itemTuples(layout.Population, tail);
+    return itemValueTuples(townSizeItems(), tail);
 }
 
 void Dialogs::TableOfErrorsAndRecommendations(QWidget* parent)

@@ -1,5 +1,7 @@
 #include "settings/settingsdialog.h"
 
+#include "settings/settingschoices.h"
+
 #include "common/config.h"
 
 #include <QButtonGroup>
@@ -117,14 +119,8 @@ void SettingsDialog::buildLocalizationPage()
     Country->setEditable(false);
     // Index = the national side's country index for 1 to 15; the blank items
     // 16, 17, 18 and 20 only space the list and count as no country.
-    Country->addItems({QString(),           tr("Austria"),      tr("Belgium"),      tr("Finland"),
-                       tr("France"),        tr("Germany"),      tr("Greece"),       tr("Ireland"),
-                       tr("Italy"),         tr("Luxemburg"),    tr("Monaco"),       tr("Netherlands"),
-                       tr("Portugal"),      tr("San Marino"),   tr("Spain"),        tr("Vatican"),
-                       QString(),           QString(),          QString(),          tr("Other European Country"),
-                       QString(),           tr("North Africa"), tr("South Africa"), tr("West Asia"),
-                       tr("East Asia"),     tr("Australia"),    tr("Pacific"),      tr("North America"),
-                       tr("South America"), tr("Arctis"),       tr("Antarctis")});
+    for (const QString& item : memberCountryItems())
+        Country->addItem(tr(item.toUtf8().constData()));
     Country->setToolTip(tr("The country where you make most of your transactions"));
     Country->setMaxVisibleItems(Country->count());
     LabelCountry->setBuddy(Country);
@@ -142,10 +138,8 @@ void SettingsDialog::buildLocalizationPage()
     LabelPopulation->setToolTip(tr("Choose the population of your city"));
     LabelPopulation->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     Population = named<QComboBox>(GroupBox3, "Population");
-    Population->addItems({QString(), tr("< 500"), tr("500 - 1,000"), tr("1,000 - 5,000"), tr("5,000 - 10,000"),
-                          tr("10,000 - 50,000"), tr("50,000 - 100,000"), tr("100,000 - 500,000"),
-                          tr("500,000 - 1,000,000"), tr("1,000,000 - 5,000,000"), tr("> 5,000,000"),
-                          tr("I do not know it")});
+    for (const QString& item : townSizeItems())
+        Population->addItem(tr(item.toUtf8().constData()));
     Population->setToolTip(tr("Tell us the population of your city"));
     LabelPopulation->setBuddy(Population);
 

@@ -78,6 +78,27 @@ bool keepDamagedFile(const QString& path)
     return true;
 }
 
+// The data file as the readers see it: its size is taken once, when it is
+// opened. Every check of the bytes that remain asks for the size, and a plain
+// QFile asks the file system each time, thousands of times for a large file.
+// A file that changes while it is read fails the reading either way.
+class DataFileForReading : public QFile
+{
+public:
+    explicit DataFileForReading(const QString& name) : QFile(name) {}
+
+    bool open(OpenMode mode) override
+    {
+        const bool opened = QFile::open(mode);
+        sizeWhenOpened = opened ? QFile::size() : 0;
+        return opened;
+    }
+    qint64 size() const override { return sizeWhenOpened; }
+
+private:
+    qint64 sizeWhenOpened = 0;
+};
+
 void readRecord(QDataStream& s, ClientStorage& S)
 {
     s >> S.Version;
@@ -289,12 +310,31 @@ bool ClientStorage::operator==(const ClientStorage& o) const
            InvitationList == o.InvitationList;
 }
 
+namespace {
+// A device that only counts what is written to it: the size of a record is
+// known without holding a second copy of its bytes.
+class ByteCounter : public QIODevice
+{
+public:
+    qint64 count = 0;
+
+protected:
+    qint64 readData(char*, qint64) override { return -1; }
+    qint64 writeData(const char*, qint64 length) override
+    {
+        count += length;
+        return length;
+    }
+};
+} // namespace
+
 quint32 sizeOf(const ClientStorage& storage)
 {
-    QByteArray bytes;
-    QDataStream stream(&bytes, QIODevice::WriteOnly);
+    ByteCounter counter;
+    counter.open(QIODevice::WriteOnly | QIODevice::Unbuffered);
+    QDataStream stream(&counter);
     stream << storage;
-    return quint32(bytes.size());
+    return quint32(counter.count);
 }
 
 QDataStream& operator<<(QDataStream& s, const ClientStorage& S)
@@ -370,7 +410,7 @@ int ClientStorage::saveToDisk(const QString& fileName) const
 
 int ClientStorage::loadFromDisk(const QString& fileName)
 {
-    QFile file(fileName);
+    DataFileForReading file(fileName);
     if (!file.open(QIODevice::ReadOnly)) {
         // A file is there but we may not read it: it must not be replaced unseen.
         const QFileInfo info(fileName);

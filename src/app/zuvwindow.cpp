@@ -69,7 +69,9 @@ ZUVWindow::ZUVWindow(QWidget* parent, const QString& name, Qt::WindowFlags flags
     auto* buttonInsert = insertBox->add(stretchingButton(tr("->\n&Insert"), QStringLiteral("buttonInsert")));
     auto* buttonTakeAway = insertBox->add(stretchingButton(tr("<-\nTake Away"), QStringLiteral("buttonTakeAway")));
 
-    countTable = central->add(new CountTable(gridRows, gridColumns));
+    // Room beyond what every part needs goes to the grid, so a wider window
+    // shows more of it before anything else grows.
+    countTable = central->add(new CountTable(gridRows, gridColumns), 1);
 
     buttonGroup = central->add(new QGroupBox);
     auto* groupLayout = new QVBoxLayout(buttonGroup);

@@ -96,10 +96,7 @@ QDataStream& operator>>(QDataStream& s, ServerAnswer& answer)
 
 quint32 sizeOf(const ServerAnswer& answer)
 {
-    QByteArray bytes;
-    QDataStream s(&bytes, QIODevice::WriteOnly);
-    s << answer;
-    return quint32(bytes.size());
+    return serializedSize(answer);
 }
 
 QTextStream& operator<<(QTextStream& s, const ServerAnswer& answer)

@@ -695,9 +695,10 @@ void Dialogs::goodbyeShow(SlideShow* show)
 
     farewellCoin = 0;
     QTimer flipper;
+    flipper.setTimerType(Qt::PreciseTimer);
     connect(&flipper, &QTimer::timeout, this, &Dialogs::quit_flipToNextPic);
     flipper.start(farewellStepMs);
-    QTimer::singleShot(farewellDurationMs, &farewell, &QDialog::accept);
+    QTimer::singleShot(farewellDurationMs, Qt::PreciseTimer, &farewell, &QDialog::accept);
     farewell.exec();
     farewellPicture = nullptr;
 }

@@ -310,31 +310,9 @@ bool ClientStorage::operator==(const ClientStorage& o) const
            InvitationList == o.InvitationList;
 }
 
-namespace {
-// A device that only counts what is written to it: the size of a record is
-// known without holding a second copy of its bytes.
-class ByteCounter : public QIODevice
-{
-public:
-    qint64 count = 0;
-
-protected:
-    qint64 readData(char*, qint64) override { return -1; }
-    qint64 writeData(const char*, qint64 length) override
-    {
-        count += length;
-        return length;
-    }
-};
-} // namespace
-
 quint32 sizeOf(const ClientStorage& storage)
 {
-    ByteCounter counter;
-    counter.open(QIODevice::WriteOnly | QIODevice::Unbuffered);
-    QDataStream stream(&counter);
-    stream << storage;
-    return quint32(counter.count);
+    return serializedSize(storage);
 }
 
 QDataStream& operator<<(QDataStream& s, const ClientStorage& S)

@@ -1,5 +1,8 @@
 #pragma once
 
+#include <QByteArray>
+#include <QDataStream>
+#include <QIODevice>
 #include <QtGlobal>
 
 class QDataStream;
@@ -40,3 +43,32 @@ void requireStreamOk(QDataStream& stream, const char* where);
 // Throws StreamErr(ZUV_BAD_FILE_FORMAT) unless `count` items of at least
 // `bytesEach` bytes can still follow in the stream.
 void requireRoomFor(QDataStream& stream, quint64 count, quint64 bytesEach, const char* where);
+
+// A device that only counts what is written to it.
+class ByteCounter : public QIODevice
+{
+public:
+    qint64 count() const { return written; }
+
+protected:
+    qint64 readData(char*, qint64) override { return -1; }
+    qint64 writeData(const char*, qint64 length) override
+    {
+        written += length;
+        return length;
+    }
+
+private:
+    qint64 written = 0;
+};
+
+// The number of bytes a record's binary stream form takes: the record is
+// written and its bytes counted, without keeping a second copy of them.
+template <typename Record> quint32 serializedSize(const Record& record)
+{
+    ByteCounter counter;
+    counter.open(QIODevice::WriteOnly | QIODevice::Unbuffered);
+    QDataStream stream(&counter);
+    stream << record;
+    return quint32(counter.count());
+}

@@ -70,6 +70,8 @@ private Q_SLOTS:
     void failedSaveOffersToReturn();
     void damagedDataFileAsksTheParticipant();
     void fatalFailuresEndWithTheirCode();
+    void refusingTheSettingsBeforeAnUploadEnds();
+    void aboutAndResultsOfferThePages();
 
 private:
     std::unique_ptr<ZUVWindow> startWindow();
@@ -350,6 +352,55 @@ void TestZuvWindow::fatalFailuresEndWithTheirCode()
     }
     QVERIFY(boxes.shown().at(1).text.startsWith(QStringLiteral("ZUV_FILE_CORRUPT_FORMAT_SUM_DIFFERS\nPossible")));
     QVERIFY(boxes.last().text.startsWith(QStringLiteral("\n\nPlease write a short message")));
+}
+
+void TestZuvWindow::refusingTheSettingsBeforeAnUploadEnds()
+{
+    QVERIFY(quietState().saveToDisk(DATAFILE_NAME) == ZUV_NO_ERROR);
+    // "No, I don't", "Quit, I don't participate", then the explanation page box.
+    BoxScript boxes({1, 1, 0});
+    auto window = startWindow();
+    QSignalSpy finished(window.get(), &ZUVWindow::programFinished);
+    window->findChild<CountTable*>()->setValue(6, 6, 2); // two 1 Euro coins of Ireland
+
+    button(window.get(), "button Ready and Upload")->click();
+    QCOMPARE(boxes.count(), 3);
+    QCOMPARE(boxes.shown().first().title, QStringLiteral("Please fill in necessary information"));
+    QVERIFY(boxes.last().text.contains(QStringLiteral("whynot")));
+    QVERIFY(finished.wait(quitWaitMs));
+    QCOMPARE(finished.first().first().toInt(), int(USER_DOESNT_WANT_TO_INPUT_NECESSARY_DATA));
+    QCOMPARE(boxes.count(), 3); // no farewell, no further question
+
+    // The counted purse was kept, and the participant has now seen the settings.
+    const ClientStorage saved = loadSaved();
+    QCOMPARE(saved.Sessions.last().sumOfCents(), 200u);
+    QVERIFY(saved.SettingsFlags & ClientStorage::HasSeenSettings);
+    QVERIFY(!saved.NecessarySettingsOK());
+}
+
+void TestZuvWindow::aboutAndResultsOfferThePages()
+{
+    QVERIFY(quietState().saveToDisk(DATAFILE_NAME) == ZUV_NO_ERROR);
+    BoxScript boxes({1, 0, 0, 0}); // about: homepage; its page box; results: open; its page box
+    auto window = startWindow();
+    auto* usage = window->findChild<Usage*>(QStringLiteral("usage observer"));
+
+    button(window.get(), "button about project")->click();
+    QCOMPARE(boxes.shown().at(0).title, QStringLiteral("About (ZUV) Zuvanta!"));
+    QVERIFY(boxes.shown().at(1).text.contains(QStringLiteral("that points to this page:\n       http://")));
+    button(window.get(), "button go to WebSite")->click();
+    QCOMPARE(boxes.shown().at(2).title, QStringLiteral("See data analysis"));
+    QVERIFY(boxes.shown().at(3).text.contains(QStringLiteral("results.html")));
+    QCOMPARE(boxes.count(), 4);
+
+    QStringList names;
+    for (const UserEvent& event : usage->events())
+        names << usage->nameOf(event.id);
+    const QStringList expected = {QStringLiteral("About"), QStringLiteral("BrowseHomepage"),
+                                  QStringLiteral("AboutDialogClosed"), QStringLiteral("SeeDataAnalysis"),
+                                  QStringLiteral("BrowseResults"), QStringLiteral("SeeDataAnalysisClosed")};
+    QCOMPARE(names.mid(names.indexOf(QStringLiteral("About"))), expected);
+    QVERIFY(!button(window.get(), "button about project")->isDown());
 }
 
 QTEST_MAIN(TestZuvWindow)

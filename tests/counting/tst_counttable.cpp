@@ -1,3 +1,4 @@
+#include "common/eventnames.h"
 #include "common/boxscript.h"
 #include "common/constants.h"
 #include "counting/autoerasedcells.h"
@@ -13,14 +14,6 @@
 #include <QtTest>
 
 namespace {
-
-QStringList eventNames(const QSignalSpy& spy)
-{
-    QStringList names;
-    for (const QList<QVariant>& call : spy)
-        names << call.first().toString();
-    return names;
-}
 
 QString textOf(const CountTable& table, int row, int column)
 {

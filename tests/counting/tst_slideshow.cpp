@@ -1,3 +1,4 @@
+#include "common/eventnames.h"
 #include "common/boxscript.h"
 #include "common/constants.h"
 #include "common/modaldriver.h"
@@ -17,14 +18,6 @@
 #include <memory>
 
 namespace {
-
-QStringList eventNames(const QSignalSpy& spy)
-{
-    QStringList names;
-    for (const QList<QVariant>& call : spy)
-        names << call.first().toString();
-    return names;
-}
 
 // What the summary dialog and the progress dialog looked like while open.
 struct SummarySeen

@@ -1,3 +1,4 @@
+#include "common/eventnames.h"
 #include "common/config.h"
 #include "counting/slideshow.h"
 #include "invitations/invitations.h"
@@ -18,14 +19,6 @@
 namespace {
 
 const QString sample = QStringLiteral(ZUV_SAMPLE_EMAIL);
-
-QStringList eventNames(const QSignalSpy& spy)
-{
-    QStringList names;
-    for (const QList<QVariant>& arguments : spy)
-        names << arguments.first().toString();
-    return names;
-}
 
 QStringList rowTexts(const QTreeWidgetItem* item)
 {

@@ -1,3 +1,4 @@
+#include "common/eventnames.h"
 #include "common/boxscript.h"
 #include "common/modaldriver.h"
 
@@ -31,14 +32,6 @@ namespace {
 
 const QColor missingColour(80, 80, 255);
 const QColor optionalColour(80, 255, 80);
-
-QStringList eventNames(const QSignalSpy& spy)
-{
-    QStringList names;
-    for (const QList<QVariant>& arguments : spy)
-        names << arguments.first().toString();
-    return names;
-}
 
 QColor markOf(const QWidget* widget)
 {

@@ -1,3 +1,4 @@
+#include "common/eventnames.h"
 #include "common/boxscript.h"
 #include "common/modaldriver.h"
 
@@ -24,14 +25,6 @@ QStringList itemTexts(const QListWidget* box)
     for (int i = 0; i < box->count(); ++i)
         texts << box->item(i)->text();
     return texts;
-}
-
-QStringList eventNames(const QSignalSpy& spy)
-{
-    QStringList names;
-    for (const QList<QVariant>& arguments : spy)
-        names << arguments.first().toString();
-    return names;
 }
 
 bool allInVocabulary(const QStringList& names)

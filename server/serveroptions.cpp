@@ -1,0 +1,118 @@
+#include "server/serveroptions.h"
+
+#include "common/constants.h"
+
+#include <QCommandLineOption>
+#include <QCommandLineParser>
+
+namespace {
+
+struct OptionSet
+{
+    QCommandLineOption address{{QStringLiteral("a"), QStringLiteral("address")},
+                               QStringLiteral("Listen on <address> (default 127.0.0.1)."),
+                               QStringLiteral("address")};
+    QCommandLineOption port{{QStringLiteral("p"), QStringLiteral("port")},
+                            QStringLiteral("Listen on <port> (default 4554; 0 takes any free port)."),
+                            QStringLiteral("port")};
+    QCommandLineOption database{{QStringLiteral("d"), QStringLiteral("database")},
+                                QStringLiteral("SQLite database <file>, created when missing "
+                                               "(default zuvserver.sqlite in the working directory)."),
+                                QStringLiteral("file")};
+    QCommandLineOption maxBody{QStringLiteral("max-body"),
+                               QStringLiteral("Refuse uploads whose body announces more than <bytes> "
+                                              "(default 16777216)."),
+                               QStringLiteral("bytes")};
+    QCommandLineOption message{{QStringLiteral("m"), QStringLiteral("message")},
+                               QStringLiteral("Send <text> to every participant whose upload is accepted."),
+                               QStringLiteral("text")};
+    QCommandLineOption idleTimeout{QStringLiteral("idle-timeout"),
+                                   QStringLiteral("Close a connection that stays silent for <ms> milliseconds "
+                                                  "(default 30000)."),
+                                   QStringLiteral("ms")};
+
+    void addTo(QCommandLineParser& parser)
+    {
+        parser.setApplicationDescription(
+            QStringLiteral("The ZUV project server: receives uploads from ZUV clients, stores them in an SQLite "
+                           "database and answers with the project's status."));
+        parser.addOptions({address, port, database, maxBody, message, idleTimeout});
+        parser.addHelpOption();
+        parser.addVersionOption();
+    }
+};
+
+} // namespace
+
+ServerOptions::Outcome ServerOptions::parse(const QStringList& arguments, QString& error)
+{
+    QCommandLineParser parser;
+    OptionSet options;
+    options.addTo(parser);
+    if (!parser.parse(arguments)) {
+        error = parser.errorText();
+        return Outcome::Error;
+    }
+    if (parser.isSet(QStringLiteral("help")) || parser.isSet(QStringLiteral("help-all")))
+        return Outcome::ShowHelp;
+    if (parser.isSet(QStringLiteral("version")))
+        return Outcome::ShowVersion;
+    if (!parser.positionalArguments().isEmpty()) {
+        error = QStringLiteral("Unexpected argument: %1").arg(parser.positionalArguments().first());
+        return Outcome::Error;
+    }
+
+    if (parser.isSet(options.address)) {
+        const QHostAddress given(parser.value(options.address));
+        if (given.isNull()) {
+            error = QStringLiteral("Not an IP address: %1").arg(parser.value(options.address));
+            return Outcome::Error;
+        }
+        address = given;
+    }
+    if (parser.isSet(options.port)) {
+        bool ok = false;
+        const uint given = parser.value(options.port).toUInt(&ok);
+        if (!ok || given > 0xFFFF) {
+            error = QStringLiteral("Not a port number: %1").arg(parser.value(options.port));
+            return Outcome::Error;
+        }
+        port = quint16(given);
+    }
+    if (parser.isSet(options.database)) {
+        if (parser.value(options.database).isEmpty()) {
+            error = QStringLiteral("The database file name is empty");
+            return Outcome::Error;
+        }
+        databaseFile = parser.value(options.database);
+    }
+    if (parser.isSet(options.maxBody)) {
+        bool ok = false;
+        const uint given = parser.value(options.maxBody).toUInt(&ok);
+        if (!ok) {
+            error = QStringLiteral("Not a byte count: %1").arg(parser.value(options.maxBody));
+            return Outcome::Error;
+        }
+        maxBodyBytes = given;
+    }
+    if (parser.isSet(options.message))
+        serverMessage = parser.value(options.message);
+    if (parser.isSet(options.idleTimeout)) {
+        bool ok = false;
+        const int given = parser.value(options.idleTimeout).toInt(&ok);
+        if (!ok || given <= 0) {
+            error = QStringLiteral("Not a positive number of milliseconds: %1").arg(parser.value(options.idleTimeout));
+            return Outcome::Error;
+        }
+        idleTimeoutMs = given;
+    }
+    return Outcome::Run;
+}
+
+QString ServerOptions::helpText()
+{
+    QCommandLineParser parser;
+    OptionSet options;
+    options.addTo(parser);
+    return parser.helpText();
+}

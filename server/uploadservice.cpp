@@ -1,0 +1,107 @@
+#include "server/uploadservice.h"
+
+#include "common/constants.h"
+#include "common/errorcodes.h"
+#include "common/exceptions.h"
+#include "server/projectdatabase.h"
+#include "storage/clientstorage.h"
+
+#include <QDataStream>
+#include <QDebug>
+
+UploadService::UploadService(ProjectDatabase& projectDatabase, const QString& message)
+    : database(projectDatabase), serverMessage(message.toLatin1().toStdString())
+{
+}
+
+bool UploadService::decode(const QByteArray& body, ClientStorage& upload)
+{
+    QDataStream s(body);
+    try {
+        s >> upload;
+    } catch (const myException& failure) {
+        qInfo().noquote() << "upload body is not a client state, reader code" << failure.code();
+        return false;
+    }
+    if (s.status() != QDataStream::Ok || !s.atEnd()) {
+        qInfo().noquote() << "upload body is not one client state (" << body.size() << "bytes)";
+        return false;
+    }
+    // Our client dates every session when it begins it; a session without
+    // its date could not be told from another.
+    for (const Session& session : upload.Sessions)
+        if (!session.entryDateTime.isValid()) {
+            qInfo().noquote() << "upload holds a session without its date";
+            return false;
+        }
+    return true;
+}
+
+UploadService::Reply UploadService::handleUpload(const QByteArray& body)
+{
+    Reply reply;
+    ClientStorage upload;
+    if (!decode(body, upload)) {
+        reply.refusal = TCP_CLIENT_HAS_BAD_DATA_FORMAT;
+        return reply;
+    }
+    UploadReceipt receipt;
+    const QDateTime now = QDateTime::currentDateTime();
+    if (!database.storeUpload(upload, now, receipt)) {
+        qWarning().noquote() << "upload of member" << upload.Membernumber << "not stored:" << database.lastError();
+        reply.refusal = TCP_SERVER_IS_ILL;
+        return reply;
+    }
+    if (!receipt.knownMember)
+        qInfo().noquote() << "upload names unknown member" << upload.Membernumber << "- nothing stored";
+    else
+        qInfo().noquote() << QStringLiteral("upload of %1member %2 stored: %3 new of %4 sessions, %5 new invitations")
+                                 .arg(receipt.newMember ? QStringLiteral("new ") : QString())
+                                 .arg(receipt.memberNumber)
+                                 .arg(receipt.sessionsAdded)
+                                 .arg(upload.Sessions.size())
+                                 .arg(receipt.invitationsAdded);
+    reply.answer = answerFor(upload, receipt, now.date());
+    return reply;
+}
+
+std::string UploadService::welcomeText(quint32 memberNumber)
+{
+    return QStringLiteral("Welcome to the ZUV project, member %1!\n"
+                          "Thank you for helping us follow the Euro coins across Europe.")
+        .arg(memberNumber)
+        .toLatin1()
+        .toStdString();
+}
+
+ServerAnswer UploadService::answerFor(const ClientStorage& upload, const UploadReceipt& receipt,
+                                      const QDate& today) const
+{
+    ServerAnswer answer;
+    answer.version = FORMAT_VERSION;
+    if (!receipt.knownMember)
+        return answer; // without AnswerOK the client uses nothing of it
+
+    answer.flags = ServerAnswer::AnswerOK;
+    if (receipt.newMember) {
+        answer.flags |= ServerAnswer::NewMember;
+        answer.memberNumber = receipt.memberNumber;
+        answer.welcome = welcomeText(receipt.memberNumber);
+        answer.memberSince = receipt.memberSince;
+    }
+    answer.lastAnalysisPage = receipt.analysis.pages;
+    answer.lastTxtMessage = receipt.analysis.textMessages;
+    answer.lastPicture = receipt.analysis.pictures;
+    if (receipt.analysis.pages > upload.LastAnalysisPage || receipt.analysis.textMessages > upload.LastTxtMessage ||
+        receipt.analysis.pictures > upload.LastPicture)
+        answer.flags |= ServerAnswer::NewAnalysisData;
+
+    answer.newestVersion = NEWEST_CLIENT_VERSION;
+    answer.nextSessionDate = today.addDays(NEXT_SESSION_AFTER_DAYS);
+    answer.numMembers = receipt.totals.members;
+    answer.numPurses = receipt.totals.purses;
+    answer.totalSumCents = receipt.totals.sumCents;
+    answer.lastUploadCountry = receipt.previousUploadCountry;
+    answer.serverMessage = serverMessage;
+    return answer;
+}

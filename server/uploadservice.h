@@ -1,0 +1,53 @@
+#pragma once
+
+#include "net/serveranswer.h"
+
+#include <QByteArray>
+#include <QDate>
+#include <QDateTime>
+#include <QString>
+#include <QtGlobal>
+
+class ClientStorage;
+class ProjectDatabase;
+struct UploadReceipt;
+
+// What the server makes of one upload body: it reads the client state,
+// stores it and builds the answer record from what the database says.
+class UploadService
+{
+public:
+    // The participant is asked to count again this many days later.
+    static constexpr int NEXT_SESSION_AFTER_DAYS = 7;
+    // The newest client version there is, on the scale of the record version.
+    static constexpr quint16 NEWEST_CLIENT_VERSION = 107;
+
+    // What goes back: a refusal (an error code of the program's table) or
+    // the answer record.
+    struct Reply
+    {
+        unsigned refusal = 0; // 0: answer is the reply
+        ServerAnswer answer;
+    };
+
+    explicit UploadService(ProjectDatabase& database, const QString& serverMessage = QString());
+
+    // Reads the body as a client state, stores it and answers. A body that is
+    // not exactly one client state is refused with
+    // TCP_CLIENT_HAS_BAD_DATA_FORMAT, a database failure with TCP_SERVER_IS_ILL
+    // (nothing of the upload is then stored).
+    Reply handleUpload(const QByteArray& body);
+
+    // True when the body is exactly one client state as our client writes it.
+    static bool decode(const QByteArray& body, ClientStorage& upload);
+
+    // The answer to a stored upload, as of `today`.
+    ServerAnswer answerFor(const ClientStorage& upload, const UploadReceipt& receipt, const QDate& today) const;
+
+    // The text a new member is welcomed with.
+    static std::string welcomeText(quint32 memberNumber);
+
+private:
+    ProjectDatabase& database;
+    std::string serverMessage;
+};

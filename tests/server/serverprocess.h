@@ -1,0 +1,48 @@
+#pragma once
+
+#include <QByteArray>
+#include <QProcess>
+#include <QSqlDatabase>
+#include <QString>
+#include <QStringList>
+
+class ClientStorage;
+
+// The real zuv-server, started on a free loopback port with a database of
+// the test's choosing. It prints the port it bound, which start() reads.
+class ServerProcess
+{
+public:
+    ServerProcess() = default;
+    ~ServerProcess();
+    ServerProcess(const ServerProcess&) = delete;
+    ServerProcess& operator=(const ServerProcess&) = delete;
+
+    bool start(const QString& databaseFile, const QStringList& moreArguments = {});
+    quint16 port() const { return boundPort; }
+    QProcess& process() { return server; }
+
+    // Sends the signal and waits; true when the server ended by itself with
+    // status 0.
+    bool stopWith(int signalNumber);
+
+private:
+    QProcess server;
+    quint16 boundPort = 0;
+};
+
+// Connects, sends the bytes and collects everything until the server hangs
+// up; `hungUp` tells whether it did within the time.
+QByteArray exchange(quint16 port, const QByteArray& bytes, bool& hungUp, int timeoutMs = 10000);
+
+// The error code in a refusal as the client reads it (after the four bytes
+// it takes as the magic test); 0 when there is none.
+unsigned refusalCodeOf(const QByteArray& reply);
+
+// The whole upload message of a client state.
+QByteArray uploadOf(const ClientStorage& storage);
+
+// A second, read-only connection to the server's database.
+QSqlDatabase openReadOnly(const QString& databaseFile, const QString& connectionName);
+// The single value of a query, or an invalid one when it fails.
+QVariant valueOf(const QSqlDatabase& db, const QString& statement);

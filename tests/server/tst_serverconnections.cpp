@@ -1,0 +1,284 @@
+#include "common/boxscript.h"
+#include "serverprocess.h"
+
+#include "common/constants.h"
+#include "net/client.h"
+#include "net/protocol.h"
+#include "net/serveranswer.h"
+#include "storage/clientstorage.h"
+
+#include <QDataStream>
+#include <QDialog>
+#include <QElapsedTimer>
+#include <QPushButton>
+#include <QTcpSocket>
+#include <QTemporaryDir>
+#include <QTextEdit>
+#include <QtTest>
+
+#include <csignal>
+
+namespace {
+
+constexpr quint32 bodyLimit = 4096;
+// Only the server of the idle test waits this little; the others keep the
+// default, so a slow test machine never runs into it.
+constexpr int idleMs = 600;
+constexpr int exchangeTimeoutMs = 10000;
+
+QByteArray header(quint32 magic, quint16 version, quint32 length)
+{
+    return frameHeaderBytes(magic, version, length);
+}
+
+ClientStorage member(quint32 number)
+{
+    ClientStorage storage;
+    storage.setDefaultValues();
+    storage.Membernumber = number;
+    Session session;
+    session.insertCoins(2, 3, 4);
+    storage.Sessions = {session};
+    return storage;
+}
+
+// A state whose session claims another value than its coins have: the
+// client writes it without complaint, but it is not a state it could read.
+ClientStorage damaged()
+{
+    ClientStorage storage = member(0);
+    storage.Sessions.first().purse.append(CoinPile{1, 2, 3}); // past insertCoins, so the sum stays
+    return storage;
+}
+
+QByteArray withHeaderVersion(QByteArray message, quint16 version)
+{
+    message[4] = char(version >> 8);
+    message[5] = char(version & 0xFF);
+    return message;
+}
+
+} // namespace
+
+// The server process seen through bare connections and through the client's
+// connection window: what it refuses, with which code, and how it ends.
+class TestServerConnections : public QObject
+{
+    Q_OBJECT
+
+private Q_SLOTS:
+    void initTestCase();
+    void refusalsCarryTheirCode_data();
+    void refusalsCarryTheirCode();
+    void acceptedVersionsAreAnswered();
+    void silentConnectionsAreClosed();
+    void clientExplainsTheRefusal_data();
+    void clientExplainsTheRefusal();
+    void commandLine();
+    void endsCleanlyOnSignals();
+
+private:
+    QTemporaryDir folder;
+    ServerProcess server;
+};
+
+void TestServerConnections::initTestCase()
+{
+    QVERIFY(folder.isValid());
+    QVERIFY(server.start(folder.filePath(QStringLiteral("connections.sqlite")),
+                         {QStringLiteral("--max-body"), QString::number(bodyLimit)}));
+}
+
+void TestServerConnections::refusalsCarryTheirCode_data()
+{
+    QTest::addColumn<QByteArray>("sent");
+    QTest::addColumn<unsigned>("code");
+
+    const QByteArray upload = uploadOf(member(0));
+    QTest::newRow("no magic") << QByteArray(4, '\0') << unsigned(TCP_SERVER_RECEIVES_BAD_FORMAT);
+    QTest::newRow("a web browser") << QByteArray("GET / HTTP/1.0\r\n\r\n") << unsigned(TCP_SERVER_RECEIVES_BAD_FORMAT);
+    QTest::newRow("version 104") << header(DATAFILE_MAGIC, 104, 0).left(6) << unsigned(TCP_CLIENT_HAS_TOO_OLD_VERSION);
+    QTest::newRow("version 10, whole upload")
+        << withHeaderVersion(upload, 10) << unsigned(TCP_CLIENT_HAS_TOO_OLD_VERSION);
+    QTest::newRow("version 200") << header(DATAFILE_MAGIC, 200, 66) << unsigned(TCP_CLIENT_HAS_TOO_NEW_VERSION);
+    QTest::newRow("version 1000") << header(DATAFILE_MAGIC, 1000, 0).left(6)
+                                  << unsigned(TCP_CLIENT_HAS_TOO_NEW_VERSION);
+    // No body follows: the refusal must not wait for it.
+    QTest::newRow("body above the limit")
+        << header(DATAFILE_MAGIC, 107, bodyLimit + 1) << unsigned(TCP_CLIENT_SENDS_TOO_MUCH_DATA);
+    QTest::newRow("2 GiB announced") << header(DATAFILE_MAGIC, 107, 0x80000000u)
+                                     << unsigned(TCP_CLIENT_SENDS_TOO_MUCH_DATA);
+    QTest::newRow("body at the limit is read") << header(DATAFILE_MAGIC, 107, bodyLimit) + QByteArray(bodyLimit, 'x')
+                                               << unsigned(TCP_CLIENT_HAS_BAD_DATA_FORMAT);
+    QTest::newRow("empty body") << header(DATAFILE_MAGIC, 107, 0) << unsigned(TCP_CLIENT_HAS_BAD_DATA_FORMAT);
+    QTest::newRow("record cut short") << header(DATAFILE_MAGIC, 107, quint32(upload.size() - 11)) +
+                                             upload.mid(FRAME_HEADER_SIZE, upload.size() - 11)
+                                      << unsigned(TCP_CLIENT_HAS_BAD_DATA_FORMAT);
+    QTest::newRow("record with a byte too many")
+        << header(DATAFILE_MAGIC, 107, quint32(upload.size() - 9)) + upload.mid(FRAME_HEADER_SIZE) + '\0'
+        << unsigned(TCP_CLIENT_HAS_BAD_DATA_FORMAT);
+    QTest::newRow("session sum differs") << uploadOf(damaged()) << unsigned(TCP_CLIENT_HAS_BAD_DATA_FORMAT);
+}
+
+void TestServerConnections::refusalsCarryTheirCode()
+{
+    QFETCH(QByteArray, sent);
+    QFETCH(unsigned, code);
+    bool hungUp = false;
+    const QByteArray reply = exchange(server.port(), sent, hungUp, exchangeTimeoutMs);
+    QVERIFY2(reply.endsWith('\n'), reply.constData());
+    QCOMPARE(refusalCodeOf(reply), code);
+    QCOMPARE(reply.count('\n'), 1);
+    QVERIFY(hungUp);
+}
+
+void TestServerConnections::acceptedVersionsAreAnswered()
+{
+    // The header version is checked for the range only; the record carries its own.
+    for (const quint16 version : {quint16(105), quint16(107), quint16(199)}) {
+        bool hungUp = false;
+        const QByteArray reply =
+            exchange(server.port(), withHeaderVersion(uploadOf(member(0)), version), hungUp, exchangeTimeoutMs);
+        QVERIFY(hungUp);
+        FrameHeader answerHeader;
+        QVERIFY(parseFrameHeader(reply, answerHeader));
+        QVERIFY(answerHeader.hasMagic());
+        QCOMPARE(quint64(reply.size()), quint64(FRAME_HEADER_SIZE) + answerHeader.bodyLength);
+        ServerAnswer answer;
+        QDataStream body(reply.mid(FRAME_HEADER_SIZE));
+        body >> answer;
+        QCOMPARE(answer.flags & (ServerAnswer::AnswerOK | ServerAnswer::NewMember),
+                 ServerAnswer::AnswerOK | ServerAnswer::NewMember);
+        QVERIFY(answer.memberNumber != 0);
+    }
+}
+
+void TestServerConnections::silentConnectionsAreClosed()
+{
+    ServerProcess impatient;
+    QVERIFY(impatient.start(folder.filePath(QStringLiteral("idle.sqlite")),
+                            {QStringLiteral("--idle-timeout"), QString::number(idleMs)}));
+    // Nothing at all, and a header that stops half-way.
+    for (const QByteArray& sent : {QByteArray(), header(DATAFILE_MAGIC, 107, 100).left(7)}) {
+        QElapsedTimer clock;
+        clock.start();
+        bool hungUp = false;
+        const QByteArray reply = exchange(impatient.port(), sent, hungUp, exchangeTimeoutMs);
+        QVERIFY(hungUp);
+        QVERIFY(clock.elapsed() >= idleMs * 9 / 10); // a coarse timer may fire up to 5 % early
+        QCOMPARE(refusalCodeOf(reply), unsigned(TCP_SERVER_TIMEOUT));
+    }
+    // A connection that keeps sending is not idle, however long it takes.
+    const QByteArray upload = uploadOf(member(0));
+    QTcpSocket slow;
+    slow.connectToHost(QHostAddress::LocalHost, impatient.port());
+    QVERIFY(slow.waitForConnected(exchangeTimeoutMs));
+    const int pieces = 4;
+    const qsizetype pieceSize = upload.size() / pieces + 1;
+    for (qsizetype at = 0; at < upload.size(); at += pieceSize) {
+        if (at > 0)
+            QTest::qWait(idleMs / 6);
+        QCOMPARE(slow.state(), QAbstractSocket::ConnectedState);
+        slow.write(upload.mid(at, pieceSize));
+        slow.flush();
+    }
+    QTRY_VERIFY_WITH_TIMEOUT(slow.bytesAvailable() >= FRAME_HEADER_SIZE, exchangeTimeoutMs);
+    QVERIFY(startsWithMagic(slow.peek(FRAME_MAGIC_SIZE)));
+}
+
+void TestServerConnections::clientExplainsTheRefusal_data()
+{
+    QTest::addColumn<QString>("sender");
+    QTest::addColumn<unsigned>("code");
+    QTest::newRow("whole upload above the limit") << QString() << unsigned(TCP_CLIENT_SENDS_TOO_MUCH_DATA);
+    QTest::newRow("damaged state") << QStringLiteral("damaged") << unsigned(TCP_CLIENT_HAS_BAD_DATA_FORMAT);
+    QTest::newRow("too much announced") << QStringLiteral("TESTSendTooMuchToServer")
+                                        << unsigned(TCP_CLIENT_SENDS_TOO_MUCH_DATA);
+    QTest::newRow("no magic") << QStringLiteral("TESTSendWrongFormatToServer")
+                              << unsigned(TCP_SERVER_RECEIVES_BAD_FORMAT);
+    QTest::newRow("old version") << QStringLiteral("TESTSendOldVersionToServer")
+                                 << unsigned(TCP_CLIENT_HAS_TOO_OLD_VERSION);
+    QTest::newRow("new version") << QStringLiteral("TESTSendTooNewVersionToServer")
+                                 << unsigned(TCP_CLIENT_HAS_TOO_NEW_VERSION);
+}
+
+void TestServerConnections::clientExplainsTheRefusal()
+{
+    QFETCH(QString, sender);
+    QFETCH(unsigned, code);
+    BoxScript boxes;
+    ClientStorage storage = sender == QLatin1String("damaged") ? damaged() : member(0);
+    if (sender.isEmpty()) {
+        // A long message makes the body far larger than this server takes:
+        // most of it is still on its way when the refusal goes out.
+        storage.Message = QString(512 * 1024, QLatin1Char('m'));
+    }
+    QDialog dialog;
+    Client client(&storage, nullptr, &dialog, QStringLiteral("clientobject"));
+    client.initClient(QStringLiteral("127.0.0.1"), server.port());
+    const bool handMade = sender.startsWith(QLatin1String("TEST"));
+    if (handMade)
+        client.TESTToggleOpenSendProcessAnswerClose(false); // connect only; we send
+    client.openButton()->click();
+    if (handMade) {
+        QTRY_VERIFY_WITH_TIMEOUT(client.infoView()->toPlainText().contains(QLatin1String("Connected to server")),
+                                 exchangeTimeoutMs);
+        QVERIFY(QMetaObject::invokeMethod(&client, sender.toLatin1().constData()));
+    }
+    QTRY_COMPARE_WITH_TIMEOUT(boxes.count(), 1, exchangeTimeoutMs);
+    QVERIFY2(boxes.last().text.startsWith(
+                 QStringLiteral("A problem occurred:\n (%1) %2\n").arg(code).arg(errormessage[code])),
+             qPrintable(boxes.last().text));
+    QVERIFY(!client.uploadSucceeded());
+}
+
+void TestServerConnections::commandLine()
+{
+    QProcess help;
+    help.start(QStringLiteral(ZUV_SERVER_BINARY), {QStringLiteral("--help")});
+    QVERIFY(help.waitForFinished(exchangeTimeoutMs));
+    QCOMPARE(help.exitCode(), 0);
+    const QString text = QString::fromLocal8Bit(help.readAllStandardOutput());
+    for (const char* option : {"--address", "--port", "--database", "--max-body", "--message", "--idle-timeout"})
+        QVERIFY2(text.contains(QLatin1String(option)), option);
+
+    QProcess badPort;
+    badPort.start(QStringLiteral(ZUV_SERVER_BINARY), {QStringLiteral("--port"), QStringLiteral("70000")});
+    QVERIFY(badPort.waitForFinished(exchangeTimeoutMs));
+    QCOMPARE(badPort.exitCode(), 2);
+    QVERIFY(QString::fromLocal8Bit(badPort.readAllStandardError()).contains(QLatin1String("70000")));
+
+    QProcess noDatabase;
+    noDatabase.start(QStringLiteral(ZUV_SERVER_BINARY),
+                     {QStringLiteral("--port"), QStringLiteral("0"), QStringLiteral("--database"),
+                      folder.filePath(QStringLiteral("missing/folder/x.sqlite"))});
+    QVERIFY(noDatabase.waitForFinished(exchangeTimeoutMs));
+    QCOMPARE(noDatabase.exitCode(), 1);
+    QVERIFY(
+        QString::fromLocal8Bit(noDatabase.readAllStandardError()).contains(QLatin1String("cannot use the database")));
+}
+
+void TestServerConnections::endsCleanlyOnSignals()
+{
+    const QString file = folder.filePath(QStringLiteral("signals.sqlite"));
+    for (const int signalNumber : {SIGINT, SIGTERM}) {
+        ServerProcess another;
+        QVERIFY(another.start(file));
+        // An upload before, and a connection still open while it ends.
+        bool hungUp = false;
+        QVERIFY(startsWithMagic(exchange(another.port(), uploadOf(member(0)), hungUp, exchangeTimeoutMs)));
+        QTcpSocket lingering;
+        lingering.connectToHost(QHostAddress::LocalHost, another.port());
+        QVERIFY(lingering.waitForConnected(exchangeTimeoutMs));
+        QVERIFY(another.stopWith(signalNumber));
+    }
+    // Both runs used the same database, and both uploads are in it.
+    {
+        const QSqlDatabase db = openReadOnly(file, QStringLiteral("signals"));
+        QCOMPARE(valueOf(db, QStringLiteral("SELECT COUNT(*) FROM members")).toInt(), 2);
+    }
+    QSqlDatabase::removeDatabase(QStringLiteral("signals"));
+}
+
+QTEST_MAIN(TestServerConnections)
+#include "tst_serverconnections.moc"

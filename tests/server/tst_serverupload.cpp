@@ -1,0 +1,287 @@
+#include "common/boxscript.h"
+#include "common/modaldriver.h"
+#include "serverprocess.h"
+
+#include "common/constants.h"
+#include "net/client.h"
+#include "settings/dialogs.h"
+#include "storage/clientstorage.h"
+
+#include <QDir>
+#include <QPushButton>
+#include <QSqlQuery>
+#include <QSqlRecord>
+#include <QTemporaryDir>
+#include <QTextEdit>
+#include <QtTest>
+
+#include <csignal>
+#include <memory>
+
+namespace {
+
+constexpr int uploadTimeoutMs = 15000;
+
+const QString serverMessage = QStringLiteral("Counting week: thanks to everybody!");
+
+std::string latin1(const QString& text)
+{
+    return text.toLatin1().toStdString();
+}
+
+Session sessionAt(const QDateTime& entry)
+{
+    Session session;
+    session.entryDateTime = entry;
+    return session;
+}
+
+QStringList rows(const QSqlDatabase& db, const QString& statement)
+{
+    QStringList result;
+    QSqlQuery query(db);
+    if (!query.exec(statement))
+        return {QStringLiteral("failed: ") + statement};
+    while (query.next()) {
+        QStringList fields;
+        for (int i = 0; i < query.record().count(); ++i)
+            fields << query.value(i).toString();
+        result << fields.join(QLatin1Char('|'));
+    }
+    return result;
+}
+
+} // namespace
+
+// The real client code (the dialogs object with its connection window)
+// uploads to the real server process; the database is then read through a
+// connection of its own.
+class TestServerUpload : public QObject
+{
+    Q_OBJECT
+
+private Q_SLOTS:
+    void initTestCase();
+    void cleanupTestCase();
+    void uploadsBecomeMembershipSessionsAndTotals();
+    void unknownMemberIsNotAccepted();
+
+private:
+    // Runs the connection window as the participant would: "&Open
+    // Connection", wait until the exchange is over, "&Quit".
+    bool upload(ClientStorage& storage, QString& log);
+    ClientStorage participant() const;
+    int count(const QString& table) const;
+
+    QTemporaryDir folder;
+    QString previousFolder;
+    ServerProcess server;
+    QString databaseFile;
+    QSqlDatabase db;
+};
+
+void TestServerUpload::initTestCase()
+{
+    QVERIFY(folder.isValid());
+    previousFolder = QDir::currentPath();
+    // The upload flow keeps the data file and the archive in the working folder.
+    QVERIFY(QDir::setCurrent(folder.path()));
+    databaseFile = folder.filePath(QStringLiteral("project.sqlite"));
+    QVERIFY(server.start(databaseFile, {QStringLiteral("--message"), serverMessage}));
+    db = openReadOnly(databaseFile, QStringLiteral("reader"));
+    QVERIFY(db.isOpen());
+}
+
+void TestServerUpload::cleanupTestCase()
+{
+    db = QSqlDatabase();
+    QSqlDatabase::removeDatabase(QStringLiteral("reader"));
+    QVERIFY(server.stopWith(SIGTERM));
+    QDir::setCurrent(previousFolder);
+}
+
+ClientStorage TestServerUpload::participant() const
+{
+    ClientStorage storage;
+    storage.setDefaultValues();
+    storage.ServerAddress = "127.0.0.1";
+    storage.ServerPort = server.port();
+    storage.Country = 5; // Germany
+    storage.PostalCode = QStringLiteral("53111");
+    storage.CityPopulation = 6;
+    storage.eMailAddress = latin1(QStringLiteral("d'arcy.o'neill@example.org"));
+    storage.RecommenderName = QStringLiteral("Mary O'Brien");
+    storage.RecommenderMembernumbers = {12, 7};
+    storage.Message = QStringLiteral("It's great; \"really\" -- '); DROP TABLE members; --");
+    storage.SettingsFlags |= ClientStorage::SignedContract | ClientStorage::NecessFilledIn;
+
+    Session first = sessionAt(QDateTime(QDate(2002, 3, 1), QTime(10, 15, 30, 250)));
+    first.insertCoins(3, 5, 7); // 7 x 10 cent of Greece
+    first.insertCoins(7, 0, 2); // 2 x 2 Euro of Austria
+    first.observation = {UserEvent{12, 0}, UserEvent{340, 2049}};
+    storage.Sessions = {first};
+    storage.TotalEvents = {{0, 3}, {2049, 1}, {65535, 2}};
+
+    InvitedPerson friendOfOurs;
+    friendOfOurs.name = latin1(QStringLiteral("Siobh\u00e1n O'Brien"));
+    friendOfOurs.eMail = "o'brien@example.ie";
+    friendOfOurs.coin = 17;
+    InvitedPerson alreadySent;
+    alreadySent.name = "Sent Before";
+    alreadySent.eMail = "before@example.org";
+    alreadySent.uploaded = true;
+    storage.InvitationList = {friendOfOurs, alreadySent};
+    return storage;
+}
+
+int TestServerUpload::count(const QString& table) const
+{
+    return valueOf(db, QStringLiteral("SELECT COUNT(*) FROM ") + table).toInt();
+}
+
+bool TestServerUpload::upload(ClientStorage& storage, QString& log)
+{
+    Dialogs dialogs(&storage);
+    Client* client = dialogs.client();
+    QPushButton* quit = nullptr;
+    for (QPushButton* button : client->findChildren<QPushButton*>())
+        if (button->text() == QLatin1String("&Quit"))
+            quit = button;
+    if (!quit)
+        return false;
+    whenModalAppears(QStringLiteral("client"), [&](QWidget*) {
+        client->openButton()->click();
+        [[maybe_unused]] const bool over = QTest::qWaitFor(
+            [&] {
+                return client->uploadSucceeded() ||
+                       client->infoView()->toPlainText().contains(QLatin1String("Connection closed properly"));
+            },
+            uploadTimeoutMs);
+        log = client->infoView()->toPlainText();
+        quit->click();
+    });
+    return dialogs.openClientForUploadAndIfSuccessStoreEverything();
+}
+
+void TestServerUpload::uploadsBecomeMembershipSessionsAndTotals()
+{
+    BoxScript boxes;
+    ClientStorage storage = participant();
+    QString log;
+
+    // A participant without a member number becomes one.
+    QVERIFY(upload(storage, log));
+    QCOMPARE(boxes.count(), 0);
+    const quint32 member = storage.Membernumber;
+    QVERIFY(member != 0);
+    QVERIFY(QString::fromLatin1(storage.Welcome.c_str()).contains(QString::number(member)));
+    QVERIFY(log.contains(QString::fromLatin1(storage.Welcome.c_str())));
+    QVERIFY(storage.MemberSince.isValid() && storage.MemberSince.date().year() > 2002);
+    ClientStorage saved;
+    QCOMPARE(saved.loadFromDisk(DATAFILE_NAME), int(ZUV_NO_ERROR));
+    QCOMPARE(saved.Membernumber, member);
+    QVERIFY(storage.Sessions.isEmpty()); // booked as uploaded
+
+    QVERIFY(log.contains(QLatin1String("# members:  1\n")));
+    QVERIFY(log.contains(QLatin1String("# purses :  1\n")));
+    QVERIFY(log.contains(QLatin1String("Total Uploaded Sum:  4.7 Euro\n")));
+    QVERIFY(log.contains(QLatin1String("last upload from: \n"))); // nobody uploaded before
+    QVERIFY(log.contains(QStringLiteral("suggested next session around: %1")
+                             .arg(QDate::currentDate().addDays(7).toString(Qt::TextDate))));
+    QVERIFY(log.contains(serverMessage));
+
+    // Everything arrived with its values, quotes included.
+    const QString who = QString::number(member);
+    QCOMPARE(rows(db, QStringLiteral("SELECT country, postal_code, town_size, email, recommender_name FROM members")),
+             QStringList{QStringLiteral("5|53111|6|d'arcy.o'neill@example.org|Mary O'Brien")});
+    QCOMPARE(rows(db, QStringLiteral("SELECT recommender_number FROM recommenders ORDER BY position")),
+             (QStringList{QStringLiteral("12"), QStringLiteral("7")}));
+    QCOMPARE(rows(db, QStringLiteral("SELECT message FROM member_messages")), QStringList{participant().Message});
+    QCOMPARE(rows(db, QStringLiteral("SELECT member_number, entry_datetime, sum_cents FROM sessions")),
+             QStringList{who + QStringLiteral("|2002-03-01 10:15:30.250|470")});
+    QCOMPARE(rows(db, QStringLiteral("SELECT v.name, c.name, p.count FROM coin_piles p"
+                                     " JOIN coin_values v ON v.id = p.coin_value"
+                                     " JOIN coin_countries c ON c.id = p.coin_country ORDER BY p.position")),
+             (QStringList{QStringLiteral("10c|Greece|7"), QStringLiteral("2e|Austria|2")}));
+    QCOMPARE(rows(db, QStringLiteral("SELECT e.time_hundredths, n.name FROM usage_events e"
+                                     " JOIN event_names n ON n.id = e.event_id ORDER BY e.position")),
+             (QStringList{QStringLiteral("12|Start"), QStringLiteral("340|CellEdited(3,4)")}));
+    QCOMPARE(rows(db, QStringLiteral("SELECT event_id, total FROM event_totals ORDER BY event_id")),
+             (QStringList{QStringLiteral("0|3"), QStringLiteral("2049|1"), QStringLiteral("65535|2")}));
+    QCOMPARE(rows(db, QStringLiteral("SELECT member_number, name, email, coin FROM invitations")),
+             QStringList{who + QStringLiteral("|Siobh\u00e1n O'Brien|o'brien@example.ie|17")});
+    QCOMPARE(rows(db, QStringLiteral("SELECT m.name FROM members JOIN member_countries m ON m.id = members.country")),
+             QStringList{QStringLiteral("Germany")});
+
+    // The member comes back with a new counting and a new friend.
+    storage.Country = 8; // moved to Italy
+    Session second = sessionAt(QDateTime(QDate(2002, 3, 9), QTime(18, 0, 0, 5)));
+    second.insertCoins(0, 14, 9);                                                       // 9 x 1 cent of the Vatican
+    storage.Sessions = {second, sessionAt(QDateTime(QDate(2002, 3, 9), QTime(18, 5)))}; // and one not counted
+    InvitedPerson another;
+    another.name = "Anna";
+    another.eMail = "anna@example.org";
+    another.coin = 3;
+    storage.InvitationList.append(another);
+    const ClientStorage beforeSecond = storage;
+
+    QVERIFY(upload(storage, log));
+    QCOMPARE(storage.Membernumber, member);
+    QVERIFY(log.contains(QStringLiteral("The Server says: 'Thanks, member %1'").arg(member)));
+    QVERIFY(log.contains(QLatin1String("# members:  1\n")));
+    QVERIFY(log.contains(QLatin1String("# purses :  2\n"))); // the empty purse is no purse
+    QVERIFY(log.contains(QLatin1String("Total Uploaded Sum:  4.79 Euro\n")));
+    QVERIFY(log.contains(QLatin1String("last upload from: Germany\n")));
+    QCOMPARE(count(QStringLiteral("sessions")), 3);
+    QCOMPARE(rows(db, QStringLiteral("SELECT country FROM members")), QStringList{QStringLiteral("8")});
+    QCOMPARE(count(QStringLiteral("invitations")), 2);
+    QCOMPARE(count(QStringLiteral("member_messages")), 1); // the same message once
+
+    // The same upload again (say the participant's answer got lost): thanked,
+    // but nothing is counted twice.
+    const int piles = count(QStringLiteral("coin_piles"));
+    const int events = count(QStringLiteral("usage_events"));
+    storage = beforeSecond;
+    QVERIFY(upload(storage, log));
+    QVERIFY(log.contains(QStringLiteral("The Server says: 'Thanks, member %1'").arg(member)));
+    QVERIFY(log.contains(QLatin1String("# purses :  2\n")));
+    QVERIFY(log.contains(QLatin1String("Total Uploaded Sum:  4.79 Euro\n")));
+    QVERIFY(log.contains(QLatin1String("last upload from: Italy\n")));
+    QCOMPARE(count(QStringLiteral("members")), 1);
+    QCOMPARE(count(QStringLiteral("sessions")), 3);
+    QCOMPARE(count(QStringLiteral("coin_piles")), piles);
+    QCOMPARE(count(QStringLiteral("usage_events")), events);
+    QCOMPARE(count(QStringLiteral("invitations")), 2);
+    QCOMPARE(boxes.count(), 0);
+
+    // A second participant makes the member count grow.
+    ClientStorage newcomer = participant();
+    newcomer.Sessions.first().entryDateTime = QDateTime(QDate(2002, 4, 1), QTime(9, 0));
+    QVERIFY(upload(newcomer, log));
+    QVERIFY(newcomer.Membernumber != 0 && newcomer.Membernumber != member);
+    QVERIFY(log.contains(QLatin1String("# members:  2\n")));
+    QVERIFY(log.contains(QLatin1String("# purses :  3\n")));
+    QVERIFY(log.contains(QLatin1String("Total Uploaded Sum:  9.49 Euro\n")));
+}
+
+void TestServerUpload::unknownMemberIsNotAccepted()
+{
+    BoxScript boxes;
+    ClientStorage stranger = participant();
+    stranger.Membernumber = 99999;
+    const int members = count(QStringLiteral("members"));
+    const int sessions = count(QStringLiteral("sessions"));
+    QString log;
+
+    QVERIFY(!upload(stranger, log));
+    QVERIFY(log.contains(QLatin1String("Some error in Processing Answer - OK flag was not set.")));
+    QCOMPARE(boxes.count(), 1);
+    QVERIFY(boxes.last().text.startsWith(QLatin1String("A problem occurred:\n (27) ")));
+    QCOMPARE(stranger.Membernumber, quint32(99999));
+    QCOMPARE(stranger.Sessions.size(), 1); // still waiting for a successful upload
+    QCOMPARE(count(QStringLiteral("members")), members);
+    QCOMPARE(count(QStringLiteral("sessions")), sessions);
+}
+
+QTEST_MAIN(TestServerUpload)
+#include "tst_serverupload.moc"

@@ -116,6 +116,17 @@ ClientStorage realisticState()
     return stateWith(REALISTIC_SESSIONS, REALISTIC_PILES, REALISTIC_EVENTS);
 }
 
+ClientStorage uploadState(quint32 memberNumber, int serial)
+{
+    std::mt19937 random(SEED + std::uint32_t(serial));
+    ClientStorage state = baseState(random);
+    state.Membernumber = memberNumber;
+    for (int i = 0; i < UPLOAD_SESSIONS; ++i)
+        state.Sessions.append(makeSession(random, serial * UPLOAD_SESSIONS + i, UPLOAD_PILES, UPLOAD_EVENTS));
+    state.NumFullPurses = quint16(UPLOAD_SESSIONS);
+    return state;
+}
+
 ClientStorage largestState(int eventsPerSession)
 {
     return stateWith(LARGEST_SESSIONS, LARGEST_PILES, eventsPerSession);

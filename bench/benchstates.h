@@ -25,6 +25,15 @@ constexpr int LARGEST_SESSIONS = 65535;
 constexpr int LARGEST_PILES = 120;
 
 ClientStorage realisticState();
+
+// What a participant typically uploads: the realistic settings and friends,
+// and 4 sessions of 30 piles and 100 events each. `serial` numbers the
+// uploads of one participant: each gets sessions of its own dates, so the
+// server stores every upload anew.
+constexpr int UPLOAD_SESSIONS = 4;
+constexpr int UPLOAD_PILES = 30;
+constexpr int UPLOAD_EVENTS = 100;
+ClientStorage uploadState(quint32 memberNumber, int serial);
 // The largest state: every session holds all 120 piles and `eventsPerSession`
 // events; the rest as in the realistic state.
 ClientStorage largestState(int eventsPerSession);

@@ -45,7 +45,8 @@ constexpr int PICTURE_SIDE = 170;
 // an answer, say): it is ended and the benchmark fails.
 constexpr int START_TIMEOUT_MS = 60000;
 
-enum Setup { MinimalWindow, ZuvDrawnCoins, ZuvPictureFiles };
+enum Setup { MinimalWindow, MinimalWindowWithText, ZuvDrawnCoins, ZuvPictureFiles };
+constexpr int SETUPS = 4;
 
 QTemporaryDir& workDir()
 {
@@ -81,12 +82,12 @@ bool writePictures(const QString& folder)
 // The working directory of a setup, made on first use.
 QString folderOf(Setup setup)
 {
-    static bool made[3] = {false, false, false};
-    const char* const names[3] = {"minimal", "drawn", "pictures"};
+    static bool made[SETUPS] = {false, false, false, false};
+    const char* const names[SETUPS] = {"minimal", "minimaltext", "drawn", "pictures"};
     const QString folder = workDir().path() + QLatin1Char('/') + QLatin1String(names[setup]);
     if (!made[setup]) {
         QDir().mkpath(folder);
-        if (setup != MinimalWindow) {
+        if (setup == ZuvDrawnCoins || setup == ZuvPictureFiles) {
             // A participant's realistic data file; it has NoLoadPicsNagger
             // set, so missing pictures are drawn without asking.
             writeFile(folder + QStringLiteral("/zuvdata.zuv"), dataFileBytes(realisticState()));
@@ -112,7 +113,7 @@ struct StartResult
     std::string failure;
 };
 
-StartResult startOnce(const char* program, const QString& folder)
+StartResult startOnce(const char* program, const char* argument, const QString& folder)
 {
     StartResult result;
     int pipeFds[2];
@@ -129,7 +130,7 @@ StartResult startOnce(const char* program, const QString& folder)
     posix_spawn_file_actions_addclose(&actions, pipeFds[1]);
     const QByteArray folderBytes = folder.toLocal8Bit();
     posix_spawn_file_actions_addchdir_np(&actions, folderBytes.constData());
-    char* const argv[] = {const_cast<char*>(program), nullptr};
+    char* const argv[] = {const_cast<char*>(program), const_cast<char*>(argument), nullptr};
 
     pid_t child = -1;
     const auto started = std::chrono::steady_clock::now();
@@ -177,12 +178,15 @@ StartResult startOnce(const char* program, const QString& folder)
 
 void BM_StartUp(benchmark::State& state, Setup setup)
 {
-    const char* program = setup == MinimalWindow ? ZUV_BENCH_MINIMALWINDOW : ZUV_BENCH_ZUVSTARTUP;
+    const bool minimal = setup == MinimalWindow || setup == MinimalWindowWithText;
+    const char* program = minimal ? ZUV_BENCH_MINIMALWINDOW : ZUV_BENCH_ZUVSTARTUP;
+    // A null argument ends the list.
+    const char* argument = setup == MinimalWindowWithText ? "--text" : nullptr;
     const QString folder = folderOf(setup);
     // Averages of the phases as the program saw them.
     double toMain = 0, inProcess = 0, untilShown = 0, pictures = 0, afterPictures = 0, firstPaint = 0;
     for (auto _ : state) {
-        const StartResult r = startOnce(program, folder);
+        const StartResult r = startOnce(program, argument, folder);
         if (r.seconds < 0) {
             state.SkipWithError(r.failure.c_str());
             return;
@@ -190,7 +194,7 @@ void BM_StartUp(benchmark::State& state, Setup setup)
         state.SetIterationTime(r.seconds);
         toMain += r.seconds * 1e3 - r.shownMs;
         inProcess += r.shownMs;
-        if (setup != MinimalWindow) {
+        if (setup == ZuvDrawnCoins || setup == ZuvPictureFiles) {
             untilShown += r.windowShownMs;
             pictures += r.progressHiddenMs - r.progressShownMs;
             afterPictures += r.enabledMs - r.progressHiddenMs;
@@ -200,7 +204,7 @@ void BM_StartUp(benchmark::State& state, Setup setup)
     const double n = double(state.iterations());
     state.counters["to_main_ms"] = toMain / n;
     state.counters["in_process_ms"] = inProcess / n;
-    if (setup != MinimalWindow) {
+    if (!minimal) {
         state.counters["shown_disabled_ms"] = untilShown / n;
         state.counters["pictures_ms"] = pictures / n;
         state.counters["then_enabled_ms"] = afterPictures / n;
@@ -209,8 +213,23 @@ void BM_StartUp(benchmark::State& state, Setup setup)
 }
 
 BENCHMARK_CAPTURE(BM_StartUp, minimal_window, MinimalWindow)->UseManualTime()->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(BM_StartUp, minimal_window_with_text, MinimalWindowWithText)
+    ->UseManualTime()
+    ->Unit(benchmark::kMillisecond);
 BENCHMARK_CAPTURE(BM_StartUp, zuv_drawn_coins, ZuvDrawnCoins)->UseManualTime()->Unit(benchmark::kMillisecond);
 BENCHMARK_CAPTURE(BM_StartUp, zuv_picture_files, ZuvPictureFiles)->UseManualTime()->Unit(benchmark::kMillisecond);
+
+// Where the time of a start of the program goes, as the program saw it.
+void printPhases(const CollectingReporter& reporter, const std::string& name, const char* label)
+{
+    if (!reporter.has(name))
+        return;
+    const auto c = [&](const char* counter) { return reporter.counter(name, counter); };
+    std::printf("  %s: process start to main() %.1f ms, main() to the window shown disabled %.1f ms (data file "
+                "loaded, widgets built), pictures %.1f ms, on to enabled %.1f ms, first paint %.1f ms\n",
+                label, c("to_main_ms"), c("shown_disabled_ms"), c("pictures_ms"), c("then_enabled_ms"),
+                c("first_paint_ms"));
+}
 
 } // namespace
 
@@ -228,6 +247,13 @@ int main(int argc, char** argv)
                      {"minimal window (the floor)", "BM_StartUp/minimal_window", "", 0, 0, 0},
                      {"zuv, 128 drawn coins", "BM_StartUp/zuv_drawn_coins", "BM_StartUp/minimal_window", 0, 0, 1.5},
                      {"zuv, 128 picture files", "BM_StartUp/zuv_picture_files", "BM_StartUp/minimal_window", 0, 0, 1.5},
+                     {"minimal window with a line of text", "BM_StartUp/minimal_window_with_text", "", 0, 0, 0},
+                     {"zuv, 128 drawn coins (against that)", "BM_StartUp/zuv_drawn_coins",
+                      "BM_StartUp/minimal_window_with_text", 0, 0, 0},
+                     {"zuv, 128 picture files (against that)", "BM_StartUp/zuv_picture_files",
+                      "BM_StartUp/minimal_window_with_text", 0, 0, 0},
                  });
+    printPhases(reporter, "BM_StartUp/zuv_drawn_coins", "zuv, 128 drawn coins");
+    printPhases(reporter, "BM_StartUp/zuv_picture_files", "zuv, 128 picture files");
     return exitStatus(reporter);
 }

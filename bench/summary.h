@@ -12,6 +12,9 @@
 class CollectingReporter : public benchmark::ConsoleReporter
 {
 public:
+    // A plain table: the output goes to logs and summaries, not to a terminal.
+    CollectingReporter() : ConsoleReporter(OO_Tabular) {}
+
     void ReportRuns(const std::vector<Run>& runs) override;
 
     // Seconds per iteration of the named benchmark ("BM_Load/realistic"): the

@@ -37,7 +37,7 @@ echo
 export QT_QPA_PLATFORM=offscreen
 for benchmark in "${benchmarks[@]}"; do
     echo "== $benchmark =="
-    "$ZUV_BUILD/bench/$benchmark" --benchmark_color=false \
+    "$ZUV_BUILD/bench/$benchmark" \
         --benchmark_out="$results/$benchmark.json" --benchmark_out_format=json "$@" \
         2>&1 | tee "$results/$benchmark.txt"
     echo

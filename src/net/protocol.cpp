@@ -45,6 +45,7 @@ QByteArray uploadMessage(const ClientStorage& storage)
     const quint32 bodyLength = sizeOf(copy);
 
     QByteArray message = frameHeaderBytes(DATAFILE_MAGIC, UPLOAD_PROTOCOL_VERSION, bodyLength);
+    message.reserve(qsizetype(FRAME_HEADER_SIZE) + qsizetype(bodyLength));
     QDataStream s(&message, QIODevice::WriteOnly | QIODevice::Append);
     s << copy;
     // The server trusts the announced length; a body of another size would

@@ -78,6 +78,27 @@ bool keepDamagedFile(const QString& path)
     return true;
 }
 
+// The data file as the readers see it: its size is taken once, when it is
+// opened. Every check of the bytes that remain asks for the size, and a plain
+// QFile asks the file system each time, thousands of times for a large file.
+// A file that changes while it is read fails the reading either way.
+class DataFileForReading : public QFile
+{
+public:
+    explicit DataFileForReading(const QString& name) : QFile(name) {}
+
+    bool open(OpenMode mode) override
+    {
+        const bool opened = QFile::open(mode);
+        sizeWhenOpened = opened ? QFile::size() : 0;
+        return opened;
+    }
+    qint64 size() const override { return sizeWhenOpened; }
+
+private:
+    qint64 sizeWhenOpened = 0;
+};
+
 void readRecord(QDataStream& s, ClientStorage& S)
 {
     s >> S.Version;
@@ -367,7 +388,7 @@ int ClientStorage::saveToDisk(const QString& fileName) const
 
 int ClientStorage::loadFromDisk(const QString& fileName)
 {
-    QFile file(fileName);
+    DataFileForReading file(fileName);
     if (!file.open(QIODevice::ReadOnly)) {
         // A file is there but we may not read it: it must not be replaced unseen.
         const QFileInfo info(fileName);

@@ -26,36 +26,48 @@ int digitsOf(quint32 count)
 
 QList<quint8> CoinPile::serialize() const
 {
-    QList<quint8> bytes;
-    bytes.append(quint8((coinIndex + 8 * countryIndex) & 0xFF));
+    quint8 bytes[MAX_PILE_BYTES];
+    const int size = serializeTo(bytes);
+    return QList<quint8>(bytes, bytes + size);
+}
+
+int CoinPile::serializeTo(quint8* out) const
+{
+    int size = 0;
+    out[size++] = quint8((coinIndex + 8 * countryIndex) & 0xFF);
     quint32 rest = count;
     while (rest != 0) {
         quint8 group = quint8(rest & COUNT_GROUP_MASK);
         rest >>= COUNT_GROUP_BITS;
         if (rest != 0)
             group |= MORE_BYTES_FOLLOW;
-        bytes.append(group);
+        out[size++] = group;
     }
     // A count of 0 would leave the pile without count bytes, which no reader
     // could tell from the next pile: such a pile must never be written.
-    if (count == 0 || bytes.size() != 1 + digitsOf(count)) {
+    if (count == 0 || size != 1 + digitsOf(count)) {
         qDebug() << "FATAL: something went wrong serializing in CoinPile::serialize";
         throw LogicErr(ZUV_SERIALIZING_ERROR);
     }
-    return bytes;
+    return size;
 }
 
 CoinPile deserialize(const QList<quint8>& bytes)
 {
+    return deserialize(bytes.constData(), bytes.size());
+}
+
+CoinPile deserialize(const quint8* bytes, qsizetype size)
+{
     CoinPile pile;
     qsizetype used = 0;
     bool complete = false;
-    if (!bytes.isEmpty()) {
+    if (size > 0) {
         pile.coinIndex = bytes[0] & 7u;
         pile.countryIndex = bytes[0] >> 3;
         used = 1;
         quint32 weight = 1; // 128^k, wrapping like the count itself
-        while (used < bytes.size()) {
+        while (used < size) {
             const quint8 byte = bytes[used++];
             pile.count += (byte & COUNT_GROUP_MASK) * weight;
             weight *= 128u;
@@ -65,7 +77,7 @@ CoinPile deserialize(const QList<quint8>& bytes)
             }
         }
     }
-    if (!complete || used != bytes.size()) {
+    if (!complete || used != size) {
         qDebug() << "FATAL: something went wrong serializing in CoinPile::deserialize";
         throw LogicErr(ZUV_DESERIALIZING_ERROR);
     }

@@ -4,6 +4,10 @@
 #include <QString>
 #include <QtGlobal>
 
+// Longest compact form of a pile: the first byte and five 7-bit groups of a
+// 32-bit count.
+constexpr int MAX_PILE_BYTES = 6;
+
 // The coins of one value with one national side found in a purse.
 // countryIndex counts national sides only: 0 is Austria, 14 the Vatican, so it
 // is the country table's index minus one.
@@ -17,6 +21,10 @@ struct CoinPile
     // the count in 7-bit groups, lowest first, bit 7 set while more follow.
     // A pile with count 0 has no such form: throws LogicErr(ZUV_SERIALIZING_ERROR).
     QList<quint8> serialize() const;
+    // The same bytes into `out`, which has room for MAX_PILE_BYTES; returns
+    // how many were written. Throws as serialize() does. The stream writer
+    // uses it so that a pile costs no list of its own.
+    int serializeTo(quint8* out) const;
 
     // The country table and the coin value table as SQL value lists for the
     // server's database; `tail` goes unchanged into every tuple.
@@ -33,3 +41,5 @@ struct CoinPile
 // Inverse of CoinPile::serialize. A list whose length does not match its own
 // continuation bits throws LogicErr(ZUV_DESERIALIZING_ERROR).
 CoinPile deserialize(const QList<quint8>& bytes);
+// The same over `size` bytes at `bytes`.
+CoinPile deserialize(const quint8* bytes, qsizetype size);

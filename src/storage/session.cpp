@@ -7,6 +7,9 @@
 
 #include <QDataStream>
 #include <QDebug>
+#include <QIODevice>
+#include <QVarLengthArray>
+#include <QtEndian>
 
 #include <algorithm>
 
@@ -17,6 +20,8 @@ constexpr quint64 EMPTY_SESSION_BYTES = 2 + 8 + 4 + 4 + 2;
 constexpr quint64 EVENT_BYTES = 6;
 constexpr quint64 MIN_PILE_BYTES = 2;
 constexpr quint8 MORE_BYTES_FOLLOW = 0x80;
+// Events and piles are written and read in blocks of about this size.
+constexpr int BLOCK_BYTES = 4096;
 } // namespace
 
 Session::Session() : entryDateTime(QDateTime::currentDateTime()), version(FORMAT_VERSION) {}
@@ -88,17 +93,118 @@ QDataStream& operator<<(QDataStream& stream, const Session& session)
     stream << FORMAT_VERSION;
     writeDateTime(stream, session.entryDateTime);
     stream << session.sumOfCents();
+
+    // The events and the piles go out as one block each: a session holds
+    // hundreds of them, and every single write would be a call through the
+    // device.
+    QVarLengthArray<char, BLOCK_BYTES> block;
     stream << quint32(session.observation.size());
-    for (const UserEvent& event : session.observation)
-        stream << event;
-    stream << quint16(session.purse.size());
-    for (const CoinPile& pile : session.purse) {
-        const QList<quint8> bytes = pile.serialize();
-        for (quint8 byte : bytes)
-            stream << byte;
+    block.resize(session.observation.size() * EVENT_BYTES);
+    char* out = block.data();
+    for (const UserEvent& event : session.observation) {
+        qToBigEndian<qint32>(event.time, out);
+        qToBigEndian<quint16>(event.id, out + 4);
+        out += EVENT_BYTES;
     }
+    stream.writeRawData(block.constData(), int(block.size()));
+
+    stream << quint16(session.purse.size());
+    block.resize(session.purse.size() * MAX_PILE_BYTES);
+    quint8* pileBytes = reinterpret_cast<quint8*>(block.data());
+    qsizetype used = 0;
+    for (const CoinPile& pile : session.purse)
+        used += pile.serializeTo(pileBytes + used);
+    stream.writeRawData(block.constData(), int(used));
     return stream;
 }
+
+namespace {
+
+// Events are read in blocks of this many bytes.
+constexpr qint64 EVENT_BLOCK_BYTES = (BLOCK_BYTES / EVENT_BYTES) * EVENT_BYTES;
+
+void readEvents(QDataStream& stream, quint32 events, QList<UserEvent>& observation, const char* where)
+{
+    observation.reserve(events);
+    char block[EVENT_BLOCK_BYTES];
+    quint64 left = quint64(events) * EVENT_BYTES;
+    while (left > 0) {
+        const int size = int(std::min<quint64>(left, EVENT_BLOCK_BYTES));
+        if (stream.readRawData(block, size) != size)
+            stream.setStatus(QDataStream::ReadPastEnd);
+        requireStreamOk(stream, where);
+        for (const char* in = block; in < block + size; in += EVENT_BYTES)
+            observation.append(UserEvent{qFromBigEndian<qint32>(in), qFromBigEndian<quint16>(in + 4)});
+        left -= quint64(size);
+    }
+}
+
+// A pile that does not end within a whole block: read byte by byte until the
+// byte with bit 7 clear, however long that takes.
+CoinPile readLongPile(QDataStream& stream, const char* where)
+{
+    QList<quint8> bytes;
+    quint8 byte = 0;
+    stream >> byte;
+    bytes.append(byte);
+    do {
+        stream >> byte;
+        requireStreamOk(stream, where);
+        bytes.append(byte);
+    } while (byte & MORE_BYTES_FOLLOW);
+    return deserialize(bytes);
+}
+
+// The piles carry no length: each ends with its first byte whose bit 7 is
+// clear. They are looked at through peek, a block at a time, and only the
+// bytes they used are then taken from the device.
+void readPiles(QDataStream& stream, quint16 piles, Session& session, const char* where)
+{
+    QIODevice* device = stream.device();
+    char block[BLOCK_BYTES];
+    qint64 size = 0;
+    qint64 at = 0;
+    auto lookFurther = [&] {
+        if (at > 0 && stream.skipRawData(int(at)) != int(at))
+            stream.setStatus(QDataStream::ReadPastEnd);
+        requireStreamOk(stream, where);
+        size = device ? device->peek(block, BLOCK_BYTES) : 0;
+        at = 0;
+        if (size <= 0) {
+            stream.setStatus(QDataStream::ReadPastEnd);
+            requireStreamOk(stream, where);
+        }
+    };
+
+    session.purse.reserve(piles);
+    for (quint16 done = 0; done < piles;) {
+        if (at == size)
+            lookFurther();
+        qint64 end = at + 1;
+        while (end < size && (quint8(block[end]) & MORE_BYTES_FOLLOW))
+            ++end;
+        if (end < size) {
+            session.insertCoins(deserialize(reinterpret_cast<const quint8*>(block + at), end + 1 - at));
+            at = end + 1;
+            ++done;
+        } else if (at > 0) {
+            lookFurther(); // the pile starts the block now
+        } else if (size < BLOCK_BYTES) {
+            // The data ends inside the pile.
+            stream.setStatus(QDataStream::ReadPastEnd);
+            requireStreamOk(stream, where);
+        } else {
+            session.insertCoins(readLongPile(stream, where));
+            size = 0;
+            ++done;
+        }
+    }
+    if (at > 0 && stream.skipRawData(int(at)) != int(at))
+        stream.setStatus(QDataStream::ReadPastEnd);
+    requireStreamOk(stream, where);
+}
+
+} // namespace
 
 QDataStream& operator>>(QDataStream& stream, Session& session)
 {
@@ -122,29 +228,13 @@ QDataStream& operator>>(QDataStream& stream, Session& session)
     quint32 events = 0;
     stream >> events;
     requireRoomFor(stream, events, EVENT_BYTES, where);
-    read.observation.reserve(events);
-    for (quint32 i = 0; i < events; ++i) {
-        UserEvent event;
-        stream >> event;
-        read.observation.append(event);
-    }
+    readEvents(stream, events, read.observation, where);
 
     quint16 piles = 0;
     stream >> piles;
     requireRoomFor(stream, piles, MIN_PILE_BYTES, where);
     read.emptyPurse();
-    for (quint16 i = 0; i < piles; ++i) {
-        QList<quint8> bytes;
-        quint8 byte = 0;
-        stream >> byte;
-        bytes.append(byte);
-        do {
-            stream >> byte;
-            requireStreamOk(stream, where);
-            bytes.append(byte);
-        } while (byte & MORE_BYTES_FOLLOW);
-        read.insertCoins(deserialize(bytes));
-    }
+    readPiles(stream, piles, read, where);
 
     if (read.sumOfCents() != checkSum) {
         qDebug() << "Checksum differs! QDataStream& operator>> (QDataStream &s, Session &SI)";

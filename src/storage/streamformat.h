@@ -44,13 +44,31 @@ void requireStreamOk(QDataStream& stream, const char* where);
 // `bytesEach` bytes can still follow in the stream.
 void requireRoomFor(QDataStream& stream, quint64 count, quint64 bytesEach, const char* where);
 
-// The number of bytes a record's binary stream form takes: the record is
-// written into memory and measured.
-template <typename Record>
-quint32 serializedSize(const Record& record)
+// A device that only counts what is written to it.
+class ByteCounter : public QIODevice
 {
-    QByteArray bytes;
-    QDataStream stream(&bytes, QIODevice::WriteOnly);
+public:
+    qint64 count() const { return written; }
+
+protected:
+    qint64 readData(char*, qint64) override { return -1; }
+    qint64 writeData(const char*, qint64 length) override
+    {
+        written += length;
+        return length;
+    }
+
+private:
+    qint64 written = 0;
+};
+
+// The number of bytes a record's binary stream form takes: the record is
+// written and its bytes counted, without keeping a second copy of them.
+template <typename Record> quint32 serializedSize(const Record& record)
+{
+    ByteCounter counter;
+    counter.open(QIODevice::WriteOnly | QIODevice::Unbuffered);
+    QDataStream stream(&counter);
     stream << record;
-    return quint32(bytes.size());
+    return quint32(counter.count());
 }

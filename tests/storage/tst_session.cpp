@@ -2,6 +2,8 @@
 #include "common/exceptions.h"
 #include "storage/session.h"
 
+#include <QBuffer>
+#include <QTemporaryFile>
 #include <QtTest>
 
 #include <type_traits>
@@ -51,6 +53,7 @@ private Q_SLOTS:
     void versionsOutsideTheRangeAreRefused();
     void impossibleEventCountIsRefused();
     void fortyThousandSessions();
+    void pilesAcrossBlocksAndOverlongPiles();
 };
 
 void TestSession::constructors()
@@ -285,6 +288,65 @@ void TestSession::fortyThousandSessions()
     QDataStream shortIn(tooFew);
     QVERIFY_THROWS_EXCEPTION(StreamErr, InitializeFromStream(shortIn, read));
     QCOMPARE(read.size(), 40000);
+}
+
+void TestSession::pilesAcrossBlocksAndOverlongPiles()
+{
+    // The most piles a session can have, of every length from 2 to 6 bytes,
+    // so that piles end and begin at every place of the reader's blocks; a
+    // second session behind it must be read from exactly the right byte.
+    Session big(0, FEB_FIRST, 107);
+    const quint32 counts[] = {1, 300, 20000, 3000000, 0xFFFFFFFFu, 127, 128};
+    for (int i = 0; i < 65535; ++i)
+        big.insertCoins(i % 8, (i / 8) % 15, counts[i % 7]);
+    Session small(0, FEB_FIRST.addDays(1), 107);
+    small.insertCoins(6, 14, 2);
+    const QList<Session> written{big, small};
+    QByteArray bytes;
+    QDataStream out(&bytes, QIODevice::WriteOnly);
+    toStream(out, written);
+    bytes.append("tail");
+
+    QTemporaryFile file;
+    QVERIFY(file.open());
+    QCOMPARE(file.write(bytes), bytes.size());
+    QVERIFY(file.seek(0));
+    QBuffer buffer(&bytes);
+    QVERIFY(buffer.open(QIODevice::ReadOnly));
+    for (QIODevice* device : {static_cast<QIODevice*>(&buffer), static_cast<QIODevice*>(&file)}) {
+        QDataStream in(device);
+        QList<Session> read;
+        InitializeFromStream(in, read);
+        QCOMPARE(read, written);
+        QCOMPARE(read[0].sumOfCents(), big.sumOfCents());
+        QCOMPARE(device->readAll(), QByteArray("tail"));
+    }
+
+    // A pile whose count runs over thousands of continuation bytes is read
+    // to its end like any other (the count wraps as it always did), and the
+    // pile after it is found; cut short, it is refused.
+    QByteArray overlong = bytesOf(Session(0, FEB_FIRST, 107));
+    overlong.chop(2);
+    overlong += QByteArray::fromHex("0002") + QByteArray::fromHex("0081") + QByteArray(9000, char(0x80)) +
+                QByteArray::fromHex("00") + QByteArray::fromHex("3703");
+    overlong.replace(10, 4, QByteArray::fromHex("00000259")); // 1 cent + 3 x 2 Euro
+    QDataStream in(overlong);
+    Session read;
+    in >> read;
+    QCOMPARE(in.status(), QDataStream::Ok);
+    QCOMPARE(read.purse, (QList<CoinPile>{CoinPile{0, 0, 1}, CoinPile{7, 6, 3}}));
+    QVERIFY(in.atEnd());
+
+    for (const qsizetype cut : {qsizetype(100), qsizetype(5000), overlong.size() - 3, overlong.size() - 1}) {
+        QDataStream shortIn(overlong.left(cut));
+        Session cutRead;
+        try {
+            shortIn >> cutRead;
+            QFAIL(qPrintable(QStringLiteral("a session cut after %1 bytes was accepted").arg(cut)));
+        } catch (const StreamErr& e) {
+            QCOMPARE(e.code(), unsigned(ZUV_BAD_FILE_FORMAT));
+        }
+    }
 }
 
 QTEST_GUILESS_MAIN(TestSession)

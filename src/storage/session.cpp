@@ -143,7 +143,14 @@ QDataStream& operator>>(QDataStream& stream, Session& session)
             requireStreamOk(stream, where);
             bytes.append(byte);
         } while (byte & MORE_BYTES_FOLLOW);
-        read.insertCoins(deserialize(bytes));
+        const CoinPile pile = deserialize(bytes);
+        // No writer makes a pile of no coins, and none could write it back:
+        // taken in, it would make every later save of the record fail.
+        if (pile.count == 0) {
+            qDebug() << "a pile of no coins in" << where;
+            throw StreamErr(ZUV_BAD_FILE_FORMAT);
+        }
+        read.insertCoins(pile);
     }
 
     if (read.sumOfCents() != checkSum) {

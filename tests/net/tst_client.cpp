@@ -1,4 +1,5 @@
 #include "common/boxscript.h"
+#include "common/scriptedserver.h"
 
 #include "common/constants.h"
 #include "common/exceptions.h"
@@ -22,78 +23,6 @@
 namespace {
 
 constexpr int exchangeTimeoutMs = 5000;
-
-// A stand-in for the project's server on a free loopback port. It reads the
-// whole upload and then plays its script: pieces of bytes, each after a
-// pause, and then hangs up (or not).
-class ScriptedServer : public QObject
-{
-    Q_OBJECT
-
-public:
-    struct Piece
-    {
-        QByteArray bytes;
-        int delayMs = 0;
-    };
-
-    ScriptedServer()
-    {
-        server.listen(QHostAddress::LocalHost, 0);
-        connect(&server, &QTcpServer::newConnection, this, &ScriptedServer::accept);
-    }
-
-    quint16 port() const { return server.serverPort(); }
-
-    void reply(const QByteArray& bytes) { script.append({bytes, 0}); }
-    void replyInPieces(const QByteArray& bytes, int pieceSize, int delayMs)
-    {
-        for (qsizetype at = 0; at < bytes.size(); at += pieceSize)
-            script.append({bytes.mid(at, pieceSize), delayMs});
-    }
-
-    QList<Piece> script;
-    bool hangUpAfterScript = true;
-    QByteArray received;
-    bool uploadComplete = false;
-
-private:
-    void accept()
-    {
-        peer = server.nextPendingConnection();
-        peer->setSocketOption(QAbstractSocket::LowDelayOption, 1);
-        connect(peer, &QTcpSocket::readyRead, this, &ScriptedServer::readUpload);
-    }
-
-    void readUpload()
-    {
-        received += peer->readAll();
-        FrameHeader header;
-        if (uploadComplete || !parseFrameHeader(received, header))
-            return;
-        if (quint64(received.size()) < FRAME_HEADER_SIZE + quint64(header.bodyLength))
-            return;
-        uploadComplete = true;
-        play(0);
-    }
-
-    void play(int index)
-    {
-        if (index == script.size()) {
-            if (hangUpAfterScript)
-                peer->disconnectFromHost();
-            return;
-        }
-        QTimer::singleShot(script[index].delayMs, this, [this, index] {
-            peer->write(script[index].bytes);
-            peer->flush();
-            play(index + 1);
-        });
-    }
-
-    QTcpServer server;
-    QTcpSocket* peer = nullptr;
-};
 
 QByteArray answerMessage(const ServerAnswer& answer)
 {

@@ -377,7 +377,10 @@ int ClientStorage::saveToDisk(const QString& fileName) const
     } catch (const StreamErr& e) {
         throw FileErr(e.code());
     }
-    if (stream.status() != QDataStream::Ok)
+    // The last buffered bytes are written by commit(), which does not notice
+    // when the disk takes only part of them: it would put a cut-off file in
+    // place of the good one. Written out here, a short write shows.
+    if (stream.status() != QDataStream::Ok || !file.flush())
         file.cancelWriting();
     if (!file.commit()) {
         qDebug() << "Some error closing file in ClientStorage::saveToDisk";

@@ -158,6 +158,17 @@ CoinPile readLongPile(QDataStream& stream, const char* where)
 // The piles carry no length: each ends with its first byte whose bit 7 is
 // clear. They are looked at through peek, a block at a time, and only the
 // bytes they used are then taken from the device.
+// No writer makes a pile of no coins, and none could write it back: taken
+// in, it would make every later save of the record fail.
+void insertReadPile(Session& session, const CoinPile& pile, const char* where)
+{
+    if (pile.count == 0) {
+        qDebug() << "a pile of no coins in" << where;
+        throw StreamErr(ZUV_BAD_FILE_FORMAT);
+    }
+    session.insertCoins(pile);
+}
+
 void readPiles(QDataStream& stream, quint16 piles, Session& session, const char* where)
 {
     QIODevice* device = stream.device();
@@ -184,7 +195,7 @@ void readPiles(QDataStream& stream, quint16 piles, Session& session, const char*
         while (end < size && (quint8(block[end]) & MORE_BYTES_FOLLOW))
             ++end;
         if (end < size) {
-            session.insertCoins(deserialize(reinterpret_cast<const quint8*>(block + at), end + 1 - at));
+            insertReadPile(session, deserialize(reinterpret_cast<const quint8*>(block + at), end + 1 - at), where);
             at = end + 1;
             ++done;
         } else if (at > 0) {
@@ -194,7 +205,7 @@ void readPiles(QDataStream& stream, quint16 piles, Session& session, const char*
             stream.setStatus(QDataStream::ReadPastEnd);
             requireStreamOk(stream, where);
         } else {
-            session.insertCoins(readLongPile(stream, where));
+            insertReadPile(session, readLongPile(stream, where), where);
             size = 0;
             ++done;
         }

@@ -20,14 +20,22 @@ void ScriptedServer::replyInPieces(const QByteArray& bytes, int pieceSize, int d
         script.append({bytes.mid(at, pieceSize), delayMs});
 }
 
+void ScriptedServer::floodAfterScript(const QByteArray& chunk, qint64 limit)
+{
+    floodChunk = chunk;
+    floodLimit = limit;
+}
+
 void ScriptedServer::accept()
 {
     peer = server.nextPendingConnection();
+    accepted = true;
     ++connections;
     received.clear();
     uploadComplete = false;
     peer->setSocketOption(QAbstractSocket::LowDelayOption, 1);
-    connect(peer, &QTcpSocket::readyRead, this, &ScriptedServer::readUpload);
+    if (readsUpload)
+        connect(peer, &QTcpSocket::readyRead, this, &ScriptedServer::readUpload);
 }
 
 void ScriptedServer::readUpload()
@@ -45,6 +53,11 @@ void ScriptedServer::readUpload()
 void ScriptedServer::play(int index)
 {
     if (index == script.size()) {
+        if (!floodChunk.isEmpty()) {
+            connect(peer, &QTcpSocket::bytesWritten, this, &ScriptedServer::flood);
+            flood();
+            return;
+        }
         if (hangUpAfterScript)
             peer->disconnectFromHost();
         return;
@@ -56,6 +69,18 @@ void ScriptedServer::play(int index)
         if (current == peer)
             play(index + 1);
     });
+}
+
+void ScriptedServer::flood()
+{
+    if (peer->state() != QAbstractSocket::ConnectedState || peer->bytesToWrite() > 0)
+        return;
+    if (floodSent >= floodLimit) {
+        if (hangUpAfterScript)
+            peer->disconnectFromHost();
+        return;
+    }
+    floodSent += peer->write(floodChunk);
 }
 
 QByteArray answerMessage(const ServerAnswer& answer)

@@ -10,7 +10,10 @@ struct ServerAnswer;
 
 // A stand-in for the project's server on a free loopback port. For every
 // connection it reads the whole upload and then plays its script: pieces of
-// bytes, each after a pause, and then hangs up (or not).
+// bytes, each after a pause, and then hangs up (or not). A flood after the
+// script keeps sending the same chunk for as long as the client takes it,
+// holding no more than one chunk in its own buffer, so that only the
+// client's appetite decides how much memory the bytes take.
 class ScriptedServer : public QObject
 {
     Q_OBJECT
@@ -28,20 +31,29 @@ public:
 
     void reply(const QByteArray& bytes) { script.append({bytes, 0}); }
     void replyInPieces(const QByteArray& bytes, int pieceSize, int delayMs);
+    // After the script: chunk after chunk until `limit` bytes went out.
+    void floodAfterScript(const QByteArray& chunk, qint64 limit);
 
     QList<Piece> script;
     bool hangUpAfterScript = true;
+    // A server that never looks at what it is sent.
+    bool readsUpload = true;
     QByteArray received; // the upload of the latest connection
     bool uploadComplete = false;
+    bool accepted = false;
     int connections = 0;
+    qint64 floodSent = 0;
 
 private:
     void accept();
     void readUpload();
     void play(int index);
+    void flood();
 
     QTcpServer server;
     QTcpSocket* peer = nullptr;
+    QByteArray floodChunk;
+    qint64 floodLimit = 0;
 };
 
 // A whole answer message: header with the record's length, then the record.

@@ -115,7 +115,7 @@ void TestRecommenderNumbers::listBoxToValuesAndBack()
     // 4294967295 does not fit the signed conversion: it is reported and left out.
     QVERIFY(!ListBoxToValueList(&box, values));
     QCOMPARE(values, (QList<quint32>{7, 0}));
-    box.takeItem(1);
+    delete box.takeItem(1);
     values.clear();
     QVERIFY(ListBoxToValueList(&box, values));
 }

@@ -1,0 +1,153 @@
+#include "growingstate.h"
+
+#include "common/errorcodes.h"
+#include "common/exceptions.h"
+
+#include <QDir>
+#include <QElapsedTimer>
+#include <QProcess>
+#include <QRandomGenerator>
+#include <QRegularExpression>
+#include <QTemporaryDir>
+#include <QtTest>
+
+#include <csignal>
+
+#include <unistd.h>
+
+namespace {
+
+constexpr int KILLS = 200;
+// A kill lands at a random moment up to this long after the child's first
+// save, or, for every fifth child, before it has saved anything.
+constexpr int MAX_KILL_DELAY_US = 30000;
+constexpr int MAX_EARLY_KILL_DELAY_US = 20000;
+constexpr int CHILD_START_TIMEOUT_MS = 30000;
+
+const QString DATA_FILE = QStringLiteral("zuvdata.zuv");
+
+struct ChildReport
+{
+    quint32 saved;     // the last save the child finished
+    bool killedInSave; // it had begun another one
+};
+
+// What a child printed: "saving <n>" before and "<n>" after every save. A
+// line cut short by the kill has no line end and does not count.
+ChildReport readReport(const QByteArray& output, quint32 savedBefore)
+{
+    ChildReport report{savedBefore, false};
+    QList<QByteArray> lines = output.split('\n');
+    lines.removeLast();
+    for (const QByteArray& line : lines) {
+        if (line.startsWith("saving ")) {
+            report.killedInSave = true;
+        } else {
+            report.saved = line.toUInt();
+            report.killedInSave = false;
+        }
+    }
+    return report;
+}
+
+} // namespace
+
+class TestCrashSafety : public QObject
+{
+    Q_OBJECT
+
+private Q_SLOTS:
+    void killedWhileSaving();
+};
+
+// A participant's machine can lose the program at any moment: power, a
+// killed session, a crash elsewhere. Whatever moment that is, the data file
+// must hold one whole state that was saved, never a mixture or a torn file,
+// and nothing may be left beside it that a later start would take for data.
+void TestCrashSafety::killedWhileSaving()
+{
+    QTemporaryDir dir;
+    QVERIFY(dir.isValid());
+    const QString path = dir.filePath(DATA_FILE);
+    QRandomGenerator random(20020201);
+    // Save file names of QSaveFile: the data file's name and six characters.
+    const QRegularExpression saveFileTemp(QStringLiteral("^zuvdata\\.zuv\\.[A-Za-z0-9]{6}$"));
+
+    quint32 onDisk = 0; // the state the file holds (0: no file yet)
+    int killedInSave = 0;
+    int strays = 0;
+    QElapsedTimer clock;
+    clock.start();
+    for (int kill = 0; kill < KILLS; ++kill) {
+        QProcess child;
+        child.setProgram(QStringLiteral(SAVING_CHILD));
+        child.setArguments({QStringLiteral("loop"), path});
+        child.start();
+        QVERIFY2(child.waitForStarted(CHILD_START_TIMEOUT_MS), qPrintable(child.errorString()));
+
+        if (kill % 5 == 4) {
+            usleep(useconds_t(random.bounded(MAX_EARLY_KILL_DELAY_US)));
+        } else {
+            QVERIFY2(child.waitForReadyRead(CHILD_START_TIMEOUT_MS), "the saving child never saved");
+            usleep(useconds_t(random.bounded(MAX_KILL_DELAY_US)));
+        }
+        ::kill(pid_t(child.processId()), SIGKILL);
+        QVERIFY(child.waitForFinished(CHILD_START_TIMEOUT_MS));
+        QCOMPARE(child.exitStatus(), QProcess::CrashExit); // it was saving, not stopped by a failure
+
+        const ChildReport report = readReport(child.readAllStandardOutput(), onDisk);
+        const quint32 reported = report.saved;
+        if (report.killedInSave)
+            ++killedInSave;
+
+        // The save that was running when the kill came either happened whole
+        // or not at all.
+        ClientStorage loaded;
+        int code = -1;
+        try {
+            code = loaded.loadFromDisk(path);
+        } catch (const myException& e) {
+            QFAIL(qPrintable(QStringLiteral("kill %1: the data file is damaged (code %2)").arg(kill).arg(e.code())));
+        }
+        if (onDisk == 0 && reported == 0 && code == ZUV_FILE_NOT_EXIST)
+            continue; // killed before the very first save finished
+        QCOMPARE(code, 0);
+        const quint32 found = loaded.NumberOfUploads;
+        QVERIFY2(found == reported || found == reported + 1,
+                 qPrintable(QStringLiteral("kill %1: file holds state %2, the child had saved %3")
+                                .arg(kill)
+                                .arg(found)
+                                .arg(reported)));
+        QVERIFY2(loaded == growing::state(found), qPrintable(QStringLiteral("kill %1: state %2 differs from the "
+                                                                            "one saved")
+                                                                 .arg(kill)
+                                                                 .arg(found)));
+        onDisk = found;
+
+        // Beside the data file there may be at most the save file of a save
+        // that was cut short: never the data file's own name, never a name
+        // that a later start keeps aside as damaged.
+        for (const QString& name : QDir(dir.path()).entryList(QDir::Files | QDir::Hidden | QDir::System)) {
+            if (name == DATA_FILE)
+                continue;
+            QVERIFY2(saveFileTemp.match(name).hasMatch(), qPrintable(QStringLiteral("left behind: ") + name));
+            QFile::remove(dir.filePath(name));
+            ++strays;
+        }
+    }
+    qInfo("%d kills in %lld ms, %d of them in the middle of a save; the file reached state %u; %d unfinished save "
+          "files were left",
+          KILLS, clock.elapsed(), killedInSave, onDisk, strays);
+    // The kills really hit running saves, not just starting children.
+    QVERIFY(killedInSave >= KILLS / 4);
+
+    // A later start reads the file and saves over it like over any good one:
+    // nothing is kept aside as damaged.
+    ClientStorage later;
+    QCOMPARE(later.loadFromDisk(path), 0);
+    QCOMPARE(later.saveToDisk(path), 0);
+    QCOMPARE(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden), QStringList{DATA_FILE});
+}
+
+QTEST_GUILESS_MAIN(TestCrashSafety)
+#include "tst_crashsafety.moc"

@@ -1,0 +1,440 @@
+#include "common/constants.h"
+#include "common/errorcodes.h"
+#include "common/exceptions.h"
+#include "net/protocol.h"
+#include "net/serveranswer.h"
+#include "settings/dialogs.h"
+#include "storage/clientstorage.h"
+
+#include <QDataStream>
+#include <QTemporaryDir>
+#include <QTextEdit>
+#include <QtTest>
+
+#include <memory>
+
+namespace {
+
+constexpr int FILE_HEADER_SIZE = 6;
+// Per position, besides every value through the stream reader: these go
+// the whole way through the file and through answer processing.
+quint8 chosenValues(quint8 original, int which)
+{
+    switch (which) {
+    case 0:
+        return original ^ 0x01;
+    case 1:
+        return original ^ 0x80;
+    case 2:
+        return 0x00;
+    default:
+        return 0xFF;
+    }
+}
+constexpr int CHOSEN_VALUES = 4;
+
+const QDateTime FEB_FIRST(QDate(2002, 2, 1), QTime(0, 0));
+
+// A record that uses every kind of field: texts, byte strings, lists, the
+// event totals, sessions with piles of one to five count bytes and events,
+// and invited friends.
+ClientStorage referenceRecord()
+{
+    ClientStorage r;
+    r.setDefaultValues();
+    r.FavouriteCoin = 33;
+    r.Membernumber = 4711;
+    r.Welcome = "Hi";
+    r.RecommenderMembernumbers = {12, 99};
+    r.RecommenderName = QStringLiteral("Jo");
+    r.Country = 4;
+    r.PostalCode = QStringLiteral("1010");
+    r.eMailAddress = "a@b.c";
+    r.Message = QStringLiteral("Hey");
+    r.TotalEvents = {{1, 5}, {400, 70000}};
+    r.NumFullPurses = 1;
+    Session first(0, FEB_FIRST, FORMAT_VERSION);
+    first.insertCoins(3, 5, 1);
+    first.insertCoins(7, 14, 300);
+    first.insertCoins(0, 0, 4294967295u);
+    first.observation = {UserEvent{10, 1}, UserEvent{20, 402}};
+    Session second(0, FEB_FIRST.addDays(40).addSecs(3600), FORMAT_VERSION);
+    second.insertCoins(5, 2, 128);
+    r.Sessions = {first, second};
+    r.InvitationList = {InvitedPerson{"Ann", "a.b", 17, false}, InvitedPerson{"Bo", "", 119, true}};
+    return r;
+}
+
+ServerAnswer referenceAnswer()
+{
+    ServerAnswer a;
+    a.flags = ServerAnswer::AnswerOK | ServerAnswer::MinorUpdate | ServerAnswer::UpdateRecommended |
+              ServerAnswer::NewMember | ServerAnswer::NewAnalysisData;
+    a.serverAddress = "s.org";
+    a.serverPort = 4555;
+    a.ftpServer = "f.org";
+    a.downloadLocation = "d.org";
+    a.memberNumber = 777;
+    a.welcome = "Hi!";
+    a.memberSince = QDateTime(QDate(2002, 6, 15), QTime(12, 0));
+    a.newestVersion = 108;
+    a.lastTxtMessage = 5;
+    a.lastPicture = 7;
+    a.lastAnalysisPage = 9;
+    a.nextSessionDate = QDate(2002, 7, 1);
+    a.numMembers = 12;
+    a.numPurses = 345;
+    a.totalSumCents = 123456789;
+    a.lastUploadCountry = 3;
+    a.serverMessage = "news";
+    a.personalMessage = "thanks";
+    return a;
+}
+
+QByteArray written(const ClientStorage& record)
+{
+    QByteArray bytes;
+    QDataStream s(&bytes, QIODevice::WriteOnly);
+    s << record;
+    return bytes;
+}
+
+QByteArray written(const ServerAnswer& answer)
+{
+    QByteArray bytes;
+    QDataStream s(&bytes, QIODevice::WriteOnly);
+    s << answer;
+    return bytes;
+}
+
+void writeFile(const QString& path, const QByteArray& bytes)
+{
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
+    QCOMPARE(file.write(bytes), bytes.size());
+}
+
+bool isDataFileCode(unsigned code)
+{
+    return code == ZUV_BAD_FILE_FORMAT || code == ZUV_BAD_FILE_TOO_OLD || code == ZUV_BAD_FILE_TOO_NEW ||
+           code == ZUV_FILE_CORRUPT_FORMAT_SUM_DIFFERS;
+}
+
+bool isAnswerCode(unsigned code)
+{
+    return code == TCP_SERVER_HAS_BAD_DATA_FORMAT || code == TCP_SERVER_ANSWER_TOO_OLD_FORMAT ||
+           code == TCP_SERVER_ANSWER_TOO_NEW_FORMAT;
+}
+
+// A record read from damaged bytes is still one the program can live with:
+// every purse adds up to its value, and the writer gives it back unchanged.
+QString validityProblem(const ClientStorage& record)
+{
+    for (const Session& session : record.Sessions) {
+        quint32 cents = 0;
+        for (const CoinPile& pile : session.purse) {
+            if (pile.coinIndex >= quint32(NUM_COINS))
+                return QStringLiteral("a pile of coin %1").arg(pile.coinIndex);
+            cents += pile.count * coinvaluesInCents[pile.coinIndex];
+        }
+        if (cents != session.sumOfCents())
+            return QStringLiteral("a purse that does not add up");
+    }
+    QByteArray bytes;
+    try {
+        bytes = written(record);
+    } catch (const myException& e) {
+        return QStringLiteral("it cannot be written again (%1)").arg(e.code());
+    }
+    ClientStorage again;
+    QDataStream s(bytes);
+    try {
+        s >> again;
+    } catch (const myException& e) {
+        return QStringLiteral("written again it is refused with %1").arg(e.code());
+    }
+    ClientStorage expected = record;
+    expected.Version = FORMAT_VERSION;
+    for (Session& session : expected.Sessions)
+        session.version = FORMAT_VERSION;
+    if (!(again == expected))
+        return QStringLiteral("written again it reads back differently");
+    return QString();
+}
+
+// Not the defaults: a refusal that touched the record shows.
+ClientStorage sentinel()
+{
+    ClientStorage r;
+    r.setDefaultValues();
+    r.FavouriteCoin = 1;
+    r.Membernumber = 99;
+    r.Message = QStringLiteral("untouched");
+    return r;
+}
+
+// Every refusal explains itself in the debug output; a sweep makes a
+// hundred thousand of them. Warnings still get through.
+class QuietDebugOutput
+{
+public:
+    QuietDebugOutput() { previous = qInstallMessageHandler(dropDebug); }
+    ~QuietDebugOutput() { qInstallMessageHandler(previous); }
+    QuietDebugOutput(const QuietDebugOutput&) = delete;
+    QuietDebugOutput& operator=(const QuietDebugOutput&) = delete;
+
+private:
+    static void dropDebug(QtMsgType type, const QMessageLogContext& context, const QString& message)
+    {
+        if (type != QtDebugMsg)
+            previous(type, context, message);
+    }
+    static inline QtMessageHandler previous = nullptr;
+};
+
+} // namespace
+
+class TestMutationSweep : public QObject
+{
+    Q_OBJECT
+
+private Q_SLOTS:
+    void damagedDataFile();
+    void damageThatKeepsTheCheckSum();
+    void damagedAnswer();
+};
+
+// Every truncation and every single changed byte of a data file is either
+// refused with a data file code, leaving the record as it was, or read into
+// a valid record. The header positions have fixed outcomes.
+void TestMutationSweep::damagedDataFile()
+{
+    const QuietDebugOutput quiet;
+    QTemporaryDir dir;
+    QVERIFY(dir.isValid());
+    const QString path = dir.filePath(QStringLiteral("zuvdata.zuv"));
+    QCOMPARE(referenceRecord().saveToDisk(path), 0);
+    QFile saved(path);
+    QVERIFY(saved.open(QIODevice::ReadOnly));
+    const QByteArray good = saved.readAll();
+    saved.close();
+    const ClientStorage before = sentinel();
+
+    // The whole way, as at start-up: returns 0, a code, or throws FileErr.
+    int fileRefusals = 0;
+    const auto loadBytes = [&](const QByteArray& bytes, const QString& what) -> int {
+        writeFile(path, bytes);
+        ClientStorage record = before;
+        unsigned code = 0;
+        try {
+            code = unsigned(record.loadFromDisk(path));
+        } catch (const FileErr& e) {
+            code = e.code();
+            if (code == 0)
+                return -1;
+        }
+        if (code == 0) {
+            const QString problem = validityProblem(record);
+            if (!problem.isEmpty()) {
+                qWarning("%s: %s", qPrintable(what), qPrintable(problem));
+                return -1;
+            }
+            return 0;
+        }
+        ++fileRefusals;
+        if (!isDataFileCode(code) || !(record == before)) {
+            qWarning("%s: refused with %u, record %s", qPrintable(what), code,
+                     record == before ? "untouched" : "changed");
+            return -1;
+        }
+        return int(code);
+    };
+
+    for (int length = 0; length < good.size(); ++length)
+        QVERIFY2(loadBytes(good.left(length), QStringLiteral("cut to %1 bytes").arg(length)) > 0,
+                 "a truncated file was not refused");
+
+    for (int at = 0; at < good.size(); ++at) {
+        for (int which = 0; which < CHOSEN_VALUES; ++which) {
+            QByteArray bytes = good;
+            const quint8 value = chosenValues(quint8(good[at]), which);
+            bytes[at] = char(value);
+            const QString what = QStringLiteral("byte %1 set to %2").arg(at).arg(value);
+            const int result = loadBytes(bytes, what);
+            QVERIFY2(result >= 0, qPrintable(what));
+            if (at < 4) {
+                QVERIFY2(result == ZUV_BAD_FILE_FORMAT, qPrintable(what));
+            } else if (at < FILE_HEADER_SIZE) {
+                const quint16 version = quint16((quint8(bytes[4]) << 8) | quint8(bytes[5]));
+                const int expected = version < MIN_FORMAT_VERSION   ? int(ZUV_BAD_FILE_TOO_OLD)
+                                     : version > MAX_FORMAT_VERSION ? int(ZUV_BAD_FILE_TOO_NEW)
+                                                                    : 0;
+                QVERIFY2(result == expected, qPrintable(what));
+            }
+        }
+    }
+
+    // Every other value of every record byte, through the stream reader alone.
+    const QByteArray record = good.mid(FILE_HEADER_SIZE);
+    int accepted = 0;
+    int refused = 0;
+    for (int at = 0; at < record.size(); ++at) {
+        for (int value = 0; value < 256; ++value) {
+            if (value == quint8(record[at]))
+                continue;
+            QByteArray bytes = record;
+            bytes[at] = char(value);
+            ClientStorage read = before;
+            QDataStream s(bytes);
+            try {
+                s >> read;
+            } catch (const StreamErr& e) {
+                QVERIFY2(
+                    isDataFileCode(e.code()) && read == before,
+                    qPrintable(QStringLiteral("record byte %1 set to %2: code %3").arg(at).arg(value).arg(e.code())));
+                ++refused;
+                continue;
+            }
+            const QString problem = validityProblem(read);
+            QVERIFY2(problem.isEmpty(),
+                     qPrintable(QStringLiteral("record byte %1 set to %2: %3").arg(at).arg(value).arg(problem)));
+            ++accepted;
+        }
+    }
+    qInfo("%lld byte data file: %d refusals the whole way; stream reader: %d changed records read, %d refused",
+          qlonglong(good.size()), fileRefusals, accepted, refused);
+    // Both ways out were taken: some bytes carry free values, others are checked.
+    QVERIFY(accepted > 0 && refused > 0);
+}
+
+// Two changed bytes can keep the check sum: a pile emptied together with
+// its sum is refused (it could never be saved again), a count spelt with a
+// needless extra byte is read as the same count.
+void TestMutationSweep::damageThatKeepsTheCheckSum()
+{
+    QTemporaryDir dir;
+    QVERIFY(dir.isValid());
+    const QString path = dir.filePath(QStringLiteral("zuvdata.zuv"));
+    ClientStorage record = sentinel();
+    Session session(0, FEB_FIRST, FORMAT_VERSION);
+    session.insertCoins(0, 0, 5);
+    record.Sessions = {session};
+    QCOMPARE(record.saveToDisk(path), 0);
+    QFile saved(path);
+    QVERIFY(saved.open(QIODevice::ReadOnly));
+    const QByteArray good = saved.readAll();
+    saved.close();
+    // ... check sum, no events, one pile (coin 0, country 0, 5 coins), no invitations.
+    QCOMPARE(good.right(14).toHex(), QByteArray("0000000500000000000100050000"));
+
+    QByteArray emptied = good;
+    emptied.replace(emptied.size() - 14, 4, QByteArray::fromHex("00000000"));
+    emptied[emptied.size() - 3] = 0x00;
+    writeFile(path, emptied);
+    ClientStorage read = sentinel();
+    try {
+        read.loadFromDisk(path);
+        QFAIL("a pile of no coins was read");
+    } catch (const FileErr& e) {
+        QCOMPARE(e.code(), unsigned(ZUV_BAD_FILE_FORMAT));
+    }
+    QVERIFY(read == sentinel());
+
+    QByteArray longer = good;
+    longer.replace(longer.size() - 3, 1, QByteArray::fromHex("8500"));
+    writeFile(path, longer);
+    QCOMPARE(read.loadFromDisk(path), 0);
+    QVERIFY(read == record);
+    QCOMPARE(validityProblem(read), QString());
+}
+
+// Every truncation and every single changed byte of an answer body is
+// refused with one of the codes of a broken answer or read into a record,
+// which the answer processing then takes over (or, without its OK bit,
+// leaves the storage alone). The frame header is swept through the framing
+// functions the connection window uses.
+void TestMutationSweep::damagedAnswer()
+{
+    const QuietDebugOutput quiet;
+    ClientStorage storage;
+    storage.setDefaultValues();
+    storage.FavouriteCoin = 5;
+    storage.Membernumber = 4711;
+    Dialogs dialogs(&storage);
+    const QByteArray body = written(referenceAnswer());
+    const QByteArray frame = frameHeaderBytes(DATAFILE_MAGIC, FORMAT_VERSION, quint32(body.size())) + body;
+
+    for (int length = 0; length < body.size(); ++length) {
+        ServerAnswer answer;
+        QDataStream s(body.left(length));
+        try {
+            s >> answer;
+            QFAIL(qPrintable(QStringLiteral("an answer cut to %1 bytes was read").arg(length)));
+        } catch (const StreamErr& e) {
+            QCOMPARE(e.code(), unsigned(TCP_SERVER_HAS_BAD_DATA_FORMAT));
+        }
+    }
+
+    // The header: a changed magic makes a refusal, any announced length but
+    // the true one keeps the answer from being read.
+    for (int at = 0; at < FRAME_HEADER_SIZE; ++at) {
+        for (int value = 0; value < 256; ++value) {
+            if (value == quint8(frame[at]))
+                continue;
+            QByteArray bytes = frame;
+            bytes[at] = char(value);
+            FrameHeader header;
+            QVERIFY(parseFrameHeader(bytes, header));
+            QCOMPARE(startsWithMagic(bytes), at >= FRAME_MAGIC_SIZE);
+            if (at >= FRAME_MAGIC_SIZE + 2)
+                QVERIFY(header.bodyLength != quint32(body.size()));
+            unsigned code = 0;
+            refusalCode(QString::fromLatin1(bytes.mid(FRAME_MAGIC_SIZE)), code); // must simply cope
+        }
+    }
+
+    int accepted = 0;
+    int refused = 0;
+    int processed = 0;
+    QTextEdit log;
+    for (int at = 0; at < body.size(); ++at) {
+        for (int value = 0; value < 256; ++value) {
+            if (value == quint8(body[at]))
+                continue;
+            QByteArray bytes = body;
+            bytes[at] = char(value);
+            const QString what = QStringLiteral("answer byte %1 set to %2").arg(at).arg(value);
+            ServerAnswer answer;
+            QDataStream s(bytes);
+            try {
+                s >> answer;
+            } catch (const StreamErr& e) {
+                QVERIFY2(isAnswerCode(e.code()), qPrintable(what));
+                ++refused;
+                continue;
+            }
+            ++accepted;
+            bool chosen = false;
+            for (int which = 0; which < CHOSEN_VALUES; ++which)
+                chosen = chosen || value == chosenValues(quint8(body[at]), which);
+            if (!chosen)
+                continue;
+            // Whatever the numbers and texts, the answer is reported and taken over.
+            ClientStorage target = storage;
+            const ClientStorage untouched = target;
+            log.clear();
+            const bool ok = answer.ProcessAnswerAndStoreInto(&target, &dialogs, &log);
+            QCOMPARE(ok, (answer.flags & ServerAnswer::AnswerOK) != 0);
+            QVERIFY(!log.toPlainText().isEmpty());
+            if (!ok)
+                QVERIFY2(target == untouched, qPrintable(what));
+            ++processed;
+        }
+    }
+    qInfo("%lld byte answer: %d changed answers read (%d of them processed), %d refused", qlonglong(body.size()),
+          accepted, processed, refused);
+    QVERIFY(accepted > 0 && refused > 0);
+}
+
+QTEST_MAIN(TestMutationSweep)
+#include "tst_mutationsweep.moc"

@@ -8,8 +8,16 @@ UploadServer::UploadServer(UploadService& uploadService, const ConnectionLimits&
     connect(&server, &QTcpServer::newConnection, this, &UploadServer::acceptConnections);
 }
 
+namespace {
+// Many participants uploading at the same moment must not find the door shut:
+// the toolkit's default backlog of 50 drops connection attempts, which the
+// clients then retry only after a second.
+constexpr int listenBacklog = 256;
+} // namespace
+
 bool UploadServer::listen(const QHostAddress& address, quint16 port)
 {
+    server.setListenBacklogSize(listenBacklog);
     return server.listen(address, port);
 }
 

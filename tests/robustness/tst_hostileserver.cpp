@@ -71,14 +71,6 @@ qint64 rssKiB()
     return 0;
 }
 
-QByteArray answerMessage(const ServerAnswer& answer)
-{
-    QByteArray body;
-    QDataStream s(&body, QIODevice::WriteOnly);
-    s << answer;
-    return frameHeaderBytes(DATAFILE_MAGIC, FORMAT_VERSION, quint32(body.size())) + body;
-}
-
 // The smallest answer that registers a new member: 76 bytes on the wire.
 ServerAnswer newMemberAnswer()
 {

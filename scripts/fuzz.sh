@@ -60,7 +60,9 @@ for harness in "${harnesses[@]}"; do
     # Every input of the saved corpus once; files named one by one are only
     # run, never added to or changed.
     mapfile -t inputs < <(find "$saved" -type f | sort)
-    if "$fuzzer" "${limits[@]}" "${inputs[@]}" >"$FUZZ_BUILD/replay-$harness.log" 2>&1; then
+    mkdir -p "$FUZZ_BUILD/findings/$harness"
+    if "$fuzzer" "${limits[@]}" -artifact_prefix="$FUZZ_BUILD/findings/$harness/replay-" "${inputs[@]}" \
+            >"$FUZZ_BUILD/replay-$harness.log" 2>&1; then
         echo "fuzz_$harness: replayed ${#inputs[@]} saved inputs"
     else
         echo "fuzz_$harness: REPLAY FAILED, see $FUZZ_BUILD/replay-$harness.log"

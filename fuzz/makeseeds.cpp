@@ -106,6 +106,17 @@ void dataFiles()
     fresh.saveToDisk(outFolder + QStringLiteral("/datafile/defaults.zuv"));
 }
 
+// Upload bodies: a new participant, and a member with sessions and friends.
+void uploads()
+{
+    ClientStorage fresh = record(1, 0);
+    fresh.Membernumber = 0;
+    put(QStringLiteral("upload"), QStringLiteral("newmember"), streamed([&](QDataStream& s) { s << fresh; }));
+    ClientStorage member = record(6, 3);
+    member.Membernumber = 1;
+    put(QStringLiteral("upload"), QStringLiteral("member"), streamed([&](QDataStream& s) { s << member; }));
+}
+
 void sessions()
 {
     put(QStringLiteral("session"), QStringLiteral("empty"),
@@ -202,6 +213,7 @@ int main(int argc, char** argv)
     makeOffscreenApplication();
     outFolder = QString::fromLocal8Bit(argv[1]);
     dataFiles();
+    uploads();
     sessions();
     coinPiles();
     serverAnswers();

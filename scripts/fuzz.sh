@@ -14,7 +14,6 @@ source "$(dirname "${BASH_SOURCE[0]}")/setup.sh"
 seconds="${1:-30}"
 [ $# -gt 0 ] && shift
 harnesses=("$@")
-[ ${#harnesses[@]} -eq 0 ] && harnesses=(datafile session coinpile serveranswer refusal invitations recommenders)
 
 # Limits of every run: an input that makes a reader ask for more than 64 MiB
 # at once, or grow the process beyond 1 GiB, or take 10 s, is a finding.
@@ -24,8 +23,14 @@ FUZZ_BUILD="${ZUV_FUZZ_BUILD:-$ZUV_ROOT/build-fuzz}"
 zuv_packages+=(clang)
 zuv_install_missing
 cmake -S "$ZUV_ROOT" -B "$FUZZ_BUILD" -DCMAKE_CXX_COMPILER=clang++ -DCMAKE_BUILD_TYPE=RelWithDebInfo \
-      -DZUV_BUILD_FUZZERS=ON -DZUV_BUILD_TESTS=OFF >/dev/null
+      -DZUV_BUILD_FUZZERS=ON -DZUV_BUILD_TESTS=OFF -DZUV_BUILD_BENCHMARKS=OFF >/dev/null
 cmake --build "$FUZZ_BUILD" -j"$(nproc)" >/dev/null
+if [ ${#harnesses[@]} -eq 0 ]; then # every harness built (the server's only with the server)
+    for fuzzer in "$FUZZ_BUILD"/fuzz/fuzz_*; do
+        name="$(basename "$fuzzer")"
+        [ -f "$fuzzer" ] && [ -x "$fuzzer" ] && [ "$name" != fuzz_makeseeds ] && harnesses+=("${name#fuzz_}")
+    done
+fi
 
 export QT_QPA_PLATFORM=offscreen
 rm -rf "$FUZZ_BUILD/seeds"
@@ -55,7 +60,9 @@ for harness in "${harnesses[@]}"; do
     # Every input of the saved corpus once; files named one by one are only
     # run, never added to or changed.
     mapfile -t inputs < <(find "$saved" -type f | sort)
-    if "$fuzzer" "${limits[@]}" "${inputs[@]}" >"$FUZZ_BUILD/replay-$harness.log" 2>&1; then
+    mkdir -p "$FUZZ_BUILD/findings/$harness"
+    if "$fuzzer" "${limits[@]}" -artifact_prefix="$FUZZ_BUILD/findings/$harness/replay-" "${inputs[@]}" \
+            >"$FUZZ_BUILD/replay-$harness.log" 2>&1; then
         echo "fuzz_$harness: replayed ${#inputs[@]} saved inputs"
     else
         echo "fuzz_$harness: REPLAY FAILED, see $FUZZ_BUILD/replay-$harness.log"

@@ -9,8 +9,6 @@
 
 namespace {
 constexpr quint32 COUNT_GROUP_BITS = 7;
-constexpr quint8 COUNT_GROUP_MASK = 0x7F;
-constexpr quint8 MORE_BYTES_FOLLOW = 0x80;
 
 // Base-128 digits of a positive count.
 int digitsOf(quint32 count)
@@ -37,10 +35,10 @@ int CoinPile::serializeTo(quint8* out) const
     out[size++] = quint8((coinIndex + 8 * countryIndex) & 0xFF);
     quint32 rest = count;
     while (rest != 0) {
-        quint8 group = quint8(rest & COUNT_GROUP_MASK);
+        quint8 group = quint8(rest & PILE_COUNT_GROUP_MASK);
         rest >>= COUNT_GROUP_BITS;
         if (rest != 0)
-            group |= MORE_BYTES_FOLLOW;
+            group |= PILE_MORE_BYTES_FOLLOW;
         out[size++] = group;
     }
     // A count of 0 would leave the pile without count bytes, which no reader
@@ -60,24 +58,8 @@ CoinPile deserialize(const QList<quint8>& bytes)
 CoinPile deserialize(const quint8* bytes, qsizetype size)
 {
     CoinPile pile;
-    qsizetype used = 0;
-    bool complete = false;
-    if (size > 0) {
-        pile.coinIndex = bytes[0] & 7u;
-        pile.countryIndex = bytes[0] >> 3;
-        used = 1;
-        quint32 weight = 1; // 128^k, wrapping like the count itself
-        while (used < size) {
-            const quint8 byte = bytes[used++];
-            pile.count += (byte & COUNT_GROUP_MASK) * weight;
-            weight *= 128u;
-            if (!(byte & MORE_BYTES_FOLLOW)) {
-                complete = true;
-                break;
-            }
-        }
-    }
-    if (!complete || used != size) {
+    const quint8* end = bytes + size;
+    if (size <= 0 || decodePile(bytes, end, pile) != end) {
         qDebug() << "FATAL: something went wrong serializing in CoinPile::deserialize";
         throw LogicErr(ZUV_DESERIALIZING_ERROR);
     }

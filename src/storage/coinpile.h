@@ -7,6 +7,9 @@
 // Longest compact form of a pile: the first byte and five 7-bit groups of a
 // 32-bit count.
 constexpr int MAX_PILE_BYTES = 6;
+// A count byte holds 7 bits of the count; its bit 7 says that another follows.
+constexpr quint8 PILE_COUNT_GROUP_MASK = 0x7F;
+constexpr quint8 PILE_MORE_BYTES_FOLLOW = 0x80;
 
 // The coins of one value with one national side found in a purse.
 // countryIndex counts national sides only: 0 is Austria, 14 the Vatican, so it
@@ -43,3 +46,25 @@ struct CoinPile
 CoinPile deserialize(const QList<quint8>& bytes);
 // The same over `size` bytes at `bytes`.
 CoinPile deserialize(const quint8* bytes, qsizetype size);
+
+// Decodes the compact pile that starts at `bytes`, looking no further than
+// `end`: returns the byte after the pile, or nullptr when the data ends while
+// the pile still announces a further byte. The count adds up in 32-bit
+// arithmetic, so groups beyond the fifth wrap away. The stream reader decodes
+// millions of piles through this, so it stays inline.
+inline const quint8* decodePile(const quint8* bytes, const quint8* end, CoinPile& pile)
+{
+    if (bytes >= end)
+        return nullptr;
+    pile.coinIndex = bytes[0] & 7u;
+    pile.countryIndex = bytes[0] >> 3;
+    pile.count = 0;
+    quint32 weight = 1; // 128^k, wrapping like the count itself
+    for (const quint8* at = bytes + 1; at < end; ++at) {
+        pile.count += (*at & PILE_COUNT_GROUP_MASK) * weight;
+        if (!(*at & PILE_MORE_BYTES_FOLLOW))
+            return at + 1;
+        weight *= 128u;
+    }
+    return nullptr;
+}

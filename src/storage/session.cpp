@@ -19,7 +19,6 @@ namespace {
 constexpr quint64 EMPTY_SESSION_BYTES = 2 + 8 + 4 + 4 + 2;
 constexpr quint64 EVENT_BYTES = 6;
 constexpr quint64 MIN_PILE_BYTES = 2;
-constexpr quint8 MORE_BYTES_FOLLOW = 0x80;
 // Events and piles are written and read in blocks of about this size.
 constexpr int BLOCK_BYTES = 4096;
 } // namespace
@@ -123,9 +122,10 @@ namespace {
 // Events are read in blocks of this many bytes.
 constexpr qint64 EVENT_BLOCK_BYTES = (BLOCK_BYTES / EVENT_BYTES) * EVENT_BYTES;
 
-void readEvents(QDataStream& stream, quint32 events, QList<UserEvent>& observation, const char* where)
+QList<UserEvent> readEvents(QDataStream& stream, quint32 events, const char* where)
 {
-    observation.reserve(events);
+    QList<UserEvent> observation(events);
+    UserEvent* out = observation.data();
     char block[EVENT_BLOCK_BYTES];
     quint64 left = quint64(events) * EVENT_BYTES;
     while (left > 0) {
@@ -134,9 +134,10 @@ void readEvents(QDataStream& stream, quint32 events, QList<UserEvent>& observati
             stream.setStatus(QDataStream::ReadPastEnd);
         requireStreamOk(stream, where);
         for (const char* in = block; in < block + size; in += EVENT_BYTES)
-            observation.append(UserEvent{qFromBigEndian<qint32>(in), qFromBigEndian<quint16>(in + 4)});
+            *out++ = UserEvent{qFromBigEndian<qint32>(in), qFromBigEndian<quint16>(in + 4)};
         left -= quint64(size);
     }
+    return observation;
 }
 
 // A pile that does not end within a whole block: read byte by byte until the
@@ -151,35 +152,44 @@ CoinPile readLongPile(QDataStream& stream, const char* where)
         stream >> byte;
         requireStreamOk(stream, where);
         bytes.append(byte);
-    } while (byte & MORE_BYTES_FOLLOW);
+    } while (byte & PILE_MORE_BYTES_FOLLOW);
     return deserialize(bytes);
 }
 
-// The piles carry no length: each ends with its first byte whose bit 7 is
-// clear. They are looked at through peek, a block at a time, and only the
-// bytes they used are then taken from the device.
+// The piles of one session and their value in cents, added up the way
+// Session::insertCoins does.
+struct ReadPurse
+{
+    QList<CoinPile> piles;
+    quint32 cents = 0;
+};
+
 // No writer makes a pile of no coins, and none could write it back: taken
 // in, it would make every later save of the record fail.
-void insertReadPile(Session& session, const CoinPile& pile, const char* where)
+void takePile(ReadPurse& purse, CoinPile*& out, const CoinPile& pile, const char* where)
 {
     if (pile.count == 0) {
         qDebug() << "a pile of no coins in" << where;
         throw StreamErr(ZUV_BAD_FILE_FORMAT);
     }
-    session.insertCoins(pile);
+    *out++ = pile;
+    purse.cents += pile.count * coinvaluesInCents[pile.coinIndex];
 }
 
-void readPiles(QDataStream& stream, quint16 piles, Session& session, const char* where)
+// The piles carry no length: each ends with its first byte whose bit 7 is
+// clear. They are looked at through peek, a block at a time, decoded in
+// place, and only the bytes they used are then taken from the device.
+ReadPurse readPiles(QDataStream& stream, quint16 piles, const char* where)
 {
     QIODevice* device = stream.device();
-    char block[BLOCK_BYTES];
+    quint8 block[BLOCK_BYTES];
     qint64 size = 0;
     qint64 at = 0;
     auto lookFurther = [&] {
         if (at > 0 && stream.skipRawData(int(at)) != int(at))
             stream.setStatus(QDataStream::ReadPastEnd);
         requireStreamOk(stream, where);
-        size = device ? device->peek(block, BLOCK_BYTES) : 0;
+        size = device ? device->peek(reinterpret_cast<char*>(block), BLOCK_BYTES) : 0;
         at = 0;
         if (size <= 0) {
             stream.setStatus(QDataStream::ReadPastEnd);
@@ -187,16 +197,16 @@ void readPiles(QDataStream& stream, quint16 piles, Session& session, const char*
         }
     };
 
-    session.purse.reserve(piles);
+    ReadPurse purse;
+    purse.piles.resize(piles);
+    CoinPile* out = purse.piles.data();
+    CoinPile pile;
     for (quint16 done = 0; done < piles;) {
         if (at == size)
             lookFurther();
-        qint64 end = at + 1;
-        while (end < size && (quint8(block[end]) & MORE_BYTES_FOLLOW))
-            ++end;
-        if (end < size) {
-            insertReadPile(session, deserialize(reinterpret_cast<const quint8*>(block + at), end + 1 - at), where);
-            at = end + 1;
+        if (const quint8* next = decodePile(block + at, block + size, pile)) {
+            takePile(purse, out, pile, where);
+            at = next - block;
             ++done;
         } else if (at > 0) {
             lookFurther(); // the pile starts the block now
@@ -205,7 +215,7 @@ void readPiles(QDataStream& stream, quint16 piles, Session& session, const char*
             stream.setStatus(QDataStream::ReadPastEnd);
             requireStreamOk(stream, where);
         } else {
-            insertReadPile(session, readLongPile(stream, where), where);
+            takePile(purse, out, readLongPile(stream, where), where);
             size = 0;
             ++done;
         }
@@ -213,6 +223,7 @@ void readPiles(QDataStream& stream, quint16 piles, Session& session, const char*
     if (at > 0 && stream.skipRawData(int(at)) != int(at))
         stream.setStatus(QDataStream::ReadPastEnd);
     requireStreamOk(stream, where);
+    return purse;
 }
 
 } // namespace
@@ -232,25 +243,28 @@ QDataStream& operator>>(QDataStream& stream, Session& session)
         throw StreamErr(ZUV_BAD_FILE_TOO_NEW);
     }
 
-    Session read(0, readDateTime(stream), version);
+    QDateTime entryDateTime = readDateTime(stream);
     quint32 checkSum = 0;
     stream >> checkSum;
 
     quint32 events = 0;
     stream >> events;
     requireRoomFor(stream, events, EVENT_BYTES, where);
-    readEvents(stream, events, read.observation, where);
+    QList<UserEvent> observation = readEvents(stream, events, where);
 
     quint16 piles = 0;
     stream >> piles;
     requireRoomFor(stream, piles, MIN_PILE_BYTES, where);
-    read.emptyPurse();
-    readPiles(stream, piles, read, where);
+    ReadPurse purse = readPiles(stream, piles, where);
 
-    if (read.sumOfCents() != checkSum) {
+    // The value is the one recomputed from the piles, never the stored one.
+    if (purse.cents != checkSum) {
         qDebug() << "Checksum differs! QDataStream& operator>> (QDataStream &s, Session &SI)";
         throw StreamErr(ZUV_FILE_CORRUPT_FORMAT_SUM_DIFFERS);
     }
+    Session read(purse.cents, std::move(entryDateTime), version);
+    read.purse = std::move(purse.piles);
+    read.observation = std::move(observation);
     session = std::move(read);
     return stream;
 }

@@ -2,6 +2,7 @@
 // the peak resident memory before loading and after it (KiB), for the
 // storage benchmark's memory figure.
 
+#include "common/localtime.h"
 #include "storage/clientstorage.h"
 
 #include <QString>
@@ -24,6 +25,8 @@ int main(int argc, char** argv)
         std::fprintf(stderr, "usage: %s DATAFILE\n", argv[0]);
         return 2;
     }
+    // Local times are converted as in the program and the server.
+    settleLocalTimeZone();
     ClientStorage storage;
     const QString path = QString::fromLocal8Bit(argv[1]);
     const long before = peakResidentKb();

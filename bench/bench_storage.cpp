@@ -6,6 +6,7 @@
 #include "summary.h"
 
 #include "common/constants.h"
+#include "common/localtime.h"
 #include "net/protocol.h"
 #include "storage/clientstorage.h"
 
@@ -243,6 +244,8 @@ void printMemory(const CollectingReporter& reporter, const char* label, const st
 
 int main(int argc, char** argv)
 {
+    // Local times are converted as in the program and the server.
+    settleLocalTimeZone();
     if (!workDir().isValid())
         return 2;
     CollectingReporter reporter;

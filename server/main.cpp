@@ -2,6 +2,7 @@
 // stores them in its SQLite database and answers each with the project's
 // status. One event loop serves every connection.
 
+#include "common/localtime.h"
 #include "server/projectdatabase.h"
 #include "server/serveroptions.h"
 #include "server/signalwatch.h"
@@ -16,6 +17,7 @@
 
 int main(int argc, char* argv[])
 {
+    settleLocalTimeZone();
     QCoreApplication app(argc, argv);
     QCoreApplication::setApplicationName(QStringLiteral("zuv-server"));
     QCoreApplication::setApplicationVersion(QStringLiteral("1.07"));

@@ -3,6 +3,7 @@
 #include "app/terminationwatch.h"
 #include "app/zuvwindow.h"
 #include "common/exceptions.h"
+#include "common/localtime.h"
 #include "common/messagebox.h"
 #include "common/utilities.h"
 
@@ -22,8 +23,7 @@ int fatalBox(QWidget* parent, const QString& title, unsigned code)
 
 } // namespace
 
-ZuvApplication::ZuvApplication(int& argc, char** argv)
-    : QApplication(argc, argv)
+ZuvApplication::ZuvApplication(int& argc, char** argv) : QApplication(argc, argv)
 {
     // The program ends only through its quit reasons, never because its
     // window was hidden or closed on the way.
@@ -70,6 +70,7 @@ int reportFatalFailure(const std::exception_ptr& failure, QWidget* parent)
 
 int runZuv(int argc, char** argv)
 {
+    settleLocalTimeZone();
     TerminationWatch::install();
     ZuvApplication application(argc, argv);
     TerminationWatch termination;

@@ -3,6 +3,7 @@
 #include "common/browser.h"
 #include "common/constants.h"
 #include "common/itemorder.h"
+#include "common/localtime.h"
 #include "common/messagebox.h"
 #include "common/utilities.h"
 
@@ -22,6 +23,7 @@ private Q_SLOTS:
     void invertOrderReversesARun();
     void askUserGoesThroughTheResponder();
     void openBrowserNamesThePage();
+    void settlingTheTimeZoneKeepsLocalTime();
 };
 
 void TestCommon::errorTablesAreComplete()
@@ -43,10 +45,12 @@ void TestCommon::errorMessageAndSolutionTexts()
              QStringLiteral("ZUV_FILE_NOT_EXIST\nPossible solution:\nNo problem. We just start from scratch."));
 
     const QString noHelp = errorMessageAndSolution(0);
-    QVERIFY(noHelp.startsWith(QStringLiteral("\n\nPlease write a short message\nwith a description of this problem\nto ")));
+    QVERIFY(
+        noHelp.startsWith(QStringLiteral("\n\nPlease write a short message\nwith a description of this problem\nto ")));
     QVERIFY(noHelp.contains(QLatin1Char('@')));
 
-    QVERIFY(errorMessageAndSolution(ZUV_SERIALIZING_ERROR).startsWith(QStringLiteral("ZUV_SERIALIZING_ERROR\n\nPlease write")));
+    QVERIFY(errorMessageAndSolution(ZUV_SERIALIZING_ERROR)
+                .startsWith(QStringLiteral("ZUV_SERIALIZING_ERROR\n\nPlease write")));
     // A number no table holds (a server may send one) reads like code 0 instead of crashing.
     QCOMPARE(errorMessageAndSolution(4711), noHelp);
     QCOMPARE(errorMessageAndSolution(NUM_ERROR_CODES), noHelp);
@@ -157,10 +161,45 @@ void TestCommon::openBrowserNamesThePage()
     openBrowser(QStringLiteral("http://zuv.example.org/results.html"));
     QCOMPARE(boxes.count(), 1);
     QCOMPARE(boxes.last().title, QStringLiteral("ZUV Sorry, this isn't windows"));
-    QVERIFY(boxes.last().text.startsWith(QStringLiteral(
-        "Sorry, I don't know how to open a browser in Qt v3.01 that points to this page:\n       "
-        "http://zuv.example.org/results.html\n\nIf YOU know howto, please tell me at ")));
+    QVERIFY(boxes.last().text.startsWith(
+        QStringLiteral("Sorry, I don't know how to open a browser in Qt v3.01 that points to this page:\n       "
+                       "http://zuv.example.org/results.html\n\nIf YOU know howto, please tell me at ")));
 }
 
 QTEST_MAIN(TestCommon)
+void TestCommon::settlingTheTimeZoneKeepsLocalTime()
+{
+    const bool wasSet = qEnvironmentVariableIsSet("TZ");
+    const QByteArray previous = qgetenv("TZ");
+    const QDateTime winter(QDate(2002, 1, 15), QTime(12, 0));
+    const QDateTime summer(QDate(2002, 7, 15), QTime(12, 0));
+    const auto offsets = [&] {
+        // Fresh objects: a conversion is made when a local time is built.
+        return QPair<int, int>(QDateTime(winter.date(), winter.time()).offsetFromUtc(),
+                               QDateTime(summer.date(), summer.time()).offsetFromUtc());
+    };
+
+    // Unset: the system's zone file is named, and every offset stays.
+    qunsetenv("TZ");
+    const QPair<int, int> systemOffsets = offsets();
+    settleLocalTimeZone();
+    QCOMPARE(qgetenv("TZ"), QByteArray(":/etc/localtime"));
+    QCOMPARE(offsets(), systemOffsets);
+
+    // A zone the user chose is his, and so is an empty one (UTC).
+    qputenv("TZ", QByteArrayLiteral("CET-1CEST,M3.5.0,M10.5.0/3"));
+    settleLocalTimeZone();
+    QCOMPARE(qgetenv("TZ"), QByteArray("CET-1CEST,M3.5.0,M10.5.0/3"));
+    QCOMPARE(offsets(), (QPair<int, int>(3600, 7200)));
+    qputenv("TZ", QByteArray());
+    settleLocalTimeZone();
+    QVERIFY(qEnvironmentVariableIsSet("TZ"));
+    QCOMPARE(qgetenv("TZ"), QByteArray());
+
+    if (wasSet)
+        qputenv("TZ", previous);
+    else
+        qunsetenv("TZ");
+}
+
 #include "tst_common.moc"

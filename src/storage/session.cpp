@@ -197,8 +197,8 @@ ReadPurse readPiles(QDataStream& stream, quint16 piles, const char* where)
         }
     };
 
-    ReadPurse purse;
-    purse.piles.resize(piles);
+    // Built at its final size: growing it would keep spare room in every session.
+    ReadPurse purse{QList<CoinPile>(piles)};
     CoinPile* out = purse.piles.data();
     CoinPile pile;
     for (quint16 done = 0; done < piles;) {

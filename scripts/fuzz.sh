@@ -20,6 +20,7 @@ harnesses=("$@")
 limits=(-rss_limit_mb=1024 -malloc_limit_mb=64 -timeout=10)
 
 FUZZ_BUILD="${ZUV_FUZZ_BUILD:-$ZUV_ROOT/build-fuzz}"
+# libFuzzer and the sanitizer runtimes of clang are only recommended by it.
 zuv_packages+=(clang libclang-rt-14-dev)
 zuv_install_missing
 cmake -S "$ZUV_ROOT" -B "$FUZZ_BUILD" -DCMAKE_CXX_COMPILER=clang++ -DCMAKE_BUILD_TYPE=RelWithDebInfo \

@@ -128,8 +128,6 @@ void TestProjectDatabase::failedUploadLeavesNoTrace()
     QVERIFY(database.open(file));
     UploadService service(database);
     QSqlQuery arrange(database.database());
-    // The disk fills up just as the invitations are written, after the
-    // member, the session and its coins.
     // A participant before, with no friends to invite.
     ClientStorage first = newcomer();
     first.InvitationList.clear();
@@ -144,6 +142,8 @@ void TestProjectDatabase::failedUploadLeavesNoTrace()
     };
     const QString before = rowCounts();
 
+    // The disk fills up just as the invitations are written, after the
+    // member, the session and its coins.
     QVERIFY(arrange.exec(QStringLiteral("CREATE TRIGGER full_disk BEFORE INSERT ON invitations"
                                         " BEGIN SELECT RAISE(ABORT, 'disk full'); END")));
 

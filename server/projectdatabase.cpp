@@ -29,6 +29,8 @@ struct DatabaseFailure
 
 const char* const SCHEMA[] = {
     // Small numbers the server keeps for itself (the country of the latest upload).
+    // The project's running totals are kept here too ('members', 'purses',
+    // 'sum_cents'), so that an answer need not count the whole database.
     "CREATE TABLE server_state ("
     " name TEXT PRIMARY KEY,"
     " value INTEGER NOT NULL)",
@@ -131,6 +133,22 @@ const char* const SCHEMA[] = {
 
     "INSERT INTO server_state (name, value) VALUES ('last_upload_country', 0)",
     "INSERT INTO analysis_items (kind) VALUES ('page'), ('text_message'), ('picture')",
+};
+
+// The running totals counted afresh from the stored members and sessions: a
+// purse counts when its session holds at least one coin pile.
+const char* const COUNT_TOTALS = "INSERT OR REPLACE INTO server_state (name, value)"
+                                 " SELECT 'members', COUNT(*) FROM members"
+                                 " UNION ALL SELECT 'purses', COUNT(*) FROM sessions s"
+                                 " WHERE EXISTS (SELECT 1 FROM coin_piles p WHERE p.session_id = s.session_id)"
+                                 " UNION ALL SELECT 'sum_cents', COALESCE(SUM(sum_cents), 0) FROM sessions";
+
+// What one upload added to the totals.
+struct TotalsAdded
+{
+    qlonglong members = 0;
+    qlonglong purses = 0;
+    qlonglong sumCents = 0;
 };
 
 QVariant sqlTime(const QDateTime& time)
@@ -260,8 +278,9 @@ void storeSettings(const QSqlDatabase& db, const QVariant& member, const ClientS
 }
 
 // Stores the sessions not stored before, with their coins and events;
-// returns how many they were.
-int storeSessions(const QSqlDatabase& db, const QVariant& member, const QList<Session>& sessions, const QVariant& now)
+// returns how many they were and adds their purses and sums to `added`.
+int storeSessions(const QSqlDatabase& db, const QVariant& member, const QList<Session>& sessions, const QVariant& now,
+                  TotalsAdded& added)
 {
     QSqlQuery session = prepared(db, QStringLiteral("INSERT OR IGNORE INTO sessions (member_number, entry_datetime,"
                                                     " record_version, sum_cents, received_at) VALUES (?, ?, ?, ?, ?)"));
@@ -269,13 +288,15 @@ int storeSessions(const QSqlDatabase& db, const QVariant& member, const QList<Se
                                                  " coin_country, count) VALUES (?, ?, ?, ?, ?)"));
     QSqlQuery event = prepared(db, QStringLiteral("INSERT INTO usage_events (session_id, position, time_hundredths,"
                                                   " event_id) VALUES (?, ?, ?, ?)"));
-    int added = 0;
+    int stored = 0;
     for (const Session& counted : sessions) {
         runWith(session,
                 {member, sqlTime(counted.entryDateTime), number(counted.version), number(counted.sumOfCents()), now});
         if (session.numRowsAffected() != 1)
             continue; // stored by an earlier upload
-        ++added;
+        ++stored;
+        added.purses += counted.purse.isEmpty() ? 0 : 1;
+        added.sumCents += qlonglong(counted.sumOfCents());
         const QVariant sessionId = session.lastInsertId();
         for (qsizetype i = 0; i < counted.purse.size(); ++i) {
             const CoinPile& coins = counted.purse[i];
@@ -287,7 +308,7 @@ int storeSessions(const QSqlDatabase& db, const QVariant& member, const QList<Se
             runWith(event,
                     {sessionId, number(i), number(counted.observation[i].time), number(counted.observation[i].id)});
     }
-    return added;
+    return stored;
 }
 
 void storeEventTotals(const QSqlDatabase& db, const QVariant& member, const QMap<quint16, quint32>& totals)
@@ -316,14 +337,30 @@ int storeInvitations(const QSqlDatabase& db, const QVariant& member, const QList
     return added;
 }
 
-ProjectTotals readTotals(const QSqlDatabase& db)
+// Adds what the upload stored to the running totals and reads them back.
+ProjectTotals addToTotals(const QSqlDatabase& db, const TotalsAdded& added)
 {
+    QSqlQuery update = prepared(db, QStringLiteral("UPDATE server_state SET value = value + CASE name"
+                                                   " WHEN 'members' THEN ? WHEN 'purses' THEN ? ELSE ? END"
+                                                   " WHERE name IN ('members', 'purses', 'sum_cents')"));
+    runWith(update, {number(added.members), number(added.purses), number(added.sumCents)});
+    if (update.numRowsAffected() != 3)
+        throw DatabaseFailure{QStringLiteral("the project totals are missing from server_state")};
+
     ProjectTotals totals;
-    totals.members = clampedCount(singleValue(db, QStringLiteral("SELECT COUNT(*) FROM members")));
-    totals.purses = clampedCount(singleValue(db, QStringLiteral("SELECT COUNT(*) FROM sessions s WHERE EXISTS"
-                                                                " (SELECT 1 FROM coin_piles p"
-                                                                " WHERE p.session_id = s.session_id)")));
-    totals.sumCents = clampedCount(singleValue(db, QStringLiteral("SELECT COALESCE(SUM(sum_cents), 0) FROM sessions")));
+    QSqlQuery read = prepared(
+        db, QStringLiteral("SELECT name, value FROM server_state WHERE name IN ('members', 'purses', 'sum_cents')"));
+    run(read);
+    while (read.next()) {
+        const QString name = read.value(0).toString();
+        const quint32 value = clampedCount(read.value(1));
+        if (name == QLatin1String("members"))
+            totals.members = value;
+        else if (name == QLatin1String("purses"))
+            totals.purses = value;
+        else
+            totals.sumCents = value;
+    }
     return totals;
 }
 
@@ -438,15 +475,28 @@ bool ProjectDatabase::open(const QString& fileName)
         // An upload is answered only after it is on disk.
         execute(db, QStringLiteral("PRAGMA synchronous = FULL"));
 
-        if (singleValue(db, QStringLiteral("PRAGMA user_version")).toInt() == 0) {
+        const auto userVersion = [&db] { return singleValue(db, QStringLiteral("PRAGMA user_version")).toInt(); };
+        if (userVersion() == 0) {
             Transaction creation(db);
             // Another server may have created it while we waited for the lock.
-            if (singleValue(db, QStringLiteral("PRAGMA user_version")).toInt() == 0) {
+            if (userVersion() == 0) {
                 createSchema();
                 fillLookupTables();
+                execute(db, QString::fromLatin1(COUNT_TOTALS));
                 execute(db, QStringLiteral("PRAGMA user_version = %1").arg(SCHEMA_VERSION));
             }
             creation.commit();
+        }
+        if (userVersion() == 1) {
+            Transaction upgrade(db);
+            // Another server may have upgraded it while we waited for the lock.
+            if (userVersion() == 1) {
+                // Version 1 counted the totals for every answer; they are
+                // counted once now and kept up to date from here on.
+                execute(db, QString::fromLatin1(COUNT_TOTALS));
+                execute(db, QStringLiteral("PRAGMA user_version = 2"));
+            }
+            upgrade.commit();
         }
         const int version = singleValue(db, QStringLiteral("PRAGMA user_version")).toInt();
         if (version != SCHEMA_VERSION)
@@ -478,8 +528,10 @@ void ProjectDatabase::fillLookupTables()
                     CoinPile::giveAllCoinCountriesAsTextTupels(none));
     execute(db, QStringLiteral("INSERT INTO coin_values (id, euro, name) VALUES ") +
                     CoinPile::giveAllCoinValuesAsTextTripels(none));
-    execute(db, QStringLiteral("INSERT INTO member_countries (id, name) VALUES ") + itemValueTuples(memberCountryItems(), QString()));
-    execute(db, QStringLiteral("INSERT INTO town_sizes (id, name) VALUES ") + itemValueTuples(townSizeItems(), QString()));
+    execute(db, QStringLiteral("INSERT INTO member_countries (id, name) VALUES ") +
+                    itemValueTuples(memberCountryItems(), QString()));
+    execute(db,
+            QStringLiteral("INSERT INTO town_sizes (id, name) VALUES ") + itemValueTuples(townSizeItems(), QString()));
     const Usage vocabulary;
     execute(db,
             QStringLiteral("INSERT INTO event_names (id, name) VALUES ") + vocabulary.giveAllEventsAsTextTupels(none));
@@ -541,14 +593,16 @@ bool ProjectDatabase::storeUpload(const ClientStorage& upload, const QDateTime& 
         }
         receipt.knownMember = true;
         const QVariant member = number(receipt.memberNumber);
+        TotalsAdded added;
+        added.members = receipt.newMember ? 1 : 0;
 
         storeSettings(db, member, upload, now);
-        receipt.sessionsAdded = storeSessions(db, member, upload.Sessions, now);
+        receipt.sessionsAdded = storeSessions(db, member, upload.Sessions, now, added);
         storeEventTotals(db, member, upload.TotalEvents);
         receipt.invitationsAdded = storeInvitations(db, member, upload.InvitationList, now);
         runWith(prepared(db, QStringLiteral("UPDATE server_state SET value = ? WHERE name = 'last_upload_country'")),
                 {number(upload.Country)});
-        receipt.totals = readTotals(db);
+        receipt.totals = addToTotals(db, added);
         receipt.analysis = readAnalysisNumbers(db);
 
         transaction.commit();

@@ -45,8 +45,9 @@ struct UploadReceipt
 class ProjectDatabase
 {
 public:
-    // Bumped when the schema changes; a database of a newer schema is refused.
-    static constexpr int SCHEMA_VERSION = 1;
+    // Bumped when the schema changes; an older database is upgraded when it
+    // is opened, one of a newer schema is refused.
+    static constexpr int SCHEMA_VERSION = 2;
     // How long a statement waits for another process holding the database.
     static constexpr int BUSY_TIMEOUT_MS = 5000;
 
@@ -56,7 +57,8 @@ public:
     ProjectDatabase& operator=(const ProjectDatabase&) = delete;
 
     // Opens the file, creating it with its schema and lookup tables when it is
-    // new. False with lastError() when the file cannot be used.
+    // new and upgrading an older schema (one transaction). False with
+    // lastError() when the file cannot be used.
     bool open(const QString& fileName);
     void close();
     bool isOpen() const;

@@ -36,6 +36,41 @@ QByteArray bodyOf(const ClientStorage& storage)
     return uploadOf(storage).mid(FRAME_HEADER_SIZE);
 }
 
+// The totals counted afresh from the stored members and sessions, the sum in
+// full 64 bits: "members purses sum".
+QString countedTotals(const QSqlDatabase& db)
+{
+    return valueOf(db, QStringLiteral("SELECT (SELECT COUNT(*) FROM members) || ' ' ||"
+                                      " (SELECT COUNT(DISTINCT session_id) FROM coin_piles) || ' ' ||"
+                                      " (SELECT COALESCE(SUM(sum_cents), 0) FROM sessions)"))
+        .toString();
+}
+
+// The running totals the server keeps, in the same form.
+QString keptTotals(const QSqlDatabase& db)
+{
+    return valueOf(db, QStringLiteral("SELECT (SELECT value FROM server_state WHERE name = 'members') || ' ' ||"
+                                      " (SELECT value FROM server_state WHERE name = 'purses') || ' ' ||"
+                                      " (SELECT value FROM server_state WHERE name = 'sum_cents')"))
+        .toString();
+}
+
+QString receiptTotals(const UploadReceipt& receipt)
+{
+    return QStringLiteral("%1 %2 %3")
+        .arg(receipt.totals.members)
+        .arg(receipt.totals.purses)
+        .arg(receipt.totals.sumCents);
+}
+
+Session countedAt(const QString& time, int coinIndex, unsigned count)
+{
+    Session session;
+    session.entryDateTime = QDateTime::fromString(time, Qt::ISODate);
+    session.insertCoins(coinIndex, 0, count);
+    return session;
+}
+
 } // namespace
 
 // The database and the answer building in-process, where failures can be
@@ -48,6 +83,7 @@ private Q_SLOTS:
     void init();
     void lookupTablesCarryTheClientsIndices();
     void failedUploadLeavesNoTrace();
+    void totalsFollowWhatWasStored();
     void newerAnalysisItemsAreAnnounced();
     void unusableFilesAreRefusedAndKept();
 
@@ -92,6 +128,20 @@ void TestProjectDatabase::failedUploadLeavesNoTrace()
     QVERIFY(database.open(file));
     UploadService service(database);
     QSqlQuery arrange(database.database());
+    // A participant before, with no friends to invite.
+    ClientStorage first = newcomer();
+    first.InvitationList.clear();
+    QCOMPARE(service.handleUpload(bodyOf(first)).refusal, 0u);
+    QCOMPARE(keptTotals(database.database()), QStringLiteral("1 1 200"));
+    const auto rowCounts = [&database] {
+        QStringList counts;
+        for (const char* table : {"members", "sessions", "coin_piles", "usage_events", "invitations"})
+            counts << valueOf(database.database(), QStringLiteral("SELECT COUNT(*) FROM ") + QLatin1String(table))
+                          .toString();
+        return counts.join(QLatin1Char(' '));
+    };
+    const QString before = rowCounts();
+
     // The disk fills up just as the invitations are written, after the
     // member, the session and its coins.
     QVERIFY(arrange.exec(QStringLiteral("CREATE TRIGGER full_disk BEFORE INSERT ON invitations"
@@ -100,17 +150,110 @@ void TestProjectDatabase::failedUploadLeavesNoTrace()
     const UploadService::Reply refused = service.handleUpload(bodyOf(newcomer()));
     QCOMPARE(refused.refusal, unsigned(TCP_SERVER_IS_ILL));
     QVERIFY(database.lastError().contains(QLatin1String("disk full")));
-    for (const char* table : {"members", "sessions", "coin_piles", "usage_events", "invitations"})
-        QVERIFY2(valueOf(database.database(), QStringLiteral("SELECT COUNT(*) FROM ") + QLatin1String(table)).toInt() ==
-                     0,
-                 table);
+    QCOMPARE(rowCounts(), before);
+    QCOMPARE(keptTotals(database.database()), QStringLiteral("1 1 200"));
 
     QVERIFY(arrange.exec(QStringLiteral("DROP TRIGGER full_disk")));
     const UploadService::Reply accepted = service.handleUpload(bodyOf(newcomer()));
     QCOMPARE(accepted.refusal, 0u);
-    QCOMPARE(accepted.answer.memberNumber, 1u); // the failed attempt used up no number
-    QCOMPARE(accepted.answer.numPurses, 1u);
-    QCOMPARE(accepted.answer.totalSumCents, 200u);
+    QCOMPARE(accepted.answer.memberNumber, 2u); // the failed attempt used up no number
+    QCOMPARE(accepted.answer.numMembers, 2u);
+    QCOMPARE(accepted.answer.numPurses, 2u);
+    QCOMPARE(accepted.answer.totalSumCents, 400u);
+}
+
+void TestProjectDatabase::totalsFollowWhatWasStored()
+{
+    const QDateTime received = QDateTime::fromString(QStringLiteral("2024-03-01T12:00:00"), Qt::ISODate);
+    {
+        ProjectDatabase database;
+        QVERIFY(database.open(file));
+        const QSqlDatabase db = database.database();
+        QCOMPARE(keptTotals(db), QStringLiteral("0 0 0"));
+
+        // A new member with a counted purse and one emptied before uploading.
+        ClientStorage anna;
+        anna.setDefaultValues();
+        Session emptied = countedAt(QStringLiteral("2024-02-02T10:00:00"), 7, 1);
+        emptied.emptyPurse();
+        anna.Sessions = {countedAt(QStringLiteral("2024-02-01T10:00:00"), 7, 3), emptied}; // 3 x 2 euro
+        UploadReceipt receipt;
+        QVERIFY2(database.storeUpload(anna, received, receipt), qPrintable(database.lastError()));
+        QCOMPARE(receipt.sessionsAdded, 2);
+        QCOMPARE(receiptTotals(receipt), QStringLiteral("1 1 600"));
+        QCOMPARE(countedTotals(db), QStringLiteral("1 1 600"));
+
+        ClientStorage ben;
+        ben.setDefaultValues();
+        ben.Sessions = {countedAt(QStringLiteral("2024-02-01T10:00:00"), 0, 5)}; // Anna's time, but Ben's
+        QVERIFY(database.storeUpload(ben, received, receipt));
+        QCOMPARE(receiptTotals(receipt), QStringLiteral("2 2 605"));
+        QCOMPARE(countedTotals(db), receiptTotals(receipt));
+        ben.Membernumber = receipt.memberNumber;
+
+        // Anna again with one session more: only that one counts.
+        anna.Membernumber = 1;
+        anna.Sessions.append(countedAt(QStringLiteral("2024-02-03T10:00:00"), 2, 4)); // 4 x 5 cent
+        QVERIFY(database.storeUpload(anna, received, receipt));
+        QCOMPARE(receipt.sessionsAdded, 1);
+        QCOMPARE(receiptTotals(receipt), QStringLiteral("2 3 625"));
+        QCOMPARE(countedTotals(db), receiptTotals(receipt));
+
+        // The same upload sent twice adds nothing.
+        QVERIFY(database.storeUpload(anna, received, receipt));
+        QCOMPARE(receipt.sessionsAdded, 0);
+        QCOMPARE(receiptTotals(receipt), QStringLiteral("2 3 625"));
+
+        // A member number we never gave stores nothing and counts nothing.
+        ClientStorage stranger = anna;
+        stranger.Membernumber = 77;
+        stranger.Sessions = {countedAt(QStringLiteral("2024-02-04T10:00:00"), 7, 9)};
+        QVERIFY(database.storeUpload(stranger, received, receipt));
+        QVERIFY(!receipt.knownMember);
+        QCOMPARE(keptTotals(db), QStringLiteral("2 3 625"));
+        QCOMPARE(countedTotals(db), keptTotals(db));
+
+        // The sum is kept beyond 32 bits; the answer's field stops at its top.
+        ben.Sessions.append(
+            Session(4000000000u, QDateTime::fromString(QStringLiteral("2024-02-05T10:00:00"), Qt::ISODate), 107));
+        ben.Sessions.append(
+            Session(4000000000u, QDateTime::fromString(QStringLiteral("2024-02-06T10:00:00"), Qt::ISODate), 107));
+        QVERIFY(database.storeUpload(ben, received, receipt));
+        QCOMPARE(receipt.sessionsAdded, 2);
+        QCOMPARE(keptTotals(db), QStringLiteral("2 3 8000000625"));
+        QCOMPARE(countedTotals(db), keptTotals(db));
+        QCOMPARE(receipt.totals.sumCents, 4294967295u);
+    }
+
+    // A database of the first schema had no running totals: it counted them
+    // for every answer. Apart from the totals rows, its tables are these.
+    {
+        QSqlDatabase older = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), QStringLiteral("older"));
+        older.setDatabaseName(file);
+        QVERIFY(older.open());
+        QSqlQuery downgrade(older);
+        QVERIFY(downgrade.exec(
+            QStringLiteral("DELETE FROM server_state WHERE name IN ('members', 'purses', 'sum_cents')")));
+        QVERIFY(downgrade.exec(QStringLiteral("PRAGMA user_version = 1")));
+        downgrade = QSqlQuery();
+        older.close();
+    }
+    QSqlDatabase::removeDatabase(QStringLiteral("older"));
+
+    ProjectDatabase database;
+    QVERIFY2(database.open(file), qPrintable(database.lastError()));
+    const QSqlDatabase db = database.database();
+    QCOMPARE(valueOf(db, QStringLiteral("PRAGMA user_version")).toInt(), ProjectDatabase::SCHEMA_VERSION);
+    QCOMPARE(keptTotals(db), QStringLiteral("2 3 8000000625"));
+
+    // And they go on from there.
+    ClientStorage carla;
+    carla.setDefaultValues();
+    carla.Sessions = {countedAt(QStringLiteral("2024-02-07T10:00:00"), 6, 2)}; // 2 x 1 euro
+    UploadReceipt receipt;
+    QVERIFY(database.storeUpload(carla, received, receipt));
+    QCOMPARE(keptTotals(db), QStringLiteral("3 4 8000000825"));
+    QCOMPARE(countedTotals(db), keptTotals(db));
 }
 
 void TestProjectDatabase::newerAnalysisItemsAreAnnounced()

@@ -18,10 +18,6 @@ namespace {
 // Offsets into the header.
 constexpr int VERSION_END = 6;
 
-// The socket keeps no more than this unread; we take everything as it
-// comes until the upload is complete, and nothing after it.
-constexpr qint64 SOCKET_READ_BUFFER = 64 * 1024;
-
 QByteArray reasonFor(unsigned code)
 {
     switch (code) {
@@ -38,7 +34,7 @@ QByteArray reasonFor(unsigned code)
     case TCP_SERVER_IS_ILL:
         return "upload could not be stored";
     case TCP_SERVER_TIMEOUT:
-        return "nothing received for too long";
+        return "upload not complete in time";
     default:
         return "refused";
     }
@@ -49,12 +45,14 @@ QByteArray reasonFor(unsigned code)
 UploadConnection::UploadConnection(QTcpSocket* clientSocket, UploadService& uploadService,
                                    const ConnectionLimits& connectionLimits, QObject* parent)
     : QObject(parent), socket(clientSocket), service(uploadService), limits(connectionLimits),
-      idleTimer(new QTimer(this))
+      idleTimer(new QTimer(this)), connectionTimer(new QTimer(this))
 {
     socket->setParent(this);
-    socket->setReadBufferSize(SOCKET_READ_BUFFER);
+    socket->setReadBufferSize(READ_BUFFER_BYTES);
     idleTimer->setSingleShot(true);
-    connect(idleTimer, &QTimer::timeout, this, &UploadConnection::idle);
+    connect(idleTimer, &QTimer::timeout, this, &UploadConnection::timedOut);
+    connectionTimer->setSingleShot(true);
+    connect(connectionTimer, &QTimer::timeout, this, &UploadConnection::timedOut);
     connect(socket, &QTcpSocket::readyRead, this, &UploadConnection::readIncoming);
     connect(socket, &QTcpSocket::bytesWritten, this, &UploadConnection::closeSendingSideWhenWritten);
     connect(socket, &QTcpSocket::disconnected, this, &UploadConnection::finish);
@@ -63,6 +61,7 @@ UploadConnection::UploadConnection(QTcpSocket* clientSocket, UploadService& uplo
             finish();
     });
     idleTimer->start(limits.idleTimeoutMs);
+    connectionTimer->start(limits.connectionTimeoutMs);
     // Bytes may have arrived before we were listening.
     QTimer::singleShot(0, this, &UploadConnection::readIncoming);
 }
@@ -92,6 +91,7 @@ void UploadConnection::finish()
         return;
     done = true;
     idleTimer->stop();
+    connectionTimer->stop();
     Q_EMIT finished();
     deleteLater();
 }
@@ -163,6 +163,9 @@ void UploadConnection::refuse(unsigned code)
 void UploadConnection::reply(const QByteArray& bytes)
 {
     replied = true;
+    // From now on only the grace time counts: cutting the connection short
+    // could reset it before the client has read the reply.
+    connectionTimer->stop();
     idleTimer->start(CLOSE_GRACE_MS);
     socket->write(bytes);
     socket->flush();
@@ -184,7 +187,9 @@ void UploadConnection::closeSendingSideWhenWritten()
         ::shutdown(int(socket->socketDescriptor()), SHUT_WR);
 }
 
-void UploadConnection::idle()
+// Silent for too long, or not done in time: refused like any other upload
+// that will not be answered. After the reply, the grace time is over.
+void UploadConnection::timedOut()
 {
     if (replied || socket->state() != QAbstractSocket::ConnectedState) {
         socket->abort();

@@ -11,11 +11,13 @@ class QTimer;
 class UploadService;
 struct ServerAnswer;
 
-// How much a connection may send and how long it may stay silent.
+// How much a connection may send, how long it may stay silent and how long
+// it may take in all until its upload is complete.
 struct ConnectionLimits
 {
     quint32 maxBodyBytes = 16 * 1024 * 1024;
     int idleTimeoutMs = 30000;
+    int connectionTimeoutMs = 120000;
 };
 
 // One client connection: it collects the 10-byte header and the body,
@@ -24,7 +26,8 @@ struct ConnectionLimits
 // further), hands a complete body to the upload service and sends its answer
 // or refusal. Then it closes its sending side and lets the client hang up,
 // dropping whatever still arrives, so the reply is never lost to a reset.
-// A connection silent for the idle time is refused and closed the same way.
+// A connection silent for the idle time, or one whose upload is not complete
+// within the connection time, is refused and closed the same way.
 // It deletes itself when its socket is gone.
 class UploadConnection : public QObject
 {
@@ -33,6 +36,9 @@ class UploadConnection : public QObject
 public:
     // After the reply, the client has this long to hang up.
     static constexpr int CLOSE_GRACE_MS = 5000;
+    // The socket keeps no more than this unread; we take everything as it
+    // comes until the upload is complete, and nothing after it.
+    static constexpr qint64 READ_BUFFER_BYTES = 64 * 1024;
 
     // Takes the socket over (it becomes our child).
     UploadConnection(QTcpSocket* socket, UploadService& service, const ConnectionLimits& limits,
@@ -54,7 +60,7 @@ private:
     bool checkHeader();
     void refuse(unsigned code);
     void reply(const QByteArray& bytes);
-    void idle();
+    void timedOut();
     void closeSendingSideWhenWritten();
     void finish();
 
@@ -62,6 +68,7 @@ private:
     UploadService& service;
     ConnectionLimits limits;
     QTimer* idleTimer;
+    QTimer* connectionTimer; // runs until the reply
     QByteArray received;
     FrameHeader header;
     bool headerChecked = false;

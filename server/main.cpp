@@ -53,7 +53,9 @@ int main(int argc, char* argv[])
         return 1;
     }
     UploadService service(database, options.serverMessage);
-    UploadServer server(service, ConnectionLimits{options.maxBodyBytes, options.idleTimeoutMs});
+    UploadServer server(service,
+                        ConnectionLimits{options.maxBodyBytes, options.idleTimeoutMs, options.connectionTimeoutMs},
+                        options.maxConnections);
     if (!server.listen(options.address, options.port)) {
         err << "zuv-server: cannot listen on " << options.address.toString() << ":" << options.port << ": "
             << server.errorString() << "\n";

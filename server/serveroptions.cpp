@@ -30,17 +30,42 @@ struct OptionSet
                                    QStringLiteral("Close a connection that stays silent for <ms> milliseconds "
                                                   "(default 30000)."),
                                    QStringLiteral("ms")};
+    QCommandLineOption connectionTimeout{QStringLiteral("connection-timeout"),
+                                         QStringLiteral("Close a connection that has not completed its upload "
+                                                        "after <ms> milliseconds in all (default 120000)."),
+                                         QStringLiteral("ms")};
+    QCommandLineOption maxConnections{QStringLiteral("max-connections"),
+                                      QStringLiteral("Serve at most <count> connections at once; further "
+                                                     "clients wait until one ends (default 512)."),
+                                      QStringLiteral("count")};
 
     void addTo(QCommandLineParser& parser)
     {
         parser.setApplicationDescription(
             QStringLiteral("The ZUV project server: receives uploads from ZUV clients, stores them in an SQLite "
                            "database and answers with the project's status."));
-        parser.addOptions({address, port, database, maxBody, message, idleTimeout});
+        parser.addOptions({address, port, database, maxBody, message, idleTimeout, connectionTimeout, maxConnections});
         parser.addHelpOption();
         parser.addVersionOption();
     }
 };
+
+// Takes a set option's value when it is a positive number (of `unit`); an
+// option not given leaves `value` alone.
+bool positiveNumber(const QCommandLineParser& parser, const QCommandLineOption& option, const QString& unit, int& value,
+                    QString& error)
+{
+    if (!parser.isSet(option))
+        return true;
+    bool ok = false;
+    const int given = parser.value(option).toInt(&ok);
+    if (!ok || given <= 0) {
+        error = QStringLiteral("Not a positive number of %1: %2").arg(unit, parser.value(option));
+        return false;
+    }
+    value = given;
+    return true;
+}
 
 } // namespace
 
@@ -97,15 +122,11 @@ ServerOptions::Outcome ServerOptions::parse(const QStringList& arguments, QStrin
     }
     if (parser.isSet(options.message))
         serverMessage = parser.value(options.message);
-    if (parser.isSet(options.idleTimeout)) {
-        bool ok = false;
-        const int given = parser.value(options.idleTimeout).toInt(&ok);
-        if (!ok || given <= 0) {
-            error = QStringLiteral("Not a positive number of milliseconds: %1").arg(parser.value(options.idleTimeout));
-            return Outcome::Error;
-        }
-        idleTimeoutMs = given;
-    }
+    const QString milliseconds = QStringLiteral("milliseconds");
+    if (!positiveNumber(parser, options.idleTimeout, milliseconds, idleTimeoutMs, error) ||
+        !positiveNumber(parser, options.connectionTimeout, milliseconds, connectionTimeoutMs, error) ||
+        !positiveNumber(parser, options.maxConnections, QStringLiteral("connections"), maxConnections, error))
+        return Outcome::Error;
     return Outcome::Run;
 }
 

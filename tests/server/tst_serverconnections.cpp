@@ -5,6 +5,7 @@
 #include "net/client.h"
 #include "net/protocol.h"
 #include "net/serveranswer.h"
+#include "server/serveroptions.h"
 #include "storage/clientstorage.h"
 
 #include <QDataStream>
@@ -239,8 +240,43 @@ void TestServerConnections::commandLine()
     QVERIFY(help.waitForFinished(exchangeTimeoutMs));
     QCOMPARE(help.exitCode(), 0);
     const QString text = QString::fromLocal8Bit(help.readAllStandardOutput());
-    for (const char* option : {"--address", "--port", "--database", "--max-body", "--message", "--idle-timeout"})
+    for (const char* option : {"--address", "--port", "--database", "--max-body", "--message", "--idle-timeout",
+                               "--connection-timeout", "--max-connections"})
         QVERIFY2(text.contains(QLatin1String(option)), option);
+
+    // The limits on connections: given, left out, and not positive numbers.
+    const QString program = QStringLiteral("zuv-server");
+    {
+        ServerOptions options;
+        QString error;
+        QCOMPARE(options.parse({program, QStringLiteral("--max-connections"), QStringLiteral("3"),
+                                QStringLiteral("--connection-timeout"), QStringLiteral("1500")},
+                               error),
+                 ServerOptions::Outcome::Run);
+        QCOMPARE(options.maxConnections, 3);
+        QCOMPARE(options.connectionTimeoutMs, 1500);
+        QCOMPARE(options.idleTimeoutMs, ServerOptions::DEFAULT_IDLE_TIMEOUT_MS);
+    }
+    {
+        ServerOptions options;
+        QString error;
+        QCOMPARE(options.parse({program, QStringLiteral("--idle-timeout"), QStringLiteral("500")}, error),
+                 ServerOptions::Outcome::Run);
+        QCOMPARE(options.maxConnections, ServerOptions::DEFAULT_MAX_CONNECTIONS);
+        QCOMPARE(options.connectionTimeoutMs, ServerOptions::DEFAULT_CONNECTION_TIMEOUT_MS);
+        QCOMPARE(options.idleTimeoutMs, 500);
+    }
+    for (const char* option : {"--max-connections", "--connection-timeout"}) {
+        for (const char* value : {"0", "-5", "many", "99999999999"}) {
+            ServerOptions options;
+            QString error;
+            const QString what = QStringLiteral("%1 %2").arg(QLatin1String(option), QLatin1String(value));
+            QVERIFY2(options.parse({program, QLatin1String(option), QLatin1String(value)}, error) ==
+                         ServerOptions::Outcome::Error,
+                     qPrintable(what));
+            QVERIFY2(error.contains(QLatin1String(value)), qPrintable(what + QStringLiteral(": ") + error));
+        }
+    }
 
     QProcess badPort;
     badPort.start(QStringLiteral(ZUV_SERVER_BINARY), {QStringLiteral("--port"), QStringLiteral("70000")});

@@ -72,6 +72,21 @@ public:
         const ssize_t sent = ::send(fd, bytes.constData(), size_t(bytes.size()), MSG_NOSIGNAL | MSG_DONTWAIT);
         return sent >= 0 || errno == EAGAIN || errno == EWOULDBLOCK;
     }
+    // What has arrived by now, without waiting; `ended` is set once the
+    // server has closed its side.
+    QByteArray readAvailable(bool& ended)
+    {
+        QByteArray all;
+        char buffer[4096];
+        for (;;) {
+            const ssize_t got = ::recv(fd, buffer, sizeof buffer, MSG_DONTWAIT);
+            if (got == 0)
+                ended = true;
+            if (got <= 0)
+                return all;
+            all.append(buffer, qsizetype(got));
+        }
+    }
     // Everything the server sent until it closed its side (or the time ran out).
     QByteArray readToEnd(int timeoutMs)
     {
@@ -163,6 +178,8 @@ private Q_SLOTS:
     void damagedUploads();
     void crowdOfUnfinishedConnections();
     void floodAfterTheBody();
+    void fullServerMakesClientsWait();
+    void tricklingClientIsCutOff();
 
 private:
     // The server still takes a whole upload and answers it.
@@ -349,6 +366,124 @@ void TestHostileClients::floodAfterTheBody()
     QVERIFY(closedAfterMs >= CLOSE_GRACE_MS * 9 / 10);
     QVERIFY2(maxGrowth < MAX_SERVER_GROWTH_KIB, qPrintable(QString::number(maxGrowth)));
     verifyServerAnswers(server);
+}
+
+// A server that serves three connections at once, all taken by clients
+// that say nothing: a fourth client's upload waits, unanswered, and those
+// behind it are not even accepted. When one of the three hangs up, the
+// waiting upload is served and answered.
+void TestHostileClients::fullServerMakesClientsWait()
+{
+    constexpr int MAX_CONNECTIONS = 3;
+    constexpr int BEHIND = 4;
+    constexpr int UNANSWERED_FOR_MS = 1000;
+    // The silent clients must not be dropped as idle while the test runs.
+    constexpr int LONG_IDLE_TIMEOUT_MS = 30000;
+    constexpr int SETTLE_MS = 200;
+
+    ServerProcess server;
+    QVERIFY(server.start(folder.filePath(QStringLiteral("full.sqlite")),
+                         {QStringLiteral("--max-connections"), QString::number(MAX_CONNECTIONS),
+                          QStringLiteral("--idle-timeout"), QString::number(LONG_IDLE_TIMEOUT_MS)}));
+    const qint64 pid = server.process().processId();
+    verifyServerAnswers(server); // the database is warm
+    QTest::qWait(SETTLE_MS);     // and that connection let go
+    const int filesBefore = openFilesOf(pid);
+
+    // All of them in one burst: the server finds them in its backlog
+    // together, in this order, and must stop taking them after the third.
+    std::vector<std::unique_ptr<RawConnection>> silent;
+    for (int i = 0; i < MAX_CONNECTIONS; ++i) {
+        silent.push_back(std::make_unique<RawConnection>(server.port()));
+        QVERIFY(silent.back()->isConnected());
+    }
+    RawConnection uploader(server.port());
+    QVERIFY(uploader.isConnected()); // the backlog takes it
+    std::vector<std::unique_ptr<RawConnection>> behind;
+    for (int i = 0; i < BEHIND; ++i) {
+        behind.push_back(std::make_unique<RawConnection>(server.port()));
+        QVERIFY(behind.back()->isConnected());
+    }
+    QVERIFY(uploader.send(uploadOf(newcomer())));
+    QVERIFY(uploader.readToEnd(UNANSWERED_FOR_MS).isEmpty());
+    // The three are served and at most the uploader is accepted to wait its
+    // turn: the ones behind it cost the server nothing yet.
+    const int filesWhileFull = openFilesOf(pid);
+    QVERIFY2(filesWhileFull >= filesBefore + MAX_CONNECTIONS && filesWhileFull <= filesBefore + MAX_CONNECTIONS + 1,
+             qPrintable(QString::number(filesWhileFull - filesBefore)));
+    QCOMPARE(server.process().state(), QProcess::Running);
+
+    QElapsedTimer clock;
+    clock.start();
+    silent.front()->close();
+    const QByteArray reply = uploader.readToEnd(EXCHANGE_TIMEOUT_MS);
+    QVERIFY2(isAnswer(reply), reply.left(100).constData());
+    qInfo("the waiting upload was answered %lld ms after a place came free", clock.elapsed());
+
+    // Everyone leaves; the server takes new clients again.
+    silent.clear();
+    behind.clear();
+    uploader.close();
+    QTRY_VERIFY_WITH_TIMEOUT(openFilesOf(pid) <= filesBefore, SLACK_MS);
+    verifyServerAnswers(server);
+}
+
+// A client that sends a byte every 100 ms is never idle for 500 ms, but its
+// upload is not complete when the connection's 1500 ms are up: it is refused
+// like a silent one and the server closes its side. Meanwhile a proper
+// upload and one sent in pieces for most of the connection time are answered.
+void TestHostileClients::tricklingClientIsCutOff()
+{
+    constexpr int IDLE_MS = 500;
+    constexpr int CONNECTION_MS = 1500;
+    constexpr int TRICKLE_MS = 100;
+    constexpr int PIECES = 8; // sent one a tick, the last at about 800 ms
+
+    ServerProcess server;
+    QVERIFY(server.start(folder.filePath(QStringLiteral("trickle.sqlite")),
+                         {QStringLiteral("--idle-timeout"), QString::number(IDLE_MS),
+                          QStringLiteral("--connection-timeout"), QString::number(CONNECTION_MS)}));
+    const QByteArray upload = uploadOf(newcomer());
+    QVERIFY(upload.size() > CONNECTION_MS / TRICKLE_MS * 2); // the trickle never completes it
+
+    QElapsedTimer clock;
+    clock.start();
+    RawConnection trickling(server.port());
+    QVERIFY(trickling.isConnected());
+    RawConnection inPieces(server.port());
+    QVERIFY(inPieces.isConnected());
+    const qsizetype pieceSize = upload.size() / PIECES + 1;
+
+    QByteArray refusal;
+    qint64 endedAfterMs = -1;
+    qsizetype trickled = 0;
+    qsizetype pieced = 0;
+    QTimer tick;
+    connect(&tick, &QTimer::timeout, this, [&] {
+        if (pieced < upload.size()) {
+            inPieces.send(upload.mid(pieced, pieceSize));
+            pieced += pieceSize;
+        }
+        if (endedAfterMs >= 0)
+            return;
+        bool ended = false;
+        refusal += trickling.readAvailable(ended);
+        if (ended)
+            endedAfterMs = clock.elapsed();
+        else
+            trickling.sendIfRoom(upload.mid(trickled++, 1));
+    });
+    tick.start(TRICKLE_MS);
+
+    verifyServerAnswers(server);
+    QTRY_VERIFY_WITH_TIMEOUT(endedAfterMs >= 0, CONNECTION_MS + SLACK_MS);
+    tick.stop();
+    qInfo("the trickling client was cut off after %lld ms and %lld bytes", endedAfterMs, qlonglong(trickled));
+    QCOMPARE(refusalCodeOf(refusal), unsigned(TCP_SERVER_TIMEOUT));
+    QVERIFY2(endedAfterMs >= CONNECTION_MS * 9 / 10, qPrintable(QString::number(endedAfterMs)));
+
+    const QByteArray answer = inPieces.readToEnd(EXCHANGE_TIMEOUT_MS);
+    QVERIFY2(isAnswer(answer), answer.left(100).constData());
 }
 
 QTEST_MAIN(TestHostileClients)

@@ -91,19 +91,11 @@ ServerAnswer referenceAnswer()
     return a;
 }
 
-QByteArray written(const ClientStorage& record)
+template <typename Record> QByteArray written(const Record& record)
 {
     QByteArray bytes;
     QDataStream s(&bytes, QIODevice::WriteOnly);
     s << record;
-    return bytes;
-}
-
-QByteArray written(const ServerAnswer& answer)
-{
-    QByteArray bytes;
-    QDataStream s(&bytes, QIODevice::WriteOnly);
-    s << answer;
     return bytes;
 }
 

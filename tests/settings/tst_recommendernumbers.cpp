@@ -1,11 +1,10 @@
-#include "common/eventnames.h"
 #include "common/boxscript.h"
+#include "common/eventnames.h"
 #include "common/modaldriver.h"
 
 #include "common/constants.h"
 #include "settings/recommendernumbersdialog.h"
 
-#include <QGridLayout>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
@@ -127,36 +126,14 @@ void TestRecommenderNumbers::dialogLayout()
     QCOMPARE(dialog.objectName(), QStringLiteral("several RecommenderNumbers"));
     QVERIFY(dialog.isModal());
     QCOMPARE(dialog.parentWidget(), &owner);
-
-    auto* grid = qobject_cast<QGridLayout*>(dialog.layout());
-    QVERIFY(grid);
-    QCOMPARE(grid->contentsMargins(), QMargins(5, 5, 5, 5));
-    QCOMPARE(grid->rowMinimumHeight(3), 100);
-
     auto* label = dialog.findChild<QLabel*>(QStringLiteral("label"));
     QVERIFY(label);
-    QVERIFY(label->text().startsWith(QStringLiteral("Type in the membernumbers of those people who recommended this "
-                                                    "programm to you. Then later I can show")));
-    QVERIFY(label->wordWrap());
-    QVERIFY(dialog.recommenderMessage()->wordWrap());
-    QCOMPARE(dialog.recommenderMessage()->alignment(), Qt::AlignCenter);
+    QCOMPARE(label->text(), QStringLiteral("Type in the membernumbers of those people who recommended this programm to "
+                                           "you. Then later I can show you how far your influence has spread over "
+                                           "Europe."));
     QCOMPARE(button(&dialog, "button add rmn")->text(), QStringLiteral("&Add"));
     QCOMPARE(button(&dialog, "button del rmn")->text(), QStringLiteral("&Del"));
     QCOMPARE(button(&dialog, "button ok rmn")->text(), QStringLiteral("O&K"));
-
-    // row, column, row span, column span
-    const auto cell = [grid](QWidget* widget) {
-        int row, column, rows, columns;
-        grid->getItemPosition(grid->indexOf(widget), &row, &column, &rows, &columns);
-        return QList<int>{row, column, rows, columns};
-    };
-    QCOMPARE(cell(label), (QList<int>{0, 0, 1, 3}));
-    QCOMPARE(cell(dialog.rmn()), (QList<int>{1, 0, 1, 2}));
-    QCOMPARE(cell(button(&dialog, "button add rmn")), (QList<int>{1, 2, 1, 1}));
-    QCOMPARE(cell(dialog.recommenders()), (QList<int>{2, 0, 2, 2}));
-    QCOMPARE(cell(button(&dialog, "button del rmn")), (QList<int>{2, 2, 1, 1}));
-    QCOMPARE(cell(dialog.recommenderMessage()), (QList<int>{4, 0, 1, 2}));
-    QCOMPARE(cell(button(&dialog, "button ok rmn")), (QList<int>{4, 2, 1, 1}));
 }
 
 void TestRecommenderNumbers::addAndDeleteOneNumber()
@@ -228,14 +205,10 @@ void TestRecommenderNumbers::editNumbersRefusesAWrongText()
     QCOMPARE(boxes.last().parent, &owner);
     QCOMPARE(itemTexts(dialog.recommenders()), QStringList{"12"});
 
-    QCOMPARE(dialog.editNumbers(QStringLiteral("99999999999"), &owner), QStringLiteral("99999999999"));
-    QVERIFY(boxes.last().text.startsWith(QStringLiteral("For the recommenders' membernumbers \"\" is")));
-
     QTest::qWait(2 * watchMs); // let the watch run out before it could meet another test's dialog
     QVERIFY(!opened);
     const QStringList names = eventNames(events);
-    QCOMPARE(names, (QStringList{"SettingsRecommenderMembernumberSeveral", "SettingsMembernumberNonNumberFormat",
-                                 "SettingsRecommenderMembernumberSeveral", "SettingsMembernumberNonNumberFormat"}));
+    QCOMPARE(names, (QStringList{"SettingsRecommenderMembernumberSeveral", "SettingsMembernumberNonNumberFormat"}));
     QVERIFY(allInVocabulary(names));
 }
 
@@ -249,16 +222,13 @@ void TestRecommenderNumbers::editNumbersTakesTheEditedList()
     dialog.rmn()->setText(QStringLiteral("left over"));
 
     QString fieldOnOpening;
-    QWidget* seen = nullptr;
     whenModalAppears([&](QWidget* modal) {
-        seen = modal;
         fieldOnOpening = dialog.rmn()->text();
         dialog.rmn()->setText(QStringLiteral("42"));
         QTest::mouseClick(button(modal, "button add rmn"), Qt::LeftButton);
         QTest::mouseClick(button(modal, "button ok rmn"), Qt::LeftButton);
     });
     QCOMPARE(dialog.editNumbers(QStringLiteral("7,12"), &owner), QStringLiteral("42, 7, 12"));
-    QCOMPARE(seen, &dialog);
     QVERIFY(fieldOnOpening.isEmpty());
     QCOMPARE(boxes.count(), 0);
     QCOMPARE(eventNames(events),
@@ -292,9 +262,6 @@ void TestRecommenderNumbers::parseIntoListNormalises()
     QCOMPARE(itemTexts(dialog.recommenders()), (QStringList{"7", "12", "3"}));
     QCOMPARE(boxes.count(), 0);
     QCOMPARE(events.count(), 0);
-
-    QVERIFY(dialog.parseIntoList(QString(), &owner, normalised));
-    QCOMPARE(normalised, QString());
 
     // A number added with a sign is caught by the next check, and the numbers before it survive.
     QVERIFY(!dialog.parseIntoList(QStringLiteral("8, -3, 4"), &owner, normalised));

@@ -1,10 +1,9 @@
-#include "common/eventnames.h"
 #include "common/boxscript.h"
+#include "common/eventnames.h"
 #include "common/modaldriver.h"
 #include "common/scriptedserver.h"
 
 #include "common/constants.h"
-#include "common/exceptions.h"
 #include "common/exceptions.h"
 #include "counting/slideshow.h"
 #include "net/client.h"
@@ -205,7 +204,7 @@ void TestUploadFlow::leavingWithoutUploadChangesNothing()
 void TestUploadFlow::unwritableArchiveDoesNotStopTheBooking()
 {
     QVERIFY(QDir().mkdir(ARCHIVEFILE_NAME)); // cannot be written, not even by root
-    BoxScript boxes({0, 1}); // try again once, then give the archive up
+    BoxScript boxes({0, 1});                 // try again once, then give the archive up
     driveClientWindow(true);
     QVERIFY(dialogs->openClientForUploadAndIfSuccessStoreEverything());
 
@@ -249,7 +248,7 @@ void TestUploadFlow::damagedArchiveIsReplacedOnlyWhenAllowed()
     }
 
     dialogs = std::make_unique<Dialogs>(&storage, nullptr, QStringLiteral("dialogs")); // the next run
-    BoxScript boxes({0}); // "Ignore\nsaved data."
+    BoxScript boxes({0});                                                              // "Ignore\nsaved data."
     QSignalSpy events(dialogs.get(), &Dialogs::Event);
     driveClientWindow(true);
     QVERIFY(dialogs->openClientForUploadAndIfSuccessStoreEverything());

@@ -7,6 +7,8 @@
 #include <QApplication>
 #include <QCheckBox>
 #include <QDialog>
+#include <QElapsedTimer>
+#include <QEvent>
 #include <QFontMetrics>
 #include <QGridLayout>
 #include <QIcon>
@@ -15,6 +17,7 @@
 #include <QPainter>
 #include <QProgressDialog>
 #include <QPushButton>
+#include <QTimer>
 #include <QVBoxLayout>
 
 #include <vector>
@@ -38,6 +41,48 @@ constexpr int summaryMargin = 10;
 // The pictures are shown smaller when the window is small, never larger than
 // they are and never smaller than this.
 constexpr int smallestShownPicture = 72;
+
+// The progress of loading is redrawn at most once a display frame.
+constexpr int progressFrameMs = 16;
+
+// A progress dialog that brings its new value to the screen at most once a
+// frame. Its bar repaints itself at once whenever its value changes; at one
+// picture every fraction of a millisecond that repainting would cost more
+// than the loading it shows. A repaint asked for within a frame of the last
+// one waits, at most until that frame is over.
+class FrameLimitedProgress : public QProgressDialog
+{
+public:
+    FrameLimitedProgress(const QString& label, const QString& cancelText, int steps, QWidget* parent)
+        : QProgressDialog(label, cancelText, 0, steps, parent)
+    {
+        delayed.setSingleShot(true);
+        delayed.callOnTimeout(this, [this] {
+            QEvent request(QEvent::UpdateRequest);
+            QCoreApplication::sendEvent(this, &request);
+        });
+    }
+
+protected:
+    bool event(QEvent* event) override
+    {
+        if (event->type() == QEvent::UpdateRequest) {
+            const qint64 sinceLast = lastUpdate.isValid() ? lastUpdate.elapsed() : progressFrameMs;
+            if (sinceLast < progressFrameMs) {
+                if (!delayed.isActive())
+                    delayed.start(int(progressFrameMs - sinceLast));
+                return true;
+            }
+            delayed.stop();
+            lastUpdate.start();
+        }
+        return QProgressDialog::event(event);
+    }
+
+private:
+    QElapsedTimer lastUpdate;
+    QTimer delayed;
+};
 
 QPushButton* pictureButton(QWidget* parent)
 {
@@ -143,8 +188,8 @@ void SlideShow::loadPictures(const QString& path, const QString& suffix, bool& d
         askUser(this, BoxIcon::Information, QStringLiteral("Picture format not supported by Qt"),
                 unsupportedFormatText(suffix, formatList));
 
-    QProgressDialog progress(QStringLiteral("Loading pictures..."), QStringLiteral("Abort not possible"), 0,
-                             NUM_COIN_PICTURES, this);
+    FrameLimitedProgress progress(QStringLiteral("Loading pictures..."), QStringLiteral("Abort not possible"),
+                                  NUM_COIN_PICTURES, this);
     progress.setObjectName(QStringLiteral("progress"));
     progress.setModal(true);
     progress.setAutoClose(false);

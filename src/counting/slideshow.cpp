@@ -9,6 +9,7 @@
 #include <QDialog>
 #include <QElapsedTimer>
 #include <QEvent>
+#include <QFile>
 #include <QFontMetrics>
 #include <QGridLayout>
 #include <QIcon>
@@ -20,6 +21,7 @@
 #include <QTimer>
 #include <QVBoxLayout>
 
+#include <utility>
 #include <vector>
 
 namespace {
@@ -83,6 +85,24 @@ private:
     QElapsedTimer lastUpdate;
     QTimer delayed;
 };
+
+// Reads a picture file as its content says, whatever its name ends with.
+// Each picture is read once, so it is not put into the pixmap cache. A
+// missing file is told by the failing open; given only a name, the reader
+// would go on to try that name with every known picture suffix appended.
+bool readPicture(const QString& fileName, QPixmap& picture)
+{
+    QFile file(fileName);
+    if (!file.open(QIODevice::ReadOnly))
+        return false;
+    QImageReader reader(&file);
+    reader.setDecideFormatFromContent(true);
+    QImage image = reader.read();
+    if (image.isNull())
+        return false;
+    picture = QPixmap::fromImage(std::move(image));
+    return true;
+}
 
 QPushButton* pictureButton(QWidget* parent)
 {
@@ -206,8 +226,7 @@ void SlideShow::loadPictures(const QString& path, const QString& suffix, bool& d
             progress.setValue(int(number));
             QCoreApplication::processEvents();
             const QString fileName = path + coinnames[coinIdx] + countrynames[countryIdx] + QLatin1Char('.') + suffix;
-            // No format given: the picture's content decides how it is read.
-            if (pics[coinIdx][countryIdx].load(fileName)) {
+            if (readPicture(fileName, pics[coinIdx][countryIdx])) {
                 ++loaded;
             } else {
                 ++failed;

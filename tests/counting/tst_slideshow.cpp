@@ -1,6 +1,6 @@
-#include "common/eventnames.h"
 #include "common/boxscript.h"
 #include "common/constants.h"
+#include "common/eventnames.h"
 #include "common/modaldriver.h"
 #include "counting/coindrawing.h"
 #include "counting/slideshow.h"
@@ -457,6 +457,11 @@ void TestSlideShow::largePictureIsClippedToItsCentre()
         for (int x = 0; x < large.width(); ++x)
             large.setPixel(x, y, qRgb(x, y, 0));
     QVERIFY(large.save(pictureFile(dir.path(), 3, 4), "PNG"));
+    // A damaged picture file is drawn like a missing one.
+    QFile damaged(pictureFile(dir.path(), 2, 7));
+    QVERIFY(damaged.open(QIODevice::WriteOnly));
+    QVERIFY(damaged.write("GIF89a and then nothing that makes a picture") > 0);
+    damaged.close();
 
     SlideShow show;
     bool dontNag = true;
@@ -475,6 +480,8 @@ void TestSlideShow::largePictureIsClippedToItsCentre()
     // The others are drawn.
     QCOMPARE(show.pictures()[3][5].size(), QSize(170, 170));
     QCOMPARE(show.pictures()[3][5].toImage().pixel(85, 85), rgbOf(coincolorInner[3]));
+    QCOMPARE(show.pictures()[2][7].size(), QSize(170, 170));
+    QCOMPARE(show.pictures()[2][7].toImage().pixel(85, 85), rgbOf(coincolorInner[2]));
 }
 
 void TestSlideShow::unsupportedSuffix()

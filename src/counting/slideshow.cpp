@@ -10,14 +10,17 @@
 #include <QElapsedTimer>
 #include <QEvent>
 #include <QFile>
+#include <QFont>
 #include <QFontMetrics>
 #include <QGridLayout>
+#include <QHash>
 #include <QIcon>
 #include <QImageReader>
 #include <QLabel>
 #include <QPainter>
 #include <QProgressDialog>
 #include <QPushButton>
+#include <QStaticText>
 #include <QTimer>
 #include <QVBoxLayout>
 
@@ -153,6 +156,38 @@ QString summaryText(int loaded, int failed)
 
 } // namespace
 
+// A drawn coin carries two of only 24 different names. Laying out a text is
+// most of the cost of writing it, so each name is laid out and measured once
+// for the font it is written in.
+struct SlideShow::CoinTexts
+{
+    struct Laid
+    {
+        QStaticText text;
+        int width = 0;
+    };
+
+    explicit CoinTexts(const QFont& textFont) : font(textFont), metrics(textFont) {}
+
+    const Laid& of(const QString& text)
+    {
+        auto found = laid.find(text);
+        if (found == laid.end()) {
+            Laid entry;
+            entry.text.setText(text);
+            entry.text.setTextFormat(Qt::PlainText);
+            entry.text.prepare(QTransform(), font);
+            entry.width = metrics.horizontalAdvance(text);
+            found = laid.insert(text, entry);
+        }
+        return *found;
+    }
+
+    const QFont font;
+    const QFontMetrics metrics;
+    QHash<QString, Laid> laid;
+};
+
 SlideShow::SlideShow(QWidget* parent, const QString& name) : QWidget(parent)
 {
     setObjectName(name);
@@ -193,6 +228,8 @@ SlideShow::SlideShow(QWidget* parent, const QString& name) : QWidget(parent)
     // The names show even before there are pictures.
     changeCoinSide();
 }
+
+SlideShow::~SlideShow() = default;
 
 void SlideShow::loadPictures(const QString& path, const QString& suffix, bool& dontNag)
 {
@@ -314,11 +351,17 @@ void SlideShow::DrawCoin(QPixmap& target, const QString& countryText, const QStr
     painter.drawEllipse((width - innerSize) / 2, (height - innerSize) / 2, innerSize, innerSize);
 
     painter.setPen(QPen(Qt::black, 1, Qt::SolidLine));
-    painter.setFont(font());
-    const QFontMetrics metrics(font());
-    const int lineHeight = metrics.height();
-    painter.drawText((width - metrics.horizontalAdvance(coinText)) / 2, height / 2 - lineHeight, coinText);
-    painter.drawText((width - metrics.horizontalAdvance(countryText)) / 2, height / 2 + lineHeight, countryText);
+    if (!coinTexts || coinTexts->font != font())
+        coinTexts = std::make_unique<CoinTexts>(font());
+    painter.setFont(coinTexts->font);
+    // A laid-out text is placed by its top; the names' baselines lie one
+    // line above and one line below the middle.
+    const int lineHeight = coinTexts->metrics.height();
+    const int ascent = coinTexts->metrics.ascent();
+    const CoinTexts::Laid& coinName = coinTexts->of(coinText);
+    painter.drawStaticText((width - coinName.width) / 2, height / 2 - lineHeight - ascent, coinName.text);
+    const CoinTexts::Laid& countryName = coinTexts->of(countryText);
+    painter.drawStaticText((width - countryName.width) / 2, height / 2 + lineHeight - ascent, countryName.text);
 }
 
 unsigned SlideShow::actualCoinNumber() const

@@ -14,6 +14,7 @@
 #include <QPushButton>
 #include <QSignalSpy>
 #include <QTemporaryDir>
+#include <QTimer>
 #include <QtTest>
 
 #include <memory>
@@ -164,6 +165,7 @@ private Q_SLOTS:
     void allPictureFilesPresent();
     void largePictureIsClippedToItsCentre();
     void unsupportedSuffix();
+    void eventsGoOnWhileLoading();
     void picturesAreShared();
 };
 
@@ -528,6 +530,26 @@ void TestSlideShow::largePictureIsClippedToItsCentre()
     QCOMPARE(show.pictures()[3][5].toImage().pixel(85, 85), rgbOf(coincolorInner[3]));
     QCOMPARE(show.pictures()[2][7].size(), QSize(170, 170));
     QCOMPARE(show.pictures()[2][7].toImage().pixel(85, 85), rgbOf(coincolorInner[2]));
+}
+
+void TestSlideShow::eventsGoOnWhileLoading()
+{
+    QTemporaryDir dir;
+    QVERIFY(dir.isValid());
+    SlideShow show;
+    // Waiting events are handled between the pictures, while the progress
+    // dialog is up (no summary: its own event loop would handle them anyway).
+    int progressSeen = -1;
+    QTimer::singleShot(0, &show, [&] {
+        if (auto* progress = show.findChild<QProgressDialog*>(QStringLiteral("progress")))
+            if (progress->isVisible())
+                progressSeen = progress->value();
+    });
+    bool dontNag = true;
+    show.loadPictures(dir.path() + QLatin1Char('/'), QStringLiteral("gif"), dontNag);
+    QVERIFY(progressSeen >= 0);
+    QVERIFY(progressSeen < 128);
+    expectAllDrawn(show);
 }
 
 void TestSlideShow::unsupportedSuffix()

@@ -156,9 +156,9 @@ QString summaryText(int loaded, int failed)
 
 } // namespace
 
-// A drawn coin carries two of only 24 different names. Laying out a text is
-// most of the cost of writing it, so each name is laid out and measured once
-// for the font it is written in.
+// A drawn coin carries two of only 24 different names. Each name is laid
+// out and measured once for the font it is written in, not twice for every
+// coin that carries it.
 struct SlideShow::CoinTexts
 {
     struct Laid

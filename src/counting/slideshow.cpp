@@ -7,16 +7,24 @@
 #include <QApplication>
 #include <QCheckBox>
 #include <QDialog>
+#include <QElapsedTimer>
+#include <QEvent>
+#include <QFile>
+#include <QFont>
 #include <QFontMetrics>
 #include <QGridLayout>
+#include <QHash>
 #include <QIcon>
 #include <QImageReader>
 #include <QLabel>
 #include <QPainter>
 #include <QProgressDialog>
 #include <QPushButton>
+#include <QStaticText>
+#include <QTimer>
 #include <QVBoxLayout>
 
+#include <utility>
 #include <vector>
 
 namespace {
@@ -38,6 +46,66 @@ constexpr int summaryMargin = 10;
 // The pictures are shown smaller when the window is small, never larger than
 // they are and never smaller than this.
 constexpr int smallestShownPicture = 72;
+
+// The progress of loading is redrawn at most once a display frame.
+constexpr int progressFrameMs = 16;
+
+// A progress dialog that brings its new value to the screen at most once a
+// frame. Its bar repaints itself at once whenever its value changes; at one
+// picture every fraction of a millisecond that repainting would cost more
+// than the loading it shows. A repaint asked for within a frame of the last
+// one waits, at most until that frame is over.
+class FrameLimitedProgress : public QProgressDialog
+{
+public:
+    FrameLimitedProgress(const QString& label, const QString& cancelText, int steps, QWidget* parent)
+        : QProgressDialog(label, cancelText, 0, steps, parent)
+    {
+        delayed.setSingleShot(true);
+        delayed.callOnTimeout(this, [this] {
+            QEvent request(QEvent::UpdateRequest);
+            QCoreApplication::sendEvent(this, &request);
+        });
+    }
+
+protected:
+    bool event(QEvent* event) override
+    {
+        if (event->type() == QEvent::UpdateRequest) {
+            const qint64 sinceLast = lastUpdate.isValid() ? lastUpdate.elapsed() : progressFrameMs;
+            if (sinceLast < progressFrameMs) {
+                if (!delayed.isActive())
+                    delayed.start(int(progressFrameMs - sinceLast));
+                return true;
+            }
+            delayed.stop();
+            lastUpdate.start();
+        }
+        return QProgressDialog::event(event);
+    }
+
+private:
+    QElapsedTimer lastUpdate;
+    QTimer delayed;
+};
+
+// Reads a picture file as its content says, whatever its name ends with.
+// Each picture is read once, so it is not put into the pixmap cache. A
+// missing file is told by the failing open; given only a name, the reader
+// would go on to try that name with every known picture suffix appended.
+bool readPicture(const QString& fileName, QPixmap& picture)
+{
+    QFile file(fileName);
+    if (!file.open(QIODevice::ReadOnly))
+        return false;
+    QImageReader reader(&file);
+    reader.setDecideFormatFromContent(true);
+    QImage image = reader.read();
+    if (image.isNull())
+        return false;
+    picture = QPixmap::fromImage(std::move(image));
+    return true;
+}
 
 QPushButton* pictureButton(QWidget* parent)
 {
@@ -88,6 +156,38 @@ QString summaryText(int loaded, int failed)
 
 } // namespace
 
+// A drawn coin carries two of only 24 different names. Each name is laid
+// out and measured once for the font it is written in, not twice for every
+// coin that carries it.
+struct SlideShow::CoinTexts
+{
+    struct Laid
+    {
+        QStaticText text;
+        int width = 0;
+    };
+
+    explicit CoinTexts(const QFont& textFont) : font(textFont), metrics(textFont) {}
+
+    const Laid& of(const QString& text)
+    {
+        auto found = laid.find(text);
+        if (found == laid.end()) {
+            Laid entry;
+            entry.text.setText(text);
+            entry.text.setTextFormat(Qt::PlainText);
+            entry.text.prepare(QTransform(), font);
+            entry.width = metrics.horizontalAdvance(text);
+            found = laid.insert(text, entry);
+        }
+        return *found;
+    }
+
+    const QFont font;
+    const QFontMetrics metrics;
+    QHash<QString, Laid> laid;
+};
+
 SlideShow::SlideShow(QWidget* parent, const QString& name) : QWidget(parent)
 {
     setObjectName(name);
@@ -129,6 +229,8 @@ SlideShow::SlideShow(QWidget* parent, const QString& name) : QWidget(parent)
     changeCoinSide();
 }
 
+SlideShow::~SlideShow() = default;
+
 void SlideShow::loadPictures(const QString& path, const QString& suffix, bool& dontNag)
 {
     QString formatList;
@@ -143,8 +245,8 @@ void SlideShow::loadPictures(const QString& path, const QString& suffix, bool& d
         askUser(this, BoxIcon::Information, QStringLiteral("Picture format not supported by Qt"),
                 unsupportedFormatText(suffix, formatList));
 
-    QProgressDialog progress(QStringLiteral("Loading pictures..."), QStringLiteral("Abort not possible"), 0,
-                             NUM_COIN_PICTURES, this);
+    FrameLimitedProgress progress(QStringLiteral("Loading pictures..."), QStringLiteral("Abort not possible"),
+                                  NUM_COIN_PICTURES, this);
     progress.setObjectName(QStringLiteral("progress"));
     progress.setModal(true);
     progress.setAutoClose(false);
@@ -161,8 +263,7 @@ void SlideShow::loadPictures(const QString& path, const QString& suffix, bool& d
             progress.setValue(int(number));
             QCoreApplication::processEvents();
             const QString fileName = path + coinnames[coinIdx] + countrynames[countryIdx] + QLatin1Char('.') + suffix;
-            // No format given: the picture's content decides how it is read.
-            if (pics[coinIdx][countryIdx].load(fileName)) {
+            if (readPicture(fileName, pics[coinIdx][countryIdx])) {
                 ++loaded;
             } else {
                 ++failed;
@@ -250,11 +351,17 @@ void SlideShow::DrawCoin(QPixmap& target, const QString& countryText, const QStr
     painter.drawEllipse((width - innerSize) / 2, (height - innerSize) / 2, innerSize, innerSize);
 
     painter.setPen(QPen(Qt::black, 1, Qt::SolidLine));
-    painter.setFont(font());
-    const QFontMetrics metrics(font());
-    const int lineHeight = metrics.height();
-    painter.drawText((width - metrics.horizontalAdvance(coinText)) / 2, height / 2 - lineHeight, coinText);
-    painter.drawText((width - metrics.horizontalAdvance(countryText)) / 2, height / 2 + lineHeight, countryText);
+    if (!coinTexts || coinTexts->font != font())
+        coinTexts = std::make_unique<CoinTexts>(font());
+    painter.setFont(coinTexts->font);
+    // A laid-out text is placed by its top; the names' baselines lie one
+    // line above and one line below the middle.
+    const int lineHeight = coinTexts->metrics.height();
+    const int ascent = coinTexts->metrics.ascent();
+    const CoinTexts::Laid& coinName = coinTexts->of(coinText);
+    painter.drawStaticText((width - coinName.width) / 2, height / 2 - lineHeight - ascent, coinName.text);
+    const CoinTexts::Laid& countryName = coinTexts->of(countryText);
+    painter.drawStaticText((width - countryName.width) / 2, height / 2 + lineHeight - ascent, countryName.text);
 }
 
 unsigned SlideShow::actualCoinNumber() const

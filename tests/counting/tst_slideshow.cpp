@@ -1,6 +1,6 @@
-#include "common/eventnames.h"
 #include "common/boxscript.h"
 #include "common/constants.h"
+#include "common/eventnames.h"
 #include "common/modaldriver.h"
 #include "counting/coindrawing.h"
 #include "counting/slideshow.h"
@@ -9,10 +9,12 @@
 #include <QDialog>
 #include <QImageReader>
 #include <QLabel>
+#include <QPainter>
 #include <QProgressDialog>
 #include <QPushButton>
 #include <QSignalSpy>
 #include <QTemporaryDir>
+#include <QTimer>
 #include <QtTest>
 
 #include <memory>
@@ -123,6 +125,30 @@ void expectAllDrawn(const SlideShow& show)
         }
 }
 
+// A fallback coin painted step by step in the plainest way: the drawn coins
+// must look exactly like this.
+QImage plainCoin(const QFont& font, const QString& countryText, const QString& coinText, const QColor& inner,
+                 const QColor& outer, int innerSize, int outerSize)
+{
+    QPixmap picture(170, 170);
+    picture.fill(Qt::white);
+    QPainter painter(&picture);
+    painter.setPen(Qt::NoPen);
+    if (outerSize != innerSize) {
+        painter.setBrush(outer);
+        painter.drawEllipse((170 - outerSize) / 2, (170 - outerSize) / 2, outerSize, outerSize);
+    }
+    painter.setBrush(inner);
+    painter.drawEllipse((170 - innerSize) / 2, (170 - innerSize) / 2, innerSize, innerSize);
+    painter.setPen(QPen(Qt::black, 1, Qt::SolidLine));
+    painter.setFont(font);
+    const QFontMetrics metrics(font);
+    painter.drawText((170 - metrics.horizontalAdvance(coinText)) / 2, 85 - metrics.height(), coinText);
+    painter.drawText((170 - metrics.horizontalAdvance(countryText)) / 2, 85 + metrics.height(), countryText);
+    painter.end();
+    return picture.toImage().convertToFormat(QImage::Format_RGB32);
+}
+
 } // namespace
 
 class TestSlideShow : public QObject
@@ -139,6 +165,7 @@ private Q_SLOTS:
     void allPictureFilesPresent();
     void largePictureIsClippedToItsCentre();
     void unsupportedSuffix();
+    void eventsGoOnWhileLoading();
     void picturesAreShared();
 };
 
@@ -336,6 +363,27 @@ void TestSlideShow::drawnCoins()
         if (outerLeft >= 3)
             QCOMPARE(image.pixel(outerLeft - 3, 85), white);
     }
+
+    // Pixel for pixel the plainly painted coin, names included, also after
+    // the font has changed and with a name that is written twice.
+    for (int round = 0; round < 2; ++round) {
+        if (round == 1) {
+            QFont larger = show.font();
+            larger.setPointSize(larger.pointSize() + 5);
+            show.setFont(larger);
+        }
+        for (size_t coin = 0; coin < 8; ++coin)
+            for (size_t country : {size_t(0), size_t(3), size_t(15), size_t(3)}) {
+                const QColor inner(rgbOf(coincolorInner[coin]));
+                const QColor outer(rgbOf(coincolorOuter[coin]));
+                QPixmap drawn;
+                show.DrawCoin(drawn, countrynamesWords[country], coinnames[coin], inner, outer, QSize(170, 170),
+                              coinSizeInner[coin], coinSizeOuter[coin]);
+                QCOMPARE(drawn.toImage().convertToFormat(QImage::Format_RGB32),
+                         plainCoin(show.font(), countrynamesWords[country], coinnames[coin], inner, outer,
+                                   coinSizeInner[coin], coinSizeOuter[coin]));
+            }
+    }
 }
 
 void TestSlideShow::noPictureFilesAtAll()
@@ -457,6 +505,11 @@ void TestSlideShow::largePictureIsClippedToItsCentre()
         for (int x = 0; x < large.width(); ++x)
             large.setPixel(x, y, qRgb(x, y, 0));
     QVERIFY(large.save(pictureFile(dir.path(), 3, 4), "PNG"));
+    // A damaged picture file is drawn like a missing one.
+    QFile damaged(pictureFile(dir.path(), 2, 7));
+    QVERIFY(damaged.open(QIODevice::WriteOnly));
+    QVERIFY(damaged.write("GIF89a and then nothing that makes a picture") > 0);
+    damaged.close();
 
     SlideShow show;
     bool dontNag = true;
@@ -475,6 +528,28 @@ void TestSlideShow::largePictureIsClippedToItsCentre()
     // The others are drawn.
     QCOMPARE(show.pictures()[3][5].size(), QSize(170, 170));
     QCOMPARE(show.pictures()[3][5].toImage().pixel(85, 85), rgbOf(coincolorInner[3]));
+    QCOMPARE(show.pictures()[2][7].size(), QSize(170, 170));
+    QCOMPARE(show.pictures()[2][7].toImage().pixel(85, 85), rgbOf(coincolorInner[2]));
+}
+
+void TestSlideShow::eventsGoOnWhileLoading()
+{
+    QTemporaryDir dir;
+    QVERIFY(dir.isValid());
+    SlideShow show;
+    // Waiting events are handled between the pictures, while the progress
+    // dialog is up (no summary: its own event loop would handle them anyway).
+    int progressSeen = -1;
+    QTimer::singleShot(0, &show, [&] {
+        if (auto* progress = show.findChild<QProgressDialog*>(QStringLiteral("progress")))
+            if (progress->isVisible())
+                progressSeen = progress->value();
+    });
+    bool dontNag = true;
+    show.loadPictures(dir.path() + QLatin1Char('/'), QStringLiteral("gif"), dontNag);
+    QVERIFY(progressSeen >= 0);
+    QVERIFY(progressSeen < 128);
+    expectAllDrawn(show);
 }
 
 void TestSlideShow::unsupportedSuffix()

@@ -10,17 +10,14 @@
 #include <QElapsedTimer>
 #include <QEvent>
 #include <QFile>
-#include <QFont>
 #include <QFontMetrics>
 #include <QGridLayout>
-#include <QHash>
 #include <QIcon>
 #include <QImageReader>
 #include <QLabel>
 #include <QPainter>
 #include <QProgressDialog>
 #include <QPushButton>
-#include <QStaticText>
 #include <QTimer>
 #include <QVBoxLayout>
 
@@ -156,38 +153,6 @@ QString summaryText(int loaded, int failed)
 
 } // namespace
 
-// A drawn coin carries two of only 24 different names. Each name is laid
-// out and measured once for the font it is written in, not twice for every
-// coin that carries it.
-struct SlideShow::CoinTexts
-{
-    struct Laid
-    {
-        QStaticText text;
-        int width = 0;
-    };
-
-    explicit CoinTexts(const QFont& textFont) : font(textFont), metrics(textFont) {}
-
-    const Laid& of(const QString& text)
-    {
-        auto found = laid.find(text);
-        if (found == laid.end()) {
-            Laid entry;
-            entry.text.setText(text);
-            entry.text.setTextFormat(Qt::PlainText);
-            entry.text.prepare(QTransform(), font);
-            entry.width = metrics.horizontalAdvance(text);
-            found = laid.insert(text, entry);
-        }
-        return *found;
-    }
-
-    const QFont font;
-    const QFontMetrics metrics;
-    QHash<QString, Laid> laid;
-};
-
 SlideShow::SlideShow(QWidget* parent, const QString& name) : QWidget(parent)
 {
     setObjectName(name);
@@ -228,8 +193,6 @@ SlideShow::SlideShow(QWidget* parent, const QString& name) : QWidget(parent)
     // The names show even before there are pictures.
     changeCoinSide();
 }
-
-SlideShow::~SlideShow() = default;
 
 void SlideShow::loadPictures(const QString& path, const QString& suffix, bool& dontNag)
 {
@@ -351,17 +314,11 @@ void SlideShow::DrawCoin(QPixmap& target, const QString& countryText, const QStr
     painter.drawEllipse((width - innerSize) / 2, (height - innerSize) / 2, innerSize, innerSize);
 
     painter.setPen(QPen(Qt::black, 1, Qt::SolidLine));
-    if (!coinTexts || coinTexts->font != font())
-        coinTexts = std::make_unique<CoinTexts>(font());
-    painter.setFont(coinTexts->font);
-    // A laid-out text is placed by its top; the names' baselines lie one
-    // line above and one line below the middle.
-    const int lineHeight = coinTexts->metrics.height();
-    const int ascent = coinTexts->metrics.ascent();
-    const CoinTexts::Laid& coinName = coinTexts->of(coinText);
-    painter.drawStaticText((width - coinName.width) / 2, height / 2 - lineHeight - ascent, coinName.text);
-    const CoinTexts::Laid& countryName = coinTexts->of(countryText);
-    painter.drawStaticText((width - countryName.width) / 2, height / 2 + lineHeight - ascent, countryName.text);
+    painter.setFont(font());
+    const QFontMetrics metrics(font());
+    const int lineHeight = metrics.height();
+    painter.drawText((width - metrics.horizontalAdvance(coinText)) / 2, height / 2 - lineHeight, coinText);
+    painter.drawText((width - metrics.horizontalAdvance(countryText)) / 2, height / 2 + lineHeight, countryText);
 }
 
 unsigned SlideShow::actualCoinNumber() const

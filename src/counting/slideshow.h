@@ -9,7 +9,6 @@
 #include <QWidget>
 
 #include <array>
-#include <memory>
 
 class QLabel;
 class QPushButton;
@@ -27,7 +26,6 @@ public:
     using PictureTable = std::array<std::array<QPixmap, NUM_COUNTRIES>, NUM_COINS>;
 
     explicit SlideShow(QWidget* parent = nullptr, const QString& name = QString());
-    ~SlideShow() override;
 
     // Loads the 128 pictures from path + coin name + country name + "." +
     // suffix and draws every one that cannot be read. Tells the user about
@@ -91,9 +89,6 @@ private:
     void showPicture(QPushButton* button, const QPixmap& picture);
     void fitPicture(QPushButton* button);
 
-    // The names written on drawn coins, laid out once for the font in use.
-    struct CoinTexts;
-
     PictureTable pics;
     QSize picSize{-1, -1};
     unsigned coin = 0;    // 0 ("1c") .. 7 ("2e")
@@ -102,5 +97,4 @@ private:
     QPushButton* countryButton = nullptr;
     QLabel* coinLabel = nullptr;
     QLabel* countryLabel = nullptr;
-    mutable std::unique_ptr<CoinTexts> coinTexts;
 };

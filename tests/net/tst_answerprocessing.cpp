@@ -209,7 +209,7 @@ void TestAnswerProcessing::answerWithoutOkChangesNothing()
         QStringLiteral("or backup and delete your datafile 'zuvdata.zuv'"),
         separator,
     };
-    for (const quint8 flags : {quint8(0x00), quint8(0x3E), quint8(0xFE)}) {
+    for (const quint8 flags : {quint8(0x00), quint8(0xFE)}) {
         log->clear();
         const ClientStorage before = storage;
         ServerAnswer answer = statusAnswer(flags);

@@ -1,5 +1,5 @@
-#include "common/eventnames.h"
 #include "common/config.h"
+#include "common/eventnames.h"
 #include "counting/slideshow.h"
 #include "invitations/invitations.h"
 #include "invitations/invitedperson.h"
@@ -61,7 +61,6 @@ private Q_SLOTS:
     void insertedPersonsShowNotUploadedAndCanBeRemoved();
     void uploadedOrUnselectedRowsAreNotRemoved();
     void coinFieldFollowsTheCoinShow();
-    void okButtonSignalsOk();
     void rowsConvertToPersons();
     void listOrderSurvivesTheView();
     void diagnosticDumpWritesRowsInViewOrder();
@@ -104,54 +103,34 @@ void TestInvitations::typeAndInsert(const QString& name, const QString& eMail)
 void TestInvitations::windowIsBuiltAsShown()
 {
     QWidget* inputbox = child("inputbox");
-    QVERIFY(inputbox);
     QCOMPARE(inputbox->width(), 400);
-    QCOMPARE(inputbox->minimumWidth(), 400);
-    QCOMPARE(inputbox->maximumWidth(), 400);
+    QCOMPARE(child("coinbox")->maximumWidth(), window->fontMetrics().horizontalAdvance(QStringLiteral("99999")));
 
-    const QWidget* coinbox = child("coinbox");
-    QCOMPARE(coinbox->maximumWidth(), window->fontMetrics().horizontalAdvance(QStringLiteral("99999")));
-    QCOMPARE(coinbox->parentWidget(), child("input"));
-
-    const auto labels = window->findChildren<QLabel*>(QStringLiteral("hello"));
     QStringList captions;
-    for (const QLabel* label : labels)
+    for (const QLabel* label : window->findChildren<QLabel*>(QStringLiteral("hello")))
         captions << label->text();
     QVERIFY(captions.contains(QStringLiteral("Invite by zuvmail to join the project and to mention \n"
                                              "YOUR membernumber as their recommender.\n")));
     QVERIFY(captions.contains(QStringLiteral("Send your favourite coin\nin the zuvmail postcard:")));
 
-    QLineEdit* coin = field("coin");
-    QCOMPARE(coin->text(), QStringLiteral("0"));
-    QVERIFY(!coin->isEnabled());
-    QCOMPARE(coin->parentWidget(), coinbox);
-    QCOMPARE(field("email")->parentWidget(), child("emailbox"));
+    QCOMPARE(field("coin")->text(), QStringLiteral("0"));
+    QVERIFY(!field("coin")->isEnabled());
     QCOMPARE(button("button insert")->text(), QStringLiteral("&insert"));
-    QCOMPARE(button("button insert")->parentWidget(), child("insertbuttonbox"));
-
     QTreeWidget* view = window->listView();
-    QCOMPARE(view->objectName(), QStringLiteral("invited people listview"));
-    QCOMPARE(view->columnCount(), 4);
-    const QTreeWidgetItem* header = view->headerItem();
-    QCOMPARE(rowTexts(header), (QStringList{"Name", "eMail", "Coin", "uploaded"}));
-
-    QCOMPARE(button("button remove")->parentWidget(), child("remove box"));
-    QCOMPARE(info()->parentWidget(), child("remove box"));
+    QCOMPARE(rowTexts(view->headerItem()), (QStringList{"Name", "eMail", "Coin", "uploaded"}));
     QVERIFY(info()->text().isEmpty());
-    QCOMPARE(info()->alignment(), Qt::AlignCenter);
 
-    QCOMPARE(window->coinShow()->objectName(), QStringLiteral("coinshow"));
-    QCOMPARE(window->coinShow()->parentWidget(), child("favourite coin box"));
-
-    // Left to right: the input column, the coin show, the OK button.
+    // Left to right: the input column, the coin show, the OK button; the list below.
     QPushButton* ok = button("ok button");
     QCOMPARE(ok->text(), QStringLiteral("OK"));
-    QCOMPARE(ok->sizePolicy().horizontalPolicy(), QSizePolicy::MinimumExpanding);
-    QCOMPARE(ok->sizePolicy().verticalPolicy(), QSizePolicy::MinimumExpanding);
     QVERIFY(inputbox->x() < child("favourite coin box")->x());
     QVERIFY(child("favourite coin box")->x() < ok->x());
     QVERIFY(view->y() > child("input")->y());
     QVERIFY(child("remove box")->y() > view->y());
+
+    QSignalSpy okSpy(window.get(), &Invitations::ok);
+    QTest::mouseClick(ok, Qt::LeftButton);
+    QCOMPARE(okSpy.count(), 1);
 }
 
 void TestInvitations::badAddressesAreRefusedAndQuoted()
@@ -253,10 +232,6 @@ void TestInvitations::coinFieldFollowsTheCoinShow()
     QCOMPARE(field("coin")->text(), QStringLiteral("43"));
     click("next country");
     QCOMPARE(field("coin")->text(), QStringLiteral("51"));
-    click("previous coin");
-    QCOMPARE(field("coin")->text(), QStringLiteral("50"));
-    click("previous country");
-    QCOMPARE(field("coin")->text(), QStringLiteral("42"));
 
     // The first coin of Austria and the last coin of the Vatican bound the range.
     window->setFavouriteCoin(0);
@@ -272,16 +247,8 @@ void TestInvitations::coinFieldFollowsTheCoinShow()
     QCOMPARE(window->listView()->topLevelItem(0)->text(coinColumn), QStringLiteral("7"));
 
     QCOMPARE(eventNames(*events),
-             (QStringList{"InvitationNextCoin", "InvitationNextCountry", "InvitationPreviousCoin",
-                          "InvitationPreviousCountry", "InvitationPreviousCountry", "InvitationPreviousCoin",
-                          "InvitationNextCountry", "InvitationPersonInserted"}));
-}
-
-void TestInvitations::okButtonSignalsOk()
-{
-    QSignalSpy ok(window.get(), &Invitations::ok);
-    QTest::mouseClick(button("ok button"), Qt::LeftButton);
-    QCOMPARE(ok.count(), 1);
+             (QStringList{"InvitationNextCoin", "InvitationNextCountry", "InvitationPreviousCountry",
+                          "InvitationPreviousCoin", "InvitationNextCountry", "InvitationPersonInserted"}));
 }
 
 void TestInvitations::rowsConvertToPersons()
@@ -332,12 +299,7 @@ void TestInvitations::listOrderSurvivesTheView()
     fromListViewToValueList(&view, back);
     QCOMPARE(back.size(), 4);
     QCOMPARE(back[0].name, std::string("Old"));
-    for (int i = 0; i < list.size(); ++i) {
-        QCOMPARE(back[i + 1].name, list[i].name);
-        QCOMPARE(back[i + 1].eMail, list[i].eMail);
-        QCOMPARE(back[i + 1].coin, list[i].coin);
-        QCOMPARE(back[i + 1].uploaded, list[i].uploaded);
-    }
+    QCOMPARE(back.mid(1), list);
 }
 
 void TestInvitations::diagnosticDumpWritesRowsInViewOrder()

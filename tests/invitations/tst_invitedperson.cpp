@@ -18,8 +18,7 @@ class TestInvitedPerson : public QObject
 
 private Q_SLOTS:
     void binaryForm();
-    void readingAppends();
-    void sixteenBitCount();
+    void readingAppendsUpTo65535Persons();
     void damagedListAppendsNothing();
     void textForm();
     void databaseTuples();
@@ -50,28 +49,18 @@ void TestInvitedPerson::binaryForm()
     QCOMPARE(read, (InvitationList{InvitedPerson{"", "", 5, true}}));
 }
 
-void TestInvitedPerson::readingAppends()
+void TestInvitedPerson::readingAppendsUpTo65535Persons()
 {
-    const InvitationList written = {InvitedPerson{"Anna", "a.b", 17, false}, InvitedPerson{"B\xe9r", "x@y.z", 3, true}};
-    const QByteArray bytes = bytesOf(written);
+    InvitationList many(65535, InvitedPerson{"n", "e", 1, false});
+    many[1] = InvitedPerson{"B\xe9r", "x@y.z", 3, true};
+    const QByteArray bytes = bytesOf(many);
+    QCOMPARE(bytes.left(2), QByteArray::fromHex("ffff"));
     InvitationList list = {InvitedPerson{"old", "o@o.o", 1, true}};
     QDataStream in(bytes);
     in >> list;
-    QCOMPARE(list.size(), 3);
+    QCOMPARE(list.size(), 65536);
     QCOMPARE(list[0].name, std::string("old"));
-    QCOMPARE(list.mid(1), written);
-}
-
-void TestInvitedPerson::sixteenBitCount()
-{
-    const InvitationList many(65535, InvitedPerson{"n", "e", 1, false});
-    const QByteArray bytes = bytesOf(many);
-    QCOMPARE(bytes.left(2), QByteArray::fromHex("ffff"));
-    InvitationList read;
-    QDataStream in(bytes);
-    in >> read;
-    QCOMPARE(read.size(), 65535);
-    QCOMPARE(read, many);
+    QCOMPARE(list.mid(1), many);
 }
 
 void TestInvitedPerson::damagedListAppendsNothing()

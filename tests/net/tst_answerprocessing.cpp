@@ -179,13 +179,14 @@ void TestAnswerProcessing::serverChangeAndNewVersions()
 void TestAnswerProcessing::newAnalysisDataIsCountedAndStored()
 {
     ServerAnswer answer = statusAnswer(ServerAnswer::AnswerOK | ServerAnswer::NewAnalysisData);
+    answer.lastTxtMessage = 8;
     QVERIFY(answer.ProcessAnswerAndStoreInto(&storage, dialogs.get(), log.get()));
     QCOMPARE(paragraphs(*log), QStringList({QStringLiteral("The Server says: 'Thanks, member 4711'"), separator,
                                             QStringLiteral("New Analysis Data available on the Server: "),
-                                            QStringLiteral(" 3 pages, 0 text messages and -1 pictures"), QString()}) +
+                                            QStringLiteral(" 3 pages, 1 text messages and -1 pictures"), QString()}) +
                                    statusBlock(answer));
     QCOMPARE(storage.LastAnalysisPage, quint16(5));
-    QCOMPARE(storage.LastTxtMessage, quint16(7));
+    QCOMPARE(storage.LastTxtMessage, quint16(8));
     QCOMPARE(storage.LastPicture, quint16(9));
 
     // The full 16-bit range counts: no wrapping into negative numbers.
@@ -209,7 +210,7 @@ void TestAnswerProcessing::answerWithoutOkChangesNothing()
         QStringLiteral("or backup and delete your datafile 'zuvdata.zuv'"),
         separator,
     };
-    for (const quint8 flags : {quint8(0x00), quint8(0x3E), quint8(0xFE)}) {
+    for (const quint8 flags : {quint8(0x00), quint8(0xFE)}) {
         log->clear();
         const ClientStorage before = storage;
         ServerAnswer answer = statusAnswer(flags);

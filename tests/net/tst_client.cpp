@@ -57,9 +57,12 @@ private Q_SLOTS:
     void windowAndCaption();
     void acceptedUploadTakesTheAnswerOver();
     void answerWithoutOkIsExplained();
+    void refusalCodeIsExplained_data();
     void refusalCodeIsExplained();
     void refusalWithoutLines();
+    void refusalIsReadUpToTwentyLines_data();
     void refusalIsReadUpToTwentyLines();
+    void unsupportedAnswerVersionsAreExplained_data();
     void unsupportedAnswerVersionsAreExplained();
     void answerArrivingByteByByte();
     void hugeAnnouncedLengthIsRefused();
@@ -72,11 +75,18 @@ private Q_SLOTS:
 
 private:
     void start(const QString& host = QStringLiteral("127.0.0.1"));
+    void exchange(const QByteArray& reply)
+    {
+        server->reply(reply);
+        start();
+        QTRY_VERIFY_WITH_TIMEOUT(finished(), exchangeTimeoutMs);
+    }
     bool finished() const { return events.contains(QStringLiteral("ClientConnectionClosedProperly")); }
     QStringList log() const { return client->infoView()->toPlainText().split(QLatin1Char('\n')); }
 
     std::unique_ptr<ScriptedServer> server;
     std::unique_ptr<QDialog> dialog;
+    std::unique_ptr<BoxScript> boxes;
     Client* client = nullptr;
     ClientStorage storage;
     QStringList events;
@@ -88,6 +98,7 @@ void TestClient::init()
     storage.setDefaultValues();
     storage.Membernumber = 4711;
     server = std::make_unique<ScriptedServer>();
+    boxes = std::make_unique<BoxScript>();
     dialog = std::make_unique<QDialog>();
     client = new Client(&storage, nullptr, dialog.get(), QStringLiteral("clientobject"));
     events.clear();
@@ -98,6 +109,7 @@ void TestClient::cleanup()
 {
     dialog.reset();
     server.reset();
+    boxes.reset();
 }
 
 void TestClient::start(const QString& host)
@@ -109,7 +121,6 @@ void TestClient::start(const QString& host)
 void TestClient::windowAndCaption()
 {
     QCOMPARE(dialog->windowTitle(), QStringLiteral("ZUV client (v3.31) for data transfer to server"));
-    QCOMPARE(client->objectName(), QStringLiteral("clientobject"));
     QCOMPARE(client->openButton()->text(), QStringLiteral("&Open Connection"));
     QVERIFY(client->infoView()->isReadOnly());
     QVERIFY(client->automaticMode());
@@ -120,10 +131,7 @@ void TestClient::windowAndCaption()
 void TestClient::acceptedUploadTakesTheAnswerOver()
 {
     const QByteArray expectedUpload = uploadMessage(storage);
-    server->reply(answerMessage(acceptingAnswer()));
-    BoxScript boxes;
-    start();
-    QTRY_VERIFY_WITH_TIMEOUT(finished(), exchangeTimeoutMs);
+    exchange(answerMessage(acceptingAnswer()));
 
     QCOMPARE(server->received, expectedUpload);
     QVERIFY(client->uploadSucceeded());
@@ -132,7 +140,7 @@ void TestClient::acceptedUploadTakesTheAnswerOver()
     QCOMPARE(storage.Welcome, std::string("Welcome!"));
     QCOMPARE(storage.ServerAddress, std::string("new.example.org"));
     QCOMPARE(storage.ServerPort, quint16(4555));
-    QCOMPARE(boxes.count(), 0);
+    QCOMPARE(boxes->count(), 0);
     QCOMPARE(events, QStringList({"ClientStarted", "ClientOpenConnection", "ClientServerDNSFound",
                                   "ClientServerConnected", "ClientSendToServer", "ClientReceivingAnswer",
                                   "ClientCloseConnection", "ClientConnectionClosedProperly"}));
@@ -158,18 +166,15 @@ void TestClient::answerWithoutOkIsExplained()
 {
     ServerAnswer answer = acceptingAnswer();
     answer.flags = ServerAnswer::NewMember;
-    server->reply(answerMessage(answer));
     const ClientStorage before = storage;
-    BoxScript boxes;
-    start();
-    QTRY_VERIFY_WITH_TIMEOUT(finished(), exchangeTimeoutMs);
+    exchange(answerMessage(answer));
 
     QVERIFY(!client->uploadSucceeded());
     QVERIFY(client->openButton()->isEnabled());
     QVERIFY(storage == before);
-    QCOMPARE(boxes.count(), 1);
-    QCOMPARE(boxes.last().title, QStringLiteral("Some problem occurred during connection"));
-    QCOMPARE(boxes.last().text, problemText(TCP_SERVER_DIDNT_LIKE_CLIENT_MEMBERNUMBER));
+    QCOMPARE(boxes->count(), 1);
+    QCOMPARE(boxes->last().title, QStringLiteral("Some problem occurred during connection"));
+    QCOMPARE(boxes->last().text, problemText(TCP_SERVER_DIDNT_LIKE_CLIENT_MEMBERNUMBER));
     QVERIFY(client->infoView()->toPlainText().contains(problemText(TCP_SERVER_DIDNT_LIKE_CLIENT_MEMBERNUMBER)));
     const qsizetype explained = events.indexOf(QStringLiteral("ClientProblemExplained"));
     QVERIFY(explained > 0);
@@ -181,45 +186,45 @@ void TestClient::answerWithoutOkIsExplained()
     QVERIFY(rejected.wait(exchangeTimeoutMs));
 }
 
+void TestClient::refusalCodeIsExplained_data()
+{
+    QTest::addColumn<int>("pieceSize");
+    QTest::newRow("at once") << 0;
+    QTest::newRow("pieces across the magic test and the code") << 3;
+}
+
 void TestClient::refusalCodeIsExplained()
 {
-    const QString expected = QStringLiteral("A problem occurred:\n (16) TCP_CLIENT_SENDS_TOO_MUCH_DATA\nSuggested "
-                                            "solution:\n A bug. Please contact the author.");
-    // At once, and in pieces that straddle the magic test and the code.
-    for (const int pieceSize : {0, 3}) {
-        init();
-        const QByteArray refusal("ERR (16, too much data\n");
-        if (pieceSize == 0)
-            server->reply(refusal);
-        else
-            server->replyInPieces(refusal, pieceSize, 20);
-        BoxScript boxes;
-        start();
-        QTRY_VERIFY_WITH_TIMEOUT(events.contains(QStringLiteral("ClientProblemExplained")), exchangeTimeoutMs);
+    QFETCH(int, pieceSize);
+    const QByteArray refusal("ERR (16, too much data\n");
+    if (pieceSize == 0)
+        server->reply(refusal);
+    else
+        server->replyInPieces(refusal, pieceSize, 20);
+    start();
+    QTRY_VERIFY_WITH_TIMEOUT(events.contains(QStringLiteral("ClientProblemExplained")), exchangeTimeoutMs);
 
-        QCOMPARE(boxes.count(), 1);
-        QCOMPARE(boxes.last().title, QStringLiteral("Some problem occurred during connection"));
-        QCOMPARE(boxes.last().text, expected);
-        const qsizetype bad = events.indexOf(QStringLiteral("ClientServerBadDataFormat"));
-        QVERIFY(bad > 0);
-        QCOMPARE(events.mid(bad),
-                 QStringList({"ClientServerBadDataFormat", "ClientHadToCloseTheConnectionImproperly",
-                              "ClientCloseConnection", "ClientConnectionClosedProperly", "ClientProblemExplained"}));
-        QVERIFY(!client->infoView()->toPlainText().contains(QStringLiteral("Malfunction")));
-        QVERIFY(!client->uploadSucceeded());
-        cleanup();
-    }
+    QCOMPARE(boxes->count(), 1);
+    QCOMPARE(boxes->last().title, QStringLiteral("Some problem occurred during connection"));
+    QCOMPARE(boxes->last().text, QStringLiteral("A problem occurred:\n (16) TCP_CLIENT_SENDS_TOO_MUCH_DATA\nSuggested "
+                                                "solution:\n A bug. Please contact the author."));
+    const qsizetype bad = events.indexOf(QStringLiteral("ClientServerBadDataFormat"));
+    QVERIFY(bad > 0);
+    QCOMPARE(events.mid(bad),
+             QStringList({"ClientServerBadDataFormat", "ClientHadToCloseTheConnectionImproperly",
+                          "ClientCloseConnection", "ClientConnectionClosedProperly", "ClientProblemExplained"}));
+    QVERIFY(!client->infoView()->toPlainText().contains(QStringLiteral("Malfunction")));
+    QVERIFY(!client->uploadSucceeded());
 }
 
 void TestClient::refusalWithoutLines()
 {
     server->reply("ABCDEFGH");
-    BoxScript boxes;
     start();
-    QTRY_VERIFY_WITH_TIMEOUT(boxes.count() == 1, exchangeTimeoutMs);
+    QTRY_VERIFY_WITH_TIMEOUT(boxes->count() == 1, exchangeTimeoutMs);
 
-    QCOMPARE(boxes.last().title, QStringLiteral("Communication with Server failed"));
-    const QString text = boxes.last().text;
+    QCOMPARE(boxes->last().title, QStringLiteral("Communication with Server failed"));
+    const QString text = boxes->last().text;
     QVERIFY2(QRegularExpression(QStringLiteral("^Client had to close the connection -?\\d+ for reason 13\n\nBecause "
                                                "server answered:\nDon't know$"))
                  .match(text)
@@ -230,89 +235,77 @@ void TestClient::refusalWithoutLines()
     QVERIFY(!events.contains(QStringLiteral("ClientProblemExplained")));
 }
 
+void TestClient::refusalIsReadUpToTwentyLines_data()
+{
+    QTest::addColumn<int>("codeLine");
+    QTest::newRow("code on line 20 is explained") << 20;
+    QTest::newRow("code on line 21 is never read") << 21;
+}
+
 void TestClient::refusalIsReadUpToTwentyLines()
 {
-    // Lines 1 to 25; a code only on the given line. Read past line 20, the
-    // code of line 21 would be explained.
-    const auto refusalWithCodeOnLine = [](int codeLine) {
-        QByteArray text("REFU");
-        for (int line = 1; line <= 25; ++line)
-            text += line == codeLine ? QByteArray("line (34, server ill\n") : "line " + QByteArray::number(line) + "\n";
-        return text;
-    };
-
-    server->reply(refusalWithCodeOnLine(21));
+    QFETCH(int, codeLine);
+    QByteArray refusal("REFU");
+    for (int line = 1; line <= 25; ++line)
+        refusal += line == codeLine ? QByteArray("line (34, server ill\n") : "line " + QByteArray::number(line) + "\n";
     server->hangUpAfterScript = false; // the line limit alone ends the reading
-    {
-        BoxScript boxes;
-        start();
-        QTRY_VERIFY_WITH_TIMEOUT(finished(), exchangeTimeoutMs);
-        QTest::qWait(50);
-        QCOMPARE(boxes.count(), 0);
+    exchange(refusal);
+    QTest::qWait(50);
+    if (codeLine == 20) {
+        QCOMPARE(boxes->count(), 1);
+        QCOMPARE(boxes->last().text, problemText(TCP_SERVER_IS_ILL));
+    } else {
+        QCOMPARE(boxes->count(), 0);
         QVERIFY(events.contains(QStringLiteral("ClientHadToCloseTheConnectionImproperly")));
     }
-    cleanup();
+}
 
-    init();
-    server->reply(refusalWithCodeOnLine(20));
-    BoxScript boxes;
-    start();
-    QTRY_VERIFY_WITH_TIMEOUT(boxes.count() == 1, exchangeTimeoutMs);
-    QCOMPARE(boxes.last().text, problemText(TCP_SERVER_IS_ILL));
+void TestClient::unsupportedAnswerVersionsAreExplained_data()
+{
+    QTest::addColumn<quint16>("version");
+    QTest::addColumn<unsigned>("code");
+    QTest::newRow("104") << quint16(104) << unsigned(TCP_SERVER_ANSWER_TOO_OLD_FORMAT);
+    QTest::newRow("200") << quint16(200) << unsigned(TCP_SERVER_ANSWER_TOO_NEW_FORMAT);
 }
 
 void TestClient::unsupportedAnswerVersionsAreExplained()
 {
-    const struct
-    {
-        quint16 version;
-        unsigned code;
-    } cases[] = {{104, TCP_SERVER_ANSWER_TOO_OLD_FORMAT}, {200, TCP_SERVER_ANSWER_TOO_NEW_FORMAT}};
-    for (const auto& c : cases) {
-        init();
-        QByteArray message = answerMessage(acceptingAnswer());
-        message[FRAME_HEADER_SIZE] = char(c.version >> 8);
-        message[FRAME_HEADER_SIZE + 1] = char(c.version & 0xFF);
-        server->reply(message);
-        const ClientStorage before = storage;
-        BoxScript boxes;
-        start();
-        QTRY_VERIFY_WITH_TIMEOUT(finished(), exchangeTimeoutMs);
+    QFETCH(quint16, version);
+    QFETCH(unsigned, code);
+    QByteArray message = answerMessage(acceptingAnswer());
+    message[FRAME_HEADER_SIZE] = char(version >> 8);
+    message[FRAME_HEADER_SIZE + 1] = char(version & 0xFF);
+    const ClientStorage before = storage;
+    exchange(message);
 
-        QCOMPARE(boxes.count(), 1);
-        QCOMPARE(boxes.last().text, problemText(c.code));
-        QVERIFY(events.contains(QStringLiteral("ClientServerAnswerBroken")));
-        QVERIFY(!client->uploadSucceeded());
-        QVERIFY(storage == before);
-        cleanup();
-    }
+    QCOMPARE(boxes->count(), 1);
+    QCOMPARE(boxes->last().text, problemText(code));
+    QVERIFY(events.contains(QStringLiteral("ClientServerAnswerBroken")));
+    QVERIFY(!client->uploadSucceeded());
+    QVERIFY(storage == before);
 }
 
 void TestClient::answerArrivingByteByByte()
 {
     server->replyInPieces(answerMessage(acceptingAnswer()), 1, 3);
-    BoxScript boxes;
     start();
     QTRY_VERIFY_WITH_TIMEOUT(finished(), exchangeTimeoutMs);
 
     QVERIFY(client->uploadSucceeded());
     QCOMPARE(storage.Membernumber, 777u);
     QCOMPARE(events.count(QStringLiteral("ClientReceivingAnswer")), 1);
-    QCOMPARE(boxes.count(), 0);
+    QCOMPARE(boxes->count(), 0);
     // The pieces really came one by one.
     QVERIFY(log().count(QStringLiteral("receiving from server...")) > FRAME_HEADER_SIZE);
 }
 
 void TestClient::hugeAnnouncedLengthIsRefused()
 {
-    server->reply(frameHeaderBytes(DATAFILE_MAGIC, 107, 0x80000000u) + QByteArray(100, 'x'));
     server->hangUpAfterScript = false;
-    BoxScript boxes;
-    start();
-    QTRY_VERIFY_WITH_TIMEOUT(finished(), exchangeTimeoutMs);
+    exchange(frameHeaderBytes(DATAFILE_MAGIC, 107, 0x80000000u) + QByteArray(100, 'x'));
 
-    QCOMPARE(boxes.count(), 1);
-    QCOMPARE(boxes.last().text, problemText(TCP_SERVER_HAS_BAD_DATA_FORMAT));
+    QCOMPARE(boxes->count(), 1);
+    QCOMPARE(boxes->last().text, problemText(TCP_SERVER_HAS_BAD_DATA_FORMAT));
     QVERIFY(events.contains(QStringLiteral("ClientServerAnswerBroken")));
     QVERIFY(!events.contains(QStringLiteral("ClientReceivingAnswer")));
     QVERIFY(!client->uploadSucceeded());
@@ -323,7 +316,6 @@ void TestClient::moreBytesThanAnnouncedStayUnprocessed()
     server->reply(answerMessage(acceptingAnswer()) + QByteArray(1, '\0'));
     server->hangUpAfterScript = false;
     const ClientStorage before = storage;
-    BoxScript boxes;
     start();
     QTRY_VERIFY_WITH_TIMEOUT(client->infoView()->toPlainText().contains(QStringLiteral("receiving from server...")),
                              exchangeTimeoutMs);
@@ -332,19 +324,18 @@ void TestClient::moreBytesThanAnnouncedStayUnprocessed()
     QVERIFY(!events.contains(QStringLiteral("ClientReceivingAnswer")));
     QVERIFY(!client->uploadSucceeded());
     QVERIFY(storage == before);
-    QCOMPARE(boxes.count(), 0);
+    QCOMPARE(boxes->count(), 0);
 }
 
 void TestClient::serverHangingUpAfterTheUpload()
 {
-    BoxScript boxes;
     start();
     QTRY_VERIFY_WITH_TIMEOUT(events.contains(QStringLiteral("ClientConnectionClosedByServer")), exchangeTimeoutMs);
 
     QVERIFY(server->uploadComplete);
     QCOMPARE(log().last(), QStringLiteral("Connection closed by the server. Malfunction, please try again (later)."));
     // Hanging up is not a socket error of its own.
-    QCOMPARE(boxes.count(), 0);
+    QCOMPARE(boxes->count(), 0);
     QVERIFY(!events.contains(QStringLiteral("ClientSomeSocketError")));
     QVERIFY(client->openButton()->isEnabled());
 }
@@ -353,13 +344,12 @@ void TestClient::refusedConnection()
 {
     const quint16 closedPort = server->port();
     server.reset(); // nobody listens there any more
-    BoxScript boxes;
     client->initClient(QStringLiteral("127.0.0.1"), closedPort);
     client->openButton()->click();
     QTRY_VERIFY_WITH_TIMEOUT(events.contains(QStringLiteral("ClientProblemExplained")), exchangeTimeoutMs);
 
-    QCOMPARE(boxes.count(), 1);
-    QCOMPARE(boxes.last().text, problemText(TCP_NO_CONNECTION_WITH_SERVER));
+    QCOMPARE(boxes->count(), 1);
+    QCOMPARE(boxes->last().text, problemText(TCP_NO_CONNECTION_WITH_SERVER));
     QVERIFY(log().contains(
         QStringLiteral("Socket error number %1 occurred").arg(int(QAbstractSocket::ConnectionRefusedError))));
     QVERIFY(events.contains(QStringLiteral("ClientSomeSocketError")));
@@ -374,7 +364,6 @@ void TestClient::refusedConnection()
 void TestClient::guardsReportButDoNotStopTheAttempt()
 {
     server->reply(answerMessage(acceptingAnswer()));
-    BoxScript boxes;
     // A name that has to be looked up: the guard can fire before the lookup ends.
     start(QStringLiteral("localhost"));
     client->HostNotFoundInDNS();
@@ -399,10 +388,10 @@ void TestClient::failedSendOffersRetryOrQuit()
     // Nothing is connected: writing the upload fails.
     client->initClient(QStringLiteral("127.0.0.1"), server->port());
     {
-        BoxScript boxes({0});
+        BoxScript script({0});
         client->sendToServer();
-        QCOMPARE(boxes.count(), 1);
-        const BoxRequest& box = boxes.last();
+        QCOMPARE(script.count(), 1);
+        const BoxRequest& box = script.last();
         QCOMPARE(box.title, QStringLiteral("ZUV net error 32"));
         QCOMPARE(box.text, errorMessageAndSolution(TCP_NET_STREAM_ERROR));
         QCOMPARE(box.buttons, QStringList({"Try again", "Quit now"}));
@@ -411,7 +400,7 @@ void TestClient::failedSendOffersRetryOrQuit()
         QVERIFY(log().contains(QStringLiteral("transmission not successful!")));
     }
     {
-        BoxScript boxes({1});
+        BoxScript script({1});
         unsigned code = 0;
         try {
             client->sendToServer();
@@ -424,7 +413,7 @@ void TestClient::failedSendOffersRetryOrQuit()
     {
         // Started by the connection itself, the failure ends the dialog and
         // waits for the flow that ran it.
-        BoxScript boxes({1});
+        BoxScript script({1});
         QSignalSpy rejected(dialog.get(), &QDialog::rejected);
         client->socketConnected();
         QCOMPARE(rejected.count(), 1);
@@ -441,7 +430,6 @@ void TestClient::failedSendOffersRetryOrQuit()
 
 void TestClient::clearWindow()
 {
-    BoxScript boxes;
     client->initClient(QStringLiteral("127.0.0.1"), server->port());
     client->explainProblem(TCP_SERVER_EXIT); // something in the log
     QVERIFY(!client->infoView()->toPlainText().isEmpty());

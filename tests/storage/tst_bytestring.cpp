@@ -27,7 +27,6 @@ class TestByteString : public QObject
 
 private Q_SLOTS:
     void scrambledBytes();
-    void everyByteSurvivesTheStream();
     void lengthBeyondTheDataIsRefused();
     void textFormIsLatin1();
     void textEncoding();
@@ -43,14 +42,10 @@ void TestByteString::scrambledBytes()
     const std::string plain = allBytes();
     const std::string scrambled = encrypt(plain);
     QCOMPARE(plain, allBytes()); // the argument is left alone
-    QCOMPARE(scrambled.size(), plain.size());
     QCOMPARE(decrypt(scrambled), plain);
     QVERIFY(scrambled != plain);
-}
 
-void TestByteString::everyByteSurvivesTheStream()
-{
-    const QByteArray bytes = written(allBytes()) + written("");
+    const QByteArray bytes = written(plain) + written("");
     QDataStream in(bytes);
     std::string first = "old";
     std::string second = "old";
@@ -98,12 +93,6 @@ void TestByteString::textEncoding()
         QDataStream out(&ours, QIODevice::WriteOnly);
         writeText(out, text);
         QCOMPARE(ours, expected);
-        // Qt's own operator in its default settings writes the same bytes.
-        QByteArray qts;
-        QDataStream qtOut(&qts, QIODevice::WriteOnly);
-        qtOut << text;
-        QCOMPARE(qts, expected);
-
         QDataStream in(expected);
         const QString read = readText(in);
         QCOMPARE(in.status(), QDataStream::Ok);

@@ -29,15 +29,6 @@ QString printedList(const QList<Session>& sessions)
     return text;
 }
 
-CoinPile pile(quint32 coin, quint32 country, quint32 count)
-{
-    CoinPile p;
-    p.coinIndex = coin;
-    p.countryIndex = country;
-    p.count = count;
-    return p;
-}
-
 } // namespace
 
 class TestTextDump : public QObject
@@ -53,11 +44,10 @@ private Q_SLOTS:
 void TestTextDump::pilesPrintCountryValueAndCount()
 {
     // 3 coins of 50 cent from Germany: the country number is the table's (1 = Austria).
-    QCOMPARE(printed(pile(5, 4, 3)), QStringLiteral("(5,0.5)=3"));
-    QCOMPARE(printed(pile(0, 0, 29)), QStringLiteral("(1,0.01)=29"));
-    QCOMPARE(printed(pile(7, 14, 4294967295u)), QStringLiteral("(15,2)=4294967295"));
+    QCOMPARE(printed(CoinPile{5, 4, 3}), QStringLiteral("(5,0.5)=3"));
+    QCOMPARE(printed(CoinPile{7, 14, 4294967295u}), QStringLiteral("(15,2)=4294967295"));
     // The country number is taken modulo 256.
-    QCOMPARE(printed(pile(6, 255, 1)), QStringLiteral("(0,1)=1"));
+    QCOMPARE(printed(CoinPile{6, 255, 1}), QStringLiteral("(0,1)=1"));
 }
 
 void TestTextDump::sessionsPrintTheirFieldsEventsAndPiles()
@@ -96,11 +86,7 @@ void TestTextDump::recordPrintsEveryFieldInOrder()
     storage.TotalEvents = {{0, 1}, {14, 3}};
     storage.NumFullPurses = 2;
     storage.Sessions = {Session(0, firstOfFebruary, 107)};
-    InvitedPerson anna;
-    anna.name = "Anna";
-    anna.eMail = "a@b.cd";
-    anna.coin = 17;
-    storage.InvitationList = {anna};
+    storage.InvitationList = {InvitedPerson{"Anna", "a@b.cd", 17, false}};
 
     const QString expected = QStringLiteral("107") + "0" + "" + "12" + "345" + "Rita" + "3" + "" + "0" +
                              "me@example.org" + "24" + "264" + "Fri Feb 1 00:00:00 2002" + "0" +

@@ -7,6 +7,7 @@
 // the server has not seen, so that every upload is stored.
 
 #include "benchstates.h"
+#include "childprocess.h"
 #include "summary.h"
 
 #include "common/constants.h"
@@ -24,10 +25,8 @@
 #include <cmath>
 #include <csignal>
 #include <cstdio>
-#include <fcntl.h>
 #include <netinet/in.h>
 #include <netinet/tcp.h>
-#include <spawn.h>
 #include <string>
 #include <sys/socket.h>
 #include <sys/wait.h>
@@ -35,8 +34,6 @@
 #include <unistd.h>
 #include <utility>
 #include <vector>
-
-extern char** environ;
 
 namespace {
 
@@ -54,42 +51,15 @@ public:
     // Starts zuv-server on a free loopback port with a fresh database.
     bool start(const QString& databaseFile, std::string& failure)
     {
-        int pipeFds[2];
-        if (pipe(pipeFds) != 0) {
-            failure = "pipe failed";
-            return false;
-        }
-        posix_spawn_file_actions_t actions;
-        posix_spawn_file_actions_init(&actions);
-        posix_spawn_file_actions_adddup2(&actions, pipeFds[1], STDOUT_FILENO);
-        // Its line per connection goes nowhere (it is still written).
-        posix_spawn_file_actions_addopen(&actions, STDERR_FILENO, "/dev/null", O_WRONLY, 0);
-        posix_spawn_file_actions_addclose(&actions, pipeFds[0]);
-        posix_spawn_file_actions_addclose(&actions, pipeFds[1]);
         const QByteArray database = databaseFile.toLocal8Bit();
         const char* argv[] = {ZUV_BENCH_SERVER, "--address",          "127.0.0.1", "--port", "0",
                               "--database",     database.constData(), nullptr};
-        const int spawned =
-            posix_spawn(&pid, ZUV_BENCH_SERVER, &actions, nullptr, const_cast<char* const*>(argv), environ);
-        posix_spawn_file_actions_destroy(&actions);
-        close(pipeFds[1]);
-        if (spawned != 0) {
-            close(pipeFds[0]);
-            pid = -1;
+        if (!startChild(ZUV_BENCH_SERVER, argv, nullptr, child)) {
             failure = "cannot start zuv-server";
             return false;
         }
         // "zuv-server listening on 127.0.0.1:<port>"
-        std::string printed;
-        const auto deadline = std::chrono::steady_clock::now() + std::chrono::milliseconds(SERVER_START_TIMEOUT_MS);
-        while (std::chrono::steady_clock::now() < deadline && printed.find('\n') == std::string::npos) {
-            char buffer[256];
-            const ssize_t n = read(pipeFds[0], buffer, sizeof buffer);
-            if (n <= 0)
-                break;
-            printed.append(buffer, std::size_t(n));
-        }
-        close(pipeFds[0]);
+        const std::string printed = readFirstLine(child, SERVER_START_TIMEOUT_MS);
         const std::size_t colon = printed.rfind(':');
         if (printed.find("listening on") == std::string::npos || colon == std::string::npos) {
             failure = "zuv-server did not start: " + printed;
@@ -101,18 +71,18 @@ public:
 
     void stop()
     {
-        if (pid > 0) {
-            kill(pid, SIGTERM);
+        if (child.pid > 0) {
+            kill(child.pid, SIGTERM);
             int status = 0;
-            waitpid(pid, &status, 0);
-            pid = -1;
+            waitpid(child.pid, &status, 0);
+            child = ChildProcess();
         }
     }
 
     quint16 port = 0;
 
 private:
-    pid_t pid = -1;
+    ChildProcess child;
 };
 
 bool sendAll(int fd, const char* data, std::size_t size)

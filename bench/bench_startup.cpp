@@ -10,10 +10,11 @@
 // entry (runZuv) and nothing else, so the program starts exactly as it does
 // for a participant: it loads the data file of its working directory, shows
 // the window disabled, loads or draws the pictures and enables the window.
-// This harness times each start from just before posix_spawn to the arrival of
+// This harness times each start from just before the process is spawned to the arrival of
 // that line, so the figure includes loading the executable and its libraries.
 
 #include "benchstates.h"
+#include "childprocess.h"
 #include "summary.h"
 
 #include "common/constants.h"
@@ -29,14 +30,8 @@
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
-#include <fcntl.h>
-#include <poll.h>
-#include <spawn.h>
 #include <string>
 #include <sys/wait.h>
-#include <unistd.h>
-
-extern char** environ;
 
 namespace {
 
@@ -116,57 +111,27 @@ struct StartResult
 StartResult startOnce(const char* program, const char* argument, const QString& folder)
 {
     StartResult result;
-    int pipeFds[2];
-    if (pipe(pipeFds) != 0) {
-        result.failure = "pipe failed";
-        return result;
-    }
-    posix_spawn_file_actions_t actions;
-    posix_spawn_file_actions_init(&actions);
-    posix_spawn_file_actions_adddup2(&actions, pipeFds[1], STDOUT_FILENO);
-    // Qt's chatter on the offscreen platform would drown the results.
-    posix_spawn_file_actions_addopen(&actions, STDERR_FILENO, "/dev/null", O_WRONLY, 0);
-    posix_spawn_file_actions_addclose(&actions, pipeFds[0]);
-    posix_spawn_file_actions_addclose(&actions, pipeFds[1]);
     const QByteArray folderBytes = folder.toLocal8Bit();
-    posix_spawn_file_actions_addchdir_np(&actions, folderBytes.constData());
-    char* const argv[] = {const_cast<char*>(program), const_cast<char*>(argument), nullptr};
+    const char* const argv[] = {program, argument, nullptr};
 
-    pid_t child = -1;
+    ChildProcess child;
     const auto started = std::chrono::steady_clock::now();
-    const int spawned = posix_spawn(&child, program, &actions, nullptr, argv, environ);
-    posix_spawn_file_actions_destroy(&actions);
-    close(pipeFds[1]);
-    if (spawned != 0) {
-        close(pipeFds[0]);
+    if (!startChild(program, argv, folderBytes.constData(), child)) {
         result.failure = std::string("cannot start ") + program;
         return result;
     }
-
-    std::string line;
-    bool complete = false;
-    while (!complete) {
-        pollfd ready{pipeFds[0], POLLIN, 0};
-        if (poll(&ready, 1, START_TIMEOUT_MS) <= 0)
-            break;
-        char buffer[256];
-        const ssize_t n = read(pipeFds[0], buffer, sizeof buffer);
-        if (n <= 0)
-            break;
-        line.append(buffer, std::size_t(n));
-        complete = line.find('\n') != std::string::npos;
-    }
+    const std::string line = readFirstLine(child, START_TIMEOUT_MS);
     const auto arrived = std::chrono::steady_clock::now();
-    close(pipeFds[0]);
+    const bool complete = line.find('\n') != std::string::npos;
 
     int status = 0;
     if (!complete) {
-        kill(child, SIGKILL);
-        waitpid(child, &status, 0);
+        kill(child.pid, SIGKILL);
+        waitpid(child.pid, &status, 0);
         result.failure = "the window was not shown: " + line;
         return result;
     }
-    waitpid(child, &status, 0);
+    waitpid(child.pid, &status, 0);
     if (std::sscanf(line.c_str(), "shown %lf %lf %lf %lf %lf", &result.shownMs, &result.windowShownMs,
                     &result.progressShownMs, &result.progressHiddenMs, &result.enabledMs) != 5) {
         result.failure = "unexpected output: " + line;

@@ -119,8 +119,7 @@ void applyYearRule(QComboBox* year, QComboBox* month)
 } // namespace
 
 Dialogs::Dialogs(ClientStorage* clientStorage, QWidget* parent, const QString& name)
-    : QWidget(parent)
-    , storage(clientStorage)
+    : QWidget(parent), storage(clientStorage)
 {
     setObjectName(name);
     resize(0, 0);
@@ -141,8 +140,7 @@ Dialogs::Dialogs(ClientStorage* clientStorage, QWidget* parent, const QString& n
     connect(settings->MixdateYear, qOverload<int>(&QComboBox::activated), this, &Dialogs::MixdateYearChanged);
     connect(settings->ArrivaldateYear, qOverload<int>(&QComboBox::activated), this, &Dialogs::ArrivaldateYearChanged);
     connect(settings->MixdateMonth, qOverload<int>(&QComboBox::activated), this, &Dialogs::MixdateMonthChanged);
-    connect(settings->ArrivaldateMonth, qOverload<int>(&QComboBox::activated), this,
-            &Dialogs::ArrivaldateMonthChanged);
+    connect(settings->ArrivaldateMonth, qOverload<int>(&QComboBox::activated), this, &Dialogs::ArrivaldateMonthChanged);
 
     createSeveralRecommenderNumbersDialog();
     SettingsCopyFromStorage(*storage);
@@ -235,10 +233,10 @@ bool Dialogs::saveSettings()
         Q_EMIT Event(QStringLiteral("SettingsSaved"));
         return true;
     }
-    const int answer = askUser(this, BoxIcon::Warning, QStringLiteral("ZUV cannot save your settings"),
-                               ERRORSAVING.arg(code).arg(DATAFILE_NAME, DATAFILE_NAME),
-                               tr("OK, I try my best.\nPlease return to the settings."),
-                               tr("No, discard my settings changes."));
+    const int answer =
+        askUser(this, BoxIcon::Warning, QStringLiteral("ZUV cannot save your settings"),
+                ERRORSAVING.arg(code).arg(DATAFILE_NAME, DATAFILE_NAME),
+                tr("OK, I try my best.\nPlease return to the settings."), tr("No, discard my settings changes."));
     if (answer == 0) {
         Q_EMIT Event(QStringLiteral("SettingsWriteErrorDialogReturn"));
         return false;
@@ -308,8 +306,7 @@ int Dialogs::SettingsValidationOK(bool forUpload)
             Q_EMIT Event(QStringLiteral("SettingsDontWantToInputMissingData"));
             if (askUser(this, BoxIcon::Warning, tr("Participation endangered"),
                         tr("Then the program would be terminated now\nloosing your data...!"),
-                        tr("OK, I want to participate"), tr("Quit, I don't participate"))
-                == 0) {
+                        tr("OK, I want to participate"), tr("Quit, I don't participate")) == 0) {
                 Q_EMIT Event(QStringLiteral("SettingsMissingDataPersuadedContinue"));
             } else {
                 Q_EMIT Event(QStringLiteral("SettingsMissingDataNotPersuadedQuit"));
@@ -321,8 +318,7 @@ int Dialogs::SettingsValidationOK(bool forUpload)
     }
 
     QString normalised;
-    const bool numbersOK =
-        recommenders->parseIntoList(settings->RecommenderMembernumber->text(), this, normalised);
+    const bool numbersOK = recommenders->parseIntoList(settings->RecommenderMembernumber->text(), this, normalised);
     settings->RecommenderMembernumber->setText(normalised);
 
     if (participantQuits)
@@ -598,10 +594,10 @@ void Dialogs::appendToArchiveFile(ClientStorage uploaded, const QString& fileNam
         const int code = archive.saveToDisk(fileName);
         if (code == ZUV_NO_ERROR)
             return;
-        const int answer = askUser(this, BoxIcon::Warning, QStringLiteral("ZUV cannot save your archive"),
-                                   ERRORSAVING.arg(code).arg(fileName, fileName),
-                                   tr("OK, I try my best.\nPlease try again"),
-                                   tr("No, quit anyway. I don't need an archive."));
+        const int answer =
+            askUser(this, BoxIcon::Warning, QStringLiteral("ZUV cannot save your archive"),
+                    ERRORSAVING.arg(code).arg(fileName, fileName), tr("OK, I try my best.\nPlease try again"),
+                    tr("No, quit anyway. I don't need an archive."));
         if (answer != 0)
             return;
     }

@@ -16,6 +16,7 @@
 #include "storage/clientstorage.h"
 #include "usage/usage.h"
 
+#include <QButtonGroup>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QDate>
@@ -385,10 +386,14 @@ void Dialogs::SettingsCopyFromStorage(const ClientStorage& source)
 
     settings->RecommenderName->setText(source.RecommenderName);
     settings->WantsReminderEmail->setChecked(source.eMailFlags & ClientStorage::WantsReminder);
-    // The interval buttons are exclusive: the stored interval, if any, is checked.
+    // Each interval button shows its own bit, so no stored interval leaves all
+    // three unchecked. Their exclusive group would refuse to uncheck the
+    // checked one, so it lets go while they are set.
+    settings->reminderIntervals->setExclusive(false);
     settings->weekly->setChecked(source.eMailFlags & ClientStorage::WeeklyReminder);
     settings->bimonthly->setChecked(source.eMailFlags & ClientStorage::BiMonthlyReminder);
     settings->monthly->setChecked(source.eMailFlags & ClientStorage::MonthlyReminder);
+    settings->reminderIntervals->setExclusive(true);
     settings->WantsRegularInformations->setChecked(source.eMailFlags & ClientStorage::WantsNewsletter);
     settings->WantsToHelp->setChecked(source.eMailFlags & ClientStorage::WantsToHelp);
     settings->WantsToAnalyze->setChecked(source.eMailFlags & ClientStorage::WantsToAnalyze);
@@ -401,7 +406,9 @@ void Dialogs::SettingsCopyFromStorage(const ClientStorage& source)
     MixdateYearChanged(0);
     ArrivaldateYearChanged(0);
 
-    settings->Message->setPlainText(source.Message);
+    // Setting even the same text would report the message as changed.
+    if (settings->Message->toPlainText() != source.Message)
+        settings->Message->setPlainText(source.Message);
     settings->ServiceTabOn->setChecked(source.SettingsFlags & ClientStorage::ServiceTabOn);
     settings->OpinionTabOn->setChecked(source.SettingsFlags & ClientStorage::OpinionTabOn);
     fillMemberPanel(source);

@@ -1,6 +1,6 @@
-#include "common/eventnames.h"
 #include "common/boxscript.h"
 #include "common/constants.h"
+#include "common/eventnames.h"
 #include "counting/autoerasedcells.h"
 #include "counting/counttable.h"
 

@@ -322,6 +322,17 @@ void TestDataFile::changedPileCountBreaksTheCheckSum()
     QByteArray bytes = readAll(path());
     // ... pile count 1, the pile 2B 01, no invitations.
     QCOMPARE(bytes.right(6), QByteArray::fromHex("00012b010000"));
+
+    // A pile of no coins after it adds nothing: it can neither change the
+    // session's value nor clear the cell the first pile counted, and what is
+    // read can be saved again.
+    writeAll(path(), bytes.left(bytes.size() - 6) + QByteArray::fromHex("00022b012b000000"));
+    ClientStorage withEmptyPile;
+    QCOMPARE(withEmptyPile.loadFromDisk(path()), 0);
+    QCOMPARE(withEmptyPile.Sessions.first().sumOfCents(), 10u);
+    QCOMPARE(withEmptyPile.Sessions.first().PurseToCounttableArray()[3][5], 1u);
+    QCOMPARE(withEmptyPile.saveToDisk(path()), 0);
+
     bytes[bytes.size() - 3] = 0x02;
     writeAll(path(), bytes);
 

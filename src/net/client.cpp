@@ -151,18 +151,9 @@ void Client::resetAnswerState()
 
 void Client::quit()
 {
-    // Leaving ends the attempt too: nothing may arrive into the storage after
-    // the participant has left the window.
-    lookupTimer->stop();
-    connectTimer->stop();
-    resetAnswerState();
-    if (socket->state() != QAbstractSocket::UnconnectedState) {
-        closingByUs = true;
-        socket->abort();
-        closingByUs = false;
-    }
-    awaitingDelayedClose = false;
-
+    // Leaving does not end the exchange: once the upload has left, the server
+    // has stored it, and its answer (a newcomer's member number) is still
+    // taken over when it comes.
     if (uploadSuccess) {
         Q_EMIT Event(QStringLiteral("ClientUploadSuccessful"));
         if (parentDialog)

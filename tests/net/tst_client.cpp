@@ -355,6 +355,13 @@ void TestClient::theAnswerEndsTheExchangeWhateverHappensMeanwhile_data()
     QTest::addColumn<QByteArray>("reply");
     QTest::addColumn<bool>("quitBeforeTheAnswer");
     QTest::addColumn<quint32>("memberNumber");
+    ServerAnswer notOk = acceptingAnswer();
+    notOk.flags = ServerAnswer::NewMember;
+    QByteArray tooNew = answerMessage(acceptingAnswer());
+    tooNew[FRAME_HEADER_SIZE + 1] = char(200);
+    // The server hangs up while the problem box is open.
+    QTest::newRow("answer without OK") << answerMessage(notOk) << false << 4711u;
+    QTest::newRow("answer of a newer version") << tooNew << false << 4711u;
     // The server has stored the upload: its answer still counts.
     QTest::newRow("answer after \"&Quit\"") << answerMessage(acceptingAnswer()) << true << 777u;
 }

@@ -4,6 +4,7 @@
 
 #include "app/application.h"
 #include "app/zuvwindow.h"
+#include "common/config.h"
 #include "common/constants.h"
 #include "common/exceptions.h"
 #include "counting/counttable.h"
@@ -445,7 +446,7 @@ void TestZuvWindow::aboutAndResultsOfferThePages()
     QVERIFY(boxes.shown().at(1).text.contains(QStringLiteral("that points to this page:\n       http://")));
     button(window.get(), "button go to WebSite")->click();
     QCOMPARE(boxes.shown().at(2).title, QStringLiteral("See data analysis"));
-    QVERIFY(boxes.shown().at(3).text.contains(QStringLiteral("results.html")));
+    QVERIFY(boxes.shown().at(3).text.contains(QStringLiteral(ZUV_HTTP(ZUV_RESULTS_PAGE))));
     QCOMPARE(boxes.count(), 4);
 
     QStringList names;

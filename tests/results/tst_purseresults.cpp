@@ -1,5 +1,11 @@
-#include "results/purseresults.h"
+#include "common/modaldriver.h"
 
+#include "results/purseresults.h"
+#include "results/purseresultsview.h"
+
+#include <QFileDialog>
+#include <QLabel>
+#include <QPushButton>
 #include <QTemporaryDir>
 #include <QtTest>
 
@@ -34,6 +40,9 @@ private Q_SLOTS:
     void init();
     void numbersFromBothFiles_data();
     void numbersFromBothFiles();
+    void tabShowsWhatTheFilesHold_data();
+    void tabShowsWhatTheFilesHold();
+    void exportWritesTheCountings();
 
 private:
     // Uploaded: a counting in March, a run without one in April, a counting
@@ -122,6 +131,65 @@ void TestPurseResults::numbersFromBothFiles()
     QCOMPARE(readAll(archivePath), archiveBytes);
     QCOMPARE(saveCountingsCsv(countings, dir->filePath(QStringLiteral("no folder/x.csv"))),
              int(ZUV_FILE_WRITE_OPENING_ERROR));
+}
+
+void TestPurseResults::tabShowsWhatTheFilesHold_data()
+{
+    QTest::addColumn<qsizetype>("archiveBytes"); // kept of the written archive; -1 none, 0 all
+    QTest::addColumn<bool>("wrongMagic");
+    QTest::addColumn<QString>("totals");
+    QTest::newRow("first start") << qsizetype(-1) << false << QString();
+    QTest::newRow("wrong magic") << qsizetype(0) << true << QStringLiteral("2 countings");
+    QTest::newRow("cut short") << qsizetype(100) << false << QStringLiteral("2 countings");
+}
+
+// A damaged archive is named in the tab and left as it is; what the data
+// file holds is still shown.
+void TestPurseResults::tabShowsWhatTheFilesHold()
+{
+    QFETCH(qsizetype, archiveBytes);
+    QFETCH(bool, wrongMagic);
+    QFETCH(QString, totals);
+    writeFiles(5);
+    ClientStorage data;
+    QCOMPARE(data.loadFromDisk(dataPath), 0);
+    QByteArray archive = readAll(archivePath);
+    if (archiveBytes < 0) {
+        QVERIFY(QFile::remove(archivePath));
+        data.Sessions = {Session()};
+    } else {
+        archive = archive.left(archiveBytes > 0 ? archiveBytes : archive.size());
+        archive[0] = wrongMagic ? char(0x7F) : archive[0];
+        QFile file(archivePath);
+        QVERIFY(file.open(QIODevice::WriteOnly | QIODevice::Truncate) && file.write(archive) == archive.size());
+    }
+
+    const PurseResultsView view(data, archivePath);
+    const auto* message = view.findChild<QLabel*>(QStringLiteral("archive message"));
+    QCOMPARE(message != nullptr, archiveBytes >= 0);
+    if (message)
+        QVERIFY2(message->text().contains(QStringLiteral("ZUV_BAD_FILE_FORMAT")), qPrintable(message->text()));
+    const auto* shown = view.findChild<QLabel*>(QStringLiteral("purse totals"));
+    QCOMPARE(shown ? shown->text().left(totals.size()) : QString(), totals);
+    QCOMPARE(view.findChild<QLabel*>(QStringLiteral("no countings")) != nullptr, totals.isEmpty());
+    QCOMPARE(readAll(archivePath), archiveBytes < 0 ? QByteArray() : archive);
+}
+
+void TestPurseResults::exportWritesTheCountings()
+{
+    writeFiles(5);
+    ClientStorage data;
+    QCOMPARE(data.loadFromDisk(dataPath), 0);
+    PurseResultsView view(data, archivePath);
+    QVERIFY(view.findChild<QLabel*>(QStringLiteral("purse totals"))->text().startsWith(QStringLiteral("3 countings")));
+
+    const QString target = dir->filePath(QStringLiteral("mine.csv"));
+    whenModalAppears(QStringLiteral("export dialog"), [&](QWidget* modal) {
+        static_cast<QFileDialog*>(modal)->selectFile(target);
+        static_cast<QDialog*>(modal)->accept(); // the file dialog's own accept, which takes the file
+    });
+    view.findChild<QPushButton*>(QStringLiteral("export"))->click();
+    QCOMPARE(readAll(target), countingsCsv(purseCountings(readArchiveForResults(archivePath).archive, data)));
 }
 
 QTEST_MAIN(TestPurseResults)

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QMainWindow>
+#include <QPointer>
 
 #include <memory>
 
@@ -11,6 +12,7 @@ class QButtonGroup;
 class QGroupBox;
 class QLabel;
 class QTimer;
+class ResultsWindow;
 class SlideShow;
 class Usage;
 
@@ -79,6 +81,7 @@ private:
     void showPursesCount();
     void uploadPurses();
     void offerDataAnalysis();
+    void showResultsWindow();
     void showAbout();
     void checkDiscardAndQuit();
 
@@ -92,4 +95,5 @@ private:
     Dialogs* dialogs = nullptr;
     QTimer* quitTimer = nullptr;
     int quitReason = 0;
+    QPointer<ResultsWindow> resultsWindow; // one at a time; it deletes itself when closed
 };

@@ -3,10 +3,10 @@
 #include "common/exceptions.h"
 #include "settings/settingschoices.h"
 
-#include <QMultiHash>
+#include <QMap>
 #include <QSaveFile>
 
-#include <algorithm>
+#include <utility>
 
 namespace {
 
@@ -39,11 +39,6 @@ Counting countingOf(const Session& session, quint8 memberCountry)
     return counting;
 }
 
-bool sameCounting(const Counting& a, const Counting& b)
-{
-    return a.date == b.date && a.counts == b.counts;
-}
-
 } // namespace
 
 bool Counting::hasForeignShare() const
@@ -63,29 +58,15 @@ double PurseSummary::foreignShare() const
 
 QList<Counting> purseCountings(const ClientStorage& archive, const ClientStorage& dataFile)
 {
+    // Later forms replace earlier ones, and the map keeps the time order.
+    QMap<qint64, Counting> byStart;
+    for (const ClientStorage* state : {&archive, &dataFile})
+        for (const Session& session : state->Sessions)
+            byStart.insert(session.entryDateTime.toMSecsSinceEpoch(), countingOf(session, state->Country));
     QList<Counting> countings;
-    QMultiHash<qint64, qsizetype> byDate; // positions in countings
-    for (const ClientStorage* state : {&archive, &dataFile}) {
-        for (const Session& session : state->Sessions) {
-            Counting counting = countingOf(session, state->Country);
-            if (counting.coins == 0)
-                continue;
-            const qint64 key = counting.date.toMSecsSinceEpoch();
-            bool known = false;
-            for (auto at = byDate.constFind(key); at != byDate.cend() && at.key() == key && !known; ++at) {
-                if (sameCounting(countings[at.value()], counting)) {
-                    countings[at.value()] = counting;
-                    known = true;
-                }
-            }
-            if (!known) {
-                byDate.insert(key, countings.size());
-                countings.append(counting);
-            }
-        }
-    }
-    std::stable_sort(countings.begin(), countings.end(),
-                     [](const Counting& a, const Counting& b) { return a.date < b.date; });
+    for (const Counting& counting : std::as_const(byStart))
+        if (counting.coins > 0)
+            countings.append(counting);
     return countings;
 }
 

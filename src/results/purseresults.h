@@ -36,8 +36,10 @@ struct Counting
 // The countings of both files, oldest first. The archive's sessions take the
 // archive's member country (the one of the newest upload), the data file's
 // sessions the data file's. Sessions without coins are no countings. A
-// counting that stands in both files, or twice in one (an upload sent again
-// after its data file could not be saved), is one counting: the newer file's.
+// session is known by the moment it began, as the project server knows it:
+// one that stands in both files, or twice in the archive (an upload that was
+// answered but could not be booked, sent again later), is one counting in its
+// newest form, the data file's or the archive's later one.
 QList<Counting> purseCountings(const ClientStorage& archive, const ClientStorage& dataFile);
 
 // A national side the participant has found in his purse.

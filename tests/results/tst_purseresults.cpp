@@ -3,8 +3,10 @@
 #include "results/purseresults.h"
 #include "results/purseresultsview.h"
 
+#include <QChartView>
 #include <QFileDialog>
 #include <QLabel>
+#include <QLineSeries>
 #include <QPushButton>
 #include <QTemporaryDir>
 #include <QtTest>
@@ -160,6 +162,8 @@ void TestPurseResults::tabShowsWhatTheFilesHold()
     QCOMPARE(totals ? totals->text().section(QLatin1Char(' '), 0, 0).toInt() : 0, countings);
     QCOMPARE(view.findChild<QLabel*>(QStringLiteral("no countings")) != nullptr, countings == 0);
     if (countings > 0) {
+        const QChart* chart = view.findChild<QChartView*>(QStringLiteral("your countings"))->chart();
+        QCOMPARE(static_cast<QLineSeries*>(chart->series().constFirst())->count(), countings);
         const QString target = dir.filePath(QStringLiteral("mine.csv"));
         QFile::remove(target);
         whenModalAppears(QStringLiteral("export dialog"), [&](QWidget* modal) {

@@ -63,19 +63,22 @@ ProjectResultsView::ProjectResultsView(const QUrl& source, int memberCountry, QW
     totals->setWordWrap(true);
     grid->addWidget(totals, 0, 0, 1, 2);
     shareByMonth = newChartView(QStringLiteral("share by month"));
-    grid->addWidget(shareByMonth, 1, 0, 1, 2);
+    grid->addWidget(shareByMonth, 1, 0);
+    shareByValue = newChartView(QStringLiteral("share by value"));
+    grid->addWidget(shareByValue, 1, 1);
     originCountry = new QComboBox;
     originCountry->setObjectName(QStringLiteral("origin country"));
-    grid->addWidget(originCountry, 2, 0);
+    grid->addWidget(originCountry, 2, 0, Qt::AlignLeft);
+    // The national sides' names need the whole width.
     origin = newChartView(QStringLiteral("origin"));
-    grid->addWidget(origin, 3, 0);
-    shareByValue = newChartView(QStringLiteral("share by value"));
-    grid->addWidget(shareByValue, 2, 1, 2, 1);
+    grid->addWidget(origin, 3, 0, 1, 2);
     footnote = new QLabel;
     footnote->setWordWrap(true);
     grid->addWidget(footnote, 4, 0, 1, 2);
     grid->setRowStretch(1, 1);
     grid->setRowStretch(3, 1);
+    grid->setColumnStretch(0, 3);
+    grid->setColumnStretch(1, 2);
 
     connect(retryButton, &QPushButton::clicked, this, &ProjectResultsView::reload);
     connect(download, &ResultsDownload::failed, this, [this](const QString& reason) {
@@ -165,21 +168,23 @@ void ProjectResultsView::drawShareByMonth()
         chart->setTitle(tr("Foreign share by month: nothing published yet"));
         return;
     }
+    const CountryShares* own = results.sharesIn(memberCountry);
+    const QList<qreal> overall = percentsOf(results.shareByMonth, qQNaN());
+    const QList<qreal> ownCountry = own ? percentsOf(own->cells, qQNaN()) : QList<qreal>();
     QDateTimeAxis* x = timeAxis(first, last, QStringLiteral("MMM yyyy"));
-    QValueAxis* y = percentAxis(tr("foreign coins"));
+    QValueAxis* y = percentAxis(tr("foreign coins"), overall + ownCountry);
     chart->addAxis(x, Qt::AlignBottom);
     chart->addAxis(y, Qt::AlignLeft);
-    auto line = [&](const QString& name, const QList<ShareCell>& cells) {
-        const QList<qreal> percents = percentsOf(cells, qQNaN());
+    auto line = [&](const QString& name, const QList<qreal>& percents) {
         QList<QPointF> points;
         for (qsizetype i = 0; i < starts.size(); ++i)
             if (!std::isnan(starts[i]))
                 points.append(QPointF(starts[i], percents[i]));
         addBrokenLine(chart, name, points, x, y);
     };
-    line(tr("All euro countries"), results.shareByMonth);
-    if (const CountryShares* own = results.sharesIn(memberCountry))
-        line(own->name, own->cells);
+    line(tr("All euro countries"), overall);
+    if (own)
+        line(own->name, ownCountry);
 }
 
 void ProjectResultsView::drawOrigin()
@@ -197,7 +202,7 @@ void ProjectResultsView::drawOrigin()
     }
     chart->setTitle(tr("Where the %1 coins in %2 come from").arg(entry->coins).arg(entry->name));
     addPercentBars(chart, tr("share of the coins"), marked(results.nationalSides, entry->sides),
-                   percentsOf(entry->sides, 0), Qt::Horizontal);
+                   percentsOf(entry->sides, 0));
 }
 
 void ProjectResultsView::drawShareByValue()
@@ -206,7 +211,7 @@ void ProjectResultsView::drawShareByValue()
     clearChart(chart);
     chart->setTitle(tr("Foreign share by coin value"));
     addPercentBars(chart, tr("foreign coins"), marked(results.coinValues, results.shareByValue),
-                   percentsOf(results.shareByValue, 0), Qt::Vertical);
+                   percentsOf(results.shareByValue, 0));
 }
 
 QStringList ProjectResultsView::marked(const QStringList& names, const QList<ShareCell>& cells) const

@@ -62,11 +62,14 @@ QTableWidget* sidesTable(const PurseSummary& summary)
     table->setEditTriggers(QAbstractItemView::NoEditTriggers);
     table->verticalHeader()->hide();
     table->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
+    table->horizontalHeader()->setStretchLastSection(true);
     int row = 0;
     for (const SideSeen& seen : summary.sidesSeen) {
         table->setItem(row, 0, new QTableWidgetItem(countrynamesWords[static_cast<size_t>(seen.side)]));
         table->setItem(row, 1, new QTableWidgetItem(seen.firstSeen.toString(QStringLiteral("yyyy-MM-dd"))));
-        table->setItem(row, 2, new QTableWidgetItem(QString::number(seen.coins)));
+        auto* coins = new QTableWidgetItem(QString::number(seen.coins));
+        coins->setTextAlignment(Qt::AlignRight | Qt::AlignVCenter);
+        table->setItem(row, 2, coins);
         ++row;
     }
     return table;
@@ -89,10 +92,12 @@ QChartView* countingsChart(const QList<Counting>& countings, bool withShare)
     coins->setPointsVisible(true);
     quint64 most = 0;
     QList<QPointF> shares;
+    QList<qreal> percents;
     for (const Counting& counting : countings) {
         coins->append(msecs(counting), static_cast<qreal>(counting.coins));
         most = std::max(most, counting.coins);
-        shares.append(QPointF(msecs(counting), counting.hasForeignShare() ? counting.foreignShare() * 100 : qQNaN()));
+        percents.append(counting.hasForeignShare() ? counting.foreignShare() * 100 : qQNaN());
+        shares.append(QPointF(msecs(counting), percents.constLast()));
     }
     auto* coinAxis = new QValueAxis;
     coinAxis->setRange(0, static_cast<qreal>(most));
@@ -105,7 +110,7 @@ QChartView* countingsChart(const QList<Counting>& countings, bool withShare)
     coins->attachAxis(coinAxis);
 
     if (withShare) {
-        QValueAxis* shareAxis = percentAxis(PurseResultsView::tr("foreign coins"));
+        QValueAxis* shareAxis = percentAxis(PurseResultsView::tr("foreign coins"), percents);
         chart->addAxis(shareAxis, Qt::AlignRight);
         addBrokenLine(chart, PurseResultsView::tr("foreign share"), shares, x, shareAxis);
     }

@@ -7,16 +7,19 @@
 #include <QChartView>
 #include <QDateTime>
 #include <QDateTimeAxis>
-#include <QHorizontalBarSeries>
 #include <QLegendMarker>
 #include <QLineSeries>
 #include <QValueAxis>
 
+#include <algorithm>
 #include <cmath>
 
 namespace {
 
 constexpr qreal dayMs = 24 * 60 * 60 * 1000.0;
+// Category names up to this long stand upright under their bars; longer ones
+// are turned, so that they need no more width than a line of text.
+constexpr int longestUpright = 5;
 
 } // namespace
 
@@ -44,10 +47,14 @@ void clearChart(QChart* chart)
     }
 }
 
-QValueAxis* percentAxis(const QString& title)
+QValueAxis* percentAxis(const QString& title, const QList<qreal>& shown)
 {
+    qreal highest = 0;
+    for (qreal percent : shown)
+        highest = percent > highest ? percent : highest; // NaN is never greater
     auto* axis = new QValueAxis;
-    axis->setRange(0, 100);
+    axis->setRange(0, std::clamp(highest * 1.15, 5.0, 100.0));
+    axis->applyNiceNumbers();
     axis->setLabelFormat(QStringLiteral("%.0f %%"));
     axis->setTitleText(title);
     return axis;
@@ -91,24 +98,30 @@ void addBrokenLine(QChart* chart, const QString& name, const QList<QPointF>& poi
     }
 }
 
-void addPercentBars(QChart* chart, const QString& name, const QStringList& categories, const QList<qreal>& percents,
-                    Qt::Orientation orientation)
+void addPercentBars(QChart* chart, const QString& name, const QStringList& categories, const QList<qreal>& percents)
 {
     auto* set = new QBarSet(name);
     set->append(percents);
-    const bool lying = orientation == Qt::Horizontal;
-    QAbstractBarSeries* series = lying ? static_cast<QAbstractBarSeries*>(new QHorizontalBarSeries) : new QBarSeries;
+    set->setLabelColor(Qt::black);
+    auto* series = new QBarSeries;
     series->append(set);
     series->setLabelsVisible(true);
     series->setLabelsFormat(QStringLiteral("@value %"));
     series->setLabelsPrecision(3);
+    series->setLabelsPosition(QAbstractBarSeries::LabelsOutsideEnd);
     chart->addSeries(series);
 
     auto* names = new QBarCategoryAxis;
     names->append(categories);
-    chart->addAxis(names, lying ? Qt::AlignLeft : Qt::AlignBottom);
-    QValueAxis* values = percentAxis(QString());
-    chart->addAxis(values, lying ? Qt::AlignBottom : Qt::AlignLeft);
+    const bool longNames = std::any_of(categories.cbegin(), categories.cend(),
+                                       [](const QString& category) { return category.size() > longestUpright; });
+    names->setLabelsAngle(longNames ? -90 : 0);
+    QFont font = names->labelsFont();
+    font.setPointSizeF(font.pointSizeF() * 0.9);
+    names->setLabelsFont(font);
+    chart->addAxis(names, Qt::AlignBottom);
+    QValueAxis* values = percentAxis(QString(), percents);
+    chart->addAxis(values, Qt::AlignLeft);
     series->attachAxis(names);
     series->attachAxis(values);
     chart->legend()->setVisible(false);

@@ -22,7 +22,9 @@ QChartView* newChartView(const QString& objectName);
 // Removes every series and axis, so the chart can be drawn anew.
 void clearChart(QChart* chart);
 
-QValueAxis* percentAxis(const QString& title);
+// From 0 % to a little above the highest of the percentages to be shown
+// (NaN aside), at most 100 %.
+QValueAxis* percentAxis(const QString& title, const QList<qreal>& shown);
 // Over milliseconds since the epoch; padded, so a single point shows too.
 QDateTimeAxis* timeAxis(qreal first, qreal last, const QString& format);
 
@@ -31,6 +33,5 @@ QDateTimeAxis* timeAxis(qreal first, qreal last, const QString& format);
 void addBrokenLine(QChart* chart, const QString& name, const QList<QPointF>& points, QAbstractAxis* x,
                    QAbstractAxis* y);
 
-// One set of bars in per cent over the categories, standing or lying.
-void addPercentBars(QChart* chart, const QString& name, const QStringList& categories, const QList<qreal>& percents,
-                    Qt::Orientation orientation);
+// One set of bars in per cent over the categories; long names are slanted.
+void addPercentBars(QChart* chart, const QString& name, const QStringList& categories, const QList<qreal>& percents);

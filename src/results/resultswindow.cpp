@@ -18,5 +18,5 @@ ResultsWindow::ResultsWindow(const ClientStorage& state, const QString& archiveF
     tabs->addTab(new PurseResultsView(state, archiveFile), tr("Your purse"));
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(tabs);
-    resize(960, 720);
+    resize(1120, 840);
 }

@@ -200,7 +200,7 @@ void ProjectResultsView::drawOrigin()
         chart->setTitle(tr("Where the coins in %1 come from: %2 not published").arg(entry->name, unpublishedMark));
         return;
     }
-    chart->setTitle(tr("Where the %1 coins in %2 come from").arg(entry->coins).arg(entry->name));
+    chart->setTitle(tr("Where the %1 coins in %2 come from").arg(QString::number(entry->coins), entry->name));
     addPercentBars(chart, tr("share of the coins"), marked(results.nationalSides, entry->sides),
                    percentsOf(entry->sides, 0));
 }

@@ -1,5 +1,7 @@
 #include "server/projectdatabase.h"
 
+#include "server/sqlsupport.h"
+
 #include "settings/settingschoices.h"
 #include "storage/clientstorage.h"
 #include "storage/coinpile.h"
@@ -11,21 +13,16 @@
 #include <QStringList>
 #include <QVariant>
 
-#include <initializer_list>
 #include <limits>
 #include <utility>
+
+using namespace sql;
 
 namespace {
 
 // Date and time as stored: the client's local time (or the server's, for
 // its own stamps) with milliseconds, in a form SQLite's date functions read.
 const QString TIME_FORMAT = QStringLiteral("yyyy-MM-dd HH:mm:ss.zzz");
-
-// Raised inside a transaction; the transaction is then rolled back.
-struct DatabaseFailure
-{
-    QString text;
-};
 
 const char* const SCHEMA[] = {
     // Small numbers the server keeps for itself (the country of the latest upload).
@@ -172,56 +169,12 @@ QVariant text(const QString& value)
     return value.isNull() ? QVariant(QStringLiteral("")) : QVariant(value);
 }
 
-void run(QSqlQuery& query)
-{
-    if (!query.exec())
-        throw DatabaseFailure{query.lastError().text() + QStringLiteral(" (") + query.lastQuery() + QLatin1Char(')')};
-}
-
-QSqlQuery prepared(const QSqlDatabase& db, const QString& statement)
-{
-    QSqlQuery query(db);
-    query.setForwardOnly(true);
-    if (!query.prepare(statement))
-        throw DatabaseFailure{query.lastError().text() + QStringLiteral(" (") + statement + QLatin1Char(')')};
-    return query;
-}
-
-void execute(const QSqlDatabase& db, const QString& statement)
-{
-    QSqlQuery query(db);
-    if (!query.exec(statement))
-        throw DatabaseFailure{query.lastError().text() + QStringLiteral(" (") + statement.left(200) + QLatin1Char(')')};
-}
-
-QVariant singleValue(const QSqlDatabase& db, const QString& statement, const QVariantList& values = {})
-{
-    QSqlQuery query = prepared(db, statement);
-    for (const QVariant& value : values)
-        query.addBindValue(value);
-    run(query);
-    return query.next() ? query.value(0) : QVariant();
-}
-
 quint32 clampedCount(const QVariant& value)
 {
     const qlonglong n = value.toLongLong();
     if (n < 0)
         return 0;
     return n > qlonglong(std::numeric_limits<quint32>::max()) ? std::numeric_limits<quint32>::max() : quint32(n);
-}
-
-// Binds the values in order and runs the statement.
-void runWith(QSqlQuery&& query, std::initializer_list<QVariant> values)
-{
-    for (const QVariant& value : values)
-        query.addBindValue(value);
-    run(query);
-}
-
-void runWith(QSqlQuery& query, std::initializer_list<QVariant> values)
-{
-    runWith(std::move(query), values);
 }
 
 // The member's settings as of this upload, recommenders and message included.

@@ -1,5 +1,6 @@
 #include "server/projectdatabase.h"
 
+#include "server/resultsaggregates.h"
 #include "server/sqlsupport.h"
 
 #include "settings/settingschoices.h"
@@ -88,6 +89,8 @@ const char* const SCHEMA[] = {
 
     // A session is its member's counting begun at entry_datetime (the
     // client's clock): the same session arriving again is not stored again.
+    // Its coins are published under its month (year * 100 + month of
+    // entry_datetime) and the member country of the upload that stored it.
     "CREATE TABLE sessions ("
     " session_id INTEGER PRIMARY KEY,"
     " member_number INTEGER NOT NULL REFERENCES members(member_number),"
@@ -95,6 +98,8 @@ const char* const SCHEMA[] = {
     " record_version INTEGER NOT NULL,"
     " sum_cents INTEGER NOT NULL,"
     " received_at TEXT NOT NULL,"
+    " month INTEGER NOT NULL DEFAULT 0,"
+    " member_country INTEGER NOT NULL DEFAULT 0,"
     " UNIQUE (member_number, entry_datetime))",
     "CREATE TABLE coin_piles ("
     " session_id INTEGER NOT NULL REFERENCES sessions(session_id),"
@@ -139,6 +144,19 @@ const char* const COUNT_TOTALS = "INSERT OR REPLACE INTO server_state (name, val
                                  " UNION ALL SELECT 'purses', COUNT(*) FROM sessions s"
                                  " WHERE EXISTS (SELECT 1 FROM coin_piles p WHERE p.session_id = s.session_id)"
                                  " UNION ALL SELECT 'sum_cents', COALESCE(SUM(sum_cents), 0) FROM sessions";
+
+// Version 2 kept no published numbers. Its sessions get the keys they are
+// published under: the month as their stored time has it, and, since the
+// country of each session's upload was not kept, the member's latest.
+const char* const SESSION_KEYS_FROM_VERSION_2[] = {
+    "ALTER TABLE sessions ADD COLUMN month INTEGER NOT NULL DEFAULT 0",
+    "ALTER TABLE sessions ADD COLUMN member_country INTEGER NOT NULL DEFAULT 0",
+    "UPDATE sessions SET month ="
+    " CAST(substr(entry_datetime, 1, 4) AS INTEGER) * 100 + CAST(substr(entry_datetime, 6, 2) AS INTEGER)",
+    "UPDATE sessions SET member_country = COALESCE((SELECT m.country FROM members m"
+    " JOIN member_countries c ON c.id = m.country"
+    " WHERE m.member_number = sessions.member_number AND c.name <> ''), 0)",
+};
 
 // What one upload added to the totals.
 struct TotalsAdded
@@ -230,27 +248,31 @@ void storeSettings(const QSqlDatabase& db, const QVariant& member, const ClientS
                 {member, now, upload.Message});
 }
 
-// Stores the sessions not stored before, with their coins and events;
-// returns how many they were and adds their purses and sums to `added`.
-int storeSessions(const QSqlDatabase& db, const QVariant& member, const QList<Session>& sessions, const QVariant& now,
-                  TotalsAdded& added)
+// Stores the sessions not stored before, with their coins and events, and
+// publishes their coins; returns how many they were and adds their purses
+// and sums to `added`.
+int storeSessions(const QSqlDatabase& db, const QVariant& member, const ClientStorage& upload,
+                  const QDateTime& receivedAt, TotalsAdded& added)
 {
+    const QVariant now = sqlTime(receivedAt);
+    const QVariant memberCountry = number(ResultsAggregates::memberCountryOf(upload.Country));
     QSqlQuery session = prepared(db, QStringLiteral("INSERT OR IGNORE INTO sessions (member_number, entry_datetime,"
-                                                    " record_version, sum_cents, received_at) VALUES (?, ?, ?, ?, ?)"));
+                                                    " record_version, sum_cents, received_at, month, member_country)"
+                                                    " VALUES (?, ?, ?, ?, ?, ?, ?)"));
     QSqlQuery pile = prepared(db, QStringLiteral("INSERT INTO coin_piles (session_id, position, coin_value,"
                                                  " coin_country, count) VALUES (?, ?, ?, ?, ?)"));
     QSqlQuery event = prepared(db, QStringLiteral("INSERT INTO usage_events (session_id, position, time_hundredths,"
                                                   " event_id) VALUES (?, ?, ?, ?)"));
-    int stored = 0;
-    for (const Session& counted : sessions) {
-        runWith(session,
-                {member, sqlTime(counted.entryDateTime), number(counted.version), number(counted.sumOfCents()), now});
+    QList<qlonglong> stored;
+    for (const Session& counted : upload.Sessions) {
+        runWith(session, {member, sqlTime(counted.entryDateTime), number(counted.version), number(counted.sumOfCents()),
+                          now, number(ResultsAggregates::monthOf(counted.entryDateTime.date())), memberCountry});
         if (session.numRowsAffected() != 1)
             continue; // stored by an earlier upload
-        ++stored;
         added.purses += counted.purse.isEmpty() ? 0 : 1;
         added.sumCents += qlonglong(counted.sumOfCents());
         const QVariant sessionId = session.lastInsertId();
+        stored.append(sessionId.toLongLong());
         for (qsizetype i = 0; i < counted.purse.size(); ++i) {
             const CoinPile& coins = counted.purse[i];
             // The lookup tables number coin values from 1 and include the common side as country 0.
@@ -261,7 +283,8 @@ int storeSessions(const QSqlDatabase& db, const QVariant& member, const QList<Se
             runWith(event,
                     {sessionId, number(i), number(counted.observation[i].time), number(counted.observation[i].id)});
     }
-    return stored;
+    ResultsAggregates(db).apply(stored, +1, receivedAt);
+    return int(stored.size());
 }
 
 void storeEventTotals(const QSqlDatabase& db, const QVariant& member, const QMap<quint16, quint32>& totals)
@@ -440,22 +463,35 @@ bool ProjectDatabase::open(const QString& fileName)
             }
             creation.commit();
         }
-        if (userVersion() == 1) {
-            Transaction upgrade(db);
+        // One transaction per version step.
+        const auto upgrade = [&](int from, const auto& steps) {
+            if (userVersion() != from)
+                return;
+            Transaction transaction(db);
             // Another server may have upgraded it while we waited for the lock.
-            if (userVersion() == 1) {
-                // Version 1 counted the totals for every answer; they are
-                // counted once now and kept up to date from here on.
-                execute(db, QString::fromLatin1(COUNT_TOTALS));
-                execute(db, QStringLiteral("PRAGMA user_version = 2"));
+            if (userVersion() == from) {
+                steps();
+                execute(db, QStringLiteral("PRAGMA user_version = %1").arg(from + 1));
             }
-            upgrade.commit();
-        }
+            transaction.commit();
+        };
+        // Version 1 counted the totals for every answer; they are counted
+        // once now and kept up to date from here on.
+        upgrade(1, [&] { execute(db, QString::fromLatin1(COUNT_TOTALS)); });
+        // The published numbers likewise.
+        upgrade(2, [&] {
+            for (const char* statement : SESSION_KEYS_FROM_VERSION_2)
+                execute(db, QString::fromLatin1(statement));
+            for (const QString& statement : ResultsAggregates::schema())
+                execute(db, statement);
+            ResultsAggregates(db).rebuild(QDateTime::currentDateTime());
+        });
         const int version = singleValue(db, QStringLiteral("PRAGMA user_version")).toInt();
         if (version != SCHEMA_VERSION)
             throw DatabaseFailure{QStringLiteral("the database has schema version %1, this server knows %2")
                                       .arg(version)
                                       .arg(SCHEMA_VERSION)};
+        ResultsAggregates(db).prepareConnection();
     } catch (const DatabaseFailure& failure) {
         error = failure.text;
         close();
@@ -469,6 +505,8 @@ void ProjectDatabase::createSchema()
     const QSqlDatabase db = database();
     for (const char* statement : SCHEMA)
         execute(db, QString::fromLatin1(statement));
+    for (const QString& statement : ResultsAggregates::schema())
+        execute(db, statement);
 }
 
 void ProjectDatabase::fillLookupTables()
@@ -550,7 +588,7 @@ bool ProjectDatabase::storeUpload(const ClientStorage& upload, const QDateTime& 
         added.members = receipt.newMember ? 1 : 0;
 
         storeSettings(db, member, upload, now);
-        receipt.sessionsAdded = storeSessions(db, member, upload.Sessions, now, added);
+        receipt.sessionsAdded = storeSessions(db, member, upload, receivedAt, added);
         storeEventTotals(db, member, upload.TotalEvents);
         receipt.invitationsAdded = storeInvitations(db, member, upload.InvitationList, now);
         runWith(prepared(db, QStringLiteral("UPDATE server_state SET value = ? WHERE name = 'last_upload_country'")),

@@ -47,7 +47,7 @@ class ProjectDatabase
 public:
     // Bumped when the schema changes; an older database is upgraded when it
     // is opened, one of a newer schema is refused.
-    static constexpr int SCHEMA_VERSION = 2;
+    static constexpr int SCHEMA_VERSION = 3;
     // How long a statement waits for another process holding the database.
     static constexpr int BUSY_TIMEOUT_MS = 5000;
 

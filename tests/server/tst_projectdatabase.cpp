@@ -4,6 +4,7 @@
 #include "net/protocol.h"
 #include "net/serveranswer.h"
 #include "server/projectdatabase.h"
+#include "server/resultsaggregates.h"
 #include "server/uploadservice.h"
 #include "storage/clientstorage.h"
 
@@ -84,6 +85,7 @@ private Q_SLOTS:
     void lookupTablesCarryTheClientsIndices();
     void failedUploadLeavesNoTrace();
     void totalsFollowWhatWasStored();
+    void publishedNumbersEqualAFreshCount();
     void newerAnalysisItemsAreAnnounced();
     void unusableFilesAreRefusedAndKept();
 
@@ -225,16 +227,21 @@ void TestProjectDatabase::totalsFollowWhatWasStored()
         QCOMPARE(receipt.totals.sumCents, 4294967295u);
     }
 
-    // A database of the first schema had no running totals: it counted them
-    // for every answer. Apart from the totals rows, its tables are these.
+    // A database of the first schema had no running totals (it counted them
+    // for every answer) and published nothing. Apart from those, its tables
+    // are these.
     {
         QSqlDatabase older = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), QStringLiteral("older"));
         older.setDatabaseName(file);
         QVERIFY(older.open());
         QSqlQuery downgrade(older);
-        QVERIFY(downgrade.exec(
-            QStringLiteral("DELETE FROM server_state WHERE name IN ('members', 'purses', 'sum_cents')")));
-        QVERIFY(downgrade.exec(QStringLiteral("PRAGMA user_version = 1")));
+        for (const char* statement :
+             {"DELETE FROM server_state WHERE name IN ('members', 'purses', 'sum_cents',"
+              " 'results_version', 'results_updated')",
+              "DROP TABLE result_cells", "DROP TABLE result_cell_members", "ALTER TABLE sessions DROP COLUMN month",
+              "ALTER TABLE sessions DROP COLUMN member_country", "UPDATE members SET country = 5",
+              "PRAGMA user_version = 1"})
+            QVERIFY2(downgrade.exec(QLatin1String(statement)), statement);
         downgrade = QSqlQuery();
         older.close();
     }
@@ -245,6 +252,9 @@ void TestProjectDatabase::totalsFollowWhatWasStored()
     const QSqlDatabase db = database.database();
     QCOMPARE(valueOf(db, QStringLiteral("PRAGMA user_version")).toInt(), ProjectDatabase::SCHEMA_VERSION);
     QCOMPARE(keptTotals(db), QStringLiteral("2 3 8000000625"));
+    const ProjectResults published = ResultsAggregates(db).read();
+    QCOMPARE(published.coins, valueOf(db, QStringLiteral("SELECT SUM(count) FROM coin_piles")).toLongLong());
+    QCOMPARE(published.months, QList<int>{202402});
 
     // And they go on from there.
     ClientStorage carla;
@@ -254,6 +264,60 @@ void TestProjectDatabase::totalsFollowWhatWasStored()
     QVERIFY(database.storeUpload(carla, received, receipt));
     QCOMPARE(keptTotals(db), QStringLiteral("3 4 8000000825"));
     QCOMPARE(countedTotals(db), keptTotals(db));
+}
+
+void TestProjectDatabase::publishedNumbersEqualAFreshCount()
+{
+    ProjectDatabase database;
+    QVERIFY(database.open(file));
+    const QSqlDatabase db = database.database();
+    const QDateTime received = QDateTime::currentDateTime();
+    // Anna in Germany counts twice in one month, Ben in France once. Piles of
+    // nothing, or of no national side, count nowhere.
+    ClientStorage anna;
+    anna.setDefaultValues();
+    anna.Country = 5;
+    Session first = countedAt(QStringLiteral("2024-03-01T10:00:00"), 0, 4);
+    first.insertCoins(7, 7, 1);
+    first.insertCoins(3, 20, 6);
+    first.insertCoins(2, 4, 0);
+    anna.Sessions = {first, countedAt(QStringLiteral("2024-03-05T10:00:00"), 0, 2)};
+    ClientStorage ben = anna;
+    ben.Country = 4;
+    ben.Sessions = {countedAt(QStringLiteral("2024-04-01T10:00:00"), 0, 3)};
+    UploadReceipt receipt;
+    QVERIFY(database.storeUpload(anna, received, receipt));
+    QVERIFY(database.storeUpload(ben, received, receipt));
+
+    // Every cell, and every member's sessions in it, as one text.
+    const auto published = [&db] {
+        const QString key = QStringLiteral("grain || ',' || month || ',' || member_country || ',' || national_side"
+                                           " || ',' || coin_value || ',' || ");
+        return valueOf(db, QStringLiteral("SELECT group_concat(row, ';') FROM (SELECT %1 coins || ',' ||"
+                                          " foreign_coins || ',' || purses || ',' || members AS row FROM result_cells"
+                                          " UNION ALL SELECT %1 'member ' || member_number || ',' || purses"
+                                          " FROM result_cell_members ORDER BY row)")
+                               .arg(key))
+            .toString();
+    };
+    ResultsAggregates aggregates(db);
+    QCOMPARE(aggregates.read().coins, 10);
+    QCOMPARE(aggregates.readCounts().size(), 3); // 1 cent in each month, 2 euro
+    const QString kept = published();
+    aggregates.rebuild(received);
+    QCOMPARE(published(), kept);
+
+    // Anna's first session taken away, as when a newer upload replaces it:
+    // the 2 euro coin leaves, Anna stays in the cells of her second one.
+    const qlonglong firstId = valueOf(db, QStringLiteral("SELECT MIN(session_id) FROM sessions")).toLongLong();
+    aggregates.apply({firstId}, -1, received);
+    for (const char* table : {"coin_piles", "usage_events", "sessions"})
+        QVERIFY(QSqlQuery(db).exec(
+            QStringLiteral("DELETE FROM %1 WHERE session_id = %2").arg(QLatin1String(table)).arg(firstId)));
+    const QString after = published();
+    QVERIFY(after != kept);
+    aggregates.rebuild(received);
+    QCOMPARE(published(), after);
 }
 
 void TestProjectDatabase::newerAnalysisItemsAreAnnounced()

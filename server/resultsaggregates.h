@@ -1,0 +1,59 @@
+#pragma once
+
+#include "server/projectresults.h"
+
+#include <QDateTime>
+#include <QList>
+#include <QSqlDatabase>
+#include <QStringList>
+#include <QtGlobal>
+
+// The published numbers, kept current inside every upload's transaction so
+// that publishing them never counts the stored sessions again.
+//
+// result_cells holds, for every cell of the results, its coins, foreign
+// coins, purses and distinct members: a cell is a month x member country x
+// national side x coin value (the open data), or a sum over some of them
+// (a month, a member country, ...), told apart by its grain. The distinct
+// members cannot be summed up from smaller cells, so result_cell_members
+// keeps, per cell and member, how many of the member's sessions are in it:
+// a cell's member count changes exactly when such a row comes or goes.
+//
+// Each stored session carries the keys its coins were counted under (its
+// month and its member country), so that taking it away again subtracts
+// exactly what adding it added. The statements are plain SQL that SQLite
+// and PostgreSQL read alike. Every function throws sql::DatabaseFailure.
+class ResultsAggregates
+{
+public:
+    explicit ResultsAggregates(const QSqlDatabase& database) : db(database) {}
+
+    // The tables of a new database, and the rows they need in server_state.
+    static QStringList schema();
+    // Once per connection, before apply().
+    void prepareConnection();
+
+    // Adds (sign +1) or takes away (sign -1) the coins of stored sessions,
+    // as of `changedAt`. A session replaced by a newer upload is taken away
+    // before its coins are replaced, and its new coins are added.
+    void apply(const QList<qlonglong>& sessionIds, int sign, const QDateTime& changedAt);
+    // Counts everything afresh from the stored sessions (a database that did
+    // not keep the aggregates yet).
+    void rebuild(const QDateTime& changedAt);
+
+    // Grows with every change of the published numbers.
+    qint64 version();
+    ProjectResults read();
+    QList<CountsRow> readCounts();
+
+    // The session's keys as stored with it.
+    static int monthOf(const QDate& date) { return date.year() * 100 + date.month(); }
+    // The member countries the dialog offers keep their index; its blank
+    // spacer items and anything beyond count as no country (0).
+    static int memberCountryOf(int country);
+
+private:
+    void markChanged(const QDateTime& changedAt);
+
+    QSqlDatabase db;
+};

@@ -52,7 +52,7 @@ public:
     bool start(const QString& databaseFile, std::string& failure)
     {
         const QByteArray database = databaseFile.toLocal8Bit();
-        const char* argv[] = {ZUV_BENCH_SERVER, "--address",          "127.0.0.1", "--port", "0",
+        const char* argv[] = {ZUV_BENCH_SERVER, "--address",          "127.0.0.1", "--port", "0", "--http-port", "0",
                               "--database",     database.constData(), nullptr};
         if (!startChild(ZUV_BENCH_SERVER, argv, nullptr, child)) {
             failure = "cannot start zuv-server";

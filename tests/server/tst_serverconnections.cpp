@@ -240,8 +240,8 @@ void TestServerConnections::commandLine()
     QVERIFY(help.waitForFinished(exchangeTimeoutMs));
     QCOMPARE(help.exitCode(), 0);
     const QString text = QString::fromLocal8Bit(help.readAllStandardOutput());
-    for (const char* option : {"--address", "--port", "--database", "--max-body", "--message", "--idle-timeout",
-                               "--connection-timeout", "--max-connections"})
+    for (const char* option : {"--address", "--port", "--http-port", "--database", "--max-body", "--message",
+                               "--idle-timeout", "--connection-timeout", "--max-connections"})
         QVERIFY2(text.contains(QLatin1String(option)), option);
 
     // The limits on connections: given, left out, and not positive numbers.

@@ -255,7 +255,7 @@ int storeSessions(const QSqlDatabase& db, const QVariant& member, const ClientSt
                   const QDateTime& receivedAt, TotalsAdded& added)
 {
     const QVariant now = sqlTime(receivedAt);
-    const QVariant memberCountry = number(ResultsAggregates::memberCountryOf(upload.Country));
+    const int memberCountry = ResultsAggregates::memberCountryOf(upload.Country);
     QSqlQuery session = prepared(db, QStringLiteral("INSERT OR IGNORE INTO sessions (member_number, entry_datetime,"
                                                     " record_version, sum_cents, received_at, month, member_country)"
                                                     " VALUES (?, ?, ?, ?, ?, ?, ?)"));
@@ -263,16 +263,19 @@ int storeSessions(const QSqlDatabase& db, const QVariant& member, const ClientSt
                                                  " coin_country, count) VALUES (?, ?, ?, ?, ?)"));
     QSqlQuery event = prepared(db, QStringLiteral("INSERT INTO usage_events (session_id, position, time_hundredths,"
                                                   " event_id) VALUES (?, ?, ?, ?)"));
-    QList<qlonglong> stored;
+    int stored = 0;
+    ResultsContribution published;
     for (const Session& counted : upload.Sessions) {
+        const int month = ResultsAggregates::monthOf(counted.entryDateTime.date());
         runWith(session, {member, sqlTime(counted.entryDateTime), number(counted.version), number(counted.sumOfCents()),
-                          now, number(ResultsAggregates::monthOf(counted.entryDateTime.date())), memberCountry});
+                          now, number(month), number(memberCountry)});
         if (session.numRowsAffected() != 1)
             continue; // stored by an earlier upload
+        ++stored;
         added.purses += counted.purse.isEmpty() ? 0 : 1;
         added.sumCents += qlonglong(counted.sumOfCents());
+        published.addSession(month, memberCountry, counted.purse);
         const QVariant sessionId = session.lastInsertId();
-        stored.append(sessionId.toLongLong());
         for (qsizetype i = 0; i < counted.purse.size(); ++i) {
             const CoinPile& coins = counted.purse[i];
             // The lookup tables number coin values from 1 and include the common side as country 0.
@@ -283,8 +286,8 @@ int storeSessions(const QSqlDatabase& db, const QVariant& member, const ClientSt
             runWith(event,
                     {sessionId, number(i), number(counted.observation[i].time), number(counted.observation[i].id)});
     }
-    ResultsAggregates(db).apply(stored, +1, receivedAt);
-    return int(stored.size());
+    ResultsAggregates(db).apply(member.toLongLong(), published, +1, receivedAt);
+    return stored;
 }
 
 void storeEventTotals(const QSqlDatabase& db, const QVariant& member, const QMap<quint16, quint32>& totals)
@@ -491,7 +494,6 @@ bool ProjectDatabase::open(const QString& fileName)
             throw DatabaseFailure{QStringLiteral("the database has schema version %1, this server knows %2")
                                       .arg(version)
                                       .arg(SCHEMA_VERSION)};
-        ResultsAggregates(db).prepareConnection();
     } catch (const DatabaseFailure& failure) {
         error = failure.text;
         close();

@@ -8,12 +8,15 @@
 #include <QVariant>
 
 #include <algorithm>
+#include <vector>
 
 using namespace sql;
 
 namespace {
 
 // What a cell sums over. The key columns a grain does not use hold 0.
+// ResultsContribution::addSession() and contributions() below count the same
+// cells, one from a session in memory, the other from the stored sessions.
 enum Grain : int {
     COUNTS = 1,        // month, member country, national side, coin value (every member country)
     MONTH = 2,         // month
@@ -29,39 +32,62 @@ enum Grain : int {
 
 const QString CELL_KEY = QStringLiteral("grain, month, member_country, national_side, coin_value");
 
-// Per session and cell of the sessions matching `sessionFilter`: the
-// session's coins there and how many of them are foreign. Piles that are not
-// a coin (a count of 0, no national side) count nowhere; a session holding
-// the same coin twice counts it once, summed.
-QString contributions(const QString& sessionFilter)
+// Per stored session and cell: the session's coins there and how many of
+// them are foreign. Piles that are not a coin (a count of 0, no national
+// side) count nowhere; a session holding the same coin twice counts it once,
+// summed.
+QString contributions()
 {
     return QStringLiteral(
-               "WITH piles AS ("
-               " SELECT s.session_id, s.member_number, s.month, s.member_country, p.coin_country AS national_side,"
-               " p.coin_value, SUM(p.count) AS coins"
-               " FROM sessions s JOIN coin_piles p ON p.session_id = s.session_id"
-               " WHERE %1 AND p.count > 0 AND p.coin_country BETWEEN 1 AND 15 AND p.coin_value BETWEEN 1 AND 8"
-               " GROUP BY s.session_id, s.member_number, s.month, s.member_country, p.coin_country, p.coin_value),"
-               " euro AS ("
-               " SELECT piles.*, CASE WHEN national_side <> member_country THEN coins ELSE 0 END AS foreign_coins"
-               " FROM piles WHERE member_country BETWEEN 1 AND 15),"
-               " contributions AS ("
-               " SELECT 1 AS grain, month, member_country, national_side, coin_value, session_id, member_number,"
-               " coins, CASE WHEN member_country BETWEEN 1 AND 15 AND national_side <> member_country"
-               " THEN coins ELSE 0 END AS foreign_coins FROM piles"
-               " UNION ALL SELECT 2, month, 0, 0, 0, session_id, member_number, SUM(coins), SUM(foreign_coins)"
-               " FROM euro GROUP BY session_id, member_number, month"
-               " UNION ALL SELECT 3, month, member_country, 0, 0, session_id, member_number, SUM(coins),"
-               " SUM(foreign_coins) FROM euro GROUP BY session_id, member_number, month, member_country"
-               " UNION ALL SELECT 4, 0, member_country, national_side, 0, session_id, member_number, SUM(coins),"
-               " SUM(foreign_coins) FROM euro GROUP BY session_id, member_number, member_country, national_side"
-               " UNION ALL SELECT 5, 0, member_country, 0, 0, session_id, member_number, SUM(coins),"
-               " SUM(foreign_coins) FROM euro GROUP BY session_id, member_number, member_country"
-               " UNION ALL SELECT 6, 0, 0, 0, coin_value, session_id, member_number, SUM(coins), SUM(foreign_coins)"
-               " FROM euro GROUP BY session_id, member_number, coin_value"
-               " UNION ALL SELECT 7, 0, 0, 0, 0, session_id, member_number, SUM(coins), 0"
-               " FROM piles GROUP BY session_id, member_number) ")
-        .arg(sessionFilter);
+        "WITH piles AS ("
+        " SELECT s.session_id, s.member_number, s.month, s.member_country, p.coin_country AS national_side,"
+        " p.coin_value, SUM(p.count) AS coins"
+        " FROM sessions s JOIN coin_piles p ON p.session_id = s.session_id"
+        " WHERE p.count > 0 AND p.coin_country BETWEEN 1 AND 15 AND p.coin_value BETWEEN 1 AND 8"
+        " GROUP BY s.session_id, s.member_number, s.month, s.member_country, p.coin_country, p.coin_value),"
+        " euro AS ("
+        " SELECT piles.*, CASE WHEN national_side <> member_country THEN coins ELSE 0 END AS foreign_coins"
+        " FROM piles WHERE member_country BETWEEN 1 AND 15),"
+        " contributions AS ("
+        " SELECT 1 AS grain, month, member_country, national_side, coin_value, session_id, member_number,"
+        " coins, CASE WHEN member_country BETWEEN 1 AND 15 AND national_side <> member_country"
+        " THEN coins ELSE 0 END AS foreign_coins FROM piles"
+        " UNION ALL SELECT 2, month, 0, 0, 0, session_id, member_number, SUM(coins), SUM(foreign_coins)"
+        " FROM euro GROUP BY session_id, member_number, month"
+        " UNION ALL SELECT 3, month, member_country, 0, 0, session_id, member_number, SUM(coins),"
+        " SUM(foreign_coins) FROM euro GROUP BY session_id, member_number, month, member_country"
+        " UNION ALL SELECT 4, 0, member_country, national_side, 0, session_id, member_number, SUM(coins),"
+        " SUM(foreign_coins) FROM euro GROUP BY session_id, member_number, member_country, national_side"
+        " UNION ALL SELECT 5, 0, member_country, 0, 0, session_id, member_number, SUM(coins),"
+        " SUM(foreign_coins) FROM euro GROUP BY session_id, member_number, member_country"
+        " UNION ALL SELECT 6, 0, 0, 0, coin_value, session_id, member_number, SUM(coins), SUM(foreign_coins)"
+        " FROM euro GROUP BY session_id, member_number, coin_value"
+        " UNION ALL SELECT 7, 0, 0, 0, 0, session_id, member_number, SUM(coins), 0"
+        " FROM piles GROUP BY session_id, member_number) ");
+}
+
+// Rows written by one statement; well below what either database takes in
+// bound values.
+constexpr std::size_t ROWS_PER_STATEMENT = 32;
+
+// "(?, ?), (?, ?)" for rows of values.
+QString rowsOfValues(std::size_t rows, int columns)
+{
+    QStringList placeholders;
+    for (int i = 0; i < columns; ++i)
+        placeholders << QStringLiteral("?");
+    const QString row = QLatin1Char('(') + placeholders.join(QStringLiteral(", ")) + QLatin1Char(')');
+    QStringList all;
+    for (std::size_t i = 0; i < rows; ++i)
+        all << row;
+    return all.join(QStringLiteral(", "));
+}
+
+void bindKey(QSqlQuery& query, const std::tuple<int, int, int, int, int>& key)
+{
+    const auto& [grain, month, memberCountry, nationalSide, coinValue] = key;
+    for (const int value : {grain, month, memberCountry, nationalSide, coinValue})
+        query.addBindValue(value);
 }
 
 qint64 stateValue(const QSqlDatabase& db, const char* name)
@@ -94,60 +120,124 @@ QStringList ResultsAggregates::schema()
     };
 }
 
-void ResultsAggregates::prepareConnection()
-{
-    execute(db, QStringLiteral("CREATE TEMP TABLE IF NOT EXISTS result_delta (") + CELL_KEY +
-                    QStringLiteral(", session_id BIGINT, member_number BIGINT, coins BIGINT, foreign_coins BIGINT)"));
-}
-
 int ResultsAggregates::memberCountryOf(int country)
 {
     const QStringList& items = memberCountryItems();
     return country > 0 && country < items.size() && !items.at(country).isEmpty() ? country : 0;
 }
 
-void ResultsAggregates::apply(const QList<qlonglong>& sessionIds, int sign, const QDateTime& changedAt)
+void ResultsContribution::addSession(int month, int memberCountry, const QList<CoinPile>& purse)
 {
-    if (sessionIds.isEmpty())
+    const bool euro = memberCountry >= 1 && memberCountry <= NUM_NATIONAL_SIDES;
+    std::map<Key, Sums> session;
+    const auto add = [&session](const Key& key, qint64 coins, qint64 foreignCoins) {
+        Sums& sums = session[key];
+        sums.coins += coins;
+        sums.foreignCoins += foreignCoins;
+    };
+    for (const CoinPile& pile : purse) {
+        if (pile.count == 0 || pile.countryIndex >= quint32(NUM_NATIONAL_SIDES) || pile.coinIndex >= quint32(NUM_COINS))
+            continue;
+        const int side = int(pile.countryIndex) + 1;
+        const int value = int(pile.coinIndex) + 1;
+        const qint64 coins = pile.count;
+        const qint64 foreignCoins = euro && side != memberCountry ? coins : 0;
+        add({COUNTS, month, memberCountry, side, value}, coins, foreignCoins);
+        add({EVERYTHING, 0, 0, 0, 0}, coins, 0);
+        if (!euro)
+            continue;
+        add({MONTH, month, 0, 0, 0}, coins, foreignCoins);
+        add({MONTH_COUNTRY, month, memberCountry, 0, 0}, coins, foreignCoins);
+        add({COUNTRY_SIDE, 0, memberCountry, side, 0}, coins, foreignCoins);
+        add({COUNTRY, 0, memberCountry, 0, 0}, coins, foreignCoins);
+        add({COIN_VALUE, 0, 0, 0, value}, coins, foreignCoins);
+    }
+    for (const auto& [key, sums] : session) {
+        Sums& total = cells[key];
+        total.coins += sums.coins;
+        total.foreignCoins += sums.foreignCoins;
+        total.purses += 1;
+    }
+}
+
+ResultsContribution ResultsAggregates::storedSession(qlonglong sessionId)
+{
+    QSqlQuery piles = prepared(db, QStringLiteral("SELECT s.month, s.member_country, p.coin_value, p.coin_country,"
+                                                  " p.count FROM sessions s JOIN coin_piles p"
+                                                  " ON p.session_id = s.session_id WHERE s.session_id = ?"));
+    runWith(piles, {QVariant(sessionId)});
+    int month = 0;
+    int memberCountry = 0;
+    QList<CoinPile> purse;
+    while (piles.next()) {
+        month = piles.value(0).toInt();
+        memberCountry = piles.value(1).toInt();
+        const int value = piles.value(2).toInt();
+        const int side = piles.value(3).toInt();
+        if (value >= 1 && value <= NUM_COINS && side >= 1 && side <= NUM_NATIONAL_SIDES)
+            purse.append(CoinPile{quint32(value - 1), quint32(side - 1), piles.value(4).toUInt()});
+    }
+    ResultsContribution contribution;
+    contribution.addSession(month, memberCountry, purse);
+    return contribution;
+}
+
+void ResultsAggregates::apply(qint64 memberNumber, const ResultsContribution& contribution, int sign,
+                              const QDateTime& changedAt)
+{
+    if (contribution.isEmpty())
         return;
-    const QString factor = sign > 0 ? QStringLiteral("1") : QStringLiteral("-1");
+    const qint64 factor = sign > 0 ? 1 : -1;
+    using Cell = std::pair<const ResultsContribution::Key, ResultsContribution::Sums>;
+    std::vector<const Cell*> cells;
+    for (const Cell& cell : contribution.cells)
+        cells.push_back(&cell);
 
-    execute(db, QStringLiteral("DELETE FROM result_delta"));
-    QSqlQuery collect = prepared(db, contributions(QStringLiteral("s.session_id = ?")) +
-                                         QStringLiteral("INSERT INTO result_delta (%1, session_id, member_number,"
-                                                        " coins, foreign_coins) SELECT %1, session_id, member_number,"
-                                                        " coins, foreign_coins FROM contributions")
-                                             .arg(CELL_KEY));
-    for (const qlonglong id : sessionIds)
-        runWith(collect, {QVariant(id)});
-
-    // How many of each member's sessions are in each cell.
-    execute(db, QStringLiteral("INSERT INTO result_cell_members (%1, member_number, purses)"
-                               " SELECT %1, member_number, %2 * COUNT(*) FROM result_delta WHERE 1 = 1"
-                               " GROUP BY %1, member_number"
+    for (std::size_t first = 0; first < cells.size(); first += ROWS_PER_STATEMENT) {
+        const std::size_t count = std::min(cells.size() - first, ROWS_PER_STATEMENT);
+        // The member's sessions in each cell. The member came into a cell
+        // when its row now holds just what was added, and left it when the
+        // row dropped to nothing.
+        QSqlQuery members = prepared(
+            db, QStringLiteral("INSERT INTO result_cell_members (%1, member_number, purses) VALUES %2"
                                " ON CONFLICT (%1, member_number) DO UPDATE"
-                               " SET purses = result_cell_members.purses + excluded.purses")
-                    .arg(CELL_KEY, factor));
-    // The cells' sums; a member came into a cell when its row now holds just
-    // what was added, and left it when its row dropped to nothing.
-    const QString memberCameOrLeft = sign > 0 ? QStringLiteral("d.purses") : QStringLiteral("0");
-    execute(db,
-            QStringLiteral("INSERT INTO result_cells (%1, coins, foreign_coins, purses, members)"
-                           " SELECT d.grain, d.month, d.member_country, d.national_side, d.coin_value,"
-                           " %2 * SUM(d.coins), %2 * SUM(d.foreign_coins), %2 * SUM(d.purses),"
-                           " %2 * SUM(CASE WHEN m.purses = %3 THEN 1 ELSE 0 END)"
-                           " FROM (SELECT %1, member_number, SUM(coins) AS coins, SUM(foreign_coins) AS foreign_coins,"
-                           " COUNT(*) AS purses FROM result_delta GROUP BY %1, member_number) d"
-                           " JOIN result_cell_members m ON m.grain = d.grain AND m.month = d.month"
-                           " AND m.member_country = d.member_country AND m.national_side = d.national_side"
-                           " AND m.coin_value = d.coin_value AND m.member_number = d.member_number"
-                           " WHERE 1 = 1"
-                           " GROUP BY d.grain, d.month, d.member_country, d.national_side, d.coin_value"
-                           " ON CONFLICT (%1) DO UPDATE SET coins = result_cells.coins + excluded.coins,"
-                           " foreign_coins = result_cells.foreign_coins + excluded.foreign_coins,"
-                           " purses = result_cells.purses + excluded.purses,"
-                           " members = result_cells.members + excluded.members")
-                .arg(CELL_KEY, factor, memberCameOrLeft));
+                               " SET purses = result_cell_members.purses + excluded.purses RETURNING %1, purses")
+                    .arg(CELL_KEY, rowsOfValues(count, 7)));
+        for (std::size_t i = first; i < first + count; ++i) {
+            bindKey(members, cells[i]->first);
+            members.addBindValue(memberNumber);
+            members.addBindValue(factor * cells[i]->second.purses);
+        }
+        run(members);
+        std::map<ResultsContribution::Key, qint64> memberChange;
+        while (members.next()) {
+            const ResultsContribution::Key key{members.value(0).toInt(), members.value(1).toInt(),
+                                               members.value(2).toInt(), members.value(3).toInt(),
+                                               members.value(4).toInt()};
+            const qint64 sessions = members.value(5).toLongLong();
+            const auto cell = contribution.cells.find(key);
+            if (cell != contribution.cells.end())
+                memberChange[key] = sign > 0 ? (sessions == cell->second.purses ? 1 : 0) : (sessions <= 0 ? -1 : 0);
+        }
+
+        QSqlQuery sums =
+            prepared(db, QStringLiteral("INSERT INTO result_cells (%1, coins, foreign_coins, purses, members)"
+                                        " VALUES %2 ON CONFLICT (%1) DO UPDATE"
+                                        " SET coins = result_cells.coins + excluded.coins,"
+                                        " foreign_coins = result_cells.foreign_coins + excluded.foreign_coins,"
+                                        " purses = result_cells.purses + excluded.purses,"
+                                        " members = result_cells.members + excluded.members")
+                             .arg(CELL_KEY, rowsOfValues(count, 9)));
+        for (std::size_t i = first; i < first + count; ++i) {
+            const auto& [key, cell] = *cells[i];
+            bindKey(sums, key);
+            sums.addBindValue(factor * cell.coins);
+            sums.addBindValue(factor * cell.foreignCoins);
+            sums.addBindValue(factor * cell.purses);
+            sums.addBindValue(memberChange[key]);
+        }
+        run(sums);
+    }
     if (sign < 0) {
         execute(db, QStringLiteral("DELETE FROM result_cell_members WHERE purses <= 0"));
         execute(db, QStringLiteral("DELETE FROM result_cells WHERE purses <= 0"));
@@ -159,7 +249,7 @@ void ResultsAggregates::rebuild(const QDateTime& changedAt)
 {
     execute(db, QStringLiteral("DELETE FROM result_cell_members"));
     execute(db, QStringLiteral("DELETE FROM result_cells"));
-    const QString everySession = contributions(QStringLiteral("1 = 1"));
+    const QString everySession = contributions();
     execute(db, everySession + QStringLiteral("INSERT INTO result_cell_members (%1, member_number, purses)"
                                               " SELECT %1, member_number, COUNT(*) FROM contributions"
                                               " GROUP BY %1, member_number")
@@ -256,14 +346,13 @@ QList<CountsRow> ResultsAggregates::readCounts()
 {
     QList<CountsRow> rows;
     QSqlQuery cells = prepared(db, QStringLiteral("SELECT month, member_country, national_side, coin_value, coins,"
-                                                  " foreign_coins, purses, members FROM result_cells"
-                                                  " WHERE grain = 1 ORDER BY %1")
+                                                  " purses, members FROM result_cells WHERE grain = 1 ORDER BY %1")
                                        .arg(CELL_KEY));
     run(cells);
     while (cells.next()) {
-        const CellCounts counts{cells.value(4).toLongLong(), cells.value(5).toLongLong(), cells.value(6).toLongLong()};
+        const CellCounts counts{cells.value(4).toLongLong(), 0, cells.value(5).toLongLong()};
         rows.append(CountsRow{cells.value(0).toInt(), cells.value(1).toInt(), cells.value(2).toInt(),
-                              cells.value(3).toInt() - 1, publishedCell(counts, cells.value(7).toLongLong())});
+                              cells.value(3).toInt() - 1, publishedCell(counts, cells.value(6).toLongLong())});
     }
     return rows;
 }

@@ -1,12 +1,40 @@
 #pragma once
 
 #include "server/projectresults.h"
+#include "storage/coinpile.h"
 
 #include <QDateTime>
 #include <QList>
 #include <QSqlDatabase>
 #include <QStringList>
 #include <QtGlobal>
+
+#include <map>
+#include <tuple>
+
+// What sessions of one member add to the published cells, summed up in
+// memory so that writing it takes a few statements, not a few per coin.
+class ResultsContribution
+{
+public:
+    // The session's coins under its month and member country (as stored
+    // with it). Piles that are not a coin (a count of 0, no national side)
+    // count nowhere; a coin found twice in one purse counts once, summed.
+    void addSession(int month, int memberCountry, const QList<CoinPile>& purse);
+    bool isEmpty() const { return cells.empty(); }
+
+private:
+    friend class ResultsAggregates;
+    // grain, month, member country, national side (1..15), coin value (1..8)
+    using Key = std::tuple<int, int, int, int, int>;
+    struct Sums
+    {
+        qint64 coins = 0;
+        qint64 foreignCoins = 0;
+        qint64 purses = 0;
+    };
+    std::map<Key, Sums> cells;
+};
 
 // The published numbers, kept current inside every upload's transaction so
 // that publishing them never counts the stored sessions again.
@@ -30,13 +58,14 @@ public:
 
     // The tables of a new database, and the rows they need in server_state.
     static QStringList schema();
-    // Once per connection, before apply().
-    void prepareConnection();
 
-    // Adds (sign +1) or takes away (sign -1) the coins of stored sessions,
-    // as of `changedAt`. A session replaced by a newer upload is taken away
-    // before its coins are replaced, and its new coins are added.
-    void apply(const QList<qlonglong>& sessionIds, int sign, const QDateTime& changedAt);
+    // Adds (sign +1) or takes away (sign -1) what the member's sessions
+    // contribute, as of `changedAt`. A session replaced by a newer upload is
+    // taken away (storedSession()) before its coins are replaced, and its
+    // new coins are added.
+    void apply(qint64 memberNumber, const ResultsContribution& contribution, int sign, const QDateTime& changedAt);
+    // What a stored session contributes, read back from the database.
+    ResultsContribution storedSession(qlonglong sessionId);
     // Counts everything afresh from the stored sessions (a database that did
     // not keep the aggregates yet).
     void rebuild(const QDateTime& changedAt);

@@ -310,7 +310,7 @@ void TestProjectDatabase::publishedNumbersEqualAFreshCount()
     // Anna's first session taken away, as when a newer upload replaces it:
     // the 2 euro coin leaves, Anna stays in the cells of her second one.
     const qlonglong firstId = valueOf(db, QStringLiteral("SELECT MIN(session_id) FROM sessions")).toLongLong();
-    aggregates.apply({firstId}, -1, received);
+    aggregates.apply(1, aggregates.storedSession(firstId), -1, received);
     for (const char* table : {"coin_piles", "usage_events", "sessions"})
         QVERIFY(QSqlQuery(db).exec(
             QStringLiteral("DELETE FROM %1 WHERE session_id = %2").arg(QLatin1String(table)).arg(firstId)));

@@ -7,6 +7,8 @@
 #include <QJsonObject>
 #include <QJsonValue>
 
+#include <vector>
+
 namespace {
 
 QJsonValue suppressed()
@@ -124,13 +126,38 @@ QByteArray resultsJson(const ProjectResults& results)
 
 QByteArray countsCsv(const QList<CountsRow>& rows)
 {
-    QString text = QStringLiteral("month,member_country,national_side,coin_value,coins,purses,suppressed\r\n");
+    // A hundred thousand rows are written from a few dozen names: each is
+    // encoded once.
+    const auto fields = [](const auto& names) {
+        std::vector<QByteArray> encoded;
+        for (const QString& name : names)
+            encoded.push_back(csvField(name).toUtf8() + ',');
+        return encoded;
+    };
+    const std::vector<QByteArray> memberCountries = fields(memberCountryItems());
+    const std::vector<QByteArray> sides = fields(countrynamesWords);
+    const std::vector<QByteArray> coins = fields(coinnames);
+
+    QByteArray csv = "month,member_country,national_side,coin_value,coins,purses,suppressed\r\n";
+    csv.reserve(csv.size() + rows.size() * 48);
+    int month = -1;
+    QByteArray monthField;
     for (const CountsRow& row : rows) {
-        text += monthText(row.month) + QLatin1Char(',') + csvField(memberCountryName(row.memberCountry)) +
-                QLatin1Char(',') + csvField(countrynamesWords[size_t(row.nationalSide)]) + QLatin1Char(',') +
-                coinnames[size_t(row.coinIndex)] + QLatin1Char(',');
-        text += row.cell ? QStringLiteral("%1,%2,0\r\n").arg(row.cell->coins).arg(row.cell->purses)
-                         : QStringLiteral(",,1\r\n");
+        if (row.month != month) {
+            month = row.month;
+            monthField = monthText(month).toUtf8() + ',';
+        }
+        csv += monthField;
+        csv += row.memberCountry >= 0 && size_t(row.memberCountry) < memberCountries.size()
+                   ? memberCountries[size_t(row.memberCountry)]
+                   : QByteArray(",");
+        csv += sides[size_t(row.nationalSide)];
+        csv += coins[size_t(row.coinIndex)];
+        if (row.cell) {
+            csv += QByteArray::number(row.cell->coins) + ',' + QByteArray::number(row.cell->purses) + ",0\r\n";
+        } else {
+            csv += ",,1\r\n";
+        }
     }
-    return text.toUtf8();
+    return csv;
 }

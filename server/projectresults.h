@@ -63,7 +63,7 @@ struct CountsRow
     int memberCountry = 0; // member country index
     int nationalSide = 0;  // 1..15
     int coinIndex = 0;     // 0 = 1 cent .. 7 = 2 Euro
-    PublishedCell cell;
+    PublishedCell cell;    // its coins and purses
 };
 
 // The numbers behind every chart (application/json).

@@ -12,6 +12,12 @@ ResultsPublisher::ResultsPublisher(ProjectDatabase& projectDatabase) : database(
 bool ResultsPublisher::render(Document document, QByteArray& bytes)
 {
     failure.clear();
+    Rendered& rendered = document == Document::Page ? page : document == Document::Json ? json : csv;
+    const int interval = document == Document::Csv ? CSV_RENDER_INTERVAL_MS : RENDER_INTERVAL_MS;
+    if (rendered.age.isValid() && !rendered.age.hasExpired(interval)) {
+        bytes = rendered.bytes;
+        return true;
+    }
     QSqlDatabase db = database.database();
     // The numbers are read from one state of the database, even while
     // another server stores into it.
@@ -22,7 +28,6 @@ bool ResultsPublisher::render(Document document, QByteArray& bytes)
     try {
         ResultsAggregates aggregates(db);
         const qint64 version = aggregates.version();
-        Rendered& rendered = document == Document::Page ? page : document == Document::Json ? json : csv;
         if (rendered.version != version) {
             switch (document) {
             case Document::Page:
@@ -36,6 +41,7 @@ bool ResultsPublisher::render(Document document, QByteArray& bytes)
                 break;
             }
             rendered.version = version;
+            rendered.age.start();
         }
         bytes = rendered.bytes;
     } catch (const sql::DatabaseFailure& databaseFailure) {

@@ -3,6 +3,7 @@
 #include "server/projectresults.h"
 
 #include <QByteArray>
+#include <QElapsedTimer>
 #include <QString>
 #include <QtGlobal>
 
@@ -12,10 +13,17 @@ class ProjectDatabase;
 // keeps each rendered document until the numbers change: asking again costs
 // one lookup of the change counter. Another server storing into the same
 // database changes the counter too.
+//
+// Rendering shares the event loop with the uploads, so however often
+// browsers ask while uploads come in, a document is rendered again at most
+// once per interval: the page and the JSON may be a second behind the
+// uploads, the CSV (larger by far) a minute.
 class ResultsPublisher
 {
 public:
     enum class Document { Page, Json, Csv };
+    static constexpr int RENDER_INTERVAL_MS = 1000;
+    static constexpr int CSV_RENDER_INTERVAL_MS = 60000;
 
     // Reads through `database`, a connection of its own that stays open.
     explicit ResultsPublisher(ProjectDatabase& database);
@@ -29,6 +37,7 @@ private:
     struct Rendered
     {
         qint64 version = -1;
+        QElapsedTimer age; // since it was rendered
         QByteArray bytes;
     };
 

@@ -54,9 +54,12 @@ QString grouped(qint64 number)
     return QLocale(QLocale::English).toString(number);
 }
 
+// As text; markup escapes it ("<0.1%").
 QString percent(double share)
 {
     const double value = share * 100.0;
+    if (value > 0 && value < 0.05)
+        return QStringLiteral("<0.1%");
     return QString::number(value, 'f', value > 0 && value < 10 ? 1 : 0) + QLatin1Char('%');
 }
 
@@ -138,10 +141,16 @@ QString lineChart(const QString& label, const QStringList& months, const QList<C
     QString svg = svgStart(width, height, label) + scale.grid(gridSteps);
     const qsizetype step = std::max<qsizetype>(1, (count + monthLabels - 1) / monthLabels);
     for (qsizetype i = 0; i < count; ++i) {
-        // Every step-th month and the last, unless that would crowd it.
+        // Every step-th month and the last, unless that would crowd it; the
+        // outer ones stay inside the picture.
         if (i == count - 1 || (i % step == 0 && count - 1 - i > step / 2))
-            svg += QStringLiteral("<text x=\"%1\" y=\"%2\" text-anchor=\"middle\">%3</text>")
-                       .arg(coordinate(x(i)), coordinate(scale.bottom + 16), months.at(i));
+            svg += QStringLiteral("<text x=\"%1\" y=\"%2\" text-anchor=\"%3\">%4</text>")
+                       .arg(coordinate(x(i)), coordinate(scale.bottom + 16),
+                            count == 1       ? QStringLiteral("middle")
+                            : i == 0         ? QStringLiteral("start")
+                            : i == count - 1 ? QStringLiteral("end")
+                                             : QStringLiteral("middle"),
+                            months.at(i));
     }
 
     for (const ChartLine& line : lines) {
@@ -224,15 +233,15 @@ QString originHeatMap(const ProjectResults& results)
             }
             svg += QStringLiteral("<g><title>%1</title><rect x=\"%2\" y=\"%3\" width=\"%4\" height=\"%5\""
                                   " fill=\"%6\" stroke=\"%7\" stroke-width=\"%8\"/>")
-                       .arg(title, QString::number(x), QString::number(y), QString::number(HEAT_CELL_WIDTH - 2),
-                            QString::number(HEAT_CELL_HEIGHT - 2), fill,
+                       .arg(title.toHtmlEscaped(), QString::number(x), QString::number(y),
+                            QString::number(HEAT_CELL_WIDTH - 2), QString::number(HEAT_CELL_HEIGHT - 2), fill,
                             own ? QStringLiteral("#1b1f23") : QStringLiteral("none"),
                             own ? QStringLiteral("2") : QStringLiteral("0"));
             if (!text.isEmpty())
                 svg += QStringLiteral("<text x=\"%1\" y=\"%2\" text-anchor=\"middle\" style=\"fill:%3\">%4</text>")
                            .arg(x + HEAT_CELL_WIDTH / 2 - 1)
                            .arg(y + HEAT_CELL_HEIGHT / 2 + 3)
-                           .arg(dark ? QStringLiteral("#fff") : QStringLiteral("#1b1f23"), text);
+                           .arg(dark ? QStringLiteral("#fff") : QStringLiteral("#1b1f23"), text.toHtmlEscaped());
             svg += QStringLiteral("</g>");
         }
     }
@@ -259,9 +268,10 @@ QString valueBars(const ProjectResults& results)
                                           .arg(MINIMUM_MEMBERS);
         svg += QStringLiteral("<g><title>%1</title><rect x=\"%2\" y=\"%3\" width=\"%4\" height=\"%5\" fill=\"%6\"/>"
                               "<text x=\"%7\" y=\"%8\" text-anchor=\"middle\">%9</text></g>")
-                   .arg(title, coordinate(x), coordinate(top), coordinate(slot * 0.6), coordinate(scale.bottom - top),
-                        share ? ACCENT : QStringLiteral("url(#hatch-value)"), coordinate(x + slot * 0.3),
-                        coordinate(top - 5), share ? percent(*share) : QString());
+                   .arg(title.toHtmlEscaped(), coordinate(x), coordinate(top), coordinate(slot * 0.6),
+                        coordinate(scale.bottom - top), share ? ACCENT : QStringLiteral("url(#hatch-value)"),
+                        coordinate(x + slot * 0.3), coordinate(top - 5),
+                        share ? percent(*share).toHtmlEscaped() : QString());
         svg += QStringLiteral("<text x=\"%1\" y=\"%2\" text-anchor=\"middle\">%3</text>")
                    .arg(coordinate(x + slot * 0.3), coordinate(scale.bottom + 16), coinnames[size_t(coin)]);
     }
@@ -286,7 +296,7 @@ QString headline(const ProjectResults& results, const QStringList& months)
         if (const std::optional<double> share = foreignShare(results.overallByMonth.at(i)))
             return QStringLiteral("<p class=\"lead\">In %1, <b>%2</b> of the coins our members counted in the euro "
                                   "countries had a national side from another country than their own.</p>")
-                .arg(months.at(i), percent(*share));
+                .arg(months.at(i), percent(*share).toHtmlEscaped());
     return QString();
 }
 

@@ -468,10 +468,16 @@ double serverCpuSeconds(pid_t pid)
     return double(nanoseconds) / 1e9;
 }
 
-bool startWithResults(ServerUnderTest& server, std::string& failure)
+// The server on the filled database with its web pages; false (and the
+// benchmark skipped with the reason) when that failed.
+bool startWithResults(ServerUnderTest& server, benchmark::State& state)
 {
+    std::string failure;
     const QString database = filledDatabase(failure);
-    return !database.isEmpty() && server.start(database, failure, freePort()) && server.webPort != 0;
+    if (!database.isEmpty() && server.start(database, failure, freePort()))
+        return true;
+    state.SkipWithError(failure.c_str());
+    return false;
 }
 
 void BM_ResultsAfterUpload(benchmark::State& state)
@@ -481,11 +487,9 @@ void BM_ResultsAfterUpload(benchmark::State& state)
     static int serial = 1000000;
     for (auto _ : state) {
         ServerUnderTest server;
-        std::string failure;
-        if (!startWithResults(server, failure)) {
-            state.SkipWithError(failure.c_str());
+        if (!startWithResults(server, state))
             return;
-        }
+        std::string failure;
         double seconds = 0;
         for (int round = 0; round < RESULTS_ROUNDS; ++round) {
             ServerAnswer answer;
@@ -540,11 +544,9 @@ void BM_UploadsWhileBrowsing(benchmark::State& state)
     std::vector<double> pages;
     for (auto _ : state) {
         ServerUnderTest server;
-        std::string failure;
-        if (!startWithResults(server, failure)) {
-            state.SkipWithError(failure.c_str());
+        if (!startWithResults(server, state))
             return;
-        }
+        std::string failure;
         std::vector<std::vector<QByteArray>> messages(BROWSING_CLIENTS);
         for (std::vector<QByteArray>& client : messages) {
             ServerAnswer answer;

@@ -5,6 +5,7 @@
 #include "common/exceptions.h"
 #include "server/projectdatabase.h"
 #include "storage/clientstorage.h"
+#include "storage/streamformat.h"
 
 #include <QDataStream>
 #include <QDebug>
@@ -17,6 +18,9 @@ UploadService::UploadService(ProjectDatabase& projectDatabase, const QString& me
 bool UploadService::decode(const QByteArray& body, ClientStorage& upload)
 {
     QDataStream s(body);
+    // The participants' times are their own wall-clock times, stored and
+    // compared as written, whatever zone this server runs in.
+    const WallClockReading asWritten;
     try {
         s >> upload;
     } catch (const myException& failure) {

@@ -65,6 +65,7 @@ private Q_SLOTS:
     void cleanupTestCase();
     void uploadsBecomeMembershipSessionsAndTotals();
     void unknownMemberIsNotAccepted();
+    void timesAreKeptAsTheParticipantsClockWroteThem();
 
 private:
     // Runs the connection window as the participant would: "&Open
@@ -281,6 +282,33 @@ void TestServerUpload::unknownMemberIsNotAccepted()
     QCOMPARE(stranger.Sessions.size(), 1); // still waiting for a successful upload
     QCOMPARE(count(QStringLiteral("members")), members);
     QCOMPARE(count(QStringLiteral("sessions")), sessions);
+}
+
+void TestServerUpload::timesAreKeptAsTheParticipantsClockWroteThem()
+{
+    // 02:30 on the night the clocks go forward exists in Helsinki and London,
+    // not in Berlin, where this server runs.
+    ServerProcess berlin;
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.insert(QStringLiteral("TZ"), QStringLiteral("Europe/Berlin"));
+    berlin.process().setProcessEnvironment(environment);
+    const QString file = folder.filePath(QStringLiteral("berlin.sqlite"));
+    QVERIFY(berlin.start(file));
+    BoxScript boxes;
+    ClientStorage helsinki = participant();
+    helsinki.ServerPort = berlin.port();
+    QString log;
+    for (int round = 0; round < 2; ++round) { // as a newcomer, then as the member
+        helsinki.Sessions = {sessionAt(QDateTime(QDate(2024, 3, 31), QTime(2, 30), Qt::UTC))};
+        QVERIFY2(upload(helsinki, log), qPrintable(log));
+    }
+    QCOMPARE(boxes.count(), 0);
+    {
+        const QSqlDatabase stored = openReadOnly(file, QStringLiteral("berlin"));
+        QCOMPARE(rows(stored, QStringLiteral("SELECT entry_datetime FROM sessions")),
+                 QStringList{QStringLiteral("2024-03-31 02:30:00.000")});
+    }
+    QSqlDatabase::removeDatabase(QStringLiteral("berlin"));
 }
 
 QTEST_MAIN(TestServerUpload)

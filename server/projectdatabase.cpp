@@ -1,12 +1,12 @@
 #include "server/projectdatabase.h"
 
+#include "server/databaselocation.h"
 #include "server/memberstore.h"
 #include "server/projectschema.h"
 #include "server/sessionstore.h"
 #include "server/sqlconnection.h"
 #include "storage/clientstorage.h"
 
-#include <QFile>
 #include <QSqlError>
 #include <QSqlQuery>
 #include <QVariant>
@@ -110,7 +110,8 @@ int storeInvitations(SqlConnection& sql, const QVariant& member, const QList<Inv
 ProjectTotals applyToTotals(SqlConnection& sql, const TotalsChange& change)
 {
     QSqlQuery& update = sql.run(QStringLiteral("UPDATE server_state SET value = value + CASE name"
-                                               " WHEN 'members' THEN ? WHEN 'purses' THEN ? ELSE ? END"
+                                               " WHEN 'members' THEN CAST(? AS BIGINT)"
+                                               " WHEN 'purses' THEN CAST(? AS BIGINT) ELSE CAST(? AS BIGINT) END"
                                                " WHERE name IN ('members', 'purses', 'sum_cents')"
                                                " RETURNING name, value"),
                                 {sqlNumber(change.members), sqlNumber(change.purses), sqlNumber(change.sumCents)});
@@ -155,12 +156,7 @@ AnalysisNumbers readAnalysisNumbers(SqlConnection& sql)
 class Transaction
 {
 public:
-    explicit Transaction(SqlConnection& connection) : sql(connection)
-    {
-        // IMMEDIATE takes the write lock at once: two servers on one file
-        // then wait for each other (busy timeout) instead of failing later.
-        sql.execute(QStringLiteral("BEGIN IMMEDIATE"));
-    }
+    explicit Transaction(SqlConnection& connection) : sql(connection) { sql.dialect().beginWriting(sql); }
     ~Transaction()
     {
         if (!committed) {
@@ -215,7 +211,12 @@ void ProjectDatabase::close()
 
 int ProjectDatabase::schemaVersion() const
 {
-    return sql ? sql->value(QStringLiteral("PRAGMA user_version")).toInt() : 0;
+    return sql ? sql->dialect().schemaVersion(*sql) : 0;
+}
+
+SqlDialect ProjectDatabase::dialect() const
+{
+    return sql ? sql->dialect() : SqlDialect();
 }
 
 template <typename Work> bool ProjectDatabase::inTransaction(Work&& work)
@@ -234,41 +235,24 @@ template <typename Work> bool ProjectDatabase::inTransaction(Work&& work)
     return true;
 }
 
-bool ProjectDatabase::open(const QString& fileName)
+bool ProjectDatabase::open(const QString& location)
 {
     close();
-    error.clear();
-    if (!QFile::exists(fileName)) {
-        // It will hold e-mail addresses: readable by the owner only, and so
-        // are the journal files SQLite makes next to it.
-        QFile file(fileName);
-        if (file.open(QIODevice::WriteOnly))
-            file.setPermissions(QFileDevice::ReadOwner | QFileDevice::WriteOwner);
-    }
-    {
-        QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), connection);
-        db.setDatabaseName(fileName);
-        db.setConnectOptions(QStringLiteral("QSQLITE_BUSY_TIMEOUT=%1").arg(BUSY_TIMEOUT_MS));
-        if (!db.open()) {
-            error = db.lastError().text();
-            db = QSqlDatabase();
-            close();
-            return false;
-        }
-    }
-    sql = std::make_unique<SqlConnection>(connection);
-    try {
-        sql->execute(QStringLiteral("PRAGMA foreign_keys = ON"));
-        // Readers (reports, a second server) never block the writer, and a
-        // crash in the middle of a write leaves the previous state.
-        if (sql->value(QStringLiteral("PRAGMA journal_mode = WAL")).toString().toLower() != QLatin1String("wal"))
-            throw DatabaseFailure{QStringLiteral("the database cannot be switched to write-ahead logging")};
-        // An upload is answered only after it is on disk.
-        sql->execute(QStringLiteral("PRAGMA synchronous = FULL"));
-    } catch (const DatabaseFailure& failure) {
-        error = failure.text;
+    DatabaseLocation where;
+    const auto failed = [this](const QString& reason) {
         close();
+        error = reason;
         return false;
+    };
+    if (!DatabaseLocation::parse(location, where, error))
+        return failed(error);
+    if (!where.open(connection, error))
+        return failed(error);
+    sql = std::make_unique<SqlConnection>(connection, where.dialect);
+    try {
+        where.dialect.prepare(*sql);
+    } catch (const DatabaseFailure& failure) {
+        return failed(failure.text);
     }
     const bool upgraded = schemaVersion() == ProjectSchema::VERSION || inTransaction([this] {
                               // Another server may have done it while we waited for the lock.
@@ -276,19 +260,15 @@ bool ProjectDatabase::open(const QString& fileName)
                               if (version >= ProjectSchema::VERSION)
                                   return;
                               ProjectSchema::upgrade(*sql, version);
-                              sql->execute(QStringLiteral("PRAGMA user_version = %1").arg(ProjectSchema::VERSION));
+                              sql->execute(sql->dialect().setSchemaVersion(ProjectSchema::VERSION));
                           });
-    const int version = upgraded ? schemaVersion() : 0;
-    if (upgraded && version != ProjectSchema::VERSION)
-        error = QStringLiteral("the database has schema version %1, this server knows %2")
-                    .arg(version)
-                    .arg(ProjectSchema::VERSION);
-    if (!error.isEmpty()) {
-        const QString reason = error;
-        close();
-        error = reason;
-        return false;
-    }
+    if (!upgraded)
+        return failed(error);
+    const int version = schemaVersion();
+    if (version != ProjectSchema::VERSION)
+        return failed(QStringLiteral("the database has schema version %1, this server knows %2")
+                          .arg(version)
+                          .arg(ProjectSchema::VERSION));
     return true;
 }
 

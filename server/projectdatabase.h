@@ -1,5 +1,7 @@
 #pragma once
 
+#include "server/sqldialect.h"
+
 #include <QDateTime>
 #include <QSqlDatabase>
 #include <QString>
@@ -42,25 +44,24 @@ struct UploadReceipt
     AnalysisNumbers analysis;
 };
 
-// The server's database: its schema, the lookup tables that give the client's
+// The server's database, SQLite or PostgreSQL: its schema, the lookup tables that give the client's
 // indices their names, and the storing of an upload. Every upload is one
 // transaction, so a failure, a crash or a kill in the middle leaves no trace
 // of it.
 class ProjectDatabase
 {
 public:
-    // How long a statement waits for another process holding the database.
-    static constexpr int BUSY_TIMEOUT_MS = 5000;
-
     explicit ProjectDatabase(const QString& connectionName = QStringLiteral("zuv-server"));
     ~ProjectDatabase();
     ProjectDatabase(const ProjectDatabase&) = delete;
     ProjectDatabase& operator=(const ProjectDatabase&) = delete;
 
-    // Opens the file, creating it with its schema and lookup tables when it is
-    // new and upgrading an older schema (one transaction). One of a newer
-    // schema is refused. False with lastError() when it cannot be used.
-    bool open(const QString& fileName);
+    // Opens the database `location` names (an SQLite file, created when
+    // missing, or a PostgreSQL address: see DatabaseLocation), giving it its
+    // schema and lookup tables when it is new and upgrading an older schema
+    // (one transaction). One of a newer schema is refused. False with
+    // lastError() when it cannot be used.
+    bool open(const QString& location);
     void close();
     bool isOpen() const;
     QString lastError() const { return error; }
@@ -75,8 +76,10 @@ public:
     // The newest analysis items; a fresh database offers none (all 0).
     bool setAnalysisNumbers(const AnalysisNumbers& numbers);
 
-    // The schema version the database has (0 when it is not open).
+    // The schema version the database has (0 when it is not open), and the
+    // SQL it speaks.
     int schemaVersion() const;
+    SqlDialect dialect() const;
     // The connection, for reports and tests.
     QSqlDatabase database() const;
 

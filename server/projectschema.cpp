@@ -16,7 +16,7 @@ const char* const VERSION_1[] = {
     // 'sum_cents'), so that an answer need not count the whole database.
     "CREATE TABLE server_state ("
     " name TEXT PRIMARY KEY,"
-    " value INTEGER NOT NULL)",
+    " value BIGINT NOT NULL)",
     // The newest analysis page, text message and picture on offer; the
     // answer tells a client about those newer than what it knows.
     "CREATE TABLE analysis_items ("
@@ -25,15 +25,15 @@ const char* const VERSION_1[] = {
 
     // Lookup tables: the client's indices with their names.
     "CREATE TABLE coin_countries (id INTEGER PRIMARY KEY, name TEXT NOT NULL)",
-    "CREATE TABLE coin_values (id INTEGER PRIMARY KEY, euro REAL NOT NULL, name TEXT NOT NULL)",
+    "CREATE TABLE coin_values (id INTEGER PRIMARY KEY, euro DOUBLE PRECISION NOT NULL, name TEXT NOT NULL)",
     "CREATE TABLE member_countries (id INTEGER PRIMARY KEY, name TEXT NOT NULL)",
     "CREATE TABLE town_sizes (id INTEGER PRIMARY KEY, name TEXT NOT NULL)",
     "CREATE TABLE event_names (id INTEGER PRIMARY KEY, name TEXT NOT NULL)",
 
     // One row per participant with the settings of the latest upload.
-    // Numbers are never given twice (AUTOINCREMENT).
+    // Numbers are never given twice.
     "CREATE TABLE members ("
-    " member_number INTEGER PRIMARY KEY AUTOINCREMENT,"
+    " member_number MEMBER_KEY,"
     " member_since TEXT NOT NULL,"
     " last_upload TEXT NOT NULL,"
     " record_version INTEGER NOT NULL DEFAULT 0,"
@@ -49,7 +49,7 @@ const char* const VERSION_1[] = {
     " mixdate_month INTEGER NOT NULL DEFAULT 0,"
     " arrivaldate_year INTEGER NOT NULL DEFAULT 0,"
     " arrivaldate_month INTEGER NOT NULL DEFAULT 0,"
-    " client_uploads INTEGER NOT NULL DEFAULT 0,"
+    " client_uploads BIGINT NOT NULL DEFAULT 0,"
     " client_last_upload TEXT,"
     " starts_since_last_upload INTEGER NOT NULL DEFAULT 0,"
     " num_full_purses INTEGER NOT NULL DEFAULT 0,"
@@ -60,14 +60,14 @@ const char* const VERSION_1[] = {
     " last_data_analysis_read TEXT,"
     " window_x INTEGER, window_y INTEGER, window_width INTEGER, window_height INTEGER)",
     "CREATE TABLE recommenders ("
-    " member_number INTEGER NOT NULL REFERENCES members(member_number),"
+    " member_number BIGINT NOT NULL REFERENCES members(member_number),"
     " position INTEGER NOT NULL,"
-    " recommender_number INTEGER NOT NULL,"
+    " recommender_number BIGINT NOT NULL,"
     " PRIMARY KEY (member_number, position))",
     // The free messages participants wrote in their settings.
     "CREATE TABLE member_messages ("
-    " message_id INTEGER PRIMARY KEY,"
-    " member_number INTEGER NOT NULL REFERENCES members(member_number),"
+    " message_id GENERATED_KEY,"
+    " member_number BIGINT NOT NULL REFERENCES members(member_number),"
     " received_at TEXT NOT NULL,"
     " message TEXT NOT NULL,"
     " UNIQUE (member_number, message))",
@@ -75,22 +75,22 @@ const char* const VERSION_1[] = {
     // A session is its member's counting begun at entry_datetime (the
     // client's clock, as written): one row however often it arrives.
     "CREATE TABLE sessions ("
-    " session_id INTEGER PRIMARY KEY,"
-    " member_number INTEGER NOT NULL REFERENCES members(member_number),"
+    " session_id GENERATED_KEY,"
+    " member_number BIGINT NOT NULL REFERENCES members(member_number),"
     " entry_datetime TEXT NOT NULL,"
     " record_version INTEGER NOT NULL,"
-    " sum_cents INTEGER NOT NULL,"
+    " sum_cents BIGINT NOT NULL,"
     " received_at TEXT NOT NULL,"
     " UNIQUE (member_number, entry_datetime))",
     "CREATE TABLE coin_piles ("
-    " session_id INTEGER NOT NULL REFERENCES sessions(session_id),"
+    " session_id BIGINT NOT NULL REFERENCES sessions(session_id),"
     " position INTEGER NOT NULL,"
     " coin_value INTEGER NOT NULL,"   // coin_values.id, the coin index + 1
     " coin_country INTEGER NOT NULL," // coin_countries.id, the national side + 1
-    " count INTEGER NOT NULL,"
+    " count BIGINT NOT NULL,"
     " PRIMARY KEY (session_id, position))",
     "CREATE TABLE usage_events ("
-    " session_id INTEGER NOT NULL REFERENCES sessions(session_id),"
+    " session_id BIGINT NOT NULL REFERENCES sessions(session_id),"
     " position INTEGER NOT NULL,"
     " time_hundredths INTEGER NOT NULL,"
     " event_id INTEGER NOT NULL," // event_names.id
@@ -98,15 +98,15 @@ const char* const VERSION_1[] = {
     // The client keeps running totals over all its runs: the latest upload's
     // totals replace the earlier ones.
     "CREATE TABLE event_totals ("
-    " member_number INTEGER NOT NULL REFERENCES members(member_number),"
+    " member_number BIGINT NOT NULL REFERENCES members(member_number),"
     " event_id INTEGER NOT NULL,"
-    " total INTEGER NOT NULL,"
+    " total BIGINT NOT NULL,"
     " PRIMARY KEY (member_number, event_id))",
     // Friends to receive a postcard; the same friend invited again by the
     // same member is one invitation.
     "CREATE TABLE invitations ("
-    " invitation_id INTEGER PRIMARY KEY,"
-    " member_number INTEGER NOT NULL REFERENCES members(member_number),"
+    " invitation_id GENERATED_KEY,"
+    " member_number BIGINT NOT NULL REFERENCES members(member_number),"
     " name TEXT NOT NULL,"
     " email TEXT NOT NULL,"
     " coin INTEGER NOT NULL,"
@@ -152,7 +152,7 @@ const char* const VERSION_3[] = {
 template <std::size_t N> void run(SqlConnection& sql, const char* const (&statements)[N])
 {
     for (const char* statement : statements)
-        sql.execute(QString::fromLatin1(statement));
+        sql.execute(sql.dialect().schema(statement));
 }
 
 void fillLookupTables(SqlConnection& sql)

@@ -46,7 +46,10 @@ QVariant sqlLatin1(const std::string& bytes)
     return QVariant(QString::fromLatin1(bytes.data(), qsizetype(bytes.size())));
 }
 
-SqlConnection::SqlConnection(const QString& connectionName) : connection(connectionName) {}
+SqlConnection::SqlConnection(const QString& connectionName, const SqlDialect& dialect)
+    : connection(connectionName), sqlDialect(dialect)
+{
+}
 
 QSqlDatabase SqlConnection::database() const
 {

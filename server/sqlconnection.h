@@ -1,5 +1,7 @@
 #pragma once
 
+#include "server/sqldialect.h"
+
 #include <QHash>
 #include <QSqlDatabase>
 #include <QSqlQuery>
@@ -41,11 +43,12 @@ struct DatabaseFailure
 class SqlConnection
 {
 public:
-    explicit SqlConnection(const QString& connectionName);
+    SqlConnection(const QString& connectionName, const SqlDialect& dialect);
     SqlConnection(const SqlConnection&) = delete;
     SqlConnection& operator=(const SqlConnection&) = delete;
 
     QSqlDatabase database() const;
+    const SqlDialect& dialect() const { return sqlDialect; }
 
     // Runs the kept statement with these values, in order, and returns it for
     // reading its rows. Whoever reads rows calls finish() when done, so that
@@ -67,5 +70,6 @@ public:
 
 private:
     QString connection;
+    SqlDialect sqlDialect;
     QHash<QString, QSqlQuery> statements;
 };

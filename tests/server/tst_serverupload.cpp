@@ -77,24 +77,29 @@ private:
     QTemporaryDir folder;
     QString previousFolder;
     ServerProcess server;
-    QString databaseFile;
+    QString database; // what --database names
     QSqlDatabase db;
 };
 
 void TestServerUpload::initTestCase()
 {
     QVERIFY(folder.isValid());
+    QString whyNot;
+    database = freshDatabase(folder.path(), QStringLiteral("project"), whyNot);
+    if (database.isEmpty())
+        QSKIP(qPrintable(whyNot));
     previousFolder = QDir::currentPath();
     // The upload flow keeps the data file and the archive in the working folder.
     QVERIFY(QDir::setCurrent(folder.path()));
-    databaseFile = folder.filePath(QStringLiteral("project.sqlite"));
-    QVERIFY(server.start(databaseFile, {QStringLiteral("--message"), serverMessage}));
-    db = openReadOnly(databaseFile, QStringLiteral("reader"));
+    QVERIFY(server.start(database, {QStringLiteral("--message"), serverMessage}));
+    db = openReadOnly(database, QStringLiteral("reader"));
     QVERIFY(db.isOpen());
 }
 
 void TestServerUpload::cleanupTestCase()
 {
+    if (database.isEmpty())
+        return; // skipped
     db = QSqlDatabase();
     QSqlDatabase::removeDatabase(QStringLiteral("reader"));
     QVERIFY(server.stopWith(SIGTERM));
@@ -308,8 +313,9 @@ void TestServerUpload::timesAreKeptAsTheParticipantsClockWroteThem()
     QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
     environment.insert(QStringLiteral("TZ"), QStringLiteral("Europe/Berlin"));
     berlin.process().setProcessEnvironment(environment);
-    const QString file = folder.filePath(QStringLiteral("berlin.sqlite"));
-    QVERIFY(berlin.start(file));
+    QString whyNot;
+    const QString berlinDatabase = freshDatabase(folder.path(), QStringLiteral("berlin"), whyNot);
+    QVERIFY2(berlin.start(berlinDatabase), qPrintable(whyNot));
     BoxScript boxes;
     ClientStorage helsinki = participant();
     helsinki.ServerPort = berlin.port();
@@ -320,7 +326,7 @@ void TestServerUpload::timesAreKeptAsTheParticipantsClockWroteThem()
     }
     QCOMPARE(boxes.count(), 0);
     {
-        const QSqlDatabase stored = openReadOnly(file, QStringLiteral("berlin"));
+        const QSqlDatabase stored = openReadOnly(berlinDatabase, QStringLiteral("berlin"));
         QCOMPARE(rows(stored, QStringLiteral("SELECT entry_datetime FROM sessions")),
                  QStringList{QStringLiteral("2024-03-31 02:30:00.000")});
     }

@@ -6,8 +6,9 @@ set -euo pipefail
 ZUV_ROOT="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
 ZUV_BUILD="${ZUV_BUILD:-$ZUV_ROOT/build}"
 
+# postgresql: the server tests run once more against a throw-away PostgreSQL.
 zuv_packages=(cmake make g++ qt6-base-dev qt6-base-dev-tools qt6-qpa-plugins libqt6sql6-sqlite
-              libgl-dev xvfb xauth libbenchmark-dev)
+              libqt6sql6-psql postgresql libgl-dev xvfb xauth libbenchmark-dev)
 
 zuv_install_missing() {
     local missing=()

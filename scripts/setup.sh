@@ -6,11 +6,13 @@ set -euo pipefail
 ZUV_ROOT="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
 ZUV_BUILD="${ZUV_BUILD:-$ZUV_ROOT/build}"
 
+# postgresql: the server tests run once more against a throw-away PostgreSQL.
 # Qt's HTTP server module finds itself only with the WebSockets module's
 # development files, which its Debian package does not pull in. The results
 # page is tested in a real browser (chromium).
 zuv_packages=(cmake make g++ qt6-base-dev qt6-base-dev-tools qt6-qpa-plugins libqt6sql6-sqlite
-              qt6-httpserver-dev qt6-websockets-dev libgl-dev xvfb xauth libbenchmark-dev chromium)
+              libqt6sql6-psql postgresql qt6-httpserver-dev qt6-websockets-dev libgl-dev xvfb xauth
+              libbenchmark-dev chromium)
 
 zuv_install_missing() {
     local missing=()

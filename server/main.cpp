@@ -1,7 +1,7 @@
 // zuv-server: the project server. It receives uploads from ZUV clients,
-// stores them in its SQLite database and answers each with the project's
-// status, and publishes the project's results on HTTP. One event loop
-// serves every connection.
+// stores them in its SQLite or PostgreSQL database and answers each with the
+// project's status, and publishes the project's results on HTTP. One event
+// loop serves every connection.
 
 #include "common/localtime.h"
 #include "server/projectdatabase.h"

@@ -1,6 +1,6 @@
 #include "server/resultsaggregates.h"
 
-#include "server/sqlsupport.h"
+#include "server/sqlconnection.h"
 #include "settings/settingschoices.h"
 
 #include <QSqlQuery>
@@ -9,8 +9,6 @@
 
 #include <algorithm>
 #include <vector>
-
-using namespace sql;
 
 namespace {
 
@@ -66,59 +64,19 @@ QString contributions()
         " FROM piles GROUP BY session_id, member_number) ");
 }
 
-// Rows written by one statement; well below what either database takes in
-// bound values.
-constexpr std::size_t ROWS_PER_STATEMENT = 32;
-
-// "(?, ?), (?, ?)" for rows of values.
-QString rowsOfValues(std::size_t rows, int columns)
+qint64 stateValue(SqlConnection& sql, const char* name)
 {
-    QStringList placeholders;
-    for (int i = 0; i < columns; ++i)
-        placeholders << QStringLiteral("?");
-    const QString row = QLatin1Char('(') + placeholders.join(QStringLiteral(", ")) + QLatin1Char(')');
-    QStringList all;
-    for (std::size_t i = 0; i < rows; ++i)
-        all << row;
-    return all.join(QStringLiteral(", "));
-}
-
-void bindKey(QSqlQuery& query, const std::tuple<int, int, int, int, int>& key)
-{
-    const auto& [grain, month, memberCountry, nationalSide, coinValue] = key;
-    for (const int value : {grain, month, memberCountry, nationalSide, coinValue})
-        query.addBindValue(value);
-}
-
-qint64 stateValue(const QSqlDatabase& db, const char* name)
-{
-    return singleValue(db, QStringLiteral("SELECT value FROM server_state WHERE name = ?"), {QLatin1String(name)})
+    return sql.value(QStringLiteral("SELECT value FROM server_state WHERE name = ?"), {QLatin1String(name)})
         .toLongLong();
 }
 
-} // namespace
-
-QStringList ResultsAggregates::schema()
+void appendKey(QVariantList& values, const std::tuple<int, int, int, int, int>& key)
 {
-    const QString key = QStringLiteral(" grain INTEGER NOT NULL, month INTEGER NOT NULL,"
-                                       " member_country INTEGER NOT NULL, national_side INTEGER NOT NULL,"
-                                       " coin_value INTEGER NOT NULL,");
-    return {
-        QStringLiteral("CREATE TABLE result_cells (") + key +
-            QStringLiteral(" coins BIGINT NOT NULL, foreign_coins BIGINT NOT NULL, purses BIGINT NOT NULL,"
-                           " members BIGINT NOT NULL, PRIMARY KEY (%1))")
-                .arg(CELL_KEY),
-        QStringLiteral("CREATE TABLE result_cell_members (") + key +
-            QStringLiteral(" member_number INTEGER NOT NULL, purses BIGINT NOT NULL,"
-                           " PRIMARY KEY (%1, member_number))")
-                .arg(CELL_KEY),
-        // Rows whose last session was taken away are found without a scan.
-        QStringLiteral("CREATE INDEX result_cells_emptied ON result_cells (grain) WHERE purses <= 0"),
-        QStringLiteral("CREATE INDEX result_cell_members_emptied ON result_cell_members (grain) WHERE purses <= 0"),
-        // 'results_updated' in seconds since 1970 (UTC), 0 while nothing was published.
-        QStringLiteral("INSERT INTO server_state (name, value) VALUES ('results_version', 0), ('results_updated', 0)"),
-    };
+    const auto& [grain, month, memberCountry, nationalSide, coinValue] = key;
+    values << grain << month << memberCountry << nationalSide << coinValue;
 }
+
+} // namespace
 
 int ResultsAggregates::memberCountryOf(int country)
 {
@@ -160,12 +118,12 @@ void ResultsContribution::addSession(int month, int memberCountry, const QList<C
     }
 }
 
-ResultsContribution ResultsAggregates::storedSession(qlonglong sessionId)
+void ResultsAggregates::addStored(qint64 sessionId, ResultsContribution& contribution)
 {
-    QSqlQuery piles = prepared(db, QStringLiteral("SELECT s.month, s.member_country, p.coin_value, p.coin_country,"
-                                                  " p.count FROM sessions s JOIN coin_piles p"
-                                                  " ON p.session_id = s.session_id WHERE s.session_id = ?"));
-    runWith(piles, {QVariant(sessionId)});
+    QSqlQuery& piles = sql.run(QStringLiteral("SELECT s.month, s.member_country, p.coin_value, p.coin_country, p.count"
+                                              " FROM sessions s JOIN coin_piles p ON p.session_id = s.session_id"
+                                              " WHERE s.session_id = ?"),
+                               {sqlNumber(sessionId)});
     int month = 0;
     int memberCountry = 0;
     QList<CoinPile> purse;
@@ -177,117 +135,101 @@ ResultsContribution ResultsAggregates::storedSession(qlonglong sessionId)
         if (value >= 1 && value <= NUM_COINS && side >= 1 && side <= NUM_NATIONAL_SIDES)
             purse.append(CoinPile{quint32(value - 1), quint32(side - 1), piles.value(4).toUInt()});
     }
-    ResultsContribution contribution;
+    piles.finish();
     contribution.addSession(month, memberCountry, purse);
-    return contribution;
 }
 
-void ResultsAggregates::apply(qint64 memberNumber, const ResultsContribution& contribution, int sign,
-                              const QDateTime& changedAt)
+void ResultsAggregates::apply(qint64 memberNumber, const ResultsContribution& contribution, int sign)
 {
     if (contribution.isEmpty())
         return;
     const qint64 factor = sign > 0 ? 1 : -1;
-    using Cell = std::pair<const ResultsContribution::Key, ResultsContribution::Sums>;
-    std::vector<const Cell*> cells;
-    for (const Cell& cell : contribution.cells)
-        cells.push_back(&cell);
 
-    for (std::size_t first = 0; first < cells.size(); first += ROWS_PER_STATEMENT) {
-        const std::size_t count = std::min(cells.size() - first, ROWS_PER_STATEMENT);
-        // The member's sessions in each cell. The member came into a cell
-        // when its row now holds just what was added, and left it when the
-        // row dropped to nothing.
-        QSqlQuery members = prepared(
-            db, QStringLiteral("INSERT INTO result_cell_members (%1, member_number, purses) VALUES %2"
-                               " ON CONFLICT (%1, member_number) DO UPDATE"
-                               " SET purses = result_cell_members.purses + excluded.purses RETURNING %1, purses")
-                    .arg(CELL_KEY, rowsOfValues(count, 7)));
-        for (std::size_t i = first; i < first + count; ++i) {
-            bindKey(members, cells[i]->first);
-            members.addBindValue(memberNumber);
-            members.addBindValue(factor * cells[i]->second.purses);
-        }
-        run(members);
-        std::map<ResultsContribution::Key, qint64> memberChange;
-        while (members.next()) {
-            const ResultsContribution::Key key{members.value(0).toInt(), members.value(1).toInt(),
-                                               members.value(2).toInt(), members.value(3).toInt(),
-                                               members.value(4).toInt()};
-            const qint64 sessions = members.value(5).toLongLong();
+    // The member's sessions in each cell. The member came into a cell when
+    // its row now holds just what was added, and left it when the row
+    // dropped to nothing.
+    QVariantList rows;
+    for (const auto& [key, cell] : contribution.cells) {
+        appendKey(rows, key);
+        rows << sqlNumber(memberNumber) << sqlNumber(factor * cell.purses);
+    }
+    std::map<ResultsContribution::Key, qint64> memberChange;
+    sql.insertRows(
+        QStringLiteral("INSERT INTO result_cell_members (%1, member_number, purses) VALUES").arg(CELL_KEY), 7, rows,
+        QStringLiteral("ON CONFLICT (%1, member_number) DO UPDATE"
+                       " SET purses = result_cell_members.purses + excluded.purses RETURNING %1, purses")
+            .arg(CELL_KEY),
+        [&](const QSqlQuery& row) {
+            const ResultsContribution::Key key{row.value(0).toInt(), row.value(1).toInt(), row.value(2).toInt(),
+                                               row.value(3).toInt(), row.value(4).toInt()};
+            const qint64 sessions = row.value(5).toLongLong();
             const auto cell = contribution.cells.find(key);
             if (cell != contribution.cells.end())
                 memberChange[key] = sign > 0 ? (sessions == cell->second.purses ? 1 : 0) : (sessions <= 0 ? -1 : 0);
-        }
+        });
 
-        QSqlQuery sums =
-            prepared(db, QStringLiteral("INSERT INTO result_cells (%1, coins, foreign_coins, purses, members)"
-                                        " VALUES %2 ON CONFLICT (%1) DO UPDATE"
-                                        " SET coins = result_cells.coins + excluded.coins,"
-                                        " foreign_coins = result_cells.foreign_coins + excluded.foreign_coins,"
-                                        " purses = result_cells.purses + excluded.purses,"
-                                        " members = result_cells.members + excluded.members")
-                             .arg(CELL_KEY, rowsOfValues(count, 9)));
-        for (std::size_t i = first; i < first + count; ++i) {
-            const auto& [key, cell] = *cells[i];
-            bindKey(sums, key);
-            sums.addBindValue(factor * cell.coins);
-            sums.addBindValue(factor * cell.foreignCoins);
-            sums.addBindValue(factor * cell.purses);
-            sums.addBindValue(memberChange[key]);
-        }
-        run(sums);
+    rows.clear();
+    for (const auto& [key, cell] : contribution.cells) {
+        appendKey(rows, key);
+        rows << sqlNumber(factor * cell.coins) << sqlNumber(factor * cell.foreignCoins)
+             << sqlNumber(factor * cell.purses) << sqlNumber(memberChange[key]);
     }
+    sql.insertRows(
+        QStringLiteral("INSERT INTO result_cells (%1, coins, foreign_coins, purses, members) VALUES").arg(CELL_KEY), 9,
+        rows,
+        QStringLiteral("ON CONFLICT (%1) DO UPDATE SET coins = result_cells.coins + excluded.coins,"
+                       " foreign_coins = result_cells.foreign_coins + excluded.foreign_coins,"
+                       " purses = result_cells.purses + excluded.purses,"
+                       " members = result_cells.members + excluded.members")
+            .arg(CELL_KEY));
     if (sign < 0) {
-        execute(db, QStringLiteral("DELETE FROM result_cell_members WHERE purses <= 0"));
-        execute(db, QStringLiteral("DELETE FROM result_cells WHERE purses <= 0"));
+        sql.run(QStringLiteral("DELETE FROM result_cell_members WHERE purses <= 0"));
+        sql.run(QStringLiteral("DELETE FROM result_cells WHERE purses <= 0"));
     }
-    markChanged(changedAt);
 }
 
 void ResultsAggregates::rebuild(const QDateTime& changedAt)
 {
-    execute(db, QStringLiteral("DELETE FROM result_cell_members"));
-    execute(db, QStringLiteral("DELETE FROM result_cells"));
+    sql.execute(QStringLiteral("DELETE FROM result_cell_members"));
+    sql.execute(QStringLiteral("DELETE FROM result_cells"));
     const QString everySession = contributions();
-    execute(db, everySession + QStringLiteral("INSERT INTO result_cell_members (%1, member_number, purses)"
+    sql.execute(everySession + QStringLiteral("INSERT INTO result_cell_members (%1, member_number, purses)"
                                               " SELECT %1, member_number, COUNT(*) FROM contributions"
                                               " GROUP BY %1, member_number")
                                    .arg(CELL_KEY));
-    execute(db, everySession + QStringLiteral("INSERT INTO result_cells (%1, coins, foreign_coins, purses, members)"
+    sql.execute(everySession + QStringLiteral("INSERT INTO result_cells (%1, coins, foreign_coins, purses, members)"
                                               " SELECT %1, SUM(coins), SUM(foreign_coins), COUNT(*),"
                                               " COUNT(DISTINCT member_number) FROM contributions GROUP BY %1")
                                    .arg(CELL_KEY));
-    if (singleValue(db, QStringLiteral("SELECT COUNT(*) FROM result_cells")).toLongLong() > 0)
+    if (sql.value(QStringLiteral("SELECT COUNT(*) FROM result_cells")).toLongLong() > 0)
         markChanged(changedAt);
 }
 
 void ResultsAggregates::markChanged(const QDateTime& changedAt)
 {
-    execute(db, QStringLiteral("UPDATE server_state SET value = value + 1 WHERE name = 'results_version'"));
-    runWith(prepared(db, QStringLiteral("UPDATE server_state SET value = ? WHERE name = 'results_updated'")),
-            {QVariant(changedAt.toSecsSinceEpoch())});
+    sql.run(QStringLiteral("UPDATE server_state SET value = value + 1 WHERE name = 'results_version'"));
+    sql.run(QStringLiteral("UPDATE server_state SET value = ? WHERE name = 'results_updated'"),
+            {sqlNumber(changedAt.toSecsSinceEpoch())});
 }
 
 qint64 ResultsAggregates::version()
 {
-    return stateValue(db, "results_version");
+    return stateValue(sql, "results_version");
 }
 
 ProjectResults ResultsAggregates::read()
 {
     ProjectResults results;
-    const qint64 updated = stateValue(db, "results_updated");
+    const qint64 updated = stateValue(sql, "results_updated");
     if (updated > 0)
         results.updated = QDateTime::fromSecsSinceEpoch(updated, QTimeZone::utc());
-    results.members = stateValue(db, "members");
-    results.purses = stateValue(db, "purses");
-    results.valueCents = stateValue(db, "sum_cents");
+    results.members = stateValue(sql, "members");
+    results.purses = stateValue(sql, "purses");
+    results.valueCents = stateValue(sql, "sum_cents");
 
-    QSqlQuery cells = prepared(db, QStringLiteral("SELECT %1, coins, foreign_coins, purses, members FROM result_cells"
-                                                  " WHERE grain > 1 ORDER BY %1")
-                                       .arg(CELL_KEY));
-    run(cells);
+    QSqlQuery& cells = sql.run(QStringLiteral("SELECT %1, coins, foreign_coins, purses, members FROM result_cells"
+                                              " WHERE grain > 1 ORDER BY %1")
+                                   .arg(CELL_KEY));
     // Rows come by grain, then month: the months are all known before the
     // member countries' months come.
     const auto row = [&results](int country) -> MemberCountryResults& {
@@ -337,6 +279,7 @@ ProjectResults ResultsAggregates::read()
             break;
         }
     }
+    cells.finish();
     std::sort(results.countries.begin(), results.countries.end(),
               [](const MemberCountryResults& a, const MemberCountryResults& b) { return a.country < b.country; });
     return results;
@@ -345,14 +288,14 @@ ProjectResults ResultsAggregates::read()
 QList<CountsRow> ResultsAggregates::readCounts()
 {
     QList<CountsRow> rows;
-    QSqlQuery cells = prepared(db, QStringLiteral("SELECT month, member_country, national_side, coin_value, coins,"
-                                                  " purses, members FROM result_cells WHERE grain = 1 ORDER BY %1")
-                                       .arg(CELL_KEY));
-    run(cells);
+    QSqlQuery& cells = sql.run(QStringLiteral("SELECT month, member_country, national_side, coin_value, coins,"
+                                              " purses, members FROM result_cells WHERE grain = 1 ORDER BY %1")
+                                   .arg(CELL_KEY));
     while (cells.next()) {
         const CellCounts counts{cells.value(4).toLongLong(), 0, cells.value(5).toLongLong()};
         rows.append(CountsRow{cells.value(0).toInt(), cells.value(1).toInt(), cells.value(2).toInt(),
                               cells.value(3).toInt() - 1, publishedCell(counts, cells.value(6).toLongLong())});
     }
+    cells.finish();
     return rows;
 }

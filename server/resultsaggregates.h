@@ -3,14 +3,15 @@
 #include "server/projectresults.h"
 #include "storage/coinpile.h"
 
+#include <QDate>
 #include <QDateTime>
 #include <QList>
-#include <QSqlDatabase>
-#include <QStringList>
 #include <QtGlobal>
 
 #include <map>
 #include <tuple>
+
+class SqlConnection;
 
 // What sessions of one member add to the published cells, summed up in
 // memory so that writing it takes a few statements, not a few per coin.
@@ -50,25 +51,25 @@ private:
 // Each stored session carries the keys its coins were counted under (its
 // month and its member country), so that taking it away again subtracts
 // exactly what adding it added. The statements are plain SQL that SQLite
-// and PostgreSQL read alike. Every function throws sql::DatabaseFailure.
+// and PostgreSQL read alike (the tables are in projectschema.cpp). Every
+// function throws DatabaseFailure.
 class ResultsAggregates
 {
 public:
-    explicit ResultsAggregates(const QSqlDatabase& database) : db(database) {}
-
-    // The tables of a new database, and the rows they need in server_state.
-    static QStringList schema();
+    explicit ResultsAggregates(SqlConnection& connection) : sql(connection) {}
 
     // Adds (sign +1) or takes away (sign -1) what the member's sessions
-    // contribute, as of `changedAt`. A session replaced by a newer upload is
-    // taken away (storedSession()) before its coins are replaced, and its
-    // new coins are added.
-    void apply(qint64 memberNumber, const ResultsContribution& contribution, int sign, const QDateTime& changedAt);
-    // What a stored session contributes, read back from the database.
-    ResultsContribution storedSession(qlonglong sessionId);
+    // contribute. A session replaced by a newer upload is taken away
+    // (addStored()) before its coins are replaced, and its new coins are added.
+    void apply(qint64 memberNumber, const ResultsContribution& contribution, int sign);
+    // Adds what a stored session contributes, read back from the database.
+    void addStored(qint64 sessionId, ResultsContribution& contribution);
     // Counts everything afresh from the stored sessions (a database that did
-    // not keep the aggregates yet).
+    // not keep the aggregates yet), as of `changedAt`.
     void rebuild(const QDateTime& changedAt);
+    // The published numbers changed at `changedAt`: documents rendered
+    // before are out of date.
+    void markChanged(const QDateTime& changedAt);
 
     // Grows with every change of the published numbers.
     qint64 version();
@@ -82,7 +83,5 @@ public:
     static int memberCountryOf(int country);
 
 private:
-    void markChanged(const QDateTime& changedAt);
-
-    QSqlDatabase db;
+    SqlConnection& sql;
 };

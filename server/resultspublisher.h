@@ -31,7 +31,7 @@ public:
     // The document as of the newest committed upload. False with error()
     // when the database could not be read.
     bool render(Document document, QByteArray& bytes);
-    QString error() const { return failure; }
+    QString error() const;
 
 private:
     struct Rendered
@@ -45,5 +45,4 @@ private:
     Rendered page;
     Rendered json;
     Rendered csv;
-    QString failure;
 };

@@ -20,9 +20,11 @@ struct OptionSet
                                                "(default 4580; 0 publishes nothing)."),
                                 QStringLiteral("port")};
     QCommandLineOption database{{QStringLiteral("d"), QStringLiteral("database")},
-                                QStringLiteral("SQLite database <file>, created when missing "
-                                               "(default zuvserver.sqlite in the working directory)."),
-                                QStringLiteral("file")};
+                                QStringLiteral("SQLite database file, created when missing (default "
+                                               "zuvserver.sqlite in the working directory), or PostgreSQL "
+                                               "database postgresql://user@host:port/dbname (the password "
+                                               "from PGPASSWORD or ~/.pgpass)."),
+                                QStringLiteral("database")};
     QCommandLineOption maxBody{QStringLiteral("max-body"),
                                QStringLiteral("Refuse uploads whose body announces more than <bytes> "
                                               "(default 16777216)."),
@@ -47,7 +49,8 @@ struct OptionSet
     {
         parser.setApplicationDescription(
             QStringLiteral("The ZUV project server: receives uploads from ZUV clients, stores them in an SQLite "
-                           "database and answers with the project's status."));
+                           "or PostgreSQL database and answers with the project's status, and publishes the "
+                           "project's results on HTTP."));
         parser.addOptions(
             {address, port, httpPort, database, maxBody, message, idleTimeout, connectionTimeout, maxConnections});
         parser.addHelpOption();

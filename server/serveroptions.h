@@ -31,9 +31,9 @@ struct ServerOptions
     static constexpr int DEFAULT_MAX_CONNECTIONS = 512;
 
     QHostAddress address = QHostAddress(QHostAddress::LocalHost);
-    quint16 port = DEFAULT_PORT;          // 0: any free port (printed when bound)
-    quint16 httpPort = DEFAULT_HTTP_PORT; // 0: no web pages
-    QString databaseFile = QStringLiteral("zuvserver.sqlite");
+    quint16 port = DEFAULT_PORT;                               // 0: any free port (printed when bound)
+    quint16 httpPort = DEFAULT_HTTP_PORT;                      // 0: no web pages
+    QString databaseFile = QStringLiteral("zuvserver.sqlite"); // or a postgresql:// address
     quint32 maxBodyBytes = DEFAULT_MAX_BODY_BYTES;
     QString serverMessage; // sent with every accepted upload when not empty
     int idleTimeoutMs = DEFAULT_IDLE_TIMEOUT_MS;

@@ -14,6 +14,7 @@
 #include "usage/usage.h"
 
 #include <QAbstractButton>
+#include <QApplication>
 #include <QButtonGroup>
 #include <QCloseEvent>
 #include <QDebug>
@@ -307,6 +308,7 @@ void ZUVWindow::uploadPurses()
     countTable->reset();
     if (QAbstractButton* upload = actionButtons->button(ButtonUpload))
         upload->setEnabled(false);
+    quitting = true;
     dialogs->goodbyeShow(slideShow);
     Q_EMIT programFinished(ZUV_NO_ERROR);
 }
@@ -368,6 +370,7 @@ void ZUVWindow::ProcessQuitEvent(int reason)
 
 void ZUVWindow::Quit()
 {
+    quitting = true;
     storePurseAndWindowPosAndUsageInto(storage.get(), countTable, usage);
     const int code = storage->saveToDisk(DATAFILE_NAME);
     hide();
@@ -379,6 +382,7 @@ void ZUVWindow::Quit()
                                    tr("No, quit anyway and\ndiscard my data of this session"));
         if (answer == 0) {
             Q_EMIT Event(QStringLiteral("WriteErrorDialogReturn"));
+            quitting = false;
             show();
             return;
         }
@@ -408,8 +412,20 @@ void ZUVWindow::quitquit()
 
 void ZUVWindow::closeEvent(QCloseEvent* event)
 {
+    event->accept();
+    if (quitting) {
+        // A logout or shutdown while the program is already ending: that
+        // ending is finished, not another one started, which would count the
+        // purse again. Its farewell ends now, its save-error box is left as
+        // by Escape.
+        if (QWidget* running = QApplication::activeModalWidget())
+            running->close();
+        return;
+    }
+    // The close replaces a quit request that is still waiting.
+    if (quitTimer)
+        quitTimer->stop();
     quitReason = ZUV_USER_KILLS_PROGRAM_WITH_X;
     Q_EMIT Event(QStringLiteral("ProgramTerminatedBySysbarOrAltF4"));
     Quit();
-    event->accept();
 }

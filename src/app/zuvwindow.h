@@ -92,4 +92,7 @@ private:
     Dialogs* dialogs = nullptr;
     QTimer* quitTimer = nullptr;
     int quitReason = 0;
+    // From the start of Quit() (or of the farewell after an upload) until the
+    // participant returns to the program: a request to close finishes it.
+    bool quitting = false;
 };

@@ -9,10 +9,12 @@
 #include <QHeaderView>
 #include <QLabel>
 #include <QPushButton>
+#include <QStyledItemDelegate>
 #include <QTableWidget>
 #include <QTextStream>
 #include <QVBoxLayout>
 
+#include <functional>
 #include <limits>
 
 namespace {
@@ -42,6 +44,29 @@ int sectionSizeToKeep(const QHeaderView* header)
 {
     return header->count() > measuredSection ? header->sectionSize(measuredSection) : header->defaultSectionSize();
 }
+
+// Tells of every edit the user commits in a cell, also one that leaves the
+// text as it was: the table's own change signal stays silent then. The
+// program's own writes never pass through a delegate.
+class CommitReportingDelegate : public QStyledItemDelegate
+{
+public:
+    using Committed = std::function<void(int row, int column)>;
+
+    CommitReportingDelegate(Committed committed, QObject* parent)
+        : QStyledItemDelegate(parent), committed(std::move(committed))
+    {
+    }
+
+    void setModelData(QWidget* editor, QAbstractItemModel* model, const QModelIndex& index) const override
+    {
+        QStyledItemDelegate::setModelData(editor, model, index);
+        committed(index.row(), index.column());
+    }
+
+private:
+    Committed committed;
+};
 
 } // namespace
 
@@ -113,9 +138,14 @@ CountTable::CountTable(int numRows, int numColumns, QWidget* parent, const QStri
     table->setSizeAdjustPolicy(QAbstractScrollArea::AdjustToContents);
     table->setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Fixed);
 
-    // Only the user's edits are checked, and only after the editor has
-    // finished committing, so a message box never opens inside the commit.
-    connect(table, &QTableWidget::cellChanged, this, &CountTable::gridCellChanged);
+    // Every edit the user commits is checked, once the editor has finished
+    // committing, so a message box never opens inside the commit.
+    table->setItemDelegate(new CommitReportingDelegate(
+        [this](int row, int column) {
+            QMetaObject::invokeMethod(
+                this, [this, row, column] { cellEdited(row, column); }, Qt::QueuedConnection);
+        },
+        table));
     connect(table, &QTableWidget::cellClicked, this, &CountTable::cellClicked);
     connect(this, &CountTable::sumChanged, this, &CountTable::sumUpAndDisplay);
 
@@ -144,8 +174,6 @@ QString CountTable::cellText(int row, int column) const
 
 void CountTable::writeCell(int row, int column, const QString& text)
 {
-    const bool wasWriting = writingCell;
-    writingCell = true;
     if (QTableWidgetItem* item = table->item(row, column)) {
         item->setText(text);
     } else {
@@ -153,7 +181,6 @@ void CountTable::writeCell(int row, int column, const QString& text)
         fresh->setText(text);
         table->setItem(row, column, fresh);
     }
-    writingCell = wasWriting;
 }
 
 bool CountTable::value(int row, int column, unsigned& out) const
@@ -242,14 +269,6 @@ void CountTable::setFocusToCell(unsigned row, unsigned column)
     table->clearSelection();
     table->setCurrentCell(r, c);
     Q_EMIT Event(TableIDtexts[cellFocussedEvent] + cellCoordName(r, c));
-}
-
-void CountTable::gridCellChanged(int row, int column)
-{
-    if (writingCell)
-        return;
-    QMetaObject::invokeMethod(
-        this, [this, row, column] { cellEdited(row, column); }, Qt::QueuedConnection);
 }
 
 void CountTable::cellEdited(int row, int column)

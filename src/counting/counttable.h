@@ -78,12 +78,10 @@ private Q_SLOTS:
     void buttonResetPressed();
     void resetSizeChangeRows(int section, int oldSize, int newSize);
     void resetSizeChangeCols(int section, int oldSize, int newSize);
-    void gridCellChanged(int row, int column);
 
 private:
     QString cellText(int row, int column) const;
-    // Every change of a cell's text made by the program goes through here, so
-    // that only the user's own edits reach cellEdited().
+    // Every change of a cell's text made by the program goes through here.
     void writeCell(int row, int column, const QString& text);
 
     double sumValue = 0.0;
@@ -93,5 +91,4 @@ private:
     std::unique_ptr<AutoErasedCells> autoErased;
     int rowHeight = 0;
     int columnWidth = 0;
-    bool writingCell = false;
 };

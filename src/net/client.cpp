@@ -143,6 +143,7 @@ void Client::log(const QString& text)
 
 void Client::resetAnswerState()
 {
+    answerDone = false;
     headerRead = false;
     expectedSize = 0;
     refusalPending = false;
@@ -151,18 +152,9 @@ void Client::resetAnswerState()
 
 void Client::quit()
 {
-    // Leaving ends the attempt too: nothing may arrive into the storage after
-    // the participant has left the window.
-    lookupTimer->stop();
-    connectTimer->stop();
-    resetAnswerState();
-    if (socket->state() != QAbstractSocket::UnconnectedState) {
-        closingByUs = true;
-        socket->abort();
-        closingByUs = false;
-    }
-    awaitingDelayedClose = false;
-
+    // Leaving does not end the exchange: once the upload has left, the server
+    // has stored it, and its answer (a newcomer's member number) is still
+    // taken over when it comes.
     if (uploadSuccess) {
         Q_EMIT Event(QStringLiteral("ClientUploadSuccessful"));
         if (parentDialog)
@@ -302,7 +294,7 @@ void Client::socketDisconnected()
         socketClosed();
         return;
     }
-    if (closingByUs)
+    if (closingByUs || answerDone)
         return; // closeConnection() reports it
     if (refusalPending) {
         // The server said its piece and hung up: that ends the refusal.
@@ -354,6 +346,7 @@ void Client::socketReadyRead()
         headerRead = true;
         expectedSize = header.bodyLength;
         if (expectedSize > MAX_ANSWER_BODY_SIZE) {
+            answerDone = true;
             Q_EMIT Event(QStringLiteral("ClientServerAnswerBroken"));
             Q_EMIT ClientProblem(TCP_SERVER_HAS_BAD_DATA_FORMAT);
             if (automatic)
@@ -369,6 +362,7 @@ void Client::socketReadyRead()
 
 void Client::readAnswerBody()
 {
+    answerDone = true;
     log(QStringLiteral("all data arrived from server"));
     log(QStringLiteral("---"));
     Q_EMIT Event(QStringLiteral("ClientReceivingAnswer"));

@@ -128,6 +128,10 @@ private:
 
     // A reply without magic is collected until it is complete.
     bool refusalPending = false;
+    // The answer has been read: the server may hang up from now on (also
+    // while a problem box runs its own event loop); our own close reports
+    // the end of the connection.
+    bool answerDone = false;
     // Our own close makes the socket report a disconnection as well.
     bool closingByUs = false;
     bool awaitingDelayedClose = false;

@@ -16,6 +16,7 @@
 #include "storage/clientstorage.h"
 #include "usage/usage.h"
 
+#include <QButtonGroup>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QDate>
@@ -119,8 +120,7 @@ void applyYearRule(QComboBox* year, QComboBox* month)
 } // namespace
 
 Dialogs::Dialogs(ClientStorage* clientStorage, QWidget* parent, const QString& name)
-    : QWidget(parent)
-    , storage(clientStorage)
+    : QWidget(parent), storage(clientStorage)
 {
     setObjectName(name);
     resize(0, 0);
@@ -141,8 +141,7 @@ Dialogs::Dialogs(ClientStorage* clientStorage, QWidget* parent, const QString& n
     connect(settings->MixdateYear, qOverload<int>(&QComboBox::activated), this, &Dialogs::MixdateYearChanged);
     connect(settings->ArrivaldateYear, qOverload<int>(&QComboBox::activated), this, &Dialogs::ArrivaldateYearChanged);
     connect(settings->MixdateMonth, qOverload<int>(&QComboBox::activated), this, &Dialogs::MixdateMonthChanged);
-    connect(settings->ArrivaldateMonth, qOverload<int>(&QComboBox::activated), this,
-            &Dialogs::ArrivaldateMonthChanged);
+    connect(settings->ArrivaldateMonth, qOverload<int>(&QComboBox::activated), this, &Dialogs::ArrivaldateMonthChanged);
 
     createSeveralRecommenderNumbersDialog();
     SettingsCopyFromStorage(*storage);
@@ -235,10 +234,10 @@ bool Dialogs::saveSettings()
         Q_EMIT Event(QStringLiteral("SettingsSaved"));
         return true;
     }
-    const int answer = askUser(this, BoxIcon::Warning, QStringLiteral("ZUV cannot save your settings"),
-                               ERRORSAVING.arg(code).arg(DATAFILE_NAME, DATAFILE_NAME),
-                               tr("OK, I try my best.\nPlease return to the settings."),
-                               tr("No, discard my settings changes."));
+    const int answer =
+        askUser(this, BoxIcon::Warning, QStringLiteral("ZUV cannot save your settings"),
+                ERRORSAVING.arg(code).arg(DATAFILE_NAME, DATAFILE_NAME),
+                tr("OK, I try my best.\nPlease return to the settings."), tr("No, discard my settings changes."));
     if (answer == 0) {
         Q_EMIT Event(QStringLiteral("SettingsWriteErrorDialogReturn"));
         return false;
@@ -308,8 +307,7 @@ int Dialogs::SettingsValidationOK(bool forUpload)
             Q_EMIT Event(QStringLiteral("SettingsDontWantToInputMissingData"));
             if (askUser(this, BoxIcon::Warning, tr("Participation endangered"),
                         tr("Then the program would be terminated now\nloosing your data...!"),
-                        tr("OK, I want to participate"), tr("Quit, I don't participate"))
-                == 0) {
+                        tr("OK, I want to participate"), tr("Quit, I don't participate")) == 0) {
                 Q_EMIT Event(QStringLiteral("SettingsMissingDataPersuadedContinue"));
             } else {
                 Q_EMIT Event(QStringLiteral("SettingsMissingDataNotPersuadedQuit"));
@@ -321,8 +319,7 @@ int Dialogs::SettingsValidationOK(bool forUpload)
     }
 
     QString normalised;
-    const bool numbersOK =
-        recommenders->parseIntoList(settings->RecommenderMembernumber->text(), this, normalised);
+    const bool numbersOK = recommenders->parseIntoList(settings->RecommenderMembernumber->text(), this, normalised);
     settings->RecommenderMembernumber->setText(normalised);
 
     if (participantQuits)
@@ -389,10 +386,14 @@ void Dialogs::SettingsCopyFromStorage(const ClientStorage& source)
 
     settings->RecommenderName->setText(source.RecommenderName);
     settings->WantsReminderEmail->setChecked(source.eMailFlags & ClientStorage::WantsReminder);
-    // The interval buttons are exclusive: the stored interval, if any, is checked.
+    // Each interval button shows its own bit, so no stored interval leaves all
+    // three unchecked. Their exclusive group would refuse to uncheck the
+    // checked one, so it lets go while they are set.
+    settings->reminderIntervals->setExclusive(false);
     settings->weekly->setChecked(source.eMailFlags & ClientStorage::WeeklyReminder);
     settings->bimonthly->setChecked(source.eMailFlags & ClientStorage::BiMonthlyReminder);
     settings->monthly->setChecked(source.eMailFlags & ClientStorage::MonthlyReminder);
+    settings->reminderIntervals->setExclusive(true);
     settings->WantsRegularInformations->setChecked(source.eMailFlags & ClientStorage::WantsNewsletter);
     settings->WantsToHelp->setChecked(source.eMailFlags & ClientStorage::WantsToHelp);
     settings->WantsToAnalyze->setChecked(source.eMailFlags & ClientStorage::WantsToAnalyze);
@@ -405,7 +406,9 @@ void Dialogs::SettingsCopyFromStorage(const ClientStorage& source)
     MixdateYearChanged(0);
     ArrivaldateYearChanged(0);
 
-    settings->Message->setPlainText(source.Message);
+    // Setting even the same text would report the message as changed.
+    if (settings->Message->toPlainText() != source.Message)
+        settings->Message->setPlainText(source.Message);
     settings->ServiceTabOn->setChecked(source.SettingsFlags & ClientStorage::ServiceTabOn);
     settings->OpinionTabOn->setChecked(source.SettingsFlags & ClientStorage::OpinionTabOn);
     fillMemberPanel(source);
@@ -598,10 +601,10 @@ void Dialogs::appendToArchiveFile(ClientStorage uploaded, const QString& fileNam
         const int code = archive.saveToDisk(fileName);
         if (code == ZUV_NO_ERROR)
             return;
-        const int answer = askUser(this, BoxIcon::Warning, QStringLiteral("ZUV cannot save your archive"),
-                                   ERRORSAVING.arg(code).arg(fileName, fileName),
-                                   tr("OK, I try my best.\nPlease try again"),
-                                   tr("No, quit anyway. I don't need an archive."));
+        const int answer =
+            askUser(this, BoxIcon::Warning, QStringLiteral("ZUV cannot save your archive"),
+                    ERRORSAVING.arg(code).arg(fileName, fileName), tr("OK, I try my best.\nPlease try again"),
+                    tr("No, quit anyway. I don't need an archive."));
         if (answer != 0)
             return;
     }

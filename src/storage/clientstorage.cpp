@@ -52,6 +52,43 @@ void rememberUnreadable(const QString& fileName)
     unreadableFiles().insert(absolutePath(fileName));
 }
 
+// The data file: magic number, version and the record. A StreamErr becomes
+// the FileErr of the same code; other failures pass unchanged.
+void writeDataFile(QDataStream& stream, const ClientStorage& record)
+{
+    try {
+        stream << DATAFILE_MAGIC << FORMAT_VERSION << record;
+    } catch (const FileErr&) {
+        throw;
+    } catch (const StreamErr& e) {
+        throw FileErr(e.code());
+    }
+}
+
+bool openDataFile(QSaveFile& file)
+{
+    if (!file.open(QIODevice::WriteOnly))
+        return false;
+    // It holds e-mail addresses: readable by the owner only.
+    file.setPermissions(QFileDevice::ReadOwner | QFileDevice::WriteOwner);
+    return true;
+}
+
+// Puts the written file in place: 0, or the code of a failed closing.
+int commitDataFile(QSaveFile& file, bool written)
+{
+    // The last buffered bytes are written by commit(), which does not notice
+    // when the disk takes only part of them: it would put a cut-off file in
+    // place of the good one. Written out here, a short write shows.
+    if (!written || !file.flush())
+        file.cancelWriting();
+    if (!file.commit()) {
+        qDebug() << "Some error closing file in ClientStorage::saveToDisk";
+        return ZUV_FILE_CLOSING_ERROR;
+    }
+    return ZUV_NO_ERROR;
+}
+
 bool nameTaken(const QString& path)
 {
     const QFileInfo info(path);
@@ -361,32 +398,31 @@ int ClientStorage::saveToDisk(const QString& fileName) const
 
     // Written beside the old file and renamed over it only when complete, so
     // neither a crash nor a full disk nor an exception leaves half a file.
-    QSaveFile file(fileName);
-    if (!file.open(QIODevice::WriteOnly)) {
+    const auto openingFailed = [] {
         qDebug() << "Some error opening file for writing in ClientStorage::saveToDisk";
         return ZUV_FILE_WRITE_OPENING_ERROR;
+    };
+    QSaveFile file(fileName);
+    if (openDataFile(file)) {
+        QDataStream stream(&file);
+        writeDataFile(stream, *this); // on a throw the QSaveFile removes the unfinished file
+        return commitDataFile(file, stream.status() == QDataStream::Ok);
     }
-    // It holds e-mail addresses: readable by the owner only.
-    file.setPermissions(QFileDevice::ReadOwner | QFileDevice::WriteOwner);
 
-    QDataStream stream(&file);
-    try {
-        stream << DATAFILE_MAGIC << FORMAT_VERSION << *this;
-    } catch (const FileErr&) {
-        throw; // the QSaveFile going out of scope removes the unfinished file
-    } catch (const StreamErr& e) {
-        throw FileErr(e.code());
-    }
-    // The last buffered bytes are written by commit(), which does not notice
-    // when the disk takes only part of them: it would put a cut-off file in
-    // place of the good one. Written out here, a short write shows.
-    if (stream.status() != QDataStream::Ok || !file.flush())
-        file.cancelWriting();
-    if (!file.commit()) {
-        qDebug() << "Some error closing file in ClientStorage::saveToDisk";
-        return ZUV_FILE_CLOSING_ERROR;
-    }
-    return ZUV_NO_ERROR;
+    // A folder that takes no new file around a file that may be written: the
+    // file is written over in place. The whole record is made first, so that
+    // only the writing itself can fail once the old content is gone.
+    const QFileInfo existing(fileName);
+    if (!existing.isFile() || !existing.isWritable())
+        return openingFailed();
+    QByteArray bytes;
+    QDataStream memory(&bytes, QIODevice::WriteOnly);
+    writeDataFile(memory, *this);
+    QSaveFile inPlace(fileName);
+    inPlace.setDirectWriteFallback(true);
+    if (!openDataFile(inPlace))
+        return openingFailed();
+    return commitDataFile(inPlace, inPlace.write(bytes) == bytes.size());
 }
 
 int ClientStorage::loadFromDisk(const QString& fileName)

@@ -164,14 +164,13 @@ struct ReadPurse
     quint32 cents = 0;
 };
 
-// No writer makes a pile of no coins, and none could write it back: taken
-// in, it would make every later save of the record fail.
-void takePile(ReadPurse& purse, CoinPile*& out, const CoinPile& pile, const char* where)
+// A pile of no coins is read like any other, but it adds nothing, so it is
+// left out of the purse: kept, it would clear the count of an earlier pile of
+// the same cell in the count table, and no writer could write it back.
+void takePile(ReadPurse& purse, CoinPile*& out, const CoinPile& pile)
 {
-    if (pile.count == 0) {
-        qDebug() << "a pile of no coins in" << where;
-        throw StreamErr(ZUV_BAD_FILE_FORMAT);
-    }
+    if (pile.count == 0)
+        return;
     *out++ = pile;
     purse.cents += pile.count * coinvaluesInCents[pile.coinIndex];
 }
@@ -205,7 +204,7 @@ ReadPurse readPiles(QDataStream& stream, quint16 piles, const char* where)
         if (at == size)
             lookFurther();
         if (const quint8* next = decodePile(block + at, block + size, pile)) {
-            takePile(purse, out, pile, where);
+            takePile(purse, out, pile);
             at = next - block;
             ++done;
         } else if (at > 0) {
@@ -215,7 +214,7 @@ ReadPurse readPiles(QDataStream& stream, quint16 piles, const char* where)
             stream.setStatus(QDataStream::ReadPastEnd);
             requireStreamOk(stream, where);
         } else {
-            takePile(purse, out, readLongPile(stream, where), where);
+            takePile(purse, out, readLongPile(stream, where));
             size = 0;
             ++done;
         }
@@ -223,6 +222,7 @@ ReadPurse readPiles(QDataStream& stream, quint16 piles, const char* where)
     if (at > 0 && stream.skipRawData(int(at)) != int(at))
         stream.setStatus(QDataStream::ReadPastEnd);
     requireStreamOk(stream, where);
+    purse.piles.resize(out - purse.piles.constData());
     return purse;
 }
 

@@ -62,8 +62,8 @@ QDataStream& operator<<(QDataStream& stream, const Session& session);
 // compared with the stored check sum. Throws StreamErr: ZUV_BAD_FILE_TOO_OLD /
 // ZUV_BAD_FILE_TOO_NEW for a version outside 105..199,
 // ZUV_FILE_CORRUPT_FORMAT_SUM_DIFFERS on a check sum mismatch and
-// ZUV_BAD_FILE_FORMAT when the data ends early, announces more than it holds
-// or has a pile of no coins (which could never be written back).
+// ZUV_BAD_FILE_FORMAT when the data ends early or announces more than it
+// holds. A pile of no coins adds nothing and is left out of the purse.
 // On a throw `session` is left as it was.
 QDataStream& operator>>(QDataStream& stream, Session& session);
 

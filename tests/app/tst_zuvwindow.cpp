@@ -1,12 +1,16 @@
 #include "common/boxscript.h"
 #include "common/modaldriver.h"
+#include "common/scriptedserver.h"
 
 #include "app/application.h"
 #include "app/zuvwindow.h"
+#include "common/config.h"
 #include "common/constants.h"
 #include "common/exceptions.h"
 #include "counting/counttable.h"
 #include "counting/slideshow.h"
+#include "net/client.h"
+#include "net/serveranswer.h"
 #include "storage/clientstorage.h"
 #include "usage/usage.h"
 
@@ -20,6 +24,7 @@
 #include <QSignalSpy>
 #include <QTableWidget>
 #include <QTemporaryDir>
+#include <QTimer>
 #include <QtTest>
 
 #include <memory>
@@ -66,6 +71,7 @@ private Q_SLOTS:
     void windowGridAndSlideShowFollowEachOther();
     void saveAndQuitStoresThePurse();
     void justQuitDiscardsTheGrid();
+    void closingByTheWindowManagerSaves_data();
     void closingByTheWindowManagerSaves();
     void failedSaveOffersToReturn();
     void damagedDataFileAsksTheParticipant();
@@ -230,22 +236,80 @@ void TestZuvWindow::justQuitDiscardsTheGrid()
     QVERIFY(saved.Sessions.last().purse.isEmpty());
 }
 
+void TestZuvWindow::closingByTheWindowManagerSaves_data()
+{
+    QTest::addColumn<QString>("ending"); // the button whose ending runs when the close comes
+    QTest::addColumn<bool>("saveFails");
+    QTest::addColumn<int>("status");
+    QTest::addColumn<int>("sessions"); // and stored purses: this run's once, or none after the upload
+    QTest::newRow("at rest") << QString() << false << int(ZUV_USER_KILLS_PROGRAM_WITH_X) << 1;
+    // A logout while the program ends finishes that ending: it ends its
+    // farewell, or answers its save-error box as Escape does.
+    QTest::newRow("during the farewell") << "button Ready and Quit" << false << int(ZUV_NO_ERROR) << 1;
+    QTest::newRow("during the save-error box")
+        << "button Ready and Quit" << true << int(ZUV_FILE_WRITE_OPENING_ERROR) << 1;
+    QTest::newRow("during an upload's farewell") << "button Ready and Upload" << false << int(ZUV_NO_ERROR) << 0;
+}
+
 void TestZuvWindow::closingByTheWindowManagerSaves()
 {
-    QVERIFY(quietState().saveToDisk(DATAFILE_NAME) == ZUV_NO_ERROR);
-    BoxScript boxes;
+    QFETCH(QString, ending);
+    QFETCH(bool, saveFails);
+    QFETCH(int, status);
+    QFETCH(int, sessions);
+    ScriptedServer server;
+    ServerAnswer accepted;
+    accepted.flags = ServerAnswer::AnswerOK;
+    server.reply(answerMessage(accepted));
+    ClientStorage state = quietState();
+    state.SettingsFlags |= ClientStorage::NecessFilledIn;
+    state.ServerAddress = "127.0.0.1";
+    state.ServerPort = server.port();
+    QVERIFY(state.saveToDisk(DATAFILE_NAME) == ZUV_NO_ERROR);
     auto window = startWindow();
     QSignalSpy finished(window.get(), &ZUVWindow::programFinished);
     window->findChild<CountTable*>()->setValue(14, 0, 9);
     window->move(17, 23);
+    if (saveFails) {
+        QVERIFY(QFile::remove(DATAFILE_NAME));
+        QVERIFY(QDir().mkdir(DATAFILE_NAME));
+    }
 
-    window->close();
+    // Real boxes and dialogs: the close comes while the farewell or the box
+    // runs. Should that stay open all the same, it is closed later.
+    const auto closeDuringTheNextModal = [&window] {
+        whenModalAppears(
+            [&window](QWidget* modal) {
+                window->close();
+                QTimer::singleShot(quitWaitMs, modal, &QWidget::close);
+            },
+            quitWaitMs);
+    };
+    if (ending == QLatin1String("button Ready and Quit"))
+        closeDuringTheNextModal();
+    else if (!ending.isEmpty())
+        whenModalAppears(QStringLiteral("client"), [&](QWidget* dialog) {
+            auto* client = dialog->findChild<Client*>();
+            client->openButton()->click();
+            QTRY_VERIFY_WITH_TIMEOUT(client->uploadSucceeded(), quitWaitMs);
+            client->quit();
+            closeDuringTheNextModal();
+        });
+    if (ending.isEmpty()) {
+        BoxScript boxes;
+        window->close();
+        QCOMPARE(boxes.count(), 0); // no farewell, no question
+    } else {
+        button(window.get(), qPrintable(ending))->click(); // an upload ends within the click
+        QTRY_VERIFY_WITH_TIMEOUT(!finished.isEmpty(), quitWaitMs);
+    }
     QCOMPARE(finished.count(), 1);
-    QCOMPARE(finished.first().first().toInt(), int(ZUV_USER_KILLS_PROGRAM_WITH_X));
-    QCOMPARE(boxes.count(), 0); // no farewell, no question
+    QCOMPARE(finished.first().first().toInt(), status);
+    if (saveFails)
+        return;
     const ClientStorage saved = loadSaved();
-    QCOMPARE(saved.NumFullPurses, quint16(1));
-    QCOMPARE(saved.Sessions.last().sumOfCents(), 9u);
+    QCOMPARE(saved.NumFullPurses, quint16(sessions)); // counted once
+    QCOMPARE(saved.Sessions.size(), sessions);
     QCOMPARE(saved.WindowPositionSize.position, window->pos());
 }
 
@@ -280,16 +344,8 @@ void TestZuvWindow::failedSaveOffersToReturn()
     QVERIFY(finished.wait(quitWaitMs));
     QCOMPARE(finished.first().first().toInt(), 0);
     QCOMPARE(loadSaved().Sessions.last().sumOfCents(), 40u);
-
-    // Discarding ends with the save's error code.
-    QVERIFY(QFile::remove(DATAFILE_NAME));
-    QVERIFY(QDir().mkdir(DATAFILE_NAME));
-    auto second = startWindow();
-    QSignalSpy secondFinished(second.get(), &ZUVWindow::programFinished);
-    boxes.answerNext(1);
-    button(second.get(), "button Ready and Quit")->click();
-    QVERIFY(secondFinished.wait(quitWaitMs));
-    QCOMPARE(secondFinished.first().first().toInt(), int(ZUV_FILE_WRITE_OPENING_ERROR));
+    // Discarding, which ends with the save's error code, is the box's Escape:
+    // see closingByTheWindowManagerSaves.
 }
 
 void TestZuvWindow::damagedDataFileAsksTheParticipant()
@@ -390,7 +446,7 @@ void TestZuvWindow::aboutAndResultsOfferThePages()
     QVERIFY(boxes.shown().at(1).text.contains(QStringLiteral("that points to this page:\n       http://")));
     button(window.get(), "button go to WebSite")->click();
     QCOMPARE(boxes.shown().at(2).title, QStringLiteral("See data analysis"));
-    QVERIFY(boxes.shown().at(3).text.contains(QStringLiteral("results.html")));
+    QVERIFY(boxes.shown().at(3).text.contains(QStringLiteral(ZUV_HTTP(ZUV_RESULTS_PAGE))));
     QCOMPARE(boxes.count(), 4);
 
     QStringList names;

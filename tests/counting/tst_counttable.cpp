@@ -1,6 +1,6 @@
-#include "common/eventnames.h"
 #include "common/boxscript.h"
 #include "common/constants.h"
+#include "common/eventnames.h"
 #include "counting/autoerasedcells.h"
 #include "counting/counttable.h"
 
@@ -226,6 +226,13 @@ void TestCountTable::typedCountsAreStored()
     QCOMPARE(table.sum(), 6.0);
     QCOMPARE(sums.last().first().toDouble(), 6.0);
     QVERIFY(!table.isZeroPending(2, 5));
+
+    // The same count typed again is an edit too.
+    events.clear();
+    coinRequests.clear();
+    typeInto(table, 2, 5, QStringLiteral("12"));
+    QCOMPARE(eventNames(events), QStringList{QStringLiteral("CellEdited(5,2)")});
+    QCOMPARE(coinRequests.count(), 1);
 
     // After the last cell comes the first one.
     events.clear();

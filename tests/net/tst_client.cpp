@@ -1,4 +1,5 @@
 #include "common/boxscript.h"
+#include "common/modaldriver.h"
 #include "common/scriptedserver.h"
 
 #include "common/constants.h"
@@ -68,6 +69,8 @@ private Q_SLOTS:
     void hugeAnnouncedLengthIsRefused();
     void moreBytesThanAnnouncedStayUnprocessed();
     void serverHangingUpAfterTheUpload();
+    void theAnswerEndsTheExchangeWhateverHappensMeanwhile_data();
+    void theAnswerEndsTheExchangeWhateverHappensMeanwhile();
     void refusedConnection();
     void guardsReportButDoNotStopTheAttempt();
     void failedSendOffersRetryOrQuit();
@@ -83,6 +86,13 @@ private:
     }
     bool finished() const { return events.contains(QStringLiteral("ClientConnectionClosedProperly")); }
     QStringList log() const { return client->infoView()->toPlainText().split(QLatin1Char('\n')); }
+    QPushButton* button(const QString& text) const
+    {
+        for (QPushButton* candidate : client->findChildren<QPushButton*>(QString(), Qt::FindDirectChildrenOnly))
+            if (candidate->text() == text)
+                return candidate;
+        return nullptr;
+    }
 
     std::unique_ptr<ScriptedServer> server;
     std::unique_ptr<QDialog> dialog;
@@ -179,11 +189,6 @@ void TestClient::answerWithoutOkIsExplained()
     const qsizetype explained = events.indexOf(QStringLiteral("ClientProblemExplained"));
     QVERIFY(explained > 0);
     QCOMPARE(events.at(explained + 1), QStringLiteral("ClientServerDoesntRecognizeMember"));
-
-    client->quit();
-    QCOMPARE(events.last(), QStringLiteral("ClientUploadQuitWithoutUpload"));
-    QSignalSpy rejected(dialog.get(), &QDialog::rejected);
-    QVERIFY(rejected.wait(exchangeTimeoutMs));
 }
 
 void TestClient::refusalCodeIsExplained_data()
@@ -340,6 +345,46 @@ void TestClient::serverHangingUpAfterTheUpload()
     QVERIFY(client->openButton()->isEnabled());
 }
 
+void TestClient::theAnswerEndsTheExchangeWhateverHappensMeanwhile_data()
+{
+    QTest::addColumn<QByteArray>("reply");
+    QTest::addColumn<bool>("quitBeforeTheAnswer");
+    QTest::addColumn<quint32>("memberNumber");
+    ServerAnswer notOk = acceptingAnswer();
+    notOk.flags = ServerAnswer::NewMember;
+    QByteArray tooNew = answerMessage(acceptingAnswer());
+    tooNew[FRAME_HEADER_SIZE + 1] = char(200);
+    // The server hangs up while the problem box is open.
+    QTest::newRow("answer without OK") << answerMessage(notOk) << false << 4711u;
+    QTest::newRow("answer of a newer version") << tooNew << false << 4711u;
+    // The server has stored the upload: its answer still counts.
+    QTest::newRow("answer after \"&Quit\"") << answerMessage(acceptingAnswer()) << true << 777u;
+}
+
+void TestClient::theAnswerEndsTheExchangeWhateverHappensMeanwhile()
+{
+    QFETCH(QByteArray, reply);
+    QFETCH(bool, quitBeforeTheAnswer);
+    QFETCH(quint32, memberNumber);
+    constexpr int boxOpenMs = 300;
+    boxes.reset(); // a real box, closed by a timer from inside its own event loop
+    if (!quitBeforeTheAnswer)
+        whenModalAppears([](QWidget* box) { QTimer::singleShot(boxOpenMs, box, &QWidget::close); });
+    server->script.append({reply, quitBeforeTheAnswer ? boxOpenMs : 0});
+    start();
+    if (quitBeforeTheAnswer) {
+        QTRY_VERIFY_WITH_TIMEOUT(server->uploadComplete, exchangeTimeoutMs);
+        QSignalSpy rejected(dialog.get(), &QDialog::rejected);
+        button(QStringLiteral("&Quit"))->click();
+        QCOMPARE(events.last(), QStringLiteral("ClientUploadQuitWithoutUpload"));
+        QVERIFY(rejected.wait(exchangeTimeoutMs));
+    }
+    QTRY_VERIFY_WITH_TIMEOUT(finished(), exchangeTimeoutMs);
+    QCOMPARE(storage.Membernumber, memberNumber);
+    QVERIFY(!events.contains(QStringLiteral("ClientConnectionClosedByServer")));
+    QVERIFY(!client->infoView()->toPlainText().contains(QStringLiteral("Malfunction")));
+}
+
 void TestClient::refusedConnection()
 {
     const quint16 closedPort = server->port();
@@ -433,10 +478,7 @@ void TestClient::clearWindow()
     client->initClient(QStringLiteral("127.0.0.1"), server->port());
     client->explainProblem(TCP_SERVER_EXIT); // something in the log
     QVERIFY(!client->infoView()->toPlainText().isEmpty());
-    QPushButton* clear = nullptr;
-    for (QPushButton* button : client->findChildren<QPushButton*>(QString(), Qt::FindDirectChildrenOnly))
-        if (button->text() == QStringLiteral("Clear &Window"))
-            clear = button;
+    QPushButton* clear = button(QStringLiteral("Clear &Window"));
     QVERIFY(clear);
     clear->click();
     QVERIFY(client->infoView()->toPlainText().isEmpty());

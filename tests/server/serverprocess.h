@@ -43,7 +43,14 @@ unsigned refusalCodeOf(const QByteArray& reply);
 // The whole upload message of a client state.
 QByteArray uploadOf(const ClientStorage& storage);
 
+// A new, empty database for a test's server, named after `name`: an SQLite
+// file in `folder`, or, when ZUV_TEST_POSTGRESQL names the state folder of
+// the throw-away PostgreSQL the test scripts started, a database there. What
+// --database takes; empty, with `whyNot`, when that PostgreSQL is not there
+// (the test then skips, saying why).
+QString freshDatabase(const QString& folder, const QString& name, QString& whyNot);
+
 // A second, read-only connection to the server's database.
-QSqlDatabase openReadOnly(const QString& databaseFile, const QString& connectionName);
+QSqlDatabase openReadOnly(const QString& location, const QString& connectionName);
 // The single value of a query, or an invalid one when it fails.
 QVariant valueOf(const QSqlDatabase& db, const QString& statement);

@@ -363,6 +363,25 @@ void TestDialogs::settingsTravelToAndFromTheStorage()
     settings->PostalCode->setText(QStringLiteral("typed"));
     settings->OldSettingsButton->click();
     QCOMPARE(settings->PostalCode->text(), storage.PostalCode);
+
+    // Opened and accepted untouched, the settings stay as stored: the e-mail
+    // wishes (of several intervals the weekly, then the bi-monthly one wins),
+    // and the message, which does not count as changed either.
+    BoxScript boxes;
+    storeNecessary(8, QStringLiteral("00184"), 9);
+    QSignalSpy events(dialogs.get(), &Dialogs::Event);
+    for (int flags = 0; flags <= 0x7F; ++flags) {
+        storage.eMailFlags = quint8(flags);
+        whenModalAppears(QStringLiteral("SettingsDialogWindow"),
+                         [](QWidget* modal) { static_cast<QDialog*>(modal)->accept(); });
+        dialogs->startSettingsDialog(false, false);
+        const int intervals = flags & 0x07;
+        const int kept = (flags & ~0x07) | (intervals >= 4 ? 4 : intervals >= 2 ? 2 : intervals);
+        QCOMPARE(storage.eMailFlags, quint8(kept));
+    }
+    settings->OldSettingsButton->click();
+    QCOMPARE(boxes.count(), 0);
+    QVERIFY(!eventNames(events).contains(QStringLiteral("SettingsMessageChanged")));
 }
 
 void TestDialogs::countryOutsideTheEuroAreaAsksForCity()

@@ -3,9 +3,11 @@
 #include "storage/clientstorage.h"
 
 #include <QDir>
+#include <QScopeGuard>
 #include <QTemporaryDir>
 #include <QtTest>
 
+#include <pwd.h>
 #include <unistd.h>
 
 namespace {
@@ -322,6 +324,17 @@ void TestDataFile::changedPileCountBreaksTheCheckSum()
     QByteArray bytes = readAll(path());
     // ... pile count 1, the pile 2B 01, no invitations.
     QCOMPARE(bytes.right(6), QByteArray::fromHex("00012b010000"));
+
+    // A pile of no coins after it adds nothing: it can neither change the
+    // session's value nor clear the cell the first pile counted, and what is
+    // read can be saved again.
+    writeAll(path(), bytes.left(bytes.size() - 6) + QByteArray::fromHex("00022b012b000000"));
+    ClientStorage withEmptyPile;
+    QCOMPARE(withEmptyPile.loadFromDisk(path()), 0);
+    QCOMPARE(withEmptyPile.Sessions.first().sumOfCents(), 10u);
+    QCOMPARE(withEmptyPile.Sessions.first().PurseToCounttableArray()[3][5], 1u);
+    QCOMPARE(withEmptyPile.saveToDisk(path()), 0);
+
     bytes[bytes.size() - 3] = 0x02;
     writeAll(path(), bytes);
 
@@ -397,28 +410,47 @@ void TestDataFile::unwritablePlaces()
     QCOMPARE(record.saveToDisk(path(QStringLiteral("folder.zuv"))), int(ZUV_FILE_WRITE_OPENING_ERROR));
     QVERIFY(QFileInfo(path(QStringLiteral("folder.zuv"))).isDir());
 
-    if (geteuid() == 0)
-        QSKIP("file permissions do not bind the superuser");
+    // File permissions do not bind the superuser: run by root, the rest runs
+    // as the user nobody (real user too, which access() asks for).
+    const bool root = geteuid() == 0;
+    const passwd* nobody = getpwnam("nobody");
+    if (root && (!nobody || chown(QFile::encodeName(dir->path()).constData(), nobody->pw_uid, nobody->pw_gid) != 0 ||
+                 setresuid(nobody->pw_uid, nobody->pw_uid, 0) != 0))
+        QSKIP("file permissions do not bind the superuser, and the user nobody is not to be had");
+    const auto backToRoot = qScopeGuard([root] {
+        if (root && setresuid(0, 0, 0) != 0)
+            qFatal("cannot become the superuser again");
+    });
     QCOMPARE(richRecord().saveToDisk(path()), 0);
     const QByteArray previous = readAll(path());
     QFile::setPermissions(path(), QFileDevice::ReadOwner);
     QCOMPARE(record.saveToDisk(path()), int(ZUV_FILE_WRITE_OPENING_ERROR));
     QCOMPARE(readAll(path()), previous);
 
+    // A folder that takes no new file, around a file that may be written: the
+    // file is written in place. A record that cannot be written still leaves
+    // the previous content as it was.
     QFile::setPermissions(path(), QFileDevice::ReadOwner | QFileDevice::WriteOwner);
     QFile::setPermissions(dir->path(), QFileDevice::ReadOwner | QFileDevice::ExeOwner);
+    ClientStorage broken = richRecord();
+    broken.Sessions[1].purse.append(CoinPile{2, 2, 0});
+    QVERIFY_THROWS_EXCEPTION(LogicErr, broken.saveToDisk(path()));
+    const QByteArray afterFailure = readAll(path());
     const int code = record.saveToDisk(path());
     QFile::setPermissions(dir->path(), QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
-    QCOMPARE(code, int(ZUV_FILE_WRITE_OPENING_ERROR));
-    QCOMPARE(readAll(path()), previous);
+    QCOMPARE(afterFailure, previous);
+    QCOMPARE(code, 0);
+    ClientStorage reread;
+    QCOMPARE(reread.loadFromDisk(path()), 0);
+    QCOMPARE(reread.Membernumber, record.Membernumber);
 
     // A file we may not read is no missing file: it is kept aside, not replaced.
+    const QByteArray current = readAll(path());
     QFile::setPermissions(path(), QFileDevice::WriteOwner);
-    ClientStorage reread;
     QCOMPARE(reread.loadFromDisk(path()), int(ZUV_FILE_NOT_EXIST));
     QCOMPARE(record.saveToDisk(path()), 0);
     QFile::setPermissions(path(QStringLiteral("zuvdata.zuv.damaged")), QFileDevice::ReadOwner);
-    QCOMPARE(readAll(path(QStringLiteral("zuvdata.zuv.damaged"))), previous);
+    QCOMPARE(readAll(path(QStringLiteral("zuvdata.zuv.damaged"))), current);
 }
 
 void TestDataFile::ownerOnlyPermissions()

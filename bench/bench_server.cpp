@@ -355,8 +355,10 @@ const std::pair<int, double> MEMBER_COUNTRIES[] = {{5, 25},   {4, 20},   {8, 18}
                                                    {10, 0.3}, {13, 0.3}, {15, 0.2}, {19, 4},  {0, 1}};
 
 // A member's year of countings: every coin value mostly of the member's own
-// national side, now and then of one or two others.
-ClientStorage memberYear(std::mt19937& random, int sessions)
+// national side, now and then of one or two others. `member` numbers the
+// members: each counts at a second of its own, so that no two newcomers are
+// taken for one sending again.
+ClientStorage memberYear(std::mt19937& random, int member, int sessions)
 {
     std::vector<double> weights;
     for (const auto& [country, weight] : MEMBER_COUNTRIES)
@@ -371,7 +373,7 @@ ClientStorage memberYear(std::mt19937& random, int sessions)
                          : MEMBER_COUNTRIES[sideOf(random)].first;
     const QDate start = QDate(2021, 1, 4).addDays(qint64(random() % (3 * 365)));
     for (int i = 0; i < sessions; ++i) {
-        Session session(0, QDateTime(start.addDays(7 * i), QTime(8 + int(random() % 12), 0)), FORMAT_VERSION);
+        Session session(0, QDateTime(start.addDays(7 * i), QTime(8, 0).addSecs(member % 43200)), FORMAT_VERSION);
         for (int coin = 0; coin < NUM_COINS; ++coin) {
             session.insertCoins(coin, home - 1, 1 + random() % 6);
             for (unsigned foreign = random() % 3; foreign > 0; --foreign) {
@@ -406,7 +408,8 @@ QString filledDatabase(std::string& failure)
         const QDateTime received = QDateTime::currentDateTime();
         for (int stored = 0; stored < resultsSessions(); stored += SESSIONS_PER_MEMBER) {
             UploadReceipt receipt;
-            if (!database.storeUpload(memberYear(random, std::min(SESSIONS_PER_MEMBER, resultsSessions() - stored)),
+            if (!database.storeUpload(memberYear(random, stored / SESSIONS_PER_MEMBER,
+                                                 std::min(SESSIONS_PER_MEMBER, resultsSessions() - stored)),
                                       received, receipt)) {
                 failure = fillFailure = database.lastError().toStdString();
                 return QString();

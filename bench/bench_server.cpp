@@ -109,16 +109,14 @@ bool receiveExactly(int fd, char* data, std::size_t size)
     return true;
 }
 
-// One upload as the client makes it: connect, send the message, read the
-// answer's header and body, hang up. False (with the reason) when the answer
-// is not an accepted upload.
-bool uploadOnce(quint16 port, const QByteArray& message, ServerAnswer& answer, std::string& failure)
+// A socket connected to the server on `port` from 127.0.0.<fromOctet>
+// (Linux answers the whole of 127/8 on loopback, so every participant of a
+// benchmark can have an address of its own); -1 when that failed.
+int connectFrom(quint8 fromOctet, quint16 port)
 {
     const int fd = socket(AF_INET, SOCK_STREAM, 0);
-    if (fd < 0) {
-        failure = "no socket";
-        return false;
-    }
+    if (fd < 0)
+        return -1;
     const timeval timeout{SOCKET_TIMEOUT_S, 0};
     setsockopt(fd, SOL_SOCKET, SO_RCVTIMEO, &timeout, sizeof timeout);
     setsockopt(fd, SOL_SOCKET, SO_SNDTIMEO, &timeout, sizeof timeout);
@@ -126,15 +124,32 @@ bool uploadOnce(quint16 port, const QByteArray& message, ServerAnswer& answer, s
     setsockopt(fd, IPPROTO_TCP, TCP_NODELAY, &one, sizeof one);
     sockaddr_in address{};
     address.sin_family = AF_INET;
-    address.sin_port = htons(port);
-    address.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
+    address.sin_addr.s_addr = htonl((127u << 24) | fromOctet);
+    if (bind(fd, reinterpret_cast<sockaddr*>(&address), sizeof address) == 0) {
+        address.sin_port = htons(port);
+        address.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
+        if (connect(fd, reinterpret_cast<sockaddr*>(&address), sizeof address) == 0)
+            return fd;
+    }
+    close(fd);
+    return -1;
+}
 
+// One upload as the client makes it from 127.0.0.<fromOctet>: connect, send
+// the message, read the answer's header and body, hang up. False (with the
+// reason) when the answer is not an accepted upload.
+bool uploadOnce(quint16 port, const QByteArray& message, ServerAnswer& answer, std::string& failure,
+                quint8 fromOctet = 1)
+{
+    const int fd = connectFrom(fromOctet, port);
+    if (fd < 0) {
+        failure = "cannot connect";
+        return false;
+    }
     bool ok = false;
     QByteArray header(FRAME_HEADER_SIZE, Qt::Uninitialized);
     FrameHeader frame;
-    if (connect(fd, reinterpret_cast<sockaddr*>(&address), sizeof address) != 0)
-        failure = "cannot connect";
-    else if (!sendAll(fd, message.constData(), std::size_t(message.size())))
+    if (!sendAll(fd, message.constData(), std::size_t(message.size())))
         failure = "sending failed";
     else if (!receiveExactly(fd, header.data(), FRAME_HEADER_SIZE) || !parseFrameHeader(header, frame))
         failure = "no answer";
@@ -177,6 +192,12 @@ QTemporaryDir& workDir()
     return dir;
 }
 
+// The clients of runClients upload from 127.0.0.10 on.
+quint8 clientOctet(std::size_t client)
+{
+    return quint8(10 + client % 200);
+}
+
 struct BatchResult
 {
     double seconds = 0;
@@ -184,8 +205,10 @@ struct BatchResult
     std::string failure; // empty when every upload was accepted
 };
 
-// Every client on its own thread sends its messages one after the other,
-// each as soon as the previous one is answered; all clients start together.
+// Every client on its own thread and from an address of its own (as the
+// participants come from their own machines) sends its messages one after
+// the other, each as soon as the previous one is answered; all clients start
+// together.
 BatchResult runClients(quint16 port, const std::vector<std::vector<QByteArray>>& messages)
 {
     const std::size_t clients = messages.size();
@@ -202,7 +225,7 @@ BatchResult runClients(quint16 port, const std::vector<std::vector<QByteArray>>&
             for (const QByteArray& message : messages[c]) {
                 const auto started = std::chrono::steady_clock::now();
                 ServerAnswer answer;
-                if (!uploadOnce(port, message, answer, failures[c]))
+                if (!uploadOnce(port, message, answer, failures[c], clientOctet(c)))
                     return;
                 perThread[c].push_back(
                     std::chrono::duration<double>(std::chrono::steady_clock::now() - started).count());
@@ -252,7 +275,7 @@ void BM_ServerUploads(benchmark::State& state)
         std::vector<std::vector<QByteArray>> timed(static_cast<std::size_t>(clients));
         for (std::size_t c = 0; c < std::size_t(clients); ++c) {
             ServerAnswer answer;
-            if (!uploadOnce(server.port, uploadMessage(uploadState(0, 0)), answer, failure) ||
+            if (!uploadOnce(server.port, uploadMessage(uploadState(0, 0)), answer, failure, clientOctet(c)) ||
                 !(answer.flags & ServerAnswer::NewMember)) {
                 state.SkipWithError(("registration failed: " + failure).c_str());
                 return;

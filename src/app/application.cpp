@@ -1,7 +1,10 @@
 #include "app/application.h"
 
+#include "app/startoptions.h"
 #include "app/terminationwatch.h"
 #include "app/zuvwindow.h"
+#include "common/config.h"
+#include "common/constants.h"
 #include "common/exceptions.h"
 #include "common/localtime.h"
 #include "common/messagebox.h"
@@ -71,11 +74,23 @@ int reportFatalFailure(const std::exception_ptr& failure, QWidget* parent)
 int runZuv(int argc, char** argv)
 {
     settleLocalTimeZone();
+    QCoreApplication::setApplicationName(QStringLiteral("zuv"));
+    QCoreApplication::setApplicationVersion(QString::number(CLIENT_VERSION, 'g'));
+    if (const auto answered = StartOptions::answerInformationRequest(argc, argv))
+        return *answered;
+
     TerminationWatch::install();
     ZuvApplication application(argc, argv);
+    // The window belongs to the menu entry's desktop file (its icon and name).
+    QGuiApplication::setDesktopFileName(QStringLiteral(ZUV_APP_ID));
+    StartOptions options;
+    if (const auto wrong = options.read(QCoreApplication::arguments()))
+        return *wrong;
     TerminationWatch termination;
     std::unique_ptr<ZUVWindow> window;
     try {
+        if (options.inDataFolder)
+            enterDataFolder(participantDataFolder());
         window = std::make_unique<ZUVWindow>(nullptr, QStringLiteral("ZUVWindow"), ZUVWindow::mainWindowFlags());
         QObject::connect(window.get(), &ZUVWindow::programFinished, &application, &QCoreApplication::exit);
         window->resize(initialWindowSize);

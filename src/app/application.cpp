@@ -88,15 +88,31 @@ int runZuv(int argc, char** argv)
         return *wrong;
     TerminationWatch termination;
     std::unique_ptr<ZUVWindow> window;
+    bool started = false;
+    bool terminationWaits = false;
     try {
         if (options.inDataFolder)
             enterDataFolder(participantDataFolder());
         window = std::make_unique<ZUVWindow>(nullptr, QStringLiteral("ZUVWindow"), ZUVWindow::mainWindowFlags());
         QObject::connect(window.get(), &ZUVWindow::programFinished, &application, &QCoreApplication::exit);
         window->resize(initialWindowSize);
-        window->initializeEverything();
-        QObject::connect(&termination, &TerminationWatch::terminationRequested, window.get(), &QWidget::close);
+        // A logout may come while the start-up still asks something (the
+        // first start's picture summary): the question is put away as by
+        // Escape, and the window is closed, saving, once it is ready.
+        QObject::connect(&termination, &TerminationWatch::terminationRequested, window.get(), [&] {
+            if (started) {
+                window->close();
+                return;
+            }
+            terminationWaits = true;
+            if (QWidget* question = QApplication::activeModalWidget())
+                question->close();
+        });
         termination.arm();
+        window->initializeEverything();
+        started = true;
+        if (terminationWaits)
+            QMetaObject::invokeMethod(window.get(), &QWidget::close, Qt::QueuedConnection);
         const int status = application.exec();
         application.rethrowPendingFailure();
         return status;

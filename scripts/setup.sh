@@ -7,7 +7,9 @@ ZUV_ROOT="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
 ZUV_BUILD="${ZUV_BUILD:-$ZUV_ROOT/build}"
 
 zuv_packages=(cmake make g++ qt6-base-dev qt6-base-dev-tools qt6-qpa-plugins libqt6sql6-sqlite
-              libgl-dev xvfb xauth libbenchmark-dev)
+              libgl-dev xvfb xauth libbenchmark-dev
+              # icons and manual pages; the Debian packages and their checks
+              librsvg2-bin help2man dpkg-dev file desktop-file-utils appstream lintian)
 
 zuv_install_missing() {
     local missing=()

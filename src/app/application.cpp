@@ -10,6 +10,8 @@
 #include "common/messagebox.h"
 #include "common/utilities.h"
 
+#include <QTimer>
+
 #include <memory>
 #include <utility>
 
@@ -17,6 +19,7 @@ namespace {
 
 constexpr int foreignFailureStatus = -1;
 constexpr QSize initialWindowSize(600, 440);
+constexpr int questionCloserMs = 100;
 
 int fatalBox(QWidget* parent, const QString& title, unsigned code)
 {
@@ -89,30 +92,35 @@ int runZuv(int argc, char** argv)
     TerminationWatch termination;
     std::unique_ptr<ZUVWindow> window;
     bool started = false;
-    bool terminationWaits = false;
+    // Puts away whatever the start-up asks once a logout has come, also a
+    // question that opens only later (the picture summary follows the
+    // loading), as Escape would.
+    QTimer questionCloser;
+    questionCloser.setInterval(questionCloserMs);
+    QObject::connect(&questionCloser, &QTimer::timeout, [] {
+        if (QWidget* question = QApplication::activeModalWidget())
+            question->close();
+    });
     try {
         if (options.inDataFolder)
             enterDataFolder(participantDataFolder());
         window = std::make_unique<ZUVWindow>(nullptr, QStringLiteral("ZUVWindow"), ZUVWindow::mainWindowFlags());
         QObject::connect(window.get(), &ZUVWindow::programFinished, &application, &QCoreApplication::exit);
         window->resize(initialWindowSize);
-        // A logout may come while the start-up still asks something (the
-        // first start's picture summary): the question is put away as by
-        // Escape, and the window is closed, saving, once it is ready.
+        // A logout during the start-up closes the window, saving, once it is ready.
         QObject::connect(&termination, &TerminationWatch::terminationRequested, window.get(), [&] {
-            if (started) {
+            if (started)
                 window->close();
-                return;
-            }
-            terminationWaits = true;
-            if (QWidget* question = QApplication::activeModalWidget())
-                question->close();
+            else
+                questionCloser.start();
         });
         termination.arm();
         window->initializeEverything();
         started = true;
-        if (terminationWaits)
+        if (questionCloser.isActive()) {
+            questionCloser.stop();
             QMetaObject::invokeMethod(window.get(), &QWidget::close, Qt::QueuedConnection);
+        }
         const int status = application.exec();
         application.rethrowPendingFailure();
         return status;

@@ -8,7 +8,9 @@ ZUV_BUILD="${ZUV_BUILD:-$ZUV_ROOT/build}"
 
 # postgresql: the server tests run once more against a throw-away PostgreSQL.
 zuv_packages=(cmake make g++ qt6-base-dev qt6-base-dev-tools qt6-qpa-plugins libqt6sql6-sqlite
-              libqt6sql6-psql postgresql libgl-dev xvfb xauth libbenchmark-dev)
+              libqt6sql6-psql postgresql libgl-dev xvfb xauth libbenchmark-dev
+              # icons and manual pages; the Debian packages and their checks
+              librsvg2-bin help2man dpkg-dev file desktop-file-utils appstream lintian)
 
 zuv_install_missing() {
     local missing=()

@@ -5,7 +5,10 @@
 // database; each client first registers (a member number of 0 makes the
 // server give one), then sends its uploads as that member, each with sessions
 // the server has not seen, so that every upload is stored.
-// The published results are measured on a database in use: see below.
+// Then the server against hostile peers: its peak memory while every place
+// holds a nearly complete largest body, and how long an honest upload waits
+// behind connections that drip their header. And the published results on a
+// database in use: see below.
 
 #include "benchstates.h"
 #include "childprocess.h"
@@ -29,9 +32,11 @@
 #include <cmath>
 #include <csignal>
 #include <cstdio>
-#include <iterator>
+#include <fcntl.h>
+#include <fstream>
 #include <netinet/in.h>
 #include <netinet/tcp.h>
+#include <poll.h>
 #include <random>
 #include <string>
 #include <sys/socket.h>
@@ -54,15 +59,20 @@ class ServerUnderTest
 public:
     ~ServerUnderTest() { stop(); }
 
-    // Starts zuv-server on a free loopback port with the database, and its
-    // web pages on `httpPort` (0: none).
-    bool start(const QString& databaseFile, std::string& failure, quint16 httpPort = 0)
+    // Starts zuv-server on a free loopback port with a fresh database and
+    // the given further options.
+    bool start(const QString& databaseFile, std::string& failure, const std::vector<std::string>& options = {})
     {
         const QByteArray database = databaseFile.toLocal8Bit();
-        const QByteArray web = QByteArray::number(httpPort);
-        const char* argv[] = {ZUV_BENCH_SERVER, "--address",  "127.0.0.1",          "--port", "0", "--http-port",
-                              web.constData(),  "--database", database.constData(), nullptr};
-        if (!startChild(ZUV_BENCH_SERVER, argv, nullptr, child)) {
+        // No web pages unless the options name a port for them (the last
+        // --http-port given counts).
+        std::vector<const char*> argv = {
+            ZUV_BENCH_SERVER, "--address",         "127.0.0.1", "--port", "0", "--http-port", "0",
+            "--database",     database.constData()};
+        for (const std::string& option : options)
+            argv.push_back(option.c_str());
+        argv.push_back(nullptr);
+        if (!startChild(ZUV_BENCH_SERVER, argv.data(), nullptr, child)) {
             failure = "cannot start zuv-server";
             return false;
         }
@@ -74,7 +84,6 @@ public:
             return false;
         }
         port = quint16(std::stoi(printed.substr(colon + 1)));
-        webPort = httpPort;
         return port != 0;
     }
 
@@ -91,7 +100,6 @@ public:
     pid_t pid() const { return child.pid; }
 
     quint16 port = 0;
-    quint16 webPort = 0;
 
 private:
     ChildProcess child;
@@ -121,9 +129,10 @@ bool receiveExactly(int fd, char* data, std::size_t size)
     return true;
 }
 
-// A socket connected to the loopback port, with the benchmarks' time
-// limits; -1 when that failed.
-int connectedSocket(quint16 port)
+// A socket connected to the server on `port` from 127.0.0.<fromOctet>
+// (Linux answers the whole of 127/8 on loopback, so every participant of a
+// benchmark can have an address of its own); -1 when that failed.
+int connectFrom(quint8 fromOctet, quint16 port)
 {
     const int fd = socket(AF_INET, SOCK_STREAM, 0);
     if (fd < 0)
@@ -135,21 +144,24 @@ int connectedSocket(quint16 port)
     setsockopt(fd, IPPROTO_TCP, TCP_NODELAY, &one, sizeof one);
     sockaddr_in address{};
     address.sin_family = AF_INET;
-    address.sin_port = htons(port);
-    address.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
-    if (connect(fd, reinterpret_cast<sockaddr*>(&address), sizeof address) != 0) {
-        close(fd);
-        return -1;
+    address.sin_addr.s_addr = htonl((127u << 24) | fromOctet);
+    if (bind(fd, reinterpret_cast<sockaddr*>(&address), sizeof address) == 0) {
+        address.sin_port = htons(port);
+        address.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
+        if (connect(fd, reinterpret_cast<sockaddr*>(&address), sizeof address) == 0)
+            return fd;
     }
-    return fd;
+    close(fd);
+    return -1;
 }
 
-// One upload as the client makes it: connect, send the message, read the
-// answer's header and body, hang up. False (with the reason) when the answer
-// is not an accepted upload.
-bool uploadOnce(quint16 port, const QByteArray& message, ServerAnswer& answer, std::string& failure)
+// One upload as the client makes it from 127.0.0.<fromOctet>: connect, send
+// the message, read the answer's header and body, hang up. False (with the
+// reason) when the answer is not an accepted upload.
+bool uploadOnce(quint16 port, const QByteArray& message, ServerAnswer& answer, std::string& failure,
+                quint8 fromOctet = 1)
 {
-    const int fd = connectedSocket(port);
+    const int fd = connectFrom(fromOctet, port);
     if (fd < 0) {
         failure = "cannot connect";
         return false;
@@ -200,6 +212,12 @@ QTemporaryDir& workDir()
     return dir;
 }
 
+// The clients of runClients upload from 127.0.0.10 on.
+quint8 clientOctet(std::size_t client)
+{
+    return quint8(10 + client % 200);
+}
+
 struct BatchResult
 {
     double seconds = 0;
@@ -207,8 +225,10 @@ struct BatchResult
     std::string failure; // empty when every upload was accepted
 };
 
-// Every client on its own thread sends its messages one after the other,
-// each as soon as the previous one is answered; all clients start together.
+// Every client on its own thread and from an address of its own (as the
+// participants come from their own machines) sends its messages one after
+// the other, each as soon as the previous one is answered; all clients start
+// together.
 BatchResult runClients(quint16 port, const std::vector<std::vector<QByteArray>>& messages)
 {
     const std::size_t clients = messages.size();
@@ -225,7 +245,7 @@ BatchResult runClients(quint16 port, const std::vector<std::vector<QByteArray>>&
             for (const QByteArray& message : messages[c]) {
                 const auto started = std::chrono::steady_clock::now();
                 ServerAnswer answer;
-                if (!uploadOnce(port, message, answer, failures[c]))
+                if (!uploadOnce(port, message, answer, failures[c], clientOctet(c)))
                     return;
                 perThread[c].push_back(
                     std::chrono::duration<double>(std::chrono::steady_clock::now() - started).count());
@@ -275,7 +295,7 @@ void BM_ServerUploads(benchmark::State& state)
         std::vector<std::vector<QByteArray>> timed(static_cast<std::size_t>(clients));
         for (std::size_t c = 0; c < std::size_t(clients); ++c) {
             ServerAnswer answer;
-            if (!uploadOnce(server.port, uploadMessage(uploadState(0, 0)), answer, failure) ||
+            if (!uploadOnce(server.port, uploadMessage(uploadState(0, 0)), answer, failure, clientOctet(c)) ||
                 !(answer.flags & ServerAnswer::NewMember)) {
                 state.SkipWithError(("registration failed: " + failure).c_str());
                 return;
@@ -325,14 +345,221 @@ BENCHMARK(BM_ServerUploads)
 
 constexpr double GOAL_UPLOADS_PER_SECOND = 200;
 
+// Hostile peers. At full scale (scripts/bench.sh sets ZUV_BENCH_FULL_SCALE)
+// the memory figure has every place of the server taken by a connection that
+// holds all but the last byte of the largest body, and the honest upload
+// waits behind 600 connections from one address that drip their header
+// (enough, before the limit per address, to keep everyone else out for two
+// minutes). Without it both run at a size that takes a second.
+
+// Kilobytes of the process's memory line `field` ("VmRSS:", "VmHWM:"), or -1.
+long memoryKiB(pid_t pid, const std::string& field)
+{
+    std::ifstream status("/proc/" + std::to_string(pid) + "/status");
+    std::string line;
+    while (std::getline(status, line))
+        if (line.compare(0, field.size(), field) == 0)
+            return std::stol(line.substr(field.size()));
+    return -1;
+}
+
+// The resident memory once it has stopped growing: the server has read what
+// it was sent.
+long settledMemoryKiB(pid_t pid)
+{
+    constexpr int STEP_MS = 200;
+    constexpr int STEPS = 50;
+    long last = memoryKiB(pid, "VmRSS:");
+    for (int i = 0; i < STEPS; ++i) {
+        std::this_thread::sleep_for(std::chrono::milliseconds(STEP_MS));
+        const long now = memoryKiB(pid, "VmRSS:");
+        if (now - last < 1024)
+            return now;
+        last = now;
+    }
+    return last;
+}
+
+// Arguments: connections, body size and budget (MiB). The connections come
+// from as many addresses as the limit per address needs, each announces the
+// body and sends all of it but the last byte, or stops when it is refused.
+void BM_ServerHeldBodies(benchmark::State& state)
+{
+    constexpr int PER_ADDRESS = 16;
+    constexpr int SEND_TIMEOUT_MS = 120000;
+    const int connections = int(state.range(0));
+    const qint64 bodyBytes = state.range(1) << 20;
+    const qint64 budgetBytes = state.range(2) << 20;
+    const QByteArray message =
+        frameHeaderBytes(DATAFILE_MAGIC, FORMAT_VERSION, quint32(bodyBytes)) + QByteArray(bodyBytes - 1, 'x');
+    static int run = 0;
+    for (auto _ : state) {
+        ServerUnderTest server;
+        std::string failure;
+        const QString database = workDir().path() + QStringLiteral("/held%1.sqlite").arg(run++);
+        if (!server.start(database, failure,
+                          {"--max-body", std::to_string(bodyBytes), "--max-buffered", std::to_string(budgetBytes)})) {
+            state.SkipWithError(failure.c_str());
+            return;
+        }
+        const long beforeKiB = memoryKiB(server.pid(), "VmRSS:");
+        std::vector<pollfd> peers;
+        std::vector<qsizetype> sent;
+        for (int i = 0; i < connections; ++i) {
+            const int fd = connectFrom(quint8(10 + i / PER_ADDRESS), server.port);
+            if (fd < 0) {
+                state.SkipWithError("cannot connect");
+                break;
+            }
+            fcntl(fd, F_SETFL, fcntl(fd, F_GETFL) | O_NONBLOCK);
+            peers.push_back(pollfd{fd, POLLIN | POLLOUT, 0});
+            sent.push_back(0);
+        }
+        const auto started = std::chrono::steady_clock::now();
+        for (int open = int(peers.size()); open > 0 && poll(peers.data(), peers.size(), SEND_TIMEOUT_MS) > 0;) {
+            for (std::size_t i = 0; i < peers.size(); ++i) {
+                pollfd& peer = peers[i];
+                if (peer.events == 0 || peer.revents == 0)
+                    continue;
+                // Anything from the server is its refusal: sending more is no use.
+                if (!(peer.revents & (POLLIN | POLLERR | POLLHUP))) {
+                    const ssize_t n = send(peer.fd, message.constData() + sent[i],
+                                           std::size_t(message.size() - sent[i]), MSG_NOSIGNAL | MSG_DONTWAIT);
+                    sent[i] += qMax<ssize_t>(n, 0);
+                    if (sent[i] < message.size())
+                        continue;
+                }
+                peer.events = 0;
+                --open;
+            }
+        }
+        const double seconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - started).count();
+        const long settledKiB = settledMemoryKiB(server.pid());
+        const long peakKiB = memoryKiB(server.pid(), "VmHWM:");
+        int refused = 0;
+        for (pollfd& peer : peers) {
+            peer.events = POLLIN;
+            refused += poll(&peer, 1, 0) > 0;
+            close(peer.fd);
+        }
+        server.stop();
+        state.SetIterationTime(seconds);
+        state.counters["before_MiB"] = double(beforeKiB) / 1024;
+        state.counters["settled_MiB"] = double(settledKiB) / 1024;
+        state.counters["peak_MiB"] = double(peakKiB) / 1024;
+        state.counters["held"] = double(int(peers.size()) - refused);
+    }
+}
+
+// Argument: the dripping connections. Each sends the first byte of a header
+// (its next would follow five seconds later); then honest uploads from
+// another address are timed.
+void BM_HonestUploadAmongDrips(benchmark::State& state)
+{
+    constexpr int HONEST_UPLOADS = 5;
+    constexpr quint8 DRIPPING = 1;
+    constexpr quint8 HONEST = 2;
+    const int drippers = int(state.range(0));
+    const QByteArray upload = uploadMessage(uploadState(0, 0));
+    static int run = 0;
+    for (auto _ : state) {
+        ServerUnderTest server;
+        std::string failure;
+        const QString database = workDir().path() + QStringLiteral("/drips%1.sqlite").arg(run++);
+        if (!server.start(database, failure)) {
+            state.SkipWithError(failure.c_str());
+            return;
+        }
+        std::vector<int> dripping;
+        for (int i = 0; i < drippers; ++i) {
+            const int fd = connectFrom(DRIPPING, server.port);
+            if (fd >= 0)
+                dripping.push_back(fd);
+            if (fd < 0 || send(fd, upload.constData(), 1, MSG_NOSIGNAL) != 1) {
+                state.SkipWithError("cannot connect");
+                break;
+            }
+        }
+        std::vector<double> waits;
+        for (int i = 0; i < HONEST_UPLOADS; ++i) {
+            const auto started = std::chrono::steady_clock::now();
+            ServerAnswer answer;
+            if (!uploadOnce(server.port, upload, answer, failure, HONEST)) {
+                state.SkipWithError(("the honest upload failed: " + failure).c_str());
+                break;
+            }
+            waits.push_back(std::chrono::duration<double>(std::chrono::steady_clock::now() - started).count());
+        }
+        for (const int fd : dripping)
+            close(fd);
+        server.stop();
+        const double longest = waits.empty() ? 0 : *std::max_element(waits.begin(), waits.end());
+        state.SetIterationTime(longest);
+        state.counters["longest_ms"] = longest * 1e3;
+        state.counters["median_ms"] = percentile(waits, 0.5) * 1e3;
+    }
+}
+
+constexpr double HELD_BODIES_OVERHEAD_MIB = 64;
+constexpr double GOAL_HONEST_WAIT_MS = 1000;
+
+// The hostile benchmarks at the scale chosen; returns their names.
+std::pair<std::string, std::string> registerHostileBenchmarks(bool fullScale)
+{
+    const std::vector<int64_t> held = fullScale ? std::vector<int64_t>{512, 16, 256} : std::vector<int64_t>{64, 1, 16};
+    const int64_t drippers = fullScale ? 600 : 100;
+    benchmark::RegisterBenchmark("BM_ServerHeldBodies", BM_ServerHeldBodies)
+        ->ArgNames({"connections", "body_MiB", "budget_MiB"})
+        ->Args(held)
+        ->Iterations(1)
+        ->UseManualTime()
+        ->Unit(benchmark::kMillisecond);
+    benchmark::RegisterBenchmark("BM_HonestUploadAmongDrips", BM_HonestUploadAmongDrips)
+        ->ArgNames({"dripping"})
+        ->Arg(drippers)
+        ->Iterations(1)
+        ->UseManualTime()
+        ->Unit(benchmark::kMillisecond);
+    return {"BM_ServerHeldBodies/connections:" + std::to_string(held[0]) + "/body_MiB:" + std::to_string(held[1]) +
+                "/budget_MiB:" + std::to_string(held[2]),
+            "BM_HonestUploadAmongDrips/dripping:" + std::to_string(drippers)};
+}
+
+void printHostileSummary(const CollectingReporter& reporter, const std::pair<std::string, std::string>& names,
+                         bool fullScale)
+{
+    std::printf("\n== server: hostile peers (%s scale) ==\n", fullScale ? "full" : "small");
+    if (reporter.has(names.first)) {
+        const double budget = double(std::stol(names.first.substr(names.first.rfind(':') + 1)));
+        const double peak = reporter.counter(names.first, "peak_MiB");
+        std::printf("%s: %.0f bodies held, peak %.1f MiB (%.1f MiB before, %.1f MiB settled)  goal: %s (<= budget "
+                    "%.0f MiB + %.0f MiB)\n",
+                    names.first.c_str(), reporter.counter(names.first, "held"), peak,
+                    reporter.counter(names.first, "before_MiB"), reporter.counter(names.first, "settled_MiB"),
+                    peak <= budget + HELD_BODIES_OVERHEAD_MIB ? "ok" : "MISSED", budget, HELD_BODIES_OVERHEAD_MIB);
+    } else {
+        std::printf("%s: not run\n", names.first.c_str());
+    }
+    if (reporter.has(names.second)) {
+        const double longest = reporter.counter(names.second, "longest_ms");
+        std::printf("%s: an honest upload waited at most %.1f ms (median %.1f ms)  goal: %s (< %.0f ms)\n",
+                    names.second.c_str(), longest, reporter.counter(names.second, "median_ms"),
+                    longest < GOAL_HONEST_WAIT_MS ? "ok" : "MISSED", GOAL_HONEST_WAIT_MS);
+    } else {
+        std::printf("%s: not run\n", names.second.c_str());
+    }
+}
+
 // ---------------------------------------------------------------------------
 // The published results on a database in use: the page and the JSON after
 // an upload changed the numbers (so rendered afresh), and the uploads of 8
 // clients while a browser asks for the page ten times a second. The
 // database is filled once per run through the server's own storing.
 
-// Sessions in the database; by hand 1,000,000 (ZUV_BENCH_RESULTS_SESSIONS).
-constexpr int DEFAULT_RESULTS_SESSIONS = 20000;
+// Sessions in the database: 1,000,000 at full scale, else a size that takes
+// seconds.
+constexpr int FULL_SCALE_RESULTS_SESSIONS = 1000000;
+constexpr int QUICK_RESULTS_SESSIONS = 20000;
 // A member uploads a year of weekly countings at once.
 constexpr int SESSIONS_PER_MEMBER = 52;
 // Uploads, each followed by the JSON, the page and the page again.
@@ -343,10 +570,11 @@ constexpr double GOAL_RESULTS_MS = 20;
 
 int resultsSessions()
 {
-    bool given = false;
-    const int sessions = qEnvironmentVariableIntValue("ZUV_BENCH_RESULTS_SESSIONS", &given);
-    return given && sessions > 0 ? sessions : DEFAULT_RESULTS_SESSIONS;
+    return qEnvironmentVariableIsSet("ZUV_BENCH_FULL_SCALE") ? FULL_SCALE_RESULTS_SESSIONS : QUICK_RESULTS_SESSIONS;
 }
+
+// The browser asks from an address of its own, beside the uploading clients'.
+constexpr quint8 BROWSER_OCTET = 250;
 
 // Where members live, roughly as many people as use the euro there: the
 // member country index, 0 and 19 for no country and elsewhere in Europe.
@@ -440,7 +668,7 @@ quint16 freePort()
 double timedGet(quint16 port, const char* path, std::size_t& bytes)
 {
     const auto started = std::chrono::steady_clock::now();
-    const int fd = connectedSocket(port);
+    const int fd = connectFrom(BROWSER_OCTET, port);
     if (fd < 0)
         return -1;
     const std::string request = std::string("GET ") + path + " HTTP/1.1\r\nHost: 127.0.0.1\r\n\r\n";
@@ -471,13 +699,14 @@ double serverCpuSeconds(pid_t pid)
     return double(nanoseconds) / 1e9;
 }
 
-// The server on the filled database with its web pages; false (and the
-// benchmark skipped with the reason) when that failed.
-bool startWithResults(ServerUnderTest& server, benchmark::State& state)
+// The server on the filled database with its web pages on `webPort`; false
+// (and the benchmark skipped with the reason) when that failed.
+bool startWithResults(ServerUnderTest& server, quint16& webPort, benchmark::State& state)
 {
     std::string failure;
     const QString database = filledDatabase(failure);
-    if (!database.isEmpty() && server.start(database, failure, freePort()))
+    webPort = freePort();
+    if (!database.isEmpty() && server.start(database, failure, {"--http-port", std::to_string(webPort)}))
         return true;
     state.SkipWithError(failure.c_str());
     return false;
@@ -490,7 +719,8 @@ void BM_ResultsAfterUpload(benchmark::State& state)
     static int serial = 1000000;
     for (auto _ : state) {
         ServerUnderTest server;
-        if (!startWithResults(server, state))
+        quint16 webPort = 0;
+        if (!startWithResults(server, webPort, state))
             return;
         std::string failure;
         double seconds = 0;
@@ -503,11 +733,11 @@ void BM_ResultsAfterUpload(benchmark::State& state)
             // Until then the server hands out what it rendered before.
             std::this_thread::sleep_for(std::chrono::milliseconds(ResultsPublisher::RENDER_INTERVAL_MS + 50));
             const double before = serverCpuSeconds(server.pid());
-            const double jsonTime = timedGet(server.webPort, "/api/results.json", jsonBytes);
+            const double jsonTime = timedGet(webPort, "/api/results.json", jsonBytes);
             const double afterJson = serverCpuSeconds(server.pid());
-            const double pageTime = timedGet(server.webPort, "/", pageBytes);
+            const double pageTime = timedGet(webPort, "/", pageBytes);
             const double afterPage = serverCpuSeconds(server.pid());
-            const double cachedTime = timedGet(server.webPort, "/", pageBytes);
+            const double cachedTime = timedGet(webPort, "/", pageBytes);
             if (std::min({jsonTime, pageTime, cachedTime}) < 0) {
                 state.SkipWithError("a results document was not served");
                 return;
@@ -519,7 +749,7 @@ void BM_ResultsAfterUpload(benchmark::State& state)
             pageCpu.push_back(afterPage - afterJson);
             seconds += jsonTime + pageTime;
         }
-        csv.push_back(timedGet(server.webPort, "/api/counts.csv", csvBytes));
+        csv.push_back(timedGet(webPort, "/api/counts.csv", csvBytes));
         state.SetIterationTime(seconds);
     }
     state.counters["json_ms"] = percentile(json, 0.5) * 1e3;
@@ -547,7 +777,8 @@ void BM_UploadsWhileBrowsing(benchmark::State& state)
     std::vector<double> pages;
     for (auto _ : state) {
         ServerUnderTest server;
-        if (!startWithResults(server, state))
+        quint16 webPort = 0;
+        if (!startWithResults(server, webPort, state))
             return;
         std::string failure;
         std::vector<std::vector<QByteArray>> messages(BROWSING_CLIENTS);
@@ -569,7 +800,7 @@ void BM_UploadsWhileBrowsing(benchmark::State& state)
             for (auto next = std::chrono::steady_clock::now(); uploading; next += interval) {
                 std::this_thread::sleep_until(next);
                 std::size_t bytes = 0;
-                const double seconds = timedGet(server.webPort, "/", bytes);
+                const double seconds = timedGet(webPort, "/", bytes);
                 served = served && seconds >= 0;
                 pages.push_back(seconds);
             }
@@ -641,6 +872,8 @@ int main(int argc, char** argv)
 {
     if (!workDir().isValid())
         return 2;
+    const bool fullScale = qEnvironmentVariableIsSet("ZUV_BENCH_FULL_SCALE");
+    const auto hostile = registerHostileBenchmarks(fullScale);
     CollectingReporter reporter;
     if (!runBenchmarks(argc, argv, reporter))
         return 1;
@@ -664,6 +897,7 @@ int main(int argc, char** argv)
     if (reporter.has("BM_ServerUploads/clients:1/stored:0"))
         std::printf("(one upload message: %.1f KB)\n",
                     reporter.counter("BM_ServerUploads/clients:1/stored:0", "upload_KB"));
+    printHostileSummary(reporter, hostile, fullScale);
     printResultsSummary(reporter);
     std::fflush(stdout);
     return exitStatus(reporter);

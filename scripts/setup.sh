@@ -12,7 +12,9 @@ ZUV_BUILD="${ZUV_BUILD:-$ZUV_ROOT/build}"
 # page is tested in a real browser (chromium).
 zuv_packages=(cmake make g++ qt6-base-dev qt6-base-dev-tools qt6-qpa-plugins libqt6sql6-sqlite
               libqt6sql6-psql postgresql qt6-httpserver-dev qt6-websockets-dev libgl-dev xvfb xauth
-              libbenchmark-dev chromium)
+              libbenchmark-dev chromium
+              # icons and manual pages; the Debian packages and their checks
+              librsvg2-bin help2man dpkg-dev file desktop-file-utils appstream lintian)
 
 zuv_install_missing() {
     local missing=()

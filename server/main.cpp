@@ -58,9 +58,11 @@ int main(int argc, char* argv[])
         return 1;
     }
     UploadService service(database, options.serverMessage);
-    UploadServer server(service,
-                        ConnectionLimits{options.maxBodyBytes, options.idleTimeoutMs, options.connectionTimeoutMs},
-                        options.maxConnections);
+    UploadServer server(
+        service,
+        ConnectionLimits{options.maxBodyBytes, options.idleTimeoutMs, options.connectionTimeoutMs,
+                         options.headerTimeoutMs, options.minRate},
+        ServerLimits{options.maxConnections, options.maxConnectionsPerAddress, options.maxBufferedBytes});
     if (!server.listen(options.address, options.port)) {
         err << "zuv-server: cannot listen on " << options.address.toString() << ":" << options.port << ": "
             << server.errorString() << "\n";

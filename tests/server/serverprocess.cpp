@@ -65,11 +65,13 @@ bool ServerProcess::stopWith(int signalNumber)
            server.exitCode() == 0;
 }
 
-QByteArray exchange(quint16 port, const QByteArray& bytes, bool& hungUp, int timeoutMs)
+QByteArray exchange(quint16 port, const QByteArray& bytes, bool& hungUp, int timeoutMs, const QHostAddress& from)
 {
     QTcpSocket socket;
     QByteArray reply;
     hungUp = false;
+    if (!from.isNull() && !socket.bind(from))
+        return reply;
     socket.connectToHost(QHostAddress::LocalHost, port);
     if (!socket.waitForConnected(timeoutMs))
         return reply;

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QByteArray>
+#include <QHostAddress>
 #include <QProcess>
 #include <QSqlDatabase>
 #include <QString>
@@ -32,9 +33,11 @@ private:
     quint16 boundPort = 0;
 };
 
-// Connects, sends the bytes and collects everything until the server hangs
-// up; `hungUp` tells whether it did within the time.
-QByteArray exchange(quint16 port, const QByteArray& bytes, bool& hungUp, int timeoutMs = 10000);
+// Connects (from the address `from` when it is given), sends the bytes and
+// collects everything until the server hangs up; `hungUp` tells whether it
+// did within the time.
+QByteArray exchange(quint16 port, const QByteArray& bytes, bool& hungUp, int timeoutMs = 10000,
+                    const QHostAddress& from = QHostAddress());
 
 // The error code in a refusal as the client reads it (after the four bytes
 // it takes as the magic test); 0 when there is none.

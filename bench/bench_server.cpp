@@ -7,7 +7,8 @@
 // the server has not seen, so that every upload is stored.
 // Then the server against hostile peers: its peak memory while every place
 // holds a nearly complete largest body, and how long an honest upload waits
-// behind connections that drip their header.
+// behind connections that drip their header. And the published results on a
+// database in use: see below.
 
 #include "benchstates.h"
 #include "childprocess.h"
@@ -16,9 +17,12 @@
 #include "common/constants.h"
 #include "net/protocol.h"
 #include "net/serveranswer.h"
+#include "server/projectdatabase.h"
+#include "server/resultspublisher.h"
 
 #include <QDataStream>
 #include <QDir>
+#include <QSqlQuery>
 #include <QTemporaryDir>
 
 #include <algorithm>
@@ -33,6 +37,7 @@
 #include <netinet/in.h>
 #include <netinet/tcp.h>
 #include <poll.h>
+#include <random>
 #include <string>
 #include <sys/socket.h>
 #include <sys/wait.h>
@@ -59,8 +64,11 @@ public:
     bool start(const QString& databaseFile, std::string& failure, const std::vector<std::string>& options = {})
     {
         const QByteArray database = databaseFile.toLocal8Bit();
-        std::vector<const char*> argv = {ZUV_BENCH_SERVER, "--address",         "127.0.0.1", "--port", "0",
-                                         "--database",     database.constData()};
+        // No web pages unless the options name a port for them (the last
+        // --http-port given counts).
+        std::vector<const char*> argv = {
+            ZUV_BENCH_SERVER, "--address",         "127.0.0.1", "--port", "0", "--http-port", "0",
+            "--database",     database.constData()};
         for (const std::string& option : options)
             argv.push_back(option.c_str());
         argv.push_back(nullptr);
@@ -542,6 +550,322 @@ void printHostileSummary(const CollectingReporter& reporter, const std::pair<std
     }
 }
 
+// ---------------------------------------------------------------------------
+// The published results on a database in use: the page and the JSON after
+// an upload changed the numbers (so rendered afresh), and the uploads of 8
+// clients while a browser asks for the page ten times a second. The
+// database is filled once per run through the server's own storing.
+
+// Sessions in the database: 1,000,000 at full scale, else a size that takes
+// seconds.
+constexpr int FULL_SCALE_RESULTS_SESSIONS = 1000000;
+constexpr int QUICK_RESULTS_SESSIONS = 20000;
+// A member uploads a year of weekly countings at once.
+constexpr int SESSIONS_PER_MEMBER = 52;
+// Uploads, each followed by the JSON, the page and the page again.
+constexpr int RESULTS_ROUNDS = 10;
+constexpr int BROWSING_CLIENTS = 8;
+constexpr int PAGE_REQUESTS_PER_SECOND = 10;
+constexpr double GOAL_RESULTS_MS = 20;
+
+int resultsSessions()
+{
+    return qEnvironmentVariableIsSet("ZUV_BENCH_FULL_SCALE") ? FULL_SCALE_RESULTS_SESSIONS : QUICK_RESULTS_SESSIONS;
+}
+
+// The browser asks from an address of its own, beside the uploading clients'.
+constexpr quint8 BROWSER_OCTET = 250;
+
+// Where members live, roughly as many people as use the euro there: the
+// member country index, 0 and 19 for no country and elsewhere in Europe.
+const std::pair<int, double> MEMBER_COUNTRIES[] = {{5, 25},   {4, 20},   {8, 18},   {14, 14}, {11, 6}, {2, 4},
+                                                   {6, 3},    {12, 3},   {1, 3},    {3, 2},   {7, 2},  {9, 1},
+                                                   {10, 0.3}, {13, 0.3}, {15, 0.2}, {19, 4},  {0, 1}};
+
+// A member's year of countings: every coin value mostly of the member's own
+// national side, now and then of one or two others. `member` numbers the
+// members: each counts at a second of its own, so that no two newcomers are
+// taken for one sending again.
+ClientStorage memberYear(std::mt19937& random, int member, int sessions)
+{
+    std::vector<double> weights;
+    for (const auto& [country, weight] : MEMBER_COUNTRIES)
+        weights.push_back(weight);
+    std::discrete_distribution<std::size_t> where(weights.begin(), weights.end());
+    std::discrete_distribution<std::size_t> sideOf(weights.begin(), weights.end() - 2); // euro countries only
+    ClientStorage upload;
+    upload.setDefaultValues();
+    upload.Country = quint8(MEMBER_COUNTRIES[where(random)].first);
+    const int home = upload.Country >= 1 && upload.Country <= NUM_NATIONAL_SIDES
+                         ? upload.Country
+                         : MEMBER_COUNTRIES[sideOf(random)].first;
+    const QDate start = QDate(2021, 1, 4).addDays(qint64(random() % (3 * 365)));
+    for (int i = 0; i < sessions; ++i) {
+        Session session(0, QDateTime(start.addDays(7 * i), QTime(8, 0).addSecs(member % 43200)), FORMAT_VERSION);
+        for (int coin = 0; coin < NUM_COINS; ++coin) {
+            session.insertCoins(coin, home - 1, 1 + random() % 6);
+            for (unsigned foreign = random() % 3; foreign > 0; --foreign) {
+                const int side = MEMBER_COUNTRIES[sideOf(random)].first;
+                if (side != home)
+                    session.insertCoins(coin, side - 1, 1 + random() % 2);
+            }
+        }
+        upload.Sessions.append(session);
+    }
+    return upload;
+}
+
+QString filledDatabase(std::string& failure)
+{
+    static QString file;
+    static std::string fillFailure;
+    if (!file.isEmpty() || !fillFailure.empty()) {
+        failure = fillFailure;
+        return file;
+    }
+    const QString name = workDir().path() + QStringLiteral("/results.sqlite");
+    {
+        ProjectDatabase database(QStringLiteral("bench-fill"));
+        if (!database.open(name)) {
+            failure = fillFailure = database.lastError().toStdString();
+            return QString();
+        }
+        // Filling is not measured: it need not wait for the disk each time.
+        QSqlQuery(database.database()).exec(QStringLiteral("PRAGMA synchronous = OFF"));
+        std::mt19937 random(20240311);
+        const QDateTime received = QDateTime::currentDateTime();
+        for (int stored = 0; stored < resultsSessions(); stored += SESSIONS_PER_MEMBER) {
+            UploadReceipt receipt;
+            if (!database.storeUpload(memberYear(random, stored / SESSIONS_PER_MEMBER,
+                                                 std::min(SESSIONS_PER_MEMBER, resultsSessions() - stored)),
+                                      received, receipt)) {
+                failure = fillFailure = database.lastError().toStdString();
+                return QString();
+            }
+        }
+    }
+    QSqlDatabase::removeDatabase(QStringLiteral("bench-fill"));
+    file = name;
+    return file;
+}
+
+// A loopback port nobody listens on right now.
+quint16 freePort()
+{
+    const int fd = socket(AF_INET, SOCK_STREAM, 0);
+    sockaddr_in address{};
+    address.sin_family = AF_INET;
+    address.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
+    socklen_t length = sizeof address;
+    const bool bound = bind(fd, reinterpret_cast<sockaddr*>(&address), sizeof address) == 0 &&
+                       getsockname(fd, reinterpret_cast<sockaddr*>(&address), &length) == 0;
+    close(fd);
+    return bound ? ntohs(address.sin_port) : 0;
+}
+
+// GET as a browser does it; the seconds it took, or a negative number when
+// the answer was not 200. The server closes after its answer.
+double timedGet(quint16 port, const char* path, std::size_t& bytes)
+{
+    const auto started = std::chrono::steady_clock::now();
+    const int fd = connectFrom(BROWSER_OCTET, port);
+    if (fd < 0)
+        return -1;
+    const std::string request = std::string("GET ") + path + " HTTP/1.1\r\nHost: 127.0.0.1\r\n\r\n";
+    std::string reply;
+    if (sendAll(fd, request.data(), request.size())) {
+        char buffer[65536];
+        for (ssize_t n; (n = recv(fd, buffer, sizeof buffer, 0)) > 0;)
+            reply.append(buffer, std::size_t(n));
+    }
+    close(fd);
+    const double seconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - started).count();
+    const std::size_t body = reply.find("\r\n\r\n");
+    bytes = body == std::string::npos ? 0 : reply.size() - body - 4;
+    return reply.rfind("HTTP/1.1 200", 0) == 0 ? seconds : -1;
+}
+
+// The seconds the server's main thread, which serves everything, has run
+// on a CPU: what a request costs it, however busy the machine is.
+double serverCpuSeconds(pid_t pid)
+{
+    std::FILE* file = std::fopen(("/proc/" + std::to_string(pid) + "/schedstat").c_str(), "r");
+    unsigned long long nanoseconds = 0;
+    if (file) {
+        if (std::fscanf(file, "%llu", &nanoseconds) != 1)
+            nanoseconds = 0;
+        std::fclose(file);
+    }
+    return double(nanoseconds) / 1e9;
+}
+
+// The server on the filled database with its web pages on `webPort`; false
+// (and the benchmark skipped with the reason) when that failed.
+bool startWithResults(ServerUnderTest& server, quint16& webPort, benchmark::State& state)
+{
+    std::string failure;
+    const QString database = filledDatabase(failure);
+    webPort = freePort();
+    if (!database.isEmpty() && server.start(database, failure, {"--http-port", std::to_string(webPort)}))
+        return true;
+    state.SkipWithError(failure.c_str());
+    return false;
+}
+
+void BM_ResultsAfterUpload(benchmark::State& state)
+{
+    std::vector<double> json, page, cached, csv, jsonCpu, pageCpu;
+    std::size_t jsonBytes = 0, pageBytes = 0, csvBytes = 0;
+    static int serial = 1000000;
+    for (auto _ : state) {
+        ServerUnderTest server;
+        quint16 webPort = 0;
+        if (!startWithResults(server, webPort, state))
+            return;
+        std::string failure;
+        double seconds = 0;
+        for (int round = 0; round < RESULTS_ROUNDS; ++round) {
+            ServerAnswer answer;
+            if (!uploadOnce(server.port, uploadMessage(uploadState(0, serial++)), answer, failure)) {
+                state.SkipWithError(("an upload failed: " + failure).c_str());
+                return;
+            }
+            // Until then the server hands out what it rendered before.
+            std::this_thread::sleep_for(std::chrono::milliseconds(ResultsPublisher::RENDER_INTERVAL_MS + 50));
+            const double before = serverCpuSeconds(server.pid());
+            const double jsonTime = timedGet(webPort, "/api/results.json", jsonBytes);
+            const double afterJson = serverCpuSeconds(server.pid());
+            const double pageTime = timedGet(webPort, "/", pageBytes);
+            const double afterPage = serverCpuSeconds(server.pid());
+            const double cachedTime = timedGet(webPort, "/", pageBytes);
+            if (std::min({jsonTime, pageTime, cachedTime}) < 0) {
+                state.SkipWithError("a results document was not served");
+                return;
+            }
+            json.push_back(jsonTime);
+            page.push_back(pageTime);
+            cached.push_back(cachedTime);
+            jsonCpu.push_back(afterJson - before);
+            pageCpu.push_back(afterPage - afterJson);
+            seconds += jsonTime + pageTime;
+        }
+        csv.push_back(timedGet(webPort, "/api/counts.csv", csvBytes));
+        state.SetIterationTime(seconds);
+    }
+    state.counters["json_ms"] = percentile(json, 0.5) * 1e3;
+    state.counters["json_max_ms"] = percentile(json, 1.0) * 1e3;
+    state.counters["page_ms"] = percentile(page, 0.5) * 1e3;
+    state.counters["page_max_ms"] = percentile(page, 1.0) * 1e3;
+    state.counters["json_cpu_ms"] = percentile(jsonCpu, 0.5) * 1e3;
+    state.counters["page_cpu_ms"] = percentile(pageCpu, 0.5) * 1e3;
+    state.counters["cached_page_ms"] = percentile(cached, 0.5) * 1e3;
+    state.counters["csv_ms"] = percentile(csv, 0.5) * 1e3;
+    state.counters["json_KB"] = double(jsonBytes) / 1e3;
+    state.counters["page_KB"] = double(pageBytes) / 1e3;
+    state.counters["csv_KB"] = double(csvBytes) / 1e3;
+}
+
+BENCHMARK(BM_ResultsAfterUpload)->Iterations(1)->UseManualTime()->Unit(benchmark::kMillisecond);
+
+// Argument: page requests per second during the uploads (0 or 10).
+void BM_UploadsWhileBrowsing(benchmark::State& state)
+{
+    const int pagesPerSecond = int(state.range(0));
+    const int perClient = UPLOADS_PER_LEVEL / BROWSING_CLIENTS;
+    static int serial = 2000000;
+    double uploadsPerSecond = 0;
+    std::vector<double> pages;
+    for (auto _ : state) {
+        ServerUnderTest server;
+        quint16 webPort = 0;
+        if (!startWithResults(server, webPort, state))
+            return;
+        std::string failure;
+        std::vector<std::vector<QByteArray>> messages(BROWSING_CLIENTS);
+        for (std::vector<QByteArray>& client : messages) {
+            ServerAnswer answer;
+            if (!uploadOnce(server.port, uploadMessage(uploadState(0, serial++)), answer, failure)) {
+                state.SkipWithError(("registration failed: " + failure).c_str());
+                return;
+            }
+            for (int k = 0; k < perClient; ++k)
+                client.push_back(uploadMessage(uploadState(answer.memberNumber, serial++)));
+        }
+        std::atomic<bool> uploading{true};
+        bool served = true;
+        std::thread browser([&] {
+            if (pagesPerSecond <= 0)
+                return;
+            const auto interval = std::chrono::microseconds(1000000 / pagesPerSecond);
+            for (auto next = std::chrono::steady_clock::now(); uploading; next += interval) {
+                std::this_thread::sleep_until(next);
+                std::size_t bytes = 0;
+                const double seconds = timedGet(webPort, "/", bytes);
+                served = served && seconds >= 0;
+                pages.push_back(seconds);
+            }
+        });
+        const BatchResult result = runClients(server.port, messages);
+        uploading = false;
+        browser.join();
+        if (!result.failure.empty() || !served) {
+            const std::string why = served ? "an upload failed: " + result.failure : "the page was not served";
+            state.SkipWithError(why.c_str());
+            return;
+        }
+        uploadsPerSecond += double(UPLOADS_PER_LEVEL) / result.seconds;
+        state.SetIterationTime(result.seconds);
+    }
+    state.counters["uploads_per_s"] = uploadsPerSecond / double(state.iterations());
+    state.counters["pages"] = double(pages.size());
+    state.counters["page_ms"] = percentile(pages, 0.5) * 1e3;
+    state.counters["page_max_ms"] = percentile(pages, 1.0) * 1e3;
+}
+
+BENCHMARK(BM_UploadsWhileBrowsing)
+    ->ArgName("pages_per_s")
+    ->Arg(0)
+    ->Arg(PAGE_REQUESTS_PER_SECOND)
+    ->Iterations(1)
+    ->UseManualTime()
+    ->Unit(benchmark::kMillisecond);
+
+void printResultsSummary(const CollectingReporter& reporter)
+{
+    std::printf("\n== server: the published results, %d stored sessions, SQLite ==\n", resultsSessions());
+    const char* const results = "BM_ResultsAfterUpload";
+    if (reporter.has(results)) {
+        for (const auto& [label, counter] : {std::pair{"JSON", "json"}, std::pair{"page", "page"}}) {
+            const double median = reporter.counter(results, std::string(counter) + "_ms");
+            std::printf(
+                "%-4s after an upload: median %6.2f ms  max %6.2f ms  goal: %s (< %.0f ms); server CPU %.2f ms\n",
+                label, median, reporter.counter(results, std::string(counter) + "_max_ms"),
+                median < GOAL_RESULTS_MS ? "ok" : "MISSED", GOAL_RESULTS_MS,
+                reporter.counter(results, std::string(counter) + "_cpu_ms"));
+        }
+        std::printf(
+            "page unchanged since: %.2f ms; CSV after an upload: %.1f ms (%.0f KB); page %.0f KB, JSON %.1f KB\n",
+            reporter.counter(results, "cached_page_ms"), reporter.counter(results, "csv_ms"),
+            reporter.counter(results, "csv_KB"), reporter.counter(results, "page_KB"),
+            reporter.counter(results, "json_KB"));
+    } else {
+        std::printf("page and JSON: not run\n");
+    }
+    for (const int pagesPerSecond : {0, PAGE_REQUESTS_PER_SECOND}) {
+        const std::string name = "BM_UploadsWhileBrowsing/pages_per_s:" + std::to_string(pagesPerSecond);
+        if (!reporter.has(name)) {
+            std::printf("uploads with %2d page requests/s: not run\n", pagesPerSecond);
+            continue;
+        }
+        std::printf("uploads of %d clients with %2d page requests/s: %6.1f uploads/s", BROWSING_CLIENTS, pagesPerSecond,
+                    reporter.counter(name, "uploads_per_s"));
+        if (pagesPerSecond > 0)
+            std::printf("  (%.0f pages, median %.2f ms, max %.2f ms)", reporter.counter(name, "pages"),
+                        reporter.counter(name, "page_ms"), reporter.counter(name, "page_max_ms"));
+        std::printf("\n");
+    }
+}
+
 } // namespace
 
 int main(int argc, char** argv)
@@ -574,6 +898,7 @@ int main(int argc, char** argv)
         std::printf("(one upload message: %.1f KB)\n",
                     reporter.counter("BM_ServerUploads/clients:1/stored:0", "upload_KB"));
     printHostileSummary(reporter, hostile, fullScale);
+    printResultsSummary(reporter);
     std::fflush(stdout);
     return exitStatus(reporter);
 }

@@ -4,7 +4,8 @@
 # Unless a server already listens on 127.0.0.1:4554, a local project server
 # runs next to the program (database run/zuvserver.sqlite, log
 # run/zuv-server.log), so an upload to the default server host localhost
-# works out of the box; it is stopped when the program ends.
+# works out of the box and the project's results are on
+# http://localhost:4580/; it is stopped when the program ends.
 set -euo pipefail
 source "$(dirname "${BASH_SOURCE[0]}")/setup.sh"
 zuv_install_missing

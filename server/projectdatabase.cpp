@@ -3,6 +3,7 @@
 #include "server/databaselocation.h"
 #include "server/memberstore.h"
 #include "server/projectschema.h"
+#include "server/resultsaggregates.h"
 #include "server/sessionstore.h"
 #include "server/sqlconnection.h"
 #include "storage/clientstorage.h"
@@ -156,7 +157,13 @@ AnalysisNumbers readAnalysisNumbers(SqlConnection& sql)
 class Transaction
 {
 public:
-    explicit Transaction(SqlConnection& connection) : sql(connection) { sql.dialect().beginWriting(sql); }
+    Transaction(SqlConnection& connection, bool writing) : sql(connection)
+    {
+        if (writing)
+            sql.dialect().beginWriting(sql);
+        else
+            sql.dialect().beginReading(sql);
+    }
     ~Transaction()
     {
         if (!committed) {
@@ -219,13 +226,13 @@ SqlDialect ProjectDatabase::dialect() const
     return sql ? sql->dialect() : SqlDialect();
 }
 
-template <typename Work> bool ProjectDatabase::inTransaction(Work&& work)
+template <typename Work> bool ProjectDatabase::inTransaction(Work&& work, bool writing)
 {
     error.clear();
     try {
         if (!isOpen())
             throw DatabaseFailure{QStringLiteral("the database is not open")};
-        Transaction transaction(*sql);
+        Transaction transaction(*sql, writing);
         work();
         transaction.commit();
     } catch (const DatabaseFailure& failure) {
@@ -283,6 +290,11 @@ bool ProjectDatabase::setAnalysisNumbers(const AnalysisNumbers& numbers)
     });
 }
 
+bool ProjectDatabase::read(const std::function<void(SqlConnection&)>& work)
+{
+    return inTransaction([&] { work(*sql); }, false);
+}
+
 bool ProjectDatabase::storeUpload(const ClientStorage& upload, const QDateTime& receivedAt, UploadReceipt& receipt)
 {
     receipt = UploadReceipt();
@@ -312,10 +324,12 @@ void ProjectDatabase::storeInTransaction(const ClientStorage& upload, const QDat
     TotalsChange change;
     change.members = member.isNew ? 1 : 0;
     storeSettings(*sql, number, upload, now);
-    const SessionStore::Outcome sessions =
-        SessionStore(*sql).store(member.number, member.isNew, upload.Sessions, now, change);
+    const SessionStore::Outcome sessions = SessionStore(*sql).store(
+        member.number, member.isNew, ResultsAggregates::memberCountryOf(upload.Country), upload.Sessions, now, change);
     receipt.sessionsAdded = sessions.added;
     receipt.sessionsReplaced = sessions.replaced;
+    if (sessions.added + sessions.replaced > 0)
+        ResultsAggregates(*sql).markChanged(receivedAt);
     storeEventTotals(*sql, number, upload.TotalEvents);
     receipt.invitationsAdded = storeInvitations(*sql, number, upload.InvitationList, now);
     sql->run(QStringLiteral("UPDATE server_state SET value = ? WHERE name = 'last_upload_country'"),

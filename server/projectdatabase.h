@@ -7,6 +7,7 @@
 #include <QString>
 #include <QtGlobal>
 
+#include <functional>
 #include <memory>
 
 class ClientStorage;
@@ -76,6 +77,11 @@ public:
     // The newest analysis items; a fresh database offers none (all 0).
     bool setAnalysisNumbers(const AnalysisNumbers& numbers);
 
+    // Runs `work` in a transaction that only reads: all of it sees one state
+    // of the database, even while another server stores into it. False with
+    // lastError() when the database failed (`work` throws DatabaseFailure).
+    bool read(const std::function<void(SqlConnection&)>& work);
+
     // The schema version the database has (0 when it is not open), and the
     // SQL it speaks.
     int schemaVersion() const;
@@ -84,7 +90,7 @@ public:
     QSqlDatabase database() const;
 
 private:
-    template <typename Work> bool inTransaction(Work&& work);
+    template <typename Work> bool inTransaction(Work&& work, bool writing = true);
     void storeInTransaction(const ClientStorage& upload, const QDateTime& receivedAt, UploadReceipt& receipt);
 
     QString connection;

@@ -1,10 +1,12 @@
 #include "server/projectschema.h"
 
+#include "server/resultsaggregates.h"
 #include "server/sqlconnection.h"
 #include "settings/settingschoices.h"
 #include "storage/coinpile.h"
 #include "usage/usage.h"
 
+#include <QDateTime>
 #include <QString>
 
 namespace {
@@ -149,6 +151,40 @@ const char* const VERSION_3[] = {
     "INSERT INTO server_state (name, value) SELECT 'purses', COUNT(*) FROM sessions WHERE pile_count > 0",
 };
 
+// Version 4 publishes the project's results from running sums (see
+// ResultsAggregates). A session keeps the keys its coins are published under:
+// its month (year * 100 + month of its entry time) and the member country of
+// the upload that stored it; a stored session's country was not kept before,
+// the member's latest is the best there is. Per cell of the results its
+// coins, foreign coins, purses and distinct members; per cell and member how
+// many of the member's sessions are in it, so that the distinct members can
+// be kept as sessions come and go.
+const char* const VERSION_4[] = {
+    "ALTER TABLE sessions ADD COLUMN month INTEGER NOT NULL DEFAULT 0",
+    "ALTER TABLE sessions ADD COLUMN member_country INTEGER NOT NULL DEFAULT 0",
+    "UPDATE sessions SET month ="
+    " CAST(substr(entry_datetime, 1, 4) AS INTEGER) * 100 + CAST(substr(entry_datetime, 6, 2) AS INTEGER)",
+    "UPDATE sessions SET member_country = COALESCE((SELECT m.country FROM members m"
+    " JOIN member_countries c ON c.id = m.country"
+    " WHERE m.member_number = sessions.member_number AND c.name <> ''), 0)",
+    "CREATE TABLE result_cells ("
+    " grain INTEGER NOT NULL, month INTEGER NOT NULL, member_country INTEGER NOT NULL,"
+    " national_side INTEGER NOT NULL, coin_value INTEGER NOT NULL,"
+    " coins BIGINT NOT NULL, foreign_coins BIGINT NOT NULL, purses BIGINT NOT NULL, members BIGINT NOT NULL,"
+    " PRIMARY KEY (grain, month, member_country, national_side, coin_value))",
+    "CREATE TABLE result_cell_members ("
+    " grain INTEGER NOT NULL, month INTEGER NOT NULL, member_country INTEGER NOT NULL,"
+    " national_side INTEGER NOT NULL, coin_value INTEGER NOT NULL,"
+    " member_number BIGINT NOT NULL, purses BIGINT NOT NULL,"
+    " PRIMARY KEY (grain, month, member_country, national_side, coin_value, member_number))",
+    // Rows whose last session was taken away are found without a scan.
+    "CREATE INDEX result_cells_emptied ON result_cells (grain) WHERE purses <= 0",
+    "CREATE INDEX result_cell_members_emptied ON result_cell_members (grain) WHERE purses <= 0",
+    // A change counter for whoever keeps rendered results, and when they last
+    // changed (seconds since 1970, UTC; 0 while nothing was published).
+    "INSERT INTO server_state (name, value) VALUES ('results_version', 0), ('results_updated', 0)",
+};
+
 template <std::size_t N> void run(SqlConnection& sql, const char* const (&statements)[N])
 {
     for (const char* statement : statements)
@@ -185,4 +221,8 @@ void ProjectSchema::upgrade(SqlConnection& sql, int version)
         run(sql, VERSION_2);
     if (version < 3)
         run(sql, VERSION_3);
+    if (version < 4) {
+        run(sql, VERSION_4);
+        ResultsAggregates(sql).rebuild(QDateTime::currentDateTimeUtc());
+    }
 }

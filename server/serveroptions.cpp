@@ -17,6 +17,10 @@ struct OptionSet
     QCommandLineOption port{{QStringLiteral("p"), QStringLiteral("port")},
                             QStringLiteral("Listen on <port> (default 4554; 0 takes any free port)."),
                             QStringLiteral("port")};
+    QCommandLineOption httpPort{QStringLiteral("http-port"),
+                                QStringLiteral("Publish the results on HTTP <port> of the same address "
+                                               "(default 4580; 0 publishes nothing)."),
+                                QStringLiteral("port")};
     QCommandLineOption database{{QStringLiteral("d"), QStringLiteral("database")},
                                 QStringLiteral("SQLite database file, created when missing (default "
                                                "zuvserver.sqlite in the working directory), or PostgreSQL "
@@ -64,9 +68,10 @@ struct OptionSet
     {
         parser.setApplicationDescription(
             QStringLiteral("The ZUV project server: receives uploads from ZUV clients, stores them in an SQLite "
-                           "or PostgreSQL database and answers with the project's status."));
-        parser.addOptions({address, port, database, maxBody, message, idleTimeout, connectionTimeout, maxConnections,
-                           maxPerAddress, headerTimeout, minRate, maxBuffered});
+                           "or PostgreSQL database and answers with the project's status, and publishes the "
+                           "project's results on HTTP."));
+        parser.addOptions({address, port, httpPort, database, maxBody, message, idleTimeout, connectionTimeout,
+                           maxConnections, maxPerAddress, headerTimeout, minRate, maxBuffered});
         parser.addHelpOption();
         parser.addVersionOption();
     }
@@ -87,6 +92,22 @@ bool positiveNumber(const QCommandLineParser& parser, const QCommandLineOption& 
         return false;
     }
     value = Number(given);
+    return true;
+}
+
+// Takes a set option's value when it is a port number; an option not given
+// leaves `port` alone.
+bool portNumber(const QCommandLineParser& parser, const QCommandLineOption& option, quint16& port, QString& error)
+{
+    if (!parser.isSet(option))
+        return true;
+    bool ok = false;
+    const uint given = parser.value(option).toUInt(&ok);
+    if (!ok || given > 0xFFFF) {
+        error = QStringLiteral("Not a port number: %1").arg(parser.value(option));
+        return false;
+    }
+    port = quint16(given);
     return true;
 }
 
@@ -118,15 +139,8 @@ ServerOptions::Outcome ServerOptions::parse(const QStringList& arguments, QStrin
         }
         address = given;
     }
-    if (parser.isSet(options.port)) {
-        bool ok = false;
-        const uint given = parser.value(options.port).toUInt(&ok);
-        if (!ok || given > 0xFFFF) {
-            error = QStringLiteral("Not a port number: %1").arg(parser.value(options.port));
-            return Outcome::Error;
-        }
-        port = quint16(given);
-    }
+    if (!portNumber(parser, options.port, port, error) || !portNumber(parser, options.httpPort, httpPort, error))
+        return Outcome::Error;
     if (parser.isSet(options.database)) {
         if (parser.value(options.database).isEmpty()) {
             error = QStringLiteral("The database file name is empty");

@@ -11,6 +11,9 @@
 struct ServerOptions
 {
     static constexpr quint16 DEFAULT_PORT = 4554;
+    // The project's web pages (the results): where the client's web
+    // address points by default.
+    static constexpr quint16 DEFAULT_HTTP_PORT = 4580;
     // An upload of ten thousand sessions is still far below this.
     static constexpr quint32 DEFAULT_MAX_BODY_BYTES = 16 * 1024 * 1024;
     // A connection that sends nothing for this long is closed.
@@ -41,6 +44,7 @@ struct ServerOptions
 
     QHostAddress address = QHostAddress(QHostAddress::LocalHost);
     quint16 port = DEFAULT_PORT;                               // 0: any free port (printed when bound)
+    quint16 httpPort = DEFAULT_HTTP_PORT;                      // 0: no web pages
     QString databaseFile = QStringLiteral("zuvserver.sqlite"); // or a postgresql:// address
     quint32 maxBodyBytes = DEFAULT_MAX_BODY_BYTES;
     QString serverMessage; // sent with every accepted upload when not empty

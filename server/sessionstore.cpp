@@ -1,5 +1,6 @@
 #include "server/sessionstore.h"
 
+#include "server/resultsaggregates.h"
 #include "server/sqlconnection.h"
 #include "storage/coinpile.h"
 #include "storage/session.h"
@@ -89,15 +90,17 @@ SessionStore::Relation SessionStore::relation(const Stored& stored, const Sessio
     return session.observation.size() < events.size() ? Relation::Earlier : Relation::Other;
 }
 
-void SessionStore::removeContribution(const Stored& stored, TotalsChange& change)
+void SessionStore::removeContribution(const Stored& stored, TotalsChange& change, ResultsContribution& published)
 {
+    ResultsAggregates(sql).addStored(stored.id, published);
     sql.run(QStringLiteral("DELETE FROM coin_piles WHERE session_id = ?"), {sqlNumber(stored.id)});
     sql.run(QStringLiteral("DELETE FROM usage_events WHERE session_id = ?"), {sqlNumber(stored.id)});
     change.purses -= stored.piles > 0 ? 1 : 0;
     change.sumCents -= stored.sumCents;
 }
 
-void SessionStore::addContribution(const QList<std::pair<qint64, const Session*>>& sessions, TotalsChange& change)
+void SessionStore::addContribution(const QList<std::pair<qint64, const Session*>>& sessions, int memberCountry,
+                                   TotalsChange& change, ResultsContribution& published)
 {
     QVariantList piles;
     QVariantList events;
@@ -113,6 +116,7 @@ void SessionStore::addContribution(const QList<std::pair<qint64, const Session*>
                    << sqlNumber(session->observation[i].id);
         change.purses += session->purse.isEmpty() ? 0 : 1;
         change.sumCents += qint64(session->sumOfCents());
+        published.addSession(ResultsAggregates::monthOf(session->entryDateTime.date()), memberCountry, session->purse);
     }
     sql.insertRows(
         QStringLiteral("INSERT INTO coin_piles (session_id, position, coin_value, coin_country, count) VALUES"), 5,
@@ -121,8 +125,9 @@ void SessionStore::addContribution(const QList<std::pair<qint64, const Session*>
                    4, events);
 }
 
-SessionStore::Outcome SessionStore::store(qint64 member, bool memberIsNew, const QList<Session>& sessions,
-                                          const QVariant& receivedAt, TotalsChange& change)
+SessionStore::Outcome SessionStore::store(qint64 member, bool memberIsNew, int memberCountry,
+                                          const QList<Session>& sessions, const QVariant& receivedAt,
+                                          TotalsChange& change)
 {
     // The later of two sessions with the same entry time is the newer.
     QHash<QString, const Session*> byEntry;
@@ -138,6 +143,7 @@ SessionStore::Outcome SessionStore::store(qint64 member, bool memberIsNew, const
     Outcome outcome;
     QList<std::pair<qint64, const Session*>> written;
     QVariantList added;
+    ResultsContribution removedFromResults;
     for (const QString& entry : std::as_const(entries)) {
         const Session& session = *byEntry.value(entry);
         const qint64 digest = digestOf(session);
@@ -145,7 +151,8 @@ SessionStore::Outcome SessionStore::store(qint64 member, bool memberIsNew, const
         if (old == before.constEnd()) {
             added << sqlNumber(member) << entry << sqlNumber(session.version) << sqlNumber(qint64(session.sumOfCents()))
                   << receivedAt << sqlNumber(session.purse.size()) << sqlNumber(session.observation.size())
-                  << sqlNumber(digest);
+                  << sqlNumber(digest) << sqlNumber(ResultsAggregates::monthOf(session.entryDateTime.date()))
+                  << sqlNumber(memberCountry);
             continue;
         }
         if (!old->digest.isNull() && old->digest.toLongLong() == digest)
@@ -153,26 +160,32 @@ SessionStore::Outcome SessionStore::store(qint64 member, bool memberIsNew, const
         // Fewer events than stored: perhaps a state saved before the stored one.
         if (session.observation.size() < old->events && relation(*old, session) == Relation::Earlier)
             continue;
-        removeContribution(*old, change);
+        removeContribution(*old, change, removedFromResults);
         sql.run(QStringLiteral("UPDATE sessions SET record_version = ?, sum_cents = ?, received_at = ?,"
-                               " pile_count = ?, event_count = ?, content_digest = ? WHERE session_id = ?"),
+                               " pile_count = ?, event_count = ?, content_digest = ?, member_country = ?"
+                               " WHERE session_id = ?"),
                 {sqlNumber(session.version), sqlNumber(qint64(session.sumOfCents())), receivedAt,
                  sqlNumber(session.purse.size()), sqlNumber(session.observation.size()), sqlNumber(digest),
-                 sqlNumber(old->id)});
+                 sqlNumber(memberCountry), sqlNumber(old->id)});
         written.append({old->id, &session});
         ++outcome.replaced;
     }
 
     // Each new session gets its number from the database.
     sql.insertRows(QStringLiteral("INSERT INTO sessions (member_number, entry_datetime, record_version, sum_cents,"
-                                  " received_at, pile_count, event_count, content_digest) VALUES"),
-                   8, added, QStringLiteral("RETURNING session_id, entry_datetime"), [&](const QSqlQuery& row) {
+                                  " received_at, pile_count, event_count, content_digest, month, member_country)"
+                                  " VALUES"),
+                   10, added, QStringLiteral("RETURNING session_id, entry_datetime"), [&](const QSqlQuery& row) {
                        const Session* session = byEntry.value(row.value(1).toString());
                        if (!session)
                            throw DatabaseFailure{QStringLiteral("a new session came back with another entry time")};
                        written.append({row.value(0).toLongLong(), session});
                        ++outcome.added;
                    });
-    addContribution(written, change);
+    ResultsContribution addedToResults;
+    addContribution(written, memberCountry, change, addedToResults);
+    ResultsAggregates results(sql);
+    results.apply(member, removedFromResults, -1);
+    results.apply(member, addedToResults, +1);
     return outcome;
 }

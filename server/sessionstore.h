@@ -6,6 +6,7 @@
 #include <QVariant>
 #include <QtGlobal>
 
+class ResultsContribution;
 class Session;
 class SqlConnection;
 
@@ -22,7 +23,8 @@ struct TotalsChange
 // session wins: arriving with other piles or events than stored, it replaces
 // the stored ones. A stored session's share of what the project counts is
 // taken out and a session's share is put in here and nowhere else, so that the
-// running totals always equal a fresh count of the sessions.
+// running totals and the published results always equal a fresh count of the
+// sessions.
 class SessionStore
 {
 public:
@@ -57,9 +59,10 @@ public:
     // their stored version, unchanged ones and earlier states of stored ones
     // leave them as they are. A session named twice in one upload counts in
     // its later form. `memberIsNew` says that nothing of the member can be
-    // stored yet.
-    Outcome store(qint64 member, bool memberIsNew, const QList<Session>& sessions, const QVariant& receivedAt,
-                  TotalsChange& change);
+    // stored yet. The sessions stored are published under `memberCountry`
+    // (see ResultsAggregates::memberCountryOf()).
+    Outcome store(qint64 member, bool memberIsNew, int memberCountry, const QList<Session>& sessions,
+                  const QVariant& receivedAt, TotalsChange& change);
 
     // The member's stored sessions among these entry times (as stored), by entry time.
     QHash<QString, Stored> stored(qint64 member, const QList<QString>& entries);
@@ -70,8 +73,9 @@ public:
     static qint64 digestOf(const Session& session);
 
 private:
-    void removeContribution(const Stored& stored, TotalsChange& change);
-    void addContribution(const QList<std::pair<qint64, const Session*>>& sessions, TotalsChange& change);
+    void removeContribution(const Stored& stored, TotalsChange& change, ResultsContribution& published);
+    void addContribution(const QList<std::pair<qint64, const Session*>>& sessions, int memberCountry,
+                         TotalsChange& change, ResultsContribution& published);
 
     SqlConnection& sql;
 };

@@ -57,6 +57,14 @@ void SqlDialect::beginWriting(SqlConnection& sql) const
     sql.execute(QStringLiteral("SELECT pg_advisory_xact_lock(%1)").arg(WRITER_LOCK));
 }
 
+void SqlDialect::beginReading(SqlConnection& sql) const
+{
+    // SQLite reads from one snapshot until the transaction ends; PostgreSQL
+    // takes a new one for every statement unless told otherwise.
+    sql.execute(which == Kind::SQLite ? QStringLiteral("BEGIN")
+                                      : QStringLiteral("BEGIN ISOLATION LEVEL REPEATABLE READ READ ONLY"));
+}
+
 int SqlDialect::schemaVersion(SqlConnection& sql) const
 {
     if (which == Kind::SQLite)

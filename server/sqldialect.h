@@ -32,6 +32,9 @@ public:
     // each other here rather than fail later: SQLite takes its write lock at
     // once, PostgreSQL a lock of the project's own.
     void beginWriting(SqlConnection& sql) const;
+    // Begins a transaction that only reads, and sees one state of the
+    // database throughout.
+    void beginReading(SqlConnection& sql) const;
 
     // The schema version a database has (0: empty) and the statement setting it.
     int schemaVersion(SqlConnection& sql) const;

@@ -36,7 +36,8 @@ bool ServerProcess::start(const QString& databaseFile, const QStringList& moreAr
     server.setProcessChannelMode(QProcess::ForwardedErrorChannel);
     server.start(QStringLiteral(ZUV_SERVER_BINARY),
                  QStringList{QStringLiteral("--address"), QStringLiteral("127.0.0.1"), QStringLiteral("--port"),
-                             QStringLiteral("0"), QStringLiteral("--database"), databaseFile} +
+                             QStringLiteral("0"), QStringLiteral("--http-port"), QStringLiteral("0"),
+                             QStringLiteral("--database"), databaseFile} +
                      moreArguments);
     if (!server.waitForStarted(startTimeoutMs))
         return false;

@@ -11,6 +11,7 @@ class ClientStorage;
 
 // The real zuv-server, started on a free loopback port with a database of
 // the test's choosing. It prints the port it bound, which start() reads.
+// It publishes no web pages unless the test gives it an --http-port.
 class ServerProcess
 {
 public:

@@ -5,6 +5,8 @@
 #include "net/serveranswer.h"
 #include "server/projectdatabase.h"
 #include "server/projectschema.h"
+#include "server/resultsaggregates.h"
+#include "server/sqlconnection.h"
 #include "server/uploadservice.h"
 #include "storage/clientstorage.h"
 
@@ -12,6 +14,7 @@
 #include <QFile>
 #include <QSqlError>
 #include <QSqlQuery>
+#include <QSqlRecord>
 #include <QTemporaryDir>
 #include <QtTest>
 
@@ -87,6 +90,7 @@ private Q_SLOTS:
     void lookupTablesCarryTheClientsIndices();
     void failedUploadLeavesNoTrace();
     void totalsFollowWhatWasStored();
+    void publishedNumbersEqualAFreshCount();
     void newcomerSentAgain_data();
     void newcomerSentAgain();
     void newerAnalysisItemsAreAnnounced();
@@ -256,15 +260,19 @@ void TestProjectDatabase::totalsFollowWhatWasStored()
 
         // Made a database of the first schema: no running totals (it counted
         // them for every answer), no member counter, nothing kept to compare
-        // sessions by.
+        // sessions by, nothing published.
         QSqlQuery downgrade(db);
-        for (const QString& statement : {QStringLiteral("DROP INDEX members_by_newcomer_key"),
-                                         QStringLiteral("ALTER TABLE members DROP COLUMN newcomer_key"),
-                                         QStringLiteral("ALTER TABLE sessions DROP COLUMN pile_count"),
-                                         QStringLiteral("ALTER TABLE sessions DROP COLUMN event_count"),
-                                         QStringLiteral("ALTER TABLE sessions DROP COLUMN content_digest"),
-                                         QStringLiteral("DELETE FROM server_state WHERE name <> 'last_upload_country'"),
-                                         database.dialect().setSchemaVersion(1)})
+        for (const QString& statement :
+             {QStringLiteral("DROP TABLE result_cells"), QStringLiteral("DROP TABLE result_cell_members"),
+              QStringLiteral("ALTER TABLE sessions DROP COLUMN month"),
+              QStringLiteral("ALTER TABLE sessions DROP COLUMN member_country"),
+              QStringLiteral("UPDATE members SET country = 5"), QStringLiteral("DROP INDEX members_by_newcomer_key"),
+              QStringLiteral("ALTER TABLE members DROP COLUMN newcomer_key"),
+              QStringLiteral("ALTER TABLE sessions DROP COLUMN pile_count"),
+              QStringLiteral("ALTER TABLE sessions DROP COLUMN event_count"),
+              QStringLiteral("ALTER TABLE sessions DROP COLUMN content_digest"),
+              QStringLiteral("DELETE FROM server_state WHERE name <> 'last_upload_country'"),
+              database.dialect().setSchemaVersion(1)})
             QVERIFY2(downgrade.exec(statement), qPrintable(statement + downgrade.lastError().text()));
     }
 
@@ -273,6 +281,12 @@ void TestProjectDatabase::totalsFollowWhatWasStored()
     const QSqlDatabase db = database.database();
     QCOMPARE(database.schemaVersion(), ProjectSchema::VERSION);
     QCOMPARE(keptTotals(db), QStringLiteral("2 4 8000000830"));
+    {
+        SqlConnection sql(db.connectionName(), database.dialect());
+        const ProjectResults published = ResultsAggregates(sql).read();
+        QCOMPARE(published.coins, valueOf(db, QStringLiteral("SELECT SUM(count) FROM coin_piles")).toLongLong());
+        QCOMPARE(published.months, QList<int>{202402});
+    }
 
     // And they go on from there.
     ClientStorage carla;
@@ -283,6 +297,68 @@ void TestProjectDatabase::totalsFollowWhatWasStored()
     QCOMPARE(receipt.memberNumber, 3u);
     QCOMPARE(keptTotals(db), QStringLiteral("3 5 8000001030"));
     QCOMPARE(countedTotals(db), keptTotals(db));
+}
+
+void TestProjectDatabase::publishedNumbersEqualAFreshCount()
+{
+    ProjectDatabase database;
+    QVERIFY(database.open(location));
+    const QDateTime received = QDateTime::currentDateTime();
+    // Anna in Germany counts twice in one month, Ben in France once. Piles of
+    // nothing, or of no national side, count nowhere.
+    ClientStorage anna;
+    anna.setDefaultValues();
+    anna.Country = 5;
+    Session first = countedAt(QStringLiteral("2024-03-01T10:00:00"), 0, 4);
+    first.insertCoins(7, 7, 1);
+    first.insertCoins(3, 20, 6);
+    first.insertCoins(2, 4, 0);
+    anna.Sessions = {first, countedAt(QStringLiteral("2024-03-05T10:00:00"), 0, 2)};
+    ClientStorage ben = anna;
+    ben.Country = 4;
+    ben.Sessions = {countedAt(QStringLiteral("2024-04-01T10:00:00"), 0, 3)};
+    UploadReceipt receipt;
+    QVERIFY(database.storeUpload(anna, received, receipt));
+    anna.Membernumber = receipt.memberNumber;
+    QVERIFY(database.storeUpload(ben, received, receipt));
+
+    // Every cell, and every member's sessions in it.
+    const auto published = [&database] {
+        QStringList rows;
+        QSqlQuery query(database.database());
+        for (const char* table : {"result_cells", "result_cell_members"}) {
+            if (!query.exec(QStringLiteral("SELECT * FROM ") + QLatin1String(table)))
+                return QStringList{query.lastError().text()};
+            while (query.next()) {
+                QStringList fields{QLatin1String(table)};
+                for (int i = 0; i < query.record().count(); ++i)
+                    fields << query.value(i).toString();
+                rows << fields.join(QLatin1Char(','));
+            }
+        }
+        rows.sort();
+        return rows;
+    };
+    SqlConnection sql(database.database().connectionName(), database.dialect());
+    ResultsAggregates aggregates(sql);
+    QCOMPARE(aggregates.read().coins, 10);
+    QCOMPARE(aggregates.readCounts().size(), 3); // 1 cent in each month, 2 euro
+    const QStringList kept = published();
+    aggregates.rebuild(received);
+    QCOMPARE(published(), kept);
+
+    // Anna, moved to France, sends her first session again without its
+    // 2 euro coin: it leaves, her 1 cent coins move to France, and she stays
+    // in Germany's cells with her second session.
+    anna.Country = 4;
+    anna.Sessions = {countedAt(QStringLiteral("2024-03-01T10:00:00"), 0, 5)};
+    QVERIFY(database.storeUpload(anna, received, receipt));
+    QCOMPARE(receipt.sessionsReplaced, 1);
+    const QStringList after = published();
+    QVERIFY(after != kept);
+    QCOMPARE(aggregates.readCounts().size(), 3); // 1 cent of Anna in Germany and France, of Ben
+    aggregates.rebuild(received);
+    QCOMPARE(published(), after);
 }
 
 void TestProjectDatabase::newcomerSentAgain_data()

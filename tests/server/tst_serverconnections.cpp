@@ -206,9 +206,9 @@ void TestServerConnections::commandLine()
     QVERIFY(help.waitForFinished(exchangeTimeoutMs));
     QCOMPARE(help.exitCode(), 0);
     const QString text = QString::fromLocal8Bit(help.readAllStandardOutput());
-    for (const char* option :
-         {"--address", "--port", "--database", "--max-body", "--message", "--idle-timeout", "--connection-timeout",
-          "--max-connections", "--max-connections-per-address", "--header-timeout", "--min-rate", "--max-buffered"})
+    for (const char* option : {"--address", "--port", "--http-port", "--database", "--max-body", "--message",
+                               "--idle-timeout", "--connection-timeout", "--max-connections",
+                               "--max-connections-per-address", "--header-timeout", "--min-rate", "--max-buffered"})
         QVERIFY2(text.contains(QLatin1String(option)), option);
 
     // Each limit given alone takes its value and leaves the others at their

@@ -22,6 +22,7 @@
 #include <QGroupBox>
 #include <QLabel>
 #include <QPushButton>
+#include <QScreen>
 #include <QTimer>
 #include <QVBoxLayout>
 
@@ -135,6 +136,7 @@ void ZUVWindow::initializeEverything()
         storage->SettingsFlags |= ClientStorage::NoLoadPicsNagger;
     else
         storage->SettingsFlags &= ~ClientStorage::NoLoadPicsNagger;
+    widenForTheWholeGrid();
 
     ++storage->NumberOfStartsSinceLastUpload;
 
@@ -167,6 +169,24 @@ void ZUVWindow::initializeEverything()
 
     storage->Sessions.append(Session());
     setEnabled(true);
+}
+
+// The stored size of a first start (and one kept from a narrower layout)
+// leaves coin columns of the grid behind a scroll bar. The window then grows
+// to what its widgets ask for, which gives the grid all eight columns, as far
+// as the screen allows; a wider stored size is the participant's own and
+// stays. The pictures are loaded first: their size is part of the request.
+void ZUVWindow::widenForTheWholeGrid()
+{
+    const QRect room = screen()->availableGeometry();
+    const int frameWidth = frameGeometry().width() - width();
+    const int wanted = qMin(sizeHint().width(), room.width() - frameWidth);
+    if (width() >= wanted)
+        return;
+    resize(wanted, height());
+    const int right = x() + frameWidth + wanted;
+    if (right > room.right() + 1)
+        move(qMax(room.left(), room.right() + 1 - frameWidth - wanted), y());
 }
 
 // A data file that is there but cannot be read is the participant's data: he

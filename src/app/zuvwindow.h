@@ -78,6 +78,7 @@ private Q_SLOTS:
 
 private:
     void loadDataFile();
+    void widenForTheWholeGrid();
     void showPursesCount();
     void uploadPurses();
     void offerDataAnalysis();

@@ -22,6 +22,7 @@
 #include <QFile>
 #include <QLabel>
 #include <QPushButton>
+#include <QScreen>
 #include <QSignalSpy>
 #include <QTableWidget>
 #include <QTemporaryDir>
@@ -70,6 +71,8 @@ private Q_SLOTS:
 
     void firstStartShowsTheDefaults();
     void windowGridAndSlideShowFollowEachOther();
+    void windowShowsEveryCoinColumn_data();
+    void windowShowsEveryCoinColumn();
     void saveAndQuitStoresThePurse();
     void justQuitDiscardsTheGrid();
     void closingByTheWindowManagerSaves_data();
@@ -127,8 +130,7 @@ void TestZuvWindow::firstStartShowsTheDefaults()
     QCOMPARE(boxes.count(), 0);
     QCOMPARE(window->windowTitle(), QStringLiteral("Zuvanta - ZUV for Research (v1.07 - Jun 15 2002)"));
     QVERIFY(window->isEnabled());
-    // The stored 600 by 400, or as much more as the widgets need.
-    QCOMPARE(window->size(), QSize(600, 400).expandedTo(window->minimumSizeHint()));
+    QCOMPARE(window->height(), qMax(400, window->minimumSizeHint().height())); // the stored 400, or what is needed
 
     const ClientStorage& state = window->clientState();
     QCOMPARE(state.NumberOfStartsSinceLastUpload, quint16(1));
@@ -191,6 +193,40 @@ void TestZuvWindow::windowGridAndSlideShowFollowEachOther()
     QVERIFY(ids.contains(usage->idOf(QStringLiteral("NextCoin"))));
     QVERIFY(ids.contains(usage->idOf(QStringLiteral("CellClicked(7,4)"))));
     QCOMPARE(boxes.count(), 0);
+}
+
+// The test's screen is 1024 by 768 (screen-1024x768.json).
+void TestZuvWindow::windowShowsEveryCoinColumn_data()
+{
+    QTest::addColumn<QRect>("stored"); // empty: no data file
+    QTest::addColumn<bool>("storedSizeStays");
+    QTest::newRow("first start") << QRect() << false;
+    QTest::newRow("too narrow at the right edge") << QRect(700, 10, 500, 400) << false;
+    QTest::newRow("wide enough") << QRect(5, 6, 1000, 600) << true;
+}
+
+void TestZuvWindow::windowShowsEveryCoinColumn()
+{
+    QFETCH(QRect, stored);
+    QFETCH(bool, storedSizeStays);
+    if (!stored.isEmpty()) {
+        ClientStorage state = quietState();
+        state.WindowPositionSize.position = stored.topLeft();
+        state.WindowPositionSize.size = stored.size();
+        QVERIFY(state.saveToDisk(DATAFILE_NAME) == ZUV_NO_ERROR);
+    }
+    auto window = startWindow();
+    QVERIFY(QTest::qWaitForWindowExposed(window.get()));
+
+    QTableWidget* grid = window->findChild<CountTable*>()->grid();
+    for (int column = 0; column < NUM_COINS; ++column) {
+        const QRect cell = grid->visualRect(grid->model()->index(0, column));
+        QVERIFY2(QRegion(cell).subtracted(grid->viewport()->visibleRegion()).isEmpty(),
+                 qPrintable(QString::number(column)));
+    }
+    QVERIFY(window->screen()->availableGeometry().contains(window->frameGeometry()));
+    if (storedSizeStays)
+        QCOMPARE(QRect(window->pos(), window->size()), stored);
 }
 
 void TestZuvWindow::saveAndQuitStoresThePurse()
@@ -375,8 +411,10 @@ void TestZuvWindow::damagedDataFileAsksTheParticipant()
         }
         QCOMPARE(boxes.count(), 1);
         QCOMPARE(boxes.last().title, QStringLiteral("file error"));
-        QCOMPARE(boxes.last().buttons, (QStringList{QStringLiteral("Ignore\nsaved data."), QStringLiteral("Quit now")}));
-        QVERIFY(boxes.last().text.startsWith(QStringLiteral("ZUV_FILE_CORRUPT_FORMAT_SUM_DIFFERS\nPossible solution:")));
+        QCOMPARE(boxes.last().buttons,
+                 (QStringList{QStringLiteral("Ignore\nsaved data."), QStringLiteral("Quit now")}));
+        QVERIFY(
+            boxes.last().text.startsWith(QStringLiteral("ZUV_FILE_CORRUPT_FORMAT_SUM_DIFFERS\nPossible solution:")));
     }
 
     BoxScript boxes({0}); // "Ignore\nsaved data."

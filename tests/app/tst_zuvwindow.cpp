@@ -11,6 +11,7 @@
 #include "counting/slideshow.h"
 #include "net/client.h"
 #include "net/serveranswer.h"
+#include "results/resultswindow.h"
 #include "storage/clientstorage.h"
 #include "usage/usage.h"
 
@@ -475,24 +476,37 @@ void TestZuvWindow::refusingTheSettingsBeforeAnUploadEnds()
 void TestZuvWindow::aboutAndResultsOfferThePages()
 {
     QVERIFY(quietState().saveToDisk(DATAFILE_NAME) == ZUV_NO_ERROR);
-    BoxScript boxes({1, 0, 0, 0}); // about: homepage; its page box; results: open; its page box
+    // About: homepage, its page box; results: open the page, its page box;
+    // results: cancel; results: here, twice.
+    BoxScript boxes({1, 0, 0, 0, 1, 2, 2});
     auto window = startWindow();
     auto* usage = window->findChild<Usage*>(QStringLiteral("usage observer"));
 
     button(window.get(), "button about project")->click();
     QCOMPARE(boxes.shown().at(0).title, QStringLiteral("About (ZUV) Zuvanta!"));
     QVERIFY(boxes.shown().at(1).text.contains(QStringLiteral("that points to this page:\n       http://")));
-    button(window.get(), "button go to WebSite")->click();
-    QCOMPARE(boxes.shown().at(2).title, QStringLiteral("See data analysis"));
+    for (int press = 0; press < 4; ++press)
+        button(window.get(), "button go to WebSite")->click();
+    const BoxRequest& results = boxes.shown().at(2);
+    QCOMPARE(results.title, QStringLiteral("See data analysis"));
+    QCOMPARE(results.buttons,
+             (QStringList{QStringLiteral("OK, try to open the page now"), QStringLiteral("Cancel, I remember the URL"),
+                          QStringLiteral("Show the results here")}));
+    QCOMPARE(results.escapeButton, 1);
     QVERIFY(boxes.shown().at(3).text.contains(QStringLiteral(ZUV_HTTP(ZUV_RESULTS_PAGE))));
-    QCOMPARE(boxes.count(), 4);
+    QCOMPARE(boxes.count(), 7);
+    const QList<ResultsWindow*> shown = window->findChildren<ResultsWindow*>();
+    QCOMPARE(shown.size(), 1);
+    QVERIFY(shown.first()->isVisible());
 
     QStringList names;
     for (const UserEvent& event : usage->events())
         names << usage->nameOf(event.id);
-    const QStringList expected = {
-        QStringLiteral("About"),           QStringLiteral("BrowseHomepage"), QStringLiteral("AboutDialogClosed"),
-        QStringLiteral("SeeDataAnalysis"), QStringLiteral("BrowseResults"),  QStringLiteral("SeeDataAnalysisClosed")};
+    const QStringList expected =
+        QStringLiteral("About BrowseHomepage AboutDialogClosed SeeDataAnalysis BrowseResults SeeDataAnalysisClosed "
+                       "SeeDataAnalysis SeeDataAnalysisClosed SeeDataAnalysis ShowResultsHere SeeDataAnalysisClosed "
+                       "SeeDataAnalysis ShowResultsHere SeeDataAnalysisClosed")
+            .split(QLatin1Char(' '));
     QCOMPARE(names.mid(names.indexOf(QStringLiteral("About"))), expected);
     QVERIFY(!button(window.get(), "button about project")->isDown());
 }

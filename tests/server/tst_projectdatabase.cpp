@@ -126,7 +126,7 @@ void TestProjectDatabase::lookupTablesCarryTheClientsIndices()
                  QStringLiteral("I do not know it"));
         QCOMPARE(valueOf(db, QStringLiteral("SELECT COUNT(*) FROM coin_values")).toInt(), 8);
         QCOMPARE(valueOf(db, QStringLiteral("SELECT COUNT(*) FROM coin_countries")).toInt(), 16);
-        QCOMPARE(valueOf(db, QStringLiteral("SELECT COUNT(*) FROM event_names")).toInt(), 478);
+        QCOMPARE(valueOf(db, QStringLiteral("SELECT COUNT(*) FROM event_names")).toInt(), 479);
     }
     // It holds e-mail addresses.
     const QFileDevice::Permissions others =

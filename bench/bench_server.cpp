@@ -5,6 +5,10 @@
 // database; each client first registers (a member number of 0 makes the
 // server give one), then sends its uploads as that member, each with sessions
 // the server has not seen, so that every upload is stored.
+// Then the server against hostile peers: its peak memory while every place
+// holds a nearly complete largest body, and how long an honest upload waits
+// behind connections that drip their header. And the published results on a
+// database in use: see below.
 
 #include "benchstates.h"
 #include "childprocess.h"
@@ -13,9 +17,12 @@
 #include "common/constants.h"
 #include "net/protocol.h"
 #include "net/serveranswer.h"
+#include "server/projectdatabase.h"
+#include "server/resultspublisher.h"
 
 #include <QDataStream>
 #include <QDir>
+#include <QSqlQuery>
 #include <QTemporaryDir>
 
 #include <algorithm>
@@ -25,8 +32,12 @@
 #include <cmath>
 #include <csignal>
 #include <cstdio>
+#include <fcntl.h>
+#include <fstream>
 #include <netinet/in.h>
 #include <netinet/tcp.h>
+#include <poll.h>
+#include <random>
 #include <string>
 #include <sys/socket.h>
 #include <sys/wait.h>
@@ -48,13 +59,20 @@ class ServerUnderTest
 public:
     ~ServerUnderTest() { stop(); }
 
-    // Starts zuv-server on a free loopback port with a fresh database.
-    bool start(const QString& databaseFile, std::string& failure)
+    // Starts zuv-server on a free loopback port with a fresh database and
+    // the given further options.
+    bool start(const QString& databaseFile, std::string& failure, const std::vector<std::string>& options = {})
     {
         const QByteArray database = databaseFile.toLocal8Bit();
-        const char* argv[] = {ZUV_BENCH_SERVER, "--address",          "127.0.0.1", "--port", "0",
-                              "--database",     database.constData(), nullptr};
-        if (!startChild(ZUV_BENCH_SERVER, argv, nullptr, child)) {
+        // No web pages unless the options name a port for them (the last
+        // --http-port given counts).
+        std::vector<const char*> argv = {
+            ZUV_BENCH_SERVER, "--address",         "127.0.0.1", "--port", "0", "--http-port", "0",
+            "--database",     database.constData()};
+        for (const std::string& option : options)
+            argv.push_back(option.c_str());
+        argv.push_back(nullptr);
+        if (!startChild(ZUV_BENCH_SERVER, argv.data(), nullptr, child)) {
             failure = "cannot start zuv-server";
             return false;
         }
@@ -78,6 +96,8 @@ public:
             child = ChildProcess();
         }
     }
+
+    pid_t pid() const { return child.pid; }
 
     quint16 port = 0;
 
@@ -109,16 +129,14 @@ bool receiveExactly(int fd, char* data, std::size_t size)
     return true;
 }
 
-// One upload as the client makes it: connect, send the message, read the
-// answer's header and body, hang up. False (with the reason) when the answer
-// is not an accepted upload.
-bool uploadOnce(quint16 port, const QByteArray& message, ServerAnswer& answer, std::string& failure)
+// A socket connected to the server on `port` from 127.0.0.<fromOctet>
+// (Linux answers the whole of 127/8 on loopback, so every participant of a
+// benchmark can have an address of its own); -1 when that failed.
+int connectFrom(quint8 fromOctet, quint16 port)
 {
     const int fd = socket(AF_INET, SOCK_STREAM, 0);
-    if (fd < 0) {
-        failure = "no socket";
-        return false;
-    }
+    if (fd < 0)
+        return -1;
     const timeval timeout{SOCKET_TIMEOUT_S, 0};
     setsockopt(fd, SOL_SOCKET, SO_RCVTIMEO, &timeout, sizeof timeout);
     setsockopt(fd, SOL_SOCKET, SO_SNDTIMEO, &timeout, sizeof timeout);
@@ -126,15 +144,32 @@ bool uploadOnce(quint16 port, const QByteArray& message, ServerAnswer& answer, s
     setsockopt(fd, IPPROTO_TCP, TCP_NODELAY, &one, sizeof one);
     sockaddr_in address{};
     address.sin_family = AF_INET;
-    address.sin_port = htons(port);
-    address.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
+    address.sin_addr.s_addr = htonl((127u << 24) | fromOctet);
+    if (bind(fd, reinterpret_cast<sockaddr*>(&address), sizeof address) == 0) {
+        address.sin_port = htons(port);
+        address.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
+        if (connect(fd, reinterpret_cast<sockaddr*>(&address), sizeof address) == 0)
+            return fd;
+    }
+    close(fd);
+    return -1;
+}
 
+// One upload as the client makes it from 127.0.0.<fromOctet>: connect, send
+// the message, read the answer's header and body, hang up. False (with the
+// reason) when the answer is not an accepted upload.
+bool uploadOnce(quint16 port, const QByteArray& message, ServerAnswer& answer, std::string& failure,
+                quint8 fromOctet = 1)
+{
+    const int fd = connectFrom(fromOctet, port);
+    if (fd < 0) {
+        failure = "cannot connect";
+        return false;
+    }
     bool ok = false;
     QByteArray header(FRAME_HEADER_SIZE, Qt::Uninitialized);
     FrameHeader frame;
-    if (connect(fd, reinterpret_cast<sockaddr*>(&address), sizeof address) != 0)
-        failure = "cannot connect";
-    else if (!sendAll(fd, message.constData(), std::size_t(message.size())))
+    if (!sendAll(fd, message.constData(), std::size_t(message.size())))
         failure = "sending failed";
     else if (!receiveExactly(fd, header.data(), FRAME_HEADER_SIZE) || !parseFrameHeader(header, frame))
         failure = "no answer";
@@ -177,6 +212,12 @@ QTemporaryDir& workDir()
     return dir;
 }
 
+// The clients of runClients upload from 127.0.0.10 on.
+quint8 clientOctet(std::size_t client)
+{
+    return quint8(10 + client % 200);
+}
+
 struct BatchResult
 {
     double seconds = 0;
@@ -184,8 +225,10 @@ struct BatchResult
     std::string failure; // empty when every upload was accepted
 };
 
-// Every client on its own thread sends its messages one after the other,
-// each as soon as the previous one is answered; all clients start together.
+// Every client on its own thread and from an address of its own (as the
+// participants come from their own machines) sends its messages one after
+// the other, each as soon as the previous one is answered; all clients start
+// together.
 BatchResult runClients(quint16 port, const std::vector<std::vector<QByteArray>>& messages)
 {
     const std::size_t clients = messages.size();
@@ -202,7 +245,7 @@ BatchResult runClients(quint16 port, const std::vector<std::vector<QByteArray>>&
             for (const QByteArray& message : messages[c]) {
                 const auto started = std::chrono::steady_clock::now();
                 ServerAnswer answer;
-                if (!uploadOnce(port, message, answer, failures[c]))
+                if (!uploadOnce(port, message, answer, failures[c], clientOctet(c)))
                     return;
                 perThread[c].push_back(
                     std::chrono::duration<double>(std::chrono::steady_clock::now() - started).count());
@@ -252,7 +295,7 @@ void BM_ServerUploads(benchmark::State& state)
         std::vector<std::vector<QByteArray>> timed(static_cast<std::size_t>(clients));
         for (std::size_t c = 0; c < std::size_t(clients); ++c) {
             ServerAnswer answer;
-            if (!uploadOnce(server.port, uploadMessage(uploadState(0, 0)), answer, failure) ||
+            if (!uploadOnce(server.port, uploadMessage(uploadState(0, 0)), answer, failure, clientOctet(c)) ||
                 !(answer.flags & ServerAnswer::NewMember)) {
                 state.SkipWithError(("registration failed: " + failure).c_str());
                 return;
@@ -302,12 +345,535 @@ BENCHMARK(BM_ServerUploads)
 
 constexpr double GOAL_UPLOADS_PER_SECOND = 200;
 
+// Hostile peers. At full scale (scripts/bench.sh sets ZUV_BENCH_FULL_SCALE)
+// the memory figure has every place of the server taken by a connection that
+// holds all but the last byte of the largest body, and the honest upload
+// waits behind 600 connections from one address that drip their header
+// (enough, before the limit per address, to keep everyone else out for two
+// minutes). Without it both run at a size that takes a second.
+
+// Kilobytes of the process's memory line `field` ("VmRSS:", "VmHWM:"), or -1.
+long memoryKiB(pid_t pid, const std::string& field)
+{
+    std::ifstream status("/proc/" + std::to_string(pid) + "/status");
+    std::string line;
+    while (std::getline(status, line))
+        if (line.compare(0, field.size(), field) == 0)
+            return std::stol(line.substr(field.size()));
+    return -1;
+}
+
+// The resident memory once it has stopped growing: the server has read what
+// it was sent.
+long settledMemoryKiB(pid_t pid)
+{
+    constexpr int STEP_MS = 200;
+    constexpr int STEPS = 50;
+    long last = memoryKiB(pid, "VmRSS:");
+    for (int i = 0; i < STEPS; ++i) {
+        std::this_thread::sleep_for(std::chrono::milliseconds(STEP_MS));
+        const long now = memoryKiB(pid, "VmRSS:");
+        if (now - last < 1024)
+            return now;
+        last = now;
+    }
+    return last;
+}
+
+// Arguments: connections, body size and budget (MiB). The connections come
+// from as many addresses as the limit per address needs, each announces the
+// body and sends all of it but the last byte, or stops when it is refused.
+void BM_ServerHeldBodies(benchmark::State& state)
+{
+    constexpr int PER_ADDRESS = 16;
+    constexpr int SEND_TIMEOUT_MS = 120000;
+    const int connections = int(state.range(0));
+    const qint64 bodyBytes = state.range(1) << 20;
+    const qint64 budgetBytes = state.range(2) << 20;
+    const QByteArray message =
+        frameHeaderBytes(DATAFILE_MAGIC, FORMAT_VERSION, quint32(bodyBytes)) + QByteArray(bodyBytes - 1, 'x');
+    static int run = 0;
+    for (auto _ : state) {
+        ServerUnderTest server;
+        std::string failure;
+        const QString database = workDir().path() + QStringLiteral("/held%1.sqlite").arg(run++);
+        if (!server.start(database, failure,
+                          {"--max-body", std::to_string(bodyBytes), "--max-buffered", std::to_string(budgetBytes)})) {
+            state.SkipWithError(failure.c_str());
+            return;
+        }
+        const long beforeKiB = memoryKiB(server.pid(), "VmRSS:");
+        std::vector<pollfd> peers;
+        std::vector<qsizetype> sent;
+        for (int i = 0; i < connections; ++i) {
+            const int fd = connectFrom(quint8(10 + i / PER_ADDRESS), server.port);
+            if (fd < 0) {
+                state.SkipWithError("cannot connect");
+                break;
+            }
+            fcntl(fd, F_SETFL, fcntl(fd, F_GETFL) | O_NONBLOCK);
+            peers.push_back(pollfd{fd, POLLIN | POLLOUT, 0});
+            sent.push_back(0);
+        }
+        const auto started = std::chrono::steady_clock::now();
+        for (int open = int(peers.size()); open > 0 && poll(peers.data(), peers.size(), SEND_TIMEOUT_MS) > 0;) {
+            for (std::size_t i = 0; i < peers.size(); ++i) {
+                pollfd& peer = peers[i];
+                if (peer.events == 0 || peer.revents == 0)
+                    continue;
+                // Anything from the server is its refusal: sending more is no use.
+                if (!(peer.revents & (POLLIN | POLLERR | POLLHUP))) {
+                    const ssize_t n = send(peer.fd, message.constData() + sent[i],
+                                           std::size_t(message.size() - sent[i]), MSG_NOSIGNAL | MSG_DONTWAIT);
+                    sent[i] += qMax<ssize_t>(n, 0);
+                    if (sent[i] < message.size())
+                        continue;
+                }
+                peer.events = 0;
+                --open;
+            }
+        }
+        const double seconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - started).count();
+        const long settledKiB = settledMemoryKiB(server.pid());
+        const long peakKiB = memoryKiB(server.pid(), "VmHWM:");
+        int refused = 0;
+        for (pollfd& peer : peers) {
+            peer.events = POLLIN;
+            refused += poll(&peer, 1, 0) > 0;
+            close(peer.fd);
+        }
+        server.stop();
+        state.SetIterationTime(seconds);
+        state.counters["before_MiB"] = double(beforeKiB) / 1024;
+        state.counters["settled_MiB"] = double(settledKiB) / 1024;
+        state.counters["peak_MiB"] = double(peakKiB) / 1024;
+        state.counters["held"] = double(int(peers.size()) - refused);
+    }
+}
+
+// Argument: the dripping connections. Each sends the first byte of a header
+// (its next would follow five seconds later); then honest uploads from
+// another address are timed.
+void BM_HonestUploadAmongDrips(benchmark::State& state)
+{
+    constexpr int HONEST_UPLOADS = 5;
+    constexpr quint8 DRIPPING = 1;
+    constexpr quint8 HONEST = 2;
+    const int drippers = int(state.range(0));
+    const QByteArray upload = uploadMessage(uploadState(0, 0));
+    static int run = 0;
+    for (auto _ : state) {
+        ServerUnderTest server;
+        std::string failure;
+        const QString database = workDir().path() + QStringLiteral("/drips%1.sqlite").arg(run++);
+        if (!server.start(database, failure)) {
+            state.SkipWithError(failure.c_str());
+            return;
+        }
+        std::vector<int> dripping;
+        for (int i = 0; i < drippers; ++i) {
+            const int fd = connectFrom(DRIPPING, server.port);
+            if (fd >= 0)
+                dripping.push_back(fd);
+            if (fd < 0 || send(fd, upload.constData(), 1, MSG_NOSIGNAL) != 1) {
+                state.SkipWithError("cannot connect");
+                break;
+            }
+        }
+        std::vector<double> waits;
+        for (int i = 0; i < HONEST_UPLOADS; ++i) {
+            const auto started = std::chrono::steady_clock::now();
+            ServerAnswer answer;
+            if (!uploadOnce(server.port, upload, answer, failure, HONEST)) {
+                state.SkipWithError(("the honest upload failed: " + failure).c_str());
+                break;
+            }
+            waits.push_back(std::chrono::duration<double>(std::chrono::steady_clock::now() - started).count());
+        }
+        for (const int fd : dripping)
+            close(fd);
+        server.stop();
+        const double longest = waits.empty() ? 0 : *std::max_element(waits.begin(), waits.end());
+        state.SetIterationTime(longest);
+        state.counters["longest_ms"] = longest * 1e3;
+        state.counters["median_ms"] = percentile(waits, 0.5) * 1e3;
+    }
+}
+
+constexpr double HELD_BODIES_OVERHEAD_MIB = 64;
+constexpr double GOAL_HONEST_WAIT_MS = 1000;
+
+// The hostile benchmarks at the scale chosen; returns their names.
+std::pair<std::string, std::string> registerHostileBenchmarks(bool fullScale)
+{
+    const std::vector<int64_t> held = fullScale ? std::vector<int64_t>{512, 16, 256} : std::vector<int64_t>{64, 1, 16};
+    const int64_t drippers = fullScale ? 600 : 100;
+    benchmark::RegisterBenchmark("BM_ServerHeldBodies", BM_ServerHeldBodies)
+        ->ArgNames({"connections", "body_MiB", "budget_MiB"})
+        ->Args(held)
+        ->Iterations(1)
+        ->UseManualTime()
+        ->Unit(benchmark::kMillisecond);
+    benchmark::RegisterBenchmark("BM_HonestUploadAmongDrips", BM_HonestUploadAmongDrips)
+        ->ArgNames({"dripping"})
+        ->Arg(drippers)
+        ->Iterations(1)
+        ->UseManualTime()
+        ->Unit(benchmark::kMillisecond);
+    return {"BM_ServerHeldBodies/connections:" + std::to_string(held[0]) + "/body_MiB:" + std::to_string(held[1]) +
+                "/budget_MiB:" + std::to_string(held[2]),
+            "BM_HonestUploadAmongDrips/dripping:" + std::to_string(drippers)};
+}
+
+void printHostileSummary(const CollectingReporter& reporter, const std::pair<std::string, std::string>& names,
+                         bool fullScale)
+{
+    std::printf("\n== server: hostile peers (%s scale) ==\n", fullScale ? "full" : "small");
+    if (reporter.has(names.first)) {
+        const double budget = double(std::stol(names.first.substr(names.first.rfind(':') + 1)));
+        const double peak = reporter.counter(names.first, "peak_MiB");
+        std::printf("%s: %.0f bodies held, peak %.1f MiB (%.1f MiB before, %.1f MiB settled)  goal: %s (<= budget "
+                    "%.0f MiB + %.0f MiB)\n",
+                    names.first.c_str(), reporter.counter(names.first, "held"), peak,
+                    reporter.counter(names.first, "before_MiB"), reporter.counter(names.first, "settled_MiB"),
+                    peak <= budget + HELD_BODIES_OVERHEAD_MIB ? "ok" : "MISSED", budget, HELD_BODIES_OVERHEAD_MIB);
+    } else {
+        std::printf("%s: not run\n", names.first.c_str());
+    }
+    if (reporter.has(names.second)) {
+        const double longest = reporter.counter(names.second, "longest_ms");
+        std::printf("%s: an honest upload waited at most %.1f ms (median %.1f ms)  goal: %s (< %.0f ms)\n",
+                    names.second.c_str(), longest, reporter.counter(names.second, "median_ms"),
+                    longest < GOAL_HONEST_WAIT_MS ? "ok" : "MISSED", GOAL_HONEST_WAIT_MS);
+    } else {
+        std::printf("%s: not run\n", names.second.c_str());
+    }
+}
+
+// ---------------------------------------------------------------------------
+// The published results on a database in use: the page and the JSON after
+// an upload changed the numbers (so rendered afresh), and the uploads of 8
+// clients while a browser asks for the page ten times a second. The
+// database is filled once per run through the server's own storing.
+
+// Sessions in the database: 1,000,000 at full scale, else a size that takes
+// seconds.
+constexpr int FULL_SCALE_RESULTS_SESSIONS = 1000000;
+constexpr int QUICK_RESULTS_SESSIONS = 20000;
+// A member uploads a year of weekly countings at once.
+constexpr int SESSIONS_PER_MEMBER = 52;
+// Uploads, each followed by the JSON, the page and the page again.
+constexpr int RESULTS_ROUNDS = 10;
+constexpr int BROWSING_CLIENTS = 8;
+constexpr int PAGE_REQUESTS_PER_SECOND = 10;
+constexpr double GOAL_RESULTS_MS = 20;
+
+int resultsSessions()
+{
+    return qEnvironmentVariableIsSet("ZUV_BENCH_FULL_SCALE") ? FULL_SCALE_RESULTS_SESSIONS : QUICK_RESULTS_SESSIONS;
+}
+
+// The browser asks from an address of its own, beside the uploading clients'.
+constexpr quint8 BROWSER_OCTET = 250;
+
+// Where members live, roughly as many people as use the euro there: the
+// member country index, 0 and 19 for no country and elsewhere in Europe.
+const std::pair<int, double> MEMBER_COUNTRIES[] = {{5, 25},   {4, 20},   {8, 18},   {14, 14}, {11, 6}, {2, 4},
+                                                   {6, 3},    {12, 3},   {1, 3},    {3, 2},   {7, 2},  {9, 1},
+                                                   {10, 0.3}, {13, 0.3}, {15, 0.2}, {19, 4},  {0, 1}};
+
+// A member's year of countings: every coin value mostly of the member's own
+// national side, now and then of one or two others. `member` numbers the
+// members: each counts at a second of its own, so that no two newcomers are
+// taken for one sending again.
+ClientStorage memberYear(std::mt19937& random, int member, int sessions)
+{
+    std::vector<double> weights;
+    for (const auto& [country, weight] : MEMBER_COUNTRIES)
+        weights.push_back(weight);
+    std::discrete_distribution<std::size_t> where(weights.begin(), weights.end());
+    std::discrete_distribution<std::size_t> sideOf(weights.begin(), weights.end() - 2); // euro countries only
+    ClientStorage upload;
+    upload.setDefaultValues();
+    upload.Country = quint8(MEMBER_COUNTRIES[where(random)].first);
+    const int home = upload.Country >= 1 && upload.Country <= NUM_NATIONAL_SIDES
+                         ? upload.Country
+                         : MEMBER_COUNTRIES[sideOf(random)].first;
+    const QDate start = QDate(2021, 1, 4).addDays(qint64(random() % (3 * 365)));
+    for (int i = 0; i < sessions; ++i) {
+        Session session(0, QDateTime(start.addDays(7 * i), QTime(8, 0).addSecs(member % 43200)), FORMAT_VERSION);
+        for (int coin = 0; coin < NUM_COINS; ++coin) {
+            session.insertCoins(coin, home - 1, 1 + random() % 6);
+            for (unsigned foreign = random() % 3; foreign > 0; --foreign) {
+                const int side = MEMBER_COUNTRIES[sideOf(random)].first;
+                if (side != home)
+                    session.insertCoins(coin, side - 1, 1 + random() % 2);
+            }
+        }
+        upload.Sessions.append(session);
+    }
+    return upload;
+}
+
+QString filledDatabase(std::string& failure)
+{
+    static QString file;
+    static std::string fillFailure;
+    if (!file.isEmpty() || !fillFailure.empty()) {
+        failure = fillFailure;
+        return file;
+    }
+    const QString name = workDir().path() + QStringLiteral("/results.sqlite");
+    {
+        ProjectDatabase database(QStringLiteral("bench-fill"));
+        if (!database.open(name)) {
+            failure = fillFailure = database.lastError().toStdString();
+            return QString();
+        }
+        // Filling is not measured: it need not wait for the disk each time.
+        QSqlQuery(database.database()).exec(QStringLiteral("PRAGMA synchronous = OFF"));
+        std::mt19937 random(20240311);
+        const QDateTime received = QDateTime::currentDateTime();
+        for (int stored = 0; stored < resultsSessions(); stored += SESSIONS_PER_MEMBER) {
+            UploadReceipt receipt;
+            if (!database.storeUpload(memberYear(random, stored / SESSIONS_PER_MEMBER,
+                                                 std::min(SESSIONS_PER_MEMBER, resultsSessions() - stored)),
+                                      received, receipt)) {
+                failure = fillFailure = database.lastError().toStdString();
+                return QString();
+            }
+        }
+    }
+    QSqlDatabase::removeDatabase(QStringLiteral("bench-fill"));
+    file = name;
+    return file;
+}
+
+// A loopback port nobody listens on right now.
+quint16 freePort()
+{
+    const int fd = socket(AF_INET, SOCK_STREAM, 0);
+    sockaddr_in address{};
+    address.sin_family = AF_INET;
+    address.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
+    socklen_t length = sizeof address;
+    const bool bound = bind(fd, reinterpret_cast<sockaddr*>(&address), sizeof address) == 0 &&
+                       getsockname(fd, reinterpret_cast<sockaddr*>(&address), &length) == 0;
+    close(fd);
+    return bound ? ntohs(address.sin_port) : 0;
+}
+
+// GET as a browser does it; the seconds it took, or a negative number when
+// the answer was not 200. The server closes after its answer.
+double timedGet(quint16 port, const char* path, std::size_t& bytes)
+{
+    const auto started = std::chrono::steady_clock::now();
+    const int fd = connectFrom(BROWSER_OCTET, port);
+    if (fd < 0)
+        return -1;
+    const std::string request = std::string("GET ") + path + " HTTP/1.1\r\nHost: 127.0.0.1\r\n\r\n";
+    std::string reply;
+    if (sendAll(fd, request.data(), request.size())) {
+        char buffer[65536];
+        for (ssize_t n; (n = recv(fd, buffer, sizeof buffer, 0)) > 0;)
+            reply.append(buffer, std::size_t(n));
+    }
+    close(fd);
+    const double seconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - started).count();
+    const std::size_t body = reply.find("\r\n\r\n");
+    bytes = body == std::string::npos ? 0 : reply.size() - body - 4;
+    return reply.rfind("HTTP/1.1 200", 0) == 0 ? seconds : -1;
+}
+
+// The seconds the server's main thread, which serves everything, has run
+// on a CPU: what a request costs it, however busy the machine is.
+double serverCpuSeconds(pid_t pid)
+{
+    std::FILE* file = std::fopen(("/proc/" + std::to_string(pid) + "/schedstat").c_str(), "r");
+    unsigned long long nanoseconds = 0;
+    if (file) {
+        if (std::fscanf(file, "%llu", &nanoseconds) != 1)
+            nanoseconds = 0;
+        std::fclose(file);
+    }
+    return double(nanoseconds) / 1e9;
+}
+
+// The server on the filled database with its web pages on `webPort`; false
+// (and the benchmark skipped with the reason) when that failed.
+bool startWithResults(ServerUnderTest& server, quint16& webPort, benchmark::State& state)
+{
+    std::string failure;
+    const QString database = filledDatabase(failure);
+    webPort = freePort();
+    if (!database.isEmpty() && server.start(database, failure, {"--http-port", std::to_string(webPort)}))
+        return true;
+    state.SkipWithError(failure.c_str());
+    return false;
+}
+
+void BM_ResultsAfterUpload(benchmark::State& state)
+{
+    std::vector<double> json, page, cached, csv, jsonCpu, pageCpu;
+    std::size_t jsonBytes = 0, pageBytes = 0, csvBytes = 0;
+    static int serial = 1000000;
+    for (auto _ : state) {
+        ServerUnderTest server;
+        quint16 webPort = 0;
+        if (!startWithResults(server, webPort, state))
+            return;
+        std::string failure;
+        double seconds = 0;
+        for (int round = 0; round < RESULTS_ROUNDS; ++round) {
+            ServerAnswer answer;
+            if (!uploadOnce(server.port, uploadMessage(uploadState(0, serial++)), answer, failure)) {
+                state.SkipWithError(("an upload failed: " + failure).c_str());
+                return;
+            }
+            // Until then the server hands out what it rendered before.
+            std::this_thread::sleep_for(std::chrono::milliseconds(ResultsPublisher::RENDER_INTERVAL_MS + 50));
+            const double before = serverCpuSeconds(server.pid());
+            const double jsonTime = timedGet(webPort, "/api/results.json", jsonBytes);
+            const double afterJson = serverCpuSeconds(server.pid());
+            const double pageTime = timedGet(webPort, "/", pageBytes);
+            const double afterPage = serverCpuSeconds(server.pid());
+            const double cachedTime = timedGet(webPort, "/", pageBytes);
+            if (std::min({jsonTime, pageTime, cachedTime}) < 0) {
+                state.SkipWithError("a results document was not served");
+                return;
+            }
+            json.push_back(jsonTime);
+            page.push_back(pageTime);
+            cached.push_back(cachedTime);
+            jsonCpu.push_back(afterJson - before);
+            pageCpu.push_back(afterPage - afterJson);
+            seconds += jsonTime + pageTime;
+        }
+        csv.push_back(timedGet(webPort, "/api/counts.csv", csvBytes));
+        state.SetIterationTime(seconds);
+    }
+    state.counters["json_ms"] = percentile(json, 0.5) * 1e3;
+    state.counters["json_max_ms"] = percentile(json, 1.0) * 1e3;
+    state.counters["page_ms"] = percentile(page, 0.5) * 1e3;
+    state.counters["page_max_ms"] = percentile(page, 1.0) * 1e3;
+    state.counters["json_cpu_ms"] = percentile(jsonCpu, 0.5) * 1e3;
+    state.counters["page_cpu_ms"] = percentile(pageCpu, 0.5) * 1e3;
+    state.counters["cached_page_ms"] = percentile(cached, 0.5) * 1e3;
+    state.counters["csv_ms"] = percentile(csv, 0.5) * 1e3;
+    state.counters["json_KB"] = double(jsonBytes) / 1e3;
+    state.counters["page_KB"] = double(pageBytes) / 1e3;
+    state.counters["csv_KB"] = double(csvBytes) / 1e3;
+}
+
+BENCHMARK(BM_ResultsAfterUpload)->Iterations(1)->UseManualTime()->Unit(benchmark::kMillisecond);
+
+// Argument: page requests per second during the uploads (0 or 10).
+void BM_UploadsWhileBrowsing(benchmark::State& state)
+{
+    const int pagesPerSecond = int(state.range(0));
+    const int perClient = UPLOADS_PER_LEVEL / BROWSING_CLIENTS;
+    static int serial = 2000000;
+    double uploadsPerSecond = 0;
+    std::vector<double> pages;
+    for (auto _ : state) {
+        ServerUnderTest server;
+        quint16 webPort = 0;
+        if (!startWithResults(server, webPort, state))
+            return;
+        std::string failure;
+        std::vector<std::vector<QByteArray>> messages(BROWSING_CLIENTS);
+        for (std::vector<QByteArray>& client : messages) {
+            ServerAnswer answer;
+            if (!uploadOnce(server.port, uploadMessage(uploadState(0, serial++)), answer, failure)) {
+                state.SkipWithError(("registration failed: " + failure).c_str());
+                return;
+            }
+            for (int k = 0; k < perClient; ++k)
+                client.push_back(uploadMessage(uploadState(answer.memberNumber, serial++)));
+        }
+        std::atomic<bool> uploading{true};
+        bool served = true;
+        std::thread browser([&] {
+            if (pagesPerSecond <= 0)
+                return;
+            const auto interval = std::chrono::microseconds(1000000 / pagesPerSecond);
+            for (auto next = std::chrono::steady_clock::now(); uploading; next += interval) {
+                std::this_thread::sleep_until(next);
+                std::size_t bytes = 0;
+                const double seconds = timedGet(webPort, "/", bytes);
+                served = served && seconds >= 0;
+                pages.push_back(seconds);
+            }
+        });
+        const BatchResult result = runClients(server.port, messages);
+        uploading = false;
+        browser.join();
+        if (!result.failure.empty() || !served) {
+            const std::string why = served ? "an upload failed: " + result.failure : "the page was not served";
+            state.SkipWithError(why.c_str());
+            return;
+        }
+        uploadsPerSecond += double(UPLOADS_PER_LEVEL) / result.seconds;
+        state.SetIterationTime(result.seconds);
+    }
+    state.counters["uploads_per_s"] = uploadsPerSecond / double(state.iterations());
+    state.counters["pages"] = double(pages.size());
+    state.counters["page_ms"] = percentile(pages, 0.5) * 1e3;
+    state.counters["page_max_ms"] = percentile(pages, 1.0) * 1e3;
+}
+
+BENCHMARK(BM_UploadsWhileBrowsing)
+    ->ArgName("pages_per_s")
+    ->Arg(0)
+    ->Arg(PAGE_REQUESTS_PER_SECOND)
+    ->Iterations(1)
+    ->UseManualTime()
+    ->Unit(benchmark::kMillisecond);
+
+void printResultsSummary(const CollectingReporter& reporter)
+{
+    std::printf("\n== server: the published results, %d stored sessions, SQLite ==\n", resultsSessions());
+    const char* const results = "BM_ResultsAfterUpload";
+    if (reporter.has(results)) {
+        for (const auto& [label, counter] : {std::pair{"JSON", "json"}, std::pair{"page", "page"}}) {
+            const double median = reporter.counter(results, std::string(counter) + "_ms");
+            std::printf(
+                "%-4s after an upload: median %6.2f ms  max %6.2f ms  goal: %s (< %.0f ms); server CPU %.2f ms\n",
+                label, median, reporter.counter(results, std::string(counter) + "_max_ms"),
+                median < GOAL_RESULTS_MS ? "ok" : "MISSED", GOAL_RESULTS_MS,
+                reporter.counter(results, std::string(counter) + "_cpu_ms"));
+        }
+        std::printf(
+            "page unchanged since: %.2f ms; CSV after an upload: %.1f ms (%.0f KB); page %.0f KB, JSON %.1f KB\n",
+            reporter.counter(results, "cached_page_ms"), reporter.counter(results, "csv_ms"),
+            reporter.counter(results, "csv_KB"), reporter.counter(results, "page_KB"),
+            reporter.counter(results, "json_KB"));
+    } else {
+        std::printf("page and JSON: not run\n");
+    }
+    for (const int pagesPerSecond : {0, PAGE_REQUESTS_PER_SECOND}) {
+        const std::string name = "BM_UploadsWhileBrowsing/pages_per_s:" + std::to_string(pagesPerSecond);
+        if (!reporter.has(name)) {
+            std::printf("uploads with %2d page requests/s: not run\n", pagesPerSecond);
+            continue;
+        }
+        std::printf("uploads of %d clients with %2d page requests/s: %6.1f uploads/s", BROWSING_CLIENTS, pagesPerSecond,
+                    reporter.counter(name, "uploads_per_s"));
+        if (pagesPerSecond > 0)
+            std::printf("  (%.0f pages, median %.2f ms, max %.2f ms)", reporter.counter(name, "pages"),
+                        reporter.counter(name, "page_ms"), reporter.counter(name, "page_max_ms"));
+        std::printf("\n");
+    }
+}
+
 } // namespace
 
 int main(int argc, char** argv)
 {
     if (!workDir().isValid())
         return 2;
+    const bool fullScale = qEnvironmentVariableIsSet("ZUV_BENCH_FULL_SCALE");
+    const auto hostile = registerHostileBenchmarks(fullScale);
     CollectingReporter reporter;
     if (!runBenchmarks(argc, argv, reporter))
         return 1;
@@ -331,6 +897,8 @@ int main(int argc, char** argv)
     if (reporter.has("BM_ServerUploads/clients:1/stored:0"))
         std::printf("(one upload message: %.1f KB)\n",
                     reporter.counter("BM_ServerUploads/clients:1/stored:0", "upload_KB"));
+    printHostileSummary(reporter, hostile, fullScale);
+    printResultsSummary(reporter);
     std::fflush(stdout);
     return exitStatus(reporter);
 }

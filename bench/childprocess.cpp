@@ -48,5 +48,9 @@ std::string readFirstLine(ChildProcess& child, int timeoutMs)
     if (child.output >= 0)
         close(child.output);
     child.output = -1;
+    // A read may have brought the next lines too.
+    const std::size_t end = line.find('\n');
+    if (end != std::string::npos)
+        line.resize(end + 1);
     return line;
 }

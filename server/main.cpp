@@ -1,9 +1,12 @@
 // zuv-server: the project server. It receives uploads from ZUV clients,
-// stores them in its SQLite database and answers each with the project's
-// status. One event loop serves every connection.
+// stores them in its SQLite or PostgreSQL database and answers each with the
+// project's status, and publishes the project's results on HTTP. One event
+// loop serves every connection.
 
 #include "common/localtime.h"
 #include "server/projectdatabase.h"
+#include "server/resultspublisher.h"
+#include "server/resultswebserver.h"
 #include "server/serveroptions.h"
 #include "server/signalwatch.h"
 #include "server/uploadserver.h"
@@ -12,8 +15,10 @@
 #include <QCoreApplication>
 #include <QDebug>
 #include <QTextStream>
+#include <QUrl>
 
 #include <cstdio>
+#include <memory>
 
 int main(int argc, char* argv[])
 {
@@ -53,19 +58,52 @@ int main(int argc, char* argv[])
         return 1;
     }
     UploadService service(database, options.serverMessage);
-    UploadServer server(service,
-                        ConnectionLimits{options.maxBodyBytes, options.idleTimeoutMs, options.connectionTimeoutMs},
-                        options.maxConnections);
+    UploadServer server(
+        service,
+        ConnectionLimits{options.maxBodyBytes, options.idleTimeoutMs, options.connectionTimeoutMs,
+                         options.headerTimeoutMs, options.minRate},
+        ServerLimits{options.maxConnections, options.maxConnectionsPerAddress, options.maxBufferedBytes});
     if (!server.listen(options.address, options.port)) {
         err << "zuv-server: cannot listen on " << options.address.toString() << ":" << options.port << ": "
             << server.errorString() << "\n";
         return 1;
     }
-    // Whoever started us (a script, a test) learns the port from this line.
+    // The web pages read through a connection of their own: their reading
+    // stays apart from the uploads' transactions.
+    ProjectDatabase resultsDatabase(QStringLiteral("zuv-server-results"));
+    std::unique_ptr<ResultsPublisher> publisher;
+    std::unique_ptr<ResultsWebServer> web;
+    if (options.httpPort != 0) {
+        if (!resultsDatabase.open(options.databaseFile)) {
+            err << "zuv-server: cannot read the database " << options.databaseFile << ": "
+                << resultsDatabase.lastError() << "\n";
+            return 1;
+        }
+        publisher = std::make_unique<ResultsPublisher>(resultsDatabase);
+        web = std::make_unique<ResultsWebServer>(*publisher);
+        if (!web->listenOn(options.address, options.httpPort)) {
+            err << "zuv-server: cannot publish on " << options.address.toString() << ":" << options.httpPort << ": "
+                << web->errorString() << "\n";
+            return 1;
+        }
+    }
+
+    // Whoever started us (a script, a test) learns the port from this line,
+    // written when every port is ready.
     out << "zuv-server listening on " << server.address().toString() << ":" << server.port() << "\n";
+    if (web) {
+        QUrl page;
+        page.setScheme(QStringLiteral("http"));
+        page.setHost(options.address.toString());
+        page.setPort(web->port());
+        page.setPath(QStringLiteral("/"));
+        out << "zuv-server publishing the results on " << page.toString() << "\n";
+    }
     out.flush();
 
     const int status = QCoreApplication::exec();
+    web.reset();
+    resultsDatabase.close();
     database.close();
     return status;
 }

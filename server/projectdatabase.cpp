@@ -1,207 +1,21 @@
 #include "server/projectdatabase.h"
 
-#include "settings/settingschoices.h"
+#include "server/databaselocation.h"
+#include "server/memberstore.h"
+#include "server/projectschema.h"
+#include "server/resultsaggregates.h"
+#include "server/sessionstore.h"
+#include "server/sqlconnection.h"
 #include "storage/clientstorage.h"
-#include "storage/coinpile.h"
-#include "usage/usage.h"
 
-#include <QFile>
 #include <QSqlError>
 #include <QSqlQuery>
-#include <QStringList>
 #include <QVariant>
 
-#include <initializer_list>
 #include <limits>
 #include <utility>
 
 namespace {
-
-// Date and time as stored: the client's local time (or the server's, for
-// its own stamps) with milliseconds, in a form SQLite's date functions read.
-const QString TIME_FORMAT = QStringLiteral("yyyy-MM-dd HH:mm:ss.zzz");
-
-// Raised inside a transaction; the transaction is then rolled back.
-struct DatabaseFailure
-{
-    QString text;
-};
-
-const char* const SCHEMA[] = {
-    // Small numbers the server keeps for itself (the country of the latest upload).
-    // The project's running totals are kept here too ('members', 'purses',
-    // 'sum_cents'), so that an answer need not count the whole database.
-    "CREATE TABLE server_state ("
-    " name TEXT PRIMARY KEY,"
-    " value INTEGER NOT NULL)",
-    // The newest analysis page, text message and picture on offer; the
-    // answer tells a client about those newer than what it knows.
-    "CREATE TABLE analysis_items ("
-    " kind TEXT PRIMARY KEY CHECK (kind IN ('page', 'text_message', 'picture')),"
-    " newest INTEGER NOT NULL DEFAULT 0 CHECK (newest BETWEEN 0 AND 65535))",
-
-    // Lookup tables: the client's indices with their names.
-    "CREATE TABLE coin_countries (id INTEGER PRIMARY KEY, name TEXT NOT NULL)",
-    "CREATE TABLE coin_values (id INTEGER PRIMARY KEY, euro REAL NOT NULL, name TEXT NOT NULL)",
-    "CREATE TABLE member_countries (id INTEGER PRIMARY KEY, name TEXT NOT NULL)",
-    "CREATE TABLE town_sizes (id INTEGER PRIMARY KEY, name TEXT NOT NULL)",
-    "CREATE TABLE event_names (id INTEGER PRIMARY KEY, name TEXT NOT NULL)",
-
-    // One row per participant with the settings of the latest upload.
-    // Numbers are never given twice (AUTOINCREMENT).
-    "CREATE TABLE members ("
-    " member_number INTEGER PRIMARY KEY AUTOINCREMENT,"
-    " member_since TEXT NOT NULL,"
-    " last_upload TEXT NOT NULL,"
-    " record_version INTEGER NOT NULL DEFAULT 0,"
-    " country INTEGER NOT NULL DEFAULT 0," // member_countries.id
-    " postal_code TEXT NOT NULL DEFAULT '',"
-    " town_size INTEGER NOT NULL DEFAULT 0," // town_sizes.id
-    " email TEXT NOT NULL DEFAULT '',"
-    " email_flags INTEGER NOT NULL DEFAULT 0,"
-    " settings_flags INTEGER NOT NULL DEFAULT 0,"
-    " recommender_name TEXT NOT NULL DEFAULT '',"
-    " favourite_coin INTEGER NOT NULL DEFAULT 0,"
-    " mixdate_year INTEGER NOT NULL DEFAULT 0,"
-    " mixdate_month INTEGER NOT NULL DEFAULT 0,"
-    " arrivaldate_year INTEGER NOT NULL DEFAULT 0,"
-    " arrivaldate_month INTEGER NOT NULL DEFAULT 0,"
-    " client_uploads INTEGER NOT NULL DEFAULT 0,"
-    " client_last_upload TEXT,"
-    " starts_since_last_upload INTEGER NOT NULL DEFAULT 0,"
-    " num_full_purses INTEGER NOT NULL DEFAULT 0,"
-    " pictures_available INTEGER NOT NULL DEFAULT 0,"
-    " last_analysis_page INTEGER NOT NULL DEFAULT 0,"
-    " last_txt_message INTEGER NOT NULL DEFAULT 0,"
-    " last_picture INTEGER NOT NULL DEFAULT 0,"
-    " last_data_analysis_read TEXT,"
-    " window_x INTEGER, window_y INTEGER, window_width INTEGER, window_height INTEGER)",
-    "CREATE TABLE recommenders ("
-    " member_number INTEGER NOT NULL REFERENCES members(member_number),"
-    " position INTEGER NOT NULL,"
-    " recommender_number INTEGER NOT NULL,"
-    " PRIMARY KEY (member_number, position))",
-    // The free messages participants wrote in their settings.
-    "CREATE TABLE member_messages ("
-    " message_id INTEGER PRIMARY KEY,"
-    " member_number INTEGER NOT NULL REFERENCES members(member_number),"
-    " received_at TEXT NOT NULL,"
-    " message TEXT NOT NULL,"
-    " UNIQUE (member_number, message))",
-
-    // A session is its member's counting begun at entry_datetime (the
-    // client's clock): the same session arriving again is not stored again.
-    "CREATE TABLE sessions ("
-    " session_id INTEGER PRIMARY KEY,"
-    " member_number INTEGER NOT NULL REFERENCES members(member_number),"
-    " entry_datetime TEXT NOT NULL,"
-    " record_version INTEGER NOT NULL,"
-    " sum_cents INTEGER NOT NULL,"
-    " received_at TEXT NOT NULL,"
-    " UNIQUE (member_number, entry_datetime))",
-    "CREATE TABLE coin_piles ("
-    " session_id INTEGER NOT NULL REFERENCES sessions(session_id),"
-    " position INTEGER NOT NULL,"
-    " coin_value INTEGER NOT NULL,"   // coin_values.id, the coin index + 1
-    " coin_country INTEGER NOT NULL," // coin_countries.id, the national side + 1
-    " count INTEGER NOT NULL,"
-    " PRIMARY KEY (session_id, position))",
-    "CREATE TABLE usage_events ("
-    " session_id INTEGER NOT NULL REFERENCES sessions(session_id),"
-    " position INTEGER NOT NULL,"
-    " time_hundredths INTEGER NOT NULL,"
-    " event_id INTEGER NOT NULL," // event_names.id
-    " PRIMARY KEY (session_id, position))",
-    // The client keeps running totals over all its runs: the latest upload's
-    // totals replace the earlier ones.
-    "CREATE TABLE event_totals ("
-    " member_number INTEGER NOT NULL REFERENCES members(member_number),"
-    " event_id INTEGER NOT NULL,"
-    " total INTEGER NOT NULL,"
-    " PRIMARY KEY (member_number, event_id))",
-    // Friends to receive a postcard; the same friend invited again by the
-    // same member is one invitation.
-    "CREATE TABLE invitations ("
-    " invitation_id INTEGER PRIMARY KEY,"
-    " member_number INTEGER NOT NULL REFERENCES members(member_number),"
-    " name TEXT NOT NULL,"
-    " email TEXT NOT NULL,"
-    " coin INTEGER NOT NULL,"
-    " received_at TEXT NOT NULL,"
-    " postcard_sent INTEGER NOT NULL DEFAULT 0,"
-    " UNIQUE (member_number, name, email))",
-
-    "INSERT INTO server_state (name, value) VALUES ('last_upload_country', 0)",
-    "INSERT INTO analysis_items (kind) VALUES ('page'), ('text_message'), ('picture')",
-};
-
-// The running totals counted afresh from the stored members and sessions: a
-// purse counts when its session holds at least one coin pile.
-const char* const COUNT_TOTALS = "INSERT OR REPLACE INTO server_state (name, value)"
-                                 " SELECT 'members', COUNT(*) FROM members"
-                                 " UNION ALL SELECT 'purses', COUNT(*) FROM sessions s"
-                                 " WHERE EXISTS (SELECT 1 FROM coin_piles p WHERE p.session_id = s.session_id)"
-                                 " UNION ALL SELECT 'sum_cents', COALESCE(SUM(sum_cents), 0) FROM sessions";
-
-// What one upload added to the totals.
-struct TotalsAdded
-{
-    qlonglong members = 0;
-    qlonglong purses = 0;
-    qlonglong sumCents = 0;
-};
-
-QVariant sqlTime(const QDateTime& time)
-{
-    return time.isValid() ? QVariant(time.toString(TIME_FORMAT)) : QVariant();
-}
-
-QString latin1(const std::string& bytes)
-{
-    return QString::fromLatin1(bytes.data(), qsizetype(bytes.size()));
-}
-
-QVariant number(qlonglong value)
-{
-    return QVariant(value);
-}
-
-// A text the client left null (never set) is stored as an empty text.
-QVariant text(const QString& value)
-{
-    return value.isNull() ? QVariant(QStringLiteral("")) : QVariant(value);
-}
-
-void run(QSqlQuery& query)
-{
-    if (!query.exec())
-        throw DatabaseFailure{query.lastError().text() + QStringLiteral(" (") + query.lastQuery() + QLatin1Char(')')};
-}
-
-QSqlQuery prepared(const QSqlDatabase& db, const QString& statement)
-{
-    QSqlQuery query(db);
-    query.setForwardOnly(true);
-    if (!query.prepare(statement))
-        throw DatabaseFailure{query.lastError().text() + QStringLiteral(" (") + statement + QLatin1Char(')')};
-    return query;
-}
-
-void execute(const QSqlDatabase& db, const QString& statement)
-{
-    QSqlQuery query(db);
-    if (!query.exec(statement))
-        throw DatabaseFailure{query.lastError().text() + QStringLiteral(" (") + statement.left(200) + QLatin1Char(')')};
-}
-
-QVariant singleValue(const QSqlDatabase& db, const QString& statement, const QVariantList& values = {})
-{
-    QSqlQuery query = prepared(db, statement);
-    for (const QVariant& value : values)
-        query.addBindValue(value);
-    run(query);
-    return query.next() ? query.value(0) : QVariant();
-}
 
 quint32 clampedCount(const QVariant& value)
 {
@@ -211,164 +25,120 @@ quint32 clampedCount(const QVariant& value)
     return n > qlonglong(std::numeric_limits<quint32>::max()) ? std::numeric_limits<quint32>::max() : quint32(n);
 }
 
-// Binds the values in order and runs the statement.
-void runWith(QSqlQuery&& query, std::initializer_list<QVariant> values)
-{
-    for (const QVariant& value : values)
-        query.addBindValue(value);
-    run(query);
-}
-
-void runWith(QSqlQuery& query, std::initializer_list<QVariant> values)
-{
-    runWith(std::move(query), values);
-}
-
 // The member's settings as of this upload, recommenders and message included.
-void storeSettings(const QSqlDatabase& db, const QVariant& member, const ClientStorage& upload, const QVariant& now)
+// A newcomer's upload leaves the key it is known by when it arrives again; the
+// member's own upload clears it, for its client has its number now.
+void storeSettings(SqlConnection& sql, const QVariant& member, const ClientStorage& upload, const QVariant& now)
 {
-    runWith(prepared(db, QStringLiteral(
-                             "UPDATE members SET last_upload = ?, record_version = ?, country = ?, postal_code = ?,"
-                             " town_size = ?, email = ?, email_flags = ?, settings_flags = ?, recommender_name = ?,"
-                             " favourite_coin = ?, mixdate_year = ?, mixdate_month = ?, arrivaldate_year = ?,"
-                             " arrivaldate_month = ?, client_uploads = ?, client_last_upload = ?,"
-                             " starts_since_last_upload = ?, num_full_purses = ?, pictures_available = ?,"
-                             " last_analysis_page = ?, last_txt_message = ?, last_picture = ?,"
-                             " last_data_analysis_read = ?, window_x = ?, window_y = ?, window_width = ?,"
-                             " window_height = ? WHERE member_number = ?")),
+    sql.run(QStringLiteral("UPDATE members SET last_upload = ?, record_version = ?, country = ?, postal_code = ?,"
+                           " town_size = ?, email = ?, email_flags = ?, settings_flags = ?, recommender_name = ?,"
+                           " favourite_coin = ?, mixdate_year = ?, mixdate_month = ?, arrivaldate_year = ?,"
+                           " arrivaldate_month = ?, client_uploads = ?, client_last_upload = ?,"
+                           " starts_since_last_upload = ?, num_full_purses = ?, pictures_available = ?,"
+                           " last_analysis_page = ?, last_txt_message = ?, last_picture = ?,"
+                           " last_data_analysis_read = ?, window_x = ?, window_y = ?, window_width = ?,"
+                           " window_height = ?, newcomer_key = ? WHERE member_number = ?"),
             {now,
-             number(upload.Version),
-             number(upload.Country),
-             text(upload.PostalCode),
-             number(upload.CityPopulation),
-             QVariant(latin1(upload.eMailAddress)),
-             number(upload.eMailFlags),
-             number(upload.SettingsFlags),
-             text(upload.RecommenderName),
-             number(upload.FavouriteCoin),
-             number(upload.GuessWhenMixdateYear),
-             number(upload.GuessWhenMixdateMonth),
-             number(upload.GuessWhenArrivaldateYear),
-             number(upload.GuessWhenArrivaldateMonth),
-             number(upload.NumberOfUploads),
-             sqlTime(upload.LastUpload),
-             number(upload.NumberOfStartsSinceLastUpload),
-             number(upload.NumFullPurses),
-             number(upload.NumberOfPicturesAvailable),
-             number(upload.LastAnalysisPage),
-             number(upload.LastTxtMessage),
-             number(upload.LastPicture),
-             sqlTime(upload.LastDataAnalysisRead),
-             number(upload.WindowPositionSize.position.x()),
-             number(upload.WindowPositionSize.position.y()),
-             number(upload.WindowPositionSize.size.width()),
-             number(upload.WindowPositionSize.size.height()),
+             sqlNumber(upload.Version),
+             sqlNumber(upload.Country),
+             sqlText(upload.PostalCode),
+             sqlNumber(upload.CityPopulation),
+             sqlLatin1(upload.eMailAddress),
+             sqlNumber(upload.eMailFlags),
+             sqlNumber(upload.SettingsFlags),
+             sqlText(upload.RecommenderName),
+             sqlNumber(upload.FavouriteCoin),
+             sqlNumber(upload.GuessWhenMixdateYear),
+             sqlNumber(upload.GuessWhenMixdateMonth),
+             sqlNumber(upload.GuessWhenArrivaldateYear),
+             sqlNumber(upload.GuessWhenArrivaldateMonth),
+             sqlNumber(upload.NumberOfUploads),
+             sqlDateTime(upload.LastUpload),
+             sqlNumber(upload.NumberOfStartsSinceLastUpload),
+             sqlNumber(upload.NumFullPurses),
+             sqlNumber(upload.NumberOfPicturesAvailable),
+             sqlNumber(upload.LastAnalysisPage),
+             sqlNumber(upload.LastTxtMessage),
+             sqlNumber(upload.LastPicture),
+             sqlDateTime(upload.LastDataAnalysisRead),
+             sqlNumber(upload.WindowPositionSize.position.x()),
+             sqlNumber(upload.WindowPositionSize.position.y()),
+             sqlNumber(upload.WindowPositionSize.size.width()),
+             sqlNumber(upload.WindowPositionSize.size.height()),
+             MemberStore::newcomerKey(upload),
              member});
 
-    runWith(prepared(db, QStringLiteral("DELETE FROM recommenders WHERE member_number = ?")), {member});
-    QSqlQuery recommender = prepared(
-        db, QStringLiteral("INSERT INTO recommenders (member_number, position, recommender_number) VALUES (?, ?, ?)"));
+    sql.run(QStringLiteral("DELETE FROM recommenders WHERE member_number = ?"), {member});
+    QVariantList recommenders;
     for (qsizetype i = 0; i < upload.RecommenderMembernumbers.size(); ++i)
-        runWith(recommender, {member, number(i), number(upload.RecommenderMembernumbers[i])});
+        recommenders << member << sqlNumber(i) << sqlNumber(upload.RecommenderMembernumbers[i]);
+    sql.insertRows(QStringLiteral("INSERT INTO recommenders (member_number, position, recommender_number) VALUES"), 3,
+                   recommenders);
 
     if (!upload.Message.isEmpty())
-        runWith(prepared(db, QStringLiteral("INSERT OR IGNORE INTO member_messages (member_number, received_at,"
-                                            " message) VALUES (?, ?, ?)")),
+        sql.run(QStringLiteral("INSERT INTO member_messages (member_number, received_at, message) VALUES (?, ?, ?)"
+                               " ON CONFLICT DO NOTHING"),
                 {member, now, upload.Message});
 }
 
-// Stores the sessions not stored before, with their coins and events;
-// returns how many they were and adds their purses and sums to `added`.
-int storeSessions(const QSqlDatabase& db, const QVariant& member, const QList<Session>& sessions, const QVariant& now,
-                  TotalsAdded& added)
+// The client keeps running totals over all its runs: the latest upload's
+// totals replace the earlier ones.
+void storeEventTotals(SqlConnection& sql, const QVariant& member, const QMap<quint16, quint32>& totals)
 {
-    QSqlQuery session = prepared(db, QStringLiteral("INSERT OR IGNORE INTO sessions (member_number, entry_datetime,"
-                                                    " record_version, sum_cents, received_at) VALUES (?, ?, ?, ?, ?)"));
-    QSqlQuery pile = prepared(db, QStringLiteral("INSERT INTO coin_piles (session_id, position, coin_value,"
-                                                 " coin_country, count) VALUES (?, ?, ?, ?, ?)"));
-    QSqlQuery event = prepared(db, QStringLiteral("INSERT INTO usage_events (session_id, position, time_hundredths,"
-                                                  " event_id) VALUES (?, ?, ?, ?)"));
-    int stored = 0;
-    for (const Session& counted : sessions) {
-        runWith(session,
-                {member, sqlTime(counted.entryDateTime), number(counted.version), number(counted.sumOfCents()), now});
-        if (session.numRowsAffected() != 1)
-            continue; // stored by an earlier upload
-        ++stored;
-        added.purses += counted.purse.isEmpty() ? 0 : 1;
-        added.sumCents += qlonglong(counted.sumOfCents());
-        const QVariant sessionId = session.lastInsertId();
-        for (qsizetype i = 0; i < counted.purse.size(); ++i) {
-            const CoinPile& coins = counted.purse[i];
-            // The lookup tables number coin values from 1 and include the common side as country 0.
-            runWith(pile, {sessionId, number(i), number(qlonglong(coins.coinIndex) + 1),
-                           number(qlonglong(coins.countryIndex) + 1), number(coins.count)});
-        }
-        for (qsizetype i = 0; i < counted.observation.size(); ++i)
-            runWith(event,
-                    {sessionId, number(i), number(counted.observation[i].time), number(counted.observation[i].id)});
-    }
-    return stored;
-}
-
-void storeEventTotals(const QSqlDatabase& db, const QVariant& member, const QMap<quint16, quint32>& totals)
-{
-    runWith(prepared(db, QStringLiteral("DELETE FROM event_totals WHERE member_number = ?")), {member});
-    QSqlQuery total =
-        prepared(db, QStringLiteral("INSERT INTO event_totals (member_number, event_id, total) VALUES (?, ?, ?)"));
+    sql.run(QStringLiteral("DELETE FROM event_totals WHERE member_number = ?"), {member});
+    QVariantList rows;
     for (auto it = totals.constBegin(); it != totals.constEnd(); ++it)
-        runWith(total, {member, number(it.key()), number(it.value())});
+        rows << member << sqlNumber(it.key()) << sqlNumber(it.value());
+    sql.insertRows(QStringLiteral("INSERT INTO event_totals (member_number, event_id, total) VALUES"), 3, rows);
 }
 
 // Stores the invitations the client has not uploaded before; returns how
 // many were new to us.
-int storeInvitations(const QSqlDatabase& db, const QVariant& member, const QList<InvitedPerson>& list,
-                     const QVariant& now)
+int storeInvitations(SqlConnection& sql, const QVariant& member, const QList<InvitedPerson>& list, const QVariant& now)
 {
-    QSqlQuery invitation = prepared(db, QStringLiteral("INSERT OR IGNORE INTO invitations (member_number, name,"
-                                                       " email, coin, received_at) VALUES (?, ?, ?, ?, ?)"));
+    QVariantList rows;
+    for (const InvitedPerson& person : list)
+        if (!person.uploaded)
+            rows << member << sqlLatin1(person.name) << sqlLatin1(person.eMail) << sqlNumber(person.coin) << now;
     int added = 0;
-    for (const InvitedPerson& person : list) {
-        if (person.uploaded)
-            continue;
-        runWith(invitation, {member, latin1(person.name), latin1(person.eMail), number(person.coin), now});
-        added += invitation.numRowsAffected() == 1 ? 1 : 0;
-    }
+    sql.insertRows(QStringLiteral("INSERT INTO invitations (member_number, name, email, coin, received_at) VALUES"), 5,
+                   rows, QStringLiteral("ON CONFLICT DO NOTHING RETURNING invitation_id"),
+                   [&added](const QSqlQuery&) { ++added; });
     return added;
 }
 
-// Adds what the upload stored to the running totals and reads them back.
-ProjectTotals addToTotals(const QSqlDatabase& db, const TotalsAdded& added)
+// Adds what the upload changed to the running totals and reads them back.
+ProjectTotals applyToTotals(SqlConnection& sql, const TotalsChange& change)
 {
-    QSqlQuery update = prepared(db, QStringLiteral("UPDATE server_state SET value = value + CASE name"
-                                                   " WHEN 'members' THEN ? WHEN 'purses' THEN ? ELSE ? END"
-                                                   " WHERE name IN ('members', 'purses', 'sum_cents')"));
-    runWith(update, {number(added.members), number(added.purses), number(added.sumCents)});
-    if (update.numRowsAffected() != 3)
-        throw DatabaseFailure{QStringLiteral("the project totals are missing from server_state")};
-
+    QSqlQuery& update = sql.run(QStringLiteral("UPDATE server_state SET value = value + CASE name"
+                                               " WHEN 'members' THEN CAST(? AS BIGINT)"
+                                               " WHEN 'purses' THEN CAST(? AS BIGINT) ELSE CAST(? AS BIGINT) END"
+                                               " WHERE name IN ('members', 'purses', 'sum_cents')"
+                                               " RETURNING name, value"),
+                                {sqlNumber(change.members), sqlNumber(change.purses), sqlNumber(change.sumCents)});
     ProjectTotals totals;
-    QSqlQuery read = prepared(
-        db, QStringLiteral("SELECT name, value FROM server_state WHERE name IN ('members', 'purses', 'sum_cents')"));
-    run(read);
-    while (read.next()) {
-        const QString name = read.value(0).toString();
-        const quint32 value = clampedCount(read.value(1));
+    int read = 0;
+    while (update.next()) {
+        const QString name = update.value(0).toString();
+        const quint32 value = clampedCount(update.value(1));
         if (name == QLatin1String("members"))
             totals.members = value;
         else if (name == QLatin1String("purses"))
             totals.purses = value;
         else
             totals.sumCents = value;
+        ++read;
     }
+    update.finish();
+    if (read != 3)
+        throw DatabaseFailure{QStringLiteral("the project totals are missing from server_state")};
     return totals;
 }
 
-AnalysisNumbers readAnalysisNumbers(const QSqlDatabase& db)
+AnalysisNumbers readAnalysisNumbers(SqlConnection& sql)
 {
     AnalysisNumbers numbers;
-    QSqlQuery analysis = prepared(db, QStringLiteral("SELECT kind, newest FROM analysis_items"));
-    run(analysis);
+    QSqlQuery& analysis = sql.run(QStringLiteral("SELECT kind, newest FROM analysis_items"));
     while (analysis.next()) {
         const QString kind = analysis.value(0).toString();
         const quint16 newest = quint16(analysis.value(1).toUInt());
@@ -379,6 +149,7 @@ AnalysisNumbers readAnalysisNumbers(const QSqlDatabase& db)
         else if (kind == QLatin1String("picture"))
             numbers.pictures = newest;
     }
+    analysis.finish();
     return numbers;
 }
 
@@ -386,16 +157,17 @@ AnalysisNumbers readAnalysisNumbers(const QSqlDatabase& db)
 class Transaction
 {
 public:
-    explicit Transaction(const QSqlDatabase& database) : db(database)
+    Transaction(SqlConnection& connection, bool writing) : sql(connection)
     {
-        // IMMEDIATE takes the write lock at once: two servers on one file
-        // then wait for each other (busy timeout) instead of failing later.
-        execute(db, QStringLiteral("BEGIN IMMEDIATE"));
+        if (writing)
+            sql.dialect().beginWriting(sql);
+        else
+            sql.dialect().beginReading(sql);
     }
     ~Transaction()
     {
         if (!committed) {
-            QSqlQuery rollback(db);
+            QSqlQuery rollback(sql.database());
             rollback.exec(QStringLiteral("ROLLBACK"));
         }
     }
@@ -404,12 +176,12 @@ public:
 
     void commit()
     {
-        execute(db, QStringLiteral("COMMIT"));
+        sql.execute(QStringLiteral("COMMIT"));
         committed = true;
     }
 
 private:
-    QSqlDatabase db;
+    SqlConnection& sql;
     bool committed = false;
 };
 
@@ -429,11 +201,12 @@ QSqlDatabase ProjectDatabase::database() const
 
 bool ProjectDatabase::isOpen() const
 {
-    return QSqlDatabase::contains(connection) && database().isOpen();
+    return sql && database().isOpen();
 }
 
 void ProjectDatabase::close()
 {
+    sql.reset(); // its statements go before the connection
     if (!QSqlDatabase::contains(connection))
         return;
     {
@@ -443,173 +216,124 @@ void ProjectDatabase::close()
     QSqlDatabase::removeDatabase(connection);
 }
 
-bool ProjectDatabase::open(const QString& fileName)
+int ProjectDatabase::schemaVersion() const
 {
-    close();
-    error.clear();
-    if (!QFile::exists(fileName)) {
-        // It will hold e-mail addresses: readable by the owner only, and so
-        // are the journal files SQLite makes next to it.
-        QFile file(fileName);
-        if (file.open(QIODevice::WriteOnly))
-            file.setPermissions(QFileDevice::ReadOwner | QFileDevice::WriteOwner);
-    }
-    {
-        QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), connection);
-        db.setDatabaseName(fileName);
-        db.setConnectOptions(QStringLiteral("QSQLITE_BUSY_TIMEOUT=%1").arg(BUSY_TIMEOUT_MS));
-        if (!db.open()) {
-            error = db.lastError().text();
-            db = QSqlDatabase();
-            close();
-            return false;
-        }
-    }
-    try {
-        const QSqlDatabase db = database();
-        execute(db, QStringLiteral("PRAGMA foreign_keys = ON"));
-        // Readers (reports, a second server) never block the writer, and a
-        // crash in the middle of a write leaves the previous state.
-        if (singleValue(db, QStringLiteral("PRAGMA journal_mode = WAL")).toString().toLower() != QLatin1String("wal"))
-            throw DatabaseFailure{QStringLiteral("the database cannot be switched to write-ahead logging")};
-        // An upload is answered only after it is on disk.
-        execute(db, QStringLiteral("PRAGMA synchronous = FULL"));
+    return sql ? sql->dialect().schemaVersion(*sql) : 0;
+}
 
-        const auto userVersion = [&db] { return singleValue(db, QStringLiteral("PRAGMA user_version")).toInt(); };
-        if (userVersion() == 0) {
-            Transaction creation(db);
-            // Another server may have created it while we waited for the lock.
-            if (userVersion() == 0) {
-                createSchema();
-                fillLookupTables();
-                execute(db, QString::fromLatin1(COUNT_TOTALS));
-                execute(db, QStringLiteral("PRAGMA user_version = %1").arg(SCHEMA_VERSION));
-            }
-            creation.commit();
-        }
-        if (userVersion() == 1) {
-            Transaction upgrade(db);
-            // Another server may have upgraded it while we waited for the lock.
-            if (userVersion() == 1) {
-                // Version 1 counted the totals for every answer; they are
-                // counted once now and kept up to date from here on.
-                execute(db, QString::fromLatin1(COUNT_TOTALS));
-                execute(db, QStringLiteral("PRAGMA user_version = 2"));
-            }
-            upgrade.commit();
-        }
-        const int version = singleValue(db, QStringLiteral("PRAGMA user_version")).toInt();
-        if (version != SCHEMA_VERSION)
-            throw DatabaseFailure{QStringLiteral("the database has schema version %1, this server knows %2")
-                                      .arg(version)
-                                      .arg(SCHEMA_VERSION)};
+SqlDialect ProjectDatabase::dialect() const
+{
+    return sql ? sql->dialect() : SqlDialect();
+}
+
+template <typename Work> bool ProjectDatabase::inTransaction(Work&& work, bool writing)
+{
+    error.clear();
+    try {
+        if (!isOpen())
+            throw DatabaseFailure{QStringLiteral("the database is not open")};
+        Transaction transaction(*sql, writing);
+        work();
+        transaction.commit();
     } catch (const DatabaseFailure& failure) {
         error = failure.text;
-        close();
         return false;
     }
     return true;
 }
 
-void ProjectDatabase::createSchema()
+bool ProjectDatabase::open(const QString& location)
 {
-    const QSqlDatabase db = database();
-    for (const char* statement : SCHEMA)
-        execute(db, QString::fromLatin1(statement));
-}
-
-void ProjectDatabase::fillLookupTables()
-{
-    // The value lists come from the client's own tables and are meant to be
-    // put after VALUES as they are; they hold no participant data.
-    const QSqlDatabase db = database();
-    const QString none;
-    execute(db, QStringLiteral("INSERT INTO coin_countries (id, name) VALUES ") +
-                    CoinPile::giveAllCoinCountriesAsTextTupels(none));
-    execute(db, QStringLiteral("INSERT INTO coin_values (id, euro, name) VALUES ") +
-                    CoinPile::giveAllCoinValuesAsTextTripels(none));
-    execute(db, QStringLiteral("INSERT INTO member_countries (id, name) VALUES ") +
-                    itemValueTuples(memberCountryItems(), QString()));
-    execute(db,
-            QStringLiteral("INSERT INTO town_sizes (id, name) VALUES ") + itemValueTuples(townSizeItems(), QString()));
-    const Usage vocabulary;
-    execute(db,
-            QStringLiteral("INSERT INTO event_names (id, name) VALUES ") + vocabulary.giveAllEventsAsTextTupels(none));
+    close();
+    DatabaseLocation where;
+    const auto failed = [this](const QString& reason) {
+        close();
+        error = reason;
+        return false;
+    };
+    if (!DatabaseLocation::parse(location, where, error))
+        return failed(error);
+    if (!where.open(connection, error))
+        return failed(error);
+    sql = std::make_unique<SqlConnection>(connection, where.dialect);
+    try {
+        where.dialect.prepare(*sql);
+    } catch (const DatabaseFailure& failure) {
+        return failed(failure.text);
+    }
+    const bool upgraded = schemaVersion() == ProjectSchema::VERSION || inTransaction([this] {
+                              // Another server may have done it while we waited for the lock.
+                              const int version = schemaVersion();
+                              if (version >= ProjectSchema::VERSION)
+                                  return;
+                              ProjectSchema::upgrade(*sql, version);
+                              sql->execute(sql->dialect().setSchemaVersion(ProjectSchema::VERSION));
+                          });
+    if (!upgraded)
+        return failed(error);
+    const int version = schemaVersion();
+    if (version != ProjectSchema::VERSION)
+        return failed(QStringLiteral("the database has schema version %1, this server knows %2")
+                          .arg(version)
+                          .arg(ProjectSchema::VERSION));
+    return true;
 }
 
 bool ProjectDatabase::setAnalysisNumbers(const AnalysisNumbers& numbers)
 {
-    error.clear();
-    try {
-        const QSqlDatabase db = database();
-        Transaction transaction(db);
-        QSqlQuery update = prepared(db, QStringLiteral("UPDATE analysis_items SET newest = ? WHERE kind = ?"));
+    return inTransaction([&] {
         const std::pair<quint16, const char*> items[] = {
             {numbers.pages, "page"}, {numbers.textMessages, "text_message"}, {numbers.pictures, "picture"}};
-        for (const auto& [newest, kind] : items) {
-            update.addBindValue(number(newest));
-            update.addBindValue(QString::fromLatin1(kind));
-            run(update);
-        }
-        transaction.commit();
-    } catch (const DatabaseFailure& failure) {
-        error = failure.text;
-        return false;
-    }
-    return true;
+        for (const auto& [newest, kind] : items)
+            sql->run(QStringLiteral("UPDATE analysis_items SET newest = ? WHERE kind = ?"),
+                     {sqlNumber(newest), QString::fromLatin1(kind)});
+    });
+}
+
+bool ProjectDatabase::read(const std::function<void(SqlConnection&)>& work)
+{
+    return inTransaction([&] { work(*sql); }, false);
 }
 
 bool ProjectDatabase::storeUpload(const ClientStorage& upload, const QDateTime& receivedAt, UploadReceipt& receipt)
 {
-    error.clear();
     receipt = UploadReceipt();
-    try {
-        const QSqlDatabase db = database();
-        if (!db.isOpen())
-            throw DatabaseFailure{QStringLiteral("the database is not open")};
-        Transaction transaction(db);
-        const QVariant now = sqlTime(receivedAt);
-
-        receipt.previousUploadCountry =
-            quint8(singleValue(db, QStringLiteral("SELECT value FROM server_state WHERE name = 'last_upload_country'"))
-                       .toUInt());
-
-        if (upload.Membernumber == 0) {
-            QSqlQuery join =
-                prepared(db, QStringLiteral("INSERT INTO members (member_since, last_upload) VALUES (?, ?)"));
-            runWith(join, {now, now});
-            const qlonglong given = join.lastInsertId().toLongLong();
-            if (given <= 0 || given > qlonglong(std::numeric_limits<quint32>::max()))
-                throw DatabaseFailure{QStringLiteral("no member number left to give")};
-            receipt.newMember = true;
-            receipt.memberNumber = quint32(given);
-            receipt.memberSince = receivedAt;
-        } else {
-            if (!singleValue(db, QStringLiteral("SELECT 1 FROM members WHERE member_number = ?"),
-                             {number(upload.Membernumber)})
-                     .isValid())
-                return true; // not one of ours: nothing is stored (the transaction rolls back)
-            receipt.memberNumber = upload.Membernumber;
-        }
-        receipt.knownMember = true;
-        const QVariant member = number(receipt.memberNumber);
-        TotalsAdded added;
-        added.members = receipt.newMember ? 1 : 0;
-
-        storeSettings(db, member, upload, now);
-        receipt.sessionsAdded = storeSessions(db, member, upload.Sessions, now, added);
-        storeEventTotals(db, member, upload.TotalEvents);
-        receipt.invitationsAdded = storeInvitations(db, member, upload.InvitationList, now);
-        runWith(prepared(db, QStringLiteral("UPDATE server_state SET value = ? WHERE name = 'last_upload_country'")),
-                {number(upload.Country)});
-        receipt.totals = addToTotals(db, added);
-        receipt.analysis = readAnalysisNumbers(db);
-
-        transaction.commit();
-    } catch (const DatabaseFailure& failure) {
-        error = failure.text;
+    const bool stored = inTransaction([&] { storeInTransaction(upload, receivedAt, receipt); });
+    if (!stored)
         receipt = UploadReceipt();
-        return false;
-    }
-    return true;
+    return stored;
+}
+
+void ProjectDatabase::storeInTransaction(const ClientStorage& upload, const QDateTime& receivedAt,
+                                         UploadReceipt& receipt)
+{
+    receipt.previousUploadCountry = quint8(
+        sql->value(QStringLiteral("SELECT value FROM server_state WHERE name = 'last_upload_country'")).toUInt());
+
+    const MemberStore::Identity member = MemberStore(*sql).identify(upload, receivedAt);
+    if (!member.known)
+        return; // not one of ours: nothing is stored
+    receipt.knownMember = true;
+    receipt.newMember = upload.Membernumber == 0;
+    receipt.repeatedNewcomer = member.repeatedNewcomer;
+    receipt.memberNumber = quint32(member.number);
+    receipt.memberSince = member.since;
+
+    const QVariant number = sqlNumber(member.number);
+    const QVariant now = sqlDateTime(receivedAt);
+    TotalsChange change;
+    change.members = member.isNew ? 1 : 0;
+    storeSettings(*sql, number, upload, now);
+    const SessionStore::Outcome sessions = SessionStore(*sql).store(
+        member.number, member.isNew, ResultsAggregates::memberCountryOf(upload.Country), upload.Sessions, now, change);
+    receipt.sessionsAdded = sessions.added;
+    receipt.sessionsReplaced = sessions.replaced;
+    if (sessions.added + sessions.replaced > 0)
+        ResultsAggregates(*sql).markChanged(receivedAt);
+    storeEventTotals(*sql, number, upload.TotalEvents);
+    receipt.invitationsAdded = storeInvitations(*sql, number, upload.InvitationList, now);
+    sql->run(QStringLiteral("UPDATE server_state SET value = ? WHERE name = 'last_upload_country'"),
+             {sqlNumber(upload.Country)});
+    receipt.totals = applyToTotals(*sql, change);
+    receipt.analysis = readAnalysisNumbers(*sql);
 }

@@ -1,11 +1,17 @@
 #pragma once
 
+#include "server/sqldialect.h"
+
 #include <QDateTime>
 #include <QSqlDatabase>
 #include <QString>
 #include <QtGlobal>
 
+#include <functional>
+#include <memory>
+
 class ClientStorage;
+class SqlConnection;
 
 // The project's totals as the participants see them in the answer.
 struct ProjectTotals
@@ -26,61 +32,68 @@ struct AnalysisNumbers
 // What storing one upload amounted to, read in the same transaction.
 struct UploadReceipt
 {
-    bool knownMember = false; // false: the upload named a member we never gave out; nothing was stored
-    bool newMember = false;   // the upload carried no member number and one was given
+    bool knownMember = false;      // false: the upload named a member we never gave out; nothing was stored
+    bool newMember = false;        // the upload carried no member number; the answer names it
+    bool repeatedNewcomer = false; // ... and it was a newcomer's upload arriving again: the number of the first time
     quint32 memberNumber = 0;
     QDateTime memberSince;
-    int sessionsAdded = 0; // sessions not stored before
+    int sessionsAdded = 0;    // sessions not stored before
+    int sessionsReplaced = 0; // stored sessions that arrived with other content
     int invitationsAdded = 0;
     quint8 previousUploadCountry = 0; // member country index of the upload before this one, 0 if none
     ProjectTotals totals;             // including this upload
     AnalysisNumbers analysis;
 };
 
-// The server's SQLite database: its schema, the lookup tables that give the
-// client's indices their names, and the storing of an upload. Every upload is
-// one transaction, so a failure, a crash or a kill in the middle leaves no
-// trace of it. Every value from a participant is bound, never spliced into
-// the statement text.
+// The server's database, SQLite or PostgreSQL: its schema, the lookup tables that give the client's
+// indices their names, and the storing of an upload. Every upload is one
+// transaction, so a failure, a crash or a kill in the middle leaves no trace
+// of it.
 class ProjectDatabase
 {
 public:
-    // Bumped when the schema changes; an older database is upgraded when it
-    // is opened, one of a newer schema is refused.
-    static constexpr int SCHEMA_VERSION = 2;
-    // How long a statement waits for another process holding the database.
-    static constexpr int BUSY_TIMEOUT_MS = 5000;
-
     explicit ProjectDatabase(const QString& connectionName = QStringLiteral("zuv-server"));
     ~ProjectDatabase();
     ProjectDatabase(const ProjectDatabase&) = delete;
     ProjectDatabase& operator=(const ProjectDatabase&) = delete;
 
-    // Opens the file, creating it with its schema and lookup tables when it is
-    // new and upgrading an older schema (one transaction). False with
-    // lastError() when the file cannot be used.
-    bool open(const QString& fileName);
+    // Opens the database `location` names (an SQLite file, created when
+    // missing, or a PostgreSQL address: see DatabaseLocation), giving it its
+    // schema and lookup tables when it is new and upgrading an older schema
+    // (one transaction). One of a newer schema is refused. False with
+    // lastError() when it cannot be used.
+    bool open(const QString& location);
     void close();
     bool isOpen() const;
     QString lastError() const { return error; }
 
-    // Stores the upload received at `receivedAt`: a member number of 0 makes
-    // a new member, an unknown one stores nothing (receipt.knownMember false).
-    // Sessions already stored for the member (same entry date and time) are
-    // left as they are, so an upload sent twice counts once. False with
-    // lastError() when the database failed; then nothing of it was stored.
+    // Stores the upload received at `receivedAt`. A member number of 0 makes a
+    // new member, unless the upload is a newcomer's upload arriving again: then
+    // the member made the first time. An unknown member number stores nothing
+    // (receipt.knownMember false). The newest upload of a session wins. False
+    // with lastError() when the database failed; then nothing of it was stored.
     bool storeUpload(const ClientStorage& upload, const QDateTime& receivedAt, UploadReceipt& receipt);
 
     // The newest analysis items; a fresh database offers none (all 0).
     bool setAnalysisNumbers(const AnalysisNumbers& numbers);
 
+    // Runs `work` in a transaction that only reads: all of it sees one state
+    // of the database, even while another server stores into it. False with
+    // lastError() when the database failed (`work` throws DatabaseFailure).
+    bool read(const std::function<void(SqlConnection&)>& work);
+
+    // The schema version the database has (0 when it is not open), and the
+    // SQL it speaks.
+    int schemaVersion() const;
+    SqlDialect dialect() const;
     // The connection, for reports and tests.
     QSqlDatabase database() const;
 
 private:
-    void createSchema();
-    void fillLookupTables();
+    template <typename Work> bool inTransaction(Work&& work, bool writing = true);
+    void storeInTransaction(const ClientStorage& upload, const QDateTime& receivedAt, UploadReceipt& receipt);
 
     QString connection;
+    std::unique_ptr<SqlConnection> sql;
     QString error;
 };

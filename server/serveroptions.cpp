@@ -5,6 +5,8 @@
 #include <QCommandLineOption>
 #include <QCommandLineParser>
 
+#include <limits>
+
 namespace {
 
 struct OptionSet
@@ -15,10 +17,16 @@ struct OptionSet
     QCommandLineOption port{{QStringLiteral("p"), QStringLiteral("port")},
                             QStringLiteral("Listen on <port> (default 4554; 0 takes any free port)."),
                             QStringLiteral("port")};
+    QCommandLineOption httpPort{QStringLiteral("http-port"),
+                                QStringLiteral("Publish the results on HTTP <port> of the same address "
+                                               "(default 4580; 0 publishes nothing)."),
+                                QStringLiteral("port")};
     QCommandLineOption database{{QStringLiteral("d"), QStringLiteral("database")},
-                                QStringLiteral("SQLite database <file>, created when missing "
-                                               "(default zuvserver.sqlite in the working directory)."),
-                                QStringLiteral("file")};
+                                QStringLiteral("SQLite database file, created when missing (default "
+                                               "zuvserver.sqlite in the working directory), or PostgreSQL "
+                                               "database postgresql://user@host:port/dbname (the password "
+                                               "from PGPASSWORD or ~/.pgpass)."),
+                                QStringLiteral("database")};
     QCommandLineOption maxBody{QStringLiteral("max-body"),
                                QStringLiteral("Refuse uploads whose body announces more than <bytes> "
                                               "(default 16777216)."),
@@ -38,32 +46,68 @@ struct OptionSet
                                       QStringLiteral("Serve at most <count> connections at once; further "
                                                      "clients wait until one ends (default 512)."),
                                       QStringLiteral("count")};
+    QCommandLineOption maxPerAddress{QStringLiteral("max-connections-per-address"),
+                                     QStringLiteral("Serve at most <count> connections from one address; a further "
+                                                    "one is told to try later at once (default 16)."),
+                                     QStringLiteral("count")};
+    QCommandLineOption headerTimeout{QStringLiteral("header-timeout"),
+                                     QStringLiteral("Refuse a connection whose 10-byte header is not complete "
+                                                    "<ms> milliseconds after it was served (default 10000)."),
+                                     QStringLiteral("ms")};
+    QCommandLineOption minRate{QStringLiteral("min-rate"),
+                               QStringLiteral("Refuse a body that arrives at less than <bytes> per second on "
+                                              "average, after a start as long as the header time (default 500)."),
+                               QStringLiteral("bytes")};
+    QCommandLineOption maxBuffered{QStringLiteral("max-buffered"),
+                                   QStringLiteral("Hold at most <bytes> for bodies in flight over all connections; "
+                                                  "a body beyond that is told to try later before it is read. "
+                                                  "Keep it above --max-body (default 268435456)."),
+                                   QStringLiteral("bytes")};
 
     void addTo(QCommandLineParser& parser)
     {
         parser.setApplicationDescription(
             QStringLiteral("The ZUV project server: receives uploads from ZUV clients, stores them in an SQLite "
-                           "database and answers with the project's status."));
-        parser.addOptions({address, port, database, maxBody, message, idleTimeout, connectionTimeout, maxConnections});
+                           "or PostgreSQL database and answers with the project's status, and publishes the "
+                           "project's results on HTTP."));
+        parser.addOptions({address, port, httpPort, database, maxBody, message, idleTimeout, connectionTimeout,
+                           maxConnections, maxPerAddress, headerTimeout, minRate, maxBuffered});
         parser.addHelpOption();
         parser.addVersionOption();
     }
 };
 
-// Takes a set option's value when it is a positive number (of `unit`); an
-// option not given leaves `value` alone.
-bool positiveNumber(const QCommandLineParser& parser, const QCommandLineOption& option, const QString& unit, int& value,
-                    QString& error)
+// Takes a set option's value when it is a positive number (of `unit`) that
+// fits `value`; an option not given leaves `value` alone.
+template <typename Number>
+bool positiveNumber(const QCommandLineParser& parser, const QCommandLineOption& option, const QString& unit,
+                    Number& value, QString& error)
 {
     if (!parser.isSet(option))
         return true;
     bool ok = false;
-    const int given = parser.value(option).toInt(&ok);
-    if (!ok || given <= 0) {
+    const qlonglong given = parser.value(option).toLongLong(&ok);
+    if (!ok || given <= 0 || given > std::numeric_limits<Number>::max()) {
         error = QStringLiteral("Not a positive number of %1: %2").arg(unit, parser.value(option));
         return false;
     }
-    value = given;
+    value = Number(given);
+    return true;
+}
+
+// Takes a set option's value when it is a port number; an option not given
+// leaves `port` alone.
+bool portNumber(const QCommandLineParser& parser, const QCommandLineOption& option, quint16& port, QString& error)
+{
+    if (!parser.isSet(option))
+        return true;
+    bool ok = false;
+    const uint given = parser.value(option).toUInt(&ok);
+    if (!ok || given > 0xFFFF) {
+        error = QStringLiteral("Not a port number: %1").arg(parser.value(option));
+        return false;
+    }
+    port = quint16(given);
     return true;
 }
 
@@ -95,15 +139,8 @@ ServerOptions::Outcome ServerOptions::parse(const QStringList& arguments, QStrin
         }
         address = given;
     }
-    if (parser.isSet(options.port)) {
-        bool ok = false;
-        const uint given = parser.value(options.port).toUInt(&ok);
-        if (!ok || given > 0xFFFF) {
-            error = QStringLiteral("Not a port number: %1").arg(parser.value(options.port));
-            return Outcome::Error;
-        }
-        port = quint16(given);
-    }
+    if (!portNumber(parser, options.port, port, error) || !portNumber(parser, options.httpPort, httpPort, error))
+        return Outcome::Error;
     if (parser.isSet(options.database)) {
         if (parser.value(options.database).isEmpty()) {
             error = QStringLiteral("The database file name is empty");
@@ -123,9 +160,15 @@ ServerOptions::Outcome ServerOptions::parse(const QStringList& arguments, QStrin
     if (parser.isSet(options.message))
         serverMessage = parser.value(options.message);
     const QString milliseconds = QStringLiteral("milliseconds");
+    const QString connections = QStringLiteral("connections");
+    const QString bytes = QStringLiteral("bytes");
     if (!positiveNumber(parser, options.idleTimeout, milliseconds, idleTimeoutMs, error) ||
         !positiveNumber(parser, options.connectionTimeout, milliseconds, connectionTimeoutMs, error) ||
-        !positiveNumber(parser, options.maxConnections, QStringLiteral("connections"), maxConnections, error))
+        !positiveNumber(parser, options.headerTimeout, milliseconds, headerTimeoutMs, error) ||
+        !positiveNumber(parser, options.maxConnections, connections, maxConnections, error) ||
+        !positiveNumber(parser, options.maxPerAddress, connections, maxConnectionsPerAddress, error) ||
+        !positiveNumber(parser, options.minRate, bytes, minRate, error) ||
+        !positiveNumber(parser, options.maxBuffered, bytes, maxBufferedBytes, error))
         return Outcome::Error;
     return Outcome::Run;
 }

@@ -11,6 +11,9 @@
 struct ServerOptions
 {
     static constexpr quint16 DEFAULT_PORT = 4554;
+    // The project's web pages (the results): where the client's web
+    // address points by default.
+    static constexpr quint16 DEFAULT_HTTP_PORT = 4580;
     // An upload of ten thousand sessions is still far below this.
     static constexpr quint32 DEFAULT_MAX_BODY_BYTES = 16 * 1024 * 1024;
     // A connection that sends nothing for this long is closed.
@@ -26,15 +29,32 @@ struct ServerOptions
     // ever upload at the same moment. Further clients wait in the listen
     // backlog until a connection ends.
     static constexpr int DEFAULT_MAX_CONNECTIONS = 512;
+    // One address is one participant's machine, or a few dozen behind a
+    // shared router; each holds a connection for well under a second. So it
+    // takes 32 addresses at their limit to fill every place.
+    static constexpr int DEFAULT_MAX_CONNECTIONS_PER_ADDRESS = 16;
+    // Our client sends the header in one piece right after connecting.
+    static constexpr int DEFAULT_HEADER_TIMEOUT_MS = 10000;
+    // 4 kbit/s: half of the slowest line a participant still uploads over
+    // (a 9600 bit/s mobile data call).
+    static constexpr int DEFAULT_MIN_RATE = 500;
+    // Sixteen of the largest bodies at once, far more than the participants
+    // ever send together.
+    static constexpr qint64 DEFAULT_MAX_BUFFERED_BYTES = 256 * 1024 * 1024;
 
     QHostAddress address = QHostAddress(QHostAddress::LocalHost);
-    quint16 port = DEFAULT_PORT; // 0: any free port (printed when bound)
-    QString databaseFile = QStringLiteral("zuvserver.sqlite");
+    quint16 port = DEFAULT_PORT;                               // 0: any free port (printed when bound)
+    quint16 httpPort = DEFAULT_HTTP_PORT;                      // 0: no web pages
+    QString databaseFile = QStringLiteral("zuvserver.sqlite"); // or a postgresql:// address
     quint32 maxBodyBytes = DEFAULT_MAX_BODY_BYTES;
     QString serverMessage; // sent with every accepted upload when not empty
     int idleTimeoutMs = DEFAULT_IDLE_TIMEOUT_MS;
     int connectionTimeoutMs = DEFAULT_CONNECTION_TIMEOUT_MS;
     int maxConnections = DEFAULT_MAX_CONNECTIONS;
+    int maxConnectionsPerAddress = DEFAULT_MAX_CONNECTIONS_PER_ADDRESS;
+    int headerTimeoutMs = DEFAULT_HEADER_TIMEOUT_MS;
+    int minRate = DEFAULT_MIN_RATE; // body bytes per second, on average
+    qint64 maxBufferedBytes = DEFAULT_MAX_BUFFERED_BYTES;
 
     enum class Outcome { Run, ShowHelp, ShowVersion, Error };
 

@@ -3,6 +3,7 @@
 #include "common/constants.h"
 #include "common/errorcodes.h"
 #include "net/serveranswer.h"
+#include "server/peerledger.h"
 #include "server/uploadservice.h"
 
 #include <QDataStream>
@@ -43,16 +44,14 @@ QByteArray reasonFor(unsigned code)
 } // namespace
 
 UploadConnection::UploadConnection(QTcpSocket* clientSocket, UploadService& uploadService,
-                                   const ConnectionLimits& connectionLimits, QObject* parent)
-    : QObject(parent), socket(clientSocket), service(uploadService), limits(connectionLimits),
-      idleTimer(new QTimer(this)), connectionTimer(new QTimer(this))
+                                   const ConnectionLimits& connectionLimits, PeerLedger& peerLedger, QObject* parent)
+    : QObject(parent), socket(clientSocket), service(uploadService), limits(connectionLimits), ledger(peerLedger),
+      peer(clientSocket->peerAddress()), limitTimer(new QTimer(this))
 {
     socket->setParent(this);
     socket->setReadBufferSize(READ_BUFFER_BYTES);
-    idleTimer->setSingleShot(true);
-    connect(idleTimer, &QTimer::timeout, this, &UploadConnection::timedOut);
-    connectionTimer->setSingleShot(true);
-    connect(connectionTimer, &QTimer::timeout, this, &UploadConnection::timedOut);
+    limitTimer->setSingleShot(true);
+    connect(limitTimer, &QTimer::timeout, this, &UploadConnection::timedOut);
     connect(socket, &QTcpSocket::readyRead, this, &UploadConnection::readIncoming);
     connect(socket, &QTcpSocket::bytesWritten, this, &UploadConnection::closeSendingSideWhenWritten);
     connect(socket, &QTcpSocket::disconnected, this, &UploadConnection::finish);
@@ -60,21 +59,28 @@ UploadConnection::UploadConnection(QTcpSocket* clientSocket, UploadService& uplo
         if (socket->state() == QAbstractSocket::UnconnectedState)
             finish();
     });
-    idleTimer->start(limits.idleTimeoutMs);
-    connectionTimer->start(limits.connectionTimeoutMs);
+    clock.start();
+    armLimitTimer();
     // Bytes may have arrived before we were listening.
     QTimer::singleShot(0, this, &UploadConnection::readIncoming);
 }
 
 UploadConnection::~UploadConnection()
 {
+    releaseBody();
     socket->disconnect(this);
     socket->abort();
 }
 
-QByteArray UploadConnection::refusalLine(unsigned code)
+void UploadConnection::turnAway(const QByteArray& reason)
 {
-    return "ZUV server refuses (" + QByteArray::number(code) + ", " + reasonFor(code) + ")\n";
+    refuse(TCP_SERVER_TIMEOUT, reason);
+}
+
+QByteArray UploadConnection::refusalLine(unsigned code, const QByteArray& reason)
+{
+    return "ZUV server refuses (" + QByteArray::number(code) + ", " + (reason.isEmpty() ? reasonFor(code) : reason) +
+           ")\n";
 }
 
 QByteArray UploadConnection::answerFrame(const ServerAnswer& answer)
@@ -90,8 +96,7 @@ void UploadConnection::finish()
     if (done)
         return;
     done = true;
-    idleTimer->stop();
-    connectionTimer->stop();
+    limitTimer->stop();
     Q_EMIT finished();
     deleteLater();
 }
@@ -101,23 +106,32 @@ void UploadConnection::readIncoming()
     if (socket->state() != QAbstractSocket::ConnectedState)
         return;
     if (replied) {
-        socket->read(socket->bytesAvailable()); // the rest of a refused upload
+        socket->skip(socket->bytesAvailable()); // the rest of a refused upload
         return;
     }
-    for (;;) {
-        const qint64 wanted = qint64(FRAME_HEADER_SIZE) + (headerChecked ? qint64(header.bodyLength) : 0);
-        if (headerChecked && received.size() == wanted)
-            break;
-        if (socket->bytesAvailable() == 0)
-            return; // more will come
-        received += socket->read(wanted - received.size());
-        idleTimer->start(limits.idleTimeoutMs);
-        if (!headerChecked && !checkHeader())
-            return; // refused
+    while (socket->bytesAvailable() > 0) {
+        if (!headerChecked) {
+            headerBytes += socket->read(FRAME_HEADER_SIZE - headerBytes.size());
+            if (!checkHeader())
+                return; // refused
+        } else {
+            // Straight into the room set aside for the body: no copy, and
+            // never more than was announced.
+            const qint64 wanted = qint64(header.bodyLength) - body.size();
+            if (wanted == 0)
+                break;
+            const qsizetype had = body.size();
+            body.resize(had + qsizetype(qMin(wanted, socket->bytesAvailable())));
+            const qint64 got = socket->read(body.data() + had, body.size() - had);
+            body.resize(had + qsizetype(qMax<qint64>(got, 0)));
+        }
+        lastInputMs = clock.elapsed();
+        armLimitTimer();
     }
+    if (!headerChecked || body.size() < qsizetype(header.bodyLength))
+        return; // more will come
 
-    const UploadService::Reply outcome = service.handleUpload(received.mid(FRAME_HEADER_SIZE));
-    received.clear();
+    const UploadService::Reply outcome = service.handleUpload(body);
     if (outcome.refusal != 0)
         refuse(outcome.refusal);
     else
@@ -128,12 +142,12 @@ void UploadConnection::readIncoming()
 // refused; headerChecked is set once all of it was there and passed.
 bool UploadConnection::checkHeader()
 {
-    if (received.size() >= FRAME_MAGIC_SIZE && !startsWithMagic(received)) {
+    if (headerBytes.size() >= FRAME_MAGIC_SIZE && !startsWithMagic(headerBytes)) {
         refuse(TCP_SERVER_RECEIVES_BAD_FORMAT);
         return false;
     }
-    if (received.size() >= VERSION_END) {
-        const quint16 version = qFromBigEndian<quint16>(received.constData() + FRAME_MAGIC_SIZE);
+    if (headerBytes.size() >= VERSION_END) {
+        const quint16 version = qFromBigEndian<quint16>(headerBytes.constData() + FRAME_MAGIC_SIZE);
         if (version < MIN_FORMAT_VERSION) {
             refuse(TCP_CLIENT_HAS_TOO_OLD_VERSION);
             return false;
@@ -143,35 +157,81 @@ bool UploadConnection::checkHeader()
             return false;
         }
     }
-    if (!parseFrameHeader(received, header))
+    if (!parseFrameHeader(headerBytes, header))
         return true;
     if (header.bodyLength > limits.maxBodyBytes) {
         // Said at once: the client need not send what we would not read.
         refuse(TCP_CLIENT_SENDS_TOO_MUCH_DATA);
         return false;
     }
+    if (!ledger.reserveBody(peer, header.bodyLength)) {
+        refuse(TCP_SERVER_TIMEOUT, "server busy");
+        return false;
+    }
+    reservedBytes = header.bodyLength;
+    body.reserve(qsizetype(header.bodyLength));
+    bodyStartMs = clock.elapsed();
     headerChecked = true;
     return true;
 }
 
-void UploadConnection::refuse(unsigned code)
+void UploadConnection::refuse(unsigned code, const QByteArray& reason)
 {
-    qInfo().noquote() << "refusing" << socket->peerAddress().toString() << "with code" << code;
-    reply(refusalLine(code));
+    qInfo().noquote() << "refusing" << peer.toString() << "with code" << code
+                      << (reason.isEmpty() ? reasonFor(code) : reason);
+    reply(refusalLine(code, reason));
 }
 
 void UploadConnection::reply(const QByteArray& bytes)
 {
     replied = true;
+    // The body's room is given back only now, so a complete body still
+    // counts against the budget until it has been dealt with.
+    releaseBody();
     // From now on only the grace time counts: cutting the connection short
     // could reset it before the client has read the reply.
-    connectionTimer->stop();
-    idleTimer->start(CLOSE_GRACE_MS);
+    limitTimer->start(CLOSE_GRACE_MS);
     socket->write(bytes);
     socket->flush();
     closeSendingSideWhenWritten();
     // Whatever the client had already sent is dropped from now on.
     readIncoming();
+}
+
+void UploadConnection::releaseBody()
+{
+    body = QByteArray();
+    if (reservedBytes >= 0)
+        ledger.releaseBody(peer, reservedBytes);
+    reservedBytes = -1;
+}
+
+// The first of its limits the upload runs into, as things stand: the
+// connection time, the idle time since the last bytes, and the header's time
+// or, once the header is in, the body's pace. The pace keeps to an average:
+// every byte buys 1/minBodyBytesPerSecond seconds, after a start as long as
+// the header's time, so a drip falls ever further behind and steady sending
+// of any size never does.
+UploadConnection::TimeLimit UploadConnection::nextLimit() const
+{
+    TimeLimit next{limits.connectionTimeoutMs, "upload not complete in time"};
+    const auto sooner = [&next](qint64 atMs, const char* reason) {
+        if (atMs < next.atMs)
+            next = TimeLimit{atMs, reason};
+    };
+    sooner(lastInputMs + limits.idleTimeoutMs, "silent for too long");
+    if (!headerChecked)
+        sooner(limits.headerTimeoutMs, "header not complete in time");
+    else
+        sooner(bodyStartMs + limits.headerTimeoutMs + qint64(body.size()) * 1000 / limits.minBodyBytesPerSecond,
+               "body arriving too slowly");
+    return next;
+}
+
+void UploadConnection::armLimitTimer()
+{
+    const qint64 remainingMs = nextLimit().atMs - clock.elapsed();
+    limitTimer->start(int(qBound(qint64(0), remainingMs, qint64(limits.connectionTimeoutMs))));
 }
 
 void UploadConnection::closeSendingSideWhenWritten()
@@ -187,8 +247,8 @@ void UploadConnection::closeSendingSideWhenWritten()
         ::shutdown(int(socket->socketDescriptor()), SHUT_WR);
 }
 
-// Silent for too long, or not done in time: refused like any other upload
-// that will not be answered. After the reply, the grace time is over.
+// A time limit ran out: refused like any other upload that will not be
+// answered. After the reply, the grace time is over.
 void UploadConnection::timedOut()
 {
     if (replied || socket->state() != QAbstractSocket::ConnectedState) {
@@ -196,5 +256,11 @@ void UploadConnection::timedOut()
         finish();
         return;
     }
-    refuse(TCP_SERVER_TIMEOUT);
+    const TimeLimit limit = nextLimit();
+    // A coarse timer may fire a little early.
+    if (clock.elapsed() < limit.atMs) {
+        armLimitTimer();
+        return;
+    }
+    refuse(TCP_SERVER_TIMEOUT, limit.reason);
 }

@@ -3,21 +3,28 @@
 #include "net/protocol.h"
 
 #include <QByteArray>
+#include <QElapsedTimer>
+#include <QHostAddress>
 #include <QObject>
 #include <QtGlobal>
 
+class PeerLedger;
 class QTcpSocket;
 class QTimer;
 class UploadService;
 struct ServerAnswer;
 
-// How much a connection may send, how long it may stay silent and how long
-// it may take in all until its upload is complete.
+// How much a connection may send and how long it may take: to stay silent,
+// to send the header, to send the body (at an average of at least
+// minBodyBytesPerSecond, after a start as long as the header's time) and in
+// all until its upload is complete.
 struct ConnectionLimits
 {
     quint32 maxBodyBytes = 16 * 1024 * 1024;
     int idleTimeoutMs = 30000;
     int connectionTimeoutMs = 120000;
+    int headerTimeoutMs = 10000;
+    int minBodyBytesPerSecond = 500;
 };
 
 // One client connection: it collects the 10-byte header and the body,
@@ -26,9 +33,11 @@ struct ConnectionLimits
 // further), hands a complete body to the upload service and sends its answer
 // or refusal. Then it closes its sending side and lets the client hang up,
 // dropping whatever still arrives, so the reply is never lost to a reset.
-// A connection silent for the idle time, or one whose upload is not complete
-// within the connection time, is refused and closed the same way.
-// It deletes itself when its socket is gone.
+// A body is read only into room the ledger has set aside for it; without
+// room the upload is refused with "try later" before its body is read.
+// A connection that runs into one of its time limits is refused with "try
+// later" too and closed the same way. It deletes itself when its socket is
+// gone.
 class UploadConnection : public QObject
 {
     Q_OBJECT
@@ -41,13 +50,18 @@ public:
     static constexpr qint64 READ_BUFFER_BYTES = 64 * 1024;
 
     // Takes the socket over (it becomes our child).
-    UploadConnection(QTcpSocket* socket, UploadService& service, const ConnectionLimits& limits,
+    UploadConnection(QTcpSocket* socket, UploadService& service, const ConnectionLimits& limits, PeerLedger& ledger,
                      QObject* parent = nullptr);
     ~UploadConnection() override;
 
+    // Refuses the upload before anything is read: the peer may not be served
+    // now and is told to try later.
+    void turnAway(const QByteArray& reason);
+
     // The refusal line for an error code: the client skips its first four
-    // characters and reads the code between "(" and ",".
-    static QByteArray refusalLine(unsigned code);
+    // characters and reads the code between "(" and ",". Without a reason
+    // the code's usual one is given.
+    static QByteArray refusalLine(unsigned code, const QByteArray& reason = QByteArray());
 
     // The answer frame: header with the record's size, then the record.
     static QByteArray answerFrame(const ServerAnswer& answer);
@@ -58,8 +72,16 @@ Q_SIGNALS:
 private:
     void readIncoming();
     bool checkHeader();
-    void refuse(unsigned code);
+    void refuse(unsigned code, const QByteArray& reason = QByteArray());
     void reply(const QByteArray& bytes);
+    void releaseBody();
+    struct TimeLimit
+    {
+        qint64 atMs; // after the start
+        const char* reason;
+    };
+    TimeLimit nextLimit() const;
+    void armLimitTimer();
     void timedOut();
     void closeSendingSideWhenWritten();
     void finish();
@@ -67,9 +89,17 @@ private:
     QTcpSocket* socket;
     UploadService& service;
     ConnectionLimits limits;
-    QTimer* idleTimer;
-    QTimer* connectionTimer; // runs until the reply
-    QByteArray received;
+    PeerLedger& ledger;
+    const QHostAddress peer;
+    // Until the reply it fires at the first time limit the upload runs into;
+    // after it, when the client's time to hang up is over.
+    QTimer* limitTimer;
+    QElapsedTimer clock; // since the connection was served
+    qint64 lastInputMs = 0;
+    qint64 bodyStartMs = 0;
+    qint64 reservedBytes = -1; // set aside in the ledger; -1: nothing
+    QByteArray headerBytes;
+    QByteArray body;
     FrameHeader header;
     bool headerChecked = false;
     bool replied = false;

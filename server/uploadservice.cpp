@@ -5,6 +5,7 @@
 #include "common/exceptions.h"
 #include "server/projectdatabase.h"
 #include "storage/clientstorage.h"
+#include "storage/streamformat.h"
 
 #include <QDataStream>
 #include <QDebug>
@@ -17,6 +18,9 @@ UploadService::UploadService(ProjectDatabase& projectDatabase, const QString& me
 bool UploadService::decode(const QByteArray& body, ClientStorage& upload)
 {
     QDataStream s(body);
+    // The participants' times are their own wall-clock times, stored and
+    // compared as written, whatever zone this server runs in.
+    const WallClockReading asWritten;
     try {
         s >> upload;
     } catch (const myException& failure) {
@@ -55,10 +59,14 @@ UploadService::Reply UploadService::handleUpload(const QByteArray& body)
     if (!receipt.knownMember)
         qInfo().noquote() << "upload names unknown member" << upload.Membernumber << "- nothing stored";
     else
-        qInfo().noquote() << QStringLiteral("upload of %1member %2 stored: %3 new of %4 sessions, %5 new invitations")
-                                 .arg(receipt.newMember ? QStringLiteral("new ") : QString())
+        qInfo().noquote() << QStringLiteral("upload of %1member %2 stored: %3 new and %4 changed of %5 sessions,"
+                                            " %6 new invitations")
+                                 .arg(receipt.repeatedNewcomer ? QStringLiteral("repeated newcomer, ")
+                                      : receipt.newMember      ? QStringLiteral("new ")
+                                                               : QString())
                                  .arg(receipt.memberNumber)
                                  .arg(receipt.sessionsAdded)
+                                 .arg(receipt.sessionsReplaced)
                                  .arg(upload.Sessions.size())
                                  .arg(receipt.invitationsAdded);
     reply.answer = answerFor(upload, receipt, now.date());

@@ -1,11 +1,16 @@
 #include "app/application.h"
 
+#include "app/startoptions.h"
 #include "app/terminationwatch.h"
 #include "app/zuvwindow.h"
+#include "common/config.h"
+#include "common/constants.h"
 #include "common/exceptions.h"
 #include "common/localtime.h"
 #include "common/messagebox.h"
 #include "common/utilities.h"
+
+#include <QTimer>
 
 #include <memory>
 #include <utility>
@@ -14,6 +19,7 @@ namespace {
 
 constexpr int foreignFailureStatus = -1;
 constexpr QSize initialWindowSize(600, 440);
+constexpr int questionCloserMs = 100;
 
 int fatalBox(QWidget* parent, const QString& title, unsigned code)
 {
@@ -71,17 +77,50 @@ int reportFatalFailure(const std::exception_ptr& failure, QWidget* parent)
 int runZuv(int argc, char** argv)
 {
     settleLocalTimeZone();
+    QCoreApplication::setApplicationName(QStringLiteral("zuv"));
+    QCoreApplication::setApplicationVersion(QString::number(CLIENT_VERSION, 'g'));
+    if (const auto answered = StartOptions::answerInformationRequest(argc, argv))
+        return *answered;
+
     TerminationWatch::install();
     ZuvApplication application(argc, argv);
+    // The window belongs to the menu entry's desktop file (its icon and name).
+    QGuiApplication::setDesktopFileName(QStringLiteral(ZUV_APP_ID));
+    StartOptions options;
+    if (const auto wrong = options.read(QCoreApplication::arguments()))
+        return *wrong;
     TerminationWatch termination;
     std::unique_ptr<ZUVWindow> window;
+    bool started = false;
+    // Puts away whatever the start-up asks once a logout has come, also a
+    // question that opens only later (the picture summary follows the
+    // loading), as Escape would.
+    QTimer questionCloser;
+    questionCloser.setInterval(questionCloserMs);
+    QObject::connect(&questionCloser, &QTimer::timeout, [] {
+        if (QWidget* question = QApplication::activeModalWidget())
+            question->close();
+    });
     try {
+        if (options.inDataFolder)
+            enterDataFolder(participantDataFolder());
         window = std::make_unique<ZUVWindow>(nullptr, QStringLiteral("ZUVWindow"), ZUVWindow::mainWindowFlags());
         QObject::connect(window.get(), &ZUVWindow::programFinished, &application, &QCoreApplication::exit);
         window->resize(initialWindowSize);
-        window->initializeEverything();
-        QObject::connect(&termination, &TerminationWatch::terminationRequested, window.get(), &QWidget::close);
+        // A logout during the start-up closes the window, saving, once it is ready.
+        QObject::connect(&termination, &TerminationWatch::terminationRequested, window.get(), [&] {
+            if (started)
+                window->close();
+            else
+                questionCloser.start();
+        });
         termination.arm();
+        window->initializeEverything();
+        started = true;
+        if (questionCloser.isActive()) {
+            questionCloser.stop();
+            QMetaObject::invokeMethod(window.get(), &QWidget::close, Qt::QueuedConnection);
+        }
         const int status = application.exec();
         application.rethrowPendingFailure();
         return status;

@@ -28,6 +28,7 @@ void TerminationWatch::install()
     action.sa_flags = SA_RESTART;
     sigaction(SIGTERM, &action, nullptr);
     sigaction(SIGHUP, &action, nullptr);
+    sigaction(SIGINT, &action, nullptr);
 }
 
 TerminationWatch::TerminationWatch(QObject* parent)

@@ -4,9 +4,9 @@
 
 class QSocketNotifier;
 
-// Turns SIGTERM and SIGHUP (a session logout, a system shutdown) into a
-// request to close the main window, so the counted purse is saved as when the
-// window manager closes it. install() is called before the event loop runs;
+// Turns SIGTERM and SIGHUP (a session logout, a system shutdown) and SIGINT
+// (Ctrl+C in the terminal) into a request to close the main window, so the
+// counted purse is saved as when the window manager closes it. install() is called before the event loop runs;
 // a signal that arrives earlier waits in the pipe until arm() is called.
 class TerminationWatch : public QObject
 {

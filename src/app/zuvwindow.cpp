@@ -9,6 +9,7 @@
 #include "common/utilities.h"
 #include "counting/counttable.h"
 #include "counting/slideshow.h"
+#include "results/resultswindow.h"
 #include "settings/dialogs.h"
 #include "storage/clientstorage.h"
 #include "usage/usage.h"
@@ -21,6 +22,7 @@
 #include <QGroupBox>
 #include <QLabel>
 #include <QPushButton>
+#include <QScreen>
 #include <QTimer>
 #include <QVBoxLayout>
 
@@ -134,6 +136,7 @@ void ZUVWindow::initializeEverything()
         storage->SettingsFlags |= ClientStorage::NoLoadPicsNagger;
     else
         storage->SettingsFlags &= ~ClientStorage::NoLoadPicsNagger;
+    widenForTheWholeGrid();
 
     ++storage->NumberOfStartsSinceLastUpload;
 
@@ -166,6 +169,24 @@ void ZUVWindow::initializeEverything()
 
     storage->Sessions.append(Session());
     setEnabled(true);
+}
+
+// The stored size of a first start (and one kept from a narrower layout)
+// leaves coin columns of the grid behind a scroll bar. The window then grows
+// to what its widgets ask for, which gives the grid all eight columns, as far
+// as the screen allows; a wider stored size is the participant's own and
+// stays. The pictures are loaded first: their size is part of the request.
+void ZUVWindow::widenForTheWholeGrid()
+{
+    const QRect room = screen()->availableGeometry();
+    const int frameWidth = frameGeometry().width() - width();
+    const int wanted = qMin(sizeHint().width(), room.width() - frameWidth);
+    if (width() >= wanted)
+        return;
+    resize(wanted, height());
+    const int right = x() + frameWidth + wanted;
+    if (right > room.right() + 1)
+        move(qMax(room.left(), room.right() + 1 - frameWidth - wanted), y());
 }
 
 // A data file that is there but cannot be read is the participant's data: he
@@ -315,14 +336,39 @@ void ZUVWindow::uploadPurses()
 
 void ZUVWindow::offerDataAnalysis()
 {
-    const int answer = askUser(this, BoxIcon::Information, QStringLiteral("See data analysis"),
-                               tr("Results Downloader not implemented yet. Sorry, coming soon.\n\nBut watch results "
-                                  "online: ") + QStringLiteral(ZUV_HTTP(ZUV_RESULTS_PAGE)),
-                               tr("OK, try to open the page now"), tr("Cancel, I remember the URL"));
-    if (answer == 0) {
+    BoxRequest box;
+    box.parent = this;
+    box.title = QStringLiteral("See data analysis");
+    box.text = tr("The project's results and your own countings can be shown here, in a window of their own."
+                  "\n\nOr watch results online: ") +
+               QStringLiteral(ZUV_HTTP(ZUV_RESULTS_PAGE));
+    box.buttons =
+        QStringList{tr("OK, try to open the page now"), tr("Cancel, I remember the URL"), tr("Show the results here")};
+    box.escapeButton = 1;
+    switch (askUser(box)) {
+    case 0:
         Q_EMIT Event(QStringLiteral("BrowseResults"));
         openBrowser(QStringLiteral(ZUV_HTTP(ZUV_RESULTS_PAGE)));
+        break;
+    case 2:
+        Q_EMIT Event(QStringLiteral("ShowResultsHere"));
+        showResultsWindow();
+        break;
+    default:
+        break;
     }
+}
+
+void ZUVWindow::showResultsWindow()
+{
+    if (!resultsWindow) {
+        resultsWindow =
+            new ResultsWindow(*storage, ARCHIVEFILE_NAME, QUrl(QStringLiteral(ZUV_HTTP(ZUV_RESULTS_JSON))), this);
+        resultsWindow->setAttribute(Qt::WA_DeleteOnClose);
+    }
+    resultsWindow->show();
+    resultsWindow->raise();
+    resultsWindow->activateWindow();
 }
 
 void ZUVWindow::showAbout()

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QMainWindow>
+#include <QPointer>
 
 #include <memory>
 
@@ -11,6 +12,7 @@ class QButtonGroup;
 class QGroupBox;
 class QLabel;
 class QTimer;
+class ResultsWindow;
 class SlideShow;
 class Usage;
 
@@ -76,9 +78,11 @@ private Q_SLOTS:
 
 private:
     void loadDataFile();
+    void widenForTheWholeGrid();
     void showPursesCount();
     void uploadPurses();
     void offerDataAnalysis();
+    void showResultsWindow();
     void showAbout();
     void checkDiscardAndQuit();
 
@@ -95,4 +99,5 @@ private:
     // From the start of Quit() (or of the farewell after an upload) until the
     // participant returns to the program: a request to close finishes it.
     bool quitting = false;
+    QPointer<ResultsWindow> resultsWindow; // one at a time; it deletes itself when closed
 };

@@ -160,7 +160,7 @@ const QString ERRORSAVING = QStringLiteral(
     "CD).\n\nSolutions: Copy everything to your harddisk \nand (or) remove the write-protection from "
     "'%3'.\n\nDo you want to solve the problem on the harddisk\nand go back to the program?");
 
-const std::array<QString, 32> IDtexts = {
+const std::array<QString, 33> IDtexts = {
     QStringLiteral("Start"),
     QStringLiteral("TimerStarted"),
     QStringLiteral("TimerRestart"),
@@ -193,6 +193,8 @@ const std::array<QString, 32> IDtexts = {
     QStringLiteral("WriteErrorDialogDiscard"),
     QStringLiteral("ProgramTerminated"),
     QStringLiteral("ProgramTerminatedBySysbarOrAltF4"),
+    // Appended later; an identifier, once given, never changes.
+    QStringLiteral("ShowResultsHere"),
 };
 
 const std::array<QString, 48> SettingsIDtexts = {

@@ -49,7 +49,7 @@ extern const QString ERRORSAVING;
 
 // Usage event names; an event's identifier is its table's base plus its index
 // (TableIDtexts combine with a grid cell instead, see usage/usage.h).
-extern const std::array<QString, 32> IDtexts;
+extern const std::array<QString, 33> IDtexts;
 extern const std::array<QString, 48> SettingsIDtexts;
 extern const std::array<QString, 24> ClientIDtexts;
 extern const std::array<QString, 13> InvitationIDtexts;

@@ -15,7 +15,18 @@
 namespace {
 constexpr quint32 NULL_TEXT_LENGTH = 0xFFFFFFFF;
 constexpr quint32 MSECS_PER_DAY = 24 * 60 * 60 * 1000;
+thread_local bool readingWallClock = false;
 } // namespace
+
+WallClockReading::WallClockReading() : previous(readingWallClock)
+{
+    readingWallClock = true;
+}
+
+WallClockReading::~WallClockReading()
+{
+    readingWallClock = previous;
+}
 
 qint64 bytesLeft(QDataStream& stream)
 {
@@ -57,7 +68,8 @@ QDateTime readDateTime(QDataStream& stream)
     }
     if (julianDay == 0)
         return QDateTime();
-    return QDateTime(QDate::fromJulianDay(julianDay), QTime::fromMSecsSinceStartOfDay(int(msecs)));
+    return QDateTime(QDate::fromJulianDay(julianDay), QTime::fromMSecsSinceStartOfDay(int(msecs)),
+                     readingWallClock ? Qt::UTC : Qt::LocalTime);
 }
 
 void writeText(QDataStream& stream, const QString& text)

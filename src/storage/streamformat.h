@@ -27,9 +27,27 @@ qint64 bytesLeft(QDataStream& stream);
 bool ensureBytesLeft(QDataStream& stream, quint64 needed);
 
 // Date and time: the date as 32-bit Julian day (0 for a null date), then the
-// time as 32-bit milliseconds since midnight. Read back as local time.
+// time as 32-bit milliseconds since midnight. Read back as local time, or as
+// written while a WallClockReading lives on the reading thread.
 void writeDateTime(QDataStream& stream, const QDateTime& dateTime);
 QDateTime readDateTime(QDataStream& stream);
+
+// While it lives, dates and times read on this thread keep exactly the fields
+// that were written (they get Qt::UTC, which has no gaps and no repeated
+// hours) instead of being taken as this machine's local time. For readers of
+// another machine's wall-clock times: a time written in one zone may not exist
+// in the reader's (02:30 on the night clocks go forward).
+class WallClockReading
+{
+public:
+    WallClockReading();
+    ~WallClockReading();
+    WallClockReading(const WallClockReading&) = delete;
+    WallClockReading& operator=(const WallClockReading&) = delete;
+
+private:
+    bool previous;
+};
 
 // Text: 32-bit byte length (0xFFFFFFFF for a null text), then UTF-16 code
 // units, big-endian. An empty text reads back as an empty, non-null text.

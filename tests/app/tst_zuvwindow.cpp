@@ -11,6 +11,7 @@
 #include "counting/slideshow.h"
 #include "net/client.h"
 #include "net/serveranswer.h"
+#include "results/resultswindow.h"
 #include "storage/clientstorage.h"
 #include "usage/usage.h"
 
@@ -21,6 +22,7 @@
 #include <QFile>
 #include <QLabel>
 #include <QPushButton>
+#include <QScreen>
 #include <QSignalSpy>
 #include <QTableWidget>
 #include <QTemporaryDir>
@@ -69,6 +71,8 @@ private Q_SLOTS:
 
     void firstStartShowsTheDefaults();
     void windowGridAndSlideShowFollowEachOther();
+    void windowShowsEveryCoinColumn_data();
+    void windowShowsEveryCoinColumn();
     void saveAndQuitStoresThePurse();
     void justQuitDiscardsTheGrid();
     void closingByTheWindowManagerSaves_data();
@@ -126,8 +130,7 @@ void TestZuvWindow::firstStartShowsTheDefaults()
     QCOMPARE(boxes.count(), 0);
     QCOMPARE(window->windowTitle(), QStringLiteral("Zuvanta - ZUV for Research (v1.07 - Jun 15 2002)"));
     QVERIFY(window->isEnabled());
-    // The stored 600 by 400, or as much more as the widgets need.
-    QCOMPARE(window->size(), QSize(600, 400).expandedTo(window->minimumSizeHint()));
+    QCOMPARE(window->height(), qMax(400, window->minimumSizeHint().height())); // the stored 400, or what is needed
 
     const ClientStorage& state = window->clientState();
     QCOMPARE(state.NumberOfStartsSinceLastUpload, quint16(1));
@@ -190,6 +193,40 @@ void TestZuvWindow::windowGridAndSlideShowFollowEachOther()
     QVERIFY(ids.contains(usage->idOf(QStringLiteral("NextCoin"))));
     QVERIFY(ids.contains(usage->idOf(QStringLiteral("CellClicked(7,4)"))));
     QCOMPARE(boxes.count(), 0);
+}
+
+// The test's screen is 1024 by 768 (screen-1024x768.json).
+void TestZuvWindow::windowShowsEveryCoinColumn_data()
+{
+    QTest::addColumn<QRect>("stored"); // empty: no data file
+    QTest::addColumn<bool>("storedSizeStays");
+    QTest::newRow("first start") << QRect() << false;
+    QTest::newRow("too narrow at the right edge") << QRect(700, 10, 500, 400) << false;
+    QTest::newRow("wide enough") << QRect(5, 6, 1000, 600) << true;
+}
+
+void TestZuvWindow::windowShowsEveryCoinColumn()
+{
+    QFETCH(QRect, stored);
+    QFETCH(bool, storedSizeStays);
+    if (!stored.isEmpty()) {
+        ClientStorage state = quietState();
+        state.WindowPositionSize.position = stored.topLeft();
+        state.WindowPositionSize.size = stored.size();
+        QVERIFY(state.saveToDisk(DATAFILE_NAME) == ZUV_NO_ERROR);
+    }
+    auto window = startWindow();
+    QVERIFY(QTest::qWaitForWindowExposed(window.get()));
+
+    QTableWidget* grid = window->findChild<CountTable*>()->grid();
+    for (int column = 0; column < NUM_COINS; ++column) {
+        const QRect cell = grid->visualRect(grid->model()->index(0, column));
+        QVERIFY2(QRegion(cell).subtracted(grid->viewport()->visibleRegion()).isEmpty(),
+                 qPrintable(QString::number(column)));
+    }
+    QVERIFY(window->screen()->availableGeometry().contains(window->frameGeometry()));
+    if (storedSizeStays)
+        QCOMPARE(QRect(window->pos(), window->size()), stored);
 }
 
 void TestZuvWindow::saveAndQuitStoresThePurse()
@@ -374,8 +411,10 @@ void TestZuvWindow::damagedDataFileAsksTheParticipant()
         }
         QCOMPARE(boxes.count(), 1);
         QCOMPARE(boxes.last().title, QStringLiteral("file error"));
-        QCOMPARE(boxes.last().buttons, (QStringList{QStringLiteral("Ignore\nsaved data."), QStringLiteral("Quit now")}));
-        QVERIFY(boxes.last().text.startsWith(QStringLiteral("ZUV_FILE_CORRUPT_FORMAT_SUM_DIFFERS\nPossible solution:")));
+        QCOMPARE(boxes.last().buttons,
+                 (QStringList{QStringLiteral("Ignore\nsaved data."), QStringLiteral("Quit now")}));
+        QVERIFY(
+            boxes.last().text.startsWith(QStringLiteral("ZUV_FILE_CORRUPT_FORMAT_SUM_DIFFERS\nPossible solution:")));
     }
 
     BoxScript boxes({0}); // "Ignore\nsaved data."
@@ -437,24 +476,37 @@ void TestZuvWindow::refusingTheSettingsBeforeAnUploadEnds()
 void TestZuvWindow::aboutAndResultsOfferThePages()
 {
     QVERIFY(quietState().saveToDisk(DATAFILE_NAME) == ZUV_NO_ERROR);
-    BoxScript boxes({1, 0, 0, 0}); // about: homepage; its page box; results: open; its page box
+    // About: homepage, its page box; results: open the page, its page box;
+    // results: cancel; results: here, twice.
+    BoxScript boxes({1, 0, 0, 0, 1, 2, 2});
     auto window = startWindow();
     auto* usage = window->findChild<Usage*>(QStringLiteral("usage observer"));
 
     button(window.get(), "button about project")->click();
     QCOMPARE(boxes.shown().at(0).title, QStringLiteral("About (ZUV) Zuvanta!"));
     QVERIFY(boxes.shown().at(1).text.contains(QStringLiteral("that points to this page:\n       http://")));
-    button(window.get(), "button go to WebSite")->click();
-    QCOMPARE(boxes.shown().at(2).title, QStringLiteral("See data analysis"));
+    for (int press = 0; press < 4; ++press)
+        button(window.get(), "button go to WebSite")->click();
+    const BoxRequest& results = boxes.shown().at(2);
+    QCOMPARE(results.title, QStringLiteral("See data analysis"));
+    QCOMPARE(results.buttons,
+             (QStringList{QStringLiteral("OK, try to open the page now"), QStringLiteral("Cancel, I remember the URL"),
+                          QStringLiteral("Show the results here")}));
+    QCOMPARE(results.escapeButton, 1);
     QVERIFY(boxes.shown().at(3).text.contains(QStringLiteral(ZUV_HTTP(ZUV_RESULTS_PAGE))));
-    QCOMPARE(boxes.count(), 4);
+    QCOMPARE(boxes.count(), 7);
+    const QList<ResultsWindow*> shown = window->findChildren<ResultsWindow*>();
+    QCOMPARE(shown.size(), 1);
+    QVERIFY(shown.first()->isVisible());
 
     QStringList names;
     for (const UserEvent& event : usage->events())
         names << usage->nameOf(event.id);
-    const QStringList expected = {QStringLiteral("About"), QStringLiteral("BrowseHomepage"),
-                                  QStringLiteral("AboutDialogClosed"), QStringLiteral("SeeDataAnalysis"),
-                                  QStringLiteral("BrowseResults"), QStringLiteral("SeeDataAnalysisClosed")};
+    const QStringList expected =
+        QStringLiteral("About BrowseHomepage AboutDialogClosed SeeDataAnalysis BrowseResults SeeDataAnalysisClosed "
+                       "SeeDataAnalysis SeeDataAnalysisClosed SeeDataAnalysis ShowResultsHere SeeDataAnalysisClosed "
+                       "SeeDataAnalysis ShowResultsHere SeeDataAnalysisClosed")
+            .split(QLatin1Char(' '));
     QCOMPARE(names.mid(names.indexOf(QStringLiteral("About"))), expected);
     QVERIFY(!button(window.get(), "button about project")->isDown());
 }

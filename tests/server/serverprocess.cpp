@@ -1,13 +1,18 @@
 #include "serverprocess.h"
 
 #include "net/protocol.h"
+#include "server/databaselocation.h"
 #include "storage/clientstorage.h"
 
+#include <QCoreApplication>
 #include <QElapsedTimer>
+#include <QFile>
 #include <QRegularExpression>
+#include <QSqlError>
 #include <QSqlQuery>
 #include <QTcpSocket>
 #include <QTest>
+#include <QUrl>
 #include <QVariant>
 
 #include <csignal>
@@ -31,7 +36,8 @@ bool ServerProcess::start(const QString& databaseFile, const QStringList& moreAr
     server.setProcessChannelMode(QProcess::ForwardedErrorChannel);
     server.start(QStringLiteral(ZUV_SERVER_BINARY),
                  QStringList{QStringLiteral("--address"), QStringLiteral("127.0.0.1"), QStringLiteral("--port"),
-                             QStringLiteral("0"), QStringLiteral("--database"), databaseFile} +
+                             QStringLiteral("0"), QStringLiteral("--http-port"), QStringLiteral("0"),
+                             QStringLiteral("--database"), databaseFile} +
                      moreArguments);
     if (!server.waitForStarted(startTimeoutMs))
         return false;
@@ -59,11 +65,13 @@ bool ServerProcess::stopWith(int signalNumber)
            server.exitCode() == 0;
 }
 
-QByteArray exchange(quint16 port, const QByteArray& bytes, bool& hungUp, int timeoutMs)
+QByteArray exchange(quint16 port, const QByteArray& bytes, bool& hungUp, int timeoutMs, const QHostAddress& from)
 {
     QTcpSocket socket;
     QByteArray reply;
     hungUp = false;
+    if (!from.isNull() && !socket.bind(from))
+        return reply;
     socket.connectToHost(QHostAddress::LocalHost, port);
     if (!socket.waitForConnected(timeoutMs))
         return reply;
@@ -96,12 +104,63 @@ QByteArray uploadOf(const ClientStorage& storage)
     return uploadMessage(storage);
 }
 
-QSqlDatabase openReadOnly(const QString& databaseFile, const QString& connectionName)
+namespace {
+
+QSqlDatabase connectTo(const QString& location, const QString& connectionName, SqlDialect& dialect)
 {
-    QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), connectionName);
-    db.setDatabaseName(databaseFile);
-    db.setConnectOptions(QStringLiteral("QSQLITE_OPEN_READONLY"));
-    db.open();
+    DatabaseLocation where;
+    QString error;
+    if (!DatabaseLocation::parse(location, where, error) || !where.open(connectionName, error))
+        qWarning().noquote() << "cannot open" << location << ":" << error;
+    dialect = where.dialect;
+    return QSqlDatabase::database(connectionName, false);
+}
+
+} // namespace
+
+QString freshDatabase(const QString& folder, const QString& name, QString& whyNot)
+{
+    const QString state = qEnvironmentVariable("ZUV_TEST_POSTGRESQL");
+    if (state.isEmpty())
+        return folder + QLatin1Char('/') + name + QStringLiteral(".sqlite");
+    QFile reason(state + QStringLiteral("/unavailable"));
+    if (reason.open(QIODevice::ReadOnly)) {
+        whyNot = QStringLiteral("no PostgreSQL for the tests: ") + QString::fromLocal8Bit(reason.readAll()).trimmed();
+        return QString();
+    }
+    QFile cluster(state + QStringLiteral("/cluster"));
+    if (!cluster.open(QIODevice::ReadOnly)) {
+        whyNot = QStringLiteral("no PostgreSQL for the tests: %1 names no cluster").arg(state);
+        return QString();
+    }
+    const QString server =
+        QStringLiteral("postgresql://postgres@%1:5432/")
+            .arg(QString::fromLatin1(QUrl::toPercentEncoding(QString::fromLocal8Bit(cluster.readAll()).trimmed())));
+    // A name of its own for every database of every test process.
+    static int made = 0;
+    const QString database =
+        QStringLiteral("zuv_%1_%2_%3").arg(QCoreApplication::applicationPid()).arg(++made).arg(name);
+    {
+        SqlDialect postgresql;
+        QSqlDatabase maintenance =
+            connectTo(server + QStringLiteral("postgres"), QStringLiteral("maintenance"), postgresql);
+        QSqlQuery create(maintenance);
+        if (!maintenance.isOpen() || !create.exec(QStringLiteral("CREATE DATABASE ") + database))
+            whyNot = QStringLiteral("the PostgreSQL for the tests makes no database: ") +
+                     (maintenance.isOpen() ? create.lastError().text() : maintenance.lastError().text());
+    }
+    QSqlDatabase::removeDatabase(QStringLiteral("maintenance"));
+    return whyNot.isEmpty() ? server + database : QString();
+}
+
+QSqlDatabase openReadOnly(const QString& location, const QString& connectionName)
+{
+    SqlDialect dialect;
+    QSqlDatabase db = connectTo(location, connectionName, dialect);
+    QSqlQuery readOnly(db);
+    readOnly.exec(dialect.kind() == SqlDialect::Kind::SQLite
+                      ? QStringLiteral("PRAGMA query_only = ON")
+                      : QStringLiteral("SET SESSION CHARACTERISTICS AS TRANSACTION READ ONLY"));
     return db;
 }
 

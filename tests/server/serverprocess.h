@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QByteArray>
+#include <QHostAddress>
 #include <QProcess>
 #include <QSqlDatabase>
 #include <QString>
@@ -10,6 +11,7 @@ class ClientStorage;
 
 // The real zuv-server, started on a free loopback port with a database of
 // the test's choosing. It prints the port it bound, which start() reads.
+// It publishes no web pages unless the test gives it an --http-port.
 class ServerProcess
 {
 public:
@@ -31,9 +33,11 @@ private:
     quint16 boundPort = 0;
 };
 
-// Connects, sends the bytes and collects everything until the server hangs
-// up; `hungUp` tells whether it did within the time.
-QByteArray exchange(quint16 port, const QByteArray& bytes, bool& hungUp, int timeoutMs = 10000);
+// Connects (from the address `from` when it is given), sends the bytes and
+// collects everything until the server hangs up; `hungUp` tells whether it
+// did within the time.
+QByteArray exchange(quint16 port, const QByteArray& bytes, bool& hungUp, int timeoutMs = 10000,
+                    const QHostAddress& from = QHostAddress());
 
 // The error code in a refusal as the client reads it (after the four bytes
 // it takes as the magic test); 0 when there is none.
@@ -42,7 +46,14 @@ unsigned refusalCodeOf(const QByteArray& reply);
 // The whole upload message of a client state.
 QByteArray uploadOf(const ClientStorage& storage);
 
+// A new, empty database for a test's server, named after `name`: an SQLite
+// file in `folder`, or, when ZUV_TEST_POSTGRESQL names the state folder of
+// the throw-away PostgreSQL the test scripts started, a database there. What
+// --database takes; empty, with `whyNot`, when that PostgreSQL is not there
+// (the test then skips, saying why).
+QString freshDatabase(const QString& folder, const QString& name, QString& whyNot);
+
 // A second, read-only connection to the server's database.
-QSqlDatabase openReadOnly(const QString& databaseFile, const QString& connectionName);
+QSqlDatabase openReadOnly(const QString& location, const QString& connectionName);
 // The single value of a query, or an invalid one when it fails.
 QVariant valueOf(const QSqlDatabase& db, const QString& statement);

@@ -65,6 +65,7 @@ private Q_SLOTS:
     void cleanupTestCase();
     void uploadsBecomeMembershipSessionsAndTotals();
     void unknownMemberIsNotAccepted();
+    void timesAreKeptAsTheParticipantsClockWroteThem();
 
 private:
     // Runs the connection window as the participant would: "&Open
@@ -76,24 +77,29 @@ private:
     QTemporaryDir folder;
     QString previousFolder;
     ServerProcess server;
-    QString databaseFile;
+    QString database; // what --database names
     QSqlDatabase db;
 };
 
 void TestServerUpload::initTestCase()
 {
     QVERIFY(folder.isValid());
+    QString whyNot;
+    database = freshDatabase(folder.path(), QStringLiteral("project"), whyNot);
+    if (database.isEmpty())
+        QSKIP(qPrintable(whyNot));
     previousFolder = QDir::currentPath();
     // The upload flow keeps the data file and the archive in the working folder.
     QVERIFY(QDir::setCurrent(folder.path()));
-    databaseFile = folder.filePath(QStringLiteral("project.sqlite"));
-    QVERIFY(server.start(databaseFile, {QStringLiteral("--message"), serverMessage}));
-    db = openReadOnly(databaseFile, QStringLiteral("reader"));
+    QVERIFY(server.start(database, {QStringLiteral("--message"), serverMessage}));
+    db = openReadOnly(database, QStringLiteral("reader"));
     QVERIFY(db.isOpen());
 }
 
 void TestServerUpload::cleanupTestCase()
 {
+    if (database.isEmpty())
+        return; // skipped
     db = QSqlDatabase();
     QSqlDatabase::removeDatabase(QStringLiteral("reader"));
     QVERIFY(server.stopWith(SIGTERM));
@@ -167,6 +173,7 @@ void TestServerUpload::uploadsBecomeMembershipSessionsAndTotals()
 {
     BoxScript boxes;
     ClientStorage storage = participant();
+    const ClientStorage firstState = storage;
     QString log;
 
     // A participant without a member number becomes one.
@@ -213,6 +220,21 @@ void TestServerUpload::uploadsBecomeMembershipSessionsAndTotals()
     QCOMPARE(rows(db, QStringLiteral("SELECT m.name FROM members JOIN member_countries m ON m.id = members.country")),
              QStringList{QStringLiteral("Germany")});
 
+    // The newcomer again, its answer lost before the data file was saved: it
+    // counted on in that session and started the program once more. It is
+    // told the number of the first time, and the session counts once.
+    ClientStorage lost = firstState;
+    lost.Sessions.first().insertCoins(1, 2, 3); // 3 x 2 cent
+    lost.Sessions.first().observation.append(UserEvent{900, 2050});
+    lost.Sessions.append(sessionAt(QDateTime(QDate(2002, 3, 2), QTime(8, 0))));
+    QVERIFY(upload(lost, log));
+    QCOMPARE(lost.Membernumber, member);
+    QCOMPARE(lost.MemberSince, storage.MemberSince);
+    QVERIFY(log.contains(QString::fromLatin1(storage.Welcome.c_str())));
+    QVERIFY(log.contains(QLatin1String("# members:  1\n")));
+    QVERIFY(log.contains(QLatin1String("Total Uploaded Sum:  4.76 Euro\n")));
+    QCOMPARE(count(QStringLiteral("sessions")), 2);
+
     // The member comes back with a new counting and a new friend.
     storage.Country = 8; // moved to Italy
     Session second = sessionAt(QDateTime(QDate(2002, 3, 9), QTime(18, 0, 0, 5)));
@@ -230,9 +252,9 @@ void TestServerUpload::uploadsBecomeMembershipSessionsAndTotals()
     QVERIFY(log.contains(QStringLiteral("The Server says: 'Thanks, member %1'").arg(member)));
     QVERIFY(log.contains(QLatin1String("# members:  1\n")));
     QVERIFY(log.contains(QLatin1String("# purses :  2\n"))); // the empty purse is no purse
-    QVERIFY(log.contains(QLatin1String("Total Uploaded Sum:  4.79 Euro\n")));
+    QVERIFY(log.contains(QLatin1String("Total Uploaded Sum:  4.85 Euro\n")));
     QVERIFY(log.contains(QLatin1String("last upload from: Germany\n")));
-    QCOMPARE(count(QStringLiteral("sessions")), 3);
+    QCOMPARE(count(QStringLiteral("sessions")), 4);
     QCOMPARE(rows(db, QStringLiteral("SELECT country FROM members")), QStringList{QStringLiteral("8")});
     QCOMPARE(count(QStringLiteral("invitations")), 2);
     QCOMPARE(count(QStringLiteral("member_messages")), 1); // the same message once
@@ -245,10 +267,10 @@ void TestServerUpload::uploadsBecomeMembershipSessionsAndTotals()
     QVERIFY(upload(storage, log));
     QVERIFY(log.contains(QStringLiteral("The Server says: 'Thanks, member %1'").arg(member)));
     QVERIFY(log.contains(QLatin1String("# purses :  2\n")));
-    QVERIFY(log.contains(QLatin1String("Total Uploaded Sum:  4.79 Euro\n")));
+    QVERIFY(log.contains(QLatin1String("Total Uploaded Sum:  4.85 Euro\n")));
     QVERIFY(log.contains(QLatin1String("last upload from: Italy\n")));
     QCOMPARE(count(QStringLiteral("members")), 1);
-    QCOMPARE(count(QStringLiteral("sessions")), 3);
+    QCOMPARE(count(QStringLiteral("sessions")), 4);
     QCOMPARE(count(QStringLiteral("coin_piles")), piles);
     QCOMPARE(count(QStringLiteral("usage_events")), events);
     QCOMPARE(count(QStringLiteral("invitations")), 2);
@@ -261,7 +283,7 @@ void TestServerUpload::uploadsBecomeMembershipSessionsAndTotals()
     QVERIFY(newcomer.Membernumber != 0 && newcomer.Membernumber != member);
     QVERIFY(log.contains(QLatin1String("# members:  2\n")));
     QVERIFY(log.contains(QLatin1String("# purses :  3\n")));
-    QVERIFY(log.contains(QLatin1String("Total Uploaded Sum:  9.49 Euro\n")));
+    QVERIFY(log.contains(QLatin1String("Total Uploaded Sum:  9.55 Euro\n")));
 }
 
 void TestServerUpload::unknownMemberIsNotAccepted()
@@ -281,6 +303,34 @@ void TestServerUpload::unknownMemberIsNotAccepted()
     QCOMPARE(stranger.Sessions.size(), 1); // still waiting for a successful upload
     QCOMPARE(count(QStringLiteral("members")), members);
     QCOMPARE(count(QStringLiteral("sessions")), sessions);
+}
+
+void TestServerUpload::timesAreKeptAsTheParticipantsClockWroteThem()
+{
+    // 02:30 on the night the clocks go forward exists in Helsinki and London,
+    // not in Berlin, where this server runs.
+    ServerProcess berlin;
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.insert(QStringLiteral("TZ"), QStringLiteral("Europe/Berlin"));
+    berlin.process().setProcessEnvironment(environment);
+    QString whyNot;
+    const QString berlinDatabase = freshDatabase(folder.path(), QStringLiteral("berlin"), whyNot);
+    QVERIFY2(berlin.start(berlinDatabase), qPrintable(whyNot));
+    BoxScript boxes;
+    ClientStorage helsinki = participant();
+    helsinki.ServerPort = berlin.port();
+    QString log;
+    for (int round = 0; round < 2; ++round) { // as a newcomer, then as the member
+        helsinki.Sessions = {sessionAt(QDateTime(QDate(2024, 3, 31), QTime(2, 30), Qt::UTC))};
+        QVERIFY2(upload(helsinki, log), qPrintable(log));
+    }
+    QCOMPARE(boxes.count(), 0);
+    {
+        const QSqlDatabase stored = openReadOnly(berlinDatabase, QStringLiteral("berlin"));
+        QCOMPARE(rows(stored, QStringLiteral("SELECT entry_datetime FROM sessions")),
+                 QStringList{QStringLiteral("2024-03-31 02:30:00.000")});
+    }
+    QSqlDatabase::removeDatabase(QStringLiteral("berlin"));
 }
 
 QTEST_MAIN(TestServerUpload)

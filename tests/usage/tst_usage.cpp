@@ -59,7 +59,7 @@ void TestUsage::vocabulary_data()
     // The first and the last entry of every table, the grid (column, that is coin, first),
     // the name that stands at 404 and 412 (the later place wins) and names outside.
     for (const QString& entry :
-         QStringLiteral("Start=0 ProgramTerminatedBySysbarOrAltF4=31 SettingsTabChangedTo0=200 "
+         QStringLiteral("Start=0 ProgramTerminatedBySysbarOrAltF4=31 ShowResultsHere=32 SettingsTabChangedTo0=200 "
                         "SettingsEndedWithUserWantsProgramTermination=247 ClientStarted=400 ClientClearView=423 "
                         "Invitations=600 InvitationsClosed=612 CellClicked(0,0)=1000 CellEdited(3,4)=2049 "
                         "CellEdited(4,3)=2063 CellFocussed(7,14)=3119 ClientServerDNSFound=412 unknown=65535 "
@@ -155,10 +155,11 @@ void TestUsage::valueTuples()
 {
     const QString text = Usage().giveAllEventsAsTextTupels(QStringLiteral(",1"));
     QVERIFY(text.startsWith(QStringLiteral("(0,'Start',1),(1,'TimerStarted',1),")));
-    QVERIFY(text.contains(QStringLiteral("(31,'ProgramTerminatedBySysbarOrAltF4',1),(200,'SettingsTabChangedTo0',1)")));
+    QVERIFY(text.contains(
+        QStringLiteral("(31,'ProgramTerminatedBySysbarOrAltF4',1),(32,'ShowResultsHere',1),(200,'SettingsTabChangedTo0',1)")));
     QVERIFY(text.endsWith(QStringLiteral("(3119,'CellFocussed(7,14)',1),(65535,'unknown',1)")));
-    QCOMPARE(text.count(QStringLiteral("',1)")), 478);
-    QCOMPARE(Usage().vocabularySize(), 478);
+    QCOMPARE(text.count(QStringLiteral("',1)")), 479);
+    QCOMPARE(Usage().vocabularySize(), 479);
 }
 
 void TestUsage::observationWindowViews()

@@ -1,0 +1,59 @@
+#include "server/peerledger.h"
+
+PeerLedger::PeerLedger(int placesPerAddress, qint64 bufferedBytes)
+    : maxPlacesPerAddress(placesPerAddress), maxBufferedBytes(bufferedBytes)
+{
+}
+
+bool PeerLedger::mayTakePlace(const QHostAddress& peer) const
+{
+    return holdings.value(peer).places < maxPlacesPerAddress;
+}
+
+void PeerLedger::takePlace(const QHostAddress& peer)
+{
+    ++holdings[peer].places;
+}
+
+void PeerLedger::freePlace(const QHostAddress& peer)
+{
+    const auto holding = holdings.find(peer);
+    if (holding == holdings.end())
+        return;
+    --holding->places;
+    forgetIfEmpty(holding);
+}
+
+bool PeerLedger::reserveBody(const QHostAddress& peer, qint64 bytes)
+{
+    if (bytes <= SMALL_BODY_BYTES)
+        return true;
+    if (reserved + bytes > maxBufferedBytes)
+        return false;
+    Holding& holding = holdings[peer];
+    // One body always fits the share, so that no address is kept from a body
+    // the budget has room for.
+    if (holding.bodyBytes > 0 && holding.bodyBytes + bytes > maxBufferedBytes / 2)
+        return false;
+    holding.bodyBytes += bytes;
+    reserved += bytes;
+    return true;
+}
+
+void PeerLedger::releaseBody(const QHostAddress& peer, qint64 bytes)
+{
+    if (bytes <= SMALL_BODY_BYTES)
+        return;
+    const auto holding = holdings.find(peer);
+    if (holding == holdings.end())
+        return;
+    holding->bodyBytes -= bytes;
+    reserved -= bytes;
+    forgetIfEmpty(holding);
+}
+
+void PeerLedger::forgetIfEmpty(QHash<QHostAddress, Holding>::iterator holding)
+{
+    if (holding->places <= 0 && holding->bodyBytes <= 0)
+        holdings.erase(holding);
+}

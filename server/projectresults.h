@@ -1,0 +1,81 @@
+#pragma once
+
+#include "common/constants.h"
+
+#include <QByteArray>
+#include <QDateTime>
+#include <QList>
+#include <QtGlobal>
+
+#include <array>
+#include <optional>
+
+// The project's published numbers as the results page, the JSON and the
+// CSV show them. Only what may leave the server is in here: a cell that
+// fewer than MINIMUM_MEMBERS members counted coins in holds no numbers at
+// all, so no way of showing it can give them away.
+
+struct CellCounts
+{
+    qint64 coins = 0;
+    qint64 foreignCoins = 0; // national side other than the member's country
+    qint64 purses = 0;       // sessions that hold coins of the cell
+};
+
+// Empty: suppressed.
+using PublishedCell = std::optional<CellCounts>;
+
+// Members are the participants who counted coins in a cell.
+constexpr qint64 MINIMUM_MEMBERS = 3;
+
+inline PublishedCell publishedCell(const CellCounts& counts, qint64 members)
+{
+    return members >= MINIMUM_MEMBERS ? PublishedCell(counts) : std::nullopt;
+}
+
+// One member country of the 15 euro coin countries that has coins.
+struct MemberCountryResults
+{
+    int country = 0;                                     // member country index, 1..15
+    QList<PublishedCell> byMonth;                        // aligned with ProjectResults::months
+    PublishedCell origin;                                // all its coins
+    std::array<PublishedCell, NUM_NATIONAL_SIDES> sides; // national side 1..15 at [side - 1]
+};
+
+struct ProjectResults
+{
+    QDateTime updated; // UTC; invalid while nothing was published
+    qint64 members = 0;
+    qint64 purses = 0;
+    qint64 coins = 0;
+    qint64 valueCents = 0;
+    QList<int> months; // year * 100 + month, ascending
+    QList<PublishedCell> overallByMonth;
+    QList<MemberCountryResults> countries; // ascending by index
+    std::array<PublishedCell, NUM_COINS> byValue;
+};
+
+// One row of the open data: the coins of one value with one national side
+// that members of one country counted in one month.
+struct CountsRow
+{
+    int month = 0;         // year * 100 + month
+    int memberCountry = 0; // member country index
+    int nationalSide = 0;  // 1..15
+    int coinIndex = 0;     // 0 = 1 cent .. 7 = 2 Euro
+    PublishedCell cell;    // its coins and purses
+};
+
+// The numbers behind every chart (application/json).
+QByteArray resultsJson(const ProjectResults& results);
+// The open data (text/csv, RFC 4180).
+QByteArray countsCsv(const QList<CountsRow>& rows);
+
+// "2024-03"
+QString monthText(int month);
+// The member country's name; empty for no country.
+QString memberCountryName(int country);
+
+// The addresses the documents are served at.
+inline const QString RESULTS_JSON_PATH = QStringLiteral("/api/results.json");
+inline const QString COUNTS_CSV_PATH = QStringLiteral("/api/counts.csv");

@@ -1,0 +1,87 @@
+#pragma once
+
+#include "server/projectresults.h"
+#include "storage/coinpile.h"
+
+#include <QDate>
+#include <QDateTime>
+#include <QList>
+#include <QtGlobal>
+
+#include <map>
+#include <tuple>
+
+class SqlConnection;
+
+// What sessions of one member add to the published cells, summed up in
+// memory so that writing it takes a few statements, not a few per coin.
+class ResultsContribution
+{
+public:
+    // The session's coins under its month and member country (as stored
+    // with it). Piles that are not a coin (a count of 0, no national side)
+    // count nowhere; a coin found twice in one purse counts once, summed.
+    void addSession(int month, int memberCountry, const QList<CoinPile>& purse);
+    bool isEmpty() const { return cells.empty(); }
+
+private:
+    friend class ResultsAggregates;
+    // grain, month, member country, national side (1..15), coin value (1..8)
+    using Key = std::tuple<int, int, int, int, int>;
+    struct Sums
+    {
+        qint64 coins = 0;
+        qint64 foreignCoins = 0;
+        qint64 purses = 0;
+    };
+    std::map<Key, Sums> cells;
+};
+
+// The published numbers, kept current inside every upload's transaction so
+// that publishing them never counts the stored sessions again.
+//
+// result_cells holds, for every cell of the results, its coins, foreign
+// coins, purses and distinct members: a cell is a month x member country x
+// national side x coin value (the open data), or a sum over some of them
+// (a month, a member country, ...), told apart by its grain. The distinct
+// members cannot be summed up from smaller cells, so result_cell_members
+// keeps, per cell and member, how many of the member's sessions are in it:
+// a cell's member count changes exactly when such a row comes or goes.
+//
+// Each stored session carries the keys its coins were counted under (its
+// month and its member country), so that taking it away again subtracts
+// exactly what adding it added. The statements are plain SQL that SQLite
+// and PostgreSQL read alike (the tables are in projectschema.cpp). Every
+// function throws DatabaseFailure.
+class ResultsAggregates
+{
+public:
+    explicit ResultsAggregates(SqlConnection& connection) : sql(connection) {}
+
+    // Adds (sign +1) or takes away (sign -1) what the member's sessions
+    // contribute. A session replaced by a newer upload is taken away
+    // (addStored()) before its coins are replaced, and its new coins are added.
+    void apply(qint64 memberNumber, const ResultsContribution& contribution, int sign);
+    // Adds what a stored session contributes, read back from the database.
+    void addStored(qint64 sessionId, ResultsContribution& contribution);
+    // Counts everything afresh from the stored sessions (a database that did
+    // not keep the aggregates yet), as of `changedAt`.
+    void rebuild(const QDateTime& changedAt);
+    // The published numbers changed at `changedAt`: documents rendered
+    // before are out of date.
+    void markChanged(const QDateTime& changedAt);
+
+    // Grows with every change of the published numbers.
+    qint64 version();
+    ProjectResults read();
+    QList<CountsRow> readCounts();
+
+    // The session's keys as stored with it.
+    static int monthOf(const QDate& date) { return date.year() * 100 + date.month(); }
+    // The member countries the dialog offers keep their index; its blank
+    // spacer items and anything beyond count as no country (0).
+    static int memberCountryOf(int country);
+
+private:
+    SqlConnection& sql;
+};

@@ -1,0 +1,413 @@
+#include "server/resultspage.h"
+
+#include "server/uploadservice.h"
+
+#include <QLocale>
+#include <QStringList>
+
+#include <algorithm>
+#include <cmath>
+#include <optional>
+
+namespace {
+
+// The line charts' plot area inside their picture.
+constexpr int PLOT_LEFT = 44;
+constexpr int PLOT_RIGHT = 14;
+constexpr int PLOT_TOP = 12;
+constexpr int PLOT_BOTTOM = 24;
+// Beyond this many months a line has no dots to point at.
+constexpr int MAX_DOTTED_MONTHS = 40;
+constexpr int MAX_MONTH_LABELS = 8;
+
+// The heat map's cells and margins.
+constexpr int HEAT_LABELS = 118;
+constexpr int HEAT_HEADER = 92;
+constexpr int HEAT_CELL_WIDTH = 46;
+constexpr int HEAT_CELL_HEIGHT = 26;
+
+const QString ACCENT = QStringLiteral("#1f6fb2");
+const QString REFERENCE = QStringLiteral("#9aa4ad");
+
+const char* const STYLE =
+    "body{font-family:system-ui,'Segoe UI',Roboto,'DejaVu Sans',sans-serif;margin:0;color:#1b1f23;"
+    "background:#f6f7f8;line-height:1.45}"
+    "main{max-width:980px;margin:0 auto;padding:20px 24px 40px}"
+    "h1{font-size:1.75em;margin:.3em 0 .1em}h2{font-size:1.25em;margin:0 0 .3em}h3{font-size:1em;margin:0}"
+    ".lead{font-size:1.1em;margin:.3em 0 1em}"
+    ".totals{display:flex;flex-wrap:wrap;gap:12px;margin:0;padding:0;list-style:none}"
+    ".totals li{background:#fff;border:1px solid #d9dde1;border-radius:8px;padding:10px 18px;min-width:140px}"
+    ".totals b{display:block;font-size:1.8em;color:#1f6fb2}"
+    "section{background:#fff;border:1px solid #d9dde1;border-radius:8px;padding:16px 18px;margin:18px 0}"
+    ".multiples{display:flex;flex-wrap:wrap;gap:10px 18px;margin-top:12px}"
+    ".multiples figure{margin:0}.note{color:#59636e;font-size:.92em}"
+    "svg{max-width:100%;height:auto}svg text{font-size:11px;fill:#4a535c}"
+    "footer{color:#59636e;font-size:.92em}code{font-size:1.05em}";
+
+QString coordinate(double value)
+{
+    return QString::number(value, 'f', 1);
+}
+
+QString grouped(qint64 number)
+{
+    return QLocale(QLocale::English).toString(number);
+}
+
+// As text; markup escapes it ("<0.1%").
+QString percent(double share)
+{
+    const double value = share * 100.0;
+    if (value > 0 && value < 0.05)
+        return QStringLiteral("<0.1%");
+    return QString::number(value, 'f', value > 0 && value < 10 ? 1 : 0) + QLatin1Char('%');
+}
+
+std::optional<double> foreignShare(const PublishedCell& cell)
+{
+    if (!cell || cell->coins <= 0)
+        return std::nullopt;
+    return double(cell->foreignCoins) / double(cell->coins);
+}
+
+QString hatchPattern(const QString& id)
+{
+    return QStringLiteral("<defs><pattern id=\"%1\" width=\"6\" height=\"6\" patternUnits=\"userSpaceOnUse\""
+                          " patternTransform=\"rotate(45)\"><rect width=\"6\" height=\"6\" fill=\"#eceff1\"/>"
+                          "<line x1=\"0\" y1=\"0\" x2=\"0\" y2=\"6\" stroke=\"#b8c0c7\" stroke-width=\"2\"/>"
+                          "</pattern></defs>")
+        .arg(id);
+}
+
+QString svgStart(int width, int height, const QString& label)
+{
+    return QStringLiteral("<svg xmlns=\"http://www.w3.org/2000/svg\" width=\"%1\" height=\"%2\" viewBox=\"0 0 %1 %2\""
+                          " role=\"img\" aria-label=\"%3\"><title>%3</title>")
+        .arg(width)
+        .arg(height)
+        .arg(label.toHtmlEscaped());
+}
+
+// A vertical scale of shares from 0 to 100 %, with its grid lines.
+class ShareScale
+{
+public:
+    ShareScale(double left, double right, double top, double bottom)
+        : left(left), right(right), top(top), bottom(bottom)
+    {
+    }
+    double y(double share) const { return bottom - share * (bottom - top); }
+
+    QString grid(int steps) const
+    {
+        QString svg;
+        for (int step = 0; step <= steps; ++step) {
+            const double share = double(step) / steps;
+            svg += QStringLiteral("<line x1=\"%1\" y1=\"%2\" x2=\"%3\" y2=\"%2\" stroke=\"%4\"/>"
+                                  "<text x=\"%5\" y=\"%6\" text-anchor=\"end\">%7</text>")
+                       .arg(coordinate(left), coordinate(y(share)), coordinate(right),
+                            step == 0 ? QStringLiteral("#8a939b") : QStringLiteral("#e3e6e9"), coordinate(left - 6),
+                            coordinate(y(share) + 4), percent(share));
+        }
+        return svg;
+    }
+
+    const double left;
+    const double right;
+    const double top;
+    const double bottom;
+};
+
+struct ChartLine
+{
+    QList<PublishedCell> cells; // aligned with the months
+    QString colour;
+    double width = 2;
+    QString name;
+};
+
+// The share of foreign coins month by month, one line per entry; a month
+// without a published share leaves a gap.
+QString lineChart(const QString& label, const QStringList& months, const QList<ChartLine>& lines, int width, int height,
+                  int gridSteps, int monthLabels)
+{
+    const ShareScale scale(PLOT_LEFT, width - PLOT_RIGHT, PLOT_TOP, height - PLOT_BOTTOM);
+    const qsizetype count = months.size();
+    const auto x = [&](qsizetype i) {
+        return count == 1 ? (scale.left + scale.right) / 2
+                          : scale.left + double(i) * (scale.right - scale.left) / double(count - 1);
+    };
+
+    QString svg = svgStart(width, height, label) + scale.grid(gridSteps);
+    const qsizetype step = std::max<qsizetype>(1, (count + monthLabels - 1) / monthLabels);
+    for (qsizetype i = 0; i < count; ++i) {
+        // Every step-th month and the last, unless that would crowd it; the
+        // outer ones stay inside the picture.
+        if (i == count - 1 || (i % step == 0 && count - 1 - i > step / 2))
+            svg += QStringLiteral("<text x=\"%1\" y=\"%2\" text-anchor=\"%3\">%4</text>")
+                       .arg(coordinate(x(i)), coordinate(scale.bottom + 16),
+                            count == 1       ? QStringLiteral("middle")
+                            : i == 0         ? QStringLiteral("start")
+                            : i == count - 1 ? QStringLiteral("end")
+                                             : QStringLiteral("middle"),
+                            months.at(i));
+    }
+
+    for (const ChartLine& line : lines) {
+        QStringList segment;
+        const auto flush = [&] {
+            if (segment.size() > 1)
+                svg += QStringLiteral("<polyline fill=\"none\" stroke=\"%1\" stroke-width=\"%2\""
+                                      " stroke-linejoin=\"round\" points=\"%3\"/>")
+                           .arg(line.colour, coordinate(line.width), segment.join(QLatin1Char(' ')));
+            segment.clear();
+        };
+        for (qsizetype i = 0; i < count && i < line.cells.size(); ++i) {
+            const std::optional<double> share = foreignShare(line.cells.at(i));
+            if (!share) {
+                flush();
+                continue;
+            }
+            segment << coordinate(x(i)) + QLatin1Char(',') + coordinate(scale.y(*share));
+            const bool alone = (i == 0 || !foreignShare(line.cells.at(i - 1))) &&
+                               (i + 1 >= line.cells.size() || !foreignShare(line.cells.at(i + 1)));
+            if (alone || count <= MAX_DOTTED_MONTHS)
+                svg += QStringLiteral("<circle cx=\"%1\" cy=\"%2\" r=\"%3\" fill=\"%4\"><title>%5</title></circle>")
+                           .arg(coordinate(x(i)), coordinate(scale.y(*share)), coordinate(line.width + 1), line.colour,
+                                QStringLiteral("%1, %2: %3 of %4 coins foreign")
+                                    .arg(line.name, months.at(i), percent(*share), grouped(line.cells.at(i)->coins))
+                                    .toHtmlEscaped());
+        }
+        flush();
+    }
+    return svg + QStringLiteral("</svg>");
+}
+
+// Light for no share, dark blue for all of them; the square root lets the
+// small shares of foreign coins still tell apart.
+QString heatColour(double share, bool& dark)
+{
+    const double t = std::sqrt(std::clamp(share, 0.0, 1.0));
+    dark = t > 0.55;
+    const auto mix = [t](int from, int to) { return int(std::lround(from + (to - from) * t)); };
+    return QStringLiteral("rgb(%1,%2,%3)").arg(mix(241, 8)).arg(mix(246, 48)).arg(mix(251, 107));
+}
+
+QString originHeatMap(const ProjectResults& results)
+{
+    const int width = HEAT_LABELS + NUM_NATIONAL_SIDES * HEAT_CELL_WIDTH + 8;
+    const int height = HEAT_HEADER + int(results.countries.size()) * HEAT_CELL_HEIGHT + 8;
+    QString svg = svgStart(width, height, QStringLiteral("Where the coins in each member country come from")) +
+                  hatchPattern(QStringLiteral("hatch-origin"));
+    for (int side = 1; side <= NUM_NATIONAL_SIDES; ++side) {
+        const double x = HEAT_LABELS + (side - 0.5) * HEAT_CELL_WIDTH;
+        svg += QStringLiteral("<text x=\"%1\" y=\"%2\" transform=\"rotate(-50 %1 %2)\">%3</text>")
+                   .arg(coordinate(x), coordinate(HEAT_HEADER - 8), countrynamesWords[size_t(side)]);
+    }
+    for (qsizetype row = 0; row < results.countries.size(); ++row) {
+        const MemberCountryResults& country = results.countries.at(row);
+        const QString name = memberCountryName(country.country);
+        const int y = HEAT_HEADER + int(row) * HEAT_CELL_HEIGHT;
+        svg += QStringLiteral("<text x=\"%1\" y=\"%2\" text-anchor=\"end\">%3</text>")
+                   .arg(HEAT_LABELS - 8)
+                   .arg(y + HEAT_CELL_HEIGHT / 2 + 4)
+                   .arg(name);
+        const bool rowShown = country.origin && country.origin->coins > 0;
+        for (int side = 1; side <= NUM_NATIONAL_SIDES; ++side) {
+            const PublishedCell& cell = country.sides[size_t(side - 1)];
+            const int x = HEAT_LABELS + (side - 1) * HEAT_CELL_WIDTH;
+            const bool own = side == country.country;
+            QString fill = QStringLiteral("url(#hatch-origin)");
+            QString text;
+            QString title = QStringLiteral("%1, coins of %2: suppressed (fewer than %3 members counted them)")
+                                .arg(name, countrynamesWords[size_t(side)])
+                                .arg(MINIMUM_MEMBERS);
+            bool dark = false;
+            if (rowShown && cell) {
+                const double share = double(cell->coins) / double(country.origin->coins);
+                fill = heatColour(share, dark);
+                text = percent(share);
+                title = QStringLiteral("%1, coins of %2: %3 (%4 of %5 coins)")
+                            .arg(name, countrynamesWords[size_t(side)], percent(share), grouped(cell->coins),
+                                 grouped(country.origin->coins));
+            }
+            svg += QStringLiteral("<g><title>%1</title><rect x=\"%2\" y=\"%3\" width=\"%4\" height=\"%5\""
+                                  " fill=\"%6\" stroke=\"%7\" stroke-width=\"%8\"/>")
+                       .arg(title.toHtmlEscaped(), QString::number(x), QString::number(y),
+                            QString::number(HEAT_CELL_WIDTH - 2), QString::number(HEAT_CELL_HEIGHT - 2), fill,
+                            own ? QStringLiteral("#1b1f23") : QStringLiteral("none"),
+                            own ? QStringLiteral("2") : QStringLiteral("0"));
+            if (!text.isEmpty())
+                svg += QStringLiteral("<text x=\"%1\" y=\"%2\" text-anchor=\"middle\" style=\"fill:%3\">%4</text>")
+                           .arg(x + HEAT_CELL_WIDTH / 2 - 1)
+                           .arg(y + HEAT_CELL_HEIGHT / 2 + 3)
+                           .arg(dark ? QStringLiteral("#fff") : QStringLiteral("#1b1f23"), text.toHtmlEscaped());
+            svg += QStringLiteral("</g>");
+        }
+    }
+    return svg + QStringLiteral("</svg>");
+}
+
+QString valueBars(const ProjectResults& results)
+{
+    const int width = 600;
+    const int height = 240;
+    const ShareScale scale(PLOT_LEFT, width - PLOT_RIGHT, PLOT_TOP + 8, height - PLOT_BOTTOM);
+    const double slot = (scale.right - scale.left) / NUM_COINS;
+    QString svg = svgStart(width, height, QStringLiteral("Share of foreign coins by coin value")) +
+                  hatchPattern(QStringLiteral("hatch-value")) + scale.grid(4);
+    for (int coin = 0; coin < NUM_COINS; ++coin) {
+        const PublishedCell& cell = results.byValue[size_t(coin)];
+        const std::optional<double> share = foreignShare(cell);
+        const double x = scale.left + coin * slot + slot * 0.2;
+        const double top = share ? scale.y(*share) : scale.top;
+        const QString title = share ? QStringLiteral("%1: %2 of %3 coins foreign")
+                                          .arg(coinnames[size_t(coin)], percent(*share), grouped(cell->coins))
+                                    : QStringLiteral("%1: suppressed (fewer than %2 members counted it)")
+                                          .arg(coinnames[size_t(coin)])
+                                          .arg(MINIMUM_MEMBERS);
+        svg += QStringLiteral("<g><title>%1</title><rect x=\"%2\" y=\"%3\" width=\"%4\" height=\"%5\" fill=\"%6\"/>"
+                              "<text x=\"%7\" y=\"%8\" text-anchor=\"middle\">%9</text></g>")
+                   .arg(title.toHtmlEscaped(), coordinate(x), coordinate(top), coordinate(slot * 0.6),
+                        coordinate(scale.bottom - top), share ? ACCENT : QStringLiteral("url(#hatch-value)"),
+                        coordinate(x + slot * 0.3), coordinate(top - 5),
+                        share ? percent(*share).toHtmlEscaped() : QString());
+        svg += QStringLiteral("<text x=\"%1\" y=\"%2\" text-anchor=\"middle\">%3</text>")
+                   .arg(coordinate(x + slot * 0.3), coordinate(scale.bottom + 16), coinnames[size_t(coin)]);
+    }
+    return svg + QStringLiteral("</svg>");
+}
+
+QString totalItem(const QString& number, const QString& what)
+{
+    return QStringLiteral("<li><b>%1</b>%2</li>").arg(number, what);
+}
+
+QString euros(qint64 cents)
+{
+    return grouped(cents / 100) + QLatin1Char('.') + QStringLiteral("%1").arg(cents % 100, 2, 10, QLatin1Char('0')) +
+           QStringLiteral(" Euro");
+}
+
+// The newest month whose project share may be shown, as a sentence.
+QString headline(const ProjectResults& results, const QStringList& months)
+{
+    for (qsizetype i = results.overallByMonth.size() - 1; i >= 0; --i)
+        if (const std::optional<double> share = foreignShare(results.overallByMonth.at(i)))
+            return QStringLiteral("<p class=\"lead\">In %1, <b>%2</b> of the coins our members counted in the euro "
+                                  "countries had a national side from another country than their own.</p>")
+                .arg(months.at(i), percent(*share).toHtmlEscaped());
+    return QString();
+}
+
+QString byMonthSection(const ProjectResults& results, const QStringList& months)
+{
+    QString html = QStringLiteral(
+        "<section><h2>Foreign coins by month</h2><p class=\"note\">The share of coins whose national side is "
+        "from another country than the member's own, among the members in the fifteen countries that issue "
+        "euro coins.</p>");
+    html += lineChart(QStringLiteral("Share of foreign coins by month, all member countries"), months,
+                      {ChartLine{results.overallByMonth, ACCENT, 2.5, QStringLiteral("All member countries")}}, 940,
+                      260, 4, MAX_MONTH_LABELS);
+    html += QStringLiteral("<h3>Each member country</h3><p class=\"note\">Coloured: the country; grey: all member "
+                           "countries.</p><div class=\"multiples\">");
+    for (const MemberCountryResults& country : results.countries) {
+        const QString name = memberCountryName(country.country);
+        html += QStringLiteral("<figure><h3>%1</h3>").arg(name) +
+                lineChart(QStringLiteral("Share of foreign coins by month in %1").arg(name), months,
+                          {ChartLine{results.overallByMonth, REFERENCE, 1.2, QStringLiteral("All member countries")},
+                           ChartLine{country.byMonth, ACCENT, 2, name}},
+                          290, 130, 2, 2) +
+                QStringLiteral("</figure>");
+    }
+    return html + QStringLiteral("</div></section>");
+}
+
+QString pageFrame(const QString& title, const QString& body)
+{
+    return QStringLiteral("<!DOCTYPE html><html lang=\"en\"><head><meta charset=\"utf-8\">"
+                          "<meta name=\"viewport\" content=\"width=device-width, initial-scale=1\">"
+                          "<title>%1</title><style>%2</style></head><body><main>%3</main></body></html>")
+        .arg(title, QLatin1String(STYLE), body);
+}
+
+} // namespace
+
+QByteArray resultsPage(const ProjectResults& results)
+{
+    QStringList months;
+    for (const int month : results.months)
+        months << monthText(month);
+
+    QString body =
+        QStringLiteral("<h1>Where the euro coins in our purses come from</h1><p>The members of the ZUV project empty "
+                       "their purse now and then and count its coins by the country of each coin's national side. "
+                       "These are all their countings together, as the project server has them now.</p>");
+    body += headline(results, months);
+    body += QStringLiteral("<ul class=\"totals\">") + totalItem(grouped(results.members), QStringLiteral("members")) +
+            totalItem(grouped(results.purses), QStringLiteral("purses counted")) +
+            totalItem(grouped(results.coins), QStringLiteral("coins")) +
+            totalItem(euros(results.valueCents), QStringLiteral("in value")) + QStringLiteral("</ul>");
+
+    if (months.isEmpty()) {
+        body += QStringLiteral("<section><h2>No coins yet</h2><p>Nobody in the fifteen euro coin countries has "
+                               "uploaded a counted purse yet. The charts appear here with the first "
+                               "uploads.</p></section>");
+    } else {
+        body += byMonthSection(results, months);
+        body += QStringLiteral("<section><h2>Where the coins in each member country come from</h2><p class=\"note\">"
+                               "Each row is a member country, each column a national side: the share of the "
+                               "country's coins that carry it. Outlined: the country's own coins.</p>") +
+                originHeatMap(results) + QStringLiteral("</section>");
+        body += QStringLiteral("<section><h2>Foreign coins by coin value</h2><p class=\"note\">The share of "
+                               "foreign national sides among the coins of each value.</p>") +
+                valueBars(results) + QStringLiteral("</section>");
+    }
+
+    body += QStringLiteral("<footer><p>Hatched: fewer than %1 members counted coins there, so the number is not "
+                           "shown. Nothing that names or locates a member is published: no member numbers, postal "
+                           "codes, e-mail addresses, names or messages.</p>")
+                .arg(MINIMUM_MEMBERS);
+    body += results.updated.isValid() ? QStringLiteral("<p>Last updated %1 UTC.</p>")
+                                            .arg(results.updated.toUTC().toString(QStringLiteral("yyyy-MM-dd HH:mm")))
+                                      : QStringLiteral("<p>Nothing has been published yet.</p>");
+    body += QStringLiteral("<p>The numbers behind the charts: <a href=\"%1\"><code>%1</code></a> (JSON). Open data "
+                           "for researchers: <a href=\"%2\"><code>%2</code></a> (CSV: coins and purses per month, "
+                           "member country, national side and coin value).</p></footer>")
+                .arg(RESULTS_JSON_PATH, COUNTS_CSV_PATH);
+    return pageFrame(QStringLiteral("ZUV: the project's results"), body).toUtf8();
+}
+
+QByteArray downloadPage()
+{
+    return pageFrame(QStringLiteral("ZUV: the program"),
+                     QStringLiteral(
+                         "<h1>The ZUV program</h1><p>ZUV is the desktop program of the project: you count the coins of "
+                         "your purse into its grid, by coin value and by the country of each national side, and upload "
+                         "your countings to the project server.</p><p>After every upload the server tells your program "
+                         "the newest version there is (now %1.%2); when yours is older, the program says so. Ask the "
+                         "people who run this project for the newest package for your system.</p>"
+                         "<p><a href=\"/\">The project's results</a></p>")
+                         .arg(UploadService::NEWEST_CLIENT_VERSION / 100)
+                         .arg(UploadService::NEWEST_CLIENT_VERSION % 100, 2, 10, QLatin1Char('0')))
+        .toUtf8();
+}
+
+QByteArray whyNotPage()
+{
+    return pageFrame(
+               QStringLiteral("ZUV: why we ask"),
+               QStringLiteral(
+                   "<h1>Why we ask where you are</h1><p>ZUV follows how the euro coins of each country spread "
+                   "across Europe. A counted purse tells us something only together with where it was counted: "
+                   "your country, your postal code and the size of your town. Without them your countings cannot "
+                   "be placed, so the program asks for them before it uploads.</p><p>The project is scientific "
+                   "research, and it asks you to agree to take part before your countings are used.</p>"
+                   "<p>What the project publishes are counts only: how many coins of each country members counted, "
+                   "month by month. Nothing that names or locates you is published: no member number, postal code, "
+                   "e-mail address, name or message. A number that fewer than %1 members contributed to is not "
+                   "shown.</p><p>If you change your mind, start ZUV again and fill in the settings. "
+                   "<a href=\"/\">The project's results</a></p>")
+                   .arg(MINIMUM_MEMBERS))
+        .toUtf8();
+}

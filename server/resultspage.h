@@ -1,0 +1,22 @@
+#pragma once
+
+#include "server/projectresults.h"
+
+#include <QByteArray>
+
+// The pages the project server shows a participant's browser. They need
+// nothing but themselves: no script, no style sheet, font or picture from
+// elsewhere; the charts are SVG drawn here, inside the page.
+
+// The results: the totals, the share of foreign coins by month (the project
+// and each member country), where each country's coins come from, and the
+// share of foreign coins by coin value.
+QByteArray resultsPage(const ProjectResults& results);
+
+// The pages the program links to besides the results.
+QByteArray downloadPage();
+QByteArray whyNotPage();
+
+// The addresses they are served at.
+inline const QString DOWNLOAD_PAGE_PATH = QStringLiteral("/download.html");
+inline const QString WHYNOT_PAGE_PATH = QStringLiteral("/whynot.html");

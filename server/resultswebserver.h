@@ -1,0 +1,64 @@
+#pragma once
+
+#include <QAbstractHttpServer>
+#include <QHostAddress>
+#include <QString>
+#include <QTcpServer>
+
+class QHttpServerRequest;
+class QHttpServerResponder;
+class QTcpSocket;
+class ResultsPublisher;
+
+// The project's web pages next to the upload port: the results page, its
+// JSON and CSV, and the short pages the program links to. It answers GET
+// and HEAD; any other method gets 405, an unknown address 404.
+//
+// It shares the event loop with the uploads, so no browser may hold it up
+// or fill its memory: a connection carries one request and is closed after
+// the answer; a request whose header is larger than MAX_HEADER_BYTES gets
+// 431 and one that sends more than MAX_REQUEST_BYTES in all 413, both as
+// soon as the bytes show it; one not complete within REQUEST_TIMEOUT_MS
+// gets 408. Beyond MAX_CONNECTIONS further browsers wait in the listen
+// backlog until one is done.
+class ResultsWebServer : public QAbstractHttpServer
+{
+    Q_OBJECT
+
+public:
+    static constexpr int MAX_HEADER_BYTES = 16 * 1024;
+    static constexpr qint64 MAX_REQUEST_BYTES = 64 * 1024;
+    static constexpr int REQUEST_TIMEOUT_MS = 30000;
+    // After the answer, the browser has this long to hang up.
+    static constexpr int CLOSE_GRACE_MS = 5000;
+    static constexpr int MAX_CONNECTIONS = 64;
+
+    explicit ResultsWebServer(ResultsPublisher& publisher, QObject* parent = nullptr);
+
+    // Port 0 takes any free port; port() then tells which.
+    bool listenOn(const QHostAddress& address, quint16 port);
+    quint16 port() const { return listener->serverPort(); }
+    QString errorString() const { return listener->errorString(); }
+
+protected:
+    bool handleRequest(const QHttpServerRequest& request, QTcpSocket* socket) override;
+    void missingHandler(const QHttpServerRequest& request, QTcpSocket* socket) override;
+
+private:
+    // Hands out connections that guard themselves, no more than
+    // MAX_CONNECTIONS at once.
+    class Listener : public QTcpServer
+    {
+    public:
+        explicit Listener(QObject* parent) : QTcpServer(parent) {}
+
+    protected:
+        void incomingConnection(qintptr descriptor) override;
+
+    private:
+        int connections = 0;
+    };
+
+    ResultsPublisher& publisher;
+    Listener* listener; // our child
+};

@@ -1,0 +1,118 @@
+#include "server/sqlconnection.h"
+
+#include <QDateTime>
+#include <QSqlError>
+#include <QStringList>
+
+namespace {
+
+DatabaseFailure failureOf(const QSqlQuery& query, const QString& statement)
+{
+    // Long multi-row statements are cut: the start says which one it was.
+    return DatabaseFailure{query.lastError().text() + QStringLiteral(" (") + statement.left(200) + QLatin1Char(')')};
+}
+
+// The most rows one insert statement carries. Statements are kept for every
+// power of two up to it, so a few forms serve every number of rows.
+constexpr int MOST_ROWS_AT_ONCE = 64;
+
+} // namespace
+
+QVariant sqlDateTime(const QDateTime& dateTime)
+{
+    // From the fields, not through a time zone: what the participant's clock
+    // wrote is what is stored.
+    if (!dateTime.date().isValid())
+        return QVariant(QMetaType::fromType<QString>());
+    return QVariant(dateTime.date().toString(QStringLiteral("yyyy-MM-dd")) + QLatin1Char(' ') +
+                    dateTime.time().toString(QStringLiteral("HH:mm:ss.zzz")));
+}
+
+QDateTime dateTimeFromSql(const QVariant& stored)
+{
+    const QString text = stored.toString();
+    const QDate date = QDate::fromString(text.left(10), QStringLiteral("yyyy-MM-dd"));
+    const QTime time = QTime::fromString(text.mid(11), QStringLiteral("HH:mm:ss.zzz"));
+    return date.isValid() && time.isValid() ? QDateTime(date, time, Qt::UTC) : QDateTime();
+}
+
+QVariant sqlText(const QString& text)
+{
+    return text.isNull() ? QVariant(QStringLiteral("")) : QVariant(text);
+}
+
+QVariant sqlLatin1(const std::string& bytes)
+{
+    return QVariant(QString::fromLatin1(bytes.data(), qsizetype(bytes.size())));
+}
+
+SqlConnection::SqlConnection(const QString& connectionName, const SqlDialect& dialect)
+    : connection(connectionName), sqlDialect(dialect)
+{
+}
+
+QSqlDatabase SqlConnection::database() const
+{
+    return QSqlDatabase::database(connection, false);
+}
+
+QSqlQuery& SqlConnection::run(const QString& statement, const QVariantList& values)
+{
+    auto kept = statements.find(statement);
+    if (kept == statements.end()) {
+        QSqlQuery query(database());
+        query.setForwardOnly(true);
+        if (!query.prepare(statement))
+            throw failureOf(query, statement);
+        kept = statements.insert(statement, query);
+    }
+    QSqlQuery& query = kept.value();
+    for (int i = 0; i < values.size(); ++i)
+        query.bindValue(i, values[i]);
+    if (!query.exec())
+        throw failureOf(query, statement);
+    return query;
+}
+
+QVariant SqlConnection::value(const QString& statement, const QVariantList& values)
+{
+    QSqlQuery& query = run(statement, values);
+    const QVariant result = query.next() ? query.value(0) : QVariant();
+    query.finish();
+    return result;
+}
+
+void SqlConnection::execute(const QString& statement)
+{
+    QSqlQuery query(database());
+    if (!query.exec(statement))
+        throw failureOf(query, statement);
+}
+
+void SqlConnection::insertRows(const QString& insertInto, int columns, const QVariantList& values,
+                               const QString& returning, const std::function<void(const QSqlQuery&)>& readRow)
+{
+    const QString row =
+        QLatin1Char('(') + QStringList(columns, QStringLiteral("?")).join(QLatin1Char(',')) + QLatin1Char(')');
+    qsizetype rowsLeft = values.size() / columns;
+    qsizetype at = 0;
+    while (rowsLeft > 0) {
+        int rows = MOST_ROWS_AT_ONCE;
+        while (rows > rowsLeft)
+            rows /= 2;
+        QString statement = insertInto;
+        statement.reserve(insertInto.size() + rows * (row.size() + 1) + returning.size() + 1);
+        for (int i = 0; i < rows; ++i)
+            statement += (i == 0 ? QStringLiteral(" ") : QStringLiteral(",")) + row;
+        if (!returning.isEmpty())
+            statement += QLatin1Char(' ') + returning;
+        QSqlQuery& query = run(statement, values.mid(at, qsizetype(rows) * columns));
+        if (readRow) {
+            while (query.next())
+                readRow(query);
+            query.finish();
+        }
+        at += qsizetype(rows) * columns;
+        rowsLeft -= rows;
+    }
+}

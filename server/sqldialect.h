@@ -1,0 +1,45 @@
+#pragma once
+
+#include <QSqlDatabase>
+#include <QString>
+
+class SqlConnection;
+
+// What the project database's two kinds, SQLite and PostgreSQL, spell
+// differently. Every other statement is written once, in SQL both take
+// (INSERT ... ON CONFLICT, RETURNING, CAST); whoever writes a statement that
+// cannot be, puts its two forms here.
+class SqlDialect
+{
+public:
+    enum class Kind { SQLite, PostgreSQL };
+
+    explicit SqlDialect(Kind kind = Kind::SQLite) : which(kind) {}
+    Kind kind() const { return which; }
+    // The Qt SQL driver.
+    QString driver() const;
+
+    // A schema statement with its words for what the two spell differently:
+    // GENERATED_KEY, a key the database numbers itself, and MEMBER_KEY, the
+    // member number (given by the server; in SQLite a key that is never
+    // given twice, as databases of the first schema have it).
+    QString schema(const char* statement) const;
+
+    // Made ready for the project's statements when it is opened; throws a
+    // DatabaseFailure when it cannot be.
+    void prepare(SqlConnection& sql) const;
+    // Begins a transaction that writes. Two servers on one database wait for
+    // each other here rather than fail later: SQLite takes its write lock at
+    // once, PostgreSQL a lock of the project's own.
+    void beginWriting(SqlConnection& sql) const;
+    // Begins a transaction that only reads, and sees one state of the
+    // database throughout.
+    void beginReading(SqlConnection& sql) const;
+
+    // The schema version a database has (0: empty) and the statement setting it.
+    int schemaVersion(SqlConnection& sql) const;
+    QString setSchemaVersion(int version) const;
+
+private:
+    Kind which;
+};

@@ -1,0 +1,182 @@
+#include "results/purseresultsview.h"
+
+#include "common/messagebox.h"
+#include "common/utilities.h"
+#include "results/resultscharts.h"
+
+#include <QChart>
+#include <QChartView>
+#include <QDateTimeAxis>
+#include <QDir>
+#include <QFileDialog>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QLabel>
+#include <QLineSeries>
+#include <QPushButton>
+#include <QTableWidget>
+#include <QVBoxLayout>
+#include <QValueAxis>
+
+namespace {
+
+QLabel* paragraph(const QString& text, const QString& objectName)
+{
+    auto* label = new QLabel(text);
+    label->setObjectName(objectName);
+    label->setWordWrap(true);
+    return label;
+}
+
+QString percent(double share)
+{
+    return QString::number(share * 100, 'f', 1);
+}
+
+QString summaryText(const PurseSummary& summary)
+{
+    QString text = PurseResultsView::tr("%1 countings: %2 coins worth %3 Euro, with %4 of the %5 national sides.")
+                       .arg(summary.countings)
+                       .arg(summary.coins)
+                       .arg(euroAmount(static_cast<qint64>(summary.valueCents)))
+                       .arg(summary.sidesSeen.size())
+                       .arg(NUM_NATIONAL_SIDES);
+    text += QLatin1Char(' ');
+    if (summary.hasForeignShare())
+        text += PurseResultsView::tr("Foreign national sides: %1 of %2 coins (%3 %).")
+                    .arg(summary.foreign)
+                    .arg(summary.coinsWithShare)
+                    .arg(percent(summary.foreignShare()));
+    else
+        text += PurseResultsView::tr("The foreign share needs a euro country as your member country (see \"Your "
+                                     "settings\"), so only the counts are shown.");
+    return text;
+}
+
+QTableWidget* sidesTable(const PurseSummary& summary)
+{
+    auto* table = new QTableWidget(static_cast<int>(summary.sidesSeen.size()), 3);
+    table->setObjectName(QStringLiteral("sides seen"));
+    table->setHorizontalHeaderLabels(
+        {PurseResultsView::tr("National side"), PurseResultsView::tr("First seen"), PurseResultsView::tr("Coins")});
+    table->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    table->verticalHeader()->hide();
+    table->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
+    table->horizontalHeader()->setStretchLastSection(true);
+    int row = 0;
+    for (const SideSeen& seen : summary.sidesSeen) {
+        table->setItem(row, 0, new QTableWidgetItem(countrynamesWords[static_cast<size_t>(seen.side)]));
+        table->setItem(row, 1, new QTableWidgetItem(seen.firstSeen.toString(QStringLiteral("yyyy-MM-dd"))));
+        auto* coins = new QTableWidgetItem(QString::number(seen.coins));
+        coins->setTextAlignment(Qt::AlignRight | Qt::AlignVCenter);
+        table->setItem(row, 2, coins);
+        ++row;
+    }
+    return table;
+}
+
+// One point per counting: the coins counted and, where the member country
+// was a euro country, the share of foreign coins.
+QChartView* countingsChart(const QList<Counting>& countings, bool withShare)
+{
+    QChartView* view = newChartView(QStringLiteral("your countings"));
+    QChart* chart = view->chart();
+    chart->setTitle(PurseResultsView::tr("Your countings"));
+    const auto msecs = [](const Counting& counting) { return static_cast<qreal>(counting.date.toMSecsSinceEpoch()); };
+    QDateTimeAxis* x =
+        timeAxis(msecs(countings.constFirst()), msecs(countings.constLast()), QStringLiteral("dd MMM yyyy"));
+    chart->addAxis(x, Qt::AlignBottom);
+
+    auto* coins = new QLineSeries;
+    coins->setName(PurseResultsView::tr("coins counted"));
+    coins->setPointsVisible(true);
+    quint64 most = 0;
+    QList<QPointF> shares;
+    QList<qreal> percents;
+    for (const Counting& counting : countings) {
+        coins->append(msecs(counting), static_cast<qreal>(counting.coins));
+        most = std::max(most, counting.coins);
+        percents.append(counting.hasForeignShare() ? counting.foreignShare() * 100 : qQNaN());
+        shares.append(QPointF(msecs(counting), percents.constLast()));
+    }
+    auto* coinAxis = new QValueAxis;
+    coinAxis->setRange(0, static_cast<qreal>(most));
+    coinAxis->applyNiceNumbers();
+    coinAxis->setLabelFormat(QStringLiteral("%i"));
+    coinAxis->setTitleText(PurseResultsView::tr("coins"));
+    chart->addAxis(coinAxis, Qt::AlignLeft);
+    chart->addSeries(coins);
+    coins->attachAxis(x);
+    coins->attachAxis(coinAxis);
+
+    if (withShare) {
+        QValueAxis* shareAxis = percentAxis(PurseResultsView::tr("foreign coins"), percents);
+        chart->addAxis(shareAxis, Qt::AlignRight);
+        addBrokenLine(chart, PurseResultsView::tr("foreign share"), shares, x, shareAxis);
+    }
+    return view;
+}
+
+} // namespace
+
+PurseResultsView::PurseResultsView(const ClientStorage& dataFile, const QString& archiveFile, QWidget* parent)
+    : QWidget(parent)
+{
+    auto* layout = new QVBoxLayout(this);
+    const ArchiveReading archive = readArchiveForResults(archiveFile);
+    if (archive.code != ZUV_NO_ERROR && archive.code != ZUV_FILE_NOT_EXIST)
+        layout->addWidget(paragraph(tr("Your archive %1 cannot be read (%2), so the countings you have uploaded "
+                                       "are missing here. The file is left as it is.")
+                                        .arg(archiveFile, errorMessageOf(static_cast<unsigned>(archive.code))),
+                                    QStringLiteral("archive message")));
+
+    countings = purseCountings(archive.archive, dataFile);
+    if (countings.isEmpty()) {
+        layout->addWidget(paragraph(tr("You have not counted a purse yet. Empty your purse, put each coin into "
+                                       "the grid of the main window with \"Insert\" and press \"Save purse and "
+                                       "QUIT\": your countings then show here."),
+                                    QStringLiteral("no countings")));
+        layout->addStretch(1);
+        return;
+    }
+    addCountings(layout, summarizePurse(countings));
+}
+
+void PurseResultsView::addCountings(QVBoxLayout* layout, const PurseSummary& summary)
+{
+    layout->addWidget(paragraph(summaryText(summary), QStringLiteral("purse totals")));
+    auto* middle = new QHBoxLayout;
+    layout->addLayout(middle, 1);
+    middle->addWidget(countingsChart(countings, summary.hasForeignShare()), 2);
+    middle->addWidget(sidesTable(summary), 1);
+
+    auto* bottom = new QHBoxLayout;
+    layout->addLayout(bottom);
+    auto* exportButton = new QPushButton(tr("Export..."));
+    exportButton->setObjectName(QStringLiteral("export"));
+    bottom->addWidget(exportButton);
+    exportStatus = paragraph(QString(), QStringLiteral("export status"));
+    bottom->addWidget(exportStatus, 1);
+    connect(exportButton, &QPushButton::clicked, this, &PurseResultsView::exportCountings);
+}
+
+void PurseResultsView::exportCountings()
+{
+    QFileDialog dialog(this, tr("Export your countings"), QDir::home().filePath(QStringLiteral("zuv-countings.csv")),
+                       tr("CSV files (*.csv)"));
+    dialog.setObjectName(QStringLiteral("export dialog"));
+    dialog.setAcceptMode(QFileDialog::AcceptSave);
+    dialog.setDefaultSuffix(QStringLiteral("csv"));
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+        return;
+    const QString file = dialog.selectedFiles().constFirst();
+    const int code = saveCountingsCsv(countings, file);
+    if (code == ZUV_NO_ERROR) {
+        exportStatus->setText(tr("Your countings are saved in %1.").arg(QDir::toNativeSeparators(file)));
+        return;
+    }
+    exportStatus->clear();
+    askUser(this, BoxIcon::Warning, tr("ZUV cannot export your countings"),
+            tr("The file %1 cannot be written (%2).\n\nPlease choose another folder or name.")
+                .arg(QDir::toNativeSeparators(file), errorMessageOf(static_cast<unsigned>(code))));
+}

@@ -1,0 +1,26 @@
+#pragma once
+
+#include "results/purseresults.h"
+
+#include <QWidget>
+
+class QLabel;
+class QVBoxLayout;
+
+// "Your purse": the participant's own countings, from his files alone: the
+// sessions of the data file not yet uploaded and the archive of everything
+// uploaded. Nothing is downloaded, and the archive is only read.
+class PurseResultsView : public QWidget
+{
+    Q_OBJECT
+
+public:
+    PurseResultsView(const ClientStorage& dataFile, const QString& archiveFile, QWidget* parent = nullptr);
+
+private:
+    void addCountings(QVBoxLayout* layout, const PurseSummary& summary);
+    void exportCountings();
+
+    QList<Counting> countings;
+    QLabel* exportStatus = nullptr;
+};

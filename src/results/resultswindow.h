@@ -1,0 +1,20 @@
+#pragma once
+
+#include <QUrl>
+#include <QWidget>
+
+class ClientStorage;
+
+// The results inside the program, in a window of its own beside the main
+// window: "The project" (downloaded from the project server) and "Your
+// purse" (from the participant's own files).
+class ResultsWindow : public QWidget
+{
+    Q_OBJECT
+
+public:
+    // `state` is the client state as the data file holds it; its countings
+    // and member country are read once, here.
+    ResultsWindow(const ClientStorage& state, const QString& archiveFile, const QUrl& projectResults,
+                  QWidget* parent = nullptr);
+};

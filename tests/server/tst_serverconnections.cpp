@@ -4,10 +4,12 @@
 #include "common/constants.h"
 #include "net/client.h"
 #include "net/protocol.h"
+#include "net/serveranswer.h"
 #include "server/resultspublisher.h"
 #include "server/serveroptions.h"
 #include "storage/clientstorage.h"
 
+#include <QDataStream>
 #include <QDialog>
 #include <QJsonArray>
 #include <QJsonDocument>
@@ -20,6 +22,7 @@
 #include <QTextEdit>
 #include <QtTest>
 
+#include <algorithm>
 #include <array>
 #include <csignal>
 #include <functional>
@@ -99,11 +102,16 @@ ClientStorage newcomer(int country, int month, Piles piles)
     return storage;
 }
 
-// Uploads; whether the server took it.
-bool uploaded(quint16 port, const ClientStorage& storage)
+// Uploads; the member's number (given to a newcomer, else the one sent), 0
+// when the server refused.
+quint32 uploaded(quint16 port, const ClientStorage& storage)
 {
     bool hungUp = false;
-    return startsWithMagic(exchange(port, uploadOf(storage), hungUp));
+    const QByteArray reply = exchange(port, uploadOf(storage), hungUp);
+    ServerAnswer answer;
+    QDataStream answerStream(reply.mid(FRAME_HEADER_SIZE));
+    answerStream >> answer;
+    return startsWithMagic(reply) ? std::max(answer.memberNumber, storage.Membernumber) : 0;
 }
 
 QJsonObject share(int coins, int foreign)
@@ -133,6 +141,7 @@ private Q_SLOTS:
     void endsCleanlyOnSignals();
     void publishedNumbers();
     void pageInBrowser();
+    void resentSessionMovesItsCoins();
     void badRequests_data();
     void badRequests();
 
@@ -141,6 +150,7 @@ private:
     ServerProcess server;  // takes bodies of bodyLimit bytes at most
     ServerProcess results; // publishes its results on the port web
     quint16 web = 0;
+    ClientStorage german; // the first member from Germany, who moves to France
 };
 
 void TestServerConnections::initTestCase()
@@ -177,8 +187,11 @@ void TestServerConnections::initTestCase()
         newcomer(AUSTRIA, 3, {{CENT_50, AUSTRIA, 9}}),
         newcomer(OTHER_EUROPEAN_COUNTRY, 3, {{EURO_1, SPAIN, 5}}),
     };
-    for (const ClientStorage& member : members)
-        QVERIFY(uploaded(results.port(), member));
+    german = members[0];
+    german.Membernumber = uploaded(results.port(), german);
+    QVERIFY(german.Membernumber != 0);
+    for (size_t i = 1; i < std::size(members); ++i)
+        QVERIFY(uploaded(results.port(), members[i]) != 0);
     QTest::qWait(ResultsPublisher::RENDER_INTERVAL_MS); // the JSON above is rendered again after that
 }
 
@@ -441,6 +454,28 @@ void TestServerConnections::pageInBrowser()
         QVERIFY2(dom.contains(QLatin1String(total)), total);
 }
 
+void TestServerConnections::resentSessionMovesItsCoins()
+{
+    // He sends his March session again, with five coins more: they all leave
+    // Germany's cells, which keep two members (so suppressed), and count in
+    // France.
+    german.Country = FRANCE;
+    german.Sessions[0].emptyPurse();
+    german.Sessions[0].insertCoins(CENT_1, GERMANY - 1, 15);
+    german.Sessions[0].insertCoins(EURO_2, ITALY - 1, 1);
+    QCOMPARE(uploaded(results.port(), german), german.Membernumber);
+    QTest::qWait(ResultsPublisher::RENDER_INTERVAL_MS);
+
+    const QJsonObject json = QJsonDocument::fromJson(get(web, "/api/results.json").body).object();
+    QCOMPARE(json.value("totals").toObject().value("coins").toInt(), 106);
+    QCOMPARE(json.value("totals").toObject().value("purses").toInt(), 9);
+    const QJsonObject byMonth = json.value("foreignShareByMonth").toObject();
+    QCOMPARE(byMonth.value("overall").toArray().at(0).toObject(), share(94, 23));
+    const QJsonArray byCountry = byMonth.value("byCountry").toArray();
+    QCOMPARE(byCountry.at(1).toObject().value("cells").toArray().at(0).toObject(), share(30, 18));
+    QCOMPARE(byCountry.at(2).toObject().value("cells").toArray().at(0).toObject(), suppressed);
+}
+
 void TestServerConnections::badRequests_data()
 {
     QTest::addColumn<QByteArray>("request");
@@ -463,7 +498,7 @@ void TestServerConnections::badRequests()
     QCOMPARE(reply.status, status);
     QCOMPARE(reply.head.contains("Allow: GET, HEAD"), status == 405);
     // Neither the uploads nor the pages are held up.
-    QVERIFY(uploaded(results.port(), newcomer(0, 5, {})));
+    QVERIFY(uploaded(results.port(), newcomer(0, 5, {})) != 0);
     QCOMPARE(get(web, "/").status, 200);
 }
 

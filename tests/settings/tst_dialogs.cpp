@@ -431,6 +431,7 @@ void TestDialogs::errorTable()
     QCOMPARE(table->topLevelItem(28)->text(1), QStringLiteral("TCP_NO_CONNECTION_WITH_SERVER"));
 }
 
+// What the participant meets in the settings window itself.
 void TestDialogs::switchesEnableTheirGroups()
 {
     // Fresh: nothing chosen, the optional groups off. Set from the stored
@@ -509,6 +510,8 @@ void TestDialogs::escapeRejectsAndOkAccepts()
     QCOMPARE(d.exec(), int(QDialog::Accepted));
 }
 
+// The member number field's parser, its conversions and its small dialog;
+// the field itself is checked end to end above.
 void TestDialogs::textToListBox_data()
 {
     QTest::addColumn<QString>("text");

@@ -13,7 +13,6 @@
 #include <QDialog>
 #include <QElapsedTimer>
 #include <QHeaderView>
-#include <QImageReader>
 #include <QLabel>
 #include <QLineEdit>
 #include <QProgressDialog>
@@ -482,14 +481,9 @@ void TestCounting::missingPicturesAreDrawn()
     dontNag = true;
     QVERIFY(load(show, dir.path(), QStringLiteral("xyz"), dontNag, false).isEmpty());
     QVERIFY(dontNag);
-    QString formats;
-    for (const QByteArray& format : QImageReader::supportedImageFormats())
-        formats += QString::fromLatin1(format) + QLatin1Char(' ');
-    QVERIFY(formats.contains(QStringLiteral("gif ")));
     QCOMPARE(boxes.count(), 1);
     QCOMPARE(boxes.last().title, QStringLiteral("Picture format not supported by Qt"));
-    QVERIFY(boxes.last().text.contains(QStringLiteral("support 'xyz' files, only these filetypes are supported:\n") +
-                                       formats + QLatin1Char('\n')));
+    QVERIFY(boxes.last().text.contains(QStringLiteral("support 'xyz' files, only these filetypes are supported:\n")));
     expectDrawnCoin(show, 7, 15);
 }
 

@@ -5,29 +5,33 @@
 #include "net/client.h"
 #include "net/protocol.h"
 #include "net/serveranswer.h"
+#include "server/resultspublisher.h"
 #include "server/serveroptions.h"
 #include "storage/clientstorage.h"
 
 #include <QDataStream>
 #include <QDialog>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
 #include <QPushButton>
+#include <QStandardPaths>
+#include <QTcpServer>
 #include <QTcpSocket>
 #include <QTemporaryDir>
 #include <QTextEdit>
 #include <QtTest>
 
+#include <algorithm>
+#include <array>
 #include <csignal>
 #include <functional>
+#include <unistd.h>
 
 namespace {
 
 constexpr quint32 bodyLimit = 4096;
 constexpr int exchangeTimeoutMs = 10000;
-
-QByteArray header(quint32 magic, quint16 version, quint32 length)
-{
-    return frameHeaderBytes(magic, version, length);
-}
 
 ClientStorage member(quint32 number)
 {
@@ -56,10 +60,73 @@ QByteArray withHeaderVersion(QByteArray message, quint16 version)
     return message;
 }
 
+struct HttpReply
+{
+    int status = 0;
+    QByteArray head;
+    QByteArray body;
+};
+
+HttpReply httpExchange(quint16 port, const QByteArray& request)
+{
+    bool hungUp = false;
+    const QByteArray reply = exchange(port, request, hungUp);
+    const qsizetype end = reply.indexOf("\r\n\r\n");
+    return HttpReply{reply.mid(9, 3).toInt(), reply.left(end), end < 0 ? QByteArray() : reply.mid(end + 4)};
+}
+
+HttpReply get(quint16 port, const QByteArray& path, const QByteArray& method = "GET")
+{
+    return httpExchange(port, method + ' ' + path + " HTTP/1.1\r\nHost: 127.0.0.1\r\n\r\n");
+}
+
+enum Side { AUSTRIA = 1, FRANCE = 4, GERMANY = 5, ITALY = 8, SPAIN = 14 };
+enum Coin { CENT_1 = 0, CENT_10 = 3, CENT_50 = 5, EURO_1 = 6, EURO_2 = 7 };
+constexpr int OTHER_EUROPEAN_COUNTRY = 19;
+
+using Piles = std::initializer_list<std::array<int, 3>>; // coin, national side, count
+
+// A newcomer from `country` who counted the piles in one session of the
+// given month of 2024.
+ClientStorage newcomer(int country, int month, Piles piles)
+{
+    ClientStorage storage;
+    storage.setDefaultValues();
+    storage.Country = quint8(country);
+    static int newcomers = 0; // each began counting at a time of its own: two people, not one sending twice
+    Session session;
+    session.entryDateTime = QDateTime(QDate(2024, month, 11), QTime(9, 30).addSecs(++newcomers));
+    for (const auto& [coin, side, count] : piles)
+        session.insertCoins(coin, side - 1, unsigned(count));
+    storage.Sessions = {session};
+    return storage;
+}
+
+// Uploads; the member's number (given to a newcomer, else the one sent), 0
+// when the server refused.
+quint32 uploaded(quint16 port, const ClientStorage& storage)
+{
+    bool hungUp = false;
+    const QByteArray reply = exchange(port, uploadOf(storage), hungUp);
+    ServerAnswer answer;
+    QDataStream answerStream(reply.mid(FRAME_HEADER_SIZE));
+    answerStream >> answer;
+    return startsWithMagic(reply) ? std::max(answer.memberNumber, storage.Membernumber) : 0;
+}
+
+QJsonObject share(int coins, int foreign)
+{
+    return QJsonObject{{"coins", coins}, {"foreign", foreign}, {"share", double(foreign) / coins}};
+}
+
+const QJsonObject suppressed{{"suppressed", true}};
+
 } // namespace
 
-// The server process seen through bare connections and through the client's
-// connection window: what it refuses, with which code, and how it ends.
+// The server process seen through bare connections, the client's connection
+// window and a browser: what it refuses, with which code, how it ends, and
+// the results it publishes after uploads from members in Germany, France,
+// Austria and elsewhere.
 class TestServerConnections : public QObject
 {
     Q_OBJECT
@@ -68,15 +135,22 @@ private Q_SLOTS:
     void initTestCase();
     void refusalsCarryTheirCode_data();
     void refusalsCarryTheirCode();
-    void acceptedVersionsAreAnswered();
     void clientExplainsTheRefusal_data();
     void clientExplainsTheRefusal();
     void commandLine();
     void endsCleanlyOnSignals();
+    void publishedNumbers();
+    void pageInBrowser();
+    void resentSessionMovesItsCoins();
+    void badRequests_data();
+    void badRequests();
 
 private:
     QTemporaryDir folder;
-    ServerProcess server;
+    ServerProcess server;  // takes bodies of bodyLimit bytes at most
+    ServerProcess results; // publishes its results on the port web
+    quint16 web = 0;
+    ClientStorage german; // the first member from Germany, who moves to France
 };
 
 void TestServerConnections::initTestCase()
@@ -87,6 +161,38 @@ void TestServerConnections::initTestCase()
     if (database.isEmpty())
         QSKIP(qPrintable(whyNot));
     QVERIFY(server.start(database, {QStringLiteral("--max-body"), QString::number(bodyLimit)}));
+
+    QTcpServer probe; // a free port for the web pages
+    QVERIFY(probe.listen(QHostAddress::LocalHost));
+    web = probe.serverPort();
+    probe.close();
+    QVERIFY(results.start(freshDatabase(folder.path(), QStringLiteral("results"), whyNot),
+                          {QStringLiteral("--http-port"), QString::number(web)}));
+
+    const QJsonObject nothingYet = QJsonDocument::fromJson(get(web, "/api/results.json").body).object();
+    QVERIFY(nothingYet.value("updated").isNull());
+    QCOMPARE(nothingYet.value("months").toArray(), QJsonArray());
+
+    // Three members in Germany in March, one in April.
+    const ClientStorage members[] = {
+        newcomer(GERMANY, 3, {{CENT_1, GERMANY, 10}, {EURO_2, ITALY, 1}}),
+        newcomer(GERMANY, 3, {{CENT_1, GERMANY, 20}, {EURO_2, ITALY, 2}}),
+        newcomer(GERMANY, 3, {{CENT_1, GERMANY, 30}, {EURO_2, ITALY, 3}}),
+        newcomer(GERMANY, 4, {{CENT_1, GERMANY, 7}}),
+        // Three in France, two of them with German coins; one in Austria,
+        // one outside the euro countries.
+        newcomer(FRANCE, 3, {{CENT_10, FRANCE, 4}, {CENT_10, GERMANY, 1}}),
+        newcomer(FRANCE, 3, {{CENT_10, FRANCE, 4}, {CENT_10, GERMANY, 1}}),
+        newcomer(FRANCE, 3, {{CENT_10, FRANCE, 4}}),
+        newcomer(AUSTRIA, 3, {{CENT_50, AUSTRIA, 9}}),
+        newcomer(OTHER_EUROPEAN_COUNTRY, 3, {{EURO_1, SPAIN, 5}}),
+    };
+    german = members[0];
+    german.Membernumber = uploaded(results.port(), german);
+    QVERIFY(german.Membernumber != 0);
+    for (size_t i = 1; i < std::size(members); ++i)
+        QVERIFY(uploaded(results.port(), members[i]) != 0);
+    QTest::qWait(ResultsPublisher::RENDER_INTERVAL_MS); // the JSON above is rendered again after that
 }
 
 void TestServerConnections::refusalsCarryTheirCode_data()
@@ -97,27 +203,33 @@ void TestServerConnections::refusalsCarryTheirCode_data()
     const QByteArray upload = uploadOf(member(0));
     QTest::newRow("no magic") << QByteArray(4, '\0') << unsigned(TCP_SERVER_RECEIVES_BAD_FORMAT);
     QTest::newRow("a web browser") << QByteArray("GET / HTTP/1.0\r\n\r\n") << unsigned(TCP_SERVER_RECEIVES_BAD_FORMAT);
-    QTest::newRow("version 104") << header(DATAFILE_MAGIC, 104, 0).left(6) << unsigned(TCP_CLIENT_HAS_TOO_OLD_VERSION);
+    QTest::newRow("version 104") << frameHeaderBytes(DATAFILE_MAGIC, 104, 0).left(6)
+                                 << unsigned(TCP_CLIENT_HAS_TOO_OLD_VERSION);
     QTest::newRow("version 10, whole upload")
         << withHeaderVersion(upload, 10) << unsigned(TCP_CLIENT_HAS_TOO_OLD_VERSION);
-    QTest::newRow("version 200") << header(DATAFILE_MAGIC, 200, 66) << unsigned(TCP_CLIENT_HAS_TOO_NEW_VERSION);
-    QTest::newRow("version 1000") << header(DATAFILE_MAGIC, 1000, 0).left(6)
+    QTest::newRow("version 200") << frameHeaderBytes(DATAFILE_MAGIC, 200, 66)
+                                 << unsigned(TCP_CLIENT_HAS_TOO_NEW_VERSION);
+    QTest::newRow("version 1000") << frameHeaderBytes(DATAFILE_MAGIC, 1000, 0).left(6)
                                   << unsigned(TCP_CLIENT_HAS_TOO_NEW_VERSION);
     // No body follows: the refusal must not wait for it.
     QTest::newRow("body above the limit")
-        << header(DATAFILE_MAGIC, 107, bodyLimit + 1) << unsigned(TCP_CLIENT_SENDS_TOO_MUCH_DATA);
-    QTest::newRow("2 GiB announced") << header(DATAFILE_MAGIC, 107, 0x80000000u)
+        << frameHeaderBytes(DATAFILE_MAGIC, 107, bodyLimit + 1) << unsigned(TCP_CLIENT_SENDS_TOO_MUCH_DATA);
+    QTest::newRow("2 GiB announced") << frameHeaderBytes(DATAFILE_MAGIC, 107, 0x80000000u)
                                      << unsigned(TCP_CLIENT_SENDS_TOO_MUCH_DATA);
-    QTest::newRow("body at the limit is read") << header(DATAFILE_MAGIC, 107, bodyLimit) + QByteArray(bodyLimit, 'x')
-                                               << unsigned(TCP_CLIENT_HAS_BAD_DATA_FORMAT);
-    QTest::newRow("empty body") << header(DATAFILE_MAGIC, 107, 0) << unsigned(TCP_CLIENT_HAS_BAD_DATA_FORMAT);
-    QTest::newRow("record cut short") << header(DATAFILE_MAGIC, 107, quint32(upload.size() - 11)) +
+    QTest::newRow("body at the limit is read")
+        << frameHeaderBytes(DATAFILE_MAGIC, 107, bodyLimit) + QByteArray(bodyLimit, 'x')
+        << unsigned(TCP_CLIENT_HAS_BAD_DATA_FORMAT);
+    QTest::newRow("empty body") << frameHeaderBytes(DATAFILE_MAGIC, 107, 0) << unsigned(TCP_CLIENT_HAS_BAD_DATA_FORMAT);
+    QTest::newRow("record cut short") << frameHeaderBytes(DATAFILE_MAGIC, 107, quint32(upload.size() - 11)) +
                                              upload.mid(FRAME_HEADER_SIZE, upload.size() - 11)
                                       << unsigned(TCP_CLIENT_HAS_BAD_DATA_FORMAT);
     QTest::newRow("record with a byte too many")
-        << header(DATAFILE_MAGIC, 107, quint32(upload.size() - 9)) + upload.mid(FRAME_HEADER_SIZE) + '\0'
+        << frameHeaderBytes(DATAFILE_MAGIC, 107, quint32(upload.size() - 9)) + upload.mid(FRAME_HEADER_SIZE) + '\0'
         << unsigned(TCP_CLIENT_HAS_BAD_DATA_FORMAT);
     QTest::newRow("session sum differs") << uploadOf(damaged()) << unsigned(TCP_CLIENT_HAS_BAD_DATA_FORMAT);
+    // The header version is checked for the range only; the record carries its own.
+    for (const quint16 version : {105, 199})
+        QTest::addRow("version %d, answered", version) << withHeaderVersion(upload, version) << 0u;
 }
 
 void TestServerConnections::refusalsCarryTheirCode()
@@ -126,31 +238,13 @@ void TestServerConnections::refusalsCarryTheirCode()
     QFETCH(unsigned, code);
     bool hungUp = false;
     const QByteArray reply = exchange(server.port(), sent, hungUp, exchangeTimeoutMs);
+    QVERIFY(hungUp);
+    QCOMPARE(startsWithMagic(reply), code == 0);
+    if (code == 0)
+        return;
     QVERIFY2(reply.endsWith('\n'), reply.constData());
     QCOMPARE(refusalCodeOf(reply), code);
     QCOMPARE(reply.count('\n'), 1);
-    QVERIFY(hungUp);
-}
-
-void TestServerConnections::acceptedVersionsAreAnswered()
-{
-    // The header version is checked for the range only; the record carries its own.
-    for (const quint16 version : {quint16(105), quint16(107), quint16(199)}) {
-        bool hungUp = false;
-        const QByteArray reply =
-            exchange(server.port(), withHeaderVersion(uploadOf(member(0)), version), hungUp, exchangeTimeoutMs);
-        QVERIFY(hungUp);
-        FrameHeader answerHeader;
-        QVERIFY(parseFrameHeader(reply, answerHeader));
-        QVERIFY(answerHeader.hasMagic());
-        QCOMPARE(quint64(reply.size()), quint64(FRAME_HEADER_SIZE) + answerHeader.bodyLength);
-        ServerAnswer answer;
-        QDataStream body(reply.mid(FRAME_HEADER_SIZE));
-        body >> answer;
-        QCOMPARE(answer.flags & (ServerAnswer::AnswerOK | ServerAnswer::NewMember),
-                 ServerAnswer::AnswerOK | ServerAnswer::NewMember);
-        QVERIFY(answer.memberNumber != 0);
-    }
 }
 
 void TestServerConnections::clientExplainsTheRefusal_data()
@@ -158,7 +252,6 @@ void TestServerConnections::clientExplainsTheRefusal_data()
     QTest::addColumn<QString>("sender");
     QTest::addColumn<unsigned>("code");
     QTest::newRow("whole upload above the limit") << QString() << unsigned(TCP_CLIENT_SENDS_TOO_MUCH_DATA);
-    QTest::newRow("damaged state") << QStringLiteral("damaged") << unsigned(TCP_CLIENT_HAS_BAD_DATA_FORMAT);
     QTest::newRow("too much announced") << QStringLiteral("TESTSendTooMuchToServer")
                                         << unsigned(TCP_CLIENT_SENDS_TOO_MUCH_DATA);
     QTest::newRow("no magic") << QStringLiteral("TESTSendWrongFormatToServer")
@@ -174,7 +267,7 @@ void TestServerConnections::clientExplainsTheRefusal()
     QFETCH(QString, sender);
     QFETCH(unsigned, code);
     BoxScript boxes;
-    ClientStorage storage = sender == QLatin1String("damaged") ? damaged() : member(0);
+    ClientStorage storage = member(0);
     if (sender.isEmpty()) {
         // A long message makes the body far larger than this server takes:
         // most of it is still on its way when the refusal goes out.
@@ -201,15 +294,19 @@ void TestServerConnections::clientExplainsTheRefusal()
 
 void TestServerConnections::commandLine()
 {
-    QProcess help;
-    help.start(QStringLiteral(ZUV_SERVER_BINARY), {QStringLiteral("--help")});
-    QVERIFY(help.waitForFinished(exchangeTimeoutMs));
-    QCOMPARE(help.exitCode(), 0);
-    const QString text = QString::fromLocal8Bit(help.readAllStandardOutput());
-    for (const char* option : {"--address", "--port", "--http-port", "--database", "--max-body", "--message",
-                               "--idle-timeout", "--connection-timeout", "--max-connections",
-                               "--max-connections-per-address", "--header-timeout", "--min-rate", "--max-buffered"})
-        QVERIFY2(text.contains(QLatin1String(option)), option);
+    // Arguments, exit code, a text of what it prints.
+    const QList<std::tuple<QStringList, int, QString>> runs = {
+        {{"--help"}, 0, "--max-connections-per-address"},
+        {{"--port", "70000"}, 2, "70000"},
+        {{"--port", "0", "--database", folder.filePath("missing/folder/x.sqlite")}, 1, "cannot use the database"},
+    };
+    for (const auto& [arguments, exitCode, text] : runs) {
+        QProcess run;
+        run.start(QStringLiteral(ZUV_SERVER_BINARY), arguments);
+        QVERIFY(run.waitForFinished(exchangeTimeoutMs));
+        QCOMPARE(run.exitCode(), exitCode);
+        QVERIFY(QString::fromLocal8Bit(run.readAllStandardOutput() + run.readAllStandardError()).contains(text));
+    }
 
     // Each limit given alone takes its value and leaves the others at their
     // defaults; one that is not a positive number of its kind is refused.
@@ -242,21 +339,6 @@ void TestServerConnections::commandLine()
             QVERIFY2(error.contains(QLatin1String(value)), qPrintable(what + QStringLiteral(": ") + error));
         }
     }
-
-    QProcess badPort;
-    badPort.start(QStringLiteral(ZUV_SERVER_BINARY), {QStringLiteral("--port"), QStringLiteral("70000")});
-    QVERIFY(badPort.waitForFinished(exchangeTimeoutMs));
-    QCOMPARE(badPort.exitCode(), 2);
-    QVERIFY(QString::fromLocal8Bit(badPort.readAllStandardError()).contains(QLatin1String("70000")));
-
-    QProcess noDatabase;
-    noDatabase.start(QStringLiteral(ZUV_SERVER_BINARY),
-                     {QStringLiteral("--port"), QStringLiteral("0"), QStringLiteral("--database"),
-                      folder.filePath(QStringLiteral("missing/folder/x.sqlite"))});
-    QVERIFY(noDatabase.waitForFinished(exchangeTimeoutMs));
-    QCOMPARE(noDatabase.exitCode(), 1);
-    QVERIFY(
-        QString::fromLocal8Bit(noDatabase.readAllStandardError()).contains(QLatin1String("cannot use the database")));
 }
 
 void TestServerConnections::endsCleanlyOnSignals()
@@ -280,6 +362,144 @@ void TestServerConnections::endsCleanlyOnSignals()
         QCOMPARE(valueOf(db, QStringLiteral("SELECT COUNT(*) FROM members")).toInt(), 2);
     }
     QSqlDatabase::removeDatabase(QStringLiteral("signals"));
+}
+
+void TestServerConnections::publishedNumbers()
+{
+    const HttpReply reply = get(web, "/api/results.json");
+    QCOMPARE(reply.status, 200);
+    QVERIFY(reply.head.contains("Content-Type: application/json; charset=utf-8"));
+    const QJsonObject json = QJsonDocument::fromJson(reply.body).object();
+    QVERIFY(QDateTime::fromString(json.value("updated").toString(), Qt::ISODate).isValid());
+    QCOMPARE(json.value("totals").toObject(),
+             (QJsonObject{{"members", 9}, {"purses", 9}, {"coins", 101}, {"valueCents", 2357}}));
+    QCOMPARE(json.value("months").toArray(), (QJsonArray{"2024-03", "2024-04"}));
+
+    // April has one member: whatever he alone counted is suppressed.
+    const QJsonObject byMonth = json.value("foreignShareByMonth").toObject();
+    QCOMPARE(byMonth.value("overall").toArray(), (QJsonArray{share(89, 8), suppressed}));
+    const QJsonArray byCountry = byMonth.value("byCountry").toArray();
+    QCOMPARE(byCountry.size(), 3);
+    QCOMPARE(byCountry.at(0).toObject(),
+             (QJsonObject{{"country", AUSTRIA}, {"name", "Austria"}, {"cells", QJsonArray{suppressed, suppressed}}}));
+    QCOMPARE(byCountry.at(1).toObject().value("cells").toArray(), (QJsonArray{share(14, 2), suppressed}));
+    QCOMPARE(byCountry.at(2).toObject().value("cells").toArray(), (QJsonArray{share(66, 6), suppressed}));
+
+    const QJsonArray origin = json.value("origin").toArray();
+    QCOMPARE(origin.at(0).toObject(), (QJsonObject{{"country", AUSTRIA}, {"name", "Austria"}, {"suppressed", true}}));
+    const QJsonObject germany = origin.at(2).toObject();
+    QCOMPARE(germany.value("coins").toInt(), 73);
+    const QJsonArray sides = germany.value("sides").toArray();
+    QCOMPARE(sides.size(), 15);
+    QCOMPARE(sides.at(GERMANY - 1).toObject(), (QJsonObject{{"coins", 67}, {"share", 67.0 / 73}}));
+    QCOMPARE(sides.at(ITALY - 1).toObject(), (QJsonObject{{"coins", 6}, {"share", 6.0 / 73}}));
+    QCOMPARE(sides.at(FRANCE - 1).toObject(), suppressed);
+    QCOMPARE(origin.at(1).toObject().value("sides").toArray().at(GERMANY - 1).toObject(), suppressed); // two members
+
+    const QJsonArray byValue = json.value("foreignShareByValue").toArray();
+    QCOMPARE(byValue.size(), 8);
+    QCOMPARE(byValue.at(CENT_1).toObject(), share(67, 0));
+    QCOMPARE(byValue.at(CENT_10).toObject(), share(14, 2));
+    QCOMPARE(byValue.at(EURO_2).toObject(), share(6, 6));
+    QCOMPARE(byValue.at(CENT_50).toObject(), suppressed);
+    QCOMPARE(byValue.at(EURO_1).toObject(), suppressed); // only counted outside the euro countries
+
+    const HttpReply csv = get(web, "/api/counts.csv");
+    QVERIFY(csv.head.contains("Content-Type: text/csv; charset=utf-8"));
+    QCOMPARE(csv.body, QByteArray("month,member_country,national_side,coin_value,coins,purses,suppressed\r\n"
+                                  "2024-03,Austria,Austria,50c,,,1\r\n"
+                                  "2024-03,France,France,10c,12,3,0\r\n"
+                                  "2024-03,France,Germany,10c,,,1\r\n"
+                                  "2024-03,Germany,Germany,1c,60,3,0\r\n"
+                                  "2024-03,Germany,Italy,2e,6,3,0\r\n"
+                                  "2024-03,Other European Country,Spain,1e,,,1\r\n"
+                                  "2024-04,Germany,Germany,1c,,,1\r\n"));
+    // HEAD: the same header, no body.
+    const HttpReply page = get(web, "/");
+    const HttpReply head = get(web, "/", "HEAD");
+    QCOMPARE(head.status, 200);
+    QVERIFY(head.body.isEmpty());
+    QVERIFY(head.head.contains("Content-Length: " + QByteArray::number(page.body.size())));
+    for (const QByteArray path : {"/download.html", "/whynot.html"})
+        QCOMPARE(get(web, path).status, 200);
+}
+
+void TestServerConnections::pageInBrowser()
+{
+    const QString chromium = QStandardPaths::findExecutable(QStringLiteral("chromium"));
+    if (chromium.isEmpty())
+        QSKIP("No browser to check the page with: Debian's chromium is not installed");
+    QTemporaryDir profile;
+    QStringList arguments{QStringLiteral("--headless"),
+                          QStringLiteral("--disable-gpu"),
+                          QStringLiteral("--disable-quic"),
+                          QStringLiteral("--no-first-run"),
+                          QStringLiteral("--disable-background-networking"),
+                          QStringLiteral("--disable-component-update"),
+                          QStringLiteral("--disable-sync"),
+                          QStringLiteral("--user-data-dir=") + profile.path(),
+                          QStringLiteral("--dump-dom"),
+                          QStringLiteral("http://127.0.0.1:%1/").arg(web)};
+    if (geteuid() == 0)
+        arguments.prepend(QStringLiteral("--no-sandbox")); // chromium refuses its sandbox to root
+    QProcess browser;
+    browser.start(chromium, arguments);
+    if (!browser.waitForStarted())
+        QSKIP(qPrintable(QStringLiteral("chromium does not start: ") + browser.errorString()));
+    QVERIFY2(browser.waitForFinished(120000), "chromium did not finish loading the page");
+    const QString dom = QString::fromUtf8(browser.readAllStandardOutput());
+    // The project's chart, one per member country, the heat map and the bars.
+    QCOMPARE(dom.count(QLatin1String("<svg")), 6);
+    for (const char* total : {"<b>9</b>members", "<b>9</b>purses counted", "<b>101</b>coins", "<b>23.57 Euro</b>"})
+        QVERIFY2(dom.contains(QLatin1String(total)), total);
+}
+
+void TestServerConnections::resentSessionMovesItsCoins()
+{
+    // He sends his March session again, with five coins more: they all leave
+    // Germany's cells, which keep two members (so suppressed), and count in
+    // France.
+    german.Country = FRANCE;
+    german.Sessions[0].emptyPurse();
+    german.Sessions[0].insertCoins(CENT_1, GERMANY - 1, 15);
+    german.Sessions[0].insertCoins(EURO_2, ITALY - 1, 1);
+    QCOMPARE(uploaded(results.port(), german), german.Membernumber);
+    QTest::qWait(ResultsPublisher::RENDER_INTERVAL_MS);
+
+    const QJsonObject json = QJsonDocument::fromJson(get(web, "/api/results.json").body).object();
+    QCOMPARE(json.value("totals").toObject().value("coins").toInt(), 106);
+    QCOMPARE(json.value("totals").toObject().value("purses").toInt(), 9);
+    const QJsonObject byMonth = json.value("foreignShareByMonth").toObject();
+    QCOMPARE(byMonth.value("overall").toArray().at(0).toObject(), share(94, 23));
+    const QJsonArray byCountry = byMonth.value("byCountry").toArray();
+    QCOMPARE(byCountry.at(1).toObject().value("cells").toArray().at(0).toObject(), share(30, 18));
+    QCOMPARE(byCountry.at(2).toObject().value("cells").toArray().at(0).toObject(), suppressed);
+}
+
+void TestServerConnections::badRequests_data()
+{
+    QTest::addColumn<QByteArray>("request");
+    QTest::addColumn<int>("status");
+    QTest::newRow("unknown address") << QByteArray("GET /admin HTTP/1.1\r\nHost: x\r\n\r\n") << 404;
+    QTest::newRow("POST") << QByteArray("POST / HTTP/1.1\r\nHost: x\r\nContent-Length: 3\r\n\r\nabc") << 405;
+    QTest::newRow("unknown method") << QByteArray("BREW /api/counts.csv HTTP/1.1\r\nHost: x\r\n\r\n") << 405;
+    QTest::newRow("huge header") << "GET / HTTP/1.1\r\nHost: x\r\nX-Filler: " + QByteArray(100000, 'a') + "\r\n\r\n"
+                                 << 431;
+    QTest::newRow("huge body") << "PUT / HTTP/1.1\r\nHost: x\r\nContent-Length: 300000\r\n\r\n" +
+                                      QByteArray(300000, 'b')
+                               << 413;
+}
+
+void TestServerConnections::badRequests()
+{
+    QFETCH(QByteArray, request);
+    QFETCH(int, status);
+    const HttpReply reply = httpExchange(web, request);
+    QCOMPARE(reply.status, status);
+    QCOMPARE(reply.head.contains("Allow: GET, HEAD"), status == 405);
+    // Neither the uploads nor the pages are held up.
+    QVERIFY(uploaded(results.port(), newcomer(0, 5, {})) != 0);
+    QCOMPARE(get(web, "/").status, 200);
 }
 
 QTEST_MAIN(TestServerConnections)

@@ -1,8 +1,13 @@
 #include "common/boxscript.h"
 #include "common/eventnames.h"
 #include "common/modaldriver.h"
+#include "common/scriptedserver.h"
 
 #include "common/constants.h"
+#include "common/exceptions.h"
+#include "counting/slideshow.h"
+#include "net/client.h"
+#include "net/serveranswer.h"
 #include "settings/dialogs.h"
 #include "settings/recommendernumbersdialog.h"
 #include "settings/settingsdialog.h"
@@ -23,9 +28,11 @@
 #include <QTabWidget>
 #include <QTemporaryDir>
 #include <QTextBrowser>
+#include <QTimer>
 #include <QTreeWidget>
 #include <QtTest>
 
+#include <algorithm>
 #include <memory>
 
 namespace {
@@ -51,6 +58,39 @@ void acceptTheSettingsWhenShown()
                      [](QWidget* modal) { static_cast<QDialog*>(modal)->accept(); });
 }
 
+QStringList itemTexts(const QListWidget* box)
+{
+    QStringList texts;
+    for (int i = 0; i < box->count(); ++i)
+        texts << box->item(i)->text();
+    return texts;
+}
+
+bool allInVocabulary(const QStringList& names)
+{
+    return std::all_of(names.begin(), names.end(), [](const QString& name) {
+        return std::find(SettingsIDtexts.begin(), SettingsIDtexts.end(), name) != SettingsIDtexts.end();
+    });
+}
+
+QPushButton* button(const QWidget* dialog, const char* name)
+{
+    return dialog->findChild<QPushButton*>(QString::fromLatin1(name));
+}
+
+Session countedSession(int coin, int country, unsigned count, int day)
+{
+    Session session(0, QDateTime(QDate(2002, 6, day), QTime(9, 30)), FORMAT_VERSION);
+    session.insertCoins(coin, country, count);
+    return session;
+}
+
+QByteArray readAll(const QString& path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
 } // namespace
 
 class TestDialogs : public QObject
@@ -70,9 +110,29 @@ private Q_SLOTS:
     void settingsTravelToAndFromTheStorage();
     void countryOutsideTheEuroAreaAsksForCity();
     void errorTable();
+    void switchesEnableTheirGroups();
+    void fixedSizeAndNoTextCutOff();
+    void escapeRejectsAndOkAccepts();
+    void textToListBox_data();
+    void textToListBox();
+    void listBoxToValuesAndBack();
+    void addAndDeleteOneNumber();
+    void editNumbers();
+    void acceptedUploadsAreArchivedBookedAndSaved();
+    void unwritableArchiveDoesNotStopTheBooking();
+    void damagedArchiveIsReplacedOnlyWhenAllowed();
+    void farewellFlipsThroughOneCountry();
 
 private:
     void storeNecessary();
+    // A participant with a counted purse, a message and a friend to invite,
+    // before an upload that the scripted server accepts.
+    void prepareUpload();
+    // Opens the connection when the window appears and leaves it with
+    // "&Quit" once the upload has succeeded.
+    bool upload();
+
+    ScriptedServer server;
 
     ClientStorage storage;
     std::unique_ptr<Dialogs> dialogs;
@@ -369,6 +429,388 @@ void TestDialogs::errorTable()
     QVERIFY(table);
     QCOMPARE(table->topLevelItemCount(), int(NUM_ERROR_CODES));
     QCOMPARE(table->topLevelItem(28)->text(1), QStringLiteral("TCP_NO_CONNECTION_WITH_SERVER"));
+}
+
+// What the participant meets in the settings window itself.
+void TestDialogs::switchesEnableTheirGroups()
+{
+    // Fresh: nothing chosen, the optional groups off. Set from the stored
+    // state, programmatic changes switch them too.
+    SettingsDialog d;
+    for (QCheckBox* box : d.findChildren<QCheckBox*>())
+        QVERIFY2(!box->isChecked(), qPrintable(box->objectName()));
+    for (QComboBox* combo : d.findChildren<QComboBox*>())
+        QVERIFY2(combo->currentIndex() == 0, qPrintable(combo->objectName()));
+    QVERIFY(d.weekly->isChecked());
+    QVERIFY(!d.email->isEnabled() && !d.Message->isEnabled() && !d.MemberNumber->isEnabled());
+    d.ServiceTabOn->setChecked(true);
+    QVERIFY(d.email->isEnabled());
+    QVERIFY(!d.monthly->isEnabled()); // reminders still off
+    d.WantsReminderEmail->setChecked(true);
+    QVERIFY(d.monthly->isEnabled());
+    d.WantsReminderEmail->setChecked(false);
+    QVERIFY(!d.monthly->isEnabled());
+    d.ServiceTabOn->setChecked(false);
+    QVERIFY(!d.email->isEnabled());
+    d.OpinionTabOn->setChecked(true);
+    QVERIFY(d.Message->isEnabled());
+    d.OpinionTabOn->setChecked(false);
+    QVERIFY(!d.MixdateYear->isEnabled());
+    QVERIFY(d.OKButton->isDefault());
+}
+
+void TestDialogs::fixedSizeAndNoTextCutOff()
+{
+    // At the dialog's fixed size every label and button on every page gets
+    // the room its text needs: wrapped texts their full height, single lines
+    // their width. The postal code label also fits its longer text outside
+    // the euro area.
+    SettingsDialog d;
+    const QSize fixed = d.size();
+    d.show();
+    d.resize(800, 600);
+    QCOMPARE(d.size(), fixed);
+    for (QWidget* page : {d.tab, d.tab_2, d.tab_3, d.tab_4}) {
+        d.TabWidget2->setCurrentWidget(page);
+        if (page == d.tab)
+            d.LabelPostalCode->setText(QStringLiteral(" &Country, City"));
+        QCoreApplication::processEvents();
+        for (QLabel* label : page->findChildren<QLabel*>()) {
+            const QByteArray name = label->objectName().toLatin1();
+            if (label->wordWrap()) {
+                QVERIFY2(label->heightForWidth(label->width()) <= label->height(), name.constData());
+            } else {
+                QVERIFY2(label->sizeHint().width() <= label->width(), name.constData());
+                QVERIFY2(label->sizeHint().height() <= label->height(), name.constData());
+            }
+        }
+        for (QAbstractButton* button : page->findChildren<QAbstractButton*>())
+            QVERIFY2(button->sizeHint().width() <= button->width(), qPrintable(button->objectName()));
+    }
+    QVERIFY(d.TextLabel1->heightForWidth(d.TextLabel1->width()) <= d.TextLabel1->height());
+}
+
+void TestDialogs::escapeRejectsAndOkAccepts()
+{
+    SettingsDialog d(nullptr, QString(), true);
+    // Leaving never touches what was typed: the dialogs object reads it afterwards.
+    whenModalAppears([&d](QWidget*) {
+        d.PostalCode->setFocus();
+        QTest::keyClicks(d.PostalCode, QStringLiteral("1010"));
+        QTest::keyClick(&d, Qt::Key_Escape);
+    });
+    QCOMPARE(d.exec(), int(QDialog::Rejected));
+    QCOMPARE(d.PostalCode->text(), QStringLiteral("1010"));
+    // The one mnemonic of the dialog leads to the postal code.
+    QCOMPARE(d.LabelPostalCode->buddy(), d.PostalCode);
+    whenModalAppears([&d](QWidget* modal) {
+        QCOMPARE(modal, &d);
+        QTest::mouseClick(d.OKButton, Qt::LeftButton);
+    });
+    QCOMPARE(d.exec(), int(QDialog::Accepted));
+}
+
+// The member number field's parser, its conversions and its small dialog;
+// the field itself is checked end to end above.
+void TestDialogs::textToListBox_data()
+{
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<bool>("valid");
+    QTest::addColumn<QString>("rest"); // the text from the returned position on
+    QTest::addColumn<QStringList>("items");
+
+    QTest::newRow("comma and blank") << "7,12 3" << true << "" << QStringList{"7", "12", "3"};
+    QTest::newRow("leading separators") << " ,7" << true << "" << QStringList{"7"};
+    QTest::newRow("empty") << "" << true << "" << QStringList{};
+    QTest::newRow("leading zeros") << "007" << true << "" << QStringList{"007"};
+    QTest::newRow("largest") << "2147483647" << true << "" << QStringList{"2147483647"};
+    QTest::newRow("trailing comma") << "7," << false << "," << QStringList{"7"};
+    QTest::newRow("trailing comma blank") << "7, " << false << " " << QStringList{"7"};
+    QTest::newRow("only comma") << "," << false << "," << QStringList{};
+    QTest::newRow("only blank") << " " << false << " " << QStringList{};
+    QTest::newRow("eleven nines") << "99999999999" << false << "" << QStringList{};
+    QTest::newRow("too large, more follows") << "1, 2147483648, 5" << false << ", 5" << QStringList{"1"};
+    QTest::newRow("letter") << "12,x" << false << "x" << QStringList{"12"};
+    QTest::newRow("sign") << "-3" << false << "-3" << QStringList{};
+    QTest::newRow("other digits") << "1\u0663" << false << "\u0663" << QStringList{"1"};
+}
+
+void TestDialogs::textToListBox()
+{
+    QFETCH(QString, text);
+    QFETCH(bool, valid);
+    QFETCH(QString, rest);
+    QFETCH(QStringList, items);
+
+    QListWidget box;
+    box.addItem(QStringLiteral("5")); // what is there stays
+    int pos = -1;
+    QCOMPARE(commaSeparatedToListBox(text, pos, &box), valid);
+    QCOMPARE(text.mid(pos), rest);
+    if (valid)
+        QCOMPARE(pos, text.isEmpty() ? 0 : int(text.length()));
+    QCOMPARE(itemTexts(&box), QStringList{"5"} + items);
+}
+
+void TestDialogs::listBoxToValuesAndBack()
+{
+    QListWidget box;
+    QCOMPARE(ListBoxToCommaSeparated(&box), QString());
+    box.addItems({"007", "-3", "abc", "12"});
+    QCOMPARE(ListBoxToCommaSeparated(&box), QStringLiteral("007, -3, abc, 12"));
+    QList<quint32> values{1};
+    QVERIFY(!ListBoxToValueList(&box, values));
+    QCOMPARE(values, (QList<quint32>{1, 7, 4294967293u, 12}));
+
+    box.clear();
+    ValueListToListBox({7, 4294967295u}, &box);
+    ValueListToListBox({0}, &box);
+    QCOMPARE(itemTexts(&box), (QStringList{"7", "4294967295", "0"}));
+    values.clear();
+    // 4294967295 does not fit the signed conversion: it is reported and left out.
+    QVERIFY(!ListBoxToValueList(&box, values));
+    QCOMPARE(values, (QList<quint32>{7, 0}));
+    delete box.takeItem(1);
+    QVERIFY(ListBoxToValueList(&box, values));
+}
+
+void TestDialogs::addAndDeleteOneNumber()
+{
+    RecommenderNumbersDialog dialog;
+    QSignalSpy events(&dialog, &RecommenderNumbersDialog::Event);
+    QListWidget* list = dialog.recommenders();
+    list->addItem(QStringLiteral("7"));
+    // Typed, message, list: a new number goes on top; the conversion's own
+    // leniency takes a sign.
+    const QList<std::tuple<QString, QString, QStringList>> adds = {
+        {"42", "", {"42", "7"}},
+        {"-3", "", {"-3", "42", "7"}},
+        {"", " is no number.", {"-3", "42", "7"}},
+        {"4x", "4x is no number.", {"-3", "42", "7"}},
+    };
+    for (const auto& [typed, message, items] : adds) {
+        dialog.rmn()->setText(typed);
+        button(&dialog, "button add rmn")->click();
+        QCOMPARE(dialog.recommenderMessage()->text(), message);
+        QCOMPARE(dialog.rmn()->text(), message.isEmpty() ? QString() : typed);
+        QCOMPARE(itemTexts(list), items);
+    }
+    list->clearSelection();
+    button(&dialog, "button del rmn")->click();
+    QCOMPARE(dialog.recommenderMessage()->text(), QStringLiteral("click the to be deleted first"));
+    list->item(1)->setSelected(true);
+    button(&dialog, "button del rmn")->click();
+    QCOMPARE(itemTexts(list), (QStringList{"-3", "7"}));
+    QVERIFY(dialog.recommenderMessage()->text().isEmpty());
+
+    QCOMPARE(
+        eventNames(events),
+        (QStringList{"SettingsRecommenderMembernumberSeveralAdd", "SettingsRecommenderMembernumberSeveralAdd",
+                     "SettingsRecommenderMembernumberSeveralAddWrong", "SettingsRecommenderMembernumberSeveralAddWrong",
+                     "SettingsRecommenderMembernumberSeveralDelWrong", "SettingsRecommenderMembernumberSeveralDel"}));
+    QVERIFY(allInVocabulary(eventNames(events)));
+}
+
+void TestDialogs::editNumbers()
+{
+    QWidget owner;
+    RecommenderNumbersDialog dialog(&owner);
+    QSignalSpy events(&dialog, &RecommenderNumbersDialog::Event);
+    BoxScript boxes;
+    // A wrong text is explained and given back, and the dialog stays closed.
+    bool opened = false;
+    whenModalAppears(
+        [&opened](QWidget* modal) {
+            opened = true;
+            modal->close();
+        },
+        100);
+    QCOMPARE(dialog.editNumbers(QStringLiteral("12,x 4"), &owner), QStringLiteral("12,x 4"));
+    QTest::qWait(200); // the watch runs out before it could meet the next dialog
+    QVERIFY(!opened);
+    QCOMPARE(boxes.count(), 1);
+    QCOMPARE(boxes.last().title, QStringLiteral("Wrong Membernumber Format"));
+    QCOMPARE(boxes.last().parent, &owner);
+    QVERIFY(boxes.last().text.startsWith(QStringLiteral("For the recommenders' membernumbers \"x 4\"")));
+
+    // Otherwise the edited list comes back, left by O&K or by Escape alike,
+    // with a field emptied of what was typed before.
+    dialog.rmn()->setText(QStringLiteral("left over"));
+    QString fieldOnOpening = QStringLiteral("?");
+    whenModalAppears([&](QWidget* modal) {
+        fieldOnOpening = dialog.rmn()->text();
+        dialog.rmn()->setText(QStringLiteral("42"));
+        QTest::mouseClick(button(modal, "button add rmn"), Qt::LeftButton);
+        QTest::mouseClick(button(modal, "button ok rmn"), Qt::LeftButton);
+    });
+    QCOMPARE(dialog.editNumbers(QStringLiteral("7,12"), &owner), QStringLiteral("42, 7, 12"));
+    QVERIFY(fieldOnOpening.isEmpty());
+    whenModalAppears([&](QWidget* modal) {
+        dialog.recommenders()->item(0)->setSelected(true);
+        button(modal, "button del rmn")->click();
+        QTest::keyClick(modal, Qt::Key_Escape);
+    });
+    QCOMPARE(dialog.editNumbers(QStringLiteral("5 6"), &owner), QStringLiteral("6"));
+    QCOMPARE(dialog.result(), int(QDialog::Rejected));
+    QCOMPARE(boxes.count(), 1);
+    const QStringList names = eventNames(events);
+    QCOMPARE(names.mid(0, 5),
+             (QStringList{"SettingsRecommenderMembernumberSeveral", "SettingsMembernumberNonNumberFormat",
+                          "SettingsRecommenderMembernumberSeveral", "SettingsRecommenderMembernumberSeveralAdd",
+                          "SettingsRecommenderMembernumberSeveralEnd"}));
+    QCOMPARE(names.last(), QStringLiteral("SettingsRecommenderMembernumberSeveralEnd"));
+    QVERIFY(allInVocabulary(names));
+}
+
+void TestDialogs::prepareUpload()
+{
+    ServerAnswer welcome;
+    welcome.flags = ServerAnswer::AnswerOK | ServerAnswer::NewMember;
+    welcome.memberNumber = 4711;
+    server.script.clear();
+    server.reply(answerMessage(welcome));
+    storage.ServerAddress = "127.0.0.1";
+    storage.ServerPort = server.port();
+    storage.Sessions = {countedSession(7, 2, 3, 1)};
+    storage.NumFullPurses = 1;
+    storage.NumberOfStartsSinceLastUpload = 3;
+    storage.Message = QStringLiteral("hello project");
+    storage.InvitationList = {InvitedPerson{"Anna", "anna@example.org", 17, false}};
+}
+
+bool TestDialogs::upload()
+{
+    whenModalAppears(QStringLiteral("client"), [this](QWidget* window) {
+        Client* client = dialogs->client();
+        client->openButton()->click();
+        auto* waiting = new QTimer(window);
+        QObject::connect(waiting, &QTimer::timeout, window, [client, waiting] {
+            if (client->uploadSucceeded()) {
+                waiting->stop();
+                client->quit();
+            }
+        });
+        waiting->start(10);
+    });
+    return dialogs->openClientForUploadAndIfSuccessStoreEverything();
+}
+
+// A whole upload through the dialogs object: connection window, archive,
+// booking and saving. Leaving the window without an upload is checked with
+// the hostile servers, which change nothing.
+void TestDialogs::acceptedUploadsAreArchivedBookedAndSaved()
+{
+    prepareUpload();
+    BoxScript boxes;
+    QSignalSpy events(dialogs.get(), &Dialogs::Event);
+    const Session first = storage.Sessions.first();
+    const QDateTime before = QDateTime::currentDateTime();
+    QVERIFY(upload());
+    QCOMPARE(boxes.count(), 0);
+    QVERIFY(eventNames(events).contains(QStringLiteral("ClientWindowClosedProperlyAfterUpload")));
+
+    // Booked: the sessions now live only in the archive and on the server.
+    QVERIFY(storage.Sessions.isEmpty());
+    QCOMPARE(storage.NumFullPurses, quint16(0));
+    QCOMPARE(storage.NumberOfStartsSinceLastUpload, quint16(0));
+    QCOMPARE(storage.NumberOfUploads, 1u);
+    QVERIFY(storage.LastUpload >= before.addSecs(-1));
+    QVERIFY(storage.Message.isEmpty() && !storage.Message.isNull());
+    QVERIFY(!(storage.SettingsFlags & ClientStorage::SettingsChanged));
+    QVERIFY(storage.InvitationList.first().uploaded);
+    ClientStorage saved;
+    QCOMPARE(saved.loadFromDisk(DATAFILE_NAME), int(ZUV_NO_ERROR));
+    QVERIFY(saved == storage);
+    ClientStorage archive;
+    QCOMPARE(archive.loadFromDisk(ARCHIVEFILE_NAME), int(ZUV_NO_ERROR));
+    QCOMPARE(archive.Sessions, QList<Session>{first});
+    QCOMPARE(archive.Membernumber, 4711u);             // the answer came before the archiving
+    QVERIFY(!archive.InvitationList.first().uploaded); // as it was uploaded
+
+    // A second upload, in a later run of the program, adds its sessions
+    // after the first one's and brings its own settings.
+    dialogs = std::make_unique<Dialogs>(&storage, nullptr, QStringLiteral("dialogs"));
+    storage.Sessions = {countedSession(0, 0, 5, 2), countedSession(1, 14, 2, 3)};
+    storage.NumFullPurses = 2;
+    storage.RecommenderName = QStringLiteral("radio");
+    QVERIFY(upload());
+    QCOMPARE(archive.loadFromDisk(ARCHIVEFILE_NAME), int(ZUV_NO_ERROR));
+    QCOMPARE(archive.Sessions.size(), 3);
+    QCOMPARE(archive.Sessions.first(), first);
+    QCOMPARE(archive.Sessions.last().sumOfCents(), 4u);
+    QCOMPARE(archive.NumFullPurses, quint16(3));
+    QCOMPARE(archive.RecommenderName, QStringLiteral("radio"));
+    QCOMPARE(storage.NumberOfUploads, 2u);
+}
+
+void TestDialogs::unwritableArchiveDoesNotStopTheBooking()
+{
+    prepareUpload();
+    QVERIFY(QDir().mkdir(ARCHIVEFILE_NAME)); // cannot be written, not even by root
+    BoxScript boxes({0, 1});                 // try again once, then give the archive up
+    QVERIFY(upload());
+    QCOMPARE(boxes.count(), 2);
+    QCOMPARE(boxes.last().title, QStringLiteral("ZUV cannot save your archive"));
+    QVERIFY(boxes.last().text.startsWith(QStringLiteral(
+        "Problems with saving the data (error 18)\nProbably the data file 'zuvarchive.zuv' is read-only")));
+    ClientStorage saved;
+    QCOMPARE(saved.loadFromDisk(DATAFILE_NAME), int(ZUV_NO_ERROR));
+    QCOMPARE(saved.NumberOfUploads, 1u);
+    QVERIFY(saved.Sessions.isEmpty());
+}
+
+void TestDialogs::damagedArchiveIsReplacedOnlyWhenAllowed()
+{
+    prepareUpload();
+    ClientStorage old;
+    old.setDefaultValues();
+    old.Sessions = {countedSession(3, 3, 1, 5)};
+    QCOMPARE(old.saveToDisk(ARCHIVEFILE_NAME), int(ZUV_NO_ERROR));
+    QByteArray damaged = readAll(ARCHIVEFILE_NAME);
+    damaged[damaged.size() - 3] = char(0x09); // the pile's count: the check sum no longer fits
+    QFile file(ARCHIVEFILE_NAME);
+    QVERIFY(file.open(QIODevice::WriteOnly) && file.write(damaged) == damaged.size());
+    file.close();
+    {
+        BoxScript boxes({1}); // "Quit now\n(loosing new data of today!)"
+        QVERIFY_THROWS_EXCEPTION(FileErr, upload());
+        QCOMPARE(boxes.last().title, QStringLiteral("ZUV: archive file error"));
+        QVERIFY(!storage.Sessions.isEmpty()); // nothing booked
+    }
+    dialogs = std::make_unique<Dialogs>(&storage, nullptr, QStringLiteral("dialogs")); // the next run
+    BoxScript boxes({0});                                                              // "Ignore\nsaved data."
+    QSignalSpy events(dialogs.get(), &Dialogs::Event);
+    QVERIFY(upload());
+    QVERIFY(eventNames(events).contains(QStringLiteral("BadArchivefileOverwrite")));
+    ClientStorage archive;
+    QCOMPARE(archive.loadFromDisk(ARCHIVEFILE_NAME), int(ZUV_NO_ERROR));
+    QCOMPARE(archive.Sessions.size(), 1);
+    QCOMPARE(readAll(ARCHIVEFILE_NAME + QStringLiteral(".damaged")), damaged);
+}
+
+void TestDialogs::farewellFlipsThroughOneCountry()
+{
+    SlideShow show;
+    bool dontNag = true;
+    show.loadPictures(QStringLiteral("no-pictures-here/"), PICFILESUFFIX, dontNag);
+    QList<qint64> pictures;
+    whenModalAppears(QStringLiteral("byebye"), [&pictures](QWidget* farewell) {
+        auto* picture = farewell->findChild<QLabel*>();
+        auto* watch = new QTimer(farewell);
+        QObject::connect(watch, &QTimer::timeout, farewell, [&pictures, picture] {
+            const qint64 key = picture->pixmap().cacheKey();
+            if (pictures.isEmpty() || pictures.last() != key)
+                pictures << key;
+        });
+        watch->start(2);
+    });
+    QElapsedTimer clock;
+    clock.start();
+    dialogs->goodbyeShow(&show);
+    QVERIFY(clock.elapsed() >= 3000);
+    // The 2 Euro coin first, then a new coin every 80 ms for three seconds.
+    const int changes = int(pictures.size()) - 1;
+    QVERIFY2(changes >= 36 && changes <= 38, qPrintable(QString::number(changes)));
 }
 
 QTEST_MAIN(TestDialogs)

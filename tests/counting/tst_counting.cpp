@@ -1,0 +1,541 @@
+#include "common/boxscript.h"
+#include "common/eventnames.h"
+#include "common/modaldriver.h"
+
+#include "common/constants.h"
+#include "counting/autoerasedcells.h"
+#include "counting/coindrawing.h"
+#include "counting/counttable.h"
+#include "counting/slideshow.h"
+#include "counting/timedcell.h"
+
+#include <QCheckBox>
+#include <QDialog>
+#include <QElapsedTimer>
+#include <QHeaderView>
+#include <QLabel>
+#include <QLineEdit>
+#include <QProgressDialog>
+#include <QPushButton>
+#include <QSignalSpy>
+#include <QTableWidget>
+#include <QTemporaryDir>
+#include <QTimer>
+#include <QtTest>
+
+#include <memory>
+
+namespace {
+
+QString textOf(const CountTable& table, int row, int column)
+{
+    const QTableWidgetItem* item = table.grid()->item(row, column);
+    return item ? item->text() : QString();
+}
+
+unsigned countOf(const CountTable& table, int row, int column)
+{
+    unsigned count = 99;
+    return table.value(row, column, count) ? count : 99;
+}
+
+QLineEdit* openEditor(QTableWidget* grid)
+{
+    for (QLineEdit* editor : grid->viewport()->findChildren<QLineEdit*>())
+        if (editor->isVisible())
+            return editor;
+    return nullptr;
+}
+
+// Types text into a cell as a participant does: opens the cell's editor,
+// replaces what it shows and confirms with Return; waits until the grid has
+// looked at the edit.
+void typeInto(CountTable& table, int row, int column, const QString& text)
+{
+    QTableWidget* grid = table.grid();
+    grid->setCurrentCell(row, column);
+    grid->edit(grid->model()->index(row, column));
+    QLineEdit* editor = openEditor(grid);
+    QVERIFY(editor);
+    editor->selectAll();
+    QTest::keyClick(editor, Qt::Key_Backspace);
+    QTest::keyClicks(editor, text);
+    QTest::keyClick(editor, Qt::Key_Return);
+    QTRY_VERIFY(!openEditor(grid));
+    QTest::qWait(20);
+}
+
+PurseArray filledPurse(unsigned count)
+{
+    return PurseArray(NUM_COINS, std::vector<unsigned>(NUM_NATIONAL_SIDES, count));
+}
+
+QRgb rgbOf(const CoinRGB& colour)
+{
+    return qRgb(colour.red, colour.green, colour.blue);
+}
+
+QColor testColour(size_t coin, size_t country)
+{
+    return QColor(int(coin * 30), int(country * 15), 77);
+}
+
+// Loads the pictures; answers the summary, when it comes, with the tick as
+// given. Returns the summary's text, or nothing when there was none.
+QString load(SlideShow& show, const QString& folder, const QString& suffix, bool& dontNag, bool tick = false)
+{
+    QString summary;
+    // The watch outlives the loading when no summary comes: it then stays idle.
+    const auto loading = std::make_shared<bool>(true);
+    whenModalAppears(
+        QStringLiteral("picdialog"),
+        [&summary, tick, loading](QWidget* modal) {
+            if (!*loading)
+                return;
+            summary = modal->findChild<QLabel*>()->text();
+            modal->findChild<QCheckBox*>()->setChecked(tick);
+            static_cast<QDialog*>(modal)->accept();
+        },
+        60000);
+    show.loadPictures(folder + QLatin1Char('/'), suffix, dontNag);
+    *loading = false;
+    return summary;
+}
+
+void expectDrawnCoin(const SlideShow& show, int coin, int country)
+{
+    const QImage image = show.pictures()[size_t(coin)][size_t(country)].toImage();
+    QCOMPARE(image.size(), QSize(170, 170));
+    QCOMPARE(image.pixel(85, 85), rgbOf(coincolorInner[size_t(coin)]));
+    QCOMPARE(image.pixel(1, 1), qRgb(255, 255, 255));
+}
+
+} // namespace
+
+class TestCounting : public QObject
+{
+    Q_OBJECT
+
+private Q_SLOTS:
+    void cellsKeepTheirSizeAndAllShow();
+    void typedText_data();
+    void typedText();
+    void purseArrayRoundTrip();
+    void zeroedCellsAreBlankedAfterTheirDelay();
+    void eachWaitHasOneTimedCellAndEndsOnce();
+    void steppingAndJumping();
+    void missingPicturesAreDrawn();
+    void picturesAreReadByContentAndCentred();
+};
+
+void TestCounting::cellsKeepTheirSizeAndAllShow()
+{
+    CountTable table(15, 8);
+    QTableWidget* grid = table.grid();
+    table.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&table));
+    QVERIFY(grid->viewport()->height() >= 15 * grid->rowHeight(0));
+    // Dragging a border back and forth leaves every section at its size.
+    const int height = grid->rowHeight(3);
+    const int width = grid->columnWidth(3);
+    grid->verticalHeader()->resizeSection(5, height + 25);
+    grid->verticalHeader()->resizeSection(0, height - 7);
+    grid->horizontalHeader()->resizeSection(2, width * 2);
+    grid->horizontalHeader()->resizeSection(7, 3);
+    for (int r = 0; r < 15; ++r)
+        QCOMPARE(grid->rowHeight(r), height);
+    for (int c = 0; c < 8; ++c)
+        QCOMPARE(grid->columnWidth(c), width);
+}
+
+void TestCounting::typedText_data()
+{
+    QTest::addColumn<int>("row");
+    QTest::addColumn<int>("column");
+    QTest::addColumn<unsigned>("before");
+    QTest::addColumn<QString>("typed");
+    QTest::addColumn<QString>("shown");
+    QTest::addColumn<QString>("sum");
+    QTest::addColumn<QPoint>("nextCoin"); // (row, column) of the cell whose coin is shown next
+
+    struct Row
+    {
+        const char* name;
+        int row, column;
+        unsigned before;
+        const char *typed, *shown, *sum;
+        QPoint nextCoin;
+    };
+    const Row rows[] = {
+        // Twelve 50 cent coins of Finland; the slide show moves on down the column.
+        {"a count", 2, 5, 0, "12", "12", " 6.00 Euro ", {3, 5}},
+        {"the same count again", 2, 5, 12, "12", "12", " 6.00 Euro ", {3, 5}},
+        {"the last row", 14, 3, 0, "1", "1", " 0.10 Euro ", {0, 4}},
+        {"the last cell", 14, 7, 0, "2", "2", " 4.00 Euro ", {0, 0}},
+        {"cents", 9, 0, 0, "7", "7", " 0.07 Euro ", {10, 0}},
+        // Six significant digits, as the text stream writes a double: 10001.23.
+        {"large sum", 0, 0, 0, "1000123", "1000123", " 10001.2 Euro ", {1, 0}},
+        {"cleared", 6, 6, 3, "", "", " 0.00 Euro ", {7, 6}},
+        // Bad input: a box, and a "0" that is blanked later.
+        {"negative", 4, 1, 6, "-3", "0", " 0.00 Euro ", {5, 1}},
+        {"letters", 4, 1, 6, "4x", "0", " 0.00 Euro ", {5, 1}},
+        {"too many", 4, 1, 6, "99999999999", "0", " 0.00 Euro ", {5, 1}},
+    };
+    for (const Row& r : rows)
+        QTest::newRow(r.name) << r.row << r.column << r.before << QString(r.typed) << QString(r.shown) << QString(r.sum)
+                              << r.nextCoin;
+}
+
+void TestCounting::typedText()
+{
+    QFETCH(int, row);
+    QFETCH(int, column);
+    QFETCH(unsigned, before);
+    QFETCH(QString, typed);
+    QFETCH(QString, shown);
+    QFETCH(QString, sum);
+    QFETCH(QPoint, nextCoin);
+    BoxScript boxes;
+    CountTable table(15, 8);
+    table.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&table));
+    if (before > 0)
+        table.setValue(row, column, before);
+    QSignalSpy events(&table, &CountTable::Event);
+    QSignalSpy coinRequests(&table, &CountTable::pleaseChangeToCoinOfCell);
+    QSignalSpy sums(&table, &CountTable::theSum);
+    typeInto(table, row, column, typed);
+    if (QTest::currentTestFailed())
+        return;
+
+    const bool bad = shown == QLatin1String("0");
+    const QString cell = QStringLiteral("(%1,%2)").arg(column).arg(row);
+    QCOMPARE(textOf(table, row, column), shown);
+    QCOMPARE(countOf(table, row, column), shown.toUInt());
+    QCOMPARE(table.isZeroPending(row, column), bad);
+    QCOMPARE(table.sumDisplay()->text(), sum);
+    QCOMPARE(qRound64(sums.last().first().toDouble() * 100),
+             qint64(shown.toUInt()) * coinvaluesInCents[size_t(column)]);
+    QCOMPARE(eventNames(events),
+             (bad ? QStringList{"CellFocussed" + cell} : QStringList{}) + QStringList{"CellEdited" + cell});
+    QCOMPARE(coinRequests.count(), 1);
+    QCOMPARE(QPoint(coinRequests.first().at(0).toInt(), coinRequests.first().at(1).toInt()), nextCoin);
+    // The grid stays on the cell, also after the box.
+    QCOMPARE(QPoint(table.grid()->currentRow(), table.grid()->currentColumn()), QPoint(row, column));
+    QCOMPARE(boxes.count(), bad ? 1 : 0);
+    if (bad) {
+        QCOMPARE(boxes.last().title, QStringLiteral("Euro Coins"));
+        QCOMPARE(boxes.last().parent, table.grid());
+    }
+}
+
+void TestCounting::purseArrayRoundTrip()
+{
+    CountTable table(15, 8);
+    PurseArray purse = filledPurse(0);
+    unsigned cents = 0;
+    for (unsigned c = 0; c < 8; ++c)
+        for (unsigned r = 0; r < 15; ++r) {
+            purse[c][r] = (c * 15 + r) % 7;
+            cents += purse[c][r] * coinvaluesInCents[c];
+        }
+    purse[7][14] = 4000000000u; // a count is a full 32-bit value; it was 0
+    table.setFromVectorArray(purse);
+    QCOMPARE(table.toVectorArray(), purse);
+    QCOMPARE(countOf(table, 6, 1), purse[1][6]);        // element [column][row]
+    QCOMPARE(textOf(table, 0, 0), QStringLiteral("0")); // zero counts show "0" and wait
+    QVERIFY(table.isZeroPending(0, 0) && !table.isZeroPending(1, 0));
+    table.setValue(14, 7, 1);
+    QCOMPARE(qRound64(table.sum() * 100), qint64(cents) + 200);
+
+    // Outside the grid nothing is read, written or focussed.
+    QSignalSpy events(&table, &CountTable::Event);
+    for (const auto& [row, column] : {std::pair{15, 0}, {0, 8}, {-1, 3}, {3, -1}}) {
+        unsigned out = 77;
+        QVERIFY(!table.value(row, column, out) && out == 77);
+        QVERIFY(!table.setValue(row, column, 4));
+        QVERIFY(!table.increaseCell(unsigned(row), unsigned(column)));
+        QVERIFY(!table.decreaseCell(unsigned(row), unsigned(column)));
+        table.setFocusToCell(unsigned(row), unsigned(column));
+    }
+    QVERIFY(events.isEmpty());
+
+    // Every cell one coin: 15 times 3.88. A short array leaves the missing
+    // counts empty rather than reading past its end; a smaller grid still
+    // gives the full purse.
+    table.setFromVectorArray(filledPurse(1));
+    QCOMPARE(table.sumDisplay()->text(), QStringLiteral(" 58.20 Euro "));
+    PurseArray shortPurse = filledPurse(3);
+    shortPurse[7].resize(10);
+    table.setFromVectorArray(shortPurse);
+    std::fill_n(std::back_inserter(shortPurse[7]), 5, 0u);
+    QCOMPARE(table.toVectorArray(), shortPurse);
+    CountTable small(3, 2);
+    QVERIFY(small.setValue(2, 1, 9) && !small.setValue(3, 1, 9));
+    PurseArray expected = filledPurse(0);
+    expected[1][2] = 9;
+    QCOMPARE(small.toVectorArray(), expected);
+}
+
+void TestCounting::zeroedCellsAreBlankedAfterTheirDelay()
+{
+    // The real delay, every case side by side on its own cell, each blanking
+    // timed from the moment its cell got its "0"; the upper bound only has to
+    // survive a busy machine. None of the program's own writes is an edit.
+    QCOMPARE(AUTO_ERASE_DELAY_MS, 5000);
+    constexpr qint64 lateness = 1500;
+    std::map<int, QList<qint64>> blankedAt; // by row, all in column 0
+    std::map<int, qint64> zeroedAt;
+    QElapsedTimer clock;
+    CountTable table(15, 8);
+    CountTable resetTable(15, 8);
+    resetTable.setFromVectorArray(filledPurse(2));
+    QSignalSpy edits(&table, &CountTable::Event);
+    QSignalSpy coinRequests(&table, &CountTable::pleaseChangeToCoinOfCell);
+    connect(table.grid(), &QTableWidget::cellChanged, &table, [&](int row, int column) {
+        if (textOf(table, row, column).isEmpty())
+            blankedAt[row] << clock.elapsed();
+    });
+    const auto waitUntil = [&clock](qint64 ms) { QTest::qWait(int(qMax<qint64>(0, ms - clock.elapsed()))); };
+
+    clock.start();
+    table.decreaseCell(0, 0); // an empty cell: "0", then empty again; nothing below 0
+    zeroedAt[0] = clock.elapsed();
+    QCOMPARE(textOf(table, 0, 0), QStringLiteral("0"));
+    table.setValue(1, 0, 0); // increased twice within the delay
+    table.setValue(2, 0, 0); // zeroed a second time 3 seconds later
+    table.setValue(3, 0, 5);
+    QSignalSpy resetEvents(&resetTable, &CountTable::Event);
+    resetTable.resetButton()->click();
+    QCOMPARE(eventNames(resetEvents), QStringList{"Reset"});
+    QCOMPARE(resetTable.sumDisplay()->text(), QStringLiteral(" 0.00 Euro ")); // the total at once
+    QCOMPARE(resetTable.toVectorArray(), filledPurse(0));
+    QCOMPARE(textOf(resetTable, 14, 7), QStringLiteral("0")); // the blanking later
+
+    waitUntil(1000);
+    table.increaseCell(1, 0);
+    table.increaseCell(1, 0);
+    QVERIFY(!table.isZeroPending(1, 0));
+    waitUntil(2000);
+    table.setValue(3, 0, 0); // waits on its own
+    zeroedAt[3] = clock.elapsed();
+    waitUntil(3000);
+    QCOMPARE(textOf(table, 2, 0), QStringLiteral("0"));
+    table.setValue(2, 0, 0);
+    zeroedAt[2] = clock.elapsed();
+
+    QTRY_COMPARE_WITH_TIMEOUT(blankedAt.count(2), size_t(1), 9000);
+    QTest::qWait(300); // room for a second, wrong blanking
+    for (const int row : {0, 2, 3}) {
+        QCOMPARE(blankedAt[row].size(), 1);
+        const qint64 waited = blankedAt[row].first() - zeroedAt[row];
+        QVERIFY2(waited >= AUTO_ERASE_DELAY_MS - 5 && waited < AUTO_ERASE_DELAY_MS + lateness,
+                 qPrintable(QStringLiteral("row %1 waited %2 ms").arg(row).arg(waited)));
+        QVERIFY(!table.isZeroPending(row, 0));
+    }
+    QCOMPARE(blankedAt.count(1), size_t(0));
+    QCOMPARE(textOf(table, 1, 0), QStringLiteral("2"));
+    QCOMPARE(countOf(table, 0, 0), 0u);
+    QVERIFY(edits.isEmpty() && coinRequests.isEmpty());
+    for (int r = 0; r < 15; ++r)
+        for (int c = 0; c < 8; ++c)
+            QCOMPARE(textOf(resetTable, r, c), QString());
+}
+
+// The set of waiting cells itself: one timed cell per waiting cell, gone
+// once its wait has ended either way, with a short delay.
+void TestCounting::eachWaitHasOneTimedCellAndEndsOnce()
+{
+    const auto timedCells = [](const AutoErasedCells& cells) {
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        return int(cells.findChildren<TimedCell*>().size());
+    };
+    AutoErasedCells cells;
+    QCOMPARE(cells.delayMs(), 5000);
+    cells.setDelay(60);
+    // A receiver that starts a cell again while its expiry is being handled.
+    QList<cellCoord> erased;
+    connect(&cells, &AutoErasedCells::eraseCell, &cells, [&](cellCoord cell) {
+        erased << cell;
+        if (cell == cellCoord{14, 7} && erased.count(cell) == 1) {
+            cells.setDelay(600);
+            cells.insert(cell);
+        }
+    });
+    cells.remove(cellCoord{1, 1}); // not waiting: nothing happens
+    cells.insert(cellCoord{1, 1}); // cells of one row are told apart by their column
+    cells.insert(cellCoord{14, 7});
+    cells.insert(cellCoord{1, 5});
+    QCOMPARE(timedCells(cells), 3);
+    cells.remove(cellCoord{1, 1});
+    QVERIFY(!cells.isActive(cellCoord{1, 1}));
+    QVERIFY(cells.isActive(cellCoord{14, 7}));
+    QCOMPARE(timedCells(cells), 2);
+
+    QTRY_COMPARE_WITH_TIMEOUT(erased.size(), 2, 2000);
+    QVERIFY(erased.contains(cellCoord{1, 5}) && erased.contains(cellCoord{14, 7}));
+    QVERIFY(cells.isActive(cellCoord{14, 7})); // started again: the expired one is gone
+    QCOMPARE(timedCells(cells), 1);
+    QTRY_COMPARE_WITH_TIMEOUT(erased.size(), 3, 2000);
+    QTest::qWait(200); // room for a wrong, further erasure
+    QCOMPARE(erased.size(), 3);
+    QCOMPARE(cells.waitingCells(), 0);
+    QCOMPARE(timedCells(cells), 0);
+}
+
+void TestCounting::steppingAndJumping()
+{
+    SlideShow show;
+    QSignalSpy events(&show, &SlideShow::Event);
+    QSignalSpy focus(&show, &SlideShow::focusChanged);
+    const auto click = [&show](const char* name) { show.findChild<QPushButton*>(QLatin1String(name))->click(); };
+    const auto shows = [&show](unsigned coin, unsigned country, const char* coinName, const char* countryName) {
+        return show.coinIndex() == coin && show.countryIndex() == country &&
+               show.coinNameLabel()->text() == QLatin1String(coinName) &&
+               show.countryNameLabel()->text() == QLatin1String(countryName);
+    };
+    QVERIFY(shows(0, 1, "1c", "Austria"));
+    click("previous coin"); // 1 cent goes to 2 Euro
+    QVERIFY(shows(7, 1, "2e", "Austria"));
+    click("next coin");
+    click("previous country"); // Austria goes to Vatican, never to the common side
+    QVERIFY(shows(0, 15, "1c", "Vatican"));
+    QCOMPARE(show.actualCoinNumber(), 112u);
+    click("next country");
+    click("next coin");
+    click("next coin");
+    click("next country");
+    QVERIFY(shows(2, 2, "5c", "Belgium"));
+    QCOMPARE(show.actualCoinNumber(), 10u);
+    QCOMPARE(focus.last(), (QVariantList{2u, 2u}));
+
+    show.coinPictureButton()->click();
+    show.countryPictureButton()->click();
+    QVERIFY(!show.coinPictureButton()->isDown() && !show.countryPictureButton()->isDown());
+    QCOMPARE(eventNames(events),
+             (QStringList{"PreviousCoin", "NextCoin", "PreviousCountry", "NextCountry", "NextCoin", "NextCoin",
+                          "NextCountry", "CoinPictureClicked", "CountryPictureClicked"}));
+
+    // Jumps tell nobody; values out of range are ignored, and country 0 is
+    // the common side. Coin, country asked for; coin, country shown.
+    const QList<std::array<unsigned, 4>> jumps = {{3, 0, 3, 2}, {5, 16, 5, 2}, {8, 9, 5, 9}, {7, 15, 7, 15}};
+    for (const auto& [coin, country, shownCoin, shownCountry] : jumps) {
+        show.switchToCoin(coin, country);
+        QVERIFY(show.coinIndex() == shownCoin && show.countryIndex() == shownCountry);
+    }
+    QCOMPARE(show.countryNameLabel()->text(), QStringLiteral("Vatican"));
+    for (const auto& [number, shown] : {std::pair{10u, 10u}, {119u, 119u}, {120u, 112u}}) {
+        show.switchToCoinNumber(number); // 120 would be country 16: only the coin changes
+        QCOMPARE(show.actualCoinNumber(), shown);
+    }
+    QCOMPARE(focus.count(), 7);
+}
+
+void TestCounting::missingPicturesAreDrawn()
+{
+    QTemporaryDir dir;
+    BoxScript boxes;
+    SlideShow show;
+    QCOMPARE(show.pictureSize(), QSize(-1, -1));
+    bool dontNag = false;
+    // Waiting events are handled between the pictures, while the progress shows.
+    int progressSeen = -1;
+    QTimer::singleShot(0, &show, [&] {
+        if (auto* progress = show.findChild<QProgressDialog*>())
+            progressSeen = progress->isVisible() ? progress->value() : -1;
+    });
+    QCOMPARE(load(show, dir.filePath(QStringLiteral("pics")), QStringLiteral("gif"), dontNag, true),
+             QStringLiteral("Of 128 total coins:0 files loaded,128 pictures could not be read.\nTo have a nicer "
+                            "program, you might want to check the website for more pictures?"));
+    QVERIFY(progressSeen >= 0 && progressSeen < 128);
+    QVERIFY(!show.findChild<QProgressDialog*>());
+    QVERIFY(dontNag); // "Don't show this again" was ticked
+    QCOMPARE(boxes.count(), 0);
+    for (int coin = 0; coin < 8; ++coin)
+        for (int country = 0; country < 16; ++country)
+            expectDrawnCoin(show, coin, country);
+    // The 1 Euro coin: a silver centre of 105 (from x = 32) in a golden ring of 150 (from x = 10).
+    const QImage euro = show.centeredCoin(6, 5).toImage();
+    const QRgb silver = qRgb(214, 214, 214), gold = qRgb(231, 206, 148), white = qRgb(255, 255, 255);
+    for (const auto& [x, colour] :
+         {std::pair{85, silver}, {35, silver}, {29, gold}, {13, gold}, {145, gold}, {7, white}, {165, white}})
+        QCOMPARE(euro.pixel(x, 85), colour);
+    bool names = false; // the coin's and the country's names in black
+    for (int y = 0; y < 170 && !names; ++y)
+        for (int x = 0; x < 170 && !names; ++x)
+            names = euro.pixel(x, y) == qRgb(0, 0, 0);
+    QVERIFY(names);
+
+    // Full size when there is room, smaller in a small window.
+    show.resize(show.sizeHint());
+    show.show();
+    QTRY_COMPARE(show.countryPictureButton()->iconSize(), QSize(170, 170));
+    show.resize(show.sizeHint().width(), 300);
+    QTRY_VERIFY(show.countryPictureButton()->iconSize().width() < 170);
+
+    // Without the tick the summary keeps coming; once ticked it stays away.
+    // A suffix Qt cannot read is explained, and the coins are drawn.
+    dontNag = false;
+    QVERIFY(!load(show, dir.path(), QStringLiteral("gif"), dontNag, false).isEmpty());
+    QVERIFY(!dontNag);
+    dontNag = true;
+    QVERIFY(load(show, dir.path(), QStringLiteral("xyz"), dontNag, false).isEmpty());
+    QVERIFY(dontNag);
+    QCOMPARE(boxes.count(), 1);
+    QCOMPARE(boxes.last().title, QStringLiteral("Picture format not supported by Qt"));
+    QVERIFY(boxes.last().text.contains(QStringLiteral("support 'xyz' files, only these filetypes are supported:\n")));
+    expectDrawnCoin(show, 7, 15);
+}
+
+void TestCounting::picturesAreReadByContentAndCentred()
+{
+    QTemporaryDir dir;
+    const auto file = [&dir](size_t coin, size_t country) {
+        return dir.filePath(coinnames[coin] + countrynames[country] + QStringLiteral(".gif"));
+    };
+    for (size_t coin = 0; coin < 8; ++coin)
+        for (size_t country = 0; country < 16; ++country) {
+            QImage picture(100, 100, QImage::Format_RGB32); // PNG under a .gif name
+            picture.fill(testColour(coin, country));
+            QVERIFY(picture.save(file(coin, country), "PNG"));
+        }
+    QImage large(200, 180, QImage::Format_RGB32);
+    for (int y = 0; y < large.height(); ++y)
+        for (int x = 0; x < large.width(); ++x)
+            large.setPixel(x, y, qRgb(x, y, 0));
+    QVERIFY(large.save(file(3, 4), "PNG"));
+    QFile damaged(file(2, 7)); // drawn like a missing one, and the summary tells
+    QVERIFY(damaged.open(QIODevice::WriteOnly) && damaged.write("GIF89a and then nothing") > 0);
+    damaged.close();
+
+    SlideShow show;
+    bool dontNag = false;
+    QVERIFY(load(show, dir.path(), QStringLiteral("gif"), dontNag).contains(QLatin1String("127 files loaded,1 pic")));
+    QCOMPARE(show.pictures()[5][9].toImage().pixel(50, 50), testColour(5, 9).rgb());
+    expectDrawnCoin(show, 2, 7);
+    // A smaller picture sits in the middle of a white square, a larger one is clipped to its middle.
+    const QImage small = show.centeredCoin(4, 9).toImage();
+    QCOMPARE(small.pixel(35, 35), testColour(4, 9).rgb());
+    QCOMPARE(small.pixel(134, 134), testColour(4, 9).rgb());
+    QCOMPARE(small.pixel(34, 85), qRgb(255, 255, 255));
+    QCOMPARE(small.pixel(135, 85), qRgb(255, 255, 255));
+    const QImage clipped = show.centeredCoin(3, 4).toImage();
+    QCOMPARE(clipped.pixel(0, 0), qRgb(15, 5, 0));
+    QCOMPARE(clipped.pixel(169, 169), qRgb(184, 174, 0));
+
+    // Repaired, the pictures are all there: no summary.
+    QVERIFY(large.save(file(2, 7), "PNG"));
+    QVERIFY(load(show, dir.path(), QStringLiteral("gif"), dontNag).isEmpty());
+
+    // The current coin is shown, common side above, national side below;
+    // another slide show can take the pictures over.
+    SlideShow other;
+    other.setPics(show.pictures(), show.pictureSize());
+    other.switchToCoin(2, 3);
+    QCOMPARE(other.coinPictureButton()->icon().pixmap(QSize(170, 170)).toImage().pixel(85, 85), testColour(2, 0).rgb());
+    QCOMPARE(other.countryPictureButton()->icon().pixmap(QSize(170, 170)).toImage().pixel(85, 85),
+             testColour(2, 3).rgb());
+}
+
+QTEST_MAIN(TestCounting)
+#include "tst_counting.moc"

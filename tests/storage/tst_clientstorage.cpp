@@ -33,11 +33,9 @@ class TestClientStorage : public QObject
 
 private Q_SLOTS:
     void defaults();
-    void mergeAppendsNewerSessions();
-    void copiesAreFieldByFieldEqual();
+    void mergeAndCopies();
     void equalityLooksAtEveryField();
-    void totalValue();
-    void recordSizeAndVersion();
+    void valueSizeAndVersion();
 };
 
 // The fixed fields up to MemberSince are checked byte by byte in the data file test.
@@ -50,8 +48,7 @@ void TestClientStorage::defaults()
     const QDateTime feb(QDate(2002, 2, 1), QTime(0, 0, 0, 0));
     QVERIFY(!record.RecommenderName.isNull() && !record.PostalCode.isNull() && !record.Message.isNull());
     QVERIFY(!record.NecessarySettingsOK());
-    QCOMPARE(record.LastUpload, feb);
-    QCOMPARE(record.LastDataAnalysisRead, feb);
+    QVERIFY(record.LastUpload == feb && record.LastDataAnalysisRead == feb);
     QVERIFY(record.FavouriteCoin < 120);
     QCOMPARE(record.ServerAddress, std::string(ZUV_DEFAULT_SERVER_HOST));
     QCOMPARE(record.FTPServer, std::string(ZUV_DEFAULT_FTP_HOST));
@@ -60,16 +57,16 @@ void TestClientStorage::defaults()
     QVERIFY(record.RecommenderMembernumbers.isEmpty() && record.Sessions.isEmpty() && record.TotalEvents.isEmpty() &&
             record.InvitationList.isEmpty());
 
-    record.setNecessarySettingsOK(true);
-    QCOMPARE(record.SettingsFlags, quint16(0x010C));
-    QVERIFY(record.NecessarySettingsOK());
-    record.setNecessarySettingsOK(true);
-    QCOMPARE(record.SettingsFlags, quint16(0x010C));
+    for (int twice = 0; twice < 2; ++twice) {
+        record.setNecessarySettingsOK(true);
+        QCOMPARE(record.SettingsFlags, quint16(0x010C));
+        QVERIFY(record.NecessarySettingsOK());
+    }
     record.setNecessarySettingsOK(false);
     QCOMPARE(record.SettingsFlags, quint16(0x0108));
 }
 
-void TestClientStorage::mergeAppendsNewerSessions()
+void TestClientStorage::mergeAndCopies()
 {
     ClientStorage older = recordWithSessions(3, 2, 1);
     const ClientStorage newer = recordWithSessions(2, 1, 2);
@@ -95,19 +92,14 @@ void TestClientStorage::mergeAppendsNewerSessions()
     QCOMPARE(self.Sessions.size(), 4);
     QCOMPARE(self.Sessions[2], self.Sessions[0]);
     QCOMPARE(self.NumFullPurses, quint16(2));
-}
 
-void TestClientStorage::copiesAreFieldByFieldEqual()
-{
+    // Copies are equal; assignment replaces everything, adding no sessions to the old ones.
     ClientStorage source = recordWithSessions(3, 4, 9);
     source.Version = 150;
     QVERIFY(ClientStorage(source) == source);
-
-    // Assignment replaces everything: no sessions are added to the old ones.
     ClientStorage target = recordWithSessions(2, 7, 1);
     target = source;
     QVERIFY(target == source);
-    QCOMPARE(target.Sessions.size(), 3);
     ClientStorage& alias = target;
     target = alias;
     QVERIFY(target == source);
@@ -134,7 +126,7 @@ void TestClientStorage::equalityLooksAtEveryField()
     }
 }
 
-void TestClientStorage::totalValue()
+void TestClientStorage::valueSizeAndVersion()
 {
     ClientStorage record;
     QCOMPARE(record.totalSumOfCents(), 0u);
@@ -143,15 +135,9 @@ void TestClientStorage::totalValue()
     Session second(0, FEB_FIRST, 107);
     second.insertCoins(6, 5, 2);
     second.insertCoins(0, 14, 9);
-    record.Sessions = {first, second};
-    QCOMPARE(record.totalSumOfCents(), 269u);
-    record.Sessions.append(Session(4294967295u - 100, FEB_FIRST, 107));
-    QCOMPARE(record.totalSumOfCents(), 168u);
-}
+    record.Sessions = {first, second, Session(4294967295u - 100, FEB_FIRST, 107)};
+    QCOMPARE(record.totalSumOfCents(), 168u); // 269 cents, modulo 2^32
 
-void TestClientStorage::recordSizeAndVersion()
-{
-    ClientStorage record;
     record.setDefaultValues();
     // Fixed fields of a defaulted record, plus the two host names.
     const quint32 fixed = 113;

@@ -1,6 +1,8 @@
+#include "common/errorcodes.h"
+#include "common/exceptions.h"
 #include "storage/bytestring.h"
+#include "storage/coinpile.h"
 #include "storage/streamformat.h"
-
 #include <QtTest>
 
 namespace {
@@ -38,9 +40,10 @@ QVariant read(Kind kind, const QByteArray& bytes, QDataStream::Status& status)
     status = stream.status();
     return value;
 }
+
 } // namespace
 
-class TestByteString : public QObject
+class TestFieldFormats : public QObject
 {
     Q_OBJECT
 
@@ -48,9 +51,14 @@ private Q_SLOTS:
     void fields_data();
     void fields();
     void scrambling();
+    void compactBytes_data();
+    void compactBytes();
+    void malformedBytesAreRefused_data();
+    void malformedBytesAreRefused();
+    void databaseValueLists();
 };
 
-void TestByteString::fields_data()
+void TestFieldFormats::fields_data()
 {
     QTest::addColumn<int>("kind");
     QTest::addColumn<QVariant>("value"); // read back; written when the status is Ok
@@ -79,7 +87,7 @@ void TestByteString::fields_data()
     row("past midnight", Time, QDateTime(), "00256b5305265c00", QDataStream::ReadCorruptData);
 }
 
-void TestByteString::fields()
+void TestFieldFormats::fields()
 {
     QFETCH(int, kind);
     QFETCH(QVariant, value);
@@ -95,7 +103,7 @@ void TestByteString::fields()
         QCOMPARE(got.toString().isNull(), value.toString().isNull());
 }
 
-void TestByteString::scrambling()
+void TestFieldFormats::scrambling()
 {
     std::string plain;
     for (int b = 0; b < 256; ++b)
@@ -123,5 +131,69 @@ void TestByteString::scrambling()
     QCOMPARE(text, QString::fromUtf8("A\u00e9\u00ffb"));
 }
 
-QTEST_GUILESS_MAIN(TestByteString)
-#include "tst_bytestring.moc"
+void TestFieldFormats::compactBytes_data()
+{
+    QTest::addColumn<quint32>("coin");
+    QTest::addColumn<quint32>("country");
+    QTest::addColumn<quint32>("count");
+    QTest::addColumn<QList<quint8>>("bytes");
+
+    QTest::newRow("one 10c of Germany") << 3u << 5u << 1u << QList<quint8>{0x2B, 0x01};
+    QTest::newRow("largest one-byte count") << 7u << 15u << 127u << QList<quint8>{0x7F, 0x7F};
+    QTest::newRow("128 needs two bytes") << 0u << 0u << 128u << QList<quint8>{0x00, 0x80, 0x01};
+    QTest::newRow("300") << 0u << 0u << 300u << QList<quint8>{0x00, 0xAC, 0x02};
+    // An exact power of 128 starts a new digit; a log-based digit count tends to miss it.
+    QTest::newRow("128^4") << 1u << 2u << 268435456u << QList<quint8>{0x11, 0x80, 0x80, 0x80, 0x80, 0x01};
+    QTest::newRow("largest count, country 31")
+        << 0u << 31u << 4294967295u << QList<quint8>{0xF8, 0xFF, 0xFF, 0xFF, 0xFF, 0x0F};
+}
+
+void TestFieldFormats::compactBytes()
+{
+    QFETCH(quint32, coin);
+    QFETCH(quint32, country);
+    QFETCH(quint32, count);
+    QFETCH(QList<quint8>, bytes);
+
+    const CoinPile pile{coin, country, count};
+    QCOMPARE(pile.serialize(), bytes);
+    QCOMPARE(deserialize(bytes), pile);
+}
+
+void TestFieldFormats::malformedBytesAreRefused_data()
+{
+    QTest::addColumn<QList<quint8>>("bytes");
+    QTest::newRow("ends while a byte is announced") << QList<quint8>{0x2B, 0x81};
+    QTest::newRow("one byte too many") << QList<quint8>{0x2B, 0x01, 0x00};
+    QTest::newRow("no count byte") << QList<quint8>{0x2B};
+    QTest::newRow("nothing") << QList<quint8>{};
+}
+
+void TestFieldFormats::malformedBytesAreRefused()
+{
+    QFETCH(QList<quint8>, bytes);
+    try {
+        deserialize(bytes);
+        QFAIL("malformed bytes were decoded");
+    } catch (const LogicErr& e) {
+        QCOMPARE(e.code(), unsigned(ZUV_DESERIALIZING_ERROR));
+    }
+}
+
+void TestFieldFormats::databaseValueLists()
+{
+    const QString countries = CoinPile::giveAllCoinCountriesAsTextTupels(QString());
+    QVERIFY(countries.startsWith(QStringLiteral("(0,'Common Side'),(1,'Austria'),")));
+    QVERIFY(countries.endsWith(QStringLiteral(",(14,'Spain'),(15,'Vatican')")));
+    QCOMPARE(countries.count(QLatin1Char('(')), 16);
+
+    QVERIFY(CoinPile::giveAllCoinCountriesAsTextTupels(QStringLiteral(",7"))
+                .startsWith(QStringLiteral("(0,'Common Side',7),(1,'Austria',7),")));
+
+    QCOMPARE(CoinPile::giveAllCoinValuesAsTextTripels(QStringLiteral(",x")),
+             QStringLiteral("(1,0.01,'1c',x),(2,0.02,'2c',x),(3,0.05,'5c',x),(4,0.1,'10c',x),(5,0.2,'20c',x),"
+                            "(6,0.5,'50c',x),(7,1,'1e',x),(8,2,'2e',x)"));
+}
+
+QTEST_GUILESS_MAIN(TestFieldFormats)
+#include "tst_fieldformats.moc"

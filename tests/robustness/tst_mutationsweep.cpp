@@ -1,3 +1,4 @@
+#include "../storage/samplerecord.h"
 #include "common/constants.h"
 #include "common/errorcodes.h"
 #include "common/exceptions.h"
@@ -13,38 +14,6 @@
 #include <memory>
 
 namespace {
-
-const QDateTime FEB_FIRST(QDate(2002, 2, 1), QTime(0, 0));
-
-// A record that uses every kind of field: texts, byte strings, lists, the
-// event totals, sessions with piles of one to five count bytes and events,
-// and invited friends.
-ClientStorage referenceRecord()
-{
-    ClientStorage r;
-    r.setDefaultValues();
-    r.FavouriteCoin = 33;
-    r.Membernumber = 4711;
-    r.Welcome = "Hi";
-    r.RecommenderMembernumbers = {12, 99};
-    r.RecommenderName = QStringLiteral("Jo");
-    r.Country = 4;
-    r.PostalCode = QStringLiteral("1010");
-    r.eMailAddress = "a@b.c";
-    r.Message = QStringLiteral("Hey");
-    r.TotalEvents = {{1, 5}, {400, 70000}};
-    r.NumFullPurses = 1;
-    Session first(0, FEB_FIRST, FORMAT_VERSION);
-    first.insertCoins(3, 5, 1);
-    first.insertCoins(7, 14, 300);
-    first.insertCoins(0, 0, 4294967295u);
-    first.observation = {UserEvent{10, 1}, UserEvent{20, 402}};
-    Session second(0, FEB_FIRST.addDays(40).addSecs(3600), FORMAT_VERSION);
-    second.insertCoins(5, 2, 128);
-    r.Sessions = {first, second};
-    r.InvitationList = {InvitedPerson{"Ann", "a.b", 17, false}, InvitedPerson{"Bo", "", 119, true}};
-    return r;
-}
 
 ServerAnswer referenceAnswer()
 {
@@ -176,7 +145,7 @@ private Q_SLOTS:
 void TestMutationSweep::damagedRecord()
 {
     const QuietDebugOutput quiet;
-    const QByteArray good = written(referenceRecord());
+    const QByteArray good = written(richRecord());
     const ClientStorage before = sentinel();
     // 1: read into a valid record, 0: refused as it should be.
     const auto readBack = [&](const QByteArray& bytes, const QString& what) -> int {

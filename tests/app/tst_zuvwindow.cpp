@@ -29,6 +29,7 @@
 #include <QTimer>
 #include <QtTest>
 
+#include <functional>
 #include <memory>
 
 namespace {
@@ -83,7 +84,9 @@ private Q_SLOTS:
     void aboutAndResultsOfferThePages();
 
 private:
-    std::unique_ptr<ZUVWindow> startWindow();
+    // The picture summary, shown when there is no pics/ folder, is accepted
+    // unless `summary` does something else with it.
+    std::unique_ptr<ZUVWindow> startWindow(const std::function<void(QDialog*)>& summary = {});
 
     std::unique_ptr<QTemporaryDir> dir;
     QString previousDir;
@@ -103,9 +106,13 @@ void TestZuvWindow::cleanup()
     dir.reset();
 }
 
-std::unique_ptr<ZUVWindow> TestZuvWindow::startWindow()
+std::unique_ptr<ZUVWindow> TestZuvWindow::startWindow(const std::function<void(QDialog*)>& summary)
 {
-    whenModalAppears(QStringLiteral("picdialog"), [](QWidget* summary) { static_cast<QDialog*>(summary)->accept(); });
+    whenModalAppears(QStringLiteral("picdialog"), [summary](QWidget* modal) {
+        if (summary)
+            summary(static_cast<QDialog*>(modal));
+        static_cast<QDialog*>(modal)->accept();
+    });
     auto window = std::make_unique<ZUVWindow>(nullptr, QStringLiteral("ZUVWindow"), ZUVWindow::mainWindowFlags());
     window->resize(600, 440);
     window->initializeEverything();
@@ -116,14 +123,10 @@ void TestZuvWindow::firstStartShowsTheDefaults()
 {
     BoxScript boxes;
     bool summaryShown = false;
-    whenModalAppears(QStringLiteral("picdialog"), [&](QWidget* summary) {
+    auto window = startWindow([&](QDialog* summary) {
         summaryShown = true;
         summary->findChild<QCheckBox*>()->setChecked(true); // "Don't show this again"
-        static_cast<QDialog*>(summary)->accept();
     });
-    auto window = std::make_unique<ZUVWindow>(nullptr, QStringLiteral("ZUVWindow"), ZUVWindow::mainWindowFlags());
-    window->resize(600, 440);
-    window->initializeEverything();
 
     QVERIFY(summaryShown); // no pics/ folder: every coin is drawn and the participant is told
     QCOMPARE(boxes.count(), 0);

@@ -53,6 +53,7 @@ private Q_SLOTS:
     void scrambling();
     void compactBytes_data();
     void compactBytes();
+    void pileWithoutCoinsIsRefused();
     void malformedBytesAreRefused_data();
     void malformedBytesAreRefused();
     void databaseValueLists();
@@ -158,6 +159,16 @@ void TestFieldFormats::compactBytes()
     const CoinPile pile{coin, country, count};
     QCOMPARE(pile.serialize(), bytes);
     QCOMPARE(deserialize(bytes), pile);
+}
+
+void TestFieldFormats::pileWithoutCoinsIsRefused()
+{
+    try {
+        CoinPile{2, 3, 0}.serialize();
+        QFAIL("a pile of 0 coins was encoded");
+    } catch (const LogicErr& e) {
+        QCOMPARE(e.code(), unsigned(ZUV_SERIALIZING_ERROR));
+    }
 }
 
 void TestFieldFormats::malformedBytesAreRefused_data()

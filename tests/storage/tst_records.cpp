@@ -60,7 +60,6 @@ class TestRecords : public QObject
 
 private Q_SLOTS:
     void purseAndItsValue();
-    void equality();
     void roundTrip();
     void reading_data();
     void reading();
@@ -123,30 +122,6 @@ void TestRecords::purseAndItsValue()
     session.SetPurseFromCounttableArray(PurseArray(8, std::vector<unsigned int>(15, 0)));
     QVERIFY(session.purse.isEmpty());
     QCOMPARE(session.sumOfCents(), 0u);
-}
-
-void TestRecords::equality()
-{
-    Session a(0, FEB_FIRST, 107);
-    a.insertCoins(1, 2, 3);
-    a.insertCoins(4, 5, 6);
-    a.observation.append(UserEvent{5, 9});
-    Session b(999, FEB_FIRST, 107);
-    b.purse = a.purse;
-    b.observation = a.observation;
-    QVERIFY(a == b); // the value in cents is not compared
-
-    const QList<std::function<void(Session&)>> changes = {
-        [](Session& s) { std::swap(s.purse[0], s.purse[1]); },
-        [](Session& s) { s.observation[0].id = 10; },
-        [](Session& s) { s.entryDateTime = s.entryDateTime.addMSecs(1); },
-        [](Session& s) { s.version = 108; },
-    };
-    for (const auto& change : changes) {
-        Session other = a;
-        change(other);
-        QVERIFY(a != other);
-    }
 }
 
 void TestRecords::roundTrip()
@@ -224,8 +199,7 @@ void TestRecords::reading()
 
 void TestRecords::longLists()
 {
-    // Forty thousand sessions go and come back; a count of 65535 sessions
-    // with the data of only one is refused whole.
+    // Forty thousand sessions go and come back.
     QList<Session> sessions(40000, Session(0, FEB_FIRST, 107));
     sessions[39999].insertCoins(2, 3, 4);
     QByteArray bytes;
@@ -238,9 +212,6 @@ void TestRecords::longLists()
     QCOMPARE(read, sessions);
     QCOMPARE(read.last().sumOfCents(), 20u);
     QVERIFY(in.atEnd());
-    QDataStream shortIn(QByteArray::fromHex("ffff") + bytesOf(Session(0, FEB_FIRST, 107)));
-    QVERIFY_THROWS_EXCEPTION(StreamErr, InitializeFromStream(shortIn, read));
-    QCOMPARE(read.size(), 40000);
 
     // The most piles a session can have, of every length from 2 to 6 bytes,
     // so that piles end and begin at every place of the reader's blocks; a
@@ -342,8 +313,17 @@ void TestRecords::mergeAndCopies()
 
 void TestRecords::equalityLooksAtEveryField()
 {
-    const ClientStorage base = recordWithSessions(2, 1, 3);
-    QList<std::function<void(ClientStorage&)>> changes = {
+    ClientStorage base = recordWithSessions(2, 1, 3);
+    base.Sessions[0].insertCoins(4, 5, 6);
+    base.Sessions[0].observation.append(UserEvent{5, 9});
+    // A session's value in cents is not compared.
+    ClientStorage same = base;
+    same.Sessions[0] = Session(999, base.Sessions[0].entryDateTime, 107);
+    same.Sessions[0].purse = base.Sessions[0].purse;
+    same.Sessions[0].observation = base.Sessions[0].observation;
+    QVERIFY(same == base);
+
+    const QList<std::function<void(ClientStorage&)>> changes = {
         [](ClientStorage& r) { r.Version = 106; },
         [](ClientStorage& r) { r.RecommenderMembernumbers.append(4); },
         [](ClientStorage& r) { r.GuessWhenArrivaldateMonth = 3; },
@@ -352,6 +332,10 @@ void TestRecords::equalityLooksAtEveryField()
         [](ClientStorage& r) { r.WindowPositionSize.size = QSize(1, 1); },
         [](ClientStorage& r) { r.TotalEvents[1] = 1; },
         [](ClientStorage& r) { r.Sessions[1].purse[0].count = 2; },
+        [](ClientStorage& r) { std::swap(r.Sessions[0].purse[0], r.Sessions[0].purse[1]); },
+        [](ClientStorage& r) { r.Sessions[0].observation[0].id = 10; },
+        [](ClientStorage& r) { r.Sessions[0].entryDateTime = r.Sessions[0].entryDateTime.addMSecs(1); },
+        [](ClientStorage& r) { r.Sessions[0].version = 108; },
         [](ClientStorage& r) { r.InvitationList[0].uploaded = true; },
     };
     for (int i = 0; i < changes.size(); ++i) {

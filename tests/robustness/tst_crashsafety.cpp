@@ -1,7 +1,7 @@
-#include "growingstate.h"
-
+#include "common/constants.h"
 #include "common/errorcodes.h"
 #include "common/exceptions.h"
+#include "storage/clientstorage.h"
 
 #include <QDir>
 #include <QElapsedTimer>
@@ -12,10 +12,123 @@
 #include <QtTest>
 
 #include <csignal>
+#include <cstdio>
+#include <cstdlib>
+#include <string>
+
+#include <sys/resource.h>
 
 #include <unistd.h>
 
+// The client state that the saving child writes again and again. State n
+// carries n in its counters and texts and holds n % SESSION_CYCLE sessions,
+// so the file grows from save to save and starts small again now and then.
+// Session i depends on i alone: the child grows its state one session at a
+// time, the test builds state n from scratch, and both must agree.
+namespace growing {
+
+constexpr quint32 SESSION_CYCLE = 1500;
+
+Session session(quint32 i)
+{
+    Session s(0, QDateTime(QDate(2002, 2, 1).addDays(i % 3000), QTime(0, 0).addSecs(int(i % 86400))), FORMAT_VERSION);
+    for (quint32 p = 0; p <= i % 20; ++p)
+        s.insertCoins(int(p % NUM_COINS), int((i + p) % NUM_NATIONAL_SIDES), 1 + (i * 31 + p * 7) % 1000);
+    for (quint32 e = 0; e < i % 10; ++e)
+        s.observation.append(UserEvent{qint32(i * 100 + e), quint16(e + 1)});
+    return s;
+}
+
+// Everything but the sessions.
+void setCounters(ClientStorage& state, quint32 n)
+{
+    state.NumberOfUploads = n;
+    state.Membernumber = n * 7;
+    state.Message = QStringLiteral("save number %1").arg(n);
+    state.eMailAddress = "saver" + std::to_string(n) + "@example.org";
+    state.NumFullPurses = quint16(n % SESSION_CYCLE);
+}
+
+ClientStorage state(quint32 n)
+{
+    ClientStorage s;
+    s.setDefaultValues();
+    s.FavouriteCoin = 17; // the default draws it at random
+    setCounters(s, n);
+    for (quint32 i = 0; i < n % SESSION_CYCLE; ++i)
+        s.Sessions.append(session(i));
+    return s;
+}
+
+// From state n - 1 to state n.
+void advance(ClientStorage& s, quint32 n)
+{
+    setCounters(s, n);
+    if (n % SESSION_CYCLE == 0)
+        s.Sessions.clear();
+    else
+        s.Sessions.append(session(n % SESSION_CYCLE - 1));
+}
+
+} // namespace growing
+
 namespace {
+
+// The other side of the crash and disk fault tests: a process that saves the
+// growing client state, so that it can be killed or starved of disk space
+// without taking the test down with it.
+//
+//   tst_crashsafety saving-child loop <file>
+//       continues from the state in <file> (none: state 0) and saves state
+//       after state until killed, printing "saving <n>" before and "<n>"
+//       after each save.
+//   tst_crashsafety saving-child limited <file> <bytes> <n>
+//       saves state <n> with files limited to <bytes> bytes and prints the
+//       code saveToDisk returned (or "exception" and the code).
+
+void quiet(QtMsgType, const QMessageLogContext&, const QString&) {}
+
+int loop(const QString& file)
+{
+    quint32 n = 0;
+    if (QFile::exists(file)) {
+        ClientStorage loaded;
+        try {
+            if (loaded.loadFromDisk(file) != 0)
+                return 3;
+        } catch (const myException&) {
+            return 3;
+        }
+        n = loaded.NumberOfUploads;
+    }
+    ClientStorage state = growing::state(n);
+    for (;;) {
+        ++n;
+        growing::advance(state, n);
+        std::printf("saving %u\n", n);
+        std::fflush(stdout);
+        if (state.saveToDisk(file) != 0)
+            return 4;
+        std::printf("%u\n", n);
+        std::fflush(stdout);
+    }
+}
+
+int limited(const QString& file, rlim_t bytes, quint32 n)
+{
+    // Beyond the limit a write fails with EFBIG instead of ending the process.
+    std::signal(SIGXFSZ, SIG_IGN);
+    const rlimit limit{bytes, bytes};
+    if (setrlimit(RLIMIT_FSIZE, &limit) != 0)
+        return 5;
+    const ClientStorage state = growing::state(n);
+    try {
+        std::printf("%d\n", state.saveToDisk(file));
+    } catch (const myException& e) {
+        std::printf("exception %u\n", e.code());
+    }
+    return 0;
+}
 
 constexpr int KILLS = 200;
 // A kill lands at a random moment up to this long after the child's first
@@ -23,6 +136,7 @@ constexpr int KILLS = 200;
 constexpr int MAX_KILL_DELAY_US = 30000;
 constexpr int MAX_EARLY_KILL_DELAY_US = 20000;
 constexpr int CHILD_START_TIMEOUT_MS = 30000;
+constexpr int CHILD_TIMEOUT_MS = 60000;
 
 const QString DATA_FILE = QStringLiteral("zuvdata.zuv");
 
@@ -50,14 +164,35 @@ ChildReport readReport(const QByteArray& output, quint32 savedBefore)
     return report;
 }
 
+QByteArray readAll(const QString& path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+// Saves state n in a child whose files may not grow beyond `limit` bytes;
+// returns what the child printed.
+QByteArray saveLimited(const QString& path, qint64 limit, quint32 n)
+{
+    QProcess child;
+    child.start(QCoreApplication::applicationFilePath(), {QStringLiteral("saving-child"), QStringLiteral("limited"),
+                                                          path, QString::number(limit), QString::number(n)});
+    if (!child.waitForFinished(CHILD_TIMEOUT_MS) || child.exitStatus() != QProcess::NormalExit || child.exitCode() != 0)
+        return "child failed: " + child.readAllStandardError();
+    return child.readAllStandardOutput().trimmed();
+}
+
 } // namespace
 
+// A saving child killed or starved of disk space: the data file always
+// holds one whole state that was saved.
 class TestCrashSafety : public QObject
 {
     Q_OBJECT
 
 private Q_SLOTS:
     void killedWhileSaving();
+    void fullDiskKeepsThePreviousFile();
 };
 
 // A participant's machine can lose the program at any moment: power, a
@@ -80,8 +215,8 @@ void TestCrashSafety::killedWhileSaving()
     clock.start();
     for (int kill = 0; kill < KILLS; ++kill) {
         QProcess child;
-        child.setProgram(QStringLiteral(SAVING_CHILD));
-        child.setArguments({QStringLiteral("loop"), path});
+        child.setProgram(QCoreApplication::applicationFilePath());
+        child.setArguments({QStringLiteral("saving-child"), QStringLiteral("loop"), path});
         child.start();
         QVERIFY2(child.waitForStarted(CHILD_START_TIMEOUT_MS), qPrintable(child.errorString()));
 
@@ -149,5 +284,61 @@ void TestCrashSafety::killedWhileSaving()
     QCOMPARE(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden), QStringList{DATA_FILE});
 }
 
-QTEST_GUILESS_MAIN(TestCrashSafety)
+// A disk that fills up (here: a file size limit, which also binds the
+// superuser) fails the save at whatever point it is reached. Every time the
+// save reports it, and the data file is the previous one, byte for byte.
+void TestCrashSafety::fullDiskKeepsThePreviousFile()
+{
+    QTemporaryDir dir;
+    QVERIFY(dir.isValid());
+    const QString path = dir.filePath(DATA_FILE);
+    QCOMPARE(growing::state(5).saveToDisk(path), 0);
+    const QByteArray previous = readAll(path);
+
+    // How large the new file would be.
+    constexpr quint32 bigger = 1200;
+    QTemporaryDir sizing;
+    QCOMPARE(growing::state(bigger).saveToDisk(sizing.filePath(DATA_FILE)), 0);
+    const qint64 newSize = QFileInfo(sizing.filePath(DATA_FILE)).size();
+    QVERIFY(newSize > previous.size());
+
+    // Nothing at all, the first byte, less than one write buffer, a little
+    // more than one, half, and all but the last byte. The last two leave the
+    // disk full in the middle of a write.
+    constexpr qint64 writeBuffer = 16384;
+    for (const qint64 limit : {qint64(0), qint64(1), qint64(4096), writeBuffer + 100, newSize / 2, newSize - 1}) {
+        const QByteArray result = saveLimited(path, limit, bigger);
+        QVERIFY2(result == QByteArray::number(ZUV_FILE_CLOSING_ERROR),
+                 qPrintable(QStringLiteral("limit %1: %2").arg(limit).arg(QString::fromLatin1(result))));
+        QVERIFY2(readAll(path) == previous, qPrintable(QStringLiteral("limit %1").arg(limit)));
+        QCOMPARE(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden | QDir::System), QStringList{DATA_FILE});
+        ClientStorage reread;
+        QCOMPARE(reread.loadFromDisk(path), 0);
+        QVERIFY(reread == growing::state(5));
+    }
+
+    // With room enough the same child saves.
+    QCOMPARE(saveLimited(path, newSize, bigger), QByteArray("0"));
+    ClientStorage reread;
+    QCOMPARE(reread.loadFromDisk(path), 0);
+    QVERIFY(reread == growing::state(bigger));
+}
+
+// The same program is the saving child when told so.
+int main(int argc, char** argv)
+{
+    if (argc == 4 && QByteArray(argv[1]) == "saving-child" && QByteArray(argv[2]) == "loop") {
+        qInstallMessageHandler(quiet);
+        return loop(QString::fromLocal8Bit(argv[3]));
+    }
+    if (argc == 6 && QByteArray(argv[1]) == "saving-child" && QByteArray(argv[2]) == "limited") {
+        qInstallMessageHandler(quiet);
+        return limited(QString::fromLocal8Bit(argv[3]), rlim_t(std::strtoull(argv[4], nullptr, 10)),
+                       quint32(std::strtoul(argv[5], nullptr, 10)));
+    }
+    QCoreApplication app(argc, argv);
+    TestCrashSafety test;
+    QTEST_SET_MAIN_SOURCE_PATH
+    return QTest::qExec(&test, argc, argv);
+}
 #include "tst_crashsafety.moc"

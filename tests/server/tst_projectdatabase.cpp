@@ -320,6 +320,7 @@ void TestProjectDatabase::publishedNumbersEqualAFreshCount()
     QVERIFY(database.storeUpload(anna, received, receipt));
     anna.Membernumber = receipt.memberNumber;
     QVERIFY(database.storeUpload(ben, received, receipt));
+    ben.Membernumber = receipt.memberNumber;
 
     // Every cell, and every member's sessions in it.
     const auto published = [&database] {
@@ -358,6 +359,17 @@ void TestProjectDatabase::publishedNumbersEqualAFreshCount()
     QCOMPARE(aggregates.readCounts().size(), 3); // 1 cent of Anna in Germany and France, of Ben
     aggregates.rebuild(received);
     QCOMPARE(published(), after);
+
+    // Ben sends his only session again with nothing in it: the April cells
+    // he alone held go.
+    Session emptied;
+    emptied.entryDateTime = ben.Sessions.first().entryDateTime;
+    ben.Sessions = {emptied};
+    QVERIFY(database.storeUpload(ben, received, receipt));
+    const QStringList withoutBen = published();
+    QVERIFY(withoutBen.size() < after.size());
+    aggregates.rebuild(received);
+    QCOMPARE(published(), withoutBen);
 }
 
 void TestProjectDatabase::newcomerSentAgain_data()

@@ -475,7 +475,11 @@ void TestZuvWindow::aboutAndResultsOfferThePages()
     QVERIFY(boxes.shown().at(1).text.contains(QStringLiteral("that points to this page:\n       http://")));
     for (int press = 0; press < 4; ++press)
         button(window.get(), "button go to WebSite")->click();
-    QCOMPARE(boxes.shown().at(2).escapeButton, 1); // "Cancel, I remember the URL"
+    // The two buttons the results box always had keep their places; the window is offered third.
+    QCOMPARE(boxes.shown().at(2).title, QStringLiteral("See data analysis"));
+    QCOMPARE(boxes.shown().at(2).buttons.mid(0, 2), QStringList({QStringLiteral("OK, try to open the page now"),
+                                                                 QStringLiteral("Cancel, I remember the URL")}));
+    QCOMPARE(boxes.shown().at(2).escapeButton, 1);
     QVERIFY(boxes.shown().at(3).text.contains(QStringLiteral(ZUV_HTTP(ZUV_RESULTS_PAGE))));
     QCOMPARE(boxes.count(), 7);
     const QList<ResultsWindow*> shown = window->findChildren<ResultsWindow*>();

@@ -1,10 +1,11 @@
 // The project server under load: realistic uploads over loopback from 1, 8
 // and 64 clients at once, each client uploading again as soon as it has its
-// answer, and once more from 8 clients after the database has taken 2000
-// uploads. Every level starts the real zuv-server afresh with an empty SQLite
+// answer, into a database in use (1,000,000 stored sessions at full scale),
+// on SQLite and on PostgreSQL. Each level starts the real zuv-server on that
 // database; each client first registers (a member number of 0 makes the
 // server give one), then sends its uploads as that member, each with sessions
-// the server has not seen, so that every upload is stored.
+// the server has not seen, so that every upload is stored. After each level
+// the project's totals and published numbers must equal a fresh count.
 // Then the server against hostile peers: its peak memory while every place
 // holds a nearly complete largest body, and how long an honest upload waits
 // behind connections that drip their header. And the published results on a
@@ -17,13 +18,20 @@
 #include "common/constants.h"
 #include "net/protocol.h"
 #include "net/serveranswer.h"
+#include "server/databaselocation.h"
 #include "server/projectdatabase.h"
+#include "server/resultsaggregates.h"
 #include "server/resultspublisher.h"
+#include "server/sqlconnection.h"
 
 #include <QDataStream>
 #include <QDir>
+#include <QFile>
+#include <QProcess>
+#include <QSqlError>
 #include <QSqlQuery>
 #include <QTemporaryDir>
+#include <QUrl>
 
 #include <algorithm>
 #include <arpa/inet.h>
@@ -34,6 +42,7 @@
 #include <cstdio>
 #include <fcntl.h>
 #include <fstream>
+#include <functional>
 #include <netinet/in.h>
 #include <netinet/tcp.h>
 #include <poll.h>
@@ -268,56 +277,126 @@ BatchResult runClients(quint16 port, const std::vector<std::vector<QByteArray>>&
     return result;
 }
 
-// Arguments: the number of clients at once, and how many uploads the
-// database already holds when the timing starts (sent untimed by the same
-// clients first).
+enum DatabaseKind { SQLITE, POSTGRESQL };
+const char* const KIND_NAMES[] = {"SQLite", "PostgreSQL"};
+
+// The database in use of that kind, filled the first time it is asked for
+// (defined with the published results below); empty with `failure` when
+// there is none.
+QString filledDatabase(DatabaseKind kind, std::string& failure);
+int resultsSessions();
+
+// Runs `work` on the database at `location` in a transaction that is rolled
+// back; false with `failure` when the database failed.
+bool inRolledBackTransaction(const QString& location, const std::function<void(SqlConnection&)>& work,
+                             std::string& failure)
+{
+    const QString name = QStringLiteral("bench-check");
+    {
+        ProjectDatabase database(name);
+        if (!database.open(location)) {
+            failure = database.lastError().toStdString();
+            return false;
+        }
+        SqlConnection sql(name, database.dialect());
+        try {
+            sql.dialect().beginWriting(sql);
+            work(sql);
+            sql.execute(QStringLiteral("ROLLBACK"));
+        } catch (const DatabaseFailure& failed) {
+            failure = failed.text.toStdString();
+        }
+    }
+    QSqlDatabase::removeDatabase(name);
+    return failure.empty();
+}
+
+// Empty when the totals the server keeps and its published numbers equal a
+// fresh count of the stored sessions, else what differs.
+std::string differenceFromFreshCount(const QString& location)
+{
+    std::string difference;
+    const bool checked = inRolledBackTransaction(
+        location,
+        [&difference](SqlConnection& sql) {
+            const QString kept =
+                sql.value(QStringLiteral("SELECT (SELECT value FROM server_state WHERE name = 'members') || ' ' ||"
+                                         " (SELECT value FROM server_state WHERE name = 'purses') || ' ' ||"
+                                         " (SELECT value FROM server_state WHERE name = 'sum_cents')"))
+                    .toString();
+            const QString counted =
+                sql.value(QStringLiteral("SELECT (SELECT COUNT(*) FROM members) || ' ' ||"
+                                         " (SELECT COUNT(*) FROM sessions s WHERE EXISTS"
+                                         " (SELECT 1 FROM coin_piles p WHERE p.session_id = s.session_id)) || ' ' ||"
+                                         " (SELECT COALESCE(SUM(sum_cents), 0) FROM sessions)"))
+                    .toString();
+            if (kept != counted)
+                difference = "totals kept " + kept.toStdString() + ", counted " + counted.toStdString() + "; ";
+            // Every published cell, and every member's share of it, as kept
+            // against counted afresh.
+            for (const char* table : {"result_cells", "result_cell_members"})
+                sql.execute(
+                    QStringLiteral("CREATE TEMPORARY TABLE kept_%1 AS SELECT * FROM %1").arg(QLatin1String(table)));
+            ResultsAggregates(sql).rebuild(QDateTime::currentDateTime());
+            for (const char* table : {"result_cells", "result_cell_members"}) {
+                const qint64 differing =
+                    sql.value(QStringLiteral("SELECT (SELECT COUNT(*) FROM (SELECT * FROM kept_%1 EXCEPT"
+                                             " SELECT * FROM %1) AS gone) + (SELECT COUNT(*) FROM (SELECT * FROM %1"
+                                             " EXCEPT SELECT * FROM kept_%1) AS missing)")
+                                  .arg(QLatin1String(table)))
+                        .toLongLong();
+                if (differing != 0)
+                    difference += std::to_string(differing) + " rows of " + table + " differ; ";
+            }
+        },
+        difference);
+    return checked || !difference.empty() ? difference : "cannot check";
+}
+
+// Arguments: the database (SQLITE, POSTGRESQL) and the number of clients at
+// once.
 void BM_ServerUploads(benchmark::State& state)
 {
-    const int clients = int(state.range(0));
-    const int stored = int(state.range(1));
+    const auto kind = DatabaseKind(state.range(0));
+    const int clients = int(state.range(1));
     const int perClient = UPLOADS_PER_LEVEL / clients;
-    const int storedPerClient = stored / clients;
     std::vector<double> latencies;
     double uploadsPerSecond = 0;
     double messageBytes = 0;
-    static int run = 0;
+    // Every upload brings sessions of its own, new to the database.
+    static int serial = 3000000;
     for (auto _ : state) {
-        ServerUnderTest server;
         std::string failure;
-        const QString database = workDir().path() + QStringLiteral("/run%1.sqlite").arg(run++);
-        if (!server.start(database, failure)) {
+        const QString database = filledDatabase(kind, failure);
+        ServerUnderTest server;
+        if (database.isEmpty() || !server.start(database, failure)) {
             state.SkipWithError(failure.c_str());
             return;
         }
 
-        // Untimed: every client becomes a member, then fills the database.
-        std::vector<std::vector<QByteArray>> earlier(static_cast<std::size_t>(clients));
+        // Untimed: every client becomes a member.
         std::vector<std::vector<QByteArray>> timed(static_cast<std::size_t>(clients));
         for (std::size_t c = 0; c < std::size_t(clients); ++c) {
             ServerAnswer answer;
-            if (!uploadOnce(server.port, uploadMessage(uploadState(0, 0)), answer, failure, clientOctet(c)) ||
+            if (!uploadOnce(server.port, uploadMessage(uploadState(0, serial++)), answer, failure, clientOctet(c)) ||
                 !(answer.flags & ServerAnswer::NewMember)) {
                 state.SkipWithError(("registration failed: " + failure).c_str());
                 return;
             }
-            for (int k = 1; k <= storedPerClient; ++k)
-                earlier[c].push_back(uploadMessage(uploadState(answer.memberNumber, perClient + k)));
             for (int k = 1; k <= perClient; ++k)
-                timed[c].push_back(uploadMessage(uploadState(answer.memberNumber, k)));
+                timed[c].push_back(uploadMessage(uploadState(answer.memberNumber, serial++)));
         }
         messageBytes = double(timed[0][0].size());
-        if (stored > 0) {
-            const BatchResult filling = runClients(server.port, earlier);
-            if (!filling.failure.empty()) {
-                state.SkipWithError(("an upload failed: " + filling.failure).c_str());
-                return;
-            }
-        }
 
         const BatchResult result = runClients(server.port, timed);
         server.stop();
         if (!result.failure.empty()) {
             state.SkipWithError(("an upload failed: " + result.failure).c_str());
+            return;
+        }
+        const std::string difference = differenceFromFreshCount(database);
+        if (!difference.empty()) {
+            state.SkipWithError(("not a fresh count: " + difference).c_str());
             return;
         }
         latencies.insert(latencies.end(), result.latencies.begin(), result.latencies.end());
@@ -330,20 +409,18 @@ void BM_ServerUploads(benchmark::State& state)
     state.counters["upload_KB"] = messageBytes / 1e3;
 }
 
-// A database that has been in use: the uploads it holds before the timing.
-constexpr int STORED_BEFORE = 2000;
+const int CLIENT_LEVELS[] = {1, 8, 64};
 
 BENCHMARK(BM_ServerUploads)
-    ->ArgNames({"clients", "stored"})
-    ->Args({1, 0})
-    ->Args({8, 0})
-    ->Args({64, 0})
-    ->Args({8, STORED_BEFORE})
+    ->ArgNames({"database", "clients"})
+    ->ArgsProduct({{SQLITE, POSTGRESQL}, {std::begin(CLIENT_LEVELS), std::end(CLIENT_LEVELS)}})
     ->Iterations(1)
     ->UseManualTime()
     ->Unit(benchmark::kMillisecond);
 
-constexpr double GOAL_UPLOADS_PER_SECOND = 200;
+// At this many clients at once, on either database.
+constexpr int GOAL_CLIENTS = 8;
+constexpr double GOAL_UPLOADS_PER_SECOND = 1000;
 
 // Hostile peers. At full scale (scripts/bench.sh sets ZUV_BENCH_FULL_SCALE)
 // the memory figure has every place of the server taken by a connection that
@@ -615,15 +692,72 @@ ClientStorage memberYear(std::mt19937& random, int member, int sessions)
     return upload;
 }
 
-QString filledDatabase(std::string& failure)
+// A PostgreSQL cluster of the run's own, durable as a deployment is, made by
+// the script the server tests use and stopped when the run ends.
+class ThrowAwayPostgreSQL
 {
-    static QString file;
-    static std::string fillFailure;
-    if (!file.isEmpty() || !fillFailure.empty()) {
-        failure = fillFailure;
-        return file;
+public:
+    ~ThrowAwayPostgreSQL()
+    {
+        if (!state.isEmpty())
+            QProcess::execute(QStringLiteral(ZUV_POSTGRESQL_SCRIPT), {QStringLiteral("stop"), state});
     }
-    const QString name = workDir().path() + QStringLiteral("/results.sqlite");
+
+    // The address of a new, empty database `name` in it, or empty with `failure`.
+    QString newDatabase(const QString& name, std::string& failure)
+    {
+        if (state.isEmpty()) {
+            state = workDir().filePath(QStringLiteral("postgresql"));
+            QProcess::execute(QStringLiteral(ZUV_POSTGRESQL_SCRIPT),
+                              {QStringLiteral("start"), state, QStringLiteral("durable")});
+        }
+        QFile unavailable(state + QStringLiteral("/unavailable"));
+        QFile cluster(state + QStringLiteral("/cluster"));
+        if (unavailable.open(QIODevice::ReadOnly) || !cluster.open(QIODevice::ReadOnly)) {
+            failure = "no PostgreSQL: " + unavailable.readAll().trimmed().toStdString();
+            return QString();
+        }
+        const QString server =
+            QStringLiteral("postgresql://postgres@%1:5432/")
+                .arg(QString::fromLatin1(QUrl::toPercentEncoding(QString::fromLocal8Bit(cluster.readAll()).trimmed())));
+        const QString maintenance = QStringLiteral("bench-maintenance");
+        {
+            DatabaseLocation where;
+            QString error;
+            if (!DatabaseLocation::parse(server + QStringLiteral("postgres"), where, error) ||
+                !where.open(maintenance, error)) {
+                failure = "PostgreSQL does not answer: " + error.toStdString();
+            } else {
+                QSqlQuery create(QSqlDatabase::database(maintenance));
+                if (!create.exec(QStringLiteral("CREATE DATABASE ") + name))
+                    failure = "PostgreSQL makes no database: " + create.lastError().text().toStdString();
+            }
+        }
+        QSqlDatabase::removeDatabase(maintenance);
+        return failure.empty() ? server + name : QString();
+    }
+
+private:
+    QString state;
+};
+
+QString filledDatabase(DatabaseKind kind, std::string& failure)
+{
+    static ThrowAwayPostgreSQL postgresql;
+    static QString locations[2];
+    static std::string fillFailures[2];
+    QString& location = locations[kind];
+    std::string& fillFailure = fillFailures[kind];
+    if (!location.isEmpty() || !fillFailure.empty()) {
+        failure = fillFailure;
+        return location;
+    }
+    const QString name = kind == SQLITE ? workDir().path() + QStringLiteral("/results.sqlite")
+                                        : postgresql.newDatabase(QStringLiteral("zuvbench"), fillFailure);
+    if (name.isEmpty()) {
+        failure = fillFailure;
+        return QString();
+    }
     {
         ProjectDatabase database(QStringLiteral("bench-fill"));
         if (!database.open(name)) {
@@ -631,7 +765,9 @@ QString filledDatabase(std::string& failure)
             return QString();
         }
         // Filling is not measured: it need not wait for the disk each time.
-        QSqlQuery(database.database()).exec(QStringLiteral("PRAGMA synchronous = OFF"));
+        QSqlQuery(database.database())
+            .exec(kind == SQLITE ? QStringLiteral("PRAGMA synchronous = OFF")
+                                 : QStringLiteral("SET synchronous_commit = off"));
         std::mt19937 random(20240311);
         const QDateTime received = QDateTime::currentDateTime();
         for (int stored = 0; stored < resultsSessions(); stored += SESSIONS_PER_MEMBER) {
@@ -645,8 +781,8 @@ QString filledDatabase(std::string& failure)
         }
     }
     QSqlDatabase::removeDatabase(QStringLiteral("bench-fill"));
-    file = name;
-    return file;
+    location = name;
+    return location;
 }
 
 // A loopback port nobody listens on right now.
@@ -704,7 +840,7 @@ double serverCpuSeconds(pid_t pid)
 bool startWithResults(ServerUnderTest& server, quint16& webPort, benchmark::State& state)
 {
     std::string failure;
-    const QString database = filledDatabase(failure);
+    const QString database = filledDatabase(SQLITE, failure);
     webPort = freePort();
     if (!database.isEmpty() && server.start(database, failure, {"--http-port", std::to_string(webPort)}))
         return true;
@@ -877,26 +1013,32 @@ int main(int argc, char** argv)
     CollectingReporter reporter;
     if (!runBenchmarks(argc, argv, reporter))
         return 1;
-    std::printf("\n== server: realistic uploads (%d sessions of %d piles and %d events) over loopback, SQLite ==\n",
-                UPLOAD_SESSIONS, UPLOAD_PILES, UPLOAD_EVENTS);
-    const std::pair<int, int> levels[] = {{1, 0}, {8, 0}, {64, 0}, {8, STORED_BEFORE}};
-    for (const auto& [clients, stored] : levels) {
-        const std::string name =
-            "BM_ServerUploads/clients:" + std::to_string(clients) + "/stored:" + std::to_string(stored);
-        char label[96];
-        std::snprintf(label, sizeof label, "%2d client(s) at once, %4d uploads stored before", clients, stored);
-        if (!reporter.has(name)) {
-            std::printf("%s: not run\n", label);
-            continue;
+    std::printf("\n== server: realistic uploads (%d sessions of %d piles and %d events) over loopback into a"
+                " database of %d sessions ==\n",
+                UPLOAD_SESSIONS, UPLOAD_PILES, UPLOAD_EVENTS, resultsSessions());
+    for (const DatabaseKind kind : {SQLITE, POSTGRESQL}) {
+        for (const int clients : CLIENT_LEVELS) {
+            const std::string name =
+                "BM_ServerUploads/database:" + std::to_string(kind) + "/clients:" + std::to_string(clients);
+            std::printf("%-10s %2d client(s) at once: ", KIND_NAMES[kind], clients);
+            if (!reporter.has(name)) {
+                std::printf("not run\n");
+                continue;
+            }
+            const double rate = reporter.counter(name, "uploads_per_s");
+            std::printf("%7.1f uploads/s  median %7.2f ms  p99 %7.2f ms", rate, reporter.counter(name, "median_ms"),
+                        reporter.counter(name, "p99_ms"));
+            if (clients == GOAL_CLIENTS)
+                std::printf("  goal: %s (>= %.0f uploads/s)", rate >= GOAL_UPLOADS_PER_SECOND ? "ok" : "MISSED",
+                            GOAL_UPLOADS_PER_SECOND);
+            std::printf("\n");
         }
-        const double rate = reporter.counter(name, "uploads_per_s");
-        std::printf("%s: %6.1f uploads/s  median %7.2f ms  p99 %7.2f ms  goal: %s (>= %.0f uploads/s)\n", label, rate,
-                    reporter.counter(name, "median_ms"), reporter.counter(name, "p99_ms"),
-                    rate >= GOAL_UPLOADS_PER_SECOND ? "ok" : "MISSED", GOAL_UPLOADS_PER_SECOND);
     }
-    if (reporter.has("BM_ServerUploads/clients:1/stored:0"))
-        std::printf("(one upload message: %.1f KB)\n",
-                    reporter.counter("BM_ServerUploads/clients:1/stored:0", "upload_KB"));
+    const std::string first = "BM_ServerUploads/database:0/clients:1";
+    if (reporter.has(first))
+        std::printf("(one upload message: %.1f KB; after every level the totals and the published numbers equal a"
+                    " fresh count, else it failed)\n",
+                    reporter.counter(first, "upload_KB"));
     printHostileSummary(reporter, hostile, fullScale);
     printResultsSummary(reporter);
     std::fflush(stdout);

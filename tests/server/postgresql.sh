@@ -5,10 +5,13 @@
 # read: `cluster` names the socket folder, or `unavailable` says why there is
 # no server (the tests then skip and print it). Starting never fails the run:
 # a machine without PostgreSQL skips those tests, it does not hide them.
+# The tests' cluster does not wait for the disk; `start STATE durable` makes
+# one that does, as a deployment would, for the benchmarks.
 set -uo pipefail
 
 action="${1:?start or stop}"
 state="${2:?state folder}"
+mode="${3:-}"
 port=5432
 
 as_owner() {
@@ -55,9 +58,15 @@ start)
         stop_cluster
         unavailable "$reason"
     fi
-    # Durability settings off: the cluster is thrown away after the run.
+    if [ "$mode" = durable ]; then
+        # Room for a database of a million sessions, and no checkpoint forced every few seconds.
+        settings="-c shared_buffers=512MB -c max_wal_size=4GB"
+    else
+        # Durability settings off: the cluster is thrown away after the run.
+        settings="-c fsync=off -c full_page_writes=off"
+    fi
     if ! as_owner "$bindir/pg_ctl" -D "$cluster/data" -l "$cluster/server.log" -w -t 60 \
-        -o "-c listen_addresses= -k $cluster -p $port -c fsync=off -c full_page_writes=off -c max_connections=200" \
+        -o "-c listen_addresses= -k $cluster -p $port -c max_connections=200 $settings" \
         start >/dev/null 2>&1; then
         reason="the server did not start: $(tail -3 "$cluster/server.log" | tr '\n' ' ')"
         stop_cluster

@@ -47,6 +47,7 @@
 #include <netinet/tcp.h>
 #include <poll.h>
 #include <random>
+#include <sstream>
 #include <string>
 #include <sys/socket.h>
 #include <sys/wait.h>
@@ -285,6 +286,25 @@ const char* const KIND_NAMES[] = {"SQLite", "PostgreSQL"};
 // there is none.
 QString filledDatabase(DatabaseKind kind, std::string& failure);
 int resultsSessions();
+// The processor time the database's own processes have used so far: 0 for
+// SQLite, which works in the server's process.
+double databaseCpuSeconds(DatabaseKind kind);
+
+// The processor time (user and system, every thread) the process has used so far.
+double processCpuSeconds(pid_t pid)
+{
+    std::ifstream stat("/proc/" + std::to_string(pid) + "/stat");
+    std::string line;
+    std::getline(stat, line);
+    // After the command name in parentheses: state, then utime and stime are the 12th and 13th fields.
+    std::istringstream fields(line.substr(std::min(line.size(), line.rfind(')') + 1)));
+    std::string field;
+    double ticks = 0;
+    for (int i = 1; i <= 13 && fields >> field; ++i)
+        if (i >= 12)
+            ticks += std::stod(field);
+    return ticks / double(sysconf(_SC_CLK_TCK));
+}
 
 // Runs `work` on the database at `location` in a transaction that is rolled
 // back; false with `failure` when the database failed.
@@ -363,6 +383,7 @@ void BM_ServerUploads(benchmark::State& state)
     std::vector<double> latencies;
     double uploadsPerSecond = 0;
     double messageBytes = 0;
+    double cpuSeconds = 0;
     // Every upload brings sessions of its own, new to the database.
     static int serial = 3000000;
     for (auto _ : state) {
@@ -388,7 +409,9 @@ void BM_ServerUploads(benchmark::State& state)
         }
         messageBytes = double(timed[0][0].size());
 
+        const double cpuBefore = processCpuSeconds(server.pid()) + databaseCpuSeconds(kind);
         const BatchResult result = runClients(server.port, timed);
+        cpuSeconds += processCpuSeconds(server.pid()) + databaseCpuSeconds(kind) - cpuBefore;
         server.stop();
         if (!result.failure.empty()) {
             state.SkipWithError(("an upload failed: " + result.failure).c_str());
@@ -407,6 +430,9 @@ void BM_ServerUploads(benchmark::State& state)
     state.counters["median_ms"] = percentile(latencies, 0.5) * 1e3;
     state.counters["p99_ms"] = percentile(latencies, 0.99) * 1e3;
     state.counters["upload_KB"] = messageBytes / 1e3;
+    // What an upload costs the machine, however busy it is otherwise: the
+    // server's and the database's processor time.
+    state.counters["cpu_ms"] = cpuSeconds * 1e3 / double(UPLOADS_PER_LEVEL * state.iterations());
 }
 
 const int CLIENT_LEVELS[] = {1, 8, 64};
@@ -737,13 +763,49 @@ public:
         return failure.empty() ? server + name : QString();
     }
 
+    // The processor time the cluster's processes (the postmaster and every
+    // process it started) have used so far.
+    double cpuSeconds() const
+    {
+        QFile cluster(state + QStringLiteral("/cluster"));
+        if (state.isEmpty() || !cluster.open(QIODevice::ReadOnly))
+            return 0;
+        QFile pidFile(QString::fromLocal8Bit(cluster.readAll()).trimmed() + QStringLiteral("/data/postmaster.pid"));
+        if (!pidFile.open(QIODevice::ReadOnly))
+            return 0;
+        const pid_t postmaster = pid_t(pidFile.readLine().trimmed().toInt());
+        double seconds = processCpuSeconds(postmaster);
+        for (const QString& entry : QDir(QStringLiteral("/proc")).entryList(QDir::Dirs)) {
+            std::ifstream stat(QStringLiteral("/proc/%1/stat").arg(entry).toStdString());
+            std::string line;
+            std::getline(stat, line);
+            // The parent is the second field after the command name.
+            std::istringstream fields(line.substr(std::min(line.size(), line.rfind(')') + 1)));
+            std::string processState;
+            pid_t parent = 0;
+            if (fields >> processState >> parent && parent == postmaster)
+                seconds += processCpuSeconds(pid_t(entry.toInt()));
+        }
+        return seconds;
+    }
+
 private:
     QString state;
 };
 
+ThrowAwayPostgreSQL& postgresql()
+{
+    static ThrowAwayPostgreSQL cluster;
+    return cluster;
+}
+
+double databaseCpuSeconds(DatabaseKind kind)
+{
+    return kind == POSTGRESQL ? postgresql().cpuSeconds() : 0;
+}
+
 QString filledDatabase(DatabaseKind kind, std::string& failure)
 {
-    static ThrowAwayPostgreSQL postgresql;
     static QString locations[2];
     static std::string fillFailures[2];
     QString& location = locations[kind];
@@ -753,7 +815,7 @@ QString filledDatabase(DatabaseKind kind, std::string& failure)
         return location;
     }
     const QString name = kind == SQLITE ? workDir().path() + QStringLiteral("/results.sqlite")
-                                        : postgresql.newDatabase(QStringLiteral("zuvbench"), fillFailure);
+                                        : postgresql().newDatabase(QStringLiteral("zuvbench"), fillFailure);
     if (name.isEmpty()) {
         failure = fillFailure;
         return QString();
@@ -1026,8 +1088,9 @@ int main(int argc, char** argv)
                 continue;
             }
             const double rate = reporter.counter(name, "uploads_per_s");
-            std::printf("%7.1f uploads/s  median %7.2f ms  p99 %7.2f ms", rate, reporter.counter(name, "median_ms"),
-                        reporter.counter(name, "p99_ms"));
+            std::printf("%7.1f uploads/s  median %7.2f ms  p99 %7.2f ms  CPU %5.2f ms each", rate,
+                        reporter.counter(name, "median_ms"), reporter.counter(name, "p99_ms"),
+                        reporter.counter(name, "cpu_ms"));
             if (clients == GOAL_CLIENTS)
                 std::printf("  goal: %s (>= %.0f uploads/s)", rate >= GOAL_UPLOADS_PER_SECOND ? "ok" : "MISSED",
                             GOAL_UPLOADS_PER_SECOND);

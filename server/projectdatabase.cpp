@@ -297,11 +297,36 @@ bool ProjectDatabase::read(const std::function<void(SqlConnection&)>& work)
 
 bool ProjectDatabase::storeUpload(const ClientStorage& upload, const QDateTime& receivedAt, UploadReceipt& receipt)
 {
-    receipt = UploadReceipt();
-    const bool stored = inTransaction([&] { storeInTransaction(upload, receivedAt, receipt); });
-    if (!stored)
-        receipt = UploadReceipt();
-    return stored;
+    const Outcome outcome = storeUploads({&upload}, receivedAt).front();
+    receipt = outcome.receipt;
+    return outcome.stored;
+}
+
+std::vector<ProjectDatabase::Outcome> ProjectDatabase::storeUploads(const std::vector<const ClientStorage*>& uploads,
+                                                                    const QDateTime& receivedAt)
+{
+    std::vector<Outcome> outcomes(uploads.size());
+    const bool committed = inTransaction([&] {
+        for (std::size_t i = 0; i < uploads.size(); ++i) {
+            sql->execute(QStringLiteral("SAVEPOINT upload"));
+            try {
+                storeInTransaction(*uploads[i], receivedAt, outcomes[i].receipt);
+                outcomes[i].stored = true;
+            } catch (const DatabaseFailure& failure) {
+                outcomes[i] = Outcome{false, UploadReceipt(), failure.text};
+                // PostgreSQL takes no statement after a failure until then.
+                sql->execute(QStringLiteral("ROLLBACK TO SAVEPOINT upload"));
+            }
+            sql->execute(QStringLiteral("RELEASE SAVEPOINT upload"));
+        }
+    });
+    for (Outcome& outcome : outcomes) {
+        if (!committed)
+            outcome = Outcome{false, UploadReceipt(), error};
+        else if (!outcome.stored)
+            error = outcome.error;
+    }
+    return outcomes;
 }
 
 void ProjectDatabase::storeInTransaction(const ClientStorage& upload, const QDateTime& receivedAt,

@@ -9,6 +9,7 @@
 
 #include <functional>
 #include <memory>
+#include <vector>
 
 class ClientStorage;
 class SqlConnection;
@@ -73,6 +74,19 @@ public:
     // (receipt.knownMember false). The newest upload of a session wins. False
     // with lastError() when the database failed; then nothing of it was stored.
     bool storeUpload(const ClientStorage& upload, const QDateTime& receivedAt, UploadReceipt& receipt);
+
+    // What became of one of many uploads stored together.
+    struct Outcome
+    {
+        bool stored = false;
+        UploadReceipt receipt;
+        QString error; // when not stored
+    };
+    // Stores the uploads as storeUpload() does, one after the other in one
+    // transaction, each in a savepoint of its own: one that fails is undone
+    // alone. The database waits for the disk once per commit, so many uploads
+    // cost it hardly more than one. When the commit fails, none is stored.
+    std::vector<Outcome> storeUploads(const std::vector<const ClientStorage*>& uploads, const QDateTime& receivedAt);
 
     // The newest analysis items; a fresh database offers none (all 0).
     bool setAnalysisNumbers(const AnalysisNumbers& numbers);

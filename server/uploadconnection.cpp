@@ -4,7 +4,7 @@
 #include "common/errorcodes.h"
 #include "net/serveranswer.h"
 #include "server/peerledger.h"
-#include "server/uploadservice.h"
+#include "server/uploadqueue.h"
 
 #include <QDataStream>
 #include <QDebug>
@@ -43,9 +43,9 @@ QByteArray reasonFor(unsigned code)
 
 } // namespace
 
-UploadConnection::UploadConnection(QTcpSocket* clientSocket, UploadService& uploadService,
+UploadConnection::UploadConnection(QTcpSocket* clientSocket, UploadQueue& uploadQueue,
                                    const ConnectionLimits& connectionLimits, PeerLedger& peerLedger, QObject* parent)
-    : QObject(parent), socket(clientSocket), service(uploadService), limits(connectionLimits), ledger(peerLedger),
+    : QObject(parent), socket(clientSocket), uploads(uploadQueue), limits(connectionLimits), ledger(peerLedger),
       peer(clientSocket->peerAddress()), limitTimer(new QTimer(this))
 {
     socket->setParent(this);
@@ -105,8 +105,8 @@ void UploadConnection::readIncoming()
 {
     if (socket->state() != QAbstractSocket::ConnectedState)
         return;
-    if (replied) {
-        socket->skip(socket->bytesAvailable()); // the rest of a refused upload
+    if (replied || storing) {
+        socket->skip(socket->bytesAvailable()); // the rest of a refused upload, or more than one
         return;
     }
     while (socket->bytesAvailable() > 0) {
@@ -131,11 +131,19 @@ void UploadConnection::readIncoming()
     if (!headerChecked || body.size() < qsizetype(header.bodyLength))
         return; // more will come
 
-    const UploadService::Reply outcome = service.handleUpload(body);
-    if (outcome.refusal != 0)
-        refuse(outcome.refusal);
+    storing = true;
+    limitTimer->stop();
+    uploads.submit(body, this,
+                   [this](const UploadService::Reply& outcome) { answer(outcome.refusal, outcome.answer); });
+}
+
+void UploadConnection::answer(unsigned refusal, const ServerAnswer& answer)
+{
+    storing = false;
+    if (refusal != 0)
+        refuse(refusal);
     else
-        reply(answerFrame(outcome.answer));
+        reply(answerFrame(answer));
 }
 
 // Looks at as much of the header as has arrived. False when the upload was

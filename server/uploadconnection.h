@@ -11,7 +11,7 @@
 class PeerLedger;
 class QTcpSocket;
 class QTimer;
-class UploadService;
+class UploadQueue;
 struct ServerAnswer;
 
 // How much a connection may send and how long it may take: to stay silent,
@@ -30,8 +30,10 @@ struct ConnectionLimits
 // One client connection: it collects the 10-byte header and the body,
 // refuses what is not an upload as early as the bytes allow (no magic, a
 // version we do not take, a body above the limit, all without reading
-// further), hands a complete body to the upload service and sends its answer
-// or refusal. Then it closes its sending side and lets the client hang up,
+// further), hands a complete body to the upload queue and sends the answer or
+// refusal it gets back. While the upload is being stored the wait is ours: no
+// time limit runs, and whatever the client sends is dropped. After the reply
+// it closes its sending side and lets the client hang up,
 // dropping whatever still arrives, so the reply is never lost to a reset.
 // A body is read only into room the ledger has set aside for it; without
 // room the upload is refused with "try later" before its body is read.
@@ -50,7 +52,7 @@ public:
     static constexpr qint64 READ_BUFFER_BYTES = 64 * 1024;
 
     // Takes the socket over (it becomes our child).
-    UploadConnection(QTcpSocket* socket, UploadService& service, const ConnectionLimits& limits, PeerLedger& ledger,
+    UploadConnection(QTcpSocket* socket, UploadQueue& uploads, const ConnectionLimits& limits, PeerLedger& ledger,
                      QObject* parent = nullptr);
     ~UploadConnection() override;
 
@@ -72,6 +74,7 @@ Q_SIGNALS:
 private:
     void readIncoming();
     bool checkHeader();
+    void answer(unsigned refusal, const ServerAnswer& answer);
     void refuse(unsigned code, const QByteArray& reason = QByteArray());
     void reply(const QByteArray& bytes);
     void releaseBody();
@@ -87,7 +90,7 @@ private:
     void finish();
 
     QTcpSocket* socket;
-    UploadService& service;
+    UploadQueue& uploads;
     ConnectionLimits limits;
     PeerLedger& ledger;
     const QHostAddress peer;
@@ -102,6 +105,7 @@ private:
     QByteArray body;
     FrameHeader header;
     bool headerChecked = false;
+    bool storing = false;
     bool replied = false;
     bool sendingClosed = false;
     bool done = false;

@@ -26,9 +26,9 @@ constexpr int acceptRetryMs = 100;
 constexpr char crowdedAddress[] = "too many connections from your address";
 } // namespace
 
-UploadServer::UploadServer(UploadService& uploadService, const ConnectionLimits& connectionLimits,
+UploadServer::UploadServer(UploadQueue& uploadQueue, const ConnectionLimits& connectionLimits,
                            const ServerLimits& serverLimits, QObject* parent)
-    : QObject(parent), service(uploadService), limits(connectionLimits), maxConnections(serverLimits.maxConnections),
+    : QObject(parent), uploads(uploadQueue), limits(connectionLimits), maxConnections(serverLimits.maxConnections),
       ledger(serverLimits.maxConnectionsPerAddress, serverLimits.maxBufferedBytes)
 {
     connect(&server, &QTcpServer::newConnection, this, &UploadServer::acceptConnections);
@@ -81,7 +81,7 @@ void UploadServer::serve(QTcpSocket* socket)
     const QHostAddress peer = socket->peerAddress();
     ledger.takePlace(peer);
     ++connections;
-    auto* connection = new UploadConnection(socket, service, limits, ledger, this);
+    auto* connection = new UploadConnection(socket, uploads, limits, ledger, this);
     connect(connection, &UploadConnection::finished, this, [this, peer] {
         ledger.freePlace(peer);
         connectionEnded();
@@ -98,7 +98,7 @@ void UploadServer::turnAway(QTcpSocket* socket)
         return;
     }
     ++turnedAway;
-    auto* connection = new UploadConnection(socket, service, limits, ledger, this);
+    auto* connection = new UploadConnection(socket, uploads, limits, ledger, this);
     connect(connection, &UploadConnection::finished, this, [this] { --turnedAway; });
     connection->turnAway(crowdedAddress);
 }

@@ -8,7 +8,7 @@
 #include <QString>
 #include <QTcpServer>
 
-class UploadService;
+class UploadQueue;
 
 // How many connections the server serves: in all, from one peer address,
 // and how many bytes their bodies in flight may hold together.
@@ -33,7 +33,7 @@ class UploadServer : public QObject
     Q_OBJECT
 
 public:
-    UploadServer(UploadService& service, const ConnectionLimits& connectionLimits, const ServerLimits& serverLimits,
+    UploadServer(UploadQueue& uploads, const ConnectionLimits& connectionLimits, const ServerLimits& serverLimits,
                  QObject* parent = nullptr);
     ~UploadServer() override;
 
@@ -60,7 +60,7 @@ private:
     void connectionEnded();
     void acceptFailed();
 
-    UploadService& service;
+    UploadQueue& uploads;
     ConnectionLimits limits;
     int maxConnections;
     PeerLedger ledger;

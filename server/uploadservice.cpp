@@ -43,34 +43,44 @@ bool UploadService::decode(const QByteArray& body, ClientStorage& upload)
 
 UploadService::Reply UploadService::handleUpload(const QByteArray& body)
 {
-    Reply reply;
     ClientStorage upload;
     if (!decode(body, upload)) {
-        reply.refusal = TCP_CLIENT_HAS_BAD_DATA_FORMAT;
-        return reply;
+        Reply refused;
+        refused.refusal = TCP_CLIENT_HAS_BAD_DATA_FORMAT;
+        return refused;
     }
-    UploadReceipt receipt;
+    return storeAndAnswer({&upload}).front();
+}
+
+std::vector<UploadService::Reply> UploadService::storeAndAnswer(const std::vector<const ClientStorage*>& uploads)
+{
     const QDateTime now = QDateTime::currentDateTime();
-    if (!database.storeUpload(upload, now, receipt)) {
-        qWarning().noquote() << "upload of member" << upload.Membernumber << "not stored:" << database.lastError();
-        reply.refusal = TCP_SERVER_IS_ILL;
-        return reply;
+    const std::vector<ProjectDatabase::Outcome> outcomes = database.storeUploads(uploads, now);
+    std::vector<Reply> replies(uploads.size());
+    for (std::size_t i = 0; i < uploads.size(); ++i) {
+        const ClientStorage& upload = *uploads[i];
+        const UploadReceipt& receipt = outcomes[i].receipt;
+        if (!outcomes[i].stored) {
+            qWarning().noquote() << "upload of member" << upload.Membernumber << "not stored:" << outcomes[i].error;
+            replies[i].refusal = TCP_SERVER_IS_ILL;
+            continue;
+        }
+        if (!receipt.knownMember)
+            qInfo().noquote() << "upload names unknown member" << upload.Membernumber << "- nothing stored";
+        else
+            qInfo().noquote() << QStringLiteral("upload of %1member %2 stored: %3 new and %4 changed of %5 sessions,"
+                                                " %6 new invitations")
+                                     .arg(receipt.repeatedNewcomer ? QStringLiteral("repeated newcomer, ")
+                                          : receipt.newMember      ? QStringLiteral("new ")
+                                                                   : QString())
+                                     .arg(receipt.memberNumber)
+                                     .arg(receipt.sessionsAdded)
+                                     .arg(receipt.sessionsReplaced)
+                                     .arg(upload.Sessions.size())
+                                     .arg(receipt.invitationsAdded);
+        replies[i].answer = answerFor(upload, receipt, now.date());
     }
-    if (!receipt.knownMember)
-        qInfo().noquote() << "upload names unknown member" << upload.Membernumber << "- nothing stored";
-    else
-        qInfo().noquote() << QStringLiteral("upload of %1member %2 stored: %3 new and %4 changed of %5 sessions,"
-                                            " %6 new invitations")
-                                 .arg(receipt.repeatedNewcomer ? QStringLiteral("repeated newcomer, ")
-                                      : receipt.newMember      ? QStringLiteral("new ")
-                                                               : QString())
-                                 .arg(receipt.memberNumber)
-                                 .arg(receipt.sessionsAdded)
-                                 .arg(receipt.sessionsReplaced)
-                                 .arg(upload.Sessions.size())
-                                 .arg(receipt.invitationsAdded);
-    reply.answer = answerFor(upload, receipt, now.date());
-    return reply;
+    return replies;
 }
 
 std::string UploadService::welcomeText(quint32 memberNumber)

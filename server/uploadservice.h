@@ -8,6 +8,8 @@
 #include <QString>
 #include <QtGlobal>
 
+#include <vector>
+
 class ClientStorage;
 class ProjectDatabase;
 struct UploadReceipt;
@@ -37,6 +39,11 @@ public:
     // TCP_CLIENT_HAS_BAD_DATA_FORMAT, a database failure with TCP_SERVER_IS_ILL
     // (nothing of the upload is then stored).
     Reply handleUpload(const QByteArray& body);
+
+    // Stores uploads read with decode() together, in one transaction, and
+    // answers each: an upload the database failed on is refused with
+    // TCP_SERVER_IS_ILL, alone unless the commit failed.
+    std::vector<Reply> storeAndAnswer(const std::vector<const ClientStorage*>& uploads);
 
     // True when the body is exactly one client state as our client writes it.
     static bool decode(const QByteArray& body, ClientStorage& upload);

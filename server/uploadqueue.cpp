@@ -1,0 +1,97 @@
+#include "server/uploadqueue.h"
+
+#include "common/errorcodes.h"
+#include "server/projectdatabase.h"
+
+#include <QMetaObject>
+
+#include <utility>
+#include <vector>
+
+UploadQueue::UploadQueue(const QString& message, QObject* parent) : QObject(parent), serverMessage(message) {}
+
+UploadQueue::~UploadQueue()
+{
+    {
+        const std::lock_guard<std::mutex> guard(lock);
+        stopping = true;
+    }
+    changed.notify_all();
+    if (worker.joinable())
+        worker.join();
+}
+
+bool UploadQueue::start(const QString& location, QString& error)
+{
+    worker = std::thread([this, location] { run(location); });
+    std::unique_lock<std::mutex> guard(lock);
+    changed.wait(guard, [this] { return openDone; });
+    error = openError;
+    return opened;
+}
+
+void UploadQueue::submit(const QByteArray& body, QObject* receiver, ReplyHandler done)
+{
+    Waiting upload{ClientStorage(), receiver, std::move(done)};
+    if (!UploadService::decode(body, upload.upload)) {
+        UploadService::Reply refused;
+        refused.refusal = TCP_CLIENT_HAS_BAD_DATA_FORMAT;
+        deliver(upload, refused);
+        return;
+    }
+    {
+        const std::lock_guard<std::mutex> guard(lock);
+        waiting.push_back(std::move(upload));
+    }
+    changed.notify_one();
+}
+
+void UploadQueue::deliver(Waiting& upload, const UploadService::Reply& reply)
+{
+    // On our thread, where the receiver lives and is known to be alive or gone.
+    QMetaObject::invokeMethod(
+        this,
+        [receiver = upload.receiver, done = std::move(upload.done), reply] {
+            if (receiver)
+                done(reply);
+        },
+        Qt::QueuedConnection);
+}
+
+void UploadQueue::run(const QString& location)
+{
+    ProjectDatabase database(QStringLiteral("zuv-server-uploads"));
+    {
+        const bool ready = database.open(location);
+        const std::lock_guard<std::mutex> guard(lock);
+        opened = ready;
+        openError = database.lastError();
+        openDone = true;
+    }
+    changed.notify_all();
+    if (!opened)
+        return;
+
+    UploadService service(database, serverMessage);
+    std::vector<Waiting> batch;
+    std::vector<const ClientStorage*> uploads;
+    for (;;) {
+        {
+            std::unique_lock<std::mutex> guard(lock);
+            changed.wait(guard, [this] { return stopping || !waiting.empty(); });
+            if (stopping)
+                return;
+            while (!waiting.empty() && batch.size() < MOST_PER_TRANSACTION) {
+                batch.push_back(std::move(waiting.front()));
+                waiting.pop_front();
+            }
+        }
+        for (const Waiting& upload : batch)
+            uploads.push_back(&upload.upload);
+        const std::vector<UploadService::Reply> replies = service.storeAndAnswer(uploads);
+        for (std::size_t i = 0; i < batch.size(); ++i)
+            deliver(batch[i], replies[i]);
+        batch.clear();
+        uploads.clear();
+    }
+}

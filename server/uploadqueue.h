@@ -1,0 +1,68 @@
+#pragma once
+
+#include "server/uploadservice.h"
+#include "storage/clientstorage.h"
+
+#include <QByteArray>
+#include <QObject>
+#include <QPointer>
+#include <QString>
+
+#include <condition_variable>
+#include <deque>
+#include <functional>
+#include <mutex>
+#include <thread>
+
+// Stores the uploads on a thread of its own, with a database connection of its
+// own, as many at once as are waiting: the uploads that arrive while one
+// transaction is under way all go into the next (each in a savepoint of its
+// own, so one that fails is refused alone), and all are answered once it is
+// committed, so an answer still means the upload is on disk. The database
+// waits for the disk once per commit, so one wait serves many participants,
+// and the event loop serves the connections meanwhile.
+class UploadQueue : public QObject
+{
+    Q_OBJECT
+
+public:
+    using ReplyHandler = std::function<void(const UploadService::Reply&)>;
+
+    // The most uploads one transaction takes; more wait for the next.
+    static constexpr std::size_t MOST_PER_TRANSACTION = 64;
+
+    explicit UploadQueue(const QString& serverMessage = QString(), QObject* parent = nullptr);
+    // Finishes the transaction under way; uploads still waiting are dropped
+    // unanswered (their clients send them again).
+    ~UploadQueue() override;
+
+    // Opens the database at `location` on the queue's thread. False with
+    // `error` when it cannot be used.
+    bool start(const QString& location, QString& error);
+
+    // Reads the body (one that is no client state is refused at once) and
+    // queues the upload. `done` runs on this object's thread with the reply,
+    // unless `receiver` is gone by then.
+    void submit(const QByteArray& body, QObject* receiver, ReplyHandler done);
+
+private:
+    struct Waiting
+    {
+        ClientStorage upload;
+        QPointer<QObject> receiver;
+        ReplyHandler done;
+    };
+
+    void run(const QString& location);
+    void deliver(Waiting& waiting, const UploadService::Reply& reply);
+
+    const QString serverMessage;
+    std::thread worker;
+    std::mutex lock;
+    std::condition_variable changed;
+    std::deque<Waiting> waiting;
+    bool stopping = false;
+    bool openDone = false;
+    bool opened = false;
+    QString openError;
+};

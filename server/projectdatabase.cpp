@@ -69,11 +69,11 @@ void storeSettings(SqlConnection& sql, const QVariant& member, const ClientStora
              member});
 
     sql.run(QStringLiteral("DELETE FROM recommenders WHERE member_number = ?"), {member});
-    QVariantList recommenders;
+    QList<qint64> recommenders;
     for (qsizetype i = 0; i < upload.RecommenderMembernumbers.size(); ++i)
-        recommenders << member << sqlNumber(i) << sqlNumber(upload.RecommenderMembernumbers[i]);
-    sql.insertRows(QStringLiteral("INSERT INTO recommenders (member_number, position, recommender_number) VALUES"), 3,
-                   recommenders);
+        recommenders << member.toLongLong() << i << qint64(upload.RecommenderMembernumbers[i]);
+    sql.insertNumbers(QStringLiteral("INSERT INTO recommenders (member_number, position, recommender_number)"), 3,
+                      recommenders);
 
     if (!upload.Message.isEmpty())
         sql.run(QStringLiteral("INSERT INTO member_messages (member_number, received_at, message) VALUES (?, ?, ?)"
@@ -86,10 +86,10 @@ void storeSettings(SqlConnection& sql, const QVariant& member, const ClientStora
 void storeEventTotals(SqlConnection& sql, const QVariant& member, const QMap<quint16, quint32>& totals)
 {
     sql.run(QStringLiteral("DELETE FROM event_totals WHERE member_number = ?"), {member});
-    QVariantList rows;
+    QList<qint64> rows;
     for (auto it = totals.constBegin(); it != totals.constEnd(); ++it)
-        rows << member << sqlNumber(it.key()) << sqlNumber(it.value());
-    sql.insertRows(QStringLiteral("INSERT INTO event_totals (member_number, event_id, total) VALUES"), 3, rows);
+        rows << member.toLongLong() << qint64(it.key()) << qint64(it.value());
+    sql.insertNumbers(QStringLiteral("INSERT INTO event_totals (member_number, event_id, total)"), 3, rows);
 }
 
 // Stores the invitations the client has not uploaded before; returns how

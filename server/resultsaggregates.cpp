@@ -70,7 +70,7 @@ qint64 stateValue(SqlConnection& sql, const char* name)
         .toLongLong();
 }
 
-void appendKey(QVariantList& values, const std::tuple<int, int, int, int, int>& key)
+void appendKey(QList<qint64>& values, const std::tuple<int, int, int, int, int>& key)
 {
     const auto& [grain, month, memberCountry, nationalSide, coinValue] = key;
     values << grain << month << memberCountry << nationalSide << coinValue;
@@ -148,14 +148,14 @@ void ResultsAggregates::apply(qint64 memberNumber, const ResultsContribution& co
     // The member's sessions in each cell. The member came into a cell when
     // its row now holds just what was added, and left it when the row
     // dropped to nothing.
-    QVariantList rows;
+    QList<qint64> rows;
     for (const auto& [key, cell] : contribution.cells) {
         appendKey(rows, key);
-        rows << sqlNumber(memberNumber) << sqlNumber(factor * cell.purses);
+        rows << memberNumber << factor * cell.purses;
     }
     std::map<ResultsContribution::Key, qint64> memberChange;
-    sql.insertRows(
-        QStringLiteral("INSERT INTO result_cell_members (%1, member_number, purses) VALUES").arg(CELL_KEY), 7, rows,
+    sql.insertNumbers(
+        QStringLiteral("INSERT INTO result_cell_members (%1, member_number, purses)").arg(CELL_KEY), 7, rows,
         QStringLiteral("ON CONFLICT (%1, member_number) DO UPDATE"
                        " SET purses = result_cell_members.purses + excluded.purses RETURNING %1, purses")
             .arg(CELL_KEY),
@@ -171,12 +171,10 @@ void ResultsAggregates::apply(qint64 memberNumber, const ResultsContribution& co
     rows.clear();
     for (const auto& [key, cell] : contribution.cells) {
         appendKey(rows, key);
-        rows << sqlNumber(factor * cell.coins) << sqlNumber(factor * cell.foreignCoins)
-             << sqlNumber(factor * cell.purses) << sqlNumber(memberChange[key]);
+        rows << factor * cell.coins << factor * cell.foreignCoins << factor * cell.purses << memberChange[key];
     }
-    sql.insertRows(
-        QStringLiteral("INSERT INTO result_cells (%1, coins, foreign_coins, purses, members) VALUES").arg(CELL_KEY), 9,
-        rows,
+    sql.insertNumbers(
+        QStringLiteral("INSERT INTO result_cells (%1, coins, foreign_coins, purses, members)").arg(CELL_KEY), 9, rows,
         QStringLiteral("ON CONFLICT (%1) DO UPDATE SET coins = result_cells.coins + excluded.coins,"
                        " foreign_coins = result_cells.foreign_coins + excluded.foreign_coins,"
                        " purses = result_cells.purses + excluded.purses,"

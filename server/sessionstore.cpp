@@ -102,27 +102,24 @@ void SessionStore::removeContribution(const Stored& stored, TotalsChange& change
 void SessionStore::addContribution(const QList<std::pair<qint64, const Session*>>& sessions, int memberCountry,
                                    TotalsChange& change, ResultsContribution& published)
 {
-    QVariantList piles;
-    QVariantList events;
+    QList<qint64> piles;
+    QList<qint64> events;
     for (const auto& [id, session] : sessions) {
         for (qsizetype i = 0; i < session->purse.size(); ++i) {
             const CoinPile& coins = session->purse[i];
             // The lookup tables number coin values from 1 and include the common side as country 0.
-            piles << sqlNumber(id) << sqlNumber(i) << sqlNumber(qint64(coins.coinIndex) + 1)
-                  << sqlNumber(qint64(coins.countryIndex) + 1) << sqlNumber(coins.count);
+            piles << id << i << qint64(coins.coinIndex) + 1 << qint64(coins.countryIndex) + 1 << qint64(coins.count);
         }
         for (qsizetype i = 0; i < session->observation.size(); ++i)
-            events << sqlNumber(id) << sqlNumber(i) << sqlNumber(session->observation[i].time)
-                   << sqlNumber(session->observation[i].id);
+            events << id << i << qint64(session->observation[i].time) << qint64(session->observation[i].id);
         change.purses += session->purse.isEmpty() ? 0 : 1;
         change.sumCents += qint64(session->sumOfCents());
         published.addSession(ResultsAggregates::monthOf(session->entryDateTime.date()), memberCountry, session->purse);
     }
-    sql.insertRows(
-        QStringLiteral("INSERT INTO coin_piles (session_id, position, coin_value, coin_country, count) VALUES"), 5,
-        piles);
-    sql.insertRows(QStringLiteral("INSERT INTO usage_events (session_id, position, time_hundredths, event_id) VALUES"),
-                   4, events);
+    sql.insertNumbers(QStringLiteral("INSERT INTO coin_piles (session_id, position, coin_value, coin_country, count)"),
+                      5, piles);
+    sql.insertNumbers(QStringLiteral("INSERT INTO usage_events (session_id, position, time_hundredths, event_id)"), 4,
+                      events);
 }
 
 SessionStore::Outcome SessionStore::store(qint64 member, bool memberIsNew, int memberCountry,

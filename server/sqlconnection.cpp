@@ -116,3 +116,28 @@ void SqlConnection::insertRows(const QString& insertInto, int columns, const QVa
         rowsLeft -= rows;
     }
 }
+
+void SqlConnection::insertNumbers(const QString& insertInto, int columns, const QList<qint64>& values,
+                                  const QString& after, const std::function<void(const QSqlQuery&)>& readRow)
+{
+    if (values.isEmpty())
+        return;
+    // The rows as a JSON array of arrays: [[1,2,3],[4,5,6]].
+    QByteArray rows;
+    rows.reserve(values.size() * 8 + 2);
+    rows += '[';
+    for (qsizetype i = 0; i < values.size(); ++i) {
+        rows += i == 0 ? "[" : i % columns == 0 ? "],[" : ",";
+        rows += QByteArray::number(values[i]);
+    }
+    rows += "]]";
+    // WHERE: SQLite would read ON CONFLICT as the join's ON without it.
+    QSqlQuery& query =
+        run(insertInto + QLatin1Char(' ') + sqlDialect.numberRows(columns) + QStringLiteral(" WHERE true ") + after,
+            {QString::fromLatin1(rows)});
+    if (readRow) {
+        while (query.next())
+            readRow(query);
+        query.finish();
+    }
+}

@@ -72,6 +72,16 @@ void SqlDialect::beginReading(SqlConnection& sql) const
                                       : QStringLiteral("BEGIN ISOLATION LEVEL REPEATABLE READ READ ONLY"));
 }
 
+QString SqlDialect::numberRows(int columns) const
+{
+    QStringList fields;
+    for (int i = 0; i < columns; ++i)
+        fields << QStringLiteral("CAST(value->>%1 AS BIGINT)").arg(i);
+    return QStringLiteral("SELECT ") + fields.join(QLatin1Char(',')) +
+           (which == Kind::SQLite ? QStringLiteral(" FROM json_each(?)")
+                                  : QStringLiteral(" FROM json_array_elements(CAST(? AS json))"));
+}
+
 int SqlDialect::schemaVersion(SqlConnection& sql) const
 {
     if (which == Kind::SQLite)

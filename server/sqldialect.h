@@ -36,6 +36,10 @@ public:
     // database throughout.
     void beginReading(SqlConnection& sql) const;
 
+    // A SELECT of rows of `columns` whole numbers each, read from one bound
+    // value: a JSON array of arrays.
+    QString numberRows(int columns) const;
+
     // The schema version a database has (0: empty) and the statement setting it.
     int schemaVersion(SqlConnection& sql) const;
     QString setSchemaVersion(int version) const;

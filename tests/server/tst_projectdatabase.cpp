@@ -166,13 +166,24 @@ void TestProjectDatabase::failedUploadLeavesNoTrace()
     QCOMPARE(rowCounts(), before);
     QCOMPARE(keptTotals(database.database()), QStringLiteral("1 1 200"));
 
+    // Stored in one transaction with another participant's, it is refused
+    // alone: the other is stored as if it had come by itself.
+    const ClientStorage failing = newcomer();
+    ClientStorage other = first;
+    other.PostalCode = QStringLiteral("10115");
+    const std::vector<UploadService::Reply> together = service.storeAndAnswer({&failing, &other});
+    QCOMPARE(together[0].refusal, unsigned(TCP_SERVER_IS_ILL));
+    QCOMPARE(together[1].refusal, 0u);
+    QCOMPARE(together[1].answer.memberNumber, 2u); // the failed attempt used up no number
+    QCOMPARE(keptTotals(database.database()), QStringLiteral("2 2 400"));
+
     QVERIFY(arrange.exec(QStringLiteral("ALTER TABLE invitations DROP COLUMN disk_full")));
     const UploadService::Reply accepted = service.handleUpload(bodyOf(newcomer()));
     QCOMPARE(accepted.refusal, 0u);
-    QCOMPARE(accepted.answer.memberNumber, 2u); // the failed attempt used up no number
-    QCOMPARE(accepted.answer.numMembers, 2u);
-    QCOMPARE(accepted.answer.numPurses, 2u);
-    QCOMPARE(accepted.answer.totalSumCents, 400u);
+    QCOMPARE(accepted.answer.memberNumber, 3u);
+    QCOMPARE(accepted.answer.numMembers, 3u);
+    QCOMPARE(accepted.answer.numPurses, 3u);
+    QCOMPARE(accepted.answer.totalSumCents, 600u);
 }
 
 void TestProjectDatabase::totalsFollowWhatWasStored()

@@ -79,7 +79,7 @@ QString SqlDialect::numberRows(int columns) const
         fields << QStringLiteral("CAST(value->>%1 AS BIGINT)").arg(i);
     return QStringLiteral("SELECT ") + fields.join(QLatin1Char(',')) +
            (which == Kind::SQLite ? QStringLiteral(" FROM json_each(?)")
-                                  : QStringLiteral(" FROM json_array_elements(CAST(? AS json))"));
+                                  : QStringLiteral(" FROM jsonb_array_elements(CAST(? AS jsonb))"));
 }
 
 int SqlDialect::schemaVersion(SqlConnection& sql) const

@@ -20,6 +20,15 @@ constexpr std::uint32_t SEED = 20020101;
 const QDateTime FIRST_SESSION(QDate(2002, 1, 1), QTime(9, 0));
 // A counting a few days after the previous one.
 constexpr qint64 SECONDS_BETWEEN_SESSIONS = 3 * 24 * 3600 + 1234;
+// The sessions of the many uploads a server benchmark sends fall in two years,
+// as a project's do (and so into the months its published numbers already
+// hold): the day goes round the two years, and the seconds after nine keep
+// every session unique up to some 39 million.
+constexpr int UPLOAD_DAYS = 730;
+QDateTime uploadedSessionBegan(int index)
+{
+    return QDateTime(QDate(2024, 1, 1).addDays(index % UPLOAD_DAYS), QTime(9, 0).addSecs(index / UPLOAD_DAYS));
+}
 constexpr int TOTAL_EVENT_KINDS = 80;
 constexpr int RECOMMENDERS = 3;
 constexpr std::size_t READ_BLOCK = 1 << 20;
@@ -37,9 +46,9 @@ quint16 someEventId(std::mt19937& random)
                        int(random() % NUM_NATIONAL_SIDES));
 }
 
-Session makeSession(std::mt19937& random, int index, int piles, int events)
+Session makeSession(std::mt19937& random, const QDateTime& began, int piles, int events)
 {
-    Session session(0, FIRST_SESSION.addSecs(SECONDS_BETWEEN_SESSIONS * index), FORMAT_VERSION);
+    Session session(0, began, FORMAT_VERSION);
     std::array<int, NUM_COINS * NUM_NATIONAL_SIDES> cells;
     std::iota(cells.begin(), cells.end(), 0);
     std::shuffle(cells.begin(), cells.end(), random);
@@ -104,7 +113,7 @@ ClientStorage stateWith(int sessions, int piles, int events)
     ClientStorage state = baseState(random);
     state.Sessions.reserve(sessions);
     for (int i = 0; i < sessions; ++i)
-        state.Sessions.append(makeSession(random, i, piles, events));
+        state.Sessions.append(makeSession(random, FIRST_SESSION.addSecs(SECONDS_BETWEEN_SESSIONS * i), piles, events));
     state.NumFullPurses = quint16(sessions);
     return state;
 }
@@ -122,7 +131,8 @@ ClientStorage uploadState(quint32 memberNumber, int serial)
     ClientStorage state = baseState(random);
     state.Membernumber = memberNumber;
     for (int i = 0; i < UPLOAD_SESSIONS; ++i)
-        state.Sessions.append(makeSession(random, serial * UPLOAD_SESSIONS + i, UPLOAD_PILES, UPLOAD_EVENTS));
+        state.Sessions.append(
+            makeSession(random, uploadedSessionBegan(serial * UPLOAD_SESSIONS + i), UPLOAD_PILES, UPLOAD_EVENTS));
     state.NumFullPurses = quint16(UPLOAD_SESSIONS);
     return state;
 }

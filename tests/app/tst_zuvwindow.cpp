@@ -1,4 +1,5 @@
 #include "common/boxscript.h"
+#include "common/filebytes.h"
 #include "common/modaldriver.h"
 #include "common/scriptedserver.h"
 
@@ -385,14 +386,10 @@ void TestZuvWindow::damagedDataFileAsksTheParticipant()
     counted.insertCoins(7, 3, 2);
     state.Sessions.append(counted);
     QVERIFY(state.saveToDisk(DATAFILE_NAME) == ZUV_NO_ERROR);
-    QFile file(DATAFILE_NAME);
-    QVERIFY(file.open(QIODevice::ReadWrite));
-    QByteArray bytes = file.readAll();
+    QByteArray bytes = readAll(DATAFILE_NAME);
     // The last pile's count byte sits before the invitation count (2 bytes) at the end.
     bytes[bytes.size() - 3] = char(0x05);
-    QVERIFY(file.seek(0));
-    file.write(bytes);
-    file.close();
+    QVERIFY(writeAll(DATAFILE_NAME, bytes));
 
     {
         BoxScript boxes({1}); // "Quit now"
@@ -415,9 +412,7 @@ void TestZuvWindow::damagedDataFileAsksTheParticipant()
     window->close();
     QCOMPARE(finished.count(), 1);
     // The unreadable file was kept aside, byte for byte, before it was saved over.
-    QFile kept(DATAFILE_NAME + QStringLiteral(".damaged"));
-    QVERIFY(kept.open(QIODevice::ReadOnly));
-    QCOMPARE(kept.readAll(), bytes);
+    QCOMPARE(readAll(DATAFILE_NAME + QStringLiteral(".damaged")), bytes);
 }
 
 void TestZuvWindow::fatalFailuresEndWithTheirCode()

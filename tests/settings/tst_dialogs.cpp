@@ -1,5 +1,6 @@
 #include "common/boxscript.h"
 #include "common/eventnames.h"
+#include "common/filebytes.h"
 #include "common/modaldriver.h"
 #include "common/scriptedserver.h"
 
@@ -68,12 +69,6 @@ Session countedSession(int coin, int country, unsigned count, int day)
     Session session(0, QDateTime(QDate(2002, 6, day), QTime(9, 30)), FORMAT_VERSION);
     session.insertCoins(coin, country, count);
     return session;
-}
-
-QByteArray readAll(const QString& path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
 }
 
 } // namespace
@@ -677,9 +672,7 @@ void TestDialogs::damagedArchiveIsReplacedOnlyWhenAllowed()
     QCOMPARE(old.saveToDisk(ARCHIVEFILE_NAME), int(ZUV_NO_ERROR));
     QByteArray damaged = readAll(ARCHIVEFILE_NAME);
     damaged[damaged.size() - 3] = char(0x09); // the pile's count: the check sum no longer fits
-    QFile file(ARCHIVEFILE_NAME);
-    QVERIFY(file.open(QIODevice::WriteOnly) && file.write(damaged) == damaged.size());
-    file.close();
+    QVERIFY(writeAll(ARCHIVEFILE_NAME, damaged));
     {
         BoxScript boxes({1}); // "Quit now\n(loosing new data of today!)"
         QVERIFY_THROWS_EXCEPTION(FileErr, upload());

@@ -1,3 +1,5 @@
+#include "common/filebytes.h"
+
 #include "common/constants.h"
 #include "common/errorcodes.h"
 #include "common/exceptions.h"
@@ -23,19 +25,6 @@ QByteArray fileBytes(const ClientStorage& record)
     QDataStream s(&bytes, QIODevice::WriteOnly);
     s << DATAFILE_MAGIC << quint16(107) << record;
     return bytes;
-}
-
-QByteArray readAll(const QString& path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
-
-void writeAll(const QString& path, const QByteArray& bytes)
-{
-    QFile file(path);
-    QVERIFY(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
-    QCOMPARE(file.write(bytes), bytes.size());
 }
 
 QByteArray patched(QByteArray bytes, int at, const char* hex)
@@ -151,7 +140,7 @@ void TestDataFile::refusals()
     QFETCH(QByteArray, bytes);
     QFETCH(int, code);
     QFETCH(bool, thrown);
-    writeAll(path(), bytes);
+    QVERIFY(writeAll(path(), bytes));
     ClientStorage record;
     record.setDefaultValues();
     const ClientStorage before = record;
@@ -181,7 +170,7 @@ void TestDataFile::oldCountryNumbers()
         record.Country = quint8(country);
         record.SettingsFlags = flags;
         const char* hex = version == 105 ? "0069" : "006a";
-        writeAll(path(), patched(patched(fileBytes(record), 4, hex), 6, hex));
+        QVERIFY(writeAll(path(), patched(patched(fileBytes(record), 4, hex), 6, hex)));
         ClientStorage read;
         QCOMPARE(read.loadFromDisk(path()), 0);
         QCOMPARE(read.Country, quint8(readCountry));
@@ -201,7 +190,7 @@ void TestDataFile::pileOfNoCoinsIsRead()
     record.Sessions = {session};
     QByteArray bytes = fileBytes(record);
     QCOMPARE(bytes.right(6), QByteArray::fromHex("00012b010000")); // one pile 2B 01, no invitations
-    writeAll(path(), bytes.chopped(6) + QByteArray::fromHex("00022b012b000000"));
+    QVERIFY(writeAll(path(), bytes.chopped(6) + QByteArray::fromHex("00022b012b000000")));
     QCOMPARE(record.loadFromDisk(path()), 0);
     QCOMPARE(record.Sessions.first().sumOfCents(), 10u);
     QCOMPARE(record.Sessions.first().PurseToCounttableArray()[3][5], 1u);
@@ -222,7 +211,7 @@ void TestDataFile::unreadableFileIsKeptAside()
     QCOMPARE(record.loadFromDisk(path()), 0);
     QCOMPARE(record.saveToDisk(path()), 0);
     for (const QByteArray& unreadable : {garbage, truncated}) {
-        writeAll(path(), unreadable);
+        QVERIFY(writeAll(path(), unreadable));
         ClientStorage reread;
         try {
             QVERIFY(reread.loadFromDisk(path()) != 0);

@@ -116,9 +116,7 @@ void TestCommon::boxesGoThroughTheResponder()
     QCOMPARE(boxes.count(), 3);
     QCOMPARE(boxes.last().title, QStringLiteral("ZUV Sorry, this isn't windows"));
     QCOMPARE(boxes.last().buttons, QStringList{QStringLiteral("OK")});
-    QVERIFY(boxes.last().text.startsWith(
-        QStringLiteral("Sorry, I don't know how to open a browser in Qt v3.01 that points to this page:\n       "
-                       "http://zuv.example.org/results.html\n\nIf YOU know howto, please tell me at ")));
+    QVERIFY(boxes.last().text.contains(QStringLiteral("this page:\n       http://zuv.example.org/results.html\n")));
 }
 
 void TestCommon::settlingTheTimeZoneKeepsLocalTime()

@@ -1,4 +1,5 @@
 #include "common/boxscript.h"
+#include "common/filebytes.h"
 
 #include "common/browser.h"
 #include "common/constants.h"
@@ -66,14 +67,9 @@ void TestCommon::copyFileResults()
     QByteArray content;
     for (int i = 0; i < 200000; ++i)
         content.append(char(i * 7));
-    for (const auto& [path, bytes] : {std::pair{source, content}, std::pair{target, QByteArray(300000, 'x')}}) {
-        QFile file(path);
-        QVERIFY(file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size());
-    }
+    QVERIFY(writeAll(source, content) && writeAll(target, QByteArray(300000, 'x')));
     QCOMPARE(copyFile(source, target), int(ZUV_NO_ERROR));
-    QFile copied(target);
-    QVERIFY(copied.open(QIODevice::ReadOnly));
-    QCOMPARE(copied.readAll(), content);
+    QCOMPARE(readAll(target), content);
     QCOMPARE(copyFile(source, dir.filePath(QStringLiteral("no/such/folder"))), int(ZUV_FILE_WRITE_OPENING_ERROR));
 }
 
@@ -120,9 +116,7 @@ void TestCommon::boxesGoThroughTheResponder()
     QCOMPARE(boxes.count(), 3);
     QCOMPARE(boxes.last().title, QStringLiteral("ZUV Sorry, this isn't windows"));
     QCOMPARE(boxes.last().buttons, QStringList{QStringLiteral("OK")});
-    QVERIFY(boxes.last().text.startsWith(
-        QStringLiteral("Sorry, I don't know how to open a browser in Qt v3.01 that points to this page:\n       "
-                       "http://zuv.example.org/results.html\n\nIf YOU know howto, please tell me at ")));
+    QVERIFY(boxes.last().text.contains(QStringLiteral("this page:\n       http://zuv.example.org/results.html\n")));
 }
 
 void TestCommon::settlingTheTimeZoneKeepsLocalTime()

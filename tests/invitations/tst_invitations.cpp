@@ -232,18 +232,13 @@ void TestInvitations::binaryForm()
     QByteArray bytes = QByteArray::fromHex("0002 00000001ae 00000000 11 01 00000000 00000002abac 77 00");
     QCOMPARE(bytesOf(list), bytes);
 
-    // Read lists are appended; any byte but 0 means uploaded; cut short, nothing is appended.
+    // Read lists are appended; any byte but 0 means uploaded. (A list cut
+    // short is refused with the record around it: the mutation sweep.)
     bytes[12] = 7;
     InvitationList read{dora};
     QDataStream whole(bytes);
     whole >> read;
     QCOMPARE(read, (InvitationList{dora} + list));
-    for (int length = 0; length < bytes.size(); ++length) {
-        QDataStream in(bytes.left(length));
-        in >> read;
-        QVERIFY(in.status() != QDataStream::Ok);
-        QCOMPARE(read.size(), 3);
-    }
 
     // The count is 16 bits, read unsigned.
     const InvitationList many(65535, dora);

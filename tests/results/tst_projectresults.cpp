@@ -1,3 +1,5 @@
+#include "common/filebytes.h"
+
 #ifdef ZUV_SERVER_BINARY
 #include "server/serverprocess.h"
 
@@ -205,11 +207,9 @@ void TestProjectResults::answers()
     QFETCH(bool, readable);
     QFETCH(QJsonObject, shown);
     QTemporaryDir dir;
-    QFile file(dir.filePath(QStringLiteral("results.json")));
-    QVERIFY(file.open(QIODevice::WriteOnly) && file.write(body) == body.size());
-    file.close();
-
-    ProjectResultsView view(QUrl::fromLocalFile(file.fileName()), germany);
+    const QString file = dir.filePath(QStringLiteral("results.json"));
+    QVERIFY(writeAll(file, body));
+    ProjectResultsView view(QUrl::fromLocalFile(file), germany);
     QTRY_VERIFY_WITH_TIMEOUT(drawn(view) || failed(view), answerWaitMs);
     QCOMPARE(drawn(view), readable);
     QCOMPARE(failed(view), !readable);

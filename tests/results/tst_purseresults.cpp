@@ -1,3 +1,4 @@
+#include "common/filebytes.h"
 #include "common/modaldriver.h"
 
 #include "results/purseresults.h"
@@ -24,12 +25,6 @@ Session counted(QDate day, const QList<CoinPile>& piles)
     for (const CoinPile& pile : piles)
         session.insertCoins(pile);
     return session;
-}
-
-QByteArray readAll(const QString& path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
 }
 
 } // namespace
@@ -149,8 +144,7 @@ void TestPurseResults::tabShowsWhatTheFilesHold()
     } else if (archiveCut > 0 || firstByte) {
         archive = archive.left(archiveCut > 0 ? archiveCut : archive.size());
         archive[0] = firstByte ? firstByte : archive[0];
-        QFile file(archivePath);
-        QVERIFY(file.open(QIODevice::WriteOnly) && file.write(archive) == archive.size());
+        QVERIFY(writeAll(archivePath, archive));
     }
 
     PurseResultsView view(data, archivePath);

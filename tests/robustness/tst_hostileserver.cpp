@@ -146,7 +146,11 @@ void TestHostileServer::windowHoldsOut_data()
     QTest::addColumn<QString>("event");  // reported, and then "&Quit" is pressed
     QTest::addColumn<qint64>("flooded"); // the least the client must have been offered
 
-    const QByteArray noLineEnd(FLOOD_CHUNK, 'r');
+    const auto row = [](const char* name, const QByteArray& reply, const QByteArray& flood, int dripMs, bool hangUp,
+                        bool readsUpload, const QString& box, const char* event, qint64 flooded = 0) {
+        QTest::newRow(name) << reply << flood << dripMs << hangUp << readsUpload << box << QString::fromLatin1(event)
+                            << flooded;
+    };
     QByteArray twentyLines("NOPE");
     for (int line = 0; line < MAX_REFUSAL_LINES; ++line)
         twentyLines += "no code in this line\n";
@@ -156,32 +160,26 @@ void TestHostileServer::windowHoldsOut_data()
     const QByteArray x(FLOOD_CHUNK, 'x');
     const QString none = QStringLiteral("^$");
     const QByteArray answer = newMemberAnswer();
+    const auto announcing = [](quint32 length) { return frameHeaderBytes(DATAFILE_MAGIC, FORMAT_VERSION, length); };
 
-    QTest::newRow("flood: 2 GiB announced")
-        << frameHeaderBytes(DATAFILE_MAGIC, FORMAT_VERSION, 0x80000000u) << x << 0 << false << true
-        << explained(TCP_SERVER_HAS_BAD_DATA_FORMAT) << "ClientServerAnswerBroken" << qint64(0);
+    row("flood: 2 GiB announced", announcing(0x80000000u), x, 0, false, true, explained(TCP_SERVER_HAS_BAD_DATA_FORMAT),
+        "ClientServerAnswerBroken");
     // Should the bytes once stand at exactly the announced length, the client
     // reads them as an answer and finds it broken ("xx" as its version).
-    QTest::newRow("flood: more than announced")
-        << frameHeaderBytes(DATAFILE_MAGIC, FORMAT_VERSION, MAX_ANSWER_BODY_SIZE) << x << 0 << false << true
-        << none + "|" + explained(TCP_SERVER_ANSWER_TOO_NEW_FORMAT) << "" << 2 * MAX_CLIENT_BUFFER;
-    QTest::newRow("flood: refusal without line end")
-        << QByteArray("NOPE") << noLineEnd << 0 << false << true << "Because server answered:\nDon't know$"
-        << "ClientHadToCloseTheConnectionImproperly" << qint64(0);
-    QTest::newRow("flood: endless refusal lines")
-        << twentyLines << laterLines << 0 << false << true << none << "ClientConnectionClosedProperly" << qint64(0);
-    QTest::newRow("drip: quit while the answer comes")
-        << answer << QByteArray() << 100 << false << true << none << "" << qint64(0);
-    QTest::newRow("silence: never a word")
-        << QByteArray() << QByteArray() << 0 << false << true << none << "" << qint64(0);
-    QTest::newRow("silence: never reads the upload")
-        << QByteArray() << QByteArray() << 0 << false << false << none << "" << qint64(0);
+    row("flood: more than announced", announcing(MAX_ANSWER_BODY_SIZE), x, 0, false, true,
+        none + "|" + explained(TCP_SERVER_ANSWER_TOO_NEW_FORMAT), "", 2 * MAX_CLIENT_BUFFER);
+    row("flood: refusal without line end", "NOPE", QByteArray(FLOOD_CHUNK, 'r'), 0, false, true,
+        "Because server answered:\nDon't know$", "ClientHadToCloseTheConnectionImproperly");
+    row("flood: endless refusal lines", twentyLines, laterLines, 0, false, true, none,
+        "ClientConnectionClosedProperly");
+    row("drip: quit while the answer comes", answer, {}, 100, false, true, none, "");
+    row("silence: never a word", {}, {}, 0, false, true, none, "");
+    row("silence: never reads the upload", {}, {}, 0, false, false, none, "");
     for (const int length : {0, 3, 4, 9, 10, int(answer.size()) - 1})
         QTest::addRow("garbage: answer cut to %d bytes", length)
-            << answer.left(length) << QByteArray() << 0 << true << true << none << "ClientConnectionClosedByServer"
-            << qint64(0);
-    QTest::newRow("drip: the whole answer, slowly")
-        << answer << QByteArray() << 100 << false << true << none << "ClientReceivingAnswer" << qint64(0);
+            << answer.left(length) << QByteArray() << 0 << true << true << none
+            << QStringLiteral("ClientConnectionClosedByServer") << qint64(0);
+    row("drip: the whole answer, slowly", answer, {}, 100, false, true, none, "ClientReceivingAnswer");
 }
 
 void TestHostileServer::windowHoldsOut()

@@ -10,6 +10,7 @@
 #include <QRegularExpression>
 #include <QSqlError>
 #include <QSqlQuery>
+#include <QSqlRecord>
 #include <QTcpSocket>
 #include <QTest>
 #include <QUrl>
@@ -169,4 +170,19 @@ QVariant valueOf(const QSqlDatabase& db, const QString& statement)
     if (!query.exec(statement) || !query.next())
         return QVariant();
     return query.value(0);
+}
+
+QString rowsOf(const QSqlDatabase& db, const QString& statement)
+{
+    QStringList rows;
+    QSqlQuery query(db);
+    if (!query.exec(statement))
+        return QStringLiteral("failed: ") + query.lastError().text();
+    while (query.next()) {
+        QStringList fields;
+        for (int i = 0; i < query.record().count(); ++i)
+            fields << query.value(i).toString();
+        rows << fields.join(QLatin1Char('|'));
+    }
+    return rows.join(QLatin1Char(';'));
 }

@@ -49,3 +49,5 @@ QString freshDatabase(const QString& folder, const QString& name, QString& whyNo
 QSqlDatabase openReadOnly(const QString& location, const QString& connectionName);
 // The single value of a query, or an invalid one when it fails.
 QVariant valueOf(const QSqlDatabase& db, const QString& statement);
+// The rows of a query, fields joined by '|', rows by ';'; the error when it fails.
+QString rowsOf(const QSqlDatabase& db, const QString& statement);

@@ -14,7 +14,6 @@
 #include <QFile>
 #include <QSqlError>
 #include <QSqlQuery>
-#include <QSqlRecord>
 #include <QTemporaryDir>
 #include <QtTest>
 
@@ -30,10 +29,7 @@ ClientStorage newcomer()
     Session session;
     session.insertCoins(6, 4, 2);
     storage.Sessions = {session};
-    InvitedPerson person;
-    person.name = "Jo";
-    person.eMail = "jo@example.org";
-    storage.InvitationList = {person};
+    storage.InvitationList = {InvitedPerson{"Jo", "jo@example.org", 0, false}};
     return storage;
 }
 
@@ -327,18 +323,9 @@ void TestProjectDatabase::publishedNumbersEqualAFreshCount()
 
     // Every cell, and every member's sessions in it.
     const auto published = [&database] {
-        QStringList rows;
-        QSqlQuery query(database.database());
-        for (const char* table : {"result_cells", "result_cell_members"}) {
-            if (!query.exec(QStringLiteral("SELECT * FROM ") + QLatin1String(table)))
-                return QStringList{query.lastError().text()};
-            while (query.next()) {
-                QStringList fields{QLatin1String(table)};
-                for (int i = 0; i < query.record().count(); ++i)
-                    fields << query.value(i).toString();
-                rows << fields.join(QLatin1Char(','));
-            }
-        }
+        QStringList rows =
+            rowsOf(database.database(), QStringLiteral("SELECT * FROM result_cells")).split(QLatin1Char(';')) +
+            rowsOf(database.database(), QStringLiteral("SELECT * FROM result_cell_members")).split(QLatin1Char(';'));
         rows.sort();
         return rows;
     };

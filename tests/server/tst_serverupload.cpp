@@ -8,9 +8,6 @@
 
 #include <QDir>
 #include <QPushButton>
-#include <QSqlError>
-#include <QSqlQuery>
-#include <QSqlRecord>
 #include <QTemporaryDir>
 #include <QTextEdit>
 #include <QtTest>
@@ -34,22 +31,6 @@ Session sessionAt(const QDateTime& entry)
     Session session;
     session.entryDateTime = entry;
     return session;
-}
-
-// The rows of a query, fields joined by '|', rows by ';'.
-QString rows(const QSqlDatabase& db, const char* statement)
-{
-    QStringList result;
-    QSqlQuery query(db);
-    if (!query.exec(QLatin1String(statement)))
-        return QStringLiteral("failed: ") + query.lastError().text();
-    while (query.next()) {
-        QStringList fields;
-        for (int i = 0; i < query.record().count(); ++i)
-            fields << query.value(i).toString();
-        result << fields.join(QLatin1Char('|'));
-    }
-    return result.join(QLatin1Char(';'));
 }
 
 } // namespace
@@ -186,23 +167,23 @@ void TestServerUpload::uploadsBecomeMembershipSessionsAndTotals()
 
     // Everything arrived with its values, quotes included.
     const QString who = QString::number(member);
-    QCOMPARE(rows(db, "SELECT country, postal_code, town_size, email, recommender_name FROM members"),
+    QCOMPARE(rowsOf(db, "SELECT country, postal_code, town_size, email, recommender_name FROM members"),
              QStringLiteral("5|53111|6|d'arcy.o'neill@example.org|Mary O'Brien"));
-    QCOMPARE(rows(db, "SELECT recommender_number FROM recommenders ORDER BY position"), QStringLiteral("12;7"));
-    QCOMPARE(rows(db, "SELECT message FROM member_messages"), participant().Message);
-    QCOMPARE(rows(db, "SELECT member_number, entry_datetime, sum_cents FROM sessions"),
+    QCOMPARE(rowsOf(db, "SELECT recommender_number FROM recommenders ORDER BY position"), QStringLiteral("12;7"));
+    QCOMPARE(rowsOf(db, "SELECT message FROM member_messages"), participant().Message);
+    QCOMPARE(rowsOf(db, "SELECT member_number, entry_datetime, sum_cents FROM sessions"),
              who + QStringLiteral("|2002-03-01 10:15:30.250|470"));
-    QCOMPARE(rows(db, "SELECT v.name, c.name, p.count FROM coin_piles p JOIN coin_values v ON v.id = p.coin_value"
-                      " JOIN coin_countries c ON c.id = p.coin_country ORDER BY p.position"),
+    QCOMPARE(rowsOf(db, "SELECT v.name, c.name, p.count FROM coin_piles p JOIN coin_values v ON v.id = p.coin_value"
+                        " JOIN coin_countries c ON c.id = p.coin_country ORDER BY p.position"),
              QStringLiteral("10c|Greece|7;2e|Austria|2"));
-    QCOMPARE(rows(db, "SELECT e.time_hundredths, n.name FROM usage_events e"
-                      " JOIN event_names n ON n.id = e.event_id ORDER BY e.position"),
+    QCOMPARE(rowsOf(db, "SELECT e.time_hundredths, n.name FROM usage_events e"
+                        " JOIN event_names n ON n.id = e.event_id ORDER BY e.position"),
              QStringLiteral("12|Start;340|CellEdited(3,4)"));
-    QCOMPARE(rows(db, "SELECT event_id, total FROM event_totals ORDER BY event_id"),
+    QCOMPARE(rowsOf(db, "SELECT event_id, total FROM event_totals ORDER BY event_id"),
              QStringLiteral("0|3;2049|1;65535|2"));
-    QCOMPARE(rows(db, "SELECT member_number, name, email, coin FROM invitations"),
+    QCOMPARE(rowsOf(db, "SELECT member_number, name, email, coin FROM invitations"),
              who + QStringLiteral("|Siobh\u00e1n O'Brien|o'brien@example.ie|17"));
-    QCOMPARE(rows(db, "SELECT m.name FROM members JOIN member_countries m ON m.id = members.country"),
+    QCOMPARE(rowsOf(db, "SELECT m.name FROM members JOIN member_countries m ON m.id = members.country"),
              QStringLiteral("Germany"));
 
     // The member comes back with a new counting and a new friend.
@@ -220,7 +201,7 @@ void TestServerUpload::uploadsBecomeMembershipSessionsAndTotals()
     QVERIFY(log.contains(QLatin1String("Total Uploaded Sum:  4.79 Euro\n")));
     QVERIFY(log.contains(QLatin1String("last upload from: Germany\n")));
     QCOMPARE(count(QStringLiteral("sessions")), 3);
-    QCOMPARE(rows(db, "SELECT country FROM members"), QStringLiteral("8"));
+    QCOMPARE(rowsOf(db, "SELECT country FROM members"), QStringLiteral("8"));
     QCOMPARE(count(QStringLiteral("invitations")), 2);
     QCOMPARE(count(QStringLiteral("member_messages")), 1); // the booked message is not sent again
     QCOMPARE(boxes.count(), 0);
@@ -248,7 +229,7 @@ void TestServerUpload::timesAreKeptAsTheParticipantsClockWroteThem()
     QCOMPARE(boxes.count(), 0);
     {
         const QSqlDatabase stored = openReadOnly(berlinDatabase, QStringLiteral("berlin"));
-        QCOMPARE(rows(stored, "SELECT entry_datetime FROM sessions"), QStringLiteral("2024-03-31 02:30:00.000"));
+        QCOMPARE(rowsOf(stored, "SELECT entry_datetime FROM sessions"), QStringLiteral("2024-03-31 02:30:00.000"));
     }
     QSqlDatabase::removeDatabase(QStringLiteral("berlin"));
 }

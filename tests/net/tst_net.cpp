@@ -16,7 +16,6 @@
 #include <QDataStream>
 #include <QDialog>
 #include <QPushButton>
-#include <QRegularExpression>
 #include <QTextEdit>
 #include <QTextStream>
 #include <QTimer>
@@ -123,8 +122,9 @@ unsigned readCode(const QByteArray& bytes, ServerAnswer& answer)
 } // namespace
 
 // The wire format, and the connection window against a scripted server with
-// what it makes of the server's answer. Servers that flood, drip, fall
-// silent or break off are the hostile servers' test.
+// what it makes of the server's answer. The answers and refusals it
+// explains, and servers that flood, drip, fall silent or break off, are the
+// hostile servers' test.
 class TestNet : public QObject
 {
     Q_OBJECT
@@ -133,8 +133,6 @@ private Q_SLOTS:
     void init();
     void cleanup() { dialog.reset(), server.reset(), boxes.reset(); }
     void acceptedUploadTakesTheAnswerOver();
-    void problemsAreExplained_data();
-    void problemsAreExplained();
     void theAnswerEndsTheExchangeWhateverHappensMeanwhile_data();
     void theAnswerEndsTheExchangeWhateverHappensMeanwhile();
     void refusedConnectionAndClearWindow();
@@ -209,77 +207,6 @@ void TestNet::acceptedUploadTakesTheAnswerOver()
     click(QStringLiteral("&Quit"));
     QCOMPARE(events.last(), QStringLiteral("ClientUploadSuccessful"));
     QVERIFY(accepted.wait(exchangeTimeoutMs));
-}
-
-void TestNet::problemsAreExplained_data()
-{
-    QTest::addColumn<QByteArray>("reply");
-    QTest::addColumn<int>("pieceSize"); // 0: all at once
-    QTest::addColumn<bool>("ends");     // with our own close
-    QTest::addColumn<QString>("box");   // pattern of its text; empty: no box
-    QTest::addColumn<QString>("event"); // reported on the way
-
-    const auto explained = [](unsigned code) { return QRegularExpression::escape(problemText(code)); };
-    const auto refusalLines = [](int codeLine) {
-        QByteArray refusal("REFU");
-        for (int line = 1; line <= 25; ++line)
-            refusal +=
-                line == codeLine ? QByteArray("line (34, server ill\n") : "line " + QByteArray::number(line) + "\n";
-        return refusal;
-    };
-    const QString noLine = QStringLiteral("^Client had to close the connection -?\\d+ for reason 13\n\nBecause "
-                                          "server answered:\nDon't know$");
-    const QString closed = QStringLiteral("ClientHadToCloseTheConnectionImproperly");
-    const QString badFormat = QStringLiteral("ClientServerBadDataFormat");
-    QTest::newRow("answer without OK") << notOkMessage() << 0 << true
-                                       << explained(TCP_SERVER_DIDNT_LIKE_CLIENT_MEMBERNUMBER)
-                                       << "ClientServerDoesntRecognizeMember";
-    QTest::newRow("answer of a newer version")
-        << tooNewMessage() << 0 << true << explained(TCP_SERVER_ANSWER_TOO_NEW_FORMAT) << "ClientServerAnswerBroken";
-    // An answer is read only when exactly the announced bytes are there.
-    QTest::newRow("more bytes than announced")
-        << acceptingMessage() + '\0' << 0 << false << QString() << "ClientServerConnected";
-    const QByteArray refusal("ERR (16, too much data\n");
-    QTest::newRow("refusal") << refusal << 0 << true << explained(TCP_CLIENT_SENDS_TOO_MUCH_DATA) << badFormat;
-    QTest::newRow("refusal across the magic test and the code")
-        << refusal << 3 << true << explained(TCP_CLIENT_SENDS_TOO_MUCH_DATA) << closed;
-    QTest::newRow("refusal without a line") << QByteArray("ABCDEFGH") << 0 << true << noLine << closed;
-    QTest::newRow("refusal of four bytes") << QByteArray("NOPE") << 0 << true << noLine << badFormat;
-    // Twenty lines are read.
-    QTest::newRow("code on line 20") << refusalLines(20) << 0 << true << explained(TCP_SERVER_IS_ILL) << badFormat;
-    QTest::newRow("code on line 21") << refusalLines(21) << 0 << true << QString() << closed;
-}
-
-void TestNet::problemsAreExplained()
-{
-    QFETCH(QByteArray, reply);
-    QFETCH(int, pieceSize);
-    QFETCH(bool, ends);
-    QFETCH(QString, box);
-    QFETCH(QString, event);
-    if (pieceSize > 0)
-        server->replyInPieces(reply, pieceSize, 20);
-    else
-        server->reply(reply);
-    server->hangUpAfterScript = ends;
-    const ClientStorage before = storage;
-    start();
-    if (ends) {
-        QTRY_VERIFY_WITH_TIMEOUT(finished(), exchangeTimeoutMs);
-    } else {
-        QTRY_VERIFY_WITH_TIMEOUT(log().contains(QStringLiteral("receiving from server...")), exchangeTimeoutMs);
-        QTest::qWait(100);
-        QVERIFY(!finished());
-    }
-    QCOMPARE(boxes->count(), box.isEmpty() ? 0 : 1);
-    if (!box.isEmpty()) {
-        QVERIFY2(QRegularExpression(box).match(boxes->last().text).hasMatch(), qPrintable(boxes->last().text));
-        QVERIFY(logHas(boxes->last().text));
-    }
-    QVERIFY(events.contains(event));
-    QVERIFY(!client->uploadSucceeded() && client->openButton()->isEnabled());
-    QVERIFY(storage == before);
-    QVERIFY(!logHas(QStringLiteral("Malfunction")));
 }
 
 void TestNet::theAnswerEndsTheExchangeWhateverHappensMeanwhile_data()

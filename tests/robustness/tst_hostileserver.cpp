@@ -17,6 +17,7 @@
 #include <QRegularExpression>
 #include <QTcpSocket>
 #include <QTemporaryDir>
+#include <QTextEdit>
 #include <QTimer>
 #include <QtTest>
 
@@ -180,6 +181,38 @@ void TestHostileServer::windowHoldsOut_data()
             << answer.left(length) << QByteArray() << 0 << true << true << none
             << QStringLiteral("ClientConnectionClosedByServer") << qint64(0);
     row("drip: the whole answer, slowly", answer, {}, 100, false, true, none, "ClientReceivingAnswer");
+
+    // Answers and refusals the client explains; an answer is read only when
+    // exactly the announced bytes are there, a refusal's code only from its
+    // first twenty lines.
+    QByteArray notOk = answer;
+    notOk[FRAME_HEADER_SIZE + 2] = char(ServerAnswer::NewMember);
+    QByteArray tooNew = answer;
+    tooNew[FRAME_HEADER_SIZE + 1] = char(200);
+    const auto refusalLines = [](int codeLine) {
+        QByteArray refusal("REFU");
+        for (int line = 1; line <= 25; ++line)
+            refusal +=
+                line == codeLine ? QByteArray("line (34, server ill\n") : "line " + QByteArray::number(line) + "\n";
+        return refusal;
+    };
+    const QString noLine = QStringLiteral("^Client had to close the connection -?\\d+ for reason 13\n\nBecause "
+                                          "server answered:\nDon't know$");
+    const char* closed = "ClientHadToCloseTheConnectionImproperly";
+    const char* badFormat = "ClientServerBadDataFormat";
+    const QByteArray refusal("ERR (16, too much data\n");
+    row("answer without OK", notOk, {}, 0, true, true, explained(TCP_SERVER_DIDNT_LIKE_CLIENT_MEMBERNUMBER),
+        "ClientServerDoesntRecognizeMember");
+    row("answer of a newer version", tooNew, {}, 0, true, true, explained(TCP_SERVER_ANSWER_TOO_NEW_FORMAT),
+        "ClientServerAnswerBroken");
+    row("more bytes than announced", answer + '\0', {}, 0, false, true, none, "");
+    row("refusal", refusal, {}, 0, true, true, explained(TCP_CLIENT_SENDS_TOO_MUCH_DATA), badFormat);
+    row("refusal across the magic test and the code", refusal, {}, 20, true, true,
+        explained(TCP_CLIENT_SENDS_TOO_MUCH_DATA), closed);
+    row("refusal without a line", "ABCDEFGH", {}, 0, true, true, noLine, closed);
+    row("refusal of four bytes", "NOPE", {}, 0, true, true, noLine, badFormat);
+    row("code on line 20", refusalLines(20), {}, 0, true, true, explained(TCP_SERVER_IS_ILL), badFormat);
+    row("code on line 21", refusalLines(21), {}, 0, true, true, none, closed);
 }
 
 void TestHostileServer::windowHoldsOut()
@@ -260,6 +293,14 @@ void TestHostileServer::windowHoldsOut()
     QVERIFY2(QRegularExpression(box).match(boxes->count() ? boxes->last().text : QString()).hasMatch(),
              qPrintable(boxes->count() ? boxes->last().text : QStringLiteral("no box")));
     QVERIFY(event.isEmpty() || events.contains(event));
+    const QString log = client->infoView()->toPlainText();
+    // Only a server that breaks off is reported as a malfunction.
+    QCOMPARE(log.contains(QStringLiteral("Malfunction")), event == QLatin1String("ClientConnectionClosedByServer"));
+    if (boxes->count()) { // explained in the window too, and another attempt may follow
+        QVERIFY(log.contains(boxes->last().text));
+        QVERIFY(client->openButton()->isEnabled());
+        QVERIFY(!hangUp || events.contains(QStringLiteral("ClientConnectionClosedProperly")));
+    }
     QVERIFY(server->floodSent >= flooded || boxes->count() > 0);
     QVERIFY2(readsUpload || maxUnsent > 0, "the upload went out whole: the server did read");
     QCOMPARE(server->uploadComplete, readsUpload);

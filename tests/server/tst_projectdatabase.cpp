@@ -142,11 +142,9 @@ void TestProjectDatabase::failedUploadLeavesNoTrace()
     QCOMPARE(service.handleUpload(bodyOf(first)).refusal, 0u);
     QCOMPARE(keptTotals(database.database()), QStringLiteral("1 1 200"));
     const auto rowCounts = [&database] {
-        QStringList counts;
-        for (const char* table : {"members", "sessions", "coin_piles", "usage_events", "invitations"})
-            counts << valueOf(database.database(), QStringLiteral("SELECT COUNT(*) FROM ") + QLatin1String(table))
-                          .toString();
-        return counts.join(QLatin1Char(' '));
+        return rowsOf(database.database(), "SELECT (SELECT COUNT(*) FROM members), (SELECT COUNT(*) FROM sessions),"
+                                           " (SELECT COUNT(*) FROM coin_piles), (SELECT COUNT(*) FROM usage_events),"
+                                           " (SELECT COUNT(*) FROM invitations)");
     };
     const QString before = rowCounts();
 

@@ -17,6 +17,7 @@
 #include <QRegularExpression>
 #include <QTcpSocket>
 #include <QTemporaryDir>
+#include <QTextEdit>
 #include <QTimer>
 #include <QtTest>
 
@@ -146,7 +147,11 @@ void TestHostileServer::windowHoldsOut_data()
     QTest::addColumn<QString>("event");  // reported, and then "&Quit" is pressed
     QTest::addColumn<qint64>("flooded"); // the least the client must have been offered
 
-    const QByteArray noLineEnd(FLOOD_CHUNK, 'r');
+    const auto row = [](const char* name, const QByteArray& reply, const QByteArray& flood, int dripMs, bool hangUp,
+                        bool readsUpload, const QString& box, const char* event, qint64 flooded = 0) {
+        QTest::newRow(name) << reply << flood << dripMs << hangUp << readsUpload << box << QString::fromLatin1(event)
+                            << flooded;
+    };
     QByteArray twentyLines("NOPE");
     for (int line = 0; line < MAX_REFUSAL_LINES; ++line)
         twentyLines += "no code in this line\n";
@@ -156,32 +161,58 @@ void TestHostileServer::windowHoldsOut_data()
     const QByteArray x(FLOOD_CHUNK, 'x');
     const QString none = QStringLiteral("^$");
     const QByteArray answer = newMemberAnswer();
+    const auto announcing = [](quint32 length) { return frameHeaderBytes(DATAFILE_MAGIC, FORMAT_VERSION, length); };
 
-    QTest::newRow("flood: 2 GiB announced")
-        << frameHeaderBytes(DATAFILE_MAGIC, FORMAT_VERSION, 0x80000000u) << x << 0 << false << true
-        << explained(TCP_SERVER_HAS_BAD_DATA_FORMAT) << "ClientServerAnswerBroken" << qint64(0);
+    row("flood: 2 GiB announced", announcing(0x80000000u), x, 0, false, true, explained(TCP_SERVER_HAS_BAD_DATA_FORMAT),
+        "ClientServerAnswerBroken");
     // Should the bytes once stand at exactly the announced length, the client
     // reads them as an answer and finds it broken ("xx" as its version).
-    QTest::newRow("flood: more than announced")
-        << frameHeaderBytes(DATAFILE_MAGIC, FORMAT_VERSION, MAX_ANSWER_BODY_SIZE) << x << 0 << false << true
-        << none + "|" + explained(TCP_SERVER_ANSWER_TOO_NEW_FORMAT) << "" << 2 * MAX_CLIENT_BUFFER;
-    QTest::newRow("flood: refusal without line end")
-        << QByteArray("NOPE") << noLineEnd << 0 << false << true << "Because server answered:\nDon't know$"
-        << "ClientHadToCloseTheConnectionImproperly" << qint64(0);
-    QTest::newRow("flood: endless refusal lines")
-        << twentyLines << laterLines << 0 << false << true << none << "ClientConnectionClosedProperly" << qint64(0);
-    QTest::newRow("drip: quit while the answer comes")
-        << answer << QByteArray() << 100 << false << true << none << "" << qint64(0);
-    QTest::newRow("silence: never a word")
-        << QByteArray() << QByteArray() << 0 << false << true << none << "" << qint64(0);
-    QTest::newRow("silence: never reads the upload")
-        << QByteArray() << QByteArray() << 0 << false << false << none << "" << qint64(0);
+    row("flood: more than announced", announcing(MAX_ANSWER_BODY_SIZE), x, 0, false, true,
+        none + "|" + explained(TCP_SERVER_ANSWER_TOO_NEW_FORMAT), "", 2 * MAX_CLIENT_BUFFER);
+    row("flood: refusal without line end", "NOPE", QByteArray(FLOOD_CHUNK, 'r'), 0, false, true,
+        "Because server answered:\nDon't know$", "ClientHadToCloseTheConnectionImproperly");
+    row("flood: endless refusal lines", twentyLines, laterLines, 0, false, true, none,
+        "ClientConnectionClosedProperly");
+    row("drip: quit while the answer comes", answer, {}, 100, false, true, none, "");
+    row("silence: never a word", {}, {}, 0, false, true, none, "");
+    row("silence: never reads the upload", {}, {}, 0, false, false, none, "");
     for (const int length : {0, 3, 4, 9, 10, int(answer.size()) - 1})
         QTest::addRow("garbage: answer cut to %d bytes", length)
-            << answer.left(length) << QByteArray() << 0 << true << true << none << "ClientConnectionClosedByServer"
-            << qint64(0);
-    QTest::newRow("drip: the whole answer, slowly")
-        << answer << QByteArray() << 100 << false << true << none << "ClientReceivingAnswer" << qint64(0);
+            << answer.left(length) << QByteArray() << 0 << true << true << none
+            << QStringLiteral("ClientConnectionClosedByServer") << qint64(0);
+    row("drip: the whole answer, slowly", answer, {}, 100, false, true, none, "ClientReceivingAnswer");
+
+    // Answers and refusals the client explains; an answer is read only when
+    // exactly the announced bytes are there, a refusal's code only from its
+    // first twenty lines.
+    QByteArray notOk = answer;
+    notOk[FRAME_HEADER_SIZE + 2] = char(ServerAnswer::NewMember);
+    QByteArray tooNew = answer;
+    tooNew[FRAME_HEADER_SIZE + 1] = char(200);
+    const auto refusalLines = [](int codeLine) {
+        QByteArray refusal("REFU");
+        for (int line = 1; line <= 25; ++line)
+            refusal +=
+                line == codeLine ? QByteArray("line (34, server ill\n") : "line " + QByteArray::number(line) + "\n";
+        return refusal;
+    };
+    const QString noLine = QStringLiteral("^Client had to close the connection -?\\d+ for reason 13\n\nBecause "
+                                          "server answered:\nDon't know$");
+    const char* closed = "ClientHadToCloseTheConnectionImproperly";
+    const char* badFormat = "ClientServerBadDataFormat";
+    const QByteArray refusal("ERR (16, too much data\n");
+    row("answer without OK", notOk, {}, 0, true, true, explained(TCP_SERVER_DIDNT_LIKE_CLIENT_MEMBERNUMBER),
+        "ClientServerDoesntRecognizeMember");
+    row("answer of a newer version", tooNew, {}, 0, true, true, explained(TCP_SERVER_ANSWER_TOO_NEW_FORMAT),
+        "ClientServerAnswerBroken");
+    row("more bytes than announced", answer + '\0', {}, 0, false, true, none, "");
+    row("refusal", refusal, {}, 0, true, true, explained(TCP_CLIENT_SENDS_TOO_MUCH_DATA), badFormat);
+    row("refusal across the magic test and the code", refusal, {}, 20, true, true,
+        explained(TCP_CLIENT_SENDS_TOO_MUCH_DATA), closed);
+    row("refusal without a line", "ABCDEFGH", {}, 0, true, true, noLine, closed);
+    row("refusal of four bytes", "NOPE", {}, 0, true, true, noLine, badFormat);
+    row("code on line 20", refusalLines(20), {}, 0, true, true, explained(TCP_SERVER_IS_ILL), badFormat);
+    row("code on line 21", refusalLines(21), {}, 0, true, true, none, closed);
 }
 
 void TestHostileServer::windowHoldsOut()
@@ -262,6 +293,14 @@ void TestHostileServer::windowHoldsOut()
     QVERIFY2(QRegularExpression(box).match(boxes->count() ? boxes->last().text : QString()).hasMatch(),
              qPrintable(boxes->count() ? boxes->last().text : QStringLiteral("no box")));
     QVERIFY(event.isEmpty() || events.contains(event));
+    const QString log = client->infoView()->toPlainText();
+    // Only a server that breaks off is reported as a malfunction.
+    QCOMPARE(log.contains(QStringLiteral("Malfunction")), event == QLatin1String("ClientConnectionClosedByServer"));
+    if (boxes->count()) { // explained in the window too, and another attempt may follow
+        QVERIFY(log.contains(boxes->last().text));
+        QVERIFY(client->openButton()->isEnabled());
+        QVERIFY(!hangUp || events.contains(QStringLiteral("ClientConnectionClosedProperly")));
+    }
     QVERIFY(server->floodSent >= flooded || boxes->count() > 0);
     QVERIFY2(readsUpload || maxUnsent > 0, "the upload went out whole: the server did read");
     QCOMPARE(server->uploadComplete, readsUpload);

@@ -11,8 +11,6 @@
 #include <QTextEdit>
 #include <QtTest>
 
-#include <memory>
-
 namespace {
 
 ServerAnswer referenceAnswer()
@@ -49,16 +47,16 @@ template <typename Record> QByteArray written(const Record& record)
     return bytes;
 }
 
-bool isDataFileCode(unsigned code)
+// Reads bytes into `record`; the code of the refusal, or 0.
+template <typename Record> unsigned readInto(const QByteArray& bytes, Record& record)
 {
-    return code == ZUV_BAD_FILE_FORMAT || code == ZUV_BAD_FILE_TOO_OLD || code == ZUV_BAD_FILE_TOO_NEW ||
-           code == ZUV_FILE_CORRUPT_FORMAT_SUM_DIFFERS;
-}
-
-bool isAnswerCode(unsigned code)
-{
-    return code == TCP_SERVER_HAS_BAD_DATA_FORMAT || code == TCP_SERVER_ANSWER_TOO_OLD_FORMAT ||
-           code == TCP_SERVER_ANSWER_TOO_NEW_FORMAT;
+    QDataStream s(bytes);
+    try {
+        s >> record;
+    } catch (const StreamErr& e) {
+        return e.code();
+    }
+    return 0;
 }
 
 // A record read from damaged bytes is still one the program can live with:
@@ -82,50 +80,24 @@ QString validityProblem(const ClientStorage& record)
         return QStringLiteral("it cannot be written again (%1)").arg(e.code());
     }
     ClientStorage again;
-    QDataStream s(bytes);
-    try {
-        s >> again;
-    } catch (const myException& e) {
-        return QStringLiteral("written again it is refused with %1").arg(e.code());
-    }
+    if (const unsigned code = readInto(bytes, again))
+        return QStringLiteral("written again it is refused with %1").arg(code);
     ClientStorage expected = record;
     expected.Version = FORMAT_VERSION;
     for (Session& session : expected.Sessions)
         session.version = FORMAT_VERSION;
-    if (!(again == expected))
-        return QStringLiteral("written again it reads back differently");
-    return QString();
+    return again == expected ? QString() : QStringLiteral("written again it reads back differently");
 }
 
-// Not the defaults: a refusal that touched the record shows.
-ClientStorage sentinel()
+// Every refusal explains itself in the debug output, and a sweep makes a
+// hundred thousand of them; warnings still get through.
+QtMessageHandler shownMessages = nullptr;
+
+void dropDebug(QtMsgType type, const QMessageLogContext& context, const QString& message)
 {
-    ClientStorage r;
-    r.setDefaultValues();
-    r.FavouriteCoin = 1;
-    r.Membernumber = 99;
-    r.Message = QStringLiteral("untouched");
-    return r;
+    if (type != QtDebugMsg)
+        shownMessages(type, context, message);
 }
-
-// Every refusal explains itself in the debug output; a sweep makes a
-// hundred thousand of them. Warnings still get through.
-class QuietDebugOutput
-{
-public:
-    QuietDebugOutput() { previous = qInstallMessageHandler(dropDebug); }
-    ~QuietDebugOutput() { qInstallMessageHandler(previous); }
-    QuietDebugOutput(const QuietDebugOutput&) = delete;
-    QuietDebugOutput& operator=(const QuietDebugOutput&) = delete;
-
-private:
-    static void dropDebug(QtMsgType type, const QMessageLogContext& context, const QString& message)
-    {
-        if (type != QtDebugMsg)
-            previous(type, context, message);
-    }
-    static inline QtMessageHandler previous = nullptr;
-};
 
 } // namespace
 
@@ -134,6 +106,7 @@ class TestMutationSweep : public QObject
     Q_OBJECT
 
 private Q_SLOTS:
+    void initTestCase() { shownMessages = qInstallMessageHandler(dropDebug); }
     void damagedRecord();
     void damagedAnswer();
 };
@@ -144,47 +117,47 @@ private Q_SLOTS:
 // (The file's header is the data file test's.)
 void TestMutationSweep::damagedRecord()
 {
-    const QuietDebugOutput quiet;
     const QByteArray good = written(richRecord());
-    const ClientStorage before = sentinel();
+    ClientStorage before; // not the defaults: a refusal that touched the record shows
+    before.setDefaultValues();
+    before.FavouriteCoin = 1;
+    before.Membernumber = 99;
+    before.Message = QStringLiteral("untouched");
+    const QList<unsigned> dataFileCodes = {ZUV_BAD_FILE_FORMAT, ZUV_BAD_FILE_TOO_OLD, ZUV_BAD_FILE_TOO_NEW,
+                                           ZUV_FILE_CORRUPT_FORMAT_SUM_DIFFERS};
     // 1: read into a valid record, 0: refused as it should be.
-    const auto readBack = [&](const QByteArray& bytes, const QString& what) -> int {
+    const auto readBack = [&](const QByteArray& bytes, const QString& what) {
         ClientStorage read = before;
-        QDataStream s(bytes);
-        try {
-            s >> read;
-        } catch (const StreamErr& e) {
-            if (isDataFileCode(e.code()) && read == before)
-                return 0;
-            qWarning("%s: refused with %u, record %s", qPrintable(what), e.code(),
+        const unsigned code = readInto(bytes, read);
+        const QString problem = code ? QString() : validityProblem(read);
+        if (code && (!dataFileCodes.contains(code) || !(read == before)))
+            qWarning("%s: refused with %u, record %s", qPrintable(what), code,
                      read == before ? "untouched" : "changed");
-            return -1;
-        }
-        const QString problem = validityProblem(read);
-        if (!problem.isEmpty())
+        else if (!problem.isEmpty())
             qWarning("%s: %s", qPrintable(what), qPrintable(problem));
-        return problem.isEmpty() ? 1 : -1;
+        else
+            return code ? 0 : 1;
+        return -1;
     };
 
     for (int length = 0; length < good.size(); ++length)
         QVERIFY2(readBack(good.left(length), QStringLiteral("cut to %1 bytes").arg(length)) == 0,
                  "a truncated record was not refused");
-    int accepted = 0;
-    int refused = 0;
+    int results[2] = {0, 0};
     for (int at = 0; at < good.size(); ++at) {
         for (int value = 0; value < 256; ++value) {
-            if (value == quint8(good[at]))
-                continue;
             QByteArray bytes = good;
             bytes[at] = char(value);
+            if (bytes == good)
+                continue;
             const int result = readBack(bytes, QStringLiteral("record byte %1 set to %2").arg(at).arg(value));
             QVERIFY(result >= 0);
-            (result ? accepted : refused)++;
+            ++results[result];
         }
     }
-    qInfo("%lld byte record: %d changed records read, %d refused", qlonglong(good.size()), accepted, refused);
+    qInfo("%lld byte record: %d changed records read, %d refused", qlonglong(good.size()), results[1], results[0]);
     // Both ways out were taken: some bytes carry free values, others are checked.
-    QVERIFY(accepted > 0 && refused > 0);
+    QVERIFY(results[0] > 0 && results[1] > 0);
 }
 
 // Every truncation and every single changed byte of an answer body is
@@ -194,7 +167,6 @@ void TestMutationSweep::damagedRecord()
 // functions the connection window uses.
 void TestMutationSweep::damagedAnswer()
 {
-    const QuietDebugOutput quiet;
     ClientStorage storage;
     storage.setDefaultValues();
     storage.FavouriteCoin = 5;
@@ -202,26 +174,22 @@ void TestMutationSweep::damagedAnswer()
     Dialogs dialogs(&storage);
     const QByteArray body = written(referenceAnswer());
     const QByteArray frame = frameHeaderBytes(DATAFILE_MAGIC, FORMAT_VERSION, quint32(body.size())) + body;
+    const QList<unsigned> answerCodes = {TCP_SERVER_HAS_BAD_DATA_FORMAT, TCP_SERVER_ANSWER_TOO_OLD_FORMAT,
+                                         TCP_SERVER_ANSWER_TOO_NEW_FORMAT};
 
     for (int length = 0; length < body.size(); ++length) {
         ServerAnswer answer;
-        QDataStream s(body.left(length));
-        try {
-            s >> answer;
-            QFAIL(qPrintable(QStringLiteral("an answer cut to %1 bytes was read").arg(length)));
-        } catch (const StreamErr& e) {
-            QCOMPARE(e.code(), unsigned(TCP_SERVER_HAS_BAD_DATA_FORMAT));
-        }
+        QCOMPARE(readInto(body.left(length), answer), unsigned(TCP_SERVER_HAS_BAD_DATA_FORMAT));
     }
 
     // The header: a changed magic makes a refusal, any announced length but
     // the true one keeps the answer from being read.
     for (int at = 0; at < FRAME_HEADER_SIZE; ++at) {
         for (int value = 0; value < 256; ++value) {
-            if (value == quint8(frame[at]))
-                continue;
             QByteArray bytes = frame;
             bytes[at] = char(value);
+            if (bytes == frame)
+                continue;
             FrameHeader header;
             QVERIFY(parseFrameHeader(bytes, header));
             QCOMPARE(startsWithMagic(bytes), at >= FRAME_MAGIC_SIZE);
@@ -232,40 +200,33 @@ void TestMutationSweep::damagedAnswer()
         }
     }
 
-    int accepted = 0;
-    int refused = 0;
-    int processed = 0;
+    int accepted = 0, refused = 0, processed = 0;
     QTextEdit log;
     for (int at = 0; at < body.size(); ++at) {
         for (int value = 0; value < 256; ++value) {
-            if (value == quint8(body[at]))
-                continue;
             QByteArray bytes = body;
             bytes[at] = char(value);
+            if (bytes == body)
+                continue;
             const QString what = QStringLiteral("answer byte %1 set to %2").arg(at).arg(value);
             ServerAnswer answer;
-            QDataStream s(bytes);
-            try {
-                s >> answer;
-            } catch (const StreamErr& e) {
-                QVERIFY2(isAnswerCode(e.code()), qPrintable(what));
+            if (const unsigned code = readInto(bytes, answer)) {
+                QVERIFY2(answerCodes.contains(code), qPrintable(what));
                 ++refused;
                 continue;
             }
             ++accepted;
-            // A few values per position go on through answer processing.
+            // A few values per position go on through answer processing: whatever
+            // the numbers and texts, the answer is reported and taken over.
             const int flipped = value ^ quint8(body[at]);
             if (flipped != 0x01 && flipped != 0x80 && value != 0x00 && value != 0xFF)
                 continue;
-            // Whatever the numbers and texts, the answer is reported and taken over.
             ClientStorage target = storage;
-            const ClientStorage untouched = target;
             log.clear();
             const bool ok = answer.ProcessAnswerAndStoreInto(&target, &dialogs, &log);
             QCOMPARE(ok, (answer.flags & ServerAnswer::AnswerOK) != 0);
             QVERIFY(!log.toPlainText().isEmpty());
-            if (!ok)
-                QVERIFY2(target == untouched, qPrintable(what));
+            QVERIFY2(ok || target == storage, qPrintable(what));
             ++processed;
         }
     }

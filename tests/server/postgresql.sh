@@ -1,32 +1,20 @@
 #!/usr/bin/env bash
-# A throw-away PostgreSQL for the server tests: `start STATE` makes a cluster
-# in a temporary folder that listens only on a Unix socket in that folder,
-# `stop STATE` ends it and removes the folder. STATE is a folder the tests
-# read: `cluster` names the socket folder, or `unavailable` says why there is
-# no server (the tests then skip and print it). Starting never fails the run:
-# a machine without PostgreSQL skips those tests, it does not hide them.
-# The tests' cluster does not wait for the disk; `start STATE durable` makes
-# one that does, as a deployment would, for the benchmarks.
+# A throw-away PostgreSQL for the server tests. `start STATE` makes a cluster
+# in a temporary folder, listening only on a Unix socket there, and writes
+# its folder to STATE/cluster, or why there is none to STATE/unavailable (the
+# tests then skip and print it: starting never fails the run). `stop STATE`
+# ends it. `start STATE durable` makes one that waits for the disk, as a
+# deployment would, for the benchmarks.
 set -uo pipefail
 
 action="${1:?start or stop}"
 state="${2:?state folder}"
 mode="${3:-}"
 port=5432
+bindir="$(ls -d /usr/lib/postgresql/*/bin 2>/dev/null | sort -V | tail -1)"
 
-as_owner() {
-    # initdb and the server refuse to run as root.
-    if [ "$(id -u)" -eq 0 ]; then
-        runuser -u postgres -- "$@"
-    else
-        "$@"
-    fi
-}
-
-unavailable() {
-    echo "$1" >"$state/unavailable"
-    echo "PostgreSQL for the tests: $1"
-    exit 0
+as_owner() { # initdb and the server refuse to run as root
+    if [ "$(id -u)" -eq 0 ]; then runuser -u postgres -- "$@"; else "$@"; fi
 }
 
 stop_cluster() {
@@ -34,11 +22,15 @@ stop_cluster() {
     local cluster
     cluster="$(cat "$state/cluster")"
     as_owner "$bindir/pg_ctl" -D "$cluster/data" -m immediate stop >/dev/null 2>&1
-    rm -rf "$cluster"
-    rm -f "$state/cluster"
+    rm -rf "$cluster" "$state/cluster"
 }
 
-bindir="$(ls -d /usr/lib/postgresql/*/bin 2>/dev/null | sort -V | tail -1)"
+unavailable() {
+    stop_cluster
+    echo "$1" >"$state/unavailable"
+    echo "PostgreSQL for the tests: $1"
+    exit 0
+}
 
 case "$action" in
 start)
@@ -52,33 +44,20 @@ start)
     cluster="$(mktemp -d /tmp/zuvpg.XXXXXX)" || unavailable "no temporary folder"
     [ "$(id -u)" -eq 0 ] && chown postgres "$cluster"
     echo "$cluster" >"$state/cluster"
-    if ! as_owner "$bindir/initdb" -D "$cluster/data" -U postgres --auth=trust -E UTF8 --locale=C --no-sync \
-        >"$cluster/initdb.log" 2>&1; then
-        reason="initdb failed: $(tail -3 "$cluster/initdb.log" | tr '\n' ' ')"
-        stop_cluster
-        unavailable "$reason"
-    fi
-    if [ "$mode" = durable ]; then
-        # Room for a database of a million sessions, and no checkpoint forced every few seconds.
-        settings="-c shared_buffers=512MB -c max_wal_size=4GB"
-    else
-        # Durability settings off: the cluster is thrown away after the run.
-        settings="-c fsync=off -c full_page_writes=off"
-    fi
-    if ! as_owner "$bindir/pg_ctl" -D "$cluster/data" -l "$cluster/server.log" -w -t 60 \
-        -o "-c listen_addresses= -k $cluster -p $port -c max_connections=200 $settings" \
-        start >/dev/null 2>&1; then
-        reason="the server did not start: $(tail -3 "$cluster/server.log" | tr '\n' ' ')"
-        stop_cluster
-        unavailable "$reason"
-    fi
+    as_owner "$bindir/initdb" -D "$cluster/data" -U postgres --auth=trust -E UTF8 --locale=C --no-sync \
+        >"$cluster/initdb.log" 2>&1 || unavailable "initdb failed: $(tail -3 "$cluster/initdb.log" | tr '\n' ' ')"
+    # Durable: room for a database of a million sessions, no checkpoint forced
+    # every few seconds. Otherwise the cluster is thrown away after the run.
+    settings="-c fsync=off -c full_page_writes=off"
+    [ "$mode" = durable ] && settings="-c shared_buffers=512MB -c max_wal_size=4GB"
+    as_owner "$bindir/pg_ctl" -D "$cluster/data" -l "$cluster/server.log" -w -t 60 \
+        -o "-c listen_addresses= -k $cluster -p $port -c max_connections=200 $settings" start >/dev/null 2>&1 ||
+        unavailable "the server did not start: $(tail -3 "$cluster/server.log" | tr '\n' ' ')"
     echo "PostgreSQL for the tests listens in $cluster (port $port)"
     ;;
-stop)
-    stop_cluster
-    ;;
+stop) stop_cluster ;;
 *)
-    echo "usage: $0 start|stop STATE" >&2
+    echo "usage: $0 start|stop STATE [durable]" >&2
     exit 2
     ;;
 esac

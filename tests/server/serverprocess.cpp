@@ -10,6 +10,7 @@
 #include <QRegularExpression>
 #include <QSqlError>
 #include <QSqlQuery>
+#include <QSqlRecord>
 #include <QTcpSocket>
 #include <QTest>
 #include <QUrl>
@@ -18,34 +19,33 @@
 #include <csignal>
 
 namespace {
-constexpr int startTimeoutMs = 10000;
-constexpr int stopTimeoutMs = 10000;
+constexpr int timeoutMs = 10000;
 } // namespace
 
 ServerProcess::~ServerProcess()
 {
     if (server.state() != QProcess::NotRunning) {
         server.kill();
-        server.waitForFinished(stopTimeoutMs);
+        server.waitForFinished(timeoutMs);
     }
 }
 
 bool ServerProcess::start(const QString& databaseFile, const QStringList& moreArguments)
 {
-    // What the server reports about each connection shows with the test's output.
+    // What it reports about each connection shows with the test's output.
     server.setProcessChannelMode(QProcess::ForwardedErrorChannel);
     server.start(QStringLiteral(ZUV_SERVER_BINARY),
                  QStringList{QStringLiteral("--address"), QStringLiteral("127.0.0.1"), QStringLiteral("--port"),
                              QStringLiteral("0"), QStringLiteral("--http-port"), QStringLiteral("0"),
                              QStringLiteral("--database"), databaseFile} +
                      moreArguments);
-    if (!server.waitForStarted(startTimeoutMs))
+    if (!server.waitForStarted(timeoutMs))
         return false;
     const QRegularExpression listening(QStringLiteral("listening on 127\\.0\\.0\\.1:(\\d+)"));
     QByteArray printed;
     QElapsedTimer clock;
     clock.start();
-    while (clock.elapsed() < startTimeoutMs && server.state() == QProcess::Running) {
+    while (clock.elapsed() < timeoutMs && server.state() == QProcess::Running) {
         server.waitForReadyRead(100);
         printed += server.readAllStandardOutput();
         const QRegularExpressionMatch match = listening.match(QString::fromLatin1(printed));
@@ -61,8 +61,7 @@ bool ServerProcess::start(const QString& databaseFile, const QStringList& moreAr
 bool ServerProcess::stopWith(int signalNumber)
 {
     ::kill(static_cast<pid_t>(server.processId()), signalNumber);
-    return server.waitForFinished(stopTimeoutMs) && server.exitStatus() == QProcess::NormalExit &&
-           server.exitCode() == 0;
+    return server.waitForFinished(timeoutMs) && server.exitStatus() == QProcess::NormalExit && server.exitCode() == 0;
 }
 
 QByteArray exchange(quint16 port, const QByteArray& bytes, bool& hungUp, int timeoutMs, const QHostAddress& from)
@@ -123,19 +122,20 @@ QString freshDatabase(const QString& folder, const QString& name, QString& whyNo
     const QString state = qEnvironmentVariable("ZUV_TEST_POSTGRESQL");
     if (state.isEmpty())
         return folder + QLatin1Char('/') + name + QStringLiteral(".sqlite");
-    QFile reason(state + QStringLiteral("/unavailable"));
-    if (reason.open(QIODevice::ReadOnly)) {
-        whyNot = QStringLiteral("no PostgreSQL for the tests: ") + QString::fromLocal8Bit(reason.readAll()).trimmed();
-        return QString();
-    }
-    QFile cluster(state + QStringLiteral("/cluster"));
-    if (!cluster.open(QIODevice::ReadOnly)) {
-        whyNot = QStringLiteral("no PostgreSQL for the tests: %1 names no cluster").arg(state);
+    const auto readState = [&state](const char* file) {
+        QFile f(state + QLatin1Char('/') + QLatin1String(file));
+        return f.open(QIODevice::ReadOnly) ? QString::fromLocal8Bit(f.readAll()).trimmed() : QString();
+    };
+    const QString cluster = readState("cluster");
+    whyNot = readState("unavailable");
+    if (whyNot.isEmpty() && cluster.isEmpty())
+        whyNot = state + QStringLiteral(" names no cluster");
+    if (!whyNot.isEmpty()) {
+        whyNot.prepend(QStringLiteral("no PostgreSQL for the tests: "));
         return QString();
     }
     const QString server =
-        QStringLiteral("postgresql://postgres@%1:5432/")
-            .arg(QString::fromLatin1(QUrl::toPercentEncoding(QString::fromLocal8Bit(cluster.readAll()).trimmed())));
+        QStringLiteral("postgresql://postgres@%1:5432/").arg(QString::fromLatin1(QUrl::toPercentEncoding(cluster)));
     // A name of its own for every database of every test process.
     static int made = 0;
     const QString database =
@@ -170,4 +170,19 @@ QVariant valueOf(const QSqlDatabase& db, const QString& statement)
     if (!query.exec(statement) || !query.next())
         return QVariant();
     return query.value(0);
+}
+
+QString rowsOf(const QSqlDatabase& db, const QString& statement)
+{
+    QStringList rows;
+    QSqlQuery query(db);
+    if (!query.exec(statement))
+        return QStringLiteral("failed: ") + query.lastError().text();
+    while (query.next()) {
+        QStringList fields;
+        for (int i = 0; i < query.record().count(); ++i)
+            fields << query.value(i).toString();
+        rows << fields.join(QLatin1Char('|'));
+    }
+    return rows.join(QLatin1Char(';'));
 }

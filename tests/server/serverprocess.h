@@ -9,9 +9,9 @@
 
 class ClientStorage;
 
-// The real zuv-server, started on a free loopback port with a database of
-// the test's choosing. It prints the port it bound, which start() reads.
-// It publishes no web pages unless the test gives it an --http-port.
+// The real zuv-server on a free loopback port with a database of the test's
+// choosing; start() reads the port it prints. No web pages unless the test
+// gives it an --http-port.
 class ServerProcess
 {
 public:
@@ -23,9 +23,7 @@ public:
     bool start(const QString& databaseFile, const QStringList& moreArguments = {});
     quint16 port() const { return boundPort; }
     QProcess& process() { return server; }
-
-    // Sends the signal and waits; true when the server ended by itself with
-    // status 0.
+    // Sends the signal; true when the server then ended by itself with status 0.
     bool stopWith(int signalNumber);
 
 private:
@@ -33,27 +31,23 @@ private:
     quint16 boundPort = 0;
 };
 
-// Connects (from the address `from` when it is given), sends the bytes and
-// collects everything until the server hangs up; `hungUp` tells whether it
-// did within the time.
+// Connects (from `from` when given), sends the bytes and collects everything
+// until the server hangs up; `hungUp` tells whether it did in time.
 QByteArray exchange(quint16 port, const QByteArray& bytes, bool& hungUp, int timeoutMs = 10000,
                     const QHostAddress& from = QHostAddress());
-
-// The error code in a refusal as the client reads it (after the four bytes
-// it takes as the magic test); 0 when there is none.
+// The error code of a refusal as the client reads it; 0 when there is none.
 unsigned refusalCodeOf(const QByteArray& reply);
-
 // The whole upload message of a client state.
 QByteArray uploadOf(const ClientStorage& storage);
 
-// A new, empty database for a test's server, named after `name`: an SQLite
-// file in `folder`, or, when ZUV_TEST_POSTGRESQL names the state folder of
-// the throw-away PostgreSQL the test scripts started, a database there. What
-// --database takes; empty, with `whyNot`, when that PostgreSQL is not there
-// (the test then skips, saying why).
+// What --database takes for a new, empty database named after `name`: an
+// SQLite file in `folder`, or a database in the throw-away PostgreSQL when
+// ZUV_TEST_POSTGRESQL names its state folder. Empty, with `whyNot`, when that
+// PostgreSQL is not there (the test then skips, saying why).
 QString freshDatabase(const QString& folder, const QString& name, QString& whyNot);
-
 // A second, read-only connection to the server's database.
 QSqlDatabase openReadOnly(const QString& location, const QString& connectionName);
 // The single value of a query, or an invalid one when it fails.
 QVariant valueOf(const QSqlDatabase& db, const QString& statement);
+// The rows of a query, fields joined by '|', rows by ';'; the error when it fails.
+QString rowsOf(const QSqlDatabase& db, const QString& statement);

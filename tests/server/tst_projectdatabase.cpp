@@ -14,7 +14,6 @@
 #include <QFile>
 #include <QSqlError>
 #include <QSqlQuery>
-#include <QSqlRecord>
 #include <QTemporaryDir>
 #include <QtTest>
 
@@ -30,10 +29,7 @@ ClientStorage newcomer()
     Session session;
     session.insertCoins(6, 4, 2);
     storage.Sessions = {session};
-    InvitedPerson person;
-    person.name = "Jo";
-    person.eMail = "jo@example.org";
-    storage.InvitationList = {person};
+    storage.InvitationList = {InvitedPerson{"Jo", "jo@example.org", 0, false}};
     return storage;
 }
 
@@ -93,7 +89,7 @@ private Q_SLOTS:
     void publishedNumbersEqualAFreshCount();
     void newcomerSentAgain_data();
     void newcomerSentAgain();
-    void newerAnalysisItemsAreAnnounced();
+    void answersAnnounceNewsToMembersOnly();
     void unusableFilesAreRefusedAndKept();
 
 private:
@@ -146,11 +142,9 @@ void TestProjectDatabase::failedUploadLeavesNoTrace()
     QCOMPARE(service.handleUpload(bodyOf(first)).refusal, 0u);
     QCOMPARE(keptTotals(database.database()), QStringLiteral("1 1 200"));
     const auto rowCounts = [&database] {
-        QStringList counts;
-        for (const char* table : {"members", "sessions", "coin_piles", "usage_events", "invitations"})
-            counts << valueOf(database.database(), QStringLiteral("SELECT COUNT(*) FROM ") + QLatin1String(table))
-                          .toString();
-        return counts.join(QLatin1Char(' '));
+        return rowsOf(database.database(), "SELECT (SELECT COUNT(*) FROM members), (SELECT COUNT(*) FROM sessions),"
+                                           " (SELECT COUNT(*) FROM coin_piles), (SELECT COUNT(*) FROM usage_events),"
+                                           " (SELECT COUNT(*) FROM invitations)");
     };
     const QString before = rowCounts();
 
@@ -189,11 +183,20 @@ void TestProjectDatabase::failedUploadLeavesNoTrace()
 void TestProjectDatabase::totalsFollowWhatWasStored()
 {
     const QDateTime received = QDateTime::fromString(QStringLiteral("2024-03-01T12:00:00"), Qt::ISODate);
+    UploadReceipt receipt;
     {
         ProjectDatabase database;
         QVERIFY(database.open(location));
         const QSqlDatabase db = database.database();
         QCOMPARE(keptTotals(db), QStringLiteral("0 0 0"));
+        // Stores the upload: the totals it was answered with, which are the
+        // kept ones and those of a fresh count.
+        const auto store = [&](const ClientStorage& upload) {
+            if (!database.storeUpload(upload, received, receipt))
+                return database.lastError();
+            const QString answered = receiptTotals(receipt);
+            return keptTotals(db) == answered && countedTotals(db) == answered ? answered : QStringLiteral("differ");
+        };
 
         // A new member with a counted purse and one emptied before uploading.
         ClientStorage anna;
@@ -201,32 +204,23 @@ void TestProjectDatabase::totalsFollowWhatWasStored()
         Session emptied = countedAt(QStringLiteral("2024-02-02T10:00:00"), 7, 1);
         emptied.emptyPurse();
         anna.Sessions = {countedAt(QStringLiteral("2024-02-01T10:00:00"), 7, 3), emptied}; // 3 x 2 euro
-        UploadReceipt receipt;
-        QVERIFY2(database.storeUpload(anna, received, receipt), qPrintable(database.lastError()));
+        QCOMPARE(store(anna), QStringLiteral("1 1 600"));
         QCOMPARE(receipt.sessionsAdded, 2);
-        QCOMPARE(receiptTotals(receipt), QStringLiteral("1 1 600"));
-        QCOMPARE(countedTotals(db), QStringLiteral("1 1 600"));
 
         ClientStorage ben;
         ben.setDefaultValues();
         ben.Sessions = {countedAt(QStringLiteral("2024-02-01T10:00:00"), 0, 5)}; // Anna's time, but Ben's
-        QVERIFY(database.storeUpload(ben, received, receipt));
-        QCOMPARE(receiptTotals(receipt), QStringLiteral("2 2 605"));
-        QCOMPARE(countedTotals(db), receiptTotals(receipt));
+        QCOMPARE(store(ben), QStringLiteral("2 2 605"));
         ben.Membernumber = receipt.memberNumber;
 
         // Anna again with one session more: only that one counts.
         anna.Membernumber = 1;
         anna.Sessions.append(countedAt(QStringLiteral("2024-02-03T10:00:00"), 2, 4)); // 4 x 5 cent
-        QVERIFY(database.storeUpload(anna, received, receipt));
+        QCOMPARE(store(anna), QStringLiteral("2 3 625"));
         QCOMPARE(receipt.sessionsAdded, 1);
-        QCOMPARE(receiptTotals(receipt), QStringLiteral("2 3 625"));
-        QCOMPARE(countedTotals(db), receiptTotals(receipt));
-
         // The same upload sent twice adds nothing.
-        QVERIFY(database.storeUpload(anna, received, receipt));
+        QCOMPARE(store(anna), QStringLiteral("2 3 625"));
         QCOMPARE(receipt.sessionsAdded + receipt.sessionsReplaced, 0);
-        QCOMPARE(receiptTotals(receipt), QStringLiteral("2 3 625"));
 
         // Anna counted on in her last session and into the one she had
         // emptied, and sends them again: their newest form counts, once.
@@ -234,19 +228,16 @@ void TestProjectDatabase::totalsFollowWhatWasStored()
         anna.Sessions[1].observation.append(UserEvent{30, 3});
         anna.Sessions[2].insertCoins(7, 1, 1);
         anna.Sessions[2].observation.append(UserEvent{40, 3});
-        QVERIFY(database.storeUpload(anna, received, receipt));
+        QCOMPARE(store(anna), QStringLiteral("2 4 830"));
         QCOMPARE(receipt.sessionsAdded, 0);
         QCOMPARE(receipt.sessionsReplaced, 2);
-        QCOMPARE(receiptTotals(receipt), QStringLiteral("2 4 830"));
-        QCOMPARE(countedTotals(db), receiptTotals(receipt));
         QCOMPARE(valueOf(db, QStringLiteral("SELECT COUNT(*) FROM coin_piles p JOIN sessions s USING (session_id)"
                                             " WHERE s.entry_datetime = '2024-02-03 10:00:00.000'"))
                      .toInt(),
                  2);
         // A state saved before that (fewer events) changes nothing.
         anna.Sessions[2].observation.removeLast();
-        QVERIFY(database.storeUpload(anna, received, receipt));
-        QCOMPARE(receiptTotals(receipt), QStringLiteral("2 4 830"));
+        QCOMPARE(store(anna), QStringLiteral("2 4 830"));
 
         // A member number we never gave stores nothing and counts nothing.
         ClientStorage stranger = anna;
@@ -258,10 +249,8 @@ void TestProjectDatabase::totalsFollowWhatWasStored()
         QCOMPARE(countedTotals(db), keptTotals(db));
 
         // The sum is kept beyond 32 bits; the answer's field stops at its top.
-        ben.Sessions.append(
-            Session(4000000000u, QDateTime::fromString(QStringLiteral("2024-02-05T10:00:00"), Qt::ISODate), 107));
-        ben.Sessions.append(
-            Session(4000000000u, QDateTime::fromString(QStringLiteral("2024-02-06T10:00:00"), Qt::ISODate), 107));
+        for (const int day : {5, 6})
+            ben.Sessions.append(Session(4000000000u, QDateTime(QDate(2024, 2, day), QTime(10, 0)), 107));
         QVERIFY(database.storeUpload(ben, received, receipt));
         QCOMPARE(receipt.sessionsAdded, 2);
         QCOMPARE(keptTotals(db), QStringLiteral("2 4 8000000830"));
@@ -272,17 +261,15 @@ void TestProjectDatabase::totalsFollowWhatWasStored()
         // them for every answer), no member counter, nothing kept to compare
         // sessions by, nothing published.
         QSqlQuery downgrade(db);
-        for (const QString& statement :
-             {QStringLiteral("DROP TABLE result_cells"), QStringLiteral("DROP TABLE result_cell_members"),
-              QStringLiteral("ALTER TABLE sessions DROP COLUMN month"),
-              QStringLiteral("ALTER TABLE sessions DROP COLUMN member_country"),
-              QStringLiteral("UPDATE members SET country = 5"), QStringLiteral("DROP INDEX members_by_newcomer_key"),
-              QStringLiteral("ALTER TABLE members DROP COLUMN newcomer_key"),
-              QStringLiteral("ALTER TABLE sessions DROP COLUMN pile_count"),
-              QStringLiteral("ALTER TABLE sessions DROP COLUMN event_count"),
-              QStringLiteral("ALTER TABLE sessions DROP COLUMN content_digest"),
-              QStringLiteral("DELETE FROM server_state WHERE name <> 'last_upload_country'"),
-              database.dialect().setSchemaVersion(1)})
+        const QString statements = QStringLiteral(
+            "DROP TABLE result_cells; DROP TABLE result_cell_members; ALTER TABLE sessions DROP COLUMN month;"
+            " ALTER TABLE sessions DROP COLUMN member_country; UPDATE members SET country = 5;"
+            " DROP INDEX members_by_newcomer_key; ALTER TABLE members DROP COLUMN newcomer_key;"
+            " ALTER TABLE sessions DROP COLUMN pile_count; ALTER TABLE sessions DROP COLUMN event_count;"
+            " ALTER TABLE sessions DROP COLUMN content_digest;"
+            " DELETE FROM server_state WHERE name <> 'last_upload_country';");
+        for (const QString& statement : statements.split(QLatin1Char(';'), Qt::SkipEmptyParts) +
+                                            QStringList{database.dialect().setSchemaVersion(1)})
             QVERIFY2(downgrade.exec(statement), qPrintable(statement + downgrade.lastError().text()));
     }
 
@@ -302,7 +289,6 @@ void TestProjectDatabase::totalsFollowWhatWasStored()
     ClientStorage carla;
     carla.setDefaultValues();
     carla.Sessions = {countedAt(QStringLiteral("2024-02-07T10:00:00"), 6, 2)}; // 2 x 1 euro
-    UploadReceipt receipt;
     QVERIFY(database.storeUpload(carla, received, receipt));
     QCOMPARE(receipt.memberNumber, 3u);
     QCOMPARE(keptTotals(db), QStringLiteral("3 5 8000001030"));
@@ -335,18 +321,9 @@ void TestProjectDatabase::publishedNumbersEqualAFreshCount()
 
     // Every cell, and every member's sessions in it.
     const auto published = [&database] {
-        QStringList rows;
-        QSqlQuery query(database.database());
-        for (const char* table : {"result_cells", "result_cell_members"}) {
-            if (!query.exec(QStringLiteral("SELECT * FROM ") + QLatin1String(table)))
-                return QStringList{query.lastError().text()};
-            while (query.next()) {
-                QStringList fields{QLatin1String(table)};
-                for (int i = 0; i < query.record().count(); ++i)
-                    fields << query.value(i).toString();
-                rows << fields.join(QLatin1Char(','));
-            }
-        }
+        QStringList rows =
+            rowsOf(database.database(), QStringLiteral("SELECT * FROM result_cells")).split(QLatin1Char(';')) +
+            rowsOf(database.database(), QStringLiteral("SELECT * FROM result_cell_members")).split(QLatin1Char(';'));
         rows.sort();
         return rows;
     };
@@ -441,7 +418,7 @@ void TestProjectDatabase::newcomerSentAgain()
              sameMember ? 1 : 2);
 }
 
-void TestProjectDatabase::newerAnalysisItemsAreAnnounced()
+void TestProjectDatabase::answersAnnounceNewsToMembersOnly()
 {
     ProjectDatabase database;
     QVERIFY(database.open(location));
@@ -467,6 +444,14 @@ void TestProjectDatabase::newerAnalysisItemsAreAnnounced()
     reply = service.handleUpload(bodyOf(returning));
     QCOMPARE(reply.answer.flags, quint8(ServerAnswer::AnswerOK));
     QCOMPARE(reply.answer.numPurses, 1u); // the same session every time
+
+    // A member number we never gave is answered without the OK bit.
+    returning.Membernumber = 99999;
+    returning.Sessions.append(countedAt(QStringLiteral("2024-02-04T10:00:00"), 7, 9));
+    reply = service.handleUpload(bodyOf(returning));
+    QCOMPARE(reply.refusal, 0u);
+    QCOMPARE(reply.answer.flags & ServerAnswer::AnswerOK, 0);
+    QCOMPARE(countedTotals(database.database()), QStringLiteral("1 1 200"));
 }
 
 void TestProjectDatabase::unusableFilesAreRefusedAndKept()

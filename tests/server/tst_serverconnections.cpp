@@ -25,7 +25,6 @@
 #include <algorithm>
 #include <array>
 #include <csignal>
-#include <functional>
 #include <unistd.h>
 
 namespace {
@@ -53,11 +52,9 @@ ClientStorage damaged()
     return storage;
 }
 
-QByteArray withHeaderVersion(QByteArray message, quint16 version)
+QByteArray withHeaderVersion(const QByteArray& message, quint16 version)
 {
-    message[4] = char(version >> 8);
-    message[5] = char(version & 0xFF);
-    return message;
+    return message.left(4) + frameHeaderBytes(DATAFILE_MAGIC, version, 0).mid(4, 2) + message.mid(6);
 }
 
 struct HttpReply
@@ -78,6 +75,11 @@ HttpReply httpExchange(quint16 port, const QByteArray& request)
 HttpReply get(quint16 port, const QByteArray& path, const QByteArray& method = "GET")
 {
     return httpExchange(port, method + ' ' + path + " HTTP/1.1\r\nHost: 127.0.0.1\r\n\r\n");
+}
+
+QJsonObject getJson(quint16 port)
+{
+    return QJsonDocument::fromJson(get(port, "/api/results.json").body).object();
 }
 
 enum Side { AUSTRIA = 1, FRANCE = 4, GERMANY = 5, ITALY = 8, SPAIN = 14 };
@@ -169,7 +171,7 @@ void TestServerConnections::initTestCase()
     QVERIFY(results.start(freshDatabase(folder.path(), QStringLiteral("results"), whyNot),
                           {QStringLiteral("--http-port"), QString::number(web)}));
 
-    const QJsonObject nothingYet = QJsonDocument::fromJson(get(web, "/api/results.json").body).object();
+    const QJsonObject nothingYet = getJson(web);
     QVERIFY(nothingYet.value("updated").isNull());
     QCOMPARE(nothingYet.value("months").toArray(), QJsonArray());
 
@@ -201,35 +203,33 @@ void TestServerConnections::refusalsCarryTheirCode_data()
     QTest::addColumn<unsigned>("code");
 
     const QByteArray upload = uploadOf(member(0));
-    QTest::newRow("no magic") << QByteArray(4, '\0') << unsigned(TCP_SERVER_RECEIVES_BAD_FORMAT);
-    QTest::newRow("a web browser") << QByteArray("GET / HTTP/1.0\r\n\r\n") << unsigned(TCP_SERVER_RECEIVES_BAD_FORMAT);
-    QTest::newRow("version 104") << frameHeaderBytes(DATAFILE_MAGIC, 104, 0).left(6)
-                                 << unsigned(TCP_CLIENT_HAS_TOO_OLD_VERSION);
-    QTest::newRow("version 10, whole upload")
-        << withHeaderVersion(upload, 10) << unsigned(TCP_CLIENT_HAS_TOO_OLD_VERSION);
-    QTest::newRow("version 200") << frameHeaderBytes(DATAFILE_MAGIC, 200, 66)
-                                 << unsigned(TCP_CLIENT_HAS_TOO_NEW_VERSION);
-    QTest::newRow("version 1000") << frameHeaderBytes(DATAFILE_MAGIC, 1000, 0).left(6)
-                                  << unsigned(TCP_CLIENT_HAS_TOO_NEW_VERSION);
+    const auto header = [](quint16 version, quint32 length) {
+        return frameHeaderBytes(DATAFILE_MAGIC, version, length);
+    };
+    const auto row = [](const char* name, const QByteArray& sent, unsigned code) {
+        QTest::newRow(name) << sent << code;
+    };
+    row("no magic", QByteArray(4, '\0'), TCP_SERVER_RECEIVES_BAD_FORMAT);
+    row("a web browser", "GET / HTTP/1.0\r\n\r\n", TCP_SERVER_RECEIVES_BAD_FORMAT);
+    row("version 104", header(104, 0).left(6), TCP_CLIENT_HAS_TOO_OLD_VERSION);
+    row("version 10, whole upload", withHeaderVersion(upload, 10), TCP_CLIENT_HAS_TOO_OLD_VERSION);
+    row("version 200", header(200, 66), TCP_CLIENT_HAS_TOO_NEW_VERSION);
+    row("version 1000", header(1000, 0).left(6), TCP_CLIENT_HAS_TOO_NEW_VERSION);
     // No body follows: the refusal must not wait for it.
-    QTest::newRow("body above the limit")
-        << frameHeaderBytes(DATAFILE_MAGIC, 107, bodyLimit + 1) << unsigned(TCP_CLIENT_SENDS_TOO_MUCH_DATA);
-    QTest::newRow("2 GiB announced") << frameHeaderBytes(DATAFILE_MAGIC, 107, 0x80000000u)
-                                     << unsigned(TCP_CLIENT_SENDS_TOO_MUCH_DATA);
-    QTest::newRow("body at the limit is read")
-        << frameHeaderBytes(DATAFILE_MAGIC, 107, bodyLimit) + QByteArray(bodyLimit, 'x')
-        << unsigned(TCP_CLIENT_HAS_BAD_DATA_FORMAT);
-    QTest::newRow("empty body") << frameHeaderBytes(DATAFILE_MAGIC, 107, 0) << unsigned(TCP_CLIENT_HAS_BAD_DATA_FORMAT);
-    QTest::newRow("record cut short") << frameHeaderBytes(DATAFILE_MAGIC, 107, quint32(upload.size() - 11)) +
-                                             upload.mid(FRAME_HEADER_SIZE, upload.size() - 11)
-                                      << unsigned(TCP_CLIENT_HAS_BAD_DATA_FORMAT);
-    QTest::newRow("record with a byte too many")
-        << frameHeaderBytes(DATAFILE_MAGIC, 107, quint32(upload.size() - 9)) + upload.mid(FRAME_HEADER_SIZE) + '\0'
-        << unsigned(TCP_CLIENT_HAS_BAD_DATA_FORMAT);
-    QTest::newRow("session sum differs") << uploadOf(damaged()) << unsigned(TCP_CLIENT_HAS_BAD_DATA_FORMAT);
+    row("body above the limit", header(107, bodyLimit + 1), TCP_CLIENT_SENDS_TOO_MUCH_DATA);
+    row("2 GiB announced", header(107, 0x80000000u), TCP_CLIENT_SENDS_TOO_MUCH_DATA);
+    row("body at the limit is read", header(107, bodyLimit) + QByteArray(bodyLimit, 'x'),
+        TCP_CLIENT_HAS_BAD_DATA_FORMAT);
+    row("empty body", header(107, 0), TCP_CLIENT_HAS_BAD_DATA_FORMAT);
+    const qsizetype record = upload.size() - FRAME_HEADER_SIZE;
+    row("record cut short", header(107, quint32(record - 1)) + upload.mid(FRAME_HEADER_SIZE, record - 1),
+        TCP_CLIENT_HAS_BAD_DATA_FORMAT);
+    row("record with a byte too many", header(107, quint32(record + 1)) + upload.mid(FRAME_HEADER_SIZE) + '\0',
+        TCP_CLIENT_HAS_BAD_DATA_FORMAT);
+    row("session sum differs", uploadOf(damaged()), TCP_CLIENT_HAS_BAD_DATA_FORMAT);
     // The header version is checked for the range only; the record carries its own.
-    for (const quint16 version : {105, 199})
-        QTest::addRow("version %d, answered", version) << withHeaderVersion(upload, version) << 0u;
+    row("version 105, answered", withHeaderVersion(upload, 105), 0);
+    row("version 199, answered", withHeaderVersion(upload, 199), 0);
 }
 
 void TestServerConnections::refusalsCarryTheirCode()
@@ -240,26 +240,20 @@ void TestServerConnections::refusalsCarryTheirCode()
     const QByteArray reply = exchange(server.port(), sent, hungUp, exchangeTimeoutMs);
     QVERIFY(hungUp);
     QCOMPARE(startsWithMagic(reply), code == 0);
-    if (code == 0)
-        return;
-    QVERIFY2(reply.endsWith('\n'), reply.constData());
     QCOMPARE(refusalCodeOf(reply), code);
-    QCOMPARE(reply.count('\n'), 1);
+    QVERIFY2(code == 0 || (reply.endsWith('\n') && reply.count('\n') == 1), reply.constData());
 }
 
 void TestServerConnections::clientExplainsTheRefusal_data()
 {
     QTest::addColumn<QString>("sender");
     QTest::addColumn<unsigned>("code");
-    QTest::newRow("whole upload above the limit") << QString() << unsigned(TCP_CLIENT_SENDS_TOO_MUCH_DATA);
-    QTest::newRow("too much announced") << QStringLiteral("TESTSendTooMuchToServer")
-                                        << unsigned(TCP_CLIENT_SENDS_TOO_MUCH_DATA);
-    QTest::newRow("no magic") << QStringLiteral("TESTSendWrongFormatToServer")
-                              << unsigned(TCP_SERVER_RECEIVES_BAD_FORMAT);
-    QTest::newRow("old version") << QStringLiteral("TESTSendOldVersionToServer")
-                                 << unsigned(TCP_CLIENT_HAS_TOO_OLD_VERSION);
-    QTest::newRow("new version") << QStringLiteral("TESTSendTooNewVersionToServer")
-                                 << unsigned(TCP_CLIENT_HAS_TOO_NEW_VERSION);
+    for (const auto& [sender, code] : {std::pair<const char*, unsigned>{"", TCP_CLIENT_SENDS_TOO_MUCH_DATA},
+                                       {"TESTSendTooMuchToServer", TCP_CLIENT_SENDS_TOO_MUCH_DATA},
+                                       {"TESTSendWrongFormatToServer", TCP_SERVER_RECEIVES_BAD_FORMAT},
+                                       {"TESTSendOldVersionToServer", TCP_CLIENT_HAS_TOO_OLD_VERSION},
+                                       {"TESTSendTooNewVersionToServer", TCP_CLIENT_HAS_TOO_NEW_VERSION}})
+        QTest::newRow(*sender ? sender : "whole upload above the limit") << QString::fromLatin1(sender) << code;
 }
 
 void TestServerConnections::clientExplainsTheRefusal()
@@ -268,15 +262,12 @@ void TestServerConnections::clientExplainsTheRefusal()
     QFETCH(unsigned, code);
     BoxScript boxes;
     ClientStorage storage = member(0);
-    if (sender.isEmpty()) {
-        // A long message makes the body far larger than this server takes:
-        // most of it is still on its way when the refusal goes out.
+    if (sender.isEmpty()) // a body far larger than this server takes, mostly still on its way when refused
         storage.Message = QString(512 * 1024, QLatin1Char('m'));
-    }
     QDialog dialog;
     Client client(&storage, nullptr, &dialog, QStringLiteral("clientobject"));
     client.initClient(QStringLiteral("127.0.0.1"), server.port());
-    const bool handMade = sender.startsWith(QLatin1String("TEST"));
+    const bool handMade = !sender.isEmpty();
     if (handMade)
         client.TESTToggleOpenSendProcessAnswerClose(false); // connect only; we send
     client.openButton()->click();
@@ -310,32 +301,27 @@ void TestServerConnections::commandLine()
 
     // Each limit given alone takes its value and leaves the others at their
     // defaults; one that is not a positive number of its kind is refused.
-    using Limit = std::pair<const char*, std::function<qint64(const ServerOptions&)>>;
-    const Limit limits[] = {
-        {"--idle-timeout", [](const ServerOptions& o) { return o.idleTimeoutMs; }},
-        {"--connection-timeout", [](const ServerOptions& o) { return o.connectionTimeoutMs; }},
-        {"--header-timeout", [](const ServerOptions& o) { return o.headerTimeoutMs; }},
-        {"--max-connections", [](const ServerOptions& o) { return o.maxConnections; }},
-        {"--max-connections-per-address", [](const ServerOptions& o) { return o.maxConnectionsPerAddress; }},
-        {"--min-rate", [](const ServerOptions& o) { return o.minRate; }},
-        {"--max-buffered", [](const ServerOptions& o) { return o.maxBufferedBytes; }},
+    const QStringList names = {"--idle-timeout",    "--connection-timeout",          "--header-timeout",
+                               "--max-connections", "--max-connections-per-address", "--min-rate",
+                               "--max-buffered"};
+    const auto limitsOf = [](const ServerOptions& o) {
+        return QList<qint64>{o.idleTimeoutMs,   o.connectionTimeoutMs,      o.headerTimeoutMs,
+                             o.maxConnections,  o.maxConnectionsPerAddress, o.minRate,
+                             o.maxBufferedBytes};
     };
-    const ServerOptions defaults;
-    const QString program = QStringLiteral("zuv-server");
-    for (const auto& [option, valueOf] : limits) {
-        const bool bytes = qstrcmp(option, "--max-buffered") == 0;
-        const char* given = bytes ? "5000000000" : "1500";
+    for (qsizetype i = 0; i < names.size(); ++i) {
+        const bool bytes = names[i] == QLatin1String("--max-buffered");
+        const QString given = bytes ? QStringLiteral("5000000000") : QStringLiteral("1500");
         ServerOptions options;
         QString error;
-        QCOMPARE(options.parse({program, QLatin1String(option), QLatin1String(given)}, error),
-                 ServerOptions::Outcome::Run);
-        for (const auto& [other, otherValueOf] : limits)
-            QCOMPARE(otherValueOf(options), other == option ? QByteArray(given).toLongLong() : otherValueOf(defaults));
+        QCOMPARE(options.parse({QStringLiteral("zuv-server"), names[i], given}, error), ServerOptions::Outcome::Run);
+        QList<qint64> expected = limitsOf(ServerOptions());
+        expected[i] = given.toLongLong();
+        QCOMPARE(limitsOf(options), expected);
         for (const char* value : {"0", "-5", "many", bytes ? "99999999999999999999" : "99999999999"}) {
-            const QString what = QStringLiteral("%1 %2").arg(QLatin1String(option), QLatin1String(value));
-            QVERIFY2(options.parse({program, QLatin1String(option), QLatin1String(value)}, error) ==
-                         ServerOptions::Outcome::Error,
-                     qPrintable(what));
+            const QString what = names[i] + QLatin1Char(' ') + QLatin1String(value);
+            QCOMPARE(options.parse({QStringLiteral("zuv-server"), names[i], QLatin1String(value)}, error),
+                     ServerOptions::Outcome::Error);
             QVERIFY2(error.contains(QLatin1String(value)), qPrintable(what + QStringLiteral(": ") + error));
         }
     }
@@ -430,16 +416,11 @@ void TestServerConnections::pageInBrowser()
     if (chromium.isEmpty())
         QSKIP("No browser to check the page with: Debian's chromium is not installed");
     QTemporaryDir profile;
-    QStringList arguments{QStringLiteral("--headless"),
-                          QStringLiteral("--disable-gpu"),
-                          QStringLiteral("--disable-quic"),
-                          QStringLiteral("--no-first-run"),
-                          QStringLiteral("--disable-background-networking"),
-                          QStringLiteral("--disable-component-update"),
-                          QStringLiteral("--disable-sync"),
-                          QStringLiteral("--user-data-dir=") + profile.path(),
-                          QStringLiteral("--dump-dom"),
-                          QStringLiteral("http://127.0.0.1:%1/").arg(web)};
+    QStringList arguments = QStringLiteral("--headless --disable-gpu --disable-quic --no-first-run "
+                                           "--disable-background-networking --disable-component-update "
+                                           "--disable-sync --dump-dom")
+                                .split(QLatin1Char(' '));
+    arguments << QStringLiteral("--user-data-dir=") + profile.path() << QStringLiteral("http://127.0.0.1:%1/").arg(web);
     if (geteuid() == 0)
         arguments.prepend(QStringLiteral("--no-sandbox")); // chromium refuses its sandbox to root
     QProcess browser;
@@ -466,7 +447,7 @@ void TestServerConnections::resentSessionMovesItsCoins()
     QCOMPARE(uploaded(results.port(), german), german.Membernumber);
     QTest::qWait(ResultsPublisher::RENDER_INTERVAL_MS);
 
-    const QJsonObject json = QJsonDocument::fromJson(get(web, "/api/results.json").body).object();
+    const QJsonObject json = getJson(web);
     QCOMPARE(json.value("totals").toObject().value("coins").toInt(), 106);
     QCOMPARE(json.value("totals").toObject().value("purses").toInt(), 9);
     const QJsonObject byMonth = json.value("foreignShareByMonth").toObject();

@@ -19,33 +19,59 @@
 
 #include <unistd.h>
 
-namespace {
+// The client state that the saving child writes again and again. State n
+// carries n in its counters and texts and holds n % SESSION_CYCLE sessions,
+// so the file grows from save to save and starts small again now and then.
+// Session i depends on i alone: the child grows its state one session at a
+// time, the test builds state n from scratch, and both must agree.
+namespace growing {
 
 constexpr quint32 SESSION_CYCLE = 1500;
 
-// State n of the client, which the saving child writes again and again: n in
-// its counters and texts and n % SESSION_CYCLE sessions, so that the file
-// grows from save to save and starts small again now and then.
-ClientStorage grownState(quint32 n)
+Session session(quint32 i)
+{
+    Session s(0, QDateTime(QDate(2002, 2, 1).addDays(i % 3000), QTime(0, 0).addSecs(int(i % 86400))), FORMAT_VERSION);
+    for (quint32 p = 0; p <= i % 20; ++p)
+        s.insertCoins(int(p % NUM_COINS), int((i + p) % NUM_NATIONAL_SIDES), 1 + (i * 31 + p * 7) % 1000);
+    for (quint32 e = 0; e < i % 10; ++e)
+        s.observation.append(UserEvent{qint32(i * 100 + e), quint16(e + 1)});
+    return s;
+}
+
+// Everything but the sessions.
+void setCounters(ClientStorage& state, quint32 n)
+{
+    state.NumberOfUploads = n;
+    state.Membernumber = n * 7;
+    state.Message = QStringLiteral("save number %1").arg(n);
+    state.eMailAddress = "saver" + std::to_string(n) + "@example.org";
+    state.NumFullPurses = quint16(n % SESSION_CYCLE);
+}
+
+ClientStorage state(quint32 n)
 {
     ClientStorage s;
     s.setDefaultValues();
     s.FavouriteCoin = 17; // the default draws it at random
-    s.NumberOfUploads = n;
-    s.Membernumber = n * 7;
-    s.Message = QStringLiteral("save number %1").arg(n);
-    s.eMailAddress = "saver" + std::to_string(n) + "@example.org";
-    s.NumFullPurses = quint16(n % SESSION_CYCLE);
-    for (quint32 i = 0; i < n % SESSION_CYCLE; ++i) {
-        Session session(0, QDateTime(QDate(2002, 2, 1).addDays(i), QTime(0, 0).addSecs(int(i))), FORMAT_VERSION);
-        for (quint32 p = 0; p <= i % 20; ++p)
-            session.insertCoins(int(p % NUM_COINS), int((i + p) % NUM_NATIONAL_SIDES), 1 + (i * 31 + p * 7) % 1000);
-        for (quint32 e = 0; e < i % 10; ++e)
-            session.observation.append(UserEvent{qint32(i * 100 + e), quint16(e + 1)});
-        s.Sessions.append(session);
-    }
+    setCounters(s, n);
+    for (quint32 i = 0; i < n % SESSION_CYCLE; ++i)
+        s.Sessions.append(session(i));
     return s;
 }
+
+// From state n - 1 to state n.
+void advance(ClientStorage& s, quint32 n)
+{
+    setCounters(s, n);
+    if (n % SESSION_CYCLE == 0)
+        s.Sessions.clear();
+    else
+        s.Sessions.append(session(n % SESSION_CYCLE - 1));
+}
+
+} // namespace growing
+
+namespace {
 
 // The other side of the crash and disk fault tests, run as a child of the
 // test so that it can be killed or starved of disk space:
@@ -67,8 +93,8 @@ int loop(const QString& file)
         }
         n = loaded.NumberOfUploads;
     }
-    for (;;) {
-        const ClientStorage state = grownState(++n);
+    for (ClientStorage state = growing::state(n);;) {
+        growing::advance(state, ++n);
         std::printf("saving %u\n", n);
         std::fflush(stdout);
         if (state.saveToDisk(file) != 0)
@@ -86,7 +112,7 @@ int limited(const QString& file, rlim_t bytes, quint32 n)
     if (setrlimit(RLIMIT_FSIZE, &limit) != 0)
         return 5;
     try {
-        std::printf("%d\n", grownState(n).saveToDisk(file));
+        std::printf("%d\n", growing::state(n).saveToDisk(file));
     } catch (const myException& e) {
         std::printf("exception %u\n", e.code());
     }
@@ -195,7 +221,7 @@ void TestCrashSafety::killedWhileSaving()
         const quint32 found = loaded.NumberOfUploads;
         const QString what = QStringLiteral("kill %1: file holds state %2, the child had saved %3");
         QVERIFY2(found == reported || found == reported + 1, qPrintable(what.arg(kill).arg(found).arg(reported)));
-        QVERIFY2(loaded == grownState(found), qPrintable(what.arg(kill).arg(found).arg(reported) + " (differs)"));
+        QVERIFY2(loaded == growing::state(found), qPrintable(what.arg(kill).arg(found).arg(reported) + " (differs)"));
         onDisk = found;
 
         // Beside the data file there may be the save file of a save cut
@@ -227,11 +253,11 @@ void TestCrashSafety::fullDiskKeepsThePreviousFile()
     QTemporaryDir dir;
     QVERIFY(dir.isValid());
     const QString path = dir.filePath(DATA_FILE);
-    QCOMPARE(grownState(5).saveToDisk(path), 0);
+    QCOMPARE(growing::state(5).saveToDisk(path), 0);
     const QByteArray previous = readAll(path);
     constexpr quint32 bigger = 1200;
     QTemporaryDir sizing; // how large the new file would be
-    QCOMPARE(grownState(bigger).saveToDisk(sizing.filePath(DATA_FILE)), 0);
+    QCOMPARE(growing::state(bigger).saveToDisk(sizing.filePath(DATA_FILE)), 0);
     const qint64 newSize = QFileInfo(sizing.filePath(DATA_FILE)).size();
     QVERIFY(newSize > previous.size());
 
@@ -247,7 +273,7 @@ void TestCrashSafety::fullDiskKeepsThePreviousFile()
         QCOMPARE(filesIn(dir.path()), QStringList{DATA_FILE});
         ClientStorage reread;
         QCOMPARE(reread.loadFromDisk(path), 0);
-        QVERIFY(reread == grownState(room ? bigger : 5));
+        QVERIFY(reread == growing::state(room ? bigger : 5));
         QVERIFY(room || readAll(path) == previous);
     }
 }

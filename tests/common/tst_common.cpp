@@ -90,6 +90,7 @@ void TestCommon::invertOrderReversesARun()
 
     // From the first child up to the given one; the first child alone stays.
     QTreeWidgetItem* four = parent.child(3);
+    QCOMPARE(invertOrderOf(nullptr, four), four);
     QCOMPARE(invertOrderOf(&parent, four), four);
     QCOMPARE(order(&parent), QStringLiteral("43215"));
     invertOrderOf(&parent, four);

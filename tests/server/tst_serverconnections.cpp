@@ -325,6 +325,11 @@ void TestServerConnections::commandLine()
             QVERIFY2(error.contains(QLatin1String(value)), qPrintable(what + QStringLiteral(": ") + error));
         }
     }
+    ServerOptions highest;
+    QString error;
+    QCOMPARE(highest.parse({"zuv-server", "--port", "65535", "--http-port", "65535"}, error),
+             ServerOptions::Outcome::Run);
+    QCOMPARE(highest.port + highest.httpPort, 2 * 65535);
 }
 
 void TestServerConnections::endsCleanlyOnSignals()

@@ -709,10 +709,13 @@ void TestDialogs::farewellFlipsThroughOneCountry()
     QElapsedTimer clock;
     clock.start();
     dialogs->goodbyeShow(&show);
-    QVERIFY(clock.elapsed() >= 3000);
-    // The 2 Euro coin first, then a new coin every 80 ms for three seconds.
+    const qint64 elapsed = clock.elapsed();
+    QVERIFY(elapsed >= 3000);
+    // The 2 Euro coin first, then a new coin every 80 ms for three seconds. A
+    // busy machine can delay a change or let the watch miss one, but never
+    // bring two changes closer.
     const int changes = int(pictures.size()) - 1;
-    QVERIFY2(changes >= 36 && changes <= 38, qPrintable(QString::number(changes)));
+    QVERIFY2(changes >= 3000 / 80 / 2 && changes <= elapsed / 80 + 1, qPrintable(QString::number(changes)));
 }
 
 QTEST_MAIN(TestDialogs)

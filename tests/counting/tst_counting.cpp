@@ -163,7 +163,7 @@ void TestCounting::typedText_data()
     QTest::newRow("the same count again") << 2 << 5 << 12u << "12" << false << " 6.00 Euro " << QPoint(3, 5);
     QTest::newRow("the last row") << 14 << 3 << 0u << "1" << false << " 0.10 Euro " << QPoint(0, 4);
     QTest::newRow("the last cell") << 14 << 7 << 0u << "2" << false << " 4.00 Euro " << QPoint(0, 0);
-    QTest::newRow("cents") << 9 << 0 << 0u << "7" << false << " 0.07 Euro " << QPoint(10, 0);
+    QTest::newRow("cents") << 13 << 0 << 0u << "7" << false << " 0.07 Euro " << QPoint(14, 0);
     // Six significant digits, as the text stream writes a double: 10001.23.
     QTest::newRow("large sum") << 0 << 0 << 0u << "1000123" << false << " 10001.2 Euro " << QPoint(1, 0);
     QTest::newRow("cleared") << 6 << 6 << 3u << "" << false << " 0.00 Euro " << QPoint(7, 6);

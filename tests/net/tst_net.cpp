@@ -510,10 +510,10 @@ void TestNet::refusalCodeSitsBetweenParenthesisAndComma()
 {
     // Only the first "(" counts, and the first "," after it; -1: no code.
     const QList<std::pair<const char*, int>> cases = {
-        {"xxxx(16, too much", 16},
+        {"xxxx(19, too much", 19},
         {"Client had to close\n\nBecause server answered:\nERROR (33, bad format)\n", 33},
         {"a, b (34, ill (26, new", 34},
-        {"( 26 ,", 26},
+        {"( 20 ,", 20},
         {"no parenthesis 16, at all", -1},
         {"(16 and no comma", -1},
         {"(server, 16,", -1},

@@ -42,8 +42,8 @@ QJsonObject suppressed()
     return {{"suppressed", true}};
 }
 
-// Published results as the project server serves them; the names of coin
-// values and national sides are left out, so the program's own are used.
+// Published results as the project server serves them, without the names of
+// coin values, of national sides and of one country: the program's own are used.
 QJsonObject publishedResults()
 {
     QJsonArray sides;
@@ -52,8 +52,8 @@ QJsonObject publishedResults()
     QJsonArray byValue{suppressed()};
     for (int value = 1; value < 8; ++value)
         byValue.append(cell(100 * value, 7 * value + 3));
-    const QJsonObject germanyByMonth{
-        {"country", germany}, {"name", "Germany"}, {"cells", QJsonArray{cell(50, 5), suppressed(), cell(80, 20)}}};
+    const QJsonObject germanyByMonth{{"country", germany},
+                                     {"cells", QJsonArray{cell(50, 5), suppressed(), cell(80, 20)}}};
     return {{"updated", "2026-12-06T16:31:53Z"},
             {"minimumMembers", 3},
             {"totals", QJsonObject{{"members", 12}, {"purses", 40}, {"coins", 1234}, {"valueCents", 56789}}},

@@ -38,6 +38,18 @@ constexpr quint8 HONEST = 2;
 // Growth of the server process while clients misbehave.
 constexpr qint64 MAX_SERVER_GROWTH_KIB = 64 * 1024;
 
+// The sanitizer holds up to 256 MiB of freed memory back before reusing it,
+// which a server dropping a flood fills; with a small hold the server's growth
+// is its own again. Only the servers started afterwards read this.
+void serversHoldLittleFreedMemory()
+{
+#if defined(__SANITIZE_ADDRESS__)
+    QByteArray options = qgetenv("ASAN_OPTIONS");
+    options += options.isEmpty() ? "" : ":";
+    qputenv("ASAN_OPTIONS", options + "quarantine_size_mb=16");
+#endif
+}
+
 QHostAddress loopback(quint8 octet)
 {
     return QHostAddress((127u << 24) | octet);
@@ -250,15 +262,7 @@ private Q_SLOTS:
     void initTestCase()
     {
         QVERIFY(folder.isValid());
-#if defined(__SANITIZE_ADDRESS__)
-        // The sanitizer holds up to 256 MiB of freed memory back before reuse,
-        // which a server dropping a flood fills; with a small hold the
-        // server's growth is its own again. Only the servers started from
-        // here read this.
-        QByteArray options = qgetenv("ASAN_OPTIONS");
-        options += options.isEmpty() ? "" : ":";
-        qputenv("ASAN_OPTIONS", options + "quarantine_size_mb=16");
-#endif
+        serversHoldLittleFreedMemory();
     }
     void cleanup() { server.reset(); }
     void peersMeetTheirLimits_data();

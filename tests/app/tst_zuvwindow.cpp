@@ -20,7 +20,6 @@
 #include <QCheckBox>
 #include <QDialog>
 #include <QDir>
-#include <QFile>
 #include <QLabel>
 #include <QPushButton>
 #include <QScreen>
@@ -30,8 +29,8 @@
 #include <QTimer>
 #include <QtTest>
 
-#include <functional>
 #include <memory>
+#include <optional>
 
 namespace {
 
@@ -45,15 +44,6 @@ ClientStorage quietState()
     state.setDefaultValues();
     state.SettingsFlags |= ClientStorage::NoLoadPicsNagger;
     return state;
-}
-
-ClientStorage loadSaved()
-{
-    ClientStorage saved;
-    const int code = saved.loadFromDisk(DATAFILE_NAME);
-    if (code != ZUV_NO_ERROR)
-        qWarning() << "data file not loadable, code" << code;
-    return saved;
 }
 
 QPushButton* button(QWidget* window, const char* name)
@@ -70,51 +60,9 @@ QStringList recordedEvents(const ZUVWindow& window)
     return names;
 }
 
-} // namespace
-
-class TestZuvWindow : public QObject
-{
-    Q_OBJECT
-
-private Q_SLOTS:
-    void init();
-    void cleanup();
-
-    void firstStartShowsTheDefaults();
-    void windowShowsEveryCoinColumn_data();
-    void windowShowsEveryCoinColumn();
-    void endingsSaveWhatTheyShould_data();
-    void endingsSaveWhatTheyShould();
-    void closingByTheWindowManagerSaves_data();
-    void closingByTheWindowManagerSaves();
-    void damagedDataFileAsksTheParticipant();
-    void fatalFailuresEndWithTheirCode();
-    void aboutAndResultsOfferThePages();
-
-private:
-    // The picture summary, shown when there is no pics/ folder, is accepted
-    // unless `summary` does something else with it.
-    std::unique_ptr<ZUVWindow> startWindow(const std::function<void(QDialog*)>& summary = {});
-
-    std::unique_ptr<QTemporaryDir> dir;
-    QString previousDir;
-};
-
-void TestZuvWindow::init()
-{
-    previousDir = QDir::currentPath();
-    dir = std::make_unique<QTemporaryDir>();
-    QVERIFY(dir->isValid());
-    QVERIFY(QDir::setCurrent(dir->path()));
-}
-
-void TestZuvWindow::cleanup()
-{
-    QDir::setCurrent(previousDir);
-    dir.reset();
-}
-
-std::unique_ptr<ZUVWindow> TestZuvWindow::startWindow(const std::function<void(QDialog*)>& summary)
+// The picture summary, shown when there is no pics/ folder, is accepted unless
+// `summary` does something else with it.
+std::unique_ptr<ZUVWindow> startWindow(const std::function<void(QDialog*)>& summary = {})
 {
     whenModalAppears(QStringLiteral("picdialog"), [summary](QWidget* modal) {
         if (summary)
@@ -125,6 +73,34 @@ std::unique_ptr<ZUVWindow> TestZuvWindow::startWindow(const std::function<void(Q
     window->resize(600, 440);
     window->initializeEverything();
     return window;
+}
+
+} // namespace
+
+class TestZuvWindow : public QObject
+{
+    Q_OBJECT
+
+private Q_SLOTS:
+    void init();
+
+    void firstStartShowsTheDefaults();
+    void windowShowsEveryCoinColumn_data();
+    void windowShowsEveryCoinColumn();
+    void endings_data();
+    void endings();
+    void damagedDataFileAsksTheParticipant();
+    void fatalFailuresEndWithTheirCode();
+    void aboutAndResultsOfferThePages();
+
+private:
+    std::optional<QTemporaryDir> dir; // every test runs in a new, empty working folder
+};
+
+void TestZuvWindow::init()
+{
+    dir.emplace();
+    QVERIFY(dir->isValid() && QDir::setCurrent(dir->path()));
 }
 
 void TestZuvWindow::firstStartShowsTheDefaults()
@@ -147,14 +123,10 @@ void TestZuvWindow::firstStartShowsTheDefaults()
     QCOMPARE(state.Sessions.size(), 1);
     QVERIFY(state.SettingsFlags & ClientStorage::NoLoadPicsNagger);
 
+    // The buttons' ids choose what a click does; the other buttons are clicked in the tests below.
     auto* group = window->findChild<QButtonGroup*>();
-    QVERIFY(group);
-    const QList<QPair<int, const char*>> ids = {{0, "button Ready and Quit"}, {1, "button Ready and Upload"},
-                                                {2, "button settings"},       {3, "button go to WebSite"},
-                                                {4, "button about project"},  {5, "button invite friends"},
-                                                {6, "button resetquit"}};
-    for (const auto& [id, name] : ids)
-        QCOMPARE(group->button(id), button(window.get(), name));
+    QVERIFY(group && group->button(2) == button(window.get(), "button settings"));
+    QCOMPARE(group->button(5), button(window.get(), "button invite friends"));
     bool labelFound = false;
     for (QLabel* label : window->findChildren<QLabel*>())
         labelFound = labelFound || label->text() == QLatin1String("Stored Purses on disk: 0");
@@ -226,114 +198,78 @@ void TestZuvWindow::windowShowsEveryCoinColumn()
         QCOMPARE(QRect(window->pos(), window->size()), stored);
 }
 
-void TestZuvWindow::endingsSaveWhatTheyShould_data()
+void TestZuvWindow::endings_data()
 {
-    QTest::addColumn<QString>("ending"); // the button, clicked once per answer list below
+    QTest::addColumn<QString>("ending"); // the button, clicked once per answer list; none: closed at rest
     QTest::addColumn<QList<QList<int>>>("answers");
     QTest::addColumn<int>("coinsOf50c"); // counted in Finland's row before
-    QTest::addColumn<bool>("blocked");   // a folder stands in the data file's place until the last click
+    QTest::addColumn<bool>("blocked");   // a folder stands in the data file's place, until a second click
+    // The window manager closes the window during the ending's next modal
+    // (a logout); the settings are done and a server accepts uploads.
+    QTest::addColumn<bool>("closed");
     QTest::addColumn<int>("status");
     QTest::addColumn<int>("fullPurses");
+    QTest::addColumn<int>("sessions");
     QTest::addColumn<int>("savedCents");
-    QTest::newRow("save and quit, nothing counted")
-        << "button Ready and Quit" << QList<QList<int>>{{}} << 0 << false << 0 << 0 << 0;
-    QTest::newRow("save and quit") << "button Ready and Quit" << QList<QList<int>>{{}} << 12 << false << 0 << 1 << 600;
+    const QString quit = QStringLiteral("button Ready and Quit"), upload = QStringLiteral("button Ready and Upload");
+    const QList<QList<int>> click{{}};
+    QTest::newRow("save and quit, nothing counted") << quit << click << 0 << false << false << 0 << 0 << 1 << 0;
+    QTest::newRow("save and quit") << quit << click << 12 << false << false << 0 << 1 << 1 << 600;
     // "OK, I try my best.\nPlease return to the program": the counting stays,
-    // and the next try, with the way cleared, saves it (stored, and so
-    // counted, once per try).
+    // and the next try saves it (stored, and so counted, once per try).
     QTest::newRow("save fails, back to the program")
-        << "button Ready and Quit" << QList<QList<int>>{{0}, {}} << 8 << true << 0 << 2 << 400;
+        << quit << QList<QList<int>>{{0}, {}} << 8 << true << false << 0 << 2 << 1 << 400;
     // First "OK, I will not quit", then "Quit anyway".
-    QTest::newRow("just quit") << "button resetquit" << QList<QList<int>>{{0}, {1}} << 3 << false
-                               << int(ZUV_USER_DISCARDS_COUNTTABLE_AND_QUITS) << 0 << 0;
+    QTest::newRow("just quit") << QStringLiteral("button resetquit") << QList<QList<int>>{{0}, {1}} << 3 << false
+                               << false << int(ZUV_USER_DISCARDS_COUNTTABLE_AND_QUITS) << 0 << 1 << 0;
     // "No, I don't", "Quit, I don't participate", then the explanation page
     // box: the counted purse is kept, and the participant has now seen the
     // settings. Storing the purse counts it once before the upload and once
     // more before the save that ends the program, into the same session.
     QTest::newRow("settings refused before an upload")
-        << "button Ready and Upload" << QList<QList<int>>{{1, 1, 0}} << 4 << false
-        << int(USER_DOESNT_WANT_TO_INPUT_NECESSARY_DATA) << 2 << 200;
+        << upload << QList<QList<int>>{{1, 1, 0}} << 4 << false << false
+        << int(USER_DOESNT_WANT_TO_INPUT_NECESSARY_DATA) << 2 << 1 << 200;
+    QTest::newRow("closed at rest") << QString() << click << 1 << false << true << int(ZUV_USER_KILLS_PROGRAM_WITH_X)
+                                    << 1 << 1 << 50;
+    // A close while the program ends finishes that ending: it ends its
+    // farewell, or answers its save-error box as Escape does.
+    QTest::newRow("closed during the farewell") << quit << click << 1 << false << true << 0 << 1 << 1 << 50;
+    QTest::newRow("closed during the save-error box")
+        << quit << click << 1 << true << true << int(ZUV_FILE_WRITE_OPENING_ERROR) << 0 << 0 << 0;
+    QTest::newRow("closed during an upload's farewell") << upload << click << 1 << false << true << 0 << 0 << 0 << 0;
 }
 
-void TestZuvWindow::endingsSaveWhatTheyShould()
+void TestZuvWindow::endings()
 {
     QFETCH(QString, ending);
     QFETCH(QList<QList<int>>, answers);
     QFETCH(int, coinsOf50c);
     QFETCH(bool, blocked);
-    QVERIFY(quietState().saveToDisk(DATAFILE_NAME) == ZUV_NO_ERROR);
-    BoxScript boxes;
-    auto window = startWindow();
-    QSignalSpy finished(window.get(), &ZUVWindow::programFinished);
-    if (coinsOf50c)
-        window->findChild<CountTable*>()->setValue(2, 5, unsigned(coinsOf50c));
-    if (blocked) // cannot be written, not even by root
-        QVERIFY(QFile::remove(DATAFILE_NAME) && QDir().mkdir(DATAFILE_NAME));
-    qsizetype asked = 0;
-    for (qsizetype click = 0; click < answers.size(); ++click) {
-        if (blocked && click + 1 == answers.size())
-            QVERIFY(QDir().rmdir(DATAFILE_NAME));
-        for (int answer : answers[click])
-            boxes.answerNext(answer);
-        asked += answers[click].size();
-        button(window.get(), qPrintable(ending))->click();
-        QTRY_COMPARE_WITH_TIMEOUT(boxes.count(), asked, quitWaitMs); // a box per answer, no farewell box
-        if (click + 1 < answers.size())
-            QVERIFY(!finished.wait(800)); // the participant chose to stay
-    }
-    QVERIFY(finished.wait(quitWaitMs));
-    QTEST(finished.first().first().toInt(), "status");
-    QCOMPARE(boxes.count(), asked); // no further question
-    const ClientStorage saved = loadSaved();
-    QTEST(int(saved.NumFullPurses), "fullPurses");
-    QCOMPARE(saved.Sessions.size(), 1);
-    QTEST(int(saved.Sessions.last().sumOfCents()), "savedCents");
-    QVERIFY(!saved.Sessions.last().observation.isEmpty());
-    QCOMPARE(saved.NumberOfStartsSinceLastUpload, quint16(1));
-    QCOMPARE(bool(saved.SettingsFlags & ClientStorage::HasSeenSettings), ending.endsWith("Upload"));
-    QVERIFY(!saved.NecessarySettingsOK());
-}
-
-void TestZuvWindow::closingByTheWindowManagerSaves_data()
-{
-    QTest::addColumn<QString>("ending"); // the button whose ending runs when the close comes
-    QTest::addColumn<bool>("saveFails");
-    QTest::addColumn<int>("status");
-    QTest::addColumn<int>("sessions"); // and stored purses: this run's once, or none after the upload
-    QTest::newRow("at rest") << QString() << false << int(ZUV_USER_KILLS_PROGRAM_WITH_X) << 1;
-    // A logout while the program ends finishes that ending: it ends its
-    // farewell, or answers its save-error box as Escape does.
-    QTest::newRow("during the farewell") << "button Ready and Quit" << false << int(ZUV_NO_ERROR) << 1;
-    QTest::newRow("during the save-error box")
-        << "button Ready and Quit" << true << int(ZUV_FILE_WRITE_OPENING_ERROR) << 1;
-    QTest::newRow("during an upload's farewell") << "button Ready and Upload" << false << int(ZUV_NO_ERROR) << 0;
-}
-
-void TestZuvWindow::closingByTheWindowManagerSaves()
-{
-    QFETCH(QString, ending);
-    QFETCH(bool, saveFails);
+    QFETCH(bool, closed);
     QFETCH(int, sessions);
     ScriptedServer server;
     ServerAnswer accepted;
     accepted.flags = ServerAnswer::AnswerOK;
     server.reply(answerMessage(accepted));
     ClientStorage state = quietState();
-    state.SettingsFlags |= ClientStorage::NecessFilledIn;
-    state.ServerAddress = "127.0.0.1";
-    state.ServerPort = server.port();
+    if (closed) {
+        state.SettingsFlags |= ClientStorage::NecessFilledIn;
+        state.ServerAddress = "127.0.0.1";
+        state.ServerPort = server.port();
+    }
     QVERIFY(state.saveToDisk(DATAFILE_NAME) == ZUV_NO_ERROR);
+    std::optional<BoxScript> boxes; // boxes are shown for real when the window is closed during them
+    if (!closed)
+        boxes.emplace();
     auto window = startWindow();
     QSignalSpy finished(window.get(), &ZUVWindow::programFinished);
-    window->findChild<CountTable*>()->setValue(14, 0, 9);
+    if (coinsOf50c)
+        window->findChild<CountTable*>()->setValue(2, 5, unsigned(coinsOf50c));
     window->move(17, 23);
-    if (saveFails) {
-        QVERIFY(QFile::remove(DATAFILE_NAME));
-        QVERIFY(QDir().mkdir(DATAFILE_NAME));
-    }
+    if (blocked) // cannot be written, not even by root
+        QVERIFY(QFile::remove(DATAFILE_NAME) && QDir().mkdir(DATAFILE_NAME));
 
-    // Real boxes and dialogs: the close comes while the farewell or the box
-    // runs. Should that stay open all the same, it is closed later.
+    // Should the farewell or the box stay open after the close, it is closed later.
     const auto closeDuringTheNextModal = [&window] {
         whenModalAppears(
             [&window](QWidget* modal) {
@@ -342,9 +278,9 @@ void TestZuvWindow::closingByTheWindowManagerSaves()
             },
             quitWaitMs);
     };
-    if (ending == QLatin1String("button Ready and Quit"))
+    if (closed && ending == QLatin1String("button Ready and Quit"))
         closeDuringTheNextModal();
-    else if (!ending.isEmpty())
+    else if (closed && !ending.isEmpty())
         whenModalAppears(QStringLiteral("client"), [&](QWidget* dialog) {
             auto* client = dialog->findChild<Client*>();
             client->openButton()->click();
@@ -353,21 +289,43 @@ void TestZuvWindow::closingByTheWindowManagerSaves()
             closeDuringTheNextModal();
         });
     if (ending.isEmpty()) {
-        BoxScript boxes;
+        BoxScript quiet;
         window->close();
-        QCOMPARE(boxes.count(), 0); // no farewell, no question
-    } else {
-        button(window.get(), qPrintable(ending))->click(); // an upload ends within the click
-        QTRY_VERIFY_WITH_TIMEOUT(!finished.isEmpty(), quitWaitMs);
+        QCOMPARE(quiet.count(), 0); // no farewell, no question
     }
+    qsizetype asked = 0;
+    for (qsizetype click = 0; click < answers.size() && !ending.isEmpty(); ++click) {
+        if (blocked && click > 0 && click + 1 == answers.size())
+            QVERIFY(QDir().rmdir(DATAFILE_NAME));
+        for (int answer : answers[click])
+            boxes->answerNext(answer);
+        asked += answers[click].size();
+        button(window.get(), qPrintable(ending))->click(); // an upload ends within the click
+        if (boxes)
+            QTRY_COMPARE_WITH_TIMEOUT(boxes->count(), asked, quitWaitMs); // a box per answer, no farewell box
+        if (click + 1 < answers.size())
+            QVERIFY(!finished.wait(800)); // the participant chose to stay
+    }
+    QTRY_VERIFY_WITH_TIMEOUT(!finished.isEmpty(), quitWaitMs);
     QCOMPARE(finished.count(), 1);
     QTEST(finished.first().first().toInt(), "status");
-    if (saveFails)
-        return;
-    const ClientStorage saved = loadSaved();
-    QCOMPARE(saved.NumFullPurses, quint16(sessions)); // counted once
+    if (boxes)
+        QCOMPARE(boxes->count(), asked); // no further question
+    if (QFileInfo(DATAFILE_NAME).isDir())
+        return; // the save failed to the end
+    ClientStorage saved;
+    QCOMPARE(saved.loadFromDisk(DATAFILE_NAME), int(ZUV_NO_ERROR));
+    QTEST(int(saved.NumFullPurses), "fullPurses");
     QCOMPARE(saved.Sessions.size(), sessions);
+    QCOMPARE(saved.NumberOfStartsSinceLastUpload, quint16(sessions)); // an upload starts the count anew
+    if (sessions) {
+        QTEST(int(saved.Sessions.last().sumOfCents()), "savedCents");
+        QVERIFY(!saved.Sessions.last().observation.isEmpty());
+    }
     QCOMPARE(saved.WindowPositionSize.position, window->pos());
+    QCOMPARE(bool(saved.SettingsFlags & ClientStorage::HasSeenSettings),
+             !closed && ending == QLatin1String("button Ready and Upload"));
+    QCOMPARE(saved.NecessarySettingsOK(), closed);
 }
 
 void TestZuvWindow::damagedDataFileAsksTheParticipant()

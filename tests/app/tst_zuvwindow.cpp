@@ -21,6 +21,7 @@
 #include <QDialog>
 #include <QDir>
 #include <QLabel>
+#include <QProcess>
 #include <QPushButton>
 #include <QScreen>
 #include <QSignalSpy>
@@ -28,6 +29,9 @@
 #include <QTemporaryDir>
 #include <QTimer>
 #include <QtTest>
+
+#include <csignal>
+#include <sys/stat.h>
 
 #include <memory>
 #include <optional>
@@ -60,8 +64,7 @@ QStringList recordedEvents(const ZUVWindow& window)
     return names;
 }
 
-// The picture summary, shown when there is no pics/ folder, is accepted unless
-// `summary` does something else with it.
+// The picture summary, shown when there is no pics/ folder, is accepted unless `summary` does something else.
 std::unique_ptr<ZUVWindow> startWindow(const std::function<void(QDialog*)>& summary = {})
 {
     whenModalAppears(QStringLiteral("picdialog"), [summary](QWidget* modal) {
@@ -73,6 +76,26 @@ std::unique_ptr<ZUVWindow> startWindow(const std::function<void(QDialog*)>& summ
     window->resize(600, 440);
     window->initializeEverything();
     return window;
+}
+
+unsigned accessBits(const QString& path)
+{
+    struct stat info = {};
+    return ::stat(QFile::encodeName(path).constData(), &info) == 0 ? info.st_mode & 0777u : 0u;
+}
+
+// The arguments of the menu entry's command, which must start "zuv"; none when it does not.
+QStringList menuArguments()
+{
+    QFile entry(QStringLiteral(ZUV_DESKTOP_FILE));
+    if (!entry.open(QIODevice::ReadOnly | QIODevice::Text))
+        return {};
+    while (!entry.atEnd()) {
+        const QString line = QString::fromUtf8(entry.readLine()).trimmed();
+        if (line.startsWith(QLatin1String("Exec=zuv")))
+            return line.mid(5).split(QLatin1Char(' '), Qt::SkipEmptyParts).mid(1);
+    }
+    return {};
 }
 
 } // namespace
@@ -92,6 +115,9 @@ private Q_SLOTS:
     void damagedDataFileAsksTheParticipant();
     void fatalFailuresEndWithTheirCode();
     void aboutAndResultsOfferThePages();
+    // The real program, started twice and ended by a signal each time: what it leaves on disk, how it ends.
+    void signalsSaveAndEndLikeTheCloseBox_data();
+    void signalsSaveAndEndLikeTheCloseBox();
 
 private:
     std::optional<QTemporaryDir> dir; // every test runs in a new, empty working folder
@@ -204,8 +230,7 @@ void TestZuvWindow::endings_data()
     QTest::addColumn<QList<QList<int>>>("answers");
     QTest::addColumn<int>("coinsOf50c"); // counted in Finland's row before
     QTest::addColumn<bool>("blocked");   // a folder stands in the data file's place, until a second click
-    // The window manager closes the window during the ending's next modal
-    // (a logout); the settings are done and a server accepts uploads.
+    // The window manager closes the window during the ending's next modal; settings are done, a server accepts.
     QTest::addColumn<bool>("closed");
     QTest::addColumn<int>("status");
     QTest::addColumn<int>("fullPurses");
@@ -215,24 +240,20 @@ void TestZuvWindow::endings_data()
     const QList<QList<int>> click{{}};
     QTest::newRow("save and quit, nothing counted") << quit << click << 0 << false << false << 0 << 0 << 1 << 0;
     QTest::newRow("save and quit") << quit << click << 12 << false << false << 0 << 1 << 1 << 600;
-    // "OK, I try my best.\nPlease return to the program": the counting stays,
-    // and the next try saves it (stored, and so counted, once per try).
+    // "OK, I try my best...": the counting stays, the next try saves it (stored, and counted, once per try).
     QTest::newRow("save fails, back to the program")
         << quit << QList<QList<int>>{{0}, {}} << 8 << true << false << 0 << 2 << 1 << 400;
     // First "OK, I will not quit", then "Quit anyway".
     QTest::newRow("just quit") << QStringLiteral("button resetquit") << QList<QList<int>>{{0}, {1}} << 3 << false
                                << false << int(ZUV_USER_DISCARDS_COUNTTABLE_AND_QUITS) << 0 << 1 << 0;
-    // "No, I don't", "Quit, I don't participate", then the explanation page
-    // box: the counted purse is kept, and the participant has now seen the
-    // settings. Storing the purse counts it once before the upload and once
-    // more before the save that ends the program, into the same session.
+    // "No, I don't", "Quit, I don't participate", the page box: the purse is kept and the settings were seen.
+    // It is counted before the upload and again before the last save, into the same session.
     QTest::newRow("settings refused before an upload")
         << upload << QList<QList<int>>{{1, 1, 0}} << 4 << false << false
         << int(USER_DOESNT_WANT_TO_INPUT_NECESSARY_DATA) << 2 << 1 << 200;
     QTest::newRow("closed at rest") << QString() << click << 1 << false << true << int(ZUV_USER_KILLS_PROGRAM_WITH_X)
                                     << 1 << 1 << 50;
-    // A close while the program ends finishes that ending: it ends its
-    // farewell, or answers its save-error box as Escape does.
+    // A close while the program ends finishes that ending: its farewell ends, its save-error box gets Escape.
     QTest::newRow("closed during the farewell") << quit << click << 1 << false << true << 0 << 1 << 1 << 50;
     QTest::newRow("closed during the save-error box")
         << quit << click << 1 << true << true << int(ZUV_FILE_WRITE_OPENING_ERROR) << 0 << 0 << 0;
@@ -387,8 +408,7 @@ void TestZuvWindow::fatalFailuresEndWithTheirCode()
 void TestZuvWindow::aboutAndResultsOfferThePages()
 {
     QVERIFY(quietState().saveToDisk(DATAFILE_NAME) == ZUV_NO_ERROR);
-    // About: homepage, its page box; results: open the page, its page box;
-    // results: cancel; results: here, twice.
+    // About: homepage, its page box; results: open the page, its page box; cancel; here, twice.
     BoxScript boxes({1, 0, 0, 0, 1, 2, 2});
     auto window = startWindow();
     button(window.get(), "button about project")->click();
@@ -414,6 +434,63 @@ void TestZuvWindow::aboutAndResultsOfferThePages()
             .split(QLatin1Char(' '));
     QCOMPARE(names.mid(names.indexOf(QStringLiteral("About"))), expected);
     QVERIFY(!button(window.get(), "button about project")->isDown());
+}
+
+void TestZuvWindow::signalsSaveAndEndLikeTheCloseBox_data()
+{
+    QTest::addColumn<int>("signalNumber");
+    QTest::addColumn<bool>("fromMenu"); // the menu entry's command, and no data folder yet
+    QTest::newRow("logout (SIGTERM)") << int(SIGTERM) << false;
+    QTest::newRow("Ctrl+C (SIGINT)") << int(SIGINT) << false;
+    QTest::newRow("menu start, logout") << int(SIGTERM) << true;
+}
+
+void TestZuvWindow::signalsSaveAndEndLikeTheCloseBox()
+{
+    QFETCH(int, signalNumber);
+    QFETCH(bool, fromMenu);
+    QTemporaryDir home, folder;
+    QVERIFY(home.isValid() && folder.isValid());
+    const QStringList arguments = fromMenu ? menuArguments() : QStringList();
+    const QString dataFile =
+        fromMenu ? home.filePath(QStringLiteral("share/zuv/") + DATAFILE_NAME) : folder.filePath(DATAFILE_NAME);
+    const int startsBefore = fromMenu ? 0 : 4;
+    if (!fromMenu) {
+        ClientStorage state;
+        state.setDefaultValues();
+        state.SettingsFlags |= ClientStorage::NoLoadPicsNagger; // no picture summary to answer
+        state.NumberOfStartsSinceLastUpload = quint16(startsBefore);
+        QVERIFY(state.saveToDisk(dataFile) == ZUV_NO_ERROR);
+    }
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
+    environment.insert(QStringLiteral("XDG_DATA_HOME"), home.filePath(QStringLiteral("share")));
+
+    for (int run = 1; run <= 2; ++run) {
+        QProcess zuv;
+        zuv.setWorkingDirectory(folder.path());
+        zuv.setProcessEnvironment(environment);
+        zuv.start(QStringLiteral(ZUV_BINARY), arguments);
+        QVERIFY(zuv.waitForStarted());
+        QTest::qWait(2500); // start-up takes well under this on the offscreen platform
+        QCOMPARE(zuv.state(), QProcess::Running);
+        ::kill(static_cast<pid_t>(zuv.processId()), signalNumber);
+        QVERIFY(zuv.waitForFinished(15000));
+        QCOMPARE(zuv.exitStatus(), QProcess::NormalExit);
+        QCOMPARE(zuv.exitCode(), int(ZUV_USER_KILLS_PROGRAM_WITH_X));
+
+        ClientStorage saved;
+        QCOMPARE(saved.loadFromDisk(dataFile), int(ZUV_NO_ERROR));
+        QCOMPARE(saved.NumberOfStartsSinceLastUpload, quint16(startsBefore + run));
+        QCOMPARE(saved.Sessions.size(), run);                               // every run appends its session
+        QCOMPARE(saved.Sessions.last().observation.first().id, quint16(0)); // "Start"
+        QVERIFY(saved.WindowPositionSize.size.width() >= 600 && saved.WindowPositionSize.size.height() >= 400);
+    }
+    if (fromMenu) { // the participant's data folder is owner-only, and nothing lands where the menu started it
+        QCOMPARE(accessBits(home.filePath(QStringLiteral("share/zuv"))), 0700u);
+        QCOMPARE(accessBits(dataFile), 0600u);
+        QVERIFY(QDir(folder.path()).isEmpty());
+    }
 }
 
 QTEST_MAIN(TestZuvWindow)

@@ -48,9 +48,7 @@ QLineEdit* openEditor(QTableWidget* grid)
     return nullptr;
 }
 
-// Types text into a cell as a participant does: opens the cell's editor,
-// replaces what it shows and confirms with Return; waits until the grid has
-// looked at the edit.
+// Types into a cell as a participant does (editor, replace, Return); waits until the grid has seen the edit.
 void typeInto(CountTable& table, int row, int column, const QString& text)
 {
     QTableWidget* grid = table.grid();
@@ -76,8 +74,7 @@ QColor testColour(size_t coin, size_t country)
     return QColor(int(coin * 30), int(country * 15), 77);
 }
 
-// Loads the pictures; answers the summary, when it comes, with the tick as
-// given. Returns the summary's text, or nothing when there was none.
+// Loads the pictures, answers the summary with the tick as given and returns its text (none: no summary).
 QString load(SlideShow& show, const QString& folder, const QString& suffix, bool& dontNag, bool tick = false)
 {
     QString summary;
@@ -238,9 +235,8 @@ void TestCounting::purseArrayRoundTrip()
     }
     QVERIFY(events.isEmpty());
 
-    // Every cell one coin: 15 times 3.88. A short array leaves the missing
-    // counts empty rather than reading past its end; a smaller grid still
-    // gives the full purse.
+    // Every cell one coin: 15 times 3.88. A short array leaves the missing counts empty rather than reading
+    // past its end; a smaller grid still gives the full purse.
     table.setFromVectorArray(filledPurse(1));
     QCOMPARE(table.sumDisplay()->text(), QStringLiteral(" 58.20 Euro "));
     PurseArray shortPurse = filledPurse(3);
@@ -255,11 +251,9 @@ void TestCounting::purseArrayRoundTrip()
     QCOMPARE(small.toVectorArray(), expected);
 }
 
-// The real delay, every case side by side on its own cell, each blanking
-// timed from the moment its cell got its "0"; the upper bound only has to
-// survive a busy machine. None of the program's own writes is an edit.
-// Meanwhile the set of waiting cells itself, with a short delay: one timed
-// cell per waiting cell, gone once its wait has ended either way.
+// The real delay, every case on its own cell, each blanking timed from its cell's "0"; the upper bound only has
+// to survive a busy machine. None of the program's own writes is an edit. Meanwhile the waiting cells
+// themselves, with a short delay: one timed cell per waiting cell, gone once its wait has ended either way.
 void TestCounting::zeroedCellsAreBlankedAfterTheirDelay()
 {
     constexpr qint64 delay = 5000, lateness = 1500;
@@ -387,8 +381,7 @@ void TestCounting::steppingAndJumping()
              (QStringList{"PreviousCoin", "NextCoin", "PreviousCountry", "NextCountry", "NextCoin", "NextCoin",
                           "NextCountry", "CoinPictureClicked", "CountryPictureClicked"}));
 
-    // Jumps tell nobody; values out of range are ignored, and country 0 is
-    // the common side. Coin, country asked for; coin, country shown.
+    // Jumps tell nobody; values out of range are ignored, country 0 is the common side. Asked for; shown.
     const QList<std::array<unsigned, 4>> jumps = {{3, 0, 3, 2}, {5, 16, 5, 2}, {8, 9, 5, 9}, {7, 15, 7, 15}};
     for (const auto& [coin, country, shownCoin, shownCountry] : jumps) {
         show.switchToCoin(coin, country);
@@ -402,8 +395,7 @@ void TestCounting::steppingAndJumping()
     QCOMPARE(focus.count(), 7);
 }
 
-// One folder with pictures that are read by their content (PNG under a .gif
-// name), one larger and one damaged picture, and one that is missing.
+// One folder: pictures read by content (PNG under a .gif name), one larger, one damaged and one missing.
 void TestCounting::picturesAreReadOrDrawn()
 {
     QTemporaryDir dir;
@@ -479,8 +471,7 @@ void TestCounting::picturesAreReadOrDrawn()
     QVERIFY(large.save(file(2, 7), "PNG") && large.save(file(6, 5), "PNG"));
     QVERIFY(load(show, dir.path(), QStringLiteral("gif"), dontNag).isEmpty());
 
-    // The current coin is shown, common side above, national side below;
-    // another slide show can take the pictures over.
+    // Another slide show takes the pictures over and shows the common side above, the national one below.
     SlideShow other;
     other.setPics(show.pictures(), show.pictureSize());
     other.switchToCoin(2, 3);

@@ -52,10 +52,10 @@ private Q_SLOTS:
     void databaseTuples();
 
 private:
-    QLineEdit* field(const char* name) const { return window->findChild<QLineEdit*>(QString::fromLatin1(name)); }
-    QPushButton* button(QWidget* parent, const char* name) const
+    QLineEdit* field(const char* name) const { return window->findChild<QLineEdit*>(QLatin1String(name)); }
+    void click(const char* name, QWidget* parent = nullptr)
     {
-        return parent->findChild<QPushButton*>(QString::fromLatin1(name));
+        QTest::mouseClick((parent ? parent : window)->findChild<QPushButton*>(QLatin1String(name)), Qt::LeftButton);
     }
     QLabel* info() const { return window->findChild<QLabel*>(QStringLiteral("info label")); }
     QTreeWidget* view() const { return window->listView(); }
@@ -86,7 +86,7 @@ void TestInvitations::typeAndInsert(const QString& name, const QString& eMail)
     // The name field shares its object name with its label, so find it by type.
     window->findChild<QWidget*>(QStringLiteral("namebox"))->findChild<QLineEdit*>()->setText(name);
     field("email")->setText(eMail);
-    QTest::mouseClick(button(window, "button insert"), Qt::LeftButton);
+    click("button insert");
 }
 
 void TestInvitations::editsComeBackHoweverTheWindowIsLeft_data()
@@ -96,8 +96,7 @@ void TestInvitations::editsComeBackHoweverTheWindowIsLeft_data()
     QTest::newRow("title bar") << false;
 }
 
-// The participant sees the list and the coin, steps to another coin, adds a
-// friend twice and removes one; the list and the coin come back either way.
+// The participant steps to another coin, adds a friend twice and removes one; all comes back either way.
 void TestInvitations::editsComeBackHoweverTheWindowIsLeft()
 {
     QFETCH(bool, byOk);
@@ -110,14 +109,14 @@ void TestInvitations::editsComeBackHoweverTheWindowIsLeft()
         coinShown << field("coin")->text();
         for (int row = 0; row < view()->topLevelItemCount(); ++row)
             shown.append({view()->topLevelItem(row)->text(0), view()->topLevelItem(row)->text(uploadedColumn)});
-        QTest::mouseClick(button(window->coinShow(), "next coin"), Qt::LeftButton);
+        click("next coin", window->coinShow());
         coinShown << field("coin")->text();
         typeAndInsert(QStringLiteral("Anna"), QStringLiteral("anna@example.org"));
         typeAndInsert(QStringLiteral("Anna"), QStringLiteral("anna@example.org"));
         view()->setCurrentItem(view()->topLevelItem(3)); // Dora, below the new rows
-        QTest::mouseClick(button(window, "button remove"), Qt::LeftButton);
+        click("button remove");
         if (byOk)
-            QTest::mouseClick(button(window, "ok button"), Qt::LeftButton);
+            click("ok button");
         else
             modal->close();
     });
@@ -158,7 +157,7 @@ void TestInvitations::refusalsSayWhyAndChangeNothing()
     fromValueListToListView({jurg, dora}, view());
     view()->setCurrentItem(selected >= 0 ? view()->topLevelItem(selected) : nullptr);
     if (address.isNull())
-        QTest::mouseClick(button(window, "button remove"), Qt::LeftButton);
+        click("button remove");
     else
         typeAndInsert(QStringLiteral("Anna"), address);
     QTEST(info()->text(), "message");
@@ -166,12 +165,11 @@ void TestInvitations::refusalsSayWhyAndChangeNothing()
     QCOMPARE(view()->topLevelItemCount(), 2);
 
     // Done right, the same action clears the complaint.
-    if (address.isNull()) {
-        view()->setCurrentItem(view()->topLevelItem(1));
-        QTest::mouseClick(button(window, "button remove"), Qt::LeftButton);
-    } else {
+    view()->setCurrentItem(view()->topLevelItem(1));
+    if (address.isNull())
+        click("button remove");
+    else
         typeAndInsert(QStringLiteral("Anna"), QStringLiteral("anna@b.cd"));
-    }
     QVERIFY(info()->text().isEmpty());
     QCOMPARE(info()->palette().color(QPalette::Window), window->palette().color(QPalette::Window));
     QTEST(eventNames(*events).value(0), "event");
@@ -232,8 +230,7 @@ void TestInvitations::binaryForm()
     QByteArray bytes = QByteArray::fromHex("0002 00000001ae 00000000 11 01 00000000 00000002abac 77 00");
     QCOMPARE(bytesOf(list), bytes);
 
-    // Read lists are appended; any byte but 0 means uploaded. (A list cut
-    // short is refused with the record around it: the mutation sweep.)
+    // Read lists are appended; any byte but 0 means uploaded (a list cut short: the mutation sweep).
     bytes[12] = 7;
     InvitationList read{dora};
     QDataStream whole(bytes);

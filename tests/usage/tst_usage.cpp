@@ -19,20 +19,15 @@ Ids idsOf(const QList<UserEvent>& events)
     return ids;
 }
 
-QStringList textsOf(const QTreeWidgetItem* item)
-{
-    QStringList texts;
-    for (int column = 0; column < item->columnCount(); ++column)
-        texts.append(item->text(column));
-    return texts;
-}
-
-// The rows from the top.
+// The rows from the top, each as its column texts.
 QList<QStringList> shownIn(const QTreeWidget& view)
 {
     QList<QStringList> rows;
-    for (int i = 0; i < view.topLevelItemCount(); ++i)
-        rows.append(textsOf(view.topLevelItem(i)));
+    for (int i = 0; i < view.topLevelItemCount(); ++i) {
+        rows.append(QStringList());
+        for (int column = 0; column < view.topLevelItem(i)->columnCount(); ++column)
+            rows.last().append(view.topLevelItem(i)->text(column));
+    }
     return rows;
 }
 
@@ -56,8 +51,7 @@ void TestUsage::vocabulary_data()
 {
     QTest::addColumn<QString>("name");
     QTest::addColumn<quint16>("id");
-    // The first and the last entry of every table, the grid (column, that is coin, first),
-    // the name that stands at 404 and 412 (the later place wins) and names outside.
+    // First and last entries of every table, the grid (column first), a name at 404 and 412 (412 wins), outsiders.
     for (const QString& entry :
          QStringLiteral("Start=0 ProgramTerminatedBySysbarOrAltF4=31 ShowResultsHere=32 SettingsTabChangedTo0=200 "
                         "SettingsEndedWithUserWantsProgramTermination=247 ClientStarted=400 ClientClearView=423 "
@@ -80,8 +74,7 @@ void TestUsage::vocabulary()
         QCOMPARE(usage.nameOf(id), name);
 }
 
-// A script of steps: "start" (with the row's stored totals), "on", "off",
-// "restart", or an event name to record.
+// Steps: "start" (with the row's stored totals), "on", "off", "restart", or an event name to record.
 void TestUsage::recording_data()
 {
     QTest::addColumn<Counters>("totals");

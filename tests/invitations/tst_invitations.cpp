@@ -40,7 +40,6 @@ class TestInvitations : public QObject
 
 private Q_SLOTS:
     void init();
-    void cleanup();
 
     void editsComeBackHoweverTheWindowIsLeft_data();
     void editsComeBackHoweverTheWindowIsLeft();
@@ -67,18 +66,13 @@ private:
     std::unique_ptr<QSignalSpy> events;
 };
 
+// Every test gets a new dialogs object on default settings; the previous one goes.
 void TestInvitations::init()
 {
     storage.setDefaultValues();
     dialogs = std::make_unique<Dialogs>(&storage);
     window = dialogs->invitations();
     events = std::make_unique<QSignalSpy>(dialogs.get(), &Dialogs::Event);
-}
-
-void TestInvitations::cleanup()
-{
-    events.reset();
-    dialogs.reset();
 }
 
 void TestInvitations::typeAndInsert(const QString& name, const QString& eMail)

@@ -272,7 +272,7 @@ void TestZuvWindow::endings()
     }
     QVERIFY(state.saveToDisk(DATAFILE_NAME) == ZUV_NO_ERROR);
     std::optional<BoxScript> boxes; // boxes are shown for real when the window is closed during them
-    if (!closed)
+    if (!closed || ending.isEmpty())
         boxes.emplace();
     auto window = startWindow();
     QSignalSpy finished(window.get(), &ZUVWindow::programFinished);
@@ -301,11 +301,8 @@ void TestZuvWindow::endings()
             client->quit();
             closeDuringTheNextModal();
         });
-    if (ending.isEmpty()) {
-        BoxScript quiet;
-        window->close();
-        QCOMPARE(quiet.count(), 0); // no farewell, no question
-    }
+    if (ending.isEmpty())
+        window->close(); // no farewell, no question
     qsizetype asked = 0;
     for (qsizetype click = 0; click < answers.size() && !ending.isEmpty(); ++click) {
         if (blocked && click > 0 && click + 1 == answers.size())
@@ -448,9 +445,7 @@ void TestZuvWindow::signalsSaveAndEndLikeTheCloseBox()
         fromMenu ? home.filePath(QStringLiteral("share/zuv/") + DATAFILE_NAME) : folder.filePath(DATAFILE_NAME);
     const int startsBefore = fromMenu ? 0 : 4;
     if (!fromMenu) {
-        ClientStorage state;
-        state.setDefaultValues();
-        state.SettingsFlags |= ClientStorage::NoLoadPicsNagger; // no picture summary to answer
+        ClientStorage state = quietState();
         state.NumberOfStartsSinceLastUpload = quint16(startsBefore);
         QVERIFY(state.saveToDisk(dataFile) == ZUV_NO_ERROR);
     }

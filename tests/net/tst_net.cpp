@@ -13,19 +13,9 @@
 #include "settings/settingsdialog.h"
 #include "storage/clientstorage.h"
 
-#include <QComboBox>
-#include <QDataStream>
-#include <QDialog>
-#include <QDir>
-#include <QElapsedTimer>
-#include <QPushButton>
-#include <QRegularExpression>
 #include <QTcpSocket>
-#include <QTemporaryDir>
-#include <QTextEdit>
-#include <QTextStream>
-#include <QTimer>
 #include <QtTest>
+#include <QtWidgets>
 
 #include <memory>
 

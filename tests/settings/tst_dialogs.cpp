@@ -37,12 +37,6 @@ int currentYearItem()
     return item > 19 ? 11 : item >= 10 ? 10 : item;
 }
 
-void acceptTheSettingsWhenShown()
-{
-    whenModalAppears(QStringLiteral("SettingsDialogWindow"),
-                     [](QWidget* modal) { static_cast<QDialog*>(modal)->accept(); });
-}
-
 QPushButton* button(const QWidget* dialog, const char* name)
 {
     return dialog->findChild<QPushButton*>(QString::fromLatin1(name));
@@ -83,14 +77,6 @@ private Q_SLOTS:
 
 private:
     void storeNecessary();
-    // A participant with a counted purse, a message and a friend to invite,
-    // before an upload that the scripted server accepts.
-    void prepareUpload();
-    // Opens the connection when the window appears and leaves it with
-    // "&Quit" once the upload has succeeded.
-    bool upload();
-
-    ScriptedServer server;
 
     ClientStorage storage;
     std::unique_ptr<Dialogs> dialogs;
@@ -319,7 +305,7 @@ void TestDialogs::settingsTravelToAndFromTheStorage()
     QSignalSpy events(dialogs.get(), &Dialogs::Event);
     for (int flags = 0; flags <= 0x7F; ++flags) {
         storage.eMailFlags = quint8(flags);
-        acceptTheSettingsWhenShown();
+        whenModalAppears([](QWidget* modal) { static_cast<QDialog*>(modal)->accept(); });
         dialogs->startSettingsDialog(false, false);
         const int intervals = flags & 0x07;
         const int kept = (flags & ~0x07) | (intervals >= 4 ? 4 : intervals >= 2 ? 2 : intervals);
@@ -539,12 +525,14 @@ void TestDialogs::editNumbers()
                           several, several + "Del", several + "End"}));
 }
 
-void TestDialogs::prepareUpload()
+// A participant with a counted purse, a message and a friend to invite
+// uploads to a scripted server that accepts, through the whole flow.
+void TestDialogs::uploadsAreArchivedBookedAndSaved()
 {
     ServerAnswer welcome;
     welcome.flags = ServerAnswer::AnswerOK | ServerAnswer::NewMember;
     welcome.memberNumber = 4711;
-    server.script.clear();
+    ScriptedServer server;
     server.reply(answerMessage(welcome));
     storage.ServerAddress = "127.0.0.1";
     storage.ServerPort = server.port();
@@ -553,28 +541,22 @@ void TestDialogs::prepareUpload()
     storage.NumberOfStartsSinceLastUpload = 3;
     storage.Message = QStringLiteral("hello project");
     storage.InvitationList = {InvitedPerson{"Anna", "anna@example.org", 17, false}};
-}
-
-bool TestDialogs::upload()
-{
-    whenModalAppears(QStringLiteral("client"), [this](QWidget* window) {
-        Client* client = dialogs->client();
-        client->openButton()->click();
-        auto* waiting = new QTimer(window);
-        QObject::connect(waiting, &QTimer::timeout, window, [client, waiting] {
-            if (client->uploadSucceeded()) {
-                waiting->stop();
-                client->quit();
-            }
+    // Opens the connection and leaves with "&Quit" once the upload succeeded.
+    const auto upload = [this] {
+        whenModalAppears(QStringLiteral("client"), [this](QWidget* window) {
+            Client* client = dialogs->client();
+            client->openButton()->click();
+            auto* waiting = new QTimer(window);
+            QObject::connect(waiting, &QTimer::timeout, window, [client, waiting] {
+                if (client->uploadSucceeded()) {
+                    waiting->stop();
+                    client->quit();
+                }
+            });
+            waiting->start(10);
         });
-        waiting->start(10);
-    });
-    return dialogs->openClientForUploadAndIfSuccessStoreEverything();
-}
-
-void TestDialogs::uploadsAreArchivedBookedAndSaved()
-{
-    prepareUpload();
+        return dialogs->openClientForUploadAndIfSuccessStoreEverything();
+    };
     BoxScript boxes;
     QSignalSpy events(dialogs.get(), &Dialogs::Event);
     const Session first = storage.Sessions.first();

@@ -8,34 +8,25 @@
 namespace {
 constexpr int pollIntervalMs = 10;
 
-struct Watch
-{
-    QString objectName;
-    std::function<void(QWidget*)> action;
-    QWidget* before;
-    QElapsedTimer clock;
-    int timeoutMs;
-};
-
-void poll(const Watch& watch)
+// Looks again every few milliseconds until a modal widget other than the one
+// active at the start (and of the wanted name) is active, or time is up.
+void poll(const QString& name, const std::function<void(QWidget*)>& action, QWidget* before, const QElapsedTimer& clock,
+          int timeoutMs)
 {
     QWidget* modal = QApplication::activeModalWidget();
-    if (modal && modal != watch.before
-        && (watch.objectName.isEmpty() || modal->objectName() == watch.objectName)) {
-        watch.action(modal);
-        return;
-    }
-    if (watch.clock.elapsed() > watch.timeoutMs)
-        return;
-    QTimer::singleShot(pollIntervalMs, [watch] { poll(watch); });
+    if (modal && modal != before && (name.isEmpty() || modal->objectName() == name))
+        action(modal);
+    else if (clock.elapsed() <= timeoutMs)
+        QTimer::singleShot(pollIntervalMs, [=] { poll(name, action, before, clock, timeoutMs); });
 }
 } // namespace
 
 void whenModalAppears(const QString& objectName, std::function<void(QWidget*)> action, int timeoutMs)
 {
-    Watch watch{objectName, std::move(action), QApplication::activeModalWidget(), {}, timeoutMs};
-    watch.clock.start();
-    QTimer::singleShot(0, [watch] { poll(watch); });
+    QElapsedTimer clock;
+    clock.start();
+    QWidget* before = QApplication::activeModalWidget();
+    QTimer::singleShot(0, [=] { poll(objectName, action, before, clock, timeoutMs); });
 }
 
 void whenModalAppears(std::function<void(QWidget*)> action, int timeoutMs)

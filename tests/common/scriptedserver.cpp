@@ -30,7 +30,6 @@ void ScriptedServer::accept()
 {
     peer = server.nextPendingConnection();
     accepted = true;
-    ++connections;
     received.clear();
     uploadComplete = false;
     peer->setSocketOption(QAbstractSocket::LowDelayOption, 1);

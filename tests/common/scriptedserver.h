@@ -9,11 +9,10 @@ class QTcpSocket;
 struct ServerAnswer;
 
 // A stand-in for the project's server on a free loopback port. For every
-// connection it reads the whole upload and then plays its script: pieces of
-// bytes, each after a pause, and then hangs up (or not). A flood after the
-// script keeps sending the same chunk for as long as the client takes it,
-// holding no more than one chunk in its own buffer, so that only the
-// client's appetite decides how much memory the bytes take.
+// connection it reads the whole upload, plays its script (pieces of bytes,
+// each after a pause) and hangs up, or not. A flood after the script holds
+// no more than one chunk in its own buffer: only the client's appetite
+// decides how much memory the bytes take.
 class ScriptedServer : public QObject
 {
     Q_OBJECT
@@ -36,12 +35,10 @@ public:
 
     QList<Piece> script;
     bool hangUpAfterScript = true;
-    // A server that never looks at what it is sent.
-    bool readsUpload = true;
-    QByteArray received; // the upload of the latest connection
+    bool readsUpload = true; // false: never looks at what it is sent
+    QByteArray received;     // the upload of the latest connection
     bool uploadComplete = false;
     bool accepted = false;
-    int connections = 0;
     qint64 floodSent = 0;
 
 private:

@@ -303,7 +303,16 @@ void TestNet::refusedConnectionAndClearWindow()
 {
     const quint16 closedPort = server->port();
     server.reset(); // nobody listens there any more
-    client->initClient(QStringLiteral("127.0.0.1"), closedPort);
+    client->initClient(QStringLiteral("127.0.0.1"), 1);
+    // The beta panel's address fields: a port past 65535 is not taken.
+    client->TESTToggleOpenSendProcessAnswerClose(false);
+    const std::pair<int, quint16> typedAndKept[] = {{65536, 1}, {65535, 65535}, {closedPort, closedPort}};
+    for (const auto& [typed, kept] : typedAndKept) {
+        client->findChildren<QLineEdit*>().at(1)->setText(QString::number(typed));
+        button(QStringLiteral("Set &Server Address"))->click();
+        QCOMPARE(log().last(), QStringLiteral("Server changed to  127.0.0.1:%1 ").arg(kept));
+    }
+    client->TESTToggleOpenSendProcessAnswerClose(true);
     client->openButton()->click();
     QTRY_VERIFY_WITH_TIMEOUT(events.contains(QStringLiteral("ClientProblemExplained")), exchangeTimeoutMs);
     QCOMPARE(boxes->count(), 1);

@@ -31,10 +31,37 @@ private:
     quint16 boundPort = 0;
 };
 
-// Connects (from `from` when given), sends the bytes and collects everything
+// 127.0.0.<octet>: Linux answers the whole of 127/8 on loopback, so peers
+// can come from addresses of their own.
+QHostAddress loopback(quint8 octet);
+
+// A bare connection from 127.0.0.<fromOctet> that does exactly what it is
+// told and nothing else.
+class RawConnection
+{
+public:
+    explicit RawConnection(quint16 port, quint8 fromOctet = 1);
+    ~RawConnection() { close(); }
+    RawConnection(const RawConnection&) = delete;
+    RawConnection& operator=(const RawConnection&) = delete;
+
+    bool isConnected() const { return connected; }
+    bool send(const QByteArray& bytes);
+    // Sends without waiting: false once the server has closed the connection.
+    bool sendIfRoom(const QByteArray& bytes);
+    // What has arrived, waiting up to `timeoutMs` at a time for more until the
+    // server closes its side; `ended` tells whether it did.
+    QByteArray read(bool& ended, int timeoutMs = 0);
+    void close();
+
+private:
+    int fd;
+    bool connected = false;
+};
+
+// Connects from 127.0.0.<fromOctet>, sends the bytes and collects everything
 // until the server hangs up; `hungUp` tells whether it did in time.
-QByteArray exchange(quint16 port, const QByteArray& bytes, bool& hungUp, int timeoutMs = 10000,
-                    const QHostAddress& from = QHostAddress());
+QByteArray exchange(quint16 port, const QByteArray& bytes, bool& hungUp, int timeoutMs = 10000, quint8 fromOctet = 1);
 // The error code of a refusal as the client reads it; 0 when there is none.
 unsigned refusalCodeOf(const QByteArray& reply);
 // The whole upload message of a client state.

@@ -1,4 +1,5 @@
 #include "common/boxscript.h"
+#include "common/modaldriver.h"
 #include "serverprocess.h"
 
 #include "common/constants.h"
@@ -7,10 +8,12 @@
 #include "net/serveranswer.h"
 #include "server/resultspublisher.h"
 #include "server/serveroptions.h"
+#include "settings/dialogs.h"
 #include "storage/clientstorage.h"
 
 #include <QDataStream>
 #include <QDialog>
+#include <QDir>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
@@ -20,6 +23,7 @@
 #include <QTcpSocket>
 #include <QTemporaryDir>
 #include <QTextEdit>
+#include <QTimeZone>
 #include <QtTest>
 
 #include <algorithm>
@@ -123,18 +127,81 @@ QJsonObject share(int coins, int foreign)
 
 const QJsonObject suppressed{{"suppressed", true}};
 
+Session sessionAt(const QDateTime& entry)
+{
+    Session session;
+    session.entryDateTime = entry;
+    return session;
+}
+
+// Every field a participant fills in, with quotes where SQL would trip over
+// them, a counted session, and an empty one begun at 02:30 on the night the
+// clocks go forward: a time the participant's clock wrote in Helsinki, which
+// does not exist in Berlin, where the server runs.
+ClientStorage participant(quint16 port)
+{
+    ClientStorage storage;
+    storage.setDefaultValues();
+    storage.ServerAddress = "127.0.0.1";
+    storage.ServerPort = port;
+    storage.Country = GERMANY;
+    storage.PostalCode = QStringLiteral("53111");
+    storage.CityPopulation = 6;
+    storage.eMailAddress = "d'arcy.o'neill@example.org";
+    storage.RecommenderName = QStringLiteral("Mary O'Brien");
+    storage.RecommenderMembernumbers = {12, 7};
+    storage.Message = QStringLiteral("It's great; \"really\" -- '); DROP TABLE members; --");
+    storage.SettingsFlags |= ClientStorage::SignedContract | ClientStorage::NecessFilledIn;
+    Session first = sessionAt(QDateTime(QDate(2002, 3, 1), QTime(10, 15, 30, 250)));
+    first.insertCoins(CENT_10, 5, 7); // of Greece
+    first.insertCoins(EURO_2, AUSTRIA - 1, 2);
+    first.observation = {UserEvent{12, 0}, UserEvent{340, 2049}};
+    storage.Sessions = {first, sessionAt(QDateTime(QDate(2024, 3, 31), QTime(2, 30), Qt::UTC))};
+    storage.TotalEvents = {{0, 3}, {2049, 1}, {65535, 2}};
+    storage.InvitationList = {
+        InvitedPerson{QStringLiteral("Siobh\u00e1n O'Brien").toLatin1().toStdString(), "o'brien@example.ie", 17, false},
+        InvitedPerson{"Sent Before", "before@example.org", 0, true}};
+    return storage;
+}
+
+// Runs the connection window as the participant would: "&Open Connection",
+// wait until the exchange is over, "&Quit". True when the upload was booked.
+bool uploadThroughDialogs(ClientStorage& storage, QString& log)
+{
+    Dialogs dialogs(&storage);
+    Client* client = dialogs.client();
+    QPushButton* quit = nullptr;
+    for (QPushButton* button : client->findChildren<QPushButton*>())
+        quit = button->text() == QLatin1String("&Quit") ? button : quit;
+    if (!quit)
+        return false;
+    whenModalAppears(QStringLiteral("client"), [&](QWidget*) {
+        client->openButton()->click();
+        [[maybe_unused]] const bool over = QTest::qWaitFor(
+            [&] {
+                return client->uploadSucceeded() ||
+                       client->infoView()->toPlainText().contains(QLatin1String("Connection closed properly"));
+            },
+            15000);
+        log = client->infoView()->toPlainText();
+        quit->click();
+    });
+    return dialogs.openClientForUploadAndIfSuccessStoreEverything();
+}
+
 } // namespace
 
 // The server process seen through bare connections, the client's connection
-// window and a browser: what it refuses, with which code, how it ends, and
-// the results it publishes after uploads from members in Germany, France,
-// Austria and elsewhere.
+// window and a browser: what it stores, what it refuses, with which code, how
+// it ends, and the results it publishes after uploads from members in
+// Germany, France, Austria and elsewhere.
 class TestServerConnections : public QObject
 {
     Q_OBJECT
 
 private Q_SLOTS:
     void initTestCase();
+    void uploadsBecomeMembershipSessionsAndTotals();
     void refusalsCarryTheirCode_data();
     void refusalsCarryTheirCode();
     void clientExplainsTheRefusal_data();
@@ -162,6 +229,8 @@ void TestServerConnections::initTestCase()
     const QString database = freshDatabase(folder.path(), QStringLiteral("connections"), whyNot);
     if (database.isEmpty())
         QSKIP(qPrintable(whyNot));
+    // The upload flow keeps the data file and the archive in the working folder.
+    QVERIFY(QDir::setCurrent(folder.path()));
     QVERIFY(server.start(database, {QStringLiteral("--max-body"), QString::number(bodyLimit)}));
 
     QTcpServer probe; // a free port for the web pages
@@ -195,6 +264,82 @@ void TestServerConnections::initTestCase()
     for (size_t i = 1; i < std::size(members); ++i)
         QVERIFY(uploaded(results.port(), members[i]) != 0);
     QTest::qWait(ResultsPublisher::RENDER_INTERVAL_MS); // the JSON above is rendered again after that
+}
+
+void TestServerConnections::uploadsBecomeMembershipSessionsAndTotals()
+{
+    const QString serverMessage = QStringLiteral("Counting week: thanks to everybody!");
+    ServerProcess berlin;
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.insert(QStringLiteral("TZ"), QStringLiteral("Europe/Berlin"));
+    berlin.process().setProcessEnvironment(environment);
+    QString whyNot;
+    const QString database = freshDatabase(folder.path(), QStringLiteral("uploads"), whyNot);
+    QVERIFY(berlin.start(database, {QStringLiteral("--message"), serverMessage}));
+    const QSqlDatabase db = openReadOnly(database, QStringLiteral("uploads"));
+    const auto count = [&db](const char* table) {
+        return valueOf(db, QStringLiteral("SELECT COUNT(*) FROM ") + QLatin1String(table)).toInt();
+    };
+    BoxScript boxes;
+    ClientStorage storage = participant(berlin.port());
+    QString log;
+    // The server's status as the connection window shows it; the server's date is Berlin's.
+    const QDate today = QDateTime::currentDateTime().toTimeZone(QTimeZone("Europe/Berlin")).date();
+    const auto status = [today](int purses, const char* sum, const QString& country) {
+        return QStringLiteral("# members:  1\n# purses :  %1\nTotal Uploaded Sum:  %2 Euro\nlast upload from: %3\n"
+                              "suggested next session around: %4\n")
+            .arg(purses)
+            .arg(QLatin1String(sum), country, today.addDays(7).toString(Qt::TextDate));
+    };
+
+    // A participant without a member number becomes one.
+    QVERIFY2(uploadThroughDialogs(storage, log), qPrintable(log));
+    const quint32 member = storage.Membernumber;
+    QVERIFY(member != 0);
+    QVERIFY(QString::fromLatin1(storage.Welcome.c_str()).contains(QString::number(member)));
+    QVERIFY(storage.MemberSince.isValid() && storage.MemberSince.date().year() > 2002);
+    QVERIFY2(log.contains(status(1, "4.7", QString())), qPrintable(log)); // nobody uploaded before
+    QVERIFY(log.contains(serverMessage));
+
+    // Everything arrived with its values, quotes included, and the times as
+    // the participant's clock wrote them.
+    const QString who = QString::number(member);
+    QCOMPARE(rowsOf(db, "SELECT country, postal_code, town_size, email, recommender_name FROM members"),
+             QStringLiteral("5|53111|6|d'arcy.o'neill@example.org|Mary O'Brien"));
+    QCOMPARE(rowsOf(db, "SELECT recommender_number FROM recommenders ORDER BY position"), QStringLiteral("12;7"));
+    QCOMPARE(rowsOf(db, "SELECT message FROM member_messages"), participant(0).Message);
+    QCOMPARE(rowsOf(db, "SELECT member_number, entry_datetime, sum_cents FROM sessions ORDER BY entry_datetime"),
+             who + QStringLiteral("|2002-03-01 10:15:30.250|470;") + who +
+                 QStringLiteral("|2024-03-31 02:30:00.000|0"));
+    QCOMPARE(rowsOf(db, "SELECT v.name, c.name, p.count FROM coin_piles p JOIN coin_values v ON v.id = p.coin_value"
+                        " JOIN coin_countries c ON c.id = p.coin_country ORDER BY p.position"),
+             QStringLiteral("10c|Greece|7;2e|Austria|2"));
+    QCOMPARE(rowsOf(db, "SELECT e.time_hundredths, n.name FROM usage_events e"
+                        " JOIN event_names n ON n.id = e.event_id ORDER BY e.position"),
+             QStringLiteral("12|Start;340|CellEdited(3,4)"));
+    QCOMPARE(rowsOf(db, "SELECT event_id, total FROM event_totals ORDER BY event_id"),
+             QStringLiteral("0|3;2049|1;65535|2"));
+    QCOMPARE(rowsOf(db, "SELECT member_number, name, email, coin FROM invitations"),
+             who + QStringLiteral("|Siobh\u00e1n O'Brien|o'brien@example.ie|17"));
+    QCOMPARE(rowsOf(db, "SELECT m.name FROM members JOIN member_countries m ON m.id = members.country"),
+             QStringLiteral("Germany"));
+
+    // The member comes back from Italy with a new counting, one not counted,
+    // the night's session again and a new friend.
+    storage.Country = ITALY;
+    Session second = sessionAt(QDateTime(QDate(2002, 3, 9), QTime(18, 0, 0, 5)));
+    second.insertCoins(CENT_1, 14, 9); // of the Vatican
+    storage.Sessions = {second, sessionAt(QDateTime(QDate(2002, 3, 9), QTime(18, 5))), participant(0).Sessions.last()};
+    storage.InvitationList.append(InvitedPerson{"Anna", "anna@example.org", 3, false});
+    QVERIFY2(uploadThroughDialogs(storage, log), qPrintable(log));
+    QCOMPARE(storage.Membernumber, member);
+    QVERIFY(log.contains(QStringLiteral("The Server says: 'Thanks, member %1'").arg(member)));
+    QVERIFY2(log.contains(status(2, "4.79", QStringLiteral("Germany"))), qPrintable(log)); // the empty purse is none
+    QCOMPARE(count("sessions"), 4);
+    QCOMPARE(rowsOf(db, "SELECT country FROM members"), QStringLiteral("8"));
+    QCOMPARE(count("invitations"), 2);
+    QCOMPARE(count("member_messages"), 1); // the booked message is not sent again
+    QCOMPARE(boxes.count(), 0);
 }
 
 void TestServerConnections::refusalsCarryTheirCode_data()

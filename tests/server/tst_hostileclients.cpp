@@ -1,4 +1,4 @@
-#include "server/serverprocess.h"
+#include "serverprocess.h"
 
 #include "common/constants.h"
 #include "common/errorcodes.h"
@@ -15,9 +15,6 @@
 #include <memory>
 #include <vector>
 
-#include <arpa/inet.h>
-#include <netinet/in.h>
-#include <sys/socket.h>
 #include <unistd.h>
 
 namespace {
@@ -31,8 +28,7 @@ constexpr int SLACK_MS = 5000;
 constexpr int AT_ONCE_MS = 5000;
 constexpr int TICK_MS = 100;
 // The hostile peers come from 127.0.0.1 (and .3, .4 where another address
-// is needed), the honest participant from 127.0.0.2: Linux answers the whole
-// of 127/8 on loopback.
+// is needed), the honest participant from 127.0.0.2.
 constexpr quint8 BUSY = 1;
 constexpr quint8 HONEST = 2;
 // Growth of the server process while clients misbehave.
@@ -49,68 +45,6 @@ void serversHoldLittleFreedMemory()
     qputenv("ASAN_OPTIONS", options + "quarantine_size_mb=16");
 #endif
 }
-
-QHostAddress loopback(quint8 octet)
-{
-    return QHostAddress((127u << 24) | octet);
-}
-
-// A bare connection that does exactly what it is told and nothing else.
-class RawConnection
-{
-public:
-    RawConnection(quint16 port, quint8 fromOctet = BUSY) : fd(::socket(AF_INET, SOCK_STREAM, 0))
-    {
-        sockaddr_in address{};
-        address.sin_family = AF_INET;
-        address.sin_addr.s_addr = htonl(loopback(fromOctet).toIPv4Address());
-        const bool bound = fd >= 0 && ::bind(fd, reinterpret_cast<sockaddr*>(&address), sizeof address) == 0;
-        address.sin_port = htons(port);
-        address.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
-        connected = bound && ::connect(fd, reinterpret_cast<sockaddr*>(&address), sizeof address) == 0;
-    }
-    ~RawConnection() { close(); }
-    RawConnection(const RawConnection&) = delete;
-    RawConnection& operator=(const RawConnection&) = delete;
-
-    bool isConnected() const { return connected; }
-    bool send(const QByteArray& bytes)
-    {
-        return ::send(fd, bytes.constData(), size_t(bytes.size()), MSG_NOSIGNAL) == bytes.size();
-    }
-    // Sends without waiting: false once the server has closed the connection.
-    bool sendIfRoom(const QByteArray& bytes)
-    {
-        const ssize_t sent = ::send(fd, bytes.constData(), size_t(bytes.size()), MSG_NOSIGNAL | MSG_DONTWAIT);
-        return sent >= 0 || errno == EAGAIN || errno == EWOULDBLOCK;
-    }
-    // What has arrived, waiting at most `timeoutMs` for the server to close
-    // its side; `ended` tells whether it did.
-    QByteArray read(bool& ended, int timeoutMs = 0)
-    {
-        timeval wait{timeoutMs / 1000, (timeoutMs % 1000) * 1000};
-        ::setsockopt(fd, SOL_SOCKET, SO_RCVTIMEO, &wait, sizeof wait);
-        QByteArray all;
-        char buffer[4096];
-        for (;;) {
-            const ssize_t got = ::recv(fd, buffer, sizeof buffer, timeoutMs > 0 ? 0 : MSG_DONTWAIT);
-            ended = got == 0 || (got < 0 && errno != EAGAIN && errno != EWOULDBLOCK);
-            if (got <= 0)
-                return all;
-            all.append(buffer, qsizetype(got));
-        }
-    }
-    void close()
-    {
-        if (fd >= 0)
-            ::close(fd);
-        fd = -1;
-    }
-
-private:
-    int fd;
-    bool connected = false;
-};
 
 qint64 rssKiBOf(qint64 pid)
 {
@@ -290,7 +224,7 @@ private:
         QElapsedTimer clock;
         clock.start();
         bool hungUp = false;
-        const QByteArray reply = exchange(server->port(), upload, hungUp, EXCHANGE_TIMEOUT_MS, loopback(octet));
+        const QByteArray reply = exchange(server->port(), upload, hungUp, EXCHANGE_TIMEOUT_MS, octet);
         QVERIFY2(isAnswer(reply), reply.left(100).constData());
         QVERIFY2(octet != HONEST || clock.elapsed() < AT_ONCE_MS, qPrintable(QString::number(clock.elapsed())));
     }

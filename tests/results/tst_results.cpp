@@ -46,8 +46,6 @@ Session counted(QDate day, const QList<CoinPile>& piles)
     return session;
 }
 
-
-
 constexpr int answerWaitMs = 20000; // beyond the download's own deadline
 constexpr int germany = 5;
 

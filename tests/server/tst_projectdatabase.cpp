@@ -178,6 +178,19 @@ void TestProjectDatabase::failedUploadLeavesNoTrace()
     QCOMPARE(accepted.answer.numMembers, 3u);
     QCOMPARE(accepted.answer.numPurses, 3u);
     QCOMPARE(accepted.answer.totalSumCents, 600u);
+
+    // The last number an answer can carry is given; after it, newcomers are
+    // refused and leave no trace.
+    QVERIFY(
+        arrange.exec(QStringLiteral("UPDATE server_state SET value = 4294967294 WHERE name = 'last_member_number'")));
+    for (const auto& [postalCode, number] : {std::pair<const char*, quint32>{"1", 4294967295u}, {"2", 0u}}) {
+        ClientStorage last = newcomer();
+        last.PostalCode = QLatin1String(postalCode);
+        const UploadService::Reply reply = service.handleUpload(bodyOf(last));
+        QCOMPARE(reply.refusal, number ? 0u : unsigned(TCP_SERVER_IS_ILL));
+        QCOMPARE(reply.answer.memberNumber, number);
+    }
+    QCOMPARE(keptTotals(database.database()), QStringLiteral("4 4 800"));
 }
 
 void TestProjectDatabase::totalsFollowWhatWasStored()

@@ -6,6 +6,7 @@
 #include "net/client.h"
 #include "net/protocol.h"
 #include "net/serveranswer.h"
+#include "server/resultspage.h"
 #include "server/resultspublisher.h"
 #include "server/serveroptions.h"
 #include "settings/dialogs.h"
@@ -558,6 +559,18 @@ void TestServerConnections::publishedNumbers()
     QVERIFY(head.head.contains("Content-Length: " + QByteArray::number(page.body.size())));
     for (const QByteArray path : {"/download.html", "/whynot.html"})
         QCOMPARE(get(web, path).status, 200);
+
+    // Forty months are all dotted; of more, only a month between gaps, which
+    // its line alone would not show.
+    ProjectResults many;
+    for (int i = 0; i < 41; ++i) {
+        many.months << 202001 + i / 12 * 100 + i % 12;
+        many.overallByMonth << (i % 20 == 0 || i == 21 ? PublishedCell(CellCounts{10, 1, 3}) : std::nullopt);
+    }
+    QCOMPARE(resultsPage(many).count("<circle"), 2); // the first and the last, not 20 and 21
+    many.months.removeLast();
+    many.overallByMonth.removeLast();
+    QCOMPARE(resultsPage(many).count("<circle"), 3);
 }
 
 void TestServerConnections::pageInBrowser()

@@ -208,7 +208,6 @@ private Q_SLOTS:
     void clientExplainsTheRefusal_data();
     void clientExplainsTheRefusal();
     void commandLine();
-    void endsCleanlyOnSignals();
     void publishedNumbers();
     void pageInBrowser();
     void resentSessionMovesItsCoins();
@@ -276,7 +275,14 @@ void TestServerConnections::uploadsBecomeMembershipSessionsAndTotals()
     berlin.process().setProcessEnvironment(environment);
     QString whyNot;
     const QString database = freshDatabase(folder.path(), QStringLiteral("uploads"), whyNot);
-    QVERIFY(berlin.start(database, {QStringLiteral("--message"), serverMessage}));
+    const QStringList options{QStringLiteral("--message"), serverMessage};
+    QVERIFY(berlin.start(database, options));
+    // It ends cleanly on a signal, with a connection still open, and starts
+    // again with all it stored.
+    const auto restart = [&](int signalNumber) {
+        RawConnection lingering(berlin.port());
+        return lingering.isConnected() && berlin.stopWith(signalNumber) && berlin.start(database, options);
+    };
     const QSqlDatabase db = openReadOnly(database, QStringLiteral("uploads"));
     const auto count = [&db](const char* table) {
         return valueOf(db, QStringLiteral("SELECT COUNT(*) FROM ") + QLatin1String(table)).toInt();
@@ -327,6 +333,8 @@ void TestServerConnections::uploadsBecomeMembershipSessionsAndTotals()
 
     // The member comes back from Italy with a new counting, one not counted,
     // the night's session again and a new friend.
+    QVERIFY(restart(SIGINT));
+    storage.ServerPort = berlin.port();
     storage.Country = ITALY;
     Session second = sessionAt(QDateTime(QDate(2002, 3, 9), QTime(18, 0, 0, 5)));
     second.insertCoins(CENT_1, 14, 9); // of the Vatican
@@ -336,6 +344,7 @@ void TestServerConnections::uploadsBecomeMembershipSessionsAndTotals()
     QCOMPARE(storage.Membernumber, member);
     QVERIFY(log.contains(QStringLiteral("The Server says: 'Thanks, member %1'").arg(member)));
     QVERIFY2(log.contains(status(2, "4.79", QStringLiteral("Germany"))), qPrintable(log)); // the empty purse is none
+    QVERIFY(restart(SIGTERM));
     QCOMPARE(count("sessions"), 4);
     QCOMPARE(rowsOf(db, "SELECT country FROM members"), QStringLiteral("8"));
     QCOMPARE(count("invitations"), 2);
@@ -476,29 +485,6 @@ void TestServerConnections::commandLine()
     QCOMPARE(highest.parse({"zuv-server", "--port", "65535", "--http-port", "65535"}, error),
              ServerOptions::Outcome::Run);
     QCOMPARE(highest.port + highest.httpPort, 2 * 65535);
-}
-
-void TestServerConnections::endsCleanlyOnSignals()
-{
-    QString whyNot;
-    const QString database = freshDatabase(folder.path(), QStringLiteral("signals"), whyNot);
-    for (const int signalNumber : {SIGINT, SIGTERM}) {
-        ServerProcess another;
-        QVERIFY(another.start(database));
-        // An upload before, and a connection still open while it ends.
-        bool hungUp = false;
-        QVERIFY(startsWithMagic(exchange(another.port(), uploadOf(member(0)), hungUp, exchangeTimeoutMs)));
-        QTcpSocket lingering;
-        lingering.connectToHost(QHostAddress::LocalHost, another.port());
-        QVERIFY(lingering.waitForConnected(exchangeTimeoutMs));
-        QVERIFY(another.stopWith(signalNumber));
-    }
-    // Both runs used the same database, and both uploads are in it.
-    {
-        const QSqlDatabase db = openReadOnly(database, QStringLiteral("signals"));
-        QCOMPARE(valueOf(db, QStringLiteral("SELECT COUNT(*) FROM members")).toInt(), 2);
-    }
-    QSqlDatabase::removeDatabase(QStringLiteral("signals"));
 }
 
 void TestServerConnections::publishedNumbers()

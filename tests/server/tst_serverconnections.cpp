@@ -21,7 +21,6 @@
 #include <QPushButton>
 #include <QStandardPaths>
 #include <QTcpServer>
-#include <QTcpSocket>
 #include <QTemporaryDir>
 #include <QTextEdit>
 #include <QTimeZone>
@@ -36,26 +35,6 @@ namespace {
 
 constexpr quint32 bodyLimit = 4096;
 constexpr int exchangeTimeoutMs = 10000;
-
-ClientStorage member(quint32 number)
-{
-    ClientStorage storage;
-    storage.setDefaultValues();
-    storage.Membernumber = number;
-    Session session;
-    session.insertCoins(2, 3, 4);
-    storage.Sessions = {session};
-    return storage;
-}
-
-// A state whose session claims another value than its coins have: the
-// client writes it without complaint, but it is not a state it could read.
-ClientStorage damaged()
-{
-    ClientStorage storage = member(0);
-    storage.Sessions.first().purse.append(CoinPile{1, 2, 3}); // past insertCoins, so the sum stays
-    return storage;
-}
 
 QByteArray withHeaderVersion(const QByteArray& message, quint16 version)
 {
@@ -357,7 +336,11 @@ void TestServerConnections::refusalsCarryTheirCode_data()
     QTest::addColumn<QByteArray>("sent");
     QTest::addColumn<unsigned>("code");
 
-    const QByteArray upload = uploadOf(member(0));
+    ClientStorage storage = newcomer(FRANCE, 3, {{CENT_10, FRANCE, 4}});
+    const QByteArray upload = uploadOf(storage);
+    // A session that claims another value than its coins have: the client
+    // writes it without complaint, but could never read it.
+    storage.Sessions.first().purse.append(CoinPile{1, 2, 3});
     const auto header = [](quint16 version, quint32 length) {
         return frameHeaderBytes(DATAFILE_MAGIC, version, length);
     };
@@ -381,7 +364,7 @@ void TestServerConnections::refusalsCarryTheirCode_data()
         TCP_CLIENT_HAS_BAD_DATA_FORMAT);
     row("record with a byte too many", header(107, quint32(record + 1)) + upload.mid(FRAME_HEADER_SIZE) + '\0',
         TCP_CLIENT_HAS_BAD_DATA_FORMAT);
-    row("session sum differs", uploadOf(damaged()), TCP_CLIENT_HAS_BAD_DATA_FORMAT);
+    row("session sum differs", uploadOf(storage), TCP_CLIENT_HAS_BAD_DATA_FORMAT);
     // The header version is checked for the range only; the record carries its own.
     row("version 105, answered", withHeaderVersion(upload, 105), 0);
     row("version 199, answered", withHeaderVersion(upload, 199), 0);
@@ -416,7 +399,7 @@ void TestServerConnections::clientExplainsTheRefusal()
     QFETCH(QString, sender);
     QFETCH(unsigned, code);
     BoxScript boxes;
-    ClientStorage storage = member(0);
+    ClientStorage storage = newcomer(FRANCE, 3, {{CENT_10, FRANCE, 4}});
     if (sender.isEmpty()) // a body far larger than this server takes, mostly still on its way when refused
         storage.Message = QString(512 * 1024, QLatin1Char('m'));
     QDialog dialog;

@@ -13,6 +13,7 @@
 
 #include <algorithm>
 #include <memory>
+#include <utility>
 #include <vector>
 
 #include <unistd.h>
@@ -96,10 +97,14 @@ QByteArray heldBody(quint32 bytes)
 struct Peer
 {
     enum Outcome { Refused, Served, Answered };
+    Peer(QByteArray first = {}, QByteArray drip = {}, int pieceBytes = 1, int everyTicks = 1)
+        : first(std::move(first)), drip(std::move(drip)), pieceBytes(pieceBytes), everyTicks(everyTicks)
+    {
+    }
     QByteArray first;
     QByteArray drip;
-    int pieceBytes = 1;
-    int everyTicks = 1;
+    int pieceBytes;
+    int everyTicks;
     quint8 octet = BUSY;
     Outcome outcome = Served;
     QByteArray reason;  // of a refusal, which carries code 14
@@ -145,16 +150,6 @@ struct Peer
         return false;
     }
 };
-
-Peer sends(const QByteArray& first, const QByteArray& drip = {}, int pieceBytes = 1, int everyTicks = 1)
-{
-    Peer p;
-    p.first = first;
-    p.drip = drip;
-    p.pieceBytes = pieceBytes;
-    p.everyTicks = everyTicks;
-    return p;
-}
 
 Peer answered(Peer p)
 {
@@ -244,13 +239,13 @@ void TestHostileClients::peersMeetTheirLimits_data()
     QTest::addColumn<QList<Peer>>("peers");
 
     const QByteArray upload = honestUpload();
-    const Peer headerDrip = sends({}, announcing(100), 1, 10); // a byte a second
+    const Peer headerDrip{{}, announcing(100), 1, 10}; // a byte a second
     // Fifty connections from one address: sixteen are served, every further
     // one is told at once to try later.
     QTest::newRow("address at its limit")
         << QStringLiteral("--header-timeout 60000")
         << QList<Peer>(16, headerDrip) + QList<Peer>(34, refused("too many connections", headerDrip)) +
-               QList<Peer>{from(3, answered(sends(upload)))}; // never hangs up
+               QList<Peer>{from(3, answered(Peer{upload}))}; // never hangs up
 
     // Each peer runs into another time limit (silence before the header, a
     // header dripped, silence after a body's start, a body at a fifth of the
@@ -260,21 +255,21 @@ void TestHostileClients::peersMeetTheirLimits_data()
     QTest::newRow("time limits")
         << QStringLiteral("--header-timeout 1500 --idle-timeout 2000 --min-rate 500 --connection-timeout 3000")
         << QList<Peer>{
-               refused("header not complete", sends({}), 1500),
+               refused("header not complete", Peer{}, 1500),
                refused("header not complete", headerDrip, 1500),
-               refused("silent", sends(heldBody(1000)), 2000),
-               refused("too slowly", sends(announcing(4000), body.left(4000), 10), 1875),
-               refused("upload not complete", sends(announcing(8000), body, 100), 3000),
-               answered(sends({}, upload, int(upload.size() / 8 + 1))),
-               answered(sends(upload)),
+               refused("silent", Peer{heldBody(1000)}, 2000),
+               refused("too slowly", Peer{announcing(4000), body.left(4000), 10}, 1875),
+               refused("upload not complete", Peer{announcing(8000), body, 100}, 3000),
+               answered(Peer{{}, upload, int(upload.size() / 8 + 1)}),
+               answered(Peer{upload}),
            };
 
     // Bodies above 64 KiB take room in a budget of 256 KiB, an address at
     // most half of it; smaller ones need none.
-    const Peer holder = sends(heldBody(100 * 1024));
+    const Peer holder{heldBody(100 * 1024)};
     QTest::newRow("memory budget") << QStringLiteral("--max-buffered 262144")
                                    << QList<Peer>{holder, refused("server busy", holder), from(3, holder),
-                                                  from(4, refused("server busy", holder)), sends(heldBody(32 * 1024))};
+                                                  from(4, refused("server busy", holder)), Peer{heldBody(32 * 1024)}};
 }
 
 // Whatever the peers do, the honest participant is answered at once; each

@@ -219,11 +219,7 @@ int openFilesOf(qint64 pid)
 // a bare newcomer's.
 QByteArray honestUpload(int messageChars = 0)
 {
-    ClientStorage storage;
-    storage.setDefaultValues();
-    Session session(0, QDateTime(QDate(2002, 3, 1), QTime(9, 0)), FORMAT_VERSION);
-    session.insertCoins(3, 5, 1);
-    storage.Sessions = {session};
+    ClientStorage storage = newcomer(FRANCE, 3, {{CENT_10, FRANCE, 1}});
     storage.Message = QString(messageChars, QLatin1Char('m'));
     return uploadOf(storage);
 }
@@ -236,9 +232,9 @@ bool isAnswer(const QByteArray& reply)
            quint64(reply.size()) == FRAME_HEADER_SIZE + quint64(header.bodyLength);
 }
 
-QByteArray announcing(quint32 bodyBytes)
+QByteArray announcing(quint32 bodyBytes, quint16 version = FORMAT_VERSION)
 {
-    return frameHeaderBytes(DATAFILE_MAGIC, FORMAT_VERSION, bodyBytes);
+    return frameHeaderBytes(DATAFILE_MAGIC, version, bodyBytes);
 }
 
 // A body announced and sent but for its last byte.
@@ -545,28 +541,25 @@ void TestServerConnections::refusalsCarryTheirCode_data()
     // A session that claims another value than its coins have: the client
     // writes it without complaint, but could never read it.
     storage.Sessions.first().purse.append(CoinPile{1, 2, 3});
-    const auto header = [](quint16 version, quint32 length) {
-        return frameHeaderBytes(DATAFILE_MAGIC, version, length);
-    };
     const auto row = [](const char* name, const QByteArray& sent, unsigned code) {
         QTest::newRow(name) << sent << code;
     };
     row("no magic", QByteArray(4, '\0'), TCP_SERVER_RECEIVES_BAD_FORMAT);
     row("a web browser", "GET / HTTP/1.0\r\n\r\n", TCP_SERVER_RECEIVES_BAD_FORMAT);
-    row("version 104", header(104, 0).left(6), TCP_CLIENT_HAS_TOO_OLD_VERSION);
+    row("version 104", announcing(0, 104).left(6), TCP_CLIENT_HAS_TOO_OLD_VERSION);
     row("version 10, whole upload", withHeaderVersion(upload, 10), TCP_CLIENT_HAS_TOO_OLD_VERSION);
-    row("version 200", header(200, 66), TCP_CLIENT_HAS_TOO_NEW_VERSION);
-    row("version 1000", header(1000, 0).left(6), TCP_CLIENT_HAS_TOO_NEW_VERSION);
+    row("version 200", announcing(66, 200), TCP_CLIENT_HAS_TOO_NEW_VERSION);
+    row("version 1000", announcing(0, 1000).left(6), TCP_CLIENT_HAS_TOO_NEW_VERSION);
     // No body follows: the refusal must not wait for it.
-    row("body above the limit", header(107, bodyLimit + 1), TCP_CLIENT_SENDS_TOO_MUCH_DATA);
-    row("2 GiB announced", header(107, 0x80000000u), TCP_CLIENT_SENDS_TOO_MUCH_DATA);
-    row("body at the limit is read", header(107, bodyLimit) + QByteArray(bodyLimit, 'x'),
+    row("body above the limit", announcing(bodyLimit + 1), TCP_CLIENT_SENDS_TOO_MUCH_DATA);
+    row("2 GiB announced", announcing(0x80000000u), TCP_CLIENT_SENDS_TOO_MUCH_DATA);
+    row("body at the limit is read", announcing(bodyLimit) + QByteArray(bodyLimit, 'x'),
         TCP_CLIENT_HAS_BAD_DATA_FORMAT);
-    row("empty body", header(107, 0), TCP_CLIENT_HAS_BAD_DATA_FORMAT);
+    row("empty body", announcing(0), TCP_CLIENT_HAS_BAD_DATA_FORMAT);
     const qsizetype record = upload.size() - FRAME_HEADER_SIZE;
-    row("record cut short", header(107, quint32(record - 1)) + upload.mid(FRAME_HEADER_SIZE, record - 1),
+    row("record cut short", announcing(quint32(record - 1)) + upload.mid(FRAME_HEADER_SIZE, record - 1),
         TCP_CLIENT_HAS_BAD_DATA_FORMAT);
-    row("record with a byte too many", header(107, quint32(record + 1)) + upload.mid(FRAME_HEADER_SIZE) + '\0',
+    row("record with a byte too many", announcing(quint32(record + 1)) + upload.mid(FRAME_HEADER_SIZE) + '\0',
         TCP_CLIENT_HAS_BAD_DATA_FORMAT);
     row("session sum differs", uploadOf(storage), TCP_CLIENT_HAS_BAD_DATA_FORMAT);
     // The header version is checked for the range only; the record carries its own.

@@ -79,8 +79,7 @@ constexpr int OTHER_EUROPEAN_COUNTRY = 19;
 
 using Piles = std::initializer_list<std::array<int, 3>>; // coin, national side, count
 
-// A newcomer from `country` who counted the piles in one session of the
-// given month of 2024.
+// A newcomer from `country` with one session of the given month of 2024.
 ClientStorage newcomer(int country, int month, Piles piles)
 {
     ClientStorage storage;
@@ -95,8 +94,7 @@ ClientStorage newcomer(int country, int month, Piles piles)
     return storage;
 }
 
-// Uploads; the member's number (given to a newcomer, else the one sent), 0
-// when the server refused.
+// Uploads; the member's number (given or sent), 0 when refused.
 quint32 uploaded(quint16 port, const ClientStorage& storage)
 {
     bool hungUp = false;
@@ -151,8 +149,7 @@ ClientStorage participant(quint16 port)
     return storage;
 }
 
-// Runs the connection window as the participant would: "&Open Connection",
-// wait until the exchange is over, "&Quit". True when the upload was booked.
+// "&Open Connection", wait until the exchange is over, "&Quit"; true when booked.
 bool uploadThroughDialogs(ClientStorage& storage, QString& log)
 {
     Dialogs dialogs(&storage);
@@ -176,8 +173,7 @@ bool uploadThroughDialogs(ClientStorage& storage, QString& log)
     return dialogs.openClientForUploadAndIfSuccessStoreEverything();
 }
 
-// After a reply the server gives the client 5 s to hang up
-// (UploadConnection::CLOSE_GRACE_MS).
+// After a reply the server gives the client 5 s to hang up.
 constexpr int CLOSE_GRACE_MS = 5000;
 constexpr int SLACK_MS = 5000;
 // "At once": well before any time limit of these servers could free a place.
@@ -215,8 +211,7 @@ int openFilesOf(qint64 pid)
     return int(QDir(QStringLiteral("/proc/%1/fd").arg(pid)).entryList(QDir::AllEntries | QDir::NoDotAndDotDot).size());
 }
 
-// An upload the server takes, of about `messageChars` characters more than
-// a bare newcomer's.
+// An upload the server takes, with a message of `messageChars` characters.
 QByteArray honestUpload(int messageChars = 0)
 {
     ClientStorage storage = newcomer(FRANCE, 3, {{CENT_10, FRANCE, 1}});
@@ -308,8 +303,7 @@ Peer answered(Peer p)
     return p;
 }
 
-// Refused once the time limit `deadlineMs` has run out and not before, or
-// at once without one.
+// Refused once the time limit `deadlineMs` has run out, or at once without one.
 Peer refused(const char* reason, Peer p, int deadlineMs = 0)
 {
     p.outcome = Peer::Refused;
@@ -330,13 +324,10 @@ Peer from(quint8 octet, Peer p)
 Q_DECLARE_METATYPE(QList<Peer>)
 
 // The server process seen through bare connections, the client's connection
-// window and a browser: what it stores, what it refuses, with which code, how
-// it ends, and the results it publishes after uploads from members in
-// Germany, France, Austria and elsewhere. Then clients that are not ours:
-// peers that take every place they can, drip their bytes, stay silent, hold
-// large bodies, never hang up or flood it. It keeps answering honest
-// participants at once, its memory follows its budget, and it lets go of
-// every connection in the end.
+// window and a browser: what it stores, refuses and publishes, how it ends,
+// and how it holds out against clients that are not ours: it keeps answering
+// honest participants at once, its memory follows its budget, and it lets go
+// of every connection in the end.
 class TestServerConnections : public QObject
 {
     Q_OBJECT
@@ -851,10 +842,9 @@ void TestServerConnections::peersMeetTheirLimits_data()
                                                   from(4, refused("server busy", holder)), Peer{heldBody(32 * 1024)}};
 }
 
-// Whatever the peers do, the honest participant is answered at once; each
-// peer gets what its conduct earns (refused with code 14 when it runs into a
-// limit, within that limit's time), and the server lets go of every
-// connection it no longer serves, whether or not the peer hangs up.
+// Each peer gets what its conduct earns (code 14 within the time of the limit
+// it ran into), and the server lets go of every connection it no longer
+// serves, whether or not the peer hangs up.
 void TestServerConnections::peersMeetTheirLimits()
 {
     QFETCH(QString, options);
@@ -907,12 +897,10 @@ void TestServerConnections::peersMeetTheirLimits()
     verifyAnswered(BUSY, honestUpload(100 * 1024)); // 200 KiB
 }
 
-// Random frames and every truncation of an upload on short connections that
-// hang up, bodies of the largest size announced but hardly sent, and a
-// client that goes on sending after its body as fast as it can. Honest
-// uploads are answered all the while; the server keeps neither the flood nor
-// what was only announced, closes the flooding connection after the grace
-// time although the client never stops, and lets go of every connection.
+// Random frames and every truncation of an upload, bodies of the largest size
+// announced but hardly sent, and a client that goes on sending after its body:
+// the server keeps neither the flood nor what was only announced, and closes
+// the flooding connection after the grace time though the client never stops.
 void TestServerConnections::floodsAreDropped()
 {
     constexpr int RANDOM_FRAMES = 300;
@@ -967,10 +955,9 @@ void TestServerConnections::floodsAreDropped()
     verifyAllLetGo();
 }
 
-// A server that serves three connections at once, all taken by clients
-// that say nothing: a fourth client's upload waits, unanswered, and those
-// behind it are not even accepted. When one of the three hangs up, the
-// waiting upload is served and answered.
+// Three places, all taken by silent clients: a fourth client's upload waits,
+// those behind it are not even accepted; when one of the three hangs up, the
+// waiting upload is answered.
 void TestServerConnections::fullServerMakesClientsWait()
 {
     constexpr int MAX_CONNECTIONS = 3;

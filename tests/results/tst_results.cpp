@@ -3,9 +3,6 @@
 
 #ifdef ZUV_SERVER_BINARY
 #include "server/serverprocess.h"
-
-#include "net/protocol.h"
-#include "storage/clientstorage.h"
 #endif
 
 #include "results/projectresultsview.h"
@@ -160,22 +157,6 @@ QJsonObject served(const QUrl& url)
     done.wait(answerWaitMs);
     return QJsonDocument::fromJson(reply->readAll()).object();
 }
-
-#ifdef ZUV_SERVER_BINARY
-// A newcomer from `country` uploads one counting of the given month of 2024.
-bool uploaded(quint16 port, int country, int month, const QList<CoinPile>& purse)
-{
-    ClientStorage state;
-    state.setDefaultValues();
-    state.Country = quint8(country);
-    Session counting(0, QDateTime(QDate(2024, month, 11), QTime(9, 30)), 107);
-    for (const CoinPile& pile : purse)
-        counting.insertCoins(pile);
-    state.Sessions = {counting};
-    bool hungUp = false;
-    return startsWithMagic(exchange(port, uploadOf(state), hungUp));
-}
-#endif
 
 bool drawn(const QWidget& view)
 {
@@ -402,11 +383,10 @@ void TestResults::againstTheServer()
     if (!server.start(folder.filePath(QStringLiteral("results.sqlite")),
                       {QStringLiteral("--http-port"), QString::number(web)}))
         QSKIP("zuv-server does not start with its results on a web port");
-    const QList<QList<CoinPile>> purses = {{{0, 4, 10}, {7, 7, 1}}, {{0, 4, 20}, {7, 7, 2}}, {{0, 4, 30}, {7, 7, 3}}};
-    for (const QList<CoinPile>& purse : purses)
-        QVERIFY(uploaded(server.port(), germany, 3, purse));
-    QVERIFY(uploaded(server.port(), germany, 4, {{0, 4, 7}}));
-    QVERIFY(uploaded(server.port(), 4, 3, {{3, 4, 1}, {3, 3, 4}}));
+    for (const int coins : {1, 2, 3}) // 1 cent of Germany and 2 euro of Italy
+        QVERIFY(uploaded(server.port(), newcomer(germany, 3, {{0, 5, 10 * coins}, {7, 8, coins}})));
+    QVERIFY(uploaded(server.port(), newcomer(germany, 4, {{0, 5, 7}})));
+    QVERIFY(uploaded(server.port(), newcomer(4, 3, {{3, 5, 1}, {3, 4, 4}})));
     QTRY_COMPARE_WITH_TIMEOUT(served(url).value("totals").toObject().value("purses").toInt(), 5, answerWaitMs);
 
     retry->click();

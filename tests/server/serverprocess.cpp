@@ -1,10 +1,12 @@
 #include "serverprocess.h"
 
 #include "net/protocol.h"
+#include "net/serveranswer.h"
 #include "server/databaselocation.h"
 #include "storage/clientstorage.h"
 
 #include <QCoreApplication>
+#include <QDataStream>
 #include <QElapsedTimer>
 #include <QFile>
 #include <QRegularExpression>
@@ -14,6 +16,7 @@
 #include <QUrl>
 #include <QVariant>
 
+#include <algorithm>
 #include <cerrno>
 #include <csignal>
 
@@ -68,16 +71,11 @@ bool ServerProcess::stopWith(int signalNumber)
     return server.waitForFinished(timeoutMs) && server.exitStatus() == QProcess::NormalExit && server.exitCode() == 0;
 }
 
-QHostAddress loopback(quint8 octet)
-{
-    return QHostAddress((127u << 24) | octet);
-}
-
 RawConnection::RawConnection(quint16 port, quint8 fromOctet) : fd(::socket(AF_INET, SOCK_STREAM, 0))
 {
     sockaddr_in address{};
     address.sin_family = AF_INET;
-    address.sin_addr.s_addr = htonl(loopback(fromOctet).toIPv4Address());
+    address.sin_addr.s_addr = htonl((127u << 24) | fromOctet);
     const bool bound = fd >= 0 && ::bind(fd, reinterpret_cast<sockaddr*>(&address), sizeof address) == 0;
     address.sin_port = htons(port);
     address.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
@@ -135,6 +133,30 @@ unsigned refusalCodeOf(const QByteArray& reply)
 QByteArray uploadOf(const ClientStorage& storage)
 {
     return uploadMessage(storage);
+}
+
+ClientStorage newcomer(int country, int month, Piles piles)
+{
+    ClientStorage storage;
+    storage.setDefaultValues();
+    storage.Country = quint8(country);
+    static int newcomers = 0;
+    Session session;
+    session.entryDateTime = QDateTime(QDate(2024, month, 11), QTime(9, 30).addSecs(++newcomers));
+    for (const auto& [coin, side, count] : piles)
+        session.insertCoins(coin, side - 1, unsigned(count));
+    storage.Sessions = {session};
+    return storage;
+}
+
+quint32 uploaded(quint16 port, const ClientStorage& storage)
+{
+    bool hungUp = false;
+    const QByteArray reply = exchange(port, uploadOf(storage), hungUp);
+    ServerAnswer answer;
+    QDataStream answerStream(reply.mid(FRAME_HEADER_SIZE));
+    answerStream >> answer;
+    return startsWithMagic(reply) ? std::max(answer.memberNumber, storage.Membernumber) : 0;
 }
 
 namespace {

@@ -1,17 +1,18 @@
 #pragma once
 
 #include <QByteArray>
-#include <QHostAddress>
 #include <QProcess>
 #include <QSqlDatabase>
 #include <QString>
 #include <QStringList>
 
+#include <array>
+#include <initializer_list>
+
 class ClientStorage;
 
 // The real zuv-server on a free loopback port with a database of the test's
-// choosing; start() reads the port it prints. No web pages unless the test
-// gives it an --http-port.
+// choosing; start() reads the port it prints.
 class ServerProcess
 {
 public:
@@ -31,12 +32,8 @@ private:
     quint16 boundPort = 0;
 };
 
-// 127.0.0.<octet>: Linux answers the whole of 127/8 on loopback, so peers
-// can come from addresses of their own.
-QHostAddress loopback(quint8 octet);
-
-// A bare connection from 127.0.0.<fromOctet> that does exactly what it is
-// told and nothing else.
+// A bare connection from 127.0.0.<fromOctet> (Linux answers the whole of
+// 127/8 on loopback) that does what it is told, no more.
 class RawConnection
 {
 public:
@@ -66,6 +63,12 @@ QByteArray exchange(quint16 port, const QByteArray& bytes, bool& hungUp, int tim
 unsigned refusalCodeOf(const QByteArray& reply);
 // The whole upload message of a client state.
 QByteArray uploadOf(const ClientStorage& storage);
+// A newcomer from `country` with one session of the given month of 2024,
+// each begun at a time of its own: two people, not one sending twice.
+using Piles = std::initializer_list<std::array<int, 3>>; // coin, national side, count
+ClientStorage newcomer(int country, int month, Piles piles);
+// Uploads; the member's number (given or sent), 0 when refused.
+quint32 uploaded(quint16 port, const ClientStorage& storage);
 
 // What --database takes for a new, empty database named after `name`: an
 // SQLite file in `folder`, or a database in the throw-away PostgreSQL when

@@ -6,14 +6,12 @@
 #include "common/errorcodes.h"
 #include "net/client.h"
 #include "net/protocol.h"
-#include "net/serveranswer.h"
 #include "server/resultspage.h"
 #include "server/resultspublisher.h"
 #include "server/serveroptions.h"
 #include "settings/dialogs.h"
 #include "storage/clientstorage.h"
 
-#include <QDataStream>
 #include <QDialog>
 #include <QDir>
 #include <QElapsedTimer>
@@ -30,7 +28,6 @@
 #include <QtTest>
 
 #include <algorithm>
-#include <array>
 #include <csignal>
 #include <memory>
 #include <utility>
@@ -76,34 +73,6 @@ QJsonObject getJson(quint16 port)
 enum Side { AUSTRIA = 1, FRANCE = 4, GERMANY = 5, ITALY = 8, SPAIN = 14 };
 enum Coin { CENT_1 = 0, CENT_10 = 3, CENT_50 = 5, EURO_1 = 6, EURO_2 = 7 };
 constexpr int OTHER_EUROPEAN_COUNTRY = 19;
-
-using Piles = std::initializer_list<std::array<int, 3>>; // coin, national side, count
-
-// A newcomer from `country` with one session of the given month of 2024.
-ClientStorage newcomer(int country, int month, Piles piles)
-{
-    ClientStorage storage;
-    storage.setDefaultValues();
-    storage.Country = quint8(country);
-    static int newcomers = 0; // each began counting at a time of its own: two people, not one sending twice
-    Session session;
-    session.entryDateTime = QDateTime(QDate(2024, month, 11), QTime(9, 30).addSecs(++newcomers));
-    for (const auto& [coin, side, count] : piles)
-        session.insertCoins(coin, side - 1, unsigned(count));
-    storage.Sessions = {session};
-    return storage;
-}
-
-// Uploads; the member's number (given or sent), 0 when refused.
-quint32 uploaded(quint16 port, const ClientStorage& storage)
-{
-    bool hungUp = false;
-    const QByteArray reply = exchange(port, uploadOf(storage), hungUp);
-    ServerAnswer answer;
-    QDataStream answerStream(reply.mid(FRAME_HEADER_SIZE));
-    answerStream >> answer;
-    return startsWithMagic(reply) ? std::max(answer.memberNumber, storage.Membernumber) : 0;
-}
 
 QJsonObject share(int coins, int foreign)
 {

@@ -1,22 +1,29 @@
 #include "serverprocess.h"
 
 #include "net/protocol.h"
+#include "net/serveranswer.h"
 #include "server/databaselocation.h"
 #include "storage/clientstorage.h"
 
 #include <QCoreApplication>
+#include <QDataStream>
 #include <QElapsedTimer>
 #include <QFile>
 #include <QRegularExpression>
 #include <QSqlError>
 #include <QSqlQuery>
 #include <QSqlRecord>
-#include <QTcpSocket>
-#include <QTest>
 #include <QUrl>
 #include <QVariant>
 
+#include <algorithm>
+#include <cerrno>
 #include <csignal>
+
+#include <arpa/inet.h>
+#include <netinet/in.h>
+#include <sys/socket.h>
+#include <unistd.h>
 
 namespace {
 constexpr int timeoutMs = 10000;
@@ -64,30 +71,55 @@ bool ServerProcess::stopWith(int signalNumber)
     return server.waitForFinished(timeoutMs) && server.exitStatus() == QProcess::NormalExit && server.exitCode() == 0;
 }
 
-QByteArray exchange(quint16 port, const QByteArray& bytes, bool& hungUp, int timeoutMs, const QHostAddress& from)
+RawConnection::RawConnection(quint16 port, quint8 fromOctet) : fd(::socket(AF_INET, SOCK_STREAM, 0))
 {
-    QTcpSocket socket;
-    QByteArray reply;
-    hungUp = false;
-    if (!from.isNull() && !socket.bind(from))
-        return reply;
-    socket.connectToHost(QHostAddress::LocalHost, port);
-    if (!socket.waitForConnected(timeoutMs))
-        return reply;
-    socket.write(bytes);
-    socket.flush();
-    QElapsedTimer clock;
-    clock.start();
-    while (clock.elapsed() < timeoutMs) {
-        QTest::qWait(10);
-        reply += socket.readAll();
-        if (socket.state() == QAbstractSocket::UnconnectedState) {
-            hungUp = true;
-            break;
-        }
+    sockaddr_in address{};
+    address.sin_family = AF_INET;
+    address.sin_addr.s_addr = htonl((127u << 24) | fromOctet);
+    const bool bound = fd >= 0 && ::bind(fd, reinterpret_cast<sockaddr*>(&address), sizeof address) == 0;
+    address.sin_port = htons(port);
+    address.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
+    connected = bound && ::connect(fd, reinterpret_cast<sockaddr*>(&address), sizeof address) == 0;
+}
+
+bool RawConnection::send(const QByteArray& bytes)
+{
+    return ::send(fd, bytes.constData(), size_t(bytes.size()), MSG_NOSIGNAL) == bytes.size();
+}
+
+bool RawConnection::sendIfRoom(const QByteArray& bytes)
+{
+    const ssize_t sent = ::send(fd, bytes.constData(), size_t(bytes.size()), MSG_NOSIGNAL | MSG_DONTWAIT);
+    return sent >= 0 || errno == EAGAIN || errno == EWOULDBLOCK;
+}
+
+QByteArray RawConnection::read(bool& ended, int timeoutMs)
+{
+    timeval wait{timeoutMs / 1000, (timeoutMs % 1000) * 1000};
+    ::setsockopt(fd, SOL_SOCKET, SO_RCVTIMEO, &wait, sizeof wait);
+    QByteArray all;
+    char buffer[4096];
+    for (;;) {
+        const ssize_t got = ::recv(fd, buffer, sizeof buffer, timeoutMs > 0 ? 0 : MSG_DONTWAIT);
+        ended = got == 0 || (got < 0 && errno != EAGAIN && errno != EWOULDBLOCK);
+        if (got <= 0)
+            return all;
+        all.append(buffer, qsizetype(got));
     }
-    reply += socket.readAll();
-    return reply;
+}
+
+void RawConnection::close()
+{
+    if (fd >= 0)
+        ::close(fd);
+    fd = -1;
+}
+
+QByteArray exchange(quint16 port, const QByteArray& bytes, bool& hungUp, int timeoutMs, quint8 fromOctet)
+{
+    RawConnection connection(port, fromOctet);
+    hungUp = false;
+    return connection.isConnected() && connection.send(bytes) ? connection.read(hungUp, timeoutMs) : QByteArray();
 }
 
 unsigned refusalCodeOf(const QByteArray& reply)
@@ -101,6 +133,30 @@ unsigned refusalCodeOf(const QByteArray& reply)
 QByteArray uploadOf(const ClientStorage& storage)
 {
     return uploadMessage(storage);
+}
+
+ClientStorage newcomer(int country, int month, Piles piles)
+{
+    ClientStorage storage;
+    storage.setDefaultValues();
+    storage.Country = quint8(country);
+    static int newcomers = 0;
+    Session session;
+    session.entryDateTime = QDateTime(QDate(2024, month, 11), QTime(9, 30).addSecs(++newcomers));
+    for (const auto& [coin, side, count] : piles)
+        session.insertCoins(coin, side - 1, unsigned(count));
+    storage.Sessions = {session};
+    return storage;
+}
+
+quint32 uploaded(quint16 port, const ClientStorage& storage)
+{
+    bool hungUp = false;
+    const QByteArray reply = exchange(port, uploadOf(storage), hungUp);
+    ServerAnswer answer;
+    QDataStream answerStream(reply.mid(FRAME_HEADER_SIZE));
+    answerStream >> answer;
+    return startsWithMagic(reply) ? std::max(answer.memberNumber, storage.Membernumber) : 0;
 }
 
 namespace {

@@ -1,17 +1,18 @@
 #pragma once
 
 #include <QByteArray>
-#include <QHostAddress>
 #include <QProcess>
 #include <QSqlDatabase>
 #include <QString>
 #include <QStringList>
 
+#include <array>
+#include <initializer_list>
+
 class ClientStorage;
 
 // The real zuv-server on a free loopback port with a database of the test's
-// choosing; start() reads the port it prints. No web pages unless the test
-// gives it an --http-port.
+// choosing; start() reads the port it prints.
 class ServerProcess
 {
 public:
@@ -31,14 +32,43 @@ private:
     quint16 boundPort = 0;
 };
 
-// Connects (from `from` when given), sends the bytes and collects everything
+// A bare connection from 127.0.0.<fromOctet> (Linux answers the whole of
+// 127/8 on loopback) that does what it is told, no more.
+class RawConnection
+{
+public:
+    explicit RawConnection(quint16 port, quint8 fromOctet = 1);
+    ~RawConnection() { close(); }
+    RawConnection(const RawConnection&) = delete;
+    RawConnection& operator=(const RawConnection&) = delete;
+
+    bool isConnected() const { return connected; }
+    bool send(const QByteArray& bytes);
+    // Sends without waiting: false once the server has closed the connection.
+    bool sendIfRoom(const QByteArray& bytes);
+    // What has arrived, waiting up to `timeoutMs` at a time for more until the
+    // server closes its side; `ended` tells whether it did.
+    QByteArray read(bool& ended, int timeoutMs = 0);
+    void close();
+
+private:
+    int fd;
+    bool connected = false;
+};
+
+// Connects from 127.0.0.<fromOctet>, sends the bytes and collects everything
 // until the server hangs up; `hungUp` tells whether it did in time.
-QByteArray exchange(quint16 port, const QByteArray& bytes, bool& hungUp, int timeoutMs = 10000,
-                    const QHostAddress& from = QHostAddress());
+QByteArray exchange(quint16 port, const QByteArray& bytes, bool& hungUp, int timeoutMs = 10000, quint8 fromOctet = 1);
 // The error code of a refusal as the client reads it; 0 when there is none.
 unsigned refusalCodeOf(const QByteArray& reply);
 // The whole upload message of a client state.
 QByteArray uploadOf(const ClientStorage& storage);
+// A newcomer from `country` with one session of the given month of 2024,
+// each begun at a time of its own: two people, not one sending twice.
+using Piles = std::initializer_list<std::array<int, 3>>; // coin, national side, count
+ClientStorage newcomer(int country, int month, Piles piles);
+// Uploads; the member's number (given or sent), 0 when refused.
+quint32 uploaded(quint16 port, const ClientStorage& storage);
 
 // What --database takes for a new, empty database named after `name`: an
 // SQLite file in `folder`, or a database in the throw-away PostgreSQL when

@@ -1,56 +1,44 @@
 #include "common/boxscript.h"
+#include "common/modaldriver.h"
 #include "serverprocess.h"
 
 #include "common/constants.h"
+#include "common/errorcodes.h"
 #include "net/client.h"
 #include "net/protocol.h"
-#include "net/serveranswer.h"
+#include "server/resultspage.h"
 #include "server/resultspublisher.h"
 #include "server/serveroptions.h"
+#include "settings/dialogs.h"
 #include "storage/clientstorage.h"
 
-#include <QDataStream>
 #include <QDialog>
+#include <QDir>
+#include <QElapsedTimer>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QPushButton>
+#include <QRandomGenerator>
 #include <QStandardPaths>
 #include <QTcpServer>
-#include <QTcpSocket>
 #include <QTemporaryDir>
 #include <QTextEdit>
+#include <QTimeZone>
 #include <QtTest>
 
 #include <algorithm>
-#include <array>
 #include <csignal>
+#include <memory>
+#include <utility>
+#include <vector>
+
 #include <unistd.h>
 
 namespace {
 
 constexpr quint32 bodyLimit = 4096;
 constexpr int exchangeTimeoutMs = 10000;
-
-ClientStorage member(quint32 number)
-{
-    ClientStorage storage;
-    storage.setDefaultValues();
-    storage.Membernumber = number;
-    Session session;
-    session.insertCoins(2, 3, 4);
-    storage.Sessions = {session};
-    return storage;
-}
-
-// A state whose session claims another value than its coins have: the
-// client writes it without complaint, but it is not a state it could read.
-ClientStorage damaged()
-{
-    ClientStorage storage = member(0);
-    storage.Sessions.first().purse.append(CoinPile{1, 2, 3}); // past insertCoins, so the sum stays
-    return storage;
-}
 
 QByteArray withHeaderVersion(const QByteArray& message, quint16 version)
 {
@@ -86,36 +74,6 @@ enum Side { AUSTRIA = 1, FRANCE = 4, GERMANY = 5, ITALY = 8, SPAIN = 14 };
 enum Coin { CENT_1 = 0, CENT_10 = 3, CENT_50 = 5, EURO_1 = 6, EURO_2 = 7 };
 constexpr int OTHER_EUROPEAN_COUNTRY = 19;
 
-using Piles = std::initializer_list<std::array<int, 3>>; // coin, national side, count
-
-// A newcomer from `country` who counted the piles in one session of the
-// given month of 2024.
-ClientStorage newcomer(int country, int month, Piles piles)
-{
-    ClientStorage storage;
-    storage.setDefaultValues();
-    storage.Country = quint8(country);
-    static int newcomers = 0; // each began counting at a time of its own: two people, not one sending twice
-    Session session;
-    session.entryDateTime = QDateTime(QDate(2024, month, 11), QTime(9, 30).addSecs(++newcomers));
-    for (const auto& [coin, side, count] : piles)
-        session.insertCoins(coin, side - 1, unsigned(count));
-    storage.Sessions = {session};
-    return storage;
-}
-
-// Uploads; the member's number (given to a newcomer, else the one sent), 0
-// when the server refused.
-quint32 uploaded(quint16 port, const ClientStorage& storage)
-{
-    bool hungUp = false;
-    const QByteArray reply = exchange(port, uploadOf(storage), hungUp);
-    ServerAnswer answer;
-    QDataStream answerStream(reply.mid(FRAME_HEADER_SIZE));
-    answerStream >> answer;
-    return startsWithMagic(reply) ? std::max(answer.memberNumber, storage.Membernumber) : 0;
-}
-
 QJsonObject share(int coins, int foreign)
 {
     return QJsonObject{{"coins", coins}, {"foreign", foreign}, {"share", double(foreign) / coins}};
@@ -123,45 +81,295 @@ QJsonObject share(int coins, int foreign)
 
 const QJsonObject suppressed{{"suppressed", true}};
 
+Session sessionAt(const QDateTime& entry)
+{
+    Session session;
+    session.entryDateTime = entry;
+    return session;
+}
+
+// Every field a participant fills in, with quotes where SQL would trip over
+// them, a counted session, and an empty one begun at 02:30 on the night the
+// clocks go forward: a time the participant's clock wrote in Helsinki, which
+// does not exist in Berlin, where the server runs.
+ClientStorage participant(quint16 port)
+{
+    ClientStorage storage;
+    storage.setDefaultValues();
+    storage.ServerAddress = "127.0.0.1";
+    storage.ServerPort = port;
+    storage.Country = GERMANY;
+    storage.PostalCode = QStringLiteral("53111");
+    storage.CityPopulation = 6;
+    storage.eMailAddress = "d'arcy.o'neill@example.org";
+    storage.RecommenderName = QStringLiteral("Mary O'Brien");
+    storage.RecommenderMembernumbers = {12, 7};
+    storage.Message = QStringLiteral("It's great; \"really\" -- '); DROP TABLE members; --");
+    storage.SettingsFlags |= ClientStorage::SignedContract | ClientStorage::NecessFilledIn;
+    Session first = sessionAt(QDateTime(QDate(2002, 3, 1), QTime(10, 15, 30, 250)));
+    first.insertCoins(CENT_10, 5, 7); // of Greece
+    first.insertCoins(EURO_2, AUSTRIA - 1, 2);
+    first.observation = {UserEvent{12, 0}, UserEvent{340, 2049}};
+    storage.Sessions = {first, sessionAt(QDateTime(QDate(2024, 3, 31), QTime(2, 30), Qt::UTC))};
+    storage.TotalEvents = {{0, 3}, {2049, 1}, {65535, 2}};
+    storage.InvitationList = {
+        InvitedPerson{QStringLiteral("Siobh\u00e1n O'Brien").toLatin1().toStdString(), "o'brien@example.ie", 17, false},
+        InvitedPerson{"Sent Before", "before@example.org", 0, true}};
+    return storage;
+}
+
+// "&Open Connection", wait until the exchange is over, "&Quit"; true when booked.
+bool uploadThroughDialogs(ClientStorage& storage, QString& log)
+{
+    Dialogs dialogs(&storage);
+    Client* client = dialogs.client();
+    QPushButton* quit = nullptr;
+    for (QPushButton* button : client->findChildren<QPushButton*>())
+        quit = button->text() == QLatin1String("&Quit") ? button : quit;
+    if (!quit)
+        return false;
+    whenModalAppears(QStringLiteral("client"), [&](QWidget*) {
+        client->openButton()->click();
+        [[maybe_unused]] const bool over = QTest::qWaitFor(
+            [&] {
+                return client->uploadSucceeded() ||
+                       client->infoView()->toPlainText().contains(QLatin1String("Connection closed properly"));
+            },
+            15000);
+        log = client->infoView()->toPlainText();
+        quit->click();
+    });
+    return dialogs.openClientForUploadAndIfSuccessStoreEverything();
+}
+
+// After a reply the server gives the client 5 s to hang up.
+constexpr int CLOSE_GRACE_MS = 5000;
+constexpr int SLACK_MS = 5000;
+// "At once": well before any time limit of these servers could free a place.
+constexpr int AT_ONCE_MS = 5000;
+constexpr int TICK_MS = 100;
+// The hostile peers come from 127.0.0.1 (and .3, .4 where another address
+// is needed), the honest participant from 127.0.0.2.
+constexpr quint8 BUSY = 1;
+constexpr quint8 HONEST = 2;
+// Growth of the server process while clients misbehave.
+constexpr qint64 MAX_SERVER_GROWTH_KIB = 64 * 1024;
+
+// The sanitizer holds up to 256 MiB of freed memory back before reusing it,
+// which a server dropping a flood fills; with a small hold the server's growth
+// is its own again. Only the servers started afterwards read this.
+void serversHoldLittleFreedMemory()
+{
+#if defined(__SANITIZE_ADDRESS__)
+    QByteArray options = qgetenv("ASAN_OPTIONS");
+    options += options.isEmpty() ? "" : ":";
+    qputenv("ASAN_OPTIONS", options + "quarantine_size_mb=16");
+#endif
+}
+
+qint64 rssKiBOf(qint64 pid)
+{
+    QFile status(QStringLiteral("/proc/%1/status").arg(pid));
+    const QByteArray text = status.open(QIODevice::ReadOnly) ? status.readAll() : QByteArray();
+    const qsizetype at = text.indexOf("VmRSS:");
+    return at < 0 ? -1 : text.mid(at + 6, text.indexOf('\n', at) - at - 6).trimmed().split(' ').first().toLongLong();
+}
+
+int openFilesOf(qint64 pid)
+{
+    return int(QDir(QStringLiteral("/proc/%1/fd").arg(pid)).entryList(QDir::AllEntries | QDir::NoDotAndDotDot).size());
+}
+
+// An upload the server takes, with a message of `messageChars` characters.
+QByteArray honestUpload(int messageChars = 0)
+{
+    ClientStorage storage = newcomer(FRANCE, 3, {{CENT_10, FRANCE, 1}});
+    storage.Message = QString(messageChars, QLatin1Char('m'));
+    return uploadOf(storage);
+}
+
+// An answer frame, whole (what it says is checked where uploads are).
+bool isAnswer(const QByteArray& reply)
+{
+    FrameHeader header;
+    return parseFrameHeader(reply, header) && header.hasMagic() &&
+           quint64(reply.size()) == FRAME_HEADER_SIZE + quint64(header.bodyLength);
+}
+
+QByteArray announcing(quint32 bodyBytes, quint16 version = FORMAT_VERSION)
+{
+    return frameHeaderBytes(DATAFILE_MAGIC, version, bodyBytes);
+}
+
+// A body announced and sent but for its last byte.
+QByteArray heldBody(quint32 bytes)
+{
+    return announcing(bytes) + QByteArray(qsizetype(bytes) - 1, 'h');
+}
+
+// A peer of the table below: what it sends on connecting, what it then
+// drips (`pieceBytes` every `everyTicks` ticks), and what it must get.
+struct Peer
+{
+    enum Outcome { Refused, Served, Answered };
+    Peer(QByteArray first = {}, QByteArray drip = {}, int pieceBytes = 1, int everyTicks = 1)
+        : first(std::move(first)), drip(std::move(drip)), pieceBytes(pieceBytes), everyTicks(everyTicks)
+    {
+    }
+    QByteArray first;
+    QByteArray drip;
+    int pieceBytes;
+    int everyTicks;
+    quint8 octet = BUSY;
+    Outcome outcome = Served;
+    QByteArray reason;  // of a refusal, which carries code 14
+    int earliestMs = 0; // of a refusal, counted from the connection
+    int latestMs = 0;
+
+    // While it runs.
+    std::shared_ptr<RawConnection> connection;
+    QElapsedTimer since;
+    QByteArray received;
+    qint64 endedAfterMs = -1;
+
+    bool connect(quint16 port)
+    {
+        since.start();
+        connection = std::make_shared<RawConnection>(port, octet);
+        return connection->isConnected() && connection->send(first);
+    }
+    void step(int tick)
+    {
+        if (endedAfterMs >= 0)
+            return;
+        if (!drip.isEmpty() && tick % everyTicks == 0) {
+            connection->sendIfRoom(drip.left(pieceBytes));
+            drip.remove(0, pieceBytes);
+        }
+        bool ended = false;
+        received += connection->read(ended);
+        if (ended)
+            endedAfterMs = since.elapsed();
+    }
+    bool gotItsDue() const
+    {
+        switch (outcome) {
+        case Served:
+            return received.isEmpty() && endedAfterMs < 0;
+        case Answered:
+            return isAnswer(received);
+        case Refused:
+            return refusalCodeOf(received) == TCP_SERVER_TIMEOUT && received.contains(reason) &&
+                   endedAfterMs >= earliestMs && endedAfterMs <= latestMs;
+        }
+        return false;
+    }
+};
+
+Peer answered(Peer p)
+{
+    p.outcome = Peer::Answered;
+    return p;
+}
+
+// Refused once the time limit `deadlineMs` has run out, or at once without one.
+Peer refused(const char* reason, Peer p, int deadlineMs = 0)
+{
+    p.outcome = Peer::Refused;
+    p.reason = reason;
+    p.earliestMs = deadlineMs * 9 / 10;
+    p.latestMs = deadlineMs > 0 ? deadlineMs + SLACK_MS : AT_ONCE_MS;
+    return p;
+}
+
+Peer from(quint8 octet, Peer p)
+{
+    p.octet = octet;
+    return p;
+}
+
 } // namespace
 
+Q_DECLARE_METATYPE(QList<Peer>)
+
 // The server process seen through bare connections, the client's connection
-// window and a browser: what it refuses, with which code, how it ends, and
-// the results it publishes after uploads from members in Germany, France,
-// Austria and elsewhere.
+// window and a browser: what it stores, refuses and publishes, how it ends,
+// and how it holds out against clients that are not ours: it keeps answering
+// honest participants at once, its memory follows its budget, and it lets go
+// of every connection in the end.
 class TestServerConnections : public QObject
 {
     Q_OBJECT
 
 private Q_SLOTS:
     void initTestCase();
+    void uploadsBecomeMembershipSessionsAndTotals();
     void refusalsCarryTheirCode_data();
     void refusalsCarryTheirCode();
     void clientExplainsTheRefusal_data();
     void clientExplainsTheRefusal();
     void commandLine();
-    void endsCleanlyOnSignals();
     void publishedNumbers();
     void pageInBrowser();
     void resentSessionMovesItsCoins();
     void badRequests_data();
     void badRequests();
+    void cleanup() { limited.reset(); }
+    void peersMeetTheirLimits_data();
+    void peersMeetTheirLimits();
+    void floodsAreDropped();
+    void fullServerMakesClientsWait();
 
 private:
+    // Starts the server and has it answer once (the database is warm), then
+    // notes how many files it holds open.
+    void start(const QStringList& options = {})
+    {
+        limited = std::make_unique<ServerProcess>();
+        QString whyNot;
+        QVERIFY(
+            limited->start(freshDatabase(folder.path(), QStringLiteral("limits%1").arg(++servers), whyNot), options));
+        pid = limited->process().processId();
+        verifyAnswered();
+        QTest::qWait(200); // and that connection let go
+        filesBefore = openFilesOf(pid);
+    }
+    // The server takes the upload from 127.0.0.<octet> and answers it, at
+    // once for an honest participant.
+    void verifyAnswered(quint8 octet = HONEST, const QByteArray& upload = honestUpload())
+    {
+        QCOMPARE(limited->process().state(), QProcess::Running);
+        QElapsedTimer clock;
+        clock.start();
+        bool hungUp = false;
+        const QByteArray reply = exchange(limited->port(), upload, hungUp, exchangeTimeoutMs, octet);
+        QVERIFY2(isAnswer(reply), reply.left(100).constData());
+        QVERIFY2(octet != HONEST || clock.elapsed() < AT_ONCE_MS, qPrintable(QString::number(clock.elapsed())));
+    }
+    // Every connection is let go once its peer has left.
+    void verifyAllLetGo() { QTRY_VERIFY_WITH_TIMEOUT(openFilesOf(pid) <= filesBefore, SLACK_MS); }
+
     QTemporaryDir folder;
     ServerProcess server;  // takes bodies of bodyLimit bytes at most
     ServerProcess results; // publishes its results on the port web
     quint16 web = 0;
     ClientStorage german; // the first member from Germany, who moves to France
+    int servers = 0;
+    std::unique_ptr<ServerProcess> limited; // the server whose limits are tried
+    qint64 pid = 0;
+    int filesBefore = 0;
 };
 
 void TestServerConnections::initTestCase()
 {
     QVERIFY(folder.isValid());
+    serversHoldLittleFreedMemory();
     QString whyNot;
     const QString database = freshDatabase(folder.path(), QStringLiteral("connections"), whyNot);
     if (database.isEmpty())
         QSKIP(qPrintable(whyNot));
+    // The upload flow keeps the data file and the archive in the working folder.
+    QVERIFY(QDir::setCurrent(folder.path()));
     QVERIFY(server.start(database, {QStringLiteral("--max-body"), QString::number(bodyLimit)}));
 
     QTcpServer probe; // a free port for the web pages
@@ -197,36 +405,123 @@ void TestServerConnections::initTestCase()
     QTest::qWait(ResultsPublisher::RENDER_INTERVAL_MS); // the JSON above is rendered again after that
 }
 
+void TestServerConnections::uploadsBecomeMembershipSessionsAndTotals()
+{
+    const QString serverMessage = QStringLiteral("Counting week: thanks to everybody!");
+    ServerProcess berlin;
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.insert(QStringLiteral("TZ"), QStringLiteral("Europe/Berlin"));
+    berlin.process().setProcessEnvironment(environment);
+    QString whyNot;
+    const QString database = freshDatabase(folder.path(), QStringLiteral("uploads"), whyNot);
+    const QStringList options{QStringLiteral("--message"), serverMessage};
+    QVERIFY(berlin.start(database, options));
+    // It ends cleanly on a signal, with a connection still open, and starts
+    // again with all it stored.
+    const auto restart = [&](int signalNumber) {
+        RawConnection lingering(berlin.port());
+        return lingering.isConnected() && berlin.stopWith(signalNumber) && berlin.start(database, options);
+    };
+    const QSqlDatabase db = openReadOnly(database, QStringLiteral("uploads"));
+    const auto count = [&db](const char* table) {
+        return valueOf(db, QStringLiteral("SELECT COUNT(*) FROM ") + QLatin1String(table)).toInt();
+    };
+    BoxScript boxes;
+    ClientStorage storage = participant(berlin.port());
+    QString log;
+    // The server's status as the connection window shows it; the server's date is Berlin's.
+    const QDate today = QDateTime::currentDateTime().toTimeZone(QTimeZone("Europe/Berlin")).date();
+    const auto status = [today](int purses, const char* sum, const QString& country) {
+        return QStringLiteral("# members:  1\n# purses :  %1\nTotal Uploaded Sum:  %2 Euro\nlast upload from: %3\n"
+                              "suggested next session around: %4\n")
+            .arg(purses)
+            .arg(QLatin1String(sum), country, today.addDays(7).toString(Qt::TextDate));
+    };
+
+    // A participant without a member number becomes one.
+    QVERIFY2(uploadThroughDialogs(storage, log), qPrintable(log));
+    const quint32 member = storage.Membernumber;
+    QVERIFY(member != 0);
+    QVERIFY(QString::fromLatin1(storage.Welcome.c_str()).contains(QString::number(member)));
+    QVERIFY(storage.MemberSince.isValid() && storage.MemberSince.date().year() > 2002);
+    QVERIFY2(log.contains(status(1, "4.7", QString())), qPrintable(log)); // nobody uploaded before
+    QVERIFY(log.contains(serverMessage));
+
+    // Everything arrived with its values, quotes included, and the times as
+    // the participant's clock wrote them.
+    const QString who = QString::number(member);
+    QCOMPARE(rowsOf(db, "SELECT country, postal_code, town_size, email, recommender_name FROM members"),
+             QStringLiteral("5|53111|6|d'arcy.o'neill@example.org|Mary O'Brien"));
+    QCOMPARE(rowsOf(db, "SELECT recommender_number FROM recommenders ORDER BY position"), QStringLiteral("12;7"));
+    QCOMPARE(rowsOf(db, "SELECT message FROM member_messages"), participant(0).Message);
+    QCOMPARE(rowsOf(db, "SELECT member_number, entry_datetime, sum_cents FROM sessions ORDER BY entry_datetime"),
+             who + QStringLiteral("|2002-03-01 10:15:30.250|470;") + who +
+                 QStringLiteral("|2024-03-31 02:30:00.000|0"));
+    QCOMPARE(rowsOf(db, "SELECT v.name, c.name, p.count FROM coin_piles p JOIN coin_values v ON v.id = p.coin_value"
+                        " JOIN coin_countries c ON c.id = p.coin_country ORDER BY p.position"),
+             QStringLiteral("10c|Greece|7;2e|Austria|2"));
+    QCOMPARE(rowsOf(db, "SELECT e.time_hundredths, n.name FROM usage_events e"
+                        " JOIN event_names n ON n.id = e.event_id ORDER BY e.position"),
+             QStringLiteral("12|Start;340|CellEdited(3,4)"));
+    QCOMPARE(rowsOf(db, "SELECT event_id, total FROM event_totals ORDER BY event_id"),
+             QStringLiteral("0|3;2049|1;65535|2"));
+    QCOMPARE(rowsOf(db, "SELECT member_number, name, email, coin FROM invitations"),
+             who + QStringLiteral("|Siobh\u00e1n O'Brien|o'brien@example.ie|17"));
+    QCOMPARE(rowsOf(db, "SELECT m.name FROM members JOIN member_countries m ON m.id = members.country"),
+             QStringLiteral("Germany"));
+
+    // The member comes back from Italy with a new counting, one not counted,
+    // the night's session again and a new friend.
+    QVERIFY(restart(SIGINT));
+    storage.ServerPort = berlin.port();
+    storage.Country = ITALY;
+    Session second = sessionAt(QDateTime(QDate(2002, 3, 9), QTime(18, 0, 0, 5)));
+    second.insertCoins(CENT_1, 14, 9); // of the Vatican
+    storage.Sessions = {second, sessionAt(QDateTime(QDate(2002, 3, 9), QTime(18, 5))), participant(0).Sessions.last()};
+    storage.InvitationList.append(InvitedPerson{"Anna", "anna@example.org", 3, false});
+    QVERIFY2(uploadThroughDialogs(storage, log), qPrintable(log));
+    QCOMPARE(storage.Membernumber, member);
+    QVERIFY(log.contains(QStringLiteral("The Server says: 'Thanks, member %1'").arg(member)));
+    QVERIFY2(log.contains(status(2, "4.79", QStringLiteral("Germany"))), qPrintable(log)); // the empty purse is none
+    QVERIFY(restart(SIGTERM));
+    QCOMPARE(count("sessions"), 4);
+    QCOMPARE(rowsOf(db, "SELECT country FROM members"), QStringLiteral("8"));
+    QCOMPARE(count("invitations"), 2);
+    QCOMPARE(count("member_messages"), 1); // the booked message is not sent again
+    QCOMPARE(boxes.count(), 0);
+}
+
 void TestServerConnections::refusalsCarryTheirCode_data()
 {
     QTest::addColumn<QByteArray>("sent");
     QTest::addColumn<unsigned>("code");
 
-    const QByteArray upload = uploadOf(member(0));
-    const auto header = [](quint16 version, quint32 length) {
-        return frameHeaderBytes(DATAFILE_MAGIC, version, length);
-    };
+    ClientStorage storage = newcomer(FRANCE, 3, {{CENT_10, FRANCE, 4}});
+    const QByteArray upload = uploadOf(storage);
+    // A session that claims another value than its coins have: the client
+    // writes it without complaint, but could never read it.
+    storage.Sessions.first().purse.append(CoinPile{1, 2, 3});
     const auto row = [](const char* name, const QByteArray& sent, unsigned code) {
         QTest::newRow(name) << sent << code;
     };
     row("no magic", QByteArray(4, '\0'), TCP_SERVER_RECEIVES_BAD_FORMAT);
     row("a web browser", "GET / HTTP/1.0\r\n\r\n", TCP_SERVER_RECEIVES_BAD_FORMAT);
-    row("version 104", header(104, 0).left(6), TCP_CLIENT_HAS_TOO_OLD_VERSION);
+    row("version 104", announcing(0, 104).left(6), TCP_CLIENT_HAS_TOO_OLD_VERSION);
     row("version 10, whole upload", withHeaderVersion(upload, 10), TCP_CLIENT_HAS_TOO_OLD_VERSION);
-    row("version 200", header(200, 66), TCP_CLIENT_HAS_TOO_NEW_VERSION);
-    row("version 1000", header(1000, 0).left(6), TCP_CLIENT_HAS_TOO_NEW_VERSION);
+    row("version 200", announcing(66, 200), TCP_CLIENT_HAS_TOO_NEW_VERSION);
+    row("version 1000", announcing(0, 1000).left(6), TCP_CLIENT_HAS_TOO_NEW_VERSION);
     // No body follows: the refusal must not wait for it.
-    row("body above the limit", header(107, bodyLimit + 1), TCP_CLIENT_SENDS_TOO_MUCH_DATA);
-    row("2 GiB announced", header(107, 0x80000000u), TCP_CLIENT_SENDS_TOO_MUCH_DATA);
-    row("body at the limit is read", header(107, bodyLimit) + QByteArray(bodyLimit, 'x'),
+    row("body above the limit", announcing(bodyLimit + 1), TCP_CLIENT_SENDS_TOO_MUCH_DATA);
+    row("2 GiB announced", announcing(0x80000000u), TCP_CLIENT_SENDS_TOO_MUCH_DATA);
+    row("body at the limit is read", announcing(bodyLimit) + QByteArray(bodyLimit, 'x'),
         TCP_CLIENT_HAS_BAD_DATA_FORMAT);
-    row("empty body", header(107, 0), TCP_CLIENT_HAS_BAD_DATA_FORMAT);
+    row("empty body", announcing(0), TCP_CLIENT_HAS_BAD_DATA_FORMAT);
     const qsizetype record = upload.size() - FRAME_HEADER_SIZE;
-    row("record cut short", header(107, quint32(record - 1)) + upload.mid(FRAME_HEADER_SIZE, record - 1),
+    row("record cut short", announcing(quint32(record - 1)) + upload.mid(FRAME_HEADER_SIZE, record - 1),
         TCP_CLIENT_HAS_BAD_DATA_FORMAT);
-    row("record with a byte too many", header(107, quint32(record + 1)) + upload.mid(FRAME_HEADER_SIZE) + '\0',
+    row("record with a byte too many", announcing(quint32(record + 1)) + upload.mid(FRAME_HEADER_SIZE) + '\0',
         TCP_CLIENT_HAS_BAD_DATA_FORMAT);
-    row("session sum differs", uploadOf(damaged()), TCP_CLIENT_HAS_BAD_DATA_FORMAT);
+    row("session sum differs", uploadOf(storage), TCP_CLIENT_HAS_BAD_DATA_FORMAT);
     // The header version is checked for the range only; the record carries its own.
     row("version 105, answered", withHeaderVersion(upload, 105), 0);
     row("version 199, answered", withHeaderVersion(upload, 199), 0);
@@ -261,7 +556,7 @@ void TestServerConnections::clientExplainsTheRefusal()
     QFETCH(QString, sender);
     QFETCH(unsigned, code);
     BoxScript boxes;
-    ClientStorage storage = member(0);
+    ClientStorage storage = newcomer(FRANCE, 3, {{CENT_10, FRANCE, 4}});
     if (sender.isEmpty()) // a body far larger than this server takes, mostly still on its way when refused
         storage.Message = QString(512 * 1024, QLatin1Char('m'));
     QDialog dialog;
@@ -332,29 +627,6 @@ void TestServerConnections::commandLine()
     QCOMPARE(highest.port + highest.httpPort, 2 * 65535);
 }
 
-void TestServerConnections::endsCleanlyOnSignals()
-{
-    QString whyNot;
-    const QString database = freshDatabase(folder.path(), QStringLiteral("signals"), whyNot);
-    for (const int signalNumber : {SIGINT, SIGTERM}) {
-        ServerProcess another;
-        QVERIFY(another.start(database));
-        // An upload before, and a connection still open while it ends.
-        bool hungUp = false;
-        QVERIFY(startsWithMagic(exchange(another.port(), uploadOf(member(0)), hungUp, exchangeTimeoutMs)));
-        QTcpSocket lingering;
-        lingering.connectToHost(QHostAddress::LocalHost, another.port());
-        QVERIFY(lingering.waitForConnected(exchangeTimeoutMs));
-        QVERIFY(another.stopWith(signalNumber));
-    }
-    // Both runs used the same database, and both uploads are in it.
-    {
-        const QSqlDatabase db = openReadOnly(database, QStringLiteral("signals"));
-        QCOMPARE(valueOf(db, QStringLiteral("SELECT COUNT(*) FROM members")).toInt(), 2);
-    }
-    QSqlDatabase::removeDatabase(QStringLiteral("signals"));
-}
-
 void TestServerConnections::publishedNumbers()
 {
     const HttpReply reply = get(web, "/api/results.json");
@@ -413,6 +685,18 @@ void TestServerConnections::publishedNumbers()
     QVERIFY(head.head.contains("Content-Length: " + QByteArray::number(page.body.size())));
     for (const QByteArray path : {"/download.html", "/whynot.html"})
         QCOMPARE(get(web, path).status, 200);
+
+    // Forty months are all dotted; of more, only a month between gaps, which
+    // its line alone would not show.
+    ProjectResults many;
+    for (int i = 0; i < 41; ++i) {
+        many.months << 202001 + i / 12 * 100 + i % 12;
+        many.overallByMonth << (i % 20 == 0 || i == 21 ? PublishedCell(CellCounts{10, 1, 3}) : std::nullopt);
+    }
+    QCOMPARE(resultsPage(many).count("<circle"), 2); // the first and the last, not 20 and 21
+    many.months.removeLast();
+    many.overallByMonth.removeLast();
+    QCOMPARE(resultsPage(many).count("<circle"), 3);
 }
 
 void TestServerConnections::pageInBrowser()
@@ -486,6 +770,193 @@ void TestServerConnections::badRequests()
     // Neither the uploads nor the pages are held up.
     QVERIFY(uploaded(results.port(), newcomer(0, 5, {})) != 0);
     QCOMPARE(get(web, "/").status, 200);
+}
+
+void TestServerConnections::peersMeetTheirLimits_data()
+{
+    QTest::addColumn<QString>("options");
+    QTest::addColumn<QList<Peer>>("peers");
+
+    const QByteArray upload = honestUpload();
+    const Peer headerDrip{{}, announcing(100), 1, 10}; // a byte a second
+    // Fifty connections from one address: sixteen are served, every further
+    // one is told at once to try later.
+    QTest::newRow("address at its limit")
+        << QStringLiteral("--header-timeout 60000")
+        << QList<Peer>(16, headerDrip) + QList<Peer>(34, refused("too many connections", headerDrip)) +
+               QList<Peer>{from(3, answered(Peer{upload}))}; // never hangs up
+
+    // Each peer runs into another time limit (silence before the header, a
+    // header dripped, silence after a body's start, a body at a fifth of the
+    // least rate, one at twice that rate but longer than the connection
+    // time); pieces in steady succession run into none.
+    const QByteArray body(8000, 'b');
+    QTest::newRow("time limits")
+        << QStringLiteral("--header-timeout 1500 --idle-timeout 2000 --min-rate 500 --connection-timeout 3000")
+        << QList<Peer>{
+               refused("header not complete", Peer{}, 1500),
+               refused("header not complete", headerDrip, 1500),
+               refused("silent", Peer{heldBody(1000)}, 2000),
+               refused("too slowly", Peer{announcing(4000), body.left(4000), 10}, 1875),
+               refused("upload not complete", Peer{announcing(8000), body, 100}, 3000),
+               answered(Peer{{}, upload, int(upload.size() / 8 + 1)}),
+               answered(Peer{upload}),
+           };
+
+    // Bodies above 64 KiB take room in a budget of 256 KiB, an address at
+    // most half of it; smaller ones need none.
+    const Peer holder{heldBody(100 * 1024)};
+    QTest::newRow("memory budget") << QStringLiteral("--max-buffered 262144")
+                                   << QList<Peer>{holder, refused("server busy", holder), from(3, holder),
+                                                  from(4, refused("server busy", holder)), Peer{heldBody(32 * 1024)}};
+}
+
+// Each peer gets what its conduct earns (code 14 within the time of the limit
+// it ran into), and the server lets go of every connection it no longer
+// serves, whether or not the peer hangs up.
+void TestServerConnections::peersMeetTheirLimits()
+{
+    QFETCH(QString, options);
+    QFETCH(QList<Peer>, peers);
+    constexpr int OPEN_GAP_MS = 50; // the server reads the peers in turn
+    start(options.split(QLatin1Char(' ')));
+
+    int ticks = 0;
+    const auto tick = [&] {
+        for (Peer& p : peers)
+            if (p.connection)
+                p.step(ticks);
+    };
+    QTimer ticker;
+    connect(&ticker, &QTimer::timeout, this, [&] {
+        ++ticks;
+        tick();
+    });
+    ticker.start(TICK_MS);
+    for (Peer& p : peers) {
+        QVERIFY(p.connect(limited->port()));
+        QTest::qWait(OPEN_GAP_MS);
+    }
+    verifyAnswered();
+
+    int latestMs = 0;
+    int served = 0;
+    for (const Peer& p : peers) {
+        latestMs = qMax(latestMs, p.latestMs);
+        served += p.outcome == Peer::Served;
+    }
+    QTRY_VERIFY_WITH_TIMEOUT(
+        std::all_of(peers.cbegin(), peers.cend(),
+                    [](const Peer& p) { return p.outcome == Peer::Served || p.endedAfterMs >= 0; }),
+        latestMs);
+    // The server closes what it answered or refused after the grace time,
+    // though these peers never hang up.
+    QTRY_VERIFY_WITH_TIMEOUT(openFilesOf(pid) <= filesBefore + served, CLOSE_GRACE_MS + SLACK_MS);
+    tick(); // the last of what arrived
+    for (qsizetype i = 0; i < peers.size(); ++i)
+        QVERIFY2(peers[i].gotItsDue(),
+                 qPrintable(QStringLiteral("peer %1 after %2 ms: ").arg(i).arg(peers[i].endedAfterMs) +
+                            QString::fromLatin1(peers[i].received.left(80))));
+
+    // When they leave, every place and every byte of the budget is free
+    // again: the busy address may send a body of most of the budget.
+    ticker.stop();
+    peers.clear();
+    verifyAllLetGo();
+    verifyAnswered(BUSY, honestUpload(100 * 1024)); // 200 KiB
+}
+
+// Random frames and every truncation of an upload, bodies of the largest size
+// announced but hardly sent, and a client that goes on sending after its body:
+// the server keeps neither the flood nor what was only announced, and closes
+// the flooding connection after the grace time though the client never stops.
+void TestServerConnections::floodsAreDropped()
+{
+    constexpr int RANDOM_FRAMES = 300;
+    constexpr int ANNOUNCING = 8; // together half the default budget
+    constexpr quint32 LARGEST_BODY = 16 * 1024 * 1024;
+    start();
+    const qint64 rssBefore = rssKiBOf(pid);
+
+    const QByteArray upload = honestUpload();
+    for (int length = 0; length < upload.size(); ++length)
+        RawConnection(limited->port()).send(upload.left(length));
+    QRandomGenerator random(20);
+    for (int i = 0; i < RANDOM_FRAMES; ++i) {
+        QByteArray frame(qsizetype(random.bounded(1, 200)), Qt::Uninitialized);
+        for (char& byte : frame)
+            byte = char(random.bounded(256));
+        if (i % 2 == 0)
+            frame.replace(0, FRAME_HEADER_SIZE, announcing(random.bounded(LARGEST_BODY)));
+        RawConnection(limited->port()).send(frame);
+    }
+    std::vector<std::unique_ptr<RawConnection>> announced;
+    for (int i = 0; i < ANNOUNCING; ++i) {
+        announced.push_back(std::make_unique<RawConnection>(limited->port(), 3));
+        QVERIFY(announced.back()->send(announcing(LARGEST_BODY) + QByteArray(1024, 'a')));
+    }
+    verifyAnswered();
+
+    RawConnection client(limited->port(), 4);
+    QVERIFY(client.send(announcing(4096)));
+    const QByteArray chunk(64 * 1024, 'f');
+    qint64 maxGrowth = 0;
+    qint64 sent = 0;
+    QElapsedTimer clock;
+    clock.start();
+    bool closedByServer = false;
+    while (!closedByServer && clock.elapsed() < CLOSE_GRACE_MS + SLACK_MS) {
+        closedByServer = !client.sendIfRoom(chunk);
+        sent += chunk.size();
+        if (sent % (16 * chunk.size()) == 0) { // about a GiB a second at most
+            maxGrowth = qMax(maxGrowth, rssKiBOf(pid) - rssBefore);
+            usleep(1000);
+        }
+    }
+    const qint64 closedAfterMs = clock.elapsed();
+    qInfo("the server closed the flooding connection after %lld ms and about %lld MiB; it grew by at most %lld KiB",
+          closedAfterMs, sent / (1024 * 1024), maxGrowth);
+    QVERIFY2(closedByServer, "the server kept a connection that never stops sending");
+    QVERIFY(closedAfterMs >= CLOSE_GRACE_MS * 9 / 10);
+    QVERIFY2(maxGrowth < MAX_SERVER_GROWTH_KIB, qPrintable(QString::number(maxGrowth)));
+    verifyAnswered();
+    announced.clear();
+    verifyAllLetGo();
+}
+
+// Three places, all taken by silent clients: a fourth client's upload waits,
+// those behind it are not even accepted; when one of the three hangs up, the
+// waiting upload is answered.
+void TestServerConnections::fullServerMakesClientsWait()
+{
+    constexpr int MAX_CONNECTIONS = 3;
+    constexpr int BEHIND = 4;
+    start({QStringLiteral("--max-connections"), QString::number(MAX_CONNECTIONS)});
+
+    // All of them in one burst: the server finds them in its backlog
+    // together, in this order, and must stop taking them after the third.
+    std::vector<std::unique_ptr<RawConnection>> clients;
+    for (int i = 0; i < MAX_CONNECTIONS + 1 + BEHIND; ++i) {
+        clients.push_back(std::make_unique<RawConnection>(limited->port(), i < MAX_CONNECTIONS ? BUSY : HONEST));
+        QVERIFY(clients.back()->isConnected()); // the backlog takes them
+    }
+    RawConnection& uploader = *clients[MAX_CONNECTIONS];
+    QVERIFY(uploader.send(honestUpload()));
+    bool ended = false;
+    QVERIFY(uploader.read(ended, 1000).isEmpty()); // unanswered for a second
+    // The three are served and at most the uploader is accepted to wait its
+    // turn: the ones behind it cost the server nothing yet.
+    const int whileFull = openFilesOf(pid) - filesBefore;
+    QVERIFY2(whileFull >= MAX_CONNECTIONS && whileFull <= MAX_CONNECTIONS + 1, qPrintable(QString::number(whileFull)));
+
+    clients.front()->close();
+    const QByteArray reply = uploader.read(ended, exchangeTimeoutMs);
+    QVERIFY2(isAnswer(reply), reply.left(100).constData());
+
+    // Everyone leaves; the server takes new clients again.
+    clients.clear();
+    verifyAllLetGo();
+    verifyAnswered();
 }
 
 QTEST_MAIN(TestServerConnections)

@@ -203,9 +203,7 @@ private Q_SLOTS:
     void sessionReading_data();
     void sessionReading();
     void longLists();
-    void defaults();
-    void mergeAndCopies();
-    void equalityLooksAtEveryField();
+    void mergeCopiesAndEquality();
     void fileRoundTrip();
     void fileReading_data();
     void fileReading();
@@ -478,33 +476,7 @@ void TestStorage::longLists()
     }
 }
 
-// The fixed fields up to MemberSince are checked byte by byte in the data file
-// test, the rest as the record view prints them.
-void TestStorage::defaults()
-{
-    ClientStorage record = recordWithSessions(2, 5, 77);
-    record.RecommenderMembernumbers = {1, 2};
-    record.setDefaultValues();
-
-    const QDateTime feb(QDate(2002, 2, 1), QTime(0, 0, 0, 0));
-    QVERIFY(!record.RecommenderName.isNull() && !record.PostalCode.isNull() && !record.Message.isNull());
-    QVERIFY(!record.NecessarySettingsOK());
-    QVERIFY(record.LastUpload == feb && record.LastDataAnalysisRead == feb);
-    QVERIFY(record.FavouriteCoin < 120);
-    QCOMPARE(record.NumFullPurses, quint16(0));
-    QVERIFY(record.RecommenderMembernumbers.isEmpty() && record.Sessions.isEmpty() && record.TotalEvents.isEmpty() &&
-            record.InvitationList.isEmpty());
-
-    for (int twice = 0; twice < 2; ++twice) {
-        record.setNecessarySettingsOK(true);
-        QCOMPARE(record.SettingsFlags, quint16(0x010C));
-        QVERIFY(record.NecessarySettingsOK());
-    }
-    record.setNecessarySettingsOK(false);
-    QCOMPARE(record.SettingsFlags, quint16(0x0108));
-}
-
-void TestStorage::mergeAndCopies()
+void TestStorage::mergeCopiesAndEquality()
 {
     ClientStorage older = recordWithSessions(3, 2, 1);
     const ClientStorage newer = recordWithSessions(2, 1, 2);
@@ -541,10 +513,8 @@ void TestStorage::mergeAndCopies()
     ClientStorage& alias = target;
     target = alias;
     QVERIFY(target == source);
-}
 
-void TestStorage::equalityLooksAtEveryField()
-{
+    // Equality looks at every field.
     ClientStorage base = recordWithSessions(2, 1, 3);
     base.Sessions[0].insertCoins(4, 5, 6);
     base.Sessions[0].observation.append(UserEvent{5, 9});
@@ -585,11 +555,25 @@ void TestStorage::init()
 
 void TestStorage::fileRoundTrip()
 {
-    QCOMPARE(defaultRecord().saveToDisk(path()), 0);
-    // Magic, versions, then no member number, Welcome, recommenders and so
-    // on up to the flags 0x0108 and the Julian day of February 1st, 2002.
+    // Defaults replace whatever the record held. Magic, versions, then no
+    // member number, Welcome, recommenders and so on up to the flags 0x0108
+    // and the Julian day of February 1st, 2002; the rest as checked here.
+    ClientStorage record = recordWithSessions(2, 5, 77);
+    record.RecommenderMembernumbers = {1, 2};
+    record.setDefaultValues();
+    QCOMPARE(record.saveToDisk(path()), 0);
     QCOMPARE(readAll(path()).left(41),
              QByteArray::fromHex("80a3a524006b006b") + QByteArray(27, '\0') + QByteArray::fromHex("010800256b53"));
+    QVERIFY(!record.Message.isNull() && !record.NecessarySettingsOK() && record.FavouriteCoin < 120);
+    QVERIFY(record.LastUpload == FEB_FIRST && record.LastDataAnalysisRead == FEB_FIRST);
+    QCOMPARE(record.NumFullPurses, quint16(0));
+    QVERIFY(record.RecommenderMembernumbers.isEmpty() && record.Sessions.isEmpty() && record.TotalEvents.isEmpty() &&
+            record.InvitationList.isEmpty());
+    for (const quint16 flags : {0x010C, 0x010C, 0x0108}) {
+        record.setNecessarySettingsOK(flags == 0x010C);
+        QCOMPARE(record.SettingsFlags, flags);
+        QCOMPARE(record.NecessarySettingsOK(), flags == 0x010C);
+    }
 
     const ClientStorage saved = richRecord();
     QCOMPARE(saved.saveToDisk(path()), 0);

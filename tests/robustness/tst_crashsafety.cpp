@@ -26,11 +26,11 @@
 // so the file grows from save to save and starts small again now and then.
 // Session i depends on i alone, so the child, growing its state one session
 // at a time, and the test, building state n from scratch, agree.
-namespace growing {
+namespace {
 
 constexpr quint32 SESSION_CYCLE = 1500;
 
-Session session(quint32 i)
+Session grownSession(quint32 i)
 {
     Session s(0, QDateTime(QDate(2002, 2, 1).addDays(i % 3000), QTime(0, 0).addSecs(int(i % 86400))), FORMAT_VERSION);
     for (quint32 p = 0; p <= i % 20; ++p)
@@ -51,10 +51,10 @@ void advance(ClientStorage& s, quint32 n)
     if (n % SESSION_CYCLE == 0)
         s.Sessions.clear();
     else
-        s.Sessions.append(session(n % SESSION_CYCLE - 1));
+        s.Sessions.append(grownSession(n % SESSION_CYCLE - 1));
 }
 
-ClientStorage state(quint32 n)
+ClientStorage grownState(quint32 n)
 {
     ClientStorage s;
     s.setDefaultValues();
@@ -63,10 +63,6 @@ ClientStorage state(quint32 n)
         advance(s, k);
     return s;
 }
-
-} // namespace growing
-
-namespace {
 
 // The saving child, run by the test so that it can be killed: continues
 // from the state in `file` (none: state 0) and saves state after state until
@@ -83,8 +79,8 @@ int loop(const QString& file)
     } catch (const myException&) {
         return 3;
     }
-    for (ClientStorage state = growing::state(n);;) {
-        growing::advance(state, ++n);
+    for (ClientStorage state = grownState(n);;) {
+        advance(state, ++n);
         std::printf("saving %u\n", n);
         std::fflush(stdout);
         if (state.saveToDisk(file) != 0)
@@ -171,7 +167,7 @@ void TestCrashSafety::killedWhileSaving()
         QCOMPARE(code, 0);
         const quint32 found = loaded.NumberOfUploads;
         const QString what = QStringLiteral("kill %1: file holds state %2, the child had saved %3");
-        QVERIFY2((found == reported || found == reported + 1) && loaded == growing::state(found),
+        QVERIFY2((found == reported || found == reported + 1) && loaded == grownState(found),
                  qPrintable(what.arg(kill).arg(found).arg(reported)));
         onDisk = found;
 
@@ -203,9 +199,9 @@ void TestCrashSafety::fullDiskKeepsThePreviousFile()
 {
     QTemporaryDir dir;
     const QString path = dir.filePath(DATA_FILE);
-    QCOMPARE(growing::state(5).saveToDisk(path), 0);
+    QCOMPARE(grownState(5).saveToDisk(path), 0);
     const QByteArray previous = readAll(path);
-    const ClientStorage bigger = growing::state(1200);
+    const ClientStorage bigger = grownState(1200);
     QCOMPARE(bigger.saveToDisk(dir.filePath(QStringLiteral("sizing"))), 0);
     const qint64 newSize = QFileInfo(dir.filePath(QStringLiteral("sizing"))).size();
     QVERIFY(QFile::remove(dir.filePath(QStringLiteral("sizing"))) && newSize > previous.size());
@@ -235,7 +231,7 @@ void TestCrashSafety::fullDiskKeepsThePreviousFile()
         QCOMPARE(filesIn(dir.path()), QStringList{DATA_FILE});
         ClientStorage reread;
         QCOMPARE(reread.loadFromDisk(path), 0);
-        QVERIFY(reread == (room ? bigger : growing::state(5)));
+        QVERIFY(reread == (room ? bigger : grownState(5)));
         QVERIFY(room || readAll(path) == previous);
     }
 }

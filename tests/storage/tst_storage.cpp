@@ -171,15 +171,6 @@ const QTreeWidgetItem* childOf(const QTreeWidgetItem* item, const QString& label
     return item->child(at);
 }
 
-template <typename T> QString printed(const T& value)
-{
-    QString text;
-    QTextStream stream(&text);
-    stream << value;
-    stream.flush();
-    return text;
-}
-
 } // namespace
 
 using RecordCheck = std::function<bool(const ClientStorage&)>;
@@ -835,7 +826,11 @@ void TestStorage::recordPrintsEveryFieldInOrder()
                              "2" + "107Fri Feb 1 00:00:00 200200" + "107Fri Feb 1 00:00:00 2002450" +
                              "at 12.34 seconds: (14) Upload\nat 0 seconds: (0) Start\n" + "3(5,0.5)=3(3,2)=1(0,1)=1" +
                              "1" + "Anna" + "a@b.cd" + "17" + "0";
-    QCOMPARE(printed(storage), expected);
+    QString printed;
+    QTextStream stream(&printed);
+    stream << storage;
+    stream.flush();
+    QCOMPARE(printed, expected);
 }
 
 QTEST_MAIN(TestStorage)

@@ -21,11 +21,10 @@
 
 #include <unistd.h>
 
-// The client state that the saving child writes again and again. State n
-// carries n in its counters and texts and holds n % SESSION_CYCLE sessions,
-// so the file grows from save to save and starts small again now and then.
-// Session i depends on i alone, so the child, growing its state one session
-// at a time, and the test, building state n from scratch, agree.
+// State n, which the saving child writes again and again, carries n in its
+// counters and texts and holds n % SESSION_CYCLE sessions, so the file grows
+// from save to save and starts small again now and then. Session i depends
+// on i alone: the child grows its state, the test builds it, both agree.
 namespace {
 
 constexpr quint32 SESSION_CYCLE = 1500;
@@ -116,10 +115,9 @@ private Q_SLOTS:
     void fullDiskKeepsThePreviousFile();
 };
 
-// Power, a killed session, a crash elsewhere: whatever moment the program
-// is lost at, the data file holds one whole state that was saved, never a
-// mixture or a torn file, and nothing is left beside it that a later start
-// would take for data.
+// Whatever moment the program is lost at, the data file holds one whole
+// state that was saved, never a mixture or a torn file, and nothing is left
+// beside it that a later start would take for data.
 void TestCrashSafety::killedWhileSaving()
 {
     QTemporaryDir dir;

@@ -89,15 +89,6 @@ ClientStorage brokenRecord()
     return broken;
 }
 
-// An empty session with one pile whose count runs over thousands of
-// continuation bytes (1 cent), and a pile of three 2 Euro coins after it.
-QByteArray overlongPile()
-{
-    QByteArray bytes = streamed(Session(0, FEB_FIRST, 107)).chopped(2);
-    bytes += QByteArray::fromHex("00020081") + QByteArray(9000, char(0x80)) + QByteArray::fromHex("003703");
-    return patched(bytes, 10, "00000259"); // 1 cent + 3 x 2 Euro
-}
-
 Session sessionWorth(unsigned cents)
 {
     Session session(0, FEB_FIRST.addSecs(cents), 107);
@@ -358,9 +349,7 @@ void TestStorage::mergeCopiesAndEquality()
     const QList<Session> olderSessions = older.Sessions;
     older.MergeWithNewSessions(newer);
 
-    QCOMPARE(older.Sessions.size(), 5);
-    QCOMPARE(older.Sessions.mid(0, 3), olderSessions);
-    QCOMPARE(older.Sessions.mid(3), newer.Sessions);
+    QCOMPARE(older.Sessions, olderSessions + newer.Sessions);
     QCOMPARE(older.NumFullPurses, quint16(3));
     QCOMPARE(older.Membernumber, 2u);
     QCOMPARE(older.TotalEvents, newer.TotalEvents); // replaced, not added
@@ -575,7 +564,11 @@ void TestStorage::fileReading_data()
     // Refused before anything is reserved for it.
     refused("impossible event count", withSession(patched(ten, 14, "7fffffff")), ZUV_BAD_FILE_FORMAT, true);
     // Read to its end like any other (the count wraps as it always did); cut short, refused.
-    const QByteArray overlong = overlongPile();
+    // An empty session with one pile whose count runs over thousands of
+    // continuation bytes (1 cent), and a pile of three 2 Euro coins after it.
+    const QByteArray overlong = patched(ten.chopped(4) + QByteArray::fromHex("00020081") +
+                                            QByteArray(9000, char(0x80)) + QByteArray::fromHex("003703"),
+                                        10, "00000259");
     sessionRead("overlong pile", overlong, {{0, 0, 1}, {7, 6, 3}});
     for (const qsizetype cut : {qsizetype(100), qsizetype(5000), overlong.size() - 3, overlong.size() - 1})
         QTest::addRow("overlong pile cut to %d", int(cut))
@@ -720,7 +713,6 @@ void TestStorage::recordShowsItsValues()
     QCOMPARE(root->childCount(), 35);
     QCOMPARE(root->child(0)->text(0), QStringLiteral("Membernumber"));
     QCOMPARE(root->child(34)->text(0), QStringLiteral("older"));
-    QVERIFY(root->child(0)->text(2).isNull()); // two columns, nothing more
     QCOMPARE(childOf(root, "Version")->text(1), QStringLiteral("107"));
     QCOMPARE(childOf(root, "MemberSince")->text(1), QStringLiteral("Fri Feb 1 00:00:00 2002"));
     QCOMPARE(childOf(root, "WindowPositionSize")->text(1), QStringLiteral("(0,0,600,400)"));

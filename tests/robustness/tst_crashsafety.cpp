@@ -68,16 +68,9 @@ ClientStorage grownState(quint32 n)
 // killed, printing "saving <n>" before and "<n>" after each save.
 int loop(const QString& file)
 {
+    // The test checks the file before each child, so it is whole or missing.
     ClientStorage loaded;
-    quint32 n = 0;
-    try {
-        const int code = loaded.loadFromDisk(file);
-        if (code != 0 && code != ZUV_FILE_NOT_EXIST)
-            return 3;
-        n = code == 0 ? loaded.NumberOfUploads : 0;
-    } catch (const myException&) {
-        return 3;
-    }
+    quint32 n = loaded.loadFromDisk(file) == 0 ? loaded.NumberOfUploads : 0;
     for (ClientStorage state = grownState(n);;) {
         advance(state, ++n);
         std::printf("saving %u\n", n);
@@ -200,9 +193,8 @@ void TestCrashSafety::fullDiskKeepsThePreviousFile()
     QCOMPARE(grownState(5).saveToDisk(path), 0);
     const QByteArray previous = readAll(path);
     const ClientStorage bigger = grownState(1200);
-    QCOMPARE(bigger.saveToDisk(dir.filePath(QStringLiteral("sizing"))), 0);
-    const qint64 newSize = QFileInfo(dir.filePath(QStringLiteral("sizing"))).size();
-    QVERIFY(QFile::remove(dir.filePath(QStringLiteral("sizing"))) && newSize > previous.size());
+    const qint64 newSize = 6 + qint64(sizeOf(bigger)); // magic and version, then the record
+    QVERIFY(newSize > previous.size());
 
     // Beyond the limit a write fails with EFBIG instead of ending the process.
     rlimit normal{};

@@ -277,14 +277,9 @@ void TestStorage::compactBytes()
 
 void TestStorage::databaseValueLists()
 {
-    const QString countries = CoinPile::giveAllCoinCountriesAsTextTupels(QString());
-    QVERIFY(countries.startsWith(QStringLiteral("(0,'Common Side'),(1,'Austria'),")));
-    QVERIFY(countries.endsWith(QStringLiteral(",(14,'Spain'),(15,'Vatican')")));
-    QCOMPARE(countries.count(QLatin1Char('(')), 16);
-
+    // The project server fills its tables with them, without a tail.
     QVERIFY(CoinPile::giveAllCoinCountriesAsTextTupels(QStringLiteral(",7"))
                 .startsWith(QStringLiteral("(0,'Common Side',7),(1,'Austria',7),")));
-
     QCOMPARE(CoinPile::giveAllCoinValuesAsTextTripels(QStringLiteral(",x")),
              QStringLiteral("(1,0.01,'1c',x),(2,0.02,'2c',x),(3,0.05,'5c',x),(4,0.1,'10c',x),(5,0.2,'20c',x),"
                             "(6,0.5,'50c',x),(7,1,'1e',x),(8,2,'2e',x)"));

@@ -308,7 +308,6 @@ void TestStorage::purseAndItsValue()
     } catch (const LogicErr& e) {
         QCOMPARE(e.code(), unsigned(ZUV_IMPLEMENTATION_CHAOS));
     }
-
     // To the count table and back; decoded piles can name national sides the
     // table has no row for, and the last pile of a cell is the one it holds.
     session.emptyPurse();
@@ -329,7 +328,6 @@ void TestStorage::purseAndItsValue()
     QCOMPARE(session.sumOfCents(), 209u);
     session.SetPurseFromCounttableArray(empty);
     QVERIFY(session.purse.isEmpty() && session.sumOfCents() == 0);
-
     // A record's value is that of its sessions, modulo 2^32 too.
     ClientStorage record;
     QCOMPARE(record.totalSumOfCents(), 0u);
@@ -343,25 +341,21 @@ void TestStorage::mergeCopiesAndEquality()
     const ClientStorage newer = recordWithSessions(2, 1, 2);
     const QList<Session> olderSessions = older.Sessions;
     older.MergeWithNewSessions(newer);
-
     QCOMPARE(older.Sessions, olderSessions + newer.Sessions);
     QCOMPARE(older.NumFullPurses, quint16(3));
     QCOMPARE(older.Membernumber, 2u);
     QCOMPARE(older.TotalEvents, newer.TotalEvents); // replaced, not added
     QCOMPARE(older.InvitationList, newer.InvitationList);
-
     // The purse counter is 16 bits wide.
     ClientStorage full = recordWithSessions(0, 65535, 3);
     full.MergeWithNewSessions(recordWithSessions(0, 2, 4));
     QCOMPARE(full.NumFullPurses, quint16(1));
-
     // Merging a record into itself holds its sessions twice.
     ClientStorage self = recordWithSessions(2, 1, 5);
     self.MergeWithNewSessions(self);
     QCOMPARE(self.Sessions.size(), 4);
     QCOMPARE(self.Sessions[2], self.Sessions[0]);
     QCOMPARE(self.NumFullPurses, quint16(2));
-
     // Copies are equal; assignment replaces everything, adding no sessions to the old ones.
     ClientStorage source = recordWithSessions(3, 4, 9);
     source.Version = 150;
@@ -372,7 +366,6 @@ void TestStorage::mergeCopiesAndEquality()
     ClientStorage& alias = target;
     target = alias;
     QVERIFY(target == source);
-
     // Equality looks at every field.
     ClientStorage base = recordWithSessions(2, 1, 3);
     base.Sessions[0].insertCoins(4, 5, 6);
@@ -383,7 +376,6 @@ void TestStorage::mergeCopiesAndEquality()
     same.Sessions[0].purse = base.Sessions[0].purse;
     same.Sessions[0].observation = base.Sessions[0].observation;
     QVERIFY(same == base);
-
     const QList<std::function<void(ClientStorage&)>> changes = {
         [](ClientStorage& r) { r.Version = 106; },
         [](ClientStorage& r) { r.RecommenderMembernumbers.append(4); },

@@ -1,7 +1,8 @@
 // The data file from bytes, two ways: the record alone through its stream
 // reader on a buffer (as an upload body is read), and the whole file through
-// loadFromDisk. Both must agree, a failure must leave the record as it was,
-// and whatever is read must come back unchanged through the writer.
+// loadFromDisk. Both must agree, a failure must leave the record as it was
+// and name a damaged file, and whatever is read must be a valid record that
+// comes back unchanged through the writer.
 
 #include "fuzzsupport.h"
 
@@ -61,7 +62,8 @@ Outcome readRecord(const QByteArray& bytes)
         outcome.read = true;
     } catch (const StreamErr& e) {
         outcome.code = e.code();
-        FUZZ_REQUIRE(outcome.code != ZUV_NO_ERROR);
+        FUZZ_REQUIRE(outcome.code == ZUV_BAD_FILE_FORMAT || outcome.code == ZUV_BAD_FILE_TOO_OLD ||
+                     outcome.code == ZUV_BAD_FILE_TOO_NEW || outcome.code == ZUV_FILE_CORRUPT_FORMAT_SUM_DIFFERS);
         FUZZ_REQUIRE(outcome.record == sentinel());
     }
     return outcome;
@@ -88,8 +90,18 @@ Outcome loadFile(const QByteArray& bytes)
     return outcome;
 }
 
-void requireRoundTrip(const ClientStorage& record)
+// Every pile is of a coin there is, every purse adds up to its value, and
+// the writer gives the record back unchanged.
+void requireValid(const ClientStorage& record)
 {
+    for (const Session& session : record.Sessions) {
+        quint32 cents = 0;
+        for (const CoinPile& pile : session.purse) {
+            FUZZ_REQUIRE(pile.coinIndex < quint32(NUM_COINS));
+            cents += pile.count * coinvaluesInCents[pile.coinIndex];
+        }
+        FUZZ_REQUIRE(cents == session.sumOfCents());
+    }
     QByteArray written;
     {
         QDataStream w(&written, QIODevice::WriteOnly);
@@ -138,7 +150,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     } else {
         FUZZ_REQUIRE(!fromFile.read);
     }
+    if (fuzzInputIsCut)
+        FUZZ_REQUIRE(!fromFile.read && !alone.read);
     if (alone.read)
-        requireRoundTrip(alone.record);
+        requireValid(alone.record);
     return 0;
 }

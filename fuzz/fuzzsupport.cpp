@@ -21,6 +21,8 @@ void dropDebugMessages(QtMsgType type, const QMessageLogContext&, const QString&
 
 } // namespace
 
+bool fuzzInputIsCut = false;
+
 void fuzzFailed(const char* what, const char* file, int line)
 {
     std::fprintf(stderr, "%s:%d: broken promise: %s\n", file, line, what);

@@ -27,6 +27,10 @@ void silenceDebugOutput();
 // widgets. Made once.
 void makeOffscreenApplication();
 
+// Set by the replayer while it feeds a valid input cut short: readers of
+// records that carry their own lengths must refuse every such cut.
+extern bool fuzzInputIsCut;
+
 QByteArray bytesOf(const std::uint8_t* data, std::size_t size);
 
 // What reading and writing again may change: the versions are always

@@ -1,0 +1,780 @@
+#include "common/filebytes.h"
+
+#include "common/config.h"
+#include "common/constants.h"
+#include "common/errorcodes.h"
+#include "common/exceptions.h"
+#include "storage/bytestring.h"
+#include "storage/clientstorage.h"
+#include "storage/coinpile.h"
+#include "storage/storagetree.h"
+#include "storage/streamformat.h"
+#include "storage/textdump.h"
+#include "usage/usage.h"
+
+#include <QDataStream>
+#include <QDir>
+#include <QScopeGuard>
+#include <QTemporaryDir>
+#include <QTreeWidget>
+#include <QtTest>
+
+#include <pwd.h>
+#include <unistd.h>
+
+namespace {
+
+const QDateTime FEB_FIRST(QDate(2002, 2, 1), QTime(0, 0));
+
+template <typename... Values> QByteArray streamed(const Values&... values)
+{
+    QByteArray bytes;
+    QDataStream s(&bytes, QIODevice::WriteOnly);
+    (s << ... << values);
+    return bytes;
+}
+
+QByteArray fileBytes(const ClientStorage& record)
+{
+    return streamed(DATAFILE_MAGIC, quint16(107), record);
+}
+
+QByteArray patched(QByteArray bytes, qsizetype at, const char* hex)
+{
+    const QByteArray replacement = QByteArray::fromHex(hex);
+    return bytes.replace(at, replacement.size(), replacement);
+}
+
+ClientStorage defaultRecord()
+{
+    ClientStorage record;
+    record.setDefaultValues();
+    return record;
+}
+
+// A record with every kind of field, at the edges of its range where it has some.
+ClientStorage richRecord()
+{
+    ClientStorage record = defaultRecord();
+    record.Membernumber = 4711;
+    record.Welcome = "Willkommen \xe4\xf6\xfc";
+    record.RecommenderMembernumbers = {12, 0xFFFFFFFF};
+    record.RecommenderName = QString::fromUtf8("R\u00fcdiger \u20ac");
+    record.Country = 9;
+    record.eMailAddress = "me@example.org";
+    record.eMailFlags = ClientStorage::WantsReminder | ClientStorage::WeeklyReminder;
+    record.MemberSince = QDateTime(QDate(2002, 3, 4), QTime(5, 6, 7, 8));
+    record.LastUpload = QDateTime(QDate(2002, 6, 15), QTime(23, 59, 59, 999));
+    record.NumberOfStartsSinceLastUpload = 65535;
+    record.FavouriteCoin = 119;
+    record.Message = QStringLiteral("line one\nline two");
+    record.LastDataAnalysisRead = QDateTime();
+    record.WindowPositionSize = {QPoint(-10, 20), QSize(800, 600)};
+    record.TotalEvents = {{1, 5}, {65535, 4000000000u}, {200, 1}};
+    record.NumFullPurses = 2;
+    Session first(0, FEB_FIRST, 150);
+    first.insertCoins(3, 5, 1);
+    first.insertCoins(7, 14, 300);
+    first.insertCoins(0, 0, 4294967295u); // a count of five bytes
+    first.observation = {UserEvent{10, 1}, UserEvent{20, 2}};
+    record.Sessions = {first, Session(0, QDateTime(QDate(2003, 1, 1), QTime(8, 0)), 107)};
+    record.InvitationList = {InvitedPerson{"Anna", "a.b", 17, false}, InvitedPerson{"Bert", "", 0, true}};
+    return record;
+}
+
+ClientStorage brokenRecord()
+{
+    ClientStorage broken = richRecord();
+    broken.Sessions[1].purse.append(CoinPile{2, 2, 0}); // a pile of no coins cannot be written
+    return broken;
+}
+
+Session sessionWorth(unsigned cents)
+{
+    Session session(0, FEB_FIRST.addSecs(cents), 107);
+    session.insertCoins(0, 1, cents);
+    return session;
+}
+
+ClientStorage recordWithSessions(int count, quint16 fullPurses, quint32 member)
+{
+    ClientStorage record = defaultRecord();
+    record.Membernumber = member;
+    record.NumFullPurses = fullPurses;
+    for (int i = 0; i < count; ++i)
+        record.Sessions.append(sessionWorth(member * 10 + unsigned(i) + 1));
+    record.TotalEvents.insert(quint16(member), member);
+    record.InvitationList.append(InvitedPerson{"friend", "f@x.org", quint8(member), false});
+    return record;
+}
+
+// The three field kinds that are more than a number: byte strings
+// (scrambled), texts and points in time, held in a QVariant.
+enum Kind { Bytes, Text, Time };
+
+QByteArray written(Kind kind, const QVariant& value)
+{
+    QByteArray out;
+    QDataStream stream(&out, QIODevice::WriteOnly);
+    if (kind == Bytes)
+        stream << value.toByteArray().toStdString();
+    else if (kind == Text)
+        writeText(stream, value.toString());
+    else
+        writeDateTime(stream, value.toDateTime());
+    return out;
+}
+
+// What is read into a field that held something before.
+QVariant read(Kind kind, const QByteArray& bytes, QDataStream::Status& status)
+{
+    QDataStream stream(bytes);
+    QVariant value;
+    if (kind == Bytes) {
+        std::string field = "old";
+        stream >> field;
+        value = QByteArray::fromStdString(field);
+    } else if (kind == Text) {
+        value = readText(stream);
+    } else {
+        value = readDateTime(stream);
+    }
+    status = stream.status();
+    return value;
+}
+
+QStringList column(const QTreeWidgetItem* item, int which)
+{
+    QStringList texts;
+    for (int i = 0; i < item->childCount(); ++i)
+        texts << item->child(i)->text(which);
+    return texts;
+}
+
+// The child of item with this label; fails the test when there is none.
+const QTreeWidgetItem* childOf(const QTreeWidgetItem* item, const QString& label)
+{
+    const int at = int(column(item, 0).indexOf(label));
+    if (at < 0)
+        qFatal("no item %s", qPrintable(label));
+    return item->child(at);
+}
+
+} // namespace
+
+using RecordCheck = std::function<bool(const ClientStorage&)>;
+Q_DECLARE_METATYPE(RecordCheck)
+
+// The client's record: its fields' byte formats, sessions and purses, the
+// data file on disk, and the viewer's tree and text dump of it.
+class TestStorage : public QObject
+{
+    Q_OBJECT
+
+private Q_SLOTS:
+    void init();
+    void fields_data();
+    void fields();
+    void compactBytes_data();
+    void compactBytes();
+    void databaseValueLists();
+    void purseAndItsValue();
+    void mergeCopiesAndEquality();
+    void fileRoundTrip();
+    void fileReading_data();
+    void fileReading();
+    void unreadableFileIsKeptAside();
+    void failedSavesKeepThePreviousFile();
+    void recordShowsItsValues();
+    void recordPrintsEveryFieldInOrder();
+
+private:
+    QString path(const QString& name = QStringLiteral("zuvdata.zuv")) const { return dir->filePath(name); }
+    std::unique_ptr<QTemporaryDir> dir;
+};
+
+void TestStorage::fields_data()
+{
+    QTest::addColumn<int>("kind");
+    QTest::addColumn<QVariant>("value"); // read back; written when the status is Ok
+    QTest::addColumn<QByteArray>("bytes");
+    QTest::addColumn<int>("status");
+    const auto row = [](const char* name, Kind kind, const QVariant& value, const char* hex,
+                        QDataStream::Status status = QDataStream::Ok) {
+        QTest::newRow(name) << int(kind) << value << QByteArray::fromHex(hex) << int(status);
+    };
+    row("bytes", Bytes, QByteArray("abc"), "00000003aeabac");
+    row("bytes wrapping", Bytes, QByteArray("\x0e\x0f"), "00000002ff00");
+    row("no bytes", Bytes, QByteArray(""), "00000000");
+    row("bytes of 2 GiB", Bytes, QByteArray(""), "7fffffff616263", QDataStream::ReadPastEnd);
+    row("bytes of 4 GiB", Bytes, QByteArray(""), "ffffffff", QDataStream::ReadPastEnd);
+    row("one byte short", Bytes, QByteArray(""), "00000004aeabac", QDataStream::ReadPastEnd);
+    row("length cut short", Bytes, QByteArray(""), "0000", QDataStream::ReadPastEnd);
+    row("null text", Text, QString(), "ffffffff");
+    row("empty text", Text, QStringLiteral(""), "00000000");
+    row("text", Text, QString::fromUtf8("A\u00e9\u20ac"), "00000006004100e920ac");
+    row("odd text length", Text, QString(), "000000030041", QDataStream::ReadCorruptData);
+    row("text of 2 GiB", Text, QString(), "7ffffffe0041", QDataStream::ReadPastEnd);
+    row("midnight", Time, QDateTime(QDate(2002, 2, 1), QTime(0, 0)), "00256b5300000000");
+    row("a millisecond past noon", Time, QDateTime(QDate(2002, 2, 1), QTime(12, 0, 0, 1)), "00256b5302932e01");
+    row("no time", Time, QDateTime(), "0000000000000000");
+    // A day has 86400000 milliseconds.
+    row("past midnight", Time, QDateTime(), "00256b5305265c00", QDataStream::ReadCorruptData);
+}
+
+void TestStorage::fields()
+{
+    QFETCH(int, kind);
+    QFETCH(QVariant, value);
+    QFETCH(QByteArray, bytes);
+    QFETCH(int, status);
+    if (status == QDataStream::Ok)
+        QCOMPARE(written(Kind(kind), value), bytes);
+    QDataStream::Status readStatus = QDataStream::Ok;
+    const QVariant got = read(Kind(kind), bytes, readStatus);
+    QCOMPARE(int(readStatus), status);
+    QCOMPARE(got, value);
+    if (kind == Text)
+        QCOMPARE(got.toString().isNull(), value.toString().isNull());
+}
+
+void TestStorage::compactBytes_data()
+{
+    QTest::addColumn<CoinPile>("pile");
+    QTest::addColumn<QList<quint8>>("bytes");
+    QTest::addColumn<int>("code"); // of the refusal: of the pile when serializing, else of the bytes
+    using B = QList<quint8>;
+    QTest::newRow("one 10c of Germany") << CoinPile{3, 5, 1} << B{0x2B, 0x01} << 0;
+    QTest::newRow("largest one-byte count") << CoinPile{7, 15, 127} << B{0x7F, 0x7F} << 0;
+    QTest::newRow("128 needs two bytes") << CoinPile{0, 0, 128} << B{0x00, 0x80, 0x01} << 0;
+    QTest::newRow("300") << CoinPile{0, 0, 300} << B{0x00, 0xAC, 0x02} << 0;
+    // An exact power of 128 starts a new digit; a log-based digit count tends to miss it.
+    QTest::newRow("128^4") << CoinPile{1, 2, 268435456} << B{0x11, 0x80, 0x80, 0x80, 0x80, 0x01} << 0;
+    QTest::newRow("largest count, country 31")
+        << CoinPile{0, 31, 4294967295u} << B{0xF8, 0xFF, 0xFF, 0xFF, 0xFF, 0x0F} << 0;
+    QTest::newRow("a pile of no coins") << CoinPile{2, 3, 0} << B{} << int(ZUV_SERIALIZING_ERROR);
+    const int malformed = ZUV_DESERIALIZING_ERROR;
+    QTest::newRow("ends while a byte is announced") << CoinPile{} << B{0x2B, 0x81} << malformed;
+    QTest::newRow("one byte too many") << CoinPile{} << B{0x2B, 0x01, 0x00} << malformed;
+    QTest::newRow("no count byte") << CoinPile{} << B{0x2B} << malformed;
+    QTest::newRow("nothing") << CoinPile{} << B{} << malformed;
+}
+
+void TestStorage::compactBytes()
+{
+    QFETCH(CoinPile, pile);
+    QFETCH(QList<quint8>, bytes);
+    QFETCH(int, code);
+    try {
+        if (code != ZUV_DESERIALIZING_ERROR)
+            QCOMPARE(pile.serialize(), bytes);
+        QCOMPARE(deserialize(bytes), pile);
+        QCOMPARE(code, 0);
+    } catch (const LogicErr& e) {
+        QCOMPARE(int(e.code()), code);
+    }
+}
+
+void TestStorage::databaseValueLists()
+{
+    // The project server fills its tables with them, without a tail.
+    QVERIFY(CoinPile::giveAllCoinCountriesAsTextTupels(QStringLiteral(",7"))
+                .startsWith(QStringLiteral("(0,'Common Side',7),(1,'Austria',7),")));
+    QCOMPARE(CoinPile::giveAllCoinValuesAsTextTripels(QStringLiteral(",x")),
+             QStringLiteral("(1,0.01,'1c',x),(2,0.02,'2c',x),(3,0.05,'5c',x),(4,0.1,'10c',x),(5,0.2,'20c',x),"
+                            "(6,0.5,'50c',x),(7,1,'1e',x),(8,2,'2e',x)"));
+}
+
+void TestStorage::purseAndItsValue()
+{
+    Session session;
+    QCOMPARE(session.version, quint16(107));
+    QVERIFY(qAbs(session.entryDateTime.secsTo(QDateTime::currentDateTime())) < 60);
+    session.observation.append(UserEvent{12, 3});
+    session.insertCoins(4, 2, 3);
+    session.insertCoins(CoinPile{7, 0, 1});
+    QCOMPARE(session.sumOfCents(), 260u);
+    QCOMPARE(session.purse.last(), (CoinPile{7, 0, 1}));
+    session.emptyPurse();
+    QVERIFY(session.sumOfCents() == 0 && session.purse.isEmpty() && session.observation.size() == 1);
+    // Whole cents: 29 * 0.01 * 100 would truncate to 28 in doubles. The sum wraps modulo 2^32.
+    session.insertCoins(0, 0, 29);
+    QCOMPARE(session.sumOfCents(), 29u);
+    session.insertCoins(7, 1, 4294967295u);
+    QCOMPARE(session.sumOfCents(), 4294967125u);
+    try {
+        session.insertCoins(8, 0, 1);
+        QFAIL("a coin without value was counted");
+    } catch (const LogicErr& e) {
+        QCOMPARE(e.code(), unsigned(ZUV_IMPLEMENTATION_CHAOS));
+    }
+    // To the count table and back; decoded piles can name national sides the
+    // table has no row for, and the last pile of a cell is the one it holds.
+    session.emptyPurse();
+    session.insertCoins(1, 2, 4);
+    session.insertCoins(7, 14, 1);
+    session.insertCoins(1, 2, 6);
+    session.insertCoins(0, 31, 5);
+    session.insertCoins(2, 15, 5);
+    const PurseArray empty(8, std::vector<unsigned int>(15, 0));
+    PurseArray counts = empty;
+    counts[1][2] = 6;
+    counts[7][14] = 1;
+    QVERIFY(session.PurseToCounttableArray() == counts);
+    counts[1][2] = 0;
+    counts[0][14] = 9;
+    session.SetPurseFromCounttableArray(counts);
+    QCOMPARE(session.purse, (QList<CoinPile>{{0, 14, 9}, {7, 14, 1}}));
+    QCOMPARE(session.sumOfCents(), 209u);
+    session.SetPurseFromCounttableArray(empty);
+    QVERIFY(session.purse.isEmpty() && session.sumOfCents() == 0);
+    // A record's value is that of its sessions, modulo 2^32 too.
+    ClientStorage record;
+    QCOMPARE(record.totalSumOfCents(), 0u);
+    record.Sessions = {sessionWorth(160), sessionWorth(9), Session(4294967295u - 100, FEB_FIRST, 107)};
+    QCOMPARE(record.totalSumOfCents(), 68u);
+}
+
+void TestStorage::mergeCopiesAndEquality()
+{
+    ClientStorage older = recordWithSessions(3, 2, 1);
+    const ClientStorage newer = recordWithSessions(2, 1, 2);
+    const QList<Session> olderSessions = older.Sessions;
+    older.MergeWithNewSessions(newer);
+    QCOMPARE(older.Sessions, olderSessions + newer.Sessions);
+    QCOMPARE(older.NumFullPurses, quint16(3));
+    QCOMPARE(older.Membernumber, 2u);
+    QCOMPARE(older.TotalEvents, newer.TotalEvents); // replaced, not added
+    QCOMPARE(older.InvitationList, newer.InvitationList);
+    // The purse counter is 16 bits wide.
+    ClientStorage full = recordWithSessions(0, 65535, 3);
+    full.MergeWithNewSessions(recordWithSessions(0, 2, 4));
+    QCOMPARE(full.NumFullPurses, quint16(1));
+    // Merging a record into itself holds its sessions twice.
+    ClientStorage self = recordWithSessions(2, 1, 5);
+    self.MergeWithNewSessions(self);
+    QCOMPARE(self.Sessions.size(), 4);
+    QCOMPARE(self.Sessions[2], self.Sessions[0]);
+    QCOMPARE(self.NumFullPurses, quint16(2));
+    // Copies are equal; assignment replaces everything, adding no sessions to the old ones.
+    ClientStorage source = recordWithSessions(3, 4, 9);
+    source.Version = 150;
+    QVERIFY(ClientStorage(source) == source);
+    ClientStorage target = recordWithSessions(2, 7, 1);
+    target = source;
+    QVERIFY(target == source);
+    ClientStorage& alias = target;
+    target = alias;
+    QVERIFY(target == source);
+    // Equality looks at every field.
+    ClientStorage base = recordWithSessions(2, 1, 3);
+    base.Sessions[0].insertCoins(4, 5, 6);
+    base.Sessions[0].observation.append(UserEvent{5, 9});
+    // A session's value in cents is not compared.
+    ClientStorage same = base;
+    same.Sessions[0] = Session(999, base.Sessions[0].entryDateTime, 107);
+    same.Sessions[0].purse = base.Sessions[0].purse;
+    same.Sessions[0].observation = base.Sessions[0].observation;
+    QVERIFY(same == base);
+    const QList<std::function<void(ClientStorage&)>> changes = {
+        [](ClientStorage& r) { r.Version = 106; },
+        [](ClientStorage& r) { r.RecommenderMembernumbers.append(4); },
+        [](ClientStorage& r) { r.GuessWhenArrivaldateMonth = 3; },
+        [](ClientStorage& r) { r.FTPServer = "ftp"; },
+        [](ClientStorage& r) { r.LastDataAnalysisRead = QDateTime(); },
+        [](ClientStorage& r) { r.WindowPositionSize.size = QSize(1, 1); },
+        [](ClientStorage& r) { r.TotalEvents[1] = 1; },
+        [](ClientStorage& r) { r.Sessions[1].purse[0].count = 2; },
+        [](ClientStorage& r) { std::swap(r.Sessions[0].purse[0], r.Sessions[0].purse[1]); },
+        [](ClientStorage& r) { r.Sessions[0].observation[0].id = 10; },
+        [](ClientStorage& r) { r.Sessions[0].entryDateTime = r.Sessions[0].entryDateTime.addMSecs(1); },
+        [](ClientStorage& r) { r.Sessions[0].version = 108; },
+        [](ClientStorage& r) { r.InvitationList[0].uploaded = true; },
+    };
+    for (int i = 0; i < changes.size(); ++i) {
+        ClientStorage changed = base;
+        changes[i](changed);
+        QVERIFY2(changed != base, qPrintable(QString::number(i)));
+    }
+}
+
+void TestStorage::init()
+{
+    dir = std::make_unique<QTemporaryDir>();
+    QVERIFY(dir->isValid());
+}
+
+void TestStorage::fileRoundTrip()
+{
+    // Defaults replace whatever the record held. Magic, versions, then no
+    // member number, Welcome, recommenders and so on up to the flags 0x0108
+    // and the Julian day of February 1st, 2002; the rest as checked here.
+    ClientStorage record = recordWithSessions(2, 5, 77);
+    record.RecommenderMembernumbers = {1, 2};
+    record.setDefaultValues();
+    QCOMPARE(record.saveToDisk(path()), 0);
+    QCOMPARE(readAll(path()).left(41),
+             QByteArray::fromHex("80a3a524006b006b") + QByteArray(27, '\0') + QByteArray::fromHex("010800256b53"));
+    QVERIFY(!record.Message.isNull() && !record.NecessarySettingsOK() && record.FavouriteCoin < 120);
+    QVERIFY(record.LastUpload == FEB_FIRST && record.LastDataAnalysisRead == FEB_FIRST);
+    QCOMPARE(record.NumFullPurses, quint16(0));
+    QVERIFY(record.RecommenderMembernumbers.isEmpty() && record.Sessions.isEmpty() && record.TotalEvents.isEmpty() &&
+            record.InvitationList.isEmpty());
+    for (const quint16 flags : {0x010C, 0x010C, 0x0108}) {
+        record.setNecessarySettingsOK(flags == 0x010C);
+        QCOMPARE(record.SettingsFlags, flags);
+        QCOMPARE(record.NecessarySettingsOK(), flags == 0x010C);
+    }
+
+    // Between the two sessions the most piles a session can have, of every
+    // length from 2 to 6 bytes, so that piles end and begin at every place of
+    // the reader's blocks: what follows must be read from exactly the right
+    // byte, from a file and from memory.
+    ClientStorage saved = richRecord();
+    Session big(0, FEB_FIRST, 107);
+    const quint32 counts[] = {1, 300, 20000, 3000000, 0xFFFFFFFFu, 127, 128};
+    for (int i = 0; i < 65535; ++i)
+        big.insertCoins(i % 8, (i / 8) % 15, counts[i % 7]);
+    saved.Sessions.insert(1, big);
+    QCOMPARE(saved.saveToDisk(path()), 0);
+    QCOMPARE(saved.saveToDisk(path(QStringLiteral("fresh.zuv"))), 0);
+    ClientStorage loaded;
+    QCOMPARE(loaded.loadFromDisk(path()), 0);
+    ClientStorage expected = saved;
+    expected.Version = 107;
+    for (Session& session : expected.Sessions)
+        session.version = 107;
+    QVERIFY(loaded == expected);
+    QCOMPARE(loaded.Sessions[0].sumOfCents(), 60009u); // modulo 2^32
+    QCOMPARE(loaded.Sessions[1].sumOfCents(), big.sumOfCents());
+    ClientStorage fromMemory;
+    QDataStream memory(fileBytes(saved).mid(6));
+    memory >> fromMemory;
+    QVERIFY(memory.atEnd() && fromMemory == expected);
+    // Saving what was loaded writes the same bytes again.
+    const QByteArray first = readAll(path());
+    QCOMPARE(first, fileBytes(saved));
+    // It holds e-mail addresses: only its owner may read it, even when an
+    // older file was readable by everybody.
+    const auto ownerOnly = QFileDevice::ReadOwner | QFileDevice::WriteOwner;
+    QFile::setPermissions(path(), ownerOnly | QFileDevice::ReadGroup | QFileDevice::ReadOther);
+    QCOMPARE(loaded.saveToDisk(path()), 0);
+    QCOMPARE(readAll(path()), first);
+    QCOMPARE(QFile::permissions(path()) & 0x7077, ownerOnly); // leaving out the bits of the current user
+    QCOMPARE(QFile::permissions(path(QStringLiteral("fresh.zuv"))) & 0x7077, ownerOnly);
+}
+
+void TestStorage::fileReading_data()
+{
+    QTest::addColumn<QByteArray>("bytes");
+    QTest::addColumn<int>("code");
+    QTest::addColumn<bool>("thrown");       // as a FileErr, or returned
+    QTest::addColumn<RecordCheck>("check"); // of a record read
+
+    const QByteArray good = fileBytes(richRecord());
+    const int session = good.indexOf(QByteArray::fromHex("0002006b00256b53")) + 2;
+    QVERIFY(session > 2);
+    const auto refused = [](const char* name, const QByteArray& bytes, unsigned code, bool thrown) {
+        QTest::newRow(name) << bytes << int(code) << thrown << RecordCheck();
+    };
+    // The header answers with a code, a damaged record with a FileErr.
+    refused("empty", QByteArray(), ZUV_BAD_FILE_FORMAT, false);
+    refused("magic cut short", good.left(3), ZUV_BAD_FILE_FORMAT, false);
+    refused("wrong magic", patched(good, 3, "25"), ZUV_BAD_FILE_FORMAT, false);
+    refused("version cut short", good.left(5), ZUV_BAD_FILE_FORMAT, false);
+    refused("file version 104", patched(good, 4, "0068"), ZUV_BAD_FILE_TOO_OLD, false);
+    refused("file version 200", patched(good, 4, "00c8"), ZUV_BAD_FILE_TOO_NEW, false);
+    refused("file version 65535", patched(good, 4, "ffff"), ZUV_BAD_FILE_TOO_NEW, false);
+    refused("versions 105", patched(patched(good, 4, "0069"), 6, "0069"), 0, false);
+    refused("versions 199", patched(patched(good, 4, "00c7"), 6, "00c7"), 0, false);
+    refused("record version 104", patched(good, 6, "0068"), ZUV_BAD_FILE_TOO_OLD, true);
+    refused("record version 200", patched(good, 6, "00c8"), ZUV_BAD_FILE_TOO_NEW, true);
+    refused("session version 104", patched(good, session, "0068"), ZUV_BAD_FILE_TOO_OLD, true);
+    refused("session version 200", patched(good, session, "00c8"), ZUV_BAD_FILE_TOO_NEW, true);
+    // A changed count of the last pile (1 coin of 10 cent), and lengths and
+    // counts beyond the end of the data.
+    refused("pile count", patched(good, good.indexOf(QByteArray::fromHex("2b01"), session) + 1, "02"),
+            ZUV_FILE_CORRUPT_FORMAT_SUM_DIFFERS, true);
+    refused("cut in the last byte", good.chopped(1), ZUV_BAD_FILE_FORMAT, true);
+    refused("Welcome of 2 GiB", patched(good, 12, "7fffffff"), ZUV_BAD_FILE_FORMAT, true);
+    refused("4 billion recommenders", patched(good, 12 + 4 + 14, "fffffffe"), ZUV_BAD_FILE_FORMAT, true);
+    refused("65535 sessions", patched(good, session - 2, "ffff"), ZUV_BAD_FILE_FORMAT, true);
+
+    // Records of version 105 numbered the countries before one was inserted.
+    const auto oldCountry = [](int version, quint8 country, quint16 flags, quint8 readCountry, quint16 readFlags) {
+        ClientStorage record = defaultRecord();
+        record.Country = country;
+        record.SettingsFlags = flags;
+        const char* hex = version == 105 ? "0069" : "006a";
+        QTest::addRow("version %d, country %d, flags %x", version, country, flags)
+            << patched(patched(fileBytes(record), 4, hex), 6, hex) << 0 << false
+            << RecordCheck([=](auto& r) { return r.Country == readCountry && r.SettingsFlags == readFlags; });
+    };
+    oldCountry(105, 7, 0x0000, 8, 0x0300);
+    oldCountry(105, 5, 0x0000, 5, 0x0300);
+    oldCountry(105, 6, 0x0001, 7, 0x0301);
+    oldCountry(105, 7, 0x0200, 7, 0x0200);
+    oldCountry(106, 7, 0x0000, 7, 0x0000);
+
+    // A record's only session, followed by no invitations unless cut short.
+    const QByteArray noSessions = fileBytes(defaultRecord()).chopped(4);
+    const auto withSession = [&](const QByteArray& session, const char* tail = "0000") {
+        return noSessions + QByteArray::fromHex("0001") + session + QByteArray::fromHex(tail);
+    };
+    const auto sessionRead = [&](const char* name, const QByteArray& session, const QList<CoinPile>& purse) {
+        const quint16 version = (quint8(session[0]) << 8) | quint8(session[1]);
+        QTest::newRow(name) << withSession(session) << 0 << false << RecordCheck([=](auto& r) {
+            return r.Sessions.size() == 1 && r.Sessions[0].version == version && r.Sessions[0].purse == purse;
+        });
+    };
+    ClientStorage tenCents = defaultRecord();
+    tenCents.Sessions = {Session(0, FEB_FIRST, 107)};
+    tenCents.Sessions[0].insertCoins(3, 5, 1);
+    const QByteArray ten = streamed(tenCents.Sessions[0]);
+    QCOMPARE(withSession(ten), fileBytes(tenCents));
+    sessionRead("session version 105", patched(ten, 0, "0069"), {{3, 5, 1}});
+    sessionRead("session version 199", patched(ten, 0, "00c7"), {{3, 5, 1}});
+    // Written as version 107, with its sum, events and piles; read, the sum is the piles'.
+    QCOMPARE(streamed(Session(0, FEB_FIRST, 150)), QByteArray::fromHex("006b00256b53"
+                                                                       "0000000000000000000000000000"));
+    Session counted(0, FEB_FIRST.addMSecs(43200001), 150);
+    counted.observation = {UserEvent{100, 7}, UserEvent{-1, 65535}};
+    counted.insertCoins(3, 5, 1);
+    counted.insertCoins(0, 0, 300);
+    const QByteArray countedBytes = QByteArray::fromHex("006b00256b5302932e01000001360000000200000064"
+                                                        "0007ffffffffffff00022b0100ac02");
+    QCOMPARE(streamed(counted), countedBytes);
+    counted.version = 107;
+    QTest::newRow("counted session") << withSession(countedBytes) << 0 << false << RecordCheck([=](auto& r) {
+        return r.Sessions == QList<Session>{counted} && r.Sessions[0].sumOfCents() == 310;
+    });
+    // Refused before anything is reserved for it.
+    refused("impossible event count", withSession(patched(ten, 14, "7fffffff")), ZUV_BAD_FILE_FORMAT, true);
+    // Read to its end like any other (the count wraps as it always did); cut short, refused.
+    // An empty session with one pile whose count runs over thousands of
+    // continuation bytes (1 cent), and a pile of three 2 Euro coins after it.
+    const QByteArray overlong = patched(ten.chopped(4) + QByteArray::fromHex("00020081") +
+                                            QByteArray(9000, char(0x80)) + QByteArray::fromHex("003703"),
+                                        10, "00000259");
+    sessionRead("overlong pile", overlong, {{0, 0, 1}, {7, 6, 3}});
+    for (const qsizetype cut : {qsizetype(100), qsizetype(5000), overlong.size() - 3, overlong.size() - 1})
+        QTest::addRow("overlong pile cut to %d", int(cut))
+            << withSession(overlong.left(cut), "") << int(ZUV_BAD_FILE_FORMAT) << true << RecordCheck();
+
+    // A pile of no coins after another adds nothing: it neither changes the
+    // session's value nor clears the cell the first pile counted.
+    QCOMPARE(ten.right(4), QByteArray::fromHex("00012b01")); // one pile, 2B 01
+    QTest::newRow("pile of no coins") << withSession(ten.chopped(4) + QByteArray::fromHex("00022b012b00")) << 0 << false
+                                      << RecordCheck([](auto& r) {
+                                             return r.Sessions.first().sumOfCents() == 10 &&
+                                                    r.Sessions.first().PurseToCounttableArray()[3][5] == 1;
+                                         });
+}
+
+// Refused bytes leave the record as it was; what is read can be saved again.
+void TestStorage::fileReading()
+{
+    QFETCH(QByteArray, bytes);
+    QFETCH(int, code);
+    QFETCH(bool, thrown);
+    QFETCH(RecordCheck, check);
+    QVERIFY(writeAll(path(), bytes));
+    ClientStorage record = defaultRecord();
+    const ClientStorage before = record;
+    try {
+        QCOMPARE(record.loadFromDisk(path()), code);
+        QVERIFY(!thrown || code == 0);
+    } catch (const FileErr& e) {
+        QVERIFY(thrown);
+        QCOMPARE(int(e.code()), code);
+    }
+    if (code != 0) {
+        QVERIFY(record == before);
+        return;
+    }
+    QCOMPARE(record.Version, quint16((quint8(bytes[6]) << 8) | quint8(bytes[7])));
+    QVERIFY(!check || check(record));
+    QCOMPARE(record.saveToDisk(path()), 0);
+}
+
+void TestStorage::unreadableFileIsKeptAside()
+{
+    // A missing file is no damage, nor is a good one. Returned or thrown, an
+    // unreadable file is kept under the next free name before the first save
+    // over it; later saves just replace the file.
+    const QByteArray garbage("this is no data file");
+    const QByteArray truncated = fileBytes(richRecord()).left(30);
+    ClientStorage record = defaultRecord();
+    QCOMPARE(record.loadFromDisk(path()), int(ZUV_FILE_NOT_EXIST));
+    QCOMPARE(record.saveToDisk(path()), 0);
+    QCOMPARE(record.loadFromDisk(path()), 0);
+    QCOMPARE(record.saveToDisk(path()), 0);
+    for (const QByteArray& unreadable : {garbage, truncated}) {
+        QVERIFY(writeAll(path(), unreadable));
+        ClientStorage reread;
+        try {
+            QVERIFY(reread.loadFromDisk(path()) != 0);
+        } catch (const FileErr&) {
+        }
+        QCOMPARE(record.saveToDisk(path()), 0);
+        QCOMPARE(record.saveToDisk(path()), 0);
+    }
+    QCOMPARE(readAll(path(QStringLiteral("zuvdata.zuv.damaged"))), garbage);
+    QCOMPARE(readAll(path(QStringLiteral("zuvdata.zuv.damaged.1"))), truncated);
+    QCOMPARE(QDir(dir->path()).entryList(QDir::Files).size(), 3);
+}
+
+void TestStorage::failedSavesKeepThePreviousFile()
+{
+    ClientStorage record = defaultRecord();
+    QVERIFY(QDir(dir->path()).mkdir(QStringLiteral("folder.zuv")));
+    QCOMPARE(record.saveToDisk(path(QStringLiteral("folder.zuv"))), int(ZUV_FILE_WRITE_OPENING_ERROR));
+    QCOMPARE(record.saveToDisk(path(QStringLiteral("no folder/zuvdata.zuv"))), int(ZUV_FILE_WRITE_OPENING_ERROR));
+    QCOMPARE(richRecord().saveToDisk(path()), 0);
+    const QByteArray previous = readAll(path());
+    QVERIFY_THROWS_EXCEPTION(LogicErr, brokenRecord().saveToDisk(path()));
+    QCOMPARE(readAll(path()), previous);
+    QCOMPARE(QDir(dir->path()).entryList(QDir::Files | QDir::Hidden), QStringList{QStringLiteral("zuvdata.zuv")});
+
+    // File permissions do not bind the superuser: run by root, the rest runs
+    // as the user nobody (real user too, which access() asks for).
+    const bool root = geteuid() == 0;
+    const passwd* nobody = getpwnam("nobody");
+    if (root && (!nobody || chown(QFile::encodeName(dir->path()).constData(), nobody->pw_uid, nobody->pw_gid) != 0 ||
+                 chown(QFile::encodeName(path()).constData(), nobody->pw_uid, nobody->pw_gid) != 0 ||
+                 setresuid(nobody->pw_uid, nobody->pw_uid, 0) != 0))
+        QSKIP("file permissions do not bind the superuser, and the user nobody is not to be had");
+    const auto backToRoot = qScopeGuard([root] {
+        if (root && setresuid(0, 0, 0) != 0)
+            qFatal("cannot become the superuser again");
+    });
+    QFile::setPermissions(path(), QFileDevice::ReadOwner);
+    QCOMPARE(record.saveToDisk(path()), int(ZUV_FILE_WRITE_OPENING_ERROR));
+    QCOMPARE(readAll(path()), previous);
+
+    // A folder that takes no new file, around a file that may be written: the
+    // file is written in place. A record that cannot be written still leaves
+    // the previous content as it was.
+    QFile::setPermissions(path(), QFileDevice::ReadOwner | QFileDevice::WriteOwner);
+    QFile::setPermissions(dir->path(), QFileDevice::ReadOwner | QFileDevice::ExeOwner);
+    QVERIFY_THROWS_EXCEPTION(LogicErr, brokenRecord().saveToDisk(path()));
+    const QByteArray afterFailure = readAll(path());
+    const int code = record.saveToDisk(path());
+    QFile::setPermissions(dir->path(), QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
+    QCOMPARE(afterFailure, previous);
+    QCOMPARE(code, 0);
+    QCOMPARE(readAll(path()), fileBytes(record));
+
+    // A file we may not read is no missing file: it is kept aside, not replaced.
+    QFile::setPermissions(path(), QFileDevice::WriteOwner);
+    QCOMPARE(record.loadFromDisk(path()), int(ZUV_FILE_NOT_EXIST));
+    QCOMPARE(record.saveToDisk(path()), 0);
+    QFile::setPermissions(path(QStringLiteral("zuvdata.zuv.damaged")), QFileDevice::ReadOwner);
+    QCOMPARE(readAll(path(QStringLiteral("zuvdata.zuv.damaged"))), fileBytes(record));
+}
+
+void TestStorage::recordShowsItsValues()
+{
+    Session observed(0, FEB_FIRST, 107);
+    observed.observation = {UserEvent{0, 0}, UserEvent{150, 9}};
+    Session counted(0, QDateTime(QDate(2003, 3, 4), QTime(5, 6, 7)), 107);
+    counted.insertCoins(7, 2, 3); // 2 Euro of Finland
+    counted.insertCoins(0, 14, 9);
+    counted.insertCoins(4, 4, 1);
+    ClientStorage storage = defaultRecord();
+    storage.eMailFlags = 0x01 | 0x40;
+    storage.SettingsFlags = 0x03FF;
+    storage.RecommenderMembernumbers = {17, 4711};
+    storage.TotalEvents = {{14, 3}, {0, 1}};
+    storage.Sessions = {observed, counted};
+
+    // Whatever the observer held before is replaced by the record's events.
+    Usage usage;
+    usage.setDataTo(QList<UserEvent>{UserEvent{0, 27}}, QMap<quint16, quint32>{{27, 99}});
+    QTreeWidget tree;
+    auto* root = new QTreeWidgetItem(&tree, QStringList{QStringLiteral("zuvdata.zuv")});
+    new QTreeWidgetItem(root, QStringList{QStringLiteral("older")});
+    CreateListViewItemChildrenOf(storage, root, usage);
+
+    // The fields come first, older children after them.
+    QCOMPARE(root->childCount(), 35);
+    QCOMPARE(root->child(0)->text(0), QStringLiteral("Membernumber"));
+    QCOMPARE(root->child(34)->text(0), QStringLiteral("older"));
+    QCOMPARE(childOf(root, "Version")->text(1), QStringLiteral("107"));
+    QCOMPARE(childOf(root, "MemberSince")->text(1), QStringLiteral("Fri Feb 1 00:00:00 2002"));
+    QCOMPARE(childOf(root, "WindowPositionSize")->text(1), QStringLiteral("(0,0,600,400)"));
+
+    // Flags and lists show their value and a line per set bit or entry; not
+    // wanting reminders gets a line of its own, the renumbering bit none.
+    const QTreeWidgetItem* mail = childOf(root, "eMailFlags");
+    QCOMPARE(mail->text(1), QStringLiteral("65"));
+    QCOMPARE(column(mail, 0), (QStringList{"MonthlyReminder", "WantsNo!Reminder", "WantsToAnalyze"}));
+    QCOMPARE(column(mail, 1), (QStringList{"1", "", "64"}));
+    QCOMPARE(childOf(root, "SettingsFlags")->childCount(), 9);
+    QCOMPARE(childOf(root, "SettingsFlags")->child(8)->text(1), QStringLiteral("256"));
+    QCOMPARE(column(childOf(root, "RecommenderMembernumbers"), 0), (QStringList{"17", "4711"}));
+    const QTreeWidgetItem* totals = childOf(root, "TotalEvents");
+    QCOMPARE(totals->text(1), QStringLiteral("4"));
+    QCOMPARE(column(totals, 0), (QStringList{"Start", "Upload"}));
+    QCOMPARE(column(totals, 1), (QStringList{"1", "3"}));
+
+    // Sessions: value and events, then their piles in purse order and their events by name.
+    const QTreeWidgetItem* sessions = childOf(root, "Sessions");
+    QCOMPARE(column(sessions, 0), (QStringList{"Fri Feb 1 00:00:00 2002", "Tue Mar 4 05:06:07 2003"}));
+    QCOMPARE(column(sessions, 1), (QStringList{"0 euro / 2 events", "6.29 euro / 0 events"}));
+    const QTreeWidgetItem* events = childOf(sessions->child(0), "SessionObservation");
+    QCOMPARE(events->text(1), QStringLiteral("2"));
+    QVERIFY(column(events, 1).contains(QStringLiteral("Start")) &&
+            column(events, 1).contains(QStringLiteral("Insert")));
+    QCOMPARE(childOf(sessions->child(0), "CoinPiles")->childCount(), 0);
+    const QTreeWidgetItem* piles = childOf(sessions->child(1), "CoinPiles");
+    QCOMPARE(piles->text(1), QStringLiteral("3"));
+    QCOMPARE(column(piles, 0), (QStringList{"2e Finland", "1c Vatican", "20c Germany"}));
+    QCOMPARE(column(piles, 1), (QStringList{"3", "9", "1"}));
+    QCOMPARE(childOf(sessions->child(1), "Sum (Euro)")->text(1), QStringLiteral("6.29")); // in its shortest form
+}
+
+void TestStorage::recordPrintsEveryFieldInOrder()
+{
+    ClientStorage storage = defaultRecord();
+    storage.FavouriteCoin = 77;
+    storage.Welcome = "A\xe9\xff"; // a byte prints as a Latin-1 character
+    storage.RecommenderMembernumbers = {12, 345};
+    storage.RecommenderName = QStringLiteral("Rita");
+    storage.Country = 3;
+    storage.eMailAddress = "me@example.org";
+    storage.eMailFlags = 0x18;
+    storage.LastUpload = QDateTime(QDate(2003, 3, 4), QTime(5, 6, 7));
+    storage.GuessWhenMixdateYear = 4;
+    storage.GuessWhenArrivaldateMonth = 11;
+    storage.Message = QStringLiteral("hi");
+    storage.WindowPositionSize.position = QPoint(10, 20);
+    storage.TotalEvents = {{0, 1}, {14, 3}};
+    storage.NumFullPurses = 2;
+    // Sessions print their fields, their events and their piles; a pile's
+    // country number is the table's (1 = Austria), modulo 256.
+    Session counted(0, FEB_FIRST, 107);
+    counted.insertCoins(5, 4, 3);
+    counted.insertCoins(7, 2, 1);
+    counted.insertCoins(CoinPile{6, 255, 1});
+    counted.observation = {UserEvent{1234, 14}, UserEvent{0, 0}};
+    storage.Sessions = {Session(0, FEB_FIRST, 107), counted};
+    storage.InvitationList = {InvitedPerson{"Anna", "a@b.cd", 17, false}};
+
+    const QString expected = QStringLiteral("107") + "0" + QString::fromUtf8("A\u00e9\u00ff") + "12" + "345" + "Rita" +
+                             "3" + "" + "0" + "me@example.org" + "24" + "264" + "Fri Feb 1 00:00:00 2002" + "0" +
+                             "Tue Mar 4 05:06:07 2003" + "0" + "77" + "4" + "0" + "0" + "11" + "hi" +
+                             ZUV_DEFAULT_SERVER_HOST + "4554" + ZUV_DEFAULT_FTP_HOST + "0" + "0" + "0" + "0" +
+                             "Fri Feb 1 00:00:00 2002" + "10" + "20" + "600" + "400" + "Start:1\nUpload:3\n" + "2" +
+                             "2" + "107Fri Feb 1 00:00:00 200200" + "107Fri Feb 1 00:00:00 2002450" +
+                             "at 12.34 seconds: (14) Upload\nat 0 seconds: (0) Start\n" + "3(5,0.5)=3(3,2)=1(0,1)=1" +
+                             "1" + "Anna" + "a@b.cd" + "17" + "0";
+    QString printed;
+    QTextStream stream(&printed);
+    stream << storage;
+    stream.flush();
+    QCOMPARE(printed, expected);
+}
+
+QTEST_MAIN(TestStorage)
+#include "tst_storage.moc"

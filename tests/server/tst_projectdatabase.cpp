@@ -465,6 +465,9 @@ void TestProjectDatabase::openingKeepsTheTablesAndRefusesTheUnusable()
         {QStringLiteral("postgresql://zuv@localhost/zuv?sslmode=disable&password=secret"),
          QStringLiteral("PGPASSWORD")},
         {QStringLiteral("postgresql://zuv@localhost/?sslmode=disable"), QStringLiteral("names no database")},
+        {QStringLiteral("postgresql://zuv@localhost/zuv?sslmode=disable;host=elsewhere"),
+         QStringLiteral("Not a connection option")},
+        {QStringLiteral("postgresql://zuv@localhost:65536/zuv"), QStringLiteral("Not a port number")},
         {QStringLiteral("postgresql://zuv@127.0.0.1:1/zuv"), QStringLiteral("port 1")}};
     for (const auto& [where, error] : unusable) {
         ProjectDatabase database;

@@ -206,7 +206,7 @@ void TestResults::writeFiles(quint8 memberCountry, ClientStorage& data)
                         counted({2024, 5, 3}, {{7, vaticanSide, 2}})};
     ClientStorage written = archive;
     written.Sessions = {counted({2024, 5, 3}, {{7, vaticanSide, 2}, {3, germanySide, 2}}),
-                        counted({2024, 6, 4}, {{5, franceSide, 5}})};
+                        counted({2024, 6, 4}, {{5, franceSide, 5}, {5, vaticanSide + 1, 4}})}; // no such side
     QCOMPARE(archive.saveToDisk(archivePath), 0);
     QCOMPARE(written.saveToDisk(dataPath), 0);
     QCOMPARE(data.loadFromDisk(dataPath), 0);

@@ -6,6 +6,7 @@
 #include "common/errorcodes.h"
 #include "net/client.h"
 #include "net/protocol.h"
+#include "server/resultsaggregates.h"
 #include "server/resultspage.h"
 #include "server/resultspublisher.h"
 #include "server/serveroptions.h"
@@ -685,6 +686,9 @@ void TestServerConnections::publishedNumbers()
     QVERIFY(head.head.contains("Content-Length: " + QByteArray::number(page.body.size())));
     for (const QByteArray path : {"/download.html", "/whynot.html"})
         QCOMPARE(get(web, path).status, 200);
+    // A member country that no list names is counted as none.
+    QCOMPARE(ResultsAggregates::memberCountryOf(OTHER_EUROPEAN_COUNTRY), OTHER_EUROPEAN_COUNTRY);
+    QCOMPARE(ResultsAggregates::memberCountryOf(200), 0);
 
     // Forty months are all dotted; of more, only a month between gaps, which
     // its line alone would not show.

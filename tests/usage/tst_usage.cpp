@@ -1,7 +1,10 @@
 #include "usage/usage.h"
 
 #include "common/constants.h"
+#include "settings/dialogs.h"
+#include "storage/clientstorage.h"
 
+#include <QDialog>
 #include <QTimer>
 #include <QTreeWidget>
 #include <QtTest>
@@ -155,32 +158,39 @@ void TestUsage::valueTuples()
 
 void TestUsage::observationWindowViews()
 {
+    ClientStorage storage;
+    storage.setDefaultValues();
+    Dialogs dialogs(&storage);
     Usage usage;
     usage.setDataTo(QList<UserEvent>{{150, 1}, {1234, 14}, {65535, 999}}, Counters{{412, 2}, {0, 1}, {3119, 1}});
-    QTreeWidget session;
-    QTreeWidget all;
-    session.setSortingEnabled(true);
-    session.addTopLevelItem(new QTreeWidgetItem(QStringList{QStringLiteral("old row")}));
-    usage.PrepareSessionListView(&session);
-    usage.PrepareAllEventsListView(&all);
-    QVERIFY(!session.isSortingEnabled());
+    dialogs.updateEventsViewerWindow(usage); // none is open yet
+    QVERIFY(!dialogs.findChild<QDialog*>(QStringLiteral("User Observation Results")));
+    dialogs.createUserObservationWindow(usage);
+    auto* session = dialogs.findChild<QTreeWidget*>(QStringLiteral("session events listview"));
+    const auto* all = dialogs.findChild<QTreeWidget*>(QStringLiteral("all events listview"));
+    QVERIFY(session && all && session->window()->isVisible());
+    // Opened again, the same window shows its rows afresh.
+    session->setSortingEnabled(true);
+    session->addTopLevelItem(new QTreeWidgetItem(QStringList{QStringLiteral("old row")}));
+    dialogs.createUserObservationWindow(usage);
+    QCOMPARE(dialogs.findChildren<QDialog*>(QStringLiteral("User Observation Results")).size(), 1);
+    QVERIFY(!session->isSortingEnabled());
 
     // The latest event and the highest identifier on top.
     const QList<QStringList> events{{"655.35", "999", ""}, {"12.34", "14", "Upload"}, {"1.5", "1", "TimerStarted"}};
-    QCOMPARE(shownIn(session), events);
-    QCOMPARE(shownIn(all),
+    QCOMPARE(shownIn(*session), events);
+    QCOMPARE(shownIn(*all),
              (QList<QStringList>{
                  {"3119", "1", "CellFocussed(7,14)"}, {"412", "2", "ClientServerDNSFound"}, {"0", "1", "Start"}}));
 
     // New totals leave the events alone; an update rebuilds the rows.
     usage.setDataTo(Counters{{14, 4}});
-    usage.UpdateSessionListView(&session);
-    usage.UpdateAllEventsListView(&all);
-    QCOMPARE(shownIn(session), events);
-    QCOMPARE(shownIn(all), (QList<QStringList>{{"14", "4", "Upload"}}));
+    dialogs.updateEventsViewerWindow(usage);
+    QCOMPARE(shownIn(*session), events);
+    QCOMPARE(shownIn(*all), (QList<QStringList>{{"14", "4", "Upload"}}));
     usage.setDataTo(QList<UserEvent>{});
-    usage.UpdateSessionListView(&session);
-    QCOMPARE(session.topLevelItemCount(), 0);
+    dialogs.updateEventsViewerWindow(usage);
+    QCOMPARE(session->topLevelItemCount(), 0);
 }
 
 QTEST_MAIN(TestUsage)

@@ -22,6 +22,7 @@
 
 #include <arpa/inet.h>
 #include <netinet/in.h>
+#include <sys/prctl.h>
 #include <sys/socket.h>
 #include <unistd.h>
 
@@ -41,6 +42,8 @@ bool ServerProcess::start(const QString& databaseFile, const QStringList& moreAr
 {
     // What it reports about each connection shows with the test's output.
     server.setProcessChannelMode(QProcess::ForwardedErrorChannel);
+    // A test killed on its timeout takes its server with it.
+    server.setChildProcessModifier([] { ::prctl(PR_SET_PDEATHSIG, SIGKILL); });
     server.start(QStringLiteral(ZUV_SERVER_BINARY),
                  QStringList{QStringLiteral("--address"), QStringLiteral("127.0.0.1"), QStringLiteral("--port"),
                              QStringLiteral("0"), QStringLiteral("--http-port"), QStringLiteral("0"),

@@ -18,6 +18,7 @@ harnesses=("$@")
 # Limits of every run: an input that makes a reader ask for more than 64 MiB
 # at once, or grow the process beyond 1 GiB, or take 10 s, is a finding.
 limits=(-rss_limit_mb=1024 -malloc_limit_mb=64 -timeout=10)
+export LSAN_OPTIONS="suppressions=$ZUV_ROOT/fuzz/lsan.supp:print_suppressions=0"
 
 FUZZ_BUILD="${ZUV_FUZZ_BUILD:-$ZUV_ROOT/build-fuzz}"
 # libFuzzer and the sanitizer runtimes of clang are only recommended by it.

@@ -329,6 +329,7 @@ void TestResults::answers_data()
                                << false << QJsonObject();
     QTest::newRow("every part misshapen")
         << QByteArray(R"({"months": 5, "totals": [], "updated": 7, "origin": [{"country": 5, "sides": {}}, 3],
+                          "coinValues": ["1c", "2c", "5c", "10c", "20c", "50c", "1e", 2], "nationalSides": ["AT"],
                           "foreignShareByMonth": {"overall": "x", "byCountry": [{"country": 99}, {"country": 5}]},
                           "foreignShareByValue": [null, {"coins": -1}, {"coins": 3, "foreign": 4}, {"coins": 1e300}]})")
         << true << QJsonObject();
@@ -347,6 +348,10 @@ void TestResults::answers()
     QTRY_VERIFY_WITH_TIMEOUT(drawn(view) || failed(view), answerWaitMs);
     QCOMPARE(drawn(view), readable);
     QCOMPARE(failed(view), !readable);
+    if (const std::optional<ProjectResults> results = parseProjectResults(body, nullptr)) {
+        QCOMPARE(results->coinValues.size(), NUM_COINS); // a list with a gap gives way to the program's own
+        QCOMPARE(results->nationalSides.size(), NUM_NATIONAL_SIDES);
+    }
     if (!shown.isEmpty())
         compareShown(view, shown);
 }

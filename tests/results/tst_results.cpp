@@ -351,6 +351,8 @@ void TestResults::answers()
     if (const std::optional<ProjectResults> results = parseProjectResults(body, nullptr)) {
         QCOMPARE(results->coinValues.size(), NUM_COINS); // a list with a gap gives way to the program's own
         QCOMPARE(results->nationalSides.size(), NUM_NATIONAL_SIDES);
+        if (readable && shown.isEmpty()) // misshapen: an origin without a country or without coins is left out
+            QVERIFY(results->origin.isEmpty());
     }
     if (!shown.isEmpty())
         compareShown(view, shown);

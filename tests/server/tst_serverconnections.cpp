@@ -697,7 +697,8 @@ void TestServerConnections::publishedNumbers()
         many.months << 202001 + i / 12 * 100 + i % 12;
         many.overallByMonth << (i % 20 == 0 || i == 21 ? PublishedCell(CellCounts{10, 1, 3}) : std::nullopt);
     }
-    QCOMPARE(resultsPage(many).count("<circle"), 2); // the first and the last, not 20 and 21
+    QCOMPARE(resultsPage(many).count("<circle"), 2);               // the first and the last, not 20 and 21
+    QCOMPARE(resultsPage(many).count("text-anchor=\"start\""), 1); // the first month's label
     many.months.removeLast();
     many.overallByMonth.removeLast();
     QCOMPARE(resultsPage(many).count("<circle"), 3);

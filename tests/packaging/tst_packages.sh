@@ -64,7 +64,7 @@ mkdir -p "$work/state/zuv-server"
 command=$(sed -n 's/^ExecStart=//p' "$unit")
 command=${command//%S/$work/state}
 command=${command/\/usr\/bin\//$root/usr/bin/}
-command=${command/\$ZUV_SERVER_OPTIONS/--address 127.0.0.1 --port 0}
+command=${command/\$ZUV_SERVER_OPTIONS/--address 127.0.0.1 --port 0 --http-port 0}
 $command >"$work/server.log" 2>&1 &
 server_pid=$!
 for _ in $(seq 50); do grep -q listening "$work/server.log" && break; sleep 0.1; done

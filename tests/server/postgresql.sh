@@ -3,7 +3,8 @@
 # in a temporary folder, listening only on a Unix socket there, and writes
 # its folder to STATE/cluster, or why there is none to STATE/unavailable (the
 # tests then skip and print it: starting never fails the run). `stop STATE`
-# ends it. `start STATE durable` makes one that waits for the disk, as a
+# ends it; a run that is killed leaves it running until the next start in the
+# same STATE. `start STATE durable` makes one that waits for the disk, as a
 # deployment would, for the benchmarks.
 set -uo pipefail
 
@@ -34,6 +35,7 @@ unavailable() {
 
 case "$action" in
 start)
+    stop_cluster # one that a killed run left behind
     rm -rf "$state"
     mkdir -p "$state"
     [ -x "$bindir/initdb" ] || unavailable "PostgreSQL is not installed (Debian package postgresql)"

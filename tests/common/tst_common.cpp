@@ -1,15 +1,11 @@
 #include "common/boxscript.h"
-#include "common/filebytes.h"
 
 #include "common/browser.h"
 #include "common/constants.h"
-#include "common/itemorder.h"
 #include "common/localtime.h"
 #include "common/messagebox.h"
 #include "common/utilities.h"
 
-#include <QTemporaryDir>
-#include <QTreeWidget>
 #include <QtTest>
 
 class TestCommon : public QObject
@@ -19,8 +15,6 @@ class TestCommon : public QObject
 private Q_SLOTS:
     void errorTexts();
     void emailCheck();
-    void copyFileResults();
-    void invertOrderReversesARun();
     void boxesGoThroughTheResponder();
     void settlingTheTimeZoneKeepsLocalTime();
 };
@@ -52,54 +46,6 @@ void TestCommon::emailCheck()
          QStringLiteral("a@b.cd @abc.def abc.def@ ab@cdef. abcdefgh.ij").split(QLatin1Char(' ')))
         QVERIFY2(!isEmail(address), qPrintable(address));
     QVERIFY(!isEmail(QString()));
-}
-
-void TestCommon::copyFileResults()
-{
-    QTemporaryDir dir;
-    QVERIFY(dir.isValid());
-    const QString source = dir.filePath(QStringLiteral("source"));
-    const QString target = dir.filePath(QStringLiteral("target"));
-    QCOMPARE(copyFile(source, target), int(ZUV_FILE_NOT_EXIST));
-    QVERIFY(!QFile::exists(target));
-
-    // Several chunks, over a longer file that must end where the copy ends.
-    QByteArray content;
-    for (int i = 0; i < 200000; ++i)
-        content.append(char(i * 7));
-    QVERIFY(writeAll(source, content) && writeAll(target, QByteArray(300000, 'x')));
-    QCOMPARE(copyFile(source, target), int(ZUV_NO_ERROR));
-    QCOMPARE(readAll(target), content);
-    QCOMPARE(copyFile(source, dir.filePath(QStringLiteral("no/such/folder"))), int(ZUV_FILE_WRITE_OPENING_ERROR));
-}
-
-void TestCommon::invertOrderReversesARun()
-{
-    QTreeWidget tree;
-    QTreeWidgetItem parent;
-    for (const char* name : {"1", "2", "3", "4", "5"}) {
-        new QTreeWidgetItem(&parent, QStringList(name));
-        tree.addTopLevelItem(new QTreeWidgetItem(QStringList(name)));
-    }
-    const auto order = [](const QTreeWidgetItem* item) {
-        QString texts;
-        for (int i = 0; i < item->childCount(); ++i)
-            texts += item->child(i)->text(0);
-        return texts;
-    };
-
-    // From the first child up to the given one; the first child alone stays.
-    QTreeWidgetItem* four = parent.child(3);
-    QCOMPARE(invertOrderOf(nullptr, four), four);
-    QCOMPARE(invertOrderOf(&parent, four), four);
-    QCOMPARE(order(&parent), QStringLiteral("43215"));
-    invertOrderOf(&parent, four);
-    QCOMPARE(order(&parent), QStringLiteral("43215"));
-    // Between two siblings, below an item or at the top level of a tree.
-    invertOrder(parent.child(2), parent.child(4));
-    QCOMPARE(order(&parent), QStringLiteral("43512"));
-    invertOrder(tree.topLevelItem(1), tree.topLevelItem(3));
-    QCOMPARE(order(tree.invisibleRootItem()), QStringLiteral("14325"));
 }
 
 void TestCommon::boxesGoThroughTheResponder()

@@ -45,8 +45,7 @@ private Q_SLOTS:
     void editsComeBackHoweverTheWindowIsLeft();
     void refusalsSayWhyAndChangeNothing_data();
     void refusalsSayWhyAndChangeNothing();
-    void diagnosticDumps();
-    void binaryAndDatabaseForms();
+    void binaryForm();
 
 private:
     QLineEdit* field(const char* name) const { return window->findChild<QLineEdit*>(QLatin1String(name)); }
@@ -170,33 +169,7 @@ void TestInvitations::refusalsSayWhyAndChangeNothing()
     QTEST(eventNames(*events).value(0), "event");
 }
 
-void TestInvitations::diagnosticDumps()
-{
-    fromValueListToListView({jurg, dora}, view());
-    const QString text = QString::fromUtf8("J\u00fcrg<jurg@example.org>(coin:3; uploaded:yes"
-                                           "Dora<dora@example.org>(coin:4; uploaded:no");
-    QString written;
-    QTextStream stream(&written);
-    window->writeInvitedPersonsToStream(stream);
-    stream.flush();
-    QCOMPARE(written, text);
-
-    // The same pieces: the columns as texts, the rest as NUL-terminated byte strings.
-    QByteArray bytes, expected;
-    QDataStream out(&bytes, QIODevice::WriteOnly), pieces(&expected, QIODevice::WriteOnly);
-    window->writeInvitedPersonsToStream(out);
-    for (const QStringList& row :
-         {QStringList{"J\u00fcrg", "jurg@example.org", "3", "yes"}, QStringList{"Dora", "dora@example.org", "4", "no"}})
-        pieces << row[0] << "<" << row[1] << ">"
-               << "(coin:" << row[2] << "; uploaded:" << row[3];
-    QCOMPARE(bytes, expected);
-
-    // The self-test reads the rows into persons and back.
-    QTest::ignoreMessage(QtDebugMsg, "Invitations::test: 2 persons, rows read back unchanged");
-    QVERIFY(QMetaObject::invokeMethod(window, "test"));
-}
-
-void TestInvitations::binaryAndDatabaseForms()
+void TestInvitations::binaryForm()
 {
     const InvitationList list{{"a", "", 17, true}, {"", "bc", 119, false}};
     QByteArray bytes = QByteArray::fromHex("0002 00000001ae 00000000 11 01 00000000 00000002abac 77 00");
@@ -215,17 +188,6 @@ void TestInvitations::binaryAndDatabaseForms()
     InvitationList manyRead;
     in >> manyRead;
     QCOMPARE(manyRead, many);
-
-    // The database tuples hold only the persons not yet uploaded.
-    int count = 9;
-    const InvitationList mixed{{"Anna", "a.b", 17, false}, jurg, {"Z\xe9", "z@z", 0, false}};
-    QCOMPARE(printTheNotYetUploadedIntoSQLTriple(mixed, ",5", count),
-             QString::fromUtf8("('Anna','a.b',17,5),('Z\u00e9','z@z',0,5)"));
-    QCOMPARE(count, 2);
-    QCOMPARE(printTheNotYetUploadedIntoSQLTriple(mixed.mid(0, 2), "", count), QStringLiteral("('Anna','a.b',17)"));
-    QCOMPARE(count, 1);
-    QCOMPARE(printTheNotYetUploadedIntoSQLTriple({jurg}, "", count), QString());
-    QCOMPARE(count, 0);
 }
 
 QTEST_MAIN(TestInvitations)

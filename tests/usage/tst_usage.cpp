@@ -1,12 +1,8 @@
 #include "usage/usage.h"
 
 #include "common/constants.h"
-#include "settings/dialogs.h"
-#include "storage/clientstorage.h"
 
-#include <QDialog>
 #include <QTimer>
-#include <QTreeWidget>
 #include <QtTest>
 
 using Counters = QMap<quint16, quint32>;
@@ -22,18 +18,6 @@ Ids idsOf(const QList<UserEvent>& events)
     return ids;
 }
 
-// The rows from the top, each as its column texts.
-QList<QStringList> shownIn(const QTreeWidget& view)
-{
-    QList<QStringList> rows;
-    for (int i = 0; i < view.topLevelItemCount(); ++i) {
-        rows.append(QStringList());
-        for (int column = 0; column < view.topLevelItem(i)->columnCount(); ++column)
-            rows.last().append(view.topLevelItem(i)->text(column));
-    }
-    return rows;
-}
-
 } // namespace
 
 class TestUsage : public QObject
@@ -47,7 +31,6 @@ private Q_SLOTS:
     void recording();
     void timeStamps();
     void valueTuples();
-    void observationWindowViews();
 };
 
 void TestUsage::vocabulary_data()
@@ -154,43 +137,6 @@ void TestUsage::valueTuples()
     QVERIFY(text.endsWith(QStringLiteral("(3119,'CellFocussed(7,14)',1),(65535,'unknown',1)")));
     QCOMPARE(text.count(QStringLiteral("',1)")), 479);
     QCOMPARE(Usage().vocabularySize(), 479);
-}
-
-void TestUsage::observationWindowViews()
-{
-    ClientStorage storage;
-    storage.setDefaultValues();
-    Dialogs dialogs(&storage);
-    Usage usage;
-    usage.setDataTo(QList<UserEvent>{{150, 1}, {1234, 14}, {65535, 999}}, Counters{{412, 2}, {0, 1}, {3119, 1}});
-    dialogs.updateEventsViewerWindow(usage); // none is open yet
-    QVERIFY(!dialogs.findChild<QDialog*>(QStringLiteral("User Observation Results")));
-    dialogs.createUserObservationWindow(usage);
-    auto* session = dialogs.findChild<QTreeWidget*>(QStringLiteral("session events listview"));
-    const auto* all = dialogs.findChild<QTreeWidget*>(QStringLiteral("all events listview"));
-    QVERIFY(session && all && session->window()->isVisible());
-    // Opened again, the same window shows its rows afresh.
-    session->setSortingEnabled(true);
-    session->addTopLevelItem(new QTreeWidgetItem(QStringList{QStringLiteral("old row")}));
-    dialogs.createUserObservationWindow(usage);
-    QCOMPARE(dialogs.findChildren<QDialog*>(QStringLiteral("User Observation Results")).size(), 1);
-    QVERIFY(!session->isSortingEnabled());
-
-    // The latest event and the highest identifier on top.
-    const QList<QStringList> events{{"655.35", "999", ""}, {"12.34", "14", "Upload"}, {"1.5", "1", "TimerStarted"}};
-    QCOMPARE(shownIn(*session), events);
-    QCOMPARE(shownIn(*all),
-             (QList<QStringList>{
-                 {"3119", "1", "CellFocussed(7,14)"}, {"412", "2", "ClientServerDNSFound"}, {"0", "1", "Start"}}));
-
-    // New totals leave the events alone; an update rebuilds the rows.
-    usage.setDataTo(Counters{{14, 4}});
-    dialogs.updateEventsViewerWindow(usage);
-    QCOMPARE(shownIn(*session), events);
-    QCOMPARE(shownIn(*all), (QList<QStringList>{{"14", "4", "Upload"}}));
-    usage.setDataTo(QList<UserEvent>{});
-    dialogs.updateEventsViewerWindow(usage);
-    QCOMPARE(session->topLevelItemCount(), 0);
 }
 
 QTEST_MAIN(TestUsage)

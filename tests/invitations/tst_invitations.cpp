@@ -130,17 +130,14 @@ void TestInvitations::refusalsSayWhyAndChangeNothing_data()
     QTest::addColumn<QString>("address"); // typed and inserted; without one, "remove" is pressed
     QTest::addColumn<int>("selected");
     QTest::addColumn<QString>("message");
-    QTest::addColumn<QColor>("colour");
     QTest::addColumn<QString>("event");
     const QString sample = QStringLiteral("is not a valid\n" ZUV_SAMPLE_EMAIL);
-    const QColor badAddress(100, 180, 200);
-    QTest::newRow("six characters") << "a@b.cd" << -1 << "'a@b.cd'\n" + sample << badAddress
-                                    << "InvitationNoValidEmailAddress";
-    QTest::newRow("nothing") << "" << -1 << "This " + sample << badAddress << "InvitationNoValidEmailAddress";
+    QTest::newRow("six characters") << "a@b.cd" << -1 << "'a@b.cd'\n" + sample << "InvitationNoValidEmailAddress";
+    QTest::newRow("nothing") << "" << -1 << "This " + sample << "InvitationNoValidEmailAddress";
     QTest::newRow("nobody selected") << QString() << -1 << "first click the to\nbe deleted person"
-                                     << QColor(150, 80, 255) << "InvitationDidNotRemovePersonCauseNoneSelected";
+                                     << "InvitationDidNotRemovePersonCauseNoneSelected";
     QTest::newRow("already uploaded") << QString() << 0 << "Sorry, that invitation\nwas already uploaded."
-                                      << QColor(80, 150, 255) << "InvitationDidNotRemovePersonCauseAlreadyUploaded";
+                                      << "InvitationDidNotRemovePersonCauseAlreadyUploaded";
 }
 
 void TestInvitations::refusalsSayWhyAndChangeNothing()
@@ -155,7 +152,6 @@ void TestInvitations::refusalsSayWhyAndChangeNothing()
     else
         typeAndInsert(QStringLiteral("Anna"), address);
     QTEST(info()->text(), "message");
-    QTEST(info()->palette().color(QPalette::Window), "colour");
     QCOMPARE(view()->topLevelItemCount(), 2);
 
     // Done right, the same action clears the complaint.

@@ -30,7 +30,6 @@ private Q_SLOTS:
     void recording_data();
     void recording();
     void timeStamps();
-    void valueTuples();
 };
 
 void TestUsage::vocabulary_data()
@@ -128,15 +127,6 @@ void TestUsage::timeStamps()
     QVERIFY(usage.events().at(2).time >= 6);
     QVERIFY(usage.events().at(3).time < usage.events().at(2).time);
     QVERIFY(usage.findChild<QTimer*>()->isActive());
-}
-
-void TestUsage::valueTuples()
-{
-    const QString text = Usage().giveAllEventsAsTextTupels(QStringLiteral(",1"));
-    QVERIFY(text.startsWith(QStringLiteral("(0,'Start',1),(1,'TimerStarted',1),")));
-    QVERIFY(text.endsWith(QStringLiteral("(3119,'CellFocussed(7,14)',1),(65535,'unknown',1)")));
-    QCOMPARE(text.count(QStringLiteral("',1)")), 479);
-    QCOMPARE(Usage().vocabularySize(), 479);
 }
 
 QTEST_MAIN(TestUsage)

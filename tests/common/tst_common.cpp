@@ -15,13 +15,11 @@ private Q_SLOTS:
     void errorTexts();
     void emailCheck();
     void boxesGoThroughTheResponder();
-    void settlingTheTimeZoneKeepsLocalTime();
+    void settlingTheTimeZoneKeepsTheUsersZone();
 };
 
 void TestCommon::errorTexts()
 {
-    QCOMPARE(errorMessageAndSolution(ZUV_FILE_NOT_EXIST),
-             QStringLiteral("ZUV_FILE_NOT_EXIST\nPossible solution:\nNo problem. We just start from scratch."));
     // Without help the participant is asked to write; a number no table holds
     // (a server may send one) reads like that instead of crashing.
     const QString noHelp = errorMessageAndSolution(0);
@@ -54,32 +52,18 @@ void TestCommon::boxesGoThroughTheResponder()
     QCOMPARE(boxes.last().escapeButton, 1);
 }
 
-void TestCommon::settlingTheTimeZoneKeepsLocalTime()
+void TestCommon::settlingTheTimeZoneKeepsTheUsersZone()
 {
+    // Unset, the system's zone file is named; a zone the user chose, even an empty one (UTC), is his.
     const QByteArray previous = qgetenv("TZ");
     const bool wasSet = qEnvironmentVariableIsSet("TZ");
-    const auto offsets = [] {
-        return QPair<int, int>(QDateTime(QDate(2002, 1, 15), QTime(12, 0)).offsetFromUtc(),
-                               QDateTime(QDate(2002, 7, 15), QTime(12, 0)).offsetFromUtc());
-    };
-    // Unset, the system's zone file is named and local time stays as it was.
-    qunsetenv("TZ");
-    const QPair<int, int> systemOffsets = offsets();
-    settleLocalTimeZone();
-    QCOMPARE(qgetenv("TZ"), QByteArray(":/etc/localtime"));
-    QCOMPARE(offsets(), systemOffsets);
-    // A zone the user chose is his, even an empty one (UTC).
-    qputenv("TZ", "CET-1CEST,M3.5.0,M10.5.0/3");
-    settleLocalTimeZone();
-    QCOMPARE(offsets(), (QPair<int, int>(3600, 7200)));
-    qputenv("TZ", QByteArray());
-    settleLocalTimeZone();
-    QVERIFY(qEnvironmentVariableIsSet("TZ") && qgetenv("TZ").isEmpty());
-
-    if (wasSet)
-        qputenv("TZ", previous);
-    else
-        qunsetenv("TZ");
+    for (const char* zone : {static_cast<const char*>(nullptr), "CET-1CEST,M3.5.0,M10.5.0/3", ""}) {
+        zone ? qputenv("TZ", zone) : qunsetenv("TZ");
+        settleLocalTimeZone();
+        QVERIFY(qEnvironmentVariableIsSet("TZ"));
+        QCOMPARE(qgetenv("TZ"), QByteArray(zone ? zone : ":/etc/localtime"));
+    }
+    wasSet ? qputenv("TZ", previous) : qunsetenv("TZ");
 }
 
 QTEST_MAIN(TestCommon)

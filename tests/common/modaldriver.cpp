@@ -8,8 +8,8 @@
 namespace {
 constexpr int pollIntervalMs = 10;
 
-// Looks again every few milliseconds until a modal widget other than the one
-// active at the start (and of the wanted name) is active, or time is up.
+// Looks again every few milliseconds until a modal widget other than the one active at the start (and
+// of the wanted name) is active, or time is up.
 void poll(const QString& name, const std::function<void(QWidget*)>& action, QWidget* before, const QElapsedTimer& clock,
           int timeoutMs)
 {

@@ -8,11 +8,9 @@
 class QTcpSocket;
 struct ServerAnswer;
 
-// A stand-in for the project's server on a free loopback port. For every
-// connection it reads the whole upload, plays its script (pieces of bytes,
-// each after a pause) and hangs up, or not. A flood after the script holds
-// no more than one chunk in its own buffer: only the client's appetite
-// decides how much memory the bytes take.
+// A stand-in for the project's server on a free loopback port. For every connection it reads the whole
+// upload, plays its script (pieces of bytes, each after a pause) and hangs up, or not. A flood after the
+// script holds one chunk at most in its own buffer: the client's appetite decides the memory taken.
 class ScriptedServer : public QObject
 {
     Q_OBJECT

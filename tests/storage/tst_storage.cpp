@@ -1,6 +1,5 @@
 #include "common/filebytes.h"
 
-#include "common/config.h"
 #include "common/constants.h"
 #include "common/errorcodes.h"
 #include "common/exceptions.h"
@@ -477,7 +476,6 @@ void TestStorage::fileReading_data()
             << withSession(overlong.left(cut), "") << int(ZUV_BAD_FILE_FORMAT) << true << RecordCheck();
 
     // A pile of no coins after another adds nothing: not to the value, nor does it clear the cell.
-    QCOMPARE(ten.right(4), QByteArray::fromHex("00012b01")); // one pile, 2B 01
     QTest::newRow("pile of no coins") << withSession(ten.chopped(4) + QByteArray::fromHex("00022b012b00")) << 0 << false
                                       << RecordCheck([](auto& r) {
                                              return r.Sessions.first().sumOfCents() == 10 &&

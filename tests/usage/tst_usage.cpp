@@ -69,7 +69,6 @@ void TestUsage::recording_data()
     QTest::addColumn<Counters>("counters");
     QTest::addColumn<bool>("observing");
 
-    QTest::newRow("not started") << Counters{{14, 1}} << QStringList{"Upload"} << "-" << Ids{} << Counters{} << false;
     QTest::newRow("start on top of the totals")
         << Counters{{0, 5}, {14, 2}} << QStringList{"start", "Upload", "CellEdited(3,4)", "ClientServerDNSFound"}
         << "+++" << Ids{0, 1, 14, 2049, 412} << Counters{{0, 6}, {1, 1}, {14, 3}, {2049, 1}, {412, 1}} << true;

@@ -214,6 +214,7 @@ void TestStorage::compactBytes_data()
     QTest::newRow("one 10c of Germany") << CoinPile{3, 5, 1} << B{0x2B, 0x01} << 0;
     QTest::newRow("largest one-byte count") << CoinPile{7, 15, 127} << B{0x7F, 0x7F} << 0;
     QTest::newRow("128 needs two bytes") << CoinPile{0, 0, 128} << B{0x00, 0x80, 0x01} << 0;
+    QTest::newRow("300") << CoinPile{0, 0, 300} << B{0x00, 0xAC, 0x02} << 0;
     // An exact power of 128 starts a new digit; a log-based digit count tends to miss it.
     QTest::newRow("128^4") << CoinPile{1, 2, 268435456} << B{0x11, 0x80, 0x80, 0x80, 0x80, 0x01} << 0;
     QTest::newRow("largest count, country 31")

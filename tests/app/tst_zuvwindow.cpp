@@ -16,17 +16,8 @@
 #include "storage/clientstorage.h"
 #include "usage/usage.h"
 
-#include <QCheckBox>
-#include <QDialog>
-#include <QDir>
-#include <QProcess>
-#include <QPushButton>
-#include <QScreen>
-#include <QSignalSpy>
-#include <QTableWidget>
-#include <QTemporaryDir>
-#include <QTimer>
 #include <QtTest>
+#include <QtWidgets>
 
 #include <csignal>
 #include <sys/stat.h>
@@ -113,8 +104,7 @@ private Q_SLOTS:
     void damagedDataFileAsksTheParticipant();
     void fatalFailuresEndWithTheirCode();
     void aboutAndResultsOfferThePages();
-    // The real program, started twice and ended by a signal each time: what it leaves on disk, how it ends.
-    void signalsSaveAndEndLikeTheCloseBox_data();
+    // The real program, started twice from its menu entry and ended by a logout each time.
     void signalsSaveAndEndLikeTheCloseBox();
 
 private:
@@ -404,58 +394,39 @@ void TestZuvWindow::aboutAndResultsOfferThePages()
     QVERIFY(!button(window.get(), "button about project")->isDown());
 }
 
-void TestZuvWindow::signalsSaveAndEndLikeTheCloseBox_data()
-{
-    QTest::addColumn<int>("signalNumber");
-    QTest::addColumn<bool>("fromMenu"); // the menu entry's command, and no data folder yet
-    QTest::newRow("logout (SIGTERM)") << int(SIGTERM) << false;
-    QTest::newRow("menu start, logout") << int(SIGTERM) << true;
-}
-
 void TestZuvWindow::signalsSaveAndEndLikeTheCloseBox()
 {
-    QFETCH(int, signalNumber);
-    QFETCH(bool, fromMenu);
     QTemporaryDir home, folder;
     QVERIFY(home.isValid() && folder.isValid());
-    const QStringList arguments = fromMenu ? menuArguments() : QStringList();
-    const QString dataFile =
-        fromMenu ? home.filePath(QStringLiteral("share/zuv/") + DATAFILE_NAME) : folder.filePath(DATAFILE_NAME);
-    const int startsBefore = fromMenu ? 0 : 4;
-    if (!fromMenu) {
-        ClientStorage state = quietState();
-        state.NumberOfStartsSinceLastUpload = quint16(startsBefore);
-        QVERIFY(state.saveToDisk(dataFile) == ZUV_NO_ERROR);
-    }
+    const QString dataFile = home.filePath(QStringLiteral("share/zuv/") + DATAFILE_NAME);
     QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
     environment.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
     environment.insert(QStringLiteral("XDG_DATA_HOME"), home.filePath(QStringLiteral("share")));
 
-    for (int run = 1; run <= 2; ++run) {
+    for (int run = 1; run <= 2; ++run) { // the first run finds no data file, the second one its own
         QProcess zuv;
         zuv.setWorkingDirectory(folder.path());
         zuv.setProcessEnvironment(environment);
-        zuv.start(QStringLiteral(ZUV_BINARY), arguments);
+        zuv.start(QStringLiteral(ZUV_BINARY), menuArguments());
         QVERIFY(zuv.waitForStarted());
         QTest::qWait(2500); // start-up takes well under this on the offscreen platform
         QCOMPARE(zuv.state(), QProcess::Running);
-        ::kill(static_cast<pid_t>(zuv.processId()), signalNumber);
+        ::kill(static_cast<pid_t>(zuv.processId()), SIGTERM);
         QVERIFY(zuv.waitForFinished(15000));
         QCOMPARE(zuv.exitStatus(), QProcess::NormalExit);
         QCOMPARE(zuv.exitCode(), int(ZUV_USER_KILLS_PROGRAM_WITH_X));
 
         ClientStorage saved;
         QCOMPARE(saved.loadFromDisk(dataFile), int(ZUV_NO_ERROR));
-        QCOMPARE(saved.NumberOfStartsSinceLastUpload, quint16(startsBefore + run));
+        QCOMPARE(saved.NumberOfStartsSinceLastUpload, quint16(run));
         QCOMPARE(saved.Sessions.size(), run);                               // every run appends its session
         QCOMPARE(saved.Sessions.last().observation.first().id, quint16(0)); // "Start"
         QVERIFY(saved.WindowPositionSize.size.width() >= 600 && saved.WindowPositionSize.size.height() >= 400);
     }
-    if (fromMenu) { // the participant's data folder is owner-only, and nothing lands where the menu started it
-        QCOMPARE(accessBits(home.filePath(QStringLiteral("share/zuv"))), 0700u);
-        QCOMPARE(accessBits(dataFile), 0600u);
-        QVERIFY(QDir(folder.path()).isEmpty());
-    }
+    // The participant's data folder is owner-only, and nothing lands where the menu started the program.
+    QCOMPARE(accessBits(home.filePath(QStringLiteral("share/zuv"))), 0700u);
+    QCOMPARE(accessBits(dataFile), 0600u);
+    QVERIFY(QDir(folder.path()).isEmpty());
 }
 
 QTEST_MAIN(TestZuvWindow)

@@ -8,16 +8,8 @@
 #include "counting/counttable.h"
 #include "counting/slideshow.h"
 
-#include <QCheckBox>
-#include <QDialog>
-#include <QElapsedTimer>
-#include <QLabel>
-#include <QLineEdit>
-#include <QPushButton>
-#include <QSignalSpy>
-#include <QTableWidget>
-#include <QTemporaryDir>
 #include <QtTest>
+#include <QtWidgets>
 
 #include <memory>
 

@@ -142,7 +142,6 @@ void TestCounting::typedText()
         table.setValue(row, column, before);
     QSignalSpy events(&table, &CountTable::Event);
     QSignalSpy coinRequests(&table, &CountTable::pleaseChangeToCoinOfCell);
-    QSignalSpy sums(&table, &CountTable::theSum);
     typeInto(table, row, column, typed);
     if (QTest::currentTestFailed())
         return;
@@ -153,8 +152,6 @@ void TestCounting::typedText()
     QCOMPARE(countOf(table, row, column), shown.toUInt());
     QCOMPARE(table.isZeroPending(row, column), bad);
     QTEST(table.sumDisplay()->text(), "sum");
-    QCOMPARE(qRound64(sums.last().first().toDouble() * 100),
-             qint64(shown.toUInt()) * coinvaluesInCents[size_t(column)]);
     QCOMPARE(eventNames(events),
              (bad ? QStringList{"CellFocussed" + cell} : QStringList{}) + QStringList{"CellEdited" + cell});
     QCOMPARE(coinRequests.count(), 1);
@@ -200,7 +197,7 @@ void TestCounting::purseArrayRoundTrip()
     QVERIFY(events.isEmpty());
 
     // Every cell one coin: 15 times 3.88. A short array leaves the missing counts empty rather than reading
-    // past its end; a smaller grid still gives the full purse.
+    // past its end.
     table.setFromVectorArray(filledPurse(1));
     QCOMPARE(table.sumDisplay()->text(), QStringLiteral(" 58.20 Euro "));
     PurseArray shortPurse = filledPurse(3);
@@ -208,11 +205,6 @@ void TestCounting::purseArrayRoundTrip()
     table.setFromVectorArray(shortPurse);
     std::fill_n(std::back_inserter(shortPurse[7]), 5, 0u);
     QCOMPARE(table.toVectorArray(), shortPurse);
-    CountTable small(3, 2);
-    QVERIFY(small.setValue(2, 1, 9) && !small.setValue(3, 1, 9));
-    PurseArray expected = filledPurse(0);
-    expected[1][2] = 9;
-    QCOMPARE(small.toVectorArray(), expected);
 }
 
 // The real delay, every case on its own cell, each blanking timed from its cell's "0"; the upper bound only has

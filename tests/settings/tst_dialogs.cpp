@@ -252,26 +252,15 @@ void TestDialogs::guessesCoupleMonthAndYear()
 
 void TestDialogs::settingsTravelToAndFromTheStorage()
 {
-    for (QAbstractButton* box :
-         QList<QAbstractButton*>{settings->WantsReminderEmail, settings->weekly, settings->WantsRegularInformations,
-                                 settings->WantsToHelp, settings->WantsToAnalyze, settings->ServiceTabOn})
-        box->setChecked(true);
+    // The e-mail wishes travel both ways in the untouched-dialog loop below.
+    settings->ServiceTabOn->setChecked(true);
     settings->email->setText(QStringLiteral("m\u00fcller@example.org"));
     settings->Message->setPlainText(QStringLiteral("hello"));
     dialogs->SettingsCopyToStorage(storage);
-    QCOMPARE(storage.eMailFlags, quint8(0x7C));
     QCOMPARE(storage.eMailAddress, std::string("m\xfcller@example.org"));
     QCOMPARE(storage.Message, QStringLiteral("hello"));
     QVERIFY(storage.SettingsFlags & ClientStorage::ServiceTabOn);
     QVERIFY(storage.SettingsFlags & ClientStorage::SettingsChanged);
-    // Without reminders the chosen interval is kept; only the wish is cleared.
-    for (QAbstractButton* box :
-         QList<QAbstractButton*>{settings->WantsReminderEmail, settings->WantsRegularInformations,
-                                 settings->WantsToHelp, settings->WantsToAnalyze})
-        box->setChecked(false);
-    settings->monthly->setChecked(true);
-    dialogs->SettingsCopyToStorage(storage);
-    QCOMPARE(storage.eMailFlags, quint8(0x01));
 
     // And back: a member's panel shows the membership.
     storage.Membernumber = 4711;

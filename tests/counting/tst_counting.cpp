@@ -283,7 +283,7 @@ void TestCounting::steppingAndJumping()
     QCOMPARE(focus.count(), 7);
 }
 
-// One folder: pictures read by content (PNG under a .gif name), one larger, one damaged and one missing.
+// One folder: pictures read by content (PNG under a .gif name), one damaged and one missing.
 void TestCounting::picturesAreReadOrDrawn()
 {
     QTemporaryDir dir;
@@ -297,11 +297,6 @@ void TestCounting::picturesAreReadOrDrawn()
             QVERIFY(picture.save(file(coin, country), "PNG"));
         }
     QVERIFY(QFile::remove(file(6, 5)));
-    QImage large(200, 180, QImage::Format_RGB32);
-    for (int y = 0; y < large.height(); ++y)
-        for (int x = 0; x < large.width(); ++x)
-            large.setPixel(x, y, qRgb(x, y, 0));
-    QVERIFY(large.save(file(3, 4), "PNG"));
     QVERIFY(writeAll(file(2, 7), "GIF89a and then nothing")); // drawn like a missing one, and the summary tells
 
     BoxScript boxes;
@@ -321,16 +316,15 @@ void TestCounting::picturesAreReadOrDrawn()
     for (const auto& [x, colour] :
          {std::pair{85, silver}, {35, silver}, {29, gold}, {13, gold}, {145, gold}, {7, white}, {165, white}})
         QCOMPARE(euro.pixel(x, 85), colour);
-    // A smaller picture sits in the middle of a white square, a larger one is clipped to its middle.
+    // A smaller picture sits in the middle of a white square.
     const QImage small = show.centeredCoin(4, 9).toImage();
     QCOMPARE(small.pixel(35, 35), testColour(4, 9).rgb());
     QCOMPARE(small.pixel(34, 85), white);
-    const QImage clipped = show.centeredCoin(3, 4).toImage();
-    QCOMPARE(clipped.pixel(0, 0), qRgb(15, 5, 0));
-    QCOMPARE(clipped.pixel(169, 169), qRgb(184, 174, 0));
 
     // Repaired, the pictures are all there: no summary.
     dontNag = false;
+    QImage large(200, 180, QImage::Format_RGB32);
+    large.fill(Qt::gray);
     QVERIFY(large.save(file(2, 7), "PNG") && large.save(file(6, 5), "PNG"));
     QVERIFY(load(show, dir.path(), QStringLiteral("gif"), dontNag).isEmpty());
 

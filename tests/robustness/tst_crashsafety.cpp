@@ -75,9 +75,7 @@ int loop(const QString& file)
 }
 
 constexpr int KILLS = 200;
-// Every fifth kill lands before the child's first save, the others after it.
-constexpr int MAX_KILL_DELAY_US = 30000;
-constexpr int MAX_EARLY_KILL_DELAY_US = 20000;
+constexpr int MAX_KILL_DELAY_US = 30000; // after the child's first "saving" line
 constexpr int CHILD_TIMEOUT_MS = 60000;
 const QString DATA_FILE = QStringLiteral("zuvdata.zuv");
 
@@ -112,12 +110,8 @@ void TestCrashSafety::killedWhileSaving()
         QProcess child;
         child.start(QCoreApplication::applicationFilePath(), {QStringLiteral("saving-child"), path});
         QVERIFY2(child.waitForStarted(CHILD_TIMEOUT_MS), qPrintable(child.errorString()));
-        if (kill % 5 == 4) {
-            usleep(useconds_t(random.bounded(MAX_EARLY_KILL_DELAY_US)));
-        } else {
-            QVERIFY2(child.waitForReadyRead(CHILD_TIMEOUT_MS), "the saving child never saved");
-            usleep(useconds_t(random.bounded(MAX_KILL_DELAY_US)));
-        }
+        QVERIFY2(child.waitForReadyRead(CHILD_TIMEOUT_MS), "the saving child never saved");
+        usleep(useconds_t(random.bounded(MAX_KILL_DELAY_US)));
         ::kill(pid_t(child.processId()), SIGKILL);
         QVERIFY(child.waitForFinished(CHILD_TIMEOUT_MS));
         QCOMPARE(child.exitStatus(), QProcess::CrashExit); // it was saving, not stopped by a failure
@@ -141,9 +135,9 @@ void TestCrashSafety::killedWhileSaving()
             continue; // killed before the very first save finished
         QCOMPARE(code, 0);
         const quint32 found = loaded.NumberOfUploads;
-        const QString what = QStringLiteral("kill %1: file holds state %2, the child had saved %3");
-        QVERIFY2((found == reported || found == reported + 1) && loaded == grownState(found),
-                 qPrintable(what.arg(kill).arg(found).arg(reported)));
+        QVERIFY2(
+            (found == reported || found == reported + 1) && loaded == grownState(found),
+            qPrintable(QStringLiteral("kill %1: state %2, the child had saved %3").arg(kill).arg(found).arg(reported)));
         onDisk = found;
 
         // Only QSaveFile's own temporary file may be left beside it.

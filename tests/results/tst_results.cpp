@@ -45,10 +45,7 @@ QJsonObject cell(int coins, int foreign)
     return {{"coins", coins}, {"foreign", foreign}, {"share", double(foreign) / coins}};
 }
 
-QJsonObject suppressed()
-{
-    return {{"suppressed", true}};
-}
+const QJsonObject suppressed{{"suppressed", true}};
 
 // Published results as the project server serves them, without the names of
 // coin values, of national sides and of one country: the program's own are used.
@@ -56,17 +53,17 @@ QJsonObject publishedResults()
 {
     QJsonArray sides;
     for (int side = 1; side <= 15; ++side)
-        sides.append(side == 6 ? suppressed() : QJsonObject{{"coins", side * 10}, {"share", side * 10 / 1200.0}});
-    QJsonArray byValue{suppressed()};
+        sides.append(side == 6 ? suppressed : QJsonObject{{"coins", side * 10}, {"share", side * 10 / 1200.0}});
+    QJsonArray byValue{suppressed};
     for (int value = 1; value < 8; ++value)
         byValue.append(cell(100 * value, 7 * value + 3));
     const QJsonObject germanyByMonth{{"country", germany},
-                                     {"cells", QJsonArray{cell(50, 5), suppressed(), cell(80, 20)}}};
+                                     {"cells", QJsonArray{cell(50, 5), suppressed, cell(80, 20)}}};
     return {{"updated", "2026-12-06T16:31:53Z"},
             {"minimumMembers", 3},
             {"totals", QJsonObject{{"members", 12}, {"purses", 40}, {"coins", 1234}, {"valueCents", 56789}}},
             {"months", QJsonArray{"2024-03", "2024-04", "2024-05"}},
-            {"foreignShareByMonth", QJsonObject{{"overall", QJsonArray{cell(100, 10), suppressed(), cell(200, 50)}},
+            {"foreignShareByMonth", QJsonObject{{"overall", QJsonArray{cell(100, 10), suppressed, cell(200, 50)}},
                                                 {"byCountry", QJsonArray{germanyByMonth}}}},
             {"origin",
              QJsonArray{QJsonObject{{"country", 4}, {"name", "France"}, {"suppressed", true}},
@@ -75,15 +72,10 @@ QJsonObject publishedResults()
             {"somethingNew", QJsonArray{1, 2}}};
 }
 
-QChart* chartOf(const QWidget& view, const char* name)
-{
-    return view.findChild<QChartView*>(QLatin1String(name))->chart();
-}
-
 // The bars of a chart: their values, and which categories are marked as not published.
-void compareBars(QChart* chart, const QJsonArray& cells)
+void compareBars(const QWidget& view, const char* chart, const QJsonArray& cells)
 {
-    const auto* bars = chart->findChild<QBarSet*>();
+    const auto* bars = view.findChild<QChartView*>(QLatin1String(chart))->chart()->findChild<QBarSet*>();
     QVERIFY(bars);
     QCOMPARE(bars->count(), cells.size());
     for (int i = 0; i < cells.size(); ++i) {
@@ -122,16 +114,16 @@ void compareShown(const QWidget& view)
         numbers << match.captured();
     QCOMPARE(numbers.mid(0, 4), (QStringList{"12", "40", "1234", "567.89"}));
 
-    compareBars(chartOf(view, "share by value"), json.value("foreignShareByValue").toArray());
+    compareBars(view, "share by value", json.value("foreignShareByValue").toArray());
     const QJsonArray months = json.value("months").toArray();
     const QJsonObject byMonth = json.value("foreignShareByMonth").toObject();
-    QChart* monthly = chartOf(view, "share by month");
+    QChart* monthly = view.findChild<QChartView*>(QStringLiteral("share by month"))->chart();
     QCOMPARE(line(monthly, monthly->series().constFirst()->name()),
              expectedLine(months, byMonth.value("overall").toArray()));
     QCOMPARE(line(monthly, "Germany"), expectedLine(months, byMonth.value("byCountry")[0]["cells"].toArray()));
 
     QCOMPARE(view.findChild<QComboBox*>(QStringLiteral("origin country"))->currentData().toInt(), germany);
-    compareBars(chartOf(view, "origin"), json.value("origin")[1]["sides"].toArray());
+    compareBars(view, "origin", json.value("origin")[1]["sides"].toArray());
 }
 
 bool drawn(const QWidget& view)

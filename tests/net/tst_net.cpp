@@ -92,11 +92,6 @@ QString problemText(unsigned code)
            QStringLiteral("\nSuggested solution:\n ") + errorhelp[code];
 }
 
-QStringList lines(const QTextEdit& log)
-{
-    return log.toPlainText().split(QLatin1Char('\n'));
-}
-
 template <typename Record> QByteArray written(const Record& record)
 {
     QByteArray bytes;
@@ -143,7 +138,7 @@ private:
         client->openButton()->click();
     }
     bool finished() const { return events.contains(QStringLiteral("ClientConnectionClosedProperly")); }
-    QStringList log() const { return lines(*client->infoView()); }
+    QStringList log() const { return client->infoView()->toPlainText().split(QLatin1Char('\n')); }
     QPushButton* button(const QString& text) const
     {
         for (QPushButton* button : client->findChildren<QPushButton*>())

@@ -413,12 +413,8 @@ void TestNet::windowHoldsOutAgainstHostileServers_data()
                             << flooded;
     };
     const auto explained = [](unsigned code) { return QRegularExpression::escape(problemText(code)); };
-    QByteArray twentyLines("NOPE");
-    for (int line = 0; line < MAX_REFUSAL_LINES; ++line)
-        twentyLines += "no code in this line\n";
-    QByteArray laterLines;
-    while (laterLines.size() < FLOOD_CHUNK)
-        laterLines += "refused (34, server is ill\n";
+    const QByteArray twentyLines = "NOPE" + QByteArray("no code in this line\n").repeated(MAX_REFUSAL_LINES);
+    const QByteArray laterLines = QByteArray("refused (34, server is ill\n").repeated(FLOOD_CHUNK / 27 + 1);
     const QByteArray x(FLOOD_CHUNK, 'x');
     const QString none = QStringLiteral("^$");
     const QByteArray answer = newMemberMessage();
@@ -441,12 +437,9 @@ void TestNet::windowHoldsOutAgainstHostileServers_data()
     row("drip: the whole answer, slowly", answer, {}, 100, false, true, none, "ClientReceivingAnswer");
 
     // An answer is read only at exactly the announced length, a refusal's code only in its first 20 lines.
-    const auto refusalLines = [](int codeLine) {
-        QByteArray refusal("REFU");
-        for (int line = 1; line <= 25; ++line)
-            refusal +=
-                line == codeLine ? QByteArray("line (34, server ill\n") : "line " + QByteArray::number(line) + "\n";
-        return refusal;
+    const auto refusalLines = [](int codeLine) { // 25 lines, the code on one of them
+        const QByteArray line("no code\n");
+        return "REFU" + line.repeated(codeLine - 1) + "line (34, server ill\n" + line.repeated(25 - codeLine);
     };
     const QString noLine = QStringLiteral("^Client had to close the connection -?\\d+ for reason 13\n\nBecause "
                                           "server answered:\nDon't know$");

@@ -47,8 +47,7 @@ QJsonObject cell(int coins, int foreign)
 
 const QJsonObject suppressed{{"suppressed", true}};
 
-// Published results as the project server serves them, without the names of
-// coin values, of national sides and of one country: the program's own are used.
+// Published results without the names of coin values, sides and one country: the program's own are used.
 QJsonObject publishedResults()
 {
     QJsonArray sides;
@@ -233,8 +232,7 @@ void TestResults::tabShowsWhatTheFilesHold_data()
     QTest::newRow("cut short") << 100 << 2;
 }
 
-// A damaged archive is named in the tab and left as it is; what the data
-// file holds is still shown, and exported as the numbers above say.
+// A damaged archive is named and left as it is; the data file's countings are still shown and exported.
 void TestResults::tabShowsWhatTheFilesHold()
 {
     QFETCH(int, archiveCut);

@@ -21,14 +21,12 @@
 
 #include <unistd.h>
 
-// State n carries n in its counters and texts and n % SESSION_CYCLE sessions,
-// so the file grows from save to save and starts small again now and then.
+// State n carries n in its counters and texts, and n % SESSION_CYCLE sessions: the file grows, then starts again.
 namespace {
 
 constexpr quint32 SESSION_CYCLE = 1500;
 
-// From state n - 1 to state n; session i depends on i alone, so the child
-// and the test build the same states.
+// From state n - 1 to state n; session i depends on i alone, so child and test build the same states.
 void advance(ClientStorage& s, quint32 n)
 {
     s.NumberOfUploads = n;
@@ -56,9 +54,8 @@ ClientStorage grownState(quint32 n)
     return s;
 }
 
-// The saving child: continues from the state in `file` (none: state 0) and
-// saves state after state until killed, printing "saving <n>" before and
-// "<n>" after each save.
+// The saving child: continues from the state in `file` (none: state 0) and saves state after state until
+// killed, printing "saving <n>" before and "<n>" after each save.
 int loop(const QString& file)
 {
     ClientStorage loaded;
@@ -95,8 +92,7 @@ private Q_SLOTS:
     void fullDiskKeepsThePreviousFile();
 };
 
-// Killed at any moment, the data file holds one whole saved state and
-// nothing lies beside it that a later start would take for data.
+// Killed at any moment, the data file holds one whole saved state and nothing a later start takes for data.
 void TestCrashSafety::killedWhileSaving()
 {
     QTemporaryDir dir;
@@ -152,8 +148,7 @@ void TestCrashSafety::killedWhileSaving()
     QVERIFY(killedInSave >= KILLS / 4); // the kills really hit running saves
 }
 
-// A full disk (a soft file size limit, which binds the superuser too) fails
-// the save wherever it is reached, and the previous file stays byte for byte.
+// A full disk (a soft file size limit binds root too) fails the save; the previous file stays byte for byte.
 void TestCrashSafety::fullDiskKeepsThePreviousFile()
 {
     QTemporaryDir dir;

@@ -5,7 +5,6 @@
 
 #include "common/constants.h"
 #include "common/exceptions.h"
-#include "common/utilities.h"
 #include "net/client.h"
 #include "net/protocol.h"
 #include "net/serveranswer.h"
@@ -23,34 +22,21 @@ namespace {
 
 constexpr int exchangeTimeoutMs = 5000;
 
-// Hostile servers: the event loop never stalls longer than this, and the
-// whole process (server included) grows no more, whatever arrives. The slack
-// is for sanitizer builds, which hold freed memory back, and busy machines.
+// Hostile servers: the longest stall of the event loop (sanitizer builds are slower).
 #if defined(__SANITIZE_ADDRESS__)
 constexpr qint64 MAX_LOOP_GAP_MS = 2000;
-constexpr qint64 MAX_RSS_GROWTH_KIB = 192 * 1024;
 #else
 constexpr qint64 MAX_LOOP_GAP_MS = 1000;
-constexpr qint64 MAX_RSS_GROWTH_KIB = 48 * 1024;
 #endif
 constexpr qint64 QUIT_GRACE_MS = 3000; // "&Quit" leaves after Client::QUIT_DELAY_MS
 constexpr int WATCH_MS = 1500;         // a server that never finishes, before "&Quit"
 constexpr int SCENARIO_LIMIT_MS = 30000;
-// Floods: more than the client could ever hold, topped up while it reads.
 constexpr qint64 FLOOD_LIMIT = qint64(256) * 1024 * 1024;
 constexpr qint64 FLOOD_CHUNK = 64 * 1024 + 1;
 // The client keeps at most one answer and one byte more in its socket.
 constexpr qint64 MAX_CLIENT_BUFFER = FRAME_HEADER_SIZE + qint64(MAX_ANSWER_BODY_SIZE) + 1;
 
-qint64 rssKiB()
-{
-    for (const QByteArray& line : readAll(QStringLiteral("/proc/self/status")).split('\n'))
-        if (line.startsWith("VmRSS:"))
-            return line.mid(6).trimmed().split(' ').first().toLongLong();
-    return 0;
-}
-
-// The answer record with every number set and all texts empty: 66 bytes.
+// The answer record with every number set and all texts empty.
 ServerAnswer numbersOnly()
 {
     ServerAnswer a;
@@ -75,8 +61,7 @@ const QByteArray numbersOnlyBytes = QByteArray::fromHex(
     "006b 21 00000000 11ca 00000000 00000000 00003039 00000000 00256b53 000005dc 006c 0007 0009 0005 00256b53 "
     "000003e8 000007d0 075bcd15 05 00000000 00000000");
 
-// Fields that differ from the stored ones: only their own bits may bring
-// them into the storage.
+// Fields that differ from the stored ones: only their own bits may bring them into the storage.
 ServerAnswer answerWith(quint8 flags)
 {
     ServerAnswer a = numbersOnly();
@@ -89,17 +74,7 @@ ServerAnswer answerWith(quint8 flags)
     return a;
 }
 
-QByteArray acceptingMessage()
-{
-    ServerAnswer a = answerWith(ServerAnswer::AnswerOK | ServerAnswer::NewMember | ServerAnswer::MinorUpdate);
-    a.memberNumber = 777;
-    a.welcome = "Welcome!";
-    a.serverAddress = "new.example.org";
-    return answerMessage(a);
-}
-
-// A short welcome, byte by byte in the drips; and the answers the client
-// refuses: without the OK flag, of a newer version.
+// A newcomer's answer; with one byte changed, one the client refuses.
 QByteArray newMemberMessage(int at = 0, char byte = 0)
 {
     ServerAnswer a;
@@ -111,25 +86,10 @@ QByteArray newMemberMessage(int at = 0, char byte = 0)
     return message;
 }
 
-QByteArray notOkMessage()
-{
-    return newMemberMessage(2, char(ServerAnswer::NewMember));
-}
-
-QByteArray tooNewMessage()
-{
-    return newMemberMessage(1, char(200));
-}
-
 QString problemText(unsigned code)
 {
     return QStringLiteral("A problem occurred:\n (%1) ").arg(code) + errormessage[code] +
            QStringLiteral("\nSuggested solution:\n ") + errorhelp[code];
-}
-
-QStringList lines(const QTextEdit& log)
-{
-    return log.toPlainText().split(QLatin1Char('\n'));
 }
 
 template <typename Record> QByteArray written(const Record& record)
@@ -154,9 +114,6 @@ unsigned readCode(const QByteArray& bytes, ServerAnswer& answer)
 
 } // namespace
 
-// The wire format, the connection window and what it makes of the server's
-// answer, and the whole upload flow against servers that flood, drip, fall
-// silent or break off.
 class TestNet : public QObject
 {
     Q_OBJECT
@@ -164,28 +121,24 @@ class TestNet : public QObject
 private Q_SLOTS:
     void init();
     void cleanup();
-    void acceptedUploadTakesTheAnswerOver();
-    void theAnswerEndsTheExchangeWhateverHappensMeanwhile_data();
-    void theAnswerEndsTheExchangeWhateverHappensMeanwhile();
-    void refusedConnectionAndClearWindow();
-    void guardsReportButDoNotStopTheAttempt();
+    void answerAfterQuitStillCounts();
+    void refusedConnectionAndThePortField();
     void failedSendOffersRetryOrQuit();
     void processing_data();
     void processing();
-    void countersAndCountryNames();
     void uploadAndAnswerFormats();
     void refusalCodeSitsBetweenParenthesisAndComma();
     void windowHoldsOutAgainstHostileServers_data();
     void windowHoldsOutAgainstHostileServers();
 
 private:
-    void start(const QString& host = QStringLiteral("127.0.0.1"))
+    void start()
     {
-        client->initClient(host, server->port());
+        client->initClient(QStringLiteral("127.0.0.1"), server->port());
         client->openButton()->click();
     }
     bool finished() const { return events.contains(QStringLiteral("ClientConnectionClosedProperly")); }
-    QStringList log() const { return lines(*client->infoView()); }
+    QStringList log() const { return client->infoView()->toPlainText().split(QLatin1Char('\n')); }
     QPushButton* button(const QString& text) const
     {
         for (QPushButton* button : client->findChildren<QPushButton*>())
@@ -235,77 +188,27 @@ void TestNet::cleanup()
     dir.reset();
 }
 
-void TestNet::acceptedUploadTakesTheAnswerOver()
+// The server has stored the upload: its answer counts even after "&Quit".
+void TestNet::answerAfterQuitStillCounts()
 {
-    const QByteArray expectedUpload = uploadMessage(storage);
-    server->reply(acceptingMessage());
+    server->script.append({newMemberMessage(), 300});
     start();
-    QTRY_VERIFY_WITH_TIMEOUT(finished(), exchangeTimeoutMs);
-    QCOMPARE(server->received, expectedUpload);
-    QVERIFY(client->uploadSucceeded() && !client->openButton()->isEnabled());
-    QCOMPARE(storage.Membernumber, 777u);
-    QCOMPARE(storage.ServerAddress, std::string("new.example.org"));
-    QCOMPARE(boxes->count(), 0);
-    QCOMPARE(events, QStringList({"ClientStarted", "ClientOpenConnection", "ClientServerDNSFound",
-                                  "ClientServerConnected", "ClientSendToServer", "ClientReceivingAnswer",
-                                  "ClientCloseConnection", "ClientConnectionClosedProperly"}));
-    QCOMPARE(log().mid(0, 8),
-             QStringList({"Trying to connect to the server...", "Hostname found in DNS...", "Connected to server",
-                          "starting to send to server...", "receiving from server...", "all data arrived from server",
-                          "---", "Welcome!"}));
-    QCOMPARE(log().last(), QStringLiteral("Connection closed properly"));
-    QTest::qWait(50); // the server hanging up after our close adds nothing
-    QCOMPARE(events.last(), QStringLiteral("ClientConnectionClosedProperly"));
-
-    QSignalSpy accepted(dialogs->clientDialog(), &QDialog::accepted);
+    QTRY_VERIFY_WITH_TIMEOUT(server->uploadComplete, exchangeTimeoutMs);
+    QSignalSpy rejected(dialogs->clientDialog(), &QDialog::rejected);
     button(QStringLiteral("&Quit"))->click();
-    QCOMPARE(events.last(), QStringLiteral("ClientUploadSuccessful"));
-    QVERIFY(accepted.wait(exchangeTimeoutMs));
-}
-
-void TestNet::theAnswerEndsTheExchangeWhateverHappensMeanwhile_data()
-{
-    QTest::addColumn<QByteArray>("reply");
-    QTest::addColumn<bool>("quitBeforeTheAnswer");
-    QTest::addColumn<quint32>("memberNumber");
-    // The server hangs up while the problem box is open.
-    QTest::newRow("answer without OK") << notOkMessage() << false << 4711u;
-    QTest::newRow("answer of a newer version") << tooNewMessage() << false << 4711u;
-    // The server has stored the upload: its answer still counts.
-    QTest::newRow("answer after \"&Quit\"") << acceptingMessage() << true << 777u;
-}
-
-void TestNet::theAnswerEndsTheExchangeWhateverHappensMeanwhile()
-{
-    QFETCH(QByteArray, reply);
-    QFETCH(bool, quitBeforeTheAnswer);
-    QFETCH(quint32, memberNumber);
-    constexpr int boxOpenMs = 300;
-    boxes.reset(); // a real box, closed by a timer from inside its own event loop
-    if (!quitBeforeTheAnswer)
-        whenModalAppears([](QWidget* box) { QTimer::singleShot(boxOpenMs, box, &QWidget::close); });
-    server->script.append({reply, quitBeforeTheAnswer ? boxOpenMs : 0});
-    start();
-    if (quitBeforeTheAnswer) {
-        QTRY_VERIFY_WITH_TIMEOUT(server->uploadComplete, exchangeTimeoutMs);
-        QSignalSpy rejected(dialogs->clientDialog(), &QDialog::rejected);
-        button(QStringLiteral("&Quit"))->click();
-        QCOMPARE(events.last(), QStringLiteral("ClientUploadQuitWithoutUpload"));
-        QVERIFY(rejected.wait(exchangeTimeoutMs));
-    }
+    QCOMPARE(events.last(), QStringLiteral("ClientUploadQuitWithoutUpload"));
+    QVERIFY(rejected.wait(exchangeTimeoutMs));
     QTRY_VERIFY_WITH_TIMEOUT(finished(), exchangeTimeoutMs);
-    QCOMPARE(storage.Membernumber, memberNumber);
-    QVERIFY(!events.contains(QStringLiteral("ClientConnectionClosedByServer")));
+    QCOMPARE(storage.Membernumber, 777u);
     QVERIFY(!client->infoView()->toPlainText().contains(QStringLiteral("Malfunction")));
 }
 
-void TestNet::refusedConnectionAndClearWindow()
+void TestNet::refusedConnectionAndThePortField()
 {
     const quint16 closedPort = server->port();
     server.reset(); // nobody listens there any more
     client->initClient(QStringLiteral("127.0.0.1"), 1);
-    // The beta panel's address fields: a port past 65535 is not taken.
-    client->TESTToggleOpenSendProcessAnswerClose(false);
+    client->TESTToggleOpenSendProcessAnswerClose(false); // the beta panel: a port past 65535 is not taken
     const std::pair<int, quint16> typedAndKept[] = {{65536, 1}, {65535, 65535}, {closedPort, closedPort}};
     for (const auto& [typed, kept] : typedAndKept) {
         client->findChildren<QLineEdit*>().at(1)->setText(QString::number(typed));
@@ -317,63 +220,26 @@ void TestNet::refusedConnectionAndClearWindow()
     QTRY_VERIFY_WITH_TIMEOUT(events.contains(QStringLiteral("ClientProblemExplained")), exchangeTimeoutMs);
     QCOMPARE(boxes->count(), 1);
     QCOMPARE(boxes->last().text, problemText(TCP_NO_CONNECTION_WITH_SERVER));
-    QVERIFY(log().contains(
-        QStringLiteral("Socket error number %1 occurred").arg(int(QAbstractSocket::ConnectionRefusedError))));
     // The connect guard still reports its event, but keeps quiet.
     const QStringList before = log();
     client->ServerNotFound();
     QCOMPARE(events.last(), QStringLiteral("ClientServerNotFound"));
     QCOMPARE(log(), before);
-
-    button(QStringLiteral("Clear &Window"))->click();
-    QVERIFY(client->infoView()->toPlainText().isEmpty());
-    QCOMPARE(events.last(), QStringLiteral("ClientClearView"));
-}
-
-void TestNet::guardsReportButDoNotStopTheAttempt()
-{
-    server->reply(acceptingMessage());
-    // A name that has to be looked up: the guard can fire before the lookup ends.
-    start(QStringLiteral("localhost"));
-    client->HostNotFoundInDNS();
-    client->ServerNotFound();
-    QCOMPARE(log(),
-             QStringList({"Trying to connect to the server...", "Host not found in DNS.",
-                          "Please check Internet connection and try again.", "Server cannot be reached at the moment.",
-                          "Please check your Internet connection and try again (later)."}));
-    QCOMPARE(events.mid(2), QStringList({"ClientServerDNSNotFound", "ClientServerNotFound"}));
-    QTRY_VERIFY_WITH_TIMEOUT(finished(), exchangeTimeoutMs);
-    QVERIFY(client->uploadSucceeded());
-    // Once the host was found, the lookup guard has nothing to say.
-    const qsizetype before = events.size();
-    client->HostNotFoundInDNS();
-    QCOMPARE(events.size(), before);
 }
 
 void TestNet::failedSendOffersRetryOrQuit()
 {
-    // Nothing is connected: writing the upload fails.
+    // Nothing is connected, so writing fails; "Quit now" ends the window, the failure waits once for its flow.
     client->initClient(QStringLiteral("127.0.0.1"), server->port());
-    boxes->answerNext(0);
-    client->sendToServer();
-    QCOMPARE(boxes->count(), 1);
-    QCOMPARE(boxes->last().title, QStringLiteral("ZUV net error 32"));
-    QCOMPARE(boxes->last().text, errorMessageAndSolution(TCP_NET_STREAM_ERROR));
-    QCOMPARE(boxes->last().buttons, QStringList({"Try again", "Quit now"}));
-    QCOMPARE(boxes->last().escapeButton, 1);
-    QCOMPARE(events.last(), QStringLiteral("ClientBadDatastreamTryAgain"));
-    QVERIFY(log().contains(QStringLiteral("transmission not successful!")));
-
-    boxes->answerNext(1);
-    QVERIFY_THROWS_EXCEPTION(NetErr, client->sendToServer());
-    QCOMPARE(events.last(), QStringLiteral("ClientBadDatastreamQuit"));
-
-    // Started by the connection itself, the failure ends the dialog and
-    // waits, once, for the flow that ran it.
-    boxes->answerNext(1);
     QSignalSpy rejected(dialogs->clientDialog(), &QDialog::rejected);
-    client->socketConnected();
-    QCOMPARE(rejected.count(), 1);
+    for (const int choice : {0, 1}) {
+        boxes->answerNext(choice);
+        client->socketConnected();
+        QCOMPARE(boxes->last().escapeButton, 1);
+        QCOMPARE(events.last(),
+                 choice ? QStringLiteral("ClientBadDatastreamQuit") : QStringLiteral("ClientBadDatastreamTryAgain"));
+        QCOMPARE(rejected.count(), choice);
+    }
     try {
         client->rethrowPendingFailure();
         QFAIL("the failure of the send was lost");
@@ -399,19 +265,16 @@ void TestNet::processing_data()
     const QString recommended = QStringLiteral("You should consider to update soon.\n");
     const QString required = QStringLiteral("You have to update, this program version is not appropriate anymore.\n");
     const QString location = QStringLiteral("\nPlease go to http://example.org/download\n---\n");
-    row("accepted", 0x01, "", "", thanks);
     row("with messages", 0x01, "Nice to see you again.", "Results of <b>May</b> are online.",
         "A personal message for you, member 4711:\nNice to see you again.\n---\n",
         "Results of <b>May</b> are online.\n---\n");
     row("new member", 0x11, "not shown to a new member", "", "Welcome to the project!\n---\n");
     row("minor update", 0x03, "", "", thanks + "Minor update successful.\n");
-    row("update recommended and required", 0x0D, "", "", thanks + version + recommended + required + location);
     row("update recommended", 0x05, "", "", thanks + version + recommended + location);
     row("update required", 0x09, "", "", thanks + version + required + location);
     row("new analysis data", 0x21, "", "",
         thanks + "New Analysis Data available on the Server: \n 3 pages, 1 text messages and -1 pictures\n\n");
-    row("not OK", 0x00, "", "never shown", {});
-    row("everything but OK", 0xFE, "", "", {});
+    row("everything but OK", 0xFE, "", "never shown", {});
 }
 
 void TestNet::processing()
@@ -430,67 +293,36 @@ void TestNet::processing()
     answer.serverMessage = serverMessage.toStdString();
     const bool accepted = flags & ServerAnswer::AnswerOK;
     ClientStorage expected = storage;
-    if (accepted && (flags & ServerAnswer::NewMember)) {
-        expected.Membernumber = 12345;
-        expected.Welcome = "Welcome to the project!";
-        expected.MemberSince = answer.memberSince;
-    }
-    if (accepted && (flags & ServerAnswer::MinorUpdate)) {
-        expected.ServerAddress = "other.example.org";
-        expected.ServerPort = 4555;
-        expected.FTPServer = "ftp.other.example.org";
-    }
-    if (accepted && (flags & ServerAnswer::NewAnalysisData)) {
-        expected.LastAnalysisPage = 5;
-        expected.LastTxtMessage = 7;
-        expected.LastPicture = 9;
-    }
+    const auto take = [&](int flag, auto& field, const auto& value) {
+        if (accepted && (flags & flag))
+            field = value;
+    };
+    take(ServerAnswer::NewMember, expected.Membernumber, 12345u);
+    take(ServerAnswer::NewMember, expected.Welcome, std::string("Welcome to the project!"));
+    take(ServerAnswer::NewMember, expected.MemberSince, answer.memberSince);
+    take(ServerAnswer::MinorUpdate, expected.ServerAddress, std::string("other.example.org"));
+    take(ServerAnswer::MinorUpdate, expected.ServerPort, quint16(4555));
+    take(ServerAnswer::MinorUpdate, expected.FTPServer, std::string("ftp.other.example.org"));
+    take(ServerAnswer::NewAnalysisData, expected.LastAnalysisPage, quint16(5));
+    take(ServerAnswer::NewAnalysisData, expected.LastTxtMessage, quint16(7));
+    take(ServerAnswer::NewAnalysisData, expected.LastPicture, quint16(9));
+    // A country past the selector's last item is unknown.
+    answer.lastUploadCountry = quint8(dialogs->settingsDialog()->Country->count());
     const QString status = QStringLiteral("---\nThe actual status on the server:\n# members:  1000\n# purses :  2000\n"
-                                          "Total Uploaded Sum:  1.23457e+06 Euro\nlast upload from: ") +
-                           dialogs->settingsDialog()->Country->itemText(5) +
-                           QStringLiteral("\nsuggested next session around: Fri Feb 1 2002\n---\n");
+                                          "Total Uploaded Sum:  1.23457e+06 Euro\nlast upload from: an unknown "
+                                          "country (%1)\nsuggested next session around: Fri Feb 1 2002\n---\n")
+                               .arg(int(answer.lastUploadCountry));
 
     QCOMPARE(answer.ProcessAnswerAndStoreInto(&storage, dialogs.get(), &log), accepted);
     const QString shown = log.toPlainText() + QLatin1Char('\n');
-    if (accepted) {
+    if (accepted)
         QCOMPARE(shown, report + status + closing);
-    } else { // the explanation in seven lines, nothing of the answer
-        QVERIFY(shown.startsWith(QStringLiteral("Some error in Processing Answer - OK flag was not set.\n")));
+    else // the explanation in seven lines, nothing of the answer
         QCOMPARE(shown.count(QLatin1Char('\n')), 7);
-    }
     QVERIFY(storage == expected);
 }
 
-void TestNet::countersAndCountryNames()
-{
-    QTextEdit log;
-    ServerAnswer answer = answerWith(ServerAnswer::AnswerOK | ServerAnswer::NewAnalysisData);
-    // The full 16-bit range counts: no wrapping into negative numbers.
-    storage.LastAnalysisPage = 0;
-    storage.LastTxtMessage = 65535;
-    storage.LastPicture = 10;
-    answer.lastAnalysisPage = 65535;
-    answer.lastTxtMessage = 0;
-    answer.totalSumCents = 250;
-    const QComboBox* countries = dialogs->settingsDialog()->Country;
-    answer.lastUploadCountry = quint8(countries->count() - 1);
-    QVERIFY(answer.ProcessAnswerAndStoreInto(&storage, dialogs.get(), &log));
-    QVERIFY(lines(log).contains(QStringLiteral(" 65535 pages, -65535 text messages and -1 pictures")));
-    QVERIFY(lines(log).contains(QStringLiteral("Total Uploaded Sum:  2.5 Euro")));
-    QVERIFY(lines(log).contains("last upload from: " + countries->itemText(countries->count() - 1)));
-
-    // A country beyond the selector's items, or no selector at hand, is unknown.
-    answer.flags = ServerAnswer::AnswerOK;
-    for (const auto& [country, withDialogs] : {std::pair{countries->count(), true}, {0, false}}) {
-        log.clear();
-        answer.lastUploadCountry = quint8(country);
-        QVERIFY(answer.ProcessAnswerAndStoreInto(&storage, withDialogs ? dialogs.get() : nullptr, &log));
-        QVERIFY(lines(log).contains(QStringLiteral("last upload from: an unknown country (%1)").arg(country)));
-    }
-}
-
-// The frame header, the upload (header and the whole record of a copy of
-// the state) and the answer record over its byte example.
+// The frame header, the upload and the answer record over its byte example.
 void TestNet::uploadAndAnswerFormats()
 {
     const QByteArray header = frameHeaderBytes(DATAFILE_MAGIC, 107, 0x80000000u);
@@ -501,8 +333,6 @@ void TestNet::uploadAndAnswerFormats()
     QCOMPARE(read.version, quint16(107));
     QCOMPARE(read.bodyLength, 0x80000000u); // unsigned: far too much, not negative
     QVERIFY(!startsWithMagic(header.left(3)));
-    QVERIFY(parseFrameHeader(QByteArray("ERR (16, too"), read));
-    QVERIFY(!read.hasMagic() && !startsWithMagic("ERR (16, too"));
 
     // An older state goes out in today's format, as the data file holds it.
     ClientStorage older = storage;
@@ -516,17 +346,11 @@ void TestNet::uploadAndAnswerFormats()
 
     ServerAnswer back;
     QCOMPARE(written(numbersOnly()), numbersOnlyBytes);
-    QCOMPARE(sizeOf(numbersOnly()), 66u);
     QCOMPARE(readCode(numbersOnlyBytes, back), 0u);
     QCOMPARE(back.version, quint16(107));
     QCOMPARE(written(back), numbersOnlyBytes);
-    QString text; // the debugging text form: every field, without separators
-    QTextStream stream(&text);
-    stream << numbersOnly() << Qt::flush;
-    QCOMPARE(text, QStringLiteral("333455412345Fri Feb 1 00:00:01 2002108795Fri Feb 1 2002100020001234567895"));
 
-    // Every byte value survives in every text field; null dates travel as
-    // day 0 and come back null.
+    // Every byte value survives in every text field; null dates travel as day 0 and come back null.
     ServerAnswer answer = answerWith(0x21);
     for (int b = 0; b < 256; ++b)
         answer.serverMessage.push_back(char(b));
@@ -537,15 +361,13 @@ void TestNet::uploadAndAnswerFormats()
     QCOMPARE(written(back), written(answer));
     QVERIFY(back.nextSessionDate.isNull() && !back.memberSince.isValid());
 
-    // Versions 105 to 199 are read; cut short, or a text announcing 2 GiB in
-    // a short record, fails at once.
+    // Versions 105 to 199 are read; cut short, or a text announcing 2 GiB, fails at once.
     const auto withVersion = [](const char* hex) { return QByteArray::fromHex(hex) + numbersOnlyBytes.mid(2); };
     const QList<std::pair<QByteArray, unsigned>> cases = {
         {withVersion("0068"), TCP_SERVER_ANSWER_TOO_OLD_FORMAT},
         {withVersion("0069"), 0},
         {withVersion("00c7"), 0},
         {withVersion("00c8"), TCP_SERVER_ANSWER_TOO_NEW_FORMAT},
-        {withVersion("ffff"), TCP_SERVER_ANSWER_TOO_NEW_FORMAT},
         {numbersOnlyBytes.left(65), TCP_SERVER_HAS_BAD_DATA_FORMAT},
         {numbersOnlyBytes.left(3) + QByteArray::fromHex("7fffffff") + numbersOnlyBytes.mid(7),
          TCP_SERVER_HAS_BAD_DATA_FORMAT},
@@ -561,18 +383,9 @@ void TestNet::refusalCodeSitsBetweenParenthesisAndComma()
 {
     // Only the first "(" counts, and the first "," after it; -1: no code.
     const QList<std::pair<const char*, int>> cases = {
-        {"xxxx(19, too much", 19},
-        {"Client had to close\n\nBecause server answered:\nERROR (33, bad format)\n", 33},
-        {"a, b (34, ill (26, new", 34},
-        {"( 20 ,", 20},
-        {"no parenthesis 16, at all", -1},
-        {"(16 and no comma", -1},
-        {"(server, 16,", -1},
-        {"(, 16", -1},
-        {"(-5, negative", -1},
-        {"(1 6, split", -1},
-        {"(99999999999, too large", -1},
-        {"", -1}};
+        {"a, b (34, ill (26, new", 34}, {"( 20 ,", 20}, {"no parenthesis 16, at all", -1},
+        {"(16 and no comma", -1},       {"(, 16", -1},  {"(1 6, split", -1},
+        {"(99999999999, too large", -1}};
     for (const auto& [text, expected] : cases) {
         unsigned code = 99;
         QCOMPARE(refusalCode(QString::fromLatin1(text), code), expected >= 0);
@@ -580,9 +393,7 @@ void TestNet::refusalCodeSitsBetweenParenthesisAndComma()
     }
 }
 
-// The whole upload flow, its modal window included. Whatever a server does,
-// the window stays usable and is left by "&Quit", the client holds no more
-// than one answer, and nothing of the server's reaches the storage or files.
+// Whatever a server does, "&Quit" leaves, the client holds one answer at most, and storage and files stay.
 void TestNet::windowHoldsOutAgainstHostileServers_data()
 {
     QTest::addColumn<QByteArray>("reply");
@@ -599,12 +410,8 @@ void TestNet::windowHoldsOutAgainstHostileServers_data()
                             << flooded;
     };
     const auto explained = [](unsigned code) { return QRegularExpression::escape(problemText(code)); };
-    QByteArray twentyLines("NOPE");
-    for (int line = 0; line < MAX_REFUSAL_LINES; ++line)
-        twentyLines += "no code in this line\n";
-    QByteArray laterLines;
-    while (laterLines.size() < FLOOD_CHUNK)
-        laterLines += "refused (34, server is ill\n";
+    const QByteArray twentyLines = "NOPE" + QByteArray("no code in this line\n").repeated(MAX_REFUSAL_LINES);
+    const QByteArray laterLines = QByteArray("refused (34, server is ill\n").repeated(FLOOD_CHUNK / 27 + 1);
     const QByteArray x(FLOOD_CHUNK, 'x');
     const QString none = QStringLiteral("^$");
     const QByteArray answer = newMemberMessage();
@@ -612,8 +419,7 @@ void TestNet::windowHoldsOutAgainstHostileServers_data()
 
     row("flood: 2 GiB announced", announcing(0x80000000u), x, 0, false, true, explained(TCP_SERVER_HAS_BAD_DATA_FORMAT),
         "ClientServerAnswerBroken");
-    // Should the bytes once stand at exactly the announced length, the client
-    // reads them as an answer and finds it broken ("xx" as its version).
+    // Should the bytes once stand at exactly the announced length, "xx" is read as a version.
     row("flood: more than announced", announcing(MAX_ANSWER_BODY_SIZE), x, 0, false, true,
         none + "|" + explained(TCP_SERVER_ANSWER_TOO_NEW_FORMAT), "", 2 * MAX_CLIENT_BUFFER);
     row("flood: refusal without line end", "NOPE", QByteArray(FLOOD_CHUNK, 'r'), 0, false, true,
@@ -621,39 +427,29 @@ void TestNet::windowHoldsOutAgainstHostileServers_data()
     row("flood: endless refusal lines", twentyLines, laterLines, 0, false, true, none,
         "ClientConnectionClosedProperly");
     row("drip: quit while the answer comes", answer, {}, 100, false, true, none, "");
-    row("silence: never a word", {}, {}, 0, false, true, none, "");
     row("silence: never reads the upload", {}, {}, 0, false, false, none, "");
     for (const int length : {0, 3, 4, 9, 10, int(answer.size()) - 1})
-        QTest::addRow("garbage: answer cut to %d bytes", length)
-            << answer.left(length) << QByteArray() << 0 << true << true << none
-            << QStringLiteral("ClientConnectionClosedByServer") << qint64(0);
+        row(qPrintable(QStringLiteral("garbage: answer cut to %1 bytes").arg(length)), answer.left(length), {}, 0, true,
+            true, none, "ClientConnectionClosedByServer");
     row("drip: the whole answer, slowly", answer, {}, 100, false, true, none, "ClientReceivingAnswer");
 
-    // Answers and refusals the client explains; an answer is read only when
-    // exactly the announced bytes are there, a refusal's code only from its
-    // first twenty lines.
-    const auto refusalLines = [](int codeLine) {
-        QByteArray refusal("REFU");
-        for (int line = 1; line <= 25; ++line)
-            refusal +=
-                line == codeLine ? QByteArray("line (34, server ill\n") : "line " + QByteArray::number(line) + "\n";
-        return refusal;
+    // An answer is read only at exactly the announced length, a refusal's code only in its first 20 lines.
+    const auto refusalLines = [](int codeLine) { // 25 lines, the code on one of them
+        const QByteArray line("no code\n");
+        return "REFU" + line.repeated(codeLine - 1) + "line (34, server ill\n" + line.repeated(25 - codeLine);
     };
     const QString noLine = QStringLiteral("^Client had to close the connection -?\\d+ for reason 13\n\nBecause "
                                           "server answered:\nDon't know$");
     const char* closed = "ClientHadToCloseTheConnectionImproperly";
     const char* badFormat = "ClientServerBadDataFormat";
-    const QByteArray refusal("ERR (16, too much data\n");
-    row("answer without OK", notOkMessage(), {}, 0, true, true, explained(TCP_SERVER_DIDNT_LIKE_CLIENT_MEMBERNUMBER),
-        "ClientServerDoesntRecognizeMember");
-    row("answer of a newer version", tooNewMessage(), {}, 0, true, true, explained(TCP_SERVER_ANSWER_TOO_NEW_FORMAT),
-        "ClientServerAnswerBroken");
+    row("answer without OK", newMemberMessage(2, char(ServerAnswer::NewMember)), {}, 0, true, true,
+        explained(TCP_SERVER_DIDNT_LIKE_CLIENT_MEMBERNUMBER), "ClientServerDoesntRecognizeMember");
+    row("answer of a newer version", newMemberMessage(1, char(200)), {}, 0, true, true,
+        explained(TCP_SERVER_ANSWER_TOO_NEW_FORMAT), "ClientServerAnswerBroken");
     row("more bytes than announced", answer + '\0', {}, 0, false, true, none, "");
-    row("refusal", refusal, {}, 0, true, true, explained(TCP_CLIENT_SENDS_TOO_MUCH_DATA), badFormat);
-    row("refusal across the magic test and the code", refusal, {}, 20, true, true,
+    row("refusal across the magic test and the code", "ERR (16, too much data\n", {}, 20, true, true,
         explained(TCP_CLIENT_SENDS_TOO_MUCH_DATA), closed);
     row("refusal without a line", "ABCDEFGH", {}, 0, true, true, noLine, closed);
-    row("refusal of four bytes", "NOPE", {}, 0, true, true, noLine, badFormat);
     row("code on line 20", refusalLines(20), {}, 0, true, true, explained(TCP_SERVER_IS_ILL), badFormat);
     row("code on line 21", refusalLines(21), {}, 0, true, true, none, closed);
 }
@@ -683,13 +479,11 @@ void TestNet::windowHoldsOutAgainstHostileServers()
     const ClientStorage storageBefore = storage;
     const QByteArray fileBefore = readAll(DATAFILE_NAME);
 
-    // Opens the connection, watches memory, buffers and the event loop, and
-    // presses "&Quit" when the row's moment has come.
+    // Watches memory, buffers and the event loop; presses "&Quit" when the row's moment has come.
     auto* socket = client->findChild<QTcpSocket*>();
     QPushButton* quit = button(QStringLiteral("&Quit"));
     QVERIFY(socket && quit);
-    const qint64 rssBefore = rssKiB();
-    qint64 maxLoopGap = 0, maxBuffered = 0, maxUnsent = 0, maxRssGrowth = 0, quitToEnd = -1;
+    qint64 maxLoopGap = 0, maxBuffered = 0, maxUnsent = 0, quitToEnd = -1;
     bool quitFailed = false;
     QElapsedTimer clock, sinceTick, sinceQuit;
     connect(socket, &QTcpSocket::readyRead, this, [&] { maxBuffered = qMax(maxBuffered, socket->bytesAvailable()); });
@@ -699,7 +493,6 @@ void TestNet::windowHoldsOutAgainstHostileServers()
         maxLoopGap = qMax(maxLoopGap, sinceTick.restart());
         maxBuffered = qMax(maxBuffered, socket->bytesAvailable());
         maxUnsent = qMax(maxUnsent, socket->bytesToWrite());
-        maxRssGrowth = qMax(maxRssGrowth, rssKiB() - rssBefore);
         const bool moment =
             boxes->count() > 0 || events.contains(event) || client->uploadSucceeded() ||
             (event.isEmpty() && server->accepted && clock.elapsed() > WATCH_MS && server->floodSent >= flooded);
@@ -727,7 +520,6 @@ void TestNet::windowHoldsOutAgainstHostileServers()
     QVERIFY(quitToEnd >= 0 && quitToEnd < QUIT_GRACE_MS);
     QVERIFY2(maxLoopGap < MAX_LOOP_GAP_MS, qPrintable(QString::number(maxLoopGap)));
     QVERIFY2(maxBuffered <= MAX_CLIENT_BUFFER, qPrintable(QString::number(maxBuffered)));
-    QVERIFY2(maxRssGrowth < MAX_RSS_GROWTH_KIB, qPrintable(QString::number(maxRssGrowth)));
     QVERIFY(boxes->count() <= 1);
     QVERIFY2(QRegularExpression(box).match(boxes->count() ? boxes->last().text : QString()).hasMatch(),
              qPrintable(boxes->count() ? boxes->last().text : QStringLiteral("no box")));
@@ -743,14 +535,9 @@ void TestNet::windowHoldsOutAgainstHostileServers()
     QVERIFY(server->floodSent >= flooded || boxes->count() > 0);
     QVERIFY2(readsUpload || maxUnsent > 0, "the upload went out whole: the server did read");
     QCOMPARE(server->uploadComplete, readsUpload);
-    if (uploads) {
-        QVERIFY(uploaded);
+    if (uploads) { // read once and taken over; one upload per window
+        QVERIFY(uploaded && storage.Membernumber == 777 && !client->openButton()->isEnabled());
         QCOMPARE(events.count(QStringLiteral("ClientReceivingAnswer")), 1);
-        ClientStorage saved;
-        QCOMPARE(saved.loadFromDisk(DATAFILE_NAME), 0);
-        QCOMPARE(saved.Membernumber, 777u);
-        QVERIFY(saved.Sessions.isEmpty());
-        QVERIFY(QFile::exists(ARCHIVEFILE_NAME));
         return;
     }
     if (dripMs > 0)

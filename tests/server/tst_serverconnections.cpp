@@ -20,7 +20,6 @@
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QPushButton>
-#include <QRandomGenerator>
 #include <QStandardPaths>
 #include <QTcpServer>
 #include <QTemporaryDir>
@@ -307,12 +306,10 @@ private Q_SLOTS:
     void uploadsBecomeMembershipSessionsAndTotals();
     void refusalsCarryTheirCode_data();
     void refusalsCarryTheirCode();
-    void clientExplainsTheRefusal_data();
     void clientExplainsTheRefusal();
     void commandLine();
     void publishedNumbers();
     void pageInBrowser();
-    void resentSessionMovesItsCoins();
     void badRequests_data();
     void badRequests();
     void cleanup() { limited.reset(); }
@@ -354,7 +351,6 @@ private:
     ServerProcess server;  // takes bodies of bodyLimit bytes at most
     ServerProcess results; // publishes its results on the port web
     quint16 web = 0;
-    ClientStorage german; // the first member from Germany, who moves to France
     int servers = 0;
     std::unique_ptr<ServerProcess> limited; // the server whose limits are tried
     qint64 pid = 0;
@@ -398,11 +394,8 @@ void TestServerConnections::initTestCase()
         newcomer(AUSTRIA, 3, {{CENT_50, AUSTRIA, 9}}),
         newcomer(OTHER_EUROPEAN_COUNTRY, 3, {{EURO_1, SPAIN, 5}}),
     };
-    german = members[0];
-    german.Membernumber = uploaded(results.port(), german);
-    QVERIFY(german.Membernumber != 0);
-    for (size_t i = 1; i < std::size(members); ++i)
-        QVERIFY(uploaded(results.port(), members[i]) != 0);
+    for (const ClientStorage& member : members)
+        QVERIFY(uploaded(results.port(), member) != 0);
     QTest::qWait(ResultsPublisher::RENDER_INTERVAL_MS); // the JSON above is rendered again after that
 }
 
@@ -506,11 +499,8 @@ void TestServerConnections::refusalsCarryTheirCode_data()
         QTest::newRow(name) << sent << code;
     };
     row("no magic", QByteArray(4, '\0'), TCP_SERVER_RECEIVES_BAD_FORMAT);
-    row("a web browser", "GET / HTTP/1.0\r\n\r\n", TCP_SERVER_RECEIVES_BAD_FORMAT);
     row("version 104", announcing(0, 104).left(6), TCP_CLIENT_HAS_TOO_OLD_VERSION);
-    row("version 10, whole upload", withHeaderVersion(upload, 10), TCP_CLIENT_HAS_TOO_OLD_VERSION);
     row("version 200", announcing(66, 200), TCP_CLIENT_HAS_TOO_NEW_VERSION);
-    row("version 1000", announcing(0, 1000).left(6), TCP_CLIENT_HAS_TOO_NEW_VERSION);
     // No body follows: the refusal must not wait for it.
     row("body above the limit", announcing(bodyLimit + 1), TCP_CLIENT_SENDS_TOO_MUCH_DATA);
     row("2 GiB announced", announcing(0x80000000u), TCP_CLIENT_SENDS_TOO_MUCH_DATA);
@@ -540,39 +530,19 @@ void TestServerConnections::refusalsCarryTheirCode()
     QVERIFY2(code == 0 || (reply.endsWith('\n') && reply.count('\n') == 1), reply.constData());
 }
 
-void TestServerConnections::clientExplainsTheRefusal_data()
-{
-    QTest::addColumn<QString>("sender");
-    QTest::addColumn<unsigned>("code");
-    for (const auto& [sender, code] : {std::pair<const char*, unsigned>{"", TCP_CLIENT_SENDS_TOO_MUCH_DATA},
-                                       {"TESTSendTooMuchToServer", TCP_CLIENT_SENDS_TOO_MUCH_DATA},
-                                       {"TESTSendWrongFormatToServer", TCP_SERVER_RECEIVES_BAD_FORMAT},
-                                       {"TESTSendOldVersionToServer", TCP_CLIENT_HAS_TOO_OLD_VERSION},
-                                       {"TESTSendTooNewVersionToServer", TCP_CLIENT_HAS_TOO_NEW_VERSION}})
-        QTest::newRow(*sender ? sender : "whole upload above the limit") << QString::fromLatin1(sender) << code;
-}
-
+// A body far larger than this server takes is refused while most of it is
+// still on its way, and the client explains the refusal.
 void TestServerConnections::clientExplainsTheRefusal()
 {
-    QFETCH(QString, sender);
-    QFETCH(unsigned, code);
     BoxScript boxes;
     ClientStorage storage = newcomer(FRANCE, 3, {{CENT_10, FRANCE, 4}});
-    if (sender.isEmpty()) // a body far larger than this server takes, mostly still on its way when refused
-        storage.Message = QString(512 * 1024, QLatin1Char('m'));
+    storage.Message = QString(512 * 1024, QLatin1Char('m'));
     QDialog dialog;
     Client client(&storage, nullptr, &dialog, QStringLiteral("clientobject"));
     client.initClient(QStringLiteral("127.0.0.1"), server.port());
-    const bool handMade = !sender.isEmpty();
-    if (handMade)
-        client.TESTToggleOpenSendProcessAnswerClose(false); // connect only; we send
     client.openButton()->click();
-    if (handMade) {
-        QTRY_VERIFY_WITH_TIMEOUT(client.infoView()->toPlainText().contains(QLatin1String("Connected to server")),
-                                 exchangeTimeoutMs);
-        QVERIFY(QMetaObject::invokeMethod(&client, sender.toLatin1().constData()));
-    }
     QTRY_COMPARE_WITH_TIMEOUT(boxes.count(), 1, exchangeTimeoutMs);
+    const unsigned code = TCP_CLIENT_SENDS_TOO_MUCH_DATA;
     QVERIFY2(boxes.last().text.startsWith(
                  QStringLiteral("A problem occurred:\n (%1) %2\n").arg(code).arg(errormessage[code])),
              qPrintable(boxes.last().text));
@@ -595,30 +565,17 @@ void TestServerConnections::commandLine()
         QVERIFY(QString::fromLocal8Bit(run.readAllStandardOutput() + run.readAllStandardError()).contains(text));
     }
 
-    // Each limit given alone takes its value and leaves the others at their
-    // defaults; one that is not a positive number of its kind is refused.
-    const QStringList names = {"--idle-timeout",    "--connection-timeout",          "--header-timeout",
-                               "--max-connections", "--max-connections-per-address", "--min-rate",
-                               "--max-buffered"};
-    const auto limitsOf = [](const ServerOptions& o) {
-        return QList<qint64>{o.idleTimeoutMs,   o.connectionTimeoutMs,      o.headerTimeoutMs,
-                             o.maxConnections,  o.maxConnectionsPerAddress, o.minRate,
-                             o.maxBufferedBytes};
-    };
-    for (qsizetype i = 0; i < names.size(); ++i) {
-        const bool bytes = names[i] == QLatin1String("--max-buffered");
-        const QString given = bytes ? QStringLiteral("5000000000") : QStringLiteral("1500");
+    // Each limit takes a positive number of its kind and refuses anything else.
+    for (const char* name : {"--idle-timeout", "--connection-timeout", "--header-timeout", "--max-connections",
+                             "--max-connections-per-address", "--min-rate", "--max-buffered"}) {
+        const bool bytes = qstrcmp(name, "--max-buffered") == 0;
         ServerOptions options;
         QString error;
-        QCOMPARE(options.parse({QStringLiteral("zuv-server"), names[i], given}, error), ServerOptions::Outcome::Run);
-        QList<qint64> expected = limitsOf(ServerOptions());
-        expected[i] = given.toLongLong();
-        QCOMPARE(limitsOf(options), expected);
-        for (const char* value : {"0", "-5", "many", bytes ? "99999999999999999999" : "99999999999"}) {
-            const QString what = names[i] + QLatin1Char(' ') + QLatin1String(value);
-            QCOMPARE(options.parse({QStringLiteral("zuv-server"), names[i], QLatin1String(value)}, error),
-                     ServerOptions::Outcome::Error);
-            QVERIFY2(error.contains(QLatin1String(value)), qPrintable(what + QStringLiteral(": ") + error));
+        QCOMPARE(options.parse({"zuv-server", name, bytes ? "5000000000" : "1500"}, error),
+                 ServerOptions::Outcome::Run);
+        for (const char* value : {"0", "many", bytes ? "99999999999999999999" : "99999999999"}) {
+            QCOMPARE(options.parse({"zuv-server", name, value}, error), ServerOptions::Outcome::Error);
+            QVERIFY2(error.contains(QLatin1String(value)), qPrintable(QLatin1String(name) + ": " + error));
         }
     }
     ServerOptions highest;
@@ -656,14 +613,12 @@ void TestServerConnections::publishedNumbers()
     const QJsonArray sides = germany.value("sides").toArray();
     QCOMPARE(sides.size(), 15);
     QCOMPARE(sides.at(GERMANY - 1).toObject(), (QJsonObject{{"coins", 67}, {"share", 67.0 / 73}}));
-    QCOMPARE(sides.at(ITALY - 1).toObject(), (QJsonObject{{"coins", 6}, {"share", 6.0 / 73}}));
     QCOMPARE(sides.at(FRANCE - 1).toObject(), suppressed);
     QCOMPARE(origin.at(1).toObject().value("sides").toArray().at(GERMANY - 1).toObject(), suppressed); // two members
 
     const QJsonArray byValue = json.value("foreignShareByValue").toArray();
     QCOMPARE(byValue.size(), 8);
     QCOMPARE(byValue.at(CENT_1).toObject(), share(67, 0));
-    QCOMPARE(byValue.at(CENT_10).toObject(), share(14, 2));
     QCOMPARE(byValue.at(EURO_2).toObject(), share(6, 6));
     QCOMPARE(byValue.at(CENT_50).toObject(), suppressed);
     QCOMPARE(byValue.at(EURO_1).toObject(), suppressed); // only counted outside the euro countries
@@ -727,28 +682,6 @@ void TestServerConnections::pageInBrowser()
     QCOMPARE(dom.count(QLatin1String("<svg")), 6);
     for (const char* total : {"<b>9</b>members", "<b>9</b>purses counted", "<b>101</b>coins", "<b>23.57 Euro</b>"})
         QVERIFY2(dom.contains(QLatin1String(total)), total);
-}
-
-void TestServerConnections::resentSessionMovesItsCoins()
-{
-    // He sends his March session again, with five coins more: they all leave
-    // Germany's cells, which keep two members (so suppressed), and count in
-    // France.
-    german.Country = FRANCE;
-    german.Sessions[0].emptyPurse();
-    german.Sessions[0].insertCoins(CENT_1, GERMANY - 1, 15);
-    german.Sessions[0].insertCoins(EURO_2, ITALY - 1, 1);
-    QCOMPARE(uploaded(results.port(), german), german.Membernumber);
-    QTest::qWait(ResultsPublisher::RENDER_INTERVAL_MS);
-
-    const QJsonObject json = getJson(web);
-    QCOMPARE(json.value("totals").toObject().value("coins").toInt(), 106);
-    QCOMPARE(json.value("totals").toObject().value("purses").toInt(), 9);
-    const QJsonObject byMonth = json.value("foreignShareByMonth").toObject();
-    QCOMPARE(byMonth.value("overall").toArray().at(0).toObject(), share(94, 23));
-    const QJsonArray byCountry = byMonth.value("byCountry").toArray();
-    QCOMPARE(byCountry.at(1).toObject().value("cells").toArray().at(0).toObject(), share(30, 18));
-    QCOMPARE(byCountry.at(2).toObject().value("cells").toArray().at(0).toObject(), suppressed);
 }
 
 void TestServerConnections::badRequests_data()
@@ -871,13 +804,12 @@ void TestServerConnections::peersMeetTheirLimits()
     verifyAnswered(BUSY, honestUpload(100 * 1024)); // 200 KiB
 }
 
-// Random frames and every truncation of an upload, bodies of the largest size
-// announced but hardly sent, and a client that goes on sending after its body:
-// the server keeps neither the flood nor what was only announced, and closes
-// the flooding connection after the grace time though the client never stops.
+// Every truncation of an upload, bodies of the largest size announced but
+// hardly sent, and a client that goes on sending after its body: the server
+// keeps neither the flood nor what was only announced, and closes the
+// flooding connection after the grace time though the client never stops.
 void TestServerConnections::floodsAreDropped()
 {
-    constexpr int RANDOM_FRAMES = 300;
     constexpr int ANNOUNCING = 8; // together half the default budget
     constexpr quint32 LARGEST_BODY = 16 * 1024 * 1024;
     start();
@@ -886,15 +818,6 @@ void TestServerConnections::floodsAreDropped()
     const QByteArray upload = honestUpload();
     for (int length = 0; length < upload.size(); ++length)
         RawConnection(limited->port()).send(upload.left(length));
-    QRandomGenerator random(20);
-    for (int i = 0; i < RANDOM_FRAMES; ++i) {
-        QByteArray frame(qsizetype(random.bounded(1, 200)), Qt::Uninitialized);
-        for (char& byte : frame)
-            byte = char(random.bounded(256));
-        if (i % 2 == 0)
-            frame.replace(0, FRAME_HEADER_SIZE, announcing(random.bounded(LARGEST_BODY)));
-        RawConnection(limited->port()).send(frame);
-    }
     std::vector<std::unique_ptr<RawConnection>> announced;
     for (int i = 0; i < ANNOUNCING; ++i) {
         announced.push_back(std::make_unique<RawConnection>(limited->port(), 3));

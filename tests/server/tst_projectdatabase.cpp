@@ -36,26 +36,24 @@ ClientStorage newcomer()
 
 QByteArray bodyOf(const ClientStorage& storage)
 {
-    return uploadOf(storage).mid(FRAME_HEADER_SIZE);
+    return uploadMessage(storage).mid(FRAME_HEADER_SIZE);
 }
 
 // The totals counted afresh from the stored members and sessions, the sum in
 // full 64 bits: "members purses sum".
 QString countedTotals(const QSqlDatabase& db)
 {
-    return valueOf(db, QStringLiteral("SELECT (SELECT COUNT(*) FROM members) || ' ' ||"
-                                      " (SELECT COUNT(DISTINCT session_id) FROM coin_piles) || ' ' ||"
-                                      " (SELECT COALESCE(SUM(sum_cents), 0) FROM sessions)"))
-        .toString();
+    return rowsOf(db, QStringLiteral("SELECT (SELECT COUNT(*) FROM members) || ' ' ||"
+                                     " (SELECT COUNT(DISTINCT session_id) FROM coin_piles) || ' ' ||"
+                                     " (SELECT COALESCE(SUM(sum_cents), 0) FROM sessions)"));
 }
 
 // The running totals the server keeps, in the same form.
 QString keptTotals(const QSqlDatabase& db)
 {
-    return valueOf(db, QStringLiteral("SELECT (SELECT value FROM server_state WHERE name = 'members') || ' ' ||"
-                                      " (SELECT value FROM server_state WHERE name = 'purses') || ' ' ||"
-                                      " (SELECT value FROM server_state WHERE name = 'sum_cents')"))
-        .toString();
+    return rowsOf(db, QStringLiteral("SELECT (SELECT value FROM server_state WHERE name = 'members') || ' ' ||"
+                                     " (SELECT value FROM server_state WHERE name = 'purses') || ' ' ||"
+                                     " (SELECT value FROM server_state WHERE name = 'sum_cents')"));
 }
 
 Session countedAt(const QString& time, int coinIndex, unsigned count)
@@ -213,8 +211,8 @@ void TestProjectDatabase::totalsFollowWhatWasStored()
         QCOMPARE(store(anna), QStringLiteral("2 4 830"));
         QCOMPARE(receipt.sessionsAdded, 0);
         QCOMPARE(receipt.sessionsReplaced, 2);
-        QCOMPARE(valueOf(db, QStringLiteral("SELECT COUNT(*) FROM coin_piles p JOIN sessions s USING (session_id)"
-                                            " WHERE s.entry_datetime = '2024-02-03 10:00:00.000'"))
+        QCOMPARE(rowsOf(db, QStringLiteral("SELECT COUNT(*) FROM coin_piles p JOIN sessions s USING (session_id)"
+                                           " WHERE s.entry_datetime = '2024-02-03 10:00:00.000'"))
                      .toInt(),
                  2);
         // A state saved before that (fewer events) changes nothing.
@@ -254,7 +252,7 @@ void TestProjectDatabase::totalsFollowWhatWasStored()
     {
         SqlConnection sql(db.connectionName(), database.dialect());
         const ProjectResults published = ResultsAggregates(sql).read();
-        QCOMPARE(published.coins, valueOf(db, QStringLiteral("SELECT SUM(count) FROM coin_piles")).toLongLong());
+        QCOMPARE(published.coins, rowsOf(db, QStringLiteral("SELECT SUM(count) FROM coin_piles")).toLongLong());
         QCOMPARE(published.months, QList<int>{202402});
     }
 
@@ -382,7 +380,7 @@ void TestProjectDatabase::newcomerSentAgain()
         QCOMPARE(std::make_pair(reply.answer.memberSince.date(), reply.answer.memberSince.time()),
                  std::make_pair(joined.memberSince.date(), joined.memberSince.time()));
     QCOMPARE(keptTotals(database.database()), countedTotals(database.database()));
-    QCOMPARE(valueOf(database.database(), QStringLiteral("SELECT COUNT(*) FROM invitations")).toInt(),
+    QCOMPARE(rowsOf(database.database(), QStringLiteral("SELECT COUNT(*) FROM invitations")).toInt(),
              sameMember ? 1 : 2);
 }
 

@@ -1,11 +1,8 @@
 #!/usr/bin/env bash
-# A throw-away PostgreSQL for the server tests. `start STATE` makes a cluster
-# in a temporary folder, listening only on a Unix socket there, and writes
-# its folder to STATE/cluster, or why there is none to STATE/unavailable (the
-# tests then skip and print it: starting never fails the run). `stop STATE`
-# ends it; a run that is killed leaves it running until the next start in the
-# same STATE. `start STATE durable` makes one that waits for the disk, as a
-# deployment would, for the benchmarks.
+# A throw-away PostgreSQL for the server tests. `start STATE` makes a cluster in a temporary folder,
+# listening only on a Unix socket there, and writes its folder to STATE/cluster, or why there is none to
+# STATE/unavailable (the tests then skip and say it). `stop STATE` ends it, as does the next start.
+# `start STATE durable` makes one that waits for the disk, as a deployment would, for the benchmarks.
 set -uo pipefail
 
 action="${1:?start or stop}"
@@ -48,8 +45,7 @@ start)
     echo "$cluster" >"$state/cluster"
     as_owner "$bindir/initdb" -D "$cluster/data" -U postgres --auth=trust -E UTF8 --locale=C --no-sync \
         >"$cluster/initdb.log" 2>&1 || unavailable "initdb failed: $(tail -3 "$cluster/initdb.log" | tr '\n' ' ')"
-    # Durable: room for a database of a million sessions, no checkpoint forced
-    # every few seconds. Otherwise the cluster is thrown away after the run.
+    # Durable: room for a million sessions without forced checkpoints; otherwise thrown away after the run.
     settings="-c fsync=off -c full_page_writes=off"
     [ "$mode" = durable ] && settings="-c shared_buffers=512MB -c max_wal_size=4GB"
     as_owner "$bindir/pg_ctl" -D "$cluster/data" -l "$cluster/server.log" -w -t 60 \

@@ -133,11 +133,6 @@ unsigned refusalCodeOf(const QByteArray& reply)
     return refusalCode(QString::fromLatin1(reply.mid(FRAME_MAGIC_SIZE)), code) ? code : 0;
 }
 
-QByteArray uploadOf(const ClientStorage& storage)
-{
-    return uploadMessage(storage);
-}
-
 ClientStorage newcomer(int country, int month, Piles piles)
 {
     ClientStorage storage;
@@ -155,7 +150,7 @@ ClientStorage newcomer(int country, int month, Piles piles)
 quint32 uploaded(quint16 port, const ClientStorage& storage)
 {
     bool hungUp = false;
-    const QByteArray reply = exchange(port, uploadOf(storage), hungUp);
+    const QByteArray reply = exchange(port, uploadMessage(storage), hungUp);
     ServerAnswer answer;
     QDataStream answerStream(reply.mid(FRAME_HEADER_SIZE));
     answerStream >> answer;
@@ -221,14 +216,6 @@ QSqlDatabase openReadOnly(const QString& location, const QString& connectionName
                       ? QStringLiteral("PRAGMA query_only = ON")
                       : QStringLiteral("SET SESSION CHARACTERISTICS AS TRANSACTION READ ONLY"));
     return db;
-}
-
-QVariant valueOf(const QSqlDatabase& db, const QString& statement)
-{
-    QSqlQuery query(db);
-    if (!query.exec(statement) || !query.next())
-        return QVariant();
-    return query.value(0);
 }
 
 QString rowsOf(const QSqlDatabase& db, const QString& statement)

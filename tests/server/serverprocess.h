@@ -32,8 +32,7 @@ private:
     quint16 boundPort = 0;
 };
 
-// A bare connection from 127.0.0.<fromOctet> (Linux answers the whole of
-// 127/8 on loopback) that does what it is told, no more.
+// A bare connection from 127.0.0.<fromOctet> (Linux answers all of 127/8).
 class RawConnection
 {
 public:
@@ -46,8 +45,8 @@ public:
     bool send(const QByteArray& bytes);
     // Sends without waiting: false once the server has closed the connection.
     bool sendIfRoom(const QByteArray& bytes);
-    // What has arrived, waiting up to `timeoutMs` at a time for more until the
-    // server closes its side; `ended` tells whether it did.
+    // What has arrived, waiting up to `timeoutMs` at a time for more; `ended`
+    // tells whether the server closed its side.
     QByteArray read(bool& ended, int timeoutMs = 0);
     void close();
 
@@ -56,28 +55,21 @@ private:
     bool connected = false;
 };
 
-// Connects from 127.0.0.<fromOctet>, sends the bytes and collects everything
-// until the server hangs up; `hungUp` tells whether it did in time.
+// Sends the bytes and collects everything until the server hangs up in time.
 QByteArray exchange(quint16 port, const QByteArray& bytes, bool& hungUp, int timeoutMs = 10000, quint8 fromOctet = 1);
 // The error code of a refusal as the client reads it; 0 when there is none.
 unsigned refusalCodeOf(const QByteArray& reply);
-// The whole upload message of a client state.
-QByteArray uploadOf(const ClientStorage& storage);
-// A newcomer from `country` with one session of the given month of 2024,
-// each begun at a time of its own: two people, not one sending twice.
+// A newcomer with one session in `month` of 2024, begun at a time of its own.
 using Piles = std::initializer_list<std::array<int, 3>>; // coin, national side, count
 ClientStorage newcomer(int country, int month, Piles piles);
 // Uploads; the member's number (given or sent), 0 when refused.
 quint32 uploaded(quint16 port, const ClientStorage& storage);
 
-// What --database takes for a new, empty database named after `name`: an
-// SQLite file in `folder`, or a database in the throw-away PostgreSQL when
-// ZUV_TEST_POSTGRESQL names its state folder. Empty, with `whyNot`, when that
-// PostgreSQL is not there (the test then skips, saying why).
+// A new, empty database for --database: an SQLite file in `folder`, or one in
+// the throw-away PostgreSQL that ZUV_TEST_POSTGRESQL names; empty, with
+// `whyNot`, when that PostgreSQL is not there.
 QString freshDatabase(const QString& folder, const QString& name, QString& whyNot);
 // A second, read-only connection to the server's database.
 QSqlDatabase openReadOnly(const QString& location, const QString& connectionName);
-// The single value of a query, or an invalid one when it fails.
-QVariant valueOf(const QSqlDatabase& db, const QString& statement);
 // The rows of a query, fields joined by '|', rows by ';'; the error when it fails.
 QString rowsOf(const QSqlDatabase& db, const QString& statement);

@@ -13,14 +13,12 @@
 #include "settings/dialogs.h"
 #include "storage/clientstorage.h"
 
-#include <QDialog>
 #include <QDir>
 #include <QElapsedTimer>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QPushButton>
-#include <QRandomGenerator>
 #include <QStandardPaths>
 #include <QTcpServer>
 #include <QTemporaryDir>
@@ -66,11 +64,6 @@ HttpReply get(quint16 port, const QByteArray& path, const QByteArray& method = "
     return httpExchange(port, method + ' ' + path + " HTTP/1.1\r\nHost: 127.0.0.1\r\n\r\n");
 }
 
-QJsonObject getJson(quint16 port)
-{
-    return QJsonDocument::fromJson(get(port, "/api/results.json").body).object();
-}
-
 enum Side { AUSTRIA = 1, FRANCE = 4, GERMANY = 5, ITALY = 8, SPAIN = 14 };
 enum Coin { CENT_1 = 0, CENT_10 = 3, CENT_50 = 5, EURO_1 = 6, EURO_2 = 7 };
 constexpr int OTHER_EUROPEAN_COUNTRY = 19;
@@ -89,10 +82,8 @@ Session sessionAt(const QDateTime& entry)
     return session;
 }
 
-// Every field a participant fills in, with quotes where SQL would trip over
-// them, a counted session, and an empty one begun at 02:30 on the night the
-// clocks go forward: a time the participant's clock wrote in Helsinki, which
-// does not exist in Berlin, where the server runs.
+// Every field a participant fills in, with quotes SQL would trip over, a counted session and an empty
+// one begun at 02:30 on the night the clocks go forward: a time of Helsinki that Berlin (the server) lacks.
 ClientStorage participant(quint16 port)
 {
     ClientStorage storage;
@@ -149,16 +140,14 @@ constexpr int SLACK_MS = 5000;
 // "At once": well before any time limit of these servers could free a place.
 constexpr int AT_ONCE_MS = 5000;
 constexpr int TICK_MS = 100;
-// The hostile peers come from 127.0.0.1 (and .3, .4 where another address
-// is needed), the honest participant from 127.0.0.2.
+// Hostile peers come from 127.0.0.1 (.3, .4 where another address is needed), the honest one from .2.
 constexpr quint8 BUSY = 1;
 constexpr quint8 HONEST = 2;
 // Growth of the server process while clients misbehave.
 constexpr qint64 MAX_SERVER_GROWTH_KIB = 64 * 1024;
 
-// The sanitizer holds up to 256 MiB of freed memory back before reusing it,
-// which a server dropping a flood fills; with a small hold the server's growth
-// is its own again. Only the servers started afterwards read this.
+// The sanitizer holds back up to 256 MiB of freed memory, which a server dropping a flood fills; with a
+// small hold the growth is the server's own again. Only servers started afterwards read this.
 void serversHoldLittleFreedMemory()
 {
 #if defined(__SANITIZE_ADDRESS__)
@@ -186,7 +175,7 @@ QByteArray honestUpload(int messageChars = 0)
 {
     ClientStorage storage = newcomer(FRANCE, 3, {{CENT_10, FRANCE, 1}});
     storage.Message = QString(messageChars, QLatin1Char('m'));
-    return uploadOf(storage);
+    return uploadMessage(storage);
 }
 
 // An answer frame, whole (what it says is checked where uploads are).
@@ -293,11 +282,8 @@ Peer from(quint8 octet, Peer p)
 
 Q_DECLARE_METATYPE(QList<Peer>)
 
-// The server process seen through bare connections, the client's connection
-// window and a browser: what it stores, refuses and publishes, how it ends,
-// and how it holds out against clients that are not ours: it keeps answering
-// honest participants at once, its memory follows its budget, and it lets go
-// of every connection in the end.
+// The server process seen through bare connections, the client's window and a browser: what it stores,
+// refuses and publishes, and how it holds out against clients that are not ours.
 class TestServerConnections : public QObject
 {
     Q_OBJECT
@@ -307,12 +293,9 @@ private Q_SLOTS:
     void uploadsBecomeMembershipSessionsAndTotals();
     void refusalsCarryTheirCode_data();
     void refusalsCarryTheirCode();
-    void clientExplainsTheRefusal_data();
-    void clientExplainsTheRefusal();
     void commandLine();
     void publishedNumbers();
     void pageInBrowser();
-    void resentSessionMovesItsCoins();
     void badRequests_data();
     void badRequests();
     void cleanup() { limited.reset(); }
@@ -322,8 +305,7 @@ private Q_SLOTS:
     void fullServerMakesClientsWait();
 
 private:
-    // Starts the server and has it answer once (the database is warm), then
-    // notes how many files it holds open.
+    // Starts the server, has it answer once (the database is warm) and notes the files it holds open.
     void start(const QStringList& options = {})
     {
         limited = std::make_unique<ServerProcess>();
@@ -335,8 +317,7 @@ private:
         QTest::qWait(200); // and that connection let go
         filesBefore = openFilesOf(pid);
     }
-    // The server takes the upload from 127.0.0.<octet> and answers it, at
-    // once for an honest participant.
+    // The server answers an upload from 127.0.0.<octet>, at once for an honest participant.
     void verifyAnswered(quint8 octet = HONEST, const QByteArray& upload = honestUpload())
     {
         QCOMPARE(limited->process().state(), QProcess::Running);
@@ -354,7 +335,6 @@ private:
     ServerProcess server;  // takes bodies of bodyLimit bytes at most
     ServerProcess results; // publishes its results on the port web
     quint16 web = 0;
-    ClientStorage german; // the first member from Germany, who moves to France
     int servers = 0;
     std::unique_ptr<ServerProcess> limited; // the server whose limits are tried
     qint64 pid = 0;
@@ -380,7 +360,7 @@ void TestServerConnections::initTestCase()
     QVERIFY(results.start(freshDatabase(folder.path(), QStringLiteral("results"), whyNot),
                           {QStringLiteral("--http-port"), QString::number(web)}));
 
-    const QJsonObject nothingYet = getJson(web);
+    const QJsonObject nothingYet = QJsonDocument::fromJson(get(web, "/api/results.json").body).object();
     QVERIFY(nothingYet.value("updated").isNull());
     QCOMPARE(nothingYet.value("months").toArray(), QJsonArray());
 
@@ -390,19 +370,15 @@ void TestServerConnections::initTestCase()
         newcomer(GERMANY, 3, {{CENT_1, GERMANY, 20}, {EURO_2, ITALY, 2}}),
         newcomer(GERMANY, 3, {{CENT_1, GERMANY, 30}, {EURO_2, ITALY, 3}}),
         newcomer(GERMANY, 4, {{CENT_1, GERMANY, 7}}),
-        // Three in France, two of them with German coins; one in Austria,
-        // one outside the euro countries.
+        // Three in France (two with German coins), one in Austria, one outside the euro countries.
         newcomer(FRANCE, 3, {{CENT_10, FRANCE, 4}, {CENT_10, GERMANY, 1}}),
         newcomer(FRANCE, 3, {{CENT_10, FRANCE, 4}, {CENT_10, GERMANY, 1}}),
         newcomer(FRANCE, 3, {{CENT_10, FRANCE, 4}}),
         newcomer(AUSTRIA, 3, {{CENT_50, AUSTRIA, 9}}),
         newcomer(OTHER_EUROPEAN_COUNTRY, 3, {{EURO_1, SPAIN, 5}}),
     };
-    german = members[0];
-    german.Membernumber = uploaded(results.port(), german);
-    QVERIFY(german.Membernumber != 0);
-    for (size_t i = 1; i < std::size(members); ++i)
-        QVERIFY(uploaded(results.port(), members[i]) != 0);
+    for (const ClientStorage& member : members)
+        QVERIFY(uploaded(results.port(), member) != 0);
     QTest::qWait(ResultsPublisher::RENDER_INTERVAL_MS); // the JSON above is rendered again after that
 }
 
@@ -417,15 +393,14 @@ void TestServerConnections::uploadsBecomeMembershipSessionsAndTotals()
     const QString database = freshDatabase(folder.path(), QStringLiteral("uploads"), whyNot);
     const QStringList options{QStringLiteral("--message"), serverMessage};
     QVERIFY(berlin.start(database, options));
-    // It ends cleanly on a signal, with a connection still open, and starts
-    // again with all it stored.
+    // It ends cleanly on a signal with a connection open, and starts again with all it stored.
     const auto restart = [&](int signalNumber) {
         RawConnection lingering(berlin.port());
         return lingering.isConnected() && berlin.stopWith(signalNumber) && berlin.start(database, options);
     };
     const QSqlDatabase db = openReadOnly(database, QStringLiteral("uploads"));
     const auto count = [&db](const char* table) {
-        return valueOf(db, QStringLiteral("SELECT COUNT(*) FROM ") + QLatin1String(table)).toInt();
+        return rowsOf(db, QStringLiteral("SELECT COUNT(*) FROM ") + QLatin1String(table)).toInt();
     };
     BoxScript boxes;
     ClientStorage storage = participant(berlin.port());
@@ -443,13 +418,10 @@ void TestServerConnections::uploadsBecomeMembershipSessionsAndTotals()
     QVERIFY2(uploadThroughDialogs(storage, log), qPrintable(log));
     const quint32 member = storage.Membernumber;
     QVERIFY(member != 0);
-    QVERIFY(QString::fromLatin1(storage.Welcome.c_str()).contains(QString::number(member)));
-    QVERIFY(storage.MemberSince.isValid() && storage.MemberSince.date().year() > 2002);
     QVERIFY2(log.contains(status(1, "4.7", QString())), qPrintable(log)); // nobody uploaded before
     QVERIFY(log.contains(serverMessage));
 
-    // Everything arrived with its values, quotes included, and the times as
-    // the participant's clock wrote them.
+    // Everything arrived with its values, quotes included, the times as the participant's clock wrote them.
     const QString who = QString::number(member);
     QCOMPARE(rowsOf(db, "SELECT country, postal_code, town_size, email, recommender_name FROM members"),
              QStringLiteral("5|53111|6|d'arcy.o'neill@example.org|Mary O'Brien"));
@@ -471,8 +443,7 @@ void TestServerConnections::uploadsBecomeMembershipSessionsAndTotals()
     QCOMPARE(rowsOf(db, "SELECT m.name FROM members JOIN member_countries m ON m.id = members.country"),
              QStringLiteral("Germany"));
 
-    // The member comes back from Italy with a new counting, one not counted,
-    // the night's session again and a new friend.
+    // The member comes back from Italy with a new counting, an empty one, the night's session and a friend.
     QVERIFY(restart(SIGINT));
     storage.ServerPort = berlin.port();
     storage.Country = ITALY;
@@ -498,19 +469,15 @@ void TestServerConnections::refusalsCarryTheirCode_data()
     QTest::addColumn<unsigned>("code");
 
     ClientStorage storage = newcomer(FRANCE, 3, {{CENT_10, FRANCE, 4}});
-    const QByteArray upload = uploadOf(storage);
-    // A session that claims another value than its coins have: the client
-    // writes it without complaint, but could never read it.
+    const QByteArray upload = uploadMessage(storage);
+    // A session claiming another value than its coins: the client writes it but could never read it.
     storage.Sessions.first().purse.append(CoinPile{1, 2, 3});
     const auto row = [](const char* name, const QByteArray& sent, unsigned code) {
         QTest::newRow(name) << sent << code;
     };
     row("no magic", QByteArray(4, '\0'), TCP_SERVER_RECEIVES_BAD_FORMAT);
-    row("a web browser", "GET / HTTP/1.0\r\n\r\n", TCP_SERVER_RECEIVES_BAD_FORMAT);
     row("version 104", announcing(0, 104).left(6), TCP_CLIENT_HAS_TOO_OLD_VERSION);
-    row("version 10, whole upload", withHeaderVersion(upload, 10), TCP_CLIENT_HAS_TOO_OLD_VERSION);
     row("version 200", announcing(66, 200), TCP_CLIENT_HAS_TOO_NEW_VERSION);
-    row("version 1000", announcing(0, 1000).left(6), TCP_CLIENT_HAS_TOO_NEW_VERSION);
     // No body follows: the refusal must not wait for it.
     row("body above the limit", announcing(bodyLimit + 1), TCP_CLIENT_SENDS_TOO_MUCH_DATA);
     row("2 GiB announced", announcing(0x80000000u), TCP_CLIENT_SENDS_TOO_MUCH_DATA);
@@ -522,7 +489,7 @@ void TestServerConnections::refusalsCarryTheirCode_data()
         TCP_CLIENT_HAS_BAD_DATA_FORMAT);
     row("record with a byte too many", announcing(quint32(record + 1)) + upload.mid(FRAME_HEADER_SIZE) + '\0',
         TCP_CLIENT_HAS_BAD_DATA_FORMAT);
-    row("session sum differs", uploadOf(storage), TCP_CLIENT_HAS_BAD_DATA_FORMAT);
+    row("session sum differs", uploadMessage(storage), TCP_CLIENT_HAS_BAD_DATA_FORMAT);
     // The header version is checked for the range only; the record carries its own.
     row("version 105, answered", withHeaderVersion(upload, 105), 0);
     row("version 199, answered", withHeaderVersion(upload, 199), 0);
@@ -538,45 +505,6 @@ void TestServerConnections::refusalsCarryTheirCode()
     QCOMPARE(startsWithMagic(reply), code == 0);
     QCOMPARE(refusalCodeOf(reply), code);
     QVERIFY2(code == 0 || (reply.endsWith('\n') && reply.count('\n') == 1), reply.constData());
-}
-
-void TestServerConnections::clientExplainsTheRefusal_data()
-{
-    QTest::addColumn<QString>("sender");
-    QTest::addColumn<unsigned>("code");
-    for (const auto& [sender, code] : {std::pair<const char*, unsigned>{"", TCP_CLIENT_SENDS_TOO_MUCH_DATA},
-                                       {"TESTSendTooMuchToServer", TCP_CLIENT_SENDS_TOO_MUCH_DATA},
-                                       {"TESTSendWrongFormatToServer", TCP_SERVER_RECEIVES_BAD_FORMAT},
-                                       {"TESTSendOldVersionToServer", TCP_CLIENT_HAS_TOO_OLD_VERSION},
-                                       {"TESTSendTooNewVersionToServer", TCP_CLIENT_HAS_TOO_NEW_VERSION}})
-        QTest::newRow(*sender ? sender : "whole upload above the limit") << QString::fromLatin1(sender) << code;
-}
-
-void TestServerConnections::clientExplainsTheRefusal()
-{
-    QFETCH(QString, sender);
-    QFETCH(unsigned, code);
-    BoxScript boxes;
-    ClientStorage storage = newcomer(FRANCE, 3, {{CENT_10, FRANCE, 4}});
-    if (sender.isEmpty()) // a body far larger than this server takes, mostly still on its way when refused
-        storage.Message = QString(512 * 1024, QLatin1Char('m'));
-    QDialog dialog;
-    Client client(&storage, nullptr, &dialog, QStringLiteral("clientobject"));
-    client.initClient(QStringLiteral("127.0.0.1"), server.port());
-    const bool handMade = !sender.isEmpty();
-    if (handMade)
-        client.TESTToggleOpenSendProcessAnswerClose(false); // connect only; we send
-    client.openButton()->click();
-    if (handMade) {
-        QTRY_VERIFY_WITH_TIMEOUT(client.infoView()->toPlainText().contains(QLatin1String("Connected to server")),
-                                 exchangeTimeoutMs);
-        QVERIFY(QMetaObject::invokeMethod(&client, sender.toLatin1().constData()));
-    }
-    QTRY_COMPARE_WITH_TIMEOUT(boxes.count(), 1, exchangeTimeoutMs);
-    QVERIFY2(boxes.last().text.startsWith(
-                 QStringLiteral("A problem occurred:\n (%1) %2\n").arg(code).arg(errormessage[code])),
-             qPrintable(boxes.last().text));
-    QVERIFY(!client.uploadSucceeded());
 }
 
 void TestServerConnections::commandLine()
@@ -595,30 +523,17 @@ void TestServerConnections::commandLine()
         QVERIFY(QString::fromLocal8Bit(run.readAllStandardOutput() + run.readAllStandardError()).contains(text));
     }
 
-    // Each limit given alone takes its value and leaves the others at their
-    // defaults; one that is not a positive number of its kind is refused.
-    const QStringList names = {"--idle-timeout",    "--connection-timeout",          "--header-timeout",
-                               "--max-connections", "--max-connections-per-address", "--min-rate",
-                               "--max-buffered"};
-    const auto limitsOf = [](const ServerOptions& o) {
-        return QList<qint64>{o.idleTimeoutMs,   o.connectionTimeoutMs,      o.headerTimeoutMs,
-                             o.maxConnections,  o.maxConnectionsPerAddress, o.minRate,
-                             o.maxBufferedBytes};
-    };
-    for (qsizetype i = 0; i < names.size(); ++i) {
-        const bool bytes = names[i] == QLatin1String("--max-buffered");
-        const QString given = bytes ? QStringLiteral("5000000000") : QStringLiteral("1500");
+    // Each limit takes a positive number of its kind and refuses anything else.
+    for (const char* name : {"--idle-timeout", "--connection-timeout", "--header-timeout", "--max-connections",
+                             "--max-connections-per-address", "--min-rate", "--max-buffered"}) {
+        const bool bytes = qstrcmp(name, "--max-buffered") == 0;
         ServerOptions options;
         QString error;
-        QCOMPARE(options.parse({QStringLiteral("zuv-server"), names[i], given}, error), ServerOptions::Outcome::Run);
-        QList<qint64> expected = limitsOf(ServerOptions());
-        expected[i] = given.toLongLong();
-        QCOMPARE(limitsOf(options), expected);
-        for (const char* value : {"0", "-5", "many", bytes ? "99999999999999999999" : "99999999999"}) {
-            const QString what = names[i] + QLatin1Char(' ') + QLatin1String(value);
-            QCOMPARE(options.parse({QStringLiteral("zuv-server"), names[i], QLatin1String(value)}, error),
-                     ServerOptions::Outcome::Error);
-            QVERIFY2(error.contains(QLatin1String(value)), qPrintable(what + QStringLiteral(": ") + error));
+        QCOMPARE(options.parse({"zuv-server", name, bytes ? "5000000000" : "1500"}, error),
+                 ServerOptions::Outcome::Run);
+        for (const char* value : {"0", "many", bytes ? "99999999999999999999" : "99999999999"}) {
+            QCOMPARE(options.parse({"zuv-server", name, value}, error), ServerOptions::Outcome::Error);
+            QVERIFY2(error.contains(QLatin1String(value)), qPrintable(QLatin1String(name) + ": " + error));
         }
     }
     ServerOptions highest;
@@ -632,7 +547,6 @@ void TestServerConnections::publishedNumbers()
 {
     const HttpReply reply = get(web, "/api/results.json");
     QCOMPARE(reply.status, 200);
-    QVERIFY(reply.head.contains("Content-Type: application/json; charset=utf-8"));
     const QJsonObject json = QJsonDocument::fromJson(reply.body).object();
     QVERIFY(QDateTime::fromString(json.value("updated").toString(), Qt::ISODate).isValid());
     QCOMPARE(json.value("totals").toObject(),
@@ -647,7 +561,6 @@ void TestServerConnections::publishedNumbers()
     QCOMPARE(byCountry.at(0).toObject(),
              (QJsonObject{{"country", AUSTRIA}, {"name", "Austria"}, {"cells", QJsonArray{suppressed, suppressed}}}));
     QCOMPARE(byCountry.at(1).toObject().value("cells").toArray(), (QJsonArray{share(14, 2), suppressed}));
-    QCOMPARE(byCountry.at(2).toObject().value("cells").toArray(), (QJsonArray{share(66, 6), suppressed}));
 
     const QJsonArray origin = json.value("origin").toArray();
     QCOMPARE(origin.at(0).toObject(), (QJsonObject{{"country", AUSTRIA}, {"name", "Austria"}, {"suppressed", true}}));
@@ -656,20 +569,17 @@ void TestServerConnections::publishedNumbers()
     const QJsonArray sides = germany.value("sides").toArray();
     QCOMPARE(sides.size(), 15);
     QCOMPARE(sides.at(GERMANY - 1).toObject(), (QJsonObject{{"coins", 67}, {"share", 67.0 / 73}}));
-    QCOMPARE(sides.at(ITALY - 1).toObject(), (QJsonObject{{"coins", 6}, {"share", 6.0 / 73}}));
     QCOMPARE(sides.at(FRANCE - 1).toObject(), suppressed);
     QCOMPARE(origin.at(1).toObject().value("sides").toArray().at(GERMANY - 1).toObject(), suppressed); // two members
 
     const QJsonArray byValue = json.value("foreignShareByValue").toArray();
     QCOMPARE(byValue.size(), 8);
     QCOMPARE(byValue.at(CENT_1).toObject(), share(67, 0));
-    QCOMPARE(byValue.at(CENT_10).toObject(), share(14, 2));
     QCOMPARE(byValue.at(EURO_2).toObject(), share(6, 6));
     QCOMPARE(byValue.at(CENT_50).toObject(), suppressed);
     QCOMPARE(byValue.at(EURO_1).toObject(), suppressed); // only counted outside the euro countries
 
     const HttpReply csv = get(web, "/api/counts.csv");
-    QVERIFY(csv.head.contains("Content-Type: text/csv; charset=utf-8"));
     QCOMPARE(csv.body, QByteArray("month,member_country,national_side,coin_value,coins,purses,suppressed\r\n"
                                   "2024-03,Austria,Austria,50c,,,1\r\n"
                                   "2024-03,France,France,10c,12,3,0\r\n"
@@ -684,14 +594,11 @@ void TestServerConnections::publishedNumbers()
     QCOMPARE(head.status, 200);
     QVERIFY(head.body.isEmpty());
     QVERIFY(head.head.contains("Content-Length: " + QByteArray::number(page.body.size())));
-    for (const QByteArray path : {"/download.html", "/whynot.html"})
-        QCOMPARE(get(web, path).status, 200);
     // A member country that no list names is counted as none.
     QCOMPARE(ResultsAggregates::memberCountryOf(OTHER_EUROPEAN_COUNTRY), OTHER_EUROPEAN_COUNTRY);
     QCOMPARE(ResultsAggregates::memberCountryOf(200), 0);
 
-    // Forty months are all dotted; of more, only a month between gaps, which
-    // its line alone would not show.
+    // Forty months are all dotted; of more, only a month between gaps, which a line would not show.
     ProjectResults many;
     for (int i = 0; i < 41; ++i) {
         many.months << 202001 + i / 12 * 100 + i % 12;
@@ -729,35 +636,12 @@ void TestServerConnections::pageInBrowser()
         QVERIFY2(dom.contains(QLatin1String(total)), total);
 }
 
-void TestServerConnections::resentSessionMovesItsCoins()
-{
-    // He sends his March session again, with five coins more: they all leave
-    // Germany's cells, which keep two members (so suppressed), and count in
-    // France.
-    german.Country = FRANCE;
-    german.Sessions[0].emptyPurse();
-    german.Sessions[0].insertCoins(CENT_1, GERMANY - 1, 15);
-    german.Sessions[0].insertCoins(EURO_2, ITALY - 1, 1);
-    QCOMPARE(uploaded(results.port(), german), german.Membernumber);
-    QTest::qWait(ResultsPublisher::RENDER_INTERVAL_MS);
-
-    const QJsonObject json = getJson(web);
-    QCOMPARE(json.value("totals").toObject().value("coins").toInt(), 106);
-    QCOMPARE(json.value("totals").toObject().value("purses").toInt(), 9);
-    const QJsonObject byMonth = json.value("foreignShareByMonth").toObject();
-    QCOMPARE(byMonth.value("overall").toArray().at(0).toObject(), share(94, 23));
-    const QJsonArray byCountry = byMonth.value("byCountry").toArray();
-    QCOMPARE(byCountry.at(1).toObject().value("cells").toArray().at(0).toObject(), share(30, 18));
-    QCOMPARE(byCountry.at(2).toObject().value("cells").toArray().at(0).toObject(), suppressed);
-}
-
 void TestServerConnections::badRequests_data()
 {
     QTest::addColumn<QByteArray>("request");
     QTest::addColumn<int>("status");
     QTest::newRow("unknown address") << QByteArray("GET /admin HTTP/1.1\r\nHost: x\r\n\r\n") << 404;
     QTest::newRow("POST") << QByteArray("POST / HTTP/1.1\r\nHost: x\r\nContent-Length: 3\r\n\r\nabc") << 405;
-    QTest::newRow("unknown method") << QByteArray("BREW /api/counts.csv HTTP/1.1\r\nHost: x\r\n\r\n") << 405;
     QTest::newRow("huge header") << "GET / HTTP/1.1\r\nHost: x\r\nX-Filler: " + QByteArray(100000, 'a') + "\r\n\r\n"
                                  << 431;
     QTest::newRow("huge body") << "PUT / HTTP/1.1\r\nHost: x\r\nContent-Length: 300000\r\n\r\n" +
@@ -784,17 +668,14 @@ void TestServerConnections::peersMeetTheirLimits_data()
 
     const QByteArray upload = honestUpload();
     const Peer headerDrip{{}, announcing(100), 1, 10}; // a byte a second
-    // Fifty connections from one address: sixteen are served, every further
-    // one is told at once to try later.
+    // Fifty connections from one address: sixteen are served, the others told at once to try later.
     QTest::newRow("address at its limit")
         << QStringLiteral("--header-timeout 60000")
         << QList<Peer>(16, headerDrip) + QList<Peer>(34, refused("too many connections", headerDrip)) +
                QList<Peer>{from(3, answered(Peer{upload}))}; // never hangs up
 
-    // Each peer runs into another time limit (silence before the header, a
-    // header dripped, silence after a body's start, a body at a fifth of the
-    // least rate, one at twice that rate but longer than the connection
-    // time); pieces in steady succession run into none.
+    // Each peer runs into another time limit (silence before the header, a header dripped, silence after a
+    // body's start, a fifth of the least rate, a long body); steady pieces run into none.
     const QByteArray body(8000, 'b');
     QTest::newRow("time limits")
         << QStringLiteral("--header-timeout 1500 --idle-timeout 2000 --min-rate 500 --connection-timeout 3000")
@@ -805,20 +686,17 @@ void TestServerConnections::peersMeetTheirLimits_data()
                refused("too slowly", Peer{announcing(4000), body.left(4000), 10}, 1875),
                refused("upload not complete", Peer{announcing(8000), body, 100}, 3000),
                answered(Peer{{}, upload, int(upload.size() / 8 + 1)}),
-               answered(Peer{upload}),
            };
 
-    // Bodies above 64 KiB take room in a budget of 256 KiB, an address at
-    // most half of it; smaller ones need none.
+    // Bodies above 64 KiB take room in a budget of 256 KiB, an address at most half; smaller ones need none.
     const Peer holder{heldBody(100 * 1024)};
     QTest::newRow("memory budget") << QStringLiteral("--max-buffered 262144")
                                    << QList<Peer>{holder, refused("server busy", holder), from(3, holder),
                                                   from(4, refused("server busy", holder)), Peer{heldBody(32 * 1024)}};
 }
 
-// Each peer gets what its conduct earns (code 14 within the time of the limit
-// it ran into), and the server lets go of every connection it no longer
-// serves, whether or not the peer hangs up.
+// Each peer gets what its conduct earns (code 14 within the time of its limit), and the server lets go
+// of every connection it no longer serves, whether or not the peer hangs up.
 void TestServerConnections::peersMeetTheirLimits()
 {
     QFETCH(QString, options);
@@ -854,8 +732,7 @@ void TestServerConnections::peersMeetTheirLimits()
         std::all_of(peers.cbegin(), peers.cend(),
                     [](const Peer& p) { return p.outcome == Peer::Served || p.endedAfterMs >= 0; }),
         latestMs);
-    // The server closes what it answered or refused after the grace time,
-    // though these peers never hang up.
+    // The server closes what it answered or refused after the grace time; these peers never hang up.
     QTRY_VERIFY_WITH_TIMEOUT(openFilesOf(pid) <= filesBefore + served, CLOSE_GRACE_MS + SLACK_MS);
     tick(); // the last of what arrived
     for (qsizetype i = 0; i < peers.size(); ++i)
@@ -863,21 +740,17 @@ void TestServerConnections::peersMeetTheirLimits()
                  qPrintable(QStringLiteral("peer %1 after %2 ms: ").arg(i).arg(peers[i].endedAfterMs) +
                             QString::fromLatin1(peers[i].received.left(80))));
 
-    // When they leave, every place and every byte of the budget is free
-    // again: the busy address may send a body of most of the budget.
+    // Once they leave, every place and budget byte is free: the busy address may send most of the budget.
     ticker.stop();
     peers.clear();
     verifyAllLetGo();
     verifyAnswered(BUSY, honestUpload(100 * 1024)); // 200 KiB
 }
 
-// Random frames and every truncation of an upload, bodies of the largest size
-// announced but hardly sent, and a client that goes on sending after its body:
-// the server keeps neither the flood nor what was only announced, and closes
-// the flooding connection after the grace time though the client never stops.
+// Every truncation of an upload, the largest bodies announced but hardly sent, and a client that never
+// stops sending: the server keeps none of it and closes the flood after the grace time.
 void TestServerConnections::floodsAreDropped()
 {
-    constexpr int RANDOM_FRAMES = 300;
     constexpr int ANNOUNCING = 8; // together half the default budget
     constexpr quint32 LARGEST_BODY = 16 * 1024 * 1024;
     start();
@@ -886,15 +759,6 @@ void TestServerConnections::floodsAreDropped()
     const QByteArray upload = honestUpload();
     for (int length = 0; length < upload.size(); ++length)
         RawConnection(limited->port()).send(upload.left(length));
-    QRandomGenerator random(20);
-    for (int i = 0; i < RANDOM_FRAMES; ++i) {
-        QByteArray frame(qsizetype(random.bounded(1, 200)), Qt::Uninitialized);
-        for (char& byte : frame)
-            byte = char(random.bounded(256));
-        if (i % 2 == 0)
-            frame.replace(0, FRAME_HEADER_SIZE, announcing(random.bounded(LARGEST_BODY)));
-        RawConnection(limited->port()).send(frame);
-    }
     std::vector<std::unique_ptr<RawConnection>> announced;
     for (int i = 0; i < ANNOUNCING; ++i) {
         announced.push_back(std::make_unique<RawConnection>(limited->port(), 3));
@@ -929,17 +793,15 @@ void TestServerConnections::floodsAreDropped()
     verifyAllLetGo();
 }
 
-// Three places, all taken by silent clients: a fourth client's upload waits,
-// those behind it are not even accepted; when one of the three hangs up, the
-// waiting upload is answered.
+// Three places taken by silent clients: a fourth client's upload waits, those behind it are not even
+// accepted; when one of the three hangs up, the waiting upload is answered.
 void TestServerConnections::fullServerMakesClientsWait()
 {
     constexpr int MAX_CONNECTIONS = 3;
     constexpr int BEHIND = 4;
     start({QStringLiteral("--max-connections"), QString::number(MAX_CONNECTIONS)});
 
-    // All of them in one burst: the server finds them in its backlog
-    // together, in this order, and must stop taking them after the third.
+    // In one burst: the server finds them in its backlog together and must stop taking after the third.
     std::vector<std::unique_ptr<RawConnection>> clients;
     for (int i = 0; i < MAX_CONNECTIONS + 1 + BEHIND; ++i) {
         clients.push_back(std::make_unique<RawConnection>(limited->port(), i < MAX_CONNECTIONS ? BUSY : HONEST));
@@ -949,8 +811,7 @@ void TestServerConnections::fullServerMakesClientsWait()
     QVERIFY(uploader.send(honestUpload()));
     bool ended = false;
     QVERIFY(uploader.read(ended, 1000).isEmpty()); // unanswered for a second
-    // The three are served and at most the uploader is accepted to wait its
-    // turn: the ones behind it cost the server nothing yet.
+    // The three are served, at most the uploader is accepted: the ones behind it cost nothing yet.
     const int whileFull = openFilesOf(pid) - filesBefore;
     QVERIFY2(whileFull >= MAX_CONNECTIONS && whileFull <= MAX_CONNECTIONS + 1, qPrintable(QString::number(whileFull)));
 

@@ -3,7 +3,6 @@
 #include "common/modaldriver.h"
 #include "common/scriptedserver.h"
 
-#include "app/application.h"
 #include "app/zuvwindow.h"
 #include "common/config.h"
 #include "common/constants.h"
@@ -88,7 +87,6 @@ private Q_SLOTS:
     void endings_data();
     void endings();
     void damagedDataFileAsksTheParticipant();
-    void fatalFailuresEndWithTheirCode();
     void aboutAndResultsOfferThePages();
     // The real program, started twice from its menu entry and ended by a logout each time.
     void signalsSaveAndEndLikeTheCloseBox();
@@ -324,21 +322,6 @@ void TestZuvWindow::damagedDataFileAsksTheParticipant()
     QCOMPARE(finished.count(), 1);
     // The unreadable file was kept aside, byte for byte, before it was saved over.
     QCOMPARE(readAll(DATAFILE_NAME + QStringLiteral(".damaged")), bytes);
-}
-
-void TestZuvWindow::fatalFailuresEndWithTheirCode()
-{
-    BoxScript boxes;
-    const QList<std::tuple<std::exception_ptr, QString, int>> cases = {
-        {std::make_exception_ptr(FileErr(10)), QStringLiteral("ZUV fatal file error"), 10},
-        {std::make_exception_ptr(std::runtime_error("foreign")), QStringLiteral("ZUV unknown error"), -1},
-    };
-    for (const auto& [failure, title, status] : cases) {
-        QCOMPARE(reportFatalFailure(failure, nullptr), status);
-        QCOMPARE(boxes.last().title, title);
-        QCOMPARE(boxes.last().icon, BoxIcon::Critical);
-    }
-    QVERIFY(boxes.last().text.startsWith(QStringLiteral("\n\nPlease write a short message")));
 }
 
 void TestZuvWindow::aboutAndResultsOfferThePages()

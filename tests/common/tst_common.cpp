@@ -1,7 +1,6 @@
 #include "common/boxscript.h"
 
 #include "common/constants.h"
-#include "common/localtime.h"
 #include "common/messagebox.h"
 #include "common/utilities.h"
 
@@ -15,7 +14,6 @@ private Q_SLOTS:
     void errorTexts();
     void emailCheck();
     void boxesGoThroughTheResponder();
-    void settlingTheTimeZoneKeepsTheUsersZone();
 };
 
 void TestCommon::errorTexts()
@@ -50,20 +48,6 @@ void TestCommon::boxesGoThroughTheResponder()
     QCOMPARE(ask(), 0);
     QCOMPARE(ask(), 1); // an answer outside the buttons counts as Escape
     QCOMPARE(boxes.last().escapeButton, 1);
-}
-
-void TestCommon::settlingTheTimeZoneKeepsTheUsersZone()
-{
-    // Unset, the system's zone file is named; a zone the user chose, even an empty one (UTC), is his.
-    const QByteArray previous = qgetenv("TZ");
-    const bool wasSet = qEnvironmentVariableIsSet("TZ");
-    for (const char* zone : {static_cast<const char*>(nullptr), "CET-1CEST,M3.5.0,M10.5.0/3", ""}) {
-        zone ? qputenv("TZ", zone) : qunsetenv("TZ");
-        settleLocalTimeZone();
-        QVERIFY(qEnvironmentVariableIsSet("TZ"));
-        QCOMPARE(qgetenv("TZ"), QByteArray(zone ? zone : ":/etc/localtime"));
-    }
-    wasSet ? qputenv("TZ", previous) : qunsetenv("TZ");
 }
 
 QTEST_MAIN(TestCommon)

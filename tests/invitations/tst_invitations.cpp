@@ -34,7 +34,6 @@ private Q_SLOTS:
     void editsComeBackHoweverTheWindowIsClosed();
     void refusalsSayWhyAndChangeNothing_data();
     void refusalsSayWhyAndChangeNothing();
-    void binaryForm();
 
 private:
     QLineEdit* field(const char* name) const { return window->findChild<QLineEdit*>(QLatin1String(name)); }
@@ -134,23 +133,6 @@ void TestInvitations::refusalsSayWhyAndChangeNothing()
         typeAndInsert(QStringLiteral("Anna"), QStringLiteral("anna@b.cd"));
     QVERIFY(info()->text().isEmpty());
     QCOMPARE(info()->palette().color(QPalette::Window), window->palette().color(QPalette::Window));
-}
-
-void TestInvitations::binaryForm()
-{
-    const InvitationList list{{"a", "", 17, true}, {"", "bc", 119, false}};
-    QByteArray bytes = QByteArray::fromHex("0002 00000001ae 00000000 11 01 00000000 00000002abac 77 00");
-    QByteArray written;
-    QDataStream out(&written, QIODevice::WriteOnly);
-    out << list;
-    QCOMPARE(written, bytes);
-
-    // Read lists are appended; any byte but 0 means uploaded (a list cut short: the mutation sweep).
-    bytes[12] = 7;
-    InvitationList read{dora};
-    QDataStream whole(bytes);
-    whole >> read;
-    QCOMPARE(read, (InvitationList{dora} + list));
 }
 
 QTEST_MAIN(TestInvitations)

@@ -11,8 +11,7 @@
 
 class ClientStorage;
 
-// The real zuv-server on a free loopback port with a database of the test's
-// choosing; start() reads the port it prints.
+// The real zuv-server on a free loopback port with a database of the test's choosing; start() reads its port.
 class ServerProcess
 {
 public:

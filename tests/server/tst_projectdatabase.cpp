@@ -38,8 +38,7 @@ QByteArray bodyOf(const ClientStorage& storage)
     return uploadMessage(storage).mid(FRAME_HEADER_SIZE);
 }
 
-// The totals counted afresh from the stored members and sessions, the sum in
-// full 64 bits: "members purses sum".
+// The totals counted afresh from the stored members and sessions, the sum in full 64 bits: "members purses sum".
 QString countedTotals(const QSqlDatabase& db)
 {
     return rowsOf(db, QStringLiteral("SELECT (SELECT COUNT(*) FROM members) || ' ' ||"
@@ -65,8 +64,7 @@ Session countedAt(const QString& time, int coinIndex, unsigned count)
 
 } // namespace
 
-// The database and the answer building in-process, where failures can be
-// arranged.
+// The database and the answer building in-process, where failures can be arranged.
 class TestProjectDatabase : public QObject
 {
     Q_OBJECT

@@ -42,7 +42,7 @@ void TestUsage::vocabulary_data()
                         "SettingsEndedWithUserWantsProgramTermination=247 ClientStarted=400 ClientClearView=423 "
                         "Invitations=600 InvitationsClosed=612 CellClicked(0,0)=1000 CellEdited(3,4)=2049 "
                         "CellEdited(4,3)=2063 CellFocussed(7,14)=3119 ClientServerDNSFound=412 unknown=65535 "
-                        "CellClicked(8,0)=65535 ClientServerDNSNotFound=65535 start=65535")
+                        "CellClicked(8,0)=65535 CellClicked(0,15)=65535 ClientServerDNSNotFound=65535 start=65535")
              .split(QLatin1Char(' '))) {
         const QStringList nameAndId = entry.split(QLatin1Char('='));
         QTest::newRow(qPrintable(entry)) << nameAndId[0] << nameAndId[1].toUShort();

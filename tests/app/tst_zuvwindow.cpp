@@ -112,6 +112,7 @@ void TestZuvWindow::firstStartShowsTheDefaults()
 
     QVERIFY(summaryShown); // no pics/ folder: every coin is drawn and the participant is told
     QVERIFY(window->isEnabled());
+    QVERIFY(!window->windowTitle().contains(QLatin1Char('%'))); // the version and the build date are filled in
 
     const ClientStorage& state = window->clientState();
     QCOMPARE(state.NumberOfStartsSinceLastUpload, quint16(1));

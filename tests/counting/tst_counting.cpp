@@ -114,7 +114,7 @@ void TestCounting::typedText_data()
     QTest::addColumn<QPoint>("nextCoin"); // (row, column) of the cell whose coin is shown next
 
     // Twelve 50 cent coins of Finland; the slide show moves on down the column.
-    QTest::newRow("a count") << 2 << 5 << 0u << "12" << false << " 6.00 Euro " << QPoint(3, 5);
+    QTest::newRow("a count") << 13 << 5 << 0u << "12" << false << " 6.00 Euro " << QPoint(14, 5);
     QTest::newRow("the last row") << 14 << 3 << 0u << "1" << false << " 0.10 Euro " << QPoint(0, 4);
     QTest::newRow("the last cell") << 14 << 7 << 0u << "2" << false << " 4.00 Euro " << QPoint(0, 0);
     // Six significant digits, as the text stream writes a double: 10001.23.

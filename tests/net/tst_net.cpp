@@ -383,7 +383,7 @@ void TestNet::refusalCodeSitsBetweenParenthesisAndComma()
 {
     // Only the first "(" counts, and the first "," after it; -1: no code.
     const QList<std::pair<const char*, int>> cases = {
-        {"a, b (34, ill (26, new", 34}, {"( 20 ,", 20}, {"no parenthesis 16, at all", -1},
+        {"a, b (39, ill (26, new", 39}, {"( 20 ,", 20}, {"no parenthesis 16, at all", -1},
         {"(16 and no comma", -1},       {"(, 16", -1},  {"(1 6, split", -1},
         {"(99999999999, too large", -1}};
     for (const auto& [text, expected] : cases) {

@@ -57,7 +57,7 @@ QJsonObject publishedResults()
     for (int value = 1; value < 8; ++value)
         byValue.append(cell(100 * value, 7 * value + 3));
     const QJsonObject germanyByMonth{{"country", germany},
-                                     {"cells", QJsonArray{cell(50, 5), suppressed, cell(80, 20)}}};
+                                     {"cells", QJsonArray{cell(50, 5), suppressed, cell(80, 80)}}};
     return {{"updated", "2026-12-06T16:31:53Z"},
             {"minimumMembers", 3},
             {"totals", QJsonObject{{"members", 12}, {"purses", 40}, {"coins", 1234}, {"valueCents", 56789}}},

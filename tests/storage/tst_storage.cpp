@@ -44,6 +44,7 @@ ClientStorage defaultRecord()
 {
     ClientStorage record;
     record.setDefaultValues();
+    record.FavouriteCoin = 0; // drawn at random: two records made a millisecond apart would differ
     return record;
 }
 

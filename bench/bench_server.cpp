@@ -409,7 +409,7 @@ void BM_ServerUploads(benchmark::State& state)
                 return;
             }
             for (int k = 1; k <= perClient; ++k)
-                timed[c].push_back(uploadMessage(uploadState(answer.memberNumber, serial++)));
+                timed[c].push_back(uploadMessage(uploadState(answer.memberNumber, serial++, answer.memberSince)));
         }
         messageBytes = double(timed[0][0].size());
 
@@ -998,7 +998,7 @@ void BM_UploadsWhileBrowsing(benchmark::State& state)
                 return;
             }
             for (int k = 0; k < perClient; ++k)
-                client.push_back(uploadMessage(uploadState(answer.memberNumber, serial++)));
+                client.push_back(uploadMessage(uploadState(answer.memberNumber, serial++, answer.memberSince)));
         }
         std::atomic<bool> uploading{true};
         bool served = true;

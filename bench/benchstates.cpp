@@ -125,11 +125,13 @@ ClientStorage realisticState()
     return stateWith(REALISTIC_SESSIONS, REALISTIC_PILES, REALISTIC_EVENTS);
 }
 
-ClientStorage uploadState(quint32 memberNumber, int serial)
+ClientStorage uploadState(quint32 memberNumber, int serial, const QDateTime& memberSince)
 {
     std::mt19937 random(SEED + std::uint32_t(serial));
     ClientStorage state = baseState(random);
     state.Membernumber = memberNumber;
+    if (memberSince.isValid())
+        state.MemberSince = memberSince;
     for (int i = 0; i < UPLOAD_SESSIONS; ++i)
         state.Sessions.append(
             makeSession(random, uploadedSessionBegan(serial * UPLOAD_SESSIONS + i), UPLOAD_PILES, UPLOAD_EVENTS));

@@ -3,6 +3,7 @@
 #include "storage/clientstorage.h"
 
 #include <QByteArray>
+#include <QDateTime>
 #include <QString>
 
 #include <cstdint>
@@ -29,11 +30,12 @@ ClientStorage realisticState();
 // What a participant typically uploads: the realistic settings and friends,
 // and 4 sessions of 30 piles and 100 events each. `serial` numbers the
 // uploads of one participant: each gets sessions of its own dates, so the
-// server stores every upload anew.
+// server stores every upload anew. A member's upload carries the membership
+// time of the member's first answer, as the client does.
 constexpr int UPLOAD_SESSIONS = 4;
 constexpr int UPLOAD_PILES = 30;
 constexpr int UPLOAD_EVENTS = 100;
-ClientStorage uploadState(quint32 memberNumber, int serial);
+ClientStorage uploadState(quint32 memberNumber, int serial, const QDateTime& memberSince = QDateTime());
 // The largest state: every session holds all 120 piles and `eventsPerSession`
 // events; the rest as in the realistic state.
 ClientStorage largestState(int eventsPerSession);

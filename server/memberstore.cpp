@@ -5,30 +5,11 @@
 #include "storage/clientstorage.h"
 
 #include <QList>
+#include <QRandomGenerator>
 #include <QSqlQuery>
 
 #include <algorithm>
 #include <limits>
-
-namespace {
-
-// The settings a participant gives, as stored, in the order of the query
-// below; a newcomer sent again has the same.
-QVariantList givenSettings(const ClientStorage& upload)
-{
-    return {sqlNumber(upload.Country), sqlText(upload.PostalCode), sqlNumber(upload.CityPopulation),
-            sqlLatin1(upload.eMailAddress), sqlNumber(upload.FavouriteCoin)};
-}
-
-bool sameValues(const QVariantList& stored, const QVariantList& sent)
-{
-    for (qsizetype i = 0; i < sent.size(); ++i)
-        if (stored[i].toString() != sent[i].toString())
-            return false;
-    return true;
-}
-
-} // namespace
 
 QVariant MemberStore::newcomerKey(const ClientStorage& upload)
 {
@@ -48,8 +29,8 @@ MemberStore::Identity MemberStore::identify(const ClientStorage& upload, const Q
     if (upload.Membernumber != 0) {
         const QVariant since = sql.value(QStringLiteral("SELECT member_since FROM members WHERE member_number = ?"),
                                          {sqlNumber(upload.Membernumber)});
-        if (!since.isValid())
-            return identity; // not one of ours
+        if (!since.isValid() || since.toString() != sqlDateTime(upload.MemberSince).toString())
+            return identity; // not one of ours, or not the member's own program
         identity.known = true;
         identity.number = upload.Membernumber;
         identity.since = dateTimeFromSql(since);
@@ -59,27 +40,18 @@ MemberStore::Identity MemberStore::identify(const ClientStorage& upload, const Q
     identity.known = true;
     const QVariant key = newcomerKey(upload);
     if (!key.isNull()) {
-        struct Candidate
-        {
-            qint64 number;
-            QVariant since;
-            QVariantList settings;
-        };
-        QList<Candidate> candidates;
-        QSqlQuery& query = sql.run(QStringLiteral("SELECT member_number, member_since, country, postal_code, town_size,"
-                                                  " email, favourite_coin FROM members WHERE newcomer_key = ?"
-                                                  " ORDER BY member_number"),
+        QList<std::pair<qint64, QVariant>> candidates;
+        QSqlQuery& query = sql.run(QStringLiteral("SELECT member_number, member_since FROM members"
+                                                  " WHERE newcomer_key = ? ORDER BY member_number"),
                                    {key});
         while (query.next())
-            candidates.append({query.value(0).toLongLong(),
-                               query.value(1),
-                               {query.value(2), query.value(3), query.value(4), query.value(5), query.value(6)}});
+            candidates.append({query.value(0).toLongLong(), query.value(1)});
         query.finish();
-        for (const Candidate& candidate : std::as_const(candidates)) {
-            if (sameValues(candidate.settings, givenSettings(upload)) && continues(candidate.number, upload)) {
+        for (const auto& [number, since] : std::as_const(candidates)) {
+            if (repeatsFirstUpload(number, upload)) {
                 identity.repeatedNewcomer = true;
-                identity.number = candidate.number;
-                identity.since = dateTimeFromSql(candidate.since);
+                identity.number = number;
+                identity.since = dateTimeFromSql(since);
                 return identity;
             }
         }
@@ -92,30 +64,34 @@ MemberStore::Identity MemberStore::identify(const ClientStorage& upload, const Q
                              .toLongLong();
     if (given <= 0 || given > qint64(std::numeric_limits<quint32>::max()))
         throw DatabaseFailure{QStringLiteral("no member number left to give")};
-    const QVariant now = sqlDateTime(receivedAt);
+    const QDateTime since =
+        receivedAt.addMSecs(-qint64(QRandomGenerator::system()->bounded(MEMBERSHIP_TIME_SPREAD_MS)));
     sql.run(QStringLiteral("INSERT INTO members (member_number, member_since, last_upload) VALUES (?, ?, ?)"),
-            {sqlNumber(given), now, now});
+            {sqlNumber(given), sqlDateTime(since), sqlDateTime(receivedAt)});
     identity.isNew = true;
     identity.number = given;
-    identity.since = receivedAt;
+    identity.since = since;
     return identity;
 }
 
-// True when the upload holds at least one of the member's stored sessions and
-// every session both hold is one the same program could have sent: the same,
-// counted on since, or the state saved before the upload whose answer was lost.
-bool MemberStore::continues(qint64 member, const ClientStorage& upload)
+// True when the upload holds every session stored for the member, each as
+// stored or counted on since.
+bool MemberStore::repeatsFirstUpload(qint64 member, const ClientStorage& upload)
 {
-    QList<QString> entries;
-    for (const Session& session : upload.Sessions)
-        entries << sqlDateTime(session.entryDateTime).toString();
     SessionStore sessions(sql);
-    const QHash<QString, SessionStore::Stored> stored = sessions.stored(member, entries);
-    for (qsizetype i = 0; i < entries.size(); ++i) {
-        const auto found = stored.constFind(entries[i]);
-        if (found != stored.constEnd() &&
-            sessions.relation(*found, upload.Sessions[i]) == SessionStore::Relation::Other)
+    const QHash<QString, SessionStore::Stored> stored = sessions.allOf(member);
+    if (stored.isEmpty())
+        return false;
+    QHash<QString, const Session*> sent;
+    for (const Session& session : upload.Sessions)
+        sent.insert(sqlDateTime(session.entryDateTime).toString(), &session);
+    for (auto it = stored.constBegin(); it != stored.constEnd(); ++it) {
+        const Session* session = sent.value(it.key());
+        if (!session)
+            return false;
+        const SessionStore::Relation relation = sessions.relation(*it, *session);
+        if (relation != SessionStore::Relation::Same && relation != SessionStore::Relation::Continued)
             return false;
     }
-    return !stored.isEmpty();
+    return true;
 }

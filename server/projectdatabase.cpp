@@ -135,6 +135,36 @@ ProjectTotals applyToTotals(SqlConnection& sql, const TotalsChange& change)
     return totals;
 }
 
+// Notes the member's upload as the latest and returns the country the answer
+// names as the latest upload's. A newcomer's upload sent again (its answer
+// lost) is answered as the first time: with the upload before the first, as
+// long as nobody else uploaded in between.
+quint8 passLatestUpload(SqlConnection& sql, qint64 member, quint8 country, bool repeated)
+{
+    qint64 latestMember = 0;
+    quint8 latestCountry = 0;
+    quint8 earlierCountry = 0;
+    QSqlQuery& query =
+        sql.run(QStringLiteral("SELECT name, value FROM server_state WHERE name IN"
+                               " ('last_upload_member', 'last_upload_country', 'earlier_upload_country')"));
+    while (query.next()) {
+        const QString name = query.value(0).toString();
+        if (name == QLatin1String("last_upload_member"))
+            latestMember = query.value(1).toLongLong();
+        else if (name == QLatin1String("last_upload_country"))
+            latestCountry = quint8(query.value(1).toUInt());
+        else
+            earlierCountry = quint8(query.value(1).toUInt());
+    }
+    query.finish();
+    const bool again = latestMember == member;
+    sql.run(QStringLiteral("INSERT INTO server_state (name, value) VALUES ('last_upload_member', ?),"
+                           " ('earlier_upload_country', ?), ('last_upload_country', ?)"
+                           " ON CONFLICT (name) DO UPDATE SET value = excluded.value"),
+            {sqlNumber(member), sqlNumber(again ? earlierCountry : latestCountry), sqlNumber(country)});
+    return again && repeated ? earlierCountry : latestCountry;
+}
+
 AnalysisNumbers readAnalysisNumbers(SqlConnection& sql)
 {
     AnalysisNumbers numbers;
@@ -332,9 +362,6 @@ std::vector<ProjectDatabase::Outcome> ProjectDatabase::storeUploads(const std::v
 void ProjectDatabase::storeInTransaction(const ClientStorage& upload, const QDateTime& receivedAt,
                                          UploadReceipt& receipt)
 {
-    receipt.previousUploadCountry = quint8(
-        sql->value(QStringLiteral("SELECT value FROM server_state WHERE name = 'last_upload_country'")).toUInt());
-
     const MemberStore::Identity member = MemberStore(*sql).identify(upload, receivedAt);
     if (!member.known)
         return; // not one of ours: nothing is stored
@@ -357,8 +384,7 @@ void ProjectDatabase::storeInTransaction(const ClientStorage& upload, const QDat
         ResultsAggregates(*sql).markChanged(receivedAt);
     storeEventTotals(*sql, number, upload.TotalEvents);
     receipt.invitationsAdded = storeInvitations(*sql, number, upload.InvitationList, now);
-    sql->run(QStringLiteral("UPDATE server_state SET value = ? WHERE name = 'last_upload_country'"),
-             {sqlNumber(upload.Country)});
+    receipt.previousUploadCountry = passLatestUpload(*sql, member.number, upload.Country, member.repeatedNewcomer);
     receipt.totals = applyToTotals(*sql, change);
     receipt.analysis = readAnalysisNumbers(*sql);
 }

@@ -33,7 +33,8 @@ struct AnalysisNumbers
 // What storing one upload amounted to, read in the same transaction.
 struct UploadReceipt
 {
-    bool knownMember = false;      // false: the upload named a member we never gave out; nothing was stored
+    bool knownMember = false;      // false: the upload named a member we never gave out, or without the
+                                   // member's membership time; nothing was stored
     bool newMember = false;        // the upload carried no member number; the answer names it
     bool repeatedNewcomer = false; // ... and it was a newcomer's upload arriving again: the number of the first time
     quint32 memberNumber = 0;
@@ -41,7 +42,8 @@ struct UploadReceipt
     int sessionsAdded = 0;    // sessions not stored before
     int sessionsReplaced = 0; // stored sessions that arrived with other content
     int invitationsAdded = 0;
-    quint8 previousUploadCountry = 0; // member country index of the upload before this one, 0 if none
+    quint8 previousUploadCountry = 0; // member country index of the upload before this one (before the
+                                      // first, for a newcomer's sent again), 0 if none
     ProjectTotals totals;             // including this upload
     AnalysisNumbers analysis;
 };

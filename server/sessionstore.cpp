@@ -48,6 +48,21 @@ qint64 SessionStore::digestOf(const Session& session)
     return qFromBigEndian<qint64>(QCryptographicHash::hash(bytes, QCryptographicHash::Md5).constData());
 }
 
+QHash<QString, SessionStore::Stored> SessionStore::storedWhere(const QString& condition, const QVariantList& values)
+{
+    QHash<QString, Stored> stored;
+    QSqlQuery& query = sql.run(QStringLiteral("SELECT entry_datetime, session_id, content_digest, sum_cents,"
+                                              " pile_count, event_count FROM sessions WHERE member_number = ?") +
+                                   condition,
+                               values);
+    while (query.next())
+        stored.insert(query.value(0).toString(),
+                      Stored{query.value(1).toLongLong(), query.value(2), query.value(3).toLongLong(),
+                             query.value(4).toLongLong(), query.value(5).toLongLong()});
+    query.finish();
+    return stored;
+}
+
 QHash<QString, SessionStore::Stored> SessionStore::stored(qint64 member, const QList<QString>& entries)
 {
     QHash<QString, Stored> stored;
@@ -56,19 +71,17 @@ QHash<QString, SessionStore::Stored> SessionStore::stored(qint64 member, const Q
         QVariantList values{sqlNumber(member)};
         for (const QString& entry : some)
             values << entry;
-        QSqlQuery& query =
-            sql.run(QStringLiteral("SELECT entry_datetime, session_id, content_digest, sum_cents,"
-                                   " pile_count, event_count FROM sessions WHERE member_number = ?"
-                                   " AND entry_datetime IN (") +
-                        QStringList(some.size(), QStringLiteral("?")).join(QLatin1Char(',')) + QLatin1Char(')'),
-                    values);
-        while (query.next())
-            stored.insert(query.value(0).toString(),
-                          Stored{query.value(1).toLongLong(), query.value(2), query.value(3).toLongLong(),
-                                 query.value(4).toLongLong(), query.value(5).toLongLong()});
-        query.finish();
+        stored.insert(storedWhere(QStringLiteral(" AND entry_datetime IN (") +
+                                      QStringList(some.size(), QStringLiteral("?")).join(QLatin1Char(',')) +
+                                      QLatin1Char(')'),
+                                  values));
     }
     return stored;
+}
+
+QHash<QString, SessionStore::Stored> SessionStore::allOf(qint64 member)
+{
+    return storedWhere(QString(), {sqlNumber(member)});
 }
 
 SessionStore::Relation SessionStore::relation(const Stored& stored, const Session& session)
@@ -85,9 +98,7 @@ SessionStore::Relation SessionStore::relation(const Stored& stored, const Sessio
     const qsizetype common = std::min(events.size(), session.observation.size());
     if (!std::equal(events.cbegin(), events.cbegin() + common, session.observation.cbegin()))
         return Relation::Other;
-    if (session.observation.size() > events.size())
-        return Relation::Continued;
-    return session.observation.size() < events.size() ? Relation::Earlier : Relation::Other;
+    return session.observation.size() >= events.size() ? Relation::Continued : Relation::Earlier;
 }
 
 void SessionStore::removeContribution(const Stored& stored, TotalsChange& change, ResultsContribution& published)

@@ -47,7 +47,8 @@ public:
     // How a session sent again relates to its stored version.
     enum class Relation {
         Same,      // nothing changed
-        Continued, // its events go on from the stored ones: counted on since
+        Continued, // its events go on from the stored ones, or are the same with other
+                   // coins (counted on since, perhaps with usage observation off)
         Earlier,   // its events are the first of the stored ones: the state saved
                    // before an upload whose answer was lost
         Other,
@@ -66,6 +67,8 @@ public:
 
     // The member's stored sessions among these entry times (as stored), by entry time.
     QHash<QString, Stored> stored(qint64 member, const QList<QString>& entries);
+    // All the member's stored sessions, by entry time.
+    QHash<QString, Stored> allOf(qint64 member);
     Relation relation(const Stored& stored, const Session& session);
 
     // A digest of everything a session holds besides its entry time: two
@@ -73,6 +76,7 @@ public:
     static qint64 digestOf(const Session& session);
 
 private:
+    QHash<QString, Stored> storedWhere(const QString& condition, const QVariantList& values);
     void removeContribution(const Stored& stored, TotalsChange& change, ResultsContribution& published);
     void addContribution(const QList<std::pair<qint64, const Session*>>& sessions, int memberCountry,
                          TotalsChange& change, ResultsContribution& published);

@@ -133,17 +133,16 @@ void UploadConnection::readIncoming()
 
     storing = true;
     limitTimer->stop();
-    uploads.submit(body, this,
-                   [this](const UploadService::Reply& outcome) { answer(outcome.refusal, outcome.answer); });
+    uploads.submit(body, peer, this, [this](const UploadService::Reply& outcome) { answer(outcome); });
 }
 
-void UploadConnection::answer(unsigned refusal, const ServerAnswer& answer)
+void UploadConnection::answer(const UploadService::Reply& outcome)
 {
     storing = false;
-    if (refusal != 0)
-        refuse(refusal);
+    if (outcome.refusal != 0)
+        refuse(outcome.refusal, outcome.refusalReason);
     else
-        reply(answerFrame(answer));
+        reply(answerFrame(outcome.answer));
 }
 
 // Looks at as much of the header as has arrived. False when the upload was

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "net/protocol.h"
+#include "server/uploadservice.h"
 
 #include <QByteArray>
 #include <QElapsedTimer>
@@ -74,7 +75,7 @@ Q_SIGNALS:
 private:
     void readIncoming();
     bool checkHeader();
-    void answer(unsigned refusal, const ServerAnswer& answer);
+    void answer(const UploadService::Reply& outcome);
     void refuse(unsigned code, const QByteArray& reason = QByteArray());
     void reply(const QByteArray& bytes);
     void releaseBody();

@@ -8,7 +8,10 @@
 #include <utility>
 #include <vector>
 
-UploadQueue::UploadQueue(const QString& message, QObject* parent) : QObject(parent), serverMessage(message) {}
+UploadQueue::UploadQueue(const QString& message, QObject* parent) : QObject(parent), serverMessage(message)
+{
+    clock.start();
+}
 
 UploadQueue::~UploadQueue()
 {
@@ -30,15 +33,21 @@ bool UploadQueue::start(const QString& location, QString& error)
     return opened;
 }
 
-void UploadQueue::submit(const QByteArray& body, QObject* receiver, ReplyHandler done)
+void UploadQueue::submit(const QByteArray& body, const QHostAddress& peer, QObject* receiver, ReplyHandler done)
 {
-    Waiting upload{ClientStorage(), receiver, std::move(done)};
-    if (!UploadService::decode(body, upload.upload)) {
+    Waiting upload{ClientStorage(), peer, false, receiver, std::move(done)};
+    const auto refuse = [this, &upload](unsigned code, const QByteArray& reason = QByteArray()) {
         UploadService::Reply refused;
-        refused.refusal = TCP_CLIENT_HAS_BAD_DATA_FORMAT;
+        refused.refusal = code;
+        refused.refusalReason = reason;
         deliver(upload, refused);
-        return;
-    }
+    };
+    if (!UploadService::decode(body, upload.upload))
+        return refuse(TCP_CLIENT_HAS_BAD_DATA_FORMAT);
+    const quint32 member = upload.upload.Membernumber;
+    if (member != 0 && !claims.admit(peer, member, clock.elapsed()))
+        return refuse(TCP_SERVER_TIMEOUT, "too many failed member claims");
+    upload.claimAdmitted = member != 0;
     {
         const std::lock_guard<std::mutex> guard(lock);
         waiting.push_back(std::move(upload));
@@ -48,10 +57,14 @@ void UploadQueue::submit(const QByteArray& body, QObject* receiver, ReplyHandler
 
 void UploadQueue::deliver(Waiting& upload, const UploadService::Reply& reply)
 {
-    // On our thread, where the receiver lives and is known to be alive or gone.
+    // On our thread, where the receiver lives and is known to be alive or
+    // gone, and where the claims are kept.
+    const quint32 member = upload.claimAdmitted ? upload.upload.Membernumber : 0;
     QMetaObject::invokeMethod(
         this,
-        [receiver = upload.receiver, done = std::move(upload.done), reply] {
+        [this, receiver = upload.receiver, peer = upload.peer, member, done = std::move(upload.done), reply] {
+            if (member != 0)
+                claims.settle(peer, member, !reply.claimFailed);
             if (receiver)
                 done(reply);
         },

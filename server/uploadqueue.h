@@ -1,9 +1,12 @@
 #pragma once
 
+#include "server/claimledger.h"
 #include "server/uploadservice.h"
 #include "storage/clientstorage.h"
 
 #include <QByteArray>
+#include <QElapsedTimer>
+#include <QHostAddress>
 #include <QObject>
 #include <QPointer>
 #include <QString>
@@ -42,13 +45,17 @@ public:
 
     // Reads the body (one that is no client state is refused at once) and
     // queues the upload. `done` runs on this object's thread with the reply,
-    // unless `receiver` is gone by then.
-    void submit(const QByteArray& body, QObject* receiver, ReplyHandler done);
+    // unless `receiver` is gone by then. An upload that claims to be a member's
+    // while `peer` or that member has failed too many claims lately is refused
+    // with "try later" and never tried (see ClaimLedger).
+    void submit(const QByteArray& body, const QHostAddress& peer, QObject* receiver, ReplyHandler done);
 
 private:
     struct Waiting
     {
         ClientStorage upload;
+        QHostAddress peer;
+        bool claimAdmitted = false; // counted in `claims` until settled
         QPointer<QObject> receiver;
         ReplyHandler done;
     };
@@ -57,6 +64,9 @@ private:
     void deliver(Waiting& waiting, const UploadService::Reply& reply);
 
     const QString serverMessage;
+    // Used on this object's thread only.
+    ClaimLedger claims;
+    QElapsedTimer clock;
     std::thread worker;
     std::mutex lock;
     std::condition_variable changed;

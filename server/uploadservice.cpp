@@ -65,9 +65,11 @@ std::vector<UploadService::Reply> UploadService::storeAndAnswer(const std::vecto
             replies[i].refusal = TCP_SERVER_IS_ILL;
             continue;
         }
-        if (!receipt.knownMember)
-            qInfo().noquote() << "upload names unknown member" << upload.Membernumber << "- nothing stored";
-        else
+        if (!receipt.knownMember) {
+            qInfo().noquote() << "upload names member" << upload.Membernumber
+                              << "without that member's membership time - nothing stored";
+            replies[i].claimFailed = true;
+        } else {
             qInfo().noquote() << QStringLiteral("upload of %1member %2 stored: %3 new and %4 changed of %5 sessions,"
                                                 " %6 new invitations")
                                      .arg(receipt.repeatedNewcomer ? QStringLiteral("repeated newcomer, ")
@@ -78,6 +80,7 @@ std::vector<UploadService::Reply> UploadService::storeAndAnswer(const std::vecto
                                      .arg(receipt.sessionsReplaced)
                                      .arg(upload.Sessions.size())
                                      .arg(receipt.invitationsAdded);
+        }
         replies[i].answer = answerFor(upload, receipt, now.date());
     }
     return replies;

@@ -28,8 +28,10 @@ public:
     // the answer record.
     struct Reply
     {
-        unsigned refusal = 0; // 0: answer is the reply
+        unsigned refusal = 0;     // 0: answer is the reply
+        QByteArray refusalReason; // empty: the code's usual one
         ServerAnswer answer;
+        bool claimFailed = false; // named a member without that member's membership time
     };
 
     explicit UploadService(ProjectDatabase& database, const QString& serverMessage = QString());

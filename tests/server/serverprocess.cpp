@@ -40,6 +40,7 @@ ServerProcess::~ServerProcess()
 
 bool ServerProcess::start(const QString& databaseFile, const QStringList& moreArguments)
 {
+    database = databaseFile;
     // What it reports about each connection shows with the test's output.
     server.setProcessChannelMode(QProcess::ForwardedErrorChannel);
     // A test killed on its timeout takes its server with it.
@@ -147,14 +148,25 @@ ClientStorage newcomer(int country, int month, Piles piles)
     return storage;
 }
 
-quint32 uploaded(quint16 port, const ClientStorage& storage)
+ServerAnswer answerTo(quint16 port, const ClientStorage& storage, unsigned& refusal, quint8 fromOctet)
 {
     bool hungUp = false;
-    const QByteArray reply = exchange(port, uploadMessage(storage), hungUp);
+    const QByteArray reply = exchange(port, uploadMessage(storage), hungUp, 10000, fromOctet);
+    refusal = refusalCodeOf(reply);
     ServerAnswer answer;
-    QDataStream answerStream(reply.mid(FRAME_HEADER_SIZE));
-    answerStream >> answer;
-    return startsWithMagic(reply) ? std::max(answer.memberNumber, storage.Membernumber) : 0;
+    answer.flags = 0;
+    if (startsWithMagic(reply)) {
+        QDataStream answerStream(reply.mid(FRAME_HEADER_SIZE));
+        answerStream >> answer;
+    }
+    return answer;
+}
+
+quint32 uploaded(quint16 port, const ClientStorage& storage)
+{
+    unsigned refusal = 0;
+    const ServerAnswer answer = answerTo(port, storage, refusal);
+    return answer.flags & ServerAnswer::AnswerOK ? std::max(answer.memberNumber, storage.Membernumber) : 0;
 }
 
 namespace {

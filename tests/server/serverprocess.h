@@ -10,6 +10,7 @@
 #include <initializer_list>
 
 class ClientStorage;
+struct ServerAnswer;
 
 // The real zuv-server on a free loopback port with a database of the test's choosing; start() reads its port.
 class ServerProcess
@@ -22,12 +23,14 @@ public:
 
     bool start(const QString& databaseFile, const QStringList& moreArguments = {});
     quint16 port() const { return boundPort; }
+    QString databaseLocation() const { return database; }
     QProcess& process() { return server; }
     // Sends the signal; true when the server then ended by itself with status 0.
     bool stopWith(int signalNumber);
 
 private:
     QProcess server;
+    QString database;
     quint16 boundPort = 0;
 };
 
@@ -61,7 +64,9 @@ unsigned refusalCodeOf(const QByteArray& reply);
 // A newcomer with one session in `month` of 2024, begun at a time of its own.
 using Piles = std::initializer_list<std::array<int, 3>>; // coin, national side, count
 ClientStorage newcomer(int country, int month, Piles piles);
-// Uploads; the member's number (given or sent), 0 when refused.
+// Uploads from 127.0.0.<fromOctet>: the answer, or `refusal` the code of a refusal (0 for an answer).
+ServerAnswer answerTo(quint16 port, const ClientStorage& storage, unsigned& refusal, quint8 fromOctet = 1);
+// Uploads; the member's number (given or sent), 0 when refused or answered without OK.
 quint32 uploaded(quint16 port, const ClientStorage& storage);
 
 // A new, empty database for --database: an SQLite file in `folder`, or one in

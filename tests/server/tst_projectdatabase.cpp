@@ -4,6 +4,7 @@
 #include "common/constants.h"
 #include "net/protocol.h"
 #include "net/serveranswer.h"
+#include "server/memberstore.h"
 #include "server/projectdatabase.h"
 #include "server/projectschema.h"
 #include "server/resultsaggregates.h"
@@ -26,11 +27,20 @@ ClientStorage newcomer()
 {
     ClientStorage storage;
     storage.setDefaultValues();
-    Session session;
+    // Each begun at a second of its own, as two participants' programs are.
+    static int made = 0;
+    Session session(0, QDateTime(QDate(2024, 5, 1), QTime(8, 0).addSecs(++made)), FORMAT_VERSION);
     session.insertCoins(6, 4, 2);
     storage.Sessions = {session};
     storage.InvitationList = {InvitedPerson{"Jo", "jo@example.org", 0, false}};
     return storage;
+}
+
+// What the client takes over from its first answer.
+void takeMembership(ClientStorage& storage, const UploadReceipt& receipt)
+{
+    storage.Membernumber = receipt.memberNumber;
+    storage.MemberSince = receipt.memberSince;
 }
 
 QByteArray bodyOf(const ClientStorage& storage)
@@ -76,7 +86,7 @@ private Q_SLOTS:
     void publishedNumbersEqualAFreshCount();
     void newcomerSentAgain_data();
     void newcomerSentAgain();
-    void unknownMemberStoresNothing();
+    void membershipTimeIsDrawnAtRandom();
     void unusableDatabasesAreRefused();
 
 private:
@@ -128,7 +138,7 @@ void TestProjectDatabase::failedUploadLeavesNoTrace()
     // alone: the other is stored as if it had come by itself.
     const ClientStorage failing = newcomer();
     ClientStorage other = first;
-    other.PostalCode = QStringLiteral("10115");
+    other.Sessions = {countedAt(QStringLiteral("2024-03-02T10:00:00"), 6, 2)};
     const std::vector<UploadService::Reply> together = service.storeAndAnswer({&failing, &other});
     QCOMPARE(together[0].refusal, unsigned(TCP_SERVER_IS_ILL));
     QCOMPARE(together[1].refusal, 0u);
@@ -165,15 +175,14 @@ void TestProjectDatabase::totalsFollowWhatWasStored()
         anna.Sessions = {countedAt(QStringLiteral("2024-02-01T10:00:00"), 7, 3), emptied}; // 3 x 2 euro
         QCOMPARE(store(anna), QStringLiteral("1 1 600"));
         QCOMPARE(receipt.sessionsAdded, 2);
+        takeMembership(anna, receipt);
 
         ClientStorage ben;
         ben.setDefaultValues();
         ben.Sessions = {countedAt(QStringLiteral("2024-02-01T10:00:00"), 0, 5)}; // Anna's time, but Ben's
         QCOMPARE(store(ben), QStringLiteral("2 2 605"));
-        ben.Membernumber = receipt.memberNumber;
 
         // Anna again with one session more: only that one counts.
-        anna.Membernumber = 1;
         anna.Sessions.append(countedAt(QStringLiteral("2024-02-03T10:00:00"), 2, 4)); // 4 x 5 cent
         QCOMPARE(store(anna), QStringLiteral("2 3 625"));
         QCOMPARE(receipt.sessionsAdded, 1);
@@ -252,9 +261,9 @@ void TestProjectDatabase::publishedNumbersEqualAFreshCount()
     ben.Sessions = {countedAt(QStringLiteral("2024-04-01T10:00:00"), 0, 3)};
     UploadReceipt receipt;
     QVERIFY(database.storeUpload(anna, received, receipt));
-    anna.Membernumber = receipt.memberNumber;
+    takeMembership(anna, receipt);
     QVERIFY(database.storeUpload(ben, received, receipt));
-    ben.Membernumber = receipt.memberNumber;
+    takeMembership(ben, receipt);
 
     // Every cell, and every member's sessions in it.
     const auto published = [&database] {
@@ -302,13 +311,16 @@ void TestProjectDatabase::newcomerSentAgain_data()
     QTest::addColumn<QString>("since");
     QTest::addColumn<bool>("sameMember");
     QTest::newRow("counted on, started again") << QStringLiteral("counted on") << true;
+    QTest::newRow("counted on without usage observation") << QStringLiteral("more coins") << true;
+    QTest::newRow("postal code corrected") << QStringLiteral("other settings") << true;
     QTest::newRow("another person, the same start") << QStringLiteral("other events") << false;
-    QTest::newRow("another postal code") << QStringLiteral("other settings") << false;
+    QTest::newRow("a stranger with the first start and settings") << QStringLiteral("no events") << false;
+    QTest::newRow("a session left out") << QStringLiteral("one session less") << false;
 }
 
 // A newcomer's upload was stored but its answer lost, and the program uploads
-// again as a newcomer: the member of the first time, nothing stored twice.
-// Another person's upload stays another member.
+// again as a newcomer: the member of the first time, answered as the first
+// time, nothing stored twice. Another person's upload stays another member.
 void TestProjectDatabase::newcomerSentAgain()
 {
     QFETCH(QString, since);
@@ -316,9 +328,15 @@ void TestProjectDatabase::newcomerSentAgain()
     ProjectDatabase database;
     QVERIFY(database.open(location));
     UploadService service(database);
+    // Somebody else uploaded before, from Austria.
+    ClientStorage before = newcomer();
+    before.Country = 1;
+    before.Sessions = {countedAt(QStringLiteral("2024-01-05T08:00:00"), 2, 1)};
+    QCOMPARE(service.handleUpload(bodyOf(before)).refusal, 0u);
     ClientStorage first = newcomer();
     first.PostalCode = QStringLiteral("53111");
     first.Sessions.first().observation = {UserEvent{0, 0}, UserEvent{0, 1}, UserEvent{1250, 2049}};
+    first.Sessions.append(countedAt(QStringLiteral("2024-06-01T10:00:00.125"), 3, 2));
     const ServerAnswer joined = service.handleUpload(bodyOf(first)).answer;
 
     ClientStorage again = first;
@@ -327,36 +345,45 @@ void TestProjectDatabase::newcomerSentAgain()
         run.insertCoins(0, 1, 3);
         run.observation.append(UserEvent{1900, 2050});
         again.Sessions.append(Session());
-    } else if (since == QLatin1String("other events")) {
-        run.observation.last().time = 1251;
+    } else if (since == QLatin1String("more coins")) {
+        run.insertCoins(0, 1, 3);
     } else if (since == QLatin1String("other settings")) {
         again.PostalCode = QStringLiteral("53113");
+    } else if (since == QLatin1String("other events")) {
+        run.observation.last().time = 1251;
+    } else if (since == QLatin1String("no events")) {
+        for (Session& session : again.Sessions)
+            session.observation.clear();
+        run.insertCoins(7, 0, 50);
+    } else if (since == QLatin1String("one session less")) {
+        again.Sessions.removeLast();
     }
     const UploadService::Reply reply = service.handleUpload(bodyOf(again));
     QCOMPARE(reply.refusal, 0u);
     QCOMPARE(reply.answer.flags & ServerAnswer::NewMember, int(ServerAnswer::NewMember));
     QCOMPARE(reply.answer.memberNumber == joined.memberNumber, sameMember);
-    QCOMPARE(reply.answer.numMembers, sameMember ? 1u : 2u);
-    if (sameMember) // the membership date as the first answer had it
+    QCOMPARE(reply.answer.numMembers, sameMember ? 2u : 3u);
+    if (sameMember) { // the membership date and the latest upload as the first answer had them
         QCOMPARE(std::make_pair(reply.answer.memberSince.date(), reply.answer.memberSince.time()),
                  std::make_pair(joined.memberSince.date(), joined.memberSince.time()));
+        QCOMPARE(reply.answer.lastUploadCountry, joined.lastUploadCountry);
+    }
     QCOMPARE(keptTotals(database.database()), countedTotals(database.database()));
-    QCOMPARE(rowsOf(database.database(), QStringLiteral("SELECT COUNT(*) FROM invitations")).toInt(),
-             sameMember ? 1 : 2);
+    QCOMPARE(rowsOf(database.database(), QStringLiteral("SELECT COUNT(*) FROM sessions")).toInt(),
+             sameMember ? 3 + again.Sessions.size() - first.Sessions.size() : 3 + again.Sessions.size());
 }
 
-// A member number we never gave is answered without the OK bit and stores nothing.
-void TestProjectDatabase::unknownMemberStoresNothing()
+// The membership time proves an upload to be the member's own: it is drawn at random from the hour
+// before the first upload, not the time of the upload.
+void TestProjectDatabase::membershipTimeIsDrawnAtRandom()
 {
     ProjectDatabase database;
     QVERIFY(database.open(location));
     UploadService service(database);
-    ClientStorage stranger = newcomer();
-    stranger.Membernumber = 99999;
-    const UploadService::Reply reply = service.handleUpload(bodyOf(stranger));
-    QCOMPARE(reply.refusal, 0u);
-    QCOMPARE(reply.answer.flags & ServerAnswer::AnswerOK, 0);
-    QCOMPARE(countedTotals(database.database()), QStringLiteral("0 0 0"));
+    const QDateTime joinedAt = QDateTime::currentDateTime();
+    const ServerAnswer joined = service.handleUpload(bodyOf(newcomer())).answer;
+    QVERIFY(joined.memberSince < joinedAt); // one in a million lands in the milliseconds of the upload
+    QVERIFY(joined.memberSince > joinedAt.addMSecs(-MemberStore::MEMBERSHIP_TIME_SPREAD_MS));
 }
 
 void TestProjectDatabase::unusableDatabasesAreRefused()

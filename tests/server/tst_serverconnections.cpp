@@ -6,6 +6,8 @@
 #include "common/errorcodes.h"
 #include "net/client.h"
 #include "net/protocol.h"
+#include "net/serveranswer.h"
+#include "server/claimledger.h"
 #include "server/resultsaggregates.h"
 #include "server/resultspage.h"
 #include "server/resultspublisher.h"
@@ -303,6 +305,7 @@ private Q_SLOTS:
     void peersMeetTheirLimits();
     void floodsAreDropped();
     void fullServerMakesClientsWait();
+    void strangersCannotWriteAsAMember();
 
 private:
     // Starts the server, has it answer once (the database is warm) and notes the files it holds open.
@@ -823,6 +826,49 @@ void TestServerConnections::fullServerMakesClientsWait()
     clients.clear();
     verifyAllLetGo();
     verifyAnswered();
+}
+
+// A member number is no secret: they are given out in order. A stranger who names one without the
+// member's membership time writes nothing, and the guesses at that time are rationed per address and
+// per member, whatever the number of addresses.
+void TestServerConnections::strangersCannotWriteAsAMember()
+{
+    start();
+    ClientStorage member = newcomer(GERMANY, 3, {{CENT_1, GERMANY, 10}});
+    unsigned refusal = 0;
+    const ServerAnswer joined = answerTo(limited->port(), member, refusal, HONEST);
+    member.Membernumber = joined.memberNumber;
+    member.MemberSince = joined.memberSince;
+    ClientStorage stranger = newcomer(FRANCE, 3, {{EURO_2, FRANCE, 500}});
+    stranger.Membernumber = joined.memberNumber;
+    int guesses = 0;
+    // The code of the refusal, or the answer's flags.
+    const auto guessFrom = [&](quint8 octet) {
+        stranger.MemberSince = joined.memberSince.addMSecs(++guesses);
+        const ServerAnswer answer = answerTo(limited->port(), stranger, refusal, octet);
+        return refusal != 0 ? int(refusal) : answer.flags;
+    };
+    constexpr quint8 FIRST_GUESSER = 10;
+    stranger.Membernumber = 99999; // never given out
+    QCOMPARE(guessFrom(FIRST_GUESSER - 1), 0);
+    stranger.Membernumber = joined.memberNumber;
+    for (int i = 0; i < ClaimLedger::FAILURES_PER_ADDRESS; ++i)
+        QCOMPARE(guessFrom(FIRST_GUESSER), 0);
+    QCOMPARE(guessFrom(FIRST_GUESSER), int(TCP_SERVER_TIMEOUT));
+    QCOMPARE(uploaded(limited->port(), member), joined.memberNumber); // the member's own program, elsewhere
+    // More addresses exhaust the member's ration: then nobody's claim is tried.
+    const int addresses = ClaimLedger::FAILURES_PER_MEMBER / ClaimLedger::FAILURES_PER_ADDRESS;
+    for (quint8 octet = FIRST_GUESSER + 1; octet < FIRST_GUESSER + addresses; ++octet)
+        for (int i = 0; i < ClaimLedger::FAILURES_PER_ADDRESS; ++i)
+            QCOMPARE(guessFrom(octet), 0);
+    QCOMPARE(guessFrom(FIRST_GUESSER + addresses), int(TCP_SERVER_TIMEOUT));
+    QCOMPARE(uploaded(limited->port(), member), 0u);
+
+    const QSqlDatabase db = openReadOnly(limited->databaseLocation(), QStringLiteral("claims"));
+    QCOMPARE(rowsOf(db, "SELECT COUNT(*) FROM coin_piles WHERE count = 500"), QStringLiteral("0"));
+    QCOMPARE(
+        rowsOf(db, QStringLiteral("SELECT country FROM members WHERE member_number = %1").arg(joined.memberNumber)),
+        QString::number(GERMANY));
 }
 
 QTEST_MAIN(TestServerConnections)

@@ -5,14 +5,12 @@
 #include "server/sqlconnection.h"
 
 #include <QFileInfo>
-#include <QMultiHash>
 #include <QSqlDriver>
 #include <QSqlIndex>
 #include <QSqlQuery>
 #include <QSqlRecord>
 #include <QStringList>
 
-#include <algorithm>
 #include <utility>
 
 namespace {
@@ -53,31 +51,37 @@ QStringList rowsOf(SqlConnection& sql, const QString& table)
     return rows;
 }
 
-// The tables in an order in which each comes after those it refers to, as the
-// target's foreign keys say.
-QStringList inReferenceOrder(SqlConnection& to, QStringList tables)
+// A foreign key of the target's, to be made again as it was.
+struct ForeignKey
 {
-    QMultiHash<QString, QString> refersTo;
-    QSqlQuery& keys = to.run(QStringLiteral("SELECT conrelid::regclass::text, confrelid::regclass::text"
-                                            " FROM pg_constraint WHERE contype = 'f'"
-                                            " AND connamespace = current_schema()::regnamespace"));
-    while (keys.next())
-        refersTo.insert(keys.value(0).toString(), keys.value(1).toString());
-    keys.finish();
-    QStringList ordered;
-    while (!tables.isEmpty()) {
-        const auto ready = std::find_if(tables.begin(), tables.end(), [&](const QString& table) {
-            const QStringList referred = refersTo.values(table);
-            return std::all_of(referred.begin(), referred.end(),
-                               [&](const QString& other) { return other == table || !tables.contains(other); });
-        });
-        if (ready == tables.end())
-            throw DatabaseFailure{
-                QStringLiteral("the tables %1 refer to each other in a circle").arg(tables.join(QStringLiteral(", ")))};
-        ordered << *ready;
-        tables.erase(ready);
-    }
-    return ordered;
+    QString table;
+    QString name;
+    QString definition;
+};
+
+// The target's foreign keys are set aside while the rows go in, in any order,
+// and made again afterwards: PostgreSQL checks a key row by row at several
+// times the cost of the row's insert, and all rows at once in one join. A row
+// that refers to nothing still fails the import, then.
+QList<ForeignKey> setAsideForeignKeys(SqlConnection& to)
+{
+    QList<ForeignKey> keys;
+    QSqlQuery& query = to.run(QStringLiteral("SELECT conrelid::regclass::text, conname, pg_get_constraintdef(oid)"
+                                             " FROM pg_constraint WHERE contype = 'f'"
+                                             " AND connamespace = current_schema()::regnamespace"));
+    while (query.next())
+        keys.append({query.value(0).toString(), query.value(1).toString(), query.value(2).toString()});
+    query.finish();
+    for (const ForeignKey& key : std::as_const(keys))
+        to.execute(QStringLiteral("ALTER TABLE %1 DROP CONSTRAINT %2").arg(key.table, quoted(to, key.name)));
+    return keys;
+}
+
+void restoreForeignKeys(SqlConnection& to, const QList<ForeignKey>& keys)
+{
+    for (const ForeignKey& key : keys)
+        to.execute(
+            QStringLiteral("ALTER TABLE %1 ADD CONSTRAINT %2 %3").arg(key.table, quoted(to, key.name), key.definition));
 }
 
 // The schema gives a new database rows of its own (server_state,
@@ -107,7 +111,9 @@ qint64 copyTable(SqlConnection& from, SqlConnection& to, const QString& table)
     for (int i = 0; i < record.count(); ++i)
         columns << record.fieldName(i);
     const QString insertInto = QStringLiteral("INSERT INTO %1 (%2)").arg(quoted(to, table), columnList(to, columns));
-    const QString after = takingThePlaceOfRows(to, table, columns);
+    // Nothing to replace in a table still empty, as most are: no look for a row with the key.
+    const bool empty = !to.value(QStringLiteral("SELECT EXISTS (SELECT 1 FROM %1)").arg(quoted(to, table))).toBool();
+    const QString after = empty ? QString() : takingThePlaceOfRows(to, table, columns);
 
     QVariantList values;
     bool onlyNumbers = true;
@@ -252,10 +258,12 @@ void ProjectImport::copyAll(SqlConnection& from, SqlConnection& to)
         if (rowsOf(from, table) != rowsOf(to, table))
             throw DatabaseFailure{QStringLiteral("the lookup table %1 differs between the two databases").arg(table)};
     }
+    const QList<ForeignKey> keys = setAsideForeignKeys(to);
     rows = 0;
-    for (const QString& table : inReferenceOrder(to, copied))
+    for (const QString& table : std::as_const(copied))
         rows += copyTable(from, to, table);
     tables = int(copied.size());
+    restoreForeignKeys(to, keys);
     continueIdentities(to);
 
     const Totals before = Totals::of(from);

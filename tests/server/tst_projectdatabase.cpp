@@ -456,6 +456,13 @@ void TestProjectDatabase::importTakesAProjectOverToPostgreSQL()
                                   "SELECT * FROM result_cell_members ORDER BY 1, 2, 3, 4, 5, 6"})
         QCOMPARE(rowsOf(after, QString::fromLatin1(statement)), rowsOf(before, QString::fromLatin1(statement)));
     QCOMPARE(countedTotals(after), countedTotals(before));
+    // The schema is as the server makes it, every foreign key included.
+    QString whyNot;
+    ProjectDatabase made(QStringLiteral("made"));
+    QVERIFY(made.open(freshDatabase(folder->path(), QStringLiteral("made"), whyNot)));
+    const QString keys = QStringLiteral("SELECT conrelid::regclass, pg_get_constraintdef(oid) FROM pg_constraint"
+                                        " WHERE contype = 'f' ORDER BY 1, 2");
+    QCOMPARE(rowsOf(after, keys), rowsOf(made.database(), keys));
 
     // Anna's program uploads with the number and membership time it has, one more session and friend.
     anna.Sessions.append(countedAt(QStringLiteral("2024-02-08T10:00:00"), 3, 1));

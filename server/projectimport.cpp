@@ -170,8 +170,8 @@ ProjectImport::Totals ProjectImport::Totals::of(SqlConnection& sql)
 {
     QSqlQuery& query = sql.run(QStringLiteral(
         "SELECT (SELECT COUNT(*) FROM members),"
-        " (SELECT COUNT(*) FROM sessions s WHERE EXISTS (SELECT 1 FROM coin_piles p WHERE p.session_id = "
-        "s.session_id)),"
+        " (SELECT COUNT(*) FROM sessions s"
+        " WHERE EXISTS (SELECT 1 FROM coin_piles p WHERE p.session_id = s.session_id)),"
         " (SELECT COALESCE(SUM(count), 0) FROM coin_piles), (SELECT COALESCE(SUM(sum_cents), 0) FROM sessions),"
         " (SELECT value FROM server_state WHERE name = 'members'),"
         " (SELECT value FROM server_state WHERE name = 'purses'),"

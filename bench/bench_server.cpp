@@ -858,6 +858,75 @@ QString filledDatabase(DatabaseKind kind, std::string& failure)
     return location;
 }
 
+// ---------------------------------------------------------------------------
+// The database in use taken over from SQLite to a new, durable PostgreSQL
+// database by `zuv-server --import`, checks of the totals included.
+
+// A million sessions go over within a maintenance window.
+constexpr double GOAL_IMPORT_MINUTES_PER_MILLION = 10;
+
+qint64 sessionsIn(const QString& location)
+{
+    qint64 sessions = -1;
+    {
+        ProjectDatabase database(QStringLiteral("bench-import-count"));
+        if (database.open(location))
+            database.read([&](SqlConnection& sql) {
+                sessions = sql.value(QStringLiteral("SELECT COUNT(*) FROM sessions")).toLongLong();
+            });
+    }
+    QSqlDatabase::removeDatabase(QStringLiteral("bench-import-count"));
+    return sessions;
+}
+
+void BM_Import(benchmark::State& state)
+{
+    static int imports = 0;
+    qint64 sessions = 0;
+    for (auto _ : state) {
+        std::string failure;
+        const QString source = filledDatabase(SQLITE, failure);
+        const QString target = source.isEmpty()
+                                   ? QString()
+                                   : postgresql().newDatabase(QStringLiteral("zuvimport%1").arg(++imports), failure);
+        if (target.isEmpty()) {
+            state.SkipWithError(failure.c_str());
+            return;
+        }
+        QProcess import;
+        const auto started = std::chrono::steady_clock::now();
+        import.start(QStringLiteral(ZUV_BENCH_SERVER),
+                     {QStringLiteral("--import"), source, QStringLiteral("--database"), target});
+        const bool finished = import.waitForFinished(-1);
+        state.SetIterationTime(std::chrono::duration<double>(std::chrono::steady_clock::now() - started).count());
+        if (!finished || import.exitStatus() != QProcess::NormalExit || import.exitCode() != 0) {
+            state.SkipWithError(("the import failed: " + import.readAllStandardError().toStdString()).c_str());
+            return;
+        }
+        sessions = sessionsIn(target);
+    }
+    state.counters["sessions"] = double(sessions);
+}
+
+BENCHMARK(BM_Import)->Iterations(1)->UseManualTime()->Unit(benchmark::kSecond);
+
+void printImportSummary(const CollectingReporter& reporter)
+{
+    const std::string name = "BM_Import";
+    const double seconds = reporter.seconds(name);
+    if (seconds < 0) {
+        std::printf("import from SQLite into PostgreSQL: not run\n");
+        return;
+    }
+    const double sessions = reporter.counter(name, "sessions");
+    const double minutesPerMillion = seconds * 1e6 / sessions / 60;
+    std::printf("import of %.0f sessions from SQLite into PostgreSQL: %.1f s (%.0f sessions/s, a million in %.1f"
+                " min)  goal: %s (<= %.0f min a million)\n",
+                sessions, seconds, sessions / seconds, minutesPerMillion,
+                minutesPerMillion <= GOAL_IMPORT_MINUTES_PER_MILLION ? "ok" : "MISSED",
+                GOAL_IMPORT_MINUTES_PER_MILLION);
+}
+
 // A loopback port nobody listens on right now.
 quint16 freePort()
 {
@@ -1115,6 +1184,7 @@ int main(int argc, char** argv)
                     reporter.counter(first, "upload_KB"), fullScale ? "" : " and the published numbers");
     printHostileSummary(reporter, hostile, fullScale);
     printResultsSummary(reporter);
+    printImportSummary(reporter);
     std::fflush(stdout);
     return exitStatus(reporter);
 }

@@ -6,6 +6,7 @@
 
 #include "common/localtime.h"
 #include "server/projectdatabase.h"
+#include "server/projectimport.h"
 #include "server/resultspublisher.h"
 #include "server/resultswebserver.h"
 #include "server/serveroptions.h"
@@ -58,6 +59,15 @@ int main(int argc, char* argv[])
     case ServerOptions::Outcome::Error:
         err << "zuv-server: " << problem << "\n\n" << ServerOptions::helpText();
         return 2;
+    case ServerOptions::Outcome::Import: {
+        ProjectImport import;
+        if (!import.run(options.importFile, options.databaseFile)) {
+            err << "zuv-server: " << import.error() << "\n";
+            return 1;
+        }
+        out << "zuv-server: " << import.summary() << "\n";
+        return 0;
+    }
     case ServerOptions::Outcome::Run:
         break;
     }

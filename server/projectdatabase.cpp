@@ -325,6 +325,11 @@ bool ProjectDatabase::read(const std::function<void(SqlConnection&)>& work)
     return inTransaction([&] { work(*sql); }, false);
 }
 
+bool ProjectDatabase::write(const std::function<void(SqlConnection&)>& work)
+{
+    return inTransaction([&] { work(*sql); });
+}
+
 bool ProjectDatabase::storeUpload(const ClientStorage& upload, const QDateTime& receivedAt, UploadReceipt& receipt)
 {
     const Outcome outcome = storeUploads({&upload}, receivedAt).front();

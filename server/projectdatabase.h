@@ -97,6 +97,9 @@ public:
     // of the database, even while another server stores into it. False with
     // lastError() when the database failed (`work` throws DatabaseFailure).
     bool read(const std::function<void(SqlConnection&)>& work);
+    // Runs `work` in a transaction that writes, as an upload's: all of it is
+    // stored or, when `work` throws DatabaseFailure, none (false with lastError()).
+    bool write(const std::function<void(SqlConnection&)>& work);
 
     // The schema version the database has (0 when it is not open), and the
     // SQL it speaks.

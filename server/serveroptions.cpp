@@ -63,6 +63,11 @@ struct OptionSet
                                                   "a body beyond that is told to try later before it is read. "
                                                   "Keep it above --max-body (default 268435456)."),
                                    QStringLiteral("bytes")};
+    QCommandLineOption import{QStringLiteral("import"),
+                              QStringLiteral("Copy the SQLite database <file> of a stopped server into the "
+                                             "PostgreSQL database that --database names, which must hold no "
+                                             "members yet, check the totals on both sides and end."),
+                              QStringLiteral("file")};
 
     void addTo(QCommandLineParser& parser)
     {
@@ -71,7 +76,7 @@ struct OptionSet
                            "or PostgreSQL database and answers with the project's status, and publishes the "
                            "project's results on HTTP."));
         parser.addOptions({address, port, httpPort, database, maxBody, message, idleTimeout, connectionTimeout,
-                           maxConnections, maxPerAddress, headerTimeout, minRate, maxBuffered});
+                           maxConnections, maxPerAddress, headerTimeout, minRate, maxBuffered, import});
         parser.addHelpOption();
         parser.addVersionOption();
     }
@@ -170,6 +175,10 @@ ServerOptions::Outcome ServerOptions::parse(const QStringList& arguments, QStrin
         !positiveNumber(parser, options.minRate, bytes, minRate, error) ||
         !positiveNumber(parser, options.maxBuffered, bytes, maxBufferedBytes, error))
         return Outcome::Error;
+    if (parser.isSet(options.import)) {
+        importFile = parser.value(options.import);
+        return Outcome::Import;
+    }
     return Outcome::Run;
 }
 

@@ -55,8 +55,9 @@ struct ServerOptions
     int headerTimeoutMs = DEFAULT_HEADER_TIMEOUT_MS;
     int minRate = DEFAULT_MIN_RATE; // body bytes per second, on average
     qint64 maxBufferedBytes = DEFAULT_MAX_BUFFERED_BYTES;
+    QString importFile; // Import: the SQLite database taken over into databaseFile
 
-    enum class Outcome { Run, ShowHelp, ShowVersion, Error };
+    enum class Outcome { Run, Import, ShowHelp, ShowVersion, Error };
 
     // Reads the arguments (the program name first, as in argv). On Error,
     // `error` tells what was wrong; the fields keep their defaults where no

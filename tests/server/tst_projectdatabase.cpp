@@ -13,11 +13,13 @@
 #include "storage/clientstorage.h"
 
 #include <QFile>
+#include <QProcess>
 #include <QSqlError>
 #include <QSqlQuery>
 #include <QTemporaryDir>
 #include <QtTest>
 
+#include <csignal>
 #include <memory>
 #include <utility>
 
@@ -72,6 +74,17 @@ Session countedAt(const QString& time, int coinIndex, unsigned count)
     return session;
 }
 
+// Runs `zuv-server --import` into `into`: its exit status, and in `said` what it wrote on stderr.
+int import(const QString& from, const QString& into, QString& said)
+{
+    QProcess run;
+    run.start(QStringLiteral(ZUV_SERVER_BINARY),
+              {QStringLiteral("--import"), from, QStringLiteral("--database"), into});
+    run.waitForFinished(60000);
+    said = QString::fromLocal8Bit(run.readAllStandardError());
+    return run.exitStatus() == QProcess::NormalExit ? run.exitCode() : -1;
+}
+
 } // namespace
 
 // The database and the answer building in-process, where failures can be arranged.
@@ -88,6 +101,8 @@ private Q_SLOTS:
     void newcomerSentAgain();
     void membershipTimeIsDrawnAtRandom();
     void unusableDatabasesAreRefused();
+    void importTakesAProjectOverToPostgreSQL();
+    void importRefusesWhatItCannotTake();
 
 private:
     std::unique_ptr<QTemporaryDir> folder;
@@ -427,6 +442,98 @@ void TestProjectDatabase::unusableDatabasesAreRefused()
     ProjectDatabase database;
     QVERIFY(!database.open(location));
     QVERIFY(database.lastError().contains(QLatin1String("schema version")));
+}
+
+// A stopped server's SQLite database taken over by `zuv-server --import`: all of it arrives, its members go on
+// uploading there, and an import into a database that holds members is refused and changes nothing.
+void TestProjectDatabase::importTakesAProjectOverToPostgreSQL()
+{
+    if (!location.startsWith(QLatin1String("postgresql:")))
+        QSKIP("the import goes into PostgreSQL, and there is none for this run (ZUV_TEST_POSTGRESQL)");
+    const auto answerTo = [](quint16 port, const ClientStorage& upload) {
+        bool hungUp = false;
+        const QByteArray reply = exchange(port, uploadMessage(upload), hungUp);
+        QDataStream stream(reply.mid(FRAME_HEADER_SIZE));
+        ServerAnswer answer;
+        if (startsWithMagic(reply)) // else a refusal: no flags
+            stream >> answer;
+        return answer;
+    };
+    const QString sqlite = folder->filePath(QStringLiteral("stopped.sqlite"));
+    ClientStorage anna = newcomer(); // with a friend to invite
+    anna.Message = QStringLiteral("Grüße aus Köln");
+    {
+        ServerProcess server;
+        QVERIFY(server.start(sqlite));
+        const ServerAnswer joined = answerTo(server.port(), anna);
+        QVERIFY(uploaded(server.port(), newcomer(5, 3, {{6, 5, 2}})) != 0);
+        anna.Membernumber = joined.memberNumber;
+        anna.MemberSince = joined.memberSince;
+        anna.Sessions.append(countedAt(QStringLiteral("2024-02-01T10:00:00"), 3, 4));
+        QCOMPARE(uploaded(server.port(), anna), joined.memberNumber);
+        QVERIFY(server.stopWith(SIGTERM));
+    }
+    QString said;
+    QVERIFY2(import(sqlite, location, said) == 0, qPrintable(said));
+    const QSqlDatabase before = openReadOnly(sqlite, QStringLiteral("stopped"));
+    const QSqlDatabase after = openReadOnly(location, QStringLiteral("imported"));
+    QCOMPARE(keptTotals(after), QStringLiteral("2 3 440"));
+    for (const char* statement : {"SELECT * FROM members ORDER BY 1", "SELECT * FROM sessions ORDER BY 1",
+                                  "SELECT * FROM invitations", "SELECT member_number, message FROM member_messages",
+                                  "SELECT * FROM result_cell_members ORDER BY 1, 2, 3, 4, 5, 6"})
+        QCOMPARE(rowsOf(after, QString::fromLatin1(statement)), rowsOf(before, QString::fromLatin1(statement)));
+    QCOMPARE(countedTotals(after), countedTotals(before));
+    // The schema is as the server makes it, every foreign key included.
+    QString whyNot;
+    ProjectDatabase made(QStringLiteral("made"));
+    QVERIFY(made.open(freshDatabase(folder->path(), QStringLiteral("made"), whyNot)));
+    const QString keys = QStringLiteral("SELECT conrelid::regclass, pg_get_constraintdef(oid) FROM pg_constraint"
+                                        " WHERE contype = 'f' ORDER BY 1, 2");
+    QCOMPARE(rowsOf(after, keys), rowsOf(made.database(), keys));
+
+    // Anna's program uploads with the number and membership time it has, one more session and friend.
+    anna.Sessions.append(countedAt(QStringLiteral("2024-02-08T10:00:00"), 3, 1));
+    anna.InvitationList.append(InvitedPerson{"Kim", "kim@example.org", 0, false});
+    ServerProcess server;
+    QVERIFY(server.start(location));
+    const ServerAnswer answer = answerTo(server.port(), anna);
+    QCOMPARE(answer.flags & ServerAnswer::AnswerOK, int(ServerAnswer::AnswerOK));
+    QCOMPARE(answer.numPurses, 4u);
+    QCOMPARE(rowsOf(after, QStringLiteral("SELECT COUNT(*) FROM invitations")), QStringLiteral("2"));
+
+    const QString kept = keptTotals(after);
+    QCOMPARE(import(sqlite, location, said), 1);
+    QVERIFY2(said.contains(QLatin1String("holds 2 members already")), qPrintable(said));
+    QCOMPARE(keptTotals(after), kept);
+    QCOMPARE(rowsOf(after, QStringLiteral("SELECT COUNT(*) FROM sessions")), QStringLiteral("4"));
+}
+
+// Each is refused with its reason on stderr, and nothing is written.
+void TestProjectDatabase::importRefusesWhatItCannotTake()
+{
+    if (!location.startsWith(QLatin1String("postgresql:")))
+        QSKIP("the import goes into PostgreSQL, and there is none for this run (ZUV_TEST_POSTGRESQL)");
+    const QString sqlite = folder->filePath(QStringLiteral("stopped.sqlite"));
+    ProjectDatabase stopped;
+    QVERIFY(stopped.open(sqlite));
+    UploadReceipt receipt;
+    QVERIFY(stopped.storeUpload(newcomer(), QDateTime::currentDateTime(), receipt));
+    ProjectDatabase target(QStringLiteral("target"));
+    QVERIFY(target.open(location));
+    // The changes add up: the lookup tables are compared before the totals.
+    const QList<std::array<QString, 4>> refused = {
+        {folder->filePath(QStringLiteral("missing.sqlite")), location, QString(), "no such SQLite database file"},
+        {sqlite, folder->filePath(QStringLiteral("new.sqlite")), QString(), "goes into a PostgreSQL database"},
+        {sqlite, location, "UPDATE server_state SET value = value + 1 WHERE name = 'sum_cents'", "totals do not agree"},
+        {sqlite, location, "UPDATE coin_countries SET name = 'Atlantis' WHERE id = 2", "coin_countries differs"}};
+    for (const auto& [from, into, change, reason] : refused) {
+        QVERIFY(change.isEmpty() || QSqlQuery(stopped.database()).exec(change));
+        QString said;
+        QCOMPARE(import(from, into, said), 1);
+        QVERIFY2(said.contains(reason), qPrintable(said));
+        QCOMPARE(rowsOf(target.database(), QStringLiteral("SELECT COUNT(*) FROM members")), QStringLiteral("0"));
+    }
+    QVERIFY(!QFile::exists(folder->filePath(QStringLiteral("new.sqlite"))));
 }
 
 QTEST_GUILESS_MAIN(TestProjectDatabase)

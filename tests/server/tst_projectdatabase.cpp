@@ -76,6 +76,8 @@ private Q_SLOTS:
     void publishedNumbersEqualAFreshCount();
     void newcomerSentAgain_data();
     void newcomerSentAgain();
+    void impossiblePursesAreRefused_data();
+    void impossiblePursesAreRefused();
     void unknownMemberStoresNothing();
     void unusableDatabasesAreRefused();
 
@@ -113,9 +115,11 @@ void TestProjectDatabase::failedUploadLeavesNoTrace()
     const QString before = rowCounts();
 
     // The disk fills up just as the invitations are written, after the
-    // member, the session and its coins.
-    QVERIFY2(arrange.exec(QStringLiteral("ALTER TABLE invitations ADD COLUMN disk_full INTEGER"
-                                         " CHECK (disk_full IS NOT NULL)")),
+    // member, the session and its coins; SQLite then undoes the whole transaction.
+    QVERIFY2(arrange.exec(database.dialect().kind() == SqlDialect::Kind::SQLite
+                              ? "CREATE TRIGGER disk_full BEFORE INSERT ON invitations"
+                                " BEGIN SELECT RAISE(ROLLBACK, 'disk_full'); END"
+                              : "ALTER TABLE invitations ADD COLUMN disk_full INTEGER CHECK (disk_full IS NOT NULL)"),
              qPrintable(arrange.lastError().text()));
 
     const UploadService::Reply refused = service.handleUpload(bodyOf(newcomer()));
@@ -129,10 +133,10 @@ void TestProjectDatabase::failedUploadLeavesNoTrace()
     const ClientStorage failing = newcomer();
     ClientStorage other = first;
     other.PostalCode = QStringLiteral("10115");
-    const std::vector<UploadService::Reply> together = service.storeAndAnswer({&failing, &other});
-    QCOMPARE(together[0].refusal, unsigned(TCP_SERVER_IS_ILL));
-    QCOMPARE(together[1].refusal, 0u);
-    QCOMPARE(together[1].answer.memberNumber, 2u); // the failed attempt used up no number
+    const std::vector<UploadService::Reply> together = service.storeAndAnswer({&other, &failing});
+    QCOMPARE(together[0].refusal, 0u);
+    QCOMPARE(together[0].answer.memberNumber, 2u); // the failed attempt used up no number
+    QCOMPARE(together[1].refusal, unsigned(TCP_SERVER_IS_ILL));
     QCOMPARE(keptTotals(database.database()), QStringLiteral("2 2 400"));
 }
 
@@ -343,6 +347,34 @@ void TestProjectDatabase::newcomerSentAgain()
     QCOMPARE(keptTotals(database.database()), countedTotals(database.database()));
     QCOMPARE(rowsOf(database.database(), QStringLiteral("SELECT COUNT(*) FROM invitations")).toInt(),
              sameMember ? 1 : 2);
+}
+
+void TestProjectDatabase::impossiblePursesAreRefused_data()
+{
+    QTest::addColumn<quint32>("coin");
+    QTest::addColumn<quint32>("side");
+    QTest::addColumn<quint32>("count");
+    QTest::addColumn<unsigned>("refusal");
+    const unsigned badFormat = TCP_CLIENT_HAS_BAD_DATA_FORMAT;
+    QTest::newRow("4,294,967,295 coins") << 0u << 0u << 4294967295u << badFormat;
+    QTest::newRow("100,000 coins, the most in a pile") << 0u << 0u << 100000u << 0u;
+    QTest::newRow("national side 15") << 0u << 15u << 1u << badFormat;
+    QTest::newRow("a second pile of one cell") << 6u << 4u << 1u << badFormat;
+}
+
+// A purse no one can hold or no client can write is refused and stores nothing.
+void TestProjectDatabase::impossiblePursesAreRefused()
+{
+    QFETCH(quint32, coin);
+    QFETCH(quint32, side);
+    QFETCH(quint32, count);
+    QFETCH(unsigned, refusal);
+    ProjectDatabase database;
+    QVERIFY(database.open(location));
+    ClientStorage upload = newcomer(); // 2 x 1 Euro of national side 4
+    upload.Sessions.first().insertCoins(CoinPile{coin, side, count});
+    QCOMPARE(UploadService(database).handleUpload(bodyOf(upload)).refusal, refusal);
+    QCOMPARE(countedTotals(database.database()), refusal ? QStringLiteral("0 0 0") : QStringLiteral("1 1 100200"));
 }
 
 // A member number we never gave is answered without the OK bit and stores nothing.

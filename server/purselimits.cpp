@@ -1,0 +1,33 @@
+#include "server/purselimits.h"
+
+#include "storage/session.h"
+
+#include <bitset>
+
+QString PurseLimits::firstPassed(const QList<Session>& sessions)
+{
+    for (const Session& session : sessions) {
+        // A second pile of a cell would be a second count table.
+        std::bitset<MOST_PILES_PER_SESSION> cells;
+        for (const CoinPile& pile : session.purse) {
+            if (pile.coinIndex >= quint32(NUM_COINS) || pile.countryIndex >= quint32(NUM_NATIONAL_SIDES))
+                return QStringLiteral("a pile of coin %1 and national side %2, beyond the count table's %3 x %4 cells")
+                    .arg(pile.coinIndex)
+                    .arg(pile.countryIndex)
+                    .arg(NUM_COINS)
+                    .arg(NUM_NATIONAL_SIDES);
+            if (pile.count > MOST_COINS_PER_PILE)
+                return QStringLiteral("a pile of %1 coins, above the limit of %2 coins of one kind")
+                    .arg(pile.count)
+                    .arg(MOST_COINS_PER_PILE);
+            const std::size_t cell = pile.coinIndex * NUM_NATIONAL_SIDES + pile.countryIndex;
+            if (cells.test(cell))
+                return QStringLiteral("a second pile of coin %1 and national side %2, above the limit of one pile"
+                                      " per cell of the count table")
+                    .arg(pile.coinIndex)
+                    .arg(pile.countryIndex);
+            cells.set(cell);
+        }
+    }
+    return QString();
+}

@@ -24,10 +24,11 @@ void PeerLedger::freePlace(const QHostAddress& peer)
     forgetIfEmpty(holding);
 }
 
-bool PeerLedger::reserveBody(const QHostAddress& peer, qint64 bytes)
+bool PeerLedger::reserveBody(const QHostAddress& peer, qint64 bodyBytes)
 {
-    if (bytes <= SMALL_BODY_BYTES)
+    if (bodyBytes <= SMALL_BODY_BYTES)
         return true;
+    const qint64 bytes = bodyBytes * HELD_PER_BODY_BYTE;
     if (reserved + bytes > maxBufferedBytes)
         return false;
     Holding& holding = holdings[peer];
@@ -40,10 +41,11 @@ bool PeerLedger::reserveBody(const QHostAddress& peer, qint64 bytes)
     return true;
 }
 
-void PeerLedger::releaseBody(const QHostAddress& peer, qint64 bytes)
+void PeerLedger::releaseBody(const QHostAddress& peer, qint64 bodyBytes)
 {
-    if (bytes <= SMALL_BODY_BYTES)
+    if (bodyBytes <= SMALL_BODY_BYTES)
         return;
+    const qint64 bytes = bodyBytes * HELD_PER_BODY_BYTE;
     const auto holding = holdings.find(peer);
     if (holding == holdings.end())
         return;

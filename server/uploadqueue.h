@@ -20,7 +20,10 @@
 // own, so one that fails is refused alone), and all are answered once it is
 // committed, so an answer still means the upload is on disk. The database
 // waits for the disk once per commit, so one wait serves many participants,
-// and the event loop serves the connections meanwhile.
+// and the event loop serves the connections meanwhile. A large upload takes
+// the thread for a while: it is stored in a transaction of its own, in turns
+// with the small ones waiting, so that a small upload waits for one large
+// one at most and a large one is never put off for ever.
 class UploadQueue : public QObject
 {
     Q_OBJECT
@@ -30,6 +33,9 @@ public:
 
     // The most uploads one transaction takes; more wait for the next.
     static constexpr std::size_t MOST_PER_TRANSACTION = 64;
+    // A body above this is a large upload. Every upload a participant makes
+    // week by week is far below it.
+    static constexpr qsizetype LARGE_BODY_BYTES = 64 * 1024;
 
     explicit UploadQueue(const QString& serverMessage = QString(), QObject* parent = nullptr);
     // Finishes the transaction under way; uploads still waiting are dropped
@@ -51,9 +57,12 @@ private:
         ClientStorage upload;
         QPointer<QObject> receiver;
         ReplyHandler done;
+        bool large = false;
     };
 
     void run(const QString& location);
+    // Moves the uploads of the next transaction from `waiting` to `batch`.
+    void takeNext(std::vector<Waiting>& batch);
     void deliver(Waiting& waiting, const UploadService::Reply& reply);
 
     const QString serverMessage;
@@ -62,6 +71,7 @@ private:
     std::condition_variable changed;
     std::deque<Waiting> waiting;
     bool stopping = false;
+    bool largeTurn = false; // a large upload waiting goes next
     bool openDone = false;
     bool opened = false;
     QString openError;

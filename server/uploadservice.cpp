@@ -4,7 +4,7 @@
 #include "common/errorcodes.h"
 #include "common/exceptions.h"
 #include "server/projectdatabase.h"
-#include "server/purselimits.h"
+#include "server/uploadlimits.h"
 #include "storage/clientstorage.h"
 #include "storage/streamformat.h"
 
@@ -39,7 +39,7 @@ bool UploadService::decode(const QByteArray& body, ClientStorage& upload)
             qInfo().noquote() << "upload holds a session without its date";
             return false;
         }
-    const QString passed = PurseLimits::firstPassed(upload.Sessions);
+    const QString passed = UploadLimits::firstPassed(upload.Sessions);
     if (!passed.isEmpty()) {
         qInfo().noquote() << "upload holds" << passed;
         return false;

@@ -6,10 +6,12 @@
 #include "common/errorcodes.h"
 #include "net/client.h"
 #include "net/protocol.h"
+#include "server/peerledger.h"
 #include "server/resultsaggregates.h"
 #include "server/resultspage.h"
 #include "server/resultspublisher.h"
 #include "server/serveroptions.h"
+#include "server/uploadlimits.h"
 #include "settings/dialogs.h"
 #include "storage/clientstorage.h"
 
@@ -157,12 +159,13 @@ void serversHoldLittleFreedMemory()
 #endif
 }
 
-qint64 rssKiBOf(qint64 pid)
+// The resident memory now ("VmRSS:") or at its peak ("VmHWM:").
+qint64 rssKiBOf(qint64 pid, const QByteArray& field = "VmRSS:")
 {
     QFile status(QStringLiteral("/proc/%1/status").arg(pid));
     const QByteArray text = status.open(QIODevice::ReadOnly) ? status.readAll() : QByteArray();
-    const qsizetype at = text.indexOf("VmRSS:");
-    return at < 0 ? -1 : text.mid(at + 6, text.indexOf('\n', at) - at - 6).trimmed().split(' ').first().toLongLong();
+    const qsizetype at = text.indexOf(field) + field.size();
+    return at < field.size() ? -1 : text.mid(at, text.indexOf('\n', at) - at).trimmed().split(' ').first().toLongLong();
 }
 
 int openFilesOf(qint64 pid)
@@ -175,6 +178,23 @@ QByteArray honestUpload(int messageChars = 0)
 {
     ClientStorage storage = newcomer(FRANCE, 3, {{CENT_10, FRANCE, 1}});
     storage.Message = QString(messageChars, QLatin1Char('m'));
+    return uploadMessage(storage);
+}
+
+// The largest upload of `bodyBytes` that the server stores: as many sessions with a pile in every cell of the
+// count table as one upload may hold, then usage events; or nothing but usage events.
+QByteArray largestUpload(quint32 bodyBytes, bool piles)
+{
+    ClientStorage storage = newcomer(FRANCE, 3, {});
+    Session full = storage.Sessions.first();
+    for (int cell = 0; piles && cell < UploadLimits::MOST_PILES_PER_SESSION; ++cell)
+        full.insertCoins(cell / NUM_NATIONAL_SIDES, cell % NUM_NATIONAL_SIDES, 1);
+    for (int i = 1; piles && i < UploadLimits::MOST_PILES_PER_UPLOAD / UploadLimits::MOST_PILES_PER_SESSION; ++i) {
+        storage.Sessions.append(full);
+        storage.Sessions.last().entryDateTime = full.entryDateTime.addSecs(i);
+    }
+    const qsizetype room = bodyBytes + FRAME_HEADER_SIZE - uploadMessage(storage).size();
+    storage.Sessions.first().observation.resize(room / (sizeof(qint32) + sizeof(quint16)));
     return uploadMessage(storage);
 }
 
@@ -303,6 +323,7 @@ private Q_SLOTS:
     void peersMeetTheirLimits();
     void floodsAreDropped();
     void fullServerMakesClientsWait();
+    void largestUploadsLeaveOthersServed();
 
 private:
     // Starts the server, has it answer once (the database is warm) and notes the files it holds open.
@@ -688,9 +709,10 @@ void TestServerConnections::peersMeetTheirLimits_data()
                answered(Peer{{}, upload, int(upload.size() / 8 + 1)}),
            };
 
-    // Bodies above 64 KiB take room in a budget of 256 KiB, an address at most half; smaller ones need none.
+    // Bodies above 64 KiB take 64 times their size in a budget of 16 MiB, an address at most half; smaller
+    // ones need none.
     const Peer holder{heldBody(100 * 1024)};
-    QTest::newRow("memory budget") << QStringLiteral("--max-buffered 262144")
+    QTest::newRow("memory budget") << QStringLiteral("--max-buffered 16777216")
                                    << QList<Peer>{holder, refused("server busy", holder), from(3, holder),
                                                   from(4, refused("server busy", holder)), Peer{heldBody(32 * 1024)}};
 }
@@ -751,8 +773,8 @@ void TestServerConnections::peersMeetTheirLimits()
 // stops sending: the server keeps none of it and closes the flood after the grace time.
 void TestServerConnections::floodsAreDropped()
 {
-    constexpr int ANNOUNCING = 8; // together half the default budget
-    constexpr quint32 LARGEST_BODY = 16 * 1024 * 1024;
+    constexpr int ANNOUNCING = 2; // together half the default budget
+    constexpr quint32 LARGEST_BODY = ServerOptions::DEFAULT_MAX_BODY_BYTES;
     start();
     const qint64 rssBefore = rssKiBOf(pid);
 
@@ -823,6 +845,42 @@ void TestServerConnections::fullServerMakesClientsWait()
     clients.clear();
     verifyAllLetGo();
     verifyAnswered();
+}
+
+// Three of the largest uploads at once, of all coin piles and of all usage events: an honest upload beside
+// them is answered within a second, and the server's memory stays within its budget.
+void TestServerConnections::largestUploadsLeaveOthersServed()
+{
+    constexpr int LARGE = 3;
+    constexpr int HONEST_WITHIN_MS = 1000;
+    start();
+    const qint64 before = rssKiBOf(pid);
+    for (const bool piles : {true, false}) {
+        std::vector<std::unique_ptr<RawConnection>> senders;
+        QByteArray large;
+        for (int i = 0; i < LARGE; ++i) {
+            large = largestUpload(ServerOptions::DEFAULT_MAX_BODY_BYTES, piles); // each another newcomer's
+            senders.push_back(std::make_unique<RawConnection>(limited->port(), quint8(3 + i)));
+            QVERIFY(senders.back()->send(large));
+        }
+        QElapsedTimer clock;
+        clock.start();
+        bool ended = false;
+        const QByteArray honest = exchange(limited->port(), honestUpload(), ended, exchangeTimeoutMs, HONEST);
+        const qint64 honestMs = clock.elapsed();
+        int answered = 0;
+        for (const auto& sender : senders)
+            answered += isAnswer(sender->read(ended, 120000));
+        qInfo("%d of %d largest uploads (%lld bytes, %s) answered after %lld ms, the honest one after %lld ms;"
+              " peak resident %lld KiB",
+              answered, LARGE, qint64(large.size()), piles ? "piles" : "events", qint64(clock.elapsed()), honestMs,
+              rssKiBOf(pid, "VmHWM:"));
+        QVERIFY(isAnswer(honest));
+        QVERIFY2(honestMs < HONEST_WITHIN_MS, qPrintable(QString::number(honestMs)));
+    }
+    // Within what the budget counts for them.
+    QVERIFY(rssKiBOf(pid, "VmHWM:") - before <
+            LARGE * ServerOptions::DEFAULT_MAX_BODY_BYTES / 1024 * PeerLedger::HELD_PER_BODY_BYTE);
 }
 
 QTEST_MAIN(TestServerConnections)

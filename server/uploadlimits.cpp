@@ -1,12 +1,16 @@
-#include "server/purselimits.h"
+#include "server/uploadlimits.h"
 
 #include "storage/session.h"
 
 #include <bitset>
 
-QString PurseLimits::firstPassed(const QList<Session>& sessions)
+QString UploadLimits::firstPassed(const QList<Session>& sessions)
 {
+    qint64 piles = 0;
     for (const Session& session : sessions) {
+        piles += session.purse.size();
+        if (piles > MOST_PILES_PER_UPLOAD)
+            return QStringLiteral("more than %1 coin piles, above the limit of one upload").arg(MOST_PILES_PER_UPLOAD);
         // A second pile of a cell would be a second count table.
         std::bitset<MOST_PILES_PER_SESSION> cells;
         for (const CoinPile& pile : session.purse) {

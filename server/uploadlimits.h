@@ -8,7 +8,7 @@
 
 class Session;
 
-// What a counted purse can hold. Our client writes a session from its count
+// What an upload can hold.  Our client writes a session from its count
 // table: one pile per non-empty cell of coin value (0..7) and national side
 // (0..14), so at most 120 piles. A pile's count is whatever was typed into a
 // cell, but no purse holds 100,000 coins of one kind: of the lightest, the
@@ -16,13 +16,19 @@ class Session;
 // is no counting of a purse. Within them it is worth at most 15 national
 // sides x 100,000 coins of each value, 582,000,000 cents, far below 2^32, so
 // no session's sum can wrap.
-namespace PurseLimits {
+//
+// Storing takes the one storing thread a few microseconds for every pile, and
+// while it stores one upload every other participant waits. Ten years of
+// weekly countings, each with a pile in every cell, come to 62,400 piles, so
+// no participant's upload holds more than 65,536.
+namespace UploadLimits {
 
 constexpr quint32 MOST_COINS_PER_PILE = 100000;
 constexpr int MOST_PILES_PER_SESSION = NUM_COINS * NUM_NATIONAL_SIDES;
+constexpr qint64 MOST_PILES_PER_UPLOAD = 64 * 1024;
 
 // Empty when every session keeps within the limits; otherwise what the first
 // one beyond them holds and the limit it passed, for the server's log.
 QString firstPassed(const QList<Session>& sessions);
 
-} // namespace PurseLimits
+} // namespace UploadLimits

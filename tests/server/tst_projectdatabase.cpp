@@ -109,8 +109,7 @@ void TestProjectDatabase::failedUploadLeavesNoTrace()
     QCOMPARE(keptTotals(database.database()), QStringLiteral("1 1 200"));
     const auto rowCounts = [&database] {
         return rowsOf(database.database(), "SELECT (SELECT COUNT(*) FROM members), (SELECT COUNT(*) FROM sessions),"
-                                           " (SELECT COUNT(*) FROM coin_piles), (SELECT COUNT(*) FROM usage_events),"
-                                           " (SELECT COUNT(*) FROM invitations)");
+                                           " (SELECT COUNT(*) FROM coin_piles), (SELECT COUNT(*) FROM invitations)");
     };
     const QString before = rowCounts();
 
@@ -144,6 +143,7 @@ void TestProjectDatabase::totalsFollowWhatWasStored()
 {
     const QDateTime received = QDateTime::fromString(QStringLiteral("2024-03-01T12:00:00"), Qt::ISODate);
     UploadReceipt receipt;
+    ClientStorage anna;
     {
         ProjectDatabase database;
         QVERIFY(database.open(location));
@@ -162,7 +162,6 @@ void TestProjectDatabase::totalsFollowWhatWasStored()
         };
 
         // A new member with a counted purse and one emptied before uploading.
-        ClientStorage anna;
         anna.setDefaultValues();
         Session emptied = countedAt(QStringLiteral("2024-02-02T10:00:00"), 7, 1);
         emptied.emptyPurse();
@@ -200,7 +199,7 @@ void TestProjectDatabase::totalsFollowWhatWasStored()
 
         // Made a database of the first schema: no running totals (it counted
         // them for every answer), no member counter, nothing kept to compare
-        // sessions by, nothing published.
+        // sessions by, nothing published, a row for each usage event.
         QSqlQuery downgrade(db);
         const QString statements = QStringLiteral(
             "DROP TABLE result_cells; DROP TABLE result_cell_members; ALTER TABLE sessions DROP COLUMN month;"
@@ -208,7 +207,13 @@ void TestProjectDatabase::totalsFollowWhatWasStored()
             " DROP INDEX members_by_newcomer_key; ALTER TABLE members DROP COLUMN newcomer_key;"
             " ALTER TABLE sessions DROP COLUMN pile_count; ALTER TABLE sessions DROP COLUMN event_count;"
             " ALTER TABLE sessions DROP COLUMN content_digest;"
-            " DELETE FROM server_state WHERE name <> 'last_upload_country';");
+            " DELETE FROM server_state WHERE name <> 'last_upload_country'; ALTER TABLE sessions DROP COLUMN "
+            "usage_events;"
+            " CREATE TABLE usage_events (session_id BIGINT, position INTEGER, time_hundredths INTEGER, event_id "
+            "INTEGER);"
+            " INSERT INTO usage_events SELECT session_id, 0, 30, 3 FROM sessions WHERE entry_datetime LIKE "
+            "'2024-02-02%'"
+            " AND member_number = 1;");
         for (const QString& statement : statements.split(QLatin1Char(';'), Qt::SkipEmptyParts) +
                                             QStringList{database.dialect().setSchemaVersion(1)})
             QVERIFY2(downgrade.exec(statement), qPrintable(statement + downgrade.lastError().text()));
@@ -225,6 +230,12 @@ void TestProjectDatabase::totalsFollowWhatWasStored()
         QCOMPARE(published.coins, rowsOf(db, QStringLiteral("SELECT SUM(count) FROM coin_piles")).toLongLong());
         QCOMPARE(published.months, QList<int>{202402});
     }
+
+    // Anna's events came along: of her sessions, kept without digests now, the one sent in a state saved
+    // before its events stays as it is; the other two are stored again.
+    anna.Sessions[1].observation.clear();
+    QVERIFY(database.storeUpload(anna, received, receipt));
+    QCOMPARE(receipt.sessionsReplaced, 2);
 
     // And they go on from there.
     ClientStorage carla;

@@ -1,5 +1,7 @@
 #include "server/peerledger.h"
 
+#include "server/uploadlimits.h"
+
 PeerLedger::PeerLedger(int placesPerAddress, qint64 bufferedBytes)
     : maxPlacesPerAddress(placesPerAddress), maxBufferedBytes(bufferedBytes)
 {
@@ -24,11 +26,16 @@ void PeerLedger::freePlace(const QHostAddress& peer)
     forgetIfEmpty(holding);
 }
 
+qint64 PeerLedger::heldWhileStored(qint64 bodyBytes)
+{
+    return bodyBytes * HELD_PER_BODY_BYTE + qMin(bodyBytes / 2, UploadLimits::MOST_PILES_PER_UPLOAD) * HELD_PER_PILE;
+}
+
 bool PeerLedger::reserveBody(const QHostAddress& peer, qint64 bodyBytes)
 {
     if (bodyBytes <= SMALL_BODY_BYTES)
         return true;
-    const qint64 bytes = bodyBytes * HELD_PER_BODY_BYTE;
+    const qint64 bytes = heldWhileStored(bodyBytes);
     if (reserved + bytes > maxBufferedBytes)
         return false;
     Holding& holding = holdings[peer];
@@ -45,7 +52,7 @@ void PeerLedger::releaseBody(const QHostAddress& peer, qint64 bodyBytes)
 {
     if (bodyBytes <= SMALL_BODY_BYTES)
         return;
-    const qint64 bytes = bodyBytes * HELD_PER_BODY_BYTE;
+    const qint64 bytes = heldWhileStored(bodyBytes);
     const auto holding = holdings.find(peer);
     if (holding == holdings.end())
         return;

@@ -18,10 +18,15 @@ public:
     // participant makes week by week is far below it, and so a peer that
     // fills the budget with large bodies does not keep those out.
     static constexpr qint64 SMALL_BODY_BYTES = 64 * 1024;
-    // A larger body is counted at this many times its size: what it takes
-    // while it is read, decoded and stored, its piles as lists and rows of
-    // numbers. The largest uploads take up to 50 (bench_server).
-    static constexpr qint64 HELD_PER_BODY_BYTE = 64;
+    // A larger body is counted at what it holds at most while it is read,
+    // decoded and stored: eight bytes for each of its bytes (the body, its
+    // sessions, their events as one value) and 192 for each coin pile it can
+    // hold (two bytes each, 32,768 at most), which become lists and rows of
+    // numbers. Measured: 130 bytes a pile with 65,520 piles in 150 KB, and
+    // 7.4 bytes a byte of a 16 MiB body of usage events.
+    static constexpr qint64 HELD_PER_BODY_BYTE = 8;
+    static constexpr qint64 HELD_PER_PILE = 192;
+    static qint64 heldWhileStored(qint64 bodyBytes);
 
     PeerLedger(int maxPlacesPerAddress, qint64 maxBufferedBytes);
 

@@ -17,15 +17,16 @@ class Session;
 // sides x 100,000 coins of each value, 582,000,000 cents, far below 2^32, so
 // no session's sum can wrap.
 //
-// Storing takes the one storing thread a few microseconds for every pile, and
-// while it stores one upload every other participant waits. Ten years of
-// weekly countings, each with a pile in every cell, come to 62,400 piles, so
-// no participant's upload holds more than 65,536.
+// Storing takes the one storing thread a few microseconds for every pile (on
+// PostgreSQL up to ten, with the check of its session), and while it stores
+// one upload every other participant waits. A purse holds a few dozen coins:
+// ten years of weekly countings with 60 kinds of coin each time come to
+// 31,200 piles, so no participant's upload holds more than 32,768.
 namespace UploadLimits {
 
 constexpr quint32 MOST_COINS_PER_PILE = 100000;
 constexpr int MOST_PILES_PER_SESSION = NUM_COINS * NUM_NATIONAL_SIDES;
-constexpr qint64 MOST_PILES_PER_UPLOAD = 64 * 1024;
+constexpr qint64 MOST_PILES_PER_UPLOAD = 32 * 1024;
 
 // Empty when every session keeps within the limits; otherwise what the first
 // one beyond them holds and the limit it passed, for the server's log.

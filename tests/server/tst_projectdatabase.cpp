@@ -64,6 +64,8 @@ Session countedAt(const QString& time, int coinIndex, unsigned count)
 
 } // namespace
 
+Q_DECLARE_METATYPE(CoinPile)
+
 // The database and the answer building in-process, where failures can be arranged.
 class TestProjectDatabase : public QObject
 {
@@ -76,9 +78,8 @@ private Q_SLOTS:
     void publishedNumbersEqualAFreshCount();
     void newcomerSentAgain_data();
     void newcomerSentAgain();
-    void impossiblePursesAreRefused_data();
-    void impossiblePursesAreRefused();
-    void unknownMemberStoresNothing();
+    void uploadsThatStoreNothing_data();
+    void uploadsThatStoreNothing();
     void unusableDatabasesAreRefused();
 
 private:
@@ -360,44 +361,39 @@ void TestProjectDatabase::newcomerSentAgain()
              sameMember ? 1 : 2);
 }
 
-void TestProjectDatabase::impossiblePursesAreRefused_data()
+void TestProjectDatabase::uploadsThatStoreNothing_data()
 {
-    QTest::addColumn<quint32>("coin");
-    QTest::addColumn<quint32>("side");
-    QTest::addColumn<quint32>("count");
+    QTest::addColumn<quint32>("member");
+    QTest::addColumn<CoinPile>("pile");
+    QTest::addColumn<int>("fullSessions"); // with a pile in every cell of the count table
     QTest::addColumn<unsigned>("refusal");
     const unsigned badFormat = TCP_CLIENT_HAS_BAD_DATA_FORMAT;
-    QTest::newRow("4,294,967,295 coins") << 0u << 0u << 4294967295u << badFormat;
-    QTest::newRow("100,000 coins, the most in a pile") << 0u << 0u << 100000u << 0u;
-    QTest::newRow("national side 15") << 0u << 15u << 1u << badFormat;
-    QTest::newRow("a second pile of one cell") << 6u << 4u << 1u << badFormat;
+    // A member number we never gave is answered without the OK bit.
+    QTest::newRow("unknown member") << 99999u << CoinPile{0, 0, 1} << 0 << 0u;
+    // Purses no one can hold or no client can write are refused.
+    QTest::newRow("4,294,967,295 coins") << 0u << CoinPile{0, 0, 4294967295u} << 0 << badFormat;
+    QTest::newRow("national side 15") << 0u << CoinPile{0, 15, 1} << 0 << badFormat;
+    QTest::newRow("a second pile of one cell") << 0u << CoinPile{6, 4, 1} << 0 << badFormat;
+    QTest::newRow("more piles than an upload holds") << 0u << CoinPile{0, 0, 1} << 274 << badFormat;
 }
 
-// A purse no one can hold or no client can write is refused and stores nothing.
-void TestProjectDatabase::impossiblePursesAreRefused()
+void TestProjectDatabase::uploadsThatStoreNothing()
 {
-    QFETCH(quint32, coin);
-    QFETCH(quint32, side);
-    QFETCH(quint32, count);
+    QFETCH(quint32, member);
+    QFETCH(CoinPile, pile);
+    QFETCH(int, fullSessions);
     QFETCH(unsigned, refusal);
     ProjectDatabase database;
     QVERIFY(database.open(location));
     ClientStorage upload = newcomer(); // 2 x 1 Euro of national side 4
-    upload.Sessions.first().insertCoins(CoinPile{coin, side, count});
-    QCOMPARE(UploadService(database).handleUpload(bodyOf(upload)).refusal, refusal);
-    QCOMPARE(countedTotals(database.database()), refusal ? QStringLiteral("0 0 0") : QStringLiteral("1 1 100200"));
-}
-
-// A member number we never gave is answered without the OK bit and stores nothing.
-void TestProjectDatabase::unknownMemberStoresNothing()
-{
-    ProjectDatabase database;
-    QVERIFY(database.open(location));
-    UploadService service(database);
-    ClientStorage stranger = newcomer();
-    stranger.Membernumber = 99999;
-    const UploadService::Reply reply = service.handleUpload(bodyOf(stranger));
-    QCOMPARE(reply.refusal, 0u);
+    upload.Membernumber = member;
+    upload.Sessions.first().insertCoins(pile);
+    Session full = countedAt(QStringLiteral("2024-01-01T00:00:00"), 0, 1);
+    full.SetPurseFromCounttableArray(PurseArray(NUM_COINS, std::vector<unsigned>(NUM_NATIONAL_SIDES, 1)));
+    for (int i = 0; i < fullSessions; ++i, full.entryDateTime = full.entryDateTime.addSecs(1))
+        upload.Sessions.append(full);
+    const UploadService::Reply reply = UploadService(database).handleUpload(bodyOf(upload));
+    QCOMPARE(reply.refusal, refusal);
     QCOMPARE(reply.answer.flags & ServerAnswer::AnswerOK, 0);
     QCOMPARE(countedTotals(database.database()), QStringLiteral("0 0 0"));
 }

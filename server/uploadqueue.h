@@ -1,5 +1,6 @@
 #pragma once
 
+#include "server/peerledger.h"
 #include "server/uploadservice.h"
 #include "storage/clientstorage.h"
 
@@ -33,9 +34,9 @@ public:
 
     // The most uploads one transaction takes; more wait for the next.
     static constexpr std::size_t MOST_PER_TRANSACTION = 64;
-    // A body above this is a large upload. Every upload a participant makes
-    // week by week is far below it.
-    static constexpr qsizetype LARGE_BODY_BYTES = 64 * 1024;
+    // A body above this is a large upload: the size above which a body takes
+    // room in the peers' budget. Every weekly upload is far below it.
+    static constexpr qsizetype LARGE_BODY_BYTES = PeerLedger::SMALL_BODY_BYTES;
 
     explicit UploadQueue(const QString& serverMessage = QString(), QObject* parent = nullptr);
     // Finishes the transaction under way; uploads still waiting are dropped

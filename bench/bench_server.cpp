@@ -615,7 +615,7 @@ constexpr double GOAL_HONEST_WAIT_MS = 1000;
 // The hostile benchmarks at the scale chosen; returns their names.
 std::pair<std::string, std::string> registerHostileBenchmarks(bool fullScale)
 {
-    const std::vector<int64_t> held = fullScale ? std::vector<int64_t>{512, 16, 256} : std::vector<int64_t>{64, 1, 16};
+    const std::vector<int64_t> held = fullScale ? std::vector<int64_t>{512, 1, 256} : std::vector<int64_t>{64, 1, 16};
     const int64_t drippers = fullScale ? 600 : 100;
     benchmark::RegisterBenchmark("BM_ServerHeldBodies", BM_ServerHeldBodies)
         ->ArgNames({"connections", "body_MiB", "budget_MiB"})

@@ -1,5 +1,7 @@
 #include "server/peerledger.h"
 
+#include "server/uploadlimits.h"
+
 PeerLedger::PeerLedger(int placesPerAddress, qint64 bufferedBytes)
     : maxPlacesPerAddress(placesPerAddress), maxBufferedBytes(bufferedBytes)
 {
@@ -24,10 +26,16 @@ void PeerLedger::freePlace(const QHostAddress& peer)
     forgetIfEmpty(holding);
 }
 
-bool PeerLedger::reserveBody(const QHostAddress& peer, qint64 bytes)
+qint64 PeerLedger::heldWhileStored(qint64 bodyBytes)
 {
-    if (bytes <= SMALL_BODY_BYTES)
+    return bodyBytes * HELD_PER_BODY_BYTE + qMin(bodyBytes / 2, UploadLimits::MOST_PILES_PER_UPLOAD) * HELD_PER_PILE;
+}
+
+bool PeerLedger::reserveBody(const QHostAddress& peer, qint64 bodyBytes)
+{
+    if (bodyBytes <= SMALL_BODY_BYTES)
         return true;
+    const qint64 bytes = heldWhileStored(bodyBytes);
     if (reserved + bytes > maxBufferedBytes)
         return false;
     Holding& holding = holdings[peer];
@@ -40,10 +48,11 @@ bool PeerLedger::reserveBody(const QHostAddress& peer, qint64 bytes)
     return true;
 }
 
-void PeerLedger::releaseBody(const QHostAddress& peer, qint64 bytes)
+void PeerLedger::releaseBody(const QHostAddress& peer, qint64 bodyBytes)
 {
-    if (bytes <= SMALL_BODY_BYTES)
+    if (bodyBytes <= SMALL_BODY_BYTES)
         return;
+    const qint64 bytes = heldWhileStored(bodyBytes);
     const auto holding = holdings.find(peer);
     if (holding == holdings.end())
         return;

@@ -12,18 +12,9 @@
 #include <QSqlQuery>
 #include <QVariant>
 
-#include <limits>
 #include <utility>
 
 namespace {
-
-quint32 clampedCount(const QVariant& value)
-{
-    const qlonglong n = value.toLongLong();
-    if (n < 0)
-        return 0;
-    return n > qlonglong(std::numeric_limits<quint32>::max()) ? std::numeric_limits<quint32>::max() : quint32(n);
-}
 
 // The member's settings as of this upload, recommenders and message included.
 // A newcomer's upload leaves the key it is known by when it arrives again; the
@@ -120,7 +111,7 @@ ProjectTotals applyToTotals(SqlConnection& sql, const TotalsChange& change)
     int read = 0;
     while (update.next()) {
         const QString name = update.value(0).toString();
-        const quint32 value = clampedCount(update.value(1));
+        const qint64 value = update.value(1).toLongLong();
         if (name == QLatin1String("members"))
             totals.members = value;
         else if (name == QLatin1String("purses"))
@@ -350,17 +341,31 @@ std::vector<ProjectDatabase::Outcome> ProjectDatabase::storeUploads(const std::v
             } catch (const DatabaseFailure& failure) {
                 outcomes[i] = Outcome{false, UploadReceipt(), failure.text};
                 // PostgreSQL takes no statement after a failure until then.
-                sql->execute(QStringLiteral("ROLLBACK TO SAVEPOINT upload"));
+                // Without the savepoint the failure undid the whole
+                // transaction: that failure is the one to tell.
+                try {
+                    sql->execute(QStringLiteral("ROLLBACK TO SAVEPOINT upload"));
+                } catch (const DatabaseFailure&) {
+                    throw failure;
+                }
             }
             sql->execute(QStringLiteral("RELEASE SAVEPOINT upload"));
         }
     });
-    for (Outcome& outcome : outcomes) {
-        if (!committed)
-            outcome = Outcome{false, UploadReceipt(), error};
-        else if (!outcome.stored)
-            error = outcome.error;
+    // SQLite undoes the whole transaction, savepoints and all, on some
+    // failures (a full disk, an I/O error, a trigger's RAISE(ROLLBACK)): then
+    // each upload is stored again in a transaction of its own, so that only
+    // the one that failed is refused.
+    const bool againAlone = !committed && uploads.size() > 1 && dialect().kind() == SqlDialect::Kind::SQLite;
+    for (std::size_t i = 0; i < uploads.size(); ++i) {
+        if (againAlone)
+            outcomes[i] = storeUploads({uploads[i]}, receivedAt).front();
+        else if (!committed)
+            outcomes[i] = Outcome{false, UploadReceipt(), error};
     }
+    for (const Outcome& outcome : outcomes)
+        if (!outcome.stored)
+            error = outcome.error;
     return outcomes;
 }
 

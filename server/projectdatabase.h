@@ -8,19 +8,28 @@
 #include <QtGlobal>
 
 #include <functional>
+#include <limits>
 #include <memory>
 #include <vector>
 
 class ClientStorage;
 class SqlConnection;
 
-// The project's totals as the participants see them in the answer.
+// The project's totals as the participants see them in the answer. They are
+// kept in 64 bits: the answer's 32-bit fields take them through clampedCount().
 struct ProjectTotals
 {
-    quint32 members = 0;
-    quint32 purses = 0; // sessions whose purse held at least one coin
-    quint32 sumCents = 0;
+    qint64 members = 0;
+    qint64 purses = 0; // sessions whose purse held at least one coin
+    qint64 sumCents = 0;
 };
+
+// A total as a 32-bit field of the answer can carry it: one beyond shows as
+// the largest there is rather than wrapping to a small one.
+inline quint32 clampedCount(qint64 n)
+{
+    return quint32(qBound(qint64(0), n, qint64(std::numeric_limits<quint32>::max())));
+}
 
 // Numbers of the newest analysis page, text message and picture on offer.
 struct AnalysisNumbers
@@ -87,7 +96,9 @@ public:
     // Stores the uploads as storeUpload() does, one after the other in one
     // transaction, each in a savepoint of its own: one that fails is undone
     // alone. The database waits for the disk once per commit, so many uploads
-    // cost it hardly more than one. When the commit fails, none is stored.
+    // cost it hardly more than one. When the transaction fails as a whole,
+    // SQLite stores each again alone; PostgreSQL, whose savepoints outlast
+    // any failed statement, then stores none.
     std::vector<Outcome> storeUploads(const std::vector<const ClientStorage*>& uploads, const QDateTime& receivedAt);
 
     // The newest analysis items; a fresh database offers none (all 0).

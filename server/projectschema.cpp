@@ -1,12 +1,15 @@
 #include "server/projectschema.h"
 
 #include "server/resultsaggregates.h"
+#include "server/sessionstore.h"
 #include "server/sqlconnection.h"
 #include "settings/settingschoices.h"
 #include "storage/coinpile.h"
 #include "usage/usage.h"
+#include "usage/userevent.h"
 
 #include <QDateTime>
+#include <QSqlQuery>
 #include <QString>
 
 namespace {
@@ -185,6 +188,35 @@ const char* const VERSION_4[] = {
     "INSERT INTO server_state (name, value) VALUES ('results_version', 0), ('results_updated', 0)",
 };
 
+// Version 5 keeps a session's usage events as one value in its row (see
+// SessionStore::eventsValue()) instead of a row for each event: the largest
+// uploads hold a hundred thousand events, and as rows they kept every other
+// upload waiting for a second.
+void keepEventsInSessions(SqlConnection& sql)
+{
+    sql.execute(sql.dialect().schema("ALTER TABLE sessions ADD COLUMN usage_events BYTES"));
+    QSqlQuery& rows = sql.run(
+        QStringLiteral("SELECT session_id, time_hundredths, event_id FROM usage_events ORDER BY session_id, position"));
+    qint64 session = -1;
+    QList<UserEvent> events;
+    const auto keep = [&] {
+        if (!events.isEmpty())
+            sql.run(QStringLiteral("UPDATE sessions SET usage_events = ? WHERE session_id = ?"),
+                    {SessionStore::eventsValue(events), sqlNumber(session)});
+        events.clear();
+    };
+    while (rows.next()) {
+        if (rows.value(0).toLongLong() != session) {
+            keep();
+            session = rows.value(0).toLongLong();
+        }
+        events.append(UserEvent{rows.value(1).toInt(), quint16(rows.value(2).toUInt())});
+    }
+    keep();
+    rows.finish();
+    sql.execute(QStringLiteral("DROP TABLE usage_events"));
+}
+
 template <std::size_t N> void run(SqlConnection& sql, const char* const (&statements)[N])
 {
     for (const char* statement : statements)
@@ -225,4 +257,6 @@ void ProjectSchema::upgrade(SqlConnection& sql, int version)
         run(sql, VERSION_4);
         ResultsAggregates(sql).rebuild(QDateTime::currentDateTimeUtc());
     }
+    if (version < 5)
+        keepEventsInSessions(sql);
 }

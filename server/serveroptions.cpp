@@ -29,7 +29,7 @@ struct OptionSet
                                 QStringLiteral("database")};
     QCommandLineOption maxBody{QStringLiteral("max-body"),
                                QStringLiteral("Refuse uploads whose body announces more than <bytes> "
-                                              "(default 16777216)."),
+                                              "(default 1048576)."),
                                QStringLiteral("bytes")};
     QCommandLineOption message{{QStringLiteral("m"), QStringLiteral("message")},
                                QStringLiteral("Send <text> to every participant whose upload is accepted."),

@@ -14,8 +14,10 @@ struct ServerOptions
     // The project's web pages (the results): where the client's web
     // address points by default.
     static constexpr quint16 DEFAULT_HTTP_PORT = 4580;
-    // An upload of ten thousand sessions is still far below this.
-    static constexpr quint32 DEFAULT_MAX_BODY_BYTES = 16 * 1024 * 1024;
+    // Twice the largest realistic upload (ten years of weekly countings,
+    // about 0.5 MB). A body takes the storing thread, which every other
+    // upload waits for, about a second per MiB of usage events.
+    static constexpr quint32 DEFAULT_MAX_BODY_BYTES = 1024 * 1024;
     // A connection that sends nothing for this long is closed.
     static constexpr int DEFAULT_IDLE_TIMEOUT_MS = 30000;
     // A connection is closed after this long however busy it is: a client

@@ -63,6 +63,34 @@ QHash<QString, SessionStore::Stored> SessionStore::storedWhere(const QString& co
     return stored;
 }
 
+QByteArray SessionStore::eventsValue(const QList<UserEvent>& events)
+{
+    QByteArray value;
+    value.reserve(6 * events.size());
+    for (const UserEvent& event : events) {
+        appendBigEndian<qint32>(value, event.time);
+        appendBigEndian<quint16>(value, event.id);
+    }
+    return value;
+}
+
+QList<UserEvent> SessionStore::eventsOf(const QByteArray& value)
+{
+    QList<UserEvent> events;
+    events.reserve(value.size() / 6);
+    for (qsizetype at = 0; at + 6 <= value.size(); at += 6)
+        events.append(UserEvent{qFromBigEndian<qint32>(value.constData() + at),
+                                qFromBigEndian<quint16>(value.constData() + at + 4)});
+    return events;
+}
+
+QList<UserEvent> SessionStore::storedEvents(const Stored& stored)
+{
+    return eventsOf(
+        sql.value(QStringLiteral("SELECT usage_events FROM sessions WHERE session_id = ?"), {sqlNumber(stored.id)})
+            .toByteArray());
+}
+
 QHash<QString, SessionStore::Stored> SessionStore::stored(qint64 member, const QList<QString>& entries)
 {
     QHash<QString, Stored> stored;
@@ -88,13 +116,7 @@ SessionStore::Relation SessionStore::relation(const Stored& stored, const Sessio
 {
     if (!stored.digest.isNull() && stored.digest.toLongLong() == digestOf(session))
         return Relation::Same;
-    QList<UserEvent> events;
-    QSqlQuery& query = sql.run(
-        QStringLiteral("SELECT time_hundredths, event_id FROM usage_events WHERE session_id = ? ORDER BY position"),
-        {sqlNumber(stored.id)});
-    while (query.next())
-        events.append(UserEvent{query.value(0).toInt(), quint16(query.value(1).toUInt())});
-    query.finish();
+    const QList<UserEvent> events = storedEvents(stored);
     const qsizetype common = std::min(events.size(), session.observation.size());
     if (!std::equal(events.cbegin(), events.cbegin() + common, session.observation.cbegin()))
         return Relation::Other;
@@ -105,7 +127,6 @@ void SessionStore::removeContribution(const Stored& stored, TotalsChange& change
 {
     ResultsAggregates(sql).addStored(stored.id, published);
     sql.run(QStringLiteral("DELETE FROM coin_piles WHERE session_id = ?"), {sqlNumber(stored.id)});
-    sql.run(QStringLiteral("DELETE FROM usage_events WHERE session_id = ?"), {sqlNumber(stored.id)});
     change.purses -= stored.piles > 0 ? 1 : 0;
     change.sumCents -= stored.sumCents;
 }
@@ -114,23 +135,18 @@ void SessionStore::addContribution(const QList<std::pair<qint64, const Session*>
                                    TotalsChange& change, ResultsContribution& published)
 {
     QList<qint64> piles;
-    QList<qint64> events;
     for (const auto& [id, session] : sessions) {
         for (qsizetype i = 0; i < session->purse.size(); ++i) {
             const CoinPile& coins = session->purse[i];
             // The lookup tables number coin values from 1 and include the common side as country 0.
             piles << id << i << qint64(coins.coinIndex) + 1 << qint64(coins.countryIndex) + 1 << qint64(coins.count);
         }
-        for (qsizetype i = 0; i < session->observation.size(); ++i)
-            events << id << i << qint64(session->observation[i].time) << qint64(session->observation[i].id);
         change.purses += session->purse.isEmpty() ? 0 : 1;
         change.sumCents += qint64(session->sumOfCents());
         published.addSession(ResultsAggregates::monthOf(session->entryDateTime.date()), memberCountry, session->purse);
     }
     sql.insertNumbers(QStringLiteral("INSERT INTO coin_piles (session_id, position, coin_value, coin_country, count)"),
                       5, piles);
-    sql.insertNumbers(QStringLiteral("INSERT INTO usage_events (session_id, position, time_hundredths, event_id)"), 4,
-                      events);
 }
 
 SessionStore::Outcome SessionStore::store(qint64 member, bool memberIsNew, int memberCountry,
@@ -160,7 +176,7 @@ SessionStore::Outcome SessionStore::store(qint64 member, bool memberIsNew, int m
             added << sqlNumber(member) << entry << sqlNumber(session.version) << sqlNumber(qint64(session.sumOfCents()))
                   << receivedAt << sqlNumber(session.purse.size()) << sqlNumber(session.observation.size())
                   << sqlNumber(digest) << sqlNumber(ResultsAggregates::monthOf(session.entryDateTime.date()))
-                  << sqlNumber(memberCountry);
+                  << sqlNumber(memberCountry) << eventsValue(session.observation);
             continue;
         }
         if (!old->digest.isNull() && old->digest.toLongLong() == digest)
@@ -170,20 +186,20 @@ SessionStore::Outcome SessionStore::store(qint64 member, bool memberIsNew, int m
             continue;
         removeContribution(*old, change, removedFromResults);
         sql.run(QStringLiteral("UPDATE sessions SET record_version = ?, sum_cents = ?, received_at = ?,"
-                               " pile_count = ?, event_count = ?, content_digest = ?, member_country = ?"
-                               " WHERE session_id = ?"),
+                               " pile_count = ?, event_count = ?, content_digest = ?, member_country = ?,"
+                               " usage_events = ? WHERE session_id = ?"),
                 {sqlNumber(session.version), sqlNumber(qint64(session.sumOfCents())), receivedAt,
                  sqlNumber(session.purse.size()), sqlNumber(session.observation.size()), sqlNumber(digest),
-                 sqlNumber(memberCountry), sqlNumber(old->id)});
+                 sqlNumber(memberCountry), eventsValue(session.observation), sqlNumber(old->id)});
         written.append({old->id, &session});
         ++outcome.replaced;
     }
 
     // Each new session gets its number from the database.
     sql.insertRows(QStringLiteral("INSERT INTO sessions (member_number, entry_datetime, record_version, sum_cents,"
-                                  " received_at, pile_count, event_count, content_digest, month, member_country)"
-                                  " VALUES"),
-                   10, added, QStringLiteral("RETURNING session_id, entry_datetime"), [&](const QSqlQuery& row) {
+                                  " received_at, pile_count, event_count, content_digest, month, member_country,"
+                                  " usage_events) VALUES"),
+                   11, added, QStringLiteral("RETURNING session_id, entry_datetime"), [&](const QSqlQuery& row) {
                        const Session* session = byEntry.value(row.value(1).toString());
                        if (!session)
                            throw DatabaseFailure{QStringLiteral("a new session came back with another entry time")};

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QByteArray>
 #include <QHash>
 #include <QList>
 #include <QString>
@@ -7,6 +8,7 @@
 #include <QtGlobal>
 
 class ResultsContribution;
+struct UserEvent;
 class Session;
 class SqlConnection;
 
@@ -75,8 +77,16 @@ public:
     // versions of a session with the same digest are the same.
     static qint64 digestOf(const Session& session);
 
+    // A session's usage events are stored as one value, each event as our
+    // client writes it (its time in 4 bytes, its number in 2, big-endian):
+    // the server never looks at one event alone, and thousands of rows would
+    // hold the storing up for long.
+    static QByteArray eventsValue(const QList<UserEvent>& events);
+    static QList<UserEvent> eventsOf(const QByteArray& value);
+
 private:
     QHash<QString, Stored> storedWhere(const QString& condition, const QVariantList& values);
+    QList<UserEvent> storedEvents(const Stored& stored);
     void removeContribution(const Stored& stored, TotalsChange& change, ResultsContribution& published);
     void addContribution(const QList<std::pair<qint64, const Session*>>& sessions, int memberCountry,
                          TotalsChange& change, ResultsContribution& published);

@@ -15,6 +15,11 @@ DatabaseFailure failureOf(const QSqlQuery& query, const QString& statement)
 // The most rows one insert statement carries. Statements are kept for every
 // power of two up to it, so a few forms serve every number of rows.
 constexpr int MOST_ROWS_AT_ONCE = 64;
+// The most numbers one statement of insertNumbers() carries. The statement's
+// text, and what the database makes of it, grow with its rows: pieces of
+// this size keep them to a few MiB however large an upload is, and are
+// still large enough that the statements cost little more than one.
+constexpr qsizetype MOST_NUMBERS_AT_ONCE = 64 * 1024;
 
 } // namespace
 
@@ -120,24 +125,25 @@ void SqlConnection::insertRows(const QString& insertInto, int columns, const QVa
 void SqlConnection::insertNumbers(const QString& insertInto, int columns, const QList<qint64>& values,
                                   const QString& after, const std::function<void(const QSqlQuery&)>& readRow)
 {
-    if (values.isEmpty())
-        return;
-    // The rows as a JSON array of arrays: [[1,2,3],[4,5,6]].
-    QByteArray rows;
-    rows.reserve(values.size() * 8 + 2);
-    rows += '[';
-    for (qsizetype i = 0; i < values.size(); ++i) {
-        rows += i == 0 ? "[" : i % columns == 0 ? "],[" : ",";
-        rows += QByteArray::number(values[i]);
-    }
-    rows += "]]";
     // WHERE: SQLite would read ON CONFLICT as the join's ON without it.
-    QSqlQuery& query =
-        run(insertInto + QLatin1Char(' ') + sqlDialect.numberRows(columns) + QStringLiteral(" WHERE true ") + after,
-            {QString::fromLatin1(rows)});
-    if (readRow) {
-        while (query.next())
-            readRow(query);
-        query.finish();
+    const QString statement =
+        insertInto + QLatin1Char(' ') + sqlDialect.numberRows(columns) + QStringLiteral(" WHERE true ") + after;
+    const qsizetype piece = qsizetype(MOST_NUMBERS_AT_ONCE / columns) * columns;
+    for (qsizetype at = 0; at < values.size(); at += piece) {
+        // The rows as a JSON array of arrays: [[1,2,3],[4,5,6]].
+        QByteArray rows;
+        rows.reserve(qMin(piece, values.size() - at) * 8 + 2);
+        rows += '[';
+        for (qsizetype i = 0; i < piece && at + i < values.size(); ++i) {
+            rows += i == 0 ? "[" : i % columns == 0 ? "],[" : ",";
+            rows += QByteArray::number(values[at + i]);
+        }
+        rows += "]]";
+        QSqlQuery& query = run(statement, {QString::fromLatin1(rows)});
+        if (readRow) {
+            while (query.next())
+                readRow(query);
+            query.finish();
+        }
     }
 }

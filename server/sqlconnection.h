@@ -65,9 +65,11 @@ public:
     void insertRows(const QString& insertInto, int columns, const QVariantList& values,
                     const QString& returning = QString(), const std::function<void(const QSqlQuery&)>& readRow = {});
 
-    // Inserts rows of whole numbers, `columns` of them to a row, all in one
-    // statement that binds a single value: Qt SQL's binding costs more per
-    // value than the database's work per row. `insertInto` is the statement up
+    // Inserts rows of whole numbers, `columns` of them to a row, in
+    // statements that bind a single value each: Qt SQL's binding costs more
+    // per value than the database's work per row. A statement carries a
+    // bounded piece of the rows, so that a large upload's memory does not
+    // grow with its size. `insertInto` is the statement up
     // to and including its column list; `after` (ON CONFLICT ..., RETURNING
     // ...) follows the rows, and `readRow` is called for every row returned.
     void insertNumbers(const QString& insertInto, int columns, const QList<qint64>& values,

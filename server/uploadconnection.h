@@ -21,7 +21,7 @@ struct ServerAnswer;
 // all until its upload is complete.
 struct ConnectionLimits
 {
-    quint32 maxBodyBytes = 16 * 1024 * 1024;
+    quint32 maxBodyBytes = 1024 * 1024;
     int idleTimeoutMs = 30000;
     int connectionTimeoutMs = 120000;
     int headerTimeoutMs = 10000;

@@ -5,6 +5,7 @@
 
 #include <QMetaObject>
 
+#include <algorithm>
 #include <utility>
 #include <vector>
 
@@ -35,7 +36,7 @@ bool UploadQueue::start(const QString& location, QString& error)
 
 void UploadQueue::submit(const QByteArray& body, const QHostAddress& peer, QObject* receiver, ReplyHandler done)
 {
-    Waiting upload{ClientStorage(), peer, false, receiver, std::move(done)};
+    Waiting upload{ClientStorage(), peer, false, receiver, std::move(done), body.size() > LARGE_BODY_BYTES};
     const auto refuse = [this, &upload](unsigned code, const QByteArray& reason = QByteArray()) {
         UploadService::Reply refused;
         refused.refusal = code;
@@ -94,10 +95,7 @@ void UploadQueue::run(const QString& location)
             changed.wait(guard, [this] { return stopping || !waiting.empty(); });
             if (stopping)
                 return;
-            while (!waiting.empty() && batch.size() < MOST_PER_TRANSACTION) {
-                batch.push_back(std::move(waiting.front()));
-                waiting.pop_front();
-            }
+            takeNext(batch);
         }
         for (const Waiting& upload : batch)
             uploads.push_back(&upload.upload);
@@ -106,5 +104,27 @@ void UploadQueue::run(const QString& location)
             deliver(batch[i], replies[i]);
         batch.clear();
         uploads.clear();
+    }
+}
+
+void UploadQueue::takeNext(std::vector<Waiting>& batch)
+{
+    const auto isLarge = [](const Waiting& upload) { return upload.large; };
+    const auto large = std::find_if(waiting.begin(), waiting.end(), isLarge);
+    if (large != waiting.end() && (largeTurn || std::all_of(waiting.begin(), waiting.end(), isLarge))) {
+        batch.push_back(std::move(*large));
+        waiting.erase(large);
+        largeTurn = false;
+        return;
+    }
+    // After the small ones, a large one waiting has its turn.
+    largeTurn = large != waiting.end();
+    for (auto upload = waiting.begin(); upload != waiting.end() && batch.size() < MOST_PER_TRANSACTION;) {
+        if (upload->large) {
+            ++upload;
+            continue;
+        }
+        batch.push_back(std::move(*upload));
+        upload = waiting.erase(upload);
     }
 }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "server/claimledger.h"
+#include "server/peerledger.h"
 #include "server/uploadservice.h"
 #include "storage/clientstorage.h"
 
@@ -23,7 +24,10 @@
 // own, so one that fails is refused alone), and all are answered once it is
 // committed, so an answer still means the upload is on disk. The database
 // waits for the disk once per commit, so one wait serves many participants,
-// and the event loop serves the connections meanwhile.
+// and the event loop serves the connections meanwhile. A large upload takes
+// the thread for a while: it is stored in a transaction of its own, in turns
+// with the small ones waiting, so that a small upload waits for one large
+// one at most and a large one is never put off for ever.
 class UploadQueue : public QObject
 {
     Q_OBJECT
@@ -33,6 +37,9 @@ public:
 
     // The most uploads one transaction takes; more wait for the next.
     static constexpr std::size_t MOST_PER_TRANSACTION = 64;
+    // A body above this is a large upload: the size above which a body takes
+    // room in the peers' budget. Every weekly upload is far below it.
+    static constexpr qsizetype LARGE_BODY_BYTES = PeerLedger::SMALL_BODY_BYTES;
 
     explicit UploadQueue(const QString& serverMessage = QString(), QObject* parent = nullptr);
     // Finishes the transaction under way; uploads still waiting are dropped
@@ -58,9 +65,12 @@ private:
         bool claimAdmitted = false; // counted in `claims` until settled
         QPointer<QObject> receiver;
         ReplyHandler done;
+        bool large = false;
     };
 
     void run(const QString& location);
+    // Moves the uploads of the next transaction from `waiting` to `batch`.
+    void takeNext(std::vector<Waiting>& batch);
     void deliver(Waiting& waiting, const UploadService::Reply& reply);
 
     const QString serverMessage;
@@ -72,6 +82,7 @@ private:
     std::condition_variable changed;
     std::deque<Waiting> waiting;
     bool stopping = false;
+    bool largeTurn = false; // a large upload waiting goes next
     bool openDone = false;
     bool opened = false;
     QString openError;

@@ -4,6 +4,7 @@
 #include "common/errorcodes.h"
 #include "common/exceptions.h"
 #include "server/projectdatabase.h"
+#include "server/uploadlimits.h"
 #include "storage/clientstorage.h"
 #include "storage/streamformat.h"
 
@@ -38,6 +39,11 @@ bool UploadService::decode(const QByteArray& body, ClientStorage& upload)
             qInfo().noquote() << "upload holds a session without its date";
             return false;
         }
+    const QString passed = UploadLimits::firstPassed(upload.Sessions);
+    if (!passed.isEmpty()) {
+        qInfo().noquote() << "upload holds" << passed;
+        return false;
+    }
     return true;
 }
 
@@ -119,9 +125,9 @@ ServerAnswer UploadService::answerFor(const ClientStorage& upload, const UploadR
 
     answer.newestVersion = NEWEST_CLIENT_VERSION;
     answer.nextSessionDate = today.addDays(NEXT_SESSION_AFTER_DAYS);
-    answer.numMembers = receipt.totals.members;
-    answer.numPurses = receipt.totals.purses;
-    answer.totalSumCents = receipt.totals.sumCents;
+    answer.numMembers = clampedCount(receipt.totals.members);
+    answer.numPurses = clampedCount(receipt.totals.purses);
+    answer.totalSumCents = clampedCount(receipt.totals.sumCents);
     answer.lastUploadCountry = receipt.previousUploadCountry;
     answer.serverMessage = serverMessage;
     return answer;

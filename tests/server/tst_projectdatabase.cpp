@@ -87,6 +87,8 @@ int import(const QString& from, const QString& into, QString& said)
 
 } // namespace
 
+Q_DECLARE_METATYPE(CoinPile)
+
 // The database and the answer building in-process, where failures can be arranged.
 class TestProjectDatabase : public QObject
 {
@@ -100,6 +102,8 @@ private Q_SLOTS:
     void newcomerSentAgain_data();
     void newcomerSentAgain();
     void membershipTimeIsDrawnAtRandom();
+    void uploadsThatStoreNothing_data();
+    void uploadsThatStoreNothing();
     void unusableDatabasesAreRefused();
     void importTakesAProjectOverToPostgreSQL();
     void importRefusesWhatItCannotTake();
@@ -132,15 +136,16 @@ void TestProjectDatabase::failedUploadLeavesNoTrace()
     QCOMPARE(keptTotals(database.database()), QStringLiteral("1 1 200"));
     const auto rowCounts = [&database] {
         return rowsOf(database.database(), "SELECT (SELECT COUNT(*) FROM members), (SELECT COUNT(*) FROM sessions),"
-                                           " (SELECT COUNT(*) FROM coin_piles), (SELECT COUNT(*) FROM usage_events),"
-                                           " (SELECT COUNT(*) FROM invitations)");
+                                           " (SELECT COUNT(*) FROM coin_piles), (SELECT COUNT(*) FROM invitations)");
     };
     const QString before = rowCounts();
 
     // The disk fills up just as the invitations are written, after the
-    // member, the session and its coins.
-    QVERIFY2(arrange.exec(QStringLiteral("ALTER TABLE invitations ADD COLUMN disk_full INTEGER"
-                                         " CHECK (disk_full IS NOT NULL)")),
+    // member, the session and its coins; SQLite then undoes the whole transaction.
+    QVERIFY2(arrange.exec(database.dialect().kind() == SqlDialect::Kind::SQLite
+                              ? "CREATE TRIGGER disk_full BEFORE INSERT ON invitations"
+                                " BEGIN SELECT RAISE(ROLLBACK, 'disk_full'); END"
+                              : "ALTER TABLE invitations ADD COLUMN disk_full INTEGER CHECK (disk_full IS NOT NULL)"),
              qPrintable(arrange.lastError().text()));
 
     const UploadService::Reply refused = service.handleUpload(bodyOf(newcomer()));
@@ -154,10 +159,10 @@ void TestProjectDatabase::failedUploadLeavesNoTrace()
     const ClientStorage failing = newcomer();
     ClientStorage other = first;
     other.Sessions = {countedAt(QStringLiteral("2024-03-02T10:00:00"), 6, 2)};
-    const std::vector<UploadService::Reply> together = service.storeAndAnswer({&failing, &other});
-    QCOMPARE(together[0].refusal, unsigned(TCP_SERVER_IS_ILL));
-    QCOMPARE(together[1].refusal, 0u);
-    QCOMPARE(together[1].answer.memberNumber, 2u); // the failed attempt used up no number
+    const std::vector<UploadService::Reply> together = service.storeAndAnswer({&other, &failing});
+    QCOMPARE(together[0].refusal, 0u);
+    QCOMPARE(together[0].answer.memberNumber, 2u); // the failed attempt used up no number
+    QCOMPARE(together[1].refusal, unsigned(TCP_SERVER_IS_ILL));
     QCOMPARE(keptTotals(database.database()), QStringLiteral("2 2 400"));
 }
 
@@ -165,6 +170,7 @@ void TestProjectDatabase::totalsFollowWhatWasStored()
 {
     const QDateTime received = QDateTime::fromString(QStringLiteral("2024-03-01T12:00:00"), Qt::ISODate);
     UploadReceipt receipt;
+    ClientStorage anna;
     {
         ProjectDatabase database;
         QVERIFY(database.open(location));
@@ -183,7 +189,6 @@ void TestProjectDatabase::totalsFollowWhatWasStored()
         };
 
         // A new member with a counted purse and one emptied before uploading.
-        ClientStorage anna;
         anna.setDefaultValues();
         Session emptied = countedAt(QStringLiteral("2024-02-02T10:00:00"), 7, 1);
         emptied.emptyPurse();
@@ -220,7 +225,7 @@ void TestProjectDatabase::totalsFollowWhatWasStored()
 
         // Made a database of the first schema: no running totals (it counted
         // them for every answer), no member counter, nothing kept to compare
-        // sessions by, nothing published.
+        // sessions by, nothing published, a row for each usage event.
         QSqlQuery downgrade(db);
         const QString statements = QStringLiteral(
             "DROP TABLE result_cells; DROP TABLE result_cell_members; ALTER TABLE sessions DROP COLUMN month;"
@@ -228,7 +233,13 @@ void TestProjectDatabase::totalsFollowWhatWasStored()
             " DROP INDEX members_by_newcomer_key; ALTER TABLE members DROP COLUMN newcomer_key;"
             " ALTER TABLE sessions DROP COLUMN pile_count; ALTER TABLE sessions DROP COLUMN event_count;"
             " ALTER TABLE sessions DROP COLUMN content_digest;"
-            " DELETE FROM server_state WHERE name <> 'last_upload_country';");
+            " DELETE FROM server_state WHERE name <> 'last_upload_country'; ALTER TABLE sessions DROP COLUMN "
+            "usage_events;"
+            " CREATE TABLE usage_events (session_id BIGINT, position INTEGER, time_hundredths INTEGER, event_id "
+            "INTEGER);"
+            " INSERT INTO usage_events SELECT session_id, 0, 30, 3 FROM sessions WHERE entry_datetime LIKE "
+            "'2024-02-02%'"
+            " AND member_number = 1;");
         for (const QString& statement : statements.split(QLatin1Char(';'), Qt::SkipEmptyParts) +
                                             QStringList{database.dialect().setSchemaVersion(1)})
             QVERIFY2(downgrade.exec(statement), qPrintable(statement + downgrade.lastError().text()));
@@ -245,6 +256,12 @@ void TestProjectDatabase::totalsFollowWhatWasStored()
         QCOMPARE(published.coins, rowsOf(db, QStringLiteral("SELECT SUM(count) FROM coin_piles")).toLongLong());
         QCOMPARE(published.months, QList<int>{202402});
     }
+
+    // Anna's events came along: of her sessions, kept without digests now, the one sent in a state saved
+    // before its events stays as it is; the other two are stored again.
+    anna.Sessions[1].observation.clear();
+    QVERIFY(database.storeUpload(anna, received, receipt));
+    QCOMPARE(receipt.sessionsReplaced, 2);
 
     // And they go on from there.
     ClientStorage carla;
@@ -399,6 +416,43 @@ void TestProjectDatabase::membershipTimeIsDrawnAtRandom()
     const ServerAnswer joined = service.handleUpload(bodyOf(newcomer())).answer;
     QVERIFY(joined.memberSince < joinedAt); // one in a million lands in the milliseconds of the upload
     QVERIFY(joined.memberSince > joinedAt.addMSecs(-MemberStore::MEMBERSHIP_TIME_SPREAD_MS));
+}
+
+void TestProjectDatabase::uploadsThatStoreNothing_data()
+{
+    QTest::addColumn<quint32>("member");
+    QTest::addColumn<CoinPile>("pile");
+    QTest::addColumn<int>("fullSessions"); // with a pile in every cell of the count table
+    QTest::addColumn<unsigned>("refusal");
+    const unsigned badFormat = TCP_CLIENT_HAS_BAD_DATA_FORMAT;
+    // A member number we never gave is answered without the OK bit.
+    QTest::newRow("unknown member") << 99999u << CoinPile{0, 0, 1} << 0 << 0u;
+    // Purses no one can hold or no client can write are refused.
+    QTest::newRow("4,294,967,295 coins") << 0u << CoinPile{0, 0, 4294967295u} << 0 << badFormat;
+    QTest::newRow("national side 15") << 0u << CoinPile{0, 15, 1} << 0 << badFormat;
+    QTest::newRow("a second pile of one cell") << 0u << CoinPile{6, 4, 1} << 0 << badFormat;
+    QTest::newRow("more piles than an upload holds") << 0u << CoinPile{0, 0, 1} << 274 << badFormat;
+}
+
+void TestProjectDatabase::uploadsThatStoreNothing()
+{
+    QFETCH(quint32, member);
+    QFETCH(CoinPile, pile);
+    QFETCH(int, fullSessions);
+    QFETCH(unsigned, refusal);
+    ProjectDatabase database;
+    QVERIFY(database.open(location));
+    ClientStorage upload = newcomer(); // 2 x 1 Euro of national side 4
+    upload.Membernumber = member;
+    upload.Sessions.first().insertCoins(pile);
+    Session full = countedAt(QStringLiteral("2024-01-01T00:00:00"), 0, 1);
+    full.SetPurseFromCounttableArray(PurseArray(NUM_COINS, std::vector<unsigned>(NUM_NATIONAL_SIDES, 1)));
+    for (int i = 0; i < fullSessions; ++i, full.entryDateTime = full.entryDateTime.addSecs(1))
+        upload.Sessions.append(full);
+    const UploadService::Reply reply = UploadService(database).handleUpload(bodyOf(upload));
+    QCOMPARE(reply.refusal, refusal);
+    QCOMPARE(reply.answer.flags & ServerAnswer::AnswerOK, 0);
+    QCOMPARE(countedTotals(database.database()), QStringLiteral("0 0 0"));
 }
 
 void TestProjectDatabase::unusableDatabasesAreRefused()

@@ -8,10 +8,12 @@
 #include "net/protocol.h"
 #include "net/serveranswer.h"
 #include "server/claimledger.h"
+#include "server/peerledger.h"
 #include "server/resultsaggregates.h"
 #include "server/resultspage.h"
 #include "server/resultspublisher.h"
 #include "server/serveroptions.h"
+#include "server/uploadlimits.h"
 #include "settings/dialogs.h"
 #include "storage/clientstorage.h"
 
@@ -159,12 +161,13 @@ void serversHoldLittleFreedMemory()
 #endif
 }
 
-qint64 rssKiBOf(qint64 pid)
+// The resident memory now ("VmRSS:") or at its peak ("VmHWM:").
+qint64 rssKiBOf(qint64 pid, const QByteArray& field = "VmRSS:")
 {
     QFile status(QStringLiteral("/proc/%1/status").arg(pid));
     const QByteArray text = status.open(QIODevice::ReadOnly) ? status.readAll() : QByteArray();
-    const qsizetype at = text.indexOf("VmRSS:");
-    return at < 0 ? -1 : text.mid(at + 6, text.indexOf('\n', at) - at - 6).trimmed().split(' ').first().toLongLong();
+    const qsizetype at = text.indexOf(field) + field.size();
+    return at < field.size() ? -1 : text.mid(at, text.indexOf('\n', at) - at).trimmed().split(' ').first().toLongLong();
 }
 
 int openFilesOf(qint64 pid)
@@ -177,6 +180,21 @@ QByteArray honestUpload(int messageChars = 0)
 {
     ClientStorage storage = newcomer(FRANCE, 3, {{CENT_10, FRANCE, 1}});
     storage.Message = QString(messageChars, QLatin1Char('m'));
+    return uploadMessage(storage);
+}
+
+// The largest upload of `bodyBytes` that the server stores: as many sessions with a pile in every cell of the
+// count table as one upload may hold, the rest usage events.
+QByteArray largestUpload(quint32 bodyBytes)
+{
+    ClientStorage storage = newcomer(FRANCE, 3, {});
+    Session full = storage.Sessions.takeFirst();
+    full.SetPurseFromCounttableArray(PurseArray(NUM_COINS, std::vector<unsigned>(NUM_NATIONAL_SIDES, 1)));
+    for (; storage.Sessions.size() < UploadLimits::MOST_PILES_PER_UPLOAD / UploadLimits::MOST_PILES_PER_SESSION;
+         full.entryDateTime = full.entryDateTime.addSecs(1))
+        storage.Sessions.append(full);
+    const qsizetype room = bodyBytes + FRAME_HEADER_SIZE - uploadMessage(storage).size();
+    storage.Sessions.first().observation.resize(room / (sizeof(qint32) + sizeof(quint16)));
     return uploadMessage(storage);
 }
 
@@ -306,6 +324,7 @@ private Q_SLOTS:
     void floodsAreDropped();
     void fullServerMakesClientsWait();
     void strangersCannotWriteAsAMember();
+    void largestUploadsLeaveOthersServed();
 
 private:
     // Starts the server, has it answer once (the database is warm) and notes the files it holds open.
@@ -320,8 +339,8 @@ private:
         QTest::qWait(200); // and that connection let go
         filesBefore = openFilesOf(pid);
     }
-    // The server answers an upload from 127.0.0.<octet>, at once for an honest participant.
-    void verifyAnswered(quint8 octet = HONEST, const QByteArray& upload = honestUpload())
+    // The server answers an upload from 127.0.0.<octet>, at once (within `withinMs`) for an honest participant.
+    void verifyAnswered(quint8 octet = HONEST, const QByteArray& upload = honestUpload(), int withinMs = AT_ONCE_MS)
     {
         QCOMPARE(limited->process().state(), QProcess::Running);
         QElapsedTimer clock;
@@ -329,7 +348,7 @@ private:
         bool hungUp = false;
         const QByteArray reply = exchange(limited->port(), upload, hungUp, exchangeTimeoutMs, octet);
         QVERIFY2(isAnswer(reply), reply.left(100).constData());
-        QVERIFY2(octet != HONEST || clock.elapsed() < AT_ONCE_MS, qPrintable(QString::number(clock.elapsed())));
+        QVERIFY2(octet != HONEST || clock.elapsed() < withinMs, qPrintable(QString::number(clock.elapsed())));
     }
     // Every connection is let go once its peer has left.
     void verifyAllLetGo() { QTRY_VERIFY_WITH_TIMEOUT(openFilesOf(pid) <= filesBefore, SLACK_MS); }
@@ -436,9 +455,8 @@ void TestServerConnections::uploadsBecomeMembershipSessionsAndTotals()
     QCOMPARE(rowsOf(db, "SELECT v.name, c.name, p.count FROM coin_piles p JOIN coin_values v ON v.id = p.coin_value"
                         " JOIN coin_countries c ON c.id = p.coin_country ORDER BY p.position"),
              QStringLiteral("10c|Greece|7;2e|Austria|2"));
-    QCOMPARE(rowsOf(db, "SELECT e.time_hundredths, n.name FROM usage_events e"
-                        " JOIN event_names n ON n.id = e.event_id ORDER BY e.position"),
-             QStringLiteral("12|Start;340|CellEdited(3,4)"));
+    QCOMPARE(rowsOf(db, "SELECT event_count, length(usage_events) FROM sessions ORDER BY entry_datetime"),
+             QStringLiteral("2|12;0|0"));
     QCOMPARE(rowsOf(db, "SELECT event_id, total FROM event_totals ORDER BY event_id"),
              QStringLiteral("0|3;2049|1;65535|2"));
     QCOMPARE(rowsOf(db, "SELECT member_number, name, email, coin FROM invitations"),
@@ -691,9 +709,9 @@ void TestServerConnections::peersMeetTheirLimits_data()
                answered(Peer{{}, upload, int(upload.size() / 8 + 1)}),
            };
 
-    // Bodies above 64 KiB take room in a budget of 256 KiB, an address at most half; smaller ones need none.
+    // Bodies over 64 KiB take what they become (7 MB of 100 KiB) of a 16 MiB budget, an address half; small: none.
     const Peer holder{heldBody(100 * 1024)};
-    QTest::newRow("memory budget") << QStringLiteral("--max-buffered 262144")
+    QTest::newRow("memory budget") << QStringLiteral("--max-buffered 16777216")
                                    << QList<Peer>{holder, refused("server busy", holder), from(3, holder),
                                                   from(4, refused("server busy", holder)), Peer{heldBody(32 * 1024)}};
 }
@@ -754,8 +772,8 @@ void TestServerConnections::peersMeetTheirLimits()
 // stops sending: the server keeps none of it and closes the flood after the grace time.
 void TestServerConnections::floodsAreDropped()
 {
-    constexpr int ANNOUNCING = 8; // together half the default budget
-    constexpr quint32 LARGEST_BODY = 16 * 1024 * 1024;
+    constexpr int ANNOUNCING = 9; // together half the default budget
+    constexpr quint32 LARGEST_BODY = ServerOptions::DEFAULT_MAX_BODY_BYTES;
     start();
     const qint64 rssBefore = rssKiBOf(pid);
 
@@ -849,9 +867,6 @@ void TestServerConnections::strangersCannotWriteAsAMember()
         return refusal != 0 ? int(refusal) : answer.flags;
     };
     constexpr quint8 FIRST_GUESSER = 10;
-    stranger.Membernumber = 99999; // never given out
-    QCOMPARE(guessFrom(FIRST_GUESSER - 1), 0);
-    stranger.Membernumber = joined.memberNumber;
     for (int i = 0; i < ClaimLedger::FAILURES_PER_ADDRESS; ++i)
         QCOMPARE(guessFrom(FIRST_GUESSER), 0);
     QCOMPARE(guessFrom(FIRST_GUESSER), int(TCP_SERVER_TIMEOUT));
@@ -869,6 +884,28 @@ void TestServerConnections::strangersCannotWriteAsAMember()
     QCOMPARE(
         rowsOf(db, QStringLiteral("SELECT country FROM members WHERE member_number = %1").arg(joined.memberNumber)),
         QString::number(GERMANY));
+}
+
+// Ten of the largest uploads at once: an honest upload beside them is answered within a second, and the
+// server's memory stays within what the budget counts for them.
+void TestServerConnections::largestUploadsLeaveOthersServed()
+{
+    constexpr int LARGE = 10;
+    constexpr int HONEST_WITHIN_MS = 1000;
+    start();
+    const qint64 before = rssKiBOf(pid);
+    std::vector<std::unique_ptr<RawConnection>> senders;
+    for (int i = 0; i < LARGE; ++i) { // each another newcomer's
+        senders.push_back(std::make_unique<RawConnection>(limited->port(), quint8(3 + i)));
+        QVERIFY(senders.back()->send(largestUpload(ServerOptions::DEFAULT_MAX_BODY_BYTES)));
+    }
+    verifyAnswered(HONEST, honestUpload(), HONEST_WITHIN_MS);
+    bool ended = false;
+    for (const auto& sender : senders)
+        QVERIFY(isAnswer(sender->read(ended, exchangeTimeoutMs)));
+    const qint64 grownKiB = rssKiBOf(pid, "VmHWM:") - before;
+    QVERIFY2(grownKiB < LARGE * PeerLedger::heldWhileStored(ServerOptions::DEFAULT_MAX_BODY_BYTES) / 1024,
+             qPrintable(QString::number(grownKiB)));
 }
 
 QTEST_MAIN(TestServerConnections)

@@ -78,7 +78,7 @@ void storeSettings(SqlConnection& sql, const QVariant& member, const ClientStora
     if (!upload.Message.isEmpty())
         sql.run(QStringLiteral("INSERT INTO member_messages (member_number, received_at, message) VALUES (?, ?, ?)"
                                " ON CONFLICT DO NOTHING"),
-                {member, now, upload.Message});
+                {member, now, sqlText(upload.Message)});
 }
 
 // The client keeps running totals over all its runs: the latest upload's
@@ -189,17 +189,20 @@ class Transaction
 public:
     Transaction(SqlConnection& connection, bool writing) : sql(connection)
     {
-        if (writing)
-            sql.dialect().beginWriting(sql);
-        else
-            sql.dialect().beginReading(sql);
+        try {
+            if (writing)
+                sql.dialect().beginWriting(sql);
+            else
+                sql.dialect().beginReading(sql);
+        } catch (const DatabaseFailure&) {
+            rollback(); // begun, but its lock was not given in time
+            throw;
+        }
     }
     ~Transaction()
     {
-        if (!committed) {
-            QSqlQuery rollback(sql.database());
-            rollback.exec(QStringLiteral("ROLLBACK"));
-        }
+        if (!committed)
+            rollback();
     }
     Transaction(const Transaction&) = delete;
     Transaction& operator=(const Transaction&) = delete;
@@ -211,9 +214,22 @@ public:
     }
 
 private:
+    void rollback()
+    {
+        QSqlQuery rollback(sql.database());
+        if (sql.database().isOpen())
+            rollback.exec(QStringLiteral("ROLLBACK"));
+    }
+
     SqlConnection& sql;
     bool committed = false;
 };
+
+// Waits before trying a lost database again: 0.1 s after the first failed
+// try, doubling up to 10 s, so that a database that is away is not flooded
+// with connection attempts.
+constexpr int FIRST_RECONNECT_WAIT_MS = 100;
+constexpr int LONGEST_RECONNECT_WAIT_MS = 10000;
 
 } // namespace
 
@@ -236,6 +252,12 @@ bool ProjectDatabase::isOpen() const
 
 void ProjectDatabase::close()
 {
+    disconnect();
+    location.clear();
+}
+
+void ProjectDatabase::disconnect()
+{
     sql.reset(); // its statements go before the connection
     if (!QSqlDatabase::contains(connection))
         return;
@@ -244,6 +266,51 @@ void ProjectDatabase::close()
         db.close();
     }
     QSqlDatabase::removeDatabase(connection);
+}
+
+bool ProjectDatabase::connect()
+{
+    disconnect();
+    DatabaseLocation where;
+    if (!DatabaseLocation::parse(location, where, error) || !where.open(connection, error)) {
+        disconnect();
+        return false;
+    }
+    sql = std::make_unique<SqlConnection>(connection, where.dialect);
+    try {
+        where.dialect.prepare(*sql);
+    } catch (const DatabaseFailure& failure) {
+        error = failure.text;
+        disconnect();
+        return false;
+    }
+    return true;
+}
+
+bool ProjectDatabase::reconnect()
+{
+    if (location.isEmpty()) {
+        error = QStringLiteral("the database is not open");
+        return false;
+    }
+    if (reconnectWaitMs > 0 && !sinceReconnect.hasExpired(reconnectWaitMs)) {
+        error = QStringLiteral("the database is not open: it is away, the next try is in %1 ms")
+                    .arg(reconnectWaitMs - sinceReconnect.elapsed());
+        return false;
+    }
+    sinceReconnect.start();
+    if (connect()) {
+        qInfo().noquote() << QStringLiteral("database connection %1 is back").arg(connection);
+        reconnectWaitMs = 0;
+        return true;
+    }
+    reconnectWaitMs = qBound(FIRST_RECONNECT_WAIT_MS, 2 * reconnectWaitMs, LONGEST_RECONNECT_WAIT_MS);
+    qWarning().noquote() << QStringLiteral("database connection %1 cannot reconnect, next try in %2 ms: %3")
+                                .arg(connection)
+                                .arg(reconnectWaitMs)
+                                .arg(error);
+    error = QStringLiteral("the database is not open: ") + error;
+    return false;
 }
 
 int ProjectDatabase::schemaVersion() const
@@ -258,39 +325,49 @@ SqlDialect ProjectDatabase::dialect() const
 
 template <typename Work> bool ProjectDatabase::inTransaction(Work&& work, bool writing)
 {
-    error.clear();
-    try {
-        if (!isOpen())
-            throw DatabaseFailure{QStringLiteral("the database is not open")};
-        Transaction transaction(*sql, writing);
-        work();
-        transaction.commit();
-    } catch (const DatabaseFailure& failure) {
-        error = failure.text;
-        return false;
+    for (bool firstTry = true;; firstTry = false) {
+        error.clear();
+        bool begun = false;
+        try {
+            if (!sql && !reconnect())
+                return false;
+            Transaction transaction(*sql, writing);
+            begun = true;
+            work();
+            transaction.commit();
+            return true;
+        } catch (const DatabaseFailure& failure) {
+            error = failure.text;
+        }
+        if (!sql || sql->isAlive())
+            return false;
+        // The database restarted or ended our session. The kept statements
+        // go with the connection; a new one is made now and, after a failed
+        // try, when the next transaction comes after the wait.
+        qWarning().noquote() << QStringLiteral("database connection %1 lost: %2").arg(connection, error);
+        const QString lost = error;
+        disconnect();
+        // Work that never began is done on the new connection; work that
+        // began may have been committed before the connection broke, and is
+        // reported failed (its client sends it again).
+        if (begun || !firstTry || !reconnect()) {
+            error = lost;
+            return false;
+        }
     }
-    return true;
 }
 
-bool ProjectDatabase::open(const QString& location)
+bool ProjectDatabase::open(const QString& databaseLocation)
 {
     close();
-    DatabaseLocation where;
+    location = databaseLocation;
     const auto failed = [this](const QString& reason) {
         close();
         error = reason;
         return false;
     };
-    if (!DatabaseLocation::parse(location, where, error))
+    if (!connect())
         return failed(error);
-    if (!where.open(connection, error))
-        return failed(error);
-    sql = std::make_unique<SqlConnection>(connection, where.dialect);
-    try {
-        where.dialect.prepare(*sql);
-    } catch (const DatabaseFailure& failure) {
-        return failed(failure.text);
-    }
     const bool upgraded = schemaVersion() == ProjectSchema::VERSION || inTransaction([this] {
                               // Another server may have done it while we waited for the lock.
                               const int version = schemaVersion();

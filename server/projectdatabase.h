@@ -3,6 +3,7 @@
 #include "server/sqldialect.h"
 
 #include <QDateTime>
+#include <QElapsedTimer>
 #include <QSqlDatabase>
 #include <QString>
 #include <QtGlobal>
@@ -65,6 +66,11 @@ public:
     // schema and lookup tables when it is new and upgrading an older schema
     // (one transaction). One of a newer schema is refused. False with
     // lastError() when it cannot be used.
+    //
+    // Once open, a connection that breaks (the database restarted or ended
+    // our session) is made again: at once, and after a failed try when work
+    // comes 0.1 s later, the wait doubling to 10 s; each is logged. Work that
+    // meets the database away fails as any database failure does.
     bool open(const QString& location);
     void close();
     bool isOpen() const;
@@ -110,9 +116,17 @@ public:
 
 private:
     template <typename Work> bool inTransaction(Work&& work, bool writing = true);
+    // Opens the connection to `location` and makes it ready; false with `error`.
+    bool connect();
+    // A new connection after the old one broke, unless the last try was too recent.
+    bool reconnect();
+    void disconnect();
     void storeInTransaction(const ClientStorage& upload, const QDateTime& receivedAt, UploadReceipt& receipt);
 
     QString connection;
+    QString location; // empty while closed
     std::unique_ptr<SqlConnection> sql;
     QString error;
+    int reconnectWaitMs = 0; // 0: try at once
+    QElapsedTimer sinceReconnect;
 };

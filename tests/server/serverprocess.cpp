@@ -183,9 +183,8 @@ QSqlDatabase connectTo(const QString& location, const QString& connectionName, S
 
 } // namespace
 
-QString freshDatabase(const QString& folder, const QString& name, QString& whyNot)
+QString freshDatabase(const QString& folder, const QString& name, QString& whyNot, const QString& state)
 {
-    const QString state = qEnvironmentVariable("ZUV_TEST_POSTGRESQL");
     if (state.isEmpty())
         return folder + QLatin1Char('/') + name + QStringLiteral(".sqlite");
     const auto readState = [&state](const char* file) {

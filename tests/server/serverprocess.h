@@ -70,9 +70,10 @@ ServerAnswer answerTo(quint16 port, const ClientStorage& storage, unsigned& refu
 quint32 uploaded(quint16 port, const ClientStorage& storage);
 
 // A new, empty database for --database: an SQLite file in `folder`, or one in
-// the throw-away PostgreSQL that ZUV_TEST_POSTGRESQL names; empty, with
-// `whyNot`, when that PostgreSQL is not there.
-QString freshDatabase(const QString& folder, const QString& name, QString& whyNot);
+// the throw-away PostgreSQL whose state folder `state` (ZUV_TEST_POSTGRESQL)
+// is; empty, with `whyNot`, when that PostgreSQL is not there.
+QString freshDatabase(const QString& folder, const QString& name, QString& whyNot,
+                      const QString& state = qEnvironmentVariable("ZUV_TEST_POSTGRESQL"));
 // A second, read-only connection to the server's database.
 QSqlDatabase openReadOnly(const QString& location, const QString& connectionName);
 // The rows of a query, fields joined by '|', rows by ';'; the error when it fails.

@@ -14,6 +14,7 @@
 
 class ClientStorage;
 class SqlConnection;
+struct TotalsChange;
 
 // The project's totals as the participants see them in the answer.
 struct ProjectTotals
@@ -103,8 +104,10 @@ public:
     // of the database, even while another server stores into it. False with
     // lastError() when the database failed (`work` throws DatabaseFailure).
     bool read(const std::function<void(SqlConnection&)>& work);
-    // Runs `work` in a transaction that writes, as an upload's: all of it is
-    // stored or, when `work` throws DatabaseFailure, none (false with lastError()).
+    // Runs `work` in a transaction that writes, alone (no other front end
+    // writes meanwhile) and without the time limits of an upload's: all of it
+    // is stored or, when `work` throws DatabaseFailure, none (false with
+    // lastError()).
     bool write(const std::function<void(SqlConnection&)>& work);
 
     // The schema version the database has (0 when it is not open), and the
@@ -115,13 +118,16 @@ public:
     QSqlDatabase database() const;
 
 private:
-    template <typename Work> bool inTransaction(Work&& work, bool writing = true);
+    template <typename Work> bool inTransaction(Work&& work, SqlDialect::Access access = SqlDialect::Access::Write);
     // Opens the connection to `location` and makes it ready; false with `error`.
     bool connect();
     // A new connection after the old one broke, unless the last try was too recent.
     bool reconnect();
     void disconnect();
-    void storeInTransaction(const ClientStorage& upload, const QDateTime& receivedAt, UploadReceipt& receipt);
+    // Stores the upload's own rows; what it changes in the project's totals
+    // is added to `change` and written with the batch's (applySharedChanges()).
+    void storeInTransaction(const ClientStorage& upload, const QDateTime& receivedAt, UploadReceipt& receipt,
+                            TotalsChange& change);
 
     QString connection;
     QString location; // empty while closed

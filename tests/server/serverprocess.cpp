@@ -229,6 +229,20 @@ QSqlDatabase openReadOnly(const QString& location, const QString& connectionName
     return db;
 }
 
+QString countedTotals(const QSqlDatabase& db)
+{
+    return rowsOf(db, QStringLiteral("SELECT (SELECT COUNT(*) FROM members) || ' ' ||"
+                                     " (SELECT COUNT(DISTINCT session_id) FROM coin_piles) || ' ' ||"
+                                     " (SELECT COALESCE(SUM(sum_cents), 0) FROM sessions)"));
+}
+
+QString keptTotals(const QSqlDatabase& db)
+{
+    return rowsOf(db, QStringLiteral("SELECT (SELECT value FROM server_state WHERE name = 'members') || ' ' ||"
+                                     " (SELECT value FROM server_state WHERE name = 'purses') || ' ' ||"
+                                     " (SELECT value FROM server_state WHERE name = 'sum_cents')"));
+}
+
 QString rowsOf(const QSqlDatabase& db, const QString& statement)
 {
     QStringList rows;

@@ -78,3 +78,7 @@ QString freshDatabase(const QString& folder, const QString& name, QString& whyNo
 QSqlDatabase openReadOnly(const QString& location, const QString& connectionName);
 // The rows of a query, fields joined by '|', rows by ';'; the error when it fails.
 QString rowsOf(const QSqlDatabase& db, const QString& statement);
+// The totals counted afresh from the stored members and sessions, the sum in full 64 bits: "members purses sum".
+QString countedTotals(const QSqlDatabase& db);
+// The running totals the server keeps, in the same form.
+QString keptTotals(const QSqlDatabase& db);

@@ -50,22 +50,6 @@ QByteArray bodyOf(const ClientStorage& storage)
     return uploadMessage(storage).mid(FRAME_HEADER_SIZE);
 }
 
-// The totals counted afresh from the stored members and sessions, the sum in full 64 bits: "members purses sum".
-QString countedTotals(const QSqlDatabase& db)
-{
-    return rowsOf(db, QStringLiteral("SELECT (SELECT COUNT(*) FROM members) || ' ' ||"
-                                     " (SELECT COUNT(DISTINCT session_id) FROM coin_piles) || ' ' ||"
-                                     " (SELECT COALESCE(SUM(sum_cents), 0) FROM sessions)"));
-}
-
-// The running totals the server keeps, in the same form.
-QString keptTotals(const QSqlDatabase& db)
-{
-    return rowsOf(db, QStringLiteral("SELECT (SELECT value FROM server_state WHERE name = 'members') || ' ' ||"
-                                     " (SELECT value FROM server_state WHERE name = 'purses') || ' ' ||"
-                                     " (SELECT value FROM server_state WHERE name = 'sum_cents')"));
-}
-
 Session countedAt(const QString& time, int coinIndex, unsigned count)
 {
     Session session;

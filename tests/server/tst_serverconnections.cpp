@@ -303,6 +303,7 @@ private Q_SLOTS:
     void initTestCase();
     void uploadsBecomeMembershipSessionsAndTotals();
     void databaseRestarts();
+    void stoppedFrontEnd();
     void refusalsCarryTheirCode_data();
     void refusalsCarryTheirCode();
     void commandLine();
@@ -515,6 +516,58 @@ void TestServerConnections::databaseRestarts()
     QVERIFY(cluster("up"));
     QCOMPARE(uploaded(server.port(), newcomer(FRANCE, 3, {{CENT_10, FRANCE, 1}})), 3u); // the refused one took none
     QCOMPARE(members(), 3);
+}
+
+// Two front ends on one PostgreSQL, and one is stopped inside its transaction. Stopped while it stores a
+// member's own rows, the other stores beside it; stopped holding the rows every front end shares,
+// PostgreSQL ends its session within seconds, so that the other stores an upload well within the time the
+// exchange allows. The stopped one, going on, refuses what it held then and stores anew.
+void TestServerConnections::stoppedFrontEnd()
+{
+    if (qEnvironmentVariableIsEmpty("ZUV_TEST_POSTGRESQL"))
+        QSKIP("front ends share a database on PostgreSQL");
+    QString whyNot;
+    const QString database = freshDatabase(folder.path(), QStringLiteral("shared"), whyNot);
+    ServerProcess stopped;
+    ServerProcess other;
+    QVERIFY(stopped.start(database) && other.start(database));
+    const pid_t pid = pid_t(stopped.process().processId());
+    const QSqlDatabase db = openReadOnly(database, QStringLiteral("shared"));
+    const auto sessions = [&db](const char* where) {
+        return rowsOf(db, QStringLiteral("SELECT COUNT(*) FROM pg_stat_activity WHERE datname = current_database()"
+                                         " AND %1")
+                              .arg(QLatin1String(where)));
+    };
+    // The test holds a row, sends the upload, and stops the front end while it waits for that row.
+    const auto stopInside = [&](const char* holding, const ClientStorage& upload, RawConnection& held) {
+        QSqlQuery holder(db);
+        QVERIFY(holder.exec("BEGIN READ WRITE") && holder.exec(holding) && held.send(uploadMessage(upload)));
+        QTRY_COMPARE(sessions("wait_event_type = 'Lock'"), "1");
+        QCOMPARE(::kill(pid, SIGSTOP), 0);
+        QVERIFY(holder.exec("ROLLBACK"));
+    };
+    ClientStorage member = newcomer(FRANCE, 3, {{CENT_10, FRANCE, 1}});
+    member.Membernumber = uploaded(stopped.port(), member);
+    member.MemberSince = dateTimeFromSql(rowsOf(db, "SELECT member_since FROM members"));
+    RawConnection first(stopped.port());
+    stopInside("SELECT member_number FROM members FOR UPDATE", member, first);
+    QVERIFY(uploaded(other.port(), newcomer(FRANCE, 3, {{CENT_10, FRANCE, 1}})) != 0);
+    QCOMPARE(sessions("state = 'idle in transaction'"), "1"); // stored beside it, not after it
+    QCOMPARE(::kill(pid, SIGCONT), 0);
+    bool ended = false;
+    QVERIFY(isAnswer(first.read(ended, exchangeTimeoutMs)));
+
+    RawConnection second(stopped.port());
+    stopInside("SELECT value FROM server_state WHERE name = 'sum_cents' FOR UPDATE", member, second);
+    QElapsedTimer clock;
+    clock.start();
+    QVERIFY(uploaded(other.port(), newcomer(FRANCE, 3, {{CENT_10, FRANCE, 1}})) != 0);
+    qInfo("the other front end stored an upload after %lld ms", clock.elapsed());
+    QCOMPARE(::kill(pid, SIGCONT), 0);
+    QCOMPARE(refusalCodeOf(second.read(ended, exchangeTimeoutMs)), unsigned(TCP_SERVER_IS_ILL));
+    QVERIFY(uploaded(stopped.port(), newcomer(FRANCE, 3, {{CENT_10, FRANCE, 1}})) != 0);
+    QCOMPARE(keptTotals(db), countedTotals(db));
+    QCOMPARE(keptTotals(db), QStringLiteral("4 4 40"));
 }
 
 void TestServerConnections::refusalsCarryTheirCode_data()

@@ -24,13 +24,6 @@ stop_cluster() {
     rm -rf "$cluster" "$state/cluster"
 }
 
-start_cluster() {
-    local cluster
-    cluster="$(cat "$state/cluster")"
-    as_owner "$bindir/pg_ctl" -D "$cluster/data" -l "$cluster/server.log" -w -t 60 -o "$(cat "$cluster/options")" \
-        start >/dev/null 2>&1
-}
-
 unavailable() {
     stop_cluster
     echo "$1" >"$state/unavailable"
@@ -57,12 +50,16 @@ start)
     settings="-c fsync=off -c full_page_writes=off"
     [ "$mode" = durable ] && settings="-c shared_buffers=512MB -c max_wal_size=4GB"
     echo "$settings -c listen_addresses= -k $cluster -p $port -c max_connections=200" >"$cluster/options"
-    start_cluster || unavailable "the server did not start: $(tail -3 "$cluster/server.log" | tr '\n' ' ')"
+    "$0" up "$state" || unavailable "the server did not start: $(tail -3 "$cluster/server.log" | tr '\n' ' ')"
     echo "PostgreSQL for the tests listens in $cluster (port $port)"
     ;;
 stop) stop_cluster ;;
 down) as_owner "$bindir/pg_ctl" -D "$(cat "$state/cluster")/data" -m fast -w stop >/dev/null ;;
-up) start_cluster ;;
+up)
+    cluster="$(cat "$state/cluster")"
+    as_owner "$bindir/pg_ctl" -D "$cluster/data" -l "$cluster/server.log" -w -t 60 -o "$(cat "$cluster/options")" \
+        start >/dev/null 2>&1
+    ;;
 *)
     echo "usage: $0 start|stop|down|up STATE [durable]" >&2
     exit 2

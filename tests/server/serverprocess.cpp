@@ -243,6 +243,14 @@ QString keptTotals(const QSqlDatabase& db)
                                      " (SELECT value FROM server_state WHERE name = 'sum_cents')"));
 }
 
+int lockWaits(const QSqlDatabase& db)
+{
+    rowsOf(db, QStringLiteral("SELECT pg_stat_clear_snapshot()")); // else as first seen in the transaction
+    return rowsOf(db, QStringLiteral("SELECT COUNT(*) FROM pg_stat_activity WHERE datname = current_database()"
+                                     " AND wait_event_type = 'Lock'"))
+        .toInt();
+}
+
 QString rowsOf(const QSqlDatabase& db, const QString& statement)
 {
     QStringList rows;

@@ -82,3 +82,5 @@ QString rowsOf(const QSqlDatabase& db, const QString& statement);
 QString countedTotals(const QSqlDatabase& db);
 // The running totals the server keeps, in the same form.
 QString keptTotals(const QSqlDatabase& db);
+// How many sessions of the PostgreSQL database wait for a lock, seen afresh even inside a transaction.
+int lockWaits(const QSqlDatabase& db);

@@ -321,7 +321,7 @@ bool inRolledBackTransaction(const QString& location, const std::function<void(S
         }
         SqlConnection sql(name, database.dialect());
         try {
-            sql.dialect().beginWriting(sql);
+            sql.dialect().begin(sql, SqlDialect::Access::WriteAlone); // counting may take long
             work(sql);
             sql.execute(QStringLiteral("ROLLBACK"));
         } catch (const DatabaseFailure& failed) {

@@ -7,10 +7,20 @@
 #include <QStringList>
 #include <QUrl>
 
+#include <algorithm>
+
 namespace {
 
 // How long a statement waits for another process holding an SQLite file.
 constexpr int SQLITE_BUSY_TIMEOUT_MS = 5000;
+
+// libpq's options unless the address gives them. A PostgreSQL server that
+// vanishes from the network (a cut line, a host that died) is noticed by the
+// TCP keep-alives within 5 + 3 x 2 s instead of the system's two hours, and
+// one that does not take a connection within 5 s is tried again later, so
+// that no wait for it is unbounded. A Unix socket needs none of them.
+const char* const NETWORK_DEFAULTS[] = {"keepalives_idle=5", "keepalives_interval=2", "keepalives_count=3",
+                                        "connect_timeout=5"};
 
 QString decoded(const QString& part)
 {
@@ -116,7 +126,13 @@ bool DatabaseLocation::open(const QString& connectionName, QString& error) const
         db.setPort(port);
         db.setUserName(user);
         db.setDatabaseName(name);
-        db.setConnectOptions(options);
+        QStringList given = options.split(QLatin1Char(';'), Qt::SkipEmptyParts);
+        for (const char* option : NETWORK_DEFAULTS) {
+            const QString key = QString::fromLatin1(option).section(QLatin1Char('='), 0, 0) + QLatin1Char('=');
+            if (std::none_of(given.cbegin(), given.cend(), [&key](const QString& o) { return o.startsWith(key); }))
+                given << QLatin1String(option);
+        }
+        db.setConnectOptions(given.join(QLatin1Char(';')));
     }
     if (!db.open()) {
         error = db.lastError().text();

@@ -8,10 +8,13 @@
 #include "server/sqlconnection.h"
 #include "storage/clientstorage.h"
 
+#include <QCryptographicHash>
 #include <QSqlError>
 #include <QSqlQuery>
 #include <QVariant>
+#include <QtEndian>
 
+#include <algorithm>
 #include <utility>
 
 namespace {
@@ -69,7 +72,7 @@ void storeSettings(SqlConnection& sql, const QVariant& member, const ClientStora
     if (!upload.Message.isEmpty())
         sql.run(QStringLiteral("INSERT INTO member_messages (member_number, received_at, message) VALUES (?, ?, ?)"
                                " ON CONFLICT DO NOTHING"),
-                {member, now, upload.Message});
+                {member, now, sqlText(upload.Message)});
 }
 
 // The client keeps running totals over all its runs: the latest upload's
@@ -98,8 +101,9 @@ int storeInvitations(SqlConnection& sql, const QVariant& member, const QList<Inv
     return added;
 }
 
-// Adds what the upload changed to the running totals and reads them back.
-ProjectTotals applyToTotals(SqlConnection& sql, const TotalsChange& change)
+// Adds what the uploads changed to the running totals; returns the totals
+// after it, in the same form.
+TotalsChange addToTotals(SqlConnection& sql, const TotalsChange& change)
 {
     QSqlQuery& update = sql.run(QStringLiteral("UPDATE server_state SET value = value + CASE name"
                                                " WHEN 'members' THEN CAST(? AS BIGINT)"
@@ -107,7 +111,7 @@ ProjectTotals applyToTotals(SqlConnection& sql, const TotalsChange& change)
                                                " WHERE name IN ('members', 'purses', 'sum_cents')"
                                                " RETURNING name, value"),
                                 {sqlNumber(change.members), sqlNumber(change.purses), sqlNumber(change.sumCents)});
-    ProjectTotals totals;
+    TotalsChange totals;
     int read = 0;
     while (update.next()) {
         const QString name = update.value(0).toString();
@@ -126,35 +130,50 @@ ProjectTotals applyToTotals(SqlConnection& sql, const TotalsChange& change)
     return totals;
 }
 
-// Notes the member's upload as the latest and returns the country the answer
-// names as the latest upload's. A newcomer's upload sent again (its answer
-// lost) is answered as the first time: with the upload before the first, as
-// long as nobody else uploaded in between.
-quint8 passLatestUpload(SqlConnection& sql, qint64 member, quint8 country, bool repeated)
+// The latest upload, whose country the answers name. A newcomer's upload
+// sent again (its answer lost) is answered as the first time: with the
+// upload before the first, as long as nobody else uploaded in between.
+struct LatestUpload
 {
-    qint64 latestMember = 0;
-    quint8 latestCountry = 0;
+    qint64 member = 0;
+    quint8 country = 0;
     quint8 earlierCountry = 0;
-    QSqlQuery& query =
-        sql.run(QStringLiteral("SELECT name, value FROM server_state WHERE name IN"
-                               " ('last_upload_member', 'last_upload_country', 'earlier_upload_country')"));
-    while (query.next()) {
-        const QString name = query.value(0).toString();
-        if (name == QLatin1String("last_upload_member"))
-            latestMember = query.value(1).toLongLong();
-        else if (name == QLatin1String("last_upload_country"))
-            latestCountry = quint8(query.value(1).toUInt());
-        else
-            earlierCountry = quint8(query.value(1).toUInt());
+
+    void read(SqlConnection& sql)
+    {
+        QSqlQuery& query =
+            sql.run(QStringLiteral("SELECT name, value FROM server_state WHERE name IN"
+                                   " ('last_upload_member', 'last_upload_country', 'earlier_upload_country')"));
+        while (query.next()) {
+            const QString name = query.value(0).toString();
+            if (name == QLatin1String("last_upload_member"))
+                member = query.value(1).toLongLong();
+            else if (name == QLatin1String("last_upload_country"))
+                country = quint8(query.value(1).toUInt());
+            else
+                earlierCountry = quint8(query.value(1).toUInt());
+        }
+        query.finish();
     }
-    query.finish();
-    const bool again = latestMember == member;
-    sql.run(QStringLiteral("INSERT INTO server_state (name, value) VALUES ('last_upload_member', ?),"
-                           " ('earlier_upload_country', ?), ('last_upload_country', ?)"
-                           " ON CONFLICT (name) DO UPDATE SET value = excluded.value"),
-            {sqlNumber(member), sqlNumber(again ? earlierCountry : latestCountry), sqlNumber(country)});
-    return again && repeated ? earlierCountry : latestCountry;
-}
+    // Notes the member's upload as the latest and returns the country the
+    // answer names as the latest upload's.
+    quint8 pass(qint64 uploader, quint8 uploadCountry, bool repeated)
+    {
+        const bool again = member == uploader;
+        const quint8 answered = again && repeated ? earlierCountry : country;
+        earlierCountry = again ? earlierCountry : country;
+        member = uploader;
+        country = uploadCountry;
+        return answered;
+    }
+    void write(SqlConnection& sql) const
+    {
+        sql.run(QStringLiteral("INSERT INTO server_state (name, value) VALUES ('last_upload_member', ?),"
+                               " ('earlier_upload_country', ?), ('last_upload_country', ?)"
+                               " ON CONFLICT (name) DO UPDATE SET value = excluded.value"),
+                {sqlNumber(member), sqlNumber(earlierCountry), sqlNumber(country)});
+    }
+};
 
 AnalysisNumbers readAnalysisNumbers(SqlConnection& sql)
 {
@@ -174,23 +193,93 @@ AnalysisNumbers readAnalysisNumbers(SqlConnection& sql)
     return numbers;
 }
 
+// The keys of the participants whose uploads are stored together (see
+// SqlDialect::lockParticipants()), sorted: a member by its number, a newcomer
+// by the key its repeat is recognised by (MemberStore::newcomerKey()).
+QList<qint64> participantKeys(const std::vector<const ClientStorage*>& uploads)
+{
+    enum Kind : qint64 { MEMBER = 1, NEWCOMER = 2 };
+    std::vector<std::pair<qint64, qint64>> keys;
+    for (const ClientStorage* upload : uploads) {
+        const QString newcomer = MemberStore::newcomerKey(*upload).toString();
+        if (upload->Membernumber != 0)
+            keys.emplace_back(MEMBER, qint32(upload->Membernumber));
+        else if (!newcomer.isEmpty()) // the same on every front end, unlike qHash()
+            keys.emplace_back(
+                NEWCOMER,
+                qFromBigEndian<qint32>(QCryptographicHash::hash(newcomer.toUtf8(), QCryptographicHash::Md5).data()));
+    }
+    std::sort(keys.begin(), keys.end());
+    keys.erase(std::unique(keys.begin(), keys.end()), keys.end());
+    QList<qint64> pairs;
+    for (const auto& [kind, key] : keys)
+        pairs << kind << key;
+    return pairs;
+}
+
+// Writes what the stored uploads change in the rows every front end changes,
+// after the uploads' own rows and in one order, the published cells by their
+// key and then server_state by name, and fills in the receipts' totals as of
+// each upload. Two front ends storing at once thus wait for each other here
+// at most, never in a circle, and only for the last statements of each.
+void applySharedChanges(SqlConnection& sql, const std::vector<const ClientStorage*>& uploads,
+                        std::vector<ProjectDatabase::Outcome>& outcomes, const std::vector<TotalsChange>& changes,
+                        const QDateTime& receivedAt)
+{
+    const bool published = ResultsAggregates(sql).applyPending();
+    std::vector<std::size_t> stored;
+    for (std::size_t i = 0; i < uploads.size(); ++i)
+        if (outcomes[i].stored && outcomes[i].receipt.knownMember)
+            stored.push_back(i);
+    if (stored.empty())
+        return;
+    sql.dialect().lockRowsInOrder(sql, QStringLiteral("SELECT name FROM server_state WHERE name IN ('members',"
+                                                      " 'purses', 'sum_cents', 'last_upload_member',"
+                                                      " 'last_upload_country', 'earlier_upload_country',"
+                                                      " 'results_version', 'results_updated') ORDER BY name"));
+    if (published)
+        ResultsAggregates(sql).markChanged(receivedAt);
+    LatestUpload latest;
+    latest.read(sql);
+    TotalsChange all;
+    for (const std::size_t i : stored) {
+        UploadReceipt& receipt = outcomes[i].receipt;
+        receipt.previousUploadCountry =
+            latest.pass(receipt.memberNumber, uploads[i]->Country, receipt.repeatedNewcomer);
+        all.members += changes[i].members;
+        all.purses += changes[i].purses;
+        all.sumCents += changes[i].sumCents;
+    }
+    latest.write(sql);
+    TotalsChange totals = addToTotals(sql, all);
+    const AnalysisNumbers analysis = readAnalysisNumbers(sql);
+    for (auto i = stored.crbegin(); i != stored.crend(); ++i) {
+        UploadReceipt& receipt = outcomes[*i].receipt;
+        receipt.totals = ProjectTotals{totals.members, totals.purses, totals.sumCents};
+        receipt.analysis = analysis;
+        totals.members -= changes[*i].members;
+        totals.purses -= changes[*i].purses;
+        totals.sumCents -= changes[*i].sumCents;
+    }
+}
+
 // Rolls back unless committed, whatever leaves the scope.
 class Transaction
 {
 public:
-    Transaction(SqlConnection& connection, bool writing) : sql(connection)
+    Transaction(SqlConnection& connection, SqlDialect::Access access) : sql(connection)
     {
-        if (writing)
-            sql.dialect().beginWriting(sql);
-        else
-            sql.dialect().beginReading(sql);
+        try {
+            sql.dialect().begin(sql, access);
+        } catch (const DatabaseFailure&) {
+            rollback(); // begun, but its lock was not given in time
+            throw;
+        }
     }
     ~Transaction()
     {
-        if (!committed) {
-            QSqlQuery rollback(sql.database());
-            rollback.exec(QStringLiteral("ROLLBACK"));
-        }
+        if (!committed)
+            rollback();
     }
     Transaction(const Transaction&) = delete;
     Transaction& operator=(const Transaction&) = delete;
@@ -202,9 +291,22 @@ public:
     }
 
 private:
+    void rollback()
+    {
+        QSqlQuery rollback(sql.database());
+        if (sql.database().isOpen())
+            rollback.exec(QStringLiteral("ROLLBACK"));
+    }
+
     SqlConnection& sql;
     bool committed = false;
 };
+
+// Waits before trying a lost database again: 0.1 s after the first failed
+// try, doubling up to 10 s, so that a database that is away is not flooded
+// with connection attempts.
+constexpr int FIRST_RECONNECT_WAIT_MS = 100;
+constexpr int LONGEST_RECONNECT_WAIT_MS = 10000;
 
 } // namespace
 
@@ -227,6 +329,12 @@ bool ProjectDatabase::isOpen() const
 
 void ProjectDatabase::close()
 {
+    disconnect();
+    location.clear();
+}
+
+void ProjectDatabase::disconnect()
+{
     sql.reset(); // its statements go before the connection
     if (!QSqlDatabase::contains(connection))
         return;
@@ -235,6 +343,52 @@ void ProjectDatabase::close()
         db.close();
     }
     QSqlDatabase::removeDatabase(connection);
+}
+
+bool ProjectDatabase::connect()
+{
+    disconnect();
+    DatabaseLocation where;
+    if (!DatabaseLocation::parse(location, where, error) || !where.open(connection, error)) {
+        disconnect();
+        return false;
+    }
+    sql = std::make_unique<SqlConnection>(connection, where.dialect);
+    try {
+        where.dialect.prepare(*sql);
+        ResultsAggregates::prepare(*sql);
+    } catch (const DatabaseFailure& failure) {
+        error = failure.text;
+        disconnect();
+        return false;
+    }
+    return true;
+}
+
+bool ProjectDatabase::reconnect()
+{
+    if (location.isEmpty()) {
+        error = QStringLiteral("the database is not open");
+        return false;
+    }
+    if (reconnectWaitMs > 0 && !sinceReconnect.hasExpired(reconnectWaitMs)) {
+        error = QStringLiteral("the database is not open: it is away, the next try is in %1 ms")
+                    .arg(reconnectWaitMs - sinceReconnect.elapsed());
+        return false;
+    }
+    sinceReconnect.start();
+    if (connect()) {
+        qInfo().noquote() << QStringLiteral("database connection %1 is back").arg(connection);
+        reconnectWaitMs = 0;
+        return true;
+    }
+    reconnectWaitMs = qBound(FIRST_RECONNECT_WAIT_MS, 2 * reconnectWaitMs, LONGEST_RECONNECT_WAIT_MS);
+    qWarning().noquote() << QStringLiteral("database connection %1 cannot reconnect, next try in %2 ms: %3")
+                                .arg(connection)
+                                .arg(reconnectWaitMs)
+                                .arg(error);
+    error = QStringLiteral("the database is not open: ") + error;
+    return false;
 }
 
 int ProjectDatabase::schemaVersion() const
@@ -247,49 +401,62 @@ SqlDialect ProjectDatabase::dialect() const
     return sql ? sql->dialect() : SqlDialect();
 }
 
-template <typename Work> bool ProjectDatabase::inTransaction(Work&& work, bool writing)
+template <typename Work> bool ProjectDatabase::inTransaction(Work&& work, SqlDialect::Access access)
 {
-    error.clear();
-    try {
-        if (!isOpen())
-            throw DatabaseFailure{QStringLiteral("the database is not open")};
-        Transaction transaction(*sql, writing);
-        work();
-        transaction.commit();
-    } catch (const DatabaseFailure& failure) {
-        error = failure.text;
-        return false;
+    for (bool firstTry = true;; firstTry = false) {
+        error.clear();
+        bool begun = false;
+        try {
+            if (!sql && !reconnect())
+                return false;
+            Transaction transaction(*sql, access);
+            begun = true;
+            work();
+            transaction.commit();
+            return true;
+        } catch (const DatabaseFailure& failure) {
+            error = failure.text;
+        }
+        if (!sql || sql->isAlive())
+            return false;
+        // The database restarted or ended our session. The kept statements
+        // go with the connection; a new one is made now and, after a failed
+        // try, when the next transaction comes after the wait.
+        qWarning().noquote() << QStringLiteral("database connection %1 lost: %2").arg(connection, error);
+        const QString lost = error;
+        disconnect();
+        // Work that never began is done on the new connection; work that
+        // began may have been committed before the connection broke, and is
+        // reported failed (its client sends it again).
+        if (begun || !firstTry || !reconnect()) {
+            error = lost;
+            return false;
+        }
     }
-    return true;
 }
 
-bool ProjectDatabase::open(const QString& location)
+bool ProjectDatabase::open(const QString& databaseLocation)
 {
     close();
-    DatabaseLocation where;
+    location = databaseLocation;
     const auto failed = [this](const QString& reason) {
         close();
         error = reason;
         return false;
     };
-    if (!DatabaseLocation::parse(location, where, error))
+    if (!connect())
         return failed(error);
-    if (!where.open(connection, error))
-        return failed(error);
-    sql = std::make_unique<SqlConnection>(connection, where.dialect);
-    try {
-        where.dialect.prepare(*sql);
-    } catch (const DatabaseFailure& failure) {
-        return failed(failure.text);
-    }
-    const bool upgraded = schemaVersion() == ProjectSchema::VERSION || inTransaction([this] {
-                              // Another server may have done it while we waited for the lock.
-                              const int version = schemaVersion();
-                              if (version >= ProjectSchema::VERSION)
-                                  return;
-                              ProjectSchema::upgrade(*sql, version);
-                              sql->execute(sql->dialect().setSchemaVersion(ProjectSchema::VERSION));
-                          });
+    const bool upgraded = schemaVersion() == ProjectSchema::VERSION ||
+                          inTransaction(
+                              [this] {
+                                  // Another server may have done it while we waited for the lock.
+                                  const int version = schemaVersion();
+                                  if (version >= ProjectSchema::VERSION)
+                                      return;
+                                  ProjectSchema::upgrade(*sql, version);
+                                  sql->execute(sql->dialect().setSchemaVersion(ProjectSchema::VERSION));
+                              },
+                              SqlDialect::Access::WriteAlone);
     if (!upgraded)
         return failed(error);
     const int version = schemaVersion();
@@ -313,12 +480,12 @@ bool ProjectDatabase::setAnalysisNumbers(const AnalysisNumbers& numbers)
 
 bool ProjectDatabase::read(const std::function<void(SqlConnection&)>& work)
 {
-    return inTransaction([&] { work(*sql); }, false);
+    return inTransaction([&] { work(*sql); }, SqlDialect::Access::Read);
 }
 
 bool ProjectDatabase::write(const std::function<void(SqlConnection&)>& work)
 {
-    return inTransaction([&] { work(*sql); });
+    return inTransaction([&] { work(*sql); }, SqlDialect::Access::WriteAlone);
 }
 
 bool ProjectDatabase::storeUpload(const ClientStorage& upload, const QDateTime& receivedAt, UploadReceipt& receipt)
@@ -332,14 +499,17 @@ std::vector<ProjectDatabase::Outcome> ProjectDatabase::storeUploads(const std::v
                                                                     const QDateTime& receivedAt)
 {
     std::vector<Outcome> outcomes(uploads.size());
+    std::vector<TotalsChange> changes(uploads.size());
     const bool committed = inTransaction([&] {
+        sql->dialect().lockParticipants(*sql, participantKeys(uploads));
         for (std::size_t i = 0; i < uploads.size(); ++i) {
             sql->execute(QStringLiteral("SAVEPOINT upload"));
             try {
-                storeInTransaction(*uploads[i], receivedAt, outcomes[i].receipt);
+                storeInTransaction(*uploads[i], receivedAt, outcomes[i].receipt, changes[i]);
                 outcomes[i].stored = true;
             } catch (const DatabaseFailure& failure) {
                 outcomes[i] = Outcome{false, UploadReceipt(), failure.text};
+                changes[i] = TotalsChange();
                 // PostgreSQL takes no statement after a failure until then.
                 // Without the savepoint the failure undid the whole
                 // transaction: that failure is the one to tell.
@@ -351,6 +521,7 @@ std::vector<ProjectDatabase::Outcome> ProjectDatabase::storeUploads(const std::v
             }
             sql->execute(QStringLiteral("RELEASE SAVEPOINT upload"));
         }
+        applySharedChanges(*sql, uploads, outcomes, changes, receivedAt);
     });
     // SQLite undoes the whole transaction, savepoints and all, on some
     // failures (a full disk, an I/O error, a trigger's RAISE(ROLLBACK)): then
@@ -370,7 +541,7 @@ std::vector<ProjectDatabase::Outcome> ProjectDatabase::storeUploads(const std::v
 }
 
 void ProjectDatabase::storeInTransaction(const ClientStorage& upload, const QDateTime& receivedAt,
-                                         UploadReceipt& receipt)
+                                         UploadReceipt& receipt, TotalsChange& change)
 {
     const MemberStore::Identity member = MemberStore(*sql).identify(upload, receivedAt);
     if (!member.known)
@@ -383,18 +554,12 @@ void ProjectDatabase::storeInTransaction(const ClientStorage& upload, const QDat
 
     const QVariant number = sqlNumber(member.number);
     const QVariant now = sqlDateTime(receivedAt);
-    TotalsChange change;
     change.members = member.isNew ? 1 : 0;
     storeSettings(*sql, number, upload, now);
     const SessionStore::Outcome sessions = SessionStore(*sql).store(
         member.number, member.isNew, ResultsAggregates::memberCountryOf(upload.Country), upload.Sessions, now, change);
     receipt.sessionsAdded = sessions.added;
     receipt.sessionsReplaced = sessions.replaced;
-    if (sessions.added + sessions.replaced > 0)
-        ResultsAggregates(*sql).markChanged(receivedAt);
     storeEventTotals(*sql, number, upload.TotalEvents);
     receipt.invitationsAdded = storeInvitations(*sql, number, upload.InvitationList, now);
-    receipt.previousUploadCountry = passLatestUpload(*sql, member.number, upload.Country, member.repeatedNewcomer);
-    receipt.totals = applyToTotals(*sql, change);
-    receipt.analysis = readAnalysisNumbers(*sql);
 }

@@ -3,6 +3,7 @@
 #include "server/sqldialect.h"
 
 #include <QDateTime>
+#include <QElapsedTimer>
 #include <QSqlDatabase>
 #include <QString>
 #include <QtGlobal>
@@ -14,6 +15,7 @@
 
 class ClientStorage;
 class SqlConnection;
+struct TotalsChange;
 
 // The project's totals as the participants see them in the answer. They are
 // kept in 64 bits: the answer's 32-bit fields take them through clampedCount().
@@ -74,6 +76,11 @@ public:
     // schema and lookup tables when it is new and upgrading an older schema
     // (one transaction). One of a newer schema is refused. False with
     // lastError() when it cannot be used.
+    //
+    // Once open, a connection that breaks (the database restarted or ended
+    // our session) is made again: at once, and after a failed try when work
+    // comes 0.1 s later, the wait doubling to 10 s; each is logged. Work that
+    // meets the database away fails as any database failure does.
     bool open(const QString& location);
     void close();
     bool isOpen() const;
@@ -108,8 +115,10 @@ public:
     // of the database, even while another server stores into it. False with
     // lastError() when the database failed (`work` throws DatabaseFailure).
     bool read(const std::function<void(SqlConnection&)>& work);
-    // Runs `work` in a transaction that writes, as an upload's: all of it is
-    // stored or, when `work` throws DatabaseFailure, none (false with lastError()).
+    // Runs `work` in a transaction that writes, alone (no other front end
+    // writes meanwhile) and without the time limits of an upload's: all of it
+    // is stored or, when `work` throws DatabaseFailure, none (false with
+    // lastError()).
     bool write(const std::function<void(SqlConnection&)>& work);
 
     // The schema version the database has (0 when it is not open), and the
@@ -120,10 +129,21 @@ public:
     QSqlDatabase database() const;
 
 private:
-    template <typename Work> bool inTransaction(Work&& work, bool writing = true);
-    void storeInTransaction(const ClientStorage& upload, const QDateTime& receivedAt, UploadReceipt& receipt);
+    template <typename Work> bool inTransaction(Work&& work, SqlDialect::Access access = SqlDialect::Access::Write);
+    // Opens the connection to `location` and makes it ready; false with `error`.
+    bool connect();
+    // A new connection after the old one broke, unless the last try was too recent.
+    bool reconnect();
+    void disconnect();
+    // Stores the upload's own rows; what it changes in the project's totals
+    // is added to `change` and written with the batch's (applySharedChanges()).
+    void storeInTransaction(const ClientStorage& upload, const QDateTime& receivedAt, UploadReceipt& receipt,
+                            TotalsChange& change);
 
     QString connection;
+    QString location; // empty while closed
     std::unique_ptr<SqlConnection> sql;
     QString error;
+    int reconnectWaitMs = 0; // 0: try at once
+    QElapsedTimer sinceReconnect;
 };

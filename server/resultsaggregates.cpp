@@ -174,16 +174,38 @@ void ResultsAggregates::apply(qint64 memberNumber, const ResultsContribution& co
         rows << factor * cell.coins << factor * cell.foreignCoins << factor * cell.purses << memberChange[key];
     }
     sql.insertNumbers(
-        QStringLiteral("INSERT INTO result_cells (%1, coins, foreign_coins, purses, members)").arg(CELL_KEY), 9, rows,
-        QStringLiteral("ON CONFLICT (%1) DO UPDATE SET coins = result_cells.coins + excluded.coins,"
-                       " foreign_coins = result_cells.foreign_coins + excluded.foreign_coins,"
-                       " purses = result_cells.purses + excluded.purses,"
-                       " members = result_cells.members + excluded.members")
-            .arg(CELL_KEY));
-    if (sign < 0) {
+        QStringLiteral("INSERT INTO pending_cells (%1, coins, foreign_coins, purses, members)").arg(CELL_KEY), 9, rows);
+    if (sign < 0)
         sql.run(QStringLiteral("DELETE FROM result_cell_members WHERE purses <= 0"));
+}
+
+void ResultsAggregates::prepare(SqlConnection& sql)
+{
+    // Rolled back with the savepoint of an upload that fails, as the rows it wrote.
+    sql.execute(QStringLiteral("CREATE TEMP TABLE IF NOT EXISTS pending_cells ("
+                               " grain INTEGER NOT NULL, month INTEGER NOT NULL, member_country INTEGER NOT NULL,"
+                               " national_side INTEGER NOT NULL, coin_value INTEGER NOT NULL, coins BIGINT NOT NULL,"
+                               " foreign_coins BIGINT NOT NULL, purses BIGINT NOT NULL, members BIGINT NOT NULL)"));
+}
+
+bool ResultsAggregates::applyPending()
+{
+    // WHERE: SQLite would read ON CONFLICT as part of the SELECT without it.
+    const bool changed =
+        sql.run(QStringLiteral("INSERT INTO result_cells (%1, coins, foreign_coins, purses, members)"
+                               " SELECT %1, SUM(coins), SUM(foreign_coins), SUM(purses), SUM(members)"
+                               " FROM pending_cells WHERE true GROUP BY %1 ORDER BY %1"
+                               " ON CONFLICT (%1) DO UPDATE SET coins = result_cells.coins + excluded.coins,"
+                               " foreign_coins = result_cells.foreign_coins + excluded.foreign_coins,"
+                               " purses = result_cells.purses + excluded.purses,"
+                               " members = result_cells.members + excluded.members")
+                    .arg(CELL_KEY))
+            .numRowsAffected() > 0;
+    if (changed) {
         sql.run(QStringLiteral("DELETE FROM result_cells WHERE purses <= 0"));
+        sql.run(QStringLiteral("DELETE FROM pending_cells"));
     }
+    return changed;
 }
 
 void ResultsAggregates::rebuild(const QDateTime& changedAt)

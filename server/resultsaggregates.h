@@ -58,10 +58,21 @@ class ResultsAggregates
 public:
     explicit ResultsAggregates(SqlConnection& connection) : sql(connection) {}
 
+    // Makes a new connection ready for apply(): a table of its own holds
+    // what is not applied yet.
+    static void prepare(SqlConnection& sql);
+
     // Adds (sign +1) or takes away (sign -1) what the member's sessions
     // contribute. A session replaced by a newer upload is taken away
     // (addStored()) before its coins are replaced, and its new coins are added.
+    // The member's own rows change at once; the published cells, which every
+    // front end changes, only in applyPending().
     void apply(qint64 memberNumber, const ResultsContribution& contribution, int sign);
+    // Adds what apply() left pending to the published cells, late in the
+    // transaction and in the order of the cells' keys, so that two front
+    // ends lock the cells they share one after the other and never wait for
+    // each other in a circle. True when any cell changed.
+    bool applyPending();
     // Adds what a stored session contributes, read back from the database.
     void addStored(qint64 sessionId, ResultsContribution& contribution);
     // Counts everything afresh from the stored sessions (a database that did

@@ -12,6 +12,9 @@ DatabaseFailure failureOf(const QSqlQuery& query, const QString& statement)
     return DatabaseFailure{query.lastError().text() + QStringLiteral(" (") + statement.left(200) + QLatin1Char(')')};
 }
 
+// Escapes what the databases cannot hold in a text (see sqlText()).
+constexpr QChar TEXT_ESCAPE(0x10);
+
 // The most rows one insert statement carries. Statements are kept for every
 // power of two up to it, so a few forms serve every number of rows.
 constexpr int MOST_ROWS_AT_ONCE = 64;
@@ -43,12 +46,50 @@ QDateTime dateTimeFromSql(const QVariant& stored)
 
 QVariant sqlText(const QString& text)
 {
-    return text.isNull() ? QVariant(QStringLiteral("")) : QVariant(text);
+    QString stored;
+    stored.reserve(text.size());
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        const QChar c = text[i];
+        const bool unpaired = c.isHighSurrogate() ? i + 1 == text.size() || !text[i + 1].isLowSurrogate()
+                                                  : c.isLowSurrogate() && (i == 0 || !text[i - 1].isHighSurrogate());
+        if (c == TEXT_ESCAPE || c.isNull() || unpaired) {
+            stored += TEXT_ESCAPE;
+            if (unpaired)
+                stored += QLatin1Char('u') + QString::number(c.unicode(), 16).rightJustified(4, QLatin1Char('0'));
+            else
+                stored += c.isNull() ? QChar(u'0') : TEXT_ESCAPE;
+        } else {
+            stored += c;
+        }
+    }
+    return QVariant(stored); // never null: a null text is stored empty
 }
 
 QVariant sqlLatin1(const std::string& bytes)
 {
-    return QVariant(QString::fromLatin1(bytes.data(), qsizetype(bytes.size())));
+    return sqlText(QString::fromLatin1(bytes.data(), qsizetype(bytes.size())));
+}
+
+QString textFromSql(const QVariant& stored)
+{
+    const QString text = stored.toString();
+    QString sent;
+    sent.reserve(text.size());
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        const QChar escaped = text[i] == TEXT_ESCAPE && i + 1 < text.size() ? text[i + 1] : QChar(u'-');
+        bool isCode = false;
+        const ushort code = escaped == u'u' && i + 6 <= text.size() ? text.mid(i + 2, 4).toUShort(&isCode, 16) : 0;
+        if (escaped == TEXT_ESCAPE || escaped == u'0') {
+            sent += escaped == TEXT_ESCAPE ? TEXT_ESCAPE : QChar(0);
+            ++i;
+        } else if (isCode) {
+            sent += QChar(code);
+            i += 5;
+        } else {
+            sent += text[i]; // not escaped by us: kept as it is
+        }
+    }
+    return sent;
 }
 
 SqlConnection::SqlConnection(const QString& connectionName, const SqlDialect& dialect)
@@ -59,6 +100,13 @@ SqlConnection::SqlConnection(const QString& connectionName, const SqlDialect& di
 QSqlDatabase SqlConnection::database() const
 {
     return QSqlDatabase::database(connection, false);
+}
+
+bool SqlConnection::isAlive() const
+{
+    // Qt closes a PostgreSQL connection whose server went away.
+    QSqlQuery probe(database());
+    return database().isOpen() && probe.exec(QStringLiteral("SELECT 1"));
 }
 
 QSqlQuery& SqlConnection::run(const QString& statement, const QVariantList& values)

@@ -24,10 +24,18 @@ inline QVariant sqlNumber(qint64 value)
 {
     return QVariant(value);
 }
-// A text the client left null (never set) is stored as an empty text.
+// A text the client sent, in the form both databases store and read back
+// alike: PostgreSQL's text holds no NUL and only whole UTF-16 pairs, while a
+// client may send any character. DLE (U+0010) escapes: NUL is stored as DLE
+// '0', DLE itself as DLE DLE, and a surrogate without its partner as DLE 'u'
+// and its four lower-case hex digits; every other text is stored as it is.
+// textFromSql() undoes it. A text the client left null (never set) is stored
+// as an empty text.
 QVariant sqlText(const QString& text);
-// The client's 8-bit strings hold Latin-1.
+// The client's 8-bit strings hold Latin-1; stored in the same form.
 QVariant sqlLatin1(const std::string& bytes);
+// The text as the client sent it, from its stored form.
+QString textFromSql(const QVariant& stored);
 
 // Raised when a statement fails; whoever began the transaction rolls it back.
 struct DatabaseFailure
@@ -75,8 +83,9 @@ public:
     void insertNumbers(const QString& insertInto, int columns, const QList<qint64>& values,
                        const QString& after = QString(), const std::function<void(const QSqlQuery&)>& readRow = {});
 
-    // Drops the kept statements; the connection is about to close.
-    void forgetStatements() { statements.clear(); }
+    // False when the connection no longer answers (the database restarted,
+    // or ended our session): it is of no further use.
+    bool isAlive() const;
 
 private:
     QString connection;

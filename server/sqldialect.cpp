@@ -6,9 +6,23 @@
 
 namespace {
 
-// The lock of PostgreSQL's advisory locks that the writers take; any number
-// the project's own, the letters "zuv".
+// The lock of PostgreSQL's advisory locks that the writers take, shared, and
+// schema work alone; any number the project's own, the letters "zuv". Servers
+// before per-participant locks took it alone for every upload, and still
+// exclude the newer ones while they store.
 constexpr qint64 WRITER_LOCK = 0x7a7576;
+
+// The time limits of our PostgreSQL sessions. A front end that stops inside
+// its transaction (a paused machine, a cut network) holds its locks until
+// PostgreSQL ends its session, IDLE_IN_TRANSACTION after its last statement:
+// between two statements of ours there is only work in memory. A lock is
+// waited for longer than that, so that an honest upload outlasts a stopped
+// front end rather than being refused; a statement runs for at most
+// STATEMENT. Schema work and the import, which may count a million sessions
+// again, are done alone and go without these two limits.
+constexpr int IDLE_IN_TRANSACTION_MS = 5000;
+constexpr int LOCK_WAIT_MS = 10000;
+constexpr int STATEMENT_MS = 30000;
 
 // SQLite's page cache per connection.
 constexpr int CACHE_KIB = 256 * 1024;
@@ -41,6 +55,9 @@ void SqlDialect::prepare(SqlConnection& sql) const
     if (which == Kind::PostgreSQL) {
         // Notices (an index that exists, a lock that waits) are no errors.
         sql.execute(QStringLiteral("SET client_min_messages = warning"));
+        sql.execute(QStringLiteral("SET idle_in_transaction_session_timeout = %1").arg(IDLE_IN_TRANSACTION_MS));
+        sql.execute(QStringLiteral("SET lock_timeout = %1").arg(LOCK_WAIT_MS));
+        sql.execute(QStringLiteral("SET statement_timeout = %1").arg(STATEMENT_MS));
         return;
     }
     sql.execute(QStringLiteral("PRAGMA foreign_keys = ON"));
@@ -56,22 +73,50 @@ void SqlDialect::prepare(SqlConnection& sql) const
     sql.execute(QStringLiteral("PRAGMA cache_size = -%1").arg(CACHE_KIB));
 }
 
-void SqlDialect::beginWriting(SqlConnection& sql) const
+void SqlDialect::begin(SqlConnection& sql, Access access) const
 {
     if (which == Kind::SQLite) {
-        sql.execute(QStringLiteral("BEGIN IMMEDIATE"));
+        // One writer at a time whatever it writes.
+        sql.execute(access == Access::Read ? QStringLiteral("BEGIN") : QStringLiteral("BEGIN IMMEDIATE"));
         return;
     }
-    sql.execute(QStringLiteral("BEGIN"));
-    sql.execute(QStringLiteral("SELECT pg_advisory_xact_lock(%1)").arg(WRITER_LOCK));
+    switch (access) {
+    case Access::Read:
+        // PostgreSQL takes a new snapshot for every statement unless told otherwise.
+        sql.execute(QStringLiteral("BEGIN ISOLATION LEVEL REPEATABLE READ READ ONLY"));
+        return;
+    case Access::Write:
+        sql.execute(QStringLiteral("BEGIN"));
+        sql.execute(QStringLiteral("SELECT pg_advisory_xact_lock_shared(%1)").arg(WRITER_LOCK));
+        return;
+    case Access::WriteAlone:
+        sql.execute(QStringLiteral("BEGIN"));
+        sql.execute(QStringLiteral("SET LOCAL statement_timeout = 0"));
+        sql.execute(QStringLiteral("SET LOCAL idle_in_transaction_session_timeout = 0"));
+        sql.execute(QStringLiteral("SELECT pg_advisory_xact_lock(%1)").arg(WRITER_LOCK));
+        return;
+    }
 }
 
-void SqlDialect::beginReading(SqlConnection& sql) const
+void SqlDialect::lockParticipants(SqlConnection& sql, const QList<qint64>& sortedKeyPairs) const
 {
-    // SQLite reads from one snapshot until the transaction ends; PostgreSQL
-    // takes a new one for every statement unless told otherwise.
-    sql.execute(which == Kind::SQLite ? QStringLiteral("BEGIN")
-                                      : QStringLiteral("BEGIN ISOLATION LEVEL REPEATABLE READ READ ONLY"));
+    // SQLite's writer is alone anyway.
+    if (which == Kind::SQLite || sortedKeyPairs.isEmpty())
+        return;
+    QStringList pairs;
+    for (qsizetype i = 0; i + 1 < sortedKeyPairs.size(); i += 2)
+        pairs << QStringLiteral("[%1,%2]").arg(sortedKeyPairs[i]).arg(sortedKeyPairs[i + 1]);
+    // Taken row after row, in the order of the array.
+    sql.run(QStringLiteral("SELECT pg_advisory_xact_lock(CAST(value->>0 AS INTEGER), CAST(value->>1 AS INTEGER))"
+                           " FROM jsonb_array_elements(CAST(? AS jsonb))"),
+            {QLatin1Char('[') + pairs.join(QLatin1Char(',')) + QLatin1Char(']')})
+        .finish();
+}
+
+void SqlDialect::lockRowsInOrder(SqlConnection& sql, const QString& select) const
+{
+    if (which == Kind::PostgreSQL)
+        sql.run(select + QStringLiteral(" FOR UPDATE")).finish();
 }
 
 QString SqlDialect::numberRows(int columns) const

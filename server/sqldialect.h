@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QList>
 #include <QSqlDatabase>
 #include <QString>
 
@@ -27,15 +28,27 @@ public:
     QString schema(const char* statement) const;
 
     // Made ready for the project's statements when it is opened; throws a
-    // DatabaseFailure when it cannot be.
+    // DatabaseFailure when it cannot be. On PostgreSQL every wait of our
+    // sessions is bounded (see the time limits in sqldialect.cpp), so that a
+    // front end that stops inside its transaction loses its session and its
+    // locks within seconds instead of holding up the others.
     void prepare(SqlConnection& sql) const;
-    // Begins a transaction that writes. Two servers on one database wait for
-    // each other here rather than fail later: SQLite takes its write lock at
-    // once, PostgreSQL a lock of the project's own.
-    void beginWriting(SqlConnection& sql) const;
-    // Begins a transaction that only reads, and sees one state of the
-    // database throughout.
-    void beginReading(SqlConnection& sql) const;
+
+    enum class Access {
+        Read,       // sees one state of the database throughout
+        Write,      // beside other front ends' writers, each on its own participants
+        WriteAlone, // schema work, the import: waits for every other writer, and they for it
+    };
+    // Begins a transaction. Two servers on one database wait for each other
+    // here rather than fail later: SQLite takes its write lock at once,
+    // PostgreSQL a lock of the project's own, shared among writers.
+    void begin(SqlConnection& sql, Access access) const;
+    // Writers of the same participants store one after the other: the
+    // transaction waits for these keys (pairs of a kind and a number, sorted,
+    // so that two front ends never wait for each other in a circle).
+    void lockParticipants(SqlConnection& sql, const QList<qint64>& sortedKeyPairs) const;
+    // Locks the rows the SELECT (with its ORDER BY) reads, in its order.
+    void lockRowsInOrder(SqlConnection& sql, const QString& select) const;
 
     // A SELECT of rows of `columns` whole numbers each, read from one bound
     // value: a JSON array of arrays.

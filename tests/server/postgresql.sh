@@ -3,6 +3,7 @@
 # listening only on a Unix socket there, and writes its folder to STATE/cluster, or why there is none to
 # STATE/unavailable (the tests then skip and say it). `stop STATE` ends it, as does the next start.
 # `start STATE durable` makes one that waits for the disk, as a deployment would, for the benchmarks.
+# `down STATE` and `up STATE` stop and start it again, as an operator's restart of the database would.
 set -uo pipefail
 
 action="${1:?start or stop}"
@@ -48,14 +49,19 @@ start)
     # Durable: room for a million sessions without forced checkpoints; otherwise thrown away after the run.
     settings="-c fsync=off -c full_page_writes=off"
     [ "$mode" = durable ] && settings="-c shared_buffers=512MB -c max_wal_size=4GB"
-    as_owner "$bindir/pg_ctl" -D "$cluster/data" -l "$cluster/server.log" -w -t 60 \
-        -o "-c listen_addresses= -k $cluster -p $port -c max_connections=200 $settings" start >/dev/null 2>&1 ||
-        unavailable "the server did not start: $(tail -3 "$cluster/server.log" | tr '\n' ' ')"
+    echo "$settings -c listen_addresses= -k $cluster -p $port -c max_connections=200" >"$cluster/options"
+    "$0" up "$state" || unavailable "the server did not start: $(tail -3 "$cluster/server.log" | tr '\n' ' ')"
     echo "PostgreSQL for the tests listens in $cluster (port $port)"
     ;;
 stop) stop_cluster ;;
+down) as_owner "$bindir/pg_ctl" -D "$(cat "$state/cluster")/data" -m fast -w stop >/dev/null ;;
+up)
+    cluster="$(cat "$state/cluster")"
+    as_owner "$bindir/pg_ctl" -D "$cluster/data" -l "$cluster/server.log" -w -t 60 -o "$(cat "$cluster/options")" \
+        start >/dev/null 2>&1
+    ;;
 *)
-    echo "usage: $0 start|stop STATE [durable]" >&2
+    echo "usage: $0 start|stop|down|up STATE [durable]" >&2
     exit 2
     ;;
 esac

@@ -183,9 +183,8 @@ QSqlDatabase connectTo(const QString& location, const QString& connectionName, S
 
 } // namespace
 
-QString freshDatabase(const QString& folder, const QString& name, QString& whyNot)
+QString freshDatabase(const QString& folder, const QString& name, QString& whyNot, const QString& state)
 {
-    const QString state = qEnvironmentVariable("ZUV_TEST_POSTGRESQL");
     if (state.isEmpty())
         return folder + QLatin1Char('/') + name + QStringLiteral(".sqlite");
     const auto readState = [&state](const char* file) {
@@ -228,6 +227,28 @@ QSqlDatabase openReadOnly(const QString& location, const QString& connectionName
                       ? QStringLiteral("PRAGMA query_only = ON")
                       : QStringLiteral("SET SESSION CHARACTERISTICS AS TRANSACTION READ ONLY"));
     return db;
+}
+
+QString countedTotals(const QSqlDatabase& db)
+{
+    return rowsOf(db, QStringLiteral("SELECT (SELECT COUNT(*) FROM members) || ' ' ||"
+                                     " (SELECT COUNT(DISTINCT session_id) FROM coin_piles) || ' ' ||"
+                                     " (SELECT COALESCE(SUM(sum_cents), 0) FROM sessions)"));
+}
+
+QString keptTotals(const QSqlDatabase& db)
+{
+    return rowsOf(db, QStringLiteral("SELECT (SELECT value FROM server_state WHERE name = 'members') || ' ' ||"
+                                     " (SELECT value FROM server_state WHERE name = 'purses') || ' ' ||"
+                                     " (SELECT value FROM server_state WHERE name = 'sum_cents')"));
+}
+
+int lockWaits(const QSqlDatabase& db)
+{
+    rowsOf(db, QStringLiteral("SELECT pg_stat_clear_snapshot()")); // else as first seen in the transaction
+    return rowsOf(db, QStringLiteral("SELECT COUNT(*) FROM pg_stat_activity WHERE datname = current_database()"
+                                     " AND wait_event_type = 'Lock'"))
+        .toInt();
 }
 
 QString rowsOf(const QSqlDatabase& db, const QString& statement)

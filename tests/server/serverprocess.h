@@ -70,10 +70,17 @@ ServerAnswer answerTo(quint16 port, const ClientStorage& storage, unsigned& refu
 quint32 uploaded(quint16 port, const ClientStorage& storage);
 
 // A new, empty database for --database: an SQLite file in `folder`, or one in
-// the throw-away PostgreSQL that ZUV_TEST_POSTGRESQL names; empty, with
-// `whyNot`, when that PostgreSQL is not there.
-QString freshDatabase(const QString& folder, const QString& name, QString& whyNot);
+// the throw-away PostgreSQL whose state folder `state` (ZUV_TEST_POSTGRESQL)
+// is; empty, with `whyNot`, when that PostgreSQL is not there.
+QString freshDatabase(const QString& folder, const QString& name, QString& whyNot,
+                      const QString& state = qEnvironmentVariable("ZUV_TEST_POSTGRESQL"));
 // A second, read-only connection to the server's database.
 QSqlDatabase openReadOnly(const QString& location, const QString& connectionName);
 // The rows of a query, fields joined by '|', rows by ';'; the error when it fails.
 QString rowsOf(const QSqlDatabase& db, const QString& statement);
+// The totals counted afresh from the stored members and sessions, the sum in full 64 bits: "members purses sum".
+QString countedTotals(const QSqlDatabase& db);
+// The running totals the server keeps, in the same form.
+QString keptTotals(const QSqlDatabase& db);
+// How many sessions of the PostgreSQL database wait for a lock, seen afresh even inside a transaction.
+int lockWaits(const QSqlDatabase& db);

@@ -959,11 +959,18 @@ void TestServerConnections::strangersCannotWriteAsAMember()
 }
 
 // Ten of the largest uploads at once: an honest upload beside them is answered within a second, and the
-// server's memory stays within what the budget counts for them.
+// server's memory stays within what the budget counts for them. Built with AddressSanitizer, the server is
+// several times slower and keeps freed memory in quarantine: there the honest upload only must not wait
+// for all ten.
 void TestServerConnections::largestUploadsLeaveOthersServed()
 {
     constexpr int LARGE = 10;
-    constexpr int HONEST_WITHIN_MS = 1000;
+#ifdef __SANITIZE_ADDRESS__
+    constexpr bool sanitized = true;
+#else
+    constexpr bool sanitized = false;
+#endif
+    const int HONEST_WITHIN_MS = sanitized ? 5000 : 1000;
     start();
     const qint64 before = rssKiBOf(pid);
     std::vector<std::unique_ptr<RawConnection>> senders;
@@ -976,7 +983,7 @@ void TestServerConnections::largestUploadsLeaveOthersServed()
     for (const auto& sender : senders)
         QVERIFY(isAnswer(sender->read(ended, exchangeTimeoutMs)));
     const qint64 grownKiB = rssKiBOf(pid, "VmHWM:") - before;
-    QVERIFY2(grownKiB < LARGE * PeerLedger::heldWhileStored(ServerOptions::DEFAULT_MAX_BODY_BYTES) / 1024,
+    QVERIFY2(sanitized || grownKiB < LARGE * PeerLedger::heldWhileStored(ServerOptions::DEFAULT_MAX_BODY_BYTES) / 1024,
              qPrintable(QString::number(grownKiB)));
 }
 

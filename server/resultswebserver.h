@@ -1,6 +1,9 @@
 #pragma once
 
 #include <QAbstractHttpServer>
+#include <QByteArray>
+#include <QDateTime>
+#include <QHash>
 #include <QHostAddress>
 #include <QString>
 #include <QTcpServer>
@@ -12,7 +15,12 @@ class ResultsPublisher;
 
 // The project's web pages next to the upload port: the results page, its
 // JSON and CSV, and the short pages the program links to. It answers GET
-// and HEAD; any other method gets 405, an unknown address 404.
+// and HEAD; any other method gets 405, an unknown address 404. Every
+// answer carries its date and a tag of its bytes, so a browser that asks
+// again with the tag (or the date it was given) of a document that has not
+// changed is told so (304) without the document. A malformed request gets
+// 400, another major version of HTTP 505, an expectation we do not meet
+// 417; a request we would not read is answered as soon as its head is in.
 //
 // It shares the event loop with the uploads, so no browser may hold it up
 // or fill its memory: a connection carries one request and is closed after
@@ -45,6 +53,16 @@ protected:
     void missingHandler(const QHttpServerRequest& request, QTcpSocket* socket) override;
 
 private:
+    // When this server first gave out the document of `path` as it is now.
+    QDateTime firstServed(const QString& path, const QByteArray& tag);
+
+    struct Version
+    {
+        QByteArray tag;
+        QDateTime since;
+    };
+    QHash<QString, Version> versions;
+
     // Hands out connections that guard themselves, no more than
     // MAX_CONNECTIONS at once.
     class Listener : public QTcpServer

@@ -689,6 +689,21 @@ void TestServerConnections::publishedNumbers()
     QCOMPARE(head.status, 200);
     QVERIFY(head.body.isEmpty());
     QVERIFY(head.head.contains("Content-Length: " + QByteArray::number(page.body.size())));
+    // Asked again with its tag or its date, the unchanged page comes without a body; with another tag, whole.
+    const auto field = [&page](const QByteArray& name) {
+        const qsizetype start = page.head.indexOf("\r\n" + name + ": ") + name.size() + 4;
+        return page.head.mid(start, page.head.indexOf("\r\n", start) - start);
+    };
+    const std::pair<QByteArray, int> conditions[] = {
+        {"If-None-Match: " + field("ETag"), 304},
+        {"If-Modified-Since: " + field("Last-Modified"), 304},
+        {"If-None-Match: \"other\"", 200},
+    };
+    for (const auto& [condition, status] : conditions) {
+        const HttpReply again = httpExchange(web, "GET / HTTP/1.1\r\nHost: x\r\n" + condition + "\r\n\r\n");
+        QCOMPARE(again.status, status);
+        QCOMPARE(again.body.size(), status == 304 ? 0 : page.body.size());
+    }
     // A member country that no list names is counted as none (the other European country is one, see the CSV).
     QCOMPARE(ResultsAggregates::memberCountryOf(200), 0);
 
@@ -738,9 +753,18 @@ void TestServerConnections::badRequests_data()
     QTest::newRow("POST") << QByteArray("POST / HTTP/1.1\r\nHost: x\r\nContent-Length: 3\r\n\r\nabc") << 405;
     QTest::newRow("huge header") << "GET / HTTP/1.1\r\nHost: x\r\nX-Filler: " + QByteArray(100000, 'a') + "\r\n\r\n"
                                  << 431;
-    QTest::newRow("huge body") << "PUT / HTTP/1.1\r\nHost: x\r\nContent-Length: 300000\r\n\r\n" +
+    QTest::newRow("huge body") << "GET / HTTP/1.1\r\nHost: x\r\nContent-Length: 300000\r\n\r\n" +
                                       QByteArray(300000, 'b')
                                << 413;
+    QTest::newRow("request line") << QByteArray("GET /\r\nHost: x\r\n\r\n") << 400;
+    QTest::newRow("space before colon") << QByteArray("GET / HTTP/1.1\r\nHost : x\r\n\r\n") << 400;
+    QTest::newRow("folded field") << QByteArray("GET / HTTP/1.1\r\nHost: x\r\n y\r\n\r\n") << 400;
+    QTest::newRow("no Host") << QByteArray("GET / HTTP/1.1\r\n\r\n") << 400;
+    QTest::newRow("HTTP/9.9") << QByteArray("GET / HTTP/9.9\r\nHost: x\r\n\r\n") << 505;
+    // Answered before the body it waits to send.
+    QTest::newRow("expecting to continue")
+        << QByteArray("POST / HTTP/1.1\r\nHost: x\r\nExpect: 100-continue\r\nContent-Length: 3\r\n\r\n") << 405;
+    QTest::newRow("unknown expectation") << QByteArray("GET / HTTP/1.1\r\nHost: x\r\nExpect: tea\r\n\r\n") << 417;
 }
 
 void TestServerConnections::badRequests()
@@ -750,6 +774,8 @@ void TestServerConnections::badRequests()
     const HttpReply reply = httpExchange(web, request);
     QCOMPARE(reply.status, status);
     QCOMPARE(reply.head.contains("Allow: GET, HEAD"), status == 405);
+    QCOMPARE(reply.head.contains("\r\nDate: "), true);
+    QCOMPARE(reply.head.contains("\r\nETag: \""), true);
     // Neither the uploads nor the pages are held up.
     QVERIFY(uploaded(results.port(), newcomer(0, 5, {})) != 0);
     QCOMPARE(get(web, "/").status, 200);

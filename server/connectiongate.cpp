@@ -81,7 +81,7 @@ void ConnectionGate::serve(QTcpSocket* socket)
 void ConnectionGate::turnAway(QTcpSocket* socket)
 {
     if (turnedAway >= maxTurnedAway) {
-        socket->write(server.refusal);
+        socket->write(server.refusal());
         socket->flush();
         socket->abort();
         socket->deleteLater();

@@ -32,7 +32,7 @@ public:
         // Refuses the socket and gives its peer time to read why; gone with the returned object.
         std::function<QObject*(QTcpSocket*)> turnAway;
         // Written before closing at once, when too many are being turned away.
-        QByteArray refusal;
+        std::function<QByteArray()> refusal;
     };
 
     ConnectionGate(int maxConnections, PeerLedger& ledger, Server server, QObject* parent = nullptr);

@@ -83,11 +83,10 @@ int main(int argc, char* argv[])
         err << "zuv-server: cannot use the database " << options.databaseFile << ": " << problem << "\n";
         return 1;
     }
-    UploadServer server(
-        uploads,
-        ConnectionLimits{options.maxBodyBytes, options.idleTimeoutMs, options.connectionTimeoutMs,
-                         options.headerTimeoutMs, options.minRate},
-        ServerLimits{options.maxConnections, options.maxConnectionsPerAddress, options.maxBufferedBytes});
+    const ConnectionLimits connectionLimits{options.maxBodyBytes, options.idleTimeoutMs, options.connectionTimeoutMs,
+                                            options.headerTimeoutMs, options.minRate};
+    const ServerLimits serverLimits{options.maxConnections, options.maxConnectionsPerAddress, options.maxBufferedBytes};
+    UploadServer server(uploads, connectionLimits, serverLimits);
     if (!server.listen(options.address, options.port)) {
         err << "zuv-server: cannot listen on " << options.address.toString() << ":" << options.port << ": "
             << server.errorString() << "\n";
@@ -105,7 +104,7 @@ int main(int argc, char* argv[])
             return 1;
         }
         publisher = std::make_unique<ResultsPublisher>(resultsDatabase);
-        web = std::make_unique<ResultsWebServer>(*publisher);
+        web = std::make_unique<ResultsWebServer>(*publisher, connectionLimits, serverLimits);
         if (!web->listenOn(options.address, options.httpPort)) {
             err << "zuv-server: cannot publish on " << options.address.toString() << ":" << options.httpPort << ": "
                 << web->errorString() << "\n";

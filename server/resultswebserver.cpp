@@ -8,6 +8,7 @@
 
 #include <QDateTime>
 #include <QDebug>
+#include <QElapsedTimer>
 #include <QHttpServerRequest>
 #include <QLocale>
 #include <QTcpSocket>
@@ -195,7 +196,8 @@ bool unchangedFor(const QHttpServerRequest& request, const Answer& answer)
 class WebConnection : public QTcpSocket
 {
 public:
-    explicit WebConnection(QObject* parent) : QTcpSocket(parent), deadline(new QTimer(this))
+    WebConnection(QObject* parent, const ConnectionLimits& connectionLimits)
+        : QTcpSocket(parent), limits(connectionLimits), deadline(new QTimer(this))
     {
         // The server reads a request whole before it is parsed, so a request
         // of the largest size must fit; what comes after a refusal is dropped.
@@ -205,7 +207,10 @@ public:
         // Connected before the HTTP server connects its own: we see the bytes first.
         connect(this, &QTcpSocket::readyRead, this, &WebConnection::inspect);
         connect(this, &QTcpSocket::bytesWritten, this, &WebConnection::closeSendingSideWhenWritten);
-        deadline->start(ResultsWebServer::REQUEST_TIMEOUT_MS);
+        // Also when it was never handed to the HTTP server.
+        connect(this, &QTcpSocket::disconnected, this, &QObject::deleteLater);
+        clock.start();
+        armDeadline();
     }
 
     bool answered() const { return isAnswered; }
@@ -221,6 +226,8 @@ public:
         discardIncoming();
     }
 
+    void refuse(int status, bool withBody = true) { answer(serialized(plainText(status), withBody)); }
+
 private:
     void inspect()
     {
@@ -228,6 +235,8 @@ private:
             discardIncoming();
             return;
         }
+        lastInputMs = clock.elapsed();
+        armDeadline();
         const QByteArray fresh = peek(bytesAvailable());
         received += fresh.size();
         if (!headerComplete) {
@@ -246,7 +255,7 @@ private:
                 const HttpRequestHead request = HttpRequestHead::parse(header.left(end));
                 header.clear();
                 if (const int status = refusalOf(request)) {
-                    refuse(status);
+                    refuse(status, request.method != "HEAD");
                     return;
                 }
                 if (request.expectation == "100-continue")
@@ -256,8 +265,6 @@ private:
         if (received > ResultsWebServer::MAX_REQUEST_BYTES)
             refuse(CONTENT_TOO_LARGE);
     }
-
-    void refuse(int status) { answer(serialized(plainText(status), true)); }
 
     void discardIncoming()
     {
@@ -278,6 +285,14 @@ private:
         ::shutdown(int(socketDescriptor()), SHUT_WR);
     }
 
+    // The request must be complete within the header time, counted from the
+    // connection, and the browser may not fall silent for the idle time.
+    void armDeadline()
+    {
+        const qint64 atMs = qMin<qint64>(limits.headerTimeoutMs, lastInputMs + limits.idleTimeoutMs);
+        deadline->start(int(qMax<qint64>(0, atMs - clock.elapsed())));
+    }
+
     void timedOut()
     {
         if (!isAnswered && state() == ConnectedState) {
@@ -288,7 +303,10 @@ private:
         deleteLater();
     }
 
-    QTimer* deadline;
+    const ConnectionLimits limits;
+    QTimer* deadline;    // for the request until it is answered, then for hanging up
+    QElapsedTimer clock; // since the connection was served
+    qint64 lastInputMs = 0;
     QByteArray header; // as far as it has come, up to its limit
     qint64 received = 0;
     bool headerComplete = false;
@@ -298,33 +316,40 @@ private:
 
 } // namespace
 
-void ResultsWebServer::Listener::incomingConnection(qintptr descriptor)
+void ResultsWebServer::HandOver::incomingConnection(qintptr descriptor)
 {
-    auto* connection = new WebConnection(this);
-    if (!connection->setSocketDescriptor(descriptor)) {
-        delete connection;
-        ::close(int(descriptor));
-        return;
-    }
-    if (++connections >= MAX_CONNECTIONS)
-        pauseAccepting();
-    connect(connection, &QObject::destroyed, this, [this] {
-        --connections;
-        resumeAccepting();
-    });
-    addPendingConnection(connection);
+    ::close(int(descriptor));
 }
 
-ResultsWebServer::ResultsWebServer(ResultsPublisher& resultsPublisher, QObject* parent)
-    : QAbstractHttpServer(parent), publisher(resultsPublisher), listener(new Listener(this))
+ResultsWebServer::ResultsWebServer(ResultsPublisher& resultsPublisher, const ConnectionLimits& connectionLimits,
+                                   const ServerLimits& serverLimits, QObject* parent)
+    : QAbstractHttpServer(parent), publisher(resultsPublisher), limits(connectionLimits),
+      ledger(serverLimits.maxConnectionsPerAddress, 0),
+      gate(serverLimits.maxConnections, ledger,
+           ConnectionGate::Server{[this](QObject* parent) { return new WebConnection(parent, limits); },
+                                  [this](QTcpSocket* socket) {
+                                      handOver->hand(socket);
+                                      return socket;
+                                  },
+                                  [](QTcpSocket* socket) {
+                                      static_cast<WebConnection*>(socket)->refuse(SERVICE_UNAVAILABLE);
+                                      return socket;
+                                  },
+                                  [] { return serialized(plainText(SERVICE_UNAVAILABLE), true); }}),
+      handOver(new HandOver(this))
 {
+}
+
+ResultsWebServer::~ResultsWebServer()
+{
+    gate.close();
 }
 
 bool ResultsWebServer::listenOn(const QHostAddress& address, quint16 port)
 {
-    if (!listener->listen(address, port))
+    if (!gate.listen(address, port) || !handOver->listen(QHostAddress::LocalHost))
         return false;
-    bind(listener);
+    bind(handOver);
     return true;
 }
 

@@ -1,5 +1,9 @@
 #pragma once
 
+#include "server/connectiongate.h"
+#include "server/peerledger.h"
+#include "server/uploadserver.h"
+
 #include <QAbstractHttpServer>
 #include <QByteArray>
 #include <QDateTime>
@@ -9,7 +13,6 @@
 #include <QTcpServer>
 
 class QHttpServerRequest;
-class QHttpServerResponder;
 class QTcpSocket;
 class ResultsPublisher;
 
@@ -26,9 +29,11 @@ class ResultsPublisher;
 // or fill its memory: a connection carries one request and is closed after
 // the answer; a request whose header is larger than MAX_HEADER_BYTES gets
 // 431 and one that sends more than MAX_REQUEST_BYTES in all 413, both as
-// soon as the bytes show it; one not complete within REQUEST_TIMEOUT_MS
-// gets 408. Beyond MAX_CONNECTIONS further browsers wait in the listen
-// backlog until one is done.
+// soon as the bytes show it; one not complete within the header time of the
+// uploads, or silent for their idle time, gets 408. The web port serves as
+// many connections at once as the upload port, and as few per address: a
+// browser beyond its address's places gets 503 at once, and beyond all
+// places browsers wait in the listen backlog until one is done.
 class ResultsWebServer : public QAbstractHttpServer
 {
     Q_OBJECT
@@ -36,17 +41,17 @@ class ResultsWebServer : public QAbstractHttpServer
 public:
     static constexpr int MAX_HEADER_BYTES = 16 * 1024;
     static constexpr qint64 MAX_REQUEST_BYTES = 64 * 1024;
-    static constexpr int REQUEST_TIMEOUT_MS = 30000;
     // After the answer, the browser has this long to hang up.
     static constexpr int CLOSE_GRACE_MS = 5000;
-    static constexpr int MAX_CONNECTIONS = 64;
 
-    explicit ResultsWebServer(ResultsPublisher& publisher, QObject* parent = nullptr);
+    ResultsWebServer(ResultsPublisher& publisher, const ConnectionLimits& connectionLimits,
+                     const ServerLimits& serverLimits, QObject* parent = nullptr);
+    ~ResultsWebServer() override;
 
     // Port 0 takes any free port; port() then tells which.
     bool listenOn(const QHostAddress& address, quint16 port);
-    quint16 port() const { return listener->serverPort(); }
-    QString errorString() const { return listener->errorString(); }
+    quint16 port() const { return gate.port(); }
+    QString errorString() const { return gate.errorString(); }
 
 protected:
     bool handleRequest(const QHttpServerRequest& request, QTcpSocket* socket) override;
@@ -63,20 +68,24 @@ private:
     };
     QHash<QString, Version> versions;
 
-    // Hands out connections that guard themselves, no more than
-    // MAX_CONNECTIONS at once.
-    class Listener : public QTcpServer
+    // The HTTP server reads from the sockets of a QTcpServer of its own and
+    // lets that accept again whenever it takes one; so the gate accepts,
+    // and the HTTP server is bound to a listener that takes nobody: it
+    // listens on a loopback port only because the HTTP server wants a
+    // listening one, and closes whatever reaches it there.
+    class HandOver : public QTcpServer
     {
     public:
-        explicit Listener(QObject* parent) : QTcpServer(parent) {}
+        explicit HandOver(QObject* parent) : QTcpServer(parent) {}
+        void hand(QTcpSocket* socket) { addPendingConnection(socket); }
 
     protected:
         void incomingConnection(qintptr descriptor) override;
-
-    private:
-        int connections = 0;
     };
 
     ResultsPublisher& publisher;
-    Listener* listener; // our child
+    ConnectionLimits limits;
+    PeerLedger ledger;
+    ConnectionGate gate;
+    HandOver* handOver; // our child
 };

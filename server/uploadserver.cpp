@@ -25,7 +25,7 @@ UploadServer::UploadServer(UploadQueue& uploadQueue, const ConnectionLimits& con
                    connection->turnAway(crowdedAddress);
                    return connection;
                },
-               UploadConnection::refusalLine(TCP_SERVER_TIMEOUT, crowdedAddress)})
+               [] { return UploadConnection::refusalLine(TCP_SERVER_TIMEOUT, crowdedAddress); }})
 {
 }
 

@@ -37,6 +37,7 @@
 #include <utility>
 #include <vector>
 
+#include <sys/resource.h>
 #include <unistd.h>
 
 namespace {
@@ -336,6 +337,7 @@ private Q_SLOTS:
     void fullServerMakesClientsWait();
     void strangersCannotWriteAsAMember();
     void largestUploadsLeaveOthersServed();
+    void idleBrowsersLeaveUploadsServed();
 
 private:
     // Starts the server, has it answer once (the database is warm) and notes the files it holds open.
@@ -1004,6 +1006,36 @@ void TestServerConnections::largestUploadsLeaveOthersServed()
     const qint64 grownKiB = rssKiBOf(pid, "VmHWM:") - before;
     QVERIFY2(grownKiB < LARGE * PeerLedger::heldWhileStored(ServerOptions::DEFAULT_MAX_BODY_BYTES) / 1024,
              qPrintable(QString::number(grownKiB)));
+}
+
+// A thousand idle connections to the web port from one address: the address's places are taken, every
+// further connection is refused at once, and an honest upload is answered within a second.
+void TestServerConnections::idleBrowsersLeaveUploadsServed()
+{
+    constexpr int IDLE = 1000;
+    constexpr int HONEST_WITHIN_MS = 1000;
+    constexpr rlim_t USUAL_FILES = 1024;
+    rlimit files{};
+    QCOMPARE(getrlimit(RLIMIT_NOFILE, &files), 0);
+    if (files.rlim_max < rlim_t(2 * IDLE))
+        QSKIP("The test process may not open enough files for the idle connections");
+    const rlim_t had = files.rlim_cur;
+    files.rlim_cur = USUAL_FILES; // for the server
+    QCOMPARE(setrlimit(RLIMIT_NOFILE, &files), 0);
+    const quint16 webPort = freePort();
+    start({QStringLiteral("--http-port"), QString::number(webPort)});
+    files.rlim_cur = qMax(had, rlim_t(2 * IDLE));
+    QCOMPARE(setrlimit(RLIMIT_NOFILE, &files), 0);
+    std::vector<std::unique_ptr<RawConnection>> idle;
+    for (int i = 0; i < IDLE; ++i)
+        idle.push_back(std::make_unique<RawConnection>(webPort, BUSY));
+    verifyAnswered(HONEST, honestUpload(), HONEST_WITHIN_MS);
+    int refused = 0;
+    for (const auto& connection : idle) {
+        bool ended = false;
+        refused += connection->read(ended, 100).startsWith("HTTP/1.1 503") || ended;
+    }
+    QCOMPARE(refused, IDLE - ServerOptions::DEFAULT_MAX_CONNECTIONS_PER_ADDRESS);
 }
 
 QTEST_MAIN(TestServerConnections)

@@ -5,9 +5,8 @@
 // own.
 
 #include "common/localtime.h"
-#include "server/projectdatabase.h"
 #include "server/projectimport.h"
-#include "server/resultspublisher.h"
+#include "server/resultsrenderer.h"
 #include "server/resultswebserver.h"
 #include "server/serveroptions.h"
 #include "server/signalwatch.h"
@@ -92,19 +91,15 @@ int main(int argc, char* argv[])
             << server.errorString() << "\n";
         return 1;
     }
-    // The web pages read through a connection of their own: their reading
-    // stays apart from the uploads' transactions.
-    ProjectDatabase resultsDatabase(QStringLiteral("zuv-server-results"));
-    std::unique_ptr<ResultsPublisher> publisher;
+    std::unique_ptr<ResultsRenderer> renderer;
     std::unique_ptr<ResultsWebServer> web;
     if (options.httpPort != 0) {
-        if (!resultsDatabase.open(options.databaseFile)) {
-            err << "zuv-server: cannot read the database " << options.databaseFile << ": "
-                << resultsDatabase.lastError() << "\n";
+        renderer = std::make_unique<ResultsRenderer>();
+        if (!renderer->open(options.databaseFile)) {
+            err << "zuv-server: cannot read the database " << options.databaseFile << ": " << renderer->error() << "\n";
             return 1;
         }
-        publisher = std::make_unique<ResultsPublisher>(resultsDatabase);
-        web = std::make_unique<ResultsWebServer>(*publisher, connectionLimits, serverLimits);
+        web = std::make_unique<ResultsWebServer>(*renderer, connectionLimits, serverLimits);
         if (!web->listenOn(options.address, options.httpPort)) {
             err << "zuv-server: cannot publish on " << options.address.toString() << ":" << options.httpPort << ": "
                 << web->errorString() << "\n";
@@ -127,6 +122,6 @@ int main(int argc, char* argv[])
 
     const int status = QCoreApplication::exec();
     web.reset();
-    resultsDatabase.close();
+    renderer.reset();
     return status;
 }

@@ -2,7 +2,7 @@
 
 #include "server/projectresults.h"
 #include "server/resultspage.h"
-#include "server/resultspublisher.h"
+#include "server/resultsrenderer.h"
 
 #include "server/httprequesthead.h"
 
@@ -11,6 +11,7 @@
 #include <QElapsedTimer>
 #include <QHttpServerRequest>
 #include <QLocale>
+#include <QPointer>
 #include <QTcpSocket>
 #include <QTimeZone>
 #include <QTimer>
@@ -170,9 +171,15 @@ int refusalOf(const HttpRequestHead& request)
 
 // True when the browser holds the document as it is: by its tag, or when
 // it has no tag to offer, by its date.
-bool unchangedFor(const QHttpServerRequest& request, const Answer& answer)
+struct Conditions
 {
-    const QByteArray tags = request.value("If-None-Match");
+    QByteArray tags;  // If-None-Match
+    QByteArray since; // If-Modified-Since
+};
+
+bool unchangedFor(const Conditions& conditions, const Answer& answer)
+{
+    const QByteArray& tags = conditions.tags;
     if (!tags.isEmpty()) {
         const QByteArray tag = entityTag(answer.body);
         for (QByteArray offered : tags.split(',')) {
@@ -184,7 +191,7 @@ bool unchangedFor(const QHttpServerRequest& request, const Answer& answer)
         }
         return false;
     }
-    const QDateTime since = fromHttpDate(request.value("If-Modified-Since"));
+    const QDateTime since = fromHttpDate(conditions.since);
     return since.isValid() && answer.lastModified.isValid() && answer.lastModified <= since;
 }
 
@@ -321,9 +328,9 @@ void ResultsWebServer::HandOver::incomingConnection(qintptr descriptor)
     ::close(int(descriptor));
 }
 
-ResultsWebServer::ResultsWebServer(ResultsPublisher& resultsPublisher, const ConnectionLimits& connectionLimits,
+ResultsWebServer::ResultsWebServer(ResultsRenderer& resultsRenderer, const ConnectionLimits& connectionLimits,
                                    const ServerLimits& serverLimits, QObject* parent)
-    : QAbstractHttpServer(parent), publisher(resultsPublisher), limits(connectionLimits),
+    : QAbstractHttpServer(parent), renderer(resultsRenderer), limits(connectionLimits),
       ledger(serverLimits.maxConnectionsPerAddress, 0),
       gate(serverLimits.maxConnections, ledger,
            ConnectionGate::Server{[this](QObject* parent) { return new WebConnection(parent, limits); },
@@ -367,33 +374,41 @@ bool ResultsWebServer::handleRequest(const QHttpServerRequest& request, QTcpSock
     }
 
     Answer answer{OK, address->type, QByteArray(), QDateTime()};
-    bool rendered = true;
+    ResultsPublisher::Document document = ResultsPublisher::Document::Page;
     switch (address->content) {
     case Content::ResultsPage:
-        rendered = publisher.render(ResultsPublisher::Document::Page, answer.body);
         break;
     case Content::ResultsJson:
-        rendered = publisher.render(ResultsPublisher::Document::Json, answer.body);
+        document = ResultsPublisher::Document::Json;
         break;
     case Content::CountsCsv:
-        rendered = publisher.render(ResultsPublisher::Document::Csv, answer.body);
+        document = ResultsPublisher::Document::Csv;
         break;
     case Content::DownloadPage:
-        answer.body = downloadPage();
-        break;
     case Content::WhyNotPage:
-        answer.body = whyNotPage();
-        break;
-    }
-    if (!rendered) {
-        qWarning().noquote() << "results not published:" << publisher.error();
-        answer = plainText(SERVICE_UNAVAILABLE);
-    } else {
+        answer.body = address->content == Content::DownloadPage ? downloadPage() : whyNotPage();
         answer.lastModified = firstServed(address->path, entityTag(answer.body));
-        if (unchangedFor(request, answer))
-            answer.status = NOT_MODIFIED;
+        connection->answer(serialized(answer, !head));
+        return true;
     }
-    connection->answer(serialized(answer, !head));
+    // Answered when the document is ready, if the browser is still there.
+    const Conditions conditions{request.value("If-None-Match"), request.value("If-Modified-Since")};
+    renderer.render(document, this,
+                    [this, answer, conditions, head, path = address->path,
+                     connection = QPointer<WebConnection>(connection)](bool ok, const QByteArray& bytes) mutable {
+                        if (!connection || connection->answered())
+                            return;
+                        if (!ok) {
+                            qWarning().noquote() << "results not published:" << QString::fromUtf8(bytes);
+                            answer = plainText(SERVICE_UNAVAILABLE);
+                        } else {
+                            answer.body = bytes;
+                            answer.lastModified = firstServed(path, entityTag(answer.body));
+                            if (unchangedFor(conditions, answer))
+                                answer.status = NOT_MODIFIED;
+                        }
+                        connection->answer(serialized(answer, !head));
+                    });
     return true;
 }
 

@@ -992,7 +992,7 @@ bool startWithResults(ServerUnderTest& server, quint16& webPort, benchmark::Stat
 
 void BM_ResultsAfterUpload(benchmark::State& state)
 {
-    std::vector<double> json, page, cached, csv, jsonCpu, pageCpu;
+    std::vector<double> json, page, cached, csv, jsonCpu, pageCpu, csvCpu;
     std::size_t jsonBytes = 0, pageBytes = 0, csvBytes = 0;
     static int serial = 1000000;
     for (auto _ : state) {
@@ -1027,7 +1027,11 @@ void BM_ResultsAfterUpload(benchmark::State& state)
             pageCpu.push_back(afterPage - afterJson);
             seconds += jsonTime + pageTime;
         }
+        // Rendered afresh: on a thread of its own, so the main thread, which
+        // answers the uploads, spends only the sending on it.
+        const double beforeCsv = serverCpuSeconds(server.pid());
         csv.push_back(timedGet(webPort, "/api/counts.csv", csvBytes));
+        csvCpu.push_back(serverCpuSeconds(server.pid()) - beforeCsv);
         state.SetIterationTime(seconds);
     }
     state.counters["json_ms"] = percentile(json, 0.5) * 1e3;
@@ -1038,6 +1042,7 @@ void BM_ResultsAfterUpload(benchmark::State& state)
     state.counters["page_cpu_ms"] = percentile(pageCpu, 0.5) * 1e3;
     state.counters["cached_page_ms"] = percentile(cached, 0.5) * 1e3;
     state.counters["csv_ms"] = percentile(csv, 0.5) * 1e3;
+    state.counters["csv_cpu_ms"] = percentile(csvCpu, 0.5) * 1e3;
     state.counters["json_KB"] = double(jsonBytes) / 1e3;
     state.counters["page_KB"] = double(pageBytes) / 1e3;
     state.counters["csv_KB"] = double(csvBytes) / 1e3;
@@ -1126,6 +1131,10 @@ void printResultsSummary(const CollectingReporter& reporter)
             reporter.counter(results, "cached_page_ms"), reporter.counter(results, "csv_ms"),
             reporter.counter(results, "csv_KB"), reporter.counter(results, "page_KB"),
             reporter.counter(results, "json_KB"));
+        const double csvCpu = reporter.counter(results, "csv_cpu_ms");
+        std::printf(
+            "CSV rendered afresh: the main thread, which answers the uploads, spent %.2f ms  goal: %s (< %.0f ms)\n",
+            csvCpu, csvCpu < GOAL_RESULTS_MS ? "ok" : "MISSED", GOAL_RESULTS_MS);
     } else {
         std::printf("page and JSON: not run\n");
     }

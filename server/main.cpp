@@ -5,9 +5,8 @@
 // own.
 
 #include "common/localtime.h"
-#include "server/projectdatabase.h"
 #include "server/projectimport.h"
-#include "server/resultspublisher.h"
+#include "server/resultsrenderer.h"
 #include "server/resultswebserver.h"
 #include "server/serveroptions.h"
 #include "server/signalwatch.h"
@@ -83,29 +82,24 @@ int main(int argc, char* argv[])
         err << "zuv-server: cannot use the database " << options.databaseFile << ": " << problem << "\n";
         return 1;
     }
-    UploadServer server(
-        uploads,
-        ConnectionLimits{options.maxBodyBytes, options.idleTimeoutMs, options.connectionTimeoutMs,
-                         options.headerTimeoutMs, options.minRate},
-        ServerLimits{options.maxConnections, options.maxConnectionsPerAddress, options.maxBufferedBytes});
+    const ConnectionLimits connectionLimits{options.maxBodyBytes, options.idleTimeoutMs, options.connectionTimeoutMs,
+                                            options.headerTimeoutMs, options.minRate};
+    const ServerLimits serverLimits{options.maxConnections, options.maxConnectionsPerAddress, options.maxBufferedBytes};
+    UploadServer server(uploads, connectionLimits, serverLimits);
     if (!server.listen(options.address, options.port)) {
         err << "zuv-server: cannot listen on " << options.address.toString() << ":" << options.port << ": "
             << server.errorString() << "\n";
         return 1;
     }
-    // The web pages read through a connection of their own: their reading
-    // stays apart from the uploads' transactions.
-    ProjectDatabase resultsDatabase(QStringLiteral("zuv-server-results"));
-    std::unique_ptr<ResultsPublisher> publisher;
+    std::unique_ptr<ResultsRenderer> renderer;
     std::unique_ptr<ResultsWebServer> web;
     if (options.httpPort != 0) {
-        if (!resultsDatabase.open(options.databaseFile)) {
-            err << "zuv-server: cannot read the database " << options.databaseFile << ": "
-                << resultsDatabase.lastError() << "\n";
+        renderer = std::make_unique<ResultsRenderer>();
+        if (!renderer->open(options.databaseFile)) {
+            err << "zuv-server: cannot read the database " << options.databaseFile << ": " << renderer->error() << "\n";
             return 1;
         }
-        publisher = std::make_unique<ResultsPublisher>(resultsDatabase);
-        web = std::make_unique<ResultsWebServer>(*publisher);
+        web = std::make_unique<ResultsWebServer>(*renderer, connectionLimits, serverLimits);
         if (!web->listenOn(options.address, options.httpPort)) {
             err << "zuv-server: cannot publish on " << options.address.toString() << ":" << options.httpPort << ": "
                 << web->errorString() << "\n";
@@ -128,6 +122,6 @@ int main(int argc, char* argv[])
 
     const int status = QCoreApplication::exec();
     web.reset();
-    resultsDatabase.close();
+    renderer.reset();
     return status;
 }

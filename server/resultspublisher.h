@@ -14,8 +14,9 @@ class ProjectDatabase;
 // one lookup of the change counter. Another server storing into the same
 // database changes the counter too.
 //
-// Rendering shares the event loop with the uploads, so however often
-// browsers ask while uploads come in, a document is rendered again at most
+// Rendering shares the processor with the uploads (it runs on a thread of
+// its own, see ResultsRenderer), so however often browsers ask while
+// uploads come in, a document is rendered again at most
 // once per interval: the page and the JSON may be a second behind the
 // uploads, the CSV (larger by far) a minute.
 class ResultsPublisher

@@ -211,14 +211,12 @@ void TestProjectDatabase::totalsFollowWhatWasStored()
             " ALTER TABLE sessions DROP COLUMN member_country; UPDATE members SET country = 5;"
             " DROP INDEX members_by_newcomer_key; ALTER TABLE members DROP COLUMN newcomer_key;"
             " ALTER TABLE sessions DROP COLUMN pile_count; ALTER TABLE sessions DROP COLUMN event_count;"
-            " ALTER TABLE sessions DROP COLUMN content_digest;"
-            " DELETE FROM server_state WHERE name <> 'last_upload_country'; ALTER TABLE sessions DROP COLUMN "
-            "usage_events;"
-            " CREATE TABLE usage_events (session_id BIGINT, position INTEGER, time_hundredths INTEGER, event_id "
-            "INTEGER);"
-            " INSERT INTO usage_events SELECT session_id, 0, 30, 3 FROM sessions WHERE entry_datetime LIKE "
-            "'2024-02-02%'"
-            " AND member_number = 1;");
+            " ALTER TABLE sessions DROP COLUMN content_digest; ALTER TABLE sessions DROP COLUMN usage_events;"
+            " DELETE FROM server_state WHERE name <> 'last_upload_country';"
+            " CREATE TABLE usage_events (session_id BIGINT, position INTEGER,"
+            " time_hundredths INTEGER, event_id INTEGER);"
+            " INSERT INTO usage_events SELECT session_id, 0, 30, 3 FROM sessions"
+            " WHERE entry_datetime LIKE '2024-02-02%' AND member_number = 1;");
         for (const QString& statement : statements.split(QLatin1Char(';'), Qt::SkipEmptyParts) +
                                             QStringList{database.dialect().setSchemaVersion(1)})
             QVERIFY2(downgrade.exec(statement), qPrintable(statement + downgrade.lastError().text()));

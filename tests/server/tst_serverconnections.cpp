@@ -37,6 +37,7 @@
 #include <utility>
 #include <vector>
 
+#include <sys/resource.h>
 #include <unistd.h>
 
 namespace {
@@ -336,6 +337,7 @@ private Q_SLOTS:
     void fullServerMakesClientsWait();
     void strangersCannotWriteAsAMember();
     void largestUploadsLeaveOthersServed();
+    void idleBrowsersLeaveUploadsServed();
 
 private:
     // Starts the server, has it answer once (the database is warm) and notes the files it holds open.
@@ -695,6 +697,21 @@ void TestServerConnections::publishedNumbers()
         QVERIFY2(page.body.contains(words), words);
     QCOMPARE(page.body.count("Hatched: fewer than 3 members counted coins there"), 3);
     QCOMPARE(page.body.count("<svg"), 5);
+    // Asked again with its tag or its date, the unchanged page comes without a body; with another tag, whole.
+    const auto field = [&page](const QByteArray& name) {
+        const qsizetype start = page.head.indexOf("\r\n" + name + ": ") + name.size() + 4;
+        return page.head.mid(start, page.head.indexOf("\r\n", start) - start);
+    };
+    const std::pair<QByteArray, int> conditions[] = {
+        {"If-None-Match: " + field("ETag"), 304},
+        {"If-Modified-Since: " + field("Last-Modified"), 304},
+        {"If-None-Match: \"other\"", 200},
+    };
+    for (const auto& [condition, status] : conditions) {
+        const HttpReply again = httpExchange(web, "GET / HTTP/1.1\r\nHost: x\r\n" + condition + "\r\n\r\n");
+        QCOMPARE(again.status, status);
+        QCOMPARE(again.body.size(), status == 304 ? 0 : page.body.size());
+    }
     // A member country that no list names is counted as none (the other European country is one, see the CSV).
     QCOMPARE(ResultsAggregates::memberCountryOf(200), 0);
 
@@ -744,9 +761,18 @@ void TestServerConnections::badRequests_data()
     QTest::newRow("POST") << QByteArray("POST / HTTP/1.1\r\nHost: x\r\nContent-Length: 3\r\n\r\nabc") << 405;
     QTest::newRow("huge header") << "GET / HTTP/1.1\r\nHost: x\r\nX-Filler: " + QByteArray(100000, 'a') + "\r\n\r\n"
                                  << 431;
-    QTest::newRow("huge body") << "PUT / HTTP/1.1\r\nHost: x\r\nContent-Length: 300000\r\n\r\n" +
+    QTest::newRow("huge body") << "GET / HTTP/1.1\r\nHost: x\r\nContent-Length: 300000\r\n\r\n" +
                                       QByteArray(300000, 'b')
                                << 413;
+    QTest::newRow("request line") << QByteArray("GET /\r\nHost: x\r\n\r\n") << 400;
+    QTest::newRow("space before colon") << QByteArray("GET / HTTP/1.1\r\nHost : x\r\n\r\n") << 400;
+    QTest::newRow("folded field") << QByteArray("GET / HTTP/1.1\r\nHost: x\r\n y\r\n\r\n") << 400;
+    QTest::newRow("no Host") << QByteArray("GET / HTTP/1.1\r\n\r\n") << 400;
+    QTest::newRow("HTTP/9.9") << QByteArray("GET / HTTP/9.9\r\nHost: x\r\n\r\n") << 505;
+    // Answered before the body it waits to send.
+    QTest::newRow("expecting to continue")
+        << QByteArray("POST / HTTP/1.1\r\nHost: x\r\nExpect: 100-continue\r\nContent-Length: 3\r\n\r\n") << 405;
+    QTest::newRow("unknown expectation") << QByteArray("GET / HTTP/1.1\r\nHost: x\r\nExpect: tea\r\n\r\n") << 417;
 }
 
 void TestServerConnections::badRequests()
@@ -756,6 +782,8 @@ void TestServerConnections::badRequests()
     const HttpReply reply = httpExchange(web, request);
     QCOMPARE(reply.status, status);
     QCOMPARE(reply.head.contains("Allow: GET, HEAD"), status == 405);
+    QCOMPARE(reply.head.contains("\r\nDate: "), true);
+    QCOMPARE(reply.head.contains("\r\nETag: \""), true);
     // Neither the uploads nor the pages are held up.
     QVERIFY(uploaded(results.port(), newcomer(0, 5, {})) != 0);
     QCOMPARE(get(web, "/").status, 200);
@@ -991,6 +1019,36 @@ void TestServerConnections::largestUploadsLeaveOthersServed()
     const qint64 grownKiB = rssKiBOf(pid, "VmHWM:") - before;
     QVERIFY2(sanitized || grownKiB < LARGE * PeerLedger::heldWhileStored(ServerOptions::DEFAULT_MAX_BODY_BYTES) / 1024,
              qPrintable(QString::number(grownKiB)));
+}
+
+// A thousand idle connections to the web port from one address: the address's places are taken, every
+// further connection is refused at once, and an honest upload is answered within a second.
+void TestServerConnections::idleBrowsersLeaveUploadsServed()
+{
+    constexpr int IDLE = 1000;
+    constexpr int HONEST_WITHIN_MS = 1000;
+    constexpr rlim_t USUAL_FILES = 1024;
+    rlimit files{};
+    QCOMPARE(getrlimit(RLIMIT_NOFILE, &files), 0);
+    if (files.rlim_max < rlim_t(2 * IDLE))
+        QSKIP("The test process may not open enough files for the idle connections");
+    const rlim_t had = files.rlim_cur;
+    files.rlim_cur = USUAL_FILES; // for the server
+    QCOMPARE(setrlimit(RLIMIT_NOFILE, &files), 0);
+    const quint16 webPort = freePort();
+    start({QStringLiteral("--http-port"), QString::number(webPort)});
+    files.rlim_cur = qMax(had, rlim_t(2 * IDLE));
+    QCOMPARE(setrlimit(RLIMIT_NOFILE, &files), 0);
+    std::vector<std::unique_ptr<RawConnection>> idle;
+    for (int i = 0; i < IDLE; ++i)
+        idle.push_back(std::make_unique<RawConnection>(webPort, BUSY));
+    verifyAnswered(HONEST, honestUpload(), HONEST_WITHIN_MS);
+    int refused = 0;
+    for (const auto& connection : idle) {
+        bool ended = false;
+        refused += connection->read(ended, 100).startsWith("HTTP/1.1 503") || ended;
+    }
+    QCOMPARE(refused, IDLE - ServerOptions::DEFAULT_MAX_CONNECTIONS_PER_ADDRESS);
 }
 
 QTEST_MAIN(TestServerConnections)

@@ -1,0 +1,44 @@
+#pragma once
+
+#include "server/resultspublisher.h"
+
+#include <QByteArray>
+#include <QObject>
+#include <QString>
+#include <QThread>
+
+#include <functional>
+#include <memory>
+
+class ProjectDatabase;
+
+// Renders the published documents on a thread of its own, reading through a
+// database connection of that thread: rendering the CSV of a large project
+// takes most of a second, which the event loop of the uploads must not wait.
+class ResultsRenderer : public QObject
+{
+    Q_OBJECT
+
+public:
+    // Called on the thread that asked, once the document is ready; not at
+    // all when `context` is gone by then. Without `ok`, `bytes` is the error.
+    using Done = std::function<void(bool ok, const QByteArray& bytes)>;
+
+    ResultsRenderer();
+    ~ResultsRenderer() override;
+
+    // Opens the database on the rendering thread and waits for it; false
+    // with error() when it cannot be read.
+    bool open(const QString& location);
+    QString error() const { return openError; }
+
+    void render(ResultsPublisher::Document document, QObject* context, Done done);
+
+private:
+    QThread thread;
+    QObject* worker; // lives on the thread, deleted with it
+    // Used on the thread only.
+    std::unique_ptr<ProjectDatabase> database;
+    std::unique_ptr<ResultsPublisher> publisher;
+    QString openError;
+};

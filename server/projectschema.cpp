@@ -253,12 +253,10 @@ void ProjectSchema::upgrade(SqlConnection& sql, int version)
         run(sql, VERSION_2);
     if (version < 3)
         run(sql, VERSION_3);
-    if (version < 4)
+    if (version < 4) {
         run(sql, VERSION_4);
+        ResultsAggregates(sql).rebuild(QDateTime::currentDateTimeUtc());
+    }
     if (version < 5)
         keepEventsInSessions(sql);
-    // Version 6 keeps the sums by member country, national side and coin
-    // value per month, so that only the published months are summed up.
-    if (version < 6)
-        ResultsAggregates(sql).rebuild(QDateTime::currentDateTimeUtc());
 }

@@ -16,18 +16,17 @@ namespace {
 // ResultsContribution::addSession() and contributions() below count the same
 // cells, one from a session in memory, the other from the stored sessions.
 enum Grain : int {
-    COUNTS = 1,             // month, member country, national side, coin value (every member country)
-    MONTH = 2,              // month
-    MONTH_COUNTRY = 3,      // month, member country
-    MONTH_COUNTRY_SIDE = 4, // month, member country, national side
-    MONTH_COIN_VALUE = 6,   // month, coin value
-    EVERYTHING = 7,         // every coin (every member country)
+    COUNTS = 1,        // month, member country, national side, coin value (every member country)
+    MONTH = 2,         // month
+    MONTH_COUNTRY = 3, // month, member country
+    COUNTRY_SIDE = 4,  // member country, national side
+    COUNTRY = 5,       // member country
+    COIN_VALUE = 6,    // coin value
+    EVERYTHING = 7,    // every coin (every member country)
 };
 // Only members in the euro coin countries, whose own national side is one
 // of those counted, enter the grains that compare coins with the member's
-// country (2 to 6). Every grain but the project's total is kept per month:
-// which months are published moves on with the calendar, and the sums over
-// all months hold just the published ones (see read()).
+// country (2 to 6).
 
 const QString CELL_KEY = QStringLiteral("grain, month, member_country, national_side, coin_value");
 
@@ -55,10 +54,12 @@ QString contributions()
         " FROM euro GROUP BY session_id, member_number, month"
         " UNION ALL SELECT 3, month, member_country, 0, 0, session_id, member_number, SUM(coins),"
         " SUM(foreign_coins) FROM euro GROUP BY session_id, member_number, month, member_country"
-        " UNION ALL SELECT 4, month, member_country, national_side, 0, session_id, member_number, SUM(coins),"
-        " SUM(foreign_coins) FROM euro GROUP BY session_id, member_number, month, member_country, national_side"
-        " UNION ALL SELECT 6, month, 0, 0, coin_value, session_id, member_number, SUM(coins), SUM(foreign_coins)"
-        " FROM euro GROUP BY session_id, member_number, month, coin_value"
+        " UNION ALL SELECT 4, 0, member_country, national_side, 0, session_id, member_number, SUM(coins),"
+        " SUM(foreign_coins) FROM euro GROUP BY session_id, member_number, member_country, national_side"
+        " UNION ALL SELECT 5, 0, member_country, 0, 0, session_id, member_number, SUM(coins),"
+        " SUM(foreign_coins) FROM euro GROUP BY session_id, member_number, member_country"
+        " UNION ALL SELECT 6, 0, 0, 0, coin_value, session_id, member_number, SUM(coins), SUM(foreign_coins)"
+        " FROM euro GROUP BY session_id, member_number, coin_value"
         " UNION ALL SELECT 7, 0, 0, 0, 0, session_id, member_number, SUM(coins), 0"
         " FROM piles GROUP BY session_id, member_number) ");
 }
@@ -105,8 +106,9 @@ void ResultsContribution::addSession(int month, int memberCountry, const QList<C
             continue;
         add({MONTH, month, 0, 0, 0}, coins, foreignCoins);
         add({MONTH_COUNTRY, month, memberCountry, 0, 0}, coins, foreignCoins);
-        add({MONTH_COUNTRY_SIDE, month, memberCountry, side, 0}, coins, foreignCoins);
-        add({MONTH_COIN_VALUE, month, 0, 0, value}, coins, foreignCoins);
+        add({COUNTRY_SIDE, 0, memberCountry, side, 0}, coins, foreignCoins);
+        add({COUNTRY, 0, memberCountry, 0, 0}, coins, foreignCoins);
+        add({COIN_VALUE, 0, 0, 0, value}, coins, foreignCoins);
     }
     for (const auto& [key, sums] : session) {
         Sums& total = cells[key];
@@ -235,12 +237,7 @@ qint64 ResultsAggregates::version()
     return stateValue(sql, "results_version");
 }
 
-int ResultsAggregates::lastPublishedMonth(const QDateTime& now)
-{
-    return monthOf(now.toUTC().date());
-}
-
-ProjectResults ResultsAggregates::read(const QDateTime& now)
+ProjectResults ResultsAggregates::read()
 {
     ProjectResults results;
     const qint64 updated = stateValue(sql, "results_updated");
@@ -249,10 +246,12 @@ ProjectResults ResultsAggregates::read(const QDateTime& now)
     results.members = stateValue(sql, "members");
     results.purses = stateValue(sql, "purses");
     results.valueCents = stateValue(sql, "sum_cents");
-    results.coins =
-        sql.value(QStringLiteral("SELECT coins FROM result_cells WHERE grain = %1").arg(EVERYTHING)).toLongLong();
-    const QVariantList published{FIRST_PUBLISHED_MONTH, lastPublishedMonth(now)};
 
+    QSqlQuery& cells = sql.run(QStringLiteral("SELECT %1, coins, foreign_coins, purses, members FROM result_cells"
+                                              " WHERE grain > 1 ORDER BY %1")
+                                   .arg(CELL_KEY));
+    // Rows come by grain, then month: the months are all known before the
+    // member countries' months come.
     const auto row = [&results](int country) -> MemberCountryResults& {
         for (MemberCountryResults& existing : results.countries)
             if (existing.country == country)
@@ -263,82 +262,55 @@ ProjectResults ResultsAggregates::read(const QDateTime& now)
         results.countries.append(added);
         return results.countries.last();
     };
-    const auto cellOf = [](const QSqlQuery& cells, int at) {
-        const CellCounts counts{cells.value(at).toLongLong(), cells.value(at + 1).toLongLong(),
-                                cells.value(at + 2).toLongLong()};
-        return publishedCell(counts, cells.value(at + 3).toLongLong());
-    };
-
-    // The published months, then each member country's: rows come by grain,
-    // so the months are all known before the member countries' months come.
-    QSqlQuery& months = sql.run(QStringLiteral("SELECT grain, month, member_country, coins, foreign_coins, purses,"
-                                               " members FROM result_cells WHERE grain IN (%1, %2)"
-                                               " AND month BETWEEN ? AND ? ORDER BY %3")
-                                    .arg(MONTH)
-                                    .arg(MONTH_COUNTRY)
-                                    .arg(CELL_KEY),
-                                published);
-    while (months.next()) {
-        const int month = months.value(1).toInt();
-        if (months.value(0).toInt() == MONTH) {
-            results.months.append(month);
-            results.overallByMonth.append(cellOf(months, 3));
-        } else if (const qsizetype at = results.months.indexOf(month); at >= 0) {
-            row(months.value(2).toInt()).byMonth[at] = cellOf(months, 3);
-        }
-    }
-    months.finish();
-
-    // The sums over the published months. A member counting in several of
-    // them is one member of the sum.
-    const QString sumKey = QStringLiteral("grain, member_country, national_side, coin_value");
-    const QString ofPublishedMonths = QStringLiteral(" WHERE grain IN (%1, %2, %3) AND month BETWEEN ? AND ? GROUP BY ")
-                                          .arg(MONTH_COUNTRY)
-                                          .arg(MONTH_COUNTRY_SIDE)
-                                          .arg(MONTH_COIN_VALUE) +
-                                      sumKey;
-    QSqlQuery& sums = sql.run(
-        QStringLiteral("SELECT %1, s.coins, s.foreign_coins, s.purses, m.members FROM"
-                       " (SELECT %1, SUM(coins) AS coins, SUM(foreign_coins) AS foreign_coins, SUM(purses) AS purses"
-                       " FROM result_cells%2) s JOIN (SELECT %1, COUNT(DISTINCT member_number) AS members"
-                       " FROM result_cell_members%2) m USING (%1) ORDER BY %1")
-            .arg(sumKey, ofPublishedMonths),
-        published + published);
-    while (sums.next()) {
-        const int country = sums.value(1).toInt();
-        const int side = sums.value(2).toInt();
-        const int coinValue = sums.value(3).toInt();
-        const PublishedCell cell = cellOf(sums, 4);
-        switch (sums.value(0).toInt()) {
-        case MONTH_COUNTRY:
-            row(country).origin = cell;
+    while (cells.next()) {
+        const int grain = cells.value(0).toInt();
+        const int month = cells.value(1).toInt();
+        const int country = cells.value(2).toInt();
+        const int side = cells.value(3).toInt();
+        const int coinValue = cells.value(4).toInt();
+        const CellCounts counts{cells.value(5).toLongLong(), cells.value(6).toLongLong(), cells.value(7).toLongLong()};
+        const PublishedCell cell = publishedCell(counts, cells.value(8).toLongLong());
+        switch (grain) {
+        case MONTH_COUNTRY: {
+            const qsizetype at = results.months.indexOf(month);
+            if (at >= 0)
+                row(country).byMonth[at] = cell;
             break;
-        case MONTH_COUNTRY_SIDE:
+        }
+        case MONTH:
+            results.months.append(month);
+            results.overallByMonth.append(cell);
+            break;
+        case COUNTRY_SIDE:
             if (side >= 1 && side <= NUM_NATIONAL_SIDES)
                 row(country).sides[size_t(side - 1)] = cell;
             break;
-        case MONTH_COIN_VALUE:
+        case COUNTRY:
+            row(country).origin = cell;
+            break;
+        case COIN_VALUE:
             if (coinValue >= 1 && coinValue <= NUM_COINS)
                 results.byValue[size_t(coinValue - 1)] = cell;
+            break;
+        case EVERYTHING:
+            results.coins = counts.coins;
             break;
         default:
             break;
         }
     }
-    sums.finish();
+    cells.finish();
     std::sort(results.countries.begin(), results.countries.end(),
               [](const MemberCountryResults& a, const MemberCountryResults& b) { return a.country < b.country; });
     return results;
 }
 
-QList<CountsRow> ResultsAggregates::readCounts(const QDateTime& now)
+QList<CountsRow> ResultsAggregates::readCounts()
 {
     QList<CountsRow> rows;
     QSqlQuery& cells = sql.run(QStringLiteral("SELECT month, member_country, national_side, coin_value, coins,"
-                                              " purses, members FROM result_cells WHERE grain = 1"
-                                              " AND month BETWEEN ? AND ? ORDER BY %1")
-                                   .arg(CELL_KEY),
-                               {FIRST_PUBLISHED_MONTH, lastPublishedMonth(now)});
+                                              " purses, members FROM result_cells WHERE grain = 1 ORDER BY %1")
+                                   .arg(CELL_KEY));
     while (cells.next()) {
         const CellCounts counts{cells.value(4).toLongLong(), 0, cells.value(5).toLongLong()};
         rows.append(CountsRow{cells.value(0).toInt(), cells.value(1).toInt(), cells.value(2).toInt(),

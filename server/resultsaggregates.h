@@ -43,11 +43,10 @@ private:
 // result_cells holds, for every cell of the results, its coins, foreign
 // coins, purses and distinct members: a cell is a month x member country x
 // national side x coin value (the open data), or a sum over some of them
-// (a month, a month and member country, ...), told apart by its grain. The
-// distinct members cannot be summed up from smaller cells, so
-// result_cell_members keeps, per cell and member, how many of the member's
-// sessions are in it: a cell's member count changes exactly when such a row
-// comes or goes, and a sum over months counts its distinct members there.
+// (a month, a member country, ...), told apart by its grain. The distinct
+// members cannot be summed up from smaller cells, so result_cell_members
+// keeps, per cell and member, how many of the member's sessions are in it:
+// a cell's member count changes exactly when such a row comes or goes.
 //
 // Each stored session carries the keys its coins were counted under (its
 // month and its member country), so that taking it away again subtracts
@@ -85,16 +84,8 @@ public:
 
     // Grows with every change of the published numbers.
     qint64 version();
-    // What is published at `now`: the months from the euro coins' first to
-    // the current one (UTC), and the sums over just those. Sessions dated
-    // outside them (a participant's clock set to 1970 or 2199) are stored and
-    // count in the project's totals, which every participant is answered
-    // with, but in no published month or sum; a session dated ahead of the
-    // server's clock appears when its month comes.
-    ProjectResults read(const QDateTime& now);
-    QList<CountsRow> readCounts(const QDateTime& now);
-    static constexpr int FIRST_PUBLISHED_MONTH = 200201;
-    static int lastPublishedMonth(const QDateTime& now);
+    ProjectResults read();
+    QList<CountsRow> readCounts();
 
     // The session's keys as stored with it.
     static int monthOf(const QDate& date) { return date.year() * 100 + date.month(); }

@@ -13,22 +13,18 @@ bool ResultsPublisher::render(Document document, QByteArray& bytes)
     Rendered& rendered = document == Document::Page ? page : document == Document::Json ? json : csv;
     const int interval = document == Document::Csv ? CSV_RENDER_INTERVAL_MS : RENDER_INTERVAL_MS;
     if (!rendered.age.isValid() || rendered.age.hasExpired(interval)) {
-        // The month a document was rendered in belongs to its version: the
-        // months published end with the current one.
-        const QDateTime now = QDateTime::currentDateTimeUtc();
-        const qint64 month = ResultsAggregates::lastPublishedMonth(now);
         qint64 version = -1;
         std::optional<ProjectResults> results;
         std::optional<QList<CountsRow>> counts;
         if (!database.read([&](SqlConnection& sql) {
                 ResultsAggregates aggregates(sql);
-                version = aggregates.version() * 1000000 + month;
+                version = aggregates.version();
                 if (version == rendered.version)
                     return;
                 if (document == Document::Csv)
-                    counts = aggregates.readCounts(now);
+                    counts = aggregates.readCounts();
                 else
-                    results = aggregates.read(now);
+                    results = aggregates.read();
             }))
             return false;
         if (version != rendered.version) {

@@ -17,7 +17,6 @@
 #include <QSqlError>
 #include <QSqlQuery>
 #include <QTemporaryDir>
-#include <QTimeZone>
 #include <QtTest>
 
 #include <csignal>
@@ -79,7 +78,6 @@ private Q_SLOTS:
     void failedUploadLeavesNoTrace();
     void totalsFollowWhatWasStored();
     void publishedNumbersEqualAFreshCount();
-    void monthsNoProgramWroteAreNotPublished();
     void newcomerSentAgain_data();
     void newcomerSentAgain();
     void uploadsThatStoreNothing_data();
@@ -229,7 +227,7 @@ void TestProjectDatabase::totalsFollowWhatWasStored()
     QCOMPARE(keptTotals(db), QStringLiteral("2 4 830"));
     {
         SqlConnection sql(db.connectionName(), database.dialect());
-        const ProjectResults published = ResultsAggregates(sql).read(received);
+        const ProjectResults published = ResultsAggregates(sql).read();
         QCOMPARE(published.coins, rowsOf(db, QStringLiteral("SELECT SUM(count) FROM coin_piles")).toLongLong());
         QCOMPARE(published.months, QList<int>{202402});
     }
@@ -284,8 +282,8 @@ void TestProjectDatabase::publishedNumbersEqualAFreshCount()
     };
     SqlConnection sql(database.database().connectionName(), database.dialect());
     ResultsAggregates aggregates(sql);
-    QCOMPARE(aggregates.read(received).coins, 10);
-    QCOMPARE(aggregates.readCounts(received).size(), 3); // 1 cent in each month, 2 euro
+    QCOMPARE(aggregates.read().coins, 10);
+    QCOMPARE(aggregates.readCounts().size(), 3); // 1 cent in each month, 2 euro
     const QStringList kept = published();
     aggregates.rebuild(received);
     QCOMPARE(published(), kept);
@@ -299,7 +297,7 @@ void TestProjectDatabase::publishedNumbersEqualAFreshCount()
     QCOMPARE(receipt.sessionsReplaced, 1);
     const QStringList after = published();
     QVERIFY(after != kept);
-    QCOMPARE(aggregates.readCounts(received).size(), 3); // 1 cent of Anna in Germany and France, of Ben
+    QCOMPARE(aggregates.readCounts().size(), 3); // 1 cent of Anna in Germany and France, of Ben
     aggregates.rebuild(received);
     QCOMPARE(published(), after);
 
@@ -313,40 +311,6 @@ void TestProjectDatabase::publishedNumbersEqualAFreshCount()
     QVERIFY(withoutBen.size() < after.size());
     aggregates.rebuild(received);
     QCOMPARE(published(), withoutBen);
-}
-
-void TestProjectDatabase::monthsNoProgramWroteAreNotPublished()
-{
-    ProjectDatabase database;
-    QVERIFY(database.open(location));
-    const QDateTime now = QDateTime::currentDateTimeUtc();
-    // Three members in Austria count 1, 2, 4 and 8 Austrian 1 cent coins in
-    // 1970, January 2002, this month and 2199.
-    UploadReceipt receipt;
-    for (int member = 0; member < 3; ++member) {
-        ClientStorage storage;
-        storage.setDefaultValues();
-        storage.Country = 1;
-        for (const QString& month :
-             {QStringLiteral("1970-01"), QStringLiteral("2002-01"), now.toString("yyyy-MM"), QStringLiteral("2199-12")})
-            storage.Sessions << countedAt(month + QStringLiteral("-01T12:00:0%1").arg(member), 0,
-                                          1u << storage.Sessions.size());
-        QVERIFY(database.storeUpload(storage, now, receipt));
-    }
-    QCOMPARE(receipt.totals.sumCents, 45);
-    SqlConnection sql(database.database().connectionName(), database.dialect());
-    ResultsAggregates aggregates(sql);
-    const ProjectResults published = aggregates.read(now);
-    QCOMPARE(published.coins, 45);
-    QCOMPARE(published.months, (QList<int>{200201, ResultsAggregates::lastPublishedMonth(now)}));
-    const auto coins = [](const PublishedCell& cell) { return cell ? cell->coins : -1; };
-    QCOMPARE(coins(published.overallByMonth.value(0)) + coins(published.overallByMonth.value(1)), 18);
-    QCOMPARE(coins(published.countries.value(0).origin), 18);
-    QCOMPARE(coins(published.countries.value(0).sides[0]), 18);
-    QCOMPARE(coins(published.byValue[0]), 18);
-    QCOMPARE(aggregates.readCounts(now).size(), 2);
-    // A session dated ahead of the server's clock is published when its month comes.
-    QCOMPARE(coins(aggregates.read(QDateTime(QDate(2199, 12, 1), QTime(0, 0), QTimeZone::utc())).byValue[0]), 42);
 }
 
 void TestProjectDatabase::newcomerSentAgain_data()

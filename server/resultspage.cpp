@@ -63,6 +63,19 @@ QString percent(double share)
     return QString::number(value, 'f', value > 0 && value < 10 ? 1 : 0) + QLatin1Char('%');
 }
 
+// "May 2024"; the JSON and the CSV keep "2024-05".
+QString monthName(int month)
+{
+    return QLocale(QLocale::English).monthName(month % 100) + QLatin1Char(' ') + QString::number(month / 100);
+}
+
+// "50 cent", "1 euro"; the JSON and the CSV keep "50c", "1e".
+QString coinValueName(int coin)
+{
+    const QString& name = coinnames[size_t(coin)];
+    return name.chopped(1) + (name.endsWith(QLatin1Char('c')) ? QStringLiteral(" cent") : QStringLiteral(" euro"));
+}
+
 std::optional<double> foreignShare(const PublishedCell& cell)
 {
     if (!cell || cell->coins <= 0)
@@ -77,6 +90,18 @@ QString hatchPattern(const QString& id)
                           "<line x1=\"0\" y1=\"0\" x2=\"0\" y2=\"6\" stroke=\"#b8c0c7\" stroke-width=\"2\"/>"
                           "</pattern></defs>")
         .arg(id);
+}
+
+constexpr int LEGEND_HEIGHT = 24;
+
+// Says what the hatching means, next to the chart that shows it.
+QString hatchLegend(const QString& id, double x, double y)
+{
+    return QStringLiteral("<rect x=\"%1\" y=\"%2\" width=\"14\" height=\"14\" fill=\"url(#%3)\"/>"
+                          "<text x=\"%4\" y=\"%5\">Hatched: fewer than %6 members counted coins there, so the "
+                          "number is not shown</text>")
+        .arg(coordinate(x), coordinate(y), id, coordinate(x + 20), coordinate(y + 11))
+        .arg(MINIMUM_MEMBERS);
 }
 
 QString svgStart(int width, int height, const QString& label)
@@ -196,7 +221,9 @@ QString heatColour(double share, bool& dark)
 QString originHeatMap(const ProjectResults& results)
 {
     const int width = HEAT_LABELS + NUM_NATIONAL_SIDES * HEAT_CELL_WIDTH + 8;
-    const int height = HEAT_HEADER + int(results.countries.size()) * HEAT_CELL_HEIGHT + 8;
+    const int rowsBottom = HEAT_HEADER + int(results.countries.size()) * HEAT_CELL_HEIGHT;
+    const int height = rowsBottom + 8 + LEGEND_HEIGHT;
+    bool hatched = false;
     QString svg = svgStart(width, height, QStringLiteral("Where the coins in each member country come from")) +
                   hatchPattern(QStringLiteral("hatch-origin"));
     for (int side = 1; side <= NUM_NATIONAL_SIDES; ++side) {
@@ -223,6 +250,7 @@ QString originHeatMap(const ProjectResults& results)
                                 .arg(name, countrynamesWords[size_t(side)])
                                 .arg(MINIMUM_MEMBERS);
             bool dark = false;
+            hatched = hatched || !rowShown || !cell;
             if (rowShown && cell) {
                 const double share = double(cell->coins) / double(country.origin->coins);
                 fill = heatColour(share, dark);
@@ -245,14 +273,17 @@ QString originHeatMap(const ProjectResults& results)
             svg += QStringLiteral("</g>");
         }
     }
+    if (hatched)
+        svg += hatchLegend(QStringLiteral("hatch-origin"), HEAT_LABELS, rowsBottom + 8);
     return svg + QStringLiteral("</svg>");
 }
 
 QString valueBars(const ProjectResults& results)
 {
     const int width = 600;
-    const int height = 240;
-    const ShareScale scale(PLOT_LEFT, width - PLOT_RIGHT, PLOT_TOP + 8, height - PLOT_BOTTOM);
+    const int height = 240 + LEGEND_HEIGHT;
+    const ShareScale scale(PLOT_LEFT, width - PLOT_RIGHT, PLOT_TOP + 8, height - LEGEND_HEIGHT - PLOT_BOTTOM);
+    bool hatched = false;
     const double slot = (scale.right - scale.left) / NUM_COINS;
     QString svg = svgStart(width, height, QStringLiteral("Share of foreign coins by coin value")) +
                   hatchPattern(QStringLiteral("hatch-value")) + scale.grid(4);
@@ -261,10 +292,11 @@ QString valueBars(const ProjectResults& results)
         const std::optional<double> share = foreignShare(cell);
         const double x = scale.left + coin * slot + slot * 0.2;
         const double top = share ? scale.y(*share) : scale.top;
+        hatched = hatched || !share;
         const QString title = share ? QStringLiteral("%1: %2 of %3 coins foreign")
-                                          .arg(coinnames[size_t(coin)], percent(*share), grouped(cell->coins))
+                                          .arg(coinValueName(coin), percent(*share), grouped(cell->coins))
                                     : QStringLiteral("%1: suppressed (fewer than %2 members counted it)")
-                                          .arg(coinnames[size_t(coin)])
+                                          .arg(coinValueName(coin))
                                           .arg(MINIMUM_MEMBERS);
         svg += QStringLiteral("<g><title>%1</title><rect x=\"%2\" y=\"%3\" width=\"%4\" height=\"%5\" fill=\"%6\"/>"
                               "<text x=\"%7\" y=\"%8\" text-anchor=\"middle\">%9</text></g>")
@@ -273,8 +305,10 @@ QString valueBars(const ProjectResults& results)
                         coordinate(x + slot * 0.3), coordinate(top - 5),
                         share ? percent(*share).toHtmlEscaped() : QString());
         svg += QStringLiteral("<text x=\"%1\" y=\"%2\" text-anchor=\"middle\">%3</text>")
-                   .arg(coordinate(x + slot * 0.3), coordinate(scale.bottom + 16), coinnames[size_t(coin)]);
+                   .arg(coordinate(x + slot * 0.3), coordinate(scale.bottom + 16), coinValueName(coin));
     }
+    if (hatched)
+        svg += hatchLegend(QStringLiteral("hatch-value"), scale.left, height - LEGEND_HEIGHT + 4);
     return svg + QStringLiteral("</svg>");
 }
 
@@ -300,21 +334,41 @@ QString headline(const ProjectResults& results, const QStringList& months)
     return QString();
 }
 
+bool anyShare(const QList<PublishedCell>& cells)
+{
+    return std::any_of(cells.cbegin(), cells.cend(), [](const PublishedCell& cell) { return foreignShare(cell); });
+}
+
+// Said instead of a chart that would stay empty.
+QString nothingShown(const QString& who)
+{
+    return QStringLiteral("<p class=\"note\">Fewer than %1 members %2 counted coins in any one month so far, so no "
+                          "share can be shown.</p>")
+        .arg(MINIMUM_MEMBERS)
+        .arg(who);
+}
+
 QString byMonthSection(const ProjectResults& results, const QStringList& months)
 {
     QString html = QStringLiteral(
         "<section><h2>Foreign coins by month</h2><p class=\"note\">The share of coins whose national side is "
         "from another country than the member's own, among the members in the fifteen countries that issue "
         "euro coins.</p>");
-    html += lineChart(QStringLiteral("Share of foreign coins by month, all member countries"), months,
-                      {ChartLine{results.overallByMonth, ACCENT, 2.5, QStringLiteral("All member countries")}}, 940,
-                      260, 4, MAX_MONTH_LABELS);
+    html += anyShare(results.overallByMonth)
+                ? lineChart(QStringLiteral("Share of foreign coins by month, all member countries"), months,
+                            {ChartLine{results.overallByMonth, ACCENT, 2.5, QStringLiteral("All member countries")}},
+                            940, 260, 4, MAX_MONTH_LABELS)
+                : nothingShown(QStringLiteral("in the euro countries"));
     html += QStringLiteral("<h3>Each member country</h3><p class=\"note\">Coloured: the country; grey: all member "
                            "countries.</p><div class=\"multiples\">");
     for (const MemberCountryResults& country : results.countries) {
         const QString name = memberCountryName(country.country);
-        html += QStringLiteral("<figure><h3>%1</h3>").arg(name) +
-                lineChart(QStringLiteral("Share of foreign coins by month in %1").arg(name), months,
+        html += QStringLiteral("<figure><h3>%1</h3>").arg(name);
+        if (!anyShare(country.byMonth)) {
+            html += nothingShown(QStringLiteral("in ") + name) + QStringLiteral("</figure>");
+            continue;
+        }
+        html += lineChart(QStringLiteral("Share of foreign coins by month in %1").arg(name), months,
                           {ChartLine{results.overallByMonth, REFERENCE, 1.2, QStringLiteral("All member countries")},
                            ChartLine{country.byMonth, ACCENT, 2, name}},
                           290, 130, 2, 2) +
@@ -337,7 +391,7 @@ QByteArray resultsPage(const ProjectResults& results)
 {
     QStringList months;
     for (const int month : results.months)
-        months << monthText(month);
+        months << monthName(month);
 
     QString body =
         QStringLiteral("<h1>Where the euro coins in our purses come from</h1><p>The members of the ZUV project empty "

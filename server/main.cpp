@@ -5,7 +5,9 @@
 // own.
 
 #include "common/localtime.h"
+#include "server/projectdatabase.h"
 #include "server/projectimport.h"
+#include "server/resultspublication.h"
 #include "server/resultsrenderer.h"
 #include "server/resultswebserver.h"
 #include "server/serveroptions.h"
@@ -14,6 +16,7 @@
 #include "server/uploadserver.h"
 
 #include <QCoreApplication>
+#include <QDateTime>
 #include <QDebug>
 #include <QTextStream>
 #include <QUrl>
@@ -67,6 +70,18 @@ int main(int argc, char* argv[])
         out << "zuv-server: " << import.summary() << "\n";
         return 0;
     }
+    case ServerOptions::Outcome::Publish: {
+        ProjectDatabase database;
+        if (!database.open(options.databaseFile) || !database.write([](SqlConnection& sql) {
+                ResultsPublication(sql).publish(QDateTime::currentDateTimeUtc());
+            })) {
+            err << "zuv-server: cannot publish the results of " << options.databaseFile << ": " << database.lastError()
+                << "\n";
+            return 1;
+        }
+        out << "zuv-server: results published\n";
+        return 0;
+    }
     case ServerOptions::Outcome::Run:
         break;
     }
@@ -99,6 +114,7 @@ int main(int argc, char* argv[])
             err << "zuv-server: cannot read the database " << options.databaseFile << ": " << renderer->error() << "\n";
             return 1;
         }
+        renderer->publishDailyAt(options.publishAt);
         web = std::make_unique<ResultsWebServer>(*renderer, connectionLimits, serverLimits);
         if (!web->listenOn(options.address, options.httpPort)) {
             err << "zuv-server: cannot publish on " << options.address.toString() << ":" << options.httpPort << ": "

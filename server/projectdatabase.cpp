@@ -223,10 +223,9 @@ QList<qint64> participantKeys(const std::vector<const ClientStorage*>& uploads)
 // each upload. Two front ends storing at once thus wait for each other here
 // at most, never in a circle, and only for the last statements of each.
 void applySharedChanges(SqlConnection& sql, const std::vector<const ClientStorage*>& uploads,
-                        std::vector<ProjectDatabase::Outcome>& outcomes, const std::vector<TotalsChange>& changes,
-                        const QDateTime& receivedAt)
+                        std::vector<ProjectDatabase::Outcome>& outcomes, const std::vector<TotalsChange>& changes)
 {
-    const bool published = ResultsAggregates(sql).applyPending();
+    ResultsAggregates(sql).applyPending();
     std::vector<std::size_t> stored;
     for (std::size_t i = 0; i < uploads.size(); ++i)
         if (outcomes[i].stored && outcomes[i].receipt.knownMember)
@@ -235,10 +234,8 @@ void applySharedChanges(SqlConnection& sql, const std::vector<const ClientStorag
         return;
     sql.dialect().lockRowsInOrder(sql, QStringLiteral("SELECT name FROM server_state WHERE name IN ('members',"
                                                       " 'purses', 'sum_cents', 'last_upload_member',"
-                                                      " 'last_upload_country', 'earlier_upload_country',"
-                                                      " 'results_version', 'results_updated') ORDER BY name"));
-    if (published)
-        ResultsAggregates(sql).markChanged(receivedAt);
+                                                      " 'last_upload_country', 'earlier_upload_country')"
+                                                      " ORDER BY name"));
     LatestUpload latest;
     latest.read(sql);
     TotalsChange all;
@@ -521,7 +518,7 @@ std::vector<ProjectDatabase::Outcome> ProjectDatabase::storeUploads(const std::v
             }
             sql->execute(QStringLiteral("RELEASE SAVEPOINT upload"));
         }
-        applySharedChanges(*sql, uploads, outcomes, changes, receivedAt);
+        applySharedChanges(*sql, uploads, outcomes, changes);
     });
     // SQLite undoes the whole transaction, savepoints and all, on some
     // failures (a full disk, an I/O error, a trigger's RAISE(ROLLBACK)): then

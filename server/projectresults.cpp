@@ -138,7 +138,7 @@ QByteArray countsCsv(const QList<CountsRow>& rows)
     const std::vector<QByteArray> sides = fields(countrynamesWords);
     const std::vector<QByteArray> coins = fields(coinnames);
 
-    QByteArray csv = "month,member_country,national_side,coin_value,coins,purses,suppressed\r\n";
+    QByteArray csv = "month,member_country,national_side,coin_value,coins,purses\r\n";
     csv.reserve(csv.size() + rows.size() * 48);
     int month = -1;
     QByteArray monthField;
@@ -153,11 +153,7 @@ QByteArray countsCsv(const QList<CountsRow>& rows)
                    : QByteArray(",");
         csv += sides[size_t(row.nationalSide)];
         csv += coins[size_t(row.coinIndex)];
-        if (row.cell) {
-            csv += QByteArray::number(row.cell->coins) + ',' + QByteArray::number(row.cell->purses) + ",0\r\n";
-        } else {
-            csv += ",,1\r\n";
-        }
+        csv += QByteArray::number(row.counts.coins) + ',' + QByteArray::number(row.counts.purses) + "\r\n";
     }
     return csv;
 }

@@ -11,9 +11,9 @@
 #include <optional>
 
 // The project's published numbers as the results page, the JSON and the
-// CSV show them. Only what may leave the server is in here: a cell that
-// fewer than MINIMUM_MEMBERS members counted coins in holds no numbers at
-// all, so no way of showing it can give them away.
+// CSV show them. Only what may leave the server is in here (see
+// ResultsPublication): every figure is a sum of published cells, each of
+// which at least MINIMUM_MEMBERS members counted coins in.
 
 struct CellCounts
 {
@@ -22,16 +22,13 @@ struct CellCounts
     qint64 purses = 0;       // sessions that hold coins of the cell
 };
 
-// Empty: suppressed.
+// Empty: no published cell adds to it (nothing counted there, or nothing
+// that enough members counted). Summed up, a figure's purses are not known:
+// a purse adds to many cells.
 using PublishedCell = std::optional<CellCounts>;
 
 // Members are the participants who counted coins in a cell.
 constexpr qint64 MINIMUM_MEMBERS = 3;
-
-inline PublishedCell publishedCell(const CellCounts& counts, qint64 members)
-{
-    return members >= MINIMUM_MEMBERS ? PublishedCell(counts) : std::nullopt;
-}
 
 // One member country of the 15 euro coin countries that has coins.
 struct MemberCountryResults
@@ -44,26 +41,26 @@ struct MemberCountryResults
 
 struct ProjectResults
 {
-    QDateTime updated; // UTC; invalid while nothing was published
-    qint64 members = 0;
+    QDateTime updated;  // UTC, the day of the publication; invalid while nothing was published
+    qint64 members = 0; // as published: see ResultsPublication
     qint64 purses = 0;
-    qint64 coins = 0;
-    qint64 valueCents = 0;
-    QList<int> months; // year * 100 + month, ascending
+    qint64 coins = 0;      // in the published cells
+    qint64 valueCents = 0; // of those coins
+    QList<int> months;     // year * 100 + month, ascending
     QList<PublishedCell> overallByMonth;
     QList<MemberCountryResults> countries; // ascending by index
     std::array<PublishedCell, NUM_COINS> byValue;
 };
 
 // One row of the open data: the coins of one value with one national side
-// that members of one country counted in one month.
+// that members of one country counted in one month, a published cell.
 struct CountsRow
 {
     int month = 0;         // year * 100 + month
     int memberCountry = 0; // member country index
     int nationalSide = 0;  // 1..15
     int coinIndex = 0;     // 0 = 1 cent .. 7 = 2 Euro
-    PublishedCell cell;    // its coins and purses
+    CellCounts counts;     // its coins and purses
 };
 
 // The numbers behind every chart (application/json).

@@ -217,6 +217,41 @@ void keepEventsInSessions(SqlConnection& sql)
     sql.execute(QStringLiteral("DROP TABLE usage_events"));
 }
 
+// Version 6 publishes once a day what at least 3 members counted (see
+// ResultsPublication): the cells are kept at the finest grain only, every
+// coarser figure being a sum of published ones; the published cells are kept
+// as they were published, and who changed a cell since, so that a cell is
+// published again only when enough members changed it. The cells are counted
+// afresh from the sessions (ResultsAggregates::rebuild()).
+const char* const VERSION_6[] = {
+    "DROP TABLE result_cell_members",
+    "DROP TABLE result_cells",
+    "CREATE TABLE result_cells ("
+    " month INTEGER NOT NULL, member_country INTEGER NOT NULL, national_side INTEGER NOT NULL,"
+    " coin_value INTEGER NOT NULL, coins BIGINT NOT NULL, purses BIGINT NOT NULL, members BIGINT NOT NULL,"
+    " PRIMARY KEY (month, member_country, national_side, coin_value))",
+    "CREATE TABLE result_cell_members ("
+    " month INTEGER NOT NULL, member_country INTEGER NOT NULL, national_side INTEGER NOT NULL,"
+    " coin_value INTEGER NOT NULL, member_number BIGINT NOT NULL, purses BIGINT NOT NULL,"
+    " PRIMARY KEY (month, member_country, national_side, coin_value, member_number))",
+    // Rows whose last session was taken away are found without a scan.
+    "CREATE INDEX result_cells_emptied ON result_cells (purses) WHERE purses <= 0",
+    "CREATE INDEX result_cell_members_emptied ON result_cell_members (purses) WHERE purses <= 0",
+    "CREATE TABLE published_cells ("
+    " month INTEGER NOT NULL, member_country INTEGER NOT NULL, national_side INTEGER NOT NULL,"
+    " coin_value INTEGER NOT NULL, coins BIGINT NOT NULL, purses BIGINT NOT NULL,"
+    " PRIMARY KEY (month, member_country, national_side, coin_value))",
+    "CREATE TABLE publication_changes ("
+    " month INTEGER NOT NULL, member_country INTEGER NOT NULL, national_side INTEGER NOT NULL,"
+    " coin_value INTEGER NOT NULL, member_number BIGINT NOT NULL,"
+    " PRIMARY KEY (month, member_country, national_side, coin_value, member_number))",
+    // The published totals, and the day of the last publication (days since 1970, UTC).
+    "INSERT INTO server_state (name, value) VALUES ('published_members', 0), ('published_purses', 0),"
+    " ('published_day', 0)",
+    "UPDATE server_state SET value = 0 WHERE name = 'results_updated'",
+    "UPDATE server_state SET value = value + 1 WHERE name = 'results_version'",
+};
+
 template <std::size_t N> void run(SqlConnection& sql, const char* const (&statements)[N])
 {
     for (const char* statement : statements)
@@ -253,10 +288,12 @@ void ProjectSchema::upgrade(SqlConnection& sql, int version)
         run(sql, VERSION_2);
     if (version < 3)
         run(sql, VERSION_3);
-    if (version < 4) {
+    if (version < 4)
         run(sql, VERSION_4);
-        ResultsAggregates(sql).rebuild(QDateTime::currentDateTimeUtc());
-    }
     if (version < 5)
         keepEventsInSessions(sql);
+    if (version < 6) {
+        run(sql, VERSION_6);
+        ResultsAggregates(sql).rebuild();
+    }
 }

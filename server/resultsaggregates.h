@@ -1,10 +1,8 @@
 #pragma once
 
-#include "server/projectresults.h"
 #include "storage/coinpile.h"
 
 #include <QDate>
-#include <QDateTime>
 #include <QList>
 #include <QtGlobal>
 
@@ -13,8 +11,8 @@
 
 class SqlConnection;
 
-// What sessions of one member add to the published cells, summed up in
-// memory so that writing it takes a few statements, not a few per coin.
+// What sessions of one member add to the counted cells, summed up in memory
+// so that writing it takes a few statements, not a few per coin.
 class ResultsContribution
 {
 public:
@@ -26,27 +24,28 @@ public:
 
 private:
     friend class ResultsAggregates;
-    // grain, month, member country, national side (1..15), coin value (1..8)
-    using Key = std::tuple<int, int, int, int, int>;
+    // month, member country, national side (1..15), coin value (1..8)
+    using Key = std::tuple<int, int, int, int>;
     struct Sums
     {
         qint64 coins = 0;
-        qint64 foreignCoins = 0;
         qint64 purses = 0;
+        bool operator==(const Sums& other) const { return coins == other.coins && purses == other.purses; }
     };
     std::map<Key, Sums> cells;
 };
 
-// The published numbers, kept current inside every upload's transaction so
-// that publishing them never counts the stored sessions again.
+// The counted cells, kept current inside every upload's transaction so that
+// publishing them (see ResultsPublication) never counts the stored sessions
+// again.
 //
-// result_cells holds, for every cell of the results, its coins, foreign
-// coins, purses and distinct members: a cell is a month x member country x
-// national side x coin value (the open data), or a sum over some of them
-// (a month, a member country, ...), told apart by its grain. The distinct
-// members cannot be summed up from smaller cells, so result_cell_members
-// keeps, per cell and member, how many of the member's sessions are in it:
-// a cell's member count changes exactly when such a row comes or goes.
+// result_cells holds, for every month x member country x national side x
+// coin value, its coins, purses and distinct members. The distinct members
+// cannot be summed up, so result_cell_members keeps, per cell and member,
+// how many of the member's sessions are in it: a cell's member count changes
+// exactly when such a row comes or goes. publication_changes notes who
+// changed a cell since it was last published (and, under the key of zeros,
+// who changed the project's totals).
 //
 // Each stored session carries the keys its coins were counted under (its
 // month and its member country), so that taking it away again subtracts
@@ -65,27 +64,25 @@ public:
     // Adds (sign +1) or takes away (sign -1) what the member's sessions
     // contribute. A session replaced by a newer upload is taken away
     // (addStored()) before its coins are replaced, and its new coins are added.
-    // The member's own rows change at once; the published cells, which every
-    // front end changes, only in applyPending().
+    // The member's own rows change at once; the cells, which every front end
+    // changes, only in applyPending().
     void apply(qint64 memberNumber, const ResultsContribution& contribution, int sign);
-    // Adds what apply() left pending to the published cells, late in the
-    // transaction and in the order of the cells' keys, so that two front
-    // ends lock the cells they share one after the other and never wait for
-    // each other in a circle. True when any cell changed.
-    bool applyPending();
+    // Notes the member as having changed each cell where `removed` and
+    // `added` differ, and the project's totals when any did or the member is
+    // new.
+    void noteChanges(qint64 memberNumber, const ResultsContribution& removed, const ResultsContribution& added,
+                     bool memberIsNew);
+    // Adds what apply() left pending to the cells, late in the transaction
+    // and in the order of the cells' keys, so that two front ends lock the
+    // cells they share one after the other and never wait for each other in
+    // a circle.
+    void applyPending();
     // Adds what a stored session contributes, read back from the database.
     void addStored(qint64 sessionId, ResultsContribution& contribution);
     // Counts everything afresh from the stored sessions (a database that did
-    // not keep the aggregates yet), as of `changedAt`.
-    void rebuild(const QDateTime& changedAt);
-    // The published numbers changed at `changedAt`: documents rendered
-    // before are out of date.
-    void markChanged(const QDateTime& changedAt);
-
-    // Grows with every change of the published numbers.
-    qint64 version();
-    ProjectResults read();
-    QList<CountsRow> readCounts();
+    // not keep the cells yet); every member counts as having changed what he
+    // counted.
+    void rebuild();
 
     // The session's keys as stored with it.
     static int monthOf(const QDate& date) { return date.year() * 100 + date.month(); }

@@ -1,12 +1,20 @@
 #include "server/resultsrenderer.h"
 
 #include "server/projectdatabase.h"
+#include "server/resultspublication.h"
+
+#include <QDateTime>
+#include <QDebug>
 
 #include <QMetaObject>
 #include <QPointer>
 
 ResultsRenderer::ResultsRenderer() : worker(new QObject)
 {
+    nextPublication.setSingleShot(true);
+    nextPublication.setTimerType(Qt::VeryCoarseTimer);
+    // The uploads go on while the day's publication is made.
+    connect(&nextPublication, &QTimer::timeout, this, [this] { publishWhenDue(Qt::QueuedConnection); });
     thread.setObjectName(QStringLiteral("results"));
     worker->moveToThread(&thread);
     connect(&thread, &QThread::finished, worker, &QObject::deleteLater);
@@ -60,4 +68,32 @@ void ResultsRenderer::render(ResultsPublisher::Document document, QObject* conte
                 done(ok, bytes);
         });
     });
+}
+
+void ResultsRenderer::publishDailyAt(const QTime& time)
+{
+    publicationTime = time;
+    publishWhenDue(Qt::BlockingQueuedConnection);
+}
+
+void ResultsRenderer::publishWhenDue(Qt::ConnectionType waiting)
+{
+    const QDateTime now = QDateTime::currentDateTimeUtc();
+    if (now.time() >= publicationTime) {
+        QMetaObject::invokeMethod(
+            worker,
+            [this, now] {
+                bool published = false;
+                if (!database->write(
+                        [&](SqlConnection& sql) { published = ResultsPublication(sql).publishDaily(now); }))
+                    qWarning().noquote() << "the results could not be published:" << database->lastError();
+                else if (published)
+                    qInfo().noquote() << "results published";
+            },
+            waiting);
+    }
+    QDateTime next(now.date(), publicationTime, Qt::UTC);
+    if (next <= now)
+        next = next.addDays(1);
+    nextPublication.start(std::chrono::milliseconds(now.msecsTo(next)));
 }

@@ -6,6 +6,8 @@
 #include <QObject>
 #include <QString>
 #include <QThread>
+#include <QTime>
+#include <QTimer>
 
 #include <functional>
 #include <memory>
@@ -15,6 +17,7 @@ class ProjectDatabase;
 // Renders the published documents on a thread of its own, reading through a
 // database connection of that thread: rendering the CSV of a large project
 // takes most of a second, which the event loop of the uploads must not wait.
+// The day's publication is made there too.
 class ResultsRenderer : public QObject
 {
     Q_OBJECT
@@ -34,8 +37,18 @@ public:
 
     void render(ResultsPublisher::Document document, QObject* context, Done done);
 
+    // Publishes every day at `time` (UTC), and at once (before returning)
+    // when that time has passed today without a publication.
+    void publishDailyAt(const QTime& time);
+
 private:
+    // Publishes when the day's publication is due, on the thread, `waiting`
+    // for it or not, and sets the timer for the next.
+    void publishWhenDue(Qt::ConnectionType waiting);
+
     QThread thread;
+    QTimer nextPublication;
+    QTime publicationTime;
     QObject* worker; // lives on the thread, deleted with it
     // Used on the thread only.
     std::unique_ptr<ProjectDatabase> database;

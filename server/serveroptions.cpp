@@ -68,6 +68,14 @@ struct OptionSet
                                              "PostgreSQL database that --database names, which must hold no "
                                              "members yet, check the totals on both sides and end."),
                               QStringLiteral("file")};
+    QCommandLineOption publishAt{QStringLiteral("publish-at"),
+                                 QStringLiteral("Publish the results once a day at <time> (hh:mm, UTC; "
+                                                "default 04:00), and when started later on a day not yet "
+                                                "published. Only a server with --http-port publishes."),
+                                 QStringLiteral("time")};
+    QCommandLineOption publish{QStringLiteral("publish"),
+                               QStringLiteral("Publish the results of the database that --database names now, "
+                                              "besides the day's publication, and end.")};
 
     void addTo(QCommandLineParser& parser)
     {
@@ -76,7 +84,8 @@ struct OptionSet
                            "or PostgreSQL database and answers with the project's status, and publishes the "
                            "project's results on HTTP."));
         parser.addOptions({address, port, httpPort, database, maxBody, message, idleTimeout, connectionTimeout,
-                           maxConnections, maxPerAddress, headerTimeout, minRate, maxBuffered, import});
+                           maxConnections, maxPerAddress, headerTimeout, minRate, maxBuffered, import, publishAt,
+                           publish});
         parser.addHelpOption();
         parser.addVersionOption();
     }
@@ -175,6 +184,15 @@ ServerOptions::Outcome ServerOptions::parse(const QStringList& arguments, QStrin
         !positiveNumber(parser, options.minRate, bytes, minRate, error) ||
         !positiveNumber(parser, options.maxBuffered, bytes, maxBufferedBytes, error))
         return Outcome::Error;
+    if (parser.isSet(options.publishAt)) {
+        publishAt = QTime::fromString(parser.value(options.publishAt), QStringLiteral("hh:mm"));
+        if (!publishAt.isValid()) {
+            error = QStringLiteral("Not a time of day (hh:mm): %1").arg(parser.value(options.publishAt));
+            return Outcome::Error;
+        }
+    }
+    if (parser.isSet(options.publish))
+        return Outcome::Publish;
     if (parser.isSet(options.import)) {
         importFile = parser.value(options.import);
         return Outcome::Import;

@@ -3,6 +3,7 @@
 #include <QHostAddress>
 #include <QString>
 #include <QStringList>
+#include <QTime>
 #include <QtGlobal>
 
 // What the server is told on its command line. Every value has a default
@@ -58,8 +59,10 @@ struct ServerOptions
     int minRate = DEFAULT_MIN_RATE; // body bytes per second, on average
     qint64 maxBufferedBytes = DEFAULT_MAX_BUFFERED_BYTES;
     QString importFile; // Import: the SQLite database taken over into databaseFile
+    // At night in Europe, when hardly anybody counts.
+    QTime publishAt = QTime(4, 0); // UTC
 
-    enum class Outcome { Run, Import, ShowHelp, ShowVersion, Error };
+    enum class Outcome { Run, Import, Publish, ShowHelp, ShowVersion, Error };
 
     // Reads the arguments (the program name first, as in argv). On Error,
     // `error` tells what was wrong; the fields keep their defaults where no

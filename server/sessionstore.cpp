@@ -211,5 +211,6 @@ SessionStore::Outcome SessionStore::store(qint64 member, bool memberIsNew, int m
     ResultsAggregates results(sql);
     results.apply(member, removedFromResults, -1);
     results.apply(member, addedToResults, +1);
+    results.noteChanges(member, removedFromResults, addedToResults, memberIsNew);
     return outcome;
 }

@@ -134,6 +134,12 @@ unsigned refusalCodeOf(const QByteArray& reply)
     return refusalCode(QString::fromLatin1(reply.mid(FRAME_MAGIC_SIZE)), code) ? code : 0;
 }
 
+bool ServerProcess::publish() const
+{
+    return QProcess::execute(QStringLiteral(ZUV_SERVER_BINARY),
+                             {QStringLiteral("--publish"), QStringLiteral("--database"), database}) == 0;
+}
+
 ClientStorage newcomer(int country, int month, Piles piles)
 {
     ClientStorage storage;

@@ -3,10 +3,10 @@
 #include "results/resultscharts.h"
 #include "results/resultsdownload.h"
 
+#include <QCategoryAxis>
 #include <QChart>
 #include <QChartView>
 #include <QComboBox>
-#include <QDateTimeAxis>
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -20,6 +20,9 @@
 namespace {
 
 const QString unpublishedMark = QStringLiteral("*");
+// Further apart than a month (and the hour a change of summer time adds) is
+// a month not published: the line breaks there.
+constexpr qreal longestMonthMs = (31 * 24 + 1) * 60 * 60 * 1000.0;
 
 // The cells' shares in per cent; `unpublished` stands for the others.
 QList<qreal> percentsOf(const QList<ShareCell>& cells, qreal unpublished)
@@ -171,7 +174,7 @@ void ProjectResultsView::drawShareByMonth()
     const CountryShares* own = results.sharesIn(memberCountry);
     const QList<qreal> overall = percentsOf(results.shareByMonth, qQNaN());
     const QList<qreal> ownCountry = own ? percentsOf(own->cells, qQNaN()) : QList<qreal>();
-    QDateTimeAxis* x = timeAxis(first, last, QStringLiteral("MMM yyyy"));
+    QCategoryAxis* x = timeAxis(first, last, TimeLabels::Months);
     QValueAxis* y = percentAxis(tr("foreign coins"), overall + ownCountry);
     chart->addAxis(x, Qt::AlignBottom);
     chart->addAxis(y, Qt::AlignLeft);
@@ -180,7 +183,7 @@ void ProjectResultsView::drawShareByMonth()
         for (qsizetype i = 0; i < starts.size(); ++i)
             if (!std::isnan(starts[i]))
                 points.append(QPointF(starts[i], percents[i]));
-        addBrokenLine(chart, name, points, x, y);
+        addBrokenLine(chart, name, points, x, y, longestMonthMs);
     };
     line(tr("All euro countries"), overall);
     if (own)

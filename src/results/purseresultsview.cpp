@@ -4,9 +4,9 @@
 #include "common/utilities.h"
 #include "results/resultscharts.h"
 
+#include <QCategoryAxis>
 #include <QChart>
 #include <QChartView>
-#include <QDateTimeAxis>
 #include <QDir>
 #include <QFileDialog>
 #include <QHBoxLayout>
@@ -83,8 +83,7 @@ QChartView* countingsChart(const QList<Counting>& countings, bool withShare)
     QChart* chart = view->chart();
     chart->setTitle(PurseResultsView::tr("Your countings"));
     const auto msecs = [](const Counting& counting) { return static_cast<qreal>(counting.date.toMSecsSinceEpoch()); };
-    QDateTimeAxis* x =
-        timeAxis(msecs(countings.constFirst()), msecs(countings.constLast()), QStringLiteral("dd MMM yyyy"));
+    QCategoryAxis* x = timeAxis(msecs(countings.constFirst()), msecs(countings.constLast()), TimeLabels::DaysOrMonths);
     chart->addAxis(x, Qt::AlignBottom);
 
     auto* coins = new QLineSeries;

@@ -3,10 +3,10 @@
 #include <QBarCategoryAxis>
 #include <QBarSeries>
 #include <QBarSet>
+#include <QCategoryAxis>
 #include <QChart>
 #include <QChartView>
 #include <QDateTime>
-#include <QDateTimeAxis>
 #include <QLegendMarker>
 #include <QLineSeries>
 #include <QValueAxis>
@@ -17,9 +17,44 @@
 namespace {
 
 constexpr qreal dayMs = 24 * 60 * 60 * 1000.0;
+// More date labels than this run into each other on a chart of half the
+// window's width.
+constexpr int mostTimeLabels = 6;
+// Over a longer time the labels name months: there is a month start among
+// the days then.
+constexpr qint64 daysWithDayLabels = 62;
 // Category names up to this long stand upright under their bars; longer ones
 // are turned, so that they need no more width than a line of text.
 constexpr int longestUpright = 5;
+
+qreal msecsAt(QDate day)
+{
+    return static_cast<qreal>(day.startOfDay().toMSecsSinceEpoch());
+}
+
+QDate dayAt(qreal msecs)
+{
+    return QDateTime::fromMSecsSinceEpoch(static_cast<qint64>(std::floor(msecs))).date();
+}
+
+// The days or month starts from first to last, every `step` days from the
+// first, or every `step` months counted from January of year 0, so that a
+// step dividing 12 keeps every January.
+QList<QDate> labelDays(QDate first, QDate last, bool months, int step)
+{
+    QList<QDate> days;
+    if (!months) {
+        for (QDate day = first; day <= last; day = day.addDays(step))
+            days.append(day);
+        return days;
+    }
+    QDate month(first.year(), first.month(), 1);
+    month = month < first ? month.addMonths(1) : month;
+    for (; month <= last; month = month.addMonths(1))
+        if ((month.year() * 12 + month.month() - 1) % step == 0)
+            days.append(month);
+    return days;
+}
 
 } // namespace
 
@@ -60,24 +95,40 @@ QValueAxis* percentAxis(const QString& title, const QList<qreal>& shown)
     return axis;
 }
 
-QDateTimeAxis* timeAxis(qreal first, qreal last, const QString& format)
+QCategoryAxis* timeAxis(qreal first, qreal last, TimeLabels labels)
 {
-    auto* axis = new QDateTimeAxis;
-    const qreal margin = std::max((last - first) / 20, 15 * dayMs);
-    axis->setRange(QDateTime::fromMSecsSinceEpoch(static_cast<qint64>(first - margin)),
-                   QDateTime::fromMSecsSinceEpoch(static_cast<qint64>(last + margin)));
-    axis->setFormat(format);
-    // No two labels alike: a label without the day stands for a whole month.
-    const qreal labelStep = format.contains(QLatin1Char('d')) ? dayMs : 31 * dayMs;
-    axis->setTickCount(std::clamp(static_cast<int>((last - first + 2 * margin) / labelStep) + 1, 2, 5));
+    const QDate firstDay = dayAt(first);
+    const QDate lastDay = dayAt(last);
+    const qint64 span = firstDay.daysTo(lastDay);
+    const bool months = labels == TimeLabels::Months || span > daysWithDayLabels;
+    // At most mostTimeLabels days, as span / step < mostTimeLabels.
+    int step = months ? 1 : static_cast<int>(span / mostTimeLabels) + 1;
+    QList<QDate> days = labelDays(firstDay, lastDay, months, step);
+    while (days.size() > mostTimeLabels) {
+        // Quarters, halves, years or several years: steps that keep every January.
+        step = step < 3 ? step + 1 : step < 12 ? step * 2 : step * static_cast<int>(days.size() / mostTimeLabels + 1);
+        days = labelDays(firstDay, lastDay, months, step);
+    }
+    const QString format = months ? QStringLiteral("MMM yyyy") : QStringLiteral("dd MMM yyyy");
+
+    auto* axis = new QCategoryAxis;
+    axis->setLabelsPosition(QCategoryAxis::AxisLabelsPositionOnValue);
+    const qreal margin = std::max((last - first) / 20, (months ? 15 : 1) * dayMs);
+    axis->setRange(first - margin, last + margin);
+    axis->setStartValue(first - margin);
+    for (QDate day : days)
+        axis->append(day.toString(format), msecsAt(day));
     return axis;
 }
 
-void addBrokenLine(QChart* chart, const QString& name, const QList<QPointF>& points, QAbstractAxis* x, QAbstractAxis* y)
+void addBrokenLine(QChart* chart, const QString& name, const QList<QPointF>& points, QAbstractAxis* x, QAbstractAxis* y,
+                   qreal longestStep)
 {
     QLineSeries* first = nullptr;
     QLineSeries* piece = nullptr;
     for (const QPointF& point : points) {
+        if (piece && point.x() - piece->at(piece->count() - 1).x() > longestStep)
+            piece = nullptr;
         if (std::isnan(point.y())) {
             piece = nullptr;
             continue;

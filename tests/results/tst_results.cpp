@@ -7,6 +7,7 @@
 #include "results/resultsdownload.h"
 
 #include <QBarSet>
+#include <QCategoryAxis>
 #include <QChart>
 #include <QChartView>
 #include <QComboBox>
@@ -57,13 +58,14 @@ QJsonObject publishedResults()
     for (int value = 1; value < 8; ++value)
         byValue.append(cell(100 * value, 7 * value + 3));
     const QJsonObject germanyByMonth{{"country", germany},
-                                     {"cells", QJsonArray{cell(50, 5), suppressed, cell(80, 80)}}};
+                                     {"cells", QJsonArray{cell(50, 5), suppressed, cell(80, 80), cell(40, 4)}}};
     return {{"updated", "2026-12-06T16:31:53Z"},
             {"minimumMembers", 3},
             {"totals", QJsonObject{{"members", 12}, {"purses", 40}, {"coins", 1234}, {"valueCents", 56789}}},
-            {"months", QJsonArray{"2024-03", "2024-04", "2024-05"}},
-            {"foreignShareByMonth", QJsonObject{{"overall", QJsonArray{cell(100, 10), suppressed, cell(200, 50)}},
-                                                {"byCountry", QJsonArray{germanyByMonth}}}},
+            {"months", QJsonArray{"2023-11", "2023-12", "2024-01", "2024-03"}}, // nothing published for February
+            {"foreignShareByMonth",
+             QJsonObject{{"overall", QJsonArray{cell(100, 10), suppressed, cell(200, 50), cell(300, 30)}},
+                         {"byCountry", QJsonArray{germanyByMonth}}}},
             {"origin",
              QJsonArray{QJsonObject{{"country", 4}, {"name", "France"}, {"suppressed", true}},
                         QJsonObject{{"country", germany}, {"name", "Germany"}, {"coins", 1200}, {"sides", sides}}}},
@@ -117,9 +119,21 @@ void compareShown(const QWidget& view)
     const QJsonArray months = json.value("months").toArray();
     const QJsonObject byMonth = json.value("foreignShareByMonth").toObject();
     QChart* monthly = view.findChild<QChartView*>(QStringLiteral("share by month"))->chart();
-    QCOMPARE(line(monthly, monthly->series().constFirst()->name()),
-             expectedLine(months, byMonth.value("overall").toArray()));
+    const QString overall = monthly->series().constFirst()->name();
+    QCOMPARE(line(monthly, overall), expectedLine(months, byMonth.value("overall").toArray()));
     QCOMPARE(line(monthly, "Germany"), expectedLine(months, byMonth.value("byCountry")[0]["cells"].toArray()));
+    QCOMPARE(std::count_if(monthly->series().cbegin(), monthly->series().cend(),
+                           [&](const QAbstractSeries* piece) { return piece->name() == overall; }),
+             qsizetype(3)); // November; January; March, with neither December nor February published
+    auto* time = qobject_cast<QCategoryAxis*>(monthly->axes(Qt::Horizontal).value(0));
+    QVERIFY(time);
+    QCOMPARE(time->labelsPosition(), QCategoryAxis::AxisLabelsPositionOnValue);
+    const qreal january = line(monthly, overall)[1].x();
+    QString atJanuary;
+    for (const QString& label : time->categoriesLabels())
+        if (time->endValue(label) == january)
+            atJanuary = label;
+    QCOMPARE(atJanuary, "Jan 2024");
 
     QCOMPARE(view.findChild<QComboBox*>(QStringLiteral("origin country"))->currentData().toInt(), germany);
     compareBars(view, "origin", json.value("origin")[1]["sides"].toArray());

@@ -50,7 +50,8 @@ void ResultsPublication::publish(const QDateTime& now)
     // The cells due: changed by enough members since they were published.
     // A month beyond the current one waits for its time, its changes kept.
     sql.execute(QStringLiteral("CREATE TEMP TABLE IF NOT EXISTS due_cells (month INTEGER, member_country INTEGER,"
-                               " national_side INTEGER, coin_value INTEGER)"));
+                               " national_side INTEGER, coin_value INTEGER,"
+                               " PRIMARY KEY (month, member_country, national_side, coin_value))"));
     sql.run(QStringLiteral("DELETE FROM due_cells"));
     sql.run(QStringLiteral("INSERT INTO due_cells SELECT month, member_country, national_side, coin_value"
                            " FROM publication_changes WHERE month BETWEEN ? AND ?"

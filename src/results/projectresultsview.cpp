@@ -123,17 +123,17 @@ void ProjectResultsView::showResults(const QByteArray& json)
 
     QString text;
     if (results.totals)
-        text = tr("%1 members have counted %2 purses so far: %3 coins worth %4 Euro.")
+        text = tr("%1 members have counted %2 purses so far; published: %3 coins worth %4 Euro.")
                    .arg(results.totals->members)
                    .arg(results.totals->purses)
                    .arg(results.totals->coins)
                    .arg(euroAmount(results.totals->valueCents));
     if (results.updated.isValid())
         text += QLatin1Char(' ') +
-                tr("Last changed %1 UTC.").arg(results.updated.toString(QStringLiteral("yyyy-MM-dd hh:mm")));
+                tr("Published on %1, once a day.").arg(results.updated.toString(QStringLiteral("yyyy-MM-dd")));
     totals->setText(text);
-    footnote->setText(tr("%1 Fewer than %2 members contributed: the number is not published, so that no "
-                         "participant can be recognised.")
+    footnote->setText(tr("%1 Nothing published: a number is published only where at least %2 members counted "
+                         "coins, so that no participant can be recognised.")
                           .arg(unpublishedMark)
                           .arg(results.minimumMembers));
 

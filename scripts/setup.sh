@@ -10,8 +10,9 @@ ZUV_BUILD="${ZUV_BUILD:-$ZUV_ROOT/build}"
 # Qt's HTTP server module finds itself only with the WebSockets module's
 # development files, which its Debian package does not pull in. The results
 # page is tested in a real browser (chromium). Qt Charts' CMake files need the
-# OpenGL ones, which qt6-charts-dev does not pull in.
-zuv_packages=(cmake make g++ qt6-base-dev qt6-base-dev-tools qt6-qpa-plugins libqt6sql6-sqlite
+# OpenGL ones, which qt6-charts-dev does not pull in. The server fits the
+# mixing model with the GNU Scientific Library.
+zuv_packages=(cmake make g++ libgsl-dev qt6-base-dev qt6-base-dev-tools qt6-qpa-plugins libqt6sql6-sqlite
               libqt6sql6-psql postgresql qt6-httpserver-dev qt6-charts-dev libqt6opengl6-dev qt6-websockets-dev libgl-dev xvfb xauth
               libbenchmark-dev chromium
               # icons and manual pages; the Debian packages and their checks

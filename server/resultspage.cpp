@@ -13,12 +13,11 @@ namespace {
 
 // The line charts' plot area inside their picture.
 constexpr int PLOT_LEFT = 44;
-constexpr int PLOT_RIGHT = 14;
+constexpr int PLOT_RIGHT = 28; // half a month's label beyond the last month
 constexpr int PLOT_TOP = 12;
 constexpr int PLOT_BOTTOM = 24;
 // Beyond this many months a line has no dots to point at.
 constexpr int MAX_DOTTED_MONTHS = 40;
-constexpr int MAX_MONTH_LABELS = 8;
 
 // The heat map's cells and margins.
 constexpr int HEAT_LABELS = 118;
@@ -143,6 +142,62 @@ public:
     const double bottom;
 };
 
+// Months spaced by time: a month's place is its distance to the first one,
+// so a month nobody published leaves its room empty.
+class MonthAxis
+{
+public:
+    MonthAxis(const QList<int>& months, double left, double right)
+        : months(months), left(left), right(right), first(number(months.first())), span(number(months.last()) - first)
+    {
+    }
+    double x(qsizetype i) const { return at(number(months.at(i))); }
+    // Whether the month comes right after the one before it in the list.
+    bool follows(qsizetype i) const { return i > 0 && number(months.at(i)) - number(months.at(i - 1)) == 1; }
+    // More months than this leave a line no room for dots.
+    qsizetype length() const { return span + 1; }
+
+    // Under its tick every month that fits ("Mar 2024"), or every 2nd, 3rd or
+    // 6th, or the Januaries of every 1, 2, 5 ... years ("2024").
+    QString labels(double y) const
+    {
+        const double perMonth = span == 0 ? right - left : (right - left) / span;
+        int step = 1;
+        for (const int months : {1, 2, 3, 6, 12, 24, 60, 120, 240, 600, 1200})
+            if ((step = months) * perMonth >= MONTH_LABEL_SPACING)
+                break;
+        QString svg;
+        for (int month = first; month <= first + span; ++month) {
+            if (month % step != 0)
+                continue;
+            const QString year = QString::number(month / 12);
+            svg += QStringLiteral("<line x1=\"%1\" y1=\"%2\" x2=\"%1\" y2=\"%3\" stroke=\"#8a939b\"/>"
+                                  "<text x=\"%1\" y=\"%4\" text-anchor=\"middle\">%5</text>")
+                       .arg(coordinate(at(month)), coordinate(y), coordinate(y + 4), coordinate(y + 16),
+                            step >= 12 ? year
+                                       : QLocale(QLocale::English).monthName(month % 12 + 1, QLocale::ShortFormat) +
+                                             QLatin1Char(' ') + year);
+        }
+        return svg;
+    }
+
+private:
+    // "Sep 2024" in 11 px and a gap: closer, the labels would touch.
+    static constexpr double MONTH_LABEL_SPACING = 64;
+
+    static int number(int month) { return month / 100 * 12 + month % 100 - 1; }
+    double at(int number) const
+    {
+        return span == 0 ? (left + right) / 2 : left + (number - first) * (right - left) / span;
+    }
+
+    const QList<int>& months;
+    const double left;
+    const double right;
+    const int first;
+    const int span;
+};
+
 struct ChartLine
 {
     QList<PublishedCell> cells; // aligned with the months
@@ -152,56 +207,46 @@ struct ChartLine
 };
 
 // The share of foreign coins month by month, one line per entry; a month
-// without a published share leaves a gap.
-QString lineChart(const QString& label, const QStringList& months, const QList<ChartLine>& lines, int width, int height,
-                  int gridSteps, int monthLabels)
+// without a published share leaves a gap, and so does a month missing from
+// the list. A month alone between gaps keeps its dot, which is all it has.
+QString lineChart(const QString& label, const QList<int>& months, const QList<ChartLine>& lines, int width, int height,
+                  int gridSteps)
 {
     const ShareScale scale(PLOT_LEFT, width - PLOT_RIGHT, PLOT_TOP, height - PLOT_BOTTOM);
-    const qsizetype count = months.size();
-    const auto x = [&](qsizetype i) {
-        return count == 1 ? (scale.left + scale.right) / 2
-                          : scale.left + double(i) * (scale.right - scale.left) / double(count - 1);
-    };
-
-    QString svg = svgStart(width, height, label) + scale.grid(gridSteps);
-    const qsizetype step = std::max<qsizetype>(1, (count + monthLabels - 1) / monthLabels);
-    for (qsizetype i = 0; i < count; ++i) {
-        // Every step-th month and the last, unless that would crowd it; the
-        // outer ones stay inside the picture.
-        if (i == count - 1 || (i % step == 0 && count - 1 - i > step / 2))
-            svg += QStringLiteral("<text x=\"%1\" y=\"%2\" text-anchor=\"%3\">%4</text>")
-                       .arg(coordinate(x(i)), coordinate(scale.bottom + 16),
-                            count == 1       ? QStringLiteral("middle")
-                            : i == 0         ? QStringLiteral("start")
-                            : i == count - 1 ? QStringLiteral("end")
-                                             : QStringLiteral("middle"),
-                            months.at(i));
-    }
-
+    const MonthAxis axis(months, scale.left, scale.right);
+    const bool dotted = axis.length() <= MAX_DOTTED_MONTHS;
+    QString svg = svgStart(width, height, label) + scale.grid(gridSteps) + axis.labels(scale.bottom);
     for (const ChartLine& line : lines) {
-        QStringList segment;
+        QList<qsizetype> segment;
+        const auto point = [&](qsizetype i) {
+            return std::make_pair(axis.x(i), scale.y(*foreignShare(line.cells.at(i))));
+        };
         const auto flush = [&] {
+            QStringList points;
+            for (const qsizetype i : segment)
+                points << coordinate(point(i).first) + QLatin1Char(',') + coordinate(point(i).second);
             if (segment.size() > 1)
                 svg += QStringLiteral("<polyline fill=\"none\" stroke=\"%1\" stroke-width=\"%2\""
                                       " stroke-linejoin=\"round\" points=\"%3\"/>")
-                           .arg(line.colour, coordinate(line.width), segment.join(QLatin1Char(' ')));
+                           .arg(line.colour, coordinate(line.width), points.join(QLatin1Char(' ')));
+            for (const qsizetype i : segment)
+                if (dotted || segment.size() == 1)
+                    svg += QStringLiteral("<circle cx=\"%1\" cy=\"%2\" r=\"%3\" fill=\"%4\"><title>%5</title></circle>")
+                               .arg(coordinate(point(i).first), coordinate(point(i).second), coordinate(line.width + 1),
+                                    line.colour,
+                                    QStringLiteral("%1, %2: %3 of %4 coins foreign")
+                                        .arg(line.name, monthName(months.at(i)),
+                                             percent(*foreignShare(line.cells.at(i))), grouped(line.cells.at(i)->coins))
+                                        .toHtmlEscaped());
             segment.clear();
         };
-        for (qsizetype i = 0; i < count && i < line.cells.size(); ++i) {
-            const std::optional<double> share = foreignShare(line.cells.at(i));
-            if (!share) {
+        for (qsizetype i = 0; i < months.size() && i < line.cells.size(); ++i) {
+            if (!axis.follows(i))
                 flush();
-                continue;
-            }
-            segment << coordinate(x(i)) + QLatin1Char(',') + coordinate(scale.y(*share));
-            const bool alone = (i == 0 || !foreignShare(line.cells.at(i - 1))) &&
-                               (i + 1 >= line.cells.size() || !foreignShare(line.cells.at(i + 1)));
-            if (alone || count <= MAX_DOTTED_MONTHS)
-                svg += QStringLiteral("<circle cx=\"%1\" cy=\"%2\" r=\"%3\" fill=\"%4\"><title>%5</title></circle>")
-                           .arg(coordinate(x(i)), coordinate(scale.y(*share)), coordinate(line.width + 1), line.colour,
-                                QStringLiteral("%1, %2: %3 of %4 coins foreign")
-                                    .arg(line.name, months.at(i), percent(*share), grouped(line.cells.at(i)->coins))
-                                    .toHtmlEscaped());
+            if (foreignShare(line.cells.at(i)))
+                segment << i;
+            else
+                flush();
         }
         flush();
     }
@@ -324,13 +369,13 @@ QString euros(qint64 cents)
 }
 
 // The newest month whose project share may be shown, as a sentence.
-QString headline(const ProjectResults& results, const QStringList& months)
+QString headline(const ProjectResults& results)
 {
     for (qsizetype i = results.overallByMonth.size() - 1; i >= 0; --i)
         if (const std::optional<double> share = foreignShare(results.overallByMonth.at(i)))
             return QStringLiteral("<p class=\"lead\">In %1, <b>%2</b> of the coins our members counted in the euro "
                                   "countries had a national side from another country than their own.</p>")
-                .arg(months.at(i), percent(*share).toHtmlEscaped());
+                .arg(monthName(results.months.at(i)), percent(*share).toHtmlEscaped());
     return QString();
 }
 
@@ -348,16 +393,16 @@ QString nothingShown(const QString& who)
         .arg(who);
 }
 
-QString byMonthSection(const ProjectResults& results, const QStringList& months)
+QString byMonthSection(const ProjectResults& results)
 {
     QString html = QStringLiteral(
         "<section><h2>Foreign coins by month</h2><p class=\"note\">The share of coins whose national side is "
         "from another country than the member's own, among the members in the fifteen countries that issue "
         "euro coins.</p>");
     html += anyShare(results.overallByMonth)
-                ? lineChart(QStringLiteral("Share of foreign coins by month, all member countries"), months,
+                ? lineChart(QStringLiteral("Share of foreign coins by month, all member countries"), results.months,
                             {ChartLine{results.overallByMonth, ACCENT, 2.5, QStringLiteral("All member countries")}},
-                            940, 260, 4, MAX_MONTH_LABELS)
+                            940, 260, 4)
                 : nothingShown(QStringLiteral("in the euro countries"));
     html += QStringLiteral("<h3>Each member country</h3><p class=\"note\">Coloured: the country; grey: all member "
                            "countries.</p><div class=\"multiples\">");
@@ -368,10 +413,10 @@ QString byMonthSection(const ProjectResults& results, const QStringList& months)
             html += nothingShown(QStringLiteral("in ") + name) + QStringLiteral("</figure>");
             continue;
         }
-        html += lineChart(QStringLiteral("Share of foreign coins by month in %1").arg(name), months,
+        html += lineChart(QStringLiteral("Share of foreign coins by month in %1").arg(name), results.months,
                           {ChartLine{results.overallByMonth, REFERENCE, 1.2, QStringLiteral("All member countries")},
                            ChartLine{country.byMonth, ACCENT, 2, name}},
-                          290, 130, 2, 2) +
+                          290, 130, 2) +
                 QStringLiteral("</figure>");
     }
     return html + QStringLiteral("</div></section>");
@@ -389,26 +434,22 @@ QString pageFrame(const QString& title, const QString& body)
 
 QByteArray resultsPage(const ProjectResults& results)
 {
-    QStringList months;
-    for (const int month : results.months)
-        months << monthName(month);
-
     QString body =
         QStringLiteral("<h1>Where the euro coins in our purses come from</h1><p>The members of the ZUV project empty "
                        "their purse now and then and count its coins by the country of each coin's national side. "
                        "These are all their countings together, as the project server has them now.</p>");
-    body += headline(results, months);
+    body += headline(results);
     body += QStringLiteral("<ul class=\"totals\">") + totalItem(grouped(results.members), QStringLiteral("members")) +
             totalItem(grouped(results.purses), QStringLiteral("purses counted")) +
             totalItem(grouped(results.coins), QStringLiteral("coins")) +
             totalItem(euros(results.valueCents), QStringLiteral("in value")) + QStringLiteral("</ul>");
 
-    if (months.isEmpty()) {
+    if (results.months.isEmpty()) {
         body += QStringLiteral("<section><h2>No coins yet</h2><p>Nobody in the fifteen euro coin countries has "
                                "uploaded a counted purse yet. The charts appear here with the first "
                                "uploads.</p></section>");
     } else {
-        body += byMonthSection(results, months);
+        body += byMonthSection(results);
         body += QStringLiteral("<section><h2>Where the coins in each member country come from</h2><p class=\"note\">"
                                "Each row is a member country, each column a national side: the share of the "
                                "country's coins that carry it. Outlined: the country's own coins.</p>") +

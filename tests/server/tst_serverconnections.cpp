@@ -725,24 +725,29 @@ void TestServerConnections::publishedNumbers()
     many.months.removeLast();
     many.overallByMonth.removeLast();
     QCOMPARE(resultsPage(many).count("<circle"), 6);
-    // Months are spaced by time: March, not published, keeps its room and parts the line, leaving April alone.
-    const auto inChart = [](const QList<int>& months, const char* pattern) {
-        ProjectResults results;
-        results.months = months;
-        results.overallByMonth.fill(CellCounts{10, 1, 3}, months.size());
+    // Months are spaced by time, and a month missing (March) or not published (May) parts the line. Of up to forty
+    // months each is dotted; of more, only a month alone (April, June, December 2027).
+    const auto inChart = [](const QList<int>& months, const QList<PublishedCell>& cells, const char* pattern) {
         QStringList found;
-        auto match =
-            QRegularExpression(pattern).globalMatch(QString::fromUtf8(resultsPage(results)).section("<svg", 1, 1));
+        auto match = QRegularExpression(pattern).globalMatch(
+            QString::fromUtf8(resultsPage(ProjectResults{{}, 0, 0, 0, 0, months, cells, {}, {}}))
+                .section("<svg", 1, 1));
         while (match.hasNext())
             found << match.next().captured(1);
         return found;
     };
-    const QStringList dots = inChart({202401, 202402, 202404}, "<circle cx=\"([\\d.]+)");
-    QCOMPARE(dots.size(), 3);
-    QCOMPARE(qRound(10 * (dots[2].toDouble() - dots[1].toDouble()) / (dots[1].toDouble() - dots[0].toDouble())), 20);
-    QCOMPARE(inChart({202401, 202402, 202404}, "points=\"([^\"]+)").join('|').count(' '), 1); // January-February
-    // Months years apart: the years between are named too, and no two labels touch.
-    const QStringList labels = inChart({200201, 202612}, "<text x=\"([\\d.]+)\" y=\"[\\d.]+\" text-anchor=\"middle\"");
+    const PublishedCell shown = CellCounts{10, 1, 3};
+    const QList<int> months = {202401, 202402, 202404, 202405, 202406, 202712};
+    const QList<PublishedCell> cells = {shown, shown, shown, std::nullopt, shown, shown};
+    const QStringList joined = inChart(months, cells, "([\\d.]+),[\\d.]+"); // a line's points
+    const QStringList alone = inChart(months, cells, "<circle cx=\"([\\d.]+)");
+    QCOMPARE(joined.size(), 2); // January to February
+    QCOMPARE(alone.size(), 3);
+    QCOMPARE(qRound(10 * (alone[0].toDouble() - joined[1].toDouble()) / (joined[1].toDouble() - joined[0].toDouble())),
+             20);
+    QCOMPARE(inChart(months.first(5), cells.first(5), "(<circle)").size(), 4);
+    // Four years of months: labelled every so often, the labels apart.
+    const QStringList labels = inChart(months, cells, "<text x=\"([\\d.]+)\" y=\"[\\d.]+\" text-anchor=\"middle\"");
     QVERIFY(labels.size() >= 5);
     for (qsizetype i = 1; i < labels.size(); ++i)
         QVERIFY2(labels[i].toDouble() - labels[i - 1].toDouble() >= 60, qPrintable(labels.join(' ')));

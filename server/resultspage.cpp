@@ -35,13 +35,17 @@ const char* const STYLE =
     "h1{font-size:1.75em;margin:.3em 0 .1em}h2{font-size:1.25em;margin:0 0 .3em}h3{font-size:1em;margin:0}"
     ".lead{font-size:1.1em;margin:.3em 0 1em}"
     ".totals{display:flex;flex-wrap:wrap;gap:12px;margin:0;padding:0;list-style:none}"
-    ".totals li{background:#fff;border:1px solid #d9dde1;border-radius:8px;padding:10px 18px;min-width:140px}"
-    ".totals b{display:block;font-size:1.8em;color:#1f6fb2}"
+    ".totals li{flex:1 1 auto;min-width:140px;background:#fff;border:1px solid #d9dde1;border-radius:8px;padding:10px "
+    "18px}"
+    ".totals b{display:block;white-space:nowrap;font-size:1.8em;color:#1f6fb2}"
     "section{background:#fff;border:1px solid #d9dde1;border-radius:8px;padding:16px 18px;margin:18px 0}"
     ".multiples{display:flex;flex-wrap:wrap;gap:10px 18px;margin-top:12px}"
     ".multiples figure{margin:0}.note{color:#59636e;font-size:.92em}"
-    "svg{max-width:100%;height:auto}svg text{font-size:11px;fill:#4a535c}"
-    "footer{color:#59636e;font-size:.92em}code{font-size:1.05em}";
+    // A chart keeps its size, and so its text, on a narrow screen: its own
+    // box scrolls sideways instead of the page.
+    ".chart{overflow-x:auto;margin-bottom:8px}.chart svg{display:block}svg text{font-size:11px;fill:#4a535c}"
+    "footer{color:#59636e;font-size:.92em}code{font-size:1.05em}"
+    "@media (max-width:600px){main{padding:12px 10px 28px}section{padding:12px 10px}h1{font-size:1.5em}}";
 
 QString coordinate(double value)
 {
@@ -103,9 +107,13 @@ QString hatchLegend(const QString& id, double x, double y)
         .arg(MINIMUM_MEMBERS);
 }
 
+// Every chart stands in its box, which svgStart() opens and SVG_END closes.
+const QString SVG_END = QStringLiteral("</svg></div>");
+
 QString svgStart(int width, int height, const QString& label)
 {
-    return QStringLiteral("<svg xmlns=\"http://www.w3.org/2000/svg\" width=\"%1\" height=\"%2\" viewBox=\"0 0 %1 %2\""
+    return QStringLiteral("<div class=\"chart\"><svg xmlns=\"http://www.w3.org/2000/svg\" width=\"%1\" height=\"%2\" "
+                          "viewBox=\"0 0 %1 %2\""
                           " role=\"img\" aria-label=\"%3\"><title>%3</title>")
         .arg(width)
         .arg(height)
@@ -250,7 +258,7 @@ QString lineChart(const QString& label, const QList<int>& months, const QList<Ch
         }
         flush();
     }
-    return svg + QStringLiteral("</svg>");
+    return svg + SVG_END;
 }
 
 // Light for no share, dark blue for all of them; the square root lets the
@@ -320,7 +328,7 @@ QString originHeatMap(const ProjectResults& results)
     }
     if (hatched)
         svg += hatchLegend(QStringLiteral("hatch-origin"), HEAT_LABELS, rowsBottom + 8);
-    return svg + QStringLiteral("</svg>");
+    return svg + SVG_END;
 }
 
 QString valueBars(const ProjectResults& results)
@@ -354,7 +362,7 @@ QString valueBars(const ProjectResults& results)
     }
     if (hatched)
         svg += hatchLegend(QStringLiteral("hatch-value"), scale.left, height - LEGEND_HEIGHT + 4);
-    return svg + QStringLiteral("</svg>");
+    return svg + SVG_END;
 }
 
 QString totalItem(const QString& number, const QString& what)

@@ -13,12 +13,11 @@ namespace {
 
 // The line charts' plot area inside their picture.
 constexpr int PLOT_LEFT = 44;
-constexpr int PLOT_RIGHT = 14;
+constexpr int PLOT_RIGHT = 28; // half a month's label beyond the last month
 constexpr int PLOT_TOP = 12;
 constexpr int PLOT_BOTTOM = 24;
 // Beyond this many months a line has no dots to point at.
 constexpr int MAX_DOTTED_MONTHS = 40;
-constexpr int MAX_MONTH_LABELS = 8;
 
 // The heat map's cells and margins.
 constexpr int HEAT_LABELS = 118;
@@ -36,13 +35,17 @@ const char* const STYLE =
     "h1{font-size:1.75em;margin:.3em 0 .1em}h2{font-size:1.25em;margin:0 0 .3em}h3{font-size:1em;margin:0}"
     ".lead{font-size:1.1em;margin:.3em 0 1em}"
     ".totals{display:flex;flex-wrap:wrap;gap:12px;margin:0;padding:0;list-style:none}"
-    ".totals li{background:#fff;border:1px solid #d9dde1;border-radius:8px;padding:10px 18px;min-width:140px}"
-    ".totals b{display:block;font-size:1.8em;color:#1f6fb2}"
+    ".totals li{flex:1 1 auto;min-width:140px;background:#fff;border:1px solid #d9dde1;border-radius:8px;padding:10px "
+    "18px}"
+    ".totals b{display:block;white-space:nowrap;font-size:1.8em;color:#1f6fb2}"
     "section{background:#fff;border:1px solid #d9dde1;border-radius:8px;padding:16px 18px;margin:18px 0}"
     ".multiples{display:flex;flex-wrap:wrap;gap:10px 18px;margin-top:12px}"
     ".multiples figure{margin:0}.note{color:#59636e;font-size:.92em}"
-    "svg{max-width:100%;height:auto}svg text{font-size:11px;fill:#4a535c}"
-    "footer{color:#59636e;font-size:.92em}code{font-size:1.05em}";
+    // A chart keeps its size, and so its text, on a narrow screen: its own
+    // box scrolls sideways instead of the page.
+    ".chart{overflow-x:auto;margin-bottom:8px}.chart svg{display:block}svg text{font-size:11px;fill:#4a535c}"
+    "footer{color:#59636e;font-size:.92em}code{font-size:1.05em}"
+    "@media (max-width:600px){main{padding:12px 10px 28px}section{padding:12px 10px}h1{font-size:1.5em}}";
 
 QString coordinate(double value)
 {
@@ -98,15 +101,19 @@ constexpr int LEGEND_HEIGHT = 24;
 QString hatchLegend(const QString& id, double x, double y)
 {
     return QStringLiteral("<rect x=\"%1\" y=\"%2\" width=\"14\" height=\"14\" fill=\"url(#%3)\"/>"
-                          "<text x=\"%4\" y=\"%5\">Hatched: fewer than %6 members counted coins there, so the "
-                          "number is not shown</text>")
+                          "<text x=\"%4\" y=\"%5\">Hatched: nothing published there (no coins, or fewer than %6 "
+                          "members counted them)</text>")
         .arg(coordinate(x), coordinate(y), id, coordinate(x + 20), coordinate(y + 11))
         .arg(MINIMUM_MEMBERS);
 }
 
+// Every chart stands in its box, which svgStart() opens and SVG_END closes.
+const QString SVG_END = QStringLiteral("</svg></div>");
+
 QString svgStart(int width, int height, const QString& label)
 {
-    return QStringLiteral("<svg xmlns=\"http://www.w3.org/2000/svg\" width=\"%1\" height=\"%2\" viewBox=\"0 0 %1 %2\""
+    return QStringLiteral("<div class=\"chart\"><svg xmlns=\"http://www.w3.org/2000/svg\" width=\"%1\" height=\"%2\" "
+                          "viewBox=\"0 0 %1 %2\""
                           " role=\"img\" aria-label=\"%3\"><title>%3</title>")
         .arg(width)
         .arg(height)
@@ -143,6 +150,62 @@ public:
     const double bottom;
 };
 
+// Months spaced by time: a month's place is its distance to the first one,
+// so a month nobody published leaves its room empty.
+class MonthAxis
+{
+public:
+    MonthAxis(const QList<int>& months, double left, double right)
+        : months(months), left(left), right(right), first(number(months.first())), span(number(months.last()) - first)
+    {
+    }
+    double x(qsizetype i) const { return at(number(months.at(i))); }
+    // Whether the month comes right after the one before it in the list.
+    bool follows(qsizetype i) const { return i > 0 && number(months.at(i)) - number(months.at(i - 1)) == 1; }
+    // More months than this leave a line no room for dots.
+    qsizetype length() const { return span + 1; }
+
+    // Under its tick every month that fits ("Mar 2024"), or every 2nd, 3rd or
+    // 6th, or the Januaries of every 1, 2, 5 ... years ("2024").
+    QString labels(double y) const
+    {
+        const double perMonth = span == 0 ? right - left : (right - left) / span;
+        int step = 1;
+        for (const int months : {1, 2, 3, 6, 12, 24, 60, 120, 240, 600, 1200})
+            if ((step = months) * perMonth >= MONTH_LABEL_SPACING)
+                break;
+        QString svg;
+        for (int month = first; month <= first + span; ++month) {
+            if (month % step != 0)
+                continue;
+            const QString year = QString::number(month / 12);
+            svg += QStringLiteral("<line x1=\"%1\" y1=\"%2\" x2=\"%1\" y2=\"%3\" stroke=\"#8a939b\"/>"
+                                  "<text x=\"%1\" y=\"%4\" text-anchor=\"middle\">%5</text>")
+                       .arg(coordinate(at(month)), coordinate(y), coordinate(y + 4), coordinate(y + 16),
+                            step >= 12 ? year
+                                       : QLocale(QLocale::English).monthName(month % 12 + 1, QLocale::ShortFormat) +
+                                             QLatin1Char(' ') + year);
+        }
+        return svg;
+    }
+
+private:
+    // "Sep 2024" in 11 px and a gap: closer, the labels would touch.
+    static constexpr double MONTH_LABEL_SPACING = 64;
+
+    static int number(int month) { return month / 100 * 12 + month % 100 - 1; }
+    double at(int number) const
+    {
+        return span == 0 ? (left + right) / 2 : left + (number - first) * (right - left) / span;
+    }
+
+    const QList<int>& months;
+    const double left;
+    const double right;
+    const int first;
+    const int span;
+};
+
 struct ChartLine
 {
     QList<PublishedCell> cells; // aligned with the months
@@ -152,60 +215,50 @@ struct ChartLine
 };
 
 // The share of foreign coins month by month, one line per entry; a month
-// without a published share leaves a gap.
-QString lineChart(const QString& label, const QStringList& months, const QList<ChartLine>& lines, int width, int height,
-                  int gridSteps, int monthLabels)
+// without a published share leaves a gap, and so does a month missing from
+// the list. A month alone between gaps keeps its dot, which is all it has.
+QString lineChart(const QString& label, const QList<int>& months, const QList<ChartLine>& lines, int width, int height,
+                  int gridSteps)
 {
     const ShareScale scale(PLOT_LEFT, width - PLOT_RIGHT, PLOT_TOP, height - PLOT_BOTTOM);
-    const qsizetype count = months.size();
-    const auto x = [&](qsizetype i) {
-        return count == 1 ? (scale.left + scale.right) / 2
-                          : scale.left + double(i) * (scale.right - scale.left) / double(count - 1);
-    };
-
-    QString svg = svgStart(width, height, label) + scale.grid(gridSteps);
-    const qsizetype step = std::max<qsizetype>(1, (count + monthLabels - 1) / monthLabels);
-    for (qsizetype i = 0; i < count; ++i) {
-        // Every step-th month and the last, unless that would crowd it; the
-        // outer ones stay inside the picture.
-        if (i == count - 1 || (i % step == 0 && count - 1 - i > step / 2))
-            svg += QStringLiteral("<text x=\"%1\" y=\"%2\" text-anchor=\"%3\">%4</text>")
-                       .arg(coordinate(x(i)), coordinate(scale.bottom + 16),
-                            count == 1       ? QStringLiteral("middle")
-                            : i == 0         ? QStringLiteral("start")
-                            : i == count - 1 ? QStringLiteral("end")
-                                             : QStringLiteral("middle"),
-                            months.at(i));
-    }
-
+    const MonthAxis axis(months, scale.left, scale.right);
+    const bool dotted = axis.length() <= MAX_DOTTED_MONTHS;
+    QString svg = svgStart(width, height, label) + scale.grid(gridSteps) + axis.labels(scale.bottom);
     for (const ChartLine& line : lines) {
-        QStringList segment;
+        QList<qsizetype> segment;
+        const auto point = [&](qsizetype i) {
+            return std::make_pair(axis.x(i), scale.y(*foreignShare(line.cells.at(i))));
+        };
         const auto flush = [&] {
+            QStringList points;
+            for (const qsizetype i : segment)
+                points << coordinate(point(i).first) + QLatin1Char(',') + coordinate(point(i).second);
             if (segment.size() > 1)
                 svg += QStringLiteral("<polyline fill=\"none\" stroke=\"%1\" stroke-width=\"%2\""
                                       " stroke-linejoin=\"round\" points=\"%3\"/>")
-                           .arg(line.colour, coordinate(line.width), segment.join(QLatin1Char(' ')));
+                           .arg(line.colour, coordinate(line.width), points.join(QLatin1Char(' ')));
+            for (const qsizetype i : segment)
+                if (dotted || segment.size() == 1)
+                    svg += QStringLiteral("<circle cx=\"%1\" cy=\"%2\" r=\"%3\" fill=\"%4\"><title>%5</title></circle>")
+                               .arg(coordinate(point(i).first), coordinate(point(i).second), coordinate(line.width + 1),
+                                    line.colour,
+                                    QStringLiteral("%1, %2: %3 of %4 coins foreign")
+                                        .arg(line.name, monthName(months.at(i)),
+                                             percent(*foreignShare(line.cells.at(i))), grouped(line.cells.at(i)->coins))
+                                        .toHtmlEscaped());
             segment.clear();
         };
-        for (qsizetype i = 0; i < count && i < line.cells.size(); ++i) {
-            const std::optional<double> share = foreignShare(line.cells.at(i));
-            if (!share) {
+        for (qsizetype i = 0; i < months.size() && i < line.cells.size(); ++i) {
+            if (!axis.follows(i))
                 flush();
-                continue;
-            }
-            segment << coordinate(x(i)) + QLatin1Char(',') + coordinate(scale.y(*share));
-            const bool alone = (i == 0 || !foreignShare(line.cells.at(i - 1))) &&
-                               (i + 1 >= line.cells.size() || !foreignShare(line.cells.at(i + 1)));
-            if (alone || count <= MAX_DOTTED_MONTHS)
-                svg += QStringLiteral("<circle cx=\"%1\" cy=\"%2\" r=\"%3\" fill=\"%4\"><title>%5</title></circle>")
-                           .arg(coordinate(x(i)), coordinate(scale.y(*share)), coordinate(line.width + 1), line.colour,
-                                QStringLiteral("%1, %2: %3 of %4 coins foreign")
-                                    .arg(line.name, months.at(i), percent(*share), grouped(line.cells.at(i)->coins))
-                                    .toHtmlEscaped());
+            if (foreignShare(line.cells.at(i)))
+                segment << i;
+            else
+                flush();
         }
         flush();
     }
-    return svg + QStringLiteral("</svg>");
+    return svg + SVG_END;
 }
 
 // Light for no share, dark blue for all of them; the square root lets the
@@ -246,9 +299,10 @@ QString originHeatMap(const ProjectResults& results)
             const bool own = side == country.country;
             QString fill = QStringLiteral("url(#hatch-origin)");
             QString text;
-            QString title = QStringLiteral("%1, coins of %2: suppressed (fewer than %3 members counted them)")
-                                .arg(name, countrynamesWords[size_t(side)])
-                                .arg(MINIMUM_MEMBERS);
+            QString title =
+                QStringLiteral("%1, coins of %2: not published (none, or fewer than %3 members counted them)")
+                    .arg(name, countrynamesWords[size_t(side)])
+                    .arg(MINIMUM_MEMBERS);
             bool dark = false;
             hatched = hatched || !rowShown || !cell;
             if (rowShown && cell) {
@@ -275,7 +329,7 @@ QString originHeatMap(const ProjectResults& results)
     }
     if (hatched)
         svg += hatchLegend(QStringLiteral("hatch-origin"), HEAT_LABELS, rowsBottom + 8);
-    return svg + QStringLiteral("</svg>");
+    return svg + SVG_END;
 }
 
 QString valueBars(const ProjectResults& results)
@@ -295,7 +349,7 @@ QString valueBars(const ProjectResults& results)
         hatched = hatched || !share;
         const QString title = share ? QStringLiteral("%1: %2 of %3 coins foreign")
                                           .arg(coinValueName(coin), percent(*share), grouped(cell->coins))
-                                    : QStringLiteral("%1: suppressed (fewer than %2 members counted it)")
+                                    : QStringLiteral("%1: not published (none, or fewer than %2 members counted it)")
                                           .arg(coinValueName(coin))
                                           .arg(MINIMUM_MEMBERS);
         svg += QStringLiteral("<g><title>%1</title><rect x=\"%2\" y=\"%3\" width=\"%4\" height=\"%5\" fill=\"%6\"/>"
@@ -309,7 +363,7 @@ QString valueBars(const ProjectResults& results)
     }
     if (hatched)
         svg += hatchLegend(QStringLiteral("hatch-value"), scale.left, height - LEGEND_HEIGHT + 4);
-    return svg + QStringLiteral("</svg>");
+    return svg + SVG_END;
 }
 
 QString totalItem(const QString& number, const QString& what)
@@ -324,13 +378,13 @@ QString euros(qint64 cents)
 }
 
 // The newest month whose project share may be shown, as a sentence.
-QString headline(const ProjectResults& results, const QStringList& months)
+QString headline(const ProjectResults& results)
 {
     for (qsizetype i = results.overallByMonth.size() - 1; i >= 0; --i)
         if (const std::optional<double> share = foreignShare(results.overallByMonth.at(i)))
             return QStringLiteral("<p class=\"lead\">In %1, <b>%2</b> of the coins our members counted in the euro "
                                   "countries had a national side from another country than their own.</p>")
-                .arg(months.at(i), percent(*share).toHtmlEscaped());
+                .arg(monthName(results.months.at(i)), percent(*share).toHtmlEscaped());
     return QString();
 }
 
@@ -342,22 +396,22 @@ bool anyShare(const QList<PublishedCell>& cells)
 // Said instead of a chart that would stay empty.
 QString nothingShown(const QString& who)
 {
-    return QStringLiteral("<p class=\"note\">Fewer than %1 members %2 counted coins in any one month so far, so no "
-                          "share can be shown.</p>")
+    return QStringLiteral("<p class=\"note\">Nothing that at least %1 members %2 counted in one month is published "
+                          "yet, so no share can be shown.</p>")
         .arg(MINIMUM_MEMBERS)
         .arg(who);
 }
 
-QString byMonthSection(const ProjectResults& results, const QStringList& months)
+QString byMonthSection(const ProjectResults& results)
 {
     QString html = QStringLiteral(
         "<section><h2>Foreign coins by month</h2><p class=\"note\">The share of coins whose national side is "
         "from another country than the member's own, among the members in the fifteen countries that issue "
         "euro coins.</p>");
     html += anyShare(results.overallByMonth)
-                ? lineChart(QStringLiteral("Share of foreign coins by month, all member countries"), months,
+                ? lineChart(QStringLiteral("Share of foreign coins by month, all member countries"), results.months,
                             {ChartLine{results.overallByMonth, ACCENT, 2.5, QStringLiteral("All member countries")}},
-                            940, 260, 4, MAX_MONTH_LABELS)
+                            940, 260, 4)
                 : nothingShown(QStringLiteral("in the euro countries"));
     html += QStringLiteral("<h3>Each member country</h3><p class=\"note\">Coloured: the country; grey: all member "
                            "countries.</p><div class=\"multiples\">");
@@ -368,10 +422,10 @@ QString byMonthSection(const ProjectResults& results, const QStringList& months)
             html += nothingShown(QStringLiteral("in ") + name) + QStringLiteral("</figure>");
             continue;
         }
-        html += lineChart(QStringLiteral("Share of foreign coins by month in %1").arg(name), months,
+        html += lineChart(QStringLiteral("Share of foreign coins by month in %1").arg(name), results.months,
                           {ChartLine{results.overallByMonth, REFERENCE, 1.2, QStringLiteral("All member countries")},
                            ChartLine{country.byMonth, ACCENT, 2, name}},
-                          290, 130, 2, 2) +
+                          290, 130, 2) +
                 QStringLiteral("</figure>");
     }
     return html + QStringLiteral("</div></section>");
@@ -389,26 +443,22 @@ QString pageFrame(const QString& title, const QString& body)
 
 QByteArray resultsPage(const ProjectResults& results)
 {
-    QStringList months;
-    for (const int month : results.months)
-        months << monthName(month);
-
     QString body =
         QStringLiteral("<h1>Where the euro coins in our purses come from</h1><p>The members of the ZUV project empty "
                        "their purse now and then and count its coins by the country of each coin's national side. "
                        "These are all their countings together, as the project server has them now.</p>");
-    body += headline(results, months);
+    body += headline(results);
     body += QStringLiteral("<ul class=\"totals\">") + totalItem(grouped(results.members), QStringLiteral("members")) +
             totalItem(grouped(results.purses), QStringLiteral("purses counted")) +
             totalItem(grouped(results.coins), QStringLiteral("coins")) +
             totalItem(euros(results.valueCents), QStringLiteral("in value")) + QStringLiteral("</ul>");
 
-    if (months.isEmpty()) {
+    if (results.months.isEmpty()) {
         body += QStringLiteral("<section><h2>No coins yet</h2><p>Nobody in the fifteen euro coin countries has "
                                "uploaded a counted purse yet. The charts appear here with the first "
                                "uploads.</p></section>");
     } else {
-        body += byMonthSection(results, months);
+        body += byMonthSection(results);
         body += QStringLiteral("<section><h2>Where the coins in each member country come from</h2><p class=\"note\">"
                                "Each row is a member country, each column a national side: the share of the "
                                "country's coins that carry it. Outlined: the country's own coins.</p>") +
@@ -418,12 +468,15 @@ QByteArray resultsPage(const ProjectResults& results)
                 valueBars(results) + QStringLiteral("</section>");
     }
 
-    body += QStringLiteral("<footer><p>Hatched: fewer than %1 members counted coins there, so the number is not "
-                           "shown. Nothing that names or locates a member is published: no member numbers, postal "
-                           "codes, e-mail addresses, names or messages.</p>")
+    body += QStringLiteral("<footer><p>Published once a day. Every number is a sum of cells (a month, a member "
+                           "country, a national side, a coin value) that at least %1 members counted coins in, and a "
+                           "cell changes only once at least %1 members changed it: no participant can be recognised, "
+                           "not even by comparing numbers or days. Hatched: nothing published there. Nothing that "
+                           "names or locates a member is published: no member numbers, postal codes, e-mail "
+                           "addresses, names or messages.</p>")
                 .arg(MINIMUM_MEMBERS);
-    body += results.updated.isValid() ? QStringLiteral("<p>Last updated %1 UTC.</p>")
-                                            .arg(results.updated.toUTC().toString(QStringLiteral("yyyy-MM-dd HH:mm")))
+    body += results.updated.isValid() ? QStringLiteral("<p>Published on %1.</p>")
+                                            .arg(results.updated.toUTC().toString(QStringLiteral("yyyy-MM-dd")))
                                       : QStringLiteral("<p>Nothing has been published yet.</p>");
     body += QStringLiteral("<p>The numbers behind the charts: <a href=\"%1\"><code>%1</code></a> (JSON). Open data "
                            "for researchers: <a href=\"%2\"><code>%2</code></a> (CSV: coins and purses per month, "
@@ -459,8 +512,8 @@ QByteArray whyNotPage()
                    "research, and it asks you to agree to take part before your countings are used.</p>"
                    "<p>What the project publishes are counts only: how many coins of each country members counted, "
                    "month by month. Nothing that names or locates you is published: no member number, postal code, "
-                   "e-mail address, name or message. A number that fewer than %1 members contributed to is not "
-                   "shown.</p><p>If you change your mind, start ZUV again and fill in the settings. "
+                   "e-mail address, name or message. A number is published only where at least %1 members counted "
+                   "coins, once a day.</p><p>If you change your mind, start ZUV again and fill in the settings. "
                    "<a href=\"/\">The project's results</a></p>")
                    .arg(MINIMUM_MEMBERS))
         .toUtf8();

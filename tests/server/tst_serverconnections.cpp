@@ -4,6 +4,7 @@
 
 #include "common/constants.h"
 #include "common/errorcodes.h"
+#include "common/filebytes.h"
 #include "net/client.h"
 #include "net/protocol.h"
 #include "net/serveranswer.h"
@@ -693,11 +694,10 @@ void TestServerConnections::publishedNumbers()
     QVERIFY(head.body.isEmpty());
     QVERIFY(head.head.contains("Content-Length: " + QByteArray::number(page.body.size())));
     // In a visitor's words: months and coin values by name, the hatching explained beside the heat map and the bars
-    // (and in the footer).
-    for (const char* words : {">March 2024<", ">50 cent<", ">1 euro<"})
+    // (and in the footer), in a phone's width.
+    for (const char* words : {">Mar 2024<", ">50 cent<", ">1 euro<", "content=\"width=device-width"})
         QVERIFY2(page.body.contains(words), words);
-    QCOMPARE(page.body.count("Hatched: fewer than 3 members counted coins there"), 3);
-    QCOMPARE(page.body.count("<svg"), 5);
+    QCOMPARE(page.body.count("Hatched: nothing published there"), 3);
     // Asked again with its tag or its date, the unchanged page comes without a body; with another tag, whole.
     const auto field = [&page](const QByteArray& name) {
         const qsizetype start = page.head.indexOf("\r\n" + name + ": ") + name.size() + 4;
@@ -716,17 +716,32 @@ void TestServerConnections::publishedNumbers()
     // A member country that no list names is counted as none (the other European country is one, see the CSV).
     QCOMPARE(ResultsAggregates::memberCountryOf(200), 0);
 
-    // Forty months are all dotted; of more, only a month between gaps, which a line would not show.
-    ProjectResults many;
-    for (int i = 0; i < 41; ++i) {
-        many.months << 202001 + i / 12 * 100 + i % 12;
-        many.overallByMonth << (i % 20 == 0 || i % 10 == 1 ? PublishedCell(CellCounts{10, 1, 3}) : std::nullopt);
-    }
-    QCOMPARE(resultsPage(many).count("<circle"), 3);               // 11, 31 and 40 stand alone; 0-1 and 20-21 are lines
-    QCOMPARE(resultsPage(many).count("text-anchor=\"start\""), 1); // the first month's label
-    many.months.removeLast();
-    many.overallByMonth.removeLast();
-    QCOMPARE(resultsPage(many).count("<circle"), 6);
+    // Months are spaced by time, and a month missing (March) or not published (May) parts the line. Of up to forty
+    // months each is dotted; of more, only a month alone (April, June, December 2027).
+    const auto inChart = [](const QList<int>& months, const QList<PublishedCell>& cells, const char* pattern) {
+        QStringList found;
+        auto match = QRegularExpression(pattern).globalMatch(
+            QString::fromUtf8(resultsPage(ProjectResults{{}, 0, 0, 0, 0, months, cells, {}, {}}))
+                .section("<svg", 1, 1));
+        while (match.hasNext())
+            found << match.next().captured(1);
+        return found;
+    };
+    const PublishedCell shown = CellCounts{10, 1, 3};
+    const QList<int> months = {202401, 202402, 202404, 202405, 202406, 202712};
+    const QList<PublishedCell> cells = {shown, shown, shown, std::nullopt, shown, shown};
+    const QStringList joined = inChart(months, cells, "([\\d.]+),[\\d.]+"); // a line's points
+    const QStringList alone = inChart(months, cells, "<circle cx=\"([\\d.]+)");
+    QCOMPARE(joined.size(), 2); // January to February
+    QCOMPARE(alone.size(), 3);
+    QCOMPARE(qRound(10 * (alone[0].toDouble() - joined[1].toDouble()) / (joined[1].toDouble() - joined[0].toDouble())),
+             20);
+    QCOMPARE(inChart(months.first(5), cells.first(5), "(<circle)").size(), 4);
+    // Four years of months: labelled every so often, the labels apart.
+    const QStringList labels = inChart(months, cells, "<text x=\"([\\d.]+)\" y=\"[\\d.]+\" text-anchor=\"middle\"");
+    QVERIFY(labels.size() >= 5);
+    for (qsizetype i = 1; i < labels.size(); ++i)
+        QVERIFY2(labels[i].toDouble() - labels[i - 1].toDouble() >= 60, qPrintable(labels.join(' ')));
 }
 
 void TestServerConnections::pageInBrowser()
@@ -735,11 +750,18 @@ void TestServerConnections::pageInBrowser()
     if (chromium.isEmpty())
         QSKIP("No browser to check the page with: Debian's chromium is not installed");
     QTemporaryDir profile;
-    QStringList arguments = QStringLiteral("--headless --disable-gpu --disable-quic --no-first-run "
-                                           "--disable-background-networking --disable-component-update "
-                                           "--disable-sync --dump-dom")
+    QStringList arguments = QStringLiteral("--headless --disable-gpu --no-first-run --disable-background-networking "
+                                           "--disable-component-update --disable-sync --window-size=400,900 --dump-dom")
                                 .split(QLatin1Char(' '));
-    arguments << QStringLiteral("--user-data-dir=") + profile.path() << QStringLiteral("http://127.0.0.1:%1/").arg(web);
+    // The page as served at a phone's width, measured by the test's own script (the page has none): how far the page
+    // scrolls sideways, and the smallest scale of a chart's text.
+    const QString copy = profile.filePath(QStringLiteral("page.html"));
+    QVERIFY(writeAll(copy,
+                     get(web, "/").body +
+                         "<script>const root = document.documentElement, svgs = [...document.querySelectorAll('svg')];"
+                         "document.title = (root.scrollWidth - root.clientWidth) + ' ' + Math.min(...svgs.map(svg =>"
+                         "svg.clientWidth / svg.viewBox.baseVal.width)).toFixed(2);</script>"));
+    arguments << QStringLiteral("--user-data-dir=") + profile.path() << QUrl::fromLocalFile(copy).toString();
     if (geteuid() == 0)
         arguments.prepend(QStringLiteral("--no-sandbox")); // chromium refuses its sandbox to root
     QProcess browser;
@@ -750,6 +772,9 @@ void TestServerConnections::pageInBrowser()
     const QString dom = QString::fromUtf8(browser.readAllStandardOutput());
     // The project's chart, one per member country with a share (not Austria), the heat map and the bars.
     QCOMPARE(dom.count(QLatin1String("<svg")), 5);
+    const QRegularExpressionMatch measured = QRegularExpression("<title>(\\S+) (\\S+)</title>").match(dom);
+    QCOMPARE(measured.captured(1), QStringLiteral("0"));    // only the charts' boxes scroll sideways
+    QCOMPARE(measured.captured(2), QStringLiteral("1.00")); // their text keeps its size
     for (const char* total : {"<b>9</b>members", "<b>9</b>purses counted", "<b>78</b>coins", "<b>13.80 Euro</b>"})
         QVERIFY2(dom.contains(QLatin1String(total)), total);
 }

@@ -8,7 +8,7 @@
 #include "server/projectdatabase.h"
 #include "server/projectimport.h"
 #include "server/resultspublication.h"
-#include "server/resultsrenderer.h"
+#include "server/resultsservice.h"
 #include "server/resultswebserver.h"
 #include "server/serveroptions.h"
 #include "server/signalwatch.h"
@@ -106,16 +106,16 @@ int main(int argc, char* argv[])
             << server.errorString() << "\n";
         return 1;
     }
-    std::unique_ptr<ResultsRenderer> renderer;
+    std::unique_ptr<ResultsService> results;
     std::unique_ptr<ResultsWebServer> web;
     if (options.httpPort != 0) {
-        renderer = std::make_unique<ResultsRenderer>();
-        if (!renderer->open(options.databaseFile)) {
-            err << "zuv-server: cannot read the database " << options.databaseFile << ": " << renderer->error() << "\n";
+        results = std::make_unique<ResultsService>();
+        if (!results->open(options.databaseFile)) {
+            err << "zuv-server: cannot read the database " << options.databaseFile << ": " << results->error() << "\n";
             return 1;
         }
-        renderer->publishDailyAt(options.publishAt);
-        web = std::make_unique<ResultsWebServer>(*renderer, connectionLimits, serverLimits);
+        results->publishDailyAt(options.publishAt);
+        web = std::make_unique<ResultsWebServer>(*results, connectionLimits, serverLimits);
         if (!web->listenOn(options.address, options.httpPort)) {
             err << "zuv-server: cannot publish on " << options.address.toString() << ":" << options.httpPort << ": "
                 << web->errorString() << "\n";
@@ -138,6 +138,6 @@ int main(int argc, char* argv[])
 
     const int status = QCoreApplication::exec();
     web.reset();
-    renderer.reset();
+    results.reset();
     return status;
 }

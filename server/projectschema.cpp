@@ -245,6 +245,8 @@ const char* const VERSION_6[] = {
     " month INTEGER NOT NULL, member_country INTEGER NOT NULL, national_side INTEGER NOT NULL,"
     " coin_value INTEGER NOT NULL, member_number BIGINT NOT NULL,"
     " PRIMARY KEY (month, member_country, national_side, coin_value, member_number))",
+    // The documents as published: every front end serves the same, without rendering them.
+    "CREATE TABLE published_documents (name TEXT PRIMARY KEY, body BYTES NOT NULL)",
     // The published totals, and the day of the last publication (days since 1970, UTC).
     "INSERT INTO server_state (name, value) VALUES ('published_members', 0), ('published_purses', 0),"
     " ('published_day', 0)",

@@ -2,6 +2,7 @@
 
 #include "common/constants.h"
 #include "server/resultsaggregates.h"
+#include "server/resultspage.h"
 #include "server/sqlconnection.h"
 
 #include <QSqlQuery>
@@ -87,7 +88,24 @@ void ResultsPublication::publish(const QDateTime& now)
     sql.run(QStringLiteral("UPDATE server_state SET value = ? WHERE name = 'published_day'"), {sqlNumber(day)});
     sql.run(QStringLiteral("UPDATE server_state SET value = ? WHERE name = 'results_updated'"),
             {sqlNumber(day * 86400)});
+    keepDocuments();
     sql.run(QStringLiteral("UPDATE server_state SET value = value + 1 WHERE name = 'results_version'"));
+}
+
+void ResultsPublication::keepDocuments()
+{
+    const ProjectResults results = read();
+    const std::pair<const char*, QByteArray> documents[] = {
+        {"page", resultsPage(results)}, {"json", resultsJson(results)}, {"csv", countsCsv(readCounts())}};
+    for (const auto& [name, body] : documents)
+        sql.run(QStringLiteral("INSERT INTO published_documents (name, body) VALUES (?, ?)"
+                               " ON CONFLICT (name) DO UPDATE SET body = excluded.body"),
+                {QLatin1String(name), body});
+}
+
+QByteArray ResultsPublication::document(const QString& name)
+{
+    return sql.value(QStringLiteral("SELECT body FROM published_documents WHERE name = ?"), {name}).toByteArray();
 }
 
 qint64 ResultsPublication::version()

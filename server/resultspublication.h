@@ -2,6 +2,7 @@
 
 #include "server/projectresults.h"
 
+#include <QByteArray>
 #include <QDateTime>
 #include <QList>
 #include <QtGlobal>
@@ -37,9 +38,16 @@ public:
 
     // Grows with every publication.
     qint64 version();
+    // The document as published ("page", "json" or "csv"); empty before the first publication.
+    QByteArray document(const QString& name);
+
+    // What the documents are rendered from.
     ProjectResults read();
     QList<CountsRow> readCounts();
 
 private:
+    // Renders the documents from the published numbers and keeps them.
+    void keepDocuments();
+
     SqlConnection& sql;
 };

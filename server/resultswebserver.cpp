@@ -2,7 +2,7 @@
 
 #include "server/projectresults.h"
 #include "server/resultspage.h"
-#include "server/resultsrenderer.h"
+#include "server/resultsservice.h"
 
 #include "server/httprequesthead.h"
 
@@ -328,9 +328,9 @@ void ResultsWebServer::HandOver::incomingConnection(qintptr descriptor)
     ::close(int(descriptor));
 }
 
-ResultsWebServer::ResultsWebServer(ResultsRenderer& resultsRenderer, const ConnectionLimits& connectionLimits,
+ResultsWebServer::ResultsWebServer(ResultsService& resultsService, const ConnectionLimits& connectionLimits,
                                    const ServerLimits& serverLimits, QObject* parent)
-    : QAbstractHttpServer(parent), renderer(resultsRenderer), limits(connectionLimits),
+    : QAbstractHttpServer(parent), results(resultsService), limits(connectionLimits),
       ledger(serverLimits.maxConnectionsPerAddress, 0),
       gate(serverLimits.maxConnections, ledger,
            ConnectionGate::Server{[this](QObject* parent) { return new WebConnection(parent, limits); },
@@ -374,15 +374,15 @@ bool ResultsWebServer::handleRequest(const QHttpServerRequest& request, QTcpSock
     }
 
     Answer answer{OK, address->type, QByteArray(), QDateTime()};
-    ResultsPublisher::Document document = ResultsPublisher::Document::Page;
+    PublishedDocuments::Document document = PublishedDocuments::Document::Page;
     switch (address->content) {
     case Content::ResultsPage:
         break;
     case Content::ResultsJson:
-        document = ResultsPublisher::Document::Json;
+        document = PublishedDocuments::Document::Json;
         break;
     case Content::CountsCsv:
-        document = ResultsPublisher::Document::Csv;
+        document = PublishedDocuments::Document::Csv;
         break;
     case Content::DownloadPage:
     case Content::WhyNotPage:
@@ -393,22 +393,22 @@ bool ResultsWebServer::handleRequest(const QHttpServerRequest& request, QTcpSock
     }
     // Answered when the document is ready, if the browser is still there.
     const Conditions conditions{request.value("If-None-Match"), request.value("If-Modified-Since")};
-    renderer.render(document, this,
-                    [this, answer, conditions, head, path = address->path,
-                     connection = QPointer<WebConnection>(connection)](bool ok, const QByteArray& bytes) mutable {
-                        if (!connection || connection->answered())
-                            return;
-                        if (!ok) {
-                            qWarning().noquote() << "results not published:" << QString::fromUtf8(bytes);
-                            answer = plainText(SERVICE_UNAVAILABLE);
-                        } else {
-                            answer.body = bytes;
-                            answer.lastModified = firstServed(path, entityTag(answer.body));
-                            if (unchangedFor(conditions, answer))
-                                answer.status = NOT_MODIFIED;
-                        }
-                        connection->answer(serialized(answer, !head));
-                    });
+    results.fetch(document, this,
+                  [this, answer, conditions, head, path = address->path,
+                   connection = QPointer<WebConnection>(connection)](bool ok, const QByteArray& bytes) mutable {
+                      if (!connection || connection->answered())
+                          return;
+                      if (!ok) {
+                          qWarning().noquote() << "results not published:" << QString::fromUtf8(bytes);
+                          answer = plainText(SERVICE_UNAVAILABLE);
+                      } else {
+                          answer.body = bytes;
+                          answer.lastModified = firstServed(path, entityTag(answer.body));
+                          if (unchangedFor(conditions, answer))
+                              answer.status = NOT_MODIFIED;
+                      }
+                      connection->answer(serialized(answer, !head));
+                  });
     return true;
 }
 

@@ -14,7 +14,7 @@
 
 class QHttpServerRequest;
 class QTcpSocket;
-class ResultsRenderer;
+class ResultsService;
 
 // The project's web pages next to the upload port: the results page, its
 // JSON and CSV, and the short pages the program links to. It answers GET
@@ -44,7 +44,7 @@ public:
     // After the answer, the browser has this long to hang up.
     static constexpr int CLOSE_GRACE_MS = 5000;
 
-    ResultsWebServer(ResultsRenderer& renderer, const ConnectionLimits& connectionLimits,
+    ResultsWebServer(ResultsService& results, const ConnectionLimits& connectionLimits,
                      const ServerLimits& serverLimits, QObject* parent = nullptr);
     ~ResultsWebServer() override;
 
@@ -83,7 +83,7 @@ private:
         void incomingConnection(qintptr descriptor) override;
     };
 
-    ResultsRenderer& renderer;
+    ResultsService& results;
     ConnectionLimits limits;
     PeerLedger ledger;
     ConnectionGate gate;

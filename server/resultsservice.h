@@ -1,6 +1,6 @@
 #pragma once
 
-#include "server/resultspublisher.h"
+#include "server/publisheddocuments.h"
 
 #include <QByteArray>
 #include <QObject>
@@ -14,11 +14,11 @@
 
 class ProjectDatabase;
 
-// Renders the published documents on a thread of its own, reading through a
-// database connection of that thread: rendering the CSV of a large project
-// takes most of a second, which the event loop of the uploads must not wait.
-// The day's publication is made there too.
-class ResultsRenderer : public QObject
+// Hands out the published documents, and makes the day's publication, on a
+// thread of its own with a database connection of that thread: publishing a
+// large project takes a while, and reading its CSV copies megabytes, which
+// the event loop of the uploads must not wait for.
+class ResultsService : public QObject
 {
     Q_OBJECT
 
@@ -27,15 +27,15 @@ public:
     // all when `context` is gone by then. Without `ok`, `bytes` is the error.
     using Done = std::function<void(bool ok, const QByteArray& bytes)>;
 
-    ResultsRenderer();
-    ~ResultsRenderer() override;
+    ResultsService();
+    ~ResultsService() override;
 
-    // Opens the database on the rendering thread and waits for it; false
+    // Opens the database on its thread and waits for it; false
     // with error() when it cannot be read.
     bool open(const QString& location);
     QString error() const { return openError; }
 
-    void render(ResultsPublisher::Document document, QObject* context, Done done);
+    void fetch(PublishedDocuments::Document document, QObject* context, Done done);
 
     // Publishes every day at `time` (UTC), and at once (before returning)
     // when that time has passed today without a publication.
@@ -52,6 +52,6 @@ private:
     QObject* worker; // lives on the thread, deleted with it
     // Used on the thread only.
     std::unique_ptr<ProjectDatabase> database;
-    std::unique_ptr<ResultsPublisher> publisher;
+    std::unique_ptr<PublishedDocuments> documents;
     QString openError;
 };

@@ -1,4 +1,4 @@
-#include "server/resultsrenderer.h"
+#include "server/resultsservice.h"
 
 #include "server/projectdatabase.h"
 #include "server/resultspublication.h"
@@ -9,7 +9,7 @@
 #include <QMetaObject>
 #include <QPointer>
 
-ResultsRenderer::ResultsRenderer() : worker(new QObject)
+ResultsService::ResultsService() : worker(new QObject)
 {
     nextPublication.setSingleShot(true);
     nextPublication.setTimerType(Qt::VeryCoarseTimer);
@@ -21,13 +21,13 @@ ResultsRenderer::ResultsRenderer() : worker(new QObject)
     thread.start();
 }
 
-ResultsRenderer::~ResultsRenderer()
+ResultsService::~ResultsService()
 {
     // The connection is closed on the thread it was opened on.
     QMetaObject::invokeMethod(
         worker,
         [this] {
-            publisher.reset();
+            documents.reset();
             database.reset();
         },
         Qt::BlockingQueuedConnection);
@@ -35,7 +35,7 @@ ResultsRenderer::~ResultsRenderer()
     thread.wait();
 }
 
-bool ResultsRenderer::open(const QString& location)
+bool ResultsService::open(const QString& location)
 {
     bool opened = false;
     QMetaObject::invokeMethod(
@@ -46,7 +46,7 @@ bool ResultsRenderer::open(const QString& location)
             database = std::make_unique<ProjectDatabase>(QStringLiteral("zuv-server-results"));
             opened = database->open(location);
             if (opened)
-                publisher = std::make_unique<ResultsPublisher>(*database);
+                documents = std::make_unique<PublishedDocuments>(*database);
             else
                 openError = database->lastError();
         },
@@ -54,15 +54,15 @@ bool ResultsRenderer::open(const QString& location)
     return opened;
 }
 
-void ResultsRenderer::render(ResultsPublisher::Document document, QObject* context, Done done)
+void ResultsService::fetch(PublishedDocuments::Document document, QObject* context, Done done)
 {
     // Checked on this thread, where the context would be deleted.
     const QPointer<QObject> asker(context);
     QMetaObject::invokeMethod(worker, [this, document, asker, done = std::move(done)] {
         QByteArray bytes;
-        const bool ok = publisher->render(document, bytes);
+        const bool ok = documents->fetch(document, bytes);
         if (!ok)
-            bytes = publisher->error().toUtf8();
+            bytes = documents->error().toUtf8();
         QMetaObject::invokeMethod(this, [asker, done, ok, bytes] {
             if (asker)
                 done(ok, bytes);
@@ -70,13 +70,13 @@ void ResultsRenderer::render(ResultsPublisher::Document document, QObject* conte
     });
 }
 
-void ResultsRenderer::publishDailyAt(const QTime& time)
+void ResultsService::publishDailyAt(const QTime& time)
 {
     publicationTime = time;
     publishWhenDue(Qt::BlockingQueuedConnection);
 }
 
-void ResultsRenderer::publishWhenDue(Qt::ConnectionType waiting)
+void ResultsService::publishWhenDue(Qt::ConnectionType waiting)
 {
     const QDateTime now = QDateTime::currentDateTimeUtc();
     if (now.time() >= publicationTime) {

@@ -1,10 +1,12 @@
 #pragma once
 
 #include "common/constants.h"
+#include "server/mixingmodel.h"
 
 #include <QByteArray>
 #include <QDateTime>
 #include <QList>
+#include <QString>
 #include <QtGlobal>
 
 #include <array>
@@ -39,6 +41,28 @@ struct MemberCountryResults
     std::array<PublishedCell, NUM_NATIONAL_SIDES> sides; // national side 1..15 at [side - 1]
 };
 
+// The mixing model of one member country that issues euro coins, as
+// published with the day's publication (see ResultsPublication).
+struct CountryModel
+{
+    int country = 0; // member country index, 1..15
+    MixingFit all;   // every coin value together
+    std::array<MixingFit, NUM_COINS> byValue;
+    // The published coins of the country over all months, by coin value
+    // (0 = 1 cent) and national side (1..15 at [side - 1]): the mix its
+    // members meet.
+    std::array<std::array<qint64, NUM_NATIONAL_SIDES>, NUM_COINS> mix{};
+};
+
+// One bar of the members' guesses of when the coins are mixed completely,
+// as the settings offer them ("2002" ... "2010", "2011-2020", "2021 or
+// later", "Never").
+struct GuessBar
+{
+    QString guess;
+    std::optional<qint64> members; // empty: fewer than MINIMUM_MEMBERS guessed so
+};
+
 struct ProjectResults
 {
     QDateTime updated;  // UTC, the day of the publication; invalid while nothing was published
@@ -50,6 +74,9 @@ struct ProjectResults
     QList<PublishedCell> overallByMonth;
     QList<MemberCountryResults> countries; // ascending by index
     std::array<PublishedCell, NUM_COINS> byValue;
+    QList<CountryModel> models;     // ascending by country
+    QList<GuessBar> mixedGuesses;   // in the settings' order; empty before the first publication
+    QString productionSharesSource; // where a was taken from, when not fitted: "source, date"
 };
 
 // One row of the open data: the coins of one value with one national side

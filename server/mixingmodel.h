@@ -23,10 +23,10 @@
 // value or all).
 struct MonthCount
 {
-    double years = 0;  // the month's middle, in years after 2002-01-01
-    qint64 coins = 0;  // coins counted
+    double years = 0;   // the month's middle, in years after 2002-01-01
+    qint64 coins = 0;   // coins counted
     qint64 foreign = 0; // of them with a foreign national side
-    qint64 purses = 0; // sessions that held them
+    qint64 purses = 0;  // sessions that held them
 };
 
 // One member's countings; what the bootstrap draws.
@@ -55,9 +55,9 @@ struct MixingFit
 
     bool aFixed = false; // a came from the coins produced, not from the fit
     Estimate a;
-    Estimate b;                          // per year
-    Estimate halfTimeYears;              // ln 2 / b
-    Estimate mixedYears;                 // when f reaches 90% of a: ln 10 / b, in years after 2002-01-01
+    Estimate b;                               // per year
+    Estimate halfTimeYears;                   // ln 2 / b
+    Estimate mixedYears;                      // when f reaches 90% of a: ln 10 / b, in years after 2002-01-01
     std::optional<Estimate> halfForeignYears; // when half the coins are foreign (a > 0.5 only)
 };
 

@@ -24,6 +24,7 @@ namespace {
 // member's own upload clears it, for its client has its number now.
 void storeSettings(SqlConnection& sql, const QVariant& member, const ClientStorage& upload, const QVariant& now)
 {
+    ResultsAggregates(sql).noteGuess(member.toLongLong(), upload.GuessWhenMixdateYear);
     sql.run(QStringLiteral("UPDATE members SET last_upload = ?, record_version = ?, country = ?, postal_code = ?,"
                            " town_size = ?, email = ?, email_flags = ?, settings_flags = ?, recommender_name = ?,"
                            " favourite_coin = ?, mixdate_year = ?, mixdate_month = ?, arrivaldate_year = ?,"

@@ -219,10 +219,11 @@ void keepEventsInSessions(SqlConnection& sql)
 
 // Version 6 publishes once a day what at least 3 members counted (see
 // ResultsPublication): the cells are kept at the finest grain only, every
-// coarser figure being a sum of published ones; the published cells are kept
-// as they were published, and who changed a cell since, so that a cell is
-// published again only when enough members changed it. The cells are counted
-// afresh from the sessions (ResultsAggregates::rebuild()).
+// coarser figure being a sum of published ones, with each member's coins in
+// them (what the mixing model is fitted to); the published cells, models and
+// guesses are kept as they were published, and who changed them since, so
+// that they are published again only when enough members changed them. The
+// cells are counted afresh from the sessions (ResultsAggregates::rebuild()).
 const char* const VERSION_6[] = {
     "DROP TABLE result_cell_members",
     "DROP TABLE result_cells",
@@ -232,7 +233,7 @@ const char* const VERSION_6[] = {
     " PRIMARY KEY (month, member_country, national_side, coin_value))",
     "CREATE TABLE result_cell_members ("
     " month INTEGER NOT NULL, member_country INTEGER NOT NULL, national_side INTEGER NOT NULL,"
-    " coin_value INTEGER NOT NULL, member_number BIGINT NOT NULL, purses BIGINT NOT NULL,"
+    " coin_value INTEGER NOT NULL, member_number BIGINT NOT NULL, purses BIGINT NOT NULL, coins BIGINT NOT NULL,"
     " PRIMARY KEY (month, member_country, national_side, coin_value, member_number))",
     // Rows whose last session was taken away are found without a scan.
     "CREATE INDEX result_cells_emptied ON result_cells (purses) WHERE purses <= 0",
@@ -245,6 +246,11 @@ const char* const VERSION_6[] = {
     " month INTEGER NOT NULL, member_country INTEGER NOT NULL, national_side INTEGER NOT NULL,"
     " coin_value INTEGER NOT NULL, member_number BIGINT NOT NULL,"
     " PRIMARY KEY (month, member_country, national_side, coin_value, member_number))",
+    // The mixing models as published, per member country and coin value (0: every value), and the
+    // members' guesses of when the coins are mixed (by the settings' year choice; NULL: too few).
+    "CREATE TABLE published_models (country INTEGER NOT NULL, coin_value INTEGER NOT NULL, fit TEXT NOT NULL,"
+    " PRIMARY KEY (country, coin_value))",
+    "CREATE TABLE published_guesses (guess INTEGER PRIMARY KEY, members BIGINT)",
     // The documents as published: every front end serves the same, without rendering them.
     "CREATE TABLE published_documents (name TEXT PRIMARY KEY, body BYTES NOT NULL)",
     // The published totals, and the day of the last publication (days since 1970, UTC).

@@ -87,13 +87,14 @@ void ResultsAggregates::apply(qint64 memberNumber, const ResultsContribution& co
     QList<qint64> rows;
     for (const auto& [key, cell] : contribution.cells) {
         appendKey(rows, key);
-        rows << memberNumber << factor * cell.purses;
+        rows << memberNumber << factor * cell.purses << factor * cell.coins;
     }
     std::map<ResultsContribution::Key, qint64> memberChange;
     sql.insertNumbers(
-        QStringLiteral("INSERT INTO result_cell_members (%1, member_number, purses)").arg(CELL_KEY), 6, rows,
+        QStringLiteral("INSERT INTO result_cell_members (%1, member_number, purses, coins)").arg(CELL_KEY), 7, rows,
         QStringLiteral("ON CONFLICT (%1, member_number) DO UPDATE"
-                       " SET purses = result_cell_members.purses + excluded.purses RETURNING %1, purses")
+                       " SET purses = result_cell_members.purses + excluded.purses,"
+                       " coins = result_cell_members.coins + excluded.coins RETURNING %1, purses")
             .arg(CELL_KEY),
         [&](const QSqlQuery& row) {
             const ResultsContribution::Key key{row.value(0).toInt(), row.value(1).toInt(), row.value(2).toInt(),
@@ -131,7 +132,10 @@ void ResultsAggregates::noteChanges(qint64 memberNumber, const ResultsContributi
     differing(added, removed);
     if (changed.empty() && !memberIsNew)
         return;
-    changed.insert({0, 0, 0, 0}); // the project's totals
+    for (const auto& [month, country, side, value] : std::set<ResultsContribution::Key>(changed))
+        if (country >= 1 && country <= NUM_NATIONAL_SIDES)
+            changed.insert(countryKey(country)); // the country's mixing model
+    changed.insert(PROJECT_KEY);                 // the project's totals
     QList<qint64> rows;
     for (const ResultsContribution::Key& key : changed) {
         appendKey(rows, key);
@@ -139,6 +143,15 @@ void ResultsAggregates::noteChanges(qint64 memberNumber, const ResultsContributi
     }
     sql.insertNumbers(QStringLiteral("INSERT INTO publication_changes (%1, member_number)").arg(CELL_KEY), 5, rows,
                       QStringLiteral("ON CONFLICT DO NOTHING"));
+}
+
+void ResultsAggregates::noteGuess(qint64 memberNumber, int mixedYearChoice)
+{
+    const auto& [month, country, side, value] = GUESSES_KEY;
+    sql.run(QStringLiteral("INSERT INTO publication_changes (%1, member_number) SELECT ?, ?, ?, ?, member_number"
+                           " FROM members WHERE member_number = ? AND mixdate_year <> ? ON CONFLICT DO NOTHING")
+                .arg(CELL_KEY),
+            {month, country, side, value, sqlNumber(memberNumber), sqlNumber(mixedYearChoice)});
 }
 
 void ResultsAggregates::prepare(SqlConnection& sql)
@@ -172,8 +185,8 @@ void ResultsAggregates::rebuild()
 {
     sql.execute(QStringLiteral("DELETE FROM result_cell_members"));
     sql.execute(QStringLiteral("DELETE FROM result_cells"));
-    sql.execute(EVERY_SESSION + QStringLiteral("INSERT INTO result_cell_members (%1, member_number, purses)"
-                                               " SELECT %1, member_number, COUNT(*) FROM piles"
+    sql.execute(EVERY_SESSION + QStringLiteral("INSERT INTO result_cell_members (%1, member_number, purses, coins)"
+                                               " SELECT %1, member_number, COUNT(*), SUM(coins) FROM piles"
                                                " GROUP BY %1, member_number")
                                     .arg(CELL_KEY));
     sql.execute(EVERY_SESSION + QStringLiteral("INSERT INTO result_cells (%1, coins, purses, members)"
@@ -183,6 +196,9 @@ void ResultsAggregates::rebuild()
     sql.execute(QStringLiteral("DELETE FROM publication_changes"));
     sql.execute(QStringLiteral("INSERT INTO publication_changes (%1, member_number)"
                                " SELECT %1, member_number FROM result_cell_members"
-                               " UNION SELECT 0, 0, 0, 0, member_number FROM members")
+                               " UNION SELECT 0, member_country, 0, 0, member_number FROM result_cell_members"
+                               " WHERE member_country BETWEEN 1 AND 15"
+                               " UNION SELECT 0, 0, 0, 0, member_number FROM members"
+                               " UNION SELECT 0, 0, 0, 1, member_number FROM members WHERE mixdate_year <> 0")
                     .arg(CELL_KEY));
 }

@@ -68,10 +68,14 @@ public:
     // changes, only in applyPending().
     void apply(qint64 memberNumber, const ResultsContribution& contribution, int sign);
     // Notes the member as having changed each cell where `removed` and
-    // `added` differ, and the project's totals when any did or the member is
-    // new.
+    // `added` differ, the mixing model of each member country of those
+    // cells, and the project's totals when any did or the member is new.
     void noteChanges(qint64 memberNumber, const ResultsContribution& removed, const ResultsContribution& added,
                      bool memberIsNew);
+    // Notes the member as having changed the published guesses when his
+    // guess of when the coins are mixed (the settings' year choice) is not
+    // the stored one; before the member's settings are stored.
+    void noteGuess(qint64 memberNumber, int mixedYearChoice);
     // Adds what apply() left pending to the cells, late in the transaction
     // and in the order of the cells' keys, so that two front ends lock the
     // cells they share one after the other and never wait for each other in
@@ -83,6 +87,12 @@ public:
     // not keep the cells yet); every member counts as having changed what he
     // counted.
     void rebuild();
+
+    // What publication_changes notes changes of besides the cells: a cell's
+    // month is never 0 together with a national side of 0.
+    static constexpr std::tuple<int, int, int, int> PROJECT_KEY{0, 0, 0, 0};
+    static constexpr std::tuple<int, int, int, int> GUESSES_KEY{0, 0, 0, 1};
+    static constexpr std::tuple<int, int, int, int> countryKey(int country) { return {0, country, 0, 0}; }
 
     // The session's keys as stored with it.
     static int monthOf(const QDate& date) { return date.year() * 100 + date.month(); }

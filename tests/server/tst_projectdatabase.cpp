@@ -205,9 +205,9 @@ void TestProjectDatabase::totalsFollowWhatWasStored()
         // sessions by, nothing published, a row for each usage event.
         QSqlQuery downgrade(db);
         const QString statements = QStringLiteral(
-            "DROP TABLE result_cells; DROP TABLE result_cell_members; DROP TABLE published_cells; DROP TABLE "
-            "published_documents;"
-            " DROP TABLE publication_changes; ALTER TABLE sessions DROP COLUMN month;"
+            "DROP TABLE result_cells; DROP TABLE result_cell_members; DROP TABLE publication_changes;"
+            " DROP TABLE published_cells; DROP TABLE published_documents; DROP TABLE published_models;"
+            " DROP TABLE published_guesses; ALTER TABLE sessions DROP COLUMN month;"
             " ALTER TABLE sessions DROP COLUMN member_country; UPDATE members SET country = 5;"
             " DROP INDEX members_by_newcomer_key; ALTER TABLE members DROP COLUMN newcomer_key;"
             " ALTER TABLE sessions DROP COLUMN pile_count; ALTER TABLE sessions DROP COLUMN event_count;"

@@ -720,9 +720,11 @@ void TestServerConnections::publishedNumbers()
     // months each is dotted; of more, only a month alone (April, June, December 2027).
     const auto inChart = [](const QList<int>& months, const QList<PublishedCell>& cells, const char* pattern) {
         QStringList found;
-        auto match = QRegularExpression(pattern).globalMatch(
-            QString::fromUtf8(resultsPage(ProjectResults{{}, 0, 0, 0, 0, months, cells, {}, {}}))
-                .section("<svg", 1, 1));
+        ProjectResults results;
+        results.months = months;
+        results.overallByMonth = cells;
+        auto match =
+            QRegularExpression(pattern).globalMatch(QString::fromUtf8(resultsPage(results)).section("<svg", 1, 1));
         while (match.hasNext())
             found << match.next().captured(1);
         return found;

@@ -20,8 +20,8 @@
 #include "net/serveranswer.h"
 #include "server/databaselocation.h"
 #include "server/projectdatabase.h"
+#include "server/publicationrun.h"
 #include "server/resultsaggregates.h"
-#include "server/resultspublication.h"
 #include "server/sqlconnection.h"
 
 #include <QDataStream>
@@ -1018,10 +1018,10 @@ void BM_ResultsAfterPublication(benchmark::State& state)
                 state.SkipWithError(("an upload failed: " + failure).c_str());
                 return;
             }
-            // Published anew, as once a day: the documents are rendered again.
+            // Published anew, as once a day: the models fitted, the documents rendered again.
             const auto publishing = std::chrono::steady_clock::now();
-            if (!publisher.write(
-                    [](SqlConnection& sql) { ResultsPublication(sql).publish(QDateTime::currentDateTimeUtc()); })) {
+            if (PublicationRun(publisher, std::nullopt).run(QDateTime::currentDateTimeUtc(), false) !=
+                PublicationRun::Outcome::Published) {
                 state.SkipWithError(publisher.lastError().toStdString().c_str());
                 return;
             }

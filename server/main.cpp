@@ -5,9 +5,10 @@
 // own.
 
 #include "common/localtime.h"
+#include "server/dailypublication.h"
 #include "server/projectdatabase.h"
 #include "server/projectimport.h"
-#include "server/resultspublication.h"
+#include "server/publicationrun.h"
 #include "server/resultsservice.h"
 #include "server/resultswebserver.h"
 #include "server/serveroptions.h"
@@ -51,7 +52,16 @@ int main(int argc, char* argv[])
     QTextStream err(stderr);
     ServerOptions options;
     QString problem;
-    switch (options.parse(QCoreApplication::arguments(), problem)) {
+    const ServerOptions::Outcome outcome = options.parse(QCoreApplication::arguments(), problem);
+    std::optional<ProductionShares> shares;
+    if (!options.productionSharesFile.isEmpty()) {
+        shares = ProductionShares::read(options.productionSharesFile, problem);
+        if (!shares) {
+            err << "zuv-server: " << problem << "\n";
+            return 2;
+        }
+    }
+    switch (outcome) {
     case ServerOptions::Outcome::ShowHelp:
         out << ServerOptions::helpText();
         return 0;
@@ -72,9 +82,9 @@ int main(int argc, char* argv[])
     }
     case ServerOptions::Outcome::Publish: {
         ProjectDatabase database;
-        if (!database.open(options.databaseFile) || !database.write([](SqlConnection& sql) {
-                ResultsPublication(sql).publish(QDateTime::currentDateTimeUtc());
-            })) {
+        PublicationRun run(database, shares);
+        if (!database.open(options.databaseFile) ||
+            run.run(QDateTime::currentDateTimeUtc(), false) != PublicationRun::Outcome::Published) {
             err << "zuv-server: cannot publish the results of " << options.databaseFile << ": " << database.lastError()
                 << "\n";
             return 1;
@@ -106,15 +116,21 @@ int main(int argc, char* argv[])
             << server.errorString() << "\n";
         return 1;
     }
+    std::unique_ptr<DailyPublication> publication;
     std::unique_ptr<ResultsService> results;
     std::unique_ptr<ResultsWebServer> web;
     if (options.httpPort != 0) {
+        publication = std::make_unique<DailyPublication>(shares);
+        if (!publication->start(options.databaseFile, options.publishAt)) {
+            err << "zuv-server: cannot publish the results of " << options.databaseFile << ": " << publication->error()
+                << "\n";
+            return 1;
+        }
         results = std::make_unique<ResultsService>();
         if (!results->open(options.databaseFile)) {
             err << "zuv-server: cannot read the database " << options.databaseFile << ": " << results->error() << "\n";
             return 1;
         }
-        results->publishDailyAt(options.publishAt);
         web = std::make_unique<ResultsWebServer>(*results, connectionLimits, serverLimits);
         if (!web->listenOn(options.address, options.httpPort)) {
             err << "zuv-server: cannot publish on " << options.address.toString() << ":" << options.httpPort << ": "
@@ -139,5 +155,6 @@ int main(int argc, char* argv[])
     const int status = QCoreApplication::exec();
     web.reset();
     results.reset();
+    publication.reset();
     return status;
 }

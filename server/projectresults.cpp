@@ -2,11 +2,14 @@
 
 #include "settings/settingschoices.h"
 
+#include <QDate>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QJsonValue>
 
+#include <algorithm>
+#include <cmath>
 #include <vector>
 
 namespace {
@@ -71,7 +74,102 @@ QString csvField(const QString& text)
     return QLatin1Char('"') + QString(text).replace(QLatin1Char('"'), QStringLiteral("\"\"")) + QLatin1Char('"');
 }
 
+// Years after 2002-01-01 as the month they fall in: "2031-05".
+QString monthAfterEuroStart(double years)
+{
+    const int months = int(std::floor(std::clamp(years, 0.0, 7000.0) * 12));
+    return QDate(2002, 1, 1).addMonths(months).toString(QStringLiteral("yyyy-MM"));
+}
+
+QJsonObject estimate(const Estimate& value)
+{
+    return QJsonObject{{QStringLiteral("value"), value.value},
+                       {QStringLiteral("low"), value.low},
+                       {QStringLiteral("high"), value.high}};
+}
+
+QJsonObject forecast(const Estimate& years)
+{
+    return QJsonObject{{QStringLiteral("value"), monthAfterEuroStart(years.value)},
+                       {QStringLiteral("low"), monthAfterEuroStart(years.low)},
+                       {QStringLiteral("high"), monthAfterEuroStart(years.high)}};
+}
+
+QJsonObject fitObject(const MixingFit& fit)
+{
+    QJsonObject object{{QStringLiteral("fitted"), fit.fitted},
+                       {QStringLiteral("members"), fit.members},
+                       {QStringLiteral("purses"), fit.purses},
+                       {QStringLiteral("months"), fit.months}};
+    if (!fit.fitted) {
+        object.insert(QStringLiteral("missing"), fit.missing);
+        return object;
+    }
+    object.insert(QStringLiteral("aFixed"), fit.aFixed);
+    object.insert(QStringLiteral("a"), estimate(fit.a));
+    object.insert(QStringLiteral("b"), estimate(fit.b));
+    object.insert(QStringLiteral("halfTimeYears"), estimate(fit.halfTimeYears));
+    object.insert(QStringLiteral("mixed"), forecast(fit.mixedYears));
+    if (fit.halfForeignYears)
+        object.insert(QStringLiteral("halfForeign"), forecast(*fit.halfForeignYears));
+    return object;
+}
+
+QJsonObject modelObject(const ProjectResults& results)
+{
+    QJsonArray guesses;
+    for (const GuessBar& bar : results.mixedGuesses)
+        guesses.append(
+            bar.members ? QJsonObject{{QStringLiteral("guess"), bar.guess}, {QStringLiteral("members"), *bar.members}}
+                        : QJsonObject{{QStringLiteral("guess"), bar.guess}, {QStringLiteral("suppressed"), true}});
+    QJsonArray countries;
+    for (const CountryModel& model : results.models) {
+        QJsonObject country = countryObject(model.country);
+        country.insert(QStringLiteral("all"), fitObject(model.all));
+        QJsonArray byValue;
+        for (const MixingFit& fit : model.byValue)
+            byValue.append(fitObject(fit));
+        country.insert(QStringLiteral("byValue"), byValue);
+        QJsonArray mix;
+        for (const auto& sides : model.mix) {
+            QJsonArray row;
+            for (const qint64 coins : sides)
+                row.append(coins);
+            mix.append(row);
+        }
+        country.insert(QStringLiteral("mix"), mix);
+        countries.append(country);
+    }
+    // "source, date": the date holds no comma.
+    const QString& shares = results.productionSharesSource;
+    const qsizetype comma = shares.lastIndexOf(QStringLiteral(", "));
+    return QJsonObject{
+        {QStringLiteral("productionShares"),
+         shares.isEmpty() ? QJsonValue(QJsonValue::Null)
+                          : QJsonValue(QJsonObject{{QStringLiteral("source"), shares.left(comma)},
+                                                   {QStringLiteral("date"), shares.mid(comma + 2)}})},
+        {QStringLiteral("mixedGuesses"), guesses},
+        {QStringLiteral("countries"), countries},
+    };
+}
+
 } // namespace
+
+QString mixedGuessName(int choice)
+{
+    if (choice >= 1 && choice <= 9)
+        return QString::number(2001 + choice);
+    switch (choice) {
+    case 10:
+        return QStringLiteral("2011-2020");
+    case 11:
+        return QStringLiteral("2021 or later");
+    case 12:
+        return QStringLiteral("Never");
+    default:
+        return QString();
+    }
+}
 
 QString monthText(int month)
 {
@@ -118,6 +216,7 @@ QByteArray resultsJson(const ProjectResults& results)
         {QStringLiteral("origin"), origins},
         {QStringLiteral("foreignShareByValue"),
          foreignShares(QList<PublishedCell>(results.byValue.begin(), results.byValue.end()))},
+        {QStringLiteral("model"), modelObject(results)},
         {QStringLiteral("downloads"),
          QJsonObject{{QStringLiteral("json"), RESULTS_JSON_PATH}, {QStringLiteral("csv"), COUNTS_CSV_PATH}}},
     };

@@ -63,6 +63,12 @@ struct GuessBar
     std::optional<qint64> members; // empty: fewer than MINIMUM_MEMBERS guessed so
 };
 
+// The settings' choices of when the coins will be mixed completely, by
+// their index 1..MIXED_GUESS_CHOICES: "2002" ... "2010", "2011-2020",
+// "2021 or later", "Never".
+constexpr int MIXED_GUESS_CHOICES = 12;
+QString mixedGuessName(int choice);
+
 struct ProjectResults
 {
     QDateTime updated;  // UTC, the day of the publication; invalid while nothing was published

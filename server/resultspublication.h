@@ -5,7 +5,12 @@
 #include <QByteArray>
 #include <QDateTime>
 #include <QList>
+#include <QString>
 #include <QtGlobal>
+
+#include <array>
+#include <map>
+#include <tuple>
 
 class SqlConnection;
 
@@ -20,9 +25,24 @@ class SqlConnection;
 // MINIMUM_MEMBERS members changed it; the published members and purses
 // likewise until that many members changed the project's totals. Two
 // publications thus differ only by what several members did together.
-// Who changed what is noted with each upload (ResultsAggregates).
+// Who changed what is noted with each upload (ResultsAggregates). The
+// mixing model of a member country and the members' guesses follow the same
+// rule: they are published anew only when at least MINIMUM_MEMBERS members
+// changed the country's countings, or their guesses.
 //
 // Every function throws DatabaseFailure.
+
+// The mixing models fitted for a publication (see PublicationRun).
+struct FittedModels
+{
+    // By member country: [0] every coin value together, [v] coin value v.
+    std::map<int, std::array<MixingFit, NUM_COINS + 1>> fits;
+    // Who had changed each country's countings when they were read for the
+    // fit: the publication takes just these changes as published.
+    std::map<int, QList<qint64>> changers;
+    QString productionShares; // "source, date" when a came from the coins produced
+};
+
 class ResultsPublication
 {
 public:
@@ -30,11 +50,12 @@ public:
 
     explicit ResultsPublication(SqlConnection& connection) : sql(connection) {}
 
-    // Publishes as of `now`, whenever asked: the operator's command.
-    void publish(const QDateTime& now);
-    // Publishes unless it was done on the day of `now` (UTC) already, by
-    // this front end or another; true when it did.
-    bool publishDaily(const QDateTime& now);
+    // Publishes as of `now`, with the models fitted for it. `daily`: unless
+    // it was done on the day of `now` (UTC) already, by this front end or
+    // another. True when it published.
+    bool publish(const QDateTime& now, const FittedModels& models, bool daily);
+    // Whether the day of `now` has its publication already.
+    bool publishedOn(const QDateTime& now);
 
     // Grows with every publication.
     qint64 version();
@@ -46,8 +67,18 @@ public:
     QList<CountsRow> readCounts();
 
 private:
+    using CoinMix = std::array<std::array<qint64, NUM_NATIONAL_SIDES>, NUM_COINS>;
+    // The models and guesses as published, with the mix of coins of each country.
+    void readModels(ProjectResults& results, const std::map<int, CoinMix>& mixes);
+    void publishCells(const QDateTime& now);
+    void publishTotals();
+    void publishModels(const FittedModels& models);
+    void publishGuesses();
     // Renders the documents from the published numbers and keeps them.
     void keepDocuments();
+    // How many members changed what `key` stands for since it was published.
+    qint64 changers(const std::tuple<int, int, int, int>& key);
+    void forgetChanges(const std::tuple<int, int, int, int>& key);
 
     SqlConnection& sql;
 };

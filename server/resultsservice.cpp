@@ -1,20 +1,12 @@
 #include "server/resultsservice.h"
 
 #include "server/projectdatabase.h"
-#include "server/resultspublication.h"
-
-#include <QDateTime>
-#include <QDebug>
 
 #include <QMetaObject>
 #include <QPointer>
 
 ResultsService::ResultsService() : worker(new QObject)
 {
-    nextPublication.setSingleShot(true);
-    nextPublication.setTimerType(Qt::VeryCoarseTimer);
-    // The uploads go on while the day's publication is made.
-    connect(&nextPublication, &QTimer::timeout, this, [this] { publishWhenDue(Qt::QueuedConnection); });
     thread.setObjectName(QStringLiteral("results"));
     worker->moveToThread(&thread);
     connect(&thread, &QThread::finished, worker, &QObject::deleteLater);
@@ -68,32 +60,4 @@ void ResultsService::fetch(PublishedDocuments::Document document, QObject* conte
                 done(ok, bytes);
         });
     });
-}
-
-void ResultsService::publishDailyAt(const QTime& time)
-{
-    publicationTime = time;
-    publishWhenDue(Qt::BlockingQueuedConnection);
-}
-
-void ResultsService::publishWhenDue(Qt::ConnectionType waiting)
-{
-    const QDateTime now = QDateTime::currentDateTimeUtc();
-    if (now.time() >= publicationTime) {
-        QMetaObject::invokeMethod(
-            worker,
-            [this, now] {
-                bool published = false;
-                if (!database->write(
-                        [&](SqlConnection& sql) { published = ResultsPublication(sql).publishDaily(now); }))
-                    qWarning().noquote() << "the results could not be published:" << database->lastError();
-                else if (published)
-                    qInfo().noquote() << "results published";
-            },
-            waiting);
-    }
-    QDateTime next(now.date(), publicationTime, Qt::UTC);
-    if (next <= now)
-        next = next.addDays(1);
-    nextPublication.start(std::chrono::milliseconds(now.msecsTo(next)));
 }

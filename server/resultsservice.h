@@ -6,18 +6,15 @@
 #include <QObject>
 #include <QString>
 #include <QThread>
-#include <QTime>
-#include <QTimer>
 
 #include <functional>
 #include <memory>
 
 class ProjectDatabase;
 
-// Hands out the published documents, and makes the day's publication, on a
-// thread of its own with a database connection of that thread: publishing a
-// large project takes a while, and reading its CSV copies megabytes, which
-// the event loop of the uploads must not wait for.
+// Hands out the published documents on a thread of its own, with a database
+// connection of that thread: reading a large project's CSV copies
+// megabytes, which the event loop of the uploads must not wait for.
 class ResultsService : public QObject
 {
     Q_OBJECT
@@ -37,18 +34,8 @@ public:
 
     void fetch(PublishedDocuments::Document document, QObject* context, Done done);
 
-    // Publishes every day at `time` (UTC), and at once (before returning)
-    // when that time has passed today without a publication.
-    void publishDailyAt(const QTime& time);
-
 private:
-    // Publishes when the day's publication is due, on the thread, `waiting`
-    // for it or not, and sets the timer for the next.
-    void publishWhenDue(Qt::ConnectionType waiting);
-
     QThread thread;
-    QTimer nextPublication;
-    QTime publicationTime;
     QObject* worker; // lives on the thread, deleted with it
     // Used on the thread only.
     std::unique_ptr<ProjectDatabase> database;

@@ -73,6 +73,12 @@ struct OptionSet
                                                 "default 04:00), and when started later on a day not yet "
                                                 "published. Only a server with --http-port publishes."),
                                  QStringLiteral("time")};
+    QCommandLineOption productionShares{QStringLiteral("production-shares"),
+                                        QStringLiteral("Take the mixing model's share of foreign coins once mixed "
+                                                       "from the coins produced: CSV <file> of "
+                                                       "country,coin_value,share with '# source:' and '# date:' "
+                                                       "lines (see README). Without it, that share is fitted."),
+                                        QStringLiteral("file")};
     QCommandLineOption publish{QStringLiteral("publish"),
                                QStringLiteral("Publish the results of the database that --database names now, "
                                               "besides the day's publication, and end.")};
@@ -85,7 +91,7 @@ struct OptionSet
                            "project's results on HTTP."));
         parser.addOptions({address, port, httpPort, database, maxBody, message, idleTimeout, connectionTimeout,
                            maxConnections, maxPerAddress, headerTimeout, minRate, maxBuffered, import, publishAt,
-                           publish});
+                           productionShares, publish});
         parser.addHelpOption();
         parser.addVersionOption();
     }
@@ -191,6 +197,8 @@ ServerOptions::Outcome ServerOptions::parse(const QStringList& arguments, QStrin
             return Outcome::Error;
         }
     }
+    if (parser.isSet(options.productionShares))
+        productionSharesFile = parser.value(options.productionShares);
     if (parser.isSet(options.publish))
         return Outcome::Publish;
     if (parser.isSet(options.import)) {

@@ -61,6 +61,7 @@ struct ServerOptions
     QString importFile; // Import: the SQLite database taken over into databaseFile
     // At night in Europe, when hardly anybody counts.
     QTime publishAt = QTime(4, 0); // UTC
+    QString productionSharesFile;  // empty: the mixing model's a is fitted
 
     enum class Outcome { Run, Import, Publish, ShowHelp, ShowVersion, Error };
 

@@ -1,0 +1,47 @@
+#pragma once
+
+#include "server/productionshares.h"
+
+#include <QObject>
+#include <QString>
+#include <QThread>
+#include <QTime>
+#include <QTimer>
+
+#include <memory>
+#include <optional>
+
+class ProjectDatabase;
+
+// Publishes the results once a day (see PublicationRun), on a thread of its
+// own with a database connection of that thread: fitting the mixing models
+// takes seconds of a large project, which neither the uploads nor the
+// browsers wait for. With several front ends on one database, the first to
+// come publishes for the day.
+class DailyPublication : public QObject
+{
+    Q_OBJECT
+
+public:
+    explicit DailyPublication(std::optional<ProductionShares> shares);
+    ~DailyPublication() override;
+
+    // Opens the database on the thread. When `time` (UTC) has passed today
+    // without a publication, publishes before returning; then every day at
+    // `time`. False with error() when the database cannot be opened.
+    bool start(const QString& location, const QTime& time);
+    QString error() const { return openError; }
+
+private:
+    // Publishes when the day's publication is due, on the thread, `waiting`
+    // for it or not, and sets the timer for the next.
+    void publishWhenDue(Qt::ConnectionType waiting);
+
+    QThread thread;
+    QObject* worker; // lives on the thread, deleted with it
+    QTimer nextPublication;
+    QTime publicationTime;
+    const std::optional<ProductionShares> shares;
+    std::unique_ptr<ProjectDatabase> database; // used on the thread only
+    QString openError;
+};

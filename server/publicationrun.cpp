@@ -1,0 +1,46 @@
+#include "server/publicationrun.h"
+
+#include "server/mixingcountings.h"
+#include "server/projectdatabase.h"
+#include "server/resultsaggregates.h"
+#include "server/resultspublication.h"
+
+PublicationRun::Outcome PublicationRun::run(const QDateTime& now, bool daily)
+{
+    FittedModels models;
+    std::map<int, CountryCountings> countings;
+    bool doneToday = false;
+    if (!database.read([&](SqlConnection& sql) {
+            doneToday = daily && ResultsPublication(sql).publishedOn(now);
+            if (doneToday)
+                return;
+            MixingCountings reader(sql);
+            models.changers = reader.dueCountries(int(MINIMUM_MEMBERS));
+            QList<int> due;
+            for (const auto& entry : models.changers)
+                due << entry.first;
+            countings = reader.read(due, ResultsAggregates::monthOf(now.toUTC().date()));
+        }))
+        return Outcome::Failed;
+    if (doneToday)
+        return Outcome::DoneToday;
+
+    for (const auto& [country, byValue] : countings) {
+        auto& fits = models.fits[country];
+        for (size_t value = 0; value < byValue.size(); ++value)
+            fits[value] = MixingModel::fit(byValue[value],
+                                           shares ? shares->mixedForeignShare(country, int(value)) : std::nullopt);
+    }
+    if (shares)
+        models.productionShares = shares->description();
+
+    bool published = false;
+    if (!database.write([&](SqlConnection& sql) { published = ResultsPublication(sql).publish(now, models, daily); }))
+        return Outcome::Failed;
+    return published ? Outcome::Published : Outcome::DoneToday;
+}
+
+QString PublicationRun::error() const
+{
+    return database.lastError();
+}

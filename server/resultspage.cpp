@@ -3,10 +3,13 @@
 #include "server/uploadservice.h"
 
 #include <QLocale>
+#include <QRegularExpression>
 #include <QStringList>
 
 #include <algorithm>
 #include <cmath>
+#include <iterator>
+#include <limits>
 #include <optional>
 
 namespace {
@@ -40,7 +43,7 @@ const char* const STYLE =
     ".totals b{display:block;white-space:nowrap;font-size:1.8em;color:#1f6fb2}"
     "section{background:#fff;border:1px solid #d9dde1;border-radius:8px;padding:16px 18px;margin:18px 0}"
     ".multiples{display:flex;flex-wrap:wrap;gap:10px 18px;margin-top:12px}"
-    ".multiples figure{margin:0}.note{color:#59636e;font-size:.92em}"
+    ".multiples figure{margin:0;max-width:100%}.note{color:#59636e;font-size:.92em}"
     // A chart keeps its size, and so its text, on a narrow screen: its own
     // box scrolls sideways instead of the page.
     ".chart{overflow-x:auto;margin-bottom:8px}.chart svg{display:block}svg text{font-size:11px;fill:#4a535c}"
@@ -98,13 +101,14 @@ QString hatchPattern(const QString& id)
 constexpr int LEGEND_HEIGHT = 24;
 
 // Says what the hatching means, next to the chart that shows it.
-QString hatchLegend(const QString& id, double x, double y)
+QString hatchLegend(const QString& id, double x, double y,
+                    const QString& meaning = QStringLiteral("nothing published there (no coins, or fewer than %1 "
+                                                            "members counted them)")
+                                                 .arg(MINIMUM_MEMBERS))
 {
     return QStringLiteral("<rect x=\"%1\" y=\"%2\" width=\"14\" height=\"14\" fill=\"url(#%3)\"/>"
-                          "<text x=\"%4\" y=\"%5\">Hatched: nothing published there (no coins, or fewer than %6 "
-                          "members counted them)</text>")
-        .arg(coordinate(x), coordinate(y), id, coordinate(x + 20), coordinate(y + 11))
-        .arg(MINIMUM_MEMBERS);
+                          "<text x=\"%4\" y=\"%5\">Hatched: %6</text>")
+        .arg(coordinate(x), coordinate(y), id, coordinate(x + 20), coordinate(y + 11), meaning);
 }
 
 // Every chart stands in its box, which svgStart() opens and SVG_END closes.
@@ -151,15 +155,27 @@ public:
 };
 
 // Months spaced by time: a month's place is its distance to the first one,
-// so a month nobody published leaves its room empty.
+// so a month nobody published leaves its room empty. A forecast carries the
+// axis on beyond the last month, to `endNumber`.
 class MonthAxis
 {
 public:
-    MonthAxis(const QList<int>& months, double left, double right)
-        : months(months), left(left), right(right), first(number(months.first())), span(number(months.last()) - first)
+    MonthAxis(const QList<int>& months, double left, double right, int endNumber = 0)
+        : months(months), left(left), right(right), first(number(months.first())),
+          span(std::max(number(months.last()), endNumber) - first)
     {
     }
     double x(qsizetype i) const { return at(number(months.at(i))); }
+    // A month's point stands for its middle.
+    double x(double years) const { return at(number(EURO_START) + 12 * years - 0.5); }
+    static double years(int month) { return (number(month) - number(EURO_START) + 0.5) / 12; }
+    // The month in which `years` after the euro coins' first day fall.
+    static int monthAt(double years)
+    {
+        const int months = number(EURO_START) + int(std::floor(12 * years));
+        return months / 12 * 100 + months % 12 + 1;
+    }
+    static int endFor(double years) { return int(std::ceil(number(EURO_START) + 12 * years - 0.5)); }
     // Whether the month comes right after the one before it in the list.
     bool follows(qsizetype i) const { return i > 0 && number(months.at(i)) - number(months.at(i - 1)) == 1; }
     // More months than this leave a line no room for dots.
@@ -192,9 +208,10 @@ public:
 private:
     // "Sep 2024" in 11 px and a gap: closer, the labels would touch.
     static constexpr double MONTH_LABEL_SPACING = 64;
+    static constexpr int EURO_START = 200201;
 
     static int number(int month) { return month / 100 * 12 + month % 100 - 1; }
-    double at(int number) const
+    double at(double number) const
     {
         return span == 0 ? (left + right) / 2 : left + (number - first) * (right - left) / span;
     }
@@ -214,16 +231,75 @@ struct ChartLine
     QString name;
 };
 
+// The model's curve and band in a chart are drawn this far at most: an
+// interval that ends later says so in words.
+constexpr double MODEL_HORIZON_YEARS = 2100 - 2002;
+const QString MODEL_COLOUR = QStringLiteral("#c4510c");
+
+double withinHorizon(double years)
+{
+    return std::isfinite(years) ? std::clamp(years, 0.0, MODEL_HORIZON_YEARS) : MODEL_HORIZON_YEARS;
+}
+
+double modelShare(double a, double b, double years)
+{
+    return a * (1 - std::exp(-b * years));
+}
+
+// The fitted share of foreign coins over the counted months, and dashed on
+// into the future, up to the latest time the coins may be mixed. The band
+// lies between the curves of both ends of the intervals of a and b: it is a
+// little wider than the 90% band of the curve itself, as the two ends need
+// not come together.
+QString modelCurve(const MixingFit& fit, const MonthAxis& axis, const ShareScale& scale, double from, double until,
+                   const QString& name)
+{
+    const double end = withinHorizon(fit.mixedYears.high);
+    const auto points = [&](double a, double b, double first, double last, int steps) {
+        QStringList points;
+        for (int step = 0; step <= steps; ++step) {
+            const double years = first + (last - first) * step / steps;
+            points << coordinate(axis.x(years)) + QLatin1Char(',') + coordinate(scale.y(modelShare(a, b, years)));
+        }
+        return points;
+    };
+    constexpr int BAND_STEPS = 80;
+    QStringList band = points(fit.a.high, fit.b.high, from, end, BAND_STEPS);
+    const QStringList lower = points(fit.a.low, fit.b.low, from, end, BAND_STEPS);
+    std::copy(lower.crbegin(), lower.crend(), std::back_inserter(band));
+    QString svg = QStringLiteral("<g><title>%1</title><polygon fill=\"%2\" fill-opacity=\"0.16\" points=\"%3\"/>")
+                      .arg(QStringLiteral("%1, the model: %2 of the coins foreign once mixed completely")
+                               .arg(name, percent(fit.a.value))
+                               .toHtmlEscaped(),
+                           MODEL_COLOUR, band.join(QLatin1Char(' ')));
+    const QString curve = QStringLiteral("<polyline class=\"model\" fill=\"none\" stroke=\"%1\" stroke-width=\"1.6\""
+                                         "%2 points=\"%3\"/>");
+    if (until > from)
+        svg += curve.arg(MODEL_COLOUR, QString(),
+                         points(fit.a.value, fit.b.value, from, until, 24).join(QLatin1Char(' ')));
+    if (end > until)
+        svg += curve.arg(MODEL_COLOUR, QStringLiteral(" stroke-dasharray=\"4 3\""),
+                         points(fit.a.value, fit.b.value, std::max(from, until), end, 60).join(QLatin1Char(' ')));
+    return svg + QStringLiteral("</g>");
+}
+
 // The share of foreign coins month by month, one line per entry; a month
 // without a published share leaves a gap, and so does a month missing from
 // the list. A month alone between gaps keeps its dot, which is all it has.
+// A fitted model's curve stands beneath the lines, the time axis carried on
+// for its forecast.
 QString lineChart(const QString& label, const QList<int>& months, const QList<ChartLine>& lines, int width, int height,
-                  int gridSteps)
+                  int gridSteps, const MixingFit* model = nullptr)
 {
     const ShareScale scale(PLOT_LEFT, width - PLOT_RIGHT, PLOT_TOP, height - PLOT_BOTTOM);
-    const MonthAxis axis(months, scale.left, scale.right);
+    const bool modelled = model && model->fitted;
+    const MonthAxis axis(months, scale.left, scale.right,
+                         modelled ? MonthAxis::endFor(withinHorizon(model->mixedYears.high)) : 0);
     const bool dotted = axis.length() <= MAX_DOTTED_MONTHS;
     QString svg = svgStart(width, height, label) + scale.grid(gridSteps) + axis.labels(scale.bottom);
+    if (modelled)
+        svg += modelCurve(*model, axis, scale, MonthAxis::years(months.first()), MonthAxis::years(months.last()),
+                          lines.last().name);
     for (const ChartLine& line : lines) {
         QList<qsizetype> segment;
         const auto point = [&](qsizetype i) {
@@ -402,6 +478,169 @@ QString nothingShown(const QString& who)
         .arg(who);
 }
 
+// Beyond this the model foretells nothing a reader could wait for.
+bool foreseeable(double years)
+{
+    return std::isfinite(years) && years < 1000;
+}
+
+// "2051 (2043–2066)"; an interval of a few years by month: "Mar 2031 (Oct 2030–Jan 2032)".
+QString whenText(const Estimate& when)
+{
+    const bool byMonth = foreseeable(when.high) && when.high - when.low < 3;
+    const auto text = [byMonth](double years) {
+        const int month = MonthAxis::monthAt(years);
+        return byMonth ? QLocale(QLocale::English).monthName(month % 100, QLocale::ShortFormat) + QLatin1Char(' ') +
+                             QString::number(month / 100)
+                       : QString::number(month / 100);
+    };
+    if (!foreseeable(when.value))
+        return foreseeable(when.low) ? QStringLiteral("not in sight (%1 or later)").arg(text(when.low))
+                                     : QStringLiteral("not in sight");
+    return QStringLiteral("%1 (%2%3)")
+        .arg(text(when.value), text(when.low),
+             foreseeable(when.high) ? QStringLiteral("\u2013") + text(when.high) : QStringLiteral(" or later"));
+}
+
+// "Portugal: half the coins foreign in 2033 (2029–2040); mixed completely in 2051 (2043–2066)"
+QString modelSentence(const QString& name, const MixingFit& fit)
+{
+    if (!fit.fitted)
+        return QStringLiteral("%1: not enough countings yet (%2)").arg(name, fit.missing);
+    QString text = name + QStringLiteral(": ");
+    if (fit.halfForeignYears)
+        text += QStringLiteral("half the coins foreign in %1; ").arg(whenText(*fit.halfForeignYears));
+    return text + QStringLiteral("mixed completely in %1").arg(whenText(fit.mixedYears));
+}
+
+const CountryModel* modelOf(const ProjectResults& results, int country)
+{
+    const auto found = std::find_if(results.models.cbegin(), results.models.cend(),
+                                    [country](const CountryModel& model) { return model.country == country; });
+    return found == results.models.cend() ? nullptr : &*found;
+}
+
+// The countries whose "mixed completely" the model could tell, earliest first.
+QList<const CountryModel*> fittedByMixing(const ProjectResults& results)
+{
+    QList<const CountryModel*> fitted;
+    for (const CountryModel& model : results.models)
+        if (model.all.fitted)
+            fitted << &model;
+    const auto when = [](const CountryModel* model) {
+        const double years = model->all.mixedYears.value;
+        return foreseeable(years) ? years : std::numeric_limits<double>::infinity();
+    };
+    std::sort(fitted.begin(), fitted.end(),
+              [&when](const CountryModel* one, const CountryModel* other) { return when(one) < when(other); });
+    return fitted;
+}
+
+// Whether the guess ("2005", "2011-2020", "2021 or later") holds the year.
+bool guessHolds(const QString& guess, int year)
+{
+    const QStringList years = guess.split(QRegularExpression(QStringLiteral("\\D+")), Qt::SkipEmptyParts);
+    if (years.isEmpty())
+        return false;
+    const int from = years.first().toInt();
+    const int to = years.size() > 1                         ? years.at(1).toInt()
+                   : guess.contains(QLatin1String("later")) ? std::numeric_limits<int>::max()
+                                                            : from;
+    return from <= year && year <= to;
+}
+
+// One bar per choice, the number of members above it; a choice fewer than
+// the minimum made stands hatched as high as it may be. Outlined: the choice
+// that holds the countings' forecast.
+QString guessBars(const QList<GuessBar>& bars, std::optional<int> forecastYear)
+{
+    constexpr int SLOT = 76;
+    const int width = PLOT_LEFT + int(bars.size()) * SLOT + 8;
+    const int height = 230 + LEGEND_HEIGHT;
+    const double top = PLOT_TOP + 40; // room for the mark of the countings
+    const double bottom = height - LEGEND_HEIGHT - PLOT_BOTTOM;
+    qint64 most = MINIMUM_MEMBERS;
+    for (const GuessBar& bar : bars)
+        most = std::max(most, bar.members.value_or(0));
+    bool hatched = false;
+    QString svg = svgStart(width, height, QStringLiteral("When our members guess the coins are mixed completely")) +
+                  hatchPattern(QStringLiteral("hatch-guess"));
+    for (qsizetype i = 0; i < bars.size(); ++i) {
+        const GuessBar& bar = bars.at(i);
+        const double x = PLOT_LEFT + i * SLOT;
+        const double barTop = bottom - double(bar.members.value_or(MINIMUM_MEMBERS - 1)) / most * (bottom - top);
+        hatched = hatched || !bar.members;
+        if (forecastYear && guessHolds(bar.guess, *forecastYear))
+            svg += QStringLiteral("<rect x=\"%1\" y=\"%2\" width=\"%3\" height=\"%4\" fill=\"none\" stroke=\"%5\""
+                                  " stroke-dasharray=\"4 3\"/><text x=\"%6\" y=\"%7\" text-anchor=\"middle\""
+                                  " style=\"fill:%5\">the countings</text>")
+                       .arg(coordinate(x + 2), coordinate(PLOT_TOP + 18), coordinate(SLOT - 4),
+                            coordinate(bottom - PLOT_TOP - 18), MODEL_COLOUR, coordinate(x + SLOT / 2.0),
+                            coordinate(PLOT_TOP + 10));
+        const QString title = bar.members
+                                  ? QStringLiteral("%1: %2 members").arg(bar.guess, grouped(*bar.members))
+                                  : QStringLiteral("%1: fewer than %2 members").arg(bar.guess).arg(MINIMUM_MEMBERS);
+        svg += QStringLiteral("<g><title>%1</title><rect x=\"%2\" y=\"%3\" width=\"%4\" height=\"%5\" fill=\"%6\"/>"
+                              "<text x=\"%7\" y=\"%8\" text-anchor=\"middle\">%9</text>"
+                              "<text x=\"%7\" y=\"%10\" text-anchor=\"middle\">%11</text></g>")
+                   .arg(title.toHtmlEscaped(), coordinate(x + SLOT * 0.2), coordinate(barTop), coordinate(SLOT * 0.6),
+                        coordinate(bottom - barTop), bar.members ? ACCENT : QStringLiteral("url(#hatch-guess)"),
+                        coordinate(x + SLOT / 2.0), coordinate(barTop - 5),
+                        bar.members ? grouped(*bar.members) : QStringLiteral("&lt;%1").arg(MINIMUM_MEMBERS),
+                        coordinate(bottom + 16), bar.guess.toHtmlEscaped());
+    }
+    svg += QStringLiteral("<line x1=\"%1\" y1=\"%2\" x2=\"%3\" y2=\"%2\" stroke=\"#8a939b\"/>")
+               .arg(PLOT_LEFT)
+               .arg(coordinate(bottom))
+               .arg(width - 8);
+    if (hatched)
+        svg += hatchLegend(QStringLiteral("hatch-guess"), PLOT_LEFT, height - LEGEND_HEIGHT + 4,
+                           QStringLiteral("fewer than %1 members guessed so").arg(MINIMUM_MEMBERS));
+    return svg + SVG_END;
+}
+
+// The members' guesses beside what the countings say: the median country's
+// forecast with its interval, and how far the countries' forecasts lie apart.
+QString guessesSection(const ProjectResults& results)
+{
+    const QList<const CountryModel*> fitted = fittedByMixing(results);
+    const CountryModel* median = fitted.isEmpty() ? nullptr : fitted.at((fitted.size() - 1) / 2);
+    QString html = QStringLiteral("<section><h2>When will the coins be mixed completely?</h2>");
+    const auto most = std::max_element(
+        results.mixedGuesses.cbegin(), results.mixedGuesses.cend(),
+        [](const GuessBar& one, const GuessBar& other) { return one.members.value_or(0) < other.members.value_or(0); });
+    html += most != results.mixedGuesses.cend() && most->members
+                ? QStringLiteral("<p>Our members guessed most often <b>%1</b> (%2 members).")
+                      .arg(most->guess.toHtmlEscaped(), grouped(*most->members))
+                : QStringLiteral("<p>Too few of our members guessed yet.");
+    if (!median) {
+        html += QStringLiteral(" The countings cannot tell yet: no member country has enough of them for the "
+                               "model.</p>");
+    } else {
+        const auto named = [](const CountryModel* model) {
+            const double years = model->all.mixedYears.value;
+            return QStringLiteral("%1 (%2)").arg(foreseeable(years) ? QString::number(MonthAxis::monthAt(years) / 100)
+                                                                    : QStringLiteral("not in sight"),
+                                                 memberCountryName(model->country));
+        };
+        html += QStringLiteral(" The countings say <b>%1</b>: the forecast of %2, the median of the %3 member "
+                               "countries the model fits")
+                    .arg(whenText(median->all.mixedYears), memberCountryName(median->country))
+                    .arg(fitted.size());
+        html +=
+            fitted.size() > 1
+                ? QStringLiteral(", which range from %1 to %2.</p>").arg(named(fitted.first()), named(fitted.last()))
+                : QStringLiteral(".</p>");
+    }
+    if (!results.mixedGuesses.isEmpty()) {
+        std::optional<int> forecastYear;
+        if (median && foreseeable(median->all.mixedYears.value))
+            forecastYear = MonthAxis::monthAt(median->all.mixedYears.value) / 100;
+        html += guessBars(results.mixedGuesses, forecastYear);
+    }
+    return html + QStringLiteral("</section>");
+}
+
 QString byMonthSection(const ProjectResults& results)
 {
     QString html = QStringLiteral(
@@ -414,19 +653,40 @@ QString byMonthSection(const ProjectResults& results)
                             940, 260, 4)
                 : nothingShown(QStringLiteral("in the euro countries"));
     html += QStringLiteral("<h3>Each member country</h3><p class=\"note\">Coloured: the country; grey: all member "
-                           "countries.</p><div class=\"multiples\">");
+                           "countries.");
+    if (!results.models.isEmpty())
+        html += QStringLiteral(
+            " Orange: the model fitted to the country's countings, f(t) = a (1 \u2212 e<sup>\u2212bt</sup>) "
+            "for the share of foreign coins t years after the euro coins came out, a the share "
+            "once they are mixed completely, b the pace; dashed where it foretells. The band "
+            "lies between the curves of both ends of the 90% intervals of a and b. Mixed "
+            "completely: when the share reaches 90% of a. The charts end in 2100.");
+    QStringList fixed;
+    for (const CountryModel& model : results.models)
+        if (model.all.fitted && model.all.aFixed)
+            fixed << memberCountryName(model.country);
+    if (!fixed.isEmpty())
+        html += QStringLiteral(" For %1, a is not fitted but taken from the coins produced (%2).")
+                    .arg(fixed.join(QStringLiteral(", ")), results.productionSharesSource.toHtmlEscaped());
+    html += QStringLiteral("</p><div class=\"multiples\">");
     for (const MemberCountryResults& country : results.countries) {
         const QString name = memberCountryName(country.country);
-        html += QStringLiteral("<figure><h3>%1</h3>").arg(name);
-        if (!anyShare(country.byMonth)) {
-            html += nothingShown(QStringLiteral("in ") + name) + QStringLiteral("</figure>");
-            continue;
-        }
-        html += lineChart(QStringLiteral("Share of foreign coins by month in %1").arg(name), results.months,
+        const CountryModel* model = modelOf(results, country.country);
+        // The forecasts carry the time axis on: the charts widen, all alike.
+        const bool modelled = !results.models.isEmpty();
+        const int width = modelled ? 440 : 290;
+        html += QStringLiteral("<figure style=\"width:%1px\"><h3>%2</h3>").arg(width).arg(name);
+        if (!anyShare(country.byMonth))
+            html += nothingShown(QStringLiteral("in ") + name);
+        else
+            html +=
+                lineChart(QStringLiteral("Share of foreign coins by month in %1").arg(name), results.months,
                           {ChartLine{results.overallByMonth, REFERENCE, 1.2, QStringLiteral("All member countries")},
                            ChartLine{country.byMonth, ACCENT, 2, name}},
-                          290, 130, 2) +
-                QStringLiteral("</figure>");
+                          width, modelled ? 150 : 130, 2, model ? &model->all : nullptr);
+        if (model)
+            html += QStringLiteral("<p class=\"note\">%1</p>").arg(modelSentence(name, model->all).toHtmlEscaped());
+        html += QStringLiteral("</figure>");
     }
     return html + QStringLiteral("</div></section>");
 }
@@ -467,6 +727,8 @@ QByteArray resultsPage(const ProjectResults& results)
                                "foreign national sides among the coins of each value.</p>") +
                 valueBars(results) + QStringLiteral("</section>");
     }
+    if (!results.mixedGuesses.isEmpty() || !results.models.isEmpty())
+        body += guessesSection(results);
 
     body += QStringLiteral("<footer><p>Published once a day. Every number is a sum of cells (a month, a member "
                            "country, a national side, a coin value) that at least %1 members counted coins in, and a "

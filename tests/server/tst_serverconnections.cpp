@@ -77,7 +77,7 @@ quint16 freePort()
     return probe.listen(QHostAddress::LocalHost) ? probe.serverPort() : 0;
 }
 
-enum Side { AUSTRIA = 1, FRANCE = 4, GERMANY = 5, ITALY = 8, SPAIN = 14 };
+enum Side { AUSTRIA = 1, FRANCE = 4, GERMANY = 5, GREECE = 6, ITALY = 8, PORTUGAL = 12, SPAIN = 14 };
 enum Coin { CENT_1 = 0, CENT_10 = 3, CENT_50 = 5, EURO_1 = 6, EURO_2 = 7 };
 constexpr int OTHER_EUROPEAN_COUNTRY = 19;
 
@@ -328,6 +328,7 @@ private Q_SLOTS:
     void commandLine();
     void publishedNumbers();
     void pageInBrowser();
+    void mixingModelOnThePage();
     void badRequests_data();
     void badRequests();
     void publicationsRevealNobody();
@@ -779,6 +780,42 @@ void TestServerConnections::pageInBrowser()
     QCOMPARE(measured.captured(2), QStringLiteral("1.00")); // their text keeps its size
     for (const char* total : {"<b>9</b>members", "<b>9</b>purses counted", "<b>78</b>coins", "<b>13.80 Euro</b>"})
         QVERIFY2(dom.contains(QLatin1String(total)), total);
+}
+
+// Portugal's model puts half of a, 30% foreign coins, in March 2024: its curve passes through that month's share.
+void TestServerConnections::mixingModelOnThePage()
+{
+    MixingFit fit;
+    fit.fitted = true;
+    fit.a = {0.6, 0.55, 0.65};
+    fit.b = {std::log(2) / (22 + 2.5 / 12), 0.03, 0.06};
+    fit.mixedYears = {49.2, 41.3, 64.5};
+    fit.halfForeignYears = Estimate{31.5, 27.2, 38.9};
+    MixingFit tooFew;
+    tooFew.missing = QStringLiteral("fewer than 20 members (12)");
+    ProjectResults results;
+    const PublishedCell shown = CellCounts{10, 3, 3};
+    results.months = {202403, 202405}; // each month alone, so dotted
+    results.overallByMonth = {CellCounts{10, 5, 6}, CellCounts{10, 5, 6}};
+    results.countries = {{GREECE, {shown, shown}, {}, {}}, {PORTUGAL, {shown, shown}, {}, {}}};
+    results.models = {{GREECE, tooFew, {}, {}}, {PORTUGAL, fit, {}, {}}};
+    results.mixedGuesses = {{QStringLiteral("2002"), 4}, {QStringLiteral("2003"), std::nullopt}};
+    const QString page = QString::fromUtf8(resultsPage(results));
+    const auto found = [&page](const QString& in, const char* pattern) {
+        return QRegularExpression(pattern).match(page.section(in, 1)).capturedTexts().mid(1).join(',');
+    };
+    const QString portugal = QStringLiteral("aria-label=\"Share of foreign coins by month in Portugal");
+    QCOMPARE(found(portugal, "class=\"model\"[^>]* points=\"([\\d.]+,[\\d.]+)"),
+             found(portugal, "<circle cx=\"([\\d.]+)\" cy=\"([\\d.]+)\" r=\"3.0\""));
+    QCOMPARE(found(portugal, "<p class=\"note\">([^<]+)"),
+             QStringLiteral("Portugal: half the coins foreign in 2033 (2029\u20132040); mixed completely in 2051 "
+                            "(2043\u20132066)"));
+    QCOMPARE(found(QStringLiteral("in Greece"), "<p class=\"note\">([^<]+)"),
+             QStringLiteral("Greece: not enough countings yet (fewer than 20 members (12))"));
+    const QString guesses = QStringLiteral("guess the coins are mixed");
+    QCOMPARE(found(guesses, "<title>2002: [^<]+</title><rect [^>]+fill=\"([^\"]+)"), QStringLiteral("#1f6fb2"));
+    QCOMPARE(found(guesses, "<title>2003: [^<]+</title><rect [^>]+fill=\"([^\"]+)"),
+             QStringLiteral("url(#hatch-guess)"));
 }
 
 void TestServerConnections::badRequests_data()

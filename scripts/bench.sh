@@ -23,7 +23,7 @@ results="$ZUV_BUILD/bench-results"
 mkdir -p "$results"
 benchmarks=(bench_storage bench_startup)
 if [ -x "$ZUV_BUILD/bench/bench_server" ]; then
-    benchmarks+=(bench_server)
+    benchmarks+=(bench_server bench_model)
 fi
 
 echo "== machine =="

@@ -289,6 +289,9 @@ void ProjectResultsView::drawShareByMonth()
     QList<QPointF> upper;
     QList<QPointF> fitted;
     if (fit) {
+        // f grows with a and with b, so the curves of both lower and of both
+        // upper interval ends enclose every fit in between. It is wider than
+        // the bootstrap's own band where a high a came with a low b.
         lower = curve(fit->a.low, fit->b.low, last);
         upper = curve(fit->a.high, fit->b.high, last);
         fitted = curve(fit->a.value, fit->b.value, last);

@@ -121,7 +121,135 @@ std::optional<ProjectTotals> totalsOf(const QJsonValue& value)
     return ProjectTotals{field("members"), field("purses"), field("coins"), field("valueCents")};
 }
 
+std::optional<ModelEstimate> estimateOf(const QJsonValue& value)
+{
+    const QJsonObject object = value.toObject();
+    const QJsonValue number = object.value(QLatin1String("value"));
+    const QJsonValue low = object.value(QLatin1String("low"));
+    const QJsonValue high = object.value(QLatin1String("high"));
+    if (!number.isDouble() || !low.isDouble() || !high.isDouble())
+        return std::nullopt;
+    const ModelEstimate estimate{number.toDouble(), low.toDouble(), high.toDouble()};
+    if (!(estimate.low <= estimate.value && estimate.value <= estimate.high) || !std::isfinite(estimate.low) ||
+        !std::isfinite(estimate.high))
+        return std::nullopt;
+    return estimate;
+}
+
+std::optional<ModelDate> dateOf(const QJsonValue& value)
+{
+    const QJsonObject object = value.toObject();
+    auto month = [&](const char* name) {
+        return QDate::fromString(object.value(QLatin1String(name)).toString() + QStringLiteral("-01"),
+                                 QStringLiteral("yyyy-MM-dd"));
+    };
+    const ModelDate date{month("value"), month("low"), month("high")};
+    if (!date.low.isValid() || !(date.low <= date.value && date.value <= date.high))
+        return std::nullopt;
+    return date;
+}
+
+// A fit that claims to be fitted must carry every estimate it is drawn
+// from; one that does not is left out.
+std::optional<ModelFit> fitOf(const QJsonValue& value)
+{
+    const QJsonObject object = value.toObject();
+    const QJsonValue fitted = object.value(QLatin1String("fitted"));
+    if (!fitted.isBool())
+        return std::nullopt;
+    ModelFit fit;
+    fit.fitted = fitted.toBool();
+    fit.missing = object.value(QLatin1String("missing")).toString();
+    fit.members = countOf(object.value(QLatin1String("members"))).value_or(0);
+    fit.purses = countOf(object.value(QLatin1String("purses"))).value_or(0);
+    fit.months = countOf(object.value(QLatin1String("months"))).value_or(0);
+    if (!fit.fitted)
+        return fit;
+    fit.aFixed = object.value(QLatin1String("aFixed")).toBool();
+    const std::optional<ModelEstimate> a = estimateOf(object.value(QLatin1String("a")));
+    const std::optional<ModelEstimate> b = estimateOf(object.value(QLatin1String("b")));
+    const std::optional<ModelEstimate> halfTime = estimateOf(object.value(QLatin1String("halfTimeYears")));
+    const std::optional<ModelDate> mixed = dateOf(object.value(QLatin1String("mixed")));
+    if (!a || !b || !halfTime || !mixed || a->low < 0 || a->high > 1 || b->low < 0)
+        return std::nullopt;
+    fit.a = *a;
+    fit.b = *b;
+    fit.halfTimeYears = *halfTime;
+    fit.mixed = *mixed;
+    fit.halfForeign = dateOf(object.value(QLatin1String("halfForeign")));
+    return fit;
+}
+
+// Exactly NUM_COINS rows of NUM_NATIONAL_SIDES counts, or nothing.
+std::optional<MixCounts> mixOf(const QJsonValue& value)
+{
+    const QJsonArray rows = value.toArray();
+    if (rows.size() != NUM_COINS)
+        return std::nullopt;
+    MixCounts mix{};
+    for (size_t coin = 0; coin < NUM_COINS; ++coin) {
+        const QJsonArray row = rows.at(static_cast<qsizetype>(coin)).toArray();
+        if (row.size() != NUM_NATIONAL_SIDES)
+            return std::nullopt;
+        for (size_t side = 0; side < NUM_NATIONAL_SIDES; ++side) {
+            const std::optional<qint64> coins = countOf(row.at(static_cast<qsizetype>(side)));
+            if (!coins)
+                return std::nullopt;
+            mix[coin][side] = *coins;
+        }
+    }
+    return mix;
+}
+
+std::optional<PublishedModel> modelOf(const QJsonValue& value, const QStringList& nationalSides)
+{
+    if (!value.isObject())
+        return std::nullopt;
+    const QJsonObject object = value.toObject();
+    PublishedModel model;
+    const QJsonObject production = object.value(QLatin1String("productionShares")).toObject();
+    if (production.value(QLatin1String("source")).isString())
+        model.productionShares = production.value(QLatin1String("source")).toString() + QStringLiteral(", ") +
+                                 production.value(QLatin1String("date")).toString();
+    for (const QJsonValue& bar : object.value(QLatin1String("mixedGuesses")).toArray()) {
+        const QJsonValue guess = bar.toObject().value(QLatin1String("guess"));
+        const std::optional<qint64> members = countOf(bar.toObject().value(QLatin1String("members")));
+        if (guess.isString() && (members || bar.toObject().value(QLatin1String("suppressed")).toBool()))
+            model.mixedGuesses.append(GuessCount{guess.toString(), members});
+    }
+    QSet<int> seen;
+    for (const QJsonValue& value : object.value(QLatin1String("countries")).toArray()) {
+        const QJsonObject entry = value.toObject();
+        const int country = countryOf(entry, seen);
+        if (country == 0)
+            continue;
+        CountryMixing mixing{country,
+                             nameOf(entry, nationalSides, country),
+                             fitOf(entry.value(QLatin1String("all"))),
+                             {},
+                             mixOf(entry.value(QLatin1String("mix")))};
+        const QJsonArray byValue = entry.value(QLatin1String("byValue")).toArray();
+        for (qsizetype coin = 0; coin < NUM_COINS; ++coin)
+            mixing.byValue.append(coin < byValue.size() ? fitOf(byValue.at(coin)) : std::nullopt);
+        model.countries.append(mixing);
+    }
+    return model;
+}
+
 } // namespace
+
+double ModelFit::share(double a, double b, double years)
+{
+    return a * -std::expm1(-b * years);
+}
+
+const CountryMixing* PublishedModel::in(int country) const
+{
+    for (const CountryMixing& mixing : countries)
+        if (mixing.country == country)
+            return &mixing;
+    return nullptr;
+}
 
 const CountryShares* ProjectResults::sharesIn(int country) const
 {
@@ -193,5 +321,6 @@ std::optional<ProjectResults> parseProjectResults(const QByteArray& json, QStrin
     }
 
     results.shareByValue = cellsOf(root.value(QLatin1String("foreignShareByValue")), NUM_COINS, true);
+    results.model = modelOf(root.value(QLatin1String("model")), results.nationalSides);
     return results;
 }

@@ -3,6 +3,7 @@
 #include "results/resultscharts.h"
 #include "results/resultsdownload.h"
 
+#include <QAreaSeries>
 #include <QCategoryAxis>
 #include <QChart>
 #include <QChartView>
@@ -10,6 +11,7 @@
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QLabel>
+#include <QLineSeries>
 #include <QPushButton>
 #include <QVBoxLayout>
 #include <QValueAxis>
@@ -41,10 +43,101 @@ qreal monthStart(const QString& month)
     return date.isValid() ? static_cast<qreal>(date.startOfDay().toMSecsSinceEpoch()) : qQNaN();
 }
 
+const QDate euroStart(2002, 1, 1);
+constexpr double yearDays = 365.2425;
+// The model's curves are drawn at this many points: smooth at any width.
+constexpr int curvePoints = 240;
+// The settings' guesses: single years up to this index, then the ranges.
+constexpr int lastSingleYear = 9;
+constexpr int decadeGuess = 10;
+constexpr int laterGuess = 11;
+constexpr int neverGuess = 12;
+
+qreal msecsAt(QDate day)
+{
+    return static_cast<qreal>(day.startOfDay().toMSecsSinceEpoch());
+}
+
+QDate dateAfterStart(double years)
+{
+    return euroStart.addDays(std::llround(years * yearDays));
+}
+
+// The model's share in per cent over the time axis, from the euro coins'
+// first day to `last`.
+QList<QPointF> curve(double a, double b, qreal last)
+{
+    QList<QPointF> points;
+    const qreal first = msecsAt(euroStart);
+    const qreal yearMs = yearDays * 24 * 60 * 60 * 1000.0;
+    for (int i = 0; i <= curvePoints; ++i) {
+        const qreal at = first + (last - first) * i / curvePoints;
+        points.append(QPointF(at, ModelFit::share(a, b, (at - first) / yearMs) * 100));
+    }
+    return points;
+}
+
+// The time the participant's guess names, from its first day to the first
+// day after it; an open end for "2021 or later", nothing for never or no
+// guess.
+std::optional<std::pair<QDate, QDate>> guessSpan(MixGuess guess)
+{
+    if (guess.year >= 1 && guess.year <= lastSingleYear) {
+        const QDate year(2001 + guess.year, 1, 1);
+        if (guess.month >= 1 && guess.month <= 12)
+            return std::make_pair(year.addMonths(guess.month - 1), year.addMonths(guess.month));
+        return std::make_pair(year, year.addYears(1));
+    }
+    if (guess.year == decadeGuess)
+        return std::make_pair(QDate(2011, 1, 1), QDate(2021, 1, 1));
+    if (guess.year == laterGuess)
+        return std::make_pair(QDate(2021, 1, 1), QDate());
+    return std::nullopt;
+}
+
+QString guessText(MixGuess guess)
+{
+    if (guess.year >= 1 && guess.year <= lastSingleYear && guess.month >= 1 && guess.month <= 12)
+        return ProjectResultsView::tr("You guessed %1.")
+            .arg(QDate(2001 + guess.year, guess.month, 1).toString(QStringLiteral("MMMM yyyy")));
+    if (guess.year >= 1 && guess.year <= lastSingleYear)
+        return ProjectResultsView::tr("You guessed %1.").arg(2001 + guess.year);
+    if (guess.year == decadeGuess)
+        return ProjectResultsView::tr("You guessed 2011-2020.");
+    if (guess.year == laterGuess)
+        return ProjectResultsView::tr("You guessed 2021 or later.");
+    if (guess.year == neverGuess)
+        return ProjectResultsView::tr("You guessed never.");
+    return ProjectResultsView::tr("You have not guessed yet (\"Your settings\").");
+}
+
+// "2033 (2029-2040)"
+QString yearsText(QDate value, QDate low, QDate high)
+{
+    return QStringLiteral("%1 (%2-%3)").arg(value.year()).arg(low.year()).arg(high.year());
+}
+
+// A shaded span over the whole height of the chart, from `from` to `to`.
+void addSpan(QChart* chart, const QString& name, qreal from, qreal to, QAbstractAxis* x, QValueAxis* y,
+             const QColor& colour)
+{
+    auto* top = new QLineSeries;
+    top->append({QPointF(from, y->max()), QPointF(to, y->max())});
+    auto* bottom = new QLineSeries;
+    bottom->append({QPointF(from, y->min()), QPointF(to, y->min())});
+    auto* span = new QAreaSeries(top, bottom);
+    span->setName(name);
+    span->setColor(colour);
+    span->setBorderColor(colour);
+    chart->addSeries(span);
+    span->attachAxis(x);
+    span->attachAxis(y);
+}
+
 } // namespace
 
-ProjectResultsView::ProjectResultsView(const QUrl& source, int memberCountry, QWidget* parent)
-    : QWidget(parent), source(source), memberCountry(memberCountry), download(new ResultsDownload(this))
+ProjectResultsView::ProjectResultsView(const QUrl& source, int memberCountry, MixGuess guess, QWidget* parent)
+    : QWidget(parent), source(source), memberCountry(memberCountry), guess(guess), download(new ResultsDownload(this))
 {
     auto* layout = new QVBoxLayout(this);
     auto* statusRow = new QHBoxLayout;
@@ -69,17 +162,21 @@ ProjectResultsView::ProjectResultsView(const QUrl& source, int memberCountry, QW
     grid->addWidget(shareByMonth, 1, 0);
     shareByValue = newChartView(QStringLiteral("share by value"));
     grid->addWidget(shareByValue, 1, 1);
+    model = new QLabel;
+    model->setObjectName(QStringLiteral("model"));
+    model->setWordWrap(true);
+    grid->addWidget(model, 2, 0, 1, 2);
     originCountry = new QComboBox;
     originCountry->setObjectName(QStringLiteral("origin country"));
-    grid->addWidget(originCountry, 2, 0, Qt::AlignLeft);
+    grid->addWidget(originCountry, 3, 0, Qt::AlignLeft);
     // The national sides' names need the whole width.
     origin = newChartView(QStringLiteral("origin"));
-    grid->addWidget(origin, 3, 0, 1, 2);
+    grid->addWidget(origin, 4, 0, 1, 2);
     footnote = new QLabel;
     footnote->setWordWrap(true);
-    grid->addWidget(footnote, 4, 0, 1, 2);
+    grid->addWidget(footnote, 5, 0, 1, 2);
     grid->setRowStretch(1, 1);
-    grid->setRowStretch(3, 1);
+    grid->setRowStretch(4, 1);
     grid->setColumnStretch(0, 3);
     grid->setColumnStretch(1, 2);
 
@@ -138,6 +235,7 @@ void ProjectResultsView::showResults(const QByteArray& json)
                           .arg(results.minimumMembers));
 
     drawShareByMonth();
+    describeModel();
     {
         const QSignalBlocker quiet(originCountry);
         originCountry->clear();
@@ -149,6 +247,7 @@ void ProjectResultsView::showResults(const QByteArray& json)
     drawOrigin();
     drawShareByValue();
     charts->show();
+    Q_EMIT resultsRead(results);
 }
 
 void ProjectResultsView::drawShareByMonth()
@@ -174,10 +273,59 @@ void ProjectResultsView::drawShareByMonth()
     const CountryShares* own = results.sharesIn(memberCountry);
     const QList<qreal> overall = percentsOf(results.shareByMonth, qQNaN());
     const QList<qreal> ownCountry = own ? percentsOf(own->cells, qQNaN()) : QList<qreal>();
+
+    // The model is drawn from the euro coins' first day until it says they
+    // are mixed completely, at the latest; the guess stands on the same axis.
+    const CountryMixing* mixing = results.model ? results.model->in(memberCountry) : nullptr;
+    const ModelFit* fit = mixing && mixing->all && mixing->all->fitted ? &*mixing->all : nullptr;
+    const std::optional<std::pair<QDate, QDate>> guessed = guessSpan(guess);
+    if (fit) {
+        first = std::min(first, msecsAt(euroStart));
+        last = std::max(last, msecsAt(fit->mixed.high));
+        if (guessed)
+            last = std::max(last, msecsAt(guessed->second.isValid() ? guessed->second : guessed->first));
+    }
+    QList<QPointF> lower;
+    QList<QPointF> upper;
+    QList<QPointF> fitted;
+    if (fit) {
+        // f grows with a and with b, so the curves of both lower and of both
+        // upper interval ends enclose every fit in between. It is wider than
+        // the bootstrap's own band where a high a came with a low b.
+        lower = curve(fit->a.low, fit->b.low, last);
+        upper = curve(fit->a.high, fit->b.high, last);
+        fitted = curve(fit->a.value, fit->b.value, last);
+    }
+    QList<qreal> shown = overall + ownCountry;
+    for (const QPointF& point : upper)
+        shown.append(point.y());
+
     QCategoryAxis* x = timeAxis(first, last, TimeLabels::Months);
-    QValueAxis* y = percentAxis(tr("foreign coins"), overall + ownCountry);
+    QValueAxis* y = percentAxis(tr("foreign coins"), shown);
     chart->addAxis(x, Qt::AlignBottom);
     chart->addAxis(y, Qt::AlignLeft);
+    if (fit && guessed) {
+        const qreal end = guessed->second.isValid() ? msecsAt(guessed->second) : x->max();
+        addSpan(chart, tr("your guess"), msecsAt(guessed->first), end, x, y, QColor(255, 165, 0, 90));
+    }
+    if (fit) {
+        auto* band = new QAreaSeries(new QLineSeries, new QLineSeries);
+        band->upperSeries()->append(upper);
+        band->lowerSeries()->append(lower);
+        band->setName(tr("90% interval"));
+        band->setColor(QColor(70, 130, 180, 70));
+        band->setBorderColor(Qt::transparent);
+        chart->addSeries(band);
+        band->attachAxis(x);
+        band->attachAxis(y);
+        auto* model = new QLineSeries;
+        model->setName(tr("model for %1").arg(mixing->name));
+        model->append(fitted);
+        model->setPen(QPen(QColor(70, 130, 180), 2, Qt::DashLine));
+        chart->addSeries(model);
+        model->attachAxis(x);
+        model->attachAxis(y);
+    }
     auto line = [&](const QString& name, const QList<qreal>& percents) {
         QList<QPointF> points;
         for (qsizetype i = 0; i < starts.size(); ++i)
@@ -188,6 +336,50 @@ void ProjectResultsView::drawShareByMonth()
     line(tr("All euro countries"), overall);
     if (own)
         line(own->name, ownCountry);
+}
+
+void ProjectResultsView::describeModel()
+{
+    model->setVisible(results.model.has_value());
+    if (!results.model)
+        return;
+    const CountryMixing* mixing = results.model->in(memberCountry);
+    QStringList text;
+    if (!mixing || !mixing->all) {
+        text << tr("No forecast of the mixing is published for your member country.");
+    } else if (!mixing->all->fitted) {
+        text << tr("%1: not enough countings yet for a forecast of the mixing (%2).")
+                    .arg(mixing->name, mixing->all->missing);
+    } else {
+        const ModelFit& fit = *mixing->all;
+        const QString half =
+            fit.halfForeign
+                ? tr("half the coins foreign in %1")
+                      .arg(yearsText(fit.halfForeign->value, fit.halfForeign->low, fit.halfForeign->high))
+                : tr("half-way mixed in %1")
+                      .arg(yearsText(dateAfterStart(fit.halfTimeYears.value), dateAfterStart(fit.halfTimeYears.low),
+                                     dateAfterStart(fit.halfTimeYears.high)));
+        text << tr("%1: %2; mixed completely in %3.")
+                    .arg(mixing->name, half, yearsText(fit.mixed.value, fit.mixed.low, fit.mixed.high));
+        if (fit.aFixed && !results.model->productionShares.isEmpty())
+            text << tr("(The share of foreign coins once mixed is taken from the coins produced: %1.)")
+                        .arg(results.model->productionShares);
+    }
+    text << guessText(guess);
+    if (!results.model->mixedGuesses.isEmpty()) {
+        QStringList bars;
+        for (const GuessCount& bar : results.model->mixedGuesses)
+            bars << (bar.members ? tr("%1 (%2)").arg(bar.guess).arg(*bar.members)
+                                 : tr("%1 (fewer than %2)").arg(bar.guess).arg(results.minimumMembers));
+        QString guesses = tr("Our members' guesses: %1").arg(bars.join(QStringLiteral(", ")));
+        if (mixing && mixing->all && mixing->all->fitted)
+            guesses += tr("; the countings say %1.")
+                           .arg(yearsText(mixing->all->mixed.value, mixing->all->mixed.low, mixing->all->mixed.high));
+        else
+            guesses += QLatin1Char('.');
+        text << QStringLiteral("\n") + guesses;
+    }
+    model->setText(text.join(QLatin1Char(' ')));
 }
 
 void ProjectResultsView::drawOrigin()

@@ -2,6 +2,7 @@
 
 #include "common/messagebox.h"
 #include "common/utilities.h"
+#include "results/collectionforecast.h"
 #include "results/resultscharts.h"
 
 #include <QCategoryAxis>
@@ -116,10 +117,80 @@ QChartView* countingsChart(const QList<Counting>& countings, bool withShare)
     return view;
 }
 
+// Up to this many of the rarest coins are named.
+constexpr int rarestNamed = 3;
+constexpr int allCoins = NUM_COINS * NUM_NATIONAL_SIDES;
+QString coinWords(int coin)
+{
+    const QStringList words = {PurseResultsView::tr("1 cent"),  PurseResultsView::tr("2 cent"),
+                               PurseResultsView::tr("5 cent"),  PurseResultsView::tr("10 cent"),
+                               PurseResultsView::tr("20 cent"), PurseResultsView::tr("50 cent"),
+                               PurseResultsView::tr("1 euro"),  PurseResultsView::tr("2 euro")};
+    return words.value(coin);
+}
+
+QString monthText(QDate day)
+{
+    return day.toString(QStringLiteral("MMMM yyyy"));
+}
+
+// "the 2 cent of Monaco, the 1 cent of Vatican and 5 more"; without the
+// count of the others when `countOthers` is false.
+QString rarestText(const QList<UnseenCoin>& coins, bool countOthers = true)
+{
+    QStringList names;
+    for (const UnseenCoin& coin : coins.mid(0, rarestNamed))
+        names << PurseResultsView::tr("the %1 of %2")
+                     .arg(coinWords(coin.coin), countrynamesWords[static_cast<size_t>(coin.side)]);
+    if (countOthers && coins.size() > rarestNamed)
+        names << PurseResultsView::tr("%1 more").arg(coins.size() - rarestNamed);
+    const QString last = names.takeLast();
+    return names.isEmpty() ? last : PurseResultsView::tr("%1 and %2").arg(names.join(QStringLiteral(", ")), last);
+}
+
+QString forecastText(const CollectionForecast& collection, double coinsPerMonth, const QString& country)
+{
+    QString text = PurseResultsView::tr("Of the %1 national coins (%2 values x %3 national sides) you have seen %4.")
+                       .arg(allCoins)
+                       .arg(NUM_COINS)
+                       .arg(NUM_NATIONAL_SIDES)
+                       .arg(collection.seen());
+    if (collection.allSeen())
+        return text + QLatin1Char(' ') + PurseResultsView::tr("You have seen them all!");
+    const QDate today = QDate::currentDate();
+    const QDate median = CollectionForecast::dateAfter(today, collection.coinsUntil(0.5), coinsPerMonth);
+    const QList<UnseenCoin>& unseen = collection.unseenCoins();
+    text += QLatin1Char(' ') + PurseResultsView::tr("At your %1 coins a month, with the coins as the members in %2 "
+                                                    "meet them, ")
+                                   .arg(QString::number(coinsPerMonth, 'f', coinsPerMonth < 10 ? 1 : 0), country);
+    if (!median.isValid()) {
+        QList<UnseenCoin> missing;
+        for (const UnseenCoin& coin : unseen)
+            if (coin.share <= 0)
+                missing.append(coin);
+        if (missing.isEmpty())
+            return text + PurseResultsView::tr("you will practically never have seen all of them: the rarest, %1, "
+                                               "turn up too seldom there.")
+                              .arg(rarestText(unseen, false));
+        return text + PurseResultsView::tr("you will practically never have seen all of them: %1 are not among the "
+                                           "coins published there.")
+                          .arg(rarestText(missing));
+    }
+    const QDate low = CollectionForecast::dateAfter(today, collection.coinsUntil(0.05), coinsPerMonth);
+    const QDate high = CollectionForecast::dateAfter(today, collection.coinsUntil(0.95), coinsPerMonth);
+    return text + PurseResultsView::tr("you will have seen all of them in %1 (90%: %2 to %3). The rarest you still "
+                                       "need: %4.")
+                      .arg(monthText(median), monthText(low),
+                           high.isValid()
+                               ? monthText(high)
+                               : PurseResultsView::tr("more than %1 years").arg(CollectionForecast::LONGEST_YEARS),
+                           rarestText(unseen));
+}
+
 } // namespace
 
 PurseResultsView::PurseResultsView(const ClientStorage& dataFile, const QString& archiveFile, QWidget* parent)
-    : QWidget(parent)
+    : QWidget(parent), memberCountry(dataFile.Country)
 {
     auto* layout = new QVBoxLayout(this);
     const ArchiveReading archive = readArchiveForResults(archiveFile);
@@ -148,6 +219,9 @@ void PurseResultsView::addCountings(QVBoxLayout* layout, const PurseSummary& sum
     layout->addLayout(middle, 1);
     middle->addWidget(countingsChart(countings, summary.hasForeignShare()), 2);
     middle->addWidget(sidesTable(summary), 1);
+    forecast = paragraph(tr("When you will have seen every coin follows once the project's results are read."),
+                         QStringLiteral("collection forecast"));
+    layout->addWidget(forecast);
 
     auto* bottom = new QHBoxLayout;
     layout->addLayout(bottom);
@@ -157,6 +231,20 @@ void PurseResultsView::addCountings(QVBoxLayout* layout, const PurseSummary& sum
     exportStatus = paragraph(QString(), QStringLiteral("export status"));
     bottom->addWidget(exportStatus, 1);
     connect(exportButton, &QPushButton::clicked, this, &PurseResultsView::exportCountings);
+}
+
+void PurseResultsView::showForecast(const ProjectResults& results)
+{
+    if (!forecast)
+        return;
+    const CountryMixing* mixing = results.model ? results.model->in(memberCountry) : nullptr;
+    if (!mixing || !mixing->mix) {
+        forecast->setText(tr("When you will have seen every coin needs the mix of coins the project publishes for "
+                             "your member country, and there is none."));
+        return;
+    }
+    const CollectionForecast collection(CollectionForecast::seenIn(countings), *mixing->mix);
+    forecast->setText(forecastText(collection, CollectionForecast::coinsPerMonth(countings), mixing->name));
 }
 
 void PurseResultsView::exportCountings()

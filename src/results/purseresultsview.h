@@ -1,5 +1,6 @@
 #pragma once
 
+#include "results/projectresults.h"
 #include "results/purseresults.h"
 
 #include <QWidget>
@@ -17,10 +18,17 @@ class PurseResultsView : public QWidget
 public:
     PurseResultsView(const ClientStorage& dataFile, const QString& archiveFile, QWidget* parent = nullptr);
 
+public Q_SLOTS:
+    // When he will have seen every national coin, from the mix the members
+    // in his member country meet.
+    void showForecast(const ProjectResults& results);
+
 private:
     void addCountings(QVBoxLayout* layout, const PurseSummary& summary);
     void exportCountings();
 
     QList<Counting> countings;
+    int memberCountry = 0;
+    QLabel* forecast = nullptr;
     QLabel* exportStatus = nullptr;
 };

@@ -56,6 +56,16 @@ QList<QDate> labelDays(QDate first, QDate last, bool months, int step)
     return days;
 }
 
+// The next of 2, 5, 10, 20, 50, 100 ... years after `years`: labels on
+// round years read at a glance.
+int roundYearsAbove(int years)
+{
+    for (int round = 1;; round *= 10)
+        for (int factor : {1, 2, 5})
+            if (factor * round > years)
+                return factor * round;
+}
+
 } // namespace
 
 QString euroAmount(qint64 cents)
@@ -105,11 +115,14 @@ QCategoryAxis* timeAxis(qreal first, qreal last, TimeLabels labels)
     int step = months ? 1 : static_cast<int>(span / mostTimeLabels) + 1;
     QList<QDate> days = labelDays(firstDay, lastDay, months, step);
     while (days.size() > mostTimeLabels) {
-        // Quarters, halves, years or several years: steps that keep every January.
-        step = step < 3 ? step + 1 : step < 12 ? step * 2 : step * static_cast<int>(days.size() / mostTimeLabels + 1);
+        // Quarters, halves, years or round numbers of years: steps that keep every January.
+        step = step < 3 ? step + 1 : step < 12 ? step * 2 : 12 * roundYearsAbove(step / 12);
         days = labelDays(firstDay, lastDay, months, step);
     }
-    const QString format = months ? QStringLiteral("MMM yyyy") : QStringLiteral("dd MMM yyyy");
+    // A label every few years names just the year.
+    const QString format = !months     ? QStringLiteral("dd MMM yyyy")
+                           : step < 12 ? QStringLiteral("MMM yyyy")
+                                       : QStringLiteral("yyyy");
 
     auto* axis = new QCategoryAxis;
     axis->setLabelsPosition(QCategoryAxis::AxisLabelsPositionOnValue);

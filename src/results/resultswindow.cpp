@@ -14,8 +14,13 @@ ResultsWindow::ResultsWindow(const ClientStorage& state, const QString& archiveF
     setObjectName(QStringLiteral("results window"));
     setWindowTitle(tr("ZUV: the results"));
     auto* tabs = new QTabWidget;
-    tabs->addTab(new ProjectResultsView(projectResults, state.Country), tr("The project"));
-    tabs->addTab(new PurseResultsView(state, archiveFile), tr("Your purse"));
+    auto* project = new ProjectResultsView(projectResults, state.Country,
+                                           MixGuess{state.GuessWhenMixdateYear, state.GuessWhenMixdateMonth});
+    auto* purse = new PurseResultsView(state, archiveFile);
+    // The purse's forecast needs the mix the project publishes.
+    connect(project, &ProjectResultsView::resultsRead, purse, &PurseResultsView::showForecast);
+    tabs->addTab(project, tr("The project"));
+    tabs->addTab(purse, tr("Your purse"));
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(tabs);
     resize(1120, 840);

@@ -1,11 +1,13 @@
 #include "common/filebytes.h"
 #include "common/modaldriver.h"
 
+#include "results/collectionforecast.h"
 #include "results/projectresultsview.h"
 #include "results/purseresults.h"
 #include "results/purseresultsview.h"
 #include "results/resultsdownload.h"
 
+#include <QAreaSeries>
 #include <QBarSet>
 #include <QCategoryAxis>
 #include <QChart>
@@ -48,6 +50,34 @@ QJsonObject cell(int coins, int foreign)
 
 const QJsonObject suppressed{{"suppressed", true}};
 
+QJsonObject estimate(double value, double low, double high)
+{
+    return {{"value", value}, {"low", low}, {"high", high}};
+}
+
+// Germany's model, fitted over all coin values, not fitted for the 1 cent; its mix holds one coin of each
+// published 2 euro (national sides 1..3) and of no other.
+QJsonObject publishedModel()
+{
+    const QJsonObject fit{{"fitted", true},
+                          {"a", estimate(0.62, 0.55, 0.70)},
+                          {"b", estimate(0.05, 0.03, 0.08)},
+                          {"halfTimeYears", estimate(13.9, 8.7, 23.1)},
+                          {"mixed", QJsonObject{{"value", "2048-01"}, {"low", "2030-10"}, {"high", "2078-11"}}},
+                          {"halfForeign", QJsonObject{{"value", "2040-05"}, {"low", "2031-02"}, {"high", "2062-01"}}}};
+    QJsonArray mix;
+    for (int coin = 0; coin < 8; ++coin) {
+        const int twoEuro = coin == 7;
+        mix.append(QJsonArray{twoEuro, twoEuro, twoEuro, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0});
+    }
+    const QJsonObject notFitted{{"fitted", false}, {"missing", "fewer than 20 members (12)"}};
+    const QJsonObject germanyModel{
+        {"country", germany}, {"name", "Germany"}, {"all", fit}, {"byValue", QJsonArray{notFitted}}, {"mix", mix}};
+    return {{"mixedGuesses", QJsonArray{QJsonObject{{"guess", "2002"}, {"members", 4}},
+                                        QJsonObject{{"guess", "Never"}, {"suppressed", true}}}},
+            {"countries", QJsonArray{germanyModel}}};
+}
+
 // Published results without the names of coin values, sides and one country: the program's own are used.
 QJsonObject publishedResults()
 {
@@ -70,6 +100,7 @@ QJsonObject publishedResults()
              QJsonArray{QJsonObject{{"country", 4}, {"name", "France"}, {"suppressed", true}},
                         QJsonObject{{"country", germany}, {"name", "Germany"}, {"coins", 1200}, {"sides", sides}}}},
             {"foreignShareByValue", byValue},
+            {"model", publishedModel()},
             {"somethingNew", QJsonArray{1, 2}}};
 }
 
@@ -91,7 +122,7 @@ QList<QPointF> line(QChart* chart, const QString& name)
     QList<QPointF> points;
     for (QAbstractSeries* series : chart->series())
         if (series->name() == name)
-            points += static_cast<QLineSeries*>(series)->points();
+            points += qobject_cast<QLineSeries*>(series)->points();
     return points;
 }
 
@@ -119,7 +150,7 @@ void compareShown(const QWidget& view)
     const QJsonArray months = json.value("months").toArray();
     const QJsonObject byMonth = json.value("foreignShareByMonth").toObject();
     QChart* monthly = view.findChild<QChartView*>(QStringLiteral("share by month"))->chart();
-    const QString overall = monthly->series().constFirst()->name();
+    const QString overall = "All euro countries";
     QCOMPARE(line(monthly, overall), expectedLine(months, byMonth.value("overall").toArray()));
     QCOMPARE(line(monthly, "Germany"), expectedLine(months, byMonth.value("byCountry")[0]["cells"].toArray()));
     QCOMPARE(std::count_if(monthly->series().cbegin(), monthly->series().cend(),
@@ -128,12 +159,26 @@ void compareShown(const QWidget& view)
     auto* time = qobject_cast<QCategoryAxis*>(monthly->axes(Qt::Horizontal).value(0));
     QVERIFY(time);
     QCOMPARE(time->labelsPosition(), QCategoryAxis::AxisLabelsPositionOnValue);
-    const qreal january = line(monthly, overall)[1].x();
-    QString atJanuary;
-    for (const QString& label : time->categoriesLabels())
-        if (time->endValue(label) == january)
-            atJanuary = label;
-    QCOMPARE(atJanuary, "Jan 2024");
+    QCOMPARE(time->categoriesLabels(), (QStringList{"2020", "2040", "2060"}));
+    for (const QString& label : time->categoriesLabels()) // round years of the model, each at its first day
+        QCOMPARE(time->endValue(label), QDate(label.toInt(), 1, 1).startOfDay().toMSecsSinceEpoch());
+
+    // The model from the euro's first day to the latest end of mixing, its band, the guess of 2011-2020.
+    const QList<QPointF> model = line(monthly, "model for Germany");
+    QCOMPARE(model.size(), 241);
+    QCOMPARE(model.first(), QPointF(QDate(2002, 1, 1).startOfDay().toMSecsSinceEpoch(), 0));
+    QCOMPARE(model.last().x(), QDate(2078, 11, 1).startOfDay().toMSecsSinceEpoch());
+    const double years = QDate(2002, 1, 1).daysTo(QDate(2078, 11, 1)) / 365.2425;
+    QCOMPARE(model.last().y(), 62 * (1 - std::exp(-0.05 * years)));
+    const auto guessed = std::find_if(monthly->series().cbegin(), monthly->series().cend(),
+                                      [](const QAbstractSeries* series) { return series->name() == "your guess"; });
+    QVERIFY(guessed != monthly->series().cend());
+    const auto* band = static_cast<const QAreaSeries*>(*guessed);
+    QCOMPARE(band->upperSeries()->at(0).x(), QDate(2011, 1, 1).startOfDay().toMSecsSinceEpoch());
+    QCOMPARE(band->upperSeries()->at(1).x(), QDate(2021, 1, 1).startOfDay().toMSecsSinceEpoch());
+    QCOMPARE(view.findChild<QLabel*>("model")->text(),
+             "Germany: half the coins foreign in 2040 (2031-2062); mixed completely in 2048 (2030-2078). You guessed "
+             "2011-2020. \nOur members' guesses: 2002 (4), Never (fewer than 3); the countings say 2048 (2030-2078).");
 
     QCOMPARE(view.findChild<QComboBox*>(QStringLiteral("origin country"))->currentData().toInt(), germany);
     compareBars(view, "origin", json.value("origin")[1]["sides"].toArray());
@@ -164,6 +209,7 @@ private Q_SLOTS:
     void answers_data();
     void answers();
     void unreachableServer();
+    void collectionForecast();
 
 private:
     // Archive: March, an empty run in April, May. Data file: May again, counted further (saving after
@@ -271,7 +317,13 @@ void TestResults::tabShowsWhatTheFilesHold()
     const auto* totals = view.findChild<QLabel*>(QStringLiteral("purse totals"));
     QCOMPARE(totals ? totals->text().section(QLatin1Char(' '), 0, 0).toInt() : 0, countings);
     QCOMPARE(view.findChild<QLabel*>(QStringLiteral("no countings")) != nullptr, countings == 0);
-    if (countings > 0) {
+    if (countings > 0) { // of the published mix only three 2 euro coins, none of them seen
+        view.showForecast(*parseProjectResults(QJsonDocument(publishedResults()).toJson(), nullptr));
+        QCOMPARE(
+            view.findChild<QLabel*>("collection forecast")->text().section(": ", 1),
+            QStringLiteral("the 1 cent of Austria, the 1 cent of Belgium, the 1 cent of Finland and %1 more are not "
+                           "among the coins published there.")
+                .arg(archiveCut < 0 ? 109 : 111)); // 5 coins seen, or 3 in the data file alone
         const QString target = dir.filePath(QStringLiteral("mine.csv"));
         QFile::remove(target);
         whenModalAppears(QStringLiteral("export dialog"), [&](QWidget* modal) {
@@ -297,7 +349,9 @@ void TestResults::answers_data()
         << QByteArray(R"({"months": 5, "totals": [], "updated": 7, "origin": [{"country": 5, "sides": {}}, 3],
                           "coinValues": ["1c", "2c", "5c", "10c", "20c", "50c", "1e", 2], "nationalSides": ["AT"],
                           "foreignShareByMonth": {"overall": "x", "byCountry": [{"country": 99}, {"country": 5}]},
-                          "foreignShareByValue": [null, {"coins": -1}, {"coins": 3, "foreign": 4}, {"coins": 1e300}]})")
+                          "foreignShareByValue": [null, {"coins": -1}, {"coins": 3, "foreign": 4}, {"coins": 1e300}],
+                          "model": {"mixedGuesses": [{"guess": 3}], "countries": [{"country": 5, "mix": [[1]],
+                                    "all": {"fitted": true, "a": {"value": 2}}, "byValue": [{"fitted": "no"}]}]}})")
         << true << false;
 }
 
@@ -310,15 +364,31 @@ void TestResults::answers()
     QTemporaryDir dir;
     const QString file = dir.filePath(QStringLiteral("results.json"));
     QVERIFY(writeAll(file, body));
-    ProjectResultsView view(QUrl::fromLocalFile(file), germany);
+    ProjectResultsView view(QUrl::fromLocalFile(file), germany, MixGuess{10, 0});
     QTRY_VERIFY_WITH_TIMEOUT(drawn(view) || failed(view), answerWaitMs);
     QCOMPARE(drawn(view), readable);
     QCOMPARE(failed(view), !readable);
     if (const std::optional<ProjectResults> results = parseProjectResults(body, nullptr)) {
         QCOMPARE(results->coinValues.size(), NUM_COINS); // a list with a gap gives way to the program's own
         QCOMPARE(results->nationalSides.size(), NUM_NATIONAL_SIDES);
-        if (readable && !published) // misshapen: an origin without a country or without coins is left out
+        if (readable && !published) { // misshapen: an origin without a country or without coins is left out
             QVERIFY(results->origin.isEmpty());
+            QCOMPARE(results->model->mixedGuesses.size(), 0);
+            QCOMPARE(results->model->countries.size(), 1);
+            const CountryMixing& germanyModel = results->model->countries.first();
+            QCOMPARE(germanyModel.all.has_value(), false); // fitted, but its numbers missing
+            QCOMPARE(germanyModel.byValue.value(0).has_value(), false);
+            QCOMPARE(germanyModel.mix.has_value(), false);
+        }
+        if (published) {
+            const CountryMixing& germanyModel = results->model->countries.first();
+            QCOMPARE(germanyModel.all->a.high, 0.70);
+            QCOMPARE(germanyModel.byValue.size(), 8);
+            QCOMPARE(germanyModel.byValue[0]->missing, "fewer than 20 members (12)");
+            QCOMPARE(germanyModel.byValue[1].has_value(), false);
+            QVERIFY(germanyModel.mix);
+            QCOMPARE((*germanyModel.mix)[7][2], 1);
+        }
     }
     if (published)
         compareShown(view);
@@ -343,6 +413,45 @@ void TestResults::unreachableServer()
         if (attempt == 0)
             view.findChild<QPushButton*>(QStringLiteral("retry"))->click();
     }
+}
+
+// When every national coin has turned up, from a mix of three coins at a third each.
+void TestResults::collectionForecast()
+{
+    MixCounts mix{};
+    mix[7] = {1, 1, 1};
+    SeenCoins seen{};
+    for (auto& byValue : seen)
+        byValue.fill(true);
+    QCOMPARE(CollectionForecast(seen, mix).coinsUntil(0.5), 0.0);
+    seen[7][0] = false;
+    const CollectionForecast oneMissing(seen, mix); // P(n) = 1 - (2/3)^n
+    QCOMPARE(oneMissing.seen(), 119);
+    QCOMPARE(oneMissing.coinsUntil(0.5), std::log(0.5) / std::log(2.0 / 3));
+    QCOMPARE(oneMissing.coinsUntil(0.95), std::log(0.05) / std::log(2.0 / 3));
+    seen[7][1] = false;
+    const CollectionForecast twoMissing(seen, mix); // P(n) = (1 - (2/3)^n)^2
+    QCOMPARE(twoMissing.chanceAllSeen(2), 25.0 / 81);
+    QCOMPARE(twoMissing.coinsUntil(25.0 / 81), 2.0);
+    seen[0][14] = false; // the 1 cent of the Vatican, not in the mix
+    const CollectionForecast never(seen, mix);
+    QCOMPARE(never.coinsUntil(0.5), qInf());
+    QCOMPARE(never.unseenCoins().first().side, 15);
+
+    Counting march;
+    march.date = QDateTime(QDate(2024, 3, 31), QTime(23, 0));
+    march.coins = 10;
+    march.counts[2][4] = 10;
+    Counting june = march;
+    june.date = QDateTime(QDate(2024, 6, 1), QTime(1, 0));
+    june.counts[3][5] = 20;
+    june.coins = 20;
+    QCOMPARE(CollectionForecast::coinsPerMonth({march, june}), 7.5); // 30 coins from March to June
+    const SeenCoins counted = CollectionForecast::seenIn({march, june});
+    QCOMPARE(std::count(counted[2].cbegin(), counted[2].cend(), true), 1);
+    QCOMPARE(counted[3][5], true);
+    QCOMPARE(CollectionForecast::dateAfter(QDate(2026, 1, 1), 15, 7.5), QDate(2026, 3, 3));
+    QCOMPARE(CollectionForecast::dateAfter(QDate(2026, 1, 1), 7.5 * 12 * 101, 7.5), QDate());
 }
 
 QTEST_MAIN(TestResults)

@@ -14,7 +14,7 @@ DailyPublication::DailyPublication(std::optional<ProductionShares> productionSha
 {
     nextPublication.setSingleShot(true);
     nextPublication.setTimerType(Qt::VeryCoarseTimer);
-    connect(&nextPublication, &QTimer::timeout, this, [this] { publishWhenDue(Qt::QueuedConnection); });
+    connect(&nextPublication, &QTimer::timeout, this, &DailyPublication::publishWhenDue);
     thread.setObjectName(QStringLiteral("publication"));
     worker->moveToThread(&thread);
     connect(&thread, &QThread::finished, worker, &QObject::deleteLater);
@@ -46,11 +46,12 @@ bool DailyPublication::start(const QString& location, const QTime& time)
     if (!opened)
         return false;
     publicationTime = time;
-    publishWhenDue(Qt::BlockingQueuedConnection);
+    if (publicationTime.isValid())
+        publishWhenDue();
     return true;
 }
 
-void DailyPublication::publishWhenDue(Qt::ConnectionType waiting)
+void DailyPublication::publishWhenDue()
 {
     const QDateTime now = QDateTime::currentDateTimeUtc();
     if (now.time() >= publicationTime) {
@@ -69,7 +70,7 @@ void DailyPublication::publishWhenDue(Qt::ConnectionType waiting)
                     break;
                 }
             },
-            waiting);
+            Qt::QueuedConnection);
     }
     QDateTime next(now.date(), publicationTime, Qt::UTC);
     if (next <= now)

@@ -27,15 +27,16 @@ public:
     ~DailyPublication() override;
 
     // Opens the database on the thread. When `time` (UTC) has passed today
-    // without a publication, publishes before returning; then every day at
-    // `time`. False with error() when the database cannot be opened.
+    // without a publication, publishes at once; then every day at `time`.
+    // An invalid `time` publishes nothing. False with error() when the
+    // database cannot be opened.
     bool start(const QString& location, const QTime& time);
     QString error() const { return openError; }
 
 private:
-    // Publishes when the day's publication is due, on the thread, `waiting`
-    // for it or not, and sets the timer for the next.
-    void publishWhenDue(Qt::ConnectionType waiting);
+    // Publishes on the thread when the day's publication is due, and sets
+    // the timer for the next.
+    void publishWhenDue();
 
     QThread thread;
     QObject* worker; // lives on the thread, deleted with it

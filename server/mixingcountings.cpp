@@ -4,8 +4,8 @@
 #include "server/sqlconnection.h"
 
 #include <QSqlQuery>
+#include <QStringList>
 #include <QVariant>
-
 
 std::map<int, QList<qint64>> MixingCountings::dueCountries(int minimum)
 {
@@ -28,17 +28,25 @@ double MixingCountings::yearsOf(int month)
 
 std::map<int, CountryCountings> MixingCountings::read(const QList<int>& countries, int lastMonth)
 {
+    std::map<int, CountryCountings> read;
+    if (countries.isEmpty())
+        return read;
     // country -> member -> month -> value (0: all) -> counts
     std::map<int, std::map<qint64, std::map<int, std::array<MonthCount, NUM_COINS + 1>>>> counted;
-    for (const int country : countries)
+    QStringList wanted;
+    for (const int country : countries) {
         counted[country];
+        wanted << QString::number(country);
+    }
+    // The countries' numbers are ours, never a participant's text.
+    const QString ofThem = QStringLiteral(" AND member_country IN (%1)").arg(wanted.join(QLatin1Char(',')));
     const QVariantList months{sqlNumber(ResultsPublication::FIRST_MONTH), sqlNumber(lastMonth)};
-    QSqlQuery& coins = sql.run(
-        QStringLiteral("SELECT member_country, member_number, month, coin_value, SUM(coins),"
-                       " SUM(CASE WHEN national_side <> member_country THEN coins ELSE 0 END)"
-                       " FROM result_cell_members WHERE member_country BETWEEN 1 AND 15 AND month BETWEEN ? AND ?"
-                       " GROUP BY member_country, member_number, month, coin_value"),
-        months);
+    QSqlQuery& coins = sql.run(QStringLiteral("SELECT member_country, member_number, month, coin_value, SUM(coins),"
+                                              " SUM(CASE WHEN national_side <> member_country THEN coins ELSE 0 END)"
+                                              " FROM result_cell_members WHERE month BETWEEN ? AND ?%1"
+                                              " GROUP BY member_country, member_number, month, coin_value")
+                                   .arg(ofThem),
+                               months);
     while (coins.next()) {
         const auto country = counted.find(coins.value(0).toInt());
         const int value = coins.value(3).toInt();
@@ -53,8 +61,9 @@ std::map<int, CountryCountings> MixingCountings::read(const QList<int>& countrie
     coins.finish();
     // A purse holds coins of many cells: the purses are counted from the sessions.
     QSqlQuery& purses = sql.run(QStringLiteral("SELECT member_country, member_number, month, COUNT(*) FROM sessions"
-                                               " WHERE member_country BETWEEN 1 AND 15 AND month BETWEEN ? AND ?"
-                                               " AND pile_count > 0 GROUP BY member_country, member_number, month"),
+                                               " WHERE month BETWEEN ? AND ? AND pile_count > 0%1"
+                                               " GROUP BY member_country, member_number, month")
+                                    .arg(ofThem),
                                 months);
     while (purses.next()) {
         const auto country = counted.find(purses.value(0).toInt());
@@ -70,7 +79,6 @@ std::map<int, CountryCountings> MixingCountings::read(const QList<int>& countrie
     }
     purses.finish();
 
-    std::map<int, CountryCountings> read;
     for (const auto& [country, members] : counted) {
         CountryCountings& countings = read[country];
         for (const auto& [member, byMonth] : members) {

@@ -71,7 +71,8 @@ struct OptionSet
     QCommandLineOption publishAt{QStringLiteral("publish-at"),
                                  QStringLiteral("Publish the results once a day at <time> (hh:mm, UTC; "
                                                 "default 04:00), and when started later on a day not yet "
-                                                "published. Only a server with --http-port publishes."),
+                                                "published; 'never' leaves it to --publish. Only a server with "
+                                                "--http-port publishes."),
                                  QStringLiteral("time")};
     QCommandLineOption productionShares{QStringLiteral("production-shares"),
                                         QStringLiteral("Take the mixing model's share of foreign coins once mixed "
@@ -190,7 +191,9 @@ ServerOptions::Outcome ServerOptions::parse(const QStringList& arguments, QStrin
         !positiveNumber(parser, options.minRate, bytes, minRate, error) ||
         !positiveNumber(parser, options.maxBuffered, bytes, maxBufferedBytes, error))
         return Outcome::Error;
-    if (parser.isSet(options.publishAt)) {
+    if (parser.isSet(options.publishAt) && parser.value(options.publishAt) == QLatin1String("never")) {
+        publishAt = QTime();
+    } else if (parser.isSet(options.publishAt)) {
         publishAt = QTime::fromString(parser.value(options.publishAt), QStringLiteral("hh:mm"));
         if (!publishAt.isValid()) {
             error = QStringLiteral("Not a time of day (hh:mm): %1").arg(parser.value(options.publishAt));

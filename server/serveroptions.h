@@ -60,7 +60,7 @@ struct ServerOptions
     qint64 maxBufferedBytes = DEFAULT_MAX_BUFFERED_BYTES;
     QString importFile; // Import: the SQLite database taken over into databaseFile
     // At night in Europe, when hardly anybody counts.
-    QTime publishAt = QTime(4, 0); // UTC
+    QTime publishAt = QTime(4, 0); // UTC; invalid: never by itself
     QString productionSharesFile;  // empty: the mixing model's a is fitted
 
     enum class Outcome { Run, Import, Publish, ShowHelp, ShowVersion, Error };

@@ -48,7 +48,8 @@ bool ServerProcess::start(const QString& databaseFile, const QStringList& moreAr
     server.start(QStringLiteral(ZUV_SERVER_BINARY),
                  QStringList{QStringLiteral("--address"), QStringLiteral("127.0.0.1"), QStringLiteral("--port"),
                              QStringLiteral("0"), QStringLiteral("--http-port"), QStringLiteral("0"),
-                             QStringLiteral("--database"), databaseFile} +
+                             QStringLiteral("--publish-at"), QStringLiteral("never"), QStringLiteral("--database"),
+                             databaseFile} +
                      moreArguments);
     if (!server.waitForStarted(timeoutMs))
         return false;

@@ -12,7 +12,8 @@
 class ClientStorage;
 struct ServerAnswer;
 
-// The real zuv-server on a free loopback port with a database of the test's choosing; start() reads its port.
+// The real zuv-server on a free loopback port with a database of the test's choosing; start() reads its port. It
+// publishes only when the test says so (publish()).
 class ServerProcess
 {
 public:

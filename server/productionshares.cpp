@@ -3,6 +3,7 @@
 #include "common/constants.h"
 
 #include <QFile>
+#include <QJsonArray>
 #include <QStringList>
 #include <QTextStream>
 
@@ -86,7 +87,14 @@ std::optional<double> ProductionShares::mixedForeignShare(int country, int value
     return share == shares.end() ? std::nullopt : std::optional<double>(1 - share->second);
 }
 
-QString ProductionShares::description() const
+QJsonObject ProductionShares::published() const
 {
-    return source + QStringLiteral(", ") + date;
+    QJsonArray table;
+    for (const auto& [key, share] : shares)
+        table.append(QJsonObject{
+            {QStringLiteral("country"), key.first},
+            {QStringLiteral("coinValue"), key.second == 0 ? QStringLiteral("all") : coinnames[size_t(key.second - 1)]},
+            {QStringLiteral("share"), share}});
+    return QJsonObject{
+        {QStringLiteral("source"), source}, {QStringLiteral("date"), date}, {QStringLiteral("shares"), table}};
 }

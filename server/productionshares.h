@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QJsonObject>
 #include <QString>
 
 #include <map>
@@ -29,8 +30,9 @@ public:
     // The foreign share of complete mixing of `country` (1..15) for coin
     // value `value` (1..8; 0: every value), when the file gives it.
     std::optional<double> mixedForeignShare(int country, int value) const;
-    // "source, date", as the results name it.
-    QString description() const;
+    // As the results publish it: {"source", "date", "shares": [{"country",
+    // "coinValue" ("all", "1c" ... "2e"), "share"}]}.
+    QJsonObject published() const;
 
 private:
     QString source;

@@ -140,14 +140,9 @@ QJsonObject modelObject(const ProjectResults& results)
         country.insert(QStringLiteral("mix"), mix);
         countries.append(country);
     }
-    // "source, date": the date holds no comma.
-    const QString& shares = results.productionSharesSource;
-    const qsizetype comma = shares.lastIndexOf(QStringLiteral(", "));
     return QJsonObject{
         {QStringLiteral("productionShares"),
-         shares.isEmpty() ? QJsonValue(QJsonValue::Null)
-                          : QJsonValue(QJsonObject{{QStringLiteral("source"), shares.left(comma)},
-                                                   {QStringLiteral("date"), shares.mid(comma + 2)}})},
+         results.productionShares.isEmpty() ? QJsonValue(QJsonValue::Null) : QJsonValue(results.productionShares)},
         {QStringLiteral("mixedGuesses"), guesses},
         {QStringLiteral("countries"), countries},
     };

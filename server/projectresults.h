@@ -5,6 +5,7 @@
 
 #include <QByteArray>
 #include <QDateTime>
+#include <QJsonObject>
 #include <QList>
 #include <QString>
 #include <QtGlobal>
@@ -80,9 +81,9 @@ struct ProjectResults
     QList<PublishedCell> overallByMonth;
     QList<MemberCountryResults> countries; // ascending by index
     std::array<PublishedCell, NUM_COINS> byValue;
-    QList<CountryModel> models;     // ascending by country
-    QList<GuessBar> mixedGuesses;   // in the settings' order; empty before the first publication
-    QString productionSharesSource; // where a was taken from, when not fitted: "source, date"
+    QList<CountryModel> models;   // ascending by country
+    QList<GuessBar> mixedGuesses; // in the settings' order; empty before the first publication
+    QJsonObject productionShares; // where a was taken from, when not fitted: ProductionShares::published()
 };
 
 // One row of the open data: the coins of one value with one national side

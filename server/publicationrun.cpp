@@ -32,7 +32,7 @@ PublicationRun::Outcome PublicationRun::run(const QDateTime& now, bool daily)
                                            shares ? shares->mixedForeignShare(country, int(value)) : std::nullopt);
     }
     if (shares)
-        models.productionShares = shares->description();
+        models.productionShares = shares->published();
 
     bool published = false;
     if (!database.write([&](SqlConnection& sql) { published = ResultsPublication(sql).publish(now, models, daily); }))

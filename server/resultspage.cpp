@@ -667,7 +667,11 @@ QString byMonthSection(const ProjectResults& results)
             fixed << memberCountryName(model.country);
     if (!fixed.isEmpty())
         html += QStringLiteral(" For %1, a is not fitted but taken from the coins produced (%2).")
-                    .arg(fixed.join(QStringLiteral(", ")), results.productionSharesSource.toHtmlEscaped());
+                    .arg(fixed.join(QStringLiteral(", ")),
+                         QStringLiteral("%1, %2")
+                             .arg(results.productionShares.value(QLatin1String("source")).toString(),
+                                  results.productionShares.value(QLatin1String("date")).toString())
+                             .toHtmlEscaped());
     html += QStringLiteral("</p><div class=\"multiples\">");
     for (const MemberCountryResults& country : results.countries) {
         const QString name = memberCountryName(country.country);

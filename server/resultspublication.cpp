@@ -186,7 +186,7 @@ void ResultsPublication::publishModels(const FittedModels& models)
     sql.run(QStringLiteral("DELETE FROM published_documents WHERE name = 'production_shares'"));
     if (!models.productionShares.isEmpty())
         sql.run(QStringLiteral("INSERT INTO published_documents (name, body) VALUES ('production_shares', ?)"),
-                {models.productionShares.toUtf8()});
+                {QJsonDocument(models.productionShares).toJson(QJsonDocument::Compact)});
 }
 
 void ResultsPublication::publishGuesses()
@@ -312,7 +312,7 @@ void ResultsPublication::readModels(ProjectResults& results, const std::map<int,
             results.mixedGuesses.append(
                 GuessBar{mixedGuessName(choice), bar == guessed.end() ? std::nullopt : bar->second});
         }
-    results.productionSharesSource = QString::fromUtf8(document(QStringLiteral("production_shares")));
+    results.productionShares = QJsonDocument::fromJson(document(QStringLiteral("production_shares"))).object();
 }
 
 QList<CountsRow> ResultsPublication::readCounts()

@@ -4,6 +4,7 @@
 
 #include <QByteArray>
 #include <QDateTime>
+#include <QJsonObject>
 #include <QList>
 #include <QString>
 #include <QtGlobal>
@@ -40,7 +41,7 @@ struct FittedModels
     // Who had changed each country's countings when they were read for the
     // fit: the publication takes just these changes as published.
     std::map<int, QList<qint64>> changers;
-    QString productionShares; // "source, date" when a came from the coins produced
+    QJsonObject productionShares; // when a came from the coins produced (ProductionShares::published())
 };
 
 class ResultsPublication

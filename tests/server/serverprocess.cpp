@@ -135,10 +135,11 @@ unsigned refusalCodeOf(const QByteArray& reply)
     return refusalCode(QString::fromLatin1(reply.mid(FRAME_MAGIC_SIZE)), code) ? code : 0;
 }
 
-bool ServerProcess::publish() const
+bool ServerProcess::publish(const QStringList& moreArguments) const
 {
     return QProcess::execute(QStringLiteral(ZUV_SERVER_BINARY),
-                             {QStringLiteral("--publish"), QStringLiteral("--database"), database}) == 0;
+                             QStringList{QStringLiteral("--publish"), QStringLiteral("--database"), database} +
+                                 moreArguments) == 0;
 }
 
 ClientStorage newcomer(int country, int month, Piles piles)

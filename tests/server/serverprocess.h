@@ -26,8 +26,8 @@ public:
     quint16 port() const { return boundPort; }
     QString databaseLocation() const { return database; }
     QProcess& process() { return server; }
-    // Publishes the results of its database now, as once a day; true when that worked.
-    bool publish() const;
+    // Publishes the results of its database now, as once a day, with the further options; true when that worked.
+    bool publish(const QStringList& moreArguments = {}) const;
     // Sends the signal; true when the server then ended by itself with status 0.
     bool stopWith(int signalNumber);
 

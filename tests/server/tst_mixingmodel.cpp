@@ -5,6 +5,7 @@
 #include "server/mixingmodel.h"
 #include "storage/clientstorage.h"
 
+#include <QFile>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
@@ -160,8 +161,18 @@ void TestMixingModel::publishedIntervalsHoldTheTrueSpeed()
             projects[country] = Project{60, 0, monthsOf(random), aOf(random), bOf(random)};
             upload(country, run == 0 && country == NUM_NATIONAL_SIDES ? 10 : 60);
         }
-        QVERIFY(server.publish());
+        // Once, the share of foreign coins once mixed comes from the coins produced, for Germany (5).
+        QFile shares(folder.filePath(QStringLiteral("shares.csv")));
+        QVERIFY(shares.open(QIODevice::WriteOnly));
+        shares.write("# source: the test\n# date: 2024-12\ncountry,coin_value,share\nGermany,all," +
+                     QByteArray::number(1 - projects[5].a, 'g', 17) + '\n');
+        shares.close();
+        QVERIFY(server.publish(run == 1 ? QStringList{QStringLiteral("--production-shares"), shares.fileName()}
+                                        : QStringList()));
         const std::map<int, QJsonObject> fits = published();
+        QCOMPARE(fits.at(5)["aFixed"].toBool(), run == 1);
+        if (run == 1)
+            QCOMPARE(fits.at(5)["a"]["value"].toDouble(), projects[5].a);
         for (const auto& [country, fit] : fits) {
             fitted += fit["fitted"].toBool();
             held +=

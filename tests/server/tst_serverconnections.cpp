@@ -613,6 +613,7 @@ void TestServerConnections::commandLine()
         {{"--help"}, 0, "--max-connections-per-address"},
         {{"--port", "70000"}, 2, "70000"},
         {{"--port", "0", "--database", folder.filePath("missing/folder/x.sqlite")}, 1, "cannot use the database"},
+        {{"--production-shares", folder.filePath("none.csv")}, 2, "cannot read"},
     };
     for (const auto& [arguments, exitCode, text] : runs) {
         QProcess run;
@@ -854,18 +855,19 @@ void TestServerConnections::badRequests()
     QCOMPARE(get(web, "/").status, 200);
 }
 
-// An attacker compares the publications before and after one newcomer's upload: they are the same. A cell
-// changes only once three members changed it, by what the three counted together. Sessions dated where no euro
-// coin could have been counted are stored, not published.
+// An attacker compares the publications before and after one newcomer's upload: they are the same. A cell, or
+// the members' guesses, change only once three members changed them, by what the three did together. Sessions dated
+// where no euro coin could have been counted are stored, not published.
 void TestServerConnections::publicationsRevealNobody()
 {
     const auto publication = [this] {
         QJsonObject json = QJsonDocument::fromJson(get(web, "/api/results.json").body).object();
         json.remove("updated"); // the day, which may turn meanwhile
-        return QJsonDocument(json).toJson() + get(web, "/api/counts.csv").body;
+        return QJsonDocument(json).toJson(QJsonDocument::Compact) + get(web, "/api/counts.csv").body;
     };
     const auto countingSince1970 = [](int coins) {
         ClientStorage member = newcomer(GERMANY, 3, {{CENT_1, GERMANY, coins}});
+        member.GuessWhenMixdateYear = 10; // mixed in 2011-2020
         Session early = sessionAt(QDateTime(QDate(1970, 1, 1), QTime(8, coins)));
         early.insertCoins(CENT_1, GERMANY - 1, 1);
         member.Sessions.prepend(early);
@@ -883,6 +885,7 @@ void TestServerConnections::publicationsRevealNobody()
     const QByteArray after = publication();
     QVERIFY(after.contains("2024-03,Germany,Germany,1c,78,6\r\n")); // 60 and 5 + 6 + 7
     QVERIFY(!after.contains("1970"));
+    QVERIFY(after.contains(R"({"guess":"2011-2020","members":3})"));
     const QSqlDatabase db = openReadOnly(results.databaseLocation(), QStringLiteral("published"));
     QCOMPARE(rowsOf(db, "SELECT COUNT(*) FROM sessions WHERE month = 197001"), QStringLiteral("3"));
 }

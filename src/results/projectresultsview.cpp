@@ -117,15 +117,23 @@ QString yearsText(QDate value, QDate low, QDate high)
     return QStringLiteral("%1 (%2-%3)").arg(value.year()).arg(low.year()).arg(high.year());
 }
 
+// An area between two lines that it owns: a QAreaSeries does not own the
+// lines it is made of.
+QAreaSeries* areaSeries()
+{
+    auto* area = new QAreaSeries;
+    area->setUpperSeries(new QLineSeries(area));
+    area->setLowerSeries(new QLineSeries(area));
+    return area;
+}
+
 // A shaded span over the whole height of the chart, from `from` to `to`.
 void addSpan(QChart* chart, const QString& name, qreal from, qreal to, QAbstractAxis* x, QValueAxis* y,
              const QColor& colour)
 {
-    auto* top = new QLineSeries;
-    top->append({QPointF(from, y->max()), QPointF(to, y->max())});
-    auto* bottom = new QLineSeries;
-    bottom->append({QPointF(from, y->min()), QPointF(to, y->min())});
-    auto* span = new QAreaSeries(top, bottom);
+    QAreaSeries* span = areaSeries();
+    span->upperSeries()->append({QPointF(from, y->max()), QPointF(to, y->max())});
+    span->lowerSeries()->append({QPointF(from, y->min()), QPointF(to, y->min())});
     span->setName(name);
     span->setColor(colour);
     span->setBorderColor(colour);
@@ -309,7 +317,7 @@ void ProjectResultsView::drawShareByMonth()
         addSpan(chart, tr("your guess"), msecsAt(guessed->first), end, x, y, QColor(255, 165, 0, 90));
     }
     if (fit) {
-        auto* band = new QAreaSeries(new QLineSeries, new QLineSeries);
+        QAreaSeries* band = areaSeries();
         band->upperSeries()->append(upper);
         band->lowerSeries()->append(lower);
         band->setName(tr("90% interval"));

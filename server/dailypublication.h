@@ -1,17 +1,14 @@
 #pragma once
 
+#include "server/databasethread.h"
 #include "server/productionshares.h"
 
 #include <QObject>
 #include <QString>
-#include <QThread>
 #include <QTime>
 #include <QTimer>
 
-#include <memory>
 #include <optional>
-
-class ProjectDatabase;
 
 // Publishes the results once a day (see PublicationRun), on a thread of its
 // own with a database connection of that thread: fitting the mixing models
@@ -24,7 +21,6 @@ class DailyPublication : public QObject
 
 public:
     explicit DailyPublication(std::optional<ProductionShares> shares);
-    ~DailyPublication() override;
 
     // Opens the database on the thread. When `time` (UTC) has passed today
     // without a publication, publishes at once; then every day at `time`.
@@ -38,11 +34,9 @@ private:
     // the timer for the next.
     void publishWhenDue();
 
-    QThread thread;
-    QObject* worker; // lives on the thread, deleted with it
+    DatabaseThread publisher{QStringLiteral("zuv-server-publication")};
     QTimer nextPublication;
     QTime publicationTime;
     const std::optional<ProductionShares> shares;
-    std::unique_ptr<ProjectDatabase> database; // used on the thread only
     QString openError;
 };

@@ -5,52 +5,25 @@
 #include <QMetaObject>
 #include <QPointer>
 
-ResultsService::ResultsService() : worker(new QObject)
-{
-    thread.setObjectName(QStringLiteral("results"));
-    worker->moveToThread(&thread);
-    connect(&thread, &QThread::finished, worker, &QObject::deleteLater);
-    thread.start();
-}
-
 ResultsService::~ResultsService()
 {
-    // The connection is closed on the thread it was opened on.
-    QMetaObject::invokeMethod(
-        worker,
-        [this] {
-            documents.reset();
-            database.reset();
-        },
-        Qt::BlockingQueuedConnection);
-    thread.quit();
-    thread.wait();
+    // Gone on the thread that uses it, before the connection it reads through.
+    reader.run([this](ProjectDatabase&) { documents.reset(); }, true);
 }
 
 bool ResultsService::open(const QString& location)
 {
-    bool opened = false;
-    QMetaObject::invokeMethod(
-        worker,
-        [this, &location, &opened] {
-            // The web pages read through a connection of their own: their
-            // reading stays apart from the uploads' transactions.
-            database = std::make_unique<ProjectDatabase>(QStringLiteral("zuv-server-results"));
-            opened = database->open(location);
-            if (opened)
-                documents = std::make_unique<PublishedDocuments>(*database);
-            else
-                openError = database->lastError();
-        },
-        Qt::BlockingQueuedConnection);
-    return opened;
+    if (!reader.open(location, openError))
+        return false;
+    reader.run([this](ProjectDatabase& database) { documents = std::make_unique<PublishedDocuments>(database); });
+    return true;
 }
 
 void ResultsService::fetch(PublishedDocuments::Document document, QObject* context, Done done)
 {
     // Checked on this thread, where the context would be deleted.
     const QPointer<QObject> asker(context);
-    QMetaObject::invokeMethod(worker, [this, document, asker, done = std::move(done)] {
+    reader.run([this, document, asker, done = std::move(done)](ProjectDatabase&) {
         QByteArray bytes;
         const bool ok = documents->fetch(document, bytes);
         if (!ok)

@@ -1,16 +1,14 @@
 #pragma once
 
+#include "server/databasethread.h"
 #include "server/publisheddocuments.h"
 
 #include <QByteArray>
 #include <QObject>
 #include <QString>
-#include <QThread>
 
 #include <functional>
 #include <memory>
-
-class ProjectDatabase;
 
 // Hands out the published documents on a thread of its own, with a database
 // connection of that thread: reading a large project's CSV copies
@@ -24,7 +22,7 @@ public:
     // all when `context` is gone by then. Without `ok`, `bytes` is the error.
     using Done = std::function<void(bool ok, const QByteArray& bytes)>;
 
-    ResultsService();
+    ResultsService() = default;
     ~ResultsService() override;
 
     // Opens the database on its thread and waits for it; false
@@ -35,10 +33,9 @@ public:
     void fetch(PublishedDocuments::Document document, QObject* context, Done done);
 
 private:
-    QThread thread;
-    QObject* worker; // lives on the thread, deleted with it
-    // Used on the thread only.
-    std::unique_ptr<ProjectDatabase> database;
-    std::unique_ptr<PublishedDocuments> documents;
+    // The web pages read through a connection of their own: their reading
+    // stays apart from the uploads' transactions.
+    DatabaseThread reader{QStringLiteral("zuv-server-results")};
+    std::unique_ptr<PublishedDocuments> documents; // used on the thread only
     QString openError;
 };

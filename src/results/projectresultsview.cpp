@@ -53,11 +53,6 @@ constexpr int decadeGuess = 10;
 constexpr int laterGuess = 11;
 constexpr int neverGuess = 12;
 
-qreal msecsAt(QDate day)
-{
-    return static_cast<qreal>(day.startOfDay().toMSecsSinceEpoch());
-}
-
 QDate dateAfterStart(double years)
 {
     return euroStart.addDays(std::llround(years * yearDays));

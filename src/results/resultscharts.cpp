@@ -27,11 +27,6 @@ constexpr qint64 daysWithDayLabels = 62;
 // are turned, so that they need no more width than a line of text.
 constexpr int longestUpright = 5;
 
-qreal msecsAt(QDate day)
-{
-    return static_cast<qreal>(day.startOfDay().toMSecsSinceEpoch());
-}
-
 QDate dayAt(qreal msecs)
 {
     return QDateTime::fromMSecsSinceEpoch(static_cast<qint64>(std::floor(msecs))).date();
@@ -192,4 +187,9 @@ void addPercentBars(QChart* chart, const QString& name, const QStringList& categ
     series->attachAxis(names);
     series->attachAxis(values);
     chart->legend()->setVisible(false);
+}
+
+qreal msecsAt(QDate day)
+{
+    return static_cast<qreal>(day.startOfDay().toMSecsSinceEpoch());
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QDate>
 #include <QList>
 #include <QPointF>
 #include <QString>
@@ -32,6 +33,8 @@ enum class TimeLabels { DaysOrMonths, Months };
 // it: months when asked or when the days are too many for labels, and only
 // every n-th day or month (keeping the Januaries) when there are still too many.
 QCategoryAxis* timeAxis(qreal first, qreal last, TimeLabels labels);
+// Where a day starts on a time axis: milliseconds since 1970, local time as the labels read it.
+qreal msecsAt(QDate day);
 
 // A line through the points, in ascending x, that breaks where y is NaN or
 // where x steps further than `longestStep`: one series per piece, all named

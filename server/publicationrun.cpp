@@ -27,9 +27,13 @@ PublicationRun::Outcome PublicationRun::run(const QDateTime& now, bool daily)
 
     for (const auto& [country, byValue] : countings) {
         auto& fits = models.fits[country];
-        for (size_t value = 0; value < byValue.size(); ++value)
-            fits[value] = MixingModel::fit(byValue[value],
-                                           shares ? shares->mixedForeignShare(country, int(value)) : std::nullopt);
+        for (size_t value = 0; value < byValue.size(); ++value) {
+            MixingFit& fit = fits[value] = MixingModel::fit(
+                byValue[value], shares ? shares->mixedForeignShare(country, int(value)) : std::nullopt);
+            // The purses of the fitted countries, subtracted from the project's,
+            // would give those of the members elsewhere, who may be one or two.
+            fit.purses -= fit.purses % PURSES_ROUNDED_TO;
+        }
     }
     if (shares)
         models.productionShares = shares->published();

@@ -22,6 +22,9 @@ public:
     {
     }
 
+    // A model's purses are published rounded down to this.
+    static constexpr qint64 PURSES_ROUNDED_TO = 10;
+
     enum class Outcome { Published, DoneToday, Failed };
     // `daily`: only when the day of `now` (UTC) has no publication yet.
     // Failed with error() when the database failed.

@@ -676,6 +676,12 @@ void TestServerConnections::publishedNumbers()
     QCOMPARE(sides.at(FRANCE - 1).toObject(), suppressed);
     QCOMPARE(origin.at(0).toObject().value("sides").toArray().at(GERMANY - 1).toObject(), suppressed); // two members
 
+    // The models' purses, rounded down to tens, leave the project's purses whole: not the lone members' two.
+    qint64 modelPurses = 0;
+    for (const QJsonValue country : json["model"]["countries"].toArray())
+        modelPurses += country["all"]["purses"].toInteger();
+    QCOMPARE(json["totals"]["purses"].toInteger() - modelPurses, 9);
+
     const QJsonArray byValue = json.value("foreignShareByValue").toArray();
     QCOMPARE(byValue.size(), 8);
     QCOMPARE(byValue.at(CENT_1).toObject(), share(60, 0));

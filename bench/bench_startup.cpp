@@ -1,5 +1,5 @@
 // Start-up: from starting a process to its main window being painted while
-// enabled (on the offscreen platform), for the program itself with drawn coins
+// enabled (on an X server, see xserver.h), for the program itself with drawn coins
 // and with 128 picture files, against a minimal program showing one empty
 // window of the same size.
 //
@@ -12,10 +12,18 @@
 // the window disabled, loads or draws the pictures and enables the window.
 // This harness times each start from just before the process is spawned to the arrival of
 // that line, so the figure includes loading the executable and its libraries.
+//
+// The goal is a ratio: the program's median start against the minimal
+// window's, from starts taken in turns (minimal window, program, and an older
+// build of the program when --against names its bench_zuvstartup), so that a
+// busy machine slows all of them alike. --starts=N sets the number of turns
+// (5, or 21 when ZUV_BENCH_FULL_SCALE is set). The processor time of each
+// start is given as well: it hardly depends on what else the machine does.
 
 #include "benchstates.h"
 #include "childprocess.h"
 #include "summary.h"
+#include "xserver.h"
 
 #include "common/constants.h"
 
@@ -25,13 +33,17 @@
 #include <QPainter>
 #include <QTemporaryDir>
 
+#include <algorithm>
+
 #include <chrono>
 #include <csignal>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
 #include <string>
+#include <sys/resource.h>
 #include <sys/wait.h>
+#include <vector>
 
 namespace {
 
@@ -39,6 +51,12 @@ constexpr int PICTURE_SIDE = 170;
 // A start that has not shown its window by then has hung (a box waiting for
 // an answer, say): it is ended and the benchmark fails.
 constexpr int START_TIMEOUT_MS = 60000;
+// The start-up of the program at most this many times the minimal window's.
+constexpr double GOAL_RATIO = 1.15;
+// Turns of the interleaved starts when not told: enough for CI to see it
+// work, or for a median worth reading at full scale (scripts/bench.sh).
+constexpr int CI_STARTS = 5;
+constexpr int FULL_SCALE_STARTS = 21;
 
 enum Setup { MinimalWindow, MinimalWindowWithText, ZuvDrawnCoins, ZuvPictureFiles };
 constexpr int SETUPS = 4;
@@ -97,6 +115,9 @@ QString folderOf(Setup setup)
 struct StartResult
 {
     double seconds = -1; // spawn to the "shown" line
+    // Processor time (user and system) of the whole process: on a busy
+    // machine the wall-clock time mostly measures the others.
+    double cpuSeconds = 0;
     // As the program saw it, in milliseconds since main(): the line, the
     // window first shown, the progress dialog shown and hidden, the window
     // enabled (-1 for what did not happen).
@@ -131,7 +152,10 @@ StartResult startOnce(const char* program, const char* argument, const QString& 
         result.failure = "the window was not shown: " + line;
         return result;
     }
-    waitpid(child.pid, &status, 0);
+    rusage usage{};
+    wait4(child.pid, &status, 0, &usage);
+    result.cpuSeconds = double(usage.ru_utime.tv_sec + usage.ru_stime.tv_sec) +
+                        double(usage.ru_utime.tv_usec + usage.ru_stime.tv_usec) / 1e6;
     if (std::sscanf(line.c_str(), "shown %lf %lf %lf %lf %lf", &result.shownMs, &result.windowShownMs,
                     &result.progressShownMs, &result.progressHiddenMs, &result.enabledMs) != 5) {
         result.failure = "unexpected output: " + line;
@@ -196,29 +220,126 @@ void printPhases(const CollectingReporter& reporter, const std::string& name, co
                 c("first_paint_ms"));
 }
 
+std::string loadAverage()
+{
+    double load[3] = {0, 0, 0};
+    if (getloadavg(load, 3) != 3)
+        return "unknown";
+    char text[64];
+    std::snprintf(text, sizeof text, "%.2f %.2f %.2f", load[0], load[1], load[2]);
+    return text;
+}
+
+double median(std::vector<double> values)
+{
+    std::sort(values.begin(), values.end());
+    const std::size_t n = values.size();
+    return n % 2 ? values[n / 2] : (values[n / 2 - 1] + values[n / 2]) / 2;
+}
+
+// The value of "--name=value" among the arguments, removed from them so that
+// the benchmark library does not see it.
+std::string takeOption(int& argc, char** argv, const std::string& name)
+{
+    const std::string prefix = "--" + name + "=";
+    for (int i = 1; i < argc; ++i) {
+        if (std::strncmp(argv[i], prefix.c_str(), prefix.size()) != 0)
+            continue;
+        const std::string value = argv[i] + prefix.size();
+        std::copy(argv + i + 1, argv + argc, argv + i);
+        --argc;
+        return value;
+    }
+    return {};
+}
+
+struct Contender
+{
+    std::string label;
+    const char* program;
+    const char* argument;
+    Setup setup;
+    std::vector<double> seconds;
+    std::vector<double> cpuSeconds;
+};
+
+// Starts every contender once per turn, the order turning round each time;
+// false (after saying why) when a start failed.
+bool compareInTurns(std::vector<Contender>& contenders, int turns)
+{
+    for (int turn = 0; turn < turns; ++turn) {
+        for (std::size_t k = 0; k < contenders.size(); ++k) {
+            Contender& c = contenders[(k + std::size_t(turn)) % contenders.size()];
+            const StartResult r = startOnce(c.program, c.argument, folderOf(c.setup));
+            if (r.seconds < 0) {
+                std::printf("%s: %s\n", c.label.c_str(), r.failure.c_str());
+                return false;
+            }
+            c.seconds.push_back(r.seconds);
+            c.cpuSeconds.push_back(r.cpuSeconds);
+        }
+    }
+    return true;
+}
+
+void printComparison(const std::vector<Contender>& contenders, int turns, const std::string& displayLabel)
+{
+    std::printf("\n== start-up against the minimal window, %d starts each in turns (%s), load average %s ==\n", turns,
+                displayLabel.c_str(), loadAverage().c_str());
+    const double floor = median(contenders.front().seconds);
+    const double cpuFloor = median(contenders.front().cpuSeconds);
+    for (const Contender& c : contenders) {
+        const double m = median(c.seconds);
+        const auto [low, high] = std::minmax_element(c.seconds.begin(), c.seconds.end());
+        std::printf("  %s\n    wall median %7.1f ms (%.1f to %.1f)", c.label.c_str(), m * 1e3, *low * 1e3, *high * 1e3);
+        if (&c != &contenders.front())
+            std::printf("  ratio %.2f, goal <= %.2f: %s", m / floor, GOAL_RATIO,
+                        m / floor <= GOAL_RATIO ? "met" : "NOT met");
+        const double cpu = median(c.cpuSeconds);
+        std::printf("\n    processor time median %6.1f ms", cpu * 1e3);
+        if (&c != &contenders.front())
+            std::printf("  ratio %.2f", cpu / cpuFloor);
+        std::printf("\n");
+    }
+}
+
 } // namespace
 
 int main(int argc, char** argv)
 {
     if (!workDir().isValid())
         return 2;
-    // The programs run on the offscreen platform whatever the desktop is.
-    setenv("QT_QPA_PLATFORM", "offscreen", 1);
+    const std::string startsOption = takeOption(argc, argv, "starts");
+    const std::string against = takeOption(argc, argv, "against");
+    const int defaultStarts = std::getenv("ZUV_BENCH_FULL_SCALE") ? FULL_SCALE_STARTS : CI_STARTS;
+    const int turns = startsOption.empty() ? defaultStarts : std::max(1, std::atoi(startsOption.c_str()));
+    // The programs draw on a real X server whatever the caller's platform.
+    const BenchDisplay display;
+    display.applyToEnvironment();
     CollectingReporter reporter;
     if (!runBenchmarks(argc, argv, reporter))
         return 1;
-    printSummary(reporter, "start-up until the main window is shown and enabled (offscreen)",
-                 {
-                     {"minimal window (the floor)", "BM_StartUp/minimal_window", "", 0, 0, 0},
-                     {"zuv, 128 drawn coins", "BM_StartUp/zuv_drawn_coins", "BM_StartUp/minimal_window", 0, 0, 1.5},
-                     {"zuv, 128 picture files", "BM_StartUp/zuv_picture_files", "BM_StartUp/minimal_window", 0, 0, 1.5},
-                     {"minimal window with a line of text", "BM_StartUp/minimal_window_with_text", "", 0, 0, 0},
-                     {"zuv, 128 drawn coins (against that)", "BM_StartUp/zuv_drawn_coins",
-                      "BM_StartUp/minimal_window_with_text", 0, 0, 0},
-                     {"zuv, 128 picture files (against that)", "BM_StartUp/zuv_picture_files",
-                      "BM_StartUp/minimal_window_with_text", 0, 0, 0},
-                 });
+    printSummary(
+        reporter, "start-up until the main window is shown and enabled (" + display.label() + ")",
+        {
+            {"minimal window (the floor)", "BM_StartUp/minimal_window", "", 0, 0, 0},
+            {"zuv, 128 drawn coins", "BM_StartUp/zuv_drawn_coins", "BM_StartUp/minimal_window", 0, 0, GOAL_RATIO},
+            {"zuv, 128 picture files", "BM_StartUp/zuv_picture_files", "BM_StartUp/minimal_window", 0, 0, GOAL_RATIO},
+            {"minimal window with a line of text", "BM_StartUp/minimal_window_with_text", "", 0, 0, 0},
+            {"zuv, 128 drawn coins (against that)", "BM_StartUp/zuv_drawn_coins", "BM_StartUp/minimal_window_with_text",
+             0, 0, 0},
+            {"zuv, 128 picture files (against that)", "BM_StartUp/zuv_picture_files",
+             "BM_StartUp/minimal_window_with_text", 0, 0, 0},
+        });
     printPhases(reporter, "BM_StartUp/zuv_drawn_coins", "zuv, 128 drawn coins");
     printPhases(reporter, "BM_StartUp/zuv_picture_files", "zuv, 128 picture files");
-    return exitStatus(reporter);
+
+    std::vector<Contender> contenders{{"minimal window", ZUV_BENCH_MINIMALWINDOW, nullptr, MinimalWindow, {}, {}},
+                                      {"zuv, 128 drawn coins", ZUV_BENCH_ZUVSTARTUP, nullptr, ZuvDrawnCoins, {}, {}}};
+    if (!against.empty())
+        contenders.push_back({"zuv, 128 drawn coins: " + against, against.c_str(), nullptr, ZuvDrawnCoins, {}, {}});
+    const bool compared = compareInTurns(contenders, turns);
+    if (compared)
+        printComparison(contenders, turns, display.label());
+    return compared ? exitStatus(reporter) : 1;
 }

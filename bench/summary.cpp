@@ -106,7 +106,7 @@ void printSummary(const CollectingReporter& reporter, const std::string& heading
             verdict += (time < line.goalSeconds ? "ok" : "MISSED") + std::string(" (< ") +
                        formatSeconds(line.goalSeconds) + ")";
         if (line.goalRatio > 0 && ratio > 0) {
-            std::snprintf(text, sizeof text, " (ratio < %.1f)", line.goalRatio);
+            std::snprintf(text, sizeof text, " (ratio < %.3g)", line.goalRatio);
             verdict += (verdict.empty() ? "" : ", ") + std::string(ratio < line.goalRatio ? "ok" : "MISSED") + text;
         }
         if (!verdict.empty())

@@ -34,6 +34,7 @@ echo "load average before the run: $(cut -d' ' -f1-3 /proc/loadavg)"
 echo "compiler: $(c++ --version | head -1)"
 echo
 
+# bench_startup draws on an X server of its own (Xvfb) whatever this says.
 export QT_QPA_PLATFORM=offscreen
 # The server's hostile-peer benchmarks at full size (CI runs them small).
 export ZUV_BENCH_FULL_SCALE=1

@@ -1,5 +1,6 @@
 #include "app/zuvwindow.h"
 
+#include "app/resultsloader.h"
 #include "common/boxwidget.h"
 #include "common/browser.h"
 #include "common/config.h"
@@ -9,7 +10,6 @@
 #include "common/utilities.h"
 #include "counting/counttable.h"
 #include "counting/slideshow.h"
-#include "results/resultswindow.h"
 #include "settings/dialogs.h"
 #include "storage/clientstorage.h"
 #include "usage/usage.h"
@@ -49,16 +49,14 @@ QPushButton* stretchingButton(const QString& text, const QString& name)
 // first, then the build date.
 QString windowCaption()
 {
-    return fillFirstPlaceholder(
-        fillFirstPlaceholder(ZUVWindow::tr("Zuvanta - ZUV for Research (v%1 - %1)"),
-                             QString::number(CLIENT_VERSION, 'g')),
-        BUILD_DATE);
+    return fillFirstPlaceholder(fillFirstPlaceholder(ZUVWindow::tr("Zuvanta - ZUV for Research (v%1 - %1)"),
+                                                     QString::number(CLIENT_VERSION, 'g')),
+                                BUILD_DATE);
 }
 
 } // namespace
 
-ZUVWindow::ZUVWindow(QWidget* parent, const QString& name, Qt::WindowFlags flags)
-    : QMainWindow(parent, flags)
+ZUVWindow::ZUVWindow(QWidget* parent, const QString& name, Qt::WindowFlags flags) : QMainWindow(parent, flags)
 {
     setObjectName(name);
     setWindowTitle(windowCaption());
@@ -111,8 +109,8 @@ ZUVWindow::~ZUVWindow() = default;
 
 Qt::WindowFlags ZUVWindow::mainWindowFlags()
 {
-    return Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint
-           | Qt::WindowMinMaxButtonsHint | Qt::WindowCloseButtonHint;
+    return Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
+           Qt::WindowMinMaxButtonsHint | Qt::WindowCloseButtonHint;
 }
 
 const ClientStorage& ZUVWindow::clientState() const
@@ -164,7 +162,8 @@ void ZUVWindow::initializeEverything()
     connect(this, &ZUVWindow::Event, this, &ZUVWindow::EventOccurred);
     connect(dialogs, &Dialogs::Event, this, &ZUVWindow::EventOccurred);
 
-    const bool forbidden = (storage->SettingsFlags & ClientStorage::HasSeenSettings) && !(storage->SettingsFlags & ClientStorage::AllowsObservation);
+    const bool forbidden = (storage->SettingsFlags & ClientStorage::HasSeenSettings) &&
+                           !(storage->SettingsFlags & ClientStorage::AllowsObservation);
     usage->toggleObservationAllowed(!forbidden);
 
     storage->Sessions.append(Session());
@@ -201,8 +200,7 @@ void ZUVWindow::loadDataFile()
         setEnabled(false);
         show();
         const int answer = askUser(this, BoxIcon::Warning, QStringLiteral("file error"),
-                                   errorMessageAndSolution(failure.code()), tr("Ignore\nsaved data."),
-                                   tr("Quit now"));
+                                   errorMessageAndSolution(failure.code()), tr("Ignore\nsaved data."), tr("Quit now"));
         if (answer != 0)
             throw;
         storage->setDefaultValues();
@@ -362,8 +360,15 @@ void ZUVWindow::offerDataAnalysis()
 void ZUVWindow::showResultsWindow()
 {
     if (!resultsWindow) {
+        QString failure;
+        const ResultsWindowMaker makeResultsWindow = resultsWindowMaker(&failure);
+        if (!makeResultsWindow) {
+            askUser(this, BoxIcon::Warning, QStringLiteral("See data analysis"),
+                    tr("The results window cannot be opened:\n%1").arg(failure));
+            return;
+        }
         resultsWindow =
-            new ResultsWindow(*storage, ARCHIVEFILE_NAME, QUrl(QStringLiteral(ZUV_HTTP(ZUV_RESULTS_JSON))), this);
+            makeResultsWindow(*storage, ARCHIVEFILE_NAME, QUrl(QStringLiteral(ZUV_HTTP(ZUV_RESULTS_JSON))), this);
         resultsWindow->setAttribute(Qt::WA_DeleteOnClose);
     }
     resultsWindow->show();

@@ -12,7 +12,6 @@ class QButtonGroup;
 class QGroupBox;
 class QLabel;
 class QTimer;
-class ResultsWindow;
 class SlideShow;
 class Usage;
 
@@ -99,5 +98,5 @@ private:
     // From the start of Quit() (or of the farewell after an upload) until the
     // participant returns to the program: a request to close finishes it.
     bool quitting = false;
-    QPointer<ResultsWindow> resultsWindow; // one at a time; it deletes itself when closed
+    QPointer<QWidget> resultsWindow; // one at a time; it deletes itself when closed
 };

@@ -35,7 +35,7 @@ constexpr qint64 SOCKET_READ_BUFFER = FRAME_HEADER_SIZE + qint64(MAX_ANSWER_BODY
 } // namespace
 
 Client::Client(ClientStorage* clientStorage, Dialogs* dialogsObject, QWidget* parent, const QString& name)
-    : VBox(parent, name), socket(new QTcpSocket(this)), parentDialog(qobject_cast<QDialog*>(parent)),
+    : UploadConnection(parent, name), socket(new QTcpSocket(this)), parentDialog(qobject_cast<QDialog*>(parent)),
       storage(clientStorage), dialogs(dialogsObject), lookupTimer(new QTimer(this)), connectTimer(new QTimer(this)),
       refusalTimer(new QTimer(this))
 {

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "common/boxwidget.h"
+#include "net/uploadconnection.h"
 
 #include <QAbstractSocket>
 #include <QString>
@@ -24,7 +24,7 @@ class QTimer;
 // problem by its error code and reports each step as a usage event. It lives
 // in the modal dialog given as parent, which quit() accepts after a
 // successful upload and rejects otherwise.
-class Client : public VBox
+class Client : public UploadConnection
 {
     Q_OBJECT
 
@@ -43,13 +43,13 @@ public:
     ~Client() override;
 
     // Prepares one upload to host and port; the log is kept.
-    void initClient(const QString& host, quint16 port);
+    void initClient(const QString& host, quint16 port) override;
 
     // "Quit now" after a failed send ends the upload with NetErr(32). When the
     // send was started by a signal (the connection itself), it cannot travel
     // through the toolkit's event loop: the window keeps it, rejects its
     // dialog, and the flow that ran the dialog rethrows it from here.
-    void rethrowPendingFailure();
+    void rethrowPendingFailure() override;
 
     QTextEdit* infoView() const { return info; }
     QPushButton* openButton() const { return openConnectionButton; }
@@ -82,7 +82,6 @@ public Q_SLOTS:
 Q_SIGNALS:
     void IllegalConnection(int reason);
     void ClientProblem(int code);
-    void Event(const QString& eventname);
 
 private Q_SLOTS:
     void socketDisconnected();

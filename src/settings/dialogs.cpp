@@ -5,11 +5,12 @@
 #include "common/constants.h"
 #include "common/exceptions.h"
 #include "common/messagebox.h"
+#include "common/modules.h"
 #include "common/utilities.h"
 #include "counting/slideshow.h"
 #include "invitations/invitations.h"
 #include "invitations/invitedpersonview.h"
-#include "net/client.h"
+#include "net/uploadconnection.h"
 #include "settings/recommendernumbersdialog.h"
 #include "settings/settingschoices.h"
 #include "settings/settingsdialog.h"
@@ -146,21 +147,43 @@ Dialogs::Dialogs(ClientStorage* clientStorage, QWidget* parent, const QString& n
     createSeveralRecommenderNumbersDialog();
     SettingsCopyFromStorage(*storage);
     SettingsCreateObservationEvents();
-    createClientDialog();
     createInvitationDialog();
 }
 
-void Dialogs::createClientDialog()
+bool Dialogs::makeClientDialog()
 {
+    if (connection)
+        return true;
+    QString failure;
+    const auto makeConnection = reinterpret_cast<UploadConnectionMaker>(
+        moduleEntry(QStringLiteral(ZUV_NET_LIBRARY), "zuvMakeUploadConnection", &failure));
+    if (!makeConnection) {
+        askUser(parentWidget(), BoxIcon::Warning, QStringLiteral("ZUV upload"),
+                tr("The connection window cannot be opened:\n%1").arg(failure));
+        return false;
+    }
     clientWindow = new QDialog(this);
     clientWindow->setObjectName(QStringLiteral("client"));
     clientWindow->setModal(true);
     auto* layout = new QGridLayout(clientWindow);
     layout->setContentsMargins(dialogMargin, dialogMargin, dialogMargin, dialogMargin);
-    connection = new Client(storage, this, clientWindow, QStringLiteral("clientobject"));
+    connection = makeConnection(storage, this, clientWindow, QStringLiteral("clientobject"));
     layout->addWidget(connection, 0, 0);
     clientWindow->resize(clientDialogSize);
-    connect(connection, &Client::Event, this, &Dialogs::Event);
+    connect(connection, &UploadConnection::Event, this, &Dialogs::Event);
+    return true;
+}
+
+QDialog* Dialogs::clientDialog()
+{
+    makeClientDialog();
+    return clientWindow;
+}
+
+UploadConnection* Dialogs::client()
+{
+    makeClientDialog();
+    return connection;
 }
 
 void Dialogs::createInvitationDialog()
@@ -548,6 +571,8 @@ void Dialogs::TableOfErrorsAndRecommendations(QWidget* parent)
 
 bool Dialogs::openClientForUploadAndIfSuccessStoreEverything()
 {
+    if (!makeClientDialog())
+        return false;
     connection->initClient(QString::fromLatin1(storage->ServerAddress.data(), qsizetype(storage->ServerAddress.size())),
                            storage->ServerPort);
     const bool uploaded = clientWindow->exec() == QDialog::Accepted;
@@ -578,7 +603,8 @@ void Dialogs::bookUpload()
 
 void Dialogs::hideClient()
 {
-    clientWindow->hide();
+    if (clientWindow)
+        clientWindow->hide();
 }
 
 void Dialogs::appendToArchiveFile(ClientStorage uploaded, const QString& fileName)

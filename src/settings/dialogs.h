@@ -6,7 +6,6 @@
 
 #include <QWidget>
 
-class Client;
 class ClientStorage;
 class Invitations;
 class QTreeWidget;
@@ -16,6 +15,7 @@ class QDialog;
 class QLabel;
 class RecommenderNumbersDialog;
 class SettingsDialog;
+class UploadConnection;
 
 // The one place where the program's modal windows live: the settings dialog
 // with its recommender numbers dialog, the about box, the connection window
@@ -78,8 +78,10 @@ public:
 
     SettingsDialog* settingsDialog() const { return settings; }
     RecommenderNumbersDialog* recommenderDialog() const { return recommenders; }
-    QDialog* clientDialog() const { return clientWindow; }
-    Client* client() const { return connection; }
+    // The connection window and its dialog, made (and its library loaded) on
+    // first use; null when the library cannot be loaded.
+    QDialog* clientDialog();
+    UploadConnection* client();
     QDialog* invitationDialog() const { return invitationWindow; }
     Invitations* invitations() const { return invitationEditor; }
 
@@ -102,7 +104,7 @@ private Q_SLOTS:
 
 private:
     void SettingsCreateObservationEvents();
-    void createClientDialog();
+    bool makeClientDialog();
     void createInvitationDialog();
     void bookUpload();
     bool saveSettings();
@@ -113,7 +115,7 @@ private:
     SettingsDialog* settings = nullptr;
     RecommenderNumbersDialog* recommenders = nullptr;
     QDialog* clientWindow = nullptr;
-    Client* connection = nullptr;
+    UploadConnection* connection = nullptr;
     QDialog* invitationWindow = nullptr;
     Invitations* invitationEditor = nullptr;
     QDialog* observationWindow = nullptr;

@@ -11,7 +11,6 @@
 #include "counting/slideshow.h"
 #include "net/client.h"
 #include "net/serveranswer.h"
-#include "results/resultswindow.h"
 #include "storage/clientstorage.h"
 #include "usage/usage.h"
 
@@ -40,6 +39,13 @@ ClientStorage quietState()
 QPushButton* button(QWidget* window, const char* name)
 {
     return window->findChild<QPushButton*>(QString::fromLatin1(name));
+}
+
+// Whether a library whose file name begins with `name` is loaded into the process.
+bool libraryLoaded(const QByteArray& name, const QString& process = QStringLiteral("self"))
+{
+    QFile maps(QStringLiteral("/proc/%1/maps").arg(process));
+    return maps.open(QIODevice::ReadOnly) && maps.readAll().contains('/' + name);
 }
 
 QStringList recordedEvents(const ZUVWindow& window)
@@ -331,13 +337,16 @@ void TestZuvWindow::aboutAndResultsOfferThePages()
     // About: homepage, its page box; results: open the page, its page box; cancel; here, twice.
     BoxScript boxes({1, 0, 0, 0, 1, 2, 2});
     auto window = startWindow();
+    // The results window's charts are loaded when it is first opened, not at the start.
+    QCOMPARE(libraryLoaded("libQt6Charts"), false);
     button(window.get(), "button about project")->click();
     for (int press = 0; press < 4; ++press)
         button(window.get(), "button go to WebSite")->click();
     // Escape keeps the results box's old meaning: "Cancel, I remember the URL".
     QCOMPARE(boxes.shown().at(2).escapeButton, 1);
     QCOMPARE(boxes.count(), 7);
-    const QList<ResultsWindow*> shown = window->findChildren<ResultsWindow*>();
+    QCOMPARE(libraryLoaded("libQt6Charts"), true);
+    const QList<QWidget*> shown = window->findChildren<QWidget*>(QStringLiteral("results window"));
     QCOMPARE(shown.size(), 1);
     QVERIFY(shown.first()->isVisible());
 
@@ -366,6 +375,9 @@ void TestZuvWindow::signalsSaveAndEndLikeTheCloseBox()
         QVERIFY(zuv.waitForStarted());
         QTest::qWait(2500); // start-up takes well under this on the offscreen platform
         QCOMPARE(zuv.state(), QProcess::Running);
+        // What only the results window and the upload need is not loaded by a start.
+        QCOMPARE(libraryLoaded("libQt6Charts", QString::number(zuv.processId())), false);
+        QCOMPARE(libraryLoaded("libQt6Network", QString::number(zuv.processId())), false);
         ::kill(static_cast<pid_t>(zuv.processId()), SIGTERM);
         QVERIFY(zuv.waitForFinished(15000));
         QCOMPARE(zuv.exitStatus(), QProcess::NormalExit);

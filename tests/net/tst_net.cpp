@@ -173,7 +173,7 @@ void TestNet::init()
     counted.insertCoins(3, 5, 12);
     storage.Sessions = {counted};
     dialogs = std::make_unique<Dialogs>(&storage);
-    client = dialogs->client();
+    client = static_cast<Client*>(dialogs->client());
     events.clear();
     connect(dialogs.get(), &Dialogs::Event, this, [this](const QString& name) { events << name; });
     boxes = std::make_unique<BoxScript>();

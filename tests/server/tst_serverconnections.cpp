@@ -128,7 +128,7 @@ ClientStorage participant(quint16 port)
 bool uploadThroughDialogs(ClientStorage& storage, QString& log)
 {
     Dialogs dialogs(&storage);
-    Client* client = dialogs.client();
+    auto* client = static_cast<Client*>(dialogs.client());
     QPushButton* quit = nullptr;
     for (QPushButton* button : client->findChildren<QPushButton*>())
         quit = button->text() == QLatin1String("&Quit") ? button : quit;

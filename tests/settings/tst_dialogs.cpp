@@ -378,7 +378,7 @@ void TestDialogs::uploadsAreArchivedBookedAndSaved()
     // Opens the connection and leaves with "&Quit" once the upload succeeded.
     const auto upload = [this] {
         whenModalAppears(QStringLiteral("client"), [this](QWidget* window) {
-            Client* client = dialogs->client();
+            auto* client = static_cast<Client*>(dialogs->client());
             client->openButton()->click();
             auto* waiting = new QTimer(window);
             QObject::connect(waiting, &QTimer::timeout, window, [client, waiting] {

@@ -15,14 +15,19 @@
 
 namespace {
 
-// Wrong options end the program with the same status as zuv-server's.
-constexpr int wrongOptionStatus = 2;
+// A wrong option is a usage error (EX_USAGE of sysexits.h). The program's
+// other statuses are its error codes 0 to 46, and status 2 says the data file
+// is too old, so a script can tell the two apart.
+constexpr int wrongOptionStatus = 64;
 
 const QString dataHomeName = QStringLiteral("data-home");
 const QString helpName = QStringLiteral("help");
 
 void describeOptions(QCommandLineParser& parser)
 {
+    // "-reverse", "-stylesheet" or "-platformtheme" are the toolkit's options,
+    // not bundles of our short options "-v" and "-h".
+    parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
     parser.setApplicationDescription(
         QStringLiteral("Zuvanta (ZUV): count the euro coins of your purse by their national sides for a "
                        "citizen-science project. Started from a terminal, the program keeps its files "

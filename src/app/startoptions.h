@@ -6,7 +6,8 @@
 #include <optional>
 
 // The program's own command line. The toolkit's options (-platform, -style,
-// ...) are taken out of the arguments by the application object.
+// -reverse, ...) are taken out of the arguments by the application object;
+// before that, they are no requests for the help or the version.
 struct StartOptions
 {
     // Keep the files in the participant's data folder rather than in the

@@ -23,6 +23,12 @@ inline const QString BUILD_DATE = QStringLiteral("Jun 15 2002");
 constexpr quint16 FORMAT_VERSION = 107;
 constexpr quint16 MIN_FORMAT_VERSION = 105;
 constexpr quint16 MAX_FORMAT_VERSION = 199;
+// What keeps a record of this format version from being read: tooOld or
+// tooNew, 0 when it is read.
+constexpr unsigned versionProblem(quint16 version, unsigned tooOld, unsigned tooNew)
+{
+    return version < MIN_FORMAT_VERSION ? tooOld : version > MAX_FORMAT_VERSION ? tooNew : 0;
+}
 constexpr quint32 DATAFILE_MAGIC = 0x80A3A524;
 
 inline const QString DATAFILE_NAME = QStringLiteral("zuvdata.zuv");

@@ -181,24 +181,30 @@ void Invitations::clearInfo()
     infoLabel->setPalette(QPalette());
 }
 
-void Invitations::writeInvitedPersonsToStream(QTextStream& stream)
+namespace {
+
+// The rows as they are shown, one piece after the other: the same pieces for
+// a text stream and for a binary one.
+template <typename Stream> void writeRows(const QTreeWidget* view, Stream& stream)
 {
     qDebug() << "ATTENTION: buggy! Rather not use writeInvitedPersonsToStream()";
-    for (int row = 0; row < listview->topLevelItemCount(); ++row) {
-        const QTreeWidgetItem* item = listview->topLevelItem(row);
+    for (int row = 0; row < view->topLevelItemCount(); ++row) {
+        const QTreeWidgetItem* item = view->topLevelItem(row);
         stream << item->text(0) << "<" << item->text(1) << ">"
                << "(coin:" << item->text(2) << "; uploaded:" << item->text(3);
     }
 }
 
+} // namespace
+
+void Invitations::writeInvitedPersonsToStream(QTextStream& stream)
+{
+    writeRows(listview, stream);
+}
+
 void Invitations::writeInvitedPersonsToStream(QDataStream& stream)
 {
-    qDebug() << "ATTENTION: buggy! Rather not use writeInvitedPersonsToStream()";
-    for (int row = 0; row < listview->topLevelItemCount(); ++row) {
-        const QTreeWidgetItem* item = listview->topLevelItem(row);
-        stream << item->text(0) << "<" << item->text(1) << ">"
-               << "(coin:" << item->text(2) << "; uploaded:" << item->text(3);
-    }
+    writeRows(listview, stream);
 }
 
 // Reads the rows into persons and back into a scratch view, and reports

@@ -12,9 +12,6 @@
 
 namespace {
 
-constexpr quint16 OLDEST_TOO_OLD_VERSION = MIN_FORMAT_VERSION - 1; // 104
-constexpr quint16 FIRST_TOO_NEW_VERSION = MAX_FORMAT_VERSION + 1;  // 200
-
 // A record that breaks off or does not add up is not an answer of ours.
 void requireReadable(const QDataStream& s)
 {
@@ -69,13 +66,10 @@ QDataStream& operator>>(QDataStream& s, ServerAnswer& answer)
 {
     s >> answer.version;
     requireReadable(s);
-    if (answer.version <= OLDEST_TOO_OLD_VERSION) {
-        qDebug() << "version error in QDataStream& operator>> (ServerAnswer &SA) ANSWER TOO OLD FORMAT";
-        throw StreamErr(TCP_SERVER_ANSWER_TOO_OLD_FORMAT);
-    }
-    if (answer.version >= FIRST_TOO_NEW_VERSION) {
-        qDebug() << "version error in QDataStream& operator>> (ServerAnswer &SA) ANSWER TOO NEW FORMAT";
-        throw StreamErr(TCP_SERVER_ANSWER_TOO_NEW_FORMAT);
+    if (const unsigned problem =
+            versionProblem(answer.version, TCP_SERVER_ANSWER_TOO_OLD_FORMAT, TCP_SERVER_ANSWER_TOO_NEW_FORMAT)) {
+        qDebug() << "version error in QDataStream& operator>> (ServerAnswer &SA): version" << answer.version;
+        throw StreamErr(problem);
     }
     s >> answer.flags;
     readByteString(s, answer.serverAddress);

@@ -5,11 +5,10 @@
 #include "storage/clientstorage.h"
 
 #include <QTabWidget>
-#include <QVBoxLayout>
 
 ResultsWindow::ResultsWindow(const ClientStorage& state, const QString& archiveFile, const QUrl& projectResults,
                              QWidget* parent)
-    : QWidget(parent, Qt::Window)
+    : QMainWindow(parent, Qt::Window)
 {
     setObjectName(QStringLiteral("results window"));
     setWindowTitle(tr("ZUV: the results"));
@@ -21,7 +20,6 @@ ResultsWindow::ResultsWindow(const ClientStorage& state, const QString& archiveF
     connect(project, &ProjectResultsView::resultsRead, purse, &PurseResultsView::showForecast);
     tabs->addTab(project, tr("The project"));
     tabs->addTab(purse, tr("Your purse"));
-    auto* layout = new QVBoxLayout(this);
-    layout->addWidget(tabs);
+    setCentralWidget(tabs);
     resize(1120, 840);
 }

@@ -1,14 +1,15 @@
 #pragma once
 
+#include <QMainWindow>
 #include <QUrl>
-#include <QWidget>
 
 class ClientStorage;
 
 // The results inside the program, in a window of its own beside the main
 // window: "The project" (downloaded from the project server) and "Your
-// purse" (from the participant's own files).
-class ResultsWindow : public QWidget
+// purse" (from the participant's own files). A main window, so that
+// assistive technology announces it as a window of its own.
+class ResultsWindow : public QMainWindow
 {
     Q_OBJECT
 

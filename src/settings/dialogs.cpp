@@ -34,6 +34,7 @@
 #include <QRadioButton>
 #include <QTabWidget>
 #include <QTextBrowser>
+#include <QTextDocument>
 #include <QTextEdit>
 #include <QTimer>
 #include <QTreeWidget>
@@ -45,6 +46,16 @@ namespace {
 
 const QColor missingColour(80, 80, 255);
 const QColor optionalColour(80, 255, 80);
+
+// The text a plain text editor gives back for `text`: a CR starts a new
+// paragraph, no-break spaces and the line and paragraph separators come back
+// as plain blanks and line ends.
+QString asEditorShowsIt(const QString& text)
+{
+    QTextDocument document;
+    document.setPlainText(text);
+    return document.toPlainText();
+}
 const QColor notYetMemberPaper(Qt::lightGray);
 const QColor memberPaper(Qt::white);
 
@@ -430,7 +441,7 @@ void Dialogs::SettingsCopyFromStorage(const ClientStorage& source)
     ArrivaldateYearChanged(0);
 
     // Setting even the same text would report the message as changed.
-    if (settings->Message->toPlainText() != source.Message)
+    if (settings->Message->toPlainText() != asEditorShowsIt(source.Message))
         settings->Message->setPlainText(source.Message);
     settings->ServiceTabOn->setChecked(source.SettingsFlags & ClientStorage::ServiceTabOn);
     settings->OpinionTabOn->setChecked(source.SettingsFlags & ClientStorage::OpinionTabOn);

@@ -140,13 +140,9 @@ void readRecord(QDataStream& s, ClientStorage& S)
 {
     s >> S.Version;
     requireStreamOk(s, RECORD_READER);
-    if (S.Version < MIN_FORMAT_VERSION) {
-        qDebug() << "version error in QDataStream& operator>> (ClientStorage &S) FILE TOO OLD";
-        throw StreamErr(ZUV_BAD_FILE_TOO_OLD);
-    }
-    if (S.Version > MAX_FORMAT_VERSION) {
-        qDebug() << "version error in QDataStream& operator>> (ClientStorage &S) FILE TOO NEW";
-        throw StreamErr(ZUV_BAD_FILE_TOO_NEW);
+    if (const unsigned problem = versionProblem(S.Version, ZUV_BAD_FILE_TOO_OLD, ZUV_BAD_FILE_TOO_NEW)) {
+        qDebug() << "version error in QDataStream& operator>> (ClientStorage &S): version" << S.Version;
+        throw StreamErr(problem);
     }
 
     s >> S.Membernumber >> S.Welcome;
@@ -448,13 +444,9 @@ int ClientStorage::loadFromDisk(const QString& fileName)
         rememberUnreadable(fileName);
         return ZUV_BAD_FILE_FORMAT;
     }
-    if (version < MIN_FORMAT_VERSION) {
+    if (const unsigned problem = versionProblem(version, ZUV_BAD_FILE_TOO_OLD, ZUV_BAD_FILE_TOO_NEW)) {
         rememberUnreadable(fileName);
-        return ZUV_BAD_FILE_TOO_OLD;
-    }
-    if (version > MAX_FORMAT_VERSION) {
-        rememberUnreadable(fileName);
-        return ZUV_BAD_FILE_TOO_NEW;
+        return int(problem);
     }
 
     try {

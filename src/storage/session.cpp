@@ -234,13 +234,9 @@ QDataStream& operator>>(QDataStream& stream, Session& session)
     quint16 version = 0;
     stream >> version;
     requireStreamOk(stream, where);
-    if (version < MIN_FORMAT_VERSION) {
-        qDebug() << "version error in QDataStream& operator>> FILE TOO OLD";
-        throw StreamErr(ZUV_BAD_FILE_TOO_OLD);
-    }
-    if (version > MAX_FORMAT_VERSION) {
-        qDebug() << "version error in QDataStream& operator>> FILE TOO NEW";
-        throw StreamErr(ZUV_BAD_FILE_TOO_NEW);
+    if (const unsigned problem = versionProblem(version, ZUV_BAD_FILE_TOO_OLD, ZUV_BAD_FILE_TOO_NEW)) {
+        qDebug() << "version error in QDataStream& operator>> (Session): version" << version;
+        throw StreamErr(problem);
     }
 
     QDateTime entryDateTime = readDateTime(stream);

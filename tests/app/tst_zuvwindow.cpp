@@ -78,7 +78,24 @@ QStringList menuCommand()
     return entry.value(QStringLiteral("Desktop Entry/Exec")).toString().split(QLatin1Char(' '));
 }
 
+// One way the program ends, and what it leaves behind.
+struct Ending
+{
+    QString button{};              // clicked once per answer list; none: the window is closed at rest
+    QList<QList<int>> answers{{}}; // the boxes' answers, a list per click
+    int coinsOf50c = 0;            // counted in Finland's row before
+    bool blocked = false;          // a folder stands in the data file's place, until a second click
+    // The window manager closes the window during the ending's next modal; settings are done, a server accepts.
+    bool closed = false;
+    int status = 0;
+    int fullPurses = 0;
+    int sessions = 1;
+    int savedCents = 0;
+};
+
 } // namespace
+
+Q_DECLARE_METATYPE(Ending)
 
 class TestZuvWindow : public QObject
 {
@@ -94,7 +111,7 @@ private Q_SLOTS:
     void endings();
     void damagedDataFileAsksTheParticipant();
     void aboutAndResultsOfferThePages();
-    // The real program, started twice from its menu entry and ended by a logout each time.
+    // The real program, started twice from its menu entry, ended by a logout, then by Ctrl+C.
     void signalsSaveAndEndLikeTheCloseBox();
 
 private:
@@ -104,7 +121,8 @@ private:
 void TestZuvWindow::init()
 {
     dir.emplace();
-    QVERIFY(dir->isValid() && QDir::setCurrent(dir->path()));
+    QVERIFY(dir->isValid());
+    QVERIFY(QDir::setCurrent(dir->path()));
 }
 
 void TestZuvWindow::firstStartShowsTheDefaults()
@@ -128,18 +146,21 @@ void TestZuvWindow::firstStartShowsTheDefaults()
     // The grid and the slide show follow each other.
     auto* show = window->findChild<SlideShow*>();
     auto* table = window->findChild<CountTable*>();
-    QVERIFY(show && table);
+    QVERIFY(show);
+    QVERIFY(table);
     // Insert counts the shown coin: 1 cent of Austria is row 0, column 0.
     button(window.get(), "buttonInsert")->click();
     button(window.get(), "buttonInsert")->click();
     unsigned count = 0;
-    QVERIFY(table->value(0, 0, count) && count == 2);
+    QVERIFY(table->value(0, 0, count));
+    QCOMPARE(count, 2u);
     // Stepping the slide show moves the grid's focus to the shown coin.
     button(show, "next coin")->click();
     button(show, "next country")->click();
     QCOMPARE(QPoint(table->grid()->currentColumn(), table->grid()->currentRow()), QPoint(1, 1));
     button(window.get(), "buttonTakeAway")->click();
-    QVERIFY(table->value(1, 1, count) && count == 0);
+    QVERIFY(table->value(1, 1, count));
+    QCOMPARE(count, 0u);
     // Clicking a cell shows its coin: row 4 is France (country 5), column 7 the 2 Euro coin.
     table->cellClicked(4, 7);
     QCOMPARE(QPoint(int(show->coinIndex()), int(show->countryIndex())), QPoint(7, 5));
@@ -183,68 +204,66 @@ void TestZuvWindow::windowShowsEveryCoinColumn()
 
 void TestZuvWindow::endings_data()
 {
-    QTest::addColumn<QString>("ending"); // the button, clicked once per answer list; none: closed at rest
-    QTest::addColumn<QList<QList<int>>>("answers");
-    QTest::addColumn<int>("coinsOf50c"); // counted in Finland's row before
-    QTest::addColumn<bool>("blocked");   // a folder stands in the data file's place, until a second click
-    // The window manager closes the window during the ending's next modal; settings are done, a server accepts.
-    QTest::addColumn<bool>("closed");
-    QTest::addColumn<int>("status");
-    QTest::addColumn<int>("fullPurses");
-    QTest::addColumn<int>("sessions");
-    QTest::addColumn<int>("savedCents");
+    QTest::addColumn<Ending>("ending");
+    const auto row = [](const char* name, const Ending& ending) { QTest::newRow(name) << ending; };
     const QString quit = QStringLiteral("button Ready and Quit"), upload = QStringLiteral("button Ready and Upload");
-    const QList<QList<int>> click{{}};
-    QTest::newRow("save and quit, nothing counted") << quit << click << 0 << false << false << 0 << 0 << 1 << 0;
-    QTest::newRow("save and quit") << quit << click << 12 << false << false << 0 << 1 << 1 << 600;
+    row("save and quit, nothing counted", {.button = quit});
+    row("save and quit", {.button = quit, .coinsOf50c = 12, .fullPurses = 1, .savedCents = 600});
     // "OK, I try my best...": the counting stays, the next try saves it (stored, and counted, once per try).
-    QTest::newRow("save fails, back to the program")
-        << quit << QList<QList<int>>{{0}, {}} << 8 << true << false << 0 << 2 << 1 << 400;
+    row("save fails, back to the program",
+        {.button = quit, .answers = {{0}, {}}, .coinsOf50c = 8, .blocked = true, .fullPurses = 2, .savedCents = 400});
     // First "OK, I will not quit", then "Quit anyway".
-    QTest::newRow("just quit") << QStringLiteral("button resetquit") << QList<QList<int>>{{0}, {1}} << 3 << false
-                               << false << int(ZUV_USER_DISCARDS_COUNTTABLE_AND_QUITS) << 0 << 1 << 0;
+    row("just quit", {.button = QStringLiteral("button resetquit"),
+                      .answers = {{0}, {1}},
+                      .coinsOf50c = 3,
+                      .status = ZUV_USER_DISCARDS_COUNTTABLE_AND_QUITS});
     // "No, I don't", "Quit, I don't participate", the page box: the purse is kept and the settings were seen.
     // It is counted before the upload and again before the last save, into the same session.
-    QTest::newRow("settings refused before an upload")
-        << upload << QList<QList<int>>{{1, 1, 0}} << 4 << false << false
-        << int(USER_DOESNT_WANT_TO_INPUT_NECESSARY_DATA) << 2 << 1 << 200;
-    QTest::newRow("closed at rest") << QString() << click << 1 << false << true << int(ZUV_USER_KILLS_PROGRAM_WITH_X)
-                                    << 1 << 1 << 50;
+    row("settings refused before an upload", {.button = upload,
+                                              .answers = {{1, 1, 0}},
+                                              .coinsOf50c = 4,
+                                              .status = USER_DOESNT_WANT_TO_INPUT_NECESSARY_DATA,
+                                              .fullPurses = 2,
+                                              .savedCents = 200});
+    row("closed at rest",
+        {.coinsOf50c = 1, .closed = true, .status = ZUV_USER_KILLS_PROGRAM_WITH_X, .fullPurses = 1, .savedCents = 50});
     // A close while the program ends finishes that ending: its farewell ends, its save-error box gets Escape.
-    QTest::newRow("closed during the farewell") << quit << click << 1 << false << true << 0 << 1 << 1 << 50;
-    QTest::newRow("closed during the save-error box")
-        << quit << click << 1 << true << true << int(ZUV_FILE_WRITE_OPENING_ERROR) << 0 << 0 << 0;
-    QTest::newRow("closed during an upload's farewell") << upload << click << 1 << false << true << 0 << 0 << 0 << 0;
+    row("closed during the farewell",
+        {.button = quit, .coinsOf50c = 1, .closed = true, .fullPurses = 1, .savedCents = 50});
+    row("closed during the save-error box", {.button = quit,
+                                             .coinsOf50c = 1,
+                                             .blocked = true,
+                                             .closed = true,
+                                             .status = ZUV_FILE_WRITE_OPENING_ERROR,
+                                             .sessions = 0});
+    row("closed during an upload's farewell", {.button = upload, .coinsOf50c = 1, .closed = true, .sessions = 0});
 }
 
 void TestZuvWindow::endings()
 {
-    QFETCH(QString, ending);
-    QFETCH(QList<QList<int>>, answers);
-    QFETCH(int, coinsOf50c);
-    QFETCH(bool, blocked);
-    QFETCH(bool, closed);
-    QFETCH(int, sessions);
+    QFETCH(Ending, ending);
     ScriptedServer server;
     ServerAnswer accepted;
     accepted.flags = ServerAnswer::AnswerOK;
     server.reply(answerMessage(accepted));
     ClientStorage state = quietState();
-    if (closed) {
+    if (ending.closed) {
         state.SettingsFlags |= ClientStorage::NecessFilledIn;
         state.ServerAddress = "127.0.0.1";
         state.ServerPort = server.port();
     }
     QVERIFY(state.saveToDisk(DATAFILE_NAME) == ZUV_NO_ERROR);
     std::optional<BoxScript> boxes; // boxes are shown for real when the window is closed during them
-    if (!closed || ending.isEmpty())
+    if (!ending.closed || ending.button.isEmpty())
         boxes.emplace();
     auto window = startWindow();
     QSignalSpy finished(window.get(), &ZUVWindow::programFinished);
-    if (coinsOf50c)
-        window->findChild<CountTable*>()->setValue(2, 5, unsigned(coinsOf50c));
-    if (blocked) // cannot be written, not even by root
-        QVERIFY(QFile::remove(DATAFILE_NAME) && QDir().mkdir(DATAFILE_NAME));
+    if (ending.coinsOf50c)
+        window->findChild<CountTable*>()->setValue(2, 5, unsigned(ending.coinsOf50c));
+    if (ending.blocked) { // cannot be written, not even by root
+        QVERIFY(QFile::remove(DATAFILE_NAME));
+        QVERIFY(QDir().mkdir(DATAFILE_NAME));
+    }
 
     // Should the farewell or the box stay open after the close, it is closed later.
     const auto closeDuringTheNextModal = [&window] {
@@ -255,9 +274,9 @@ void TestZuvWindow::endings()
             },
             quitWaitMs);
     };
-    if (closed && ending == QLatin1String("button Ready and Quit"))
+    if (ending.closed && ending.button == QLatin1String("button Ready and Quit"))
         closeDuringTheNextModal();
-    else if (closed && !ending.isEmpty())
+    else if (ending.closed && !ending.button.isEmpty())
         whenModalAppears(QStringLiteral("client"), [&](QWidget* dialog) {
             auto* client = dialog->findChild<Client*>();
             client->openButton()->click();
@@ -265,40 +284,40 @@ void TestZuvWindow::endings()
             client->quit();
             closeDuringTheNextModal();
         });
-    if (ending.isEmpty())
+    if (ending.button.isEmpty())
         window->close(); // no farewell, no question
     qsizetype asked = 0;
-    for (qsizetype click = 0; click < answers.size() && !ending.isEmpty(); ++click) {
-        if (blocked && click > 0 && click + 1 == answers.size())
+    for (qsizetype click = 0; click < ending.answers.size() && !ending.button.isEmpty(); ++click) {
+        if (ending.blocked && click > 0 && click + 1 == ending.answers.size())
             QVERIFY(QDir().rmdir(DATAFILE_NAME));
-        for (int answer : answers[click])
+        for (int answer : ending.answers[click])
             boxes->answerNext(answer);
-        asked += answers[click].size();
-        button(window.get(), qPrintable(ending))->click(); // an upload ends within the click
+        asked += ending.answers[click].size();
+        button(window.get(), qPrintable(ending.button))->click(); // an upload ends within the click
         if (boxes)
             QTRY_COMPARE_WITH_TIMEOUT(boxes->count(), asked, quitWaitMs); // a box per answer, no farewell box
-        if (click + 1 < answers.size())
+        if (click + 1 < ending.answers.size())
             QVERIFY(!finished.wait(800)); // the participant chose to stay
     }
     QTRY_VERIFY_WITH_TIMEOUT(!finished.isEmpty(), quitWaitMs);
     QCOMPARE(finished.count(), 1);
-    QTEST(finished.first().first().toInt(), "status");
+    QCOMPARE(finished.first().first().toInt(), ending.status);
     if (boxes)
         QCOMPARE(boxes->count(), asked); // no further question
     if (QFileInfo(DATAFILE_NAME).isDir())
         return; // the save failed to the end
     ClientStorage saved;
     QCOMPARE(saved.loadFromDisk(DATAFILE_NAME), int(ZUV_NO_ERROR));
-    QTEST(int(saved.NumFullPurses), "fullPurses");
-    QCOMPARE(saved.Sessions.size(), sessions);
-    QCOMPARE(saved.NumberOfStartsSinceLastUpload, quint16(sessions)); // an upload starts the count anew
-    if (sessions) {
-        QTEST(int(saved.Sessions.last().sumOfCents()), "savedCents");
+    QCOMPARE(int(saved.NumFullPurses), ending.fullPurses);
+    QCOMPARE(saved.Sessions.size(), ending.sessions);
+    QCOMPARE(saved.NumberOfStartsSinceLastUpload, quint16(ending.sessions)); // an upload starts the count anew
+    if (ending.sessions) {
+        QCOMPARE(int(saved.Sessions.last().sumOfCents()), ending.savedCents);
         QVERIFY(!saved.Sessions.last().observation.isEmpty());
     }
     QCOMPARE(bool(saved.SettingsFlags & ClientStorage::HasSeenSettings),
-             !closed && ending == QLatin1String("button Ready and Upload"));
-    QCOMPARE(saved.NecessarySettingsOK(), closed);
+             !ending.closed && ending.button == QLatin1String("button Ready and Upload"));
+    QCOMPARE(saved.NecessarySettingsOK(), ending.closed);
 }
 
 void TestZuvWindow::damagedDataFileAsksTheParticipant()
@@ -349,6 +368,10 @@ void TestZuvWindow::aboutAndResultsOfferThePages()
     const QList<QWidget*> shown = window->findChildren<QWidget*>(QStringLiteral("results window"));
     QCOMPARE(shown.size(), 1);
     QVERIFY(shown.first()->isVisible());
+    // Screen readers announce each of the program's windows as a window.
+    for (QWidget* open : QApplication::topLevelWidgets())
+        if (open->isVisible())
+            QCOMPARE(QAccessible::queryAccessibleInterface(open)->role(), QAccessible::Window);
 
     // The way each answer went, in order; the cancel went nowhere.
     QCOMPARE(recordedEvents(*window).filter(QRegularExpression(QStringLiteral("^(Browse|ShowResults)"))),
@@ -359,26 +382,38 @@ void TestZuvWindow::aboutAndResultsOfferThePages()
 void TestZuvWindow::signalsSaveAndEndLikeTheCloseBox()
 {
     QTemporaryDir home, folder;
-    QVERIFY(home.isValid() && folder.isValid());
+    QVERIFY(home.isValid());
+    QVERIFY(folder.isValid());
     const QString dataFile = home.filePath(QStringLiteral("share/zuv/") + DATAFILE_NAME);
     const QStringList command = menuCommand();
     QCOMPARE(command.first(), QStringLiteral("zuv"));
     QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
     environment.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
     environment.insert(QStringLiteral("XDG_DATA_HOME"), home.filePath(QStringLiteral("share")));
+    const QString styleSheet = home.filePath(QStringLiteral("plain.qss"));
+    QVERIFY(writeAll(styleSheet, "QWidget {}"));
 
-    for (int run = 1; run <= 2; ++run) { // the first run finds no data file, the second one its own
+    // An unknown option is a usage error, told apart from every status of the program's own.
+    QProcess wrong;
+    wrong.setProcessEnvironment(environment);
+    wrong.start(QStringLiteral(ZUV_BINARY), {QStringLiteral("--no-such-option")});
+    QVERIFY(wrong.waitForFinished(15000));
+    QCOMPARE(wrong.exitCode(), 64);
+
+    // The first run finds no data file, the second one its own. The toolkit's options are the toolkit's.
+    const QStringList toolkitOptions[] = {{QStringLiteral("-reverse")}, {QStringLiteral("-stylesheet"), styleSheet}};
+    for (int run = 1; run <= 2; ++run) {
         QProcess zuv;
         zuv.setWorkingDirectory(folder.path());
         zuv.setProcessEnvironment(environment);
-        zuv.start(QStringLiteral(ZUV_BINARY), command.mid(1));
+        zuv.start(QStringLiteral(ZUV_BINARY), command.mid(1) + toolkitOptions[run - 1]);
         QVERIFY(zuv.waitForStarted());
         QTest::qWait(2500); // start-up takes well under this on the offscreen platform
         QCOMPARE(zuv.state(), QProcess::Running);
         // What only the results window and the upload need is not loaded by a start.
         QCOMPARE(libraryLoaded("libQt6Charts", QString::number(zuv.processId())), false);
         QCOMPARE(libraryLoaded("libQt6Network", QString::number(zuv.processId())), false);
-        ::kill(static_cast<pid_t>(zuv.processId()), SIGTERM);
+        ::kill(static_cast<pid_t>(zuv.processId()), run == 1 ? SIGTERM : SIGINT); // a logout, then Ctrl+C
         QVERIFY(zuv.waitForFinished(15000));
         QCOMPARE(zuv.exitStatus(), QProcess::NormalExit);
         QCOMPARE(zuv.exitCode(), int(ZUV_USER_KILLS_PROGRAM_WITH_X));
@@ -388,7 +423,8 @@ void TestZuvWindow::signalsSaveAndEndLikeTheCloseBox()
         QCOMPARE(saved.NumberOfStartsSinceLastUpload, quint16(run));
         QCOMPARE(saved.Sessions.size(), run);                               // every run appends its session
         QCOMPARE(saved.Sessions.last().observation.first().id, quint16(0)); // "Start"
-        QVERIFY(saved.WindowPositionSize.size.width() >= 600 && saved.WindowPositionSize.size.height() >= 400);
+        QCOMPARE_GE(saved.WindowPositionSize.size.width(), 600);
+        QCOMPARE_GE(saved.WindowPositionSize.size.height(), 400);
     }
     // The participant's data folder is owner-only, and nothing lands where the menu started the program.
     const auto groupOrOthers =

@@ -1,9 +1,18 @@
 #include "common/boxscript.h"
 
-BoxScript::BoxScript(QList<int> scripted)
-    : answers(std::move(scripted))
+#include <QEventLoop>
+#include <QTimer>
+
+BoxScript::BoxScript(QList<int> scripted) : answers(std::move(scripted))
 {
     previous = setBoxResponder([this](const BoxRequest& request) {
+        if (openMs > 0) {
+            open = true;
+            QEventLoop loop;
+            QTimer::singleShot(openMs, &loop, &QEventLoop::quit);
+            loop.exec();
+            open = false;
+        }
         boxes.append(request);
         return answers.isEmpty() ? 0 : answers.takeFirst();
     });

@@ -16,6 +16,10 @@ public:
     BoxScript& operator=(const BoxScript&) = delete;
 
     void answerNext(int button) { answers.append(button); }
+    // Each box stays open this long before it is answered, running the
+    // events meanwhile as a real box's own event loop does.
+    void holdOpen(int ms) { openMs = ms; }
+    bool isOpen() const { return open; }
 
     const QList<BoxRequest>& shown() const { return boxes; }
     const BoxRequest& last() const { return boxes.constLast(); }
@@ -25,5 +29,7 @@ public:
 private:
     QList<int> answers;
     QList<BoxRequest> boxes;
+    int openMs = 0;
+    bool open = false;
     BoxResponder previous;
 };

@@ -88,7 +88,21 @@ bool drawn(const SlideShow& show, size_t coin, size_t country)
     return image.size() == QSize(170, 170) && image.pixel(85, 85) == qRgb(inner.red, inner.green, inner.blue);
 }
 
+// A participant types into a cell of the grid.
+struct Typed
+{
+    int row = 0;
+    int column = 0;
+    unsigned before = 0; // the cell's count before
+    QString text{};
+    bool bad = false; // a box, and a "0" that is blanked later
+    QString sum{};
+    QPoint nextCoin{}; // (row, column) of the cell whose coin is shown next
+};
+
 } // namespace
+
+Q_DECLARE_METATYPE(Typed)
 
 class TestCounting : public QObject
 {
@@ -105,50 +119,46 @@ private Q_SLOTS:
 
 void TestCounting::typedText_data()
 {
-    QTest::addColumn<int>("row");
-    QTest::addColumn<int>("column");
-    QTest::addColumn<unsigned>("before");
-    QTest::addColumn<QString>("typed");
-    QTest::addColumn<bool>("bad"); // a box, and a "0" that is blanked later
-    QTest::addColumn<QString>("sum");
-    QTest::addColumn<QPoint>("nextCoin"); // (row, column) of the cell whose coin is shown next
-
+    QTest::addColumn<Typed>("typed");
+    const auto row = [](const char* name, const Typed& typed) { QTest::newRow(name) << typed; };
     // Twelve 50 cent coins of Finland; the slide show moves on down the column.
-    QTest::newRow("a count") << 13 << 5 << 0u << "12" << false << " 6.00 Euro " << QPoint(14, 5);
-    QTest::newRow("the last row") << 14 << 3 << 0u << "1" << false << " 0.10 Euro " << QPoint(0, 4);
-    QTest::newRow("the last cell") << 14 << 7 << 0u << "2" << false << " 4.00 Euro " << QPoint(0, 0);
+    row("a count", {.row = 13, .column = 5, .text = "12", .sum = " 6.00 Euro ", .nextCoin = {14, 5}});
+    // Typed over the same count, it is still an edit: recorded, and the slide show moves on.
+    row("the same count again",
+        {.row = 13, .column = 5, .before = 12, .text = "12", .sum = " 6.00 Euro ", .nextCoin = {14, 5}});
+    row("the last row", {.row = 14, .column = 3, .text = "1", .sum = " 0.10 Euro ", .nextCoin = {0, 4}});
+    row("the last cell", {.row = 14, .column = 7, .text = "2", .sum = " 4.00 Euro ", .nextCoin = {0, 0}});
     // Six significant digits, as the text stream writes a double: 10001.23.
-    QTest::newRow("large sum") << 0 << 0 << 0u << "1000123" << false << " 10001.2 Euro " << QPoint(1, 0);
-    QTest::newRow("cleared") << 6 << 6 << 3u << "" << false << " 0.00 Euro " << QPoint(7, 6);
-    QTest::newRow("bad") << 4 << 1 << 6u << "4x" << true << " 0.00 Euro " << QPoint(5, 1);
+    row("large sum", {.row = 0, .column = 0, .text = "1000123", .sum = " 10001.2 Euro ", .nextCoin = {1, 0}});
+    row("cleared", {.row = 6, .column = 6, .before = 3, .text = "", .sum = " 0.00 Euro ", .nextCoin = {7, 6}});
+    row("bad",
+        {.row = 4, .column = 1, .before = 6, .text = "4x", .bad = true, .sum = " 0.00 Euro ", .nextCoin = {5, 1}});
 }
 
 void TestCounting::typedText()
 {
-    QFETCH(int, row);
-    QFETCH(int, column);
-    QFETCH(unsigned, before);
-    QFETCH(QString, typed);
-    QFETCH(bool, bad);
+    QFETCH(Typed, typed);
     BoxScript boxes;
     CountTable table(15, 8);
     table.show();
     QVERIFY(QTest::qWaitForWindowExposed(&table));
-    if (before > 0)
-        table.setValue(row, column, before);
+    if (typed.before > 0)
+        table.setValue(typed.row, typed.column, typed.before);
     QSignalSpy coinRequests(&table, &CountTable::pleaseChangeToCoinOfCell);
-    typeInto(table, row, column, typed);
+    QSignalSpy events(&table, &CountTable::Event);
+    typeInto(table, typed.row, typed.column, typed.text);
     if (QTest::currentTestFailed())
         return;
 
-    const QString shown = bad ? QStringLiteral("0") : typed;
-    QCOMPARE(textOf(table, row, column), shown);
-    QCOMPARE(countOf(table, row, column), shown.toUInt());
-    QCOMPARE(table.isZeroPending(row, column), bad);
-    QTEST(table.sumDisplay()->text(), "sum");
+    const QString shown = typed.bad ? QStringLiteral("0") : typed.text;
+    QCOMPARE(textOf(table, typed.row, typed.column), shown);
+    QCOMPARE(countOf(table, typed.row, typed.column), shown.toUInt());
+    QCOMPARE(table.isZeroPending(typed.row, typed.column), typed.bad);
+    QCOMPARE(table.sumDisplay()->text(), typed.sum);
+    QCOMPARE(events.count(QVariantList{QStringLiteral("CellEdited(%1,%2)").arg(typed.column).arg(typed.row)}), 1);
     QCOMPARE(coinRequests.count(), 1);
-    QTEST(QPoint(coinRequests.first().at(0).toInt(), coinRequests.first().at(1).toInt()), "nextCoin");
-    QCOMPARE(boxes.count(), bad ? 1 : 0);
+    QCOMPARE(QPoint(coinRequests.first().at(0).toInt(), coinRequests.first().at(1).toInt()), typed.nextCoin);
+    QCOMPARE(boxes.count(), typed.bad ? 1 : 0);
 }
 
 void TestCounting::purseArrayRoundTrip()
@@ -166,7 +176,8 @@ void TestCounting::purseArrayRoundTrip()
     QCOMPARE(table.toVectorArray(), purse);
     QCOMPARE(countOf(table, 6, 1), purse[1][6]);        // element [column][row]
     QCOMPARE(textOf(table, 0, 0), QStringLiteral("0")); // zero counts show "0" and wait
-    QVERIFY(table.isZeroPending(0, 0) && !table.isZeroPending(1, 0));
+    QVERIFY(table.isZeroPending(0, 0));
+    QVERIFY(!table.isZeroPending(1, 0));
     table.setValue(14, 7, 1);
     QCOMPARE(qRound64(table.sum() * 100), qint64(cents) + 200);
 
@@ -174,7 +185,8 @@ void TestCounting::purseArrayRoundTrip()
     QSignalSpy events(&table, &CountTable::Event);
     for (const auto& [row, column] : {std::pair{15, 0}, {0, 8}, {-1, 3}, {3, -1}}) {
         unsigned out = 77;
-        QVERIFY(!table.value(row, column, out) && out == 77);
+        QVERIFY(!table.value(row, column, out));
+        QCOMPARE(out, 77u);
         QVERIFY(!table.setValue(row, column, 4));
         QVERIFY(!table.increaseCell(unsigned(row), unsigned(column)));
         QVERIFY(!table.decreaseCell(unsigned(row), unsigned(column)));
@@ -234,13 +246,14 @@ void TestCounting::zeroedCellsAreBlankedAfterTheirDelay()
     for (const int row : {0, 2}) {
         QCOMPARE(blankedAt[row].size(), 1);
         const qint64 waited = blankedAt[row].first() - zeroedAt[row];
-        QVERIFY2(waited >= delay - 5 && waited < delay + lateness,
-                 qPrintable(QStringLiteral("row %1 waited %2 ms").arg(row).arg(waited)));
+        QCOMPARE_GE(waited, delay - 5);
+        QCOMPARE_LT(waited, delay + lateness);
         QVERIFY(!table.isZeroPending(row, 0));
     }
     QCOMPARE(textOf(table, 0, 1), QStringLiteral("2"));
     QCOMPARE(countOf(table, 0, 0), 0u);
-    QVERIFY(edits.isEmpty() && coinRequests.isEmpty());
+    QCOMPARE(edits.count(), 0);
+    QCOMPARE(coinRequests.count(), 0);
     for (int r = 0; r < 15; ++r)
         for (int c = 0; c < 8; ++c)
             QCOMPARE(textOf(resetTable, r, c), QString());
@@ -273,7 +286,8 @@ void TestCounting::steppingAndJumping()
     const QList<std::array<unsigned, 4>> jumps = {{3, 0, 3, 2}, {5, 16, 5, 2}, {8, 9, 5, 9}, {7, 15, 7, 15}};
     for (const auto& [coin, country, shownCoin, shownCountry] : jumps) {
         show.switchToCoin(coin, country);
-        QVERIFY(show.coinIndex() == shownCoin && show.countryIndex() == shownCountry);
+        QCOMPARE(show.coinIndex(), shownCoin);
+        QCOMPARE(show.countryIndex(), shownCountry);
     }
     QCOMPARE(show.countryNameLabel()->text(), QStringLiteral("Vatican"));
     for (const auto& [number, shown] : {std::pair{10u, 10u}, {119u, 119u}, {120u, 112u}}) {
@@ -325,7 +339,8 @@ void TestCounting::picturesAreReadOrDrawn()
     dontNag = false;
     QImage large(200, 180, QImage::Format_RGB32);
     large.fill(Qt::gray);
-    QVERIFY(large.save(file(2, 7), "PNG") && large.save(file(6, 5), "PNG"));
+    QVERIFY(large.save(file(2, 7), "PNG"));
+    QVERIFY(large.save(file(6, 5), "PNG"));
     QVERIFY(load(show, dir.path(), QStringLiteral("gif"), dontNag).isEmpty());
 
     // The common side above, the national one below.

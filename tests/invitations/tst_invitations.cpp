@@ -12,6 +12,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QTextStream>
 #include <QTreeWidget>
 #include <QtTest>
 
@@ -34,6 +35,7 @@ private Q_SLOTS:
     void editsComeBackHoweverTheWindowIsClosed();
     void refusalsSayWhyAndChangeNothing_data();
     void refusalsSayWhyAndChangeNothing();
+    void rowsAreWrittenAsShown();
 
 private:
     QLineEdit* field(const char* name) const { return window->findChild<QLineEdit*>(QLatin1String(name)); }
@@ -133,6 +135,26 @@ void TestInvitations::refusalsSayWhyAndChangeNothing()
         typeAndInsert(QStringLiteral("Anna"), QStringLiteral("anna@b.cd"));
     QVERIFY(info()->text().isEmpty());
     QCOMPARE(info()->palette().color(QPalette::Window), window->palette().color(QPalette::Window));
+}
+
+// As text, and as the same pieces on a binary stream: the columns as texts, the rest as byte strings.
+void TestInvitations::rowsAreWrittenAsShown()
+{
+    fromValueListToListView({jurg, dora}, view());
+    QString text;
+    QTextStream textStream(&text);
+    window->writeInvitedPersonsToStream(textStream);
+    textStream.flush();
+    QCOMPARE(text, QString::fromUtf8("J\u00fcrg<jurg@example.org>(coin:3; uploaded:yesDora<dora@example.org>(coin:4; "
+                                     "uploaded:no"));
+    QByteArray bytes, expected;
+    QDataStream binary(&bytes, QIODevice::WriteOnly), pieces(&expected, QIODevice::WriteOnly);
+    window->writeInvitedPersonsToStream(binary);
+    pieces << QString::fromUtf8("J\u00fcrg") << "<" << QStringLiteral("jurg@example.org") << ">"
+           << "(coin:" << QStringLiteral("3") << "; uploaded:" << QStringLiteral("yes") << QStringLiteral("Dora") << "<"
+           << QStringLiteral("dora@example.org") << ">"
+           << "(coin:" << QStringLiteral("4") << "; uploaded:" << QStringLiteral("no");
+    QCOMPARE(bytes, expected);
 }
 
 QTEST_MAIN(TestInvitations)

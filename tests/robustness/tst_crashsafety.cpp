@@ -131,9 +131,9 @@ void TestCrashSafety::killedWhileSaving()
             continue; // killed before the very first save finished
         QCOMPARE(code, 0);
         const quint32 found = loaded.NumberOfUploads;
-        QVERIFY2(
-            (found == reported || found == reported + 1) && loaded == grownState(found),
-            qPrintable(QStringLiteral("kill %1: state %2, the child had saved %3").arg(kill).arg(found).arg(reported)));
+        QCOMPARE_GE(found, reported); // the save it was killed in may have finished
+        QCOMPARE_LE(found, reported + 1);
+        QVERIFY(loaded == grownState(found));
         onDisk = found;
 
         // Only QSaveFile's own temporary file may be left beside it.

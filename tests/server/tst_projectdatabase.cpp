@@ -447,8 +447,9 @@ void TestProjectDatabase::frontEndsStoreSideBySide()
         return int(std::count_if(outcomes.cbegin(), outcomes.cend(), [](const auto& o) { return o.stored; }));
     };
     QSqlQuery holder(database.database());
-    QVERIFY(holder.exec("SET idle_in_transaction_session_timeout = 0") && holder.exec("BEGIN") &&
-            holder.exec("SELECT 1 FROM members WHERE member_number = 2 FOR UPDATE"));
+    QVERIFY(holder.exec("SET idle_in_transaction_session_timeout = 0"));
+    QVERIFY(holder.exec("BEGIN"));
+    QVERIFY(holder.exec("SELECT 1 FROM members WHERE member_number = 2 FOR UPDATE"));
     auto first = std::async(std::launch::async, uploadsStoredByFrontEnd, 0);
     QTRY_COMPARE(lockWaits(database.database()), 1); // else it gives up waiting after a while
     const int secondStored = uploadsStoredByFrontEnd(1);
@@ -488,8 +489,7 @@ void TestProjectDatabase::unusableDatabasesAreRefused()
     for (const auto& [where, error] : unusable) {
         ProjectDatabase database;
         QVERIFY(!database.open(where));
-        QVERIFY2(!database.lastError().isEmpty() && database.lastError().contains(error),
-                 qPrintable(database.lastError()));
+        QVERIFY2(database.lastError().contains(error), qPrintable(database.lastError()));
         QVERIFY(!database.isOpen());
     }
     QCOMPARE(readAll(minutes), text);

@@ -273,7 +273,13 @@ void TestDialogs::settingsTravelToAndFromTheStorage()
         QCOMPARE(storage.eMailFlags, quint8(kept));
     }
     QCOMPARE(boxes.count(), 0);
-    QVERIFY(!eventNames(events).contains(QStringLiteral("SettingsMessageChanged")));
+    QCOMPARE(eventNames(events).count(QStringLiteral("SettingsMessageChanged")), 0);
+    // Nor does a stored message that the editor shows in other characters, once it is shown.
+    storage.Message = QStringLiteral("a\u00a0b\rc\u2028d\u2029e\r\nf");
+    dialogs->SettingsCopyFromStorage(storage);
+    events.clear();
+    dialogs->SettingsCopyFromStorage(storage);
+    QCOMPARE(eventNames(events).count(QStringLiteral("SettingsMessageChanged")), 0);
 }
 
 void TestDialogs::memberNumbers_data()
@@ -440,7 +446,8 @@ void TestDialogs::uploadsAreArchivedBookedAndSaved()
     QCOMPARE(readAll(ARCHIVEFILE_NAME + QStringLiteral(".damaged")), damaged);
 
     // An archive that cannot be written (not even by root) does not stop the booking: tried again once, then given up.
-    QVERIFY(QFile::remove(ARCHIVEFILE_NAME) && QDir().mkdir(ARCHIVEFILE_NAME));
+    QVERIFY(QFile::remove(ARCHIVEFILE_NAME));
+    QVERIFY(QDir().mkdir(ARCHIVEFILE_NAME));
     nextRun();
     boxes.clear();
     boxes.answerNext(0);

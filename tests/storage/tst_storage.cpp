@@ -6,12 +6,16 @@
 #include "storage/bytestring.h"
 #include "storage/clientstorage.h"
 #include "storage/coinpile.h"
+#include "storage/storagetree.h"
 #include "storage/streamformat.h"
+#include "storage/textdump.h"
+#include "usage/usage.h"
 
 #include <QDataStream>
 #include <QDir>
 #include <QScopeGuard>
 #include <QTemporaryDir>
+#include <QTreeWidgetItem>
 #include <QtTest>
 
 #include <pwd.h>
@@ -133,6 +137,24 @@ QVariant read(Kind kind, const QByteArray& bytes, QDataStream::Status& status)
     return value;
 }
 
+// The child of item with this label; none when there is no such child.
+const QTreeWidgetItem* childOf(const QTreeWidgetItem* item, const QString& label)
+{
+    for (int i = 0; i < item->childCount(); ++i)
+        if (item->child(i)->text(0) == label)
+            return item->child(i);
+    return nullptr;
+}
+
+// The children of item, each as "label=value".
+QStringList rows(const QTreeWidgetItem* item)
+{
+    QStringList texts;
+    for (int i = 0; i < item->childCount(); ++i)
+        texts << item->child(i)->text(0) + QLatin1Char('=') + item->child(i)->text(1);
+    return texts;
+}
+
 } // namespace
 
 using RecordCheck = std::function<bool(const ClientStorage&)>;
@@ -156,6 +178,7 @@ private Q_SLOTS:
     void fileReading();
     void unreadableFileIsKeptAside();
     void failedSavesKeepThePreviousFile();
+    void recordAsTreeAndText();
 
 private:
     QString path(const QString& name = QStringLiteral("zuvdata.zuv")) const { return dir->filePath(name); }
@@ -252,7 +275,9 @@ void TestStorage::purseAndItsValue()
     QCOMPARE(session.sumOfCents(), 260u);
     QCOMPARE(session.purse.last(), (CoinPile{7, 0, 1}));
     session.emptyPurse();
-    QVERIFY(session.sumOfCents() == 0 && session.purse.isEmpty() && session.observation.size() == 1);
+    QCOMPARE(session.sumOfCents(), 0u);
+    QCOMPARE(session.purse.size(), 0);
+    QCOMPARE(session.observation.size(), 1);
     // Whole cents: 29 * 0.01 * 100 would truncate to 28 in doubles. The sum wraps modulo 2^32.
     session.insertCoins(0, 0, 29);
     QCOMPARE(session.sumOfCents(), 29u);
@@ -273,7 +298,8 @@ void TestStorage::purseAndItsValue()
     QCOMPARE(session.purse, (QList<CoinPile>{{0, 14, 9}, {7, 14, 1}}));
     QCOMPARE(session.sumOfCents(), 209u);
     session.SetPurseFromCounttableArray(PurseArray(8, std::vector<unsigned int>(15, 0)));
-    QVERIFY(session.purse.isEmpty() && session.sumOfCents() == 0);
+    QCOMPARE(session.purse.size(), 0);
+    QCOMPARE(session.sumOfCents(), 0u);
 }
 
 void TestStorage::mergeCopiesAndEquality()
@@ -283,8 +309,9 @@ void TestStorage::mergeCopiesAndEquality()
     const ClientStorage newer = recordWithSessions(0, 2, 4);
     full.MergeWithNewSessions(newer);
     QCOMPARE(full.NumFullPurses, quint16(1));
-    QVERIFY(full.Membernumber == 4 && full.TotalEvents == newer.TotalEvents &&
-            full.InvitationList == newer.InvitationList);
+    QCOMPARE(full.Membernumber, 4u);
+    QCOMPARE(full.TotalEvents, newer.TotalEvents);
+    QVERIFY(full.InvitationList == newer.InvitationList);
     // Merging a record into itself holds its sessions twice.
     ClientStorage self = recordWithSessions(2, 1, 5);
     self.MergeWithNewSessions(self);
@@ -339,11 +366,16 @@ void TestStorage::fileRoundTrip()
     QCOMPARE(record.saveToDisk(path()), 0);
     QCOMPARE(readAll(path()).left(41),
              QByteArray::fromHex("80a3a524006b006b") + QByteArray(27, '\0') + QByteArray::fromHex("010800256b53"));
-    QVERIFY(!record.Message.isNull() && !record.NecessarySettingsOK() && record.FavouriteCoin < 120);
-    QVERIFY(record.LastUpload == FEB_FIRST && record.LastDataAnalysisRead == FEB_FIRST);
+    QVERIFY(!record.Message.isNull());
+    QVERIFY(!record.NecessarySettingsOK());
+    QCOMPARE_LT(int(record.FavouriteCoin), 120);
+    QCOMPARE(record.LastUpload, FEB_FIRST);
+    QCOMPARE(record.LastDataAnalysisRead, FEB_FIRST);
     QCOMPARE(record.NumFullPurses, quint16(0));
-    QVERIFY(record.RecommenderMembernumbers.isEmpty() && record.Sessions.isEmpty() && record.TotalEvents.isEmpty() &&
-            record.InvitationList.isEmpty());
+    QCOMPARE(record.RecommenderMembernumbers.size(), 0);
+    QCOMPARE(record.Sessions.size(), 0);
+    QCOMPARE(record.TotalEvents.size(), 0);
+    QCOMPARE(record.InvitationList.size(), 0);
     for (const quint16 flags : {0x010C, 0x010C, 0x0108}) {
         record.setNecessarySettingsOK(flags == 0x010C);
         QCOMPARE(record.SettingsFlags, flags);
@@ -372,7 +404,8 @@ void TestStorage::fileRoundTrip()
     ClientStorage fromMemory;
     QDataStream memory(fileBytes(saved).mid(6));
     memory >> fromMemory;
-    QVERIFY(memory.atEnd() && fromMemory == expected);
+    QVERIFY(memory.atEnd());
+    QVERIFY(fromMemory == expected);
     // Saving what was loaded writes the same bytes again.
     const QByteArray first = readAll(path());
     QCOMPARE(first, fileBytes(saved));
@@ -581,6 +614,41 @@ void TestStorage::failedSavesKeepThePreviousFile()
     QCOMPARE(record.saveToDisk(path()), 0);
     QFile::setPermissions(path(QStringLiteral("zuvdata.zuv.damaged")), QFileDevice::ReadOwner);
     QCOMPARE(readAll(path(QStringLiteral("zuvdata.zuv.damaged"))), fileBytes(record));
+}
+
+// The stored-data viewer's tree and the text dump, of a record with one counted session.
+void TestStorage::recordAsTreeAndText()
+{
+    Session counted(0, FEB_FIRST, 107);
+    counted.insertCoins(5, 4, 3); // 50 cent of Germany
+    counted.insertCoins(7, 2, 1); // 2 Euro of Finland
+    counted.observation = {UserEvent{1234, 14}};
+    ClientStorage record = defaultRecord();
+    record.TotalEvents = {{0, 1}, {14, 3}};
+    record.Sessions = {counted};
+
+    Usage usage;
+    QTreeWidgetItem root;
+    CreateListViewItemChildrenOf(record, &root, usage);
+    QCOMPARE(root.childCount(), 34);
+    QCOMPARE(root.child(0)->text(0), QStringLiteral("Membernumber"));
+    QCOMPARE(root.child(33)->text(0), QStringLiteral("InvitationList"));
+    const QTreeWidgetItem* totals = childOf(&root, QStringLiteral("TotalEvents"));
+    QVERIFY(totals);
+    QCOMPARE(rows(totals), (QStringList{"Start=1", "Upload=3"}));
+    const QTreeWidgetItem* sessions = childOf(&root, QStringLiteral("Sessions"));
+    QVERIFY(sessions);
+    QCOMPARE(rows(sessions), (QStringList{"Fri Feb 1 00:00:00 2002=3.5 euro / 1 events"}));
+    const QTreeWidgetItem* piles = childOf(sessions->child(0), QStringLiteral("CoinPiles"));
+    QVERIFY(piles);
+    QCOMPARE(rows(piles), (QStringList{"50c Germany=3", "2e Finland=1"}));
+
+    // Version, date, cents, the events, then the piles as (country, Euro)=count.
+    QString printed;
+    QTextStream stream(&printed);
+    toStream(stream, record.Sessions);
+    stream.flush();
+    QCOMPARE(printed, QStringLiteral("1107Fri Feb 1 00:00:00 2002350at 12.34 seconds: (14) Upload\n2(5,0.5)=3(3,2)=1"));
 }
 
 QTEST_MAIN(TestStorage)

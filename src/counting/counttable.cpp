@@ -114,7 +114,7 @@ CountTable::CountTable(int numRows, int numColumns, QWidget* parent, const QStri
 
     int widestLabel = 0;
     for (int r = 0; r < table->rowCount() && r < NUM_NATIONAL_SIDES; ++r) {
-        const QString& label = countrynamesWords[static_cast<size_t>(r) + 1];
+        const QString label = shownCountryName(r + 1);
         table->setVerticalHeaderItem(r, new QTableWidgetItem(label));
         widestLabel = qMax(widestLabel, metrics.horizontalAdvance(label));
     }
@@ -130,7 +130,7 @@ CountTable::CountTable(int numRows, int numColumns, QWidget* parent, const QStri
     columns->setDefaultSectionSize(cellWidth);
     for (int c = 0; c < table->columnCount(); ++c) {
         if (c < NUM_COINS)
-            table->setHorizontalHeaderItem(c, new QTableWidgetItem(coinnames[static_cast<size_t>(c)]));
+            table->setHorizontalHeaderItem(c, new QTableWidgetItem(shownCoinName(c)));
         columns->resizeSection(c, cellWidth);
     }
 

@@ -255,7 +255,7 @@ void SlideShow::loadPictures(const QString& path, const QString& suffix, bool& d
     for (const unsigned char number : unread) {
         const size_t coinIdx = number % NUM_COINS;
         const size_t countryIdx = number / NUM_COINS;
-        DrawCoin(pics[coinIdx][countryIdx], countrynamesWords[countryIdx], coinnames[coinIdx],
+        DrawCoin(pics[coinIdx][countryIdx], shownCountryName(int(countryIdx)), shownCoinName(int(coinIdx)),
                  colourOf(coincolorInner[coinIdx]), colourOf(coincolorOuter[coinIdx]), picSize, coinSizeInner[coinIdx],
                  coinSizeOuter[coinIdx]);
     }
@@ -402,14 +402,14 @@ void SlideShow::resizeEvent(QResizeEvent* event)
 void SlideShow::changeCoinSide()
 {
     showPicture(coinButton, centeredCoin(int(coin), 0));
-    coinLabel->setText(coinnames[coin]);
+    coinLabel->setText(shownCoinName(int(coin)));
     changeCountrySide();
 }
 
 void SlideShow::changeCountrySide()
 {
     showPicture(countryButton, centeredCoin(int(coin), int(country)));
-    countryLabel->setText(countrynamesWords[country]);
+    countryLabel->setText(shownCountryName(int(country)));
 }
 
 void SlideShow::buttonNextCoinPressed()

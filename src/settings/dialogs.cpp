@@ -106,8 +106,9 @@ void applyMonthRule(QComboBox* year, QComboBox* month)
 
 void applyYearRule(QComboBox* year, QComboBox* month)
 {
-    const QString text = year->currentText();
-    if (text == QLatin1String("Never") || text.contains(QLatin1Char('-'))) {
+    // By the item, not its text, which is in the participant's language:
+    // the ranges and "Never" name no month.
+    if (year->currentIndex() >= decadeItem) {
         month->setCurrentIndex(0);
         month->setEnabled(false);
     } else {
@@ -287,16 +288,21 @@ int Dialogs::SettingsValidationOK(bool forUpload)
         if (contractUnsigned)
             text += QStringLiteral("\nMoreover:\n");
     }
+    // "\u00a7" stands apart from its digit: lupdate would read "\u00a71" as one
+    // longer escape and never find the text's translation.
     if (contractUnsigned) {
         text += tr("This program is part of a scientific research project.\n");
-        text += forUpload ? tr("To ensure data quality, you are asked to sign \u00a71 of the contract")
-                          : tr("If you don't sign paragraph \u00a71 of the contract,\nyou can't participate in this "
+        text += forUpload ? tr("To ensure data quality, you are asked to sign \u00a7"
+                               "1 of the contract")
+                          : tr("If you don't sign paragraph \u00a7"
+                               "1 of the contract,\nyou can't participate in this "
                                "project, sorry.\n");
     }
     if (observationUnsigned)
         text += tr("\nOptional:\nYou could enable us to optimize this and other programs\nby research on "
                    "ergonomics. Therefore, it would be very nice,\nif you allowed us to log the usage by also "
-                   "signing paragraph \u00a72.");
+                   "signing paragraph \u00a7"
+                   "2.");
     const QString caption = forUpload ? tr("Please fill in necessary information") : tr("ZUV Settings not complete");
 
     bool participantQuits = false;
@@ -678,7 +684,7 @@ void Dialogs::goodbyeShow(SlideShow* show)
     for (const QString& paragraph :
          {tr("Thanks a lot."), tr("Your data has been saved to %1.").arg(DATAFILE_NAME), tr("\nSee you next time..."),
           QStringLiteral(" "), QStringLiteral(" "), QStringLiteral(" "), tr("Today featuring ..."),
-          QStringLiteral("\t\t\t") + countrynamesWords[farewellCountry]})
+          QStringLiteral("\t\t\t") + shownCountryName(farewellCountry)})
         thanks->append(paragraph);
     layout->addWidget(thanks, 0, 1);
 

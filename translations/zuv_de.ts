@@ -116,6 +116,33 @@
     </message>
 </context>
 <context>
+    <name>CountTable</name>
+    <message>
+        <source>These coins are in your purse</source>
+        <translation>Das steckt in Ihrer Geldbörse</translation>
+    </message>
+    <message>
+        <source>RESET
+this table to 0</source>
+        <translation>ZURÜCKSETZEN
+diese Tabelle auf 0</translation>
+    </message>
+    <message>
+        <source>Euro Coins</source>
+        <translation>Euromünzen</translation>
+    </message>
+    <message>
+        <source>Please type in positive NUMBERS only!
+The field will be set to 0 now.</source>
+        <translation>Bitte geben Sie nur positive ZAHLEN ein!
+Das Feld wird jetzt auf 0 gesetzt.</translation>
+    </message>
+    <message>
+        <source> %1 Euro </source>
+        <translation> %1 Euro </translation>
+    </message>
+</context>
+<context>
     <name>Country</name>
     <message>
         <source>Common Side</source>
@@ -1329,7 +1356,7 @@ Mitgliedsnummer:</translation>
     </message>
     <message>
         <source>Back to old settings</source>
-        <translation>Zurück zu den alten Einstellungen</translation>
+        <translation>Rückgängig</translation>
     </message>
     <message>
         <source>resets the settings to the state of the last saving</source>
@@ -1346,6 +1373,33 @@ Mitgliedsnummer:</translation>
     <message>
         <source>save these settings and go back</source>
         <translation>diese Einstellungen speichern und zurückgehen</translation>
+    </message>
+</context>
+<context>
+    <name>SlideShow</name>
+    <message>
+        <source>previous coin</source>
+        <translation>vorige Münze</translation>
+    </message>
+    <message>
+        <source>next coin</source>
+        <translation>nächste Münze</translation>
+    </message>
+    <message>
+        <source>previous country</source>
+        <translation>vorheriges Land</translation>
+    </message>
+    <message>
+        <source>next country</source>
+        <translation>nächstes Land</translation>
+    </message>
+    <message>
+        <source>Loading pictures...</source>
+        <translation>Bilder werden geladen ...</translation>
+    </message>
+    <message>
+        <source>Abort not possible</source>
+        <translation>Abbrechen nicht möglich</translation>
     </message>
 </context>
 <context>
@@ -1507,6 +1561,14 @@ Zurück zum Programm</translation>
 discard my data of this session</source>
         <translation>Nein, trotzdem beenden und
 die Daten dieser Sitzung verwerfen</translation>
+    </message>
+    <message>
+        <source>Stored Purses on disk: </source>
+        <translation>Gespeicherte Geldbörsen: </translation>
+    </message>
+    <message>
+        <source>See data analysis</source>
+        <translation>Auswertung ansehen</translation>
     </message>
 </context>
 </TS>

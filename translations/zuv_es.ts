@@ -116,6 +116,33 @@
     </message>
 </context>
 <context>
+    <name>CountTable</name>
+    <message>
+        <source>These coins are in your purse</source>
+        <translation>Las monedas de tu monedero</translation>
+    </message>
+    <message>
+        <source>RESET
+this table to 0</source>
+        <translation>PONER A 0
+esta tabla</translation>
+    </message>
+    <message>
+        <source>Euro Coins</source>
+        <translation>Monedas de euro</translation>
+    </message>
+    <message>
+        <source>Please type in positive NUMBERS only!
+The field will be set to 0 now.</source>
+        <translation>¡Escribe solo NÚMEROS positivos!
+El campo se pondrá ahora a 0.</translation>
+    </message>
+    <message>
+        <source> %1 Euro </source>
+        <translation> %1 euros </translation>
+    </message>
+</context>
+<context>
     <name>Country</name>
     <message>
         <source>Common Side</source>
@@ -1329,7 +1356,7 @@ de miembro:</translation>
     </message>
     <message>
         <source>Back to old settings</source>
-        <translation>Volver a la configuración anterior</translation>
+        <translation>Restaurar</translation>
     </message>
     <message>
         <source>resets the settings to the state of the last saving</source>
@@ -1346,6 +1373,33 @@ de miembro:</translation>
     <message>
         <source>save these settings and go back</source>
         <translation>guardar esta configuración y volver</translation>
+    </message>
+</context>
+<context>
+    <name>SlideShow</name>
+    <message>
+        <source>previous coin</source>
+        <translation>moneda anterior</translation>
+    </message>
+    <message>
+        <source>next coin</source>
+        <translation>moneda siguiente</translation>
+    </message>
+    <message>
+        <source>previous country</source>
+        <translation>país anterior</translation>
+    </message>
+    <message>
+        <source>next country</source>
+        <translation>país siguiente</translation>
+    </message>
+    <message>
+        <source>Loading pictures...</source>
+        <translation>Cargando imágenes...</translation>
+    </message>
+    <message>
+        <source>Abort not possible</source>
+        <translation>No se puede cancelar</translation>
     </message>
 </context>
 <context>
@@ -1507,6 +1561,14 @@ Volver al programa</translation>
 discard my data of this session</source>
         <translation>No, salir de todos modos y
 descartar los datos de esta sesión</translation>
+    </message>
+    <message>
+        <source>Stored Purses on disk: </source>
+        <translation>Monederos guardados: </translation>
+    </message>
+    <message>
+        <source>See data analysis</source>
+        <translation>Ver el análisis de datos</translation>
     </message>
 </context>
 </TS>

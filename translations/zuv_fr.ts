@@ -116,6 +116,33 @@
     </message>
 </context>
 <context>
+    <name>CountTable</name>
+    <message>
+        <source>These coins are in your purse</source>
+        <translation>Pièces de votre porte-monnaie</translation>
+    </message>
+    <message>
+        <source>RESET
+this table to 0</source>
+        <translation>REMETTRE
+ce tableau à 0</translation>
+    </message>
+    <message>
+        <source>Euro Coins</source>
+        <translation>Pièces en euros</translation>
+    </message>
+    <message>
+        <source>Please type in positive NUMBERS only!
+The field will be set to 0 now.</source>
+        <translation>Veuillez saisir uniquement des NOMBRES positifs !
+Le champ va être remis à 0.</translation>
+    </message>
+    <message>
+        <source> %1 Euro </source>
+        <translation> %1 euros </translation>
+    </message>
+</context>
+<context>
     <name>Country</name>
     <message>
         <source>Common Side</source>
@@ -1059,7 +1086,7 @@ Il faut des NOMBRES (séparés par des virgules).</translation>
     </message>
     <message>
         <source>I agree to how I am using this program is observed for research on ergonomics and for improving future versions.</source>
-        <translation>J&apos;accepte que la façon dont j&apos;utilise ce programme soit observée pour des recherches en ergonomie et pour améliorer les versions futures.</translation>
+        <translation>J&apos;accepte que mon usage du programme soit observé pour la recherche en ergonomie et les versions futures.</translation>
     </message>
     <message>
         <source>For example, pressing a button in ZUV is recorded. No harm to you, but very informative for e.g. the programmer who wants to optimize it.</source>
@@ -1329,7 +1356,7 @@ de membre :</translation>
     </message>
     <message>
         <source>Back to old settings</source>
-        <translation>Revenir aux anciens paramètres</translation>
+        <translation>Rétablir</translation>
     </message>
     <message>
         <source>resets the settings to the state of the last saving</source>
@@ -1346,6 +1373,33 @@ de membre :</translation>
     <message>
         <source>save these settings and go back</source>
         <translation>enregistrer ces paramètres et revenir</translation>
+    </message>
+</context>
+<context>
+    <name>SlideShow</name>
+    <message>
+        <source>previous coin</source>
+        <translation>pièce précédente</translation>
+    </message>
+    <message>
+        <source>next coin</source>
+        <translation>pièce suivante</translation>
+    </message>
+    <message>
+        <source>previous country</source>
+        <translation>pays précédent</translation>
+    </message>
+    <message>
+        <source>next country</source>
+        <translation>pays suivant</translation>
+    </message>
+    <message>
+        <source>Loading pictures...</source>
+        <translation>Chargement des images…</translation>
+    </message>
+    <message>
+        <source>Abort not possible</source>
+        <translation>Impossible d&apos;interrompre</translation>
     </message>
 </context>
 <context>
@@ -1507,6 +1561,14 @@ Retour au programme</translation>
 discard my data of this session</source>
         <translation>Non, quitter quand même et
 abandonner mes données de cette session</translation>
+    </message>
+    <message>
+        <source>Stored Purses on disk: </source>
+        <translation>Porte-monnaie enregistrés : </translation>
+    </message>
+    <message>
+        <source>See data analysis</source>
+        <translation>Voir l&apos;analyse des données</translation>
     </message>
 </context>
 </TS>

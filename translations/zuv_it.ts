@@ -116,6 +116,33 @@
     </message>
 </context>
 <context>
+    <name>CountTable</name>
+    <message>
+        <source>These coins are in your purse</source>
+        <translation>Le monete del tuo borsellino</translation>
+    </message>
+    <message>
+        <source>RESET
+this table to 0</source>
+        <translation>AZZERA
+questa tabella</translation>
+    </message>
+    <message>
+        <source>Euro Coins</source>
+        <translation>Monete in euro</translation>
+    </message>
+    <message>
+        <source>Please type in positive NUMBERS only!
+The field will be set to 0 now.</source>
+        <translation>Inserisci solo NUMERI positivi!
+Il campo viene ora azzerato.</translation>
+    </message>
+    <message>
+        <source> %1 Euro </source>
+        <translation> %1 euro </translation>
+    </message>
+</context>
+<context>
     <name>Country</name>
     <message>
         <source>Common Side</source>
@@ -1329,7 +1356,7 @@ di membro:</translation>
     </message>
     <message>
         <source>Back to old settings</source>
-        <translation>Torna alle impostazioni precedenti</translation>
+        <translation>Ripristina</translation>
     </message>
     <message>
         <source>resets the settings to the state of the last saving</source>
@@ -1346,6 +1373,33 @@ di membro:</translation>
     <message>
         <source>save these settings and go back</source>
         <translation>salva queste impostazioni e torna indietro</translation>
+    </message>
+</context>
+<context>
+    <name>SlideShow</name>
+    <message>
+        <source>previous coin</source>
+        <translation>moneta precedente</translation>
+    </message>
+    <message>
+        <source>next coin</source>
+        <translation>moneta successiva</translation>
+    </message>
+    <message>
+        <source>previous country</source>
+        <translation>paese precedente</translation>
+    </message>
+    <message>
+        <source>next country</source>
+        <translation>paese successivo</translation>
+    </message>
+    <message>
+        <source>Loading pictures...</source>
+        <translation>Caricamento delle immagini...</translation>
+    </message>
+    <message>
+        <source>Abort not possible</source>
+        <translation>Impossibile interrompere</translation>
     </message>
 </context>
 <context>
@@ -1507,6 +1561,14 @@ Torna al programma</translation>
 discard my data of this session</source>
         <translation>No, esci comunque e
 scarta i dati di questa sessione</translation>
+    </message>
+    <message>
+        <source>Stored Purses on disk: </source>
+        <translation>Borsellini salvati: </translation>
+    </message>
+    <message>
+        <source>See data analysis</source>
+        <translation>Guarda l&apos;analisi dei dati</translation>
     </message>
 </context>
 </TS>

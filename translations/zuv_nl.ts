@@ -116,6 +116,33 @@
     </message>
 </context>
 <context>
+    <name>CountTable</name>
+    <message>
+        <source>These coins are in your purse</source>
+        <translation>Dit zit er in je portemonnee</translation>
+    </message>
+    <message>
+        <source>RESET
+this table to 0</source>
+        <translation>RESET
+deze tabel naar 0</translation>
+    </message>
+    <message>
+        <source>Euro Coins</source>
+        <translation>Euromunten</translation>
+    </message>
+    <message>
+        <source>Please type in positive NUMBERS only!
+The field will be set to 0 now.</source>
+        <translation>Typ alleen positieve GETALLEN in!
+Het veld wordt nu op 0 gezet.</translation>
+    </message>
+    <message>
+        <source> %1 Euro </source>
+        <translation> %1 euro </translation>
+    </message>
+</context>
+<context>
     <name>Country</name>
     <message>
         <source>Common Side</source>
@@ -1329,7 +1356,7 @@ lidnummer:</translation>
     </message>
     <message>
         <source>Back to old settings</source>
-        <translation>Terug naar de oude instellingen</translation>
+        <translation>Herstellen</translation>
     </message>
     <message>
         <source>resets the settings to the state of the last saving</source>
@@ -1346,6 +1373,33 @@ lidnummer:</translation>
     <message>
         <source>save these settings and go back</source>
         <translation>deze instellingen opslaan en teruggaan</translation>
+    </message>
+</context>
+<context>
+    <name>SlideShow</name>
+    <message>
+        <source>previous coin</source>
+        <translation>vorige munt</translation>
+    </message>
+    <message>
+        <source>next coin</source>
+        <translation>volgende munt</translation>
+    </message>
+    <message>
+        <source>previous country</source>
+        <translation>vorig land</translation>
+    </message>
+    <message>
+        <source>next country</source>
+        <translation>volgend land</translation>
+    </message>
+    <message>
+        <source>Loading pictures...</source>
+        <translation>Afbeeldingen laden...</translation>
+    </message>
+    <message>
+        <source>Abort not possible</source>
+        <translation>Afbreken niet mogelijk</translation>
     </message>
 </context>
 <context>
@@ -1507,6 +1561,14 @@ Terug naar het programma</translation>
 discard my data of this session</source>
         <translation>Nee, toch afsluiten en
 de gegevens van deze sessie weggooien</translation>
+    </message>
+    <message>
+        <source>Stored Purses on disk: </source>
+        <translation>Opgeslagen portemonnees: </translation>
+    </message>
+    <message>
+        <source>See data analysis</source>
+        <translation>Analyse bekijken</translation>
     </message>
 </context>
 </TS>

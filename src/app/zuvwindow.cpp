@@ -35,7 +35,7 @@ constexpr int quitDelayMs = 500;
 constexpr int gridRows = NUM_NATIONAL_SIDES;
 constexpr int gridColumns = NUM_COINS;
 
-const QString pursesLabelPrefix = QStringLiteral("Stored Purses on disk: ");
+const char* const pursesLabelPrefix = QT_TRANSLATE_NOOP("ZUVWindow", "Stored Purses on disk: ");
 
 QPushButton* stretchingButton(const QString& text, const QString& name)
 {
@@ -49,16 +49,14 @@ QPushButton* stretchingButton(const QString& text, const QString& name)
 // first, then the build date.
 QString windowCaption()
 {
-    return fillFirstPlaceholder(
-        fillFirstPlaceholder(ZUVWindow::tr("Zuvanta - ZUV for Research (v%1 - %1)"),
-                             QString::number(CLIENT_VERSION, 'g')),
-        BUILD_DATE);
+    return fillFirstPlaceholder(fillFirstPlaceholder(ZUVWindow::tr("Zuvanta - ZUV for Research (v%1 - %1)"),
+                                                     QString::number(CLIENT_VERSION, 'g')),
+                                BUILD_DATE);
 }
 
 } // namespace
 
-ZUVWindow::ZUVWindow(QWidget* parent, const QString& name, Qt::WindowFlags flags)
-    : QMainWindow(parent, flags)
+ZUVWindow::ZUVWindow(QWidget* parent, const QString& name, Qt::WindowFlags flags) : QMainWindow(parent, flags)
 {
     setObjectName(name);
     setWindowTitle(windowCaption());
@@ -111,8 +109,8 @@ ZUVWindow::~ZUVWindow() = default;
 
 Qt::WindowFlags ZUVWindow::mainWindowFlags()
 {
-    return Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint
-           | Qt::WindowMinMaxButtonsHint | Qt::WindowCloseButtonHint;
+    return Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
+           Qt::WindowMinMaxButtonsHint | Qt::WindowCloseButtonHint;
 }
 
 const ClientStorage& ZUVWindow::clientState() const
@@ -164,7 +162,8 @@ void ZUVWindow::initializeEverything()
     connect(this, &ZUVWindow::Event, this, &ZUVWindow::EventOccurred);
     connect(dialogs, &Dialogs::Event, this, &ZUVWindow::EventOccurred);
 
-    const bool forbidden = (storage->SettingsFlags & ClientStorage::HasSeenSettings) && !(storage->SettingsFlags & ClientStorage::AllowsObservation);
+    const bool forbidden = (storage->SettingsFlags & ClientStorage::HasSeenSettings) &&
+                           !(storage->SettingsFlags & ClientStorage::AllowsObservation);
     usage->toggleObservationAllowed(!forbidden);
 
     storage->Sessions.append(Session());
@@ -201,8 +200,7 @@ void ZUVWindow::loadDataFile()
         setEnabled(false);
         show();
         const int answer = askUser(this, BoxIcon::Warning, QStringLiteral("file error"),
-                                   errorMessageAndSolution(failure.code()), tr("Ignore\nsaved data."),
-                                   tr("Quit now"));
+                                   errorMessageAndSolution(failure.code()), tr("Ignore\nsaved data."), tr("Quit now"));
         if (answer != 0)
             throw;
         storage->setDefaultValues();
@@ -211,7 +209,7 @@ void ZUVWindow::loadDataFile()
 
 void ZUVWindow::showPursesCount()
 {
-    pursesLabel->setText(pursesLabelPrefix + QString::number(storage->NumFullPurses));
+    pursesLabel->setText(tr(pursesLabelPrefix) + QString::number(storage->NumFullPurses));
 }
 
 void ZUVWindow::storePurseAndWindowPosAndUsageInto(ClientStorage* target, CountTable* table, Usage* observer)
@@ -338,7 +336,7 @@ void ZUVWindow::offerDataAnalysis()
 {
     BoxRequest box;
     box.parent = this;
-    box.title = QStringLiteral("See data analysis");
+    box.title = tr("See data analysis");
     box.text = tr("The project's results and your own countings can be shown here, in a window of their own."
                   "\n\nOr watch results online: ") +
                QStringLiteral(ZUV_HTTP(ZUV_RESULTS_PAGE));

@@ -165,13 +165,13 @@ SlideShow::SlideShow(QWidget* parent, const QString& name) : QWidget(parent)
     layout->addWidget(coinLabel);
 
     auto* coinSteps = new HBox(this);
-    QPushButton* previousCoinButton = navigationButton(QStringLiteral("previous coin"), coinSteps);
-    QPushButton* nextCoinButton = navigationButton(QStringLiteral("next coin"), coinSteps);
+    QPushButton* previousCoinButton = navigationButton(tr("previous coin"), coinSteps);
+    QPushButton* nextCoinButton = navigationButton(tr("next coin"), coinSteps);
     layout->addWidget(coinSteps);
 
     auto* countrySteps = new HBox(this);
-    QPushButton* previousCountryButton = navigationButton(QStringLiteral("previous country"), countrySteps);
-    QPushButton* nextCountryButton = navigationButton(QStringLiteral("next country"), countrySteps);
+    QPushButton* previousCountryButton = navigationButton(tr("previous country"), countrySteps);
+    QPushButton* nextCountryButton = navigationButton(tr("next country"), countrySteps);
     layout->addWidget(countrySteps);
 
     countryLabel = nameLabel(this);
@@ -208,8 +208,7 @@ void SlideShow::loadPictures(const QString& path, const QString& suffix, bool& d
         askUser(this, BoxIcon::Information, QStringLiteral("Picture format not supported by Qt"),
                 unsupportedFormatText(suffix, formatList));
 
-    FrameLimitedProgress progress(QStringLiteral("Loading pictures..."), QStringLiteral("Abort not possible"),
-                                  NUM_COIN_PICTURES, this);
+    FrameLimitedProgress progress(tr("Loading pictures..."), tr("Abort not possible"), NUM_COIN_PICTURES, this);
     progress.setObjectName(QStringLiteral("progress"));
     progress.setModal(true);
     progress.setAutoClose(false);

@@ -423,6 +423,105 @@ Sie könnten uns helfen, dieses und andere Programme
 durch Ergonomie-Forschung zu verbessern. Deshalb würden wir uns sehr freuen,
 wenn Sie uns mit Ihrer Unterschrift unter §2 erlauben, die Nutzung aufzuzeichnen.</translation>
     </message>
+    <message>
+        <source>About (ZUV) Zuvanta!</source>
+        <translation>Über (ZUV) Zuvanta!</translation>
+    </message>
+    <message>
+        <source>WWW:
+Project Homepage</source>
+        <translation>WWW:
+Projekt-Homepage</translation>
+    </message>
+    <message>
+        <source>WWW:
+Download new version</source>
+        <translation>WWW:
+neue Version laden</translation>
+    </message>
+    <message>
+        <source>ZUV cannot save your settings</source>
+        <translation>ZUV kann Ihre Einstellungen nicht speichern</translation>
+    </message>
+    <message>
+        <source>ZUV: archive file error</source>
+        <translation>ZUV: Fehler in der Archivdatei</translation>
+    </message>
+    <message>
+        <source>ZUV cannot save your archive</source>
+        <translation>ZUV kann Ihr Archiv nicht speichern</translation>
+    </message>
+</context>
+<context>
+    <name>Invitations</name>
+    <message>
+        <source>Invite by zuvmail to join the project and to mention 
+YOUR membernumber as their recommender.
+</source>
+        <translation>Laden Sie per Zuvmail zum Mitmachen ein, mit der Bitte, 
+IHRE Mitgliedsnummer als Empfehlung anzugeben.
+</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>Name</translation>
+    </message>
+    <message>
+        <source>eMail</source>
+        <translation>E-Mail</translation>
+    </message>
+    <message>
+        <source>Coin</source>
+        <translation>Münze</translation>
+    </message>
+    <message>
+        <source>&amp;insert</source>
+        <translation>&amp;einfügen</translation>
+    </message>
+    <message>
+        <source>uploaded</source>
+        <translation>hochgeladen</translation>
+    </message>
+    <message>
+        <source>remove</source>
+        <translation>entfernen</translation>
+    </message>
+    <message>
+        <source>Send your favourite coin
+in the zuvmail postcard:</source>
+        <translation>Schicken Sie Ihre Lieblingsmünze
+auf der Zuvmail-Postkarte:</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>This is not a valid
+%1</source>
+        <translation>Das ist keine gültige
+%1</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos;
+is not a valid
+%2</source>
+        <translation>„%1“
+ist keine gültige
+%2</translation>
+    </message>
+    <message>
+        <source>first click the to
+be deleted person</source>
+        <translation>zuerst die Person anklicken,
+die gelöscht werden soll</translation>
+    </message>
+    <message>
+        <source>Sorry, that invitation
+was already uploaded.</source>
+        <translation>Diese Einladung wurde
+leider schon hochgeladen.</translation>
+    </message>
 </context>
 <context>
     <name>ProjectResultsView</name>
@@ -1569,6 +1668,18 @@ die Daten dieser Sitzung verwerfen</translation>
     <message>
         <source>See data analysis</source>
         <translation>Auswertung ansehen</translation>
+    </message>
+    <message>
+        <source>file error</source>
+        <translation>Dateifehler</translation>
+    </message>
+    <message>
+        <source>ZUV loosing your data</source>
+        <translation>ZUV verliert Ihre Daten</translation>
+    </message>
+    <message>
+        <source>ZUV cannot save your data</source>
+        <translation>ZUV kann Ihre Daten nicht speichern</translation>
     </message>
 </context>
 </TS>

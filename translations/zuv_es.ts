@@ -423,6 +423,105 @@ Podrías ayudarnos a mejorar este y otros programas
 con la investigación en ergonomía. Por eso nos gustaría mucho
 que nos permitieras registrar el uso firmando también el §2.</translation>
     </message>
+    <message>
+        <source>About (ZUV) Zuvanta!</source>
+        <translation>Acerca de (ZUV) Zuvanta!</translation>
+    </message>
+    <message>
+        <source>WWW:
+Project Homepage</source>
+        <translation>WWW:
+web del proyecto</translation>
+    </message>
+    <message>
+        <source>WWW:
+Download new version</source>
+        <translation>WWW:
+descargar la nueva versión</translation>
+    </message>
+    <message>
+        <source>ZUV cannot save your settings</source>
+        <translation>ZUV no puede guardar tu configuración</translation>
+    </message>
+    <message>
+        <source>ZUV: archive file error</source>
+        <translation>ZUV: error en el fichero de archivo</translation>
+    </message>
+    <message>
+        <source>ZUV cannot save your archive</source>
+        <translation>ZUV no puede guardar tu archivo</translation>
+    </message>
+</context>
+<context>
+    <name>Invitations</name>
+    <message>
+        <source>Invite by zuvmail to join the project and to mention 
+YOUR membernumber as their recommender.
+</source>
+        <translation>Invita por zuvmail a unirse al proyecto indicando 
+TU número de miembro como quien lo recomendó.
+</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>Nombre</translation>
+    </message>
+    <message>
+        <source>eMail</source>
+        <translation>Correo</translation>
+    </message>
+    <message>
+        <source>Coin</source>
+        <translation>Moneda</translation>
+    </message>
+    <message>
+        <source>&amp;insert</source>
+        <translation>&amp;añadir</translation>
+    </message>
+    <message>
+        <source>uploaded</source>
+        <translation>enviado</translation>
+    </message>
+    <message>
+        <source>remove</source>
+        <translation>quitar</translation>
+    </message>
+    <message>
+        <source>Send your favourite coin
+in the zuvmail postcard:</source>
+        <translation>Envía tu moneda favorita
+en la postal zuvmail:</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>Aceptar</translation>
+    </message>
+    <message>
+        <source>This is not a valid
+%1</source>
+        <translation>Esto no es una dirección válida
+%1</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos;
+is not a valid
+%2</source>
+        <translation>«%1»
+no es una dirección válida
+%2</translation>
+    </message>
+    <message>
+        <source>first click the to
+be deleted person</source>
+        <translation>primero haz clic en la
+persona que quieres borrar</translation>
+    </message>
+    <message>
+        <source>Sorry, that invitation
+was already uploaded.</source>
+        <translation>Lo siento, esa invitación
+ya se ha enviado.</translation>
+    </message>
 </context>
 <context>
     <name>ProjectResultsView</name>
@@ -1569,6 +1668,18 @@ descartar los datos de esta sesión</translation>
     <message>
         <source>See data analysis</source>
         <translation>Ver el análisis de datos</translation>
+    </message>
+    <message>
+        <source>file error</source>
+        <translation>error de fichero</translation>
+    </message>
+    <message>
+        <source>ZUV loosing your data</source>
+        <translation>ZUV pierde tus datos</translation>
+    </message>
+    <message>
+        <source>ZUV cannot save your data</source>
+        <translation>ZUV no puede guardar tus datos</translation>
     </message>
 </context>
 </TS>

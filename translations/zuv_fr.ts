@@ -423,6 +423,105 @@ Vous pourriez nous aider à améliorer ce programme et d&apos;autres
 par des recherches en ergonomie. Nous vous serions donc très reconnaissants
 de nous permettre d&apos;enregistrer l&apos;utilisation en signant aussi le §2.</translation>
     </message>
+    <message>
+        <source>About (ZUV) Zuvanta!</source>
+        <translation>À propos de (ZUV) Zuvanta!</translation>
+    </message>
+    <message>
+        <source>WWW:
+Project Homepage</source>
+        <translation>WWW :
+site du projet</translation>
+    </message>
+    <message>
+        <source>WWW:
+Download new version</source>
+        <translation>WWW :
+nouvelle version</translation>
+    </message>
+    <message>
+        <source>ZUV cannot save your settings</source>
+        <translation>ZUV ne peut pas enregistrer vos paramètres</translation>
+    </message>
+    <message>
+        <source>ZUV: archive file error</source>
+        <translation>ZUV : erreur du fichier d&apos;archive</translation>
+    </message>
+    <message>
+        <source>ZUV cannot save your archive</source>
+        <translation>ZUV ne peut pas enregistrer votre archive</translation>
+    </message>
+</context>
+<context>
+    <name>Invitations</name>
+    <message>
+        <source>Invite by zuvmail to join the project and to mention 
+YOUR membernumber as their recommender.
+</source>
+        <translation>Invitez par zuvmail à rejoindre le projet en indiquant 
+VOTRE numéro de membre comme parrain.
+</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>Nom</translation>
+    </message>
+    <message>
+        <source>eMail</source>
+        <translation>E-mail</translation>
+    </message>
+    <message>
+        <source>Coin</source>
+        <translation>Pièce</translation>
+    </message>
+    <message>
+        <source>&amp;insert</source>
+        <translation>&amp;ajouter</translation>
+    </message>
+    <message>
+        <source>uploaded</source>
+        <translation>envoyé</translation>
+    </message>
+    <message>
+        <source>remove</source>
+        <translation>retirer</translation>
+    </message>
+    <message>
+        <source>Send your favourite coin
+in the zuvmail postcard:</source>
+        <translation>Envoyez votre pièce préférée
+sur la carte zuvmail :</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>This is not a valid
+%1</source>
+        <translation>Ceci n&apos;est pas une adresse valide
+%1</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos;
+is not a valid
+%2</source>
+        <translation>« %1 »
+n&apos;est pas une adresse valide
+%2</translation>
+    </message>
+    <message>
+        <source>first click the to
+be deleted person</source>
+        <translation>cliquez d&apos;abord sur
+la personne à supprimer</translation>
+    </message>
+    <message>
+        <source>Sorry, that invitation
+was already uploaded.</source>
+        <translation>Désolé, cette invitation
+a déjà été envoyée.</translation>
+    </message>
 </context>
 <context>
     <name>ProjectResultsView</name>
@@ -1569,6 +1668,18 @@ abandonner mes données de cette session</translation>
     <message>
         <source>See data analysis</source>
         <translation>Voir l&apos;analyse des données</translation>
+    </message>
+    <message>
+        <source>file error</source>
+        <translation>erreur de fichier</translation>
+    </message>
+    <message>
+        <source>ZUV loosing your data</source>
+        <translation>ZUV perd vos données</translation>
+    </message>
+    <message>
+        <source>ZUV cannot save your data</source>
+        <translation>ZUV ne peut pas enregistrer vos données</translation>
     </message>
 </context>
 </TS>

@@ -423,6 +423,105 @@ Potresti aiutarci a migliorare questo e altri programmi
 con la ricerca sull&apos;ergonomia. Perciò ci farebbe molto piacere
 se ci permettessi di registrarne l&apos;uso firmando anche il §2.</translation>
     </message>
+    <message>
+        <source>About (ZUV) Zuvanta!</source>
+        <translation>Informazioni su (ZUV) Zuvanta!</translation>
+    </message>
+    <message>
+        <source>WWW:
+Project Homepage</source>
+        <translation>WWW:
+sito del progetto</translation>
+    </message>
+    <message>
+        <source>WWW:
+Download new version</source>
+        <translation>WWW:
+scarica la nuova versione</translation>
+    </message>
+    <message>
+        <source>ZUV cannot save your settings</source>
+        <translation>ZUV non riesce a salvare le tue impostazioni</translation>
+    </message>
+    <message>
+        <source>ZUV: archive file error</source>
+        <translation>ZUV: errore nel file di archivio</translation>
+    </message>
+    <message>
+        <source>ZUV cannot save your archive</source>
+        <translation>ZUV non riesce a salvare il tuo archivio</translation>
+    </message>
+</context>
+<context>
+    <name>Invitations</name>
+    <message>
+        <source>Invite by zuvmail to join the project and to mention 
+YOUR membernumber as their recommender.
+</source>
+        <translation>Invita via zuvmail a partecipare al progetto indicando 
+il TUO numero di membro come chi l&apos;ha consigliato.
+</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>Nome</translation>
+    </message>
+    <message>
+        <source>eMail</source>
+        <translation>E-mail</translation>
+    </message>
+    <message>
+        <source>Coin</source>
+        <translation>Moneta</translation>
+    </message>
+    <message>
+        <source>&amp;insert</source>
+        <translation>&amp;inserisci</translation>
+    </message>
+    <message>
+        <source>uploaded</source>
+        <translation>inviato</translation>
+    </message>
+    <message>
+        <source>remove</source>
+        <translation>rimuovi</translation>
+    </message>
+    <message>
+        <source>Send your favourite coin
+in the zuvmail postcard:</source>
+        <translation>Manda la tua moneta preferita
+nella cartolina zuvmail:</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>This is not a valid
+%1</source>
+        <translation>Questo non è un indirizzo valido
+%1</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos;
+is not a valid
+%2</source>
+        <translation>«%1»
+non è un indirizzo valido
+%2</translation>
+    </message>
+    <message>
+        <source>first click the to
+be deleted person</source>
+        <translation>prima fai clic sulla
+persona da eliminare</translation>
+    </message>
+    <message>
+        <source>Sorry, that invitation
+was already uploaded.</source>
+        <translation>Spiacente, questo invito
+è già stato inviato.</translation>
+    </message>
 </context>
 <context>
     <name>ProjectResultsView</name>
@@ -1569,6 +1668,18 @@ scarta i dati di questa sessione</translation>
     <message>
         <source>See data analysis</source>
         <translation>Guarda l&apos;analisi dei dati</translation>
+    </message>
+    <message>
+        <source>file error</source>
+        <translation>errore di file</translation>
+    </message>
+    <message>
+        <source>ZUV loosing your data</source>
+        <translation>ZUV perde i tuoi dati</translation>
+    </message>
+    <message>
+        <source>ZUV cannot save your data</source>
+        <translation>ZUV non riesce a salvare i tuoi dati</translation>
     </message>
 </context>
 </TS>

@@ -423,6 +423,105 @@ Je kunt ons helpen dit en andere programma&apos;s te verbeteren
 met ergonomisch onderzoek. We zouden het daarom erg fijn vinden
 als je ons toestaat het gebruik vast te leggen door ook §2 te ondertekenen.</translation>
     </message>
+    <message>
+        <source>About (ZUV) Zuvanta!</source>
+        <translation>Over (ZUV) Zuvanta!</translation>
+    </message>
+    <message>
+        <source>WWW:
+Project Homepage</source>
+        <translation>WWW:
+website van het project</translation>
+    </message>
+    <message>
+        <source>WWW:
+Download new version</source>
+        <translation>WWW:
+nieuwe versie downloaden</translation>
+    </message>
+    <message>
+        <source>ZUV cannot save your settings</source>
+        <translation>ZUV kan je instellingen niet opslaan</translation>
+    </message>
+    <message>
+        <source>ZUV: archive file error</source>
+        <translation>ZUV: fout in het archiefbestand</translation>
+    </message>
+    <message>
+        <source>ZUV cannot save your archive</source>
+        <translation>ZUV kan je archief niet opslaan</translation>
+    </message>
+</context>
+<context>
+    <name>Invitations</name>
+    <message>
+        <source>Invite by zuvmail to join the project and to mention 
+YOUR membernumber as their recommender.
+</source>
+        <translation>Nodig per zuvmail uit om mee te doen en daarbij 
+JOUW lidnummer als aanbeveler te noemen.
+</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>Naam</translation>
+    </message>
+    <message>
+        <source>eMail</source>
+        <translation>E-mail</translation>
+    </message>
+    <message>
+        <source>Coin</source>
+        <translation>Munt</translation>
+    </message>
+    <message>
+        <source>&amp;insert</source>
+        <translation>&amp;invoegen</translation>
+    </message>
+    <message>
+        <source>uploaded</source>
+        <translation>verstuurd</translation>
+    </message>
+    <message>
+        <source>remove</source>
+        <translation>verwijderen</translation>
+    </message>
+    <message>
+        <source>Send your favourite coin
+in the zuvmail postcard:</source>
+        <translation>Stuur je favoriete munt
+mee op de zuvmail-kaart:</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>This is not a valid
+%1</source>
+        <translation>Dit is geen geldig
+%1</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos;
+is not a valid
+%2</source>
+        <translation>„%1”
+is geen geldig
+%2</translation>
+    </message>
+    <message>
+        <source>first click the to
+be deleted person</source>
+        <translation>klik eerst op de persoon
+die weg moet</translation>
+    </message>
+    <message>
+        <source>Sorry, that invitation
+was already uploaded.</source>
+        <translation>Sorry, die uitnodiging
+is al verstuurd.</translation>
+    </message>
 </context>
 <context>
     <name>ProjectResultsView</name>
@@ -1569,6 +1668,18 @@ de gegevens van deze sessie weggooien</translation>
     <message>
         <source>See data analysis</source>
         <translation>Analyse bekijken</translation>
+    </message>
+    <message>
+        <source>file error</source>
+        <translation>bestandsfout</translation>
+    </message>
+    <message>
+        <source>ZUV loosing your data</source>
+        <translation>ZUV verliest je gegevens</translation>
+    </message>
+    <message>
+        <source>ZUV cannot save your data</source>
+        <translation>ZUV kan je gegevens niet opslaan</translation>
     </message>
 </context>
 </TS>

@@ -199,8 +199,8 @@ void ZUVWindow::loadDataFile()
     } catch (const myException& failure) {
         setEnabled(false);
         show();
-        const int answer = askUser(this, BoxIcon::Warning, QStringLiteral("file error"),
-                                   errorMessageAndSolution(failure.code()), tr("Ignore\nsaved data."), tr("Quit now"));
+        const int answer = askUser(this, BoxIcon::Warning, tr("file error"), errorMessageAndSolution(failure.code()),
+                                   tr("Ignore\nsaved data."), tr("Quit now"));
         if (answer != 0)
             throw;
         storage->setDefaultValues();
@@ -388,7 +388,7 @@ void ZUVWindow::showAbout()
 void ZUVWindow::checkDiscardAndQuit()
 {
     if (countTable->sum() != 0) {
-        const int answer = askUser(this, BoxIcon::Warning, QStringLiteral("ZUV loosing your data"),
+        const int answer = askUser(this, BoxIcon::Warning, tr("ZUV loosing your data"),
                                    tr("If you quit now, this table will be lost!\n\nRather press 'SAVE' or "
                                       "'UPLOAD', if you want to have it stored."),
                                    tr("OK, I will not quit"), tr("Quit anyway"));
@@ -420,7 +420,7 @@ void ZUVWindow::Quit()
     hide();
 
     if (code != ZUV_NO_ERROR && quitReason != ZUV_USER_KILLS_PROGRAM_WITH_X) {
-        const int answer = askUser(this, BoxIcon::Warning, QStringLiteral("ZUV cannot save your data"),
+        const int answer = askUser(this, BoxIcon::Warning, tr("ZUV cannot save your data"),
                                    ERRORSAVING.arg(code).arg(DATAFILE_NAME, DATAFILE_NAME),
                                    tr("OK, I try my best.\nPlease return to the program"),
                                    tr("No, quit anyway and\ndiscard my data of this session"));

@@ -127,10 +127,10 @@ Dialogs::Dialogs(ClientStorage* clientStorage, QWidget* parent, const QString& n
     resize(0, 0);
 
     aboutBox.icon = BoxIcon::Information;
-    aboutBox.title = QStringLiteral("About (ZUV) Zuvanta!");
+    aboutBox.title = tr("About (ZUV) Zuvanta!");
     aboutBox.text = ABOUTTEXT.arg(QString::number(CLIENT_VERSION, 'g'), BUILD_DATE);
-    aboutBox.buttons = QStringList{QStringLiteral("OK"), QStringLiteral("WWW:\nProject Homepage"),
-                                   QStringLiteral("WWW:\nDownload new version")};
+    aboutBox.buttons =
+        QStringList{QStringLiteral("OK"), tr("WWW:\nProject Homepage"), tr("WWW:\nDownload new version")};
     aboutBox.escapeButton = AboutOK;
 
     // The participant leaves the settings through their buttons: no system menu.
@@ -236,7 +236,7 @@ bool Dialogs::saveSettings()
         return true;
     }
     const int answer =
-        askUser(this, BoxIcon::Warning, QStringLiteral("ZUV cannot save your settings"),
+        askUser(this, BoxIcon::Warning, tr("ZUV cannot save your settings"),
                 ERRORSAVING.arg(code).arg(DATAFILE_NAME, DATAFILE_NAME),
                 tr("OK, I try my best.\nPlease return to the settings."), tr("No, discard my settings changes."));
     if (answer == 0) {
@@ -594,9 +594,9 @@ void Dialogs::appendToArchiveFile(ClientStorage uploaded, const QString& fileNam
         if (archive.loadFromDisk(fileName) != ZUV_NO_ERROR)
             archive.setDefaultValues(); // no archive yet, or one of another kind: start a new one
     } catch (const myException& failure) {
-        const int answer = askUser(this, BoxIcon::Warning, QStringLiteral("ZUV: archive file error"),
-                                   errorMessageAndSolution(failure.code()), tr("Ignore\nsaved data."),
-                                   tr("Quit now\n(loosing new data of today!)"));
+        const int answer =
+            askUser(this, BoxIcon::Warning, tr("ZUV: archive file error"), errorMessageAndSolution(failure.code()),
+                    tr("Ignore\nsaved data."), tr("Quit now\n(loosing new data of today!)"));
         if (answer != 0)
             throw;
         Q_EMIT Event(QStringLiteral("BadArchivefileOverwrite"));
@@ -607,10 +607,9 @@ void Dialogs::appendToArchiveFile(ClientStorage uploaded, const QString& fileNam
         const int code = archive.saveToDisk(fileName);
         if (code == ZUV_NO_ERROR)
             return;
-        const int answer =
-            askUser(this, BoxIcon::Warning, QStringLiteral("ZUV cannot save your archive"),
-                    ERRORSAVING.arg(code).arg(fileName, fileName), tr("OK, I try my best.\nPlease try again"),
-                    tr("No, quit anyway. I don't need an archive."));
+        const int answer = askUser(
+            this, BoxIcon::Warning, tr("ZUV cannot save your archive"), ERRORSAVING.arg(code).arg(fileName, fileName),
+            tr("OK, I try my best.\nPlease try again"), tr("No, quit anyway. I don't need an archive."));
         if (answer != 0)
             return;
     }

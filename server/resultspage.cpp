@@ -588,6 +588,12 @@ QList<const CountryModel*> fittedByMixing(const ProjectResults& results)
     return fitted;
 }
 
+// A guess as the page's reader reads it; the JSON keeps it in English.
+QString shownGuess(const QString& guess)
+{
+    return pageText(guess.toUtf8().constData());
+}
+
 // Whether the guess ("2005", "2011-2020", "2021 or later") holds the year.
 bool guessHolds(const QString& guess, int year)
 {
@@ -631,12 +637,11 @@ QString guessBars(const QList<GuessBar>& bars, std::optional<int> forecastYear)
                        .arg(coordinate(x + 2), coordinate(PLOT_TOP + 18), coordinate(SLOT - 4),
                             coordinate(bottom - PLOT_TOP - 18), MODEL_COLOUR, coordinate(x + SLOT / 2.0),
                             coordinate(PLOT_TOP + 10), pageText(QT_TRANSLATE_NOOP("ResultsPage", "the countings")));
-        const QString title =
-            bar.members
-                ? pageText(QT_TRANSLATE_NOOP("ResultsPage", "%1: %2 members")).arg(bar.guess, grouped(*bar.members))
-                : pageText(QT_TRANSLATE_NOOP("ResultsPage", "%1: fewer than %2 members"))
-                      .arg(bar.guess)
-                      .arg(MINIMUM_MEMBERS);
+        const QString title = bar.members ? pageText(QT_TRANSLATE_NOOP("ResultsPage", "%1: %2 members"))
+                                                .arg(shownGuess(bar.guess), grouped(*bar.members))
+                                          : pageText(QT_TRANSLATE_NOOP("ResultsPage", "%1: fewer than %2 members"))
+                                                .arg(shownGuess(bar.guess))
+                                                .arg(MINIMUM_MEMBERS);
         svg += QStringLiteral("<g><title>%1</title><rect x=\"%2\" y=\"%3\" width=\"%4\" height=\"%5\" fill=\"%6\"/>"
                               "<text x=\"%7\" y=\"%8\" text-anchor=\"middle\">%9</text>"
                               "<text x=\"%7\" y=\"%10\" text-anchor=\"middle\">%11</text></g>")
@@ -644,7 +649,7 @@ QString guessBars(const QList<GuessBar>& bars, std::optional<int> forecastYear)
                         coordinate(bottom - barTop), bar.members ? ACCENT : QStringLiteral("url(#hatch-guess)"),
                         coordinate(x + SLOT / 2.0), coordinate(barTop - 5),
                         bar.members ? grouped(*bar.members) : QStringLiteral("&lt;%1").arg(MINIMUM_MEMBERS),
-                        coordinate(bottom + 16), bar.guess.toHtmlEscaped());
+                        coordinate(bottom + 16), shownGuess(bar.guess).toHtmlEscaped());
     }
     svg += QStringLiteral("<line x1=\"%1\" y1=\"%2\" x2=\"%3\" y2=\"%2\" stroke=\"#8a939b\"/>")
                .arg(PLOT_LEFT)
@@ -671,7 +676,7 @@ QString guessesSection(const ProjectResults& results)
     html +=
         most != results.mixedGuesses.cend() && most->members
             ? pageText(QT_TRANSLATE_NOOP("ResultsPage", "<p>Our members guessed most often <b>%1</b> (%2 members)."))
-                  .arg(most->guess.toHtmlEscaped(), grouped(*most->members))
+                  .arg(shownGuess(most->guess).toHtmlEscaped(), grouped(*most->members))
             : pageText(QT_TRANSLATE_NOOP("ResultsPage", "<p>Too few of our members guessed yet."));
     if (!median) {
         html += pageText(QT_TRANSLATE_NOOP(

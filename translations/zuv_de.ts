@@ -1093,6 +1093,18 @@ Es müssen (durch Kommas getrennte) ZAHLEN sein.</translation>
         <source> Orange: the model fitted to the country&apos;s countings, f(t) = a (1 − e&lt;sup&gt;−bt&lt;/sup&gt;) for the share of foreign coins t years after the euro coins came out, a the share once they are mixed completely, b the pace; dashed where it foretells. The band lies between the curves of both ends of the 90% intervals of a and b. Mixed completely: when the share reaches 90% of a. The charts end in 2100.</source>
         <translation> Orange: das an die Zählungen des Landes angepasste Modell, f(t) = a (1 − e&lt;sup&gt;−bt&lt;/sup&gt;) für den Anteil fremder Münzen t Jahre nach der Ausgabe der Euromünzen, wobei a der Anteil nach vollständiger Durchmischung ist und b das Tempo; gestrichelt, wo es vorhersagt. Das Band liegt zwischen den Kurven beider Enden der 90-%-Intervalle von a und b. Ganz durchmischt: wenn der Anteil 90 % von a erreicht. Die Diagramme enden 2100.</translation>
     </message>
+    <message>
+        <source>2011-2020</source>
+        <translation>2011–2020</translation>
+    </message>
+    <message>
+        <source>2021 or later</source>
+        <translation>2021 oder später</translation>
+    </message>
+    <message>
+        <source>Never</source>
+        <translation>Nie</translation>
+    </message>
 </context>
 <context>
     <name>ResultsWindow</name>

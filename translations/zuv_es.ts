@@ -1093,6 +1093,18 @@ Tienen que ser NÚMEROS (separados por comas).</translation>
         <source> Orange: the model fitted to the country&apos;s countings, f(t) = a (1 − e&lt;sup&gt;−bt&lt;/sup&gt;) for the share of foreign coins t years after the euro coins came out, a the share once they are mixed completely, b the pace; dashed where it foretells. The band lies between the curves of both ends of the 90% intervals of a and b. Mixed completely: when the share reaches 90% of a. The charts end in 2100.</source>
         <translation> Naranja: el modelo ajustado a los recuentos del país, f(t) = a (1 − e&lt;sup&gt;−bt&lt;/sup&gt;) para la proporción de monedas extranjeras t años después de la llegada de las monedas de euro, siendo a la proporción con la mezcla completa y b el ritmo; discontinuo donde pronostica. La banda queda entre las curvas de ambos extremos de los intervalos del 90 % de a y b. Mezcladas del todo: cuando la proporción alcanza el 90 % de a. Los gráficos terminan en 2100.</translation>
     </message>
+    <message>
+        <source>2011-2020</source>
+        <translation>2011-2020</translation>
+    </message>
+    <message>
+        <source>2021 or later</source>
+        <translation>2021 o más tarde</translation>
+    </message>
+    <message>
+        <source>Never</source>
+        <translation>Nunca</translation>
+    </message>
 </context>
 <context>
     <name>ResultsWindow</name>

@@ -1093,6 +1093,18 @@ Il faut des NOMBRES (séparés par des virgules).</translation>
         <source> Orange: the model fitted to the country&apos;s countings, f(t) = a (1 − e&lt;sup&gt;−bt&lt;/sup&gt;) for the share of foreign coins t years after the euro coins came out, a the share once they are mixed completely, b the pace; dashed where it foretells. The band lies between the curves of both ends of the 90% intervals of a and b. Mixed completely: when the share reaches 90% of a. The charts end in 2100.</source>
         <translation> Orange : le modèle ajusté aux comptages du pays, f(t) = a (1 − e&lt;sup&gt;−bt&lt;/sup&gt;) pour la part des pièces étrangères t années après l&apos;arrivée des pièces en euros, a étant la part une fois le brassage achevé et b son rythme ; en pointillés là où il prévoit. La bande s&apos;étend entre les courbes des deux bornes des intervalles à 90 % de a et b. Complètement brassées : quand la part atteint 90 % de a. Les graphiques s&apos;arrêtent en 2100.</translation>
     </message>
+    <message>
+        <source>2011-2020</source>
+        <translation>2011-2020</translation>
+    </message>
+    <message>
+        <source>2021 or later</source>
+        <translation>2021 ou plus tard</translation>
+    </message>
+    <message>
+        <source>Never</source>
+        <translation>Jamais</translation>
+    </message>
 </context>
 <context>
     <name>ResultsWindow</name>

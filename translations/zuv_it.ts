@@ -1093,6 +1093,18 @@ Devono essere NUMERI (separati da virgole).</translation>
         <source> Orange: the model fitted to the country&apos;s countings, f(t) = a (1 − e&lt;sup&gt;−bt&lt;/sup&gt;) for the share of foreign coins t years after the euro coins came out, a the share once they are mixed completely, b the pace; dashed where it foretells. The band lies between the curves of both ends of the 90% intervals of a and b. Mixed completely: when the share reaches 90% of a. The charts end in 2100.</source>
         <translation> Arancione: il modello adattato ai conteggi del paese, f(t) = a (1 − e&lt;sup&gt;−bt&lt;/sup&gt;) per la quota di monete estere t anni dopo l&apos;arrivo delle monete in euro, dove a è la quota a rimescolamento completo e b il ritmo; tratteggiato dove è una previsione. La fascia sta tra le curve dei due estremi degli intervalli al 90% di a e b. Del tutto rimescolate: quando la quota raggiunge il 90% di a. I grafici finiscono nel 2100.</translation>
     </message>
+    <message>
+        <source>2011-2020</source>
+        <translation>2011-2020</translation>
+    </message>
+    <message>
+        <source>2021 or later</source>
+        <translation>2021 o più tardi</translation>
+    </message>
+    <message>
+        <source>Never</source>
+        <translation>Mai</translation>
+    </message>
 </context>
 <context>
     <name>ResultsWindow</name>

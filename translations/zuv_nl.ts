@@ -1093,6 +1093,18 @@ Het moeten (door komma&apos;s gescheiden) GETALLEN zijn.</translation>
         <source> Orange: the model fitted to the country&apos;s countings, f(t) = a (1 − e&lt;sup&gt;−bt&lt;/sup&gt;) for the share of foreign coins t years after the euro coins came out, a the share once they are mixed completely, b the pace; dashed where it foretells. The band lies between the curves of both ends of the 90% intervals of a and b. Mixed completely: when the share reaches 90% of a. The charts end in 2100.</source>
         <translation> Oranje: het model dat aan de tellingen van het land is gefit, f(t) = a (1 − e&lt;sup&gt;−bt&lt;/sup&gt;) voor het aandeel buitenlandse munten t jaar na de komst van de euromunten, met a het aandeel na volledige vermenging en b het tempo; gestippeld waar het voorspelt. De band ligt tussen de krommen van beide uiteinden van de 90%-intervallen van a en b. Helemaal vermengd: als het aandeel 90% van a bereikt. De grafieken eindigen in 2100.</translation>
     </message>
+    <message>
+        <source>2011-2020</source>
+        <translation>2011-2020</translation>
+    </message>
+    <message>
+        <source>2021 or later</source>
+        <translation>2021 of later</translation>
+    </message>
+    <message>
+        <source>Never</source>
+        <translation>Nooit</translation>
+    </message>
 </context>
 <context>
     <name>ResultsWindow</name>

@@ -156,11 +156,11 @@ QString mixedGuessName(int choice)
         return QString::number(2001 + choice);
     switch (choice) {
     case 10:
-        return QStringLiteral("2011-2020");
+        return QStringLiteral(QT_TRANSLATE_NOOP("ResultsPage", "2011-2020"));
     case 11:
-        return QStringLiteral("2021 or later");
+        return QStringLiteral(QT_TRANSLATE_NOOP("ResultsPage", "2021 or later"));
     case 12:
-        return QStringLiteral("Never");
+        return QStringLiteral(QT_TRANSLATE_NOOP("ResultsPage", "Never"));
     default:
         return QString();
     }

@@ -6,12 +6,12 @@
 
 PublishedDocuments::PublishedDocuments(ProjectDatabase& projectDatabase) : database(projectDatabase) {}
 
-bool PublishedDocuments::fetch(Document document, QByteArray& bytes)
+bool PublishedDocuments::fetch(Document document, QByteArray& bytes, const QString& language)
 {
-    Kept& kept = document == Document::Page ? page : document == Document::Json ? json : csv;
-    const QString name = document == Document::Page   ? QStringLiteral("page")
+    const QString name = document == Document::Page   ? ResultsPublication::pageDocumentName(language)
                          : document == Document::Json ? QStringLiteral("json")
                                                       : QStringLiteral("csv");
+    Kept& kept = this->kept[name];
     qint64 version = -1;
     QByteArray published;
     if (!database.read([&](SqlConnection& sql) {
@@ -24,7 +24,7 @@ bool PublishedDocuments::fetch(Document document, QByteArray& bytes)
     if (version != kept.version) {
         // Before the first publication: the documents of nothing published.
         if (published.isEmpty())
-            published = document == Document::Page   ? resultsPage(ProjectResults())
+            published = document == Document::Page   ? resultsPage(ProjectResults(), language)
                         : document == Document::Json ? resultsJson(ProjectResults())
                                                      : countsCsv({});
         kept.bytes = published;

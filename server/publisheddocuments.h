@@ -3,6 +3,7 @@
 #include "server/projectresults.h"
 
 #include <QByteArray>
+#include <QHash>
 #include <QString>
 #include <QtGlobal>
 
@@ -20,9 +21,10 @@ public:
     // Reads through `database`, a connection of its own that stays open.
     explicit PublishedDocuments(ProjectDatabase& database);
 
-    // The document as of the newest publication. False with error() when
-    // the database could not be read.
-    bool fetch(Document document, QByteArray& bytes);
+    // The document as of the newest publication; the page in `language`
+    // ("de"), the JSON and the CSV in none. False with error() when the
+    // database could not be read.
+    bool fetch(Document document, QByteArray& bytes, const QString& language = QStringLiteral("en"));
     QString error() const;
 
 private:
@@ -33,7 +35,5 @@ private:
     };
 
     ProjectDatabase& database;
-    Kept page;
-    Kept json;
-    Kept csv;
+    QHash<QString, Kept> kept; // by the document's name
 };

@@ -2,17 +2,49 @@
 
 #include "server/uploadservice.h"
 
+#include "common/languages.h"
+
 #include <QLocale>
 #include <QRegularExpression>
 #include <QStringList>
+#include <QTranslator>
 
 #include <algorithm>
 #include <cmath>
 #include <iterator>
 #include <limits>
+#include <memory>
 #include <optional>
 
 namespace {
+
+// The language of the page being rendered: its translator (none for English)
+// and its locale for numbers and month names. One page at a time is rendered
+// on a thread, by resultsPage().
+struct PageLanguage
+{
+    QString code = QStringLiteral("en");
+    const QTranslator* translator = nullptr;
+    QLocale locale{QLocale::English};
+};
+thread_local PageLanguage pageLanguage;
+
+QString translated(const char* context, const char* source)
+{
+    const QString text = pageLanguage.translator ? pageLanguage.translator->translate(context, source) : QString();
+    return text.isEmpty() ? QString::fromUtf8(source) : text;
+}
+
+QString pageText(const char* source)
+{
+    return translated("ResultsPage", source);
+}
+
+// The JSON and the CSV name the countries in English; the page in its language.
+QString pageCountry(const QString& english)
+{
+    return translated("Country", english.toUtf8().constData());
+}
 
 // The line charts' plot area inside their picture.
 constexpr int PLOT_LEFT = 44;
@@ -57,7 +89,7 @@ QString coordinate(double value)
 
 QString grouped(qint64 number)
 {
-    return QLocale(QLocale::English).toString(number);
+    return pageLanguage.locale.toString(number);
 }
 
 // As text; markup escapes it ("<0.1%").
@@ -65,21 +97,23 @@ QString percent(double share)
 {
     const double value = share * 100.0;
     if (value > 0 && value < 0.05)
-        return QStringLiteral("<0.1%");
-    return QString::number(value, 'f', value > 0 && value < 10 ? 1 : 0) + QLatin1Char('%');
+        return QLatin1Char('<') + pageLanguage.locale.toString(0.1, 'f', 1) + QLatin1Char('%');
+    return pageLanguage.locale.toString(value, 'f', value > 0 && value < 10 ? 1 : 0) + QLatin1Char('%');
 }
 
 // "May 2024"; the JSON and the CSV keep "2024-05".
 QString monthName(int month)
 {
-    return QLocale(QLocale::English).monthName(month % 100) + QLatin1Char(' ') + QString::number(month / 100);
+    return pageLanguage.locale.standaloneMonthName(month % 100) + QLatin1Char(' ') + QString::number(month / 100);
 }
 
 // "50 cent", "1 euro"; the JSON and the CSV keep "50c", "1e".
 QString coinValueName(int coin)
 {
     const QString& name = coinnames[size_t(coin)];
-    return name.chopped(1) + (name.endsWith(QLatin1Char('c')) ? QStringLiteral(" cent") : QStringLiteral(" euro"));
+    return (name.endsWith(QLatin1Char('c')) ? pageText(QT_TRANSLATE_NOOP("ResultsPage", "%1 cent"))
+                                            : pageText(QT_TRANSLATE_NOOP("ResultsPage", "%1 euro")))
+        .arg(name.chopped(1));
 }
 
 std::optional<double> foreignShare(const PublishedCell& cell)
@@ -102,13 +136,15 @@ constexpr int LEGEND_HEIGHT = 24;
 
 // Says what the hatching means, next to the chart that shows it.
 QString hatchLegend(const QString& id, double x, double y,
-                    const QString& meaning = QStringLiteral("nothing published there (no coins, or fewer than %1 "
-                                                            "members counted them)")
-                                                 .arg(MINIMUM_MEMBERS))
+                    const QString& meaning =
+                        pageText(QT_TRANSLATE_NOOP("ResultsPage", "nothing published there (no coins, or fewer than %1 "
+                                                                  "members counted them)"))
+                            .arg(MINIMUM_MEMBERS))
 {
     return QStringLiteral("<rect x=\"%1\" y=\"%2\" width=\"14\" height=\"14\" fill=\"url(#%3)\"/>"
-                          "<text x=\"%4\" y=\"%5\">Hatched: %6</text>")
-        .arg(coordinate(x), coordinate(y), id, coordinate(x + 20), coordinate(y + 11), meaning);
+                          "<text x=\"%4\" y=\"%5\">%6</text>")
+        .arg(coordinate(x), coordinate(y), id, coordinate(x + 20), coordinate(y + 11),
+             pageText(QT_TRANSLATE_NOOP("ResultsPage", "Hatched: %1")).arg(meaning));
 }
 
 // Every chart stands in its box, which svgStart() opens and SVG_END closes.
@@ -199,7 +235,7 @@ public:
                                   "<text x=\"%1\" y=\"%4\" text-anchor=\"middle\">%5</text>")
                        .arg(coordinate(at(month)), coordinate(y), coordinate(y + 4), coordinate(y + 16),
                             step >= 12 ? year
-                                       : QLocale(QLocale::English).monthName(month % 12 + 1, QLocale::ShortFormat) +
+                                       : pageLanguage.locale.standaloneMonthName(month % 12 + 1, QLocale::ShortFormat) +
                                              QLatin1Char(' ') + year);
         }
         return svg;
@@ -268,7 +304,8 @@ QString modelCurve(const MixingFit& fit, const MonthAxis& axis, const ShareScale
     const QStringList lower = points(fit.a.low, fit.b.low, from, end, BAND_STEPS);
     std::copy(lower.crbegin(), lower.crend(), std::back_inserter(band));
     QString svg = QStringLiteral("<g><title>%1</title><polygon fill=\"%2\" fill-opacity=\"0.16\" points=\"%3\"/>")
-                      .arg(QStringLiteral("%1, the model: %2 of the coins foreign once mixed completely")
+                      .arg(pageText(QT_TRANSLATE_NOOP("ResultsPage",
+                                                      "%1, the model: %2 of the coins foreign once mixed completely"))
                                .arg(name, percent(fit.a.value))
                                .toHtmlEscaped(),
                            MODEL_COLOUR, band.join(QLatin1Char(' ')));
@@ -318,7 +355,7 @@ QString lineChart(const QString& label, const QList<int>& months, const QList<Ch
                     svg += QStringLiteral("<circle cx=\"%1\" cy=\"%2\" r=\"%3\" fill=\"%4\"><title>%5</title></circle>")
                                .arg(coordinate(point(i).first), coordinate(point(i).second), coordinate(line.width + 1),
                                     line.colour,
-                                    QStringLiteral("%1, %2: %3 of %4 coins foreign")
+                                    pageText(QT_TRANSLATE_NOOP("ResultsPage", "%1, %2: %3 of %4 coins foreign"))
                                         .arg(line.name, monthName(months.at(i)),
                                              percent(*foreignShare(line.cells.at(i))), grouped(line.cells.at(i)->coins))
                                         .toHtmlEscaped());
@@ -353,16 +390,18 @@ QString originHeatMap(const ProjectResults& results)
     const int rowsBottom = HEAT_HEADER + int(results.countries.size()) * HEAT_CELL_HEIGHT;
     const int height = rowsBottom + 8 + LEGEND_HEIGHT;
     bool hatched = false;
-    QString svg = svgStart(width, height, QStringLiteral("Where the coins in each member country come from")) +
-                  hatchPattern(QStringLiteral("hatch-origin"));
+    QString svg =
+        svgStart(width, height,
+                 pageText(QT_TRANSLATE_NOOP("ResultsPage", "Where the coins in each member country come from"))) +
+        hatchPattern(QStringLiteral("hatch-origin"));
     for (int side = 1; side <= NUM_NATIONAL_SIDES; ++side) {
         const double x = HEAT_LABELS + (side - 0.5) * HEAT_CELL_WIDTH;
         svg += QStringLiteral("<text x=\"%1\" y=\"%2\" transform=\"rotate(-50 %1 %2)\">%3</text>")
-                   .arg(coordinate(x), coordinate(HEAT_HEADER - 8), countrynamesWords[size_t(side)]);
+                   .arg(coordinate(x), coordinate(HEAT_HEADER - 8), pageCountry(countrynamesWords[size_t(side)]));
     }
     for (qsizetype row = 0; row < results.countries.size(); ++row) {
         const MemberCountryResults& country = results.countries.at(row);
-        const QString name = memberCountryName(country.country);
+        const QString name = pageCountry(memberCountryName(country.country));
         const int y = HEAT_HEADER + int(row) * HEAT_CELL_HEIGHT;
         svg += QStringLiteral("<text x=\"%1\" y=\"%2\" text-anchor=\"end\">%3</text>")
                    .arg(HEAT_LABELS - 8)
@@ -376,8 +415,10 @@ QString originHeatMap(const ProjectResults& results)
             QString fill = QStringLiteral("url(#hatch-origin)");
             QString text;
             QString title =
-                QStringLiteral("%1, coins of %2: not published (none, or fewer than %3 members counted them)")
-                    .arg(name, countrynamesWords[size_t(side)])
+                pageText(
+                    QT_TRANSLATE_NOOP("ResultsPage",
+                                      "%1, coins of %2: not published (none, or fewer than %3 members counted them)"))
+                    .arg(name, pageCountry(countrynamesWords[size_t(side)]))
                     .arg(MINIMUM_MEMBERS);
             bool dark = false;
             hatched = hatched || !rowShown || !cell;
@@ -385,9 +426,9 @@ QString originHeatMap(const ProjectResults& results)
                 const double share = double(cell->coins) / double(country.origin->coins);
                 fill = heatColour(share, dark);
                 text = percent(share);
-                title = QStringLiteral("%1, coins of %2: %3 (%4 of %5 coins)")
-                            .arg(name, countrynamesWords[size_t(side)], percent(share), grouped(cell->coins),
-                                 grouped(country.origin->coins));
+                title = pageText(QT_TRANSLATE_NOOP("ResultsPage", "%1, coins of %2: %3 (%4 of %5 coins)"))
+                            .arg(name, pageCountry(countrynamesWords[size_t(side)]), percent(share),
+                                 grouped(cell->coins), grouped(country.origin->coins));
             }
             svg += QStringLiteral("<g><title>%1</title><rect x=\"%2\" y=\"%3\" width=\"%4\" height=\"%5\""
                                   " fill=\"%6\" stroke=\"%7\" stroke-width=\"%8\"/>")
@@ -415,19 +456,22 @@ QString valueBars(const ProjectResults& results)
     const ShareScale scale(PLOT_LEFT, width - PLOT_RIGHT, PLOT_TOP + 8, height - LEGEND_HEIGHT - PLOT_BOTTOM);
     bool hatched = false;
     const double slot = (scale.right - scale.left) / NUM_COINS;
-    QString svg = svgStart(width, height, QStringLiteral("Share of foreign coins by coin value")) +
-                  hatchPattern(QStringLiteral("hatch-value")) + scale.grid(4);
+    QString svg =
+        svgStart(width, height, pageText(QT_TRANSLATE_NOOP("ResultsPage", "Share of foreign coins by coin value"))) +
+        hatchPattern(QStringLiteral("hatch-value")) + scale.grid(4);
     for (int coin = 0; coin < NUM_COINS; ++coin) {
         const PublishedCell& cell = results.byValue[size_t(coin)];
         const std::optional<double> share = foreignShare(cell);
         const double x = scale.left + coin * slot + slot * 0.2;
         const double top = share ? scale.y(*share) : scale.top;
         hatched = hatched || !share;
-        const QString title = share ? QStringLiteral("%1: %2 of %3 coins foreign")
-                                          .arg(coinValueName(coin), percent(*share), grouped(cell->coins))
-                                    : QStringLiteral("%1: not published (none, or fewer than %2 members counted it)")
-                                          .arg(coinValueName(coin))
-                                          .arg(MINIMUM_MEMBERS);
+        const QString title =
+            share ? pageText(QT_TRANSLATE_NOOP("ResultsPage", "%1: %2 of %3 coins foreign"))
+                        .arg(coinValueName(coin), percent(*share), grouped(cell->coins))
+                  : pageText(QT_TRANSLATE_NOOP("ResultsPage",
+                                               "%1: not published (none, or fewer than %2 members counted it)"))
+                        .arg(coinValueName(coin))
+                        .arg(MINIMUM_MEMBERS);
         svg += QStringLiteral("<g><title>%1</title><rect x=\"%2\" y=\"%3\" width=\"%4\" height=\"%5\" fill=\"%6\"/>"
                               "<text x=\"%7\" y=\"%8\" text-anchor=\"middle\">%9</text></g>")
                    .arg(title.toHtmlEscaped(), coordinate(x), coordinate(top), coordinate(slot * 0.6),
@@ -449,8 +493,9 @@ QString totalItem(const QString& number, const QString& what)
 
 QString euros(qint64 cents)
 {
-    return grouped(cents / 100) + QLatin1Char('.') + QStringLiteral("%1").arg(cents % 100, 2, 10, QLatin1Char('0')) +
-           QStringLiteral(" Euro");
+    return pageText(QT_TRANSLATE_NOOP("ResultsPage", "%1 Euro"))
+        .arg(grouped(cents / 100) + pageLanguage.locale.decimalPoint() +
+             QStringLiteral("%1").arg(cents % 100, 2, 10, QLatin1Char('0')));
 }
 
 // The newest month whose project share may be shown, as a sentence.
@@ -458,8 +503,10 @@ QString headline(const ProjectResults& results)
 {
     for (qsizetype i = results.overallByMonth.size() - 1; i >= 0; --i)
         if (const std::optional<double> share = foreignShare(results.overallByMonth.at(i)))
-            return QStringLiteral("<p class=\"lead\">In %1, <b>%2</b> of the coins our members counted in the euro "
-                                  "countries had a national side from another country than their own.</p>")
+            return pageText(QT_TRANSLATE_NOOP(
+                                "ResultsPage",
+                                "<p class=\"lead\">In %1, <b>%2</b> of the coins our members counted in the euro "
+                                "countries had a national side from another country than their own.</p>"))
                 .arg(monthName(results.months.at(i)), percent(*share).toHtmlEscaped());
     return QString();
 }
@@ -472,8 +519,10 @@ bool anyShare(const QList<PublishedCell>& cells)
 // Said instead of a chart that would stay empty.
 QString nothingShown(const QString& who)
 {
-    return QStringLiteral("<p class=\"note\">Nothing that at least %1 members %2 counted in one month is published "
-                          "yet, so no share can be shown.</p>")
+    return pageText(QT_TRANSLATE_NOOP(
+                        "ResultsPage",
+                        "<p class=\"note\">Nothing that at least %1 members %2 counted in one month is published "
+                        "yet, so no share can be shown.</p>"))
         .arg(MINIMUM_MEMBERS)
         .arg(who);
 }
@@ -490,27 +539,30 @@ QString whenText(const Estimate& when)
     const bool byMonth = foreseeable(when.high) && when.high - when.low < 3;
     const auto text = [byMonth](double years) {
         const int month = MonthAxis::monthAt(years);
-        return byMonth ? QLocale(QLocale::English).monthName(month % 100, QLocale::ShortFormat) + QLatin1Char(' ') +
+        return byMonth ? pageLanguage.locale.standaloneMonthName(month % 100, QLocale::ShortFormat) + QLatin1Char(' ') +
                              QString::number(month / 100)
                        : QString::number(month / 100);
     };
     if (!foreseeable(when.value))
-        return foreseeable(when.low) ? QStringLiteral("not in sight (%1 or later)").arg(text(when.low))
-                                     : QStringLiteral("not in sight");
+        return foreseeable(when.low)
+                   ? pageText(QT_TRANSLATE_NOOP("ResultsPage", "not in sight (%1 or later)")).arg(text(when.low))
+                   : pageText(QT_TRANSLATE_NOOP("ResultsPage", "not in sight"));
     return QStringLiteral("%1 (%2%3)")
         .arg(text(when.value), text(when.low),
-             foreseeable(when.high) ? QStringLiteral("\u2013") + text(when.high) : QStringLiteral(" or later"));
+             foreseeable(when.high) ? QStringLiteral("\u2013") + text(when.high)
+                                    : pageText(QT_TRANSLATE_NOOP("ResultsPage", " or later")));
 }
 
 // "Portugal: half the coins foreign in 2033 (2029–2040); mixed completely in 2051 (2043–2066)"
 QString modelSentence(const QString& name, const MixingFit& fit)
 {
     if (!fit.fitted)
-        return QStringLiteral("%1: not enough countings yet (%2)").arg(name, fit.missing);
+        return pageText(QT_TRANSLATE_NOOP("ResultsPage", "%1: not enough countings yet (%2)")).arg(name, fit.missing);
     QString text = name + QStringLiteral(": ");
     if (fit.halfForeignYears)
-        text += QStringLiteral("half the coins foreign in %1; ").arg(whenText(*fit.halfForeignYears));
-    return text + QStringLiteral("mixed completely in %1").arg(whenText(fit.mixedYears));
+        text += pageText(QT_TRANSLATE_NOOP("ResultsPage", "half the coins foreign in %1; "))
+                    .arg(whenText(*fit.halfForeignYears));
+    return text + pageText(QT_TRANSLATE_NOOP("ResultsPage", "mixed completely in %1")).arg(whenText(fit.mixedYears));
 }
 
 const CountryModel* modelOf(const ProjectResults& results, int country)
@@ -534,6 +586,12 @@ QList<const CountryModel*> fittedByMixing(const ProjectResults& results)
     std::sort(fitted.begin(), fitted.end(),
               [&when](const CountryModel* one, const CountryModel* other) { return when(one) < when(other); });
     return fitted;
+}
+
+// A guess as the page's reader reads it; the JSON keeps it in English.
+QString shownGuess(const QString& guess)
+{
+    return pageText(guess.toUtf8().constData());
 }
 
 // Whether the guess ("2005", "2011-2020", "2021 or later") holds the year.
@@ -563,8 +621,10 @@ QString guessBars(const QList<GuessBar>& bars, std::optional<int> forecastYear)
     for (const GuessBar& bar : bars)
         most = std::max(most, bar.members.value_or(0));
     bool hatched = false;
-    QString svg = svgStart(width, height, QStringLiteral("When our members guess the coins are mixed completely")) +
-                  hatchPattern(QStringLiteral("hatch-guess"));
+    QString svg =
+        svgStart(width, height,
+                 pageText(QT_TRANSLATE_NOOP("ResultsPage", "When our members guess the coins are mixed completely"))) +
+        hatchPattern(QStringLiteral("hatch-guess"));
     for (qsizetype i = 0; i < bars.size(); ++i) {
         const GuessBar& bar = bars.at(i);
         const double x = PLOT_LEFT + i * SLOT;
@@ -573,13 +633,15 @@ QString guessBars(const QList<GuessBar>& bars, std::optional<int> forecastYear)
         if (forecastYear && guessHolds(bar.guess, *forecastYear))
             svg += QStringLiteral("<rect x=\"%1\" y=\"%2\" width=\"%3\" height=\"%4\" fill=\"none\" stroke=\"%5\""
                                   " stroke-dasharray=\"4 3\"/><text x=\"%6\" y=\"%7\" text-anchor=\"middle\""
-                                  " style=\"fill:%5\">the countings</text>")
+                                  " style=\"fill:%5\">%8</text>")
                        .arg(coordinate(x + 2), coordinate(PLOT_TOP + 18), coordinate(SLOT - 4),
                             coordinate(bottom - PLOT_TOP - 18), MODEL_COLOUR, coordinate(x + SLOT / 2.0),
-                            coordinate(PLOT_TOP + 10));
-        const QString title = bar.members
-                                  ? QStringLiteral("%1: %2 members").arg(bar.guess, grouped(*bar.members))
-                                  : QStringLiteral("%1: fewer than %2 members").arg(bar.guess).arg(MINIMUM_MEMBERS);
+                            coordinate(PLOT_TOP + 10), pageText(QT_TRANSLATE_NOOP("ResultsPage", "the countings")));
+        const QString title = bar.members ? pageText(QT_TRANSLATE_NOOP("ResultsPage", "%1: %2 members"))
+                                                .arg(shownGuess(bar.guess), grouped(*bar.members))
+                                          : pageText(QT_TRANSLATE_NOOP("ResultsPage", "%1: fewer than %2 members"))
+                                                .arg(shownGuess(bar.guess))
+                                                .arg(MINIMUM_MEMBERS);
         svg += QStringLiteral("<g><title>%1</title><rect x=\"%2\" y=\"%3\" width=\"%4\" height=\"%5\" fill=\"%6\"/>"
                               "<text x=\"%7\" y=\"%8\" text-anchor=\"middle\">%9</text>"
                               "<text x=\"%7\" y=\"%10\" text-anchor=\"middle\">%11</text></g>")
@@ -587,15 +649,16 @@ QString guessBars(const QList<GuessBar>& bars, std::optional<int> forecastYear)
                         coordinate(bottom - barTop), bar.members ? ACCENT : QStringLiteral("url(#hatch-guess)"),
                         coordinate(x + SLOT / 2.0), coordinate(barTop - 5),
                         bar.members ? grouped(*bar.members) : QStringLiteral("&lt;%1").arg(MINIMUM_MEMBERS),
-                        coordinate(bottom + 16), bar.guess.toHtmlEscaped());
+                        coordinate(bottom + 16), shownGuess(bar.guess).toHtmlEscaped());
     }
     svg += QStringLiteral("<line x1=\"%1\" y1=\"%2\" x2=\"%3\" y2=\"%2\" stroke=\"#8a939b\"/>")
                .arg(PLOT_LEFT)
                .arg(coordinate(bottom))
                .arg(width - 8);
     if (hatched)
-        svg += hatchLegend(QStringLiteral("hatch-guess"), PLOT_LEFT, height - LEGEND_HEIGHT + 4,
-                           QStringLiteral("fewer than %1 members guessed so").arg(MINIMUM_MEMBERS));
+        svg += hatchLegend(
+            QStringLiteral("hatch-guess"), PLOT_LEFT, height - LEGEND_HEIGHT + 4,
+            pageText(QT_TRANSLATE_NOOP("ResultsPage", "fewer than %1 members guessed so")).arg(MINIMUM_MEMBERS));
     return svg + SVG_END;
 }
 
@@ -605,32 +668,37 @@ QString guessesSection(const ProjectResults& results)
 {
     const QList<const CountryModel*> fitted = fittedByMixing(results);
     const CountryModel* median = fitted.isEmpty() ? nullptr : fitted.at((fitted.size() - 1) / 2);
-    QString html = QStringLiteral("<section><h2>When will the coins be mixed completely?</h2>");
+    QString html =
+        pageText(QT_TRANSLATE_NOOP("ResultsPage", "<section><h2>When will the coins be mixed completely?</h2>"));
     const auto most = std::max_element(
         results.mixedGuesses.cbegin(), results.mixedGuesses.cend(),
         [](const GuessBar& one, const GuessBar& other) { return one.members.value_or(0) < other.members.value_or(0); });
-    html += most != results.mixedGuesses.cend() && most->members
-                ? QStringLiteral("<p>Our members guessed most often <b>%1</b> (%2 members).")
-                      .arg(most->guess.toHtmlEscaped(), grouped(*most->members))
-                : QStringLiteral("<p>Too few of our members guessed yet.");
+    html +=
+        most != results.mixedGuesses.cend() && most->members
+            ? pageText(QT_TRANSLATE_NOOP("ResultsPage", "<p>Our members guessed most often <b>%1</b> (%2 members)."))
+                  .arg(shownGuess(most->guess).toHtmlEscaped(), grouped(*most->members))
+            : pageText(QT_TRANSLATE_NOOP("ResultsPage", "<p>Too few of our members guessed yet."));
     if (!median) {
-        html += QStringLiteral(" The countings cannot tell yet: no member country has enough of them for the "
-                               "model.</p>");
+        html += pageText(QT_TRANSLATE_NOOP(
+            "ResultsPage", " The countings cannot tell yet: no member country has enough of them for the "
+                           "model.</p>"));
     } else {
         const auto named = [](const CountryModel* model) {
             const double years = model->all.mixedYears.value;
-            return QStringLiteral("%1 (%2)").arg(foreseeable(years) ? QString::number(MonthAxis::monthAt(years) / 100)
-                                                                    : QStringLiteral("not in sight"),
-                                                 memberCountryName(model->country));
+            return QStringLiteral("%1 (%2)").arg(foreseeable(years)
+                                                     ? QString::number(MonthAxis::monthAt(years) / 100)
+                                                     : pageText(QT_TRANSLATE_NOOP("ResultsPage", "not in sight")),
+                                                 pageCountry(memberCountryName(model->country)));
         };
-        html += QStringLiteral(" The countings say <b>%1</b>: the forecast of %2, the median of the %3 member "
-                               "countries the model fits")
-                    .arg(whenText(median->all.mixedYears), memberCountryName(median->country))
-                    .arg(fitted.size());
         html +=
-            fitted.size() > 1
-                ? QStringLiteral(", which range from %1 to %2.</p>").arg(named(fitted.first()), named(fitted.last()))
-                : QStringLiteral(".</p>");
+            pageText(QT_TRANSLATE_NOOP("ResultsPage",
+                                       " The countings say <b>%1</b>: the forecast of %2, the median of the %3 member "
+                                       "countries the model fits"))
+                .arg(whenText(median->all.mixedYears), pageCountry(memberCountryName(median->country)))
+                .arg(fitted.size());
+        html += fitted.size() > 1 ? pageText(QT_TRANSLATE_NOOP("ResultsPage", ", which range from %1 to %2.</p>"))
+                                        .arg(named(fitted.first()), named(fitted.last()))
+                                  : QStringLiteral(".</p>");
     }
     if (!results.mixedGuesses.isEmpty()) {
         std::optional<int> forecastYear;
@@ -643,30 +711,37 @@ QString guessesSection(const ProjectResults& results)
 
 QString byMonthSection(const ProjectResults& results)
 {
-    QString html = QStringLiteral(
+    QString html = pageText(QT_TRANSLATE_NOOP(
+        "ResultsPage",
         "<section><h2>Foreign coins by month</h2><p class=\"note\">The share of coins whose national side is "
         "from another country than the member's own, among the members in the fifteen countries that issue "
-        "euro coins.</p>");
+        "euro coins.</p>"));
     html += anyShare(results.overallByMonth)
-                ? lineChart(QStringLiteral("Share of foreign coins by month, all member countries"), results.months,
-                            {ChartLine{results.overallByMonth, ACCENT, 2.5, QStringLiteral("All member countries")}},
+                ? lineChart(pageText(QT_TRANSLATE_NOOP("ResultsPage",
+                                                       "Share of foreign coins by month, all member countries")),
+                            results.months,
+                            {ChartLine{results.overallByMonth, ACCENT, 2.5,
+                                       pageText(QT_TRANSLATE_NOOP("ResultsPage", "All member countries"))}},
                             940, 260, 4)
-                : nothingShown(QStringLiteral("in the euro countries"));
-    html += QStringLiteral("<h3>Each member country</h3><p class=\"note\">Coloured: the country; grey: all member "
-                           "countries.");
+                : nothingShown(pageText(QT_TRANSLATE_NOOP("ResultsPage", "in the euro countries")));
+    html += pageText(QT_TRANSLATE_NOOP(
+        "ResultsPage", "<h3>Each member country</h3><p class=\"note\">Coloured: the country; grey: all member "
+                       "countries."));
     if (!results.models.isEmpty())
-        html += QStringLiteral(
-            " Orange: the model fitted to the country's countings, f(t) = a (1 \u2212 e<sup>\u2212bt</sup>) "
-            "for the share of foreign coins t years after the euro coins came out, a the share "
-            "once they are mixed completely, b the pace; dashed where it foretells. The band "
-            "lies between the curves of both ends of the 90% intervals of a and b. Mixed "
-            "completely: when the share reaches 90% of a. The charts end in 2100.");
+        html += pageText(QT_TRANSLATE_NOOP(
+            "ResultsPage", " Orange: the model fitted to the country's countings, f(t) = a (1 \u2212 e<sup>\u2212"
+                           "bt</sup>) "
+                           "for the share of foreign coins t years after the euro coins came out, a the share "
+                           "once they are mixed completely, b the pace; dashed where it foretells. The band "
+                           "lies between the curves of both ends of the 90% intervals of a and b. Mixed "
+                           "completely: when the share reaches 90% of a. The charts end in 2100."));
     QStringList fixed;
     for (const CountryModel& model : results.models)
         if (model.all.fitted && model.all.aFixed)
-            fixed << memberCountryName(model.country);
+            fixed << pageCountry(memberCountryName(model.country));
     if (!fixed.isEmpty())
-        html += QStringLiteral(" For %1, a is not fitted but taken from the coins produced (%2).")
+        html += pageText(QT_TRANSLATE_NOOP("ResultsPage",
+                                           " For %1, a is not fitted but taken from the coins produced (%2)."))
                     .arg(fixed.join(QStringLiteral(", ")),
                          QStringLiteral("%1, %2")
                              .arg(results.productionShares.value(QLatin1String("source")).toString(),
@@ -674,7 +749,7 @@ QString byMonthSection(const ProjectResults& results)
                              .toHtmlEscaped());
     html += QStringLiteral("</p><div class=\"multiples\">");
     for (const MemberCountryResults& country : results.countries) {
-        const QString name = memberCountryName(country.country);
+        const QString name = pageCountry(memberCountryName(country.country));
         const CountryModel* model = modelOf(results, country.country);
         // The forecasts carry the time axis on: the charts widen, all alike.
         const bool modelled = !results.models.isEmpty();
@@ -684,8 +759,10 @@ QString byMonthSection(const ProjectResults& results)
             html += nothingShown(QStringLiteral("in ") + name);
         else
             html +=
-                lineChart(QStringLiteral("Share of foreign coins by month in %1").arg(name), results.months,
-                          {ChartLine{results.overallByMonth, REFERENCE, 1.2, QStringLiteral("All member countries")},
+                lineChart(pageText(QT_TRANSLATE_NOOP("ResultsPage", "Share of foreign coins by month in %1")).arg(name),
+                          results.months,
+                          {ChartLine{results.overallByMonth, REFERENCE, 1.2,
+                                     pageText(QT_TRANSLATE_NOOP("ResultsPage", "All member countries"))},
                            ChartLine{country.byMonth, ACCENT, 2, name}},
                           width, modelled ? 150 : 130, 2, model ? &model->all : nullptr);
         if (model)
@@ -695,60 +772,84 @@ QString byMonthSection(const ProjectResults& results)
     return html + QStringLiteral("</div></section>");
 }
 
+// English keeps the day as ISO; the other languages write it their way.
+QString publishedDay(QDate day)
+{
+    return pageLanguage.translator ? pageLanguage.locale.toString(day, QLocale::LongFormat) : day.toString(Qt::ISODate);
+}
+
 QString pageFrame(const QString& title, const QString& body)
 {
-    return QStringLiteral("<!DOCTYPE html><html lang=\"en\"><head><meta charset=\"utf-8\">"
+    return QStringLiteral("<!DOCTYPE html><html lang=\"%4\"><head><meta charset=\"utf-8\">"
                           "<meta name=\"viewport\" content=\"width=device-width, initial-scale=1\">"
                           "<title>%1</title><style>%2</style></head><body><main>%3</main></body></html>")
-        .arg(title, QLatin1String(STYLE), body);
+        .arg(title, QLatin1String(STYLE), body, pageLanguage.code);
 }
 
 } // namespace
 
-QByteArray resultsPage(const ProjectResults& results)
+QByteArray resultsPage(const ProjectResults& results, const QString& language)
 {
-    QString body =
-        QStringLiteral("<h1>Where the euro coins in our purses come from</h1><p>The members of the ZUV project empty "
+    QTranslator translator;
+    pageLanguage.code = loadLanguage(translator, language) ? language : QStringLiteral("en");
+    pageLanguage.translator = pageLanguage.code == QLatin1String("en") ? nullptr : &translator;
+    pageLanguage.locale = QLocale(pageLanguage.code);
+    // Back to English for the other pages, whatever the rendering throws.
+    const std::unique_ptr<PageLanguage, void (*)(PageLanguage*)> english(&pageLanguage,
+                                                                         [](PageLanguage* used) { *used = {}; });
+    QString body = pageText(QT_TRANSLATE_NOOP(
+        "ResultsPage", "<h1>Where the euro coins in our purses come from</h1><p>The members of the ZUV project empty "
                        "their purse now and then and count its coins by the country of each coin's national side. "
-                       "These are all their countings together, as the project server has them now.</p>");
+                       "These are all their countings together, as the project server has them now.</p>"));
     body += headline(results);
-    body += QStringLiteral("<ul class=\"totals\">") + totalItem(grouped(results.members), QStringLiteral("members")) +
-            totalItem(grouped(results.purses), QStringLiteral("purses counted")) +
-            totalItem(grouped(results.coins), QStringLiteral("coins")) +
-            totalItem(euros(results.valueCents), QStringLiteral("in value")) + QStringLiteral("</ul>");
+    body += QStringLiteral("<ul class=\"totals\">") +
+            totalItem(grouped(results.members), pageText(QT_TRANSLATE_NOOP("ResultsPage", "members"))) +
+            totalItem(grouped(results.purses), pageText(QT_TRANSLATE_NOOP("ResultsPage", "purses counted"))) +
+            totalItem(grouped(results.coins), pageText(QT_TRANSLATE_NOOP("ResultsPage", "coins"))) +
+            totalItem(euros(results.valueCents), pageText(QT_TRANSLATE_NOOP("ResultsPage", "in value"))) +
+            QStringLiteral("</ul>");
 
     if (results.months.isEmpty()) {
-        body += QStringLiteral("<section><h2>No coins yet</h2><p>Nobody in the fifteen euro coin countries has "
-                               "uploaded a counted purse yet. The charts appear here with the first "
-                               "uploads.</p></section>");
+        body += pageText(QT_TRANSLATE_NOOP(
+            "ResultsPage", "<section><h2>No coins yet</h2><p>Nobody in the fifteen euro coin countries has "
+                           "uploaded a counted purse yet. The charts appear here with the first "
+                           "uploads.</p></section>"));
     } else {
         body += byMonthSection(results);
-        body += QStringLiteral("<section><h2>Where the coins in each member country come from</h2><p class=\"note\">"
+        body +=
+            pageText(QT_TRANSLATE_NOOP(
+                "ResultsPage", "<section><h2>Where the coins in each member country come from</h2><p class=\"note\">"
                                "Each row is a member country, each column a national side: the share of the "
-                               "country's coins that carry it. Outlined: the country's own coins.</p>") +
-                originHeatMap(results) + QStringLiteral("</section>");
-        body += QStringLiteral("<section><h2>Foreign coins by coin value</h2><p class=\"note\">The share of "
-                               "foreign national sides among the coins of each value.</p>") +
+                               "country's coins that carry it. Outlined: the country's own coins.</p>")) +
+            originHeatMap(results) + QStringLiteral("</section>");
+        body += pageText(QT_TRANSLATE_NOOP(
+                    "ResultsPage", "<section><h2>Foreign coins by coin value</h2><p class=\"note\">The share of "
+                                   "foreign national sides among the coins of each value.</p>")) +
                 valueBars(results) + QStringLiteral("</section>");
     }
     if (!results.mixedGuesses.isEmpty() || !results.models.isEmpty())
         body += guessesSection(results);
 
-    body += QStringLiteral("<footer><p>Published once a day. Every number is a sum of cells (a month, a member "
-                           "country, a national side, a coin value) that at least %1 members counted coins in, and a "
-                           "cell changes only once at least %1 members changed it: no participant can be recognised, "
-                           "not even by comparing numbers or days. Hatched: nothing published there. Nothing that "
-                           "names or locates a member is published: no member numbers, postal codes, e-mail "
-                           "addresses, names or messages.</p>")
+    body += pageText(QT_TRANSLATE_NOOP(
+                         "ResultsPage",
+                         "<footer><p>Published once a day. Every number is a sum of cells (a month, a member "
+                         "country, a national side, a coin value) that at least %1 members counted coins in, and a "
+                         "cell changes only once at least %1 members changed it: no participant can be recognised, "
+                         "not even by comparing numbers or days. Hatched: nothing published there. Nothing that "
+                         "names or locates a member is published: no member numbers, postal codes, e-mail "
+                         "addresses, names or messages.</p>"))
                 .arg(MINIMUM_MEMBERS);
-    body += results.updated.isValid() ? QStringLiteral("<p>Published on %1.</p>")
-                                            .arg(results.updated.toUTC().toString(QStringLiteral("yyyy-MM-dd")))
-                                      : QStringLiteral("<p>Nothing has been published yet.</p>");
-    body += QStringLiteral("<p>The numbers behind the charts: <a href=\"%1\"><code>%1</code></a> (JSON). Open data "
-                           "for researchers: <a href=\"%2\"><code>%2</code></a> (CSV: coins and purses per month, "
-                           "member country, national side and coin value).</p></footer>")
+    body += results.updated.isValid()
+                ? pageText(QT_TRANSLATE_NOOP("ResultsPage", "<p>Published on %1.</p>"))
+                      .arg(publishedDay(results.updated.toUTC().date()))
+                : pageText(QT_TRANSLATE_NOOP("ResultsPage", "<p>Nothing has been published yet.</p>"));
+    body += pageText(QT_TRANSLATE_NOOP(
+                         "ResultsPage",
+                         "<p>The numbers behind the charts: <a href=\"%1\"><code>%1</code></a> (JSON). Open data "
+                         "for researchers: <a href=\"%2\"><code>%2</code></a> (CSV: coins and purses per month, "
+                         "member country, national side and coin value).</p></footer>"))
                 .arg(RESULTS_JSON_PATH, COUNTS_CSV_PATH);
-    return pageFrame(QStringLiteral("ZUV: the project's results"), body).toUtf8();
+    return pageFrame(pageText(QT_TRANSLATE_NOOP("ResultsPage", "ZUV: the project's results")), body).toUtf8();
 }
 
 QByteArray downloadPage()

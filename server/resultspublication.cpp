@@ -3,6 +3,8 @@
 #include "common/constants.h"
 #include "server/resultsaggregates.h"
 #include "server/resultspage.h"
+
+#include "common/languages.h"
 #include "server/sqlconnection.h"
 
 #include <QJsonDocument>
@@ -204,12 +206,20 @@ void ResultsPublication::publishGuesses()
 void ResultsPublication::keepDocuments()
 {
     const ProjectResults results = read();
-    const std::pair<const char*, QByteArray> documents[] = {
-        {"page", resultsPage(results)}, {"json", resultsJson(results)}, {"csv", countsCsv(readCounts())}};
+    std::vector<std::pair<QString, QByteArray>> documents = {{QStringLiteral("json"), resultsJson(results)},
+                                                             {QStringLiteral("csv"), countsCsv(readCounts())}};
+    // The page once in every language, so that answering it stays a lookup.
+    for (const QString& language : spokenLanguages())
+        documents.emplace_back(pageDocumentName(language), resultsPage(results, language));
     for (const auto& [name, body] : documents)
         sql.run(QStringLiteral("INSERT INTO published_documents (name, body) VALUES (?, ?)"
                                " ON CONFLICT (name) DO UPDATE SET body = excluded.body"),
-                {QLatin1String(name), body});
+                {name, body});
+}
+
+QString ResultsPublication::pageDocumentName(const QString& language)
+{
+    return language == spokenLanguages().constFirst() ? QStringLiteral("page") : QStringLiteral("page.") + language;
 }
 
 QByteArray ResultsPublication::document(const QString& name)

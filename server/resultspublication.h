@@ -60,7 +60,9 @@ public:
 
     // Grows with every publication.
     qint64 version();
-    // The document as published ("page", "json" or "csv"); empty before the first publication.
+    // The name the page in `language` is kept under: "page" for English, "page.de" ...
+    static QString pageDocumentName(const QString& language);
+    // The document as published ("page", "page.de" ..., "json" or "csv"); empty before the first publication.
     QByteArray document(const QString& name);
 
     // What the documents are rendered from.

@@ -19,13 +19,13 @@ bool ResultsService::open(const QString& location)
     return true;
 }
 
-void ResultsService::fetch(PublishedDocuments::Document document, QObject* context, Done done)
+void ResultsService::fetch(PublishedDocuments::Document document, QObject* context, Done done, const QString& language)
 {
     // Checked on this thread, where the context would be deleted.
     const QPointer<QObject> asker(context);
-    reader.run([this, document, asker, done = std::move(done)](ProjectDatabase&) {
+    reader.run([this, document, asker, done = std::move(done), language](ProjectDatabase&) {
         QByteArray bytes;
-        const bool ok = documents->fetch(document, bytes);
+        const bool ok = documents->fetch(document, bytes, language);
         if (!ok)
             bytes = documents->error().toUtf8();
         QMetaObject::invokeMethod(this, [asker, done, ok, bytes] {

@@ -30,7 +30,9 @@ public:
     bool open(const QString& location);
     QString error() const { return openError; }
 
-    void fetch(PublishedDocuments::Document document, QObject* context, Done done);
+    // `language` chooses the page's language, see PublishedDocuments::fetch().
+    void fetch(PublishedDocuments::Document document, QObject* context, Done done,
+               const QString& language = QStringLiteral("en"));
 
 private:
     // The web pages read through a connection of their own: their reading

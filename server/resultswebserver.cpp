@@ -6,6 +6,8 @@
 
 #include "server/httprequesthead.h"
 
+#include "common/languages.h"
+
 #include <QDateTime>
 #include <QDebug>
 #include <QElapsedTimer>
@@ -15,6 +17,7 @@
 #include <QTcpSocket>
 #include <QTimeZone>
 #include <QTimer>
+#include <QUrlQuery>
 
 #include <sys/socket.h>
 #include <unistd.h>
@@ -71,11 +74,12 @@ struct Answer
     QByteArray type;
     QByteArray body;
     QDateTime lastModified; // only for the documents we publish
+    QByteArray language;    // only for the results page, which speaks several
 };
 
 Answer plainText(int status)
 {
-    return Answer{status, "text/plain; charset=utf-8", QByteArray(reasonOf(status)) + '\n', QDateTime()};
+    return Answer{status, "text/plain; charset=utf-8", QByteArray(reasonOf(status)) + '\n', QDateTime(), {}};
 }
 
 // The date format of HTTP, always in GMT.
@@ -123,6 +127,12 @@ QByteArray serialized(const Answer& answer, bool withBody)
     else if (answer.status == OK)
         // Open data: other sites' pages may read it too.
         field("Access-Control-Allow-Origin", "*");
+    if (!answer.language.isEmpty()) {
+        // The same address answers in the browser's language: a cache must
+        // not hand a German page to a French browser.
+        field("Content-Language", answer.language);
+        field("Vary", "Accept-Language");
+    }
     if (answer.status == METHOD_NOT_ALLOWED)
         field("Allow", "GET, HEAD");
     head += "\r\n";
@@ -167,6 +177,16 @@ int refusalOf(const HttpRequestHead& request)
     if (request.method != "GET" && request.method != "HEAD")
         return METHOD_NOT_ALLOWED;
     return 0;
+}
+
+// The results page's language: the one ?lang= names when we speak it, else
+// the best of the browser's Accept-Language.
+QString pageLanguageOf(const QHttpServerRequest& request)
+{
+    const QString asked = QUrlQuery(request.url()).queryItemValue(QStringLiteral("lang"));
+    if (spokenLanguages().contains(asked))
+        return asked;
+    return bestLanguage(acceptedLanguages(request.value("Accept-Language")));
 }
 
 // True when the browser holds the document as it is: by its tag, or when
@@ -373,10 +393,13 @@ bool ResultsWebServer::handleRequest(const QHttpServerRequest& request, QTcpSock
         return true;
     }
 
-    Answer answer{OK, address->type, QByteArray(), QDateTime()};
+    Answer answer{OK, address->type, QByteArray(), QDateTime(), {}};
     PublishedDocuments::Document document = PublishedDocuments::Document::Page;
+    QString language;
     switch (address->content) {
     case Content::ResultsPage:
+        language = pageLanguageOf(request);
+        answer.language = language.toLatin1();
         break;
     case Content::ResultsJson:
         document = PublishedDocuments::Document::Json;
@@ -393,22 +416,24 @@ bool ResultsWebServer::handleRequest(const QHttpServerRequest& request, QTcpSock
     }
     // Answered when the document is ready, if the browser is still there.
     const Conditions conditions{request.value("If-None-Match"), request.value("If-Modified-Since")};
-    results.fetch(document, this,
-                  [this, answer, conditions, head, path = address->path,
-                   connection = QPointer<WebConnection>(connection)](bool ok, const QByteArray& bytes) mutable {
-                      if (!connection || connection->answered())
-                          return;
-                      if (!ok) {
-                          qWarning().noquote() << "results not published:" << QString::fromUtf8(bytes);
-                          answer = plainText(SERVICE_UNAVAILABLE);
-                      } else {
-                          answer.body = bytes;
-                          answer.lastModified = firstServed(path, entityTag(answer.body));
-                          if (unchangedFor(conditions, answer))
-                              answer.status = NOT_MODIFIED;
-                      }
-                      connection->answer(serialized(answer, !head));
-                  });
+    results.fetch(
+        document, this,
+        [this, answer, conditions, head, path = address->path + language,
+         connection = QPointer<WebConnection>(connection)](bool ok, const QByteArray& bytes) mutable {
+            if (!connection || connection->answered())
+                return;
+            if (!ok) {
+                qWarning().noquote() << "results not published:" << QString::fromUtf8(bytes);
+                answer = plainText(SERVICE_UNAVAILABLE);
+            } else {
+                answer.body = bytes;
+                answer.lastModified = firstServed(path, entityTag(answer.body));
+                if (unchangedFor(conditions, answer))
+                    answer.status = NOT_MODIFIED;
+            }
+            connection->answer(serialized(answer, !head));
+        },
+        language.isEmpty() ? spokenLanguages().constFirst() : language);
     return true;
 }
 

@@ -2,11 +2,16 @@
 // for the README and the software centres (scripts/screenshot.sh runs it on
 // a virtual X server). The window is the real one, started in an empty
 // folder with the stored geometry of a first start, so the picture shows
-// what a new participant sees once he has counted his purse.
+// what a new participant sees once he has counted his purse. With
+// "settings" it draws the settings dialog instead. It speaks the language
+// of the locale it is started in, as the program does (LANG=de_DE.UTF-8).
 
 #include "app/zuvwindow.h"
 #include "common/constants.h"
+#include "common/languages.h"
 #include "counting/counttable.h"
+#include "settings/dialogs.h"
+#include "settings/settingsdialog.h"
 #include "storage/clientstorage.h"
 
 #include <QApplication>
@@ -48,8 +53,10 @@ int countryRow(const char* name)
 int main(int argc, char* argv[])
 {
     QApplication application(argc, argv);
-    if (argc != 2) {
-        std::fputs("usage: zuv-screenshot FILE.png\n", stderr);
+    installSystemLanguage();
+    const bool settings = argc == 3 && QByteArray(argv[2]) == "settings";
+    if (argc != 2 && !settings) {
+        std::fputs("usage: zuv-screenshot FILE.png [settings]\n", stderr);
         return 2;
     }
     const QString target = QFileInfo(QString::fromLocal8Bit(argv[1])).absoluteFilePath();
@@ -61,6 +68,10 @@ int main(int argc, char* argv[])
     state.setDefaultValues();
     state.SettingsFlags |= ClientStorage::NoLoadPicsNagger; // no picture summary over the window
     state.NumFullPurses = 3;
+    // Where a participant in Munich is, as the settings dialog shows it.
+    state.Country = 5;
+    state.PostalCode = QStringLiteral("80331");
+    state.CityPopulation = 9;
     if (state.saveToDisk(DATAFILE_NAME) != ZUV_NO_ERROR)
         return 1;
 
@@ -72,9 +83,16 @@ int main(int argc, char* argv[])
         table->setValue(countryRow(coins.country), coins.coin, coins.count);
     window.changeToCoinOfCell(countryRow("Germany"), 7);
 
+    Dialogs dialogs(&state, nullptr, QStringLiteral("dialogs"));
+    QWidget* shown = &window;
+    if (settings) {
+        dialogs.SettingsCopyFromStorage(state);
+        shown = dialogs.settingsDialog();
+        shown->show();
+    }
     int status = 1;
     QTimer::singleShot(settleMs, [&] {
-        status = window.grab().save(target, "PNG") ? 0 : 1;
+        status = shown->grab().save(target, "PNG") ? 0 : 1;
         if (status != 0)
             std::fputs("zuv-screenshot: cannot write the picture\n", stderr);
         QCoreApplication::quit();

@@ -6,6 +6,7 @@
 #include "common/config.h"
 #include "common/constants.h"
 #include "common/exceptions.h"
+#include "common/languages.h"
 #include "common/localtime.h"
 #include "common/messagebox.h"
 #include "common/utilities.h"
@@ -84,6 +85,7 @@ int runZuv(int argc, char** argv)
 
     TerminationWatch::install();
     ZuvApplication application(argc, argv);
+    installSystemLanguage();
     // The window belongs to the menu entry's desktop file (its icon and name).
     QGuiApplication::setDesktopFileName(QStringLiteral(ZUV_APP_ID));
     StartOptions options;

@@ -35,7 +35,7 @@ constexpr int quitDelayMs = 500;
 constexpr int gridRows = NUM_NATIONAL_SIDES;
 constexpr int gridColumns = NUM_COINS;
 
-const QString pursesLabelPrefix = QStringLiteral("Stored Purses on disk: ");
+const char* const pursesLabelPrefix = QT_TRANSLATE_NOOP("ZUVWindow", "Stored Purses on disk: ");
 
 QPushButton* stretchingButton(const QString& text, const QString& name)
 {
@@ -199,8 +199,8 @@ void ZUVWindow::loadDataFile()
     } catch (const myException& failure) {
         setEnabled(false);
         show();
-        const int answer = askUser(this, BoxIcon::Warning, QStringLiteral("file error"),
-                                   errorMessageAndSolution(failure.code()), tr("Ignore\nsaved data."), tr("Quit now"));
+        const int answer = askUser(this, BoxIcon::Warning, tr("file error"), errorMessageAndSolution(failure.code()),
+                                   tr("Ignore\nsaved data."), tr("Quit now"));
         if (answer != 0)
             throw;
         storage->setDefaultValues();
@@ -209,7 +209,7 @@ void ZUVWindow::loadDataFile()
 
 void ZUVWindow::showPursesCount()
 {
-    pursesLabel->setText(pursesLabelPrefix + QString::number(storage->NumFullPurses));
+    pursesLabel->setText(tr(pursesLabelPrefix) + QString::number(storage->NumFullPurses));
 }
 
 void ZUVWindow::storePurseAndWindowPosAndUsageInto(ClientStorage* target, CountTable* table, Usage* observer)
@@ -336,7 +336,7 @@ void ZUVWindow::offerDataAnalysis()
 {
     BoxRequest box;
     box.parent = this;
-    box.title = QStringLiteral("See data analysis");
+    box.title = tr("See data analysis");
     box.text = tr("The project's results and your own countings can be shown here, in a window of their own."
                   "\n\nOr watch results online: ") +
                QStringLiteral(ZUV_HTTP(ZUV_RESULTS_PAGE));
@@ -395,7 +395,7 @@ void ZUVWindow::showAbout()
 void ZUVWindow::checkDiscardAndQuit()
 {
     if (countTable->sum() != 0) {
-        const int answer = askUser(this, BoxIcon::Warning, QStringLiteral("ZUV loosing your data"),
+        const int answer = askUser(this, BoxIcon::Warning, tr("ZUV loosing your data"),
                                    tr("If you quit now, this table will be lost!\n\nRather press 'SAVE' or "
                                       "'UPLOAD', if you want to have it stored."),
                                    tr("OK, I will not quit"), tr("Quit anyway"));
@@ -427,7 +427,7 @@ void ZUVWindow::Quit()
     hide();
 
     if (code != ZUV_NO_ERROR && quitReason != ZUV_USER_KILLS_PROGRAM_WITH_X) {
-        const int answer = askUser(this, BoxIcon::Warning, QStringLiteral("ZUV cannot save your data"),
+        const int answer = askUser(this, BoxIcon::Warning, tr("ZUV cannot save your data"),
                                    ERRORSAVING.arg(code).arg(DATAFILE_NAME, DATAFILE_NAME),
                                    tr("OK, I try my best.\nPlease return to the program"),
                                    tr("No, quit anyway and\ndiscard my data of this session"));

@@ -2,9 +2,13 @@
 
 #include "common/config.h"
 
+#include <QCoreApplication>
+
 const std::array<QString, NUM_COINS> coinnames = {
-    QStringLiteral("1c"),  QStringLiteral("2c"),  QStringLiteral("5c"), QStringLiteral("10c"),
-    QStringLiteral("20c"), QStringLiteral("50c"), QStringLiteral("1e"), QStringLiteral("2e"),
+    QStringLiteral(QT_TRANSLATE_NOOP("Coin", "1c")),  QStringLiteral(QT_TRANSLATE_NOOP("Coin", "2c")),
+    QStringLiteral(QT_TRANSLATE_NOOP("Coin", "5c")),  QStringLiteral(QT_TRANSLATE_NOOP("Coin", "10c")),
+    QStringLiteral(QT_TRANSLATE_NOOP("Coin", "20c")), QStringLiteral(QT_TRANSLATE_NOOP("Coin", "50c")),
+    QStringLiteral(QT_TRANSLATE_NOOP("Coin", "1e")),  QStringLiteral(QT_TRANSLATE_NOOP("Coin", "2e")),
 };
 
 const std::array<double, NUM_COINS> coinvalues = {0.01, 0.02, 0.05, 0.1, 0.2, 0.5, 1.0, 2.0};
@@ -20,12 +24,22 @@ const std::array<QString, NUM_COUNTRIES> countrynames = {
 };
 
 const std::array<QString, NUM_COUNTRIES> countrynamesWords = {
-    QStringLiteral("Common Side"), QStringLiteral("Austria"),     QStringLiteral("Belgium"),
-    QStringLiteral("Finland"),     QStringLiteral("France"),      QStringLiteral("Germany"),
-    QStringLiteral("Greece"),      QStringLiteral("Ireland"),     QStringLiteral("Italy"),
-    QStringLiteral("Luxemburg"),   QStringLiteral("Monaco"),      QStringLiteral("Netherlands"),
-    QStringLiteral("Portugal"),    QStringLiteral("San Marino"),  QStringLiteral("Spain"),
-    QStringLiteral("Vatican"),
+    QStringLiteral(QT_TRANSLATE_NOOP("Country", "Common Side")),
+    QStringLiteral(QT_TRANSLATE_NOOP("Country", "Austria")),
+    QStringLiteral(QT_TRANSLATE_NOOP("Country", "Belgium")),
+    QStringLiteral(QT_TRANSLATE_NOOP("Country", "Finland")),
+    QStringLiteral(QT_TRANSLATE_NOOP("Country", "France")),
+    QStringLiteral(QT_TRANSLATE_NOOP("Country", "Germany")),
+    QStringLiteral(QT_TRANSLATE_NOOP("Country", "Greece")),
+    QStringLiteral(QT_TRANSLATE_NOOP("Country", "Ireland")),
+    QStringLiteral(QT_TRANSLATE_NOOP("Country", "Italy")),
+    QStringLiteral(QT_TRANSLATE_NOOP("Country", "Luxemburg")),
+    QStringLiteral(QT_TRANSLATE_NOOP("Country", "Monaco")),
+    QStringLiteral(QT_TRANSLATE_NOOP("Country", "Netherlands")),
+    QStringLiteral(QT_TRANSLATE_NOOP("Country", "Portugal")),
+    QStringLiteral(QT_TRANSLATE_NOOP("Country", "San Marino")),
+    QStringLiteral(QT_TRANSLATE_NOOP("Country", "Spain")),
+    QStringLiteral(QT_TRANSLATE_NOOP("Country", "Vatican")),
 };
 
 const std::array<QString, NUM_ERROR_CODES> errormessage = {
@@ -135,30 +149,30 @@ const std::array<QString, NUM_ERROR_CODES> errorhelp = {
     QString(), // 46
 };
 
-const QString ABOUTTEXT = QStringLiteral(
-    "ZUV is a research project that needs you!\n"
-    "The diffusion of the national Euro-coins can be studied,\n"
-    "if enough nice people all over Europe spend 1-2 minutes per week\n"
-    "or month with feeding their purses into this program.\n"
-    "\n"
-    "All the data is sent to a server over the Internet, then analyzed\n"
-    "and the analysis is published again as soon as possible.\n"
-    "\n"
-    "! Please only input coins from your actual daily purse not from your coin collection!\n"
-    "! Soon I will program a version for coin collectors, but for now please only input 'free "
-    "floating coins'!\n"
-    "\n"
-    "Client-Version %1 (%2)\n"
-    "Copyright (C) 2002 the ZUV research project. All rights reserved.\n"
-    "You may copy and pass on this program unchanged and free of charge.\n"
-    "\n"
-    "For technical support, sponsor offers or news alerts,\n"
-    "see  " ZUV_HTTP(ZUV_HOME_PAGE) "\n");
+const QString ABOUTTEXT =
+    QStringLiteral("ZUV is a research project that needs you!\n"
+                   "The diffusion of the national Euro-coins can be studied,\n"
+                   "if enough nice people all over Europe spend 1-2 minutes per week\n"
+                   "or month with feeding their purses into this program.\n"
+                   "\n"
+                   "All the data is sent to a server over the Internet, then analyzed\n"
+                   "and the analysis is published again as soon as possible.\n"
+                   "\n"
+                   "! Please only input coins from your actual daily purse not from your coin collection!\n"
+                   "! Soon I will program a version for coin collectors, but for now please only input 'free "
+                   "floating coins'!\n"
+                   "\n"
+                   "Client-Version %1 (%2)\n"
+                   "Copyright (C) 2002 the ZUV research project. All rights reserved.\n"
+                   "You may copy and pass on this program unchanged and free of charge.\n"
+                   "\n"
+                   "For technical support, sponsor offers or news alerts,\n"
+                   "see  " ZUV_HTTP(ZUV_HOME_PAGE) "\n");
 
-const QString ERRORSAVING = QStringLiteral(
-    "Problems with saving the data (error %1)\nProbably the data file '%2' is read-only (e.g. it's on a "
-    "CD).\n\nSolutions: Copy everything to your harddisk \nand (or) remove the write-protection from "
-    "'%3'.\n\nDo you want to solve the problem on the harddisk\nand go back to the program?");
+const QString ERRORSAVING =
+    QStringLiteral("Problems with saving the data (error %1)\nProbably the data file '%2' is read-only (e.g. it's on a "
+                   "CD).\n\nSolutions: Copy everything to your harddisk \nand (or) remove the write-protection from "
+                   "'%3'.\n\nDo you want to solve the problem on the harddisk\nand go back to the program?");
 
 const std::array<QString, 33> IDtexts = {
     QStringLiteral("Start"),
@@ -296,3 +310,17 @@ const std::array<QString, 3> TableIDtexts = {
     QStringLiteral("CellEdited"),
     QStringLiteral("CellFocussed"),
 };
+
+QString shownCountryName(int country)
+{
+    if (country < 0 || country >= NUM_COUNTRIES)
+        return QString::number(country);
+    return QCoreApplication::translate("Country", countrynamesWords[size_t(country)].toUtf8().constData());
+}
+
+QString shownCoinName(int coin)
+{
+    if (coin < 0 || coin >= NUM_COINS)
+        return QString::number(coin);
+    return QCoreApplication::translate("Coin", coinnames[size_t(coin)].toUtf8().constData());
+}

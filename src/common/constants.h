@@ -44,6 +44,12 @@ extern const std::array<unsigned, NUM_COINS> coinvaluesInCents;
 extern const std::array<QString, NUM_COUNTRIES> countrynames;
 extern const std::array<QString, NUM_COUNTRIES> countrynamesWords;
 
+// A country and a coin value as the participant reads them, in his language.
+// The tables above stay English: the data file, the upload, the server's
+// tables and the CSV columns use them.
+QString shownCountryName(int country);
+QString shownCoinName(int coin);
+
 // Indexed by error code: the code's constant name and its suggested solution.
 extern const std::array<QString, NUM_ERROR_CODES> errormessage;
 extern const std::array<QString, NUM_ERROR_CODES> errorhelp;

@@ -8,6 +8,7 @@
 #include <QFontMetrics>
 #include <QHeaderView>
 #include <QLabel>
+#include <QLocale>
 #include <QPushButton>
 #include <QStyledItemDelegate>
 #include <QTableWidget>
@@ -30,10 +31,12 @@ constexpr int measuredSection = 3;
 // Room above and below the text of a row, in pixels.
 constexpr int rowPadding = 6;
 
-const QString titleText = QStringLiteral("These coins are in your purse");
-const QString resetText = QStringLiteral("RESET\nthis table to 0");
-const QString badInputTitle = QStringLiteral("Euro Coins");
-const QString badInputText = QStringLiteral("Please type in positive NUMBERS only!\nThe field will be set to 0 now.");
+// Translated where they are shown: the translation is installed after these are made.
+const char* const titleText = QT_TRANSLATE_NOOP("CountTable", "These coins are in your purse");
+const char* const resetText = QT_TRANSLATE_NOOP("CountTable", "RESET\nthis table to 0");
+const char* const badInputTitle = QT_TRANSLATE_NOOP("CountTable", "Euro Coins");
+const char* const badInputText =
+    QT_TRANSLATE_NOOP("CountTable", "Please type in positive NUMBERS only!\nThe field will be set to 0 now.");
 
 QFont labelFont()
 {
@@ -79,7 +82,7 @@ CountTable::CountTable(int numRows, int numColumns, QWidget* parent, const QStri
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
 
-    auto* title = new QLabel(titleText, this);
+    auto* title = new QLabel(tr(titleText), this);
     title->setFont(labelFont());
     title->setAlignment(Qt::AlignCenter);
     title->setWordWrap(true);
@@ -96,7 +99,7 @@ CountTable::CountTable(int numRows, int numColumns, QWidget* parent, const QStri
     sumLabel = bottom->add(new QLabel(bottom), 1);
     sumLabel->setFont(labelFont());
     sumLabel->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-    buttonReset = bottom->add(new QPushButton(resetText, bottom));
+    buttonReset = bottom->add(new QPushButton(tr(resetText), bottom));
     buttonReset->setObjectName(QStringLiteral("reset"));
     layout->addWidget(bottom);
     connect(buttonReset, &QPushButton::clicked, this, &CountTable::reset);
@@ -114,7 +117,7 @@ CountTable::CountTable(int numRows, int numColumns, QWidget* parent, const QStri
 
     int widestLabel = 0;
     for (int r = 0; r < table->rowCount() && r < NUM_NATIONAL_SIDES; ++r) {
-        const QString& label = countrynamesWords[static_cast<size_t>(r) + 1];
+        const QString label = shownCountryName(r + 1);
         table->setVerticalHeaderItem(r, new QTableWidgetItem(label));
         widestLabel = qMax(widestLabel, metrics.horizontalAdvance(label));
     }
@@ -130,7 +133,7 @@ CountTable::CountTable(int numRows, int numColumns, QWidget* parent, const QStri
     columns->setDefaultSectionSize(cellWidth);
     for (int c = 0; c < table->columnCount(); ++c) {
         if (c < NUM_COINS)
-            table->setHorizontalHeaderItem(c, new QTableWidgetItem(coinnames[static_cast<size_t>(c)]));
+            table->setHorizontalHeaderItem(c, new QTableWidgetItem(shownCoinName(c)));
         columns->resizeSection(c, cellWidth);
     }
 
@@ -281,7 +284,7 @@ void CountTable::cellEdited(int row, int column)
         unsigned count = text.toUInt(&ok, 10);
         if (!ok) {
             // Letters, a negative number or more coins than a count can hold.
-            askUser(table, BoxIcon::Information, badInputTitle, badInputText);
+            askUser(table, BoxIcon::Information, tr(badInputTitle), tr(badInputText));
             count = 0;
             setFocusToCell(unsigned(row), unsigned(column));
         }
@@ -321,11 +324,12 @@ void CountTable::sumUpAndDisplay()
     else if (cents % 10 == 0)
         suffix = QStringLiteral("0");
 
-    QString text;
-    QTextStream stream(&text);
-    stream << ' ' << sumValue << suffix << " Euro ";
+    QString number;
+    QTextStream stream(&number);
+    stream << sumValue << suffix;
     stream.flush();
-    sumLabel->setText(text);
+    // The sum as it always read, with the participant's decimal sign.
+    sumLabel->setText(tr(" %1 Euro ").arg(number.replace(QLatin1Char('.'), QLocale().decimalPoint())));
 
     Q_EMIT theSum(sumValue);
 }

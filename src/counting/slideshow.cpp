@@ -165,13 +165,13 @@ SlideShow::SlideShow(QWidget* parent, const QString& name) : QWidget(parent)
     layout->addWidget(coinLabel);
 
     auto* coinSteps = new HBox(this);
-    QPushButton* previousCoinButton = navigationButton(QStringLiteral("previous coin"), coinSteps);
-    QPushButton* nextCoinButton = navigationButton(QStringLiteral("next coin"), coinSteps);
+    QPushButton* previousCoinButton = navigationButton(tr("previous coin"), coinSteps);
+    QPushButton* nextCoinButton = navigationButton(tr("next coin"), coinSteps);
     layout->addWidget(coinSteps);
 
     auto* countrySteps = new HBox(this);
-    QPushButton* previousCountryButton = navigationButton(QStringLiteral("previous country"), countrySteps);
-    QPushButton* nextCountryButton = navigationButton(QStringLiteral("next country"), countrySteps);
+    QPushButton* previousCountryButton = navigationButton(tr("previous country"), countrySteps);
+    QPushButton* nextCountryButton = navigationButton(tr("next country"), countrySteps);
     layout->addWidget(countrySteps);
 
     countryLabel = nameLabel(this);
@@ -208,8 +208,7 @@ void SlideShow::loadPictures(const QString& path, const QString& suffix, bool& d
         askUser(this, BoxIcon::Information, QStringLiteral("Picture format not supported by Qt"),
                 unsupportedFormatText(suffix, formatList));
 
-    FrameLimitedProgress progress(QStringLiteral("Loading pictures..."), QStringLiteral("Abort not possible"),
-                                  NUM_COIN_PICTURES, this);
+    FrameLimitedProgress progress(tr("Loading pictures..."), tr("Abort not possible"), NUM_COIN_PICTURES, this);
     progress.setObjectName(QStringLiteral("progress"));
     progress.setModal(true);
     progress.setAutoClose(false);
@@ -255,7 +254,7 @@ void SlideShow::loadPictures(const QString& path, const QString& suffix, bool& d
     for (const unsigned char number : unread) {
         const size_t coinIdx = number % NUM_COINS;
         const size_t countryIdx = number / NUM_COINS;
-        DrawCoin(pics[coinIdx][countryIdx], countrynamesWords[countryIdx], coinnames[coinIdx],
+        DrawCoin(pics[coinIdx][countryIdx], shownCountryName(int(countryIdx)), shownCoinName(int(coinIdx)),
                  colourOf(coincolorInner[coinIdx]), colourOf(coincolorOuter[coinIdx]), picSize, coinSizeInner[coinIdx],
                  coinSizeOuter[coinIdx]);
     }
@@ -402,14 +401,14 @@ void SlideShow::resizeEvent(QResizeEvent* event)
 void SlideShow::changeCoinSide()
 {
     showPicture(coinButton, centeredCoin(int(coin), 0));
-    coinLabel->setText(coinnames[coin]);
+    coinLabel->setText(shownCoinName(int(coin)));
     changeCountrySide();
 }
 
 void SlideShow::changeCountrySide()
 {
     showPicture(countryButton, centeredCoin(int(coin), int(country)));
-    countryLabel->setText(countrynamesWords[country]);
+    countryLabel->setText(shownCountryName(int(country)));
 }
 
 void SlideShow::buttonNextCoinPressed()

@@ -58,35 +58,34 @@ Invitations::Invitations(QWidget* parent, const QString& name) : HBox(parent, na
 {
     auto* inputbox = add(new VBox(nullptr, QStringLiteral("inputbox")));
     inputbox->setFixedWidth(inputBoxWidth);
-    inputbox->add(centredLabel(QStringLiteral("Invite by zuvmail to join the project and to mention \n"
-                                              "YOUR membernumber as their recommender.\n"),
+    inputbox->add(centredLabel(tr("Invite by zuvmail to join the project and to mention \n"
+                                  "YOUR membernumber as their recommender.\n"),
                                QStringLiteral("hello")));
 
     auto* input = inputbox->add(new HBox(nullptr, QStringLiteral("input")));
     auto* namebox = input->add(new VBox(nullptr, QStringLiteral("namebox")));
-    namebox->add(new QLabel(QStringLiteral("Name")))->setObjectName(QStringLiteral("labelname"));
+    namebox->add(new QLabel(tr("Name")))->setObjectName(QStringLiteral("labelname"));
     nameField = namebox->add(lineEdit(QStringLiteral("labelname")));
 
     auto* emailbox = input->add(new VBox(nullptr, QStringLiteral("emailbox")));
-    emailbox->add(new QLabel(QStringLiteral("eMail")))->setObjectName(QStringLiteral("labelemail"));
+    emailbox->add(new QLabel(tr("eMail")))->setObjectName(QStringLiteral("labelemail"));
     emailField = emailbox->add(lineEdit(QStringLiteral("email")));
 
     // Just wide enough for the largest coin number.
     auto* coinbox = input->add(new VBox(nullptr, QStringLiteral("coinbox")));
     coinbox->setFixedWidth(fontMetrics().horizontalAdvance(QStringLiteral("99999")));
-    coinbox->add(new QLabel(QStringLiteral("Coin")))->setObjectName(QStringLiteral("labelcoin"));
+    coinbox->add(new QLabel(tr("Coin")))->setObjectName(QStringLiteral("labelcoin"));
     coinField = coinbox->add(lineEdit(QStringLiteral("coin")));
     coinField->setText(QStringLiteral("0"));
     coinField->setEnabled(false);
 
     auto* insertbuttonbox = input->add(new VBox(nullptr, QStringLiteral("insertbuttonbox")));
     insertbuttonbox->add(new QLabel(QStringLiteral(" ")))->setObjectName(QStringLiteral("labelinsbutton"));
-    auto* insertButton = insertbuttonbox->add(pushButton(QStringLiteral("&insert"), QStringLiteral("button insert")));
+    auto* insertButton = insertbuttonbox->add(pushButton(tr("&insert"), QStringLiteral("button insert")));
 
     listview = inputbox->add(new QTreeWidget);
     listview->setObjectName(QStringLiteral("invited people listview"));
-    listview->setHeaderLabels(
-        {QStringLiteral("Name"), QStringLiteral("eMail"), QStringLiteral("Coin"), QStringLiteral("uploaded")});
+    listview->setHeaderLabels({tr("Name"), tr("eMail"), tr("Coin"), tr("uploaded")});
     listview->setRootIsDecorated(false);
     // Room for a whole address; "uploaded" takes what is left.
     listview->setColumnWidth(nameColumn, nameColumnWidth);
@@ -94,16 +93,16 @@ Invitations::Invitations(QWidget* parent, const QString& name) : HBox(parent, na
     listview->setColumnWidth(coinColumn, coinColumnWidth);
 
     auto* removeBox = inputbox->add(new HBox(nullptr, QStringLiteral("remove box")));
-    auto* removeButton = removeBox->add(pushButton(QStringLiteral("remove"), QStringLiteral("button remove")));
+    auto* removeButton = removeBox->add(pushButton(tr("remove"), QStringLiteral("button remove")));
     infoLabel = removeBox->add(centredLabel(QString(), QStringLiteral("info label")));
     infoLabel->setAutoFillBackground(true);
 
     auto* favouriteCoinBox = add(new VBox(nullptr, QStringLiteral("favourite coin box")));
     postcardLabel = favouriteCoinBox->add(
-        centredLabel(QStringLiteral("Send your favourite coin\nin the zuvmail postcard:"), QStringLiteral("hello")));
+        centredLabel(tr("Send your favourite coin\nin the zuvmail postcard:"), QStringLiteral("hello")));
     coinshow = favouriteCoinBox->add(new SlideShow(nullptr, QStringLiteral("coinshow")));
 
-    auto* okButton = add(pushButton(QStringLiteral("OK"), QStringLiteral("ok button")));
+    auto* okButton = add(pushButton(tr("OK"), QStringLiteral("ok button")));
     okButton->setSizePolicy(QSizePolicy::MinimumExpanding, QSizePolicy::MinimumExpanding);
 
     connect(insertButton, &QPushButton::clicked, this, &Invitations::insertPerson);
@@ -133,9 +132,10 @@ void Invitations::insertPerson()
 {
     const QString address = emailField->text();
     if (!isEmail(address)) {
-        const QString quoted =
-            address.isEmpty() ? QStringLiteral("This ") : QStringLiteral("'") + address + QStringLiteral("'\n");
-        showInfo(quoted + QStringLiteral("is not a valid\n") + QStringLiteral(ZUV_SAMPLE_EMAIL), invalidAddressColour);
+        const QString sample = QStringLiteral(ZUV_SAMPLE_EMAIL);
+        showInfo(address.isEmpty() ? tr("This is not a valid\n%1").arg(sample)
+                                   : tr("'%1'\nis not a valid\n%2").arg(address, sample),
+                 invalidAddressColour);
         Q_EMIT Event(QStringLiteral("InvitationNoValidEmailAddress"));
         return;
     }
@@ -151,14 +151,14 @@ void Invitations::removePerson()
 {
     QTreeWidgetItem* current = listview->currentItem();
     if (!current) {
-        showInfo(QStringLiteral("first click the to\nbe deleted person"), noneSelectedColour);
+        showInfo(tr("first click the to\nbe deleted person"), noneSelectedColour);
         Q_EMIT Event(QStringLiteral("InvitationDidNotRemovePersonCauseNoneSelected"));
         return;
     }
     // The server already has this invitation; taking it off here would not
     // take it back.
     if (current->text(uploadedColumn) == uploadedText()) {
-        showInfo(QStringLiteral("Sorry, that invitation\nwas already uploaded."), alreadyUploadedColour);
+        showInfo(tr("Sorry, that invitation\nwas already uploaded."), alreadyUploadedColour);
         Q_EMIT Event(QStringLiteral("InvitationDidNotRemovePersonCauseAlreadyUploaded"));
         return;
     }

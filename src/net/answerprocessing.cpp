@@ -20,13 +20,14 @@ QString latin1(const std::string& text)
 }
 
 // The server names the country of the last upload by its place in the
-// settings dialog's country selector.
+// settings dialog's country selector; the log names it in English, as the
+// selector's item data keeps it whatever language the selector shows.
 QString countryOfLastUpload(Dialogs* dialogs, unsigned index)
 {
     const SettingsDialog* settings = dialogs ? dialogs->settingsDialog() : nullptr;
     const QComboBox* selector = settings ? settings->Country : nullptr;
     if (selector && index < unsigned(selector->count()))
-        return selector->itemText(int(index));
+        return selector->itemData(int(index)).toString();
     return QStringLiteral("an unknown country (%1)").arg(index);
 }
 

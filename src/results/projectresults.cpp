@@ -2,6 +2,7 @@
 
 #include "common/constants.h"
 
+#include <QCoreApplication>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
@@ -106,10 +107,20 @@ int countryOf(const QJsonObject& entry, QSet<int>& seen)
     return static_cast<int>(*country);
 }
 
+// The project publishes the countries' and coin values' English names; the
+// participant reads them in his language.
+QStringList shownNames(const char* context, QStringList names)
+{
+    for (QString& name : names)
+        name = QCoreApplication::translate(context, name.toUtf8().constData());
+    return names;
+}
+
 QString nameOf(const QJsonObject& entry, const QStringList& nationalSides, int country)
 {
     const QJsonValue name = entry.value(QLatin1String("name"));
-    return name.isString() ? name.toString() : nationalSides.at(country - 1);
+    return name.isString() ? QCoreApplication::translate("Country", name.toString().toUtf8().constData())
+                           : nationalSides.at(country - 1);
 }
 
 std::optional<ProjectTotals> totalsOf(const QJsonValue& value)
@@ -283,10 +294,11 @@ std::optional<ProjectResults> parseProjectResults(const QByteArray& json, QStrin
     results.updated = QDateTime::fromString(root.value(QLatin1String("updated")).toString(), Qt::ISODate).toUTC();
     results.minimumMembers =
         static_cast<int>(std::min<qint64>(countOf(root.value(QLatin1String("minimumMembers"))).value_or(0), INT_MAX));
-    results.coinValues =
-        namesOf(root.value(QLatin1String("coinValues")), NUM_COINS, ourNames(coinnames.data(), NUM_COINS));
-    results.nationalSides = namesOf(root.value(QLatin1String("nationalSides")), NUM_NATIONAL_SIDES,
-                                    ourNames(countrynamesWords.data() + 1, NUM_NATIONAL_SIDES));
+    results.coinValues = shownNames(
+        "Coin", namesOf(root.value(QLatin1String("coinValues")), NUM_COINS, ourNames(coinnames.data(), NUM_COINS)));
+    results.nationalSides =
+        shownNames("Country", namesOf(root.value(QLatin1String("nationalSides")), NUM_NATIONAL_SIDES,
+                                      ourNames(countrynamesWords.data() + 1, NUM_NATIONAL_SIDES)));
     results.totals = totalsOf(root.value(QLatin1String("totals")));
 
     for (const QJsonValue& month : root.value(QLatin1String("months")).toArray())

@@ -12,6 +12,7 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineSeries>
+#include <QLocale>
 #include <QPushButton>
 #include <QVBoxLayout>
 #include <QValueAxis>
@@ -94,7 +95,7 @@ QString guessText(MixGuess guess)
 {
     if (guess.year >= 1 && guess.year <= lastSingleYear && guess.month >= 1 && guess.month <= 12)
         return ProjectResultsView::tr("You guessed %1.")
-            .arg(QDate(2001 + guess.year, guess.month, 1).toString(QStringLiteral("MMMM yyyy")));
+            .arg(QLocale().toString(QDate(2001 + guess.year, guess.month, 1), QStringLiteral("MMMM yyyy")));
     if (guess.year >= 1 && guess.year <= lastSingleYear)
         return ProjectResultsView::tr("You guessed %1.").arg(2001 + guess.year);
     if (guess.year == decadeGuess)
@@ -398,7 +399,7 @@ void ProjectResultsView::drawOrigin()
         chart->setTitle(tr("Where the coins in %1 come from: %2 not published").arg(entry->name, unpublishedMark));
         return;
     }
-    chart->setTitle(tr("Where the %1 coins in %2 come from").arg(QString::number(entry->coins), entry->name));
+    chart->setTitle(tr("Where the %1 coins in %2 come from").arg(QLocale().toString(entry->coins), entry->name));
     addPercentBars(chart, tr("share of the coins"), marked(results.nationalSides, entry->sides),
                    percentsOf(entry->sides, 0));
 }

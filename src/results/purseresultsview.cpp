@@ -14,6 +14,7 @@
 #include <QHeaderView>
 #include <QLabel>
 #include <QLineSeries>
+#include <QLocale>
 #include <QPushButton>
 #include <QTableWidget>
 #include <QVBoxLayout>
@@ -31,7 +32,7 @@ QLabel* paragraph(const QString& text, const QString& objectName)
 
 QString percent(double share)
 {
-    return QString::number(share * 100, 'f', 1);
+    return QLocale().toString(share * 100, 'f', 1);
 }
 
 QString summaryText(const PurseSummary& summary)
@@ -66,9 +67,9 @@ QTableWidget* sidesTable(const PurseSummary& summary)
     table->horizontalHeader()->setStretchLastSection(true);
     int row = 0;
     for (const SideSeen& seen : summary.sidesSeen) {
-        table->setItem(row, 0, new QTableWidgetItem(countrynamesWords[static_cast<size_t>(seen.side)]));
+        table->setItem(row, 0, new QTableWidgetItem(shownCountryName(seen.side)));
         table->setItem(row, 1, new QTableWidgetItem(seen.firstSeen.toString(QStringLiteral("yyyy-MM-dd"))));
-        auto* coins = new QTableWidgetItem(QString::number(seen.coins));
+        auto* coins = new QTableWidgetItem(QLocale().toString(seen.coins));
         coins->setTextAlignment(Qt::AlignRight | Qt::AlignVCenter);
         table->setItem(row, 2, coins);
         ++row;
@@ -131,7 +132,7 @@ QString coinWords(int coin)
 
 QString monthText(QDate day)
 {
-    return day.toString(QStringLiteral("MMMM yyyy"));
+    return QLocale().toString(day, QStringLiteral("MMMM yyyy"));
 }
 
 // "the 2 cent of Monaco, the 1 cent of Vatican and 5 more"; without the
@@ -140,8 +141,7 @@ QString rarestText(const QList<UnseenCoin>& coins, bool countOthers = true)
 {
     QStringList names;
     for (const UnseenCoin& coin : coins.mid(0, rarestNamed))
-        names << PurseResultsView::tr("the %1 of %2")
-                     .arg(coinWords(coin.coin), countrynamesWords[static_cast<size_t>(coin.side)]);
+        names << PurseResultsView::tr("the %1 of %2").arg(coinWords(coin.coin), shownCountryName(coin.side));
     if (countOthers && coins.size() > rarestNamed)
         names << PurseResultsView::tr("%1 more").arg(coins.size() - rarestNamed);
     const QString last = names.takeLast();
@@ -162,7 +162,7 @@ QString forecastText(const CollectionForecast& collection, double coinsPerMonth,
     const QList<UnseenCoin>& unseen = collection.unseenCoins();
     text += QLatin1Char(' ') + PurseResultsView::tr("At your %1 coins a month, with the coins as the members in %2 "
                                                     "meet them, ")
-                                   .arg(QString::number(coinsPerMonth, 'f', coinsPerMonth < 10 ? 1 : 0), country);
+                                   .arg(QLocale().toString(coinsPerMonth, 'f', coinsPerMonth < 10 ? 1 : 0), country);
     if (!median.isValid()) {
         QList<UnseenCoin> missing;
         for (const UnseenCoin& coin : unseen)

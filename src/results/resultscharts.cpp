@@ -9,6 +9,7 @@
 #include <QDateTime>
 #include <QLegendMarker>
 #include <QLineSeries>
+#include <QLocale>
 #include <QValueAxis>
 
 #include <algorithm>
@@ -65,7 +66,7 @@ int roundYearsAbove(int years)
 
 QString euroAmount(qint64 cents)
 {
-    return QString::number(static_cast<double>(cents) / 100, 'f', 2);
+    return QLocale().toString(static_cast<double>(cents) / 100, 'f', 2);
 }
 
 QChartView* newChartView(const QString& objectName)
@@ -125,7 +126,7 @@ QCategoryAxis* timeAxis(qreal first, qreal last, TimeLabels labels)
     axis->setRange(first - margin, last + margin);
     axis->setStartValue(first - margin);
     for (QDate day : days)
-        axis->append(day.toString(format), msecsAt(day));
+        axis->append(QLocale().toString(day, format), msecsAt(day));
     return axis;
 }
 

@@ -118,8 +118,9 @@ void applyMonthRule(QComboBox* year, QComboBox* month)
 
 void applyYearRule(QComboBox* year, QComboBox* month)
 {
-    const QString text = year->currentText();
-    if (text == QLatin1String("Never") || text.contains(QLatin1Char('-'))) {
+    // By the item, not its text, which is in the participant's language:
+    // the ranges and "Never" name no month.
+    if (year->currentIndex() >= decadeItem) {
         month->setCurrentIndex(0);
         month->setEnabled(false);
     } else {
@@ -138,10 +139,10 @@ Dialogs::Dialogs(ClientStorage* clientStorage, QWidget* parent, const QString& n
     resize(0, 0);
 
     aboutBox.icon = BoxIcon::Information;
-    aboutBox.title = QStringLiteral("About (ZUV) Zuvanta!");
+    aboutBox.title = tr("About (ZUV) Zuvanta!");
     aboutBox.text = ABOUTTEXT.arg(QString::number(CLIENT_VERSION, 'g'), BUILD_DATE);
-    aboutBox.buttons = QStringList{QStringLiteral("OK"), QStringLiteral("WWW:\nProject Homepage"),
-                                   QStringLiteral("WWW:\nDownload new version")};
+    aboutBox.buttons =
+        QStringList{QStringLiteral("OK"), tr("WWW:\nProject Homepage"), tr("WWW:\nDownload new version")};
     aboutBox.escapeButton = AboutOK;
 
     // The participant leaves the settings through their buttons: no system menu.
@@ -269,7 +270,7 @@ bool Dialogs::saveSettings()
         return true;
     }
     const int answer =
-        askUser(this, BoxIcon::Warning, QStringLiteral("ZUV cannot save your settings"),
+        askUser(this, BoxIcon::Warning, tr("ZUV cannot save your settings"),
                 ERRORSAVING.arg(code).arg(DATAFILE_NAME, DATAFILE_NAME),
                 tr("OK, I try my best.\nPlease return to the settings."), tr("No, discard my settings changes."));
     if (answer == 0) {
@@ -321,16 +322,21 @@ int Dialogs::SettingsValidationOK(bool forUpload)
         if (contractUnsigned)
             text += QStringLiteral("\nMoreover:\n");
     }
+    // "\u00a7" stands apart from its digit: lupdate would read "\u00a71" as one
+    // longer escape and never find the text's translation.
     if (contractUnsigned) {
         text += tr("This program is part of a scientific research project.\n");
-        text += forUpload ? tr("To ensure data quality, you are asked to sign \u00a71 of the contract")
-                          : tr("If you don't sign paragraph \u00a71 of the contract,\nyou can't participate in this "
+        text += forUpload ? tr("To ensure data quality, you are asked to sign \u00a7"
+                               "1 of the contract")
+                          : tr("If you don't sign paragraph \u00a7"
+                               "1 of the contract,\nyou can't participate in this "
                                "project, sorry.\n");
     }
     if (observationUnsigned)
         text += tr("\nOptional:\nYou could enable us to optimize this and other programs\nby research on "
                    "ergonomics. Therefore, it would be very nice,\nif you allowed us to log the usage by also "
-                   "signing paragraph \u00a72.");
+                   "signing paragraph \u00a7"
+                   "2.");
     const QString caption = forUpload ? tr("Please fill in necessary information") : tr("ZUV Settings not complete");
 
     bool participantQuits = false;
@@ -625,9 +631,9 @@ void Dialogs::appendToArchiveFile(ClientStorage uploaded, const QString& fileNam
         if (archive.loadFromDisk(fileName) != ZUV_NO_ERROR)
             archive.setDefaultValues(); // no archive yet, or one of another kind: start a new one
     } catch (const myException& failure) {
-        const int answer = askUser(this, BoxIcon::Warning, QStringLiteral("ZUV: archive file error"),
-                                   errorMessageAndSolution(failure.code()), tr("Ignore\nsaved data."),
-                                   tr("Quit now\n(loosing new data of today!)"));
+        const int answer =
+            askUser(this, BoxIcon::Warning, tr("ZUV: archive file error"), errorMessageAndSolution(failure.code()),
+                    tr("Ignore\nsaved data."), tr("Quit now\n(loosing new data of today!)"));
         if (answer != 0)
             throw;
         Q_EMIT Event(QStringLiteral("BadArchivefileOverwrite"));
@@ -638,10 +644,9 @@ void Dialogs::appendToArchiveFile(ClientStorage uploaded, const QString& fileNam
         const int code = archive.saveToDisk(fileName);
         if (code == ZUV_NO_ERROR)
             return;
-        const int answer =
-            askUser(this, BoxIcon::Warning, QStringLiteral("ZUV cannot save your archive"),
-                    ERRORSAVING.arg(code).arg(fileName, fileName), tr("OK, I try my best.\nPlease try again"),
-                    tr("No, quit anyway. I don't need an archive."));
+        const int answer = askUser(
+            this, BoxIcon::Warning, tr("ZUV cannot save your archive"), ERRORSAVING.arg(code).arg(fileName, fileName),
+            tr("OK, I try my best.\nPlease try again"), tr("No, quit anyway. I don't need an archive."));
         if (answer != 0)
             return;
     }
@@ -715,7 +720,7 @@ void Dialogs::goodbyeShow(SlideShow* show)
     for (const QString& paragraph :
          {tr("Thanks a lot."), tr("Your data has been saved to %1.").arg(DATAFILE_NAME), tr("\nSee you next time..."),
           QStringLiteral(" "), QStringLiteral(" "), QStringLiteral(" "), tr("Today featuring ..."),
-          QStringLiteral("\t\t\t") + countrynamesWords[farewellCountry]})
+          QStringLiteral("\t\t\t") + shownCountryName(farewellCountry)})
         thanks->append(paragraph);
     layout->addWidget(thanks, 0, 1);
 

@@ -8,11 +8,18 @@ const QStringList& memberCountryItems()
         QStringList list{QString()};
         for (int country = 1; country < NUM_COUNTRIES; ++country)
             list << countrynamesWords[static_cast<size_t>(country)];
-        list << QString() << QString() << QString() << QStringLiteral("Other European Country") << QString()
-             << QStringLiteral("North Africa") << QStringLiteral("South Africa") << QStringLiteral("West Asia")
-             << QStringLiteral("East Asia") << QStringLiteral("Australia") << QStringLiteral("Pacific")
-             << QStringLiteral("North America") << QStringLiteral("South America") << QStringLiteral("Arctis")
-             << QStringLiteral("Antarctis");
+        list << QString() << QString() << QString()
+             << QStringLiteral(QT_TRANSLATE_NOOP("Country", "Other European Country")) << QString()
+             << QStringLiteral(QT_TRANSLATE_NOOP("Country", "North Africa"))
+             << QStringLiteral(QT_TRANSLATE_NOOP("Country", "South Africa"))
+             << QStringLiteral(QT_TRANSLATE_NOOP("Country", "West Asia"))
+             << QStringLiteral(QT_TRANSLATE_NOOP("Country", "East Asia"))
+             << QStringLiteral(QT_TRANSLATE_NOOP("Country", "Australia"))
+             << QStringLiteral(QT_TRANSLATE_NOOP("Country", "Pacific"))
+             << QStringLiteral(QT_TRANSLATE_NOOP("Country", "North America"))
+             << QStringLiteral(QT_TRANSLATE_NOOP("Country", "South America"))
+             << QStringLiteral(QT_TRANSLATE_NOOP("Country", "Arctis"))
+             << QStringLiteral(QT_TRANSLATE_NOOP("Country", "Antarctis"));
         return list;
     }();
     return items;
@@ -21,17 +28,17 @@ const QStringList& memberCountryItems()
 const QStringList& townSizeItems()
 {
     static const QStringList items{QString(),
-                                   QStringLiteral("< 500"),
-                                   QStringLiteral("500 - 1,000"),
-                                   QStringLiteral("1,000 - 5,000"),
-                                   QStringLiteral("5,000 - 10,000"),
-                                   QStringLiteral("10,000 - 50,000"),
-                                   QStringLiteral("50,000 - 100,000"),
-                                   QStringLiteral("100,000 - 500,000"),
-                                   QStringLiteral("500,000 - 1,000,000"),
-                                   QStringLiteral("1,000,000 - 5,000,000"),
-                                   QStringLiteral("> 5,000,000"),
-                                   QStringLiteral("I do not know it")};
+                                   QStringLiteral(QT_TRANSLATE_NOOP("TownSize", "< 500")),
+                                   QStringLiteral(QT_TRANSLATE_NOOP("TownSize", "500 - 1,000")),
+                                   QStringLiteral(QT_TRANSLATE_NOOP("TownSize", "1,000 - 5,000")),
+                                   QStringLiteral(QT_TRANSLATE_NOOP("TownSize", "5,000 - 10,000")),
+                                   QStringLiteral(QT_TRANSLATE_NOOP("TownSize", "10,000 - 50,000")),
+                                   QStringLiteral(QT_TRANSLATE_NOOP("TownSize", "50,000 - 100,000")),
+                                   QStringLiteral(QT_TRANSLATE_NOOP("TownSize", "100,000 - 500,000")),
+                                   QStringLiteral(QT_TRANSLATE_NOOP("TownSize", "500,000 - 1,000,000")),
+                                   QStringLiteral(QT_TRANSLATE_NOOP("TownSize", "1,000,000 - 5,000,000")),
+                                   QStringLiteral(QT_TRANSLATE_NOOP("TownSize", "> 5,000,000")),
+                                   QStringLiteral(QT_TRANSLATE_NOOP("TownSize", "I do not know it"))};
     return items;
 }
 

@@ -7,6 +7,7 @@
 #include <QButtonGroup>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QLCDNumber>
@@ -120,7 +121,7 @@ void SettingsDialog::buildLocalizationPage()
     // Index = the national side's country index for 1 to 15; the blank items
     // 16, 17, 18 and 20 only space the list and count as no country.
     for (const QString& item : memberCountryItems())
-        Country->addItem(tr(item.toUtf8().constData()));
+        Country->addItem(QCoreApplication::translate("Country", item.toUtf8().constData()), item);
     Country->setToolTip(tr("The country where you make most of your transactions"));
     Country->setMaxVisibleItems(Country->count());
     LabelCountry->setBuddy(Country);
@@ -139,7 +140,7 @@ void SettingsDialog::buildLocalizationPage()
     LabelPopulation->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     Population = named<QComboBox>(GroupBox3, "Population");
     for (const QString& item : townSizeItems())
-        Population->addItem(tr(item.toUtf8().constData()));
+        Population->addItem(QCoreApplication::translate("TownSize", item.toUtf8().constData()), item);
     Population->setToolTip(tr("Tell us the population of your city"));
     LabelPopulation->setBuddy(Population);
 

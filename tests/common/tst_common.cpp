@@ -1,9 +1,13 @@
 #include "common/boxscript.h"
 
 #include "common/constants.h"
+#include "common/languages.h"
 #include "common/messagebox.h"
 #include "common/utilities.h"
 
+#include <QRegularExpression>
+#include <QTranslator>
+#include <QXmlStreamReader>
 #include <QtTest>
 
 class TestCommon : public QObject
@@ -14,6 +18,8 @@ private Q_SLOTS:
     void errorTexts();
     void emailCheck();
     void boxesGoThroughTheResponder();
+    void translationsAreComplete_data();
+    void translationsAreComplete();
 };
 
 void TestCommon::errorTexts()
@@ -48,6 +54,51 @@ void TestCommon::boxesGoThroughTheResponder()
     QCOMPARE(ask(), 0);
     QCOMPARE(ask(), 1); // an answer outside the buttons counts as Escape
     QCOMPARE(boxes.last().escapeButton, 1);
+}
+
+void TestCommon::translationsAreComplete_data()
+{
+    QTest::addColumn<QString>("language");
+    for (const QString& language : spokenLanguages().mid(1))
+        QTest::newRow(qPrintable(language)) << language;
+}
+
+// Every text translated, with the same placeholders and a shortcut marker
+// where the English has one; the program finds the language in its resources.
+void TestCommon::translationsAreComplete()
+{
+    QFETCH(QString, language);
+    const auto markers = [](const QString& text) {
+        QStringList found;
+        auto match = QRegularExpression(QStringLiteral("%\\d|&(?!&)")).globalMatch(text);
+        while (match.hasNext())
+            found << match.next().captured();
+        found.sort();
+        found.removeDuplicates(); // "%1" twice in the caption
+        return found;
+    };
+    QFile file(QStringLiteral(ZUV_TRANSLATIONS_DIR "/zuv_%1.ts").arg(language));
+    QVERIFY2(file.open(QIODevice::ReadOnly), qPrintable(file.fileName()));
+    QXmlStreamReader ts(&file);
+    QString source;
+    QStringList faults;
+    while (ts.readNext() != QXmlStreamReader::EndDocument && !ts.hasError()) {
+        if (!ts.isStartElement())
+            continue;
+        if (ts.name() == QLatin1String("source")) {
+            source = ts.readElementText();
+        } else if (ts.name() == QLatin1String("translation")) {
+            const bool unfinished = ts.attributes().hasAttribute(QLatin1String("type"));
+            const QString translation = ts.readElementText();
+            if (unfinished || translation.isEmpty() || markers(translation) != markers(source))
+                faults << source;
+        }
+    }
+    QCOMPARE(ts.errorString(), QString());
+    QCOMPARE(faults.join(QLatin1Char('\n')), QString()); // the texts at fault
+    QTranslator translator;
+    QVERIFY(loadLanguage(translator, language));
+    QVERIFY(!translator.translate("ZUVWindow", "Save purse and QUIT").isEmpty());
 }
 
 QTEST_MAIN(TestCommon)

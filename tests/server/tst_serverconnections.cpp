@@ -328,6 +328,8 @@ private Q_SLOTS:
     void commandLine();
     void publishedNumbers();
     void pageInBrowser();
+    void pageSpeaksTheBrowsersLanguage_data();
+    void pageSpeaksTheBrowsersLanguage();
     void mixingModelOnThePage();
     void badRequests_data();
     void badRequests();
@@ -791,6 +793,56 @@ void TestServerConnections::pageInBrowser()
     QCOMPARE(measured.captured(2), QStringLiteral("1.00")); // their text keeps its size
     for (const char* total : {"<b>9</b>members", "<b>9</b>purses counted", "<b>78</b>coins", "<b>13.80 Euro</b>"})
         QVERIFY2(dom.contains(QLatin1String(total)), total);
+}
+
+void TestServerConnections::pageSpeaksTheBrowsersLanguage_data()
+{
+    QTest::addColumn<QByteArray>("path");
+    QTest::addColumn<QByteArray>("accepted"); // the Accept-Language field; empty: none sent
+    QTest::addColumn<QByteArray>("language"); // empty: the document speaks none
+    QTest::addColumn<QByteArray>("headline");
+    QTest::addColumn<QByteArray>("total");
+    QTest::newRow("no wish") << QByteArray("/") << QByteArray() << QByteArray("en")
+                             << QByteArray("In March 2024, <b>7.7%</b>") << QByteArray("<b>13.80 Euro</b>");
+    QTest::newRow("Austrian German") << QByteArray("/") << QByteArray("de-AT,de;q=0.9,en;q=0.5") << QByteArray("de")
+                                     << QByteArray("Im März 2024 hatten <b>7,7%</b>")
+                                     << QByteArray("<b>13,80 Euro</b>");
+    QTest::newRow("by weight") << QByteArray("/") << QByteArray("de;q=0.5, fr;q=0.8") << QByteArray("fr")
+                               << QByteArray("En mars 2024, <b>7,7%</b>") << QByteArray("<b>13,80 euros</b>");
+    QTest::newRow("?lang= wins") << QByteArray("/?lang=it") << QByteArray("de") << QByteArray("it")
+                                 << QByteArray("A marzo 2024, <b>7,7%</b>") << QByteArray("<b>13,80 euro</b>");
+    QTest::newRow("refused, unknown") << QByteArray("/?lang=pl") << QByteArray("de;q=0, pl, es-MX") << QByteArray("es")
+                                      << QByteArray("En marzo 2024, <b>7,7%</b>") << QByteArray("<b>13,80 euros</b>");
+    QTest::newRow("none spoken") << QByteArray("/") << QByteArray("pl, ja") << QByteArray("en")
+                                 << QByteArray("In March 2024") << QByteArray("<b>13.80 Euro</b>");
+    QTest::newRow("JSON") << QByteArray("/api/results.json") << QByteArray("nl") << QByteArray()
+                          << QByteArray("\"2024-03\"") << QByteArray("\"valueCents\":1380");
+    QTest::newRow("CSV") << QByteArray("/api/counts.csv") << QByteArray("de") << QByteArray()
+                         << QByteArray("2024-03,France,France,10c,12,3") << QByteArray("2024-03,Germany,Italy,2e,6,3");
+}
+
+// The page in the browser's language, numbers and months its way; the JSON
+// and the CSV the same for everybody.
+void TestServerConnections::pageSpeaksTheBrowsersLanguage()
+{
+    QFETCH(QByteArray, path);
+    QFETCH(QByteArray, accepted);
+    QFETCH(QByteArray, language);
+    QFETCH(QByteArray, headline);
+    QFETCH(QByteArray, total);
+    const QByteArray wish = accepted.isEmpty() ? QByteArray() : "Accept-Language: " + accepted + "\r\n";
+    const HttpReply reply = httpExchange(web, "GET " + path + " HTTP/1.1\r\nHost: x\r\n" + wish + "\r\n");
+    const QByteArray head = reply.head + "\r\n";
+    QCOMPARE(reply.status, 200);
+    QVERIFY2(reply.body.contains(headline), headline);
+    QVERIFY2(reply.body.contains(total), total);
+    QCOMPARE(head.contains("\r\nVary: Accept-Language\r\n"), !language.isEmpty());
+    if (language.isEmpty()) {
+        QCOMPARE(reply.body, get(web, path).body);
+    } else {
+        QVERIFY(head.contains("\r\nContent-Language: " + language + "\r\n"));
+        QVERIFY(reply.body.contains("<html lang=\"" + language + "\">"));
+    }
 }
 
 // Portugal's model puts half of a, 30% foreign coins, in March 2024: its curve passes through that month's share.

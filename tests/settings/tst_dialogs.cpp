@@ -6,6 +6,7 @@
 
 #include "common/constants.h"
 #include "common/exceptions.h"
+#include "common/languages.h"
 #include "net/client.h"
 #include "net/serveranswer.h"
 #include "settings/dialogs.h"
@@ -62,6 +63,7 @@ private Q_SLOTS:
     void validation();
     void savingTheSettings();
     void guessesCoupleMonthAndYear();
+    void settingsInGerman();
     void settingsTravelToAndFromTheStorage();
     void memberNumbers_data();
     void memberNumbers();
@@ -461,4 +463,25 @@ void TestDialogs::uploadsAreArchivedBookedAndSaved()
 }
 
 QTEST_MAIN(TestDialogs)
+// In German the choices read German and still count by their item: "Nie"
+// carries no month, and the server's log names the country in English.
+void TestDialogs::settingsInGerman()
+{
+    QTranslator german;
+    QVERIFY(loadLanguage(german, QStringLiteral("de")));
+    QCoreApplication::installTranslator(&german);
+    Dialogs translated(&storage, nullptr, QStringLiteral("german"));
+    QCoreApplication::removeTranslator(&german);
+    SettingsDialog* dialog = translated.settingsDialog();
+    QCOMPARE(dialog->Country->itemText(5), QStringLiteral("Deutschland"));
+    QCOMPARE(dialog->Country->itemData(5).toString(), QStringLiteral("Germany"));
+    dialog->OpinionTabOn->setChecked(true);
+    dialog->MixdateMonth->setCurrentIndex(5);
+    dialog->MixdateYear->setCurrentIndex(12);
+    Q_EMIT dialog->MixdateYear->activated(12);
+    QCOMPARE(dialog->MixdateYear->currentText(), QStringLiteral("Nie"));
+    QCOMPARE(dialog->MixdateMonth->currentIndex(), 0);
+    QCOMPARE(dialog->MixdateMonth->isEnabled(), false);
+}
+
 #include "tst_dialogs.moc"

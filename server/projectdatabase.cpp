@@ -486,13 +486,6 @@ bool ProjectDatabase::write(const std::function<void(SqlConnection&)>& work)
     return inTransaction([&] { work(*sql); }, SqlDialect::Access::WriteAlone);
 }
 
-bool ProjectDatabase::storeUpload(const ClientStorage& upload, const QDateTime& receivedAt, UploadReceipt& receipt)
-{
-    const Outcome outcome = storeUploads({&upload}, receivedAt).front();
-    receipt = outcome.receipt;
-    return outcome.stored;
-}
-
 std::vector<ProjectDatabase::Outcome> ProjectDatabase::storeUploads(const std::vector<const ClientStorage*>& uploads,
                                                                     const QDateTime& receivedAt)
 {

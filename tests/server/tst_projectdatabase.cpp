@@ -163,6 +163,7 @@ void TestProjectDatabase::failedUploadLeavesNoTrace()
     QCOMPARE(together[0].answer.memberNumber, 2u); // the failed attempt used up no number
     QCOMPARE(together[1].refusal, unsigned(TCP_SERVER_IS_ILL));
     QCOMPARE(keptTotals(database.database()), QStringLiteral("2 2 400"));
+    QCOMPARE(rowsOf(database.database(), "SELECT SUM(coins) FROM result_cells"), QStringLiteral("4"));
 }
 
 void TestProjectDatabase::totalsFollowWhatWasStored()

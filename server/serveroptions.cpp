@@ -83,7 +83,7 @@ struct OptionSet
                                         QStringLiteral("file")};
     QCommandLineOption storingConnections{QStringLiteral("storing-connections"),
                                           QStringLiteral("Store uploads on <count> PostgreSQL connections side by "
-                                                         "side (default 4). SQLite always stores on one."),
+                                                         "side (default 2). SQLite always stores on one."),
                                           QStringLiteral("count")};
     QCommandLineOption publish{QStringLiteral("publish"),
                                QStringLiteral("Publish the results of the database that --database names now, "

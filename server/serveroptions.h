@@ -46,8 +46,10 @@ struct ServerOptions
     static constexpr qint64 DEFAULT_MAX_BUFFERED_BYTES = 256 * 1024 * 1024;
 
     // PostgreSQL stores on this many connections side by side; SQLite, which
-    // writes one transaction at a time, on one.
-    static constexpr int DEFAULT_POSTGRESQL_STORING_CONNECTIONS = 4;
+    // writes one transaction at a time, on one. More pay only where the
+    // database has more cores: on two, a third and fourth connection only
+    // made the transactions smaller.
+    static constexpr int DEFAULT_POSTGRESQL_STORING_CONNECTIONS = 2;
 
     QHostAddress address = QHostAddress(QHostAddress::LocalHost);
     quint16 port = DEFAULT_PORT;                               // 0: any free port (printed when bound)

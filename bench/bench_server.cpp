@@ -377,12 +377,13 @@ std::string differenceFromFreshCount(const QString& location, bool publishedToo)
     return checked || !difference.empty() ? difference : "cannot check";
 }
 
-// Arguments: the database (SQLITE, POSTGRESQL) and the number of clients at
-// once.
+// Arguments: the database (SQLITE, POSTGRESQL), the number of clients at
+// once and the server's storing connections (0: its default).
 void BM_ServerUploads(benchmark::State& state)
 {
     const auto kind = DatabaseKind(state.range(0));
     const int clients = int(state.range(1));
+    const int storing = int(state.range(2));
     const int perClient = UPLOADS_PER_LEVEL / clients;
     std::vector<double> latencies;
     double uploadsPerSecond = 0;
@@ -394,7 +395,10 @@ void BM_ServerUploads(benchmark::State& state)
         std::string failure;
         const QString database = filledDatabase(kind, failure);
         ServerUnderTest server;
-        if (database.isEmpty() || !server.start(database, failure)) {
+        const std::vector<std::string> options =
+            storing > 0 ? std::vector<std::string>{"--storing-connections", std::to_string(storing)}
+                        : std::vector<std::string>{};
+        if (database.isEmpty() || !server.start(database, failure, options)) {
             state.SkipWithError(failure.c_str());
             return;
         }
@@ -442,10 +446,19 @@ void BM_ServerUploads(benchmark::State& state)
 }
 
 const int CLIENT_LEVELS[] = {1, 8, 64};
+// PostgreSQL's storing connections measured apart, at the most clients.
+const int STORING_LEVELS[] = {1, 2, 4};
+
+std::string serverUploadsName(DatabaseKind kind, int clients, int storing)
+{
+    return "BM_ServerUploads/database:" + std::to_string(kind) + "/clients:" + std::to_string(clients) +
+           "/storing:" + std::to_string(storing);
+}
 
 BENCHMARK(BM_ServerUploads)
-    ->ArgNames({"database", "clients"})
-    ->ArgsProduct({{SQLITE, POSTGRESQL}, {std::begin(CLIENT_LEVELS), std::end(CLIENT_LEVELS)}})
+    ->ArgNames({"database", "clients", "storing"})
+    ->ArgsProduct({{SQLITE, POSTGRESQL}, {std::begin(CLIENT_LEVELS), std::end(CLIENT_LEVELS)}, {0}})
+    ->ArgsProduct({{POSTGRESQL}, {CLIENT_LEVELS[2]}, {std::begin(STORING_LEVELS), std::end(STORING_LEVELS)}})
     ->Iterations(1)
     ->UseManualTime()
     ->Unit(benchmark::kMillisecond);
@@ -647,7 +660,7 @@ void printHostileSummary(const CollectingReporter& reporter, const std::pair<std
                     reporter.counter(names.first, "before_MiB"), reporter.counter(names.first, "settled_MiB"),
                     peak <= budget + HELD_BODIES_OVERHEAD_MIB ? "ok" : "MISSED", budget, HELD_BODIES_OVERHEAD_MIB);
     } else {
-        std::printf("%s: not run\n", names.first.c_str());
+        std::printf("%s: %s\n", names.first.c_str(), reporter.whyMissing(names.first));
     }
     if (reporter.has(names.second)) {
         const double longest = reporter.counter(names.second, "longest_ms");
@@ -655,7 +668,7 @@ void printHostileSummary(const CollectingReporter& reporter, const std::pair<std
                     names.second.c_str(), longest, reporter.counter(names.second, "median_ms"),
                     longest < GOAL_HONEST_WAIT_MS ? "ok" : "MISSED", GOAL_HONEST_WAIT_MS);
     } else {
-        std::printf("%s: not run\n", names.second.c_str());
+        std::printf("%s: %s\n", names.second.c_str(), reporter.whyMissing(names.second));
     }
 }
 
@@ -817,6 +830,9 @@ double databaseCpuSeconds(DatabaseKind kind)
     return kind == POSTGRESQL ? postgresql().cpuSeconds() : 0;
 }
 
+// The server's most per transaction.
+constexpr std::size_t FILL_UPLOADS_PER_TRANSACTION = 64;
+
 QString filledDatabase(DatabaseKind kind, std::string& failure)
 {
     static QString locations[2];
@@ -843,16 +859,24 @@ QString filledDatabase(DatabaseKind kind, std::string& failure)
         QSqlQuery(database.database())
             .exec(kind == SQLITE ? QStringLiteral("PRAGMA synchronous = OFF")
                                  : QStringLiteral("SET synchronous_commit = off"));
+        // As the server stores them: many members' uploads in one transaction.
         std::mt19937 random(20240311);
         const QDateTime received = QDateTime::currentDateTime();
+        std::vector<ClientStorage> batch;
         for (int stored = 0; stored < resultsSessions(); stored += SESSIONS_PER_MEMBER) {
-            UploadReceipt receipt;
-            if (!database.storeUpload(memberYear(random, stored / SESSIONS_PER_MEMBER,
-                                                 std::min(SESSIONS_PER_MEMBER, resultsSessions() - stored)),
-                                      received, receipt)) {
-                failure = fillFailure = database.lastError().toStdString();
-                return QString();
-            }
+            batch.push_back(memberYear(random, stored / SESSIONS_PER_MEMBER,
+                                       std::min(SESSIONS_PER_MEMBER, resultsSessions() - stored)));
+            if (batch.size() < FILL_UPLOADS_PER_TRANSACTION && stored + SESSIONS_PER_MEMBER < resultsSessions())
+                continue;
+            std::vector<const ClientStorage*> uploads;
+            for (const ClientStorage& upload : batch)
+                uploads.push_back(&upload);
+            for (const ProjectDatabase::Outcome& outcome : database.storeUploads(uploads, received))
+                if (!outcome.stored) {
+                    failure = fillFailure = outcome.error.toStdString();
+                    return QString();
+                }
+            batch.clear();
         }
     }
     QSqlDatabase::removeDatabase(QStringLiteral("bench-fill"));
@@ -917,7 +941,7 @@ void printImportSummary(const CollectingReporter& reporter)
     const std::string name = "BM_Import";
     const double seconds = reporter.seconds(name);
     if (seconds < 0) {
-        std::printf("import from SQLite into PostgreSQL: not run\n");
+        std::printf("import from SQLite into PostgreSQL: %s\n", reporter.whyMissing(name));
         return;
     }
     const double sessions = reporter.counter(name, "sessions");
@@ -1182,12 +1206,12 @@ void printResultsSummary(const CollectingReporter& reporter)
             "CSV rendered afresh: the main thread, which answers the uploads, spent %.2f ms  goal: %s (< %.0f ms)\n",
             csvCpu, csvCpu < GOAL_RESULTS_MS ? "ok" : "MISSED", GOAL_RESULTS_MS);
     } else {
-        std::printf("page and JSON: not run\n");
+        std::printf("page and JSON: %s\n", reporter.whyMissing(results));
     }
     for (const int pagesPerSecond : {0, PAGE_REQUESTS_PER_SECOND}) {
         const std::string name = "BM_UploadsWhileBrowsing/pages_per_s:" + std::to_string(pagesPerSecond);
         if (!reporter.has(name)) {
-            std::printf("uploads with %2d page requests/s: not run\n", pagesPerSecond);
+            std::printf("uploads with %2d page requests/s: %s\n", pagesPerSecond, reporter.whyMissing(name));
             continue;
         }
         std::printf("uploads of %d clients with %2d page requests/s: %6.1f uploads/s", BROWSING_CLIENTS, pagesPerSecond,
@@ -1214,12 +1238,18 @@ int main(int argc, char** argv)
                 " database of %d sessions ==\n",
                 UPLOAD_SESSIONS, UPLOAD_PILES, UPLOAD_EVENTS, resultsSessions());
     for (const DatabaseKind kind : {SQLITE, POSTGRESQL}) {
-        for (const int clients : CLIENT_LEVELS) {
-            const std::string name =
-                "BM_ServerUploads/database:" + std::to_string(kind) + "/clients:" + std::to_string(clients);
-            std::printf("%-10s %2d client(s) at once: ", KIND_NAMES[kind], clients);
+        std::vector<std::pair<int, int>> levels; // clients, storing connections
+        for (const int clients : CLIENT_LEVELS)
+            levels.emplace_back(clients, 0);
+        for (const int storing : STORING_LEVELS)
+            if (kind == POSTGRESQL)
+                levels.emplace_back(CLIENT_LEVELS[2], storing);
+        for (const auto& [clients, storing] : levels) {
+            const std::string name = serverUploadsName(kind, clients, storing);
+            std::printf("%-10s %2d client(s) at once", KIND_NAMES[kind], clients);
+            std::printf(storing > 0 ? ", %d storing connection(s): " : ": ", storing);
             if (!reporter.has(name)) {
-                std::printf("not run\n");
+                std::printf("%s\n", reporter.whyMissing(name));
                 continue;
             }
             const double rate = reporter.counter(name, "uploads_per_s");
@@ -1232,7 +1262,7 @@ int main(int argc, char** argv)
             std::printf("\n");
         }
     }
-    const std::string first = "BM_ServerUploads/database:0/clients:1";
+    const std::string first = serverUploadsName(SQLITE, 1, 0);
     if (reporter.has(first))
         std::printf("(one upload message: %.1f KB; after every level the totals%s equal a fresh count, else it"
                     " failed)\n",

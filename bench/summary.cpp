@@ -9,13 +9,14 @@ void CollectingReporter::ReportRuns(const std::vector<Run>& runs)
 {
     ConsoleReporter::ReportRuns(runs);
     for (const Run& run : runs) {
-        if (run.error_occurred) {
-            failed.push_back(run.benchmark_name() + ": " + run.error_message);
-            continue;
-        }
         std::string key = run.run_name.function_name;
         if (!run.run_name.args.empty())
             key += "/" + run.run_name.args;
+        if (run.error_occurred) {
+            failed.push_back(run.benchmark_name() + ": " + run.error_message);
+            failedKeys.insert(key);
+            continue;
+        }
         // Repeated benchmarks end with their aggregates; the median wins.
         if (run.run_type == Run::RT_Aggregate && run.aggregate_name != "median")
             continue;

@@ -3,6 +3,7 @@
 #include <benchmark/benchmark.h>
 
 #include <map>
+#include <set>
 #include <string>
 #include <vector>
 
@@ -23,12 +24,19 @@ public:
     // A user counter of the benchmark's last (or median) run; NaN when missing.
     double counter(const std::string& name, const std::string& counterName) const;
     bool has(const std::string& name) const { return results.count(name) != 0; }
+    bool isFailed(const std::string& name) const { return failedKeys.count(name) != 0; }
+    // Why the named benchmark has no figures: it failed, or a filter left it out.
+    const char* whyMissing(const std::string& name) const
+    {
+        return isFailed(name) ? "FAILED (the reason is above)" : "not run (left out by a filter)";
+    }
     // Names of the benchmarks that reported an error.
     const std::vector<std::string>& failures() const { return failed; }
 
 private:
     std::map<std::string, Run> results;
     std::vector<std::string> failed;
+    std::set<std::string> failedKeys;
 };
 
 // One line of the summary: a figure, optionally its floor and a goal.

@@ -1,11 +1,10 @@
 // An upload body as the project server takes it: refused as not a client
-// state, or stored and answered. What the reader takes, the database must
+// state, or stored and answered (the upload queue's path). What the reader takes, the database must
 // be able to store (else that participant could never upload again), and
 // the answer must be one the client reads.
 
 #include "fuzzsupport.h"
 
-#include "common/errorcodes.h"
 #include "common/exceptions.h"
 #include "net/serveranswer.h"
 #include "server/projectdatabase.h"
@@ -74,16 +73,15 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
 {
     if (++uploads > UPLOADS_PER_DATABASE)
         freshDatabase();
-    const QByteArray body = bytesOf(data, size);
-    const UploadService::Reply reply = service->handleUpload(body);
-    if (reply.refusal != 0) {
-        FUZZ_REQUIRE(reply.refusal == TCP_CLIENT_HAS_BAD_DATA_FORMAT);
+    // As the upload queue does it: a body that is no client state is
+    // refused before it gets near the database.
+    ClientStorage upload;
+    if (!UploadService::decode(bytesOf(data, size), upload))
         return 0;
-    }
+    const UploadService::Reply reply = service->storeAndAnswer({&upload}).front();
+    FUZZ_REQUIRE(reply.refusal == 0);
     // A newcomer is always taken in; a member number we never gave out gets
     // an answer without its OK bit.
-    ClientStorage upload;
-    FUZZ_REQUIRE(UploadService::decode(body, upload));
     if (upload.Membernumber == 0)
         FUZZ_REQUIRE((reply.answer.flags & (ServerAnswer::AnswerOK | ServerAnswer::NewMember)) ==
                      (ServerAnswer::AnswerOK | ServerAnswer::NewMember));

@@ -103,7 +103,7 @@ int main(int argc, char* argv[])
     });
 
     UploadQueue uploads(options.serverMessage);
-    if (!uploads.start(options.databaseFile, problem)) {
+    if (!uploads.start(options.databaseFile, problem, options.storingConnectionsFor(options.databaseFile))) {
         err << "zuv-server: cannot use the database " << options.databaseFile << ": " << problem << "\n";
         return 1;
     }

@@ -226,7 +226,10 @@ QList<qint64> participantKeys(const std::vector<const ClientStorage*>& uploads)
 void applySharedChanges(SqlConnection& sql, const std::vector<const ClientStorage*>& uploads,
                         std::vector<ProjectDatabase::Outcome>& outcomes, const std::vector<TotalsChange>& changes)
 {
-    ResultsAggregates(sql).applyPending();
+    CellChanges cells; // those of uploads that failed were taken back with them
+    for (const TotalsChange& change : changes)
+        cells.add(change.cells);
+    ResultsAggregates(sql).applyCells(cells);
     std::vector<std::size_t> stored;
     for (std::size_t i = 0; i < uploads.size(); ++i)
         if (outcomes[i].stored && outcomes[i].receipt.knownMember)
@@ -354,7 +357,6 @@ bool ProjectDatabase::connect()
     sql = std::make_unique<SqlConnection>(connection, where.dialect);
     try {
         where.dialect.prepare(*sql);
-        ResultsAggregates::prepare(*sql);
     } catch (const DatabaseFailure& failure) {
         error = failure.text;
         disconnect();
@@ -484,13 +486,6 @@ bool ProjectDatabase::read(const std::function<void(SqlConnection&)>& work)
 bool ProjectDatabase::write(const std::function<void(SqlConnection&)>& work)
 {
     return inTransaction([&] { work(*sql); }, SqlDialect::Access::WriteAlone);
-}
-
-bool ProjectDatabase::storeUpload(const ClientStorage& upload, const QDateTime& receivedAt, UploadReceipt& receipt)
-{
-    const Outcome outcome = storeUploads({&upload}, receivedAt).front();
-    receipt = outcome.receipt;
-    return outcome.stored;
 }
 
 std::vector<ProjectDatabase::Outcome> ProjectDatabase::storeUploads(const std::vector<const ClientStorage*>& uploads,

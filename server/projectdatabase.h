@@ -86,13 +86,6 @@ public:
     bool isOpen() const;
     QString lastError() const { return error; }
 
-    // Stores the upload received at `receivedAt`. A member number of 0 makes a
-    // new member, unless the upload is a newcomer's upload arriving again: then
-    // the member made the first time. An unknown member number stores nothing
-    // (receipt.knownMember false). The newest upload of a session wins. False
-    // with lastError() when the database failed; then nothing of it was stored.
-    bool storeUpload(const ClientStorage& upload, const QDateTime& receivedAt, UploadReceipt& receipt);
-
     // What became of one of many uploads stored together.
     struct Outcome
     {
@@ -100,9 +93,12 @@ public:
         UploadReceipt receipt;
         QString error; // when not stored
     };
-    // Stores the uploads as storeUpload() does, one after the other in one
+    // Stores the uploads received at `receivedAt`, one after the other in one
     // transaction, each in a savepoint of its own: one that fails is undone
-    // alone. The database waits for the disk once per commit, so many uploads
+    // alone. A member number of 0 makes a new member, unless the upload is a
+    // newcomer's upload arriving again: then the member made the first time.
+    // An unknown member number stores nothing (receipt.knownMember false). The
+    // newest upload of a session wins. The database waits for the disk once per commit, so many uploads
     // cost it hardly more than one. When the transaction fails as a whole,
     // SQLite stores each again alone; PostgreSQL, whose savepoints outlast
     // any failed statement, then stores none.

@@ -260,6 +260,25 @@ const char* const VERSION_6[] = {
     "UPDATE server_state SET value = value + 1 WHERE name = 'results_version'",
 };
 
+// Version 7 keeps a session's coin piles without a key of their own and
+// without a check of their session for every pile: the piles are written
+// only together with their session, which owns them, and the check cost
+// PostgreSQL a query for every pile. SQLite keeps them in the order of
+// their key alone, one tree instead of a table and its key's index.
+const char* const VERSION_7[] = {
+    "CREATE TABLE coin_piles_by_session ("
+    " session_id BIGINT NOT NULL,"
+    " position INTEGER NOT NULL,"
+    " coin_value INTEGER NOT NULL,"   // coin_values.id, the coin index + 1
+    " coin_country INTEGER NOT NULL," // coin_countries.id, the national side + 1
+    " count BIGINT NOT NULL,"
+    " PRIMARY KEY (session_id, position)) WITHOUT_ROWID",
+    "INSERT INTO coin_piles_by_session (session_id, position, coin_value, coin_country, count)"
+    " SELECT session_id, position, coin_value, coin_country, count FROM coin_piles",
+    "DROP TABLE coin_piles",
+    "ALTER TABLE coin_piles_by_session RENAME TO coin_piles",
+};
+
 template <std::size_t N> void run(SqlConnection& sql, const char* const (&statements)[N])
 {
     for (const char* statement : statements)
@@ -304,4 +323,6 @@ void ProjectSchema::upgrade(SqlConnection& sql, int version)
         run(sql, VERSION_6);
         ResultsAggregates(sql).rebuild();
     }
+    if (version < 7)
+        run(sql, VERSION_7);
 }

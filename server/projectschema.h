@@ -8,7 +8,7 @@ class SqlConnection;
 namespace ProjectSchema {
 
 // Raised with every change of the tables.
-constexpr int VERSION = 6;
+constexpr int VERSION = 7;
 
 // Takes the database from `version` (0: empty) to VERSION, in the caller's
 // transaction.

@@ -39,6 +39,16 @@ int ResultsAggregates::memberCountryOf(int country)
     return country > 0 && country < items.size() && !items.at(country).isEmpty() ? country : 0;
 }
 
+void CellChanges::add(const CellChanges& other)
+{
+    for (const auto& [key, change] : other.cells) {
+        Change& sum = cells[key];
+        sum.coins += change.coins;
+        sum.purses += change.purses;
+        sum.members += change.members;
+    }
+}
+
 void ResultsContribution::addSession(int month, int memberCountry, const QList<CoinPile>& purse)
 {
     std::map<Key, qint64> session;
@@ -75,7 +85,8 @@ void ResultsAggregates::addStored(qint64 sessionId, ResultsContribution& contrib
     contribution.addSession(month, memberCountry, purse);
 }
 
-void ResultsAggregates::apply(qint64 memberNumber, const ResultsContribution& contribution, int sign)
+void ResultsAggregates::apply(qint64 memberNumber, const ResultsContribution& contribution, int sign,
+                              CellChanges& cells)
 {
     if (contribution.isEmpty())
         return;
@@ -105,12 +116,12 @@ void ResultsAggregates::apply(qint64 memberNumber, const ResultsContribution& co
                 memberChange[key] = sign > 0 ? (sessions == cell->second.purses ? 1 : 0) : (sessions <= 0 ? -1 : 0);
         });
 
-    rows.clear();
     for (const auto& [key, cell] : contribution.cells) {
-        appendKey(rows, key);
-        rows << factor * cell.coins << factor * cell.purses << memberChange[key];
+        CellChanges::Change& change = cells.cells[key];
+        change.coins += factor * cell.coins;
+        change.purses += factor * cell.purses;
+        change.members += memberChange[key];
     }
-    sql.insertNumbers(QStringLiteral("INSERT INTO pending_cells (%1, coins, purses, members)").arg(CELL_KEY), 7, rows);
     if (sign < 0)
         sql.run(QStringLiteral("DELETE FROM result_cell_members WHERE purses <= 0"));
 }
@@ -154,31 +165,24 @@ void ResultsAggregates::noteGuess(qint64 memberNumber, int mixedYearChoice)
             {month, country, side, value, sqlNumber(memberNumber), sqlNumber(mixedYearChoice)});
 }
 
-void ResultsAggregates::prepare(SqlConnection& sql)
+void ResultsAggregates::applyCells(const CellChanges& changes)
 {
-    // Rolled back with the savepoint of an upload that fails, as the rows it wrote.
-    sql.execute(QStringLiteral("CREATE TEMP TABLE IF NOT EXISTS pending_cells ("
-                               " month INTEGER NOT NULL, member_country INTEGER NOT NULL,"
-                               " national_side INTEGER NOT NULL, coin_value INTEGER NOT NULL, coins BIGINT NOT NULL,"
-                               " purses BIGINT NOT NULL, members BIGINT NOT NULL)"));
-}
-
-void ResultsAggregates::applyPending()
-{
-    // WHERE: SQLite would read ON CONFLICT as part of the SELECT without it.
-    const bool changed =
-        sql.run(QStringLiteral("INSERT INTO result_cells (%1, coins, purses, members)"
-                               " SELECT %1, SUM(coins), SUM(purses), SUM(members)"
-                               " FROM pending_cells WHERE true GROUP BY %1 ORDER BY %1"
-                               " ON CONFLICT (%1) DO UPDATE SET coins = result_cells.coins + excluded.coins,"
-                               " purses = result_cells.purses + excluded.purses,"
-                               " members = result_cells.members + excluded.members")
-                    .arg(CELL_KEY))
-            .numRowsAffected() > 0;
-    if (changed) {
-        sql.run(QStringLiteral("DELETE FROM result_cells WHERE purses <= 0"));
-        sql.run(QStringLiteral("DELETE FROM pending_cells"));
+    QList<qint64> rows;
+    bool emptied = false;
+    for (const auto& [key, change] : changes.cells) {
+        if (change.coins == 0 && change.purses == 0 && change.members == 0)
+            continue; // taken away and added again as it was
+        appendKey(rows, key);
+        rows << change.coins << change.purses << change.members;
+        emptied = emptied || change.purses < 0;
     }
+    sql.insertNumbers(QStringLiteral("INSERT INTO result_cells (%1, coins, purses, members)").arg(CELL_KEY), 7, rows,
+                      QStringLiteral("ON CONFLICT (%1) DO UPDATE SET coins = result_cells.coins + excluded.coins,"
+                                     " purses = result_cells.purses + excluded.purses,"
+                                     " members = result_cells.members + excluded.members")
+                          .arg(CELL_KEY));
+    if (emptied)
+        sql.run(QStringLiteral("DELETE FROM result_cells WHERE purses <= 0"));
 }
 
 void ResultsAggregates::rebuild()

@@ -35,6 +35,25 @@ private:
     std::map<Key, Sums> cells;
 };
 
+// What uploads change in the counted cells, summed up in memory over a
+// transaction and written at its end (ResultsAggregates::applyCells()): one
+// statement for all, instead of one per upload and a table to gather them.
+class CellChanges
+{
+public:
+    void add(const CellChanges& other);
+
+private:
+    friend class ResultsAggregates;
+    struct Change
+    {
+        qint64 coins = 0;
+        qint64 purses = 0;
+        qint64 members = 0;
+    };
+    std::map<std::tuple<int, int, int, int>, Change> cells;
+};
+
 // The counted cells, kept current inside every upload's transaction so that
 // publishing them (see ResultsPublication) never counts the stored sessions
 // again.
@@ -57,16 +76,12 @@ class ResultsAggregates
 public:
     explicit ResultsAggregates(SqlConnection& connection) : sql(connection) {}
 
-    // Makes a new connection ready for apply(): a table of its own holds
-    // what is not applied yet.
-    static void prepare(SqlConnection& sql);
-
     // Adds (sign +1) or takes away (sign -1) what the member's sessions
     // contribute. A session replaced by a newer upload is taken away
     // (addStored()) before its coins are replaced, and its new coins are added.
     // The member's own rows change at once; the cells, which every front end
-    // changes, only in applyPending().
-    void apply(qint64 memberNumber, const ResultsContribution& contribution, int sign);
+    // changes, are noted in `cells` for applyCells().
+    void apply(qint64 memberNumber, const ResultsContribution& contribution, int sign, CellChanges& cells);
     // Notes the member as having changed each cell where `removed` and
     // `added` differ, the mixing model of each member country of those
     // cells, and the project's totals when any did or the member is new.
@@ -76,11 +91,11 @@ public:
     // guess of when the coins are mixed (the settings' year choice) is not
     // the stored one; before the member's settings are stored.
     void noteGuess(qint64 memberNumber, int mixedYearChoice);
-    // Adds what apply() left pending to the cells, late in the transaction
-    // and in the order of the cells' keys, so that two front ends lock the
-    // cells they share one after the other and never wait for each other in
-    // a circle.
-    void applyPending();
+    // Adds what apply() noted to the cells, late in the transaction and in
+    // the order of the cells' keys, so that two front ends lock the cells
+    // they share one after the other and never wait for each other in a
+    // circle.
+    void applyCells(const CellChanges& changes);
     // Adds what a stored session contributes, read back from the database.
     void addStored(qint64 sessionId, ResultsContribution& contribution);
     // Counts everything afresh from the stored sessions (a database that did

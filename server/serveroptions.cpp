@@ -1,6 +1,7 @@
 #include "server/serveroptions.h"
 
 #include "common/constants.h"
+#include "server/databaselocation.h"
 
 #include <QCommandLineOption>
 #include <QCommandLineParser>
@@ -80,6 +81,10 @@ struct OptionSet
                                                        "country,coin_value,share with '# source:' and '# date:' "
                                                        "lines (see README). Without it, that share is fitted."),
                                         QStringLiteral("file")};
+    QCommandLineOption storingConnections{QStringLiteral("storing-connections"),
+                                          QStringLiteral("Store uploads on <count> PostgreSQL connections side by "
+                                                         "side (default 2). SQLite always stores on one."),
+                                          QStringLiteral("count")};
     QCommandLineOption publish{QStringLiteral("publish"),
                                QStringLiteral("Publish the results of the database that --database names now, "
                                               "besides the day's publication, and end.")};
@@ -92,7 +97,7 @@ struct OptionSet
                            "project's results on HTTP."));
         parser.addOptions({address, port, httpPort, database, maxBody, message, idleTimeout, connectionTimeout,
                            maxConnections, maxPerAddress, headerTimeout, minRate, maxBuffered, import, publishAt,
-                           productionShares, publish});
+                           productionShares, storingConnections, publish});
         parser.addHelpOption();
         parser.addVersionOption();
     }
@@ -189,7 +194,8 @@ ServerOptions::Outcome ServerOptions::parse(const QStringList& arguments, QStrin
         !positiveNumber(parser, options.maxConnections, connections, maxConnections, error) ||
         !positiveNumber(parser, options.maxPerAddress, connections, maxConnectionsPerAddress, error) ||
         !positiveNumber(parser, options.minRate, bytes, minRate, error) ||
-        !positiveNumber(parser, options.maxBuffered, bytes, maxBufferedBytes, error))
+        !positiveNumber(parser, options.maxBuffered, bytes, maxBufferedBytes, error) ||
+        !positiveNumber(parser, options.storingConnections, connections, storingConnections, error))
         return Outcome::Error;
     if (parser.isSet(options.publishAt) && parser.value(options.publishAt) == QLatin1String("never")) {
         publishAt = QTime();
@@ -209,6 +215,15 @@ ServerOptions::Outcome ServerOptions::parse(const QStringList& arguments, QStrin
         return Outcome::Import;
     }
     return Outcome::Run;
+}
+
+int ServerOptions::storingConnectionsFor(const QString& location) const
+{
+    DatabaseLocation where;
+    QString unused;
+    if (!DatabaseLocation::parse(location, where, unused) || where.dialect.kind() == SqlDialect::Kind::SQLite)
+        return 1;
+    return storingConnections > 0 ? storingConnections : DEFAULT_POSTGRESQL_STORING_CONNECTIONS;
 }
 
 QString ServerOptions::helpText()

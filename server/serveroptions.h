@@ -45,6 +45,12 @@ struct ServerOptions
     // ever send together.
     static constexpr qint64 DEFAULT_MAX_BUFFERED_BYTES = 256 * 1024 * 1024;
 
+    // PostgreSQL stores on this many connections side by side; SQLite, which
+    // writes one transaction at a time, on one. More pay only where the
+    // database has more cores: on two, a third and fourth connection only
+    // made the transactions smaller.
+    static constexpr int DEFAULT_POSTGRESQL_STORING_CONNECTIONS = 2;
+
     QHostAddress address = QHostAddress(QHostAddress::LocalHost);
     quint16 port = DEFAULT_PORT;                               // 0: any free port (printed when bound)
     quint16 httpPort = DEFAULT_HTTP_PORT;                      // 0: no web pages
@@ -62,6 +68,10 @@ struct ServerOptions
     // At night in Europe, when hardly anybody counts.
     QTime publishAt = QTime(4, 0); // UTC; invalid: never by itself
     QString productionSharesFile;  // empty: the mixing model's a is fitted
+    int storingConnections = 0;    // 0: the default of the database's kind
+
+    // The storing connections for the database `location` names.
+    int storingConnectionsFor(const QString& location) const;
 
     enum class Outcome { Run, Import, Publish, ShowHelp, ShowVersion, Error };
 

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "server/resultsaggregates.h"
+
 #include <QByteArray>
 #include <QHash>
 #include <QList>
@@ -7,7 +9,6 @@
 #include <QVariant>
 #include <QtGlobal>
 
-class ResultsContribution;
 struct UserEvent;
 class Session;
 class SqlConnection;
@@ -18,6 +19,7 @@ struct TotalsChange
     qint64 members = 0;
     qint64 purses = 0; // sessions holding at least one coin pile
     qint64 sumCents = 0;
+    CellChanges cells;
 };
 
 // The stored sessions. A session is its member's counting begun at its entry

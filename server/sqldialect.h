@@ -23,8 +23,9 @@ public:
     // A schema statement with its words for what the two spell differently:
     // GENERATED_KEY, a key the database numbers itself, and MEMBER_KEY, the
     // member number (given by the server; in SQLite a key that is never
-    // given twice, as databases of the first schema have it), and BYTES, a
-    // value of bytes.
+    // given twice, as databases of the first schema have it), BYTES, a
+    // value of bytes, and WITHOUT_ROWID after a table kept in the order of
+    // its primary key alone (SQLite; PostgreSQL has no such table).
     QString schema(const char* statement) const;
 
     // Made ready for the project's statements when it is opened; throws a

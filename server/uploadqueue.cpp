@@ -21,16 +21,24 @@ UploadQueue::~UploadQueue()
         stopping = true;
     }
     changed.notify_all();
-    if (worker.joinable())
+    for (std::thread& worker : workers)
         worker.join();
 }
 
-bool UploadQueue::start(const QString& location, QString& error)
+bool UploadQueue::start(const QString& location, QString& error, int connections)
 {
-    worker = std::thread([this, location] { run(location); });
+    {
+        const std::lock_guard<std::mutex> guard(lock);
+        opening = connections;
+    }
+    for (int i = 0; i < connections; ++i)
+        workers.emplace_back([this, location, i] { run(location, QStringLiteral("zuv-server-uploads-%1").arg(i)); });
     std::unique_lock<std::mutex> guard(lock);
-    changed.wait(guard, [this] { return openDone; });
+    changed.wait(guard, [this] { return opening == 0; });
     error = openError;
+    stopping = !opened; // the connections that did open end too
+    guard.unlock();
+    changed.notify_all();
     return opened;
 }
 
@@ -72,18 +80,20 @@ void UploadQueue::deliver(Waiting& upload, const UploadService::Reply& reply)
         Qt::QueuedConnection);
 }
 
-void UploadQueue::run(const QString& location)
+void UploadQueue::run(const QString& location, const QString& connectionName)
 {
-    ProjectDatabase database(QStringLiteral("zuv-server-uploads"));
+    ProjectDatabase database(connectionName);
+    const bool ready = database.open(location);
     {
-        const bool ready = database.open(location);
         const std::lock_guard<std::mutex> guard(lock);
-        opened = ready;
-        openError = database.lastError();
-        openDone = true;
+        if (!ready && opened) {
+            opened = false;
+            openError = database.lastError();
+        }
+        --opening;
     }
     changed.notify_all();
-    if (!opened)
+    if (!ready)
         return;
 
     UploadService service(database, serverMessage);
@@ -96,6 +106,8 @@ void UploadQueue::run(const QString& location)
             if (stopping)
                 return;
             takeNext(batch);
+            if (!waiting.empty())
+                changed.notify_one(); // for another storing thread
         }
         for (const Waiting& upload : batch)
             uploads.push_back(&upload.upload);

@@ -17,9 +17,10 @@
 #include <functional>
 #include <mutex>
 #include <thread>
+#include <vector>
 
-// Stores the uploads on a thread of its own, with a database connection of its
-// own, as many at once as are waiting: the uploads that arrive while one
+// Stores the uploads on threads of its own, each with a database connection of
+// its own, each transaction taking as many as are waiting: the uploads that arrive while one
 // transaction is under way all go into the next (each in a savepoint of its
 // own, so one that fails is refused alone), and all are answered once it is
 // committed, so an answer still means the upload is on disk. The database
@@ -46,9 +47,13 @@ public:
     // unanswered (their clients send them again).
     ~UploadQueue() override;
 
-    // Opens the database at `location` on the queue's thread. False with
-    // `error` when it cannot be used.
-    bool start(const QString& location, QString& error);
+    // Opens `connections` connections to the database at `location`, each on
+    // a storing thread of its own. False with `error` when one cannot be used.
+    // PostgreSQL stores on several side by side (writers of different
+    // participants do not wait for each other until the shared rows at the
+    // end of their transactions); SQLite writes one transaction at a time,
+    // so one connection is all it uses.
+    bool start(const QString& location, QString& error, int connections = 1);
 
     // Reads the body (one that is no client state is refused at once) and
     // queues the upload. `done` runs on this object's thread with the reply,
@@ -68,7 +73,7 @@ private:
         bool large = false;
     };
 
-    void run(const QString& location);
+    void run(const QString& location, const QString& connectionName);
     // Moves the uploads of the next transaction from `waiting` to `batch`.
     void takeNext(std::vector<Waiting>& batch);
     void deliver(Waiting& waiting, const UploadService::Reply& reply);
@@ -77,13 +82,13 @@ private:
     // Used on this object's thread only.
     ClaimLedger claims;
     QElapsedTimer clock;
-    std::thread worker;
+    std::vector<std::thread> workers;
     std::mutex lock;
     std::condition_variable changed;
     std::deque<Waiting> waiting;
     bool stopping = false;
     bool largeTurn = false; // a large upload waiting goes next
-    bool openDone = false;
-    bool opened = false;
+    int opening = 0;        // connections not open yet
+    bool opened = true;
     QString openError;
 };

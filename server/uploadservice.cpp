@@ -47,17 +47,6 @@ bool UploadService::decode(const QByteArray& body, ClientStorage& upload)
     return true;
 }
 
-UploadService::Reply UploadService::handleUpload(const QByteArray& body)
-{
-    ClientStorage upload;
-    if (!decode(body, upload)) {
-        Reply refused;
-        refused.refusal = TCP_CLIENT_HAS_BAD_DATA_FORMAT;
-        return refused;
-    }
-    return storeAndAnswer({&upload}).front();
-}
-
 std::vector<UploadService::Reply> UploadService::storeAndAnswer(const std::vector<const ClientStorage*>& uploads)
 {
     const QDateTime now = QDateTime::currentDateTime();

@@ -36,12 +36,6 @@ public:
 
     explicit UploadService(ProjectDatabase& database, const QString& serverMessage = QString());
 
-    // Reads the body as a client state, stores it and answers. A body that is
-    // not exactly one client state is refused with
-    // TCP_CLIENT_HAS_BAD_DATA_FORMAT, a database failure with TCP_SERVER_IS_ILL
-    // (nothing of the upload is then stored).
-    Reply handleUpload(const QByteArray& body);
-
     // Stores uploads read with decode() together, in one transaction, and
     // answers each: an upload the database failed on is refused with
     // TCP_SERVER_IS_ILL, alone unless the commit failed.

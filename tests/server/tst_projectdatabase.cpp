@@ -45,6 +45,26 @@ QByteArray bodyOf(const ClientStorage& storage)
     return uploadMessage(storage).mid(FRAME_HEADER_SIZE);
 }
 
+// Stored as the server stores it: the upload queue's one transaction, here for one upload.
+bool stored(ProjectDatabase& database, const ClientStorage& upload, const QDateTime& receivedAt, UploadReceipt& receipt)
+{
+    const ProjectDatabase::Outcome outcome = database.storeUploads({&upload}, receivedAt).front();
+    receipt = outcome.receipt;
+    return outcome.stored;
+}
+
+// The upload as the queue handles its body: read, refused when it is no client state, else stored and answered.
+UploadService::Reply handled(UploadService& service, const ClientStorage& upload)
+{
+    ClientStorage read;
+    if (!UploadService::decode(bodyOf(upload), read)) {
+        UploadService::Reply refused;
+        refused.refusal = TCP_CLIENT_HAS_BAD_DATA_FORMAT;
+        return refused;
+    }
+    return service.storeAndAnswer({&read}).front();
+}
+
 Session countedAt(const QString& time, int coinIndex, unsigned count)
 {
     Session session;
@@ -111,7 +131,7 @@ void TestProjectDatabase::failedUploadLeavesNoTrace()
     // A participant before, with no friends to invite.
     ClientStorage first = newcomer();
     first.InvitationList.clear();
-    QCOMPARE(service.handleUpload(bodyOf(first)).refusal, 0u);
+    QCOMPARE(handled(service, first).refusal, 0u);
     QCOMPARE(keptTotals(database.database()), QStringLiteral("1 1 200"));
     const auto rowCounts = [&database] {
         return rowsOf(database.database(), "SELECT (SELECT COUNT(*) FROM members), (SELECT COUNT(*) FROM sessions),"
@@ -127,7 +147,7 @@ void TestProjectDatabase::failedUploadLeavesNoTrace()
                               : "ALTER TABLE invitations ADD COLUMN disk_full INTEGER CHECK (disk_full IS NOT NULL)"),
              qPrintable(arrange.lastError().text()));
 
-    const UploadService::Reply refused = service.handleUpload(bodyOf(newcomer()));
+    const UploadService::Reply refused = handled(service, newcomer());
     QCOMPARE(refused.refusal, unsigned(TCP_SERVER_IS_ILL));
     QVERIFY2(database.lastError().contains(QLatin1String("disk_full")), qPrintable(database.lastError()));
     QCOMPARE(rowCounts(), before);
@@ -143,6 +163,7 @@ void TestProjectDatabase::failedUploadLeavesNoTrace()
     QCOMPARE(together[0].answer.memberNumber, 2u); // the failed attempt used up no number
     QCOMPARE(together[1].refusal, unsigned(TCP_SERVER_IS_ILL));
     QCOMPARE(keptTotals(database.database()), QStringLiteral("2 2 400"));
+    QCOMPARE(rowsOf(database.database(), "SELECT SUM(coins) FROM result_cells"), QStringLiteral("4"));
 }
 
 void TestProjectDatabase::totalsFollowWhatWasStored()
@@ -158,7 +179,7 @@ void TestProjectDatabase::totalsFollowWhatWasStored()
         // Stores the upload: the totals it was answered with, which are the
         // kept ones and those of a fresh count.
         const auto store = [&](const ClientStorage& upload) {
-            if (!database.storeUpload(upload, received, receipt))
+            if (!stored(database, upload, received, receipt))
                 return database.lastError();
             const QString answered = QString::asprintf("%lld %lld %lld", receipt.totals.members, receipt.totals.purses,
                                                        receipt.totals.sumCents);
@@ -234,14 +255,14 @@ void TestProjectDatabase::totalsFollowWhatWasStored()
     // Anna's events came along: of her sessions, kept without digests now, the one sent in a state saved
     // before its events stays as it is; the other two are stored again.
     anna.Sessions[1].observation.clear();
-    QVERIFY(database.storeUpload(anna, received, receipt));
+    QVERIFY(stored(database, anna, received, receipt));
     QCOMPARE(receipt.sessionsReplaced, 2);
 
     // And they go on from there.
     ClientStorage carla;
     carla.setDefaultValues();
     carla.Sessions = {countedAt(QStringLiteral("2024-02-07T10:00:00"), 6, 2)}; // 2 x 1 euro
-    QVERIFY(database.storeUpload(carla, received, receipt));
+    QVERIFY(stored(database, carla, received, receipt));
     QCOMPARE(receipt.memberNumber, 3u);
     QCOMPARE(keptTotals(db), QStringLiteral("3 5 1030"));
     QCOMPARE(countedTotals(db), keptTotals(db));
@@ -266,9 +287,9 @@ void TestProjectDatabase::publishedNumbersEqualAFreshCount()
     ben.Country = 4;
     ben.Sessions = {countedAt(QStringLiteral("2024-04-01T10:00:00"), 0, 3)};
     UploadReceipt receipt;
-    QVERIFY(database.storeUpload(anna, received, receipt));
+    QVERIFY(stored(database, anna, received, receipt));
     takeMembership(anna, receipt);
-    QVERIFY(database.storeUpload(ben, received, receipt));
+    QVERIFY(stored(database, ben, received, receipt));
     takeMembership(ben, receipt);
 
     // Every cell, and every member's sessions in it.
@@ -295,7 +316,7 @@ void TestProjectDatabase::publishedNumbersEqualAFreshCount()
     // in Germany's cells with her second session.
     anna.Country = 4;
     anna.Sessions = {countedAt(QStringLiteral("2024-03-01T10:00:00"), 0, 5)};
-    QVERIFY(database.storeUpload(anna, received, receipt));
+    QVERIFY(stored(database, anna, received, receipt));
     QCOMPARE(receipt.sessionsReplaced, 1);
     const QStringList after = published();
     QVERIFY(after != kept);
@@ -308,7 +329,7 @@ void TestProjectDatabase::publishedNumbersEqualAFreshCount()
     Session emptied;
     emptied.entryDateTime = ben.Sessions.first().entryDateTime;
     ben.Sessions = {emptied};
-    QVERIFY(database.storeUpload(ben, received, receipt));
+    QVERIFY(stored(database, ben, received, receipt));
     const QStringList withoutBen = published();
     QVERIFY(withoutBen.size() < after.size());
     aggregates.rebuild();
@@ -341,13 +362,13 @@ void TestProjectDatabase::newcomerSentAgain()
     ClientStorage before = newcomer();
     before.Country = 1;
     before.Sessions = {countedAt(QStringLiteral("2024-01-05T08:00:00"), 2, 1)};
-    QCOMPARE(service.handleUpload(bodyOf(before)).refusal, 0u);
+    QCOMPARE(handled(service, before).refusal, 0u);
     ClientStorage first = newcomer();
     first.PostalCode = QStringLiteral("53111");
     first.Sessions.first().observation = {UserEvent{0, 0}, UserEvent{0, 1}, UserEvent{1250, 2049}};
     first.Sessions.append(countedAt(QStringLiteral("2024-06-01T10:00:00.125"), 3, 2));
     const QDateTime joinedAt = QDateTime::currentDateTime();
-    const ServerAnswer joined = service.handleUpload(bodyOf(first)).answer;
+    const ServerAnswer joined = handled(service, first).answer;
     // The membership time is drawn from the hour before: one in a million lands in the upload's milliseconds.
     QVERIFY(joined.memberSince < joinedAt);
     QVERIFY(joined.memberSince > joinedAt.addMSecs(-MemberStore::MEMBERSHIP_TIME_SPREAD_MS));
@@ -371,7 +392,7 @@ void TestProjectDatabase::newcomerSentAgain()
     } else if (since == QLatin1String("one session less")) {
         again.Sessions.removeLast();
     }
-    const UploadService::Reply reply = service.handleUpload(bodyOf(again));
+    const UploadService::Reply reply = handled(service, again);
     QCOMPARE(reply.refusal, 0u);
     QCOMPARE(reply.answer.flags & ServerAnswer::NewMember, int(ServerAnswer::NewMember));
     QCOMPARE(reply.answer.memberNumber == joined.memberNumber, sameMember);
@@ -417,7 +438,8 @@ void TestProjectDatabase::uploadsThatStoreNothing()
     full.SetPurseFromCounttableArray(PurseArray(NUM_COINS, std::vector<unsigned>(NUM_NATIONAL_SIDES, 1)));
     for (int i = 0; i < fullSessions; ++i, full.entryDateTime = full.entryDateTime.addSecs(1))
         upload.Sessions.append(full);
-    const UploadService::Reply reply = UploadService(database).handleUpload(bodyOf(upload));
+    UploadService service(database);
+    const UploadService::Reply reply = handled(service, upload);
     QCOMPARE(reply.refusal, refusal);
     QCOMPARE(reply.answer.flags & ServerAnswer::AnswerOK, 0);
     QCOMPARE(countedTotals(database.database()), QStringLiteral("0 0 0"));
@@ -436,7 +458,7 @@ void TestProjectDatabase::frontEndsStoreSideBySide()
     for (const int month : {3, 4, 4, 3}) {
         members.push_back(::newcomer(4, 1, {{3, 4, 1}}));
         UploadReceipt receipt;
-        QVERIFY(database.storeUpload(members.back(), QDateTime::currentDateTime(), receipt));
+        QVERIFY(stored(database, members.back(), QDateTime::currentDateTime(), receipt));
         takeMembership(members.back(), receipt);
         members.back().Sessions << ::newcomer(4, month, {{3, 4, 1}}).Sessions;
     }
@@ -573,7 +595,7 @@ void TestProjectDatabase::importRefusesWhatItCannotTake()
     ProjectDatabase stopped;
     QVERIFY(stopped.open(sqlite));
     UploadReceipt receipt;
-    QVERIFY(stopped.storeUpload(newcomer(), QDateTime::currentDateTime(), receipt));
+    QVERIFY(stored(stopped, newcomer(), QDateTime::currentDateTime(), receipt));
     ProjectDatabase target(QStringLiteral("target"));
     QVERIFY(target.open(location));
     // The changes add up: the lookup tables are compared before the totals.

@@ -323,6 +323,7 @@ private Q_SLOTS:
     void uploadsBecomeMembershipSessionsAndTotals();
     void databaseRestarts();
     void stoppedFrontEnd();
+    void storingConnectionsSideBySide();
     void refusalsCarryTheirCode_data();
     void refusalsCarryTheirCode();
     void commandLine();
@@ -565,6 +566,39 @@ void TestServerConnections::stoppedFrontEnd()
     QCOMPARE(keptTotals(db), QStringLiteral("2 2 20"));
 }
 
+// On PostgreSQL the uploads are stored on several connections: one upload waiting for a row (the test holds it)
+// holds up its own connection only, and another participant's upload is answered while it still waits.
+void TestServerConnections::storingConnectionsSideBySide()
+{
+    if (qEnvironmentVariableIsEmpty("ZUV_TEST_POSTGRESQL"))
+        QSKIP("SQLite stores on one connection");
+    QString whyNot;
+    const QString database = freshDatabase(folder.path(), QStringLiteral("storing"), whyNot);
+    ServerProcess server;
+    QVERIFY(server.start(database, {QStringLiteral("--storing-connections"), QStringLiteral("2")}));
+    ClientStorage waiting = newcomer(FRANCE, 3, {{CENT_10, FRANCE, 1}});
+    unsigned refusal = 0;
+    const ServerAnswer joined = answerTo(server.port(), waiting, refusal);
+    QCOMPARE(refusal, 0u);
+    waiting.Membernumber = joined.memberNumber;
+    waiting.MemberSince = joined.memberSince;
+    const QSqlDatabase db = openReadOnly(database, QStringLiteral("storing"));
+    QSqlQuery holder(db);
+    QVERIFY(holder.exec("BEGIN READ WRITE") &&
+            holder.exec(
+                QStringLiteral("SELECT 1 FROM members WHERE member_number = %1 FOR UPDATE").arg(joined.memberNumber)));
+    RawConnection held(server.port());
+    QVERIFY(held.send(uploadMessage(waiting)));
+    QTRY_COMPARE(lockWaits(db), 1);
+    QVERIFY(uploaded(server.port(), newcomer(GERMANY, 3, {{CENT_1, GERMANY, 2}})) != 0);
+    QCOMPARE(lockWaits(db), 1); // the first still waits
+    QVERIFY(holder.exec("ROLLBACK"));
+    bool ended = false;
+    QVERIFY(startsWithMagic(held.read(ended, exchangeTimeoutMs)));
+    QCOMPARE(keptTotals(db), countedTotals(db));
+    QCOMPARE(keptTotals(db), QStringLiteral("2 2 12"));
+}
+
 void TestServerConnections::refusalsCarryTheirCode_data()
 {
     QTest::addColumn<QByteArray>("sent");
@@ -630,8 +664,9 @@ void TestServerConnections::commandLine()
     }
 
     // Each limit takes a positive number of its kind and refuses anything else.
-    for (const char* name : {"--idle-timeout", "--connection-timeout", "--header-timeout", "--max-connections",
-                             "--max-connections-per-address", "--min-rate", "--max-buffered"}) {
+    for (const char* name :
+         {"--idle-timeout", "--connection-timeout", "--header-timeout", "--max-connections",
+          "--max-connections-per-address", "--min-rate", "--max-buffered", "--storing-connections"}) {
         const bool bytes = qstrcmp(name, "--max-buffered") == 0;
         ServerOptions options;
         QString error;

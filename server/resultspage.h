@@ -11,7 +11,7 @@
 // The results: the totals, the share of foreign coins by month (the project
 // and each member country), where each country's coins come from, and the
 // share of foreign coins by coin value.
-QByteArray resultsPage(const ProjectResults& results);
+QByteArray resultsPage(const zuv::ProjectResults& results);
 
 // The pages the program links to besides the results.
 QByteArray downloadPage();

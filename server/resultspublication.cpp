@@ -13,6 +13,9 @@
 
 #include <map>
 
+// The published results are one model, shared with the program.
+using namespace zuv;
+
 namespace {
 
 const QString SAME_CELL = QStringLiteral("d.month = %1.month AND d.member_country = %1.member_country"
@@ -205,7 +208,7 @@ void ResultsPublication::keepDocuments()
 {
     const ProjectResults results = read();
     const std::pair<const char*, QByteArray> documents[] = {
-        {"page", resultsPage(results)}, {"json", resultsJson(results)}, {"csv", countsCsv(readCounts())}};
+        {"page", resultsPage(results)}, {"json", results.toJson()}, {"csv", countsCsv(readCounts())}};
     for (const auto& [name, body] : documents)
         sql.run(QStringLiteral("INSERT INTO published_documents (name, body) VALUES (?, ?)"
                                " ON CONFLICT (name) DO UPDATE SET body = excluded.body"),

@@ -19,6 +19,9 @@
 #include <sys/socket.h>
 #include <unistd.h>
 
+// The published results are one model, shared with the program.
+using namespace zuv;
+
 namespace {
 
 enum Status {

@@ -45,7 +45,7 @@ void BM_MixingFit(benchmark::State& state)
     const auto members = country(int(state.range(0)));
     bool fitted = false;
     for (auto _ : state) {
-        const MixingFit fit = MixingModel::fit(members);
+        const zuv::MixingFit fit = MixingModel::fit(members);
         fitted = fit.fitted;
         benchmark::DoNotOptimize(fit.b.value);
     }

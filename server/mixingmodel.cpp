@@ -9,6 +9,9 @@
 #include <cmath>
 #include <memory>
 
+// The published results are one model, shared with the program.
+using namespace zuv;
+
 namespace {
 
 // The fit works on a = 1 / (1 + exp(-u)) and b = exp(v): every (u, v) is a

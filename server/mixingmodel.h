@@ -1,5 +1,7 @@
 #pragma once
 
+#include "results/publishedresults.h"
+
 #include <QString>
 #include <QtGlobal>
 
@@ -35,32 +37,6 @@ struct MemberCountings
     std::vector<MonthCount> months;
 };
 
-// An estimate with its 90% interval.
-struct Estimate
-{
-    double value = 0;
-    double low = 0;
-    double high = 0;
-};
-
-struct MixingFit
-{
-    // Whether the data supports the model; when not, `missing` says what is
-    // missing ("fewer than 20 members (12)", ...) and no number is given.
-    bool fitted = false;
-    QString missing;
-    int members = 0;
-    qint64 purses = 0;
-    int months = 0; // distinct months counted
-
-    bool aFixed = false; // a came from the coins produced, not from the fit
-    Estimate a;
-    Estimate b;                               // per year
-    Estimate halfTimeYears;                   // ln 2 / b
-    Estimate mixedYears;                      // when f reaches 90% of a: ln 10 / b, in years after 2002-01-01
-    std::optional<Estimate> halfForeignYears; // when half the coins are foreign (a > 0.5 only)
-};
-
 class MixingModel
 {
 public:
@@ -70,6 +46,6 @@ public:
 
     // `fixedA`: the foreign share of complete mixing taken from the coins
     // produced; without it a is fitted. The same data and seed give the same fit.
-    static MixingFit fit(const std::vector<MemberCountings>& members, std::optional<double> fixedA = std::nullopt,
-                         quint64 seed = 1, int draws = BOOTSTRAP_DRAWS);
+    static zuv::MixingFit fit(const std::vector<MemberCountings>& members, std::optional<double> fixedA = std::nullopt,
+                              quint64 seed = 1, int draws = BOOTSTRAP_DRAWS);
 };

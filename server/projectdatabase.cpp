@@ -256,7 +256,7 @@ void applySharedChanges(SqlConnection& sql, const std::vector<const ClientStorag
     const AnalysisNumbers analysis = readAnalysisNumbers(sql);
     for (auto i = stored.crbegin(); i != stored.crend(); ++i) {
         UploadReceipt& receipt = outcomes[*i].receipt;
-        receipt.totals = ProjectTotals{totals.members, totals.purses, totals.sumCents};
+        receipt.totals = AnswerTotals{totals.members, totals.purses, totals.sumCents};
         receipt.analysis = analysis;
         totals.members -= changes[*i].members;
         totals.purses -= changes[*i].purses;

@@ -17,9 +17,10 @@ class ClientStorage;
 class SqlConnection;
 struct TotalsChange;
 
-// The project's totals as the participants see them in the answer. They are
-// kept in 64 bits: the answer's 32-bit fields take them through clampedCount().
-struct ProjectTotals
+// The project's totals as the participants see them in the upload answer (not
+// the published ones: those are zuv::ProjectResults). They are kept in 64 bits: the answer's 32-bit fields take them
+// through clampedCount().
+struct AnswerTotals
 {
     qint64 members = 0;
     qint64 purses = 0; // sessions whose purse held at least one coin
@@ -55,7 +56,7 @@ struct UploadReceipt
     int invitationsAdded = 0;
     quint8 previousUploadCountry = 0; // member country index of the upload before this one (before the
                                       // first, for a newcomer's sent again), 0 if none
-    ProjectTotals totals;             // including this upload
+    AnswerTotals totals;              // including this upload
     AnalysisNumbers analysis;
 };
 

@@ -5,6 +5,9 @@
 #include "server/resultsaggregates.h"
 #include "server/resultspublication.h"
 
+// The published results are one model, shared with the program.
+using namespace zuv;
+
 PublicationRun::Outcome PublicationRun::run(const QDateTime& now, bool daily)
 {
     FittedModels models;

@@ -4,6 +4,9 @@
 #include "server/resultspage.h"
 #include "server/resultspublication.h"
 
+// The published results are one model, shared with the program.
+using namespace zuv;
+
 PublishedDocuments::PublishedDocuments(ProjectDatabase& projectDatabase) : database(projectDatabase) {}
 
 bool PublishedDocuments::fetch(Document document, QByteArray& bytes, const QString& language)
@@ -25,7 +28,7 @@ bool PublishedDocuments::fetch(Document document, QByteArray& bytes, const QStri
         // Before the first publication: the documents of nothing published.
         if (published.isEmpty())
             published = document == Document::Page   ? resultsPage(ProjectResults(), language)
-                        : document == Document::Json ? resultsJson(ProjectResults())
+                        : document == Document::Json ? ProjectResults().toJson()
                                                      : countsCsv({});
         kept.bytes = published;
         kept.version = version;

@@ -16,6 +16,9 @@
 #include <memory>
 #include <optional>
 
+// The published results are one model, shared with the program.
+using namespace zuv;
+
 namespace {
 
 // The language of the page being rendered: its translator (none for English)
@@ -565,13 +568,6 @@ QString modelSentence(const QString& name, const MixingFit& fit)
     return text + pageText(QT_TRANSLATE_NOOP("ResultsPage", "mixed completely in %1")).arg(whenText(fit.mixedYears));
 }
 
-const CountryModel* modelOf(const ProjectResults& results, int country)
-{
-    const auto found = std::find_if(results.models.cbegin(), results.models.cend(),
-                                    [country](const CountryModel& model) { return model.country == country; });
-    return found == results.models.cend() ? nullptr : &*found;
-}
-
 // The countries whose "mixed completely" the model could tell, earliest first.
 QList<const CountryModel*> fittedByMixing(const ProjectResults& results)
 {
@@ -750,7 +746,7 @@ QString byMonthSection(const ProjectResults& results)
     html += QStringLiteral("</p><div class=\"multiples\">");
     for (const MemberCountryResults& country : results.countries) {
         const QString name = pageCountry(memberCountryName(country.country));
-        const CountryModel* model = modelOf(results, country.country);
+        const CountryModel* model = results.modelIn(country.country);
         // The forecasts carry the time axis on: the charts widen, all alike.
         const bool modelled = !results.models.isEmpty();
         const int width = modelled ? 440 : 290;

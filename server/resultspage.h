@@ -12,7 +12,7 @@
 // and each member country), where each country's coins come from, and the
 // share of foreign coins by coin value. In `language` ("de"; English for a
 // language not spoken), with its numbers and month names.
-QByteArray resultsPage(const ProjectResults& results, const QString& language = QStringLiteral("en"));
+QByteArray resultsPage(const zuv::ProjectResults& results, const QString& language = QStringLiteral("en"));
 
 // The pages the program links to besides the results.
 QByteArray downloadPage();

@@ -15,6 +15,9 @@
 
 #include <map>
 
+// The published results are one model, shared with the program.
+using namespace zuv;
+
 namespace {
 
 const QString SAME_CELL = QStringLiteral("d.month = %1.month AND d.member_country = %1.member_country"
@@ -206,7 +209,7 @@ void ResultsPublication::publishGuesses()
 void ResultsPublication::keepDocuments()
 {
     const ProjectResults results = read();
-    std::vector<std::pair<QString, QByteArray>> documents = {{QStringLiteral("json"), resultsJson(results)},
+    std::vector<std::pair<QString, QByteArray>> documents = {{QStringLiteral("json"), results.toJson()},
                                                              {QStringLiteral("csv"), countsCsv(readCounts())}};
     // The page once in every language, so that answering it stays a lookup.
     for (const QString& language : spokenLanguages())

@@ -37,7 +37,7 @@ class SqlConnection;
 struct FittedModels
 {
     // By member country: [0] every coin value together, [v] coin value v.
-    std::map<int, std::array<MixingFit, NUM_COINS + 1>> fits;
+    std::map<int, std::array<zuv::MixingFit, NUM_COINS + 1>> fits;
     // Who had changed each country's countings when they were read for the
     // fit: the publication takes just these changes as published.
     std::map<int, QList<qint64>> changers;
@@ -66,13 +66,13 @@ public:
     QByteArray document(const QString& name);
 
     // What the documents are rendered from.
-    ProjectResults read();
+    zuv::ProjectResults read();
     QList<CountsRow> readCounts();
 
 private:
     using CoinMix = std::array<std::array<qint64, NUM_NATIONAL_SIDES>, NUM_COINS>;
     // The models and guesses as published, with the mix of coins of each country.
-    void readModels(ProjectResults& results, const std::map<int, CoinMix>& mixes);
+    void readModels(zuv::ProjectResults& results, const std::map<int, CoinMix>& mixes);
     void publishCells(const QDateTime& now);
     void publishTotals();
     void publishModels(const FittedModels& models);

@@ -22,6 +22,9 @@
 #include <sys/socket.h>
 #include <unistd.h>
 
+// The published results are one model, shared with the program.
+using namespace zuv;
+
 namespace {
 
 enum Status {

@@ -43,6 +43,8 @@ QByteArray reasonFor(unsigned code)
 
 } // namespace
 
+namespace zuv::server {
+
 UploadConnection::UploadConnection(QTcpSocket* clientSocket, UploadQueue& uploadQueue,
                                    const ConnectionLimits& connectionLimits, PeerLedger& peerLedger, QObject* parent)
     : QObject(parent), socket(clientSocket), uploads(uploadQueue), limits(connectionLimits), ledger(peerLedger),
@@ -271,3 +273,5 @@ void UploadConnection::timedOut()
     }
     refuse(TCP_SERVER_TIMEOUT, limit.reason);
 }
+
+} // namespace zuv::server

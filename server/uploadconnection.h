@@ -28,6 +28,10 @@ struct ConnectionLimits
     int minBodyBytesPerSecond = 500;
 };
 
+// The program has an UploadConnection window of its own; both are linked
+// into the tests.
+namespace zuv::server {
+
 // One client connection: it collects the 10-byte header and the body,
 // refuses what is not an upload as early as the bytes allow (no magic, a
 // version we do not take, a body above the limit, all without reading
@@ -111,3 +115,5 @@ private:
     bool sendingClosed = false;
     bool done = false;
 };
+
+} // namespace zuv::server

@@ -4,6 +4,8 @@
 
 #include <QTcpSocket>
 
+using zuv::server::UploadConnection;
+
 namespace {
 constexpr char crowdedAddress[] = "too many connections from your address";
 } // namespace

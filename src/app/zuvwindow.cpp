@@ -10,6 +10,7 @@
 #include "common/utilities.h"
 #include "counting/counttable.h"
 #include "counting/slideshow.h"
+#include "results/publishedresults.h"
 #include "settings/dialogs.h"
 #include "storage/clientstorage.h"
 #include "usage/usage.h"
@@ -368,7 +369,8 @@ void ZUVWindow::showResultsWindow()
             return;
         }
         resultsWindow =
-            makeResultsWindow(*storage, ARCHIVEFILE_NAME, QUrl(QStringLiteral(ZUV_HTTP(ZUV_RESULTS_JSON))), this);
+            makeResultsWindow(*storage, ARCHIVEFILE_NAME,
+                              QUrl(QStringLiteral(ZUV_HTTP(ZUV_WEB_HOST)) + zuv::RESULTS_JSON_PATH), this);
         resultsWindow->setAttribute(Qt::WA_DeleteOnClose);
     }
     resultsWindow->show();

@@ -41,7 +41,7 @@ double distance(double coins, void* target)
 
 } // namespace
 
-CollectionForecast::CollectionForecast(const SeenCoins& seen, const MixCounts& mix)
+CollectionForecast::CollectionForecast(const SeenCoins& seen, const zuv::MixCounts& mix)
 {
     double total = 0;
     for (const auto& byValue : mix)

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "results/projectresults.h"
+#include "results/publishedresults.h"
 #include "results/purseresults.h"
 
 #include <QDate>
@@ -32,7 +32,7 @@ public:
     // Beyond this a forecast date means nothing to a participant.
     static constexpr int LONGEST_YEARS = 100;
 
-    CollectionForecast(const SeenCoins& seen, const MixCounts& mix);
+    CollectionForecast(const SeenCoins& seen, const zuv::MixCounts& mix);
 
     // Every coin with a count in one of the countings.
     static SeenCoins seenIn(const QList<Counting>& countings);

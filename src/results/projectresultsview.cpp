@@ -9,6 +9,7 @@
 #include <QChartView>
 #include <QComboBox>
 #include <QGridLayout>
+#include <QCoreApplication>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineSeries>
@@ -20,27 +21,54 @@
 #include <algorithm>
 #include <cmath>
 
+using namespace zuv;
+
 namespace {
 
 const QString unpublishedMark = QStringLiteral("*");
+
+// The project publishes English names; the participant reads them in his language.
+QString shownMemberCountry(int country)
+{
+    return QCoreApplication::translate("Country", memberCountryName(country).toUtf8().constData());
+}
+
+QStringList shownNationalSides()
+{
+    QStringList names;
+    for (int side = 1; side <= NUM_NATIONAL_SIDES; ++side)
+        names << shownCountryName(side);
+    return names;
+}
+
+QStringList shownCoinValues()
+{
+    QStringList names;
+    for (int coin = 0; coin < NUM_COINS; ++coin)
+        names << shownCoinName(coin);
+    return names;
+}
 // Further apart than a month (and the hour a change of summer time adds) is
 // a month not published: the line breaks there.
 constexpr qreal longestMonthMs = (31 * 24 + 1) * 60 * 60 * 1000.0;
 
-// The cells' shares in per cent; `unpublished` stands for the others.
-QList<qreal> percentsOf(const QList<ShareCell>& cells, qreal unpublished)
+// The cells' foreign shares in per cent, or with `whole` coins their share
+// of those; `unpublished` stands for the cells not published.
+QList<qreal> percentsOf(const QList<PublishedCell>& cells, qreal unpublished, qint64 whole = 0)
 {
     QList<qreal> percents;
-    for (const ShareCell& cell : cells)
-        percents.append(cell.published() ? cell.share * 100 : unpublished);
+    for (const PublishedCell& cell : cells)
+        percents.append(!cell ? unpublished
+                              : 100.0 * qreal(whole > 0 ? cell->coins : cell->foreignCoins) /
+                                    qreal(whole > 0 ? whole : cell->coins));
     return percents;
 }
 
-// Where a month "yyyy-MM" begins on the time axis, which reads local time;
-// NaN for anything else.
-qreal monthStart(const QString& month)
+// Where a month (year * 100 + month) begins on the time axis, which reads
+// local time; NaN for anything else.
+qreal monthStart(int month)
 {
-    const QDate date = QDate::fromString(month + QStringLiteral("-01"), QStringLiteral("yyyy-MM-dd"));
+    const QDate date(month / 100, month % 100, 1);
     return date.isValid() ? static_cast<qreal>(date.startOfDay().toMSecsSinceEpoch()) : qQNaN();
 }
 
@@ -68,7 +96,7 @@ QList<QPointF> curve(double a, double b, qreal last)
     const qreal yearMs = yearDays * 24 * 60 * 60 * 1000.0;
     for (int i = 0; i <= curvePoints; ++i) {
         const qreal at = first + (last - first) * i / curvePoints;
-        points.append(QPointF(at, ModelFit::share(a, b, (at - first) / yearMs) * 100));
+        points.append(QPointF(at, MixingFit::share(a, b, (at - first) / yearMs) * 100));
     }
     return points;
 }
@@ -111,6 +139,12 @@ QString guessText(MixGuess guess)
 QString yearsText(QDate value, QDate low, QDate high)
 {
     return QStringLiteral("%1 (%2-%3)").arg(value.year()).arg(low.year()).arg(high.year());
+}
+
+// The years of a forecast published by its month.
+QString forecastYears(const Estimate& years)
+{
+    return yearsText(monthAfterEuroStart(years.value), monthAfterEuroStart(years.low), monthAfterEuroStart(years.high));
 }
 
 // An area between two lines that it owns: a QAreaSeries does not own the
@@ -213,7 +247,7 @@ void ProjectResultsView::showFailure(const QString& text)
 void ProjectResultsView::showResults(const QByteArray& json)
 {
     QString error;
-    std::optional<ProjectResults> parsed = parseProjectResults(json, &error);
+    std::optional<ProjectResults> parsed = ProjectResults::fromJson(json, &error);
     if (!parsed) {
         showFailure(tr("The answer from %1 cannot be read as the project's results (%2).")
                         .arg(source.toDisplayString(), error));
@@ -222,13 +256,11 @@ void ProjectResultsView::showResults(const QByteArray& json)
     results = std::move(*parsed);
     status->hide();
 
-    QString text;
-    if (results.totals)
-        text = tr("%1 members have counted %2 purses so far; published: %3 coins worth %4 Euro.")
-                   .arg(results.totals->members)
-                   .arg(results.totals->purses)
-                   .arg(results.totals->coins)
-                   .arg(euroAmount(results.totals->valueCents));
+    QString text = tr("%1 members have counted %2 purses so far; published: %3 coins worth %4 Euro.")
+                       .arg(results.members)
+                       .arg(results.purses)
+                       .arg(results.coins)
+                       .arg(euroAmount(results.valueCents));
     if (results.updated.isValid())
         text += QLatin1Char(' ') +
                 tr("Published on %1, once a day.").arg(results.updated.toString(QStringLiteral("yyyy-MM-dd")));
@@ -243,10 +275,10 @@ void ProjectResultsView::showResults(const QByteArray& json)
     {
         const QSignalBlocker quiet(originCountry);
         originCountry->clear();
-        for (const CountryOrigin& entry : results.origin)
-            originCountry->addItem(entry.name, entry.country);
+        for (const MemberCountryResults& entry : results.countries)
+            originCountry->addItem(shownMemberCountry(entry.country), entry.country);
         originCountry->setCurrentIndex(std::max(0, originCountry->findData(memberCountry)));
-        originCountry->setEnabled(!results.origin.isEmpty());
+        originCountry->setEnabled(!results.countries.isEmpty());
     }
     drawOrigin();
     drawShareByValue();
@@ -260,7 +292,7 @@ void ProjectResultsView::drawShareByMonth()
     clearChart(chart);
     chart->setTitle(tr("Foreign share by month"));
     QList<qreal> starts;
-    for (const QString& month : results.months)
+    for (const int month : results.months)
         starts.append(monthStart(month));
     qreal first = qInf();
     qreal last = -qInf();
@@ -274,18 +306,18 @@ void ProjectResultsView::drawShareByMonth()
         chart->setTitle(tr("Foreign share by month: nothing published yet"));
         return;
     }
-    const CountryShares* own = results.sharesIn(memberCountry);
-    const QList<qreal> overall = percentsOf(results.shareByMonth, qQNaN());
-    const QList<qreal> ownCountry = own ? percentsOf(own->cells, qQNaN()) : QList<qreal>();
+    const MemberCountryResults* own = results.countryIn(memberCountry);
+    const QList<qreal> overall = percentsOf(results.overallByMonth, qQNaN());
+    const QList<qreal> ownCountry = own ? percentsOf(own->byMonth, qQNaN()) : QList<qreal>();
 
     // The model is drawn from the euro coins' first day until it says they
     // are mixed completely, at the latest; the guess stands on the same axis.
-    const CountryMixing* mixing = results.model ? results.model->in(memberCountry) : nullptr;
-    const ModelFit* fit = mixing && mixing->all && mixing->all->fitted ? &*mixing->all : nullptr;
+    const CountryModel* mixing = results.modelIn(memberCountry);
+    const MixingFit* fit = mixing && mixing->all.fitted ? &mixing->all : nullptr;
     const std::optional<std::pair<QDate, QDate>> guessed = guessSpan(guess);
     if (fit) {
         first = std::min(first, msecsAt(euroStart));
-        last = std::max(last, msecsAt(fit->mixed.high));
+        last = std::max(last, msecsAt(monthAfterEuroStart(fit->mixedYears.high)));
         if (guessed)
             last = std::max(last, msecsAt(guessed->second.isValid() ? guessed->second : guessed->first));
     }
@@ -323,7 +355,7 @@ void ProjectResultsView::drawShareByMonth()
         band->attachAxis(x);
         band->attachAxis(y);
         auto* model = new QLineSeries;
-        model->setName(tr("model for %1").arg(mixing->name));
+        model->setName(tr("model for %1").arg(shownMemberCountry(memberCountry)));
         model->append(fitted);
         model->setPen(QPen(QColor(70, 130, 180), 2, Qt::DashLine));
         chart->addSeries(model);
@@ -339,46 +371,42 @@ void ProjectResultsView::drawShareByMonth()
     };
     line(tr("All euro countries"), overall);
     if (own)
-        line(own->name, ownCountry);
+        line(shownMemberCountry(memberCountry), ownCountry);
 }
 
 void ProjectResultsView::describeModel()
 {
-    model->setVisible(results.model.has_value());
-    if (!results.model)
-        return;
-    const CountryMixing* mixing = results.model->in(memberCountry);
+    model->setVisible(!results.models.isEmpty() || !results.mixedGuesses.isEmpty());
+    const CountryModel* mixing = results.modelIn(memberCountry);
+    const QString name = shownMemberCountry(memberCountry);
     QStringList text;
-    if (!mixing || !mixing->all) {
+    if (!mixing || (!mixing->all.fitted && mixing->all.missing.isEmpty())) {
         text << tr("No forecast of the mixing is published for your member country.");
-    } else if (!mixing->all->fitted) {
-        text << tr("%1: not enough countings yet for a forecast of the mixing (%2).")
-                    .arg(mixing->name, mixing->all->missing);
+    } else if (!mixing->all.fitted) {
+        text << tr("%1: not enough countings yet for a forecast of the mixing (%2).").arg(name, mixing->all.missing);
     } else {
-        const ModelFit& fit = *mixing->all;
+        const MixingFit& fit = mixing->all;
         const QString half =
-            fit.halfForeign
-                ? tr("half the coins foreign in %1")
-                      .arg(yearsText(fit.halfForeign->value, fit.halfForeign->low, fit.halfForeign->high))
+            fit.halfForeignYears
+                ? tr("half the coins foreign in %1").arg(forecastYears(*fit.halfForeignYears))
                 : tr("half-way mixed in %1")
                       .arg(yearsText(dateAfterStart(fit.halfTimeYears.value), dateAfterStart(fit.halfTimeYears.low),
                                      dateAfterStart(fit.halfTimeYears.high)));
-        text << tr("%1: %2; mixed completely in %3.")
-                    .arg(mixing->name, half, yearsText(fit.mixed.value, fit.mixed.low, fit.mixed.high));
-        if (fit.aFixed && !results.model->productionShares.isEmpty())
-            text << tr("(The share of foreign coins once mixed is taken from the coins produced: %1.)")
-                        .arg(results.model->productionShares);
+        text << tr("%1: %2; mixed completely in %3.").arg(name, half, forecastYears(fit.mixedYears));
+        const QJsonValue source = results.productionShares.value(QLatin1String("source"));
+        if (fit.aFixed && source.isString())
+            text << tr("(The share of foreign coins once mixed is taken from the coins produced: %1, %2.)")
+                        .arg(source.toString(), results.productionShares.value(QLatin1String("date")).toString());
     }
     text << guessText(guess);
-    if (!results.model->mixedGuesses.isEmpty()) {
+    if (!results.mixedGuesses.isEmpty()) {
         QStringList bars;
-        for (const GuessCount& bar : results.model->mixedGuesses)
+        for (const GuessBar& bar : results.mixedGuesses)
             bars << (bar.members ? tr("%1 (%2)").arg(bar.guess).arg(*bar.members)
                                  : tr("%1 (fewer than %2)").arg(bar.guess).arg(results.minimumMembers));
         QString guesses = tr("Our members' guesses: %1").arg(bars.join(QStringLiteral(", ")));
-        if (mixing && mixing->all && mixing->all->fitted)
-            guesses += tr("; the countings say %1.")
-                           .arg(yearsText(mixing->all->mixed.value, mixing->all->mixed.low, mixing->all->mixed.high));
+        if (mixing && mixing->all.fitted)
+            guesses += tr("; the countings say %1.").arg(forecastYears(mixing->all.mixedYears));
         else
             guesses += QLatin1Char('.');
         text << QStringLiteral("\n") + guesses;
@@ -390,18 +418,20 @@ void ProjectResultsView::drawOrigin()
 {
     QChart* chart = origin->chart();
     clearChart(chart);
-    const CountryOrigin* entry = results.originIn(originCountry->currentData().toInt());
+    const MemberCountryResults* entry = results.countryIn(originCountry->currentData().toInt());
     if (!entry) {
         chart->setTitle(tr("Where the coins come from: nothing published yet"));
         return;
     }
-    if (entry->suppressed) {
-        chart->setTitle(tr("Where the coins in %1 come from: %2 not published").arg(entry->name, unpublishedMark));
+    const QString name = shownMemberCountry(entry->country);
+    if (!entry->origin) {
+        chart->setTitle(tr("Where the coins in %1 come from: %2 not published").arg(name, unpublishedMark));
         return;
     }
-    chart->setTitle(tr("Where the %1 coins in %2 come from").arg(QLocale().toString(entry->coins), entry->name));
-    addPercentBars(chart, tr("share of the coins"), marked(results.nationalSides, entry->sides),
-                   percentsOf(entry->sides, 0));
+    chart->setTitle(tr("Where the %1 coins in %2 come from").arg(QLocale().toString(entry->origin->coins), name));
+    const QList<PublishedCell> sides(entry->sides.begin(), entry->sides.end());
+    addPercentBars(chart, tr("share of the coins"), marked(shownNationalSides(), sides),
+                   percentsOf(sides, 0, entry->origin->coins));
 }
 
 void ProjectResultsView::drawShareByValue()
@@ -409,14 +439,15 @@ void ProjectResultsView::drawShareByValue()
     QChart* chart = shareByValue->chart();
     clearChart(chart);
     chart->setTitle(tr("Foreign share by coin value"));
-    addPercentBars(chart, tr("foreign coins"), marked(results.coinValues, results.shareByValue),
-                   percentsOf(results.shareByValue, 0));
+    const QList<PublishedCell> byValue(results.byValue.begin(), results.byValue.end());
+    addPercentBars(chart, tr("foreign coins"), marked(shownCoinValues(), byValue),
+                   percentsOf(byValue, 0));
 }
 
-QStringList ProjectResultsView::marked(const QStringList& names, const QList<ShareCell>& cells) const
+QStringList ProjectResultsView::marked(const QStringList& names, const QList<PublishedCell>& cells) const
 {
     QStringList categories;
     for (qsizetype i = 0; i < names.size(); ++i)
-        categories.append(i < cells.size() && cells[i].published() ? names[i] : names[i] + unpublishedMark);
+        categories.append(i < cells.size() && cells[i] ? names[i] : names[i] + unpublishedMark);
     return categories;
 }

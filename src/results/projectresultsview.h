@@ -1,6 +1,6 @@
 #pragma once
 
-#include "results/projectresults.h"
+#include "results/publishedresults.h"
 
 #include <QUrl>
 #include <QWidget>
@@ -33,7 +33,7 @@ public:
 
 Q_SIGNALS:
     // The results as read, each time they are.
-    void resultsRead(const ProjectResults& results);
+    void resultsRead(const zuv::ProjectResults& results);
 
 public Q_SLOTS:
     // Downloads the results again; the charts wait until they are there.
@@ -47,7 +47,7 @@ private:
     void drawOrigin();
     void drawShareByValue();
     // The category names, with a mark on those whose number is not published.
-    QStringList marked(const QStringList& names, const QList<ShareCell>& cells) const;
+    QStringList marked(const QStringList& names, const QList<zuv::PublishedCell>& cells) const;
 
     QUrl source;
     int memberCountry;
@@ -63,5 +63,5 @@ private:
     QChartView* origin;
     QChartView* shareByValue;
     QLabel* footnote;
-    ProjectResults results;
+    zuv::ProjectResults results;
 };

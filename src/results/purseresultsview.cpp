@@ -20,6 +20,8 @@
 #include <QVBoxLayout>
 #include <QValueAxis>
 
+#include <algorithm>
+
 namespace {
 
 QLabel* paragraph(const QString& text, const QString& objectName)
@@ -233,18 +235,22 @@ void PurseResultsView::addCountings(QVBoxLayout* layout, const PurseSummary& sum
     connect(exportButton, &QPushButton::clicked, this, &PurseResultsView::exportCountings);
 }
 
-void PurseResultsView::showForecast(const ProjectResults& results)
+void PurseResultsView::showForecast(const zuv::ProjectResults& results)
 {
     if (!forecast)
         return;
-    const CountryMixing* mixing = results.model ? results.model->in(memberCountry) : nullptr;
-    if (!mixing || !mixing->mix) {
+    const zuv::CountryModel* model = results.modelIn(memberCountry);
+    const auto none = [](const auto& coins) {
+        return std::all_of(coins.begin(), coins.end(), [](qint64 n) { return n == 0; });
+    };
+    if (!model || std::all_of(model->mix.begin(), model->mix.end(), none)) {
         forecast->setText(tr("When you will have seen every coin needs the mix of coins the project publishes for "
                              "your member country, and there is none."));
         return;
     }
-    const CollectionForecast collection(CollectionForecast::seenIn(countings), *mixing->mix);
-    forecast->setText(forecastText(collection, CollectionForecast::coinsPerMonth(countings), mixing->name));
+    const CollectionForecast collection(CollectionForecast::seenIn(countings), model->mix);
+    forecast->setText(
+        forecastText(collection, CollectionForecast::coinsPerMonth(countings), zuv::memberCountryName(memberCountry)));
 }
 
 void PurseResultsView::exportCountings()

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "results/projectresults.h"
+#include "results/publishedresults.h"
 #include "results/purseresults.h"
 
 #include <QWidget>
@@ -21,7 +21,7 @@ public:
 public Q_SLOTS:
     // When he will have seen every national coin, from the mix the members
     // in his member country meet.
-    void showForecast(const ProjectResults& results);
+    void showForecast(const zuv::ProjectResults& results);
 
 private:
     void addCountings(QVBoxLayout* layout, const PurseSummary& summary);

@@ -19,6 +19,7 @@
 #include <QProgressDialog>
 #include <QPushButton>
 #include <QTimer>
+#include <QTransform>
 #include <QVBoxLayout>
 
 #include <utility>
@@ -315,10 +316,33 @@ void SlideShow::DrawCoin(QPixmap& target, const QString& countryText, const QStr
 
     painter.setPen(QPen(Qt::black, 1, Qt::SolidLine));
     painter.setFont(font());
-    const QFontMetrics metrics(font());
-    const int lineHeight = metrics.height();
-    painter.drawText((width - metrics.horizontalAdvance(coinText)) / 2, height / 2 - lineHeight, coinText);
-    painter.drawText((width - metrics.horizontalAdvance(countryText)) / 2, height / 2 + lineHeight, countryText);
+    const int lineHeight = QFontMetrics(font()).height();
+    // A laid-out text is placed by its top left corner: its baseline lies
+    // the font's exact ascent below that.
+    const qreal ascent = QFontMetricsF(font()).ascent();
+    const LaidOutName& coinName = laidOut(coinText);
+    const LaidOutName& countryName = laidOut(countryText);
+    painter.drawStaticText(QPointF((width - coinName.advance) / 2, height / 2 - lineHeight - ascent), coinName.text);
+    painter.drawStaticText(QPointF((width - countryName.advance) / 2, height / 2 + lineHeight - ascent),
+                           countryName.text);
+}
+
+const SlideShow::LaidOutName& SlideShow::laidOut(const QString& name) const
+{
+    if (laidOutFont != font()) {
+        laidOutNames.clear();
+        laidOutFont = font();
+    }
+    auto found = laidOutNames.find(name);
+    if (found == laidOutNames.end()) {
+        LaidOutName laid;
+        laid.text.setText(name);
+        laid.text.setTextFormat(Qt::PlainText);
+        laid.text.prepare(QTransform(), laidOutFont);
+        laid.advance = QFontMetrics(laidOutFont).horizontalAdvance(name);
+        found = laidOutNames.insert(name, laid);
+    }
+    return *found;
 }
 
 unsigned SlideShow::actualCoinNumber() const

@@ -3,8 +3,11 @@
 #include "common/constants.h"
 
 #include <QColor>
+#include <QFont>
+#include <QHash>
 #include <QPixmap>
 #include <QSize>
+#include <QStaticText>
 #include <QString>
 #include <QWidget>
 
@@ -89,6 +92,15 @@ private:
     void showPicture(QPushButton* button, const QPixmap& picture);
     void fitPicture(QPushButton* button);
 
+    // A name written on a drawn coin, laid out once: every coin value's name
+    // is written on 16 coins and every country's on 8.
+    struct LaidOutName
+    {
+        QStaticText text;
+        int advance = 0;
+    };
+    const LaidOutName& laidOut(const QString& name) const;
+
     PictureTable pics;
     QSize picSize{-1, -1};
     unsigned coin = 0;    // 0 ("1c") .. 7 ("2e")
@@ -97,4 +109,7 @@ private:
     QPushButton* countryButton = nullptr;
     QLabel* coinLabel = nullptr;
     QLabel* countryLabel = nullptr;
+    // Laid out in laidOutFont; forgotten when the slide show's font changes.
+    mutable QHash<QString, LaidOutName> laidOutNames;
+    mutable QFont laidOutFont;
 };

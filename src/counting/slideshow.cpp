@@ -260,6 +260,7 @@ void SlideShow::loadPictures(const QString& path, const QString& suffix, bool& d
                  colourOf(coincolorInner[coinIdx]), colourOf(coincolorOuter[coinIdx]), picSize, coinSizeInner[coinIdx],
                  coinSizeOuter[coinIdx]);
     }
+    blankCoins.clear();
 
     changeCoinSide();
     progress.close();
@@ -300,20 +301,13 @@ QColor SlideShow::RGB2Color(uchar red, uchar green, uchar blue)
 void SlideShow::DrawCoin(QPixmap& target, const QString& countryText, const QString& coinText, const QColor& inner,
                          const QColor& outer, QSize size, int innerSize, int outerSize) const
 {
-    target = QPixmap(size);
-    target.fill(Qt::white);
+    // Drawn into an image of its own, then handed over whole: a pixmap
+    // copied to be painted on would be converted pixel by pixel.
+    QImage coin = blankCoin(size, inner, outer, innerSize, outerSize).copy();
     const int width = size.width();
     const int height = size.height();
 
-    QPainter painter(&target);
-    painter.setPen(Qt::NoPen);
-    if (outerSize != innerSize) {
-        painter.setBrush(outer);
-        painter.drawEllipse((width - outerSize) / 2, (height - outerSize) / 2, outerSize, outerSize);
-    }
-    painter.setBrush(inner);
-    painter.drawEllipse((width - innerSize) / 2, (height - innerSize) / 2, innerSize, innerSize);
-
+    QPainter painter(&coin);
     painter.setPen(QPen(Qt::black, 1, Qt::SolidLine));
     painter.setFont(font());
     const int lineHeight = QFontMetrics(font()).height();
@@ -325,6 +319,31 @@ void SlideShow::DrawCoin(QPixmap& target, const QString& countryText, const QStr
     painter.drawStaticText(QPointF((width - coinName.advance) / 2, height / 2 - lineHeight - ascent), coinName.text);
     painter.drawStaticText(QPointF((width - countryName.advance) / 2, height / 2 + lineHeight - ascent),
                            countryName.text);
+    painter.end();
+    target = QPixmap::fromImage(std::move(coin));
+}
+
+const QImage& SlideShow::blankCoin(QSize size, const QColor& inner, const QColor& outer, int innerSize,
+                                   int outerSize) const
+{
+    const BlankCoinKey key{size.width(), size.height(), inner.rgba64(), outer.rgba64(), innerSize, outerSize};
+    auto found = blankCoins.find(key);
+    if (found != blankCoins.end())
+        return found->second;
+    QImage coin(size, QImage::Format_RGB32);
+    coin.fill(Qt::white);
+    const int width = size.width();
+    const int height = size.height();
+    QPainter painter(&coin);
+    painter.setPen(Qt::NoPen);
+    if (outerSize != innerSize) {
+        painter.setBrush(outer);
+        painter.drawEllipse((width - outerSize) / 2, (height - outerSize) / 2, outerSize, outerSize);
+    }
+    painter.setBrush(inner);
+    painter.drawEllipse((width - innerSize) / 2, (height - innerSize) / 2, innerSize, innerSize);
+    painter.end();
+    return blankCoins.emplace(key, coin).first->second;
 }
 
 const SlideShow::LaidOutName& SlideShow::laidOut(const QString& name) const

@@ -5,6 +5,7 @@
 #include <QColor>
 #include <QFont>
 #include <QHash>
+#include <QImage>
 #include <QPixmap>
 #include <QSize>
 #include <QStaticText>
@@ -12,6 +13,8 @@
 #include <QWidget>
 
 #include <array>
+#include <map>
+#include <tuple>
 
 class QLabel;
 class QPushButton;
@@ -100,6 +103,8 @@ private:
         int advance = 0;
     };
     const LaidOutName& laidOut(const QString& name) const;
+    // A drawn coin without its names: the 16 coins of a value share it.
+    const QImage& blankCoin(QSize size, const QColor& inner, const QColor& outer, int innerSize, int outerSize) const;
 
     PictureTable pics;
     QSize picSize{-1, -1};
@@ -112,4 +117,8 @@ private:
     // Laid out in laidOutFont; forgotten when the slide show's font changes.
     mutable QHash<QString, LaidOutName> laidOutNames;
     mutable QFont laidOutFont;
+    // By size, inner and outer colour, inner and outer diameter; kept while
+    // the pictures are drawn.
+    using BlankCoinKey = std::tuple<int, int, quint64, quint64, int, int>;
+    mutable std::map<BlankCoinKey, QImage> blankCoins;
 };

@@ -343,6 +343,9 @@ void TestCounting::picturesAreReadOrDrawn()
     QCOMPARE(boxes.last().title, QStringLiteral("Picture format not supported by Qt"));
     QVERIFY(boxes.last().text.contains(QStringLiteral("support 'xyz' files, only these filetypes are supported:\n")));
     QVERIFY(drawn(show, 7, 15));
+    // Coins of one colour keep their own sizes: 1 cent 106 wide (from x = 32), 5 cent 138 (from x = 16).
+    QCOMPARE(show.pictures()[0][3].toImage().pixel(20, 85), white);
+    QCOMPARE(show.pictures()[2][3].toImage().pixel(20, 85), qRgb(239, 181, 148));
 }
 
 // A drawn coin's names are written, centred, in the slide show's font of the moment.

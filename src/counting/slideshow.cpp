@@ -19,6 +19,7 @@
 #include <QProgressDialog>
 #include <QPushButton>
 #include <QTimer>
+#include <QTransform>
 #include <QVBoxLayout>
 
 #include <utility>
@@ -258,6 +259,7 @@ void SlideShow::loadPictures(const QString& path, const QString& suffix, bool& d
                  colourOf(coincolorInner[coinIdx]), colourOf(coincolorOuter[coinIdx]), picSize, coinSizeInner[coinIdx],
                  coinSizeOuter[coinIdx]);
     }
+    blankCoins.clear();
 
     changeCoinSide();
     progress.close();
@@ -298,12 +300,40 @@ QColor SlideShow::RGB2Color(uchar red, uchar green, uchar blue)
 void SlideShow::DrawCoin(QPixmap& target, const QString& countryText, const QString& coinText, const QColor& inner,
                          const QColor& outer, QSize size, int innerSize, int outerSize) const
 {
-    target = QPixmap(size);
-    target.fill(Qt::white);
+    // Drawn into an image of its own, then handed over whole: a pixmap
+    // copied to be painted on would be converted pixel by pixel.
+    QImage coin = blankCoin(size, inner, outer, innerSize, outerSize).copy();
     const int width = size.width();
     const int height = size.height();
 
-    QPainter painter(&target);
+    QPainter painter(&coin);
+    painter.setPen(QPen(Qt::black, 1, Qt::SolidLine));
+    painter.setFont(font());
+    const int lineHeight = QFontMetrics(font()).height();
+    // A laid-out text is placed by its top left corner: its baseline lies
+    // the font's exact ascent below that.
+    const qreal ascent = QFontMetricsF(font()).ascent();
+    const LaidOutName& coinName = laidOut(coinText);
+    const LaidOutName& countryName = laidOut(countryText);
+    painter.drawStaticText(QPointF((width - coinName.advance) / 2, height / 2 - lineHeight - ascent), coinName.text);
+    painter.drawStaticText(QPointF((width - countryName.advance) / 2, height / 2 + lineHeight - ascent),
+                           countryName.text);
+    painter.end();
+    target = QPixmap::fromImage(std::move(coin));
+}
+
+const QImage& SlideShow::blankCoin(QSize size, const QColor& inner, const QColor& outer, int innerSize,
+                                   int outerSize) const
+{
+    const BlankCoinKey key{size.width(), size.height(), inner.rgba64(), outer.rgba64(), innerSize, outerSize};
+    auto found = blankCoins.find(key);
+    if (found != blankCoins.end())
+        return found->second;
+    QImage coin(size, QImage::Format_RGB32);
+    coin.fill(Qt::white);
+    const int width = size.width();
+    const int height = size.height();
+    QPainter painter(&coin);
     painter.setPen(Qt::NoPen);
     if (outerSize != innerSize) {
         painter.setBrush(outer);
@@ -311,13 +341,26 @@ void SlideShow::DrawCoin(QPixmap& target, const QString& countryText, const QStr
     }
     painter.setBrush(inner);
     painter.drawEllipse((width - innerSize) / 2, (height - innerSize) / 2, innerSize, innerSize);
+    painter.end();
+    return blankCoins.emplace(key, coin).first->second;
+}
 
-    painter.setPen(QPen(Qt::black, 1, Qt::SolidLine));
-    painter.setFont(font());
-    const QFontMetrics metrics(font());
-    const int lineHeight = metrics.height();
-    painter.drawText((width - metrics.horizontalAdvance(coinText)) / 2, height / 2 - lineHeight, coinText);
-    painter.drawText((width - metrics.horizontalAdvance(countryText)) / 2, height / 2 + lineHeight, countryText);
+const SlideShow::LaidOutName& SlideShow::laidOut(const QString& name) const
+{
+    if (laidOutFont != font()) {
+        laidOutNames.clear();
+        laidOutFont = font();
+    }
+    auto found = laidOutNames.find(name);
+    if (found == laidOutNames.end()) {
+        LaidOutName laid;
+        laid.text.setText(name);
+        laid.text.setTextFormat(Qt::PlainText);
+        laid.text.prepare(QTransform(), laidOutFont);
+        laid.advance = QFontMetrics(laidOutFont).horizontalAdvance(name);
+        found = laidOutNames.insert(name, laid);
+    }
+    return *found;
 }
 
 unsigned SlideShow::actualCoinNumber() const

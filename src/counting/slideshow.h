@@ -3,12 +3,18 @@
 #include "common/constants.h"
 
 #include <QColor>
+#include <QFont>
+#include <QHash>
+#include <QImage>
 #include <QPixmap>
 #include <QSize>
+#include <QStaticText>
 #include <QString>
 #include <QWidget>
 
 #include <array>
+#include <map>
+#include <tuple>
 
 class QLabel;
 class QPushButton;
@@ -89,6 +95,17 @@ private:
     void showPicture(QPushButton* button, const QPixmap& picture);
     void fitPicture(QPushButton* button);
 
+    // A name written on a drawn coin, laid out once: every coin value's name
+    // is written on 16 coins and every country's on 8.
+    struct LaidOutName
+    {
+        QStaticText text;
+        int advance = 0;
+    };
+    const LaidOutName& laidOut(const QString& name) const;
+    // A drawn coin without its names: the 16 coins of a value share it.
+    const QImage& blankCoin(QSize size, const QColor& inner, const QColor& outer, int innerSize, int outerSize) const;
+
     PictureTable pics;
     QSize picSize{-1, -1};
     unsigned coin = 0;    // 0 ("1c") .. 7 ("2e")
@@ -97,4 +114,11 @@ private:
     QPushButton* countryButton = nullptr;
     QLabel* coinLabel = nullptr;
     QLabel* countryLabel = nullptr;
+    // Laid out in laidOutFont; forgotten when the slide show's font changes.
+    mutable QHash<QString, LaidOutName> laidOutNames;
+    mutable QFont laidOutFont;
+    // By size, inner and outer colour, inner and outer diameter; kept while
+    // the pictures are drawn.
+    using BlankCoinKey = std::tuple<int, int, quint64, quint64, int, int>;
+    mutable std::map<BlankCoinKey, QImage> blankCoins;
 };

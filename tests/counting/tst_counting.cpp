@@ -115,6 +115,7 @@ private Q_SLOTS:
     void zeroedCellsAreBlankedAfterTheirDelay();
     void steppingAndJumping();
     void picturesAreReadOrDrawn();
+    void drawnCoinsFollowTheFont();
 };
 
 void TestCounting::typedText_data()
@@ -357,6 +358,30 @@ void TestCounting::picturesAreReadOrDrawn()
     QCOMPARE(boxes.last().title, QStringLiteral("Picture format not supported by Qt"));
     QVERIFY(boxes.last().text.contains(QStringLiteral("support 'xyz' files, only these filetypes are supported:\n")));
     QVERIFY(drawn(show, 7, 15));
+    // Coins of one colour keep their own sizes: 1 cent 106 wide (from x = 32), 5 cent 138 (from x = 16).
+    QCOMPARE(show.pictures()[0][3].toImage().pixel(20, 85), white);
+    QCOMPARE(show.pictures()[2][3].toImage().pixel(20, 85), qRgb(239, 181, 148));
+}
+
+// A drawn coin's names are written, centred, in the slide show's font of the moment.
+void TestCounting::drawnCoinsFollowTheFont()
+{
+    const auto draw = [](const SlideShow& show, const QString& country) {
+        QPixmap coin;
+        show.DrawCoin(coin, country, QStringLiteral("2e"), Qt::gray, Qt::yellow, QSize(170, 170), 118, 167);
+        return coin.toImage();
+    };
+    SlideShow show;
+    const QImage named = draw(show, QStringLiteral("Vatican"));
+    QVERIFY(named != draw(show, QString()));
+    QFont larger = show.font();
+    larger.setPointSize(larger.pointSize() * 2);
+    show.setFont(larger);
+    SlideShow fresh;
+    fresh.setFont(larger);
+    const QImage enlarged = draw(show, QStringLiteral("Vatican"));
+    QVERIFY(enlarged != named);
+    QCOMPARE(enlarged, draw(fresh, QStringLiteral("Vatican")));
 }
 
 QTEST_MAIN(TestCounting)

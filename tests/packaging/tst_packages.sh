@@ -76,7 +76,8 @@ for _ in $(seq 50); do grep -q listening "$work/server.log" && break; sleep 0.1;
 grep -q listening "$work/server.log" || { cat "$work/server.log"; fail "the unit's command does not start the server"; }
 [ -f "$work/state/zuv-server/zuvserver.sqlite" ] || fail "no database in the state directory"
 
-# Lintian finds nothing but the informational tags in lintian-explained.
-lintian --fail-on error,warning,info --suppress-tags-from-file "$(dirname "$0")/lintian-explained" "$client" "$server" ||
+# Lintian finds nothing but the informational tags in lintian-explained
+# (it fails on information only when it shows it).
+lintian --display-info --fail-on error,warning,info --suppress-tags-from-file "$(dirname "$0")/lintian-explained" "$client" "$server" ||
     fail "lintian"
 echo "PASS: $(basename "$client") and $(basename "$server")"

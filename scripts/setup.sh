@@ -15,8 +15,8 @@ ZUV_BUILD="${ZUV_BUILD:-$ZUV_ROOT/build}"
 zuv_packages=(cmake make g++ libgsl-dev qt6-base-dev qt6-base-dev-tools qt6-qpa-plugins libqt6sql6-sqlite
               libqt6sql6-psql postgresql qt6-httpserver-dev qt6-charts-dev libqt6opengl6-dev qt6-websockets-dev libgl-dev xvfb xauth
               libbenchmark-dev chromium qt6-tools-dev qt6-l10n-tools
-              # icons and manual pages; the Debian packages and their checks
-              librsvg2-bin help2man dpkg-dev file desktop-file-utils appstream lintian)
+              # icons and manual pages; the Debian packages and their checks (devscripts: hardening-check)
+              librsvg2-bin help2man dpkg-dev file desktop-file-utils appstream lintian devscripts)
 
 zuv_install_missing() {
     local missing=()

@@ -5,6 +5,7 @@
 // own.
 
 #include "common/localtime.h"
+#include "common/versionstatement.h"
 #include "server/dailypublication.h"
 #include "server/projectdatabase.h"
 #include "server/projectimport.h"
@@ -66,7 +67,7 @@ int main(int argc, char* argv[])
         out << ServerOptions::helpText();
         return 0;
     case ServerOptions::Outcome::ShowVersion:
-        out << QCoreApplication::applicationName() << " " << QCoreApplication::applicationVersion() << "\n";
+        out << versionStatement(QCoreApplication::applicationName(), QCoreApplication::applicationVersion());
         return 0;
     case ServerOptions::Outcome::Error:
         err << "zuv-server: " << problem << "\n\n" << ServerOptions::helpText();

@@ -3,6 +3,7 @@
 #include "common/constants.h"
 #include "common/errorcodes.h"
 #include "common/exceptions.h"
+#include "common/versionstatement.h"
 
 #include <QCommandLineParser>
 #include <QCoreApplication>
@@ -64,8 +65,7 @@ std::optional<int> StartOptions::answerInformationRequest(int argc, char** argv)
         return 0;
     }
     if (parser.isSet(QStringLiteral("version"))) {
-        print(stdout, QCoreApplication::applicationName() + QLatin1Char(' ') + QCoreApplication::applicationVersion() +
-                          QLatin1Char('\n'));
+        print(stdout, versionStatement(QCoreApplication::applicationName(), QCoreApplication::applicationVersion()));
         return 0;
     }
     return std::nullopt;

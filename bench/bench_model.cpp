@@ -2,7 +2,7 @@
 // size of the stored sessions. The day's publication fits every country
 // once for all its coins and once per coin value (15 x 9 fits), so one fit
 // must stay well below a second even at a million sessions.
-#include "server/mixingmodel.h"
+#include "server/results/mixingmodel.h"
 #include "summary.h"
 
 #include <QtGlobal>

@@ -18,11 +18,11 @@
 #include "common/constants.h"
 #include "net/protocol.h"
 #include "net/serveranswer.h"
-#include "server/databaselocation.h"
-#include "server/projectdatabase.h"
-#include "server/publicationrun.h"
-#include "server/resultsaggregates.h"
-#include "server/sqlconnection.h"
+#include "server/storage/databaselocation.h"
+#include "server/storage/projectdatabase.h"
+#include "server/results/publicationrun.h"
+#include "server/results/resultsaggregates.h"
+#include "server/storage/sqlconnection.h"
 
 #include <QDataStream>
 #include <QDir>

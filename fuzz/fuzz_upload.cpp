@@ -7,8 +7,8 @@
 
 #include "common/exceptions.h"
 #include "net/serveranswer.h"
-#include "server/projectdatabase.h"
-#include "server/uploadservice.h"
+#include "server/storage/projectdatabase.h"
+#include "server/intake/uploadservice.h"
 #include "storage/clientstorage.h"
 
 #include <QDataStream>

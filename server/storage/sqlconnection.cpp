@@ -1,0 +1,197 @@
+#include "server/storage/sqlconnection.h"
+
+#include <QDateTime>
+#include <QSqlError>
+#include <QStringList>
+
+namespace {
+
+DatabaseFailure failureOf(const QSqlQuery& query, const QString& statement)
+{
+    // Long multi-row statements are cut: the start says which one it was.
+    return DatabaseFailure{query.lastError().text() + QStringLiteral(" (") + statement.left(200) + QLatin1Char(')')};
+}
+
+// Escapes what the databases cannot hold in a text (see sqlText()).
+constexpr QChar TEXT_ESCAPE(0x10);
+
+// The most rows one insert statement carries. Statements are kept for every
+// power of two up to it, so a few forms serve every number of rows.
+constexpr int MOST_ROWS_AT_ONCE = 64;
+// The most numbers one statement of insertNumbers() carries. The statement's
+// text, and what the database makes of it, grow with its rows: pieces of
+// this size keep them to a few MiB however large an upload is, and are
+// still large enough that the statements cost little more than one.
+constexpr qsizetype MOST_NUMBERS_AT_ONCE = 64 * 1024;
+
+} // namespace
+
+QVariant sqlDateTime(const QDateTime& dateTime)
+{
+    // From the fields, not through a time zone: what the participant's clock
+    // wrote is what is stored.
+    if (!dateTime.date().isValid())
+        return QVariant(QMetaType::fromType<QString>());
+    return QVariant(dateTime.date().toString(QStringLiteral("yyyy-MM-dd")) + QLatin1Char(' ') +
+                    dateTime.time().toString(QStringLiteral("HH:mm:ss.zzz")));
+}
+
+QDateTime dateTimeFromSql(const QVariant& stored)
+{
+    const QString text = stored.toString();
+    const QDate date = QDate::fromString(text.left(10), QStringLiteral("yyyy-MM-dd"));
+    const QTime time = QTime::fromString(text.mid(11), QStringLiteral("HH:mm:ss.zzz"));
+    return date.isValid() && time.isValid() ? QDateTime(date, time, Qt::UTC) : QDateTime();
+}
+
+QVariant sqlText(const QString& text)
+{
+    QString stored;
+    stored.reserve(text.size());
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        const QChar c = text[i];
+        const bool unpaired = c.isHighSurrogate() ? i + 1 == text.size() || !text[i + 1].isLowSurrogate()
+                                                  : c.isLowSurrogate() && (i == 0 || !text[i - 1].isHighSurrogate());
+        if (c == TEXT_ESCAPE || c.isNull() || unpaired) {
+            stored += TEXT_ESCAPE;
+            if (unpaired)
+                stored += QLatin1Char('u') + QString::number(c.unicode(), 16).rightJustified(4, QLatin1Char('0'));
+            else
+                stored += c.isNull() ? QChar(u'0') : TEXT_ESCAPE;
+        } else {
+            stored += c;
+        }
+    }
+    return QVariant(stored); // never null: a null text is stored empty
+}
+
+QVariant sqlLatin1(const std::string& bytes)
+{
+    return sqlText(QString::fromLatin1(bytes.data(), qsizetype(bytes.size())));
+}
+
+QString textFromSql(const QVariant& stored)
+{
+    const QString text = stored.toString();
+    QString sent;
+    sent.reserve(text.size());
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        const QChar escaped = text[i] == TEXT_ESCAPE && i + 1 < text.size() ? text[i + 1] : QChar(u'-');
+        bool isCode = false;
+        const ushort code = escaped == u'u' && i + 6 <= text.size() ? text.mid(i + 2, 4).toUShort(&isCode, 16) : 0;
+        if (escaped == TEXT_ESCAPE || escaped == u'0') {
+            sent += escaped == TEXT_ESCAPE ? TEXT_ESCAPE : QChar(0);
+            ++i;
+        } else if (isCode) {
+            sent += QChar(code);
+            i += 5;
+        } else {
+            sent += text[i]; // not escaped by us: kept as it is
+        }
+    }
+    return sent;
+}
+
+SqlConnection::SqlConnection(const QString& connectionName, const SqlDialect& dialect)
+    : connection(connectionName), sqlDialect(dialect)
+{
+}
+
+QSqlDatabase SqlConnection::database() const
+{
+    return QSqlDatabase::database(connection, false);
+}
+
+bool SqlConnection::isAlive() const
+{
+    // Qt closes a PostgreSQL connection whose server went away.
+    QSqlQuery probe(database());
+    return database().isOpen() && probe.exec(QStringLiteral("SELECT 1"));
+}
+
+QSqlQuery& SqlConnection::run(const QString& statement, const QVariantList& values)
+{
+    auto kept = statements.find(statement);
+    if (kept == statements.end()) {
+        QSqlQuery query(database());
+        query.setForwardOnly(true);
+        if (!query.prepare(statement))
+            throw failureOf(query, statement);
+        kept = statements.insert(statement, query);
+    }
+    QSqlQuery& query = kept.value();
+    for (int i = 0; i < values.size(); ++i)
+        query.bindValue(i, values[i]);
+    if (!query.exec())
+        throw failureOf(query, statement);
+    return query;
+}
+
+QVariant SqlConnection::value(const QString& statement, const QVariantList& values)
+{
+    QSqlQuery& query = run(statement, values);
+    const QVariant result = query.next() ? query.value(0) : QVariant();
+    query.finish();
+    return result;
+}
+
+void SqlConnection::execute(const QString& statement)
+{
+    QSqlQuery query(database());
+    if (!query.exec(statement))
+        throw failureOf(query, statement);
+}
+
+void SqlConnection::insertRows(const QString& insertInto, int columns, const QVariantList& values,
+                               const QString& returning, const std::function<void(const QSqlQuery&)>& readRow)
+{
+    const QString row =
+        QLatin1Char('(') + QStringList(columns, QStringLiteral("?")).join(QLatin1Char(',')) + QLatin1Char(')');
+    qsizetype rowsLeft = values.size() / columns;
+    qsizetype at = 0;
+    while (rowsLeft > 0) {
+        int rows = MOST_ROWS_AT_ONCE;
+        while (rows > rowsLeft)
+            rows /= 2;
+        QString statement = insertInto;
+        statement.reserve(insertInto.size() + rows * (row.size() + 1) + returning.size() + 1);
+        for (int i = 0; i < rows; ++i)
+            statement += (i == 0 ? QStringLiteral(" ") : QStringLiteral(",")) + row;
+        if (!returning.isEmpty())
+            statement += QLatin1Char(' ') + returning;
+        QSqlQuery& query = run(statement, values.mid(at, qsizetype(rows) * columns));
+        if (readRow) {
+            while (query.next())
+                readRow(query);
+            query.finish();
+        }
+        at += qsizetype(rows) * columns;
+        rowsLeft -= rows;
+    }
+}
+
+void SqlConnection::insertNumbers(const QString& insertInto, int columns, const QList<qint64>& values,
+                                  const QString& after, const std::function<void(const QSqlQuery&)>& readRow)
+{
+    // WHERE: SQLite would read ON CONFLICT as the join's ON without it.
+    const QString statement =
+        insertInto + QLatin1Char(' ') + sqlDialect.numberRows(columns) + QStringLiteral(" WHERE true ") + after;
+    const qsizetype piece = qsizetype(MOST_NUMBERS_AT_ONCE / columns) * columns;
+    for (qsizetype at = 0; at < values.size(); at += piece) {
+        // The rows as a JSON array of arrays: [[1,2,3],[4,5,6]].
+        QByteArray rows;
+        rows.reserve(qMin(piece, values.size() - at) * 8 + 2);
+        rows += '[';
+        for (qsizetype i = 0; i < piece && at + i < values.size(); ++i) {
+            rows += i == 0 ? "[" : i % columns == 0 ? "],[" : ",";
+            rows += QByteArray::number(values[at + i]);
+        }
+        rows += "]]";
+        QSqlQuery& query = run(statement, {QString::fromLatin1(rows)});
+        if (readRow) {
+            while (query.next())
+                readRow(query);
+            query.finish();
+        }
+    }
+}

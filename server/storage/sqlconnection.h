@@ -1,0 +1,94 @@
+#pragma once
+
+#include "server/storage/sqldialect.h"
+
+#include <QHash>
+#include <QSqlDatabase>
+#include <QSqlQuery>
+#include <QString>
+#include <QVariant>
+#include <QVariantList>
+
+#include <functional>
+
+#include <string>
+
+class QDateTime;
+
+// Values as they are bound. A date and time is stored as its fields, as they
+// were written, with milliseconds, in a text both databases compare and sort
+// as time (null for a missing date); read back, it keeps the same fields.
+QVariant sqlDateTime(const QDateTime& dateTime);
+QDateTime dateTimeFromSql(const QVariant& stored);
+inline QVariant sqlNumber(qint64 value)
+{
+    return QVariant(value);
+}
+// A text the client sent, in the form both databases store and read back
+// alike: PostgreSQL's text holds no NUL and only whole UTF-16 pairs, while a
+// client may send any character. DLE (U+0010) escapes: NUL is stored as DLE
+// '0', DLE itself as DLE DLE, and a surrogate without its partner as DLE 'u'
+// and its four lower-case hex digits; every other text is stored as it is.
+// textFromSql() undoes it. A text the client left null (never set) is stored
+// as an empty text.
+QVariant sqlText(const QString& text);
+// The client's 8-bit strings hold Latin-1; stored in the same form.
+QVariant sqlLatin1(const std::string& bytes);
+// The text as the client sent it, from its stored form.
+QString textFromSql(const QVariant& stored);
+
+// Raised when a statement fails; whoever began the transaction rolls it back.
+struct DatabaseFailure
+{
+    QString text;
+};
+
+// One open connection to the project database and the statements it has
+// prepared. A statement is prepared the first time it runs and kept for the
+// life of the connection, so an upload does not make the database parse and
+// plan the same statements again. Every value is bound, never spliced into
+// the statement text.
+class SqlConnection
+{
+public:
+    SqlConnection(const QString& connectionName, const SqlDialect& dialect);
+    SqlConnection(const SqlConnection&) = delete;
+    SqlConnection& operator=(const SqlConnection&) = delete;
+
+    QSqlDatabase database() const;
+    const SqlDialect& dialect() const { return sqlDialect; }
+
+    // Runs the kept statement with these values, in order, and returns it for
+    // reading its rows. Whoever reads rows calls finish() when done, so that
+    // no statement stays open across a commit.
+    QSqlQuery& run(const QString& statement, const QVariantList& values = {});
+    // The first column of the first row, or an invalid value when there is none.
+    QVariant value(const QString& statement, const QVariantList& values = {});
+    // Runs a statement once, without keeping it (schema work).
+    void execute(const QString& statement);
+    // Inserts rows of `columns` values each (`values` holds them row after
+    // row) with as few statements as the kept multi-row forms allow;
+    // `insertInto` is the statement up to and including VALUES. With a
+    // RETURNING clause, `readRow` is called for every row it returns.
+    void insertRows(const QString& insertInto, int columns, const QVariantList& values,
+                    const QString& returning = QString(), const std::function<void(const QSqlQuery&)>& readRow = {});
+
+    // Inserts rows of whole numbers, `columns` of them to a row, in
+    // statements that bind a single value each: Qt SQL's binding costs more
+    // per value than the database's work per row. A statement carries a
+    // bounded piece of the rows, so that a large upload's memory does not
+    // grow with its size. `insertInto` is the statement up
+    // to and including its column list; `after` (ON CONFLICT ..., RETURNING
+    // ...) follows the rows, and `readRow` is called for every row returned.
+    void insertNumbers(const QString& insertInto, int columns, const QList<qint64>& values,
+                       const QString& after = QString(), const std::function<void(const QSqlQuery&)>& readRow = {});
+
+    // False when the connection no longer answers (the database restarted,
+    // or ended our session): it is of no further use.
+    bool isAlive() const;
+
+private:
+    QString connection;
+    SqlDialect sqlDialect;
+    QHash<QString, QSqlQuery> statements;
+};

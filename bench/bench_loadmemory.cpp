@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Loads one data file in a fresh process and prints the load's result code,
 // the peak resident memory before loading and after it (KiB), for the
 // storage benchmark's memory figure.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The mixing model's fit with its bootstrap for one member country, at the
 // size of the stored sessions. The day's publication fits every country
 // once for all its coins and once per coin value (15 x 9 fits), so one fit

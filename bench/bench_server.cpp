@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The project server under load: realistic uploads over loopback from 1, 8
 // and 64 clients at once, each client uploading again as soon as it has its
 // answer, into a database in use (1,000,000 stored sessions at full scale),

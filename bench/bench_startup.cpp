@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Start-up: from starting a process to its main window being painted while
 // enabled (on an X server, see xserver.h), for the program itself with drawn coins
 // and with 128 picture files, against a minimal program showing one empty

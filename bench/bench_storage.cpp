@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Loading and saving the client state, and building the upload message, for
 // a realistic state and for the largest one the format allows, each set
 // against the floor of merely moving the same bytes.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The floor for start-up: a Qt Widgets program that shows one empty window of
 // the main window's size, watched by the same probe. Given "--text" it shows
 // one line of text in it, which is what it takes to load the fonts: a second,

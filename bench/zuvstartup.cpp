@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The program's own entry, with the start-up probe watching: the time until
 // the main window is painted while enabled is the start-up time. Run in a
 // working directory that holds the data file (and pics/ when wanted).

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The compact form of a coin pile from bytes: refused with
 // ZUV_DESERIALIZING_ERROR, or a pile that the writer encodes back into bytes
 // that decode to the same pile.

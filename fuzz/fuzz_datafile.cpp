@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The data file from bytes, two ways: the record alone through its stream
 // reader on a buffer (as an upload body is read), and the whole file through
 // loadFromDisk. Both must agree, a failure must leave the record as it was

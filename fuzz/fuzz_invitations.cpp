@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The invitation list from bytes. The reader appends to what the list holds;
 // when the data ends early nothing is appended. What it appends comes back
 // unchanged through the writer.

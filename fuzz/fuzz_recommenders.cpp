@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The recommenders' member number text from bytes (UTF-8, as typed into the
 // settings). Accepted text fills the list box with digit strings whose
 // canonical form parses to the same items; refused text names a position

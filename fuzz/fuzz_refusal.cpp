@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Refusal text from bytes, as the connection window hands it over: Latin-1
 // lines. A code found must be the number written between the first "(" and
 // the comma after it.

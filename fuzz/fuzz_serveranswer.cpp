@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The server's answer record from bytes: refused with one of the codes of a
 // broken answer, or read into a record that the writer gives back unchanged
 // and that the answer processing reports and takes over (or, without its OK

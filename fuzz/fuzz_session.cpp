@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A session from bytes, alone and as a session list. A refused session or
 // list leaves its target as it was; an accepted one has a purse whose value
 // matches the stored check sum and comes back unchanged through the writer.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // An upload body as the project server takes it: refused as not a client
 // state, or stored and answered (the upload queue's path). What the reader takes, the database must
 // be able to store (else that participant could never upload again), and

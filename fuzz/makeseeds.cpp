@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Writes the starting corpus of every fuzz harness: valid inputs of several
 // sizes, each made by the program's own writer.
 //

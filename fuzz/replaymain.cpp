@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Stands in for libFuzzer where there is no clang: every file named on the
 // command line, and every file in a named folder, goes once through the
 // harness. A file named sweep-* goes through with every cut and every single

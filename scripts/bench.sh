@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Builds the benchmarks in Release (into build-bench/) and runs them. Every
 # benchmark program ends with a summary that sets each figure against its
 # floor and its goal; all summaries are repeated at the end.

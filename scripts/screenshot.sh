@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Makes docs/zuv-main-window.png, the README's picture of the main window
 # with a counted purse, as the program draws it on an X server: a virtual
 # one (Xvfb) with the screen of a small laptop, 1024x768.

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Sets everything up and starts the program. Its data files are kept in
 # run/ (the program reads and writes them in its working directory).
 # Unless a server already listens on 127.0.0.1:4554, a local project server

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Sets everything up, builds and runs every test.
 set -euo pipefail
 source "$(dirname "${BASH_SOURCE[0]}")/setup.sh"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // zuv-screenshot: draws the main window with a counted purse into a PNG file
 // for the README and the software centres (scripts/screenshot.sh runs it on
 // a virtual X server). The window is the real one, started in an empty

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // zuv-server: the project server. It receives uploads from ZUV clients,
 // stores them in its SQLite or PostgreSQL database and answers each with the
 // project's status, and publishes the project's results on HTTP. One event

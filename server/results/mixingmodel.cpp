@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "server/results/mixingmodel.h"
 
 #include <gsl/gsl_errno.h>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "server/results/resultsservice.h"
 
 #include "server/storage/projectdatabase.h"

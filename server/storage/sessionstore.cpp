@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "server/storage/sessionstore.h"
 
 #include "server/results/resultsaggregates.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "common/boxwidget.h"
 
 BoxWidget::BoxWidget(Qt::Orientation orientation, QWidget* parent, const QString& name)

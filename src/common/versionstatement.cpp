@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "common/versionstatement.h"
 
 QString versionStatement(const QString& program, const QString& version)

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // ServerAnswer's part that writes into the connection window's log; it lives
 // with the widgets.
 

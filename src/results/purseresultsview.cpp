@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "results/purseresultsview.h"
 
 #include "common/messagebox.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The list views and tree children of the usage observer. They belong to the
 // widget library; the observer itself stays free of widgets.
 

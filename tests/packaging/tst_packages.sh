@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Builds the Debian packages from a build folder, unpacks them into a
 # throw-away root and checks what they install. Usage: tst_packages.sh BUILD_FOLDER
 set -euo pipefail

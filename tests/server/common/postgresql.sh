@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # A throw-away PostgreSQL for the server tests. `start STATE` makes a cluster in a temporary folder,
 # listening only on a Unix socket there, and writes its folder to STATE/cluster, or why there is none to
 # STATE/unavailable (the tests then skip and say it). `stop STATE` ends it, as does the next start.

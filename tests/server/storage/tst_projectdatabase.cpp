@@ -699,9 +699,9 @@ void TestProjectDatabase::storingConnectionsSideBySide()
     waiting.MemberSince = joined.memberSince;
     const QSqlDatabase db = openReadOnly(database, QStringLiteral("storing"));
     QSqlQuery holder(db);
-    QVERIFY(holder.exec("BEGIN READ WRITE") &&
-            holder.exec(
-                QStringLiteral("SELECT 1 FROM members WHERE member_number = %1 FOR UPDATE").arg(joined.memberNumber)));
+    QVERIFY(holder.exec("BEGIN READ WRITE"));
+    QVERIFY(holder.exec(
+        QStringLiteral("SELECT 1 FROM members WHERE member_number = %1 FOR UPDATE").arg(joined.memberNumber)));
     RawConnection held(server.port());
     QVERIFY(held.send(uploadMessage(waiting)));
     QTRY_COMPARE(lockWaits(db), 1);

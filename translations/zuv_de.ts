@@ -2,6 +2,47 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="de">
 <context>
+    <name>About</name>
+    <message>
+        <source>ZUV is a research project that needs you!
+The diffusion of the national Euro-coins can be studied,
+if enough nice people all over Europe spend 1-2 minutes per week
+or month with feeding their purses into this program.
+
+All the data is sent to a server over the Internet, then analyzed
+and the analysis is published again as soon as possible.
+
+! Please only input coins from your actual daily purse not from your coin collection!
+! Soon I will program a version for coin collectors, but for now please only input &apos;free floating coins&apos;!
+
+Client-Version %1 (%2)
+Copyright (C) 2002 the ZUV research project. All rights reserved.
+You may copy and pass on this program unchanged and free of charge.
+
+For technical support, sponsor offers or news alerts,
+see  %3
+</source>
+        <translation>ZUV ist ein Forschungsprojekt, das Sie braucht!
+Wie sich die nationalen Euromünzen verbreiten, lässt sich erforschen,
+wenn genug nette Leute in ganz Europa pro Woche oder Monat
+1–2 Minuten opfern, um ihre Geldbörse in dieses Programm einzugeben.
+
+Alle Daten gehen über das Internet an einen Server, werden dort ausgewertet,
+und die Auswertung wird so bald wie möglich veröffentlicht.
+
+! Bitte geben Sie nur Münzen aus Ihrer täglichen Geldbörse ein, nicht aus Ihrer Münzsammlung!
+! Bald schreibe ich eine Version für Münzsammler, aber bis dahin bitte nur Münzen aus dem Umlauf!
+
+Programmversion %1 (%2)
+Copyright (C) 2002 das ZUV-Forschungsprojekt. Alle Rechte vorbehalten.
+Sie dürfen dieses Programm unverändert und kostenlos kopieren und weitergeben.
+
+Hilfe bei technischen Fragen, Sponsorenangebote und Neuigkeiten
+finden Sie unter %3
+</translation>
+    </message>
+</context>
+<context>
     <name>Client</name>
     <message>
         <source>ZUV client (%1) for data transfer to server</source>
@@ -451,6 +492,111 @@ neue Version laden</translation>
         <source>ZUV cannot save your archive</source>
         <translation>ZUV kann Ihr Archiv nicht speichern</translation>
     </message>
+    <message>
+        <source>The connection window cannot be opened:
+%1</source>
+        <translation>Das Verbindungsfenster lässt sich nicht öffnen:
+%1</translation>
+    </message>
+</context>
+<context>
+    <name>ErrorHelp</name>
+    <message>
+        <source>Delete your datafile and restart ZUV.</source>
+        <translation>Löschen Sie Ihre Datendatei und starten Sie ZUV neu.</translation>
+    </message>
+    <message>
+        <source>It is important that you notify the author of his server malfunction!</source>
+        <translation>Bitte melden Sie dem Autor unbedingt, dass sein Server nicht richtig funktioniert!</translation>
+    </message>
+    <message>
+        <source>Use newer programversion! %1</source>
+        <translation>Verwenden Sie eine neuere Programmversion! %1</translation>
+    </message>
+    <message>
+        <source>No problem. We just start from scratch.</source>
+        <translation>Kein Problem. Wir fangen einfach von vorn an.</translation>
+    </message>
+    <message>
+        <source>The checksum of the data file/stream is incorrect! Can have many reasons - all fatal!</source>
+        <translation>Die Prüfsumme der Datei bzw. der Übertragung stimmt nicht! Das kann viele Gründe haben – alle fatal!</translation>
+    </message>
+    <message>
+        <source>Download a newer programversion %1</source>
+        <translation>Laden Sie eine neuere Programmversion herunter: %1</translation>
+    </message>
+    <message>
+        <source>Perhaps try again later.</source>
+        <translation>Versuchen Sie es vielleicht später noch einmal.</translation>
+    </message>
+    <message>
+        <source>Doesn&apos;t seem to be a ZUV server on the other side. Misuse? Please tell the author!</source>
+        <translation>Auf der anderen Seite scheint kein ZUV-Server zu sein. Missbrauch? Bitte sagen Sie es dem Autor!</translation>
+    </message>
+    <message>
+        <source>Try later when the net traffic is not so busy.</source>
+        <translation>Versuchen Sie es später, wenn im Netz weniger los ist.</translation>
+    </message>
+    <message>
+        <source>Please download a new version from %1</source>
+        <translation>Bitte laden Sie eine neue Version herunter: %1</translation>
+    </message>
+    <message>
+        <source>A bug. Please contact the author.</source>
+        <translation>Ein Programmfehler. Bitte wenden Sie sich an den Autor.</translation>
+    </message>
+    <message>
+        <source>Your datafile is probably write-protected. Remove that.</source>
+        <translation>Ihre Datendatei ist wahrscheinlich schreibgeschützt. Heben Sie den Schreibschutz auf.</translation>
+    </message>
+    <message>
+        <source>Very strange - please tell the author!</source>
+        <translation>Sehr seltsam – bitte sagen Sie es dem Autor!</translation>
+    </message>
+    <message>
+        <source>Try again tomorrow (best), contact the author (good) or delete your datafile (not so good)</source>
+        <translation>Versuchen Sie es morgen noch einmal (am besten), wenden Sie sich an den Autor (gut) oder löschen Sie Ihre Datendatei (nicht so gut)</translation>
+    </message>
+    <message>
+        <source>No working Internet connection on your side. Fix it . OR: No server running. Nothing you can do now. Please try again later. </source>
+        <translation>Bei Ihnen gibt es keine funktionierende Internetverbindung. Bringen Sie sie in Ordnung. ODER: Der Server läuft nicht. Dann können Sie jetzt nichts tun. Bitte versuchen Sie es später noch einmal. </translation>
+    </message>
+    <message>
+        <source>Not a problem at all. Your data has been uploaded successfully!</source>
+        <translation>Überhaupt kein Problem. Ihre Daten wurden erfolgreich hochgeladen!</translation>
+    </message>
+    <message>
+        <source>Probably best idea to get a newer programversion or describe the problem to the author.</source>
+        <translation>Am besten holen Sie sich eine neuere Programmversion oder beschreiben dem Autor das Problem.</translation>
+    </message>
+    <message>
+        <source>Please try again later or contact the author.</source>
+        <translation>Bitte versuchen Sie es später noch einmal oder wenden Sie sich an den Autor.</translation>
+    </message>
+    <message>
+        <source>Your client doesn&apos;t understand the server anymore. New version from %1 !</source>
+        <translation>Ihr Programm versteht den Server nicht mehr. Eine neue Version gibt es unter %1!</translation>
+    </message>
+    <message>
+        <source>
+
+Please write a short message
+with a description of this problem
+to %1</source>
+        <translation>
+
+Bitte schreiben Sie eine kurze Nachricht
+mit einer Beschreibung des Problems
+an %1</translation>
+    </message>
+    <message>
+        <source>
+Possible solution:
+</source>
+        <translation>
+Mögliche Lösung:
+</translation>
+    </message>
 </context>
 <context>
     <name>Invitations</name>
@@ -624,10 +770,6 @@ Der Projektserver ist vielleicht gerade nicht erreichbar; versuchen Sie es spät
         <translation>%1: %2; ganz durchmischt: %3.</translation>
     </message>
     <message>
-        <source>(The share of foreign coins once mixed is taken from the coins produced: %1.)</source>
-        <translation>(Der Anteil fremder Münzen nach vollständiger Durchmischung ergibt sich aus den geprägten Münzen: %1.)</translation>
-    </message>
-    <message>
         <source>%1 (%2)</source>
         <translation>%1 (%2)</translation>
     </message>
@@ -662,6 +804,10 @@ Der Projektserver ist vielleicht gerade nicht erreichbar; versuchen Sie es spät
     <message>
         <source>Foreign share by coin value</source>
         <translation>Anteil fremder Münzen nach Münzwert</translation>
+    </message>
+    <message>
+        <source>(The share of foreign coins once mixed is taken from the coins produced: %1, %2.)</source>
+        <translation>(Der Anteil fremder Münzen nach vollständiger Durchmischung ergibt sich aus den geprägten Münzen: %1, %2.)</translation>
     </message>
 </context>
 <context>
@@ -1692,6 +1838,12 @@ die Daten dieser Sitzung verwerfen</translation>
     <message>
         <source>ZUV cannot save your data</source>
         <translation>ZUV kann Ihre Daten nicht speichern</translation>
+    </message>
+    <message>
+        <source>The results window cannot be opened:
+%1</source>
+        <translation>Das Ergebnisfenster lässt sich nicht öffnen:
+%1</translation>
     </message>
 </context>
 </TS>

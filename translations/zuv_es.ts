@@ -2,6 +2,47 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="es">
 <context>
+    <name>About</name>
+    <message>
+        <source>ZUV is a research project that needs you!
+The diffusion of the national Euro-coins can be studied,
+if enough nice people all over Europe spend 1-2 minutes per week
+or month with feeding their purses into this program.
+
+All the data is sent to a server over the Internet, then analyzed
+and the analysis is published again as soon as possible.
+
+! Please only input coins from your actual daily purse not from your coin collection!
+! Soon I will program a version for coin collectors, but for now please only input &apos;free floating coins&apos;!
+
+Client-Version %1 (%2)
+Copyright (C) 2002 the ZUV research project. All rights reserved.
+You may copy and pass on this program unchanged and free of charge.
+
+For technical support, sponsor offers or news alerts,
+see  %3
+</source>
+        <translation>¡ZUV es un proyecto de investigación que te necesita!
+Se puede estudiar cómo se difunden las monedas de euro nacionales
+si suficientes personas amables de toda Europa dedican 1 o 2 minutos a la semana
+o al mes a introducir su monedero en este programa.
+
+Todos los datos se envían a un servidor por Internet, se analizan
+y el análisis se publica lo antes posible.
+
+¡Introduce solo monedas de tu monedero de cada día, no de tu colección de monedas!
+¡Pronto programaré una versión para coleccionistas, pero por ahora introduce solo monedas en circulación!
+
+Versión del programa %1 (%2)
+Copyright (C) 2002 el proyecto de investigación ZUV. Todos los derechos reservados.
+Puedes copiar y distribuir este programa sin modificarlo y de forma gratuita.
+
+Para soporte técnico, ofertas de patrocinio o avisos de novedades,
+visita  %3
+</translation>
+    </message>
+</context>
+<context>
     <name>Client</name>
     <message>
         <source>ZUV client (%1) for data transfer to server</source>
@@ -451,6 +492,111 @@ descargar la nueva versión</translation>
         <source>ZUV cannot save your archive</source>
         <translation>ZUV no puede guardar tu archivo</translation>
     </message>
+    <message>
+        <source>The connection window cannot be opened:
+%1</source>
+        <translation>No se puede abrir la ventana de conexión:
+%1</translation>
+    </message>
+</context>
+<context>
+    <name>ErrorHelp</name>
+    <message>
+        <source>Delete your datafile and restart ZUV.</source>
+        <translation>Borra tu archivo de datos y vuelve a iniciar ZUV.</translation>
+    </message>
+    <message>
+        <source>It is important that you notify the author of his server malfunction!</source>
+        <translation>¡Es importante que avises al autor de que su servidor no funciona bien!</translation>
+    </message>
+    <message>
+        <source>Use newer programversion! %1</source>
+        <translation>¡Usa una versión más reciente del programa! %1</translation>
+    </message>
+    <message>
+        <source>No problem. We just start from scratch.</source>
+        <translation>No pasa nada. Simplemente empezamos de cero.</translation>
+    </message>
+    <message>
+        <source>The checksum of the data file/stream is incorrect! Can have many reasons - all fatal!</source>
+        <translation>¡La suma de control del archivo o del flujo de datos no es correcta! Puede haber muchas causas, todas fatales.</translation>
+    </message>
+    <message>
+        <source>Download a newer programversion %1</source>
+        <translation>Descarga una versión más reciente del programa: %1</translation>
+    </message>
+    <message>
+        <source>Perhaps try again later.</source>
+        <translation>Quizá puedas volver a intentarlo más tarde.</translation>
+    </message>
+    <message>
+        <source>Doesn&apos;t seem to be a ZUV server on the other side. Misuse? Please tell the author!</source>
+        <translation>Al otro lado no parece haber un servidor ZUV. ¿Un abuso? ¡Avisa al autor, por favor!</translation>
+    </message>
+    <message>
+        <source>Try later when the net traffic is not so busy.</source>
+        <translation>Inténtalo más tarde, cuando la red esté menos saturada.</translation>
+    </message>
+    <message>
+        <source>Please download a new version from %1</source>
+        <translation>Descarga una nueva versión de %1</translation>
+    </message>
+    <message>
+        <source>A bug. Please contact the author.</source>
+        <translation>Un error del programa. Ponte en contacto con el autor.</translation>
+    </message>
+    <message>
+        <source>Your datafile is probably write-protected. Remove that.</source>
+        <translation>Tu archivo de datos probablemente está protegido contra escritura. Quita esa protección.</translation>
+    </message>
+    <message>
+        <source>Very strange - please tell the author!</source>
+        <translation>Muy extraño: ¡avisa al autor, por favor!</translation>
+    </message>
+    <message>
+        <source>Try again tomorrow (best), contact the author (good) or delete your datafile (not so good)</source>
+        <translation>Vuelve a intentarlo mañana (lo mejor), ponte en contacto con el autor (bien) o borra tu archivo de datos (no tan bien)</translation>
+    </message>
+    <message>
+        <source>No working Internet connection on your side. Fix it . OR: No server running. Nothing you can do now. Please try again later. </source>
+        <translation>Tu conexión a Internet no funciona. Arréglala. O BIEN: no hay ningún servidor en marcha. Ahora no puedes hacer nada. Vuelve a intentarlo más tarde. </translation>
+    </message>
+    <message>
+        <source>Not a problem at all. Your data has been uploaded successfully!</source>
+        <translation>Ningún problema. ¡Tus datos se han enviado correctamente!</translation>
+    </message>
+    <message>
+        <source>Probably best idea to get a newer programversion or describe the problem to the author.</source>
+        <translation>Probablemente lo mejor sea conseguir una versión más reciente del programa o describir el problema al autor.</translation>
+    </message>
+    <message>
+        <source>Please try again later or contact the author.</source>
+        <translation>Vuelve a intentarlo más tarde o ponte en contacto con el autor.</translation>
+    </message>
+    <message>
+        <source>Your client doesn&apos;t understand the server anymore. New version from %1 !</source>
+        <translation>Tu programa ya no entiende al servidor. ¡Hay una nueva versión en %1!</translation>
+    </message>
+    <message>
+        <source>
+
+Please write a short message
+with a description of this problem
+to %1</source>
+        <translation>
+
+Escribe un mensaje breve
+con una descripción del problema
+a %1</translation>
+    </message>
+    <message>
+        <source>
+Possible solution:
+</source>
+        <translation>
+Posible solución:
+</translation>
+    </message>
 </context>
 <context>
     <name>Invitations</name>
@@ -624,10 +770,6 @@ Quizá el servidor del proyecto no esté accesible ahora; vuelve a intentarlo de
         <translation>%1: %2; mezcladas del todo: %3.</translation>
     </message>
     <message>
-        <source>(The share of foreign coins once mixed is taken from the coins produced: %1.)</source>
-        <translation>(La proporción de monedas extranjeras con la mezcla completa se toma de las monedas acuñadas: %1.)</translation>
-    </message>
-    <message>
         <source>%1 (%2)</source>
         <translation>%1 (%2)</translation>
     </message>
@@ -662,6 +804,10 @@ Quizá el servidor del proyecto no esté accesible ahora; vuelve a intentarlo de
     <message>
         <source>Foreign share by coin value</source>
         <translation>Proporción extranjera por valor de moneda</translation>
+    </message>
+    <message>
+        <source>(The share of foreign coins once mixed is taken from the coins produced: %1, %2.)</source>
+        <translation>(La proporción de monedas extranjeras con la mezcla completa se toma de las monedas acuñadas: %1, %2.)</translation>
     </message>
 </context>
 <context>
@@ -1692,6 +1838,12 @@ descartar los datos de esta sesión</translation>
     <message>
         <source>ZUV cannot save your data</source>
         <translation>ZUV no puede guardar tus datos</translation>
+    </message>
+    <message>
+        <source>The results window cannot be opened:
+%1</source>
+        <translation>No se puede abrir la ventana de resultados:
+%1</translation>
     </message>
 </context>
 </TS>

@@ -2,6 +2,47 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="fr">
 <context>
+    <name>About</name>
+    <message>
+        <source>ZUV is a research project that needs you!
+The diffusion of the national Euro-coins can be studied,
+if enough nice people all over Europe spend 1-2 minutes per week
+or month with feeding their purses into this program.
+
+All the data is sent to a server over the Internet, then analyzed
+and the analysis is published again as soon as possible.
+
+! Please only input coins from your actual daily purse not from your coin collection!
+! Soon I will program a version for coin collectors, but for now please only input &apos;free floating coins&apos;!
+
+Client-Version %1 (%2)
+Copyright (C) 2002 the ZUV research project. All rights reserved.
+You may copy and pass on this program unchanged and free of charge.
+
+For technical support, sponsor offers or news alerts,
+see  %3
+</source>
+        <translation>ZUV est un projet de recherche qui a besoin de vous !
+On peut étudier comment les pièces en euros nationales se répandent
+si assez de personnes aimables dans toute l&apos;Europe consacrent 1 à 2 minutes
+par semaine ou par mois à saisir leur porte-monnaie dans ce programme.
+
+Toutes les données sont envoyées à un serveur par Internet, puis analysées,
+et l&apos;analyse est publiée dès que possible.
+
+! Ne saisissez que les pièces de votre porte-monnaie de tous les jours, pas celles de votre collection !
+! Je programmerai bientôt une version pour les collectionneurs, mais pour l&apos;instant, seulement des pièces en circulation, s&apos;il vous plaît !
+
+Version du programme %1 (%2)
+Copyright (C) 2002 le projet de recherche ZUV. Tous droits réservés.
+Vous pouvez copier et transmettre ce programme sans le modifier et gratuitement.
+
+Pour l&apos;assistance technique, les offres de parrainage ou les nouvelles,
+voir  %3
+</translation>
+    </message>
+</context>
+<context>
     <name>Client</name>
     <message>
         <source>ZUV client (%1) for data transfer to server</source>
@@ -451,6 +492,111 @@ nouvelle version</translation>
         <source>ZUV cannot save your archive</source>
         <translation>ZUV ne peut pas enregistrer votre archive</translation>
     </message>
+    <message>
+        <source>The connection window cannot be opened:
+%1</source>
+        <translation>Impossible d&apos;ouvrir la fenêtre de connexion :
+%1</translation>
+    </message>
+</context>
+<context>
+    <name>ErrorHelp</name>
+    <message>
+        <source>Delete your datafile and restart ZUV.</source>
+        <translation>Supprimez votre fichier de données et relancez ZUV.</translation>
+    </message>
+    <message>
+        <source>It is important that you notify the author of his server malfunction!</source>
+        <translation>Il est important de signaler à l&apos;auteur que son serveur fonctionne mal !</translation>
+    </message>
+    <message>
+        <source>Use newer programversion! %1</source>
+        <translation>Utilisez une version plus récente du programme ! %1</translation>
+    </message>
+    <message>
+        <source>No problem. We just start from scratch.</source>
+        <translation>Pas de problème. On repart simplement de zéro.</translation>
+    </message>
+    <message>
+        <source>The checksum of the data file/stream is incorrect! Can have many reasons - all fatal!</source>
+        <translation>La somme de contrôle du fichier ou du flux de données est fausse ! Les causes possibles sont nombreuses – toutes fatales !</translation>
+    </message>
+    <message>
+        <source>Download a newer programversion %1</source>
+        <translation>Téléchargez une version plus récente du programme : %1</translation>
+    </message>
+    <message>
+        <source>Perhaps try again later.</source>
+        <translation>Réessayez peut-être plus tard.</translation>
+    </message>
+    <message>
+        <source>Doesn&apos;t seem to be a ZUV server on the other side. Misuse? Please tell the author!</source>
+        <translation>Il ne semble pas y avoir de serveur ZUV de l&apos;autre côté. Un abus ? Prévenez l&apos;auteur, s&apos;il vous plaît !</translation>
+    </message>
+    <message>
+        <source>Try later when the net traffic is not so busy.</source>
+        <translation>Réessayez plus tard, quand le réseau sera moins encombré.</translation>
+    </message>
+    <message>
+        <source>Please download a new version from %1</source>
+        <translation>Veuillez télécharger une nouvelle version sur %1</translation>
+    </message>
+    <message>
+        <source>A bug. Please contact the author.</source>
+        <translation>Un bogue. Veuillez contacter l&apos;auteur.</translation>
+    </message>
+    <message>
+        <source>Your datafile is probably write-protected. Remove that.</source>
+        <translation>Votre fichier de données est sans doute protégé en écriture. Retirez cette protection.</translation>
+    </message>
+    <message>
+        <source>Very strange - please tell the author!</source>
+        <translation>Très étrange – prévenez l&apos;auteur, s&apos;il vous plaît !</translation>
+    </message>
+    <message>
+        <source>Try again tomorrow (best), contact the author (good) or delete your datafile (not so good)</source>
+        <translation>Réessayez demain (le mieux), contactez l&apos;auteur (bien) ou supprimez votre fichier de données (moins bien)</translation>
+    </message>
+    <message>
+        <source>No working Internet connection on your side. Fix it . OR: No server running. Nothing you can do now. Please try again later. </source>
+        <translation>Votre connexion Internet ne fonctionne pas. Réparez-la. OU : aucun serveur ne tourne. Vous n&apos;y pouvez rien pour l&apos;instant. Réessayez plus tard. </translation>
+    </message>
+    <message>
+        <source>Not a problem at all. Your data has been uploaded successfully!</source>
+        <translation>Aucun problème. Vos données ont bien été envoyées !</translation>
+    </message>
+    <message>
+        <source>Probably best idea to get a newer programversion or describe the problem to the author.</source>
+        <translation>Le mieux est sans doute de prendre une version plus récente du programme ou de décrire le problème à l&apos;auteur.</translation>
+    </message>
+    <message>
+        <source>Please try again later or contact the author.</source>
+        <translation>Veuillez réessayer plus tard ou contacter l&apos;auteur.</translation>
+    </message>
+    <message>
+        <source>Your client doesn&apos;t understand the server anymore. New version from %1 !</source>
+        <translation>Votre programme ne comprend plus le serveur. Nouvelle version sur %1 !</translation>
+    </message>
+    <message>
+        <source>
+
+Please write a short message
+with a description of this problem
+to %1</source>
+        <translation>
+
+Veuillez écrire un court message
+décrivant ce problème
+à %1</translation>
+    </message>
+    <message>
+        <source>
+Possible solution:
+</source>
+        <translation>
+Solution possible :
+</translation>
+    </message>
 </context>
 <context>
     <name>Invitations</name>
@@ -624,10 +770,6 @@ Le serveur du projet est peut-être injoignable pour le moment ; réessayez dans
         <translation>%1 : %2 ; complètement brassées : %3.</translation>
     </message>
     <message>
-        <source>(The share of foreign coins once mixed is taken from the coins produced: %1.)</source>
-        <translation>(La part des pièces étrangères une fois le brassage achevé est tirée des pièces frappées : %1.)</translation>
-    </message>
-    <message>
         <source>%1 (%2)</source>
         <translation>%1 (%2)</translation>
     </message>
@@ -662,6 +804,10 @@ Le serveur du projet est peut-être injoignable pour le moment ; réessayez dans
     <message>
         <source>Foreign share by coin value</source>
         <translation>Part étrangère par valeur de pièce</translation>
+    </message>
+    <message>
+        <source>(The share of foreign coins once mixed is taken from the coins produced: %1, %2.)</source>
+        <translation>(La part des pièces étrangères une fois le brassage achevé est tirée des pièces frappées : %1, %2.)</translation>
     </message>
 </context>
 <context>
@@ -1692,6 +1838,12 @@ abandonner mes données de cette session</translation>
     <message>
         <source>ZUV cannot save your data</source>
         <translation>ZUV ne peut pas enregistrer vos données</translation>
+    </message>
+    <message>
+        <source>The results window cannot be opened:
+%1</source>
+        <translation>Impossible d&apos;ouvrir la fenêtre des résultats :
+%1</translation>
     </message>
 </context>
 </TS>

@@ -2,6 +2,47 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="it">
 <context>
+    <name>About</name>
+    <message>
+        <source>ZUV is a research project that needs you!
+The diffusion of the national Euro-coins can be studied,
+if enough nice people all over Europe spend 1-2 minutes per week
+or month with feeding their purses into this program.
+
+All the data is sent to a server over the Internet, then analyzed
+and the analysis is published again as soon as possible.
+
+! Please only input coins from your actual daily purse not from your coin collection!
+! Soon I will program a version for coin collectors, but for now please only input &apos;free floating coins&apos;!
+
+Client-Version %1 (%2)
+Copyright (C) 2002 the ZUV research project. All rights reserved.
+You may copy and pass on this program unchanged and free of charge.
+
+For technical support, sponsor offers or news alerts,
+see  %3
+</source>
+        <translation>ZUV è un progetto di ricerca che ha bisogno di te!
+Si può studiare come si diffondono le monete euro nazionali
+se abbastanza persone gentili in tutta Europa dedicano 1-2 minuti alla settimana
+o al mese a inserire il contenuto del loro borsellino in questo programma.
+
+Tutti i dati vengono inviati a un server via Internet, poi analizzati,
+e l&apos;analisi viene pubblicata il prima possibile.
+
+! Inserisci solo le monete del tuo borsellino di tutti i giorni, non quelle della tua collezione!
+! Presto scriverò una versione per i collezionisti, ma per ora inserisci solo monete in circolazione!
+
+Versione del programma %1 (%2)
+Copyright (C) 2002 il progetto di ricerca ZUV. Tutti i diritti riservati.
+Puoi copiare e distribuire questo programma senza modificarlo e gratuitamente.
+
+Per assistenza tecnica, offerte di sponsorizzazione o notizie,
+vedi  %3
+</translation>
+    </message>
+</context>
+<context>
     <name>Client</name>
     <message>
         <source>ZUV client (%1) for data transfer to server</source>
@@ -451,6 +492,111 @@ scarica la nuova versione</translation>
         <source>ZUV cannot save your archive</source>
         <translation>ZUV non riesce a salvare il tuo archivio</translation>
     </message>
+    <message>
+        <source>The connection window cannot be opened:
+%1</source>
+        <translation>Impossibile aprire la finestra di connessione:
+%1</translation>
+    </message>
+</context>
+<context>
+    <name>ErrorHelp</name>
+    <message>
+        <source>Delete your datafile and restart ZUV.</source>
+        <translation>Cancella il tuo file dei dati e riavvia ZUV.</translation>
+    </message>
+    <message>
+        <source>It is important that you notify the author of his server malfunction!</source>
+        <translation>È importante che tu segnali all&apos;autore il malfunzionamento del suo server!</translation>
+    </message>
+    <message>
+        <source>Use newer programversion! %1</source>
+        <translation>Usa una versione più recente del programma! %1</translation>
+    </message>
+    <message>
+        <source>No problem. We just start from scratch.</source>
+        <translation>Nessun problema. Ricominciamo semplicemente da zero.</translation>
+    </message>
+    <message>
+        <source>The checksum of the data file/stream is incorrect! Can have many reasons - all fatal!</source>
+        <translation>Il checksum del file o del flusso di dati non è corretto! Le cause possono essere tante, tutte fatali!</translation>
+    </message>
+    <message>
+        <source>Download a newer programversion %1</source>
+        <translation>Scarica una versione più recente del programma: %1</translation>
+    </message>
+    <message>
+        <source>Perhaps try again later.</source>
+        <translation>Magari riprova più tardi.</translation>
+    </message>
+    <message>
+        <source>Doesn&apos;t seem to be a ZUV server on the other side. Misuse? Please tell the author!</source>
+        <translation>Dall&apos;altra parte non sembra esserci un server ZUV. Un abuso? Per favore avvisa l&apos;autore!</translation>
+    </message>
+    <message>
+        <source>Try later when the net traffic is not so busy.</source>
+        <translation>Riprova più tardi, quando la rete è meno trafficata.</translation>
+    </message>
+    <message>
+        <source>Please download a new version from %1</source>
+        <translation>Scarica una nuova versione da %1</translation>
+    </message>
+    <message>
+        <source>A bug. Please contact the author.</source>
+        <translation>Un errore del programma. Contatta l&apos;autore.</translation>
+    </message>
+    <message>
+        <source>Your datafile is probably write-protected. Remove that.</source>
+        <translation>Il tuo file dei dati è probabilmente protetto da scrittura. Togli la protezione.</translation>
+    </message>
+    <message>
+        <source>Very strange - please tell the author!</source>
+        <translation>Molto strano: per favore avvisa l&apos;autore!</translation>
+    </message>
+    <message>
+        <source>Try again tomorrow (best), contact the author (good) or delete your datafile (not so good)</source>
+        <translation>Riprova domani (la cosa migliore), contatta l&apos;autore (bene) o cancella il tuo file dei dati (non tanto bene)</translation>
+    </message>
+    <message>
+        <source>No working Internet connection on your side. Fix it . OR: No server running. Nothing you can do now. Please try again later. </source>
+        <translation>La tua connessione a Internet non funziona. Sistemala. OPPURE: il server non è attivo. Per ora non puoi farci nulla. Riprova più tardi. </translation>
+    </message>
+    <message>
+        <source>Not a problem at all. Your data has been uploaded successfully!</source>
+        <translation>Nessun problema. I tuoi dati sono stati inviati correttamente!</translation>
+    </message>
+    <message>
+        <source>Probably best idea to get a newer programversion or describe the problem to the author.</source>
+        <translation>Probabilmente conviene procurarsi una versione più recente del programma o descrivere il problema all&apos;autore.</translation>
+    </message>
+    <message>
+        <source>Please try again later or contact the author.</source>
+        <translation>Riprova più tardi o contatta l&apos;autore.</translation>
+    </message>
+    <message>
+        <source>Your client doesn&apos;t understand the server anymore. New version from %1 !</source>
+        <translation>Il tuo programma non capisce più il server. Trovi una nuova versione su %1!</translation>
+    </message>
+    <message>
+        <source>
+
+Please write a short message
+with a description of this problem
+to %1</source>
+        <translation>
+
+Scrivi un breve messaggio
+con una descrizione del problema
+a %1</translation>
+    </message>
+    <message>
+        <source>
+Possible solution:
+</source>
+        <translation>
+Possibile soluzione:
+</translation>
+    </message>
 </context>
 <context>
     <name>Invitations</name>
@@ -624,10 +770,6 @@ Il server del progetto forse non è raggiungibile in questo momento; riprova fra
         <translation>%1: %2; del tutto rimescolate: %3.</translation>
     </message>
     <message>
-        <source>(The share of foreign coins once mixed is taken from the coins produced: %1.)</source>
-        <translation>(La quota di monete estere a rimescolamento completo è ricavata dalle monete coniate: %1.)</translation>
-    </message>
-    <message>
         <source>%1 (%2)</source>
         <translation>%1 (%2)</translation>
     </message>
@@ -662,6 +804,10 @@ Il server del progetto forse non è raggiungibile in questo momento; riprova fra
     <message>
         <source>Foreign share by coin value</source>
         <translation>Quota estera per valore della moneta</translation>
+    </message>
+    <message>
+        <source>(The share of foreign coins once mixed is taken from the coins produced: %1, %2.)</source>
+        <translation>(La quota di monete estere a rimescolamento completo è ricavata dalle monete coniate: %1, %2.)</translation>
     </message>
 </context>
 <context>
@@ -1692,6 +1838,12 @@ scarta i dati di questa sessione</translation>
     <message>
         <source>ZUV cannot save your data</source>
         <translation>ZUV non riesce a salvare i tuoi dati</translation>
+    </message>
+    <message>
+        <source>The results window cannot be opened:
+%1</source>
+        <translation>Impossibile aprire la finestra dei risultati:
+%1</translation>
     </message>
 </context>
 </TS>

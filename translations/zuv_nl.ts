@@ -2,6 +2,47 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="nl">
 <context>
+    <name>About</name>
+    <message>
+        <source>ZUV is a research project that needs you!
+The diffusion of the national Euro-coins can be studied,
+if enough nice people all over Europe spend 1-2 minutes per week
+or month with feeding their purses into this program.
+
+All the data is sent to a server over the Internet, then analyzed
+and the analysis is published again as soon as possible.
+
+! Please only input coins from your actual daily purse not from your coin collection!
+! Soon I will program a version for coin collectors, but for now please only input &apos;free floating coins&apos;!
+
+Client-Version %1 (%2)
+Copyright (C) 2002 the ZUV research project. All rights reserved.
+You may copy and pass on this program unchanged and free of charge.
+
+For technical support, sponsor offers or news alerts,
+see  %3
+</source>
+        <translation>ZUV is een onderzoeksproject dat jou nodig heeft!
+Hoe de nationale euromunten zich verspreiden, valt te onderzoeken
+als genoeg aardige mensen in heel Europa per week of per maand
+1 à 2 minuten besteden aan het invoeren van hun portemonnee in dit programma.
+
+Alle gegevens gaan via internet naar een server, worden daar geanalyseerd,
+en de analyse wordt zo snel mogelijk gepubliceerd.
+
+! Voer alleen munten uit je dagelijkse portemonnee in, niet uit je muntenverzameling!
+! Binnenkort maak ik een versie voor verzamelaars, maar voer voorlopig alleen munten in die in omloop zijn!
+
+Programmaversie %1 (%2)
+Copyright (C) 2002 het ZUV-onderzoeksproject. Alle rechten voorbehouden.
+Je mag dit programma ongewijzigd en gratis kopiëren en doorgeven.
+
+Voor technische hulp, sponsoraanbiedingen of nieuwsberichten:
+zie  %3
+</translation>
+    </message>
+</context>
+<context>
     <name>Client</name>
     <message>
         <source>ZUV client (%1) for data transfer to server</source>
@@ -451,6 +492,111 @@ nieuwe versie downloaden</translation>
         <source>ZUV cannot save your archive</source>
         <translation>ZUV kan je archief niet opslaan</translation>
     </message>
+    <message>
+        <source>The connection window cannot be opened:
+%1</source>
+        <translation>Het verbindingsvenster kan niet worden geopend:
+%1</translation>
+    </message>
+</context>
+<context>
+    <name>ErrorHelp</name>
+    <message>
+        <source>Delete your datafile and restart ZUV.</source>
+        <translation>Verwijder je gegevensbestand en start ZUV opnieuw.</translation>
+    </message>
+    <message>
+        <source>It is important that you notify the author of his server malfunction!</source>
+        <translation>Het is belangrijk dat je de auteur laat weten dat zijn server niet goed werkt!</translation>
+    </message>
+    <message>
+        <source>Use newer programversion! %1</source>
+        <translation>Gebruik een nieuwere versie van het programma! %1</translation>
+    </message>
+    <message>
+        <source>No problem. We just start from scratch.</source>
+        <translation>Geen probleem. We beginnen gewoon opnieuw.</translation>
+    </message>
+    <message>
+        <source>The checksum of the data file/stream is incorrect! Can have many reasons - all fatal!</source>
+        <translation>De controlesom van het bestand of de gegevensstroom klopt niet! Dat kan vele oorzaken hebben – allemaal fataal!</translation>
+    </message>
+    <message>
+        <source>Download a newer programversion %1</source>
+        <translation>Download een nieuwere versie van het programma: %1</translation>
+    </message>
+    <message>
+        <source>Perhaps try again later.</source>
+        <translation>Probeer het misschien later nog eens.</translation>
+    </message>
+    <message>
+        <source>Doesn&apos;t seem to be a ZUV server on the other side. Misuse? Please tell the author!</source>
+        <translation>Aan de andere kant lijkt geen ZUV-server te zitten. Misbruik? Laat het de auteur alsjeblieft weten!</translation>
+    </message>
+    <message>
+        <source>Try later when the net traffic is not so busy.</source>
+        <translation>Probeer het later, als het minder druk is op het net.</translation>
+    </message>
+    <message>
+        <source>Please download a new version from %1</source>
+        <translation>Download een nieuwe versie van %1</translation>
+    </message>
+    <message>
+        <source>A bug. Please contact the author.</source>
+        <translation>Een fout in het programma. Neem contact op met de auteur.</translation>
+    </message>
+    <message>
+        <source>Your datafile is probably write-protected. Remove that.</source>
+        <translation>Je gegevensbestand is waarschijnlijk tegen schrijven beveiligd. Hef die beveiliging op.</translation>
+    </message>
+    <message>
+        <source>Very strange - please tell the author!</source>
+        <translation>Heel vreemd – laat het de auteur alsjeblieft weten!</translation>
+    </message>
+    <message>
+        <source>Try again tomorrow (best), contact the author (good) or delete your datafile (not so good)</source>
+        <translation>Probeer het morgen opnieuw (het beste), neem contact op met de auteur (goed) of verwijder je gegevensbestand (minder goed)</translation>
+    </message>
+    <message>
+        <source>No working Internet connection on your side. Fix it . OR: No server running. Nothing you can do now. Please try again later. </source>
+        <translation>Je internetverbinding werkt niet. Los dat op. OF: er draait geen server. Daar kun je nu niets aan doen. Probeer het later opnieuw. </translation>
+    </message>
+    <message>
+        <source>Not a problem at all. Your data has been uploaded successfully!</source>
+        <translation>Helemaal geen probleem. Je gegevens zijn met succes verstuurd!</translation>
+    </message>
+    <message>
+        <source>Probably best idea to get a newer programversion or describe the problem to the author.</source>
+        <translation>Waarschijnlijk kun je het beste een nieuwere versie van het programma nemen of het probleem aan de auteur beschrijven.</translation>
+    </message>
+    <message>
+        <source>Please try again later or contact the author.</source>
+        <translation>Probeer het later opnieuw of neem contact op met de auteur.</translation>
+    </message>
+    <message>
+        <source>Your client doesn&apos;t understand the server anymore. New version from %1 !</source>
+        <translation>Je programma begrijpt de server niet meer. Een nieuwe versie vind je op %1!</translation>
+    </message>
+    <message>
+        <source>
+
+Please write a short message
+with a description of this problem
+to %1</source>
+        <translation>
+
+Stuur alsjeblieft een kort bericht
+met een beschrijving van dit probleem
+naar %1</translation>
+    </message>
+    <message>
+        <source>
+Possible solution:
+</source>
+        <translation>
+Mogelijke oplossing:
+</translation>
+    </message>
 </context>
 <context>
     <name>Invitations</name>
@@ -624,10 +770,6 @@ De projectserver is misschien even niet bereikbaar; probeer het straks opnieuw.<
         <translation>%1: %2; helemaal vermengd: %3.</translation>
     </message>
     <message>
-        <source>(The share of foreign coins once mixed is taken from the coins produced: %1.)</source>
-        <translation>(Het aandeel buitenlandse munten na volledige vermenging komt uit de geslagen munten: %1.)</translation>
-    </message>
-    <message>
         <source>%1 (%2)</source>
         <translation>%1 (%2)</translation>
     </message>
@@ -662,6 +804,10 @@ De projectserver is misschien even niet bereikbaar; probeer het straks opnieuw.<
     <message>
         <source>Foreign share by coin value</source>
         <translation>Buitenlands aandeel per muntwaarde</translation>
+    </message>
+    <message>
+        <source>(The share of foreign coins once mixed is taken from the coins produced: %1, %2.)</source>
+        <translation>(Het aandeel buitenlandse munten na volledige vermenging komt uit de geslagen munten: %1, %2.)</translation>
     </message>
 </context>
 <context>
@@ -1692,6 +1838,12 @@ de gegevens van deze sessie weggooien</translation>
     <message>
         <source>ZUV cannot save your data</source>
         <translation>ZUV kan je gegevens niet opslaan</translation>
+    </message>
+    <message>
+        <source>The results window cannot be opened:
+%1</source>
+        <translation>Het resultatenvenster kan niet worden geopend:
+%1</translation>
     </message>
 </context>
 </TS>

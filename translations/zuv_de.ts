@@ -599,6 +599,33 @@ Mögliche Lösung:
     </message>
 </context>
 <context>
+    <name>FatalError</name>
+    <message>
+        <source>ZUV fatal logical error</source>
+        <translation>ZUV: schwerer Logikfehler</translation>
+    </message>
+    <message>
+        <source>ZUV fatal file error</source>
+        <translation>ZUV: schwerer Dateifehler</translation>
+    </message>
+    <message>
+        <source>ZUV fatal network error</source>
+        <translation>ZUV: schwerer Netzwerkfehler</translation>
+    </message>
+    <message>
+        <source>ZUV fatal stream error</source>
+        <translation>ZUV: schwerer Datenstromfehler</translation>
+    </message>
+    <message>
+        <source>ZUV fatal error</source>
+        <translation>ZUV: schwerer Fehler</translation>
+    </message>
+    <message>
+        <source>ZUV unknown error</source>
+        <translation>ZUV: unbekannter Fehler</translation>
+    </message>
+</context>
+<context>
     <name>Invitations</name>
     <message>
         <source>Invite by zuvmail to join the project and to mention 

@@ -599,6 +599,33 @@ Posible solución:
     </message>
 </context>
 <context>
+    <name>FatalError</name>
+    <message>
+        <source>ZUV fatal logical error</source>
+        <translation>ZUV: error lógico fatal</translation>
+    </message>
+    <message>
+        <source>ZUV fatal file error</source>
+        <translation>ZUV: error de archivo fatal</translation>
+    </message>
+    <message>
+        <source>ZUV fatal network error</source>
+        <translation>ZUV: error de red fatal</translation>
+    </message>
+    <message>
+        <source>ZUV fatal stream error</source>
+        <translation>ZUV: error fatal en el flujo de datos</translation>
+    </message>
+    <message>
+        <source>ZUV fatal error</source>
+        <translation>ZUV: error fatal</translation>
+    </message>
+    <message>
+        <source>ZUV unknown error</source>
+        <translation>ZUV: error desconocido</translation>
+    </message>
+</context>
+<context>
     <name>Invitations</name>
     <message>
         <source>Invite by zuvmail to join the project and to mention 

@@ -599,6 +599,33 @@ Solution possible :
     </message>
 </context>
 <context>
+    <name>FatalError</name>
+    <message>
+        <source>ZUV fatal logical error</source>
+        <translation>ZUV : erreur logique fatale</translation>
+    </message>
+    <message>
+        <source>ZUV fatal file error</source>
+        <translation>ZUV : erreur de fichier fatale</translation>
+    </message>
+    <message>
+        <source>ZUV fatal network error</source>
+        <translation>ZUV : erreur réseau fatale</translation>
+    </message>
+    <message>
+        <source>ZUV fatal stream error</source>
+        <translation>ZUV : erreur fatale du flux de données</translation>
+    </message>
+    <message>
+        <source>ZUV fatal error</source>
+        <translation>ZUV : erreur fatale</translation>
+    </message>
+    <message>
+        <source>ZUV unknown error</source>
+        <translation>ZUV : erreur inconnue</translation>
+    </message>
+</context>
+<context>
     <name>Invitations</name>
     <message>
         <source>Invite by zuvmail to join the project and to mention 

@@ -599,6 +599,33 @@ Possibile soluzione:
     </message>
 </context>
 <context>
+    <name>FatalError</name>
+    <message>
+        <source>ZUV fatal logical error</source>
+        <translation>ZUV: errore logico fatale</translation>
+    </message>
+    <message>
+        <source>ZUV fatal file error</source>
+        <translation>ZUV: errore fatale nei file</translation>
+    </message>
+    <message>
+        <source>ZUV fatal network error</source>
+        <translation>ZUV: errore di rete fatale</translation>
+    </message>
+    <message>
+        <source>ZUV fatal stream error</source>
+        <translation>ZUV: errore fatale nel flusso di dati</translation>
+    </message>
+    <message>
+        <source>ZUV fatal error</source>
+        <translation>ZUV: errore fatale</translation>
+    </message>
+    <message>
+        <source>ZUV unknown error</source>
+        <translation>ZUV: errore sconosciuto</translation>
+    </message>
+</context>
+<context>
     <name>Invitations</name>
     <message>
         <source>Invite by zuvmail to join the project and to mention 

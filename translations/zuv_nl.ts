@@ -599,6 +599,33 @@ Mogelijke oplossing:
     </message>
 </context>
 <context>
+    <name>FatalError</name>
+    <message>
+        <source>ZUV fatal logical error</source>
+        <translation>ZUV: fatale logische fout</translation>
+    </message>
+    <message>
+        <source>ZUV fatal file error</source>
+        <translation>ZUV: fatale bestandsfout</translation>
+    </message>
+    <message>
+        <source>ZUV fatal network error</source>
+        <translation>ZUV: fatale netwerkfout</translation>
+    </message>
+    <message>
+        <source>ZUV fatal stream error</source>
+        <translation>ZUV: fatale fout in de gegevensstroom</translation>
+    </message>
+    <message>
+        <source>ZUV fatal error</source>
+        <translation>ZUV: fatale fout</translation>
+    </message>
+    <message>
+        <source>ZUV unknown error</source>
+        <translation>ZUV: onbekende fout</translation>
+    </message>
+</context>
+<context>
     <name>Invitations</name>
     <message>
         <source>Invite by zuvmail to join the project and to mention 

@@ -1685,6 +1685,38 @@ Mitgliedsnummer:</translation>
         <source>Abort not possible</source>
         <translation>Abbrechen nicht möglich</translation>
     </message>
+    <message>
+        <source>Sorry, your version of Qt doesn&apos;t support &apos;%1&apos; files, only these filetypes are supported:
+%2
+Please re-configure Qt and build it again (or ask your admin)
+See &apos; $QTDIR/configure -help | more &apos; for informations how to...
+
+ZUV will work, but you won&apos;t see the coin pictures! What a pity...</source>
+        <translation>Leider kann Ihre Qt-Version keine „%1“-Dateien lesen, nur diese Dateitypen:
+%2
+Bitte konfigurieren Sie Qt neu und bauen Sie es noch einmal (oder fragen Sie Ihren Administrator).
+Wie das geht, steht unter &apos; $QTDIR/configure -help | more &apos;.
+
+ZUV funktioniert, aber Sie sehen die Münzbilder nicht! Schade...</translation>
+    </message>
+    <message>
+        <source>Of %1 total coins:%2 files loaded,%3 pictures could not be read.
+To have a nicer program, you might want to check the website for more pictures?</source>
+        <translation>Von insgesamt %1 Münzen: %2 Dateien geladen, %3 Bilder konnten nicht gelesen werden.
+Für ein schöneres Programm finden Sie vielleicht weitere Bilder auf der Website.</translation>
+    </message>
+    <message>
+        <source>Picture format not supported by Qt</source>
+        <translation>Bildformat wird von Qt nicht unterstützt</translation>
+    </message>
+    <message>
+        <source>ZUV: You could download (more) coin pictures</source>
+        <translation>ZUV: Sie können (weitere) Münzbilder herunterladen</translation>
+    </message>
+    <message>
+        <source>Don&apos;t show this again</source>
+        <translation>Nicht mehr anzeigen</translation>
+    </message>
 </context>
 <context>
     <name>TownSize</name>

@@ -1685,6 +1685,38 @@ de miembro:</translation>
         <source>Abort not possible</source>
         <translation>No se puede cancelar</translation>
     </message>
+    <message>
+        <source>Sorry, your version of Qt doesn&apos;t support &apos;%1&apos; files, only these filetypes are supported:
+%2
+Please re-configure Qt and build it again (or ask your admin)
+See &apos; $QTDIR/configure -help | more &apos; for informations how to...
+
+ZUV will work, but you won&apos;t see the coin pictures! What a pity...</source>
+        <translation>Lo siento, tu versión de Qt no admite archivos «%1», solo estos tipos de archivo:
+%2
+Vuelve a configurar Qt y compílalo de nuevo (o pregunta a tu administrador).
+Consulta &apos; $QTDIR/configure -help | more &apos; para saber cómo...
+
+ZUV funcionará, pero no verás las imágenes de las monedas. ¡Qué pena!</translation>
+    </message>
+    <message>
+        <source>Of %1 total coins:%2 files loaded,%3 pictures could not be read.
+To have a nicer program, you might want to check the website for more pictures?</source>
+        <translation>De %1 monedas en total: %2 archivos cargados, %3 imágenes no se pudieron leer.
+Para tener un programa más bonito, ¿por qué no buscas más imágenes en la web?</translation>
+    </message>
+    <message>
+        <source>Picture format not supported by Qt</source>
+        <translation>Formato de imagen no admitido por Qt</translation>
+    </message>
+    <message>
+        <source>ZUV: You could download (more) coin pictures</source>
+        <translation>ZUV: puedes descargar (más) imágenes de monedas</translation>
+    </message>
+    <message>
+        <source>Don&apos;t show this again</source>
+        <translation>No volver a mostrar</translation>
+    </message>
 </context>
 <context>
     <name>TownSize</name>

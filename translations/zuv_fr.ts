@@ -1685,6 +1685,38 @@ de membre :</translation>
         <source>Abort not possible</source>
         <translation>Impossible d&apos;interrompre</translation>
     </message>
+    <message>
+        <source>Sorry, your version of Qt doesn&apos;t support &apos;%1&apos; files, only these filetypes are supported:
+%2
+Please re-configure Qt and build it again (or ask your admin)
+See &apos; $QTDIR/configure -help | more &apos; for informations how to...
+
+ZUV will work, but you won&apos;t see the coin pictures! What a pity...</source>
+        <translation>Désolé, votre version de Qt ne lit pas les fichiers « %1 », seulement ces types de fichiers :
+%2
+Veuillez reconfigurer Qt et le recompiler (ou demandez à votre administrateur).
+Voir &apos; $QTDIR/configure -help | more &apos; pour savoir comment faire...
+
+ZUV fonctionnera, mais vous ne verrez pas les images des pièces ! Dommage...</translation>
+    </message>
+    <message>
+        <source>Of %1 total coins:%2 files loaded,%3 pictures could not be read.
+To have a nicer program, you might want to check the website for more pictures?</source>
+        <translation>Sur %1 pièces au total : %2 fichiers chargés, %3 images illisibles.
+Pour un programme plus joli, vous trouverez peut-être d&apos;autres images sur le site web ?</translation>
+    </message>
+    <message>
+        <source>Picture format not supported by Qt</source>
+        <translation>Format d&apos;image non pris en charge par Qt</translation>
+    </message>
+    <message>
+        <source>ZUV: You could download (more) coin pictures</source>
+        <translation>ZUV : vous pouvez télécharger (d&apos;autres) images de pièces</translation>
+    </message>
+    <message>
+        <source>Don&apos;t show this again</source>
+        <translation>Ne plus afficher</translation>
+    </message>
 </context>
 <context>
     <name>TownSize</name>

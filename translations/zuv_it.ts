@@ -1685,6 +1685,38 @@ di membro:</translation>
         <source>Abort not possible</source>
         <translation>Impossibile interrompere</translation>
     </message>
+    <message>
+        <source>Sorry, your version of Qt doesn&apos;t support &apos;%1&apos; files, only these filetypes are supported:
+%2
+Please re-configure Qt and build it again (or ask your admin)
+See &apos; $QTDIR/configure -help | more &apos; for informations how to...
+
+ZUV will work, but you won&apos;t see the coin pictures! What a pity...</source>
+        <translation>Purtroppo la tua versione di Qt non legge i file &apos;%1&apos;, ma solo questi tipi di file:
+%2
+Riconfigura Qt e ricompilalo (o chiedi al tuo amministratore).
+Vedi &apos; $QTDIR/configure -help | more &apos; per sapere come fare...
+
+ZUV funzionerà, ma non vedrai le immagini delle monete! Peccato...</translation>
+    </message>
+    <message>
+        <source>Of %1 total coins:%2 files loaded,%3 pictures could not be read.
+To have a nicer program, you might want to check the website for more pictures?</source>
+        <translation>Su %1 monete in tutto: %2 file caricati, %3 immagini non leggibili.
+Per un programma più bello, magari trovi altre immagini sul sito web?</translation>
+    </message>
+    <message>
+        <source>Picture format not supported by Qt</source>
+        <translation>Formato di immagine non supportato da Qt</translation>
+    </message>
+    <message>
+        <source>ZUV: You could download (more) coin pictures</source>
+        <translation>ZUV: puoi scaricare (altre) immagini delle monete</translation>
+    </message>
+    <message>
+        <source>Don&apos;t show this again</source>
+        <translation>Non mostrare più</translation>
+    </message>
 </context>
 <context>
     <name>TownSize</name>

@@ -1685,6 +1685,38 @@ lidnummer:</translation>
         <source>Abort not possible</source>
         <translation>Afbreken niet mogelijk</translation>
     </message>
+    <message>
+        <source>Sorry, your version of Qt doesn&apos;t support &apos;%1&apos; files, only these filetypes are supported:
+%2
+Please re-configure Qt and build it again (or ask your admin)
+See &apos; $QTDIR/configure -help | more &apos; for informations how to...
+
+ZUV will work, but you won&apos;t see the coin pictures! What a pity...</source>
+        <translation>Helaas ondersteunt je versie van Qt geen &apos;%1&apos;-bestanden, alleen deze bestandstypen:
+%2
+Configureer Qt opnieuw en bouw het nog eens (of vraag het je beheerder).
+Zie &apos; $QTDIR/configure -help | more &apos; voor hoe dat moet...
+
+ZUV werkt wel, maar je ziet de afbeeldingen van de munten niet! Jammer...</translation>
+    </message>
+    <message>
+        <source>Of %1 total coins:%2 files loaded,%3 pictures could not be read.
+To have a nicer program, you might want to check the website for more pictures?</source>
+        <translation>Van de %1 munten in totaal: %2 bestanden geladen, %3 afbeeldingen konden niet worden gelezen.
+Voor een mooier programma kun je op de website naar meer afbeeldingen kijken.</translation>
+    </message>
+    <message>
+        <source>Picture format not supported by Qt</source>
+        <translation>Afbeeldingsformaat niet ondersteund door Qt</translation>
+    </message>
+    <message>
+        <source>ZUV: You could download (more) coin pictures</source>
+        <translation>ZUV: je kunt (meer) afbeeldingen van munten downloaden</translation>
+    </message>
+    <message>
+        <source>Don&apos;t show this again</source>
+        <translation>Niet meer tonen</translation>
+    </message>
 </context>
 <context>
     <name>TownSize</name>

@@ -1771,6 +1771,30 @@ Für ein schöneres Programm finden Sie vielleicht weitere Bilder auf der Websit
         <source>ERROR Usage::StoreEvent : there is no event called %1</source>
         <translation>FEHLER Usage::StoreEvent: Es gibt kein Ereignis namens %1</translation>
     </message>
+    <message>
+        <source>Time in s</source>
+        <translation>Zeit in s</translation>
+    </message>
+    <message>
+        <source>Event ID</source>
+        <translation>Ereignis-Nr.</translation>
+    </message>
+    <message>
+        <source>Event name</source>
+        <translation>Ereignisname</translation>
+    </message>
+    <message>
+        <source>Counter</source>
+        <translation>Anzahl</translation>
+    </message>
+    <message>
+        <source>Event Name</source>
+        <translation>Ereignisname</translation>
+    </message>
+    <message>
+        <source>%1 secs</source>
+        <translation>%1 Sek.</translation>
+    </message>
 </context>
 <context>
     <name>ZUVWindow</name>

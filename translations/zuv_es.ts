@@ -1771,6 +1771,30 @@ Para tener un programa más bonito, ¿por qué no buscas más imágenes en la we
         <source>ERROR Usage::StoreEvent : there is no event called %1</source>
         <translation>ERROR Usage::StoreEvent: no hay ningún evento llamado %1</translation>
     </message>
+    <message>
+        <source>Time in s</source>
+        <translation>Tiempo en s</translation>
+    </message>
+    <message>
+        <source>Event ID</source>
+        <translation>N.º de evento</translation>
+    </message>
+    <message>
+        <source>Event name</source>
+        <translation>Nombre del evento</translation>
+    </message>
+    <message>
+        <source>Counter</source>
+        <translation>Recuento</translation>
+    </message>
+    <message>
+        <source>Event Name</source>
+        <translation>Nombre del evento</translation>
+    </message>
+    <message>
+        <source>%1 secs</source>
+        <translation>%1 s</translation>
+    </message>
 </context>
 <context>
     <name>ZUVWindow</name>

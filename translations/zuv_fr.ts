@@ -1771,6 +1771,30 @@ Pour un programme plus joli, vous trouverez peut-être d&apos;autres images sur 
         <source>ERROR Usage::StoreEvent : there is no event called %1</source>
         <translation>ERREUR Usage::StoreEvent : aucun événement ne s&apos;appelle %1</translation>
     </message>
+    <message>
+        <source>Time in s</source>
+        <translation>Temps en s</translation>
+    </message>
+    <message>
+        <source>Event ID</source>
+        <translation>N° d&apos;événement</translation>
+    </message>
+    <message>
+        <source>Event name</source>
+        <translation>Nom de l&apos;événement</translation>
+    </message>
+    <message>
+        <source>Counter</source>
+        <translation>Nombre</translation>
+    </message>
+    <message>
+        <source>Event Name</source>
+        <translation>Nom de l&apos;événement</translation>
+    </message>
+    <message>
+        <source>%1 secs</source>
+        <translation>%1 s</translation>
+    </message>
 </context>
 <context>
     <name>ZUVWindow</name>

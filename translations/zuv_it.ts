@@ -1771,6 +1771,30 @@ Per un programma più bello, magari trovi altre immagini sul sito web?</translat
         <source>ERROR Usage::StoreEvent : there is no event called %1</source>
         <translation>ERRORE Usage::StoreEvent: non esiste un evento chiamato %1</translation>
     </message>
+    <message>
+        <source>Time in s</source>
+        <translation>Tempo in s</translation>
+    </message>
+    <message>
+        <source>Event ID</source>
+        <translation>N. evento</translation>
+    </message>
+    <message>
+        <source>Event name</source>
+        <translation>Nome dell&apos;evento</translation>
+    </message>
+    <message>
+        <source>Counter</source>
+        <translation>Conteggio</translation>
+    </message>
+    <message>
+        <source>Event Name</source>
+        <translation>Nome dell&apos;evento</translation>
+    </message>
+    <message>
+        <source>%1 secs</source>
+        <translation>%1 s</translation>
+    </message>
 </context>
 <context>
     <name>ZUVWindow</name>

@@ -1771,6 +1771,30 @@ Voor een mooier programma kun je op de website naar meer afbeeldingen kijken.</t
         <source>ERROR Usage::StoreEvent : there is no event called %1</source>
         <translation>FOUT Usage::StoreEvent: er is geen gebeurtenis met de naam %1</translation>
     </message>
+    <message>
+        <source>Time in s</source>
+        <translation>Tijd in s</translation>
+    </message>
+    <message>
+        <source>Event ID</source>
+        <translation>Gebeurtenisnr.</translation>
+    </message>
+    <message>
+        <source>Event name</source>
+        <translation>Naam van de gebeurtenis</translation>
+    </message>
+    <message>
+        <source>Counter</source>
+        <translation>Aantal</translation>
+    </message>
+    <message>
+        <source>Event Name</source>
+        <translation>Naam van de gebeurtenis</translation>
+    </message>
+    <message>
+        <source>%1 secs</source>
+        <translation>%1 sec.</translation>
+    </message>
 </context>
 <context>
     <name>ZUVWindow</name>

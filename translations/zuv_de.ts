@@ -120,6 +120,104 @@ finden Sie unter %3
         <source>Client had to close the connection %1 for reason %2</source>
         <translation>Das Programm musste die Verbindung %1 schließen, Grund: %2</translation>
     </message>
+    <message>
+        <source>
+%1 very proudly presents:
+The CLIENT %2 of ZUV v%3 - Please connect to the Server now.
+</source>
+        <translation>
+%1 präsentiert voller Stolz:
+Das Programm %2 von ZUV v%3 – Bitte verbinden Sie sich jetzt mit dem Server.
+</translation>
+    </message>
+    <message>
+        <source>Trying to connect to the server...</source>
+        <translation>Verbindung zum Server wird aufgebaut...</translation>
+    </message>
+    <message>
+        <source>starting to send to server...</source>
+        <translation>Senden an den Server beginnt...</translation>
+    </message>
+    <message>
+        <source>transmission not successful!</source>
+        <translation>Übertragung fehlgeschlagen!</translation>
+    </message>
+    <message>
+        <source>Hostname found in DNS...</source>
+        <translation>Servername im DNS gefunden...</translation>
+    </message>
+    <message>
+        <source>Host not found in DNS.</source>
+        <translation>Server im DNS nicht gefunden.</translation>
+    </message>
+    <message>
+        <source>Please check Internet connection and try again.</source>
+        <translation>Bitte prüfen Sie die Internetverbindung und versuchen Sie es noch einmal.</translation>
+    </message>
+    <message>
+        <source>Connected to server</source>
+        <translation>Mit dem Server verbunden</translation>
+    </message>
+    <message>
+        <source>Server cannot be reached at the moment.</source>
+        <translation>Der Server ist im Moment nicht erreichbar.</translation>
+    </message>
+    <message>
+        <source>Please check your Internet connection and try again (later).</source>
+        <translation>Bitte prüfen Sie Ihre Internetverbindung und versuchen Sie es (später) noch einmal.</translation>
+    </message>
+    <message>
+        <source>Connection closed by the server. Malfunction, please try again (later).</source>
+        <translation>Der Server hat die Verbindung geschlossen. Eine Störung – bitte versuchen Sie es (später) noch einmal.</translation>
+    </message>
+    <message>
+        <source>Connection closed properly</source>
+        <translation>Verbindung ordnungsgemäß geschlossen</translation>
+    </message>
+    <message>
+        <source>receiving from server...</source>
+        <translation>Empfang vom Server...</translation>
+    </message>
+    <message>
+        <source>all data arrived from server</source>
+        <translation>alle Daten vom Server angekommen</translation>
+    </message>
+    <message>
+        <source>Don&apos;t know. Please send an idea to %1</source>
+        <translation>Unbekannt. Bitte schicken Sie eine Idee an %1</translation>
+    </message>
+    <message>
+        <source>A problem occurred:
+ (%1) %2
+Suggested solution:
+ %3</source>
+        <translation>Ein Problem ist aufgetreten:
+ (%1) %2
+Lösungsvorschlag:
+ %3</translation>
+    </message>
+    <message>
+        <source>Some problem occurred during connection</source>
+        <translation>Bei der Verbindung ist ein Problem aufgetreten</translation>
+    </message>
+    <message>
+        <source>
+
+Because server answered:
+</source>
+        <translation>
+
+Denn der Server antwortete:
+</translation>
+    </message>
+    <message>
+        <source>Don&apos;t know</source>
+        <translation>Unbekannt</translation>
+    </message>
+    <message>
+        <source>Communication with Server failed</source>
+        <translation>Verständigung mit dem Server fehlgeschlagen</translation>
+    </message>
 </context>
 <context>
     <name>Coin</name>
@@ -1292,6 +1390,97 @@ Es müssen (durch Kommas getrennte) ZAHLEN sein.</translation>
     <message>
         <source>Your purse</source>
         <translation>Ihre Geldbörse</translation>
+    </message>
+</context>
+<context>
+    <name>ServerAnswer</name>
+    <message>
+        <source>Some error in Processing Answer - OK flag was not set.</source>
+        <translation>Fehler beim Verarbeiten der Antwort – das OK-Kennzeichen war nicht gesetzt.</translation>
+    </message>
+    <message>
+        <source>This can have many reasons. Perhaps, your member number is wrong</source>
+        <translation>Das kann viele Gründe haben. Vielleicht ist Ihre Mitgliedsnummer falsch</translation>
+    </message>
+    <message>
+        <source>- or there&apos;s some server maintenance going on!</source>
+        <translation>– oder am Server wird gerade gewartet!</translation>
+    </message>
+    <message>
+        <source>I suggest that you try to upload again later or tomorrow, </source>
+        <translation>Versuchen Sie das Hochladen am besten später oder morgen noch einmal; </translation>
+    </message>
+    <message>
+        <source>if the problem persists, please contact the author</source>
+        <translation>wenn das Problem bleibt, wenden Sie sich bitte an den Autor</translation>
+    </message>
+    <message>
+        <source>or backup and delete your datafile &apos;%1&apos;</source>
+        <translation>oder sichern und löschen Sie Ihre Datendatei „%1“</translation>
+    </message>
+    <message>
+        <source>The Server says: &apos;Thanks, member %1&apos;</source>
+        <translation>Der Server sagt: „Danke, Mitglied %1“</translation>
+    </message>
+    <message>
+        <source>A personal message for you, member %1:</source>
+        <translation>Eine persönliche Nachricht für Sie, Mitglied %1:</translation>
+    </message>
+    <message>
+        <source>Minor update successful.</source>
+        <translation>Kleine Aktualisierung erfolgreich.</translation>
+    </message>
+    <message>
+        <source>Your programversion is %1, there is a new version %2 out now.</source>
+        <translation>Ihre Programmversion ist %1, jetzt gibt es die neue Version %2.</translation>
+    </message>
+    <message>
+        <source>You should consider to update soon.</source>
+        <translation>Sie sollten bald aktualisieren.</translation>
+    </message>
+    <message>
+        <source>You have to update, this program version is not appropriate anymore.</source>
+        <translation>Sie müssen aktualisieren, diese Programmversion taugt nicht mehr.</translation>
+    </message>
+    <message>
+        <source>
+Please go to %3</source>
+        <translation>
+Bitte gehen Sie zu %3</translation>
+    </message>
+    <message>
+        <source>New Analysis Data available on the Server: </source>
+        <translation>Neue Auswertungen auf dem Server: </translation>
+    </message>
+    <message>
+        <source> %1 pages, %2 text messages and %3 pictures
+</source>
+        <translation> %1 Seiten, %2 Textnachrichten und %3 Bilder
+</translation>
+    </message>
+    <message>
+        <source>The actual status on the server:</source>
+        <translation>Der aktuelle Stand auf dem Server:</translation>
+    </message>
+    <message>
+        <source># members:  %1</source>
+        <translation>Mitglieder:  %1</translation>
+    </message>
+    <message>
+        <source># purses :  %1</source>
+        <translation>Geldbörsen:  %1</translation>
+    </message>
+    <message>
+        <source>Total Uploaded Sum:  %1 Euro</source>
+        <translation>Hochgeladene Gesamtsumme:  %1 Euro</translation>
+    </message>
+    <message>
+        <source>last upload from: %1</source>
+        <translation>letzter Upload aus: %1</translation>
+    </message>
+    <message>
+        <source>suggested next session around: %1</source>
+        <translation>nächste Zählung etwa am: %1</translation>
     </message>
 </context>
 <context>

@@ -120,6 +120,104 @@ visita  %3
         <source>Client had to close the connection %1 for reason %2</source>
         <translation>El programa tuvo que cerrar la conexión %1 por el motivo %2</translation>
     </message>
+    <message>
+        <source>
+%1 very proudly presents:
+The CLIENT %2 of ZUV v%3 - Please connect to the Server now.
+</source>
+        <translation>
+%1 presenta con mucho orgullo:
+El programa %2 de ZUV v%3 – Conéctate ahora al servidor.
+</translation>
+    </message>
+    <message>
+        <source>Trying to connect to the server...</source>
+        <translation>Intentando conectar con el servidor...</translation>
+    </message>
+    <message>
+        <source>starting to send to server...</source>
+        <translation>empezando a enviar al servidor...</translation>
+    </message>
+    <message>
+        <source>transmission not successful!</source>
+        <translation>¡la transmisión ha fallado!</translation>
+    </message>
+    <message>
+        <source>Hostname found in DNS...</source>
+        <translation>Nombre de host encontrado en el DNS...</translation>
+    </message>
+    <message>
+        <source>Host not found in DNS.</source>
+        <translation>Host no encontrado en el DNS.</translation>
+    </message>
+    <message>
+        <source>Please check Internet connection and try again.</source>
+        <translation>Comprueba la conexión a Internet y vuelve a intentarlo.</translation>
+    </message>
+    <message>
+        <source>Connected to server</source>
+        <translation>Conectado al servidor</translation>
+    </message>
+    <message>
+        <source>Server cannot be reached at the moment.</source>
+        <translation>En este momento no se puede acceder al servidor.</translation>
+    </message>
+    <message>
+        <source>Please check your Internet connection and try again (later).</source>
+        <translation>Comprueba tu conexión a Internet y vuelve a intentarlo (más tarde).</translation>
+    </message>
+    <message>
+        <source>Connection closed by the server. Malfunction, please try again (later).</source>
+        <translation>El servidor ha cerrado la conexión. Un fallo: vuelve a intentarlo (más tarde).</translation>
+    </message>
+    <message>
+        <source>Connection closed properly</source>
+        <translation>Conexión cerrada correctamente</translation>
+    </message>
+    <message>
+        <source>receiving from server...</source>
+        <translation>recibiendo del servidor...</translation>
+    </message>
+    <message>
+        <source>all data arrived from server</source>
+        <translation>han llegado todos los datos del servidor</translation>
+    </message>
+    <message>
+        <source>Don&apos;t know. Please send an idea to %1</source>
+        <translation>No lo sé. Envía una idea a %1</translation>
+    </message>
+    <message>
+        <source>A problem occurred:
+ (%1) %2
+Suggested solution:
+ %3</source>
+        <translation>Se ha producido un problema:
+ (%1) %2
+Solución propuesta:
+ %3</translation>
+    </message>
+    <message>
+        <source>Some problem occurred during connection</source>
+        <translation>Se ha producido un problema durante la conexión</translation>
+    </message>
+    <message>
+        <source>
+
+Because server answered:
+</source>
+        <translation>
+
+Porque el servidor respondió:
+</translation>
+    </message>
+    <message>
+        <source>Don&apos;t know</source>
+        <translation>No lo sé</translation>
+    </message>
+    <message>
+        <source>Communication with Server failed</source>
+        <translation>La comunicación con el servidor ha fallado</translation>
+    </message>
 </context>
 <context>
     <name>Coin</name>
@@ -1292,6 +1390,97 @@ Tienen que ser NÚMEROS (separados por comas).</translation>
     <message>
         <source>Your purse</source>
         <translation>Tu monedero</translation>
+    </message>
+</context>
+<context>
+    <name>ServerAnswer</name>
+    <message>
+        <source>Some error in Processing Answer - OK flag was not set.</source>
+        <translation>Error al procesar la respuesta: el indicador OK no estaba activado.</translation>
+    </message>
+    <message>
+        <source>This can have many reasons. Perhaps, your member number is wrong</source>
+        <translation>Puede haber muchas causas. Quizá tu número de miembro sea incorrecto</translation>
+    </message>
+    <message>
+        <source>- or there&apos;s some server maintenance going on!</source>
+        <translation>- ¡o se está haciendo mantenimiento en el servidor!</translation>
+    </message>
+    <message>
+        <source>I suggest that you try to upload again later or tomorrow, </source>
+        <translation>Te sugiero que vuelvas a intentar el envío más tarde o mañana; </translation>
+    </message>
+    <message>
+        <source>if the problem persists, please contact the author</source>
+        <translation>si el problema continúa, ponte en contacto con el autor</translation>
+    </message>
+    <message>
+        <source>or backup and delete your datafile &apos;%1&apos;</source>
+        <translation>o haz una copia de tu archivo de datos «%1» y bórralo</translation>
+    </message>
+    <message>
+        <source>The Server says: &apos;Thanks, member %1&apos;</source>
+        <translation>El servidor dice: «Gracias, miembro %1»</translation>
+    </message>
+    <message>
+        <source>A personal message for you, member %1:</source>
+        <translation>Un mensaje personal para ti, miembro %1:</translation>
+    </message>
+    <message>
+        <source>Minor update successful.</source>
+        <translation>Pequeña actualización realizada con éxito.</translation>
+    </message>
+    <message>
+        <source>Your programversion is %1, there is a new version %2 out now.</source>
+        <translation>Tu versión del programa es la %1; ya ha salido la nueva versión %2.</translation>
+    </message>
+    <message>
+        <source>You should consider to update soon.</source>
+        <translation>Deberías pensar en actualizar pronto.</translation>
+    </message>
+    <message>
+        <source>You have to update, this program version is not appropriate anymore.</source>
+        <translation>Tienes que actualizar: esta versión del programa ya no sirve.</translation>
+    </message>
+    <message>
+        <source>
+Please go to %3</source>
+        <translation>
+Ve a %3</translation>
+    </message>
+    <message>
+        <source>New Analysis Data available on the Server: </source>
+        <translation>Nuevos análisis disponibles en el servidor: </translation>
+    </message>
+    <message>
+        <source> %1 pages, %2 text messages and %3 pictures
+</source>
+        <translation> %1 páginas, %2 mensajes de texto y %3 imágenes
+</translation>
+    </message>
+    <message>
+        <source>The actual status on the server:</source>
+        <translation>El estado actual en el servidor:</translation>
+    </message>
+    <message>
+        <source># members:  %1</source>
+        <translation>Miembros:  %1</translation>
+    </message>
+    <message>
+        <source># purses :  %1</source>
+        <translation>Monederos:  %1</translation>
+    </message>
+    <message>
+        <source>Total Uploaded Sum:  %1 Euro</source>
+        <translation>Suma total enviada:  %1 euros</translation>
+    </message>
+    <message>
+        <source>last upload from: %1</source>
+        <translation>último envío desde: %1</translation>
+    </message>
+    <message>
+        <source>suggested next session around: %1</source>
+        <translation>próxima sesión recomendada hacia el: %1</translation>
     </message>
 </context>
 <context>

@@ -120,6 +120,104 @@ voir  %3
         <source>Client had to close the connection %1 for reason %2</source>
         <translation>Le programme a dû fermer la connexion %1 pour la raison %2</translation>
     </message>
+    <message>
+        <source>
+%1 very proudly presents:
+The CLIENT %2 of ZUV v%3 - Please connect to the Server now.
+</source>
+        <translation>
+%1 est très fier de présenter :
+Le programme %2 de ZUV v%3 – Veuillez maintenant vous connecter au serveur.
+</translation>
+    </message>
+    <message>
+        <source>Trying to connect to the server...</source>
+        <translation>Connexion au serveur en cours...</translation>
+    </message>
+    <message>
+        <source>starting to send to server...</source>
+        <translation>début de l&apos;envoi au serveur...</translation>
+    </message>
+    <message>
+        <source>transmission not successful!</source>
+        <translation>la transmission a échoué !</translation>
+    </message>
+    <message>
+        <source>Hostname found in DNS...</source>
+        <translation>Nom d&apos;hôte trouvé dans le DNS...</translation>
+    </message>
+    <message>
+        <source>Host not found in DNS.</source>
+        <translation>Hôte introuvable dans le DNS.</translation>
+    </message>
+    <message>
+        <source>Please check Internet connection and try again.</source>
+        <translation>Vérifiez la connexion Internet et réessayez.</translation>
+    </message>
+    <message>
+        <source>Connected to server</source>
+        <translation>Connecté au serveur</translation>
+    </message>
+    <message>
+        <source>Server cannot be reached at the moment.</source>
+        <translation>Le serveur est injoignable pour le moment.</translation>
+    </message>
+    <message>
+        <source>Please check your Internet connection and try again (later).</source>
+        <translation>Vérifiez votre connexion Internet et réessayez (plus tard).</translation>
+    </message>
+    <message>
+        <source>Connection closed by the server. Malfunction, please try again (later).</source>
+        <translation>Connexion fermée par le serveur. Dysfonctionnement, veuillez réessayer (plus tard).</translation>
+    </message>
+    <message>
+        <source>Connection closed properly</source>
+        <translation>Connexion fermée correctement</translation>
+    </message>
+    <message>
+        <source>receiving from server...</source>
+        <translation>réception depuis le serveur...</translation>
+    </message>
+    <message>
+        <source>all data arrived from server</source>
+        <translation>toutes les données du serveur sont arrivées</translation>
+    </message>
+    <message>
+        <source>Don&apos;t know. Please send an idea to %1</source>
+        <translation>Je ne sais pas. Envoyez une idée à %1, s&apos;il vous plaît</translation>
+    </message>
+    <message>
+        <source>A problem occurred:
+ (%1) %2
+Suggested solution:
+ %3</source>
+        <translation>Un problème est survenu :
+ (%1) %2
+Solution proposée :
+ %3</translation>
+    </message>
+    <message>
+        <source>Some problem occurred during connection</source>
+        <translation>Un problème est survenu pendant la connexion</translation>
+    </message>
+    <message>
+        <source>
+
+Because server answered:
+</source>
+        <translation>
+
+Car le serveur a répondu :
+</translation>
+    </message>
+    <message>
+        <source>Don&apos;t know</source>
+        <translation>Je ne sais pas</translation>
+    </message>
+    <message>
+        <source>Communication with Server failed</source>
+        <translation>La communication avec le serveur a échoué</translation>
+    </message>
 </context>
 <context>
     <name>Coin</name>
@@ -1292,6 +1390,97 @@ Il faut des NOMBRES (séparés par des virgules).</translation>
     <message>
         <source>Your purse</source>
         <translation>Votre porte-monnaie</translation>
+    </message>
+</context>
+<context>
+    <name>ServerAnswer</name>
+    <message>
+        <source>Some error in Processing Answer - OK flag was not set.</source>
+        <translation>Erreur lors du traitement de la réponse – l&apos;indicateur OK n&apos;était pas positionné.</translation>
+    </message>
+    <message>
+        <source>This can have many reasons. Perhaps, your member number is wrong</source>
+        <translation>Les causes peuvent être nombreuses. Votre numéro de membre est peut-être faux</translation>
+    </message>
+    <message>
+        <source>- or there&apos;s some server maintenance going on!</source>
+        <translation>– ou une maintenance du serveur est en cours !</translation>
+    </message>
+    <message>
+        <source>I suggest that you try to upload again later or tomorrow, </source>
+        <translation>Je vous conseille de réessayer l&apos;envoi plus tard ou demain ; </translation>
+    </message>
+    <message>
+        <source>if the problem persists, please contact the author</source>
+        <translation>si le problème persiste, contactez l&apos;auteur</translation>
+    </message>
+    <message>
+        <source>or backup and delete your datafile &apos;%1&apos;</source>
+        <translation>ou sauvegardez puis supprimez votre fichier de données « %1 »</translation>
+    </message>
+    <message>
+        <source>The Server says: &apos;Thanks, member %1&apos;</source>
+        <translation>Le serveur dit : « Merci, membre %1 »</translation>
+    </message>
+    <message>
+        <source>A personal message for you, member %1:</source>
+        <translation>Un message personnel pour vous, membre %1 :</translation>
+    </message>
+    <message>
+        <source>Minor update successful.</source>
+        <translation>Petite mise à jour réussie.</translation>
+    </message>
+    <message>
+        <source>Your programversion is %1, there is a new version %2 out now.</source>
+        <translation>Votre version du programme est la %1 ; une nouvelle version %2 vient de sortir.</translation>
+    </message>
+    <message>
+        <source>You should consider to update soon.</source>
+        <translation>Vous devriez penser à mettre à jour bientôt.</translation>
+    </message>
+    <message>
+        <source>You have to update, this program version is not appropriate anymore.</source>
+        <translation>Vous devez mettre à jour : cette version du programme ne convient plus.</translation>
+    </message>
+    <message>
+        <source>
+Please go to %3</source>
+        <translation>
+Rendez-vous sur %3</translation>
+    </message>
+    <message>
+        <source>New Analysis Data available on the Server: </source>
+        <translation>Nouvelles analyses disponibles sur le serveur : </translation>
+    </message>
+    <message>
+        <source> %1 pages, %2 text messages and %3 pictures
+</source>
+        <translation> %1 pages, %2 messages et %3 images
+</translation>
+    </message>
+    <message>
+        <source>The actual status on the server:</source>
+        <translation>L&apos;état actuel sur le serveur :</translation>
+    </message>
+    <message>
+        <source># members:  %1</source>
+        <translation>Membres :  %1</translation>
+    </message>
+    <message>
+        <source># purses :  %1</source>
+        <translation>Porte-monnaie :  %1</translation>
+    </message>
+    <message>
+        <source>Total Uploaded Sum:  %1 Euro</source>
+        <translation>Somme totale envoyée :  %1 euros</translation>
+    </message>
+    <message>
+        <source>last upload from: %1</source>
+        <translation>dernier envoi depuis : %1</translation>
+    </message>
+    <message>
+        <source>suggested next session around: %1</source>
+        <translation>prochaine séance conseillée vers le : %1</translation>
     </message>
 </context>
 <context>

@@ -120,6 +120,104 @@ vedi  %3
         <source>Client had to close the connection %1 for reason %2</source>
         <translation>Il programma ha dovuto chiudere la connessione %1 per il motivo %2</translation>
     </message>
+    <message>
+        <source>
+%1 very proudly presents:
+The CLIENT %2 of ZUV v%3 - Please connect to the Server now.
+</source>
+        <translation>
+%1 è orgogliosissimo di presentare:
+Il programma %2 di ZUV v%3 – Collegati ora al server.
+</translation>
+    </message>
+    <message>
+        <source>Trying to connect to the server...</source>
+        <translation>Connessione al server in corso...</translation>
+    </message>
+    <message>
+        <source>starting to send to server...</source>
+        <translation>inizio dell&apos;invio al server...</translation>
+    </message>
+    <message>
+        <source>transmission not successful!</source>
+        <translation>trasmissione non riuscita!</translation>
+    </message>
+    <message>
+        <source>Hostname found in DNS...</source>
+        <translation>Nome host trovato nel DNS...</translation>
+    </message>
+    <message>
+        <source>Host not found in DNS.</source>
+        <translation>Host non trovato nel DNS.</translation>
+    </message>
+    <message>
+        <source>Please check Internet connection and try again.</source>
+        <translation>Controlla la connessione a Internet e riprova.</translation>
+    </message>
+    <message>
+        <source>Connected to server</source>
+        <translation>Connesso al server</translation>
+    </message>
+    <message>
+        <source>Server cannot be reached at the moment.</source>
+        <translation>Al momento il server non è raggiungibile.</translation>
+    </message>
+    <message>
+        <source>Please check your Internet connection and try again (later).</source>
+        <translation>Controlla la tua connessione a Internet e riprova (più tardi).</translation>
+    </message>
+    <message>
+        <source>Connection closed by the server. Malfunction, please try again (later).</source>
+        <translation>Il server ha chiuso la connessione. Un malfunzionamento: riprova (più tardi).</translation>
+    </message>
+    <message>
+        <source>Connection closed properly</source>
+        <translation>Connessione chiusa correttamente</translation>
+    </message>
+    <message>
+        <source>receiving from server...</source>
+        <translation>ricezione dal server...</translation>
+    </message>
+    <message>
+        <source>all data arrived from server</source>
+        <translation>tutti i dati sono arrivati dal server</translation>
+    </message>
+    <message>
+        <source>Don&apos;t know. Please send an idea to %1</source>
+        <translation>Non lo so. Manda un&apos;idea a %1</translation>
+    </message>
+    <message>
+        <source>A problem occurred:
+ (%1) %2
+Suggested solution:
+ %3</source>
+        <translation>Si è verificato un problema:
+ (%1) %2
+Soluzione consigliata:
+ %3</translation>
+    </message>
+    <message>
+        <source>Some problem occurred during connection</source>
+        <translation>Si è verificato un problema durante la connessione</translation>
+    </message>
+    <message>
+        <source>
+
+Because server answered:
+</source>
+        <translation>
+
+Perché il server ha risposto:
+</translation>
+    </message>
+    <message>
+        <source>Don&apos;t know</source>
+        <translation>Non lo so</translation>
+    </message>
+    <message>
+        <source>Communication with Server failed</source>
+        <translation>Comunicazione con il server non riuscita</translation>
+    </message>
 </context>
 <context>
     <name>Coin</name>
@@ -1292,6 +1390,97 @@ Devono essere NUMERI (separati da virgole).</translation>
     <message>
         <source>Your purse</source>
         <translation>Il tuo borsellino</translation>
+    </message>
+</context>
+<context>
+    <name>ServerAnswer</name>
+    <message>
+        <source>Some error in Processing Answer - OK flag was not set.</source>
+        <translation>Errore nell&apos;elaborazione della risposta: il flag OK non era impostato.</translation>
+    </message>
+    <message>
+        <source>This can have many reasons. Perhaps, your member number is wrong</source>
+        <translation>Le cause possono essere tante. Forse il tuo numero di socio è sbagliato</translation>
+    </message>
+    <message>
+        <source>- or there&apos;s some server maintenance going on!</source>
+        <translation>- oppure è in corso una manutenzione del server!</translation>
+    </message>
+    <message>
+        <source>I suggest that you try to upload again later or tomorrow, </source>
+        <translation>Ti consiglio di riprovare l&apos;invio più tardi o domani; </translation>
+    </message>
+    <message>
+        <source>if the problem persists, please contact the author</source>
+        <translation>se il problema persiste, contatta l&apos;autore</translation>
+    </message>
+    <message>
+        <source>or backup and delete your datafile &apos;%1&apos;</source>
+        <translation>oppure fai una copia del tuo file dei dati &apos;%1&apos; e cancellalo</translation>
+    </message>
+    <message>
+        <source>The Server says: &apos;Thanks, member %1&apos;</source>
+        <translation>Il server dice: «Grazie, socio %1»</translation>
+    </message>
+    <message>
+        <source>A personal message for you, member %1:</source>
+        <translation>Un messaggio personale per te, socio %1:</translation>
+    </message>
+    <message>
+        <source>Minor update successful.</source>
+        <translation>Piccolo aggiornamento riuscito.</translation>
+    </message>
+    <message>
+        <source>Your programversion is %1, there is a new version %2 out now.</source>
+        <translation>La tua versione del programma è la %1, ora è uscita la nuova versione %2.</translation>
+    </message>
+    <message>
+        <source>You should consider to update soon.</source>
+        <translation>Dovresti pensare ad aggiornare presto.</translation>
+    </message>
+    <message>
+        <source>You have to update, this program version is not appropriate anymore.</source>
+        <translation>Devi aggiornare: questa versione del programma non è più adatta.</translation>
+    </message>
+    <message>
+        <source>
+Please go to %3</source>
+        <translation>
+Vai su %3</translation>
+    </message>
+    <message>
+        <source>New Analysis Data available on the Server: </source>
+        <translation>Nuove analisi disponibili sul server: </translation>
+    </message>
+    <message>
+        <source> %1 pages, %2 text messages and %3 pictures
+</source>
+        <translation> %1 pagine, %2 messaggi di testo e %3 immagini
+</translation>
+    </message>
+    <message>
+        <source>The actual status on the server:</source>
+        <translation>La situazione attuale sul server:</translation>
+    </message>
+    <message>
+        <source># members:  %1</source>
+        <translation>Soci:  %1</translation>
+    </message>
+    <message>
+        <source># purses :  %1</source>
+        <translation>Borsellini:  %1</translation>
+    </message>
+    <message>
+        <source>Total Uploaded Sum:  %1 Euro</source>
+        <translation>Somma totale inviata:  %1 euro</translation>
+    </message>
+    <message>
+        <source>last upload from: %1</source>
+        <translation>ultimo invio da: %1</translation>
+    </message>
+    <message>
+        <source>suggested next session around: %1</source>
+        <translation>prossima sessione consigliata verso il: %1</translation>
     </message>
 </context>
 <context>

@@ -120,6 +120,104 @@ zie  %3
         <source>Client had to close the connection %1 for reason %2</source>
         <translation>Het programma moest verbinding %1 sluiten om reden %2</translation>
     </message>
+    <message>
+        <source>
+%1 very proudly presents:
+The CLIENT %2 of ZUV v%3 - Please connect to the Server now.
+</source>
+        <translation>
+%1 presenteert met trots:
+Het programma %2 van ZUV v%3 – Maak nu verbinding met de server.
+</translation>
+    </message>
+    <message>
+        <source>Trying to connect to the server...</source>
+        <translation>Verbinding met de server maken...</translation>
+    </message>
+    <message>
+        <source>starting to send to server...</source>
+        <translation>verzenden naar de server begint...</translation>
+    </message>
+    <message>
+        <source>transmission not successful!</source>
+        <translation>verzending mislukt!</translation>
+    </message>
+    <message>
+        <source>Hostname found in DNS...</source>
+        <translation>Hostnaam gevonden in DNS...</translation>
+    </message>
+    <message>
+        <source>Host not found in DNS.</source>
+        <translation>Host niet gevonden in DNS.</translation>
+    </message>
+    <message>
+        <source>Please check Internet connection and try again.</source>
+        <translation>Controleer de internetverbinding en probeer het opnieuw.</translation>
+    </message>
+    <message>
+        <source>Connected to server</source>
+        <translation>Verbonden met de server</translation>
+    </message>
+    <message>
+        <source>Server cannot be reached at the moment.</source>
+        <translation>De server is op dit moment niet bereikbaar.</translation>
+    </message>
+    <message>
+        <source>Please check your Internet connection and try again (later).</source>
+        <translation>Controleer je internetverbinding en probeer het (later) opnieuw.</translation>
+    </message>
+    <message>
+        <source>Connection closed by the server. Malfunction, please try again (later).</source>
+        <translation>De server heeft de verbinding gesloten. Een storing, probeer het (later) opnieuw.</translation>
+    </message>
+    <message>
+        <source>Connection closed properly</source>
+        <translation>Verbinding netjes gesloten</translation>
+    </message>
+    <message>
+        <source>receiving from server...</source>
+        <translation>ontvangen van de server...</translation>
+    </message>
+    <message>
+        <source>all data arrived from server</source>
+        <translation>alle gegevens van de server zijn binnen</translation>
+    </message>
+    <message>
+        <source>Don&apos;t know. Please send an idea to %1</source>
+        <translation>Onbekend. Stuur alsjeblieft een idee naar %1</translation>
+    </message>
+    <message>
+        <source>A problem occurred:
+ (%1) %2
+Suggested solution:
+ %3</source>
+        <translation>Er is een probleem opgetreden:
+ (%1) %2
+Voorgestelde oplossing:
+ %3</translation>
+    </message>
+    <message>
+        <source>Some problem occurred during connection</source>
+        <translation>Er is een probleem opgetreden tijdens de verbinding</translation>
+    </message>
+    <message>
+        <source>
+
+Because server answered:
+</source>
+        <translation>
+
+Omdat de server antwoordde:
+</translation>
+    </message>
+    <message>
+        <source>Don&apos;t know</source>
+        <translation>Onbekend</translation>
+    </message>
+    <message>
+        <source>Communication with Server failed</source>
+        <translation>Communicatie met de server mislukt</translation>
+    </message>
 </context>
 <context>
     <name>Coin</name>
@@ -1292,6 +1390,97 @@ Het moeten (door komma&apos;s gescheiden) GETALLEN zijn.</translation>
     <message>
         <source>Your purse</source>
         <translation>Je portemonnee</translation>
+    </message>
+</context>
+<context>
+    <name>ServerAnswer</name>
+    <message>
+        <source>Some error in Processing Answer - OK flag was not set.</source>
+        <translation>Fout bij het verwerken van het antwoord – de OK-vlag was niet gezet.</translation>
+    </message>
+    <message>
+        <source>This can have many reasons. Perhaps, your member number is wrong</source>
+        <translation>Dat kan vele oorzaken hebben. Misschien klopt je lidnummer niet</translation>
+    </message>
+    <message>
+        <source>- or there&apos;s some server maintenance going on!</source>
+        <translation>– of er wordt onderhoud aan de server gedaan!</translation>
+    </message>
+    <message>
+        <source>I suggest that you try to upload again later or tomorrow, </source>
+        <translation>Ik raad je aan het later of morgen opnieuw te versturen; </translation>
+    </message>
+    <message>
+        <source>if the problem persists, please contact the author</source>
+        <translation>als het probleem blijft, neem dan contact op met de auteur</translation>
+    </message>
+    <message>
+        <source>or backup and delete your datafile &apos;%1&apos;</source>
+        <translation>of maak een reservekopie van je gegevensbestand &apos;%1&apos; en verwijder het</translation>
+    </message>
+    <message>
+        <source>The Server says: &apos;Thanks, member %1&apos;</source>
+        <translation>De server zegt: &apos;Bedankt, lid %1&apos;</translation>
+    </message>
+    <message>
+        <source>A personal message for you, member %1:</source>
+        <translation>Een persoonlijk bericht voor jou, lid %1:</translation>
+    </message>
+    <message>
+        <source>Minor update successful.</source>
+        <translation>Kleine update geslaagd.</translation>
+    </message>
+    <message>
+        <source>Your programversion is %1, there is a new version %2 out now.</source>
+        <translation>Je programmaversie is %1, er is nu een nieuwe versie %2.</translation>
+    </message>
+    <message>
+        <source>You should consider to update soon.</source>
+        <translation>Je zou binnenkort moeten updaten.</translation>
+    </message>
+    <message>
+        <source>You have to update, this program version is not appropriate anymore.</source>
+        <translation>Je moet updaten, deze programmaversie voldoet niet meer.</translation>
+    </message>
+    <message>
+        <source>
+Please go to %3</source>
+        <translation>
+Ga naar %3</translation>
+    </message>
+    <message>
+        <source>New Analysis Data available on the Server: </source>
+        <translation>Nieuwe analyses beschikbaar op de server: </translation>
+    </message>
+    <message>
+        <source> %1 pages, %2 text messages and %3 pictures
+</source>
+        <translation> %1 pagina&apos;s, %2 tekstberichten en %3 afbeeldingen
+</translation>
+    </message>
+    <message>
+        <source>The actual status on the server:</source>
+        <translation>De huidige stand op de server:</translation>
+    </message>
+    <message>
+        <source># members:  %1</source>
+        <translation>Leden:  %1</translation>
+    </message>
+    <message>
+        <source># purses :  %1</source>
+        <translation>Portemonnees:  %1</translation>
+    </message>
+    <message>
+        <source>Total Uploaded Sum:  %1 Euro</source>
+        <translation>Totaal verstuurd bedrag:  %1 euro</translation>
+    </message>
+    <message>
+        <source>last upload from: %1</source>
+        <translation>laatste upload uit: %1</translation>
+    </message>
+    <message>
+        <source>suggested next session around: %1</source>
+        <translation>volgende sessie voorgesteld rond: %1</translation>
     </message>
 </context>
 <context>

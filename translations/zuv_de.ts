@@ -1376,6 +1376,18 @@ Es müssen (durch Kommas getrennte) ZAHLEN sein.</translation>
         <source>Never</source>
         <translation>Nie</translation>
     </message>
+    <message>
+        <source>fewer than %1 members (%2)</source>
+        <translation>weniger als %1 Mitglieder (%2)</translation>
+    </message>
+    <message>
+        <source>less than a year of countings (%1 months)</source>
+        <translation>Zählungen aus weniger als einem Jahr (%1 Monate)</translation>
+    </message>
+    <message>
+        <source>the countings do not yet tell the speed of mixing (the forecast&apos;s interval is wider than its time)</source>
+        <translation>die Zählungen verraten noch nicht, wie schnell sich die Münzen mischen (die Spanne der Vorhersage ist größer als ihre Zeit)</translation>
+    </message>
 </context>
 <context>
     <name>ResultsWindow</name>

@@ -1376,6 +1376,18 @@ Tienen que ser NÚMEROS (separados por comas).</translation>
         <source>Never</source>
         <translation>Nunca</translation>
     </message>
+    <message>
+        <source>fewer than %1 members (%2)</source>
+        <translation>menos de %1 miembros (%2)</translation>
+    </message>
+    <message>
+        <source>less than a year of countings (%1 months)</source>
+        <translation>menos de un año de recuentos (%1 meses)</translation>
+    </message>
+    <message>
+        <source>the countings do not yet tell the speed of mixing (the forecast&apos;s interval is wider than its time)</source>
+        <translation>los recuentos aún no indican la velocidad de la mezcla (el intervalo de la previsión es más amplio que su plazo)</translation>
+    </message>
 </context>
 <context>
     <name>ResultsWindow</name>

@@ -1376,6 +1376,18 @@ Il faut des NOMBRES (séparés par des virgules).</translation>
         <source>Never</source>
         <translation>Jamais</translation>
     </message>
+    <message>
+        <source>fewer than %1 members (%2)</source>
+        <translation>moins de %1 membres (%2)</translation>
+    </message>
+    <message>
+        <source>less than a year of countings (%1 months)</source>
+        <translation>moins d&apos;un an de comptages (%1 mois)</translation>
+    </message>
+    <message>
+        <source>the countings do not yet tell the speed of mixing (the forecast&apos;s interval is wider than its time)</source>
+        <translation>les comptages ne disent pas encore à quelle vitesse les pièces se mélangent (l&apos;intervalle de la prévision est plus large que son échéance)</translation>
+    </message>
 </context>
 <context>
     <name>ResultsWindow</name>

@@ -1376,6 +1376,18 @@ Devono essere NUMERI (separati da virgole).</translation>
         <source>Never</source>
         <translation>Mai</translation>
     </message>
+    <message>
+        <source>fewer than %1 members (%2)</source>
+        <translation>meno di %1 membri (%2)</translation>
+    </message>
+    <message>
+        <source>less than a year of countings (%1 months)</source>
+        <translation>meno di un anno di conteggi (%1 mesi)</translation>
+    </message>
+    <message>
+        <source>the countings do not yet tell the speed of mixing (the forecast&apos;s interval is wider than its time)</source>
+        <translation>i conteggi non dicono ancora quanto velocemente si mescolano le monete (l&apos;intervallo della previsione è più ampio del tempo previsto)</translation>
+    </message>
 </context>
 <context>
     <name>ResultsWindow</name>

@@ -1376,6 +1376,18 @@ Het moeten (door komma&apos;s gescheiden) GETALLEN zijn.</translation>
         <source>Never</source>
         <translation>Nooit</translation>
     </message>
+    <message>
+        <source>fewer than %1 members (%2)</source>
+        <translation>minder dan %1 leden (%2)</translation>
+    </message>
+    <message>
+        <source>less than a year of countings (%1 months)</source>
+        <translation>minder dan een jaar aan tellingen (%1 maanden)</translation>
+    </message>
+    <message>
+        <source>the countings do not yet tell the speed of mixing (the forecast&apos;s interval is wider than its time)</source>
+        <translation>de tellingen laten nog niet zien hoe snel de munten zich mengen (de marge van de voorspelling is groter dan de tijd zelf)</translation>
+    </message>
 </context>
 <context>
     <name>ResultsWindow</name>

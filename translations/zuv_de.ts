@@ -2,6 +2,47 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="de">
 <context>
+    <name>About</name>
+    <message>
+        <source>ZUV is a research project that needs you!
+The diffusion of the national Euro-coins can be studied,
+if enough nice people all over Europe spend 1-2 minutes per week
+or month with feeding their purses into this program.
+
+All the data is sent to a server over the Internet, then analyzed
+and the analysis is published again as soon as possible.
+
+! Please only input coins from your actual daily purse not from your coin collection!
+! Soon I will program a version for coin collectors, but for now please only input &apos;free floating coins&apos;!
+
+Client-Version %1 (%2)
+Copyright (C) 2002 the ZUV research project. All rights reserved.
+You may copy and pass on this program unchanged and free of charge.
+
+For technical support, sponsor offers or news alerts,
+see  %3
+</source>
+        <translation>ZUV ist ein Forschungsprojekt, das Sie braucht!
+Wie sich die nationalen Euromünzen verbreiten, lässt sich erforschen,
+wenn genug nette Leute in ganz Europa pro Woche oder Monat
+1–2 Minuten opfern, um ihre Geldbörse in dieses Programm einzugeben.
+
+Alle Daten gehen über das Internet an einen Server, werden dort ausgewertet,
+und die Auswertung wird so bald wie möglich veröffentlicht.
+
+! Bitte geben Sie nur Münzen aus Ihrer täglichen Geldbörse ein, nicht aus Ihrer Münzsammlung!
+! Bald schreibe ich eine Version für Münzsammler, aber bis dahin bitte nur Münzen aus dem Umlauf!
+
+Programmversion %1 (%2)
+Copyright (C) 2002 das ZUV-Forschungsprojekt. Alle Rechte vorbehalten.
+Sie dürfen dieses Programm unverändert und kostenlos kopieren und weitergeben.
+
+Hilfe bei technischen Fragen, Sponsorenangebote und Neuigkeiten
+finden Sie unter %3
+</translation>
+    </message>
+</context>
+<context>
     <name>Client</name>
     <message>
         <source>ZUV client (%1) for data transfer to server</source>
@@ -78,6 +119,104 @@
     <message>
         <source>Client had to close the connection %1 for reason %2</source>
         <translation>Das Programm musste die Verbindung %1 schließen, Grund: %2</translation>
+    </message>
+    <message>
+        <source>
+%1 very proudly presents:
+The CLIENT %2 of ZUV v%3 - Please connect to the Server now.
+</source>
+        <translation>
+%1 präsentiert voller Stolz:
+Das Programm %2 von ZUV v%3 – Bitte verbinden Sie sich jetzt mit dem Server.
+</translation>
+    </message>
+    <message>
+        <source>Trying to connect to the server...</source>
+        <translation>Verbindung zum Server wird aufgebaut...</translation>
+    </message>
+    <message>
+        <source>starting to send to server...</source>
+        <translation>Senden an den Server beginnt...</translation>
+    </message>
+    <message>
+        <source>transmission not successful!</source>
+        <translation>Übertragung fehlgeschlagen!</translation>
+    </message>
+    <message>
+        <source>Hostname found in DNS...</source>
+        <translation>Servername im DNS gefunden...</translation>
+    </message>
+    <message>
+        <source>Host not found in DNS.</source>
+        <translation>Server im DNS nicht gefunden.</translation>
+    </message>
+    <message>
+        <source>Please check Internet connection and try again.</source>
+        <translation>Bitte prüfen Sie die Internetverbindung und versuchen Sie es noch einmal.</translation>
+    </message>
+    <message>
+        <source>Connected to server</source>
+        <translation>Mit dem Server verbunden</translation>
+    </message>
+    <message>
+        <source>Server cannot be reached at the moment.</source>
+        <translation>Der Server ist im Moment nicht erreichbar.</translation>
+    </message>
+    <message>
+        <source>Please check your Internet connection and try again (later).</source>
+        <translation>Bitte prüfen Sie Ihre Internetverbindung und versuchen Sie es (später) noch einmal.</translation>
+    </message>
+    <message>
+        <source>Connection closed by the server. Malfunction, please try again (later).</source>
+        <translation>Der Server hat die Verbindung geschlossen. Eine Störung – bitte versuchen Sie es (später) noch einmal.</translation>
+    </message>
+    <message>
+        <source>Connection closed properly</source>
+        <translation>Verbindung ordnungsgemäß geschlossen</translation>
+    </message>
+    <message>
+        <source>receiving from server...</source>
+        <translation>Empfang vom Server...</translation>
+    </message>
+    <message>
+        <source>all data arrived from server</source>
+        <translation>alle Daten vom Server angekommen</translation>
+    </message>
+    <message>
+        <source>Don&apos;t know. Please send an idea to %1</source>
+        <translation>Unbekannt. Bitte schicken Sie eine Idee an %1</translation>
+    </message>
+    <message>
+        <source>A problem occurred:
+ (%1) %2
+Suggested solution:
+ %3</source>
+        <translation>Ein Problem ist aufgetreten:
+ (%1) %2
+Lösungsvorschlag:
+ %3</translation>
+    </message>
+    <message>
+        <source>Some problem occurred during connection</source>
+        <translation>Bei der Verbindung ist ein Problem aufgetreten</translation>
+    </message>
+    <message>
+        <source>
+
+Because server answered:
+</source>
+        <translation>
+
+Denn der Server antwortete:
+</translation>
+    </message>
+    <message>
+        <source>Don&apos;t know</source>
+        <translation>Unbekannt</translation>
+    </message>
+    <message>
+        <source>Communication with Server failed</source>
+        <translation>Verständigung mit dem Server fehlgeschlagen</translation>
     </message>
 </context>
 <context>
@@ -451,6 +590,138 @@ neue Version laden</translation>
         <source>ZUV cannot save your archive</source>
         <translation>ZUV kann Ihr Archiv nicht speichern</translation>
     </message>
+    <message>
+        <source>The connection window cannot be opened:
+%1</source>
+        <translation>Das Verbindungsfenster lässt sich nicht öffnen:
+%1</translation>
+    </message>
+</context>
+<context>
+    <name>ErrorHelp</name>
+    <message>
+        <source>Delete your datafile and restart ZUV.</source>
+        <translation>Löschen Sie Ihre Datendatei und starten Sie ZUV neu.</translation>
+    </message>
+    <message>
+        <source>It is important that you notify the author of his server malfunction!</source>
+        <translation>Bitte melden Sie dem Autor unbedingt, dass sein Server nicht richtig funktioniert!</translation>
+    </message>
+    <message>
+        <source>Use newer programversion! %1</source>
+        <translation>Verwenden Sie eine neuere Programmversion! %1</translation>
+    </message>
+    <message>
+        <source>No problem. We just start from scratch.</source>
+        <translation>Kein Problem. Wir fangen einfach von vorn an.</translation>
+    </message>
+    <message>
+        <source>The checksum of the data file/stream is incorrect! Can have many reasons - all fatal!</source>
+        <translation>Die Prüfsumme der Datei bzw. der Übertragung stimmt nicht! Das kann viele Gründe haben – alle fatal!</translation>
+    </message>
+    <message>
+        <source>Download a newer programversion %1</source>
+        <translation>Laden Sie eine neuere Programmversion herunter: %1</translation>
+    </message>
+    <message>
+        <source>Perhaps try again later.</source>
+        <translation>Versuchen Sie es vielleicht später noch einmal.</translation>
+    </message>
+    <message>
+        <source>Doesn&apos;t seem to be a ZUV server on the other side. Misuse? Please tell the author!</source>
+        <translation>Auf der anderen Seite scheint kein ZUV-Server zu sein. Missbrauch? Bitte sagen Sie es dem Autor!</translation>
+    </message>
+    <message>
+        <source>Try later when the net traffic is not so busy.</source>
+        <translation>Versuchen Sie es später, wenn im Netz weniger los ist.</translation>
+    </message>
+    <message>
+        <source>Please download a new version from %1</source>
+        <translation>Bitte laden Sie eine neue Version herunter: %1</translation>
+    </message>
+    <message>
+        <source>A bug. Please contact the author.</source>
+        <translation>Ein Programmfehler. Bitte wenden Sie sich an den Autor.</translation>
+    </message>
+    <message>
+        <source>Your datafile is probably write-protected. Remove that.</source>
+        <translation>Ihre Datendatei ist wahrscheinlich schreibgeschützt. Heben Sie den Schreibschutz auf.</translation>
+    </message>
+    <message>
+        <source>Very strange - please tell the author!</source>
+        <translation>Sehr seltsam – bitte sagen Sie es dem Autor!</translation>
+    </message>
+    <message>
+        <source>Try again tomorrow (best), contact the author (good) or delete your datafile (not so good)</source>
+        <translation>Versuchen Sie es morgen noch einmal (am besten), wenden Sie sich an den Autor (gut) oder löschen Sie Ihre Datendatei (nicht so gut)</translation>
+    </message>
+    <message>
+        <source>No working Internet connection on your side. Fix it . OR: No server running. Nothing you can do now. Please try again later. </source>
+        <translation>Bei Ihnen gibt es keine funktionierende Internetverbindung. Bringen Sie sie in Ordnung. ODER: Der Server läuft nicht. Dann können Sie jetzt nichts tun. Bitte versuchen Sie es später noch einmal. </translation>
+    </message>
+    <message>
+        <source>Not a problem at all. Your data has been uploaded successfully!</source>
+        <translation>Überhaupt kein Problem. Ihre Daten wurden erfolgreich hochgeladen!</translation>
+    </message>
+    <message>
+        <source>Probably best idea to get a newer programversion or describe the problem to the author.</source>
+        <translation>Am besten holen Sie sich eine neuere Programmversion oder beschreiben dem Autor das Problem.</translation>
+    </message>
+    <message>
+        <source>Please try again later or contact the author.</source>
+        <translation>Bitte versuchen Sie es später noch einmal oder wenden Sie sich an den Autor.</translation>
+    </message>
+    <message>
+        <source>Your client doesn&apos;t understand the server anymore. New version from %1 !</source>
+        <translation>Ihr Programm versteht den Server nicht mehr. Eine neue Version gibt es unter %1!</translation>
+    </message>
+    <message>
+        <source>
+
+Please write a short message
+with a description of this problem
+to %1</source>
+        <translation>
+
+Bitte schreiben Sie eine kurze Nachricht
+mit einer Beschreibung des Problems
+an %1</translation>
+    </message>
+    <message>
+        <source>
+Possible solution:
+</source>
+        <translation>
+Mögliche Lösung:
+</translation>
+    </message>
+</context>
+<context>
+    <name>FatalError</name>
+    <message>
+        <source>ZUV fatal logical error</source>
+        <translation>ZUV: schwerer Logikfehler</translation>
+    </message>
+    <message>
+        <source>ZUV fatal file error</source>
+        <translation>ZUV: schwerer Dateifehler</translation>
+    </message>
+    <message>
+        <source>ZUV fatal network error</source>
+        <translation>ZUV: schwerer Netzwerkfehler</translation>
+    </message>
+    <message>
+        <source>ZUV fatal stream error</source>
+        <translation>ZUV: schwerer Datenstromfehler</translation>
+    </message>
+    <message>
+        <source>ZUV fatal error</source>
+        <translation>ZUV: schwerer Fehler</translation>
+    </message>
+    <message>
+        <source>ZUV unknown error</source>
+        <translation>ZUV: unbekannter Fehler</translation>
+    </message>
 </context>
 <context>
     <name>Invitations</name>
@@ -624,10 +895,6 @@ Der Projektserver ist vielleicht gerade nicht erreichbar; versuchen Sie es spät
         <translation>%1: %2; ganz durchmischt: %3.</translation>
     </message>
     <message>
-        <source>(The share of foreign coins once mixed is taken from the coins produced: %1.)</source>
-        <translation>(Der Anteil fremder Münzen nach vollständiger Durchmischung ergibt sich aus den geprägten Münzen: %1.)</translation>
-    </message>
-    <message>
         <source>%1 (%2)</source>
         <translation>%1 (%2)</translation>
     </message>
@@ -662,6 +929,10 @@ Der Projektserver ist vielleicht gerade nicht erreichbar; versuchen Sie es spät
     <message>
         <source>Foreign share by coin value</source>
         <translation>Anteil fremder Münzen nach Münzwert</translation>
+    </message>
+    <message>
+        <source>(The share of foreign coins once mixed is taken from the coins produced: %1, %2.)</source>
+        <translation>(Der Anteil fremder Münzen nach vollständiger Durchmischung ergibt sich aus den geprägten Münzen: %1, %2.)</translation>
     </message>
 </context>
 <context>
@@ -1105,6 +1376,18 @@ Es müssen (durch Kommas getrennte) ZAHLEN sein.</translation>
         <source>Never</source>
         <translation>Nie</translation>
     </message>
+    <message>
+        <source>fewer than %1 members (%2)</source>
+        <translation>weniger als %1 Mitglieder (%2)</translation>
+    </message>
+    <message>
+        <source>less than a year of countings (%1 months)</source>
+        <translation>Zählungen aus weniger als einem Jahr (%1 Monate)</translation>
+    </message>
+    <message>
+        <source>the countings do not yet tell the speed of mixing (the forecast&apos;s interval is wider than its time)</source>
+        <translation>die Zählungen verraten noch nicht, wie schnell sich die Münzen mischen (die Spanne der Vorhersage ist größer als ihre Zeit)</translation>
+    </message>
 </context>
 <context>
     <name>ResultsWindow</name>
@@ -1119,6 +1402,97 @@ Es müssen (durch Kommas getrennte) ZAHLEN sein.</translation>
     <message>
         <source>Your purse</source>
         <translation>Ihre Geldbörse</translation>
+    </message>
+</context>
+<context>
+    <name>ServerAnswer</name>
+    <message>
+        <source>Some error in Processing Answer - OK flag was not set.</source>
+        <translation>Fehler beim Verarbeiten der Antwort – das OK-Kennzeichen war nicht gesetzt.</translation>
+    </message>
+    <message>
+        <source>This can have many reasons. Perhaps, your member number is wrong</source>
+        <translation>Das kann viele Gründe haben. Vielleicht ist Ihre Mitgliedsnummer falsch</translation>
+    </message>
+    <message>
+        <source>- or there&apos;s some server maintenance going on!</source>
+        <translation>– oder am Server wird gerade gewartet!</translation>
+    </message>
+    <message>
+        <source>I suggest that you try to upload again later or tomorrow, </source>
+        <translation>Versuchen Sie das Hochladen am besten später oder morgen noch einmal; </translation>
+    </message>
+    <message>
+        <source>if the problem persists, please contact the author</source>
+        <translation>wenn das Problem bleibt, wenden Sie sich bitte an den Autor</translation>
+    </message>
+    <message>
+        <source>or backup and delete your datafile &apos;%1&apos;</source>
+        <translation>oder sichern und löschen Sie Ihre Datendatei „%1“</translation>
+    </message>
+    <message>
+        <source>The Server says: &apos;Thanks, member %1&apos;</source>
+        <translation>Der Server sagt: „Danke, Mitglied %1“</translation>
+    </message>
+    <message>
+        <source>A personal message for you, member %1:</source>
+        <translation>Eine persönliche Nachricht für Sie, Mitglied %1:</translation>
+    </message>
+    <message>
+        <source>Minor update successful.</source>
+        <translation>Kleine Aktualisierung erfolgreich.</translation>
+    </message>
+    <message>
+        <source>Your programversion is %1, there is a new version %2 out now.</source>
+        <translation>Ihre Programmversion ist %1, jetzt gibt es die neue Version %2.</translation>
+    </message>
+    <message>
+        <source>You should consider to update soon.</source>
+        <translation>Sie sollten bald aktualisieren.</translation>
+    </message>
+    <message>
+        <source>You have to update, this program version is not appropriate anymore.</source>
+        <translation>Sie müssen aktualisieren, diese Programmversion taugt nicht mehr.</translation>
+    </message>
+    <message>
+        <source>
+Please go to %3</source>
+        <translation>
+Bitte gehen Sie zu %3</translation>
+    </message>
+    <message>
+        <source>New Analysis Data available on the Server: </source>
+        <translation>Neue Auswertungen auf dem Server: </translation>
+    </message>
+    <message>
+        <source> %1 pages, %2 text messages and %3 pictures
+</source>
+        <translation> %1 Seiten, %2 Textnachrichten und %3 Bilder
+</translation>
+    </message>
+    <message>
+        <source>The actual status on the server:</source>
+        <translation>Der aktuelle Stand auf dem Server:</translation>
+    </message>
+    <message>
+        <source># members:  %1</source>
+        <translation>Mitglieder:  %1</translation>
+    </message>
+    <message>
+        <source># purses :  %1</source>
+        <translation>Geldbörsen:  %1</translation>
+    </message>
+    <message>
+        <source>Total Uploaded Sum:  %1 Euro</source>
+        <translation>Hochgeladene Gesamtsumme:  %1 Euro</translation>
+    </message>
+    <message>
+        <source>last upload from: %1</source>
+        <translation>letzter Upload aus: %1</translation>
+    </message>
+    <message>
+        <source>suggested next session around: %1</source>
+        <translation>nächste Zählung etwa am: %1</translation>
     </message>
 </context>
 <context>
@@ -1512,6 +1886,38 @@ Mitgliedsnummer:</translation>
         <source>Abort not possible</source>
         <translation>Abbrechen nicht möglich</translation>
     </message>
+    <message>
+        <source>Sorry, your version of Qt doesn&apos;t support &apos;%1&apos; files, only these filetypes are supported:
+%2
+Please re-configure Qt and build it again (or ask your admin)
+See &apos; $QTDIR/configure -help | more &apos; for informations how to...
+
+ZUV will work, but you won&apos;t see the coin pictures! What a pity...</source>
+        <translation>Leider kann Ihre Qt-Version keine „%1“-Dateien lesen, nur diese Dateitypen:
+%2
+Bitte konfigurieren Sie Qt neu und bauen Sie es noch einmal (oder fragen Sie Ihren Administrator).
+Wie das geht, steht unter &apos; $QTDIR/configure -help | more &apos;.
+
+ZUV funktioniert, aber Sie sehen die Münzbilder nicht! Schade...</translation>
+    </message>
+    <message>
+        <source>Of %1 total coins:%2 files loaded,%3 pictures could not be read.
+To have a nicer program, you might want to check the website for more pictures?</source>
+        <translation>Von insgesamt %1 Münzen: %2 Dateien geladen, %3 Bilder konnten nicht gelesen werden.
+Für ein schöneres Programm finden Sie vielleicht weitere Bilder auf der Website.</translation>
+    </message>
+    <message>
+        <source>Picture format not supported by Qt</source>
+        <translation>Bildformat wird von Qt nicht unterstützt</translation>
+    </message>
+    <message>
+        <source>ZUV: You could download (more) coin pictures</source>
+        <translation>ZUV: Sie können (weitere) Münzbilder herunterladen</translation>
+    </message>
+    <message>
+        <source>Don&apos;t show this again</source>
+        <translation>Nicht mehr anzeigen</translation>
+    </message>
 </context>
 <context>
     <name>TownSize</name>
@@ -1565,6 +1971,30 @@ Mitgliedsnummer:</translation>
     <message>
         <source>ERROR Usage::StoreEvent : there is no event called %1</source>
         <translation>FEHLER Usage::StoreEvent: Es gibt kein Ereignis namens %1</translation>
+    </message>
+    <message>
+        <source>Time in s</source>
+        <translation>Zeit in s</translation>
+    </message>
+    <message>
+        <source>Event ID</source>
+        <translation>Ereignis-Nr.</translation>
+    </message>
+    <message>
+        <source>Event name</source>
+        <translation>Ereignisname</translation>
+    </message>
+    <message>
+        <source>Counter</source>
+        <translation>Anzahl</translation>
+    </message>
+    <message>
+        <source>Event Name</source>
+        <translation>Ereignisname</translation>
+    </message>
+    <message>
+        <source>%1 secs</source>
+        <translation>%1 Sek.</translation>
     </message>
 </context>
 <context>
@@ -1692,6 +2122,12 @@ die Daten dieser Sitzung verwerfen</translation>
     <message>
         <source>ZUV cannot save your data</source>
         <translation>ZUV kann Ihre Daten nicht speichern</translation>
+    </message>
+    <message>
+        <source>The results window cannot be opened:
+%1</source>
+        <translation>Das Ergebnisfenster lässt sich nicht öffnen:
+%1</translation>
     </message>
 </context>
 </TS>

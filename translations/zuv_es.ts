@@ -2,6 +2,47 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="es">
 <context>
+    <name>About</name>
+    <message>
+        <source>ZUV is a research project that needs you!
+The diffusion of the national Euro-coins can be studied,
+if enough nice people all over Europe spend 1-2 minutes per week
+or month with feeding their purses into this program.
+
+All the data is sent to a server over the Internet, then analyzed
+and the analysis is published again as soon as possible.
+
+! Please only input coins from your actual daily purse not from your coin collection!
+! Soon I will program a version for coin collectors, but for now please only input &apos;free floating coins&apos;!
+
+Client-Version %1 (%2)
+Copyright (C) 2002 the ZUV research project. All rights reserved.
+You may copy and pass on this program unchanged and free of charge.
+
+For technical support, sponsor offers or news alerts,
+see  %3
+</source>
+        <translation>¡ZUV es un proyecto de investigación que te necesita!
+Se puede estudiar cómo se difunden las monedas de euro nacionales
+si suficientes personas amables de toda Europa dedican 1 o 2 minutos a la semana
+o al mes a introducir su monedero en este programa.
+
+Todos los datos se envían a un servidor por Internet, se analizan
+y el análisis se publica lo antes posible.
+
+¡Introduce solo monedas de tu monedero de cada día, no de tu colección de monedas!
+¡Pronto programaré una versión para coleccionistas, pero por ahora introduce solo monedas en circulación!
+
+Versión del programa %1 (%2)
+Copyright (C) 2002 el proyecto de investigación ZUV. Todos los derechos reservados.
+Puedes copiar y distribuir este programa sin modificarlo y de forma gratuita.
+
+Para soporte técnico, ofertas de patrocinio o avisos de novedades,
+visita  %3
+</translation>
+    </message>
+</context>
+<context>
     <name>Client</name>
     <message>
         <source>ZUV client (%1) for data transfer to server</source>
@@ -78,6 +119,104 @@
     <message>
         <source>Client had to close the connection %1 for reason %2</source>
         <translation>El programa tuvo que cerrar la conexión %1 por el motivo %2</translation>
+    </message>
+    <message>
+        <source>
+%1 very proudly presents:
+The CLIENT %2 of ZUV v%3 - Please connect to the Server now.
+</source>
+        <translation>
+%1 presenta con mucho orgullo:
+El programa %2 de ZUV v%3 – Conéctate ahora al servidor.
+</translation>
+    </message>
+    <message>
+        <source>Trying to connect to the server...</source>
+        <translation>Intentando conectar con el servidor...</translation>
+    </message>
+    <message>
+        <source>starting to send to server...</source>
+        <translation>empezando a enviar al servidor...</translation>
+    </message>
+    <message>
+        <source>transmission not successful!</source>
+        <translation>¡la transmisión ha fallado!</translation>
+    </message>
+    <message>
+        <source>Hostname found in DNS...</source>
+        <translation>Nombre de host encontrado en el DNS...</translation>
+    </message>
+    <message>
+        <source>Host not found in DNS.</source>
+        <translation>Host no encontrado en el DNS.</translation>
+    </message>
+    <message>
+        <source>Please check Internet connection and try again.</source>
+        <translation>Comprueba la conexión a Internet y vuelve a intentarlo.</translation>
+    </message>
+    <message>
+        <source>Connected to server</source>
+        <translation>Conectado al servidor</translation>
+    </message>
+    <message>
+        <source>Server cannot be reached at the moment.</source>
+        <translation>En este momento no se puede acceder al servidor.</translation>
+    </message>
+    <message>
+        <source>Please check your Internet connection and try again (later).</source>
+        <translation>Comprueba tu conexión a Internet y vuelve a intentarlo (más tarde).</translation>
+    </message>
+    <message>
+        <source>Connection closed by the server. Malfunction, please try again (later).</source>
+        <translation>El servidor ha cerrado la conexión. Un fallo: vuelve a intentarlo (más tarde).</translation>
+    </message>
+    <message>
+        <source>Connection closed properly</source>
+        <translation>Conexión cerrada correctamente</translation>
+    </message>
+    <message>
+        <source>receiving from server...</source>
+        <translation>recibiendo del servidor...</translation>
+    </message>
+    <message>
+        <source>all data arrived from server</source>
+        <translation>han llegado todos los datos del servidor</translation>
+    </message>
+    <message>
+        <source>Don&apos;t know. Please send an idea to %1</source>
+        <translation>No lo sé. Envía una idea a %1</translation>
+    </message>
+    <message>
+        <source>A problem occurred:
+ (%1) %2
+Suggested solution:
+ %3</source>
+        <translation>Se ha producido un problema:
+ (%1) %2
+Solución propuesta:
+ %3</translation>
+    </message>
+    <message>
+        <source>Some problem occurred during connection</source>
+        <translation>Se ha producido un problema durante la conexión</translation>
+    </message>
+    <message>
+        <source>
+
+Because server answered:
+</source>
+        <translation>
+
+Porque el servidor respondió:
+</translation>
+    </message>
+    <message>
+        <source>Don&apos;t know</source>
+        <translation>No lo sé</translation>
+    </message>
+    <message>
+        <source>Communication with Server failed</source>
+        <translation>La comunicación con el servidor ha fallado</translation>
     </message>
 </context>
 <context>
@@ -451,6 +590,138 @@ descargar la nueva versión</translation>
         <source>ZUV cannot save your archive</source>
         <translation>ZUV no puede guardar tu archivo</translation>
     </message>
+    <message>
+        <source>The connection window cannot be opened:
+%1</source>
+        <translation>No se puede abrir la ventana de conexión:
+%1</translation>
+    </message>
+</context>
+<context>
+    <name>ErrorHelp</name>
+    <message>
+        <source>Delete your datafile and restart ZUV.</source>
+        <translation>Borra tu archivo de datos y vuelve a iniciar ZUV.</translation>
+    </message>
+    <message>
+        <source>It is important that you notify the author of his server malfunction!</source>
+        <translation>¡Es importante que avises al autor de que su servidor no funciona bien!</translation>
+    </message>
+    <message>
+        <source>Use newer programversion! %1</source>
+        <translation>¡Usa una versión más reciente del programa! %1</translation>
+    </message>
+    <message>
+        <source>No problem. We just start from scratch.</source>
+        <translation>No pasa nada. Simplemente empezamos de cero.</translation>
+    </message>
+    <message>
+        <source>The checksum of the data file/stream is incorrect! Can have many reasons - all fatal!</source>
+        <translation>¡La suma de control del archivo o del flujo de datos no es correcta! Puede haber muchas causas, todas fatales.</translation>
+    </message>
+    <message>
+        <source>Download a newer programversion %1</source>
+        <translation>Descarga una versión más reciente del programa: %1</translation>
+    </message>
+    <message>
+        <source>Perhaps try again later.</source>
+        <translation>Quizá puedas volver a intentarlo más tarde.</translation>
+    </message>
+    <message>
+        <source>Doesn&apos;t seem to be a ZUV server on the other side. Misuse? Please tell the author!</source>
+        <translation>Al otro lado no parece haber un servidor ZUV. ¿Un abuso? ¡Avisa al autor, por favor!</translation>
+    </message>
+    <message>
+        <source>Try later when the net traffic is not so busy.</source>
+        <translation>Inténtalo más tarde, cuando la red esté menos saturada.</translation>
+    </message>
+    <message>
+        <source>Please download a new version from %1</source>
+        <translation>Descarga una nueva versión de %1</translation>
+    </message>
+    <message>
+        <source>A bug. Please contact the author.</source>
+        <translation>Un error del programa. Ponte en contacto con el autor.</translation>
+    </message>
+    <message>
+        <source>Your datafile is probably write-protected. Remove that.</source>
+        <translation>Tu archivo de datos probablemente está protegido contra escritura. Quita esa protección.</translation>
+    </message>
+    <message>
+        <source>Very strange - please tell the author!</source>
+        <translation>Muy extraño: ¡avisa al autor, por favor!</translation>
+    </message>
+    <message>
+        <source>Try again tomorrow (best), contact the author (good) or delete your datafile (not so good)</source>
+        <translation>Vuelve a intentarlo mañana (lo mejor), ponte en contacto con el autor (bien) o borra tu archivo de datos (no tan bien)</translation>
+    </message>
+    <message>
+        <source>No working Internet connection on your side. Fix it . OR: No server running. Nothing you can do now. Please try again later. </source>
+        <translation>Tu conexión a Internet no funciona. Arréglala. O BIEN: no hay ningún servidor en marcha. Ahora no puedes hacer nada. Vuelve a intentarlo más tarde. </translation>
+    </message>
+    <message>
+        <source>Not a problem at all. Your data has been uploaded successfully!</source>
+        <translation>Ningún problema. ¡Tus datos se han enviado correctamente!</translation>
+    </message>
+    <message>
+        <source>Probably best idea to get a newer programversion or describe the problem to the author.</source>
+        <translation>Probablemente lo mejor sea conseguir una versión más reciente del programa o describir el problema al autor.</translation>
+    </message>
+    <message>
+        <source>Please try again later or contact the author.</source>
+        <translation>Vuelve a intentarlo más tarde o ponte en contacto con el autor.</translation>
+    </message>
+    <message>
+        <source>Your client doesn&apos;t understand the server anymore. New version from %1 !</source>
+        <translation>Tu programa ya no entiende al servidor. ¡Hay una nueva versión en %1!</translation>
+    </message>
+    <message>
+        <source>
+
+Please write a short message
+with a description of this problem
+to %1</source>
+        <translation>
+
+Escribe un mensaje breve
+con una descripción del problema
+a %1</translation>
+    </message>
+    <message>
+        <source>
+Possible solution:
+</source>
+        <translation>
+Posible solución:
+</translation>
+    </message>
+</context>
+<context>
+    <name>FatalError</name>
+    <message>
+        <source>ZUV fatal logical error</source>
+        <translation>ZUV: error lógico fatal</translation>
+    </message>
+    <message>
+        <source>ZUV fatal file error</source>
+        <translation>ZUV: error de archivo fatal</translation>
+    </message>
+    <message>
+        <source>ZUV fatal network error</source>
+        <translation>ZUV: error de red fatal</translation>
+    </message>
+    <message>
+        <source>ZUV fatal stream error</source>
+        <translation>ZUV: error fatal en el flujo de datos</translation>
+    </message>
+    <message>
+        <source>ZUV fatal error</source>
+        <translation>ZUV: error fatal</translation>
+    </message>
+    <message>
+        <source>ZUV unknown error</source>
+        <translation>ZUV: error desconocido</translation>
+    </message>
 </context>
 <context>
     <name>Invitations</name>
@@ -624,10 +895,6 @@ Quizá el servidor del proyecto no esté accesible ahora; vuelve a intentarlo de
         <translation>%1: %2; mezcladas del todo: %3.</translation>
     </message>
     <message>
-        <source>(The share of foreign coins once mixed is taken from the coins produced: %1.)</source>
-        <translation>(La proporción de monedas extranjeras con la mezcla completa se toma de las monedas acuñadas: %1.)</translation>
-    </message>
-    <message>
         <source>%1 (%2)</source>
         <translation>%1 (%2)</translation>
     </message>
@@ -662,6 +929,10 @@ Quizá el servidor del proyecto no esté accesible ahora; vuelve a intentarlo de
     <message>
         <source>Foreign share by coin value</source>
         <translation>Proporción extranjera por valor de moneda</translation>
+    </message>
+    <message>
+        <source>(The share of foreign coins once mixed is taken from the coins produced: %1, %2.)</source>
+        <translation>(La proporción de monedas extranjeras con la mezcla completa se toma de las monedas acuñadas: %1, %2.)</translation>
     </message>
 </context>
 <context>
@@ -1105,6 +1376,18 @@ Tienen que ser NÚMEROS (separados por comas).</translation>
         <source>Never</source>
         <translation>Nunca</translation>
     </message>
+    <message>
+        <source>fewer than %1 members (%2)</source>
+        <translation>menos de %1 miembros (%2)</translation>
+    </message>
+    <message>
+        <source>less than a year of countings (%1 months)</source>
+        <translation>menos de un año de recuentos (%1 meses)</translation>
+    </message>
+    <message>
+        <source>the countings do not yet tell the speed of mixing (the forecast&apos;s interval is wider than its time)</source>
+        <translation>los recuentos aún no indican la velocidad de la mezcla (el intervalo de la previsión es más amplio que su plazo)</translation>
+    </message>
 </context>
 <context>
     <name>ResultsWindow</name>
@@ -1119,6 +1402,97 @@ Tienen que ser NÚMEROS (separados por comas).</translation>
     <message>
         <source>Your purse</source>
         <translation>Tu monedero</translation>
+    </message>
+</context>
+<context>
+    <name>ServerAnswer</name>
+    <message>
+        <source>Some error in Processing Answer - OK flag was not set.</source>
+        <translation>Error al procesar la respuesta: el indicador OK no estaba activado.</translation>
+    </message>
+    <message>
+        <source>This can have many reasons. Perhaps, your member number is wrong</source>
+        <translation>Puede haber muchas causas. Quizá tu número de miembro sea incorrecto</translation>
+    </message>
+    <message>
+        <source>- or there&apos;s some server maintenance going on!</source>
+        <translation>- ¡o se está haciendo mantenimiento en el servidor!</translation>
+    </message>
+    <message>
+        <source>I suggest that you try to upload again later or tomorrow, </source>
+        <translation>Te sugiero que vuelvas a intentar el envío más tarde o mañana; </translation>
+    </message>
+    <message>
+        <source>if the problem persists, please contact the author</source>
+        <translation>si el problema continúa, ponte en contacto con el autor</translation>
+    </message>
+    <message>
+        <source>or backup and delete your datafile &apos;%1&apos;</source>
+        <translation>o haz una copia de tu archivo de datos «%1» y bórralo</translation>
+    </message>
+    <message>
+        <source>The Server says: &apos;Thanks, member %1&apos;</source>
+        <translation>El servidor dice: «Gracias, miembro %1»</translation>
+    </message>
+    <message>
+        <source>A personal message for you, member %1:</source>
+        <translation>Un mensaje personal para ti, miembro %1:</translation>
+    </message>
+    <message>
+        <source>Minor update successful.</source>
+        <translation>Pequeña actualización realizada con éxito.</translation>
+    </message>
+    <message>
+        <source>Your programversion is %1, there is a new version %2 out now.</source>
+        <translation>Tu versión del programa es la %1; ya ha salido la nueva versión %2.</translation>
+    </message>
+    <message>
+        <source>You should consider to update soon.</source>
+        <translation>Deberías pensar en actualizar pronto.</translation>
+    </message>
+    <message>
+        <source>You have to update, this program version is not appropriate anymore.</source>
+        <translation>Tienes que actualizar: esta versión del programa ya no sirve.</translation>
+    </message>
+    <message>
+        <source>
+Please go to %3</source>
+        <translation>
+Ve a %3</translation>
+    </message>
+    <message>
+        <source>New Analysis Data available on the Server: </source>
+        <translation>Nuevos análisis disponibles en el servidor: </translation>
+    </message>
+    <message>
+        <source> %1 pages, %2 text messages and %3 pictures
+</source>
+        <translation> %1 páginas, %2 mensajes de texto y %3 imágenes
+</translation>
+    </message>
+    <message>
+        <source>The actual status on the server:</source>
+        <translation>El estado actual en el servidor:</translation>
+    </message>
+    <message>
+        <source># members:  %1</source>
+        <translation>Miembros:  %1</translation>
+    </message>
+    <message>
+        <source># purses :  %1</source>
+        <translation>Monederos:  %1</translation>
+    </message>
+    <message>
+        <source>Total Uploaded Sum:  %1 Euro</source>
+        <translation>Suma total enviada:  %1 euros</translation>
+    </message>
+    <message>
+        <source>last upload from: %1</source>
+        <translation>último envío desde: %1</translation>
+    </message>
+    <message>
+        <source>suggested next session around: %1</source>
+        <translation>próxima sesión recomendada hacia el: %1</translation>
     </message>
 </context>
 <context>
@@ -1512,6 +1886,38 @@ de miembro:</translation>
         <source>Abort not possible</source>
         <translation>No se puede cancelar</translation>
     </message>
+    <message>
+        <source>Sorry, your version of Qt doesn&apos;t support &apos;%1&apos; files, only these filetypes are supported:
+%2
+Please re-configure Qt and build it again (or ask your admin)
+See &apos; $QTDIR/configure -help | more &apos; for informations how to...
+
+ZUV will work, but you won&apos;t see the coin pictures! What a pity...</source>
+        <translation>Lo siento, tu versión de Qt no admite archivos «%1», solo estos tipos de archivo:
+%2
+Vuelve a configurar Qt y compílalo de nuevo (o pregunta a tu administrador).
+Consulta &apos; $QTDIR/configure -help | more &apos; para saber cómo...
+
+ZUV funcionará, pero no verás las imágenes de las monedas. ¡Qué pena!</translation>
+    </message>
+    <message>
+        <source>Of %1 total coins:%2 files loaded,%3 pictures could not be read.
+To have a nicer program, you might want to check the website for more pictures?</source>
+        <translation>De %1 monedas en total: %2 archivos cargados, %3 imágenes no se pudieron leer.
+Para tener un programa más bonito, ¿por qué no buscas más imágenes en la web?</translation>
+    </message>
+    <message>
+        <source>Picture format not supported by Qt</source>
+        <translation>Formato de imagen no admitido por Qt</translation>
+    </message>
+    <message>
+        <source>ZUV: You could download (more) coin pictures</source>
+        <translation>ZUV: puedes descargar (más) imágenes de monedas</translation>
+    </message>
+    <message>
+        <source>Don&apos;t show this again</source>
+        <translation>No volver a mostrar</translation>
+    </message>
 </context>
 <context>
     <name>TownSize</name>
@@ -1565,6 +1971,30 @@ de miembro:</translation>
     <message>
         <source>ERROR Usage::StoreEvent : there is no event called %1</source>
         <translation>ERROR Usage::StoreEvent: no hay ningún evento llamado %1</translation>
+    </message>
+    <message>
+        <source>Time in s</source>
+        <translation>Tiempo en s</translation>
+    </message>
+    <message>
+        <source>Event ID</source>
+        <translation>N.º de evento</translation>
+    </message>
+    <message>
+        <source>Event name</source>
+        <translation>Nombre del evento</translation>
+    </message>
+    <message>
+        <source>Counter</source>
+        <translation>Recuento</translation>
+    </message>
+    <message>
+        <source>Event Name</source>
+        <translation>Nombre del evento</translation>
+    </message>
+    <message>
+        <source>%1 secs</source>
+        <translation>%1 s</translation>
     </message>
 </context>
 <context>
@@ -1692,6 +2122,12 @@ descartar los datos de esta sesión</translation>
     <message>
         <source>ZUV cannot save your data</source>
         <translation>ZUV no puede guardar tus datos</translation>
+    </message>
+    <message>
+        <source>The results window cannot be opened:
+%1</source>
+        <translation>No se puede abrir la ventana de resultados:
+%1</translation>
     </message>
 </context>
 </TS>

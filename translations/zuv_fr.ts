@@ -2,6 +2,47 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="fr">
 <context>
+    <name>About</name>
+    <message>
+        <source>ZUV is a research project that needs you!
+The diffusion of the national Euro-coins can be studied,
+if enough nice people all over Europe spend 1-2 minutes per week
+or month with feeding their purses into this program.
+
+All the data is sent to a server over the Internet, then analyzed
+and the analysis is published again as soon as possible.
+
+! Please only input coins from your actual daily purse not from your coin collection!
+! Soon I will program a version for coin collectors, but for now please only input &apos;free floating coins&apos;!
+
+Client-Version %1 (%2)
+Copyright (C) 2002 the ZUV research project. All rights reserved.
+You may copy and pass on this program unchanged and free of charge.
+
+For technical support, sponsor offers or news alerts,
+see  %3
+</source>
+        <translation>ZUV est un projet de recherche qui a besoin de vous !
+On peut étudier comment les pièces en euros nationales se répandent
+si assez de personnes aimables dans toute l&apos;Europe consacrent 1 à 2 minutes
+par semaine ou par mois à saisir leur porte-monnaie dans ce programme.
+
+Toutes les données sont envoyées à un serveur par Internet, puis analysées,
+et l&apos;analyse est publiée dès que possible.
+
+! Ne saisissez que les pièces de votre porte-monnaie de tous les jours, pas celles de votre collection !
+! Je programmerai bientôt une version pour les collectionneurs, mais pour l&apos;instant, seulement des pièces en circulation, s&apos;il vous plaît !
+
+Version du programme %1 (%2)
+Copyright (C) 2002 le projet de recherche ZUV. Tous droits réservés.
+Vous pouvez copier et transmettre ce programme sans le modifier et gratuitement.
+
+Pour l&apos;assistance technique, les offres de parrainage ou les nouvelles,
+voir  %3
+</translation>
+    </message>
+</context>
+<context>
     <name>Client</name>
     <message>
         <source>ZUV client (%1) for data transfer to server</source>
@@ -78,6 +119,104 @@
     <message>
         <source>Client had to close the connection %1 for reason %2</source>
         <translation>Le programme a dû fermer la connexion %1 pour la raison %2</translation>
+    </message>
+    <message>
+        <source>
+%1 very proudly presents:
+The CLIENT %2 of ZUV v%3 - Please connect to the Server now.
+</source>
+        <translation>
+%1 est très fier de présenter :
+Le programme %2 de ZUV v%3 – Veuillez maintenant vous connecter au serveur.
+</translation>
+    </message>
+    <message>
+        <source>Trying to connect to the server...</source>
+        <translation>Connexion au serveur en cours...</translation>
+    </message>
+    <message>
+        <source>starting to send to server...</source>
+        <translation>début de l&apos;envoi au serveur...</translation>
+    </message>
+    <message>
+        <source>transmission not successful!</source>
+        <translation>la transmission a échoué !</translation>
+    </message>
+    <message>
+        <source>Hostname found in DNS...</source>
+        <translation>Nom d&apos;hôte trouvé dans le DNS...</translation>
+    </message>
+    <message>
+        <source>Host not found in DNS.</source>
+        <translation>Hôte introuvable dans le DNS.</translation>
+    </message>
+    <message>
+        <source>Please check Internet connection and try again.</source>
+        <translation>Vérifiez la connexion Internet et réessayez.</translation>
+    </message>
+    <message>
+        <source>Connected to server</source>
+        <translation>Connecté au serveur</translation>
+    </message>
+    <message>
+        <source>Server cannot be reached at the moment.</source>
+        <translation>Le serveur est injoignable pour le moment.</translation>
+    </message>
+    <message>
+        <source>Please check your Internet connection and try again (later).</source>
+        <translation>Vérifiez votre connexion Internet et réessayez (plus tard).</translation>
+    </message>
+    <message>
+        <source>Connection closed by the server. Malfunction, please try again (later).</source>
+        <translation>Connexion fermée par le serveur. Dysfonctionnement, veuillez réessayer (plus tard).</translation>
+    </message>
+    <message>
+        <source>Connection closed properly</source>
+        <translation>Connexion fermée correctement</translation>
+    </message>
+    <message>
+        <source>receiving from server...</source>
+        <translation>réception depuis le serveur...</translation>
+    </message>
+    <message>
+        <source>all data arrived from server</source>
+        <translation>toutes les données du serveur sont arrivées</translation>
+    </message>
+    <message>
+        <source>Don&apos;t know. Please send an idea to %1</source>
+        <translation>Je ne sais pas. Envoyez une idée à %1, s&apos;il vous plaît</translation>
+    </message>
+    <message>
+        <source>A problem occurred:
+ (%1) %2
+Suggested solution:
+ %3</source>
+        <translation>Un problème est survenu :
+ (%1) %2
+Solution proposée :
+ %3</translation>
+    </message>
+    <message>
+        <source>Some problem occurred during connection</source>
+        <translation>Un problème est survenu pendant la connexion</translation>
+    </message>
+    <message>
+        <source>
+
+Because server answered:
+</source>
+        <translation>
+
+Car le serveur a répondu :
+</translation>
+    </message>
+    <message>
+        <source>Don&apos;t know</source>
+        <translation>Je ne sais pas</translation>
+    </message>
+    <message>
+        <source>Communication with Server failed</source>
+        <translation>La communication avec le serveur a échoué</translation>
     </message>
 </context>
 <context>
@@ -451,6 +590,138 @@ nouvelle version</translation>
         <source>ZUV cannot save your archive</source>
         <translation>ZUV ne peut pas enregistrer votre archive</translation>
     </message>
+    <message>
+        <source>The connection window cannot be opened:
+%1</source>
+        <translation>Impossible d&apos;ouvrir la fenêtre de connexion :
+%1</translation>
+    </message>
+</context>
+<context>
+    <name>ErrorHelp</name>
+    <message>
+        <source>Delete your datafile and restart ZUV.</source>
+        <translation>Supprimez votre fichier de données et relancez ZUV.</translation>
+    </message>
+    <message>
+        <source>It is important that you notify the author of his server malfunction!</source>
+        <translation>Il est important de signaler à l&apos;auteur que son serveur fonctionne mal !</translation>
+    </message>
+    <message>
+        <source>Use newer programversion! %1</source>
+        <translation>Utilisez une version plus récente du programme ! %1</translation>
+    </message>
+    <message>
+        <source>No problem. We just start from scratch.</source>
+        <translation>Pas de problème. On repart simplement de zéro.</translation>
+    </message>
+    <message>
+        <source>The checksum of the data file/stream is incorrect! Can have many reasons - all fatal!</source>
+        <translation>La somme de contrôle du fichier ou du flux de données est fausse ! Les causes possibles sont nombreuses – toutes fatales !</translation>
+    </message>
+    <message>
+        <source>Download a newer programversion %1</source>
+        <translation>Téléchargez une version plus récente du programme : %1</translation>
+    </message>
+    <message>
+        <source>Perhaps try again later.</source>
+        <translation>Réessayez peut-être plus tard.</translation>
+    </message>
+    <message>
+        <source>Doesn&apos;t seem to be a ZUV server on the other side. Misuse? Please tell the author!</source>
+        <translation>Il ne semble pas y avoir de serveur ZUV de l&apos;autre côté. Un abus ? Prévenez l&apos;auteur, s&apos;il vous plaît !</translation>
+    </message>
+    <message>
+        <source>Try later when the net traffic is not so busy.</source>
+        <translation>Réessayez plus tard, quand le réseau sera moins encombré.</translation>
+    </message>
+    <message>
+        <source>Please download a new version from %1</source>
+        <translation>Veuillez télécharger une nouvelle version sur %1</translation>
+    </message>
+    <message>
+        <source>A bug. Please contact the author.</source>
+        <translation>Un bogue. Veuillez contacter l&apos;auteur.</translation>
+    </message>
+    <message>
+        <source>Your datafile is probably write-protected. Remove that.</source>
+        <translation>Votre fichier de données est sans doute protégé en écriture. Retirez cette protection.</translation>
+    </message>
+    <message>
+        <source>Very strange - please tell the author!</source>
+        <translation>Très étrange – prévenez l&apos;auteur, s&apos;il vous plaît !</translation>
+    </message>
+    <message>
+        <source>Try again tomorrow (best), contact the author (good) or delete your datafile (not so good)</source>
+        <translation>Réessayez demain (le mieux), contactez l&apos;auteur (bien) ou supprimez votre fichier de données (moins bien)</translation>
+    </message>
+    <message>
+        <source>No working Internet connection on your side. Fix it . OR: No server running. Nothing you can do now. Please try again later. </source>
+        <translation>Votre connexion Internet ne fonctionne pas. Réparez-la. OU : aucun serveur ne tourne. Vous n&apos;y pouvez rien pour l&apos;instant. Réessayez plus tard. </translation>
+    </message>
+    <message>
+        <source>Not a problem at all. Your data has been uploaded successfully!</source>
+        <translation>Aucun problème. Vos données ont bien été envoyées !</translation>
+    </message>
+    <message>
+        <source>Probably best idea to get a newer programversion or describe the problem to the author.</source>
+        <translation>Le mieux est sans doute de prendre une version plus récente du programme ou de décrire le problème à l&apos;auteur.</translation>
+    </message>
+    <message>
+        <source>Please try again later or contact the author.</source>
+        <translation>Veuillez réessayer plus tard ou contacter l&apos;auteur.</translation>
+    </message>
+    <message>
+        <source>Your client doesn&apos;t understand the server anymore. New version from %1 !</source>
+        <translation>Votre programme ne comprend plus le serveur. Nouvelle version sur %1 !</translation>
+    </message>
+    <message>
+        <source>
+
+Please write a short message
+with a description of this problem
+to %1</source>
+        <translation>
+
+Veuillez écrire un court message
+décrivant ce problème
+à %1</translation>
+    </message>
+    <message>
+        <source>
+Possible solution:
+</source>
+        <translation>
+Solution possible :
+</translation>
+    </message>
+</context>
+<context>
+    <name>FatalError</name>
+    <message>
+        <source>ZUV fatal logical error</source>
+        <translation>ZUV : erreur logique fatale</translation>
+    </message>
+    <message>
+        <source>ZUV fatal file error</source>
+        <translation>ZUV : erreur de fichier fatale</translation>
+    </message>
+    <message>
+        <source>ZUV fatal network error</source>
+        <translation>ZUV : erreur réseau fatale</translation>
+    </message>
+    <message>
+        <source>ZUV fatal stream error</source>
+        <translation>ZUV : erreur fatale du flux de données</translation>
+    </message>
+    <message>
+        <source>ZUV fatal error</source>
+        <translation>ZUV : erreur fatale</translation>
+    </message>
+    <message>
+        <source>ZUV unknown error</source>
+        <translation>ZUV : erreur inconnue</translation>
+    </message>
 </context>
 <context>
     <name>Invitations</name>
@@ -624,10 +895,6 @@ Le serveur du projet est peut-être injoignable pour le moment ; réessayez dans
         <translation>%1 : %2 ; complètement brassées : %3.</translation>
     </message>
     <message>
-        <source>(The share of foreign coins once mixed is taken from the coins produced: %1.)</source>
-        <translation>(La part des pièces étrangères une fois le brassage achevé est tirée des pièces frappées : %1.)</translation>
-    </message>
-    <message>
         <source>%1 (%2)</source>
         <translation>%1 (%2)</translation>
     </message>
@@ -662,6 +929,10 @@ Le serveur du projet est peut-être injoignable pour le moment ; réessayez dans
     <message>
         <source>Foreign share by coin value</source>
         <translation>Part étrangère par valeur de pièce</translation>
+    </message>
+    <message>
+        <source>(The share of foreign coins once mixed is taken from the coins produced: %1, %2.)</source>
+        <translation>(La part des pièces étrangères une fois le brassage achevé est tirée des pièces frappées : %1, %2.)</translation>
     </message>
 </context>
 <context>
@@ -1105,6 +1376,18 @@ Il faut des NOMBRES (séparés par des virgules).</translation>
         <source>Never</source>
         <translation>Jamais</translation>
     </message>
+    <message>
+        <source>fewer than %1 members (%2)</source>
+        <translation>moins de %1 membres (%2)</translation>
+    </message>
+    <message>
+        <source>less than a year of countings (%1 months)</source>
+        <translation>moins d&apos;un an de comptages (%1 mois)</translation>
+    </message>
+    <message>
+        <source>the countings do not yet tell the speed of mixing (the forecast&apos;s interval is wider than its time)</source>
+        <translation>les comptages ne disent pas encore à quelle vitesse les pièces se mélangent (l&apos;intervalle de la prévision est plus large que son échéance)</translation>
+    </message>
 </context>
 <context>
     <name>ResultsWindow</name>
@@ -1119,6 +1402,97 @@ Il faut des NOMBRES (séparés par des virgules).</translation>
     <message>
         <source>Your purse</source>
         <translation>Votre porte-monnaie</translation>
+    </message>
+</context>
+<context>
+    <name>ServerAnswer</name>
+    <message>
+        <source>Some error in Processing Answer - OK flag was not set.</source>
+        <translation>Erreur lors du traitement de la réponse – l&apos;indicateur OK n&apos;était pas positionné.</translation>
+    </message>
+    <message>
+        <source>This can have many reasons. Perhaps, your member number is wrong</source>
+        <translation>Les causes peuvent être nombreuses. Votre numéro de membre est peut-être faux</translation>
+    </message>
+    <message>
+        <source>- or there&apos;s some server maintenance going on!</source>
+        <translation>– ou une maintenance du serveur est en cours !</translation>
+    </message>
+    <message>
+        <source>I suggest that you try to upload again later or tomorrow, </source>
+        <translation>Je vous conseille de réessayer l&apos;envoi plus tard ou demain ; </translation>
+    </message>
+    <message>
+        <source>if the problem persists, please contact the author</source>
+        <translation>si le problème persiste, contactez l&apos;auteur</translation>
+    </message>
+    <message>
+        <source>or backup and delete your datafile &apos;%1&apos;</source>
+        <translation>ou sauvegardez puis supprimez votre fichier de données « %1 »</translation>
+    </message>
+    <message>
+        <source>The Server says: &apos;Thanks, member %1&apos;</source>
+        <translation>Le serveur dit : « Merci, membre %1 »</translation>
+    </message>
+    <message>
+        <source>A personal message for you, member %1:</source>
+        <translation>Un message personnel pour vous, membre %1 :</translation>
+    </message>
+    <message>
+        <source>Minor update successful.</source>
+        <translation>Petite mise à jour réussie.</translation>
+    </message>
+    <message>
+        <source>Your programversion is %1, there is a new version %2 out now.</source>
+        <translation>Votre version du programme est la %1 ; une nouvelle version %2 vient de sortir.</translation>
+    </message>
+    <message>
+        <source>You should consider to update soon.</source>
+        <translation>Vous devriez penser à mettre à jour bientôt.</translation>
+    </message>
+    <message>
+        <source>You have to update, this program version is not appropriate anymore.</source>
+        <translation>Vous devez mettre à jour : cette version du programme ne convient plus.</translation>
+    </message>
+    <message>
+        <source>
+Please go to %3</source>
+        <translation>
+Rendez-vous sur %3</translation>
+    </message>
+    <message>
+        <source>New Analysis Data available on the Server: </source>
+        <translation>Nouvelles analyses disponibles sur le serveur : </translation>
+    </message>
+    <message>
+        <source> %1 pages, %2 text messages and %3 pictures
+</source>
+        <translation> %1 pages, %2 messages et %3 images
+</translation>
+    </message>
+    <message>
+        <source>The actual status on the server:</source>
+        <translation>L&apos;état actuel sur le serveur :</translation>
+    </message>
+    <message>
+        <source># members:  %1</source>
+        <translation>Membres :  %1</translation>
+    </message>
+    <message>
+        <source># purses :  %1</source>
+        <translation>Porte-monnaie :  %1</translation>
+    </message>
+    <message>
+        <source>Total Uploaded Sum:  %1 Euro</source>
+        <translation>Somme totale envoyée :  %1 euros</translation>
+    </message>
+    <message>
+        <source>last upload from: %1</source>
+        <translation>dernier envoi depuis : %1</translation>
+    </message>
+    <message>
+        <source>suggested next session around: %1</source>
+        <translation>prochaine séance conseillée vers le : %1</translation>
     </message>
 </context>
 <context>
@@ -1512,6 +1886,38 @@ de membre :</translation>
         <source>Abort not possible</source>
         <translation>Impossible d&apos;interrompre</translation>
     </message>
+    <message>
+        <source>Sorry, your version of Qt doesn&apos;t support &apos;%1&apos; files, only these filetypes are supported:
+%2
+Please re-configure Qt and build it again (or ask your admin)
+See &apos; $QTDIR/configure -help | more &apos; for informations how to...
+
+ZUV will work, but you won&apos;t see the coin pictures! What a pity...</source>
+        <translation>Désolé, votre version de Qt ne lit pas les fichiers « %1 », seulement ces types de fichiers :
+%2
+Veuillez reconfigurer Qt et le recompiler (ou demandez à votre administrateur).
+Voir &apos; $QTDIR/configure -help | more &apos; pour savoir comment faire...
+
+ZUV fonctionnera, mais vous ne verrez pas les images des pièces ! Dommage...</translation>
+    </message>
+    <message>
+        <source>Of %1 total coins:%2 files loaded,%3 pictures could not be read.
+To have a nicer program, you might want to check the website for more pictures?</source>
+        <translation>Sur %1 pièces au total : %2 fichiers chargés, %3 images illisibles.
+Pour un programme plus joli, vous trouverez peut-être d&apos;autres images sur le site web ?</translation>
+    </message>
+    <message>
+        <source>Picture format not supported by Qt</source>
+        <translation>Format d&apos;image non pris en charge par Qt</translation>
+    </message>
+    <message>
+        <source>ZUV: You could download (more) coin pictures</source>
+        <translation>ZUV : vous pouvez télécharger (d&apos;autres) images de pièces</translation>
+    </message>
+    <message>
+        <source>Don&apos;t show this again</source>
+        <translation>Ne plus afficher</translation>
+    </message>
 </context>
 <context>
     <name>TownSize</name>
@@ -1565,6 +1971,30 @@ de membre :</translation>
     <message>
         <source>ERROR Usage::StoreEvent : there is no event called %1</source>
         <translation>ERREUR Usage::StoreEvent : aucun événement ne s&apos;appelle %1</translation>
+    </message>
+    <message>
+        <source>Time in s</source>
+        <translation>Temps en s</translation>
+    </message>
+    <message>
+        <source>Event ID</source>
+        <translation>N° d&apos;événement</translation>
+    </message>
+    <message>
+        <source>Event name</source>
+        <translation>Nom de l&apos;événement</translation>
+    </message>
+    <message>
+        <source>Counter</source>
+        <translation>Nombre</translation>
+    </message>
+    <message>
+        <source>Event Name</source>
+        <translation>Nom de l&apos;événement</translation>
+    </message>
+    <message>
+        <source>%1 secs</source>
+        <translation>%1 s</translation>
     </message>
 </context>
 <context>
@@ -1692,6 +2122,12 @@ abandonner mes données de cette session</translation>
     <message>
         <source>ZUV cannot save your data</source>
         <translation>ZUV ne peut pas enregistrer vos données</translation>
+    </message>
+    <message>
+        <source>The results window cannot be opened:
+%1</source>
+        <translation>Impossible d&apos;ouvrir la fenêtre des résultats :
+%1</translation>
     </message>
 </context>
 </TS>

@@ -2,6 +2,47 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="it">
 <context>
+    <name>About</name>
+    <message>
+        <source>ZUV is a research project that needs you!
+The diffusion of the national Euro-coins can be studied,
+if enough nice people all over Europe spend 1-2 minutes per week
+or month with feeding their purses into this program.
+
+All the data is sent to a server over the Internet, then analyzed
+and the analysis is published again as soon as possible.
+
+! Please only input coins from your actual daily purse not from your coin collection!
+! Soon I will program a version for coin collectors, but for now please only input &apos;free floating coins&apos;!
+
+Client-Version %1 (%2)
+Copyright (C) 2002 the ZUV research project. All rights reserved.
+You may copy and pass on this program unchanged and free of charge.
+
+For technical support, sponsor offers or news alerts,
+see  %3
+</source>
+        <translation>ZUV è un progetto di ricerca che ha bisogno di te!
+Si può studiare come si diffondono le monete euro nazionali
+se abbastanza persone gentili in tutta Europa dedicano 1-2 minuti alla settimana
+o al mese a inserire il contenuto del loro borsellino in questo programma.
+
+Tutti i dati vengono inviati a un server via Internet, poi analizzati,
+e l&apos;analisi viene pubblicata il prima possibile.
+
+! Inserisci solo le monete del tuo borsellino di tutti i giorni, non quelle della tua collezione!
+! Presto scriverò una versione per i collezionisti, ma per ora inserisci solo monete in circolazione!
+
+Versione del programma %1 (%2)
+Copyright (C) 2002 il progetto di ricerca ZUV. Tutti i diritti riservati.
+Puoi copiare e distribuire questo programma senza modificarlo e gratuitamente.
+
+Per assistenza tecnica, offerte di sponsorizzazione o notizie,
+vedi  %3
+</translation>
+    </message>
+</context>
+<context>
     <name>Client</name>
     <message>
         <source>ZUV client (%1) for data transfer to server</source>
@@ -78,6 +119,104 @@
     <message>
         <source>Client had to close the connection %1 for reason %2</source>
         <translation>Il programma ha dovuto chiudere la connessione %1 per il motivo %2</translation>
+    </message>
+    <message>
+        <source>
+%1 very proudly presents:
+The CLIENT %2 of ZUV v%3 - Please connect to the Server now.
+</source>
+        <translation>
+%1 è orgogliosissimo di presentare:
+Il programma %2 di ZUV v%3 – Collegati ora al server.
+</translation>
+    </message>
+    <message>
+        <source>Trying to connect to the server...</source>
+        <translation>Connessione al server in corso...</translation>
+    </message>
+    <message>
+        <source>starting to send to server...</source>
+        <translation>inizio dell&apos;invio al server...</translation>
+    </message>
+    <message>
+        <source>transmission not successful!</source>
+        <translation>trasmissione non riuscita!</translation>
+    </message>
+    <message>
+        <source>Hostname found in DNS...</source>
+        <translation>Nome host trovato nel DNS...</translation>
+    </message>
+    <message>
+        <source>Host not found in DNS.</source>
+        <translation>Host non trovato nel DNS.</translation>
+    </message>
+    <message>
+        <source>Please check Internet connection and try again.</source>
+        <translation>Controlla la connessione a Internet e riprova.</translation>
+    </message>
+    <message>
+        <source>Connected to server</source>
+        <translation>Connesso al server</translation>
+    </message>
+    <message>
+        <source>Server cannot be reached at the moment.</source>
+        <translation>Al momento il server non è raggiungibile.</translation>
+    </message>
+    <message>
+        <source>Please check your Internet connection and try again (later).</source>
+        <translation>Controlla la tua connessione a Internet e riprova (più tardi).</translation>
+    </message>
+    <message>
+        <source>Connection closed by the server. Malfunction, please try again (later).</source>
+        <translation>Il server ha chiuso la connessione. Un malfunzionamento: riprova (più tardi).</translation>
+    </message>
+    <message>
+        <source>Connection closed properly</source>
+        <translation>Connessione chiusa correttamente</translation>
+    </message>
+    <message>
+        <source>receiving from server...</source>
+        <translation>ricezione dal server...</translation>
+    </message>
+    <message>
+        <source>all data arrived from server</source>
+        <translation>tutti i dati sono arrivati dal server</translation>
+    </message>
+    <message>
+        <source>Don&apos;t know. Please send an idea to %1</source>
+        <translation>Non lo so. Manda un&apos;idea a %1</translation>
+    </message>
+    <message>
+        <source>A problem occurred:
+ (%1) %2
+Suggested solution:
+ %3</source>
+        <translation>Si è verificato un problema:
+ (%1) %2
+Soluzione consigliata:
+ %3</translation>
+    </message>
+    <message>
+        <source>Some problem occurred during connection</source>
+        <translation>Si è verificato un problema durante la connessione</translation>
+    </message>
+    <message>
+        <source>
+
+Because server answered:
+</source>
+        <translation>
+
+Perché il server ha risposto:
+</translation>
+    </message>
+    <message>
+        <source>Don&apos;t know</source>
+        <translation>Non lo so</translation>
+    </message>
+    <message>
+        <source>Communication with Server failed</source>
+        <translation>Comunicazione con il server non riuscita</translation>
     </message>
 </context>
 <context>
@@ -451,6 +590,138 @@ scarica la nuova versione</translation>
         <source>ZUV cannot save your archive</source>
         <translation>ZUV non riesce a salvare il tuo archivio</translation>
     </message>
+    <message>
+        <source>The connection window cannot be opened:
+%1</source>
+        <translation>Impossibile aprire la finestra di connessione:
+%1</translation>
+    </message>
+</context>
+<context>
+    <name>ErrorHelp</name>
+    <message>
+        <source>Delete your datafile and restart ZUV.</source>
+        <translation>Cancella il tuo file dei dati e riavvia ZUV.</translation>
+    </message>
+    <message>
+        <source>It is important that you notify the author of his server malfunction!</source>
+        <translation>È importante che tu segnali all&apos;autore il malfunzionamento del suo server!</translation>
+    </message>
+    <message>
+        <source>Use newer programversion! %1</source>
+        <translation>Usa una versione più recente del programma! %1</translation>
+    </message>
+    <message>
+        <source>No problem. We just start from scratch.</source>
+        <translation>Nessun problema. Ricominciamo semplicemente da zero.</translation>
+    </message>
+    <message>
+        <source>The checksum of the data file/stream is incorrect! Can have many reasons - all fatal!</source>
+        <translation>Il checksum del file o del flusso di dati non è corretto! Le cause possono essere tante, tutte fatali!</translation>
+    </message>
+    <message>
+        <source>Download a newer programversion %1</source>
+        <translation>Scarica una versione più recente del programma: %1</translation>
+    </message>
+    <message>
+        <source>Perhaps try again later.</source>
+        <translation>Magari riprova più tardi.</translation>
+    </message>
+    <message>
+        <source>Doesn&apos;t seem to be a ZUV server on the other side. Misuse? Please tell the author!</source>
+        <translation>Dall&apos;altra parte non sembra esserci un server ZUV. Un abuso? Per favore avvisa l&apos;autore!</translation>
+    </message>
+    <message>
+        <source>Try later when the net traffic is not so busy.</source>
+        <translation>Riprova più tardi, quando la rete è meno trafficata.</translation>
+    </message>
+    <message>
+        <source>Please download a new version from %1</source>
+        <translation>Scarica una nuova versione da %1</translation>
+    </message>
+    <message>
+        <source>A bug. Please contact the author.</source>
+        <translation>Un errore del programma. Contatta l&apos;autore.</translation>
+    </message>
+    <message>
+        <source>Your datafile is probably write-protected. Remove that.</source>
+        <translation>Il tuo file dei dati è probabilmente protetto da scrittura. Togli la protezione.</translation>
+    </message>
+    <message>
+        <source>Very strange - please tell the author!</source>
+        <translation>Molto strano: per favore avvisa l&apos;autore!</translation>
+    </message>
+    <message>
+        <source>Try again tomorrow (best), contact the author (good) or delete your datafile (not so good)</source>
+        <translation>Riprova domani (la cosa migliore), contatta l&apos;autore (bene) o cancella il tuo file dei dati (non tanto bene)</translation>
+    </message>
+    <message>
+        <source>No working Internet connection on your side. Fix it . OR: No server running. Nothing you can do now. Please try again later. </source>
+        <translation>La tua connessione a Internet non funziona. Sistemala. OPPURE: il server non è attivo. Per ora non puoi farci nulla. Riprova più tardi. </translation>
+    </message>
+    <message>
+        <source>Not a problem at all. Your data has been uploaded successfully!</source>
+        <translation>Nessun problema. I tuoi dati sono stati inviati correttamente!</translation>
+    </message>
+    <message>
+        <source>Probably best idea to get a newer programversion or describe the problem to the author.</source>
+        <translation>Probabilmente conviene procurarsi una versione più recente del programma o descrivere il problema all&apos;autore.</translation>
+    </message>
+    <message>
+        <source>Please try again later or contact the author.</source>
+        <translation>Riprova più tardi o contatta l&apos;autore.</translation>
+    </message>
+    <message>
+        <source>Your client doesn&apos;t understand the server anymore. New version from %1 !</source>
+        <translation>Il tuo programma non capisce più il server. Trovi una nuova versione su %1!</translation>
+    </message>
+    <message>
+        <source>
+
+Please write a short message
+with a description of this problem
+to %1</source>
+        <translation>
+
+Scrivi un breve messaggio
+con una descrizione del problema
+a %1</translation>
+    </message>
+    <message>
+        <source>
+Possible solution:
+</source>
+        <translation>
+Possibile soluzione:
+</translation>
+    </message>
+</context>
+<context>
+    <name>FatalError</name>
+    <message>
+        <source>ZUV fatal logical error</source>
+        <translation>ZUV: errore logico fatale</translation>
+    </message>
+    <message>
+        <source>ZUV fatal file error</source>
+        <translation>ZUV: errore fatale nei file</translation>
+    </message>
+    <message>
+        <source>ZUV fatal network error</source>
+        <translation>ZUV: errore di rete fatale</translation>
+    </message>
+    <message>
+        <source>ZUV fatal stream error</source>
+        <translation>ZUV: errore fatale nel flusso di dati</translation>
+    </message>
+    <message>
+        <source>ZUV fatal error</source>
+        <translation>ZUV: errore fatale</translation>
+    </message>
+    <message>
+        <source>ZUV unknown error</source>
+        <translation>ZUV: errore sconosciuto</translation>
+    </message>
 </context>
 <context>
     <name>Invitations</name>
@@ -624,10 +895,6 @@ Il server del progetto forse non è raggiungibile in questo momento; riprova fra
         <translation>%1: %2; del tutto rimescolate: %3.</translation>
     </message>
     <message>
-        <source>(The share of foreign coins once mixed is taken from the coins produced: %1.)</source>
-        <translation>(La quota di monete estere a rimescolamento completo è ricavata dalle monete coniate: %1.)</translation>
-    </message>
-    <message>
         <source>%1 (%2)</source>
         <translation>%1 (%2)</translation>
     </message>
@@ -662,6 +929,10 @@ Il server del progetto forse non è raggiungibile in questo momento; riprova fra
     <message>
         <source>Foreign share by coin value</source>
         <translation>Quota estera per valore della moneta</translation>
+    </message>
+    <message>
+        <source>(The share of foreign coins once mixed is taken from the coins produced: %1, %2.)</source>
+        <translation>(La quota di monete estere a rimescolamento completo è ricavata dalle monete coniate: %1, %2.)</translation>
     </message>
 </context>
 <context>
@@ -1105,6 +1376,18 @@ Devono essere NUMERI (separati da virgole).</translation>
         <source>Never</source>
         <translation>Mai</translation>
     </message>
+    <message>
+        <source>fewer than %1 members (%2)</source>
+        <translation>meno di %1 membri (%2)</translation>
+    </message>
+    <message>
+        <source>less than a year of countings (%1 months)</source>
+        <translation>meno di un anno di conteggi (%1 mesi)</translation>
+    </message>
+    <message>
+        <source>the countings do not yet tell the speed of mixing (the forecast&apos;s interval is wider than its time)</source>
+        <translation>i conteggi non dicono ancora quanto velocemente si mescolano le monete (l&apos;intervallo della previsione è più ampio del tempo previsto)</translation>
+    </message>
 </context>
 <context>
     <name>ResultsWindow</name>
@@ -1119,6 +1402,97 @@ Devono essere NUMERI (separati da virgole).</translation>
     <message>
         <source>Your purse</source>
         <translation>Il tuo borsellino</translation>
+    </message>
+</context>
+<context>
+    <name>ServerAnswer</name>
+    <message>
+        <source>Some error in Processing Answer - OK flag was not set.</source>
+        <translation>Errore nell&apos;elaborazione della risposta: il flag OK non era impostato.</translation>
+    </message>
+    <message>
+        <source>This can have many reasons. Perhaps, your member number is wrong</source>
+        <translation>Le cause possono essere tante. Forse il tuo numero di socio è sbagliato</translation>
+    </message>
+    <message>
+        <source>- or there&apos;s some server maintenance going on!</source>
+        <translation>- oppure è in corso una manutenzione del server!</translation>
+    </message>
+    <message>
+        <source>I suggest that you try to upload again later or tomorrow, </source>
+        <translation>Ti consiglio di riprovare l&apos;invio più tardi o domani; </translation>
+    </message>
+    <message>
+        <source>if the problem persists, please contact the author</source>
+        <translation>se il problema persiste, contatta l&apos;autore</translation>
+    </message>
+    <message>
+        <source>or backup and delete your datafile &apos;%1&apos;</source>
+        <translation>oppure fai una copia del tuo file dei dati &apos;%1&apos; e cancellalo</translation>
+    </message>
+    <message>
+        <source>The Server says: &apos;Thanks, member %1&apos;</source>
+        <translation>Il server dice: «Grazie, socio %1»</translation>
+    </message>
+    <message>
+        <source>A personal message for you, member %1:</source>
+        <translation>Un messaggio personale per te, socio %1:</translation>
+    </message>
+    <message>
+        <source>Minor update successful.</source>
+        <translation>Piccolo aggiornamento riuscito.</translation>
+    </message>
+    <message>
+        <source>Your programversion is %1, there is a new version %2 out now.</source>
+        <translation>La tua versione del programma è la %1, ora è uscita la nuova versione %2.</translation>
+    </message>
+    <message>
+        <source>You should consider to update soon.</source>
+        <translation>Dovresti pensare ad aggiornare presto.</translation>
+    </message>
+    <message>
+        <source>You have to update, this program version is not appropriate anymore.</source>
+        <translation>Devi aggiornare: questa versione del programma non è più adatta.</translation>
+    </message>
+    <message>
+        <source>
+Please go to %3</source>
+        <translation>
+Vai su %3</translation>
+    </message>
+    <message>
+        <source>New Analysis Data available on the Server: </source>
+        <translation>Nuove analisi disponibili sul server: </translation>
+    </message>
+    <message>
+        <source> %1 pages, %2 text messages and %3 pictures
+</source>
+        <translation> %1 pagine, %2 messaggi di testo e %3 immagini
+</translation>
+    </message>
+    <message>
+        <source>The actual status on the server:</source>
+        <translation>La situazione attuale sul server:</translation>
+    </message>
+    <message>
+        <source># members:  %1</source>
+        <translation>Soci:  %1</translation>
+    </message>
+    <message>
+        <source># purses :  %1</source>
+        <translation>Borsellini:  %1</translation>
+    </message>
+    <message>
+        <source>Total Uploaded Sum:  %1 Euro</source>
+        <translation>Somma totale inviata:  %1 euro</translation>
+    </message>
+    <message>
+        <source>last upload from: %1</source>
+        <translation>ultimo invio da: %1</translation>
+    </message>
+    <message>
+        <source>suggested next session around: %1</source>
+        <translation>prossima sessione consigliata verso il: %1</translation>
     </message>
 </context>
 <context>
@@ -1512,6 +1886,38 @@ di membro:</translation>
         <source>Abort not possible</source>
         <translation>Impossibile interrompere</translation>
     </message>
+    <message>
+        <source>Sorry, your version of Qt doesn&apos;t support &apos;%1&apos; files, only these filetypes are supported:
+%2
+Please re-configure Qt and build it again (or ask your admin)
+See &apos; $QTDIR/configure -help | more &apos; for informations how to...
+
+ZUV will work, but you won&apos;t see the coin pictures! What a pity...</source>
+        <translation>Purtroppo la tua versione di Qt non legge i file &apos;%1&apos;, ma solo questi tipi di file:
+%2
+Riconfigura Qt e ricompilalo (o chiedi al tuo amministratore).
+Vedi &apos; $QTDIR/configure -help | more &apos; per sapere come fare...
+
+ZUV funzionerà, ma non vedrai le immagini delle monete! Peccato...</translation>
+    </message>
+    <message>
+        <source>Of %1 total coins:%2 files loaded,%3 pictures could not be read.
+To have a nicer program, you might want to check the website for more pictures?</source>
+        <translation>Su %1 monete in tutto: %2 file caricati, %3 immagini non leggibili.
+Per un programma più bello, magari trovi altre immagini sul sito web?</translation>
+    </message>
+    <message>
+        <source>Picture format not supported by Qt</source>
+        <translation>Formato di immagine non supportato da Qt</translation>
+    </message>
+    <message>
+        <source>ZUV: You could download (more) coin pictures</source>
+        <translation>ZUV: puoi scaricare (altre) immagini delle monete</translation>
+    </message>
+    <message>
+        <source>Don&apos;t show this again</source>
+        <translation>Non mostrare più</translation>
+    </message>
 </context>
 <context>
     <name>TownSize</name>
@@ -1565,6 +1971,30 @@ di membro:</translation>
     <message>
         <source>ERROR Usage::StoreEvent : there is no event called %1</source>
         <translation>ERRORE Usage::StoreEvent: non esiste un evento chiamato %1</translation>
+    </message>
+    <message>
+        <source>Time in s</source>
+        <translation>Tempo in s</translation>
+    </message>
+    <message>
+        <source>Event ID</source>
+        <translation>N. evento</translation>
+    </message>
+    <message>
+        <source>Event name</source>
+        <translation>Nome dell&apos;evento</translation>
+    </message>
+    <message>
+        <source>Counter</source>
+        <translation>Conteggio</translation>
+    </message>
+    <message>
+        <source>Event Name</source>
+        <translation>Nome dell&apos;evento</translation>
+    </message>
+    <message>
+        <source>%1 secs</source>
+        <translation>%1 s</translation>
     </message>
 </context>
 <context>
@@ -1692,6 +2122,12 @@ scarta i dati di questa sessione</translation>
     <message>
         <source>ZUV cannot save your data</source>
         <translation>ZUV non riesce a salvare i tuoi dati</translation>
+    </message>
+    <message>
+        <source>The results window cannot be opened:
+%1</source>
+        <translation>Impossibile aprire la finestra dei risultati:
+%1</translation>
     </message>
 </context>
 </TS>

@@ -2,6 +2,47 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="nl">
 <context>
+    <name>About</name>
+    <message>
+        <source>ZUV is a research project that needs you!
+The diffusion of the national Euro-coins can be studied,
+if enough nice people all over Europe spend 1-2 minutes per week
+or month with feeding their purses into this program.
+
+All the data is sent to a server over the Internet, then analyzed
+and the analysis is published again as soon as possible.
+
+! Please only input coins from your actual daily purse not from your coin collection!
+! Soon I will program a version for coin collectors, but for now please only input &apos;free floating coins&apos;!
+
+Client-Version %1 (%2)
+Copyright (C) 2002 the ZUV research project. All rights reserved.
+You may copy and pass on this program unchanged and free of charge.
+
+For technical support, sponsor offers or news alerts,
+see  %3
+</source>
+        <translation>ZUV is een onderzoeksproject dat jou nodig heeft!
+Hoe de nationale euromunten zich verspreiden, valt te onderzoeken
+als genoeg aardige mensen in heel Europa per week of per maand
+1 à 2 minuten besteden aan het invoeren van hun portemonnee in dit programma.
+
+Alle gegevens gaan via internet naar een server, worden daar geanalyseerd,
+en de analyse wordt zo snel mogelijk gepubliceerd.
+
+! Voer alleen munten uit je dagelijkse portemonnee in, niet uit je muntenverzameling!
+! Binnenkort maak ik een versie voor verzamelaars, maar voer voorlopig alleen munten in die in omloop zijn!
+
+Programmaversie %1 (%2)
+Copyright (C) 2002 het ZUV-onderzoeksproject. Alle rechten voorbehouden.
+Je mag dit programma ongewijzigd en gratis kopiëren en doorgeven.
+
+Voor technische hulp, sponsoraanbiedingen of nieuwsberichten:
+zie  %3
+</translation>
+    </message>
+</context>
+<context>
     <name>Client</name>
     <message>
         <source>ZUV client (%1) for data transfer to server</source>
@@ -78,6 +119,104 @@
     <message>
         <source>Client had to close the connection %1 for reason %2</source>
         <translation>Het programma moest verbinding %1 sluiten om reden %2</translation>
+    </message>
+    <message>
+        <source>
+%1 very proudly presents:
+The CLIENT %2 of ZUV v%3 - Please connect to the Server now.
+</source>
+        <translation>
+%1 presenteert met trots:
+Het programma %2 van ZUV v%3 – Maak nu verbinding met de server.
+</translation>
+    </message>
+    <message>
+        <source>Trying to connect to the server...</source>
+        <translation>Verbinding met de server maken...</translation>
+    </message>
+    <message>
+        <source>starting to send to server...</source>
+        <translation>verzenden naar de server begint...</translation>
+    </message>
+    <message>
+        <source>transmission not successful!</source>
+        <translation>verzending mislukt!</translation>
+    </message>
+    <message>
+        <source>Hostname found in DNS...</source>
+        <translation>Hostnaam gevonden in DNS...</translation>
+    </message>
+    <message>
+        <source>Host not found in DNS.</source>
+        <translation>Host niet gevonden in DNS.</translation>
+    </message>
+    <message>
+        <source>Please check Internet connection and try again.</source>
+        <translation>Controleer de internetverbinding en probeer het opnieuw.</translation>
+    </message>
+    <message>
+        <source>Connected to server</source>
+        <translation>Verbonden met de server</translation>
+    </message>
+    <message>
+        <source>Server cannot be reached at the moment.</source>
+        <translation>De server is op dit moment niet bereikbaar.</translation>
+    </message>
+    <message>
+        <source>Please check your Internet connection and try again (later).</source>
+        <translation>Controleer je internetverbinding en probeer het (later) opnieuw.</translation>
+    </message>
+    <message>
+        <source>Connection closed by the server. Malfunction, please try again (later).</source>
+        <translation>De server heeft de verbinding gesloten. Een storing, probeer het (later) opnieuw.</translation>
+    </message>
+    <message>
+        <source>Connection closed properly</source>
+        <translation>Verbinding netjes gesloten</translation>
+    </message>
+    <message>
+        <source>receiving from server...</source>
+        <translation>ontvangen van de server...</translation>
+    </message>
+    <message>
+        <source>all data arrived from server</source>
+        <translation>alle gegevens van de server zijn binnen</translation>
+    </message>
+    <message>
+        <source>Don&apos;t know. Please send an idea to %1</source>
+        <translation>Onbekend. Stuur alsjeblieft een idee naar %1</translation>
+    </message>
+    <message>
+        <source>A problem occurred:
+ (%1) %2
+Suggested solution:
+ %3</source>
+        <translation>Er is een probleem opgetreden:
+ (%1) %2
+Voorgestelde oplossing:
+ %3</translation>
+    </message>
+    <message>
+        <source>Some problem occurred during connection</source>
+        <translation>Er is een probleem opgetreden tijdens de verbinding</translation>
+    </message>
+    <message>
+        <source>
+
+Because server answered:
+</source>
+        <translation>
+
+Omdat de server antwoordde:
+</translation>
+    </message>
+    <message>
+        <source>Don&apos;t know</source>
+        <translation>Onbekend</translation>
+    </message>
+    <message>
+        <source>Communication with Server failed</source>
+        <translation>Communicatie met de server mislukt</translation>
     </message>
 </context>
 <context>
@@ -451,6 +590,138 @@ nieuwe versie downloaden</translation>
         <source>ZUV cannot save your archive</source>
         <translation>ZUV kan je archief niet opslaan</translation>
     </message>
+    <message>
+        <source>The connection window cannot be opened:
+%1</source>
+        <translation>Het verbindingsvenster kan niet worden geopend:
+%1</translation>
+    </message>
+</context>
+<context>
+    <name>ErrorHelp</name>
+    <message>
+        <source>Delete your datafile and restart ZUV.</source>
+        <translation>Verwijder je gegevensbestand en start ZUV opnieuw.</translation>
+    </message>
+    <message>
+        <source>It is important that you notify the author of his server malfunction!</source>
+        <translation>Het is belangrijk dat je de auteur laat weten dat zijn server niet goed werkt!</translation>
+    </message>
+    <message>
+        <source>Use newer programversion! %1</source>
+        <translation>Gebruik een nieuwere versie van het programma! %1</translation>
+    </message>
+    <message>
+        <source>No problem. We just start from scratch.</source>
+        <translation>Geen probleem. We beginnen gewoon opnieuw.</translation>
+    </message>
+    <message>
+        <source>The checksum of the data file/stream is incorrect! Can have many reasons - all fatal!</source>
+        <translation>De controlesom van het bestand of de gegevensstroom klopt niet! Dat kan vele oorzaken hebben – allemaal fataal!</translation>
+    </message>
+    <message>
+        <source>Download a newer programversion %1</source>
+        <translation>Download een nieuwere versie van het programma: %1</translation>
+    </message>
+    <message>
+        <source>Perhaps try again later.</source>
+        <translation>Probeer het misschien later nog eens.</translation>
+    </message>
+    <message>
+        <source>Doesn&apos;t seem to be a ZUV server on the other side. Misuse? Please tell the author!</source>
+        <translation>Aan de andere kant lijkt geen ZUV-server te zitten. Misbruik? Laat het de auteur alsjeblieft weten!</translation>
+    </message>
+    <message>
+        <source>Try later when the net traffic is not so busy.</source>
+        <translation>Probeer het later, als het minder druk is op het net.</translation>
+    </message>
+    <message>
+        <source>Please download a new version from %1</source>
+        <translation>Download een nieuwe versie van %1</translation>
+    </message>
+    <message>
+        <source>A bug. Please contact the author.</source>
+        <translation>Een fout in het programma. Neem contact op met de auteur.</translation>
+    </message>
+    <message>
+        <source>Your datafile is probably write-protected. Remove that.</source>
+        <translation>Je gegevensbestand is waarschijnlijk tegen schrijven beveiligd. Hef die beveiliging op.</translation>
+    </message>
+    <message>
+        <source>Very strange - please tell the author!</source>
+        <translation>Heel vreemd – laat het de auteur alsjeblieft weten!</translation>
+    </message>
+    <message>
+        <source>Try again tomorrow (best), contact the author (good) or delete your datafile (not so good)</source>
+        <translation>Probeer het morgen opnieuw (het beste), neem contact op met de auteur (goed) of verwijder je gegevensbestand (minder goed)</translation>
+    </message>
+    <message>
+        <source>No working Internet connection on your side. Fix it . OR: No server running. Nothing you can do now. Please try again later. </source>
+        <translation>Je internetverbinding werkt niet. Los dat op. OF: er draait geen server. Daar kun je nu niets aan doen. Probeer het later opnieuw. </translation>
+    </message>
+    <message>
+        <source>Not a problem at all. Your data has been uploaded successfully!</source>
+        <translation>Helemaal geen probleem. Je gegevens zijn met succes verstuurd!</translation>
+    </message>
+    <message>
+        <source>Probably best idea to get a newer programversion or describe the problem to the author.</source>
+        <translation>Waarschijnlijk kun je het beste een nieuwere versie van het programma nemen of het probleem aan de auteur beschrijven.</translation>
+    </message>
+    <message>
+        <source>Please try again later or contact the author.</source>
+        <translation>Probeer het later opnieuw of neem contact op met de auteur.</translation>
+    </message>
+    <message>
+        <source>Your client doesn&apos;t understand the server anymore. New version from %1 !</source>
+        <translation>Je programma begrijpt de server niet meer. Een nieuwe versie vind je op %1!</translation>
+    </message>
+    <message>
+        <source>
+
+Please write a short message
+with a description of this problem
+to %1</source>
+        <translation>
+
+Stuur alsjeblieft een kort bericht
+met een beschrijving van dit probleem
+naar %1</translation>
+    </message>
+    <message>
+        <source>
+Possible solution:
+</source>
+        <translation>
+Mogelijke oplossing:
+</translation>
+    </message>
+</context>
+<context>
+    <name>FatalError</name>
+    <message>
+        <source>ZUV fatal logical error</source>
+        <translation>ZUV: fatale logische fout</translation>
+    </message>
+    <message>
+        <source>ZUV fatal file error</source>
+        <translation>ZUV: fatale bestandsfout</translation>
+    </message>
+    <message>
+        <source>ZUV fatal network error</source>
+        <translation>ZUV: fatale netwerkfout</translation>
+    </message>
+    <message>
+        <source>ZUV fatal stream error</source>
+        <translation>ZUV: fatale fout in de gegevensstroom</translation>
+    </message>
+    <message>
+        <source>ZUV fatal error</source>
+        <translation>ZUV: fatale fout</translation>
+    </message>
+    <message>
+        <source>ZUV unknown error</source>
+        <translation>ZUV: onbekende fout</translation>
+    </message>
 </context>
 <context>
     <name>Invitations</name>
@@ -624,10 +895,6 @@ De projectserver is misschien even niet bereikbaar; probeer het straks opnieuw.<
         <translation>%1: %2; helemaal vermengd: %3.</translation>
     </message>
     <message>
-        <source>(The share of foreign coins once mixed is taken from the coins produced: %1.)</source>
-        <translation>(Het aandeel buitenlandse munten na volledige vermenging komt uit de geslagen munten: %1.)</translation>
-    </message>
-    <message>
         <source>%1 (%2)</source>
         <translation>%1 (%2)</translation>
     </message>
@@ -662,6 +929,10 @@ De projectserver is misschien even niet bereikbaar; probeer het straks opnieuw.<
     <message>
         <source>Foreign share by coin value</source>
         <translation>Buitenlands aandeel per muntwaarde</translation>
+    </message>
+    <message>
+        <source>(The share of foreign coins once mixed is taken from the coins produced: %1, %2.)</source>
+        <translation>(Het aandeel buitenlandse munten na volledige vermenging komt uit de geslagen munten: %1, %2.)</translation>
     </message>
 </context>
 <context>
@@ -1105,6 +1376,18 @@ Het moeten (door komma&apos;s gescheiden) GETALLEN zijn.</translation>
         <source>Never</source>
         <translation>Nooit</translation>
     </message>
+    <message>
+        <source>fewer than %1 members (%2)</source>
+        <translation>minder dan %1 leden (%2)</translation>
+    </message>
+    <message>
+        <source>less than a year of countings (%1 months)</source>
+        <translation>minder dan een jaar aan tellingen (%1 maanden)</translation>
+    </message>
+    <message>
+        <source>the countings do not yet tell the speed of mixing (the forecast&apos;s interval is wider than its time)</source>
+        <translation>de tellingen laten nog niet zien hoe snel de munten zich mengen (de marge van de voorspelling is groter dan de tijd zelf)</translation>
+    </message>
 </context>
 <context>
     <name>ResultsWindow</name>
@@ -1119,6 +1402,97 @@ Het moeten (door komma&apos;s gescheiden) GETALLEN zijn.</translation>
     <message>
         <source>Your purse</source>
         <translation>Je portemonnee</translation>
+    </message>
+</context>
+<context>
+    <name>ServerAnswer</name>
+    <message>
+        <source>Some error in Processing Answer - OK flag was not set.</source>
+        <translation>Fout bij het verwerken van het antwoord – de OK-vlag was niet gezet.</translation>
+    </message>
+    <message>
+        <source>This can have many reasons. Perhaps, your member number is wrong</source>
+        <translation>Dat kan vele oorzaken hebben. Misschien klopt je lidnummer niet</translation>
+    </message>
+    <message>
+        <source>- or there&apos;s some server maintenance going on!</source>
+        <translation>– of er wordt onderhoud aan de server gedaan!</translation>
+    </message>
+    <message>
+        <source>I suggest that you try to upload again later or tomorrow, </source>
+        <translation>Ik raad je aan het later of morgen opnieuw te versturen; </translation>
+    </message>
+    <message>
+        <source>if the problem persists, please contact the author</source>
+        <translation>als het probleem blijft, neem dan contact op met de auteur</translation>
+    </message>
+    <message>
+        <source>or backup and delete your datafile &apos;%1&apos;</source>
+        <translation>of maak een reservekopie van je gegevensbestand &apos;%1&apos; en verwijder het</translation>
+    </message>
+    <message>
+        <source>The Server says: &apos;Thanks, member %1&apos;</source>
+        <translation>De server zegt: &apos;Bedankt, lid %1&apos;</translation>
+    </message>
+    <message>
+        <source>A personal message for you, member %1:</source>
+        <translation>Een persoonlijk bericht voor jou, lid %1:</translation>
+    </message>
+    <message>
+        <source>Minor update successful.</source>
+        <translation>Kleine update geslaagd.</translation>
+    </message>
+    <message>
+        <source>Your programversion is %1, there is a new version %2 out now.</source>
+        <translation>Je programmaversie is %1, er is nu een nieuwe versie %2.</translation>
+    </message>
+    <message>
+        <source>You should consider to update soon.</source>
+        <translation>Je zou binnenkort moeten updaten.</translation>
+    </message>
+    <message>
+        <source>You have to update, this program version is not appropriate anymore.</source>
+        <translation>Je moet updaten, deze programmaversie voldoet niet meer.</translation>
+    </message>
+    <message>
+        <source>
+Please go to %3</source>
+        <translation>
+Ga naar %3</translation>
+    </message>
+    <message>
+        <source>New Analysis Data available on the Server: </source>
+        <translation>Nieuwe analyses beschikbaar op de server: </translation>
+    </message>
+    <message>
+        <source> %1 pages, %2 text messages and %3 pictures
+</source>
+        <translation> %1 pagina&apos;s, %2 tekstberichten en %3 afbeeldingen
+</translation>
+    </message>
+    <message>
+        <source>The actual status on the server:</source>
+        <translation>De huidige stand op de server:</translation>
+    </message>
+    <message>
+        <source># members:  %1</source>
+        <translation>Leden:  %1</translation>
+    </message>
+    <message>
+        <source># purses :  %1</source>
+        <translation>Portemonnees:  %1</translation>
+    </message>
+    <message>
+        <source>Total Uploaded Sum:  %1 Euro</source>
+        <translation>Totaal verstuurd bedrag:  %1 euro</translation>
+    </message>
+    <message>
+        <source>last upload from: %1</source>
+        <translation>laatste upload uit: %1</translation>
+    </message>
+    <message>
+        <source>suggested next session around: %1</source>
+        <translation>volgende sessie voorgesteld rond: %1</translation>
     </message>
 </context>
 <context>
@@ -1512,6 +1886,38 @@ lidnummer:</translation>
         <source>Abort not possible</source>
         <translation>Afbreken niet mogelijk</translation>
     </message>
+    <message>
+        <source>Sorry, your version of Qt doesn&apos;t support &apos;%1&apos; files, only these filetypes are supported:
+%2
+Please re-configure Qt and build it again (or ask your admin)
+See &apos; $QTDIR/configure -help | more &apos; for informations how to...
+
+ZUV will work, but you won&apos;t see the coin pictures! What a pity...</source>
+        <translation>Helaas ondersteunt je versie van Qt geen &apos;%1&apos;-bestanden, alleen deze bestandstypen:
+%2
+Configureer Qt opnieuw en bouw het nog eens (of vraag het je beheerder).
+Zie &apos; $QTDIR/configure -help | more &apos; voor hoe dat moet...
+
+ZUV werkt wel, maar je ziet de afbeeldingen van de munten niet! Jammer...</translation>
+    </message>
+    <message>
+        <source>Of %1 total coins:%2 files loaded,%3 pictures could not be read.
+To have a nicer program, you might want to check the website for more pictures?</source>
+        <translation>Van de %1 munten in totaal: %2 bestanden geladen, %3 afbeeldingen konden niet worden gelezen.
+Voor een mooier programma kun je op de website naar meer afbeeldingen kijken.</translation>
+    </message>
+    <message>
+        <source>Picture format not supported by Qt</source>
+        <translation>Afbeeldingsformaat niet ondersteund door Qt</translation>
+    </message>
+    <message>
+        <source>ZUV: You could download (more) coin pictures</source>
+        <translation>ZUV: je kunt (meer) afbeeldingen van munten downloaden</translation>
+    </message>
+    <message>
+        <source>Don&apos;t show this again</source>
+        <translation>Niet meer tonen</translation>
+    </message>
 </context>
 <context>
     <name>TownSize</name>
@@ -1565,6 +1971,30 @@ lidnummer:</translation>
     <message>
         <source>ERROR Usage::StoreEvent : there is no event called %1</source>
         <translation>FOUT Usage::StoreEvent: er is geen gebeurtenis met de naam %1</translation>
+    </message>
+    <message>
+        <source>Time in s</source>
+        <translation>Tijd in s</translation>
+    </message>
+    <message>
+        <source>Event ID</source>
+        <translation>Gebeurtenisnr.</translation>
+    </message>
+    <message>
+        <source>Event name</source>
+        <translation>Naam van de gebeurtenis</translation>
+    </message>
+    <message>
+        <source>Counter</source>
+        <translation>Aantal</translation>
+    </message>
+    <message>
+        <source>Event Name</source>
+        <translation>Naam van de gebeurtenis</translation>
+    </message>
+    <message>
+        <source>%1 secs</source>
+        <translation>%1 sec.</translation>
     </message>
 </context>
 <context>
@@ -1692,6 +2122,12 @@ de gegevens van deze sessie weggooien</translation>
     <message>
         <source>ZUV cannot save your data</source>
         <translation>ZUV kan je gegevens niet opslaan</translation>
+    </message>
+    <message>
+        <source>The results window cannot be opened:
+%1</source>
+        <translation>Het resultatenvenster kan niet worden geopend:
+%1</translation>
     </message>
 </context>
 </TS>

@@ -301,12 +301,12 @@ MixingFit MixingModel::fit(const std::vector<MemberCountings>& members, std::opt
     result.purses = data.purses;
     result.months = int(data.years.size());
     if (result.members < MINIMUM_MEMBERS) {
-        result.missing = QStringLiteral("fewer than %1 members (%2)").arg(MINIMUM_MEMBERS).arg(result.members);
+        result.missing = QString::fromLatin1(FEWER_MEMBERS).arg(MINIMUM_MEMBERS).arg(result.members);
         return result;
     }
     const double span = data.years.back() - data.years.front();
     if (span < MINIMUM_SPAN_YEARS) {
-        result.missing = QStringLiteral("less than a year of countings (%1 months)").arg(std::lround(span * 12));
+        result.missing = QString::fromLatin1(SHORT_SPAN).arg(std::lround(span * 12));
         return result;
     }
 
@@ -356,8 +356,7 @@ MixingFit MixingModel::fit(const std::vector<MemberCountings>& members, std::opt
         unsupported.members = result.members;
         unsupported.purses = result.purses;
         unsupported.months = result.months;
-        unsupported.missing = QStringLiteral(
-            "the countings do not yet tell the speed of mixing (the forecast's interval is wider than its time)");
+        unsupported.missing = QString::fromLatin1(WIDE_INTERVAL);
         return unsupported;
     }
     result.fitted = true;

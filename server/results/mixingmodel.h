@@ -45,6 +45,16 @@ public:
     static constexpr double MINIMUM_SPAN_YEARS = 1.0;
     static constexpr int BOOTSTRAP_DRAWS = 200;
 
+    // Why a fit has no numbers: `missing` is one of these, its numbers filled
+    // in. The JSON keeps the English sentence; the page shows it in its language.
+    static constexpr const char* FEWER_MEMBERS = QT_TRANSLATE_NOOP("ResultsPage", "fewer than %1 members (%2)");
+    static constexpr const char* SHORT_SPAN =
+        QT_TRANSLATE_NOOP("ResultsPage", "less than a year of countings (%1 months)");
+    static constexpr const char* WIDE_INTERVAL = QT_TRANSLATE_NOOP(
+        "ResultsPage",
+        "the countings do not yet tell the speed of mixing (the forecast's interval is wider than its time)");
+    static constexpr const char* const MISSING_REASONS[] = {FEWER_MEMBERS, SHORT_SPAN, WIDE_INTERVAL};
+
     // `fixedA`: the foreign share of complete mixing taken from the coins
     // produced; without it a is fitted. The same data and seed give the same fit.
     static zuv::MixingFit fit(const std::vector<MemberCountings>& members, std::optional<double> fixedA = std::nullopt,

@@ -2,6 +2,7 @@
 #include "server/results/resultspage.h"
 
 #include "server/intake/uploadservice.h"
+#include "server/results/mixingmodel.h"
 
 #include "common/languages.h"
 
@@ -557,11 +558,31 @@ QString whenText(const Estimate& when)
                                     : pageText(QT_TRANSLATE_NOOP("ResultsPage", " or later")));
 }
 
+// The model's English reason ("fewer than 20 members (12)") in the page's
+// language: the reason it was made from, translated, with the same numbers.
+QString pageMissing(const QString& english)
+{
+    for (const char* reason : MixingModel::MISSING_REASONS) {
+        const QString pattern = QRegularExpression::escape(QLatin1String(reason))
+                                    .replace(QRegularExpression(QStringLiteral("\\\\%\\d")), QStringLiteral("(\\d+)"));
+        const QRegularExpressionMatch match =
+            QRegularExpression(QRegularExpression::anchoredPattern(pattern)).match(english);
+        if (!match.hasMatch())
+            continue;
+        QString text = pageText(reason);
+        for (int number = 1; number <= match.lastCapturedIndex(); ++number)
+            text = text.arg(match.captured(number));
+        return text;
+    }
+    return english;
+}
+
 // "Portugal: half the coins foreign in 2033 (2029–2040); mixed completely in 2051 (2043–2066)"
 QString modelSentence(const QString& name, const MixingFit& fit)
 {
     if (!fit.fitted)
-        return pageText(QT_TRANSLATE_NOOP("ResultsPage", "%1: not enough countings yet (%2)")).arg(name, fit.missing);
+        return pageText(QT_TRANSLATE_NOOP("ResultsPage", "%1: not enough countings yet (%2)"))
+            .arg(name, pageMissing(fit.missing));
     QString text = name + QStringLiteral(": ");
     if (fit.halfForeignYears)
         text += pageText(QT_TRANSLATE_NOOP("ResultsPage", "half the coins foreign in %1; "))

@@ -61,17 +61,17 @@ int reportFatalFailure(const std::exception_ptr& failure, QWidget* parent)
     try {
         std::rethrow_exception(failure);
     } catch (const LogicErr& e) {
-        return fatalBox(parent, QStringLiteral("ZUV fatal logical error"), e.code());
+        return fatalBox(parent, QCoreApplication::translate("FatalError", "ZUV fatal logical error"), e.code());
     } catch (const FileErr& e) {
-        return fatalBox(parent, QStringLiteral("ZUV fatal file error"), e.code());
+        return fatalBox(parent, QCoreApplication::translate("FatalError", "ZUV fatal file error"), e.code());
     } catch (const NetErr& e) {
-        return fatalBox(parent, QStringLiteral("ZUV fatal network error"), e.code());
+        return fatalBox(parent, QCoreApplication::translate("FatalError", "ZUV fatal network error"), e.code());
     } catch (const StreamErr& e) {
-        return fatalBox(parent, QStringLiteral("ZUV fatal stream error"), e.code());
+        return fatalBox(parent, QCoreApplication::translate("FatalError", "ZUV fatal stream error"), e.code());
     } catch (const myException& e) {
-        return fatalBox(parent, QStringLiteral("ZUV fatal error"), e.code());
+        return fatalBox(parent, QCoreApplication::translate("FatalError", "ZUV fatal error"), e.code());
     } catch (...) {
-        fatalBox(parent, QStringLiteral("ZUV unknown error"), 0);
+        fatalBox(parent, QCoreApplication::translate("FatalError", "ZUV unknown error"), 0);
         return foreignFailureStatus;
     }
 }

@@ -94,81 +94,93 @@ const std::array<QString, NUM_ERROR_CODES> errormessage = {
 };
 
 namespace {
-const QString deleteDatafile = QStringLiteral("Delete your datafile and restart ZUV.");
-const QString tellServerMalfunction =
-    QStringLiteral("It is important that you notify the author of his server malfunction!");
+const char* const deleteDatafile = QT_TRANSLATE_NOOP("ErrorHelp", "Delete your datafile and restart ZUV.");
+const char* const tellServerMalfunction =
+    QT_TRANSLATE_NOOP("ErrorHelp", "It is important that you notify the author of his server malfunction!");
+// The addresses stay out of the translated texts: a build is configured with its own web host.
+const char* const downloadAddress = ZUV_HTTP(ZUV_DOWNLOAD_PAGE);
 } // namespace
 
-const std::array<QString, NUM_ERROR_CODES> errorhelp = {
-    QString(),
-    deleteDatafile,
-    deleteDatafile,
-    QStringLiteral("Use newer programversion! " ZUV_HTTP(ZUV_DOWNLOAD_PAGE)),
-    QStringLiteral("No problem. We just start from scratch."),
-    QString(), // 5
-    QString(),
-    QString(),
-    QString(),
-    QString(),
-    QStringLiteral("The checksum of the data file/stream is incorrect! Can have many reasons - all fatal!"),
-    QStringLiteral("Download a newer programversion " ZUV_HTTP(ZUV_DOWNLOAD_PAGE)),
-    QStringLiteral("Perhaps try again later."),
-    QStringLiteral("Doesn't seem to be a ZUV server on the other side. Misuse? Please tell the author!"),
-    QStringLiteral("Try later when the net traffic is not so busy."),
-    QStringLiteral("Please download a new version from " ZUV_HTTP(ZUV_DOWNLOAD_PAGE)),
-    QStringLiteral("A bug. Please contact the author."),
-    QString(), // 17
-    QStringLiteral("Your datafile is probably write-protected. Remove that."),
-    QString(), // 19
-    QString(),
-    QString(),
-    QString(),
-    QString(),
-    QString(),
-    QString(), // 25
-    QStringLiteral("Very strange - please tell the author!"),
-    QStringLiteral("Try again tomorrow (best), contact the author (good) or delete your datafile (not so good)"),
-    QStringLiteral("No working Internet connection on your side. Fix it . OR: No server running. Nothing you "
-                   "can do now. Please try again later. "),
-    QString(), // 29
-    QString(),
-    QStringLiteral("Not a problem at all. Your data has been uploaded successfully!"),
-    QStringLiteral("Probably best idea to get a newer programversion or describe the problem to the author."),
-    QStringLiteral("Please try again later or contact the author."),
-    tellServerMalfunction,
-    tellServerMalfunction,
-    QStringLiteral("Your client doesn't understand the server anymore. New version from " ZUV_DOWNLOAD_PAGE " !"),
-    QString(), // 37
-    QString(),
-    QString(),
-    QString(),
-    QString(),
-    QString(),
-    QString(),
-    QString(),
-    QString(),
-    QString(), // 46
-};
+const std::array<ErrorHelp, NUM_ERROR_CODES> errorhelp = {{
+    {},
+    {deleteDatafile},
+    {deleteDatafile},
+    {QT_TRANSLATE_NOOP("ErrorHelp", "Use newer programversion! %1"), downloadAddress},
+    {QT_TRANSLATE_NOOP("ErrorHelp", "No problem. We just start from scratch.")},
+    {}, // 5
+    {},
+    {},
+    {},
+    {},
+    {QT_TRANSLATE_NOOP("ErrorHelp",
+                       "The checksum of the data file/stream is incorrect! Can have many reasons - all fatal!")},
+    {QT_TRANSLATE_NOOP("ErrorHelp", "Download a newer programversion %1"), downloadAddress},
+    {QT_TRANSLATE_NOOP("ErrorHelp", "Perhaps try again later.")},
+    {QT_TRANSLATE_NOOP("ErrorHelp",
+                       "Doesn't seem to be a ZUV server on the other side. Misuse? Please tell the author!")},
+    {QT_TRANSLATE_NOOP("ErrorHelp", "Try later when the net traffic is not so busy.")},
+    {QT_TRANSLATE_NOOP("ErrorHelp", "Please download a new version from %1"), downloadAddress},
+    {QT_TRANSLATE_NOOP("ErrorHelp", "A bug. Please contact the author.")},
+    {}, // 17
+    {QT_TRANSLATE_NOOP("ErrorHelp", "Your datafile is probably write-protected. Remove that.")},
+    {}, // 19
+    {},
+    {},
+    {},
+    {},
+    {},
+    {}, // 25
+    {QT_TRANSLATE_NOOP("ErrorHelp", "Very strange - please tell the author!")},
+    {QT_TRANSLATE_NOOP("ErrorHelp", "Try again tomorrow (best), contact the author (good) or delete your datafile "
+                                    "(not so good)")},
+    {QT_TRANSLATE_NOOP("ErrorHelp", "No working Internet connection on your side. Fix it . OR: No server running. "
+                                    "Nothing you can do now. Please try again later. ")},
+    {}, // 29
+    {},
+    {QT_TRANSLATE_NOOP("ErrorHelp", "Not a problem at all. Your data has been uploaded successfully!")},
+    {QT_TRANSLATE_NOOP("ErrorHelp",
+                       "Probably best idea to get a newer programversion or describe the problem to the author.")},
+    {QT_TRANSLATE_NOOP("ErrorHelp", "Please try again later or contact the author.")},
+    {tellServerMalfunction},
+    {tellServerMalfunction},
+    // This one names the page without its scheme.
+    {QT_TRANSLATE_NOOP("ErrorHelp", "Your client doesn't understand the server anymore. New version from %1 !"),
+     ZUV_DOWNLOAD_PAGE},
+    {}, // 37
+    {},
+    {},
+    {},
+    {},
+    {},
+    {},
+    {},
+    {},
+    {}, // 46
+}};
 
-const QString ABOUTTEXT =
-    QStringLiteral("ZUV is a research project that needs you!\n"
-                   "The diffusion of the national Euro-coins can be studied,\n"
-                   "if enough nice people all over Europe spend 1-2 minutes per week\n"
-                   "or month with feeding their purses into this program.\n"
-                   "\n"
-                   "All the data is sent to a server over the Internet, then analyzed\n"
-                   "and the analysis is published again as soon as possible.\n"
-                   "\n"
-                   "! Please only input coins from your actual daily purse not from your coin collection!\n"
-                   "! Soon I will program a version for coin collectors, but for now please only input 'free "
-                   "floating coins'!\n"
-                   "\n"
-                   "Client-Version %1 (%2)\n"
-                   "Copyright (C) 2002 the ZUV research project. All rights reserved.\n"
-                   "You may copy and pass on this program unchanged and free of charge.\n"
-                   "\n"
-                   "For technical support, sponsor offers or news alerts,\n"
-                   "see  " ZUV_HTTP(ZUV_HOME_PAGE) "\n");
+QString aboutText(const QString& version, const QString& buildDate)
+{
+    return QCoreApplication::translate(
+               "About", "ZUV is a research project that needs you!\n"
+                        "The diffusion of the national Euro-coins can be studied,\n"
+                        "if enough nice people all over Europe spend 1-2 minutes per week\n"
+                        "or month with feeding their purses into this program.\n"
+                        "\n"
+                        "All the data is sent to a server over the Internet, then analyzed\n"
+                        "and the analysis is published again as soon as possible.\n"
+                        "\n"
+                        "! Please only input coins from your actual daily purse not from your coin collection!\n"
+                        "! Soon I will program a version for coin collectors, but for now please only input 'free "
+                        "floating coins'!\n"
+                        "\n"
+                        "Client-Version %1 (%2)\n"
+                        "Copyright (C) 2002 the ZUV research project. All rights reserved.\n"
+                        "You may copy and pass on this program unchanged and free of charge.\n"
+                        "\n"
+                        "For technical support, sponsor offers or news alerts,\n"
+                        "see  %3\n")
+        .arg(version, buildDate, QStringLiteral(ZUV_HTTP(ZUV_HOME_PAGE)));
+}
 
 const QString ERRORSAVING =
     QStringLiteral("Problems with saving the data (error %1)\nProbably the data file '%2' is read-only (e.g. it's on a "

@@ -51,12 +51,19 @@ extern const std::array<QString, NUM_COUNTRIES> countrynamesWords;
 QString shownCountryName(int country);
 QString shownCoinName(int coin);
 
-// Indexed by error code: the code's constant name and its suggested solution.
+// Indexed by error code: the code's constant name and its suggested solution
+// (errorHelpOf() gives it in the participant's language). A solution's %1 is
+// its address.
+struct ErrorHelp
+{
+    const char* text = nullptr;
+    const char* address = nullptr;
+};
 extern const std::array<QString, NUM_ERROR_CODES> errormessage;
-extern const std::array<QString, NUM_ERROR_CODES> errorhelp;
+extern const std::array<ErrorHelp, NUM_ERROR_CODES> errorhelp;
 
-// %1 client version, %2 build date.
-extern const QString ABOUTTEXT;
+// The about box's text in the participant's language.
+QString aboutText(const QString& version, const QString& buildDate);
 // %1 error code, %2 and %3 the file name.
 extern const QString ERRORSAVING;
 

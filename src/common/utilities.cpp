@@ -4,6 +4,7 @@
 #include "common/config.h"
 #include "common/constants.h"
 
+#include <QCoreApplication>
 #include <QFile>
 
 QString errorMessageOf(unsigned code)
@@ -13,7 +14,10 @@ QString errorMessageOf(unsigned code)
 
 QString errorHelpOf(unsigned code)
 {
-    return code < NUM_ERROR_CODES ? errorhelp[code] : QString();
+    if (code >= NUM_ERROR_CODES || !errorhelp[code].text)
+        return QString();
+    const QString help = QCoreApplication::translate("ErrorHelp", errorhelp[code].text);
+    return errorhelp[code].address ? help.arg(QLatin1String(errorhelp[code].address)) : help;
 }
 
 QString errorMessageAndSolution(unsigned code)
@@ -21,9 +25,11 @@ QString errorMessageAndSolution(unsigned code)
     QString text = errorMessageOf(code);
     const QString help = errorHelpOf(code);
     if (help.isEmpty())
-        text += QStringLiteral("\n\nPlease write a short message\nwith a description of this problem\nto " ZUV_PROBLEM_EMAIL);
+        text += QCoreApplication::translate(
+                    "ErrorHelp", "\n\nPlease write a short message\nwith a description of this problem\nto %1")
+                    .arg(QStringLiteral(ZUV_PROBLEM_EMAIL));
     else
-        text += QStringLiteral("\nPossible solution:\n") + help;
+        text += QCoreApplication::translate("ErrorHelp", "\nPossible solution:\n") + help;
     return text;
 }
 

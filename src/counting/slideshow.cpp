@@ -138,19 +138,20 @@ QColor colourOf(const CoinRGB& rgb)
 
 QString unsupportedFormatText(const QString& suffix, const QString& formatList)
 {
-    return QStringLiteral("Sorry, your version of Qt doesn't support '") + suffix +
-           QStringLiteral("' files, only these filetypes are supported:\n") + formatList +
-           QStringLiteral("\nPlease re-configure Qt and build it again (or ask your admin)\n") +
-           QStringLiteral("See ' $QTDIR/configure -help | more ' for informations how to...\n") +
-           QStringLiteral("\nZUV will work, but you won't see the coin pictures! What a pity...");
+    return SlideShow::tr("Sorry, your version of Qt doesn't support '%1' files, only these filetypes are supported:\n"
+                         "%2\nPlease re-configure Qt and build it again (or ask your admin)\n"
+                         "See ' $QTDIR/configure -help | more ' for informations how to...\n"
+                         "\nZUV will work, but you won't see the coin pictures! What a pity...")
+        .arg(suffix, formatList);
 }
 
 QString summaryText(int loaded, int failed)
 {
-    return QStringLiteral("Of ") + QString::number(NUM_COIN_PICTURES) + QStringLiteral(" total coins:") +
-           QString::number(loaded) + QStringLiteral(" files loaded,") + QString::number(failed) +
-           QStringLiteral(" pictures could not be read.") +
-           QStringLiteral("\nTo have a nicer program, you might want to check the website for more pictures?");
+    return SlideShow::tr("Of %1 total coins:%2 files loaded,%3 pictures could not be read.\n"
+                         "To have a nicer program, you might want to check the website for more pictures?")
+        .arg(NUM_COIN_PICTURES)
+        .arg(loaded)
+        .arg(failed);
 }
 
 } // namespace
@@ -207,7 +208,7 @@ void SlideShow::loadPictures(const QString& path, const QString& suffix, bool& d
             supported = true;
     }
     if (!supported)
-        askUser(this, BoxIcon::Information, QStringLiteral("Picture format not supported by Qt"),
+        askUser(this, BoxIcon::Information, tr("Picture format not supported by Qt"),
                 unsupportedFormatText(suffix, formatList));
 
     FrameLimitedProgress progress(tr("Loading pictures..."), tr("Abort not possible"), NUM_COIN_PICTURES, this);
@@ -239,11 +240,11 @@ void SlideShow::loadPictures(const QString& path, const QString& suffix, bool& d
     if (!dontNag && (failed > 0 || loaded < NUM_COIN_PICTURES)) {
         QDialog summary(this);
         summary.setObjectName(QStringLiteral("picdialog"));
-        summary.setWindowTitle(QStringLiteral("ZUV: You could download (more) coin pictures"));
+        summary.setWindowTitle(tr("ZUV: You could download (more) coin pictures"));
         auto* grid = new QGridLayout(&summary);
         grid->setContentsMargins(summaryMargin, summaryMargin, summaryMargin, summaryMargin);
         grid->addWidget(new QLabel(summaryText(loaded, failed), &summary), 0, 0, 1, 2);
-        auto* dontShowAgain = new QCheckBox(QStringLiteral("Don't show this again"), &summary);
+        auto* dontShowAgain = new QCheckBox(tr("Don't show this again"), &summary);
         grid->addWidget(dontShowAgain, 1, 0);
         auto* ok = new QPushButton(QStringLiteral("OK"), &summary);
         grid->addWidget(ok, 1, 1);

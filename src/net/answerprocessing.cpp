@@ -47,12 +47,12 @@ bool ServerAnswer::ProcessAnswerAndStoreInto(ClientStorage* storage, Dialogs* di
     const QString separator = QStringLiteral("---");
 
     if (!(flags & AnswerOK)) {
-        say(QStringLiteral("Some error in Processing Answer - OK flag was not set."));
-        say(QStringLiteral("This can have many reasons. Perhaps, your member number is wrong"));
-        say(QStringLiteral("- or there's some server maintenance going on!"));
-        say(QStringLiteral("I suggest that you try to upload again later or tomorrow, "));
-        say(QStringLiteral("if the problem persists, please contact the author"));
-        say(QStringLiteral("or backup and delete your datafile '%1'").arg(DATAFILE_NAME));
+        say(tr("Some error in Processing Answer - OK flag was not set."));
+        say(tr("This can have many reasons. Perhaps, your member number is wrong"));
+        say(tr("- or there's some server maintenance going on!"));
+        say(tr("I suggest that you try to upload again later or tomorrow, "));
+        say(tr("if the problem persists, please contact the author"));
+        say(tr("or backup and delete your datafile '%1'").arg(DATAFILE_NAME));
         say(separator);
         scrollLogToEnd(log);
         return false;
@@ -64,9 +64,9 @@ bool ServerAnswer::ProcessAnswerAndStoreInto(ClientStorage* storage, Dialogs* di
         storage->MemberSince = memberSince;
         say(latin1(welcome));
     } else if (personalMessage.empty()) {
-        say(QStringLiteral("The Server says: 'Thanks, member %1'").arg(storage->Membernumber));
+        say(tr("The Server says: 'Thanks, member %1'").arg(storage->Membernumber));
     } else {
-        say(QStringLiteral("A personal message for you, member %1:").arg(storage->Membernumber));
+        say(tr("A personal message for you, member %1:").arg(storage->Membernumber));
         say(latin1(personalMessage));
     }
     say(separator);
@@ -76,24 +76,24 @@ bool ServerAnswer::ProcessAnswerAndStoreInto(ClientStorage* storage, Dialogs* di
         storage->ServerAddress = serverAddress;
         storage->ServerPort = serverPort;
         storage->FTPServer = ftpServer;
-        say(QStringLiteral("Minor update successful."));
+        say(tr("Minor update successful."));
     }
 
     if (flags & (UpdateRecommended | UpdateRequired)) {
-        say(QStringLiteral("Your programversion is %1, there is a new version %2 out now.")
+        say(tr("Your programversion is %1, there is a new version %2 out now.")
                 .arg(unsigned(storage->Version))
                 .arg(unsigned(newestVersion)));
         if (flags & UpdateRecommended)
-            say(QStringLiteral("You should consider to update soon."));
+            say(tr("You should consider to update soon."));
         if (flags & UpdateRequired)
-            say(QStringLiteral("You have to update, this program version is not appropriate anymore."));
-        say(QStringLiteral("\nPlease go to %3").arg(latin1(downloadLocation)));
+            say(tr("You have to update, this program version is not appropriate anymore."));
+        say(tr("\nPlease go to %3").arg(latin1(downloadLocation)));
         say(separator);
     }
 
     if (flags & NewAnalysisData) {
-        say(QStringLiteral("New Analysis Data available on the Server: "));
-        say(QStringLiteral(" %1 pages, %2 text messages and %3 pictures\n")
+        say(tr("New Analysis Data available on the Server: "));
+        say(tr(" %1 pages, %2 text messages and %3 pictures\n")
                 .arg(newItems(lastAnalysisPage, storage->LastAnalysisPage))
                 .arg(newItems(lastTxtMessage, storage->LastTxtMessage))
                 .arg(newItems(lastPicture, storage->LastPicture)));
@@ -103,12 +103,12 @@ bool ServerAnswer::ProcessAnswerAndStoreInto(ClientStorage* storage, Dialogs* di
     }
 
     say(separator);
-    say(QStringLiteral("The actual status on the server:"));
-    say(QStringLiteral("# members:  %1").arg(numMembers));
-    say(QStringLiteral("# purses :  %1").arg(numPurses));
-    say(QStringLiteral("Total Uploaded Sum:  %1 Euro").arg(QString::number(totalSumCents / 100.0, 'g', 6)));
-    say(QStringLiteral("last upload from: %1").arg(countryOfLastUpload(dialogs, lastUploadCountry)));
-    say(QStringLiteral("suggested next session around: %1").arg(nextSessionDate.toString(Qt::TextDate)));
+    say(tr("The actual status on the server:"));
+    say(tr("# members:  %1").arg(numMembers));
+    say(tr("# purses :  %1").arg(numPurses));
+    say(tr("Total Uploaded Sum:  %1 Euro").arg(QString::number(totalSumCents / 100.0, 'g', 6)));
+    say(tr("last upload from: %1").arg(countryOfLastUpload(dialogs, lastUploadCountry)));
+    say(tr("suggested next session around: %1").arg(nextSessionDate.toString(Qt::TextDate)));
     say(separator);
 
     if (!serverMessage.empty()) {

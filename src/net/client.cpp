@@ -43,10 +43,9 @@ Client::Client(ClientStorage* clientStorage, Dialogs* dialogsObject, QWidget* pa
     if (parentDialog)
         parentDialog->setWindowTitle(tr("ZUV client (%1) for data transfer to server").arg(SCVERSION));
 
-    banner = add(new QLabel(QStringLiteral("\n" ZUV_AUTHOR_SITE " very proudly presents:\n") +
-                            QStringLiteral("The CLIENT %1 of ZUV v%2 - Please connect to the Server now.")
-                                .arg(SCVERSION, QString::number(CLIENT_VERSION, 'g')) +
-                            QStringLiteral("\n")));
+    banner =
+        add(new QLabel(tr("\n%1 very proudly presents:\nThe CLIENT %2 of ZUV v%3 - Please connect to the Server now.\n")
+                           .arg(QStringLiteral(ZUV_AUTHOR_SITE), SCVERSION, QString::number(CLIENT_VERSION, 'g'))));
     banner->setAlignment(Qt::AlignCenter);
     openConnectionButton = add(new QPushButton(tr("&Open Connection")));
     info = add(new QTextEdit, 1);
@@ -170,7 +169,7 @@ void Client::quit()
 void Client::openConnection()
 {
     Q_EMIT Event(QStringLiteral("ClientOpenConnection"));
-    log(QStringLiteral("Trying to connect to the server..."));
+    log(tr("Trying to connect to the server..."));
     hostFound = false;
     connected = false;
     resetAnswerState();
@@ -188,14 +187,14 @@ void Client::openConnection()
 void Client::sendToServer()
 {
     Q_EMIT Event(QStringLiteral("ClientSendToServer"));
-    log(QStringLiteral("starting to send to server..."));
+    log(tr("starting to send to server..."));
     try {
         const QByteArray message = uploadMessage(*storage);
         if (socket->write(message) != message.size())
             throw StreamErr(TCP_NET_STREAM_ERROR);
     } catch (const StreamErr& failure) {
         closeConnection();
-        log(QStringLiteral("transmission not successful!"));
+        log(tr("transmission not successful!"));
         const int choice = askUser(BoxRequest{this,
                                               BoxIcon::Warning,
                                               tr("ZUV net error %1").arg(failure.code()),
@@ -230,7 +229,7 @@ void Client::socketHostFound()
     Q_EMIT Event(QStringLiteral("ClientServerDNSFound"));
     lookupTimer->stop();
     hostFound = true;
-    log(QStringLiteral("Hostname found in DNS..."));
+    log(tr("Hostname found in DNS..."));
     connectTimer->start(CONNECT_GUARD_MS);
 }
 
@@ -240,8 +239,8 @@ void Client::HostNotFoundInDNS()
         return;
     // Deliberately not a name of the vocabulary: recorded as unknown.
     Q_EMIT Event(QStringLiteral("ClientServerDNSNotFound"));
-    log(QStringLiteral("Host not found in DNS."));
-    log(QStringLiteral("Please check Internet connection and try again."));
+    log(tr("Host not found in DNS."));
+    log(tr("Please check Internet connection and try again."));
 }
 
 void Client::socketConnected()
@@ -249,7 +248,7 @@ void Client::socketConnected()
     Q_EMIT Event(QStringLiteral("ClientServerConnected"));
     connectTimer->stop();
     connected = true;
-    log(QStringLiteral("Connected to server"));
+    log(tr("Connected to server"));
     if (automatic)
         sendKeepingFailure();
 }
@@ -272,20 +271,20 @@ void Client::ServerNotFound()
     Q_EMIT Event(QStringLiteral("ClientServerNotFound"));
     if (connected)
         return;
-    log(QStringLiteral("Server cannot be reached at the moment."));
-    log(QStringLiteral("Please check your Internet connection and try again (later)."));
+    log(tr("Server cannot be reached at the moment."));
+    log(tr("Please check your Internet connection and try again (later)."));
 }
 
 void Client::socketConnectionClosed()
 {
     Q_EMIT Event(QStringLiteral("ClientConnectionClosedByServer"));
-    log(QStringLiteral("Connection closed by the server. Malfunction, please try again (later)."));
+    log(tr("Connection closed by the server. Malfunction, please try again (later)."));
 }
 
 void Client::socketClosed()
 {
     Q_EMIT Event(QStringLiteral("ClientConnectionClosedProperly"));
-    log(QStringLiteral("Connection closed properly"));
+    log(tr("Connection closed properly"));
 }
 
 void Client::socketDisconnected()
@@ -324,7 +323,7 @@ void Client::socketError(int error)
 
 void Client::socketReadyRead()
 {
-    log(QStringLiteral("receiving from server..."));
+    log(tr("receiving from server..."));
     if (refusalPending) {
         checkRefusal();
         return;
@@ -364,7 +363,7 @@ void Client::socketReadyRead()
 void Client::readAnswerBody()
 {
     answerDone = true;
-    log(QStringLiteral("all data arrived from server"));
+    log(tr("all data arrived from server"));
     log(QStringLiteral("---"));
     Q_EMIT Event(QStringLiteral("ClientReceivingAnswer"));
 
@@ -418,12 +417,11 @@ void Client::explainProblem(int code)
     const unsigned number = unsigned(code);
     QString help = errorHelpOf(number);
     if (help.isEmpty())
-        help = QStringLiteral("Don't know. Please send an idea to " ZUV_IDEAS_EMAIL);
-    const QString text = QStringLiteral("A problem occurred:\n") + QStringLiteral(" (") + QString::number(number) +
-                         QStringLiteral(") ") + errorMessageOf(number) + QStringLiteral("\nSuggested solution:\n ") +
-                         help;
+        help = tr("Don't know. Please send an idea to %1").arg(QStringLiteral(ZUV_IDEAS_EMAIL));
+    const QString text = tr("A problem occurred:\n (%1) %2\nSuggested solution:\n %3")
+                             .arg(QString::number(number), errorMessageOf(number), help);
     log(text);
-    askUser(this, BoxIcon::Information, QStringLiteral("Some problem occurred during connection"), text);
+    askUser(this, BoxIcon::Information, tr("Some problem occurred during connection"), text);
     Q_EMIT Event(QStringLiteral("ClientProblemExplained"));
 }
 
@@ -445,7 +443,7 @@ void Client::CloseTheConnection(int reason)
     QString text = tr("Client had to close the connection %1 for reason %2")
                        .arg(qlonglong(socket->socketDescriptor()))
                        .arg(reason) +
-                   QStringLiteral("\n\nBecause server answered:\n");
+                   tr("\n\nBecause server answered:\n");
 
     // Whole lines only, and no more of them than a refusal has.
     const QByteArray buffered = socket->peek(MAX_REFUSAL_BYTES);
@@ -455,22 +453,25 @@ void Client::CloseTheConnection(int reason)
         const qsizetype end = buffered.indexOf('\n', consumed);
         if (end < 0)
             break;
-        text += QString::fromLatin1(buffered.mid(consumed, end + 1 - consumed));
         consumed = end + 1;
         ++lines;
     }
     socket->read(consumed);
+    // The code is read from the server's own lines: our text before them is
+    // translated and may hold anything.
+    const QString answered = QString::fromLatin1(buffered.left(consumed));
+    text += answered;
 
     closeConnection();
 
     if (lines == 0) {
-        text += QStringLiteral("Don't know");
-        askUser(this, BoxIcon::Information, QStringLiteral("Communication with Server failed"), text);
+        text += tr("Don't know");
+        askUser(this, BoxIcon::Information, tr("Communication with Server failed"), text);
         log(text);
         return;
     }
     unsigned code = 0;
-    if (refusalCode(text, code))
+    if (refusalCode(answered, code))
         Q_EMIT ClientProblem(int(code));
 }
 

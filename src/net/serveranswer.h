@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include <QCoreApplication>
 #include <QDate>
 #include <QDateTime>
 #include <QtGlobal>
@@ -17,6 +18,9 @@ class QTextStream;
 // are byte strings (Latin-1) and travel scrambled like those of the storage.
 struct ServerAnswer
 {
+    Q_DECLARE_TR_FUNCTIONS(ServerAnswer)
+
+public:
     // Bits of flags.
     enum Flag : quint8 {
         AnswerOK = 0x01,          // upload accepted; without it nothing else counts

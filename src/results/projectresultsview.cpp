@@ -9,8 +9,8 @@
 #include <QChart>
 #include <QChartView>
 #include <QComboBox>
-#include <QGridLayout>
 #include <QCoreApplication>
+#include <QGridLayout>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineSeries>
@@ -27,6 +27,14 @@ using namespace zuv;
 namespace {
 
 const QString unpublishedMark = QStringLiteral("*");
+
+// A participant reads the day the way the language writes it ("6. Dezember
+// 2026"); without a language the C locale keeps it in its ISO form.
+QString shownDay(QDate day)
+{
+    const QLocale locale;
+    return locale.language() == QLocale::C ? day.toString(Qt::ISODate) : locale.toString(day, QLocale::LongFormat);
+}
 
 // The project publishes English names; the participant reads them in his language.
 QString shownMemberCountry(int country)
@@ -263,8 +271,7 @@ void ProjectResultsView::showResults(const QByteArray& json)
                        .arg(results.coins)
                        .arg(euroAmount(results.valueCents));
     if (results.updated.isValid())
-        text += QLatin1Char(' ') +
-                tr("Published on %1, once a day.").arg(results.updated.toString(QStringLiteral("yyyy-MM-dd")));
+        text += QLatin1Char(' ') + tr("Published on %1, once a day.").arg(shownDay(results.updated.date()));
     totals->setText(text);
     footnote->setText(tr("%1 Nothing published: a number is published only where at least %2 members counted "
                          "coins, so that no participant can be recognised.")
@@ -441,8 +448,7 @@ void ProjectResultsView::drawShareByValue()
     clearChart(chart);
     chart->setTitle(tr("Foreign share by coin value"));
     const QList<PublishedCell> byValue(results.byValue.begin(), results.byValue.end());
-    addPercentBars(chart, tr("foreign coins"), marked(shownCoinValues(), byValue),
-                   percentsOf(byValue, 0));
+    addPercentBars(chart, tr("foreign coins"), marked(shownCoinValues(), byValue), percentsOf(byValue, 0));
 }
 
 QStringList ProjectResultsView::marked(const QStringList& names, const QList<PublishedCell>& cells) const

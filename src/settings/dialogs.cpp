@@ -141,7 +141,7 @@ Dialogs::Dialogs(ClientStorage* clientStorage, QWidget* parent, const QString& n
 
     aboutBox.icon = BoxIcon::Information;
     aboutBox.title = tr("About (ZUV) Zuvanta!");
-    aboutBox.text = ABOUTTEXT.arg(QString::number(CLIENT_VERSION, 'g'), BUILD_DATE);
+    aboutBox.text = aboutText(QString::number(CLIENT_VERSION, 'g'), BUILD_DATE);
     aboutBox.buttons =
         QStringList{QStringLiteral("OK"), tr("WWW:\nProject Homepage"), tr("WWW:\nDownload new version")};
     aboutBox.escapeButton = AboutOK;
@@ -579,7 +579,7 @@ void Dialogs::TableOfErrorsAndRecommendations(QWidget* parent)
     table->setRootIsDecorated(false);
     for (unsigned code = 0; code < NUM_ERROR_CODES; ++code)
         table->addTopLevelItem(
-            new QTreeWidgetItem(QStringList{QString::number(code), errormessage[code], errorhelp[code]}));
+            new QTreeWidgetItem(QStringList{QString::number(code), errormessage[code], errorHelpOf(code)}));
     auto* quit = new QPushButton(QStringLiteral("quit"), dialog);
     QObject::connect(quit, &QPushButton::clicked, dialog, &QDialog::accept);
     layout->addWidget(table, 0, 0);

@@ -57,7 +57,7 @@ QTreeWidgetItem* fillSessionRows(const Usage& usage, QTreeWidget* v)
 
 void Usage::PrepareSessionListView(QTreeWidget* v) const
 {
-    prepareColumns(v, {QStringLiteral("Time in s"), QStringLiteral("Event ID"), QStringLiteral("Event name")});
+    prepareColumns(v, {tr("Time in s"), tr("Event ID"), tr("Event name")});
     fillSessionRows(*this, v);
 }
 
@@ -70,7 +70,7 @@ void Usage::UpdateSessionListView(QTreeWidget* v) const
 
 void Usage::PrepareAllEventsListView(QTreeWidget* v) const
 {
-    prepareColumns(v, {QStringLiteral("Event ID"), QStringLiteral("Counter"), QStringLiteral("Event Name")});
+    prepareColumns(v, {tr("Event ID"), tr("Counter"), tr("Event Name")});
     UpdateAllEventsListView(v);
 }
 
@@ -107,7 +107,7 @@ unsigned Usage::SessionEventsCreateListViewItemChildrenOf(QTreeWidgetItem* paren
 {
     unsigned made = 0;
     for (const UserEvent& event : events()) {
-        const QString time = QStringLiteral("%1 secs").arg(static_cast<double>(secondsOf(event)), 0, 'g', 6);
+        const QString time = tr("%1 secs").arg(static_cast<double>(secondsOf(event)), 0, 'g', 6);
         parent->insertChild(0, new QTreeWidgetItem(QStringList{time, nameOf(event.id), QString::number(event.id)}));
         ++made;
     }

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "common/boxscript.h"
 
+#include "common/config.h"
 #include "common/constants.h"
 #include "common/languages.h"
 #include "common/messagebox.h"
@@ -32,6 +33,8 @@ void TestCommon::errorTexts()
     QVERIFY(
         errorMessageAndSolution(ZUV_SERIALIZING_ERROR).startsWith(QStringLiteral("ZUV_SERIALIZING_ERROR") + noHelp));
     QCOMPARE(errorMessageAndSolution(NUM_ERROR_CODES), noHelp);
+    QCOMPARE(errorHelpOf(ZUV_BAD_FILE_TOO_NEW),
+             QStringLiteral("Use newer programversion! " ZUV_HTTP(ZUV_DOWNLOAD_PAGE)));
 }
 
 void TestCommon::emailCheck()
@@ -100,6 +103,12 @@ void TestCommon::translationsAreComplete()
     QTranslator translator;
     QVERIFY(loadLanguage(translator, language));
     QVERIFY(!translator.translate("ZUVWindow", "Save purse and QUIT").isEmpty());
+    // A translated help keeps the address this build was configured with.
+    QCoreApplication::installTranslator(&translator);
+    const QString help = errorHelpOf(TCP_SERVER_ANSWER_TOO_NEW_FORMAT);
+    QCoreApplication::removeTranslator(&translator);
+    QVERIFY2(help.contains(QStringLiteral(" " ZUV_DOWNLOAD_PAGE)), qPrintable(help));
+    QVERIFY2(!help.startsWith(QStringLiteral("Your client")), qPrintable(help));
 }
 
 QTEST_MAIN(TestCommon)

@@ -6,6 +6,7 @@
 
 #include "common/constants.h"
 #include "common/exceptions.h"
+#include "common/utilities.h"
 #include "net/client.h"
 #include "net/protocol.h"
 #include "net/serveranswer.h"
@@ -90,7 +91,7 @@ QByteArray newMemberMessage(int at = 0, char byte = 0)
 QString problemText(unsigned code)
 {
     return QStringLiteral("A problem occurred:\n (%1) ").arg(code) + errormessage[code] +
-           QStringLiteral("\nSuggested solution:\n ") + errorhelp[code];
+           QStringLiteral("\nSuggested solution:\n ") + errorHelpOf(code);
 }
 
 template <typename Record> QByteArray written(const Record& record)

@@ -333,6 +333,8 @@ void TestPublishedResults::mixingModelOnThePage()
                             "(2043\u20132066)"));
     QCOMPARE(found(QStringLiteral("in Greece"), "<p class=\"note\">([^<]+)"),
              QStringLiteral("Greece: not enough countings yet (fewer than 20 members (12))"));
+    const QString german = QString::fromUtf8(resultsPage(results, QStringLiteral("de")));
+    QVERIFY2(german.contains(QStringLiteral("(weniger als 20 Mitglieder (12))")), "the reason in the page's language");
     const QString guesses = QStringLiteral("guess the coins are mixed");
     QCOMPARE(found(guesses, "<title>2002: [^<]+</title><rect [^>]+fill=\"([^\"]+)"), QStringLiteral("#1f6fb2"));
     QCOMPARE(found(guesses, "<title>2003: [^<]+</title><rect [^>]+fill=\"([^\"]+)"),

@@ -292,7 +292,7 @@ MixingFit MixingModel::fit(const std::vector<MemberCountings>& members, std::opt
                            int draws)
 {
     // GSL's default answer to an error is abort(); the minimisers' codes are checked instead.
-    static const gsl_error_handler_t* const previous = gsl_set_error_handler_off();
+    static gsl_error_handler_t* const previous = gsl_set_error_handler_off();
     Q_UNUSED(previous);
 
     const Members data = membersWithCoins(members);

@@ -267,15 +267,15 @@ const char* const VERSION_6[] = {
 // PostgreSQL a query for every pile. SQLite keeps them in the order of
 // their key alone, one tree instead of a table and its key's index.
 const char* const VERSION_7[] = {
-    "CREATE TABLE coin_piles_by_session ("
-    " session_id BIGINT NOT NULL,"
-    " position INTEGER NOT NULL,"
-    " coin_value INTEGER NOT NULL,"   // coin_values.id, the coin index + 1
-    " coin_country INTEGER NOT NULL," // coin_countries.id, the national side + 1
-    " count BIGINT NOT NULL,"
-    " PRIMARY KEY (session_id, position)) WITHOUT_ROWID",
-    "INSERT INTO coin_piles_by_session (session_id, position, coin_value, coin_country, count)"
-    " SELECT session_id, position, coin_value, coin_country, count FROM coin_piles",
+    ("CREATE TABLE coin_piles_by_session ("
+     " session_id BIGINT NOT NULL,"
+     " position INTEGER NOT NULL,"
+     " coin_value INTEGER NOT NULL,"   // coin_values.id, the coin index + 1
+     " coin_country INTEGER NOT NULL," // coin_countries.id, the national side + 1
+     " count BIGINT NOT NULL,"
+     " PRIMARY KEY (session_id, position)) WITHOUT_ROWID"),
+    ("INSERT INTO coin_piles_by_session (session_id, position, coin_value, coin_country, count)"
+     " SELECT session_id, position, coin_value, coin_country, count FROM coin_piles"),
     "DROP TABLE coin_piles",
     "ALTER TABLE coin_piles_by_session RENAME TO coin_piles",
 };

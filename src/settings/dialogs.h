@@ -77,14 +77,17 @@ public:
     // A window listing every error code with its message and help text.
     static void TableOfErrorsAndRecommendations(QWidget* parent);
 
-    SettingsDialog* settingsDialog() const { return settings; }
-    RecommenderNumbersDialog* recommenderDialog() const { return recommenders; }
+    // The settings dialog with its recommender numbers dialog, and the
+    // invitations window, are built on first use: the program starts without
+    // them.
+    SettingsDialog* settingsDialog();
+    RecommenderNumbersDialog* recommenderDialog();
     // The connection window and its dialog, made (and its library loaded) on
     // first use; null when the library cannot be loaded.
     QDialog* clientDialog();
     UploadConnection* client();
-    QDialog* invitationDialog() const { return invitationWindow; }
-    Invitations* invitations() const { return invitationEditor; }
+    QDialog* invitationDialog();
+    Invitations* invitations();
 
 public Q_SLOTS:
     void SettingsResetToOldValues();
@@ -104,9 +107,10 @@ private Q_SLOTS:
     void quit_flipToNextPic();
 
 private:
+    void buildSettingsDialog();
     void SettingsCreateObservationEvents();
     bool makeClientDialog();
-    void createInvitationDialog();
+    void buildInvitationDialog();
     void bookUpload();
     bool saveSettings();
     void fillMemberPanel(const ClientStorage& source);
@@ -119,6 +123,9 @@ private:
     UploadConnection* connection = nullptr;
     QDialog* invitationWindow = nullptr;
     Invitations* invitationEditor = nullptr;
+    // What the invitations window shows once it is built.
+    SlideShow::PictureTable invitationPictures;
+    QSize invitationPictureSize;
     QDialog* observationWindow = nullptr;
     QTreeWidget* sessionEventsView = nullptr;
     QTreeWidget* allEventsView = nullptr;

@@ -472,8 +472,8 @@ void TestDialogs::settingsInGerman()
     QVERIFY(loadLanguage(german, QStringLiteral("de")));
     QCoreApplication::installTranslator(&german);
     Dialogs translated(&storage, nullptr, QStringLiteral("german"));
-    QCoreApplication::removeTranslator(&german);
     SettingsDialog* dialog = translated.settingsDialog();
+    QCoreApplication::removeTranslator(&german);
     QCOMPARE(dialog->Country->itemText(5), QStringLiteral("Deutschland"));
     QCOMPARE(dialog->Country->itemData(5).toString(), QStringLiteral("Germany"));
     dialog->OpinionTabOn->setChecked(true);

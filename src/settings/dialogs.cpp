@@ -232,8 +232,8 @@ void Dialogs::buildInvitationDialog()
     invitationEditor = new Invitations(invitationWindow, QStringLiteral("invitations"));
     layout->addWidget(invitationEditor, 0, 0);
     connect(invitationEditor, &Invitations::ok, invitationWindow, &QDialog::accept);
-    if (!invitationPictureSize.isEmpty()) {
-        invitationEditor->coinShow()->setPics(invitationPictures, invitationPictureSize);
+    if (invitationPictures) {
+        invitationEditor->coinShow()->setPics(invitationPictures->pictures(), invitationPictures->pictureSize());
         invitationEditor->coinShow()->changeCoinSide();
     }
     connect(invitationEditor, &Invitations::Event, this, &Dialogs::Event);
@@ -707,13 +707,12 @@ void Dialogs::CopyFromThenExecInvitationWindowAndCopyTo(InvitationList& list)
     fromListViewToValueList(view, list);
 }
 
-void Dialogs::setPicsAlsoInInvitations(const SlideShow::PictureTable& pictures, QSize size)
+void Dialogs::setPicsAlsoInInvitations(const SlideShow* show)
 {
-    invitationPictures = pictures;
-    invitationPictureSize = size;
-    if (!invitationEditor)
+    invitationPictures = show;
+    if (!invitationEditor || !show)
         return;
-    invitationEditor->coinShow()->setPics(pictures, size);
+    invitationEditor->coinShow()->setPics(show->pictures(), show->pictureSize());
     invitationEditor->coinShow()->changeCoinSide();
 }
 

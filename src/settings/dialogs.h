@@ -5,6 +5,7 @@
 #include "counting/slideshow.h"
 #include "invitations/invitedperson.h"
 
+#include <QPointer>
 #include <QWidget>
 
 class ClientStorage;
@@ -60,7 +61,9 @@ public:
     // Runs the invitations window on the list and the favourite coin; the
     // edits are taken back however the window is left.
     void CopyFromThenExecInvitationWindowAndCopyTo(InvitationList& list);
-    void setPicsAlsoInInvitations(const SlideShow::PictureTable& pictures, QSize size);
+    // The invitations window shows the pictures of `show`, taken when it is
+    // built.
+    void setPicsAlsoInInvitations(const SlideShow* show);
 
     // A window that shows the usage observer's events and totals.
     void createUserObservationWindow(Usage& usage);
@@ -123,9 +126,8 @@ private:
     UploadConnection* connection = nullptr;
     QDialog* invitationWindow = nullptr;
     Invitations* invitationEditor = nullptr;
-    // What the invitations window shows once it is built.
-    SlideShow::PictureTable invitationPictures;
-    QSize invitationPictureSize;
+    // Whose pictures the invitations window shows.
+    QPointer<const SlideShow> invitationPictures;
     QDialog* observationWindow = nullptr;
     QTreeWidget* sessionEventsView = nullptr;
     QTreeWidget* allEventsView = nullptr;

@@ -221,11 +221,17 @@ void SlideShow::loadPictures(const QString& path, const QString& suffix, bool& d
     int loaded = 0;
     int failed = 0;
     undrawn.reset();
+    // The bar is redrawn once a frame at most, so the value is set and the
+    // events let through once a frame too: reading a picture takes far less.
+    QElapsedTimer sinceEvents;
     for (unsigned countryIdx = 0; countryIdx < unsigned(NUM_COUNTRIES); ++countryIdx) {
         for (unsigned coinIdx = 0; coinIdx < unsigned(NUM_COINS); ++coinIdx) {
             const unsigned number = countryIdx * NUM_COINS + coinIdx;
-            progress.setValue(int(number));
-            QCoreApplication::processEvents();
+            if (!sinceEvents.isValid() || sinceEvents.elapsed() >= progressFrameMs) {
+                progress.setValue(int(number));
+                QCoreApplication::processEvents();
+                sinceEvents.start();
+            }
             const QString fileName = path + coinnames[coinIdx] + countrynames[countryIdx] + QLatin1Char('.') + suffix;
             if (readPicture(fileName, pics[coinIdx][countryIdx])) {
                 ++loaded;

@@ -66,6 +66,7 @@ private Q_SLOTS:
     void guessesCoupleMonthAndYear();
     void settingsInGerman();
     void settingsTravelToAndFromTheStorage();
+    void builtOnFirstUseWithoutReportingChanges();
     void memberNumbers_data();
     void memberNumbers();
     void editNumbers();
@@ -283,6 +284,20 @@ void TestDialogs::settingsTravelToAndFromTheStorage()
     events.clear();
     dialogs->SettingsCopyFromStorage(storage);
     QCOMPARE(eventNames(events).count(QStringLiteral("SettingsMessageChanged")), 0);
+}
+
+// The dialog is built when first wanted: it then shows the stored settings, and filling it is no change of
+// the participant's.
+void TestDialogs::builtOnFirstUseWithoutReportingChanges()
+{
+    storage.PostalCode = QStringLiteral("8010");
+    storage.SettingsFlags |= ClientStorage::SignedContract;
+    Dialogs fresh(&storage);
+    QSignalSpy events(&fresh, &Dialogs::Event);
+    SettingsDialog* dialog = fresh.settingsDialog();
+    QCOMPARE(dialog->PostalCode->text(), QStringLiteral("8010"));
+    QCOMPARE(dialog->paragraph1->isChecked(), true);
+    QCOMPARE(eventNames(events), QStringList());
 }
 
 void TestDialogs::memberNumbers_data()

@@ -223,11 +223,15 @@ void SlideShow::loadPictures(const QString& path, const QString& suffix, bool& d
     undrawn.reset();
     // The bar is redrawn once a frame at most, so the value is set and the
     // events let through once a frame too: reading a picture takes far less.
+    // The first frame is the dialog's first moment on the screen: pictures
+    // that are all read (or found missing) sooner leave nothing to watch,
+    // and the window is drawn once, enabled, instead of disabled first.
     QElapsedTimer sinceEvents;
+    sinceEvents.start();
     for (unsigned countryIdx = 0; countryIdx < unsigned(NUM_COUNTRIES); ++countryIdx) {
         for (unsigned coinIdx = 0; coinIdx < unsigned(NUM_COINS); ++coinIdx) {
             const unsigned number = countryIdx * NUM_COINS + coinIdx;
-            if (!sinceEvents.isValid() || sinceEvents.elapsed() >= progressFrameMs) {
+            if (sinceEvents.elapsed() >= progressFrameMs) {
                 progress.setValue(int(number));
                 QCoreApplication::processEvents();
                 sinceEvents.start();

@@ -141,7 +141,7 @@ void ZUVWindow::initializeEverything()
     ++storage->NumberOfStartsSinceLastUpload;
 
     dialogs = new Dialogs(storage.get(), this, QStringLiteral("dialogs"));
-    dialogs->setPicsAlsoInInvitations(slideShow->pictures(), slideShow->pictureSize());
+    dialogs->setPicsAlsoInInvitations(slideShow);
 
     showPursesCount();
     pursesLabel->setAlignment(Qt::AlignCenter);

@@ -24,7 +24,6 @@
 #include <QVBoxLayout>
 
 #include <utility>
-#include <vector>
 
 namespace {
 
@@ -221,18 +220,28 @@ void SlideShow::loadPictures(const QString& path, const QString& suffix, bool& d
 
     int loaded = 0;
     int failed = 0;
-    std::vector<unsigned char> unread; // country * 8 + coin
+    undrawn.reset();
+    // The bar is redrawn once a frame at most, so the value is set and the
+    // events let through once a frame too: reading a picture takes far less.
+    // The first frame is the dialog's first moment on the screen: pictures
+    // that are all read (or found missing) sooner leave nothing to watch,
+    // and the window is drawn once, enabled, instead of disabled first.
+    QElapsedTimer sinceEvents;
+    sinceEvents.start();
     for (unsigned countryIdx = 0; countryIdx < unsigned(NUM_COUNTRIES); ++countryIdx) {
         for (unsigned coinIdx = 0; coinIdx < unsigned(NUM_COINS); ++coinIdx) {
             const unsigned number = countryIdx * NUM_COINS + coinIdx;
-            progress.setValue(int(number));
-            QCoreApplication::processEvents();
+            if (sinceEvents.elapsed() >= progressFrameMs) {
+                progress.setValue(int(number));
+                QCoreApplication::processEvents();
+                sinceEvents.start();
+            }
             const QString fileName = path + coinnames[coinIdx] + countrynames[countryIdx] + QLatin1Char('.') + suffix;
             if (readPicture(fileName, pics[coinIdx][countryIdx])) {
                 ++loaded;
             } else {
                 ++failed;
-                unread.push_back(static_cast<unsigned char>(number));
+                undrawn.set(number);
             }
         }
     }
@@ -253,25 +262,43 @@ void SlideShow::loadPictures(const QString& path, const QString& suffix, bool& d
         dontNag = dontShowAgain->isChecked();
     }
 
+    // The missing pictures are drawn when they are first shown or handed on:
+    // the window needs two of them to start.
     picSize = QSize(COIN_PICTURE_SIDE, COIN_PICTURE_SIDE);
-    for (const unsigned char number : unread) {
-        const size_t coinIdx = number % NUM_COINS;
-        const size_t countryIdx = number / NUM_COINS;
-        DrawCoin(pics[coinIdx][countryIdx], shownCountryName(int(countryIdx)), shownCoinName(int(coinIdx)),
-                 colourOf(coincolorInner[coinIdx]), colourOf(coincolorOuter[coinIdx]), picSize, coinSizeInner[coinIdx],
-                 coinSizeOuter[coinIdx]);
-    }
     blankCoins.clear();
-
     changeCoinSide();
     progress.close();
 }
 
 void SlideShow::setPics(const PictureTable& pictures, QSize size)
 {
+    undrawn.reset();
     pics = pictures;
     picSize = size;
     changeCoinSide();
+}
+
+const SlideShow::PictureTable& SlideShow::pictures() const
+{
+    for (size_t coinIdx = 0; coinIdx < size_t(NUM_COINS) && undrawn.any(); ++coinIdx) {
+        for (size_t countryIdx = 0; countryIdx < size_t(NUM_COUNTRIES); ++countryIdx)
+            picture(coinIdx, countryIdx);
+    }
+    return pics;
+}
+
+const QPixmap& SlideShow::picture(size_t coinIdx, size_t countryIdx) const
+{
+    const size_t number = countryIdx * NUM_COINS + coinIdx;
+    if (undrawn.test(number)) {
+        undrawn.reset(number);
+        DrawCoin(pics[coinIdx][countryIdx], shownCountryName(int(countryIdx)), shownCoinName(int(coinIdx)),
+                 colourOf(coincolorInner[coinIdx]), colourOf(coincolorOuter[coinIdx]), picSize, coinSizeInner[coinIdx],
+                 coinSizeOuter[coinIdx]);
+        if (undrawn.none())
+            blankCoins.clear();
+    }
+    return pics[coinIdx][countryIdx];
 }
 
 QPixmap SlideShow::centeredCoin(int coinIdx, int countryIdx) const
@@ -282,15 +309,15 @@ QPixmap SlideShow::centeredCoin(int coinIdx, int countryIdx) const
     centred.fill(Qt::white);
     if (coinIdx < 0 || coinIdx >= NUM_COINS || countryIdx < 0 || countryIdx >= NUM_COUNTRIES)
         return centred;
-    const QPixmap& picture = pics[size_t(coinIdx)][size_t(countryIdx)];
-    if (picture.isNull())
+    const QPixmap& coinPicture = picture(size_t(coinIdx), size_t(countryIdx));
+    if (coinPicture.isNull())
         return centred;
     // Integer division rounds toward zero; a larger picture gets negative
     // offsets and is clipped to its middle.
-    const int left = (picSize.width() - picture.width()) / 2;
-    const int top = (picSize.height() - picture.height()) / 2;
+    const int left = (picSize.width() - coinPicture.width()) / 2;
+    const int top = (picSize.height() - coinPicture.height()) / 2;
     QPainter painter(&centred);
-    painter.drawPixmap(left, top, picture);
+    painter.drawPixmap(left, top, coinPicture);
     return centred;
 }
 

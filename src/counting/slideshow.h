@@ -14,6 +14,7 @@
 #include <QWidget>
 
 #include <array>
+#include <bitset>
 #include <map>
 #include <tuple>
 
@@ -35,13 +36,14 @@ public:
     explicit SlideShow(QWidget* parent = nullptr, const QString& name = QString());
 
     // Loads the 128 pictures from path + coin name + country name + "." +
-    // suffix and draws every one that cannot be read. Tells the user about
-    // missing pictures unless dontNag is set; dontNag then takes the state of
-    // the dialog's "Don't show this again".
+    // suffix; every one that cannot be read is drawn instead, when it is
+    // first needed. Tells the user about missing pictures unless dontNag is
+    // set; dontNag then takes the state of the dialog's "Don't show this again".
     void loadPictures(const QString& path, const QString& suffix, bool& dontNag);
     // Takes over the pictures of another slide show.
     void setPics(const PictureTable& pictures, QSize size);
-    const PictureTable& pictures() const { return pics; }
+    // All pictures, the drawn ones included.
+    const PictureTable& pictures() const;
     // (-1, -1) until the pictures are loaded, then 170 by 170.
     QSize pictureSize() const { return picSize; }
 
@@ -93,6 +95,8 @@ private Q_SLOTS:
     void CountryPicturePressed();
 
 private:
+    // The picture of a coin side, drawn first if its file could not be read.
+    const QPixmap& picture(size_t coinIdx, size_t countryIdx) const;
     void showPicture(QPushButton* button, const QPixmap& picture);
     void fitPicture(QPushButton* button);
 
@@ -107,7 +111,10 @@ private:
     // A drawn coin without its names: the 16 coins of a value share it.
     const QImage& blankCoin(QSize size, const QColor& inner, const QColor& outer, int innerSize, int outerSize) const;
 
-    PictureTable pics;
+    mutable PictureTable pics;
+    // Pictures whose file could not be read and that are not drawn yet,
+    // by number (country * 8 + coin).
+    mutable std::bitset<size_t(NUM_COINS) * NUM_COUNTRIES> undrawn;
     QSize picSize{-1, -1};
     unsigned coin = 0;    // 0 ("1c") .. 7 ("2e")
     unsigned country = 1; // 1 ("Austria") .. 15 ("Vatican"), never the common side
@@ -119,7 +126,7 @@ private:
     mutable QHash<QString, LaidOutName> laidOutNames;
     mutable QFont laidOutFont;
     // By size, inner and outer colour, inner and outer diameter; kept while
-    // the pictures are drawn.
+    // pictures remain to be drawn.
     using BlankCoinKey = std::tuple<int, int, quint64, quint64, int, int>;
     mutable std::map<BlankCoinKey, QImage> blankCoins;
 };

@@ -145,7 +145,14 @@ Dialogs::Dialogs(ClientStorage* clientStorage, QWidget* parent, const QString& n
     aboutBox.buttons =
         QStringList{QStringLiteral("OK"), tr("WWW:\nProject Homepage"), tr("WWW:\nDownload new version")};
     aboutBox.escapeButton = AboutOK;
+}
 
+// Filled from the storage before its changes are reported, so building it
+// reports nothing.
+void Dialogs::buildSettingsDialog()
+{
+    if (settings)
+        return;
     // The participant leaves the settings through their buttons: no system menu.
     settings = new SettingsDialog(this, QStringLiteral("SettingsDialogWindow"), true,
                                   Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint);
@@ -160,7 +167,18 @@ Dialogs::Dialogs(ClientStorage* clientStorage, QWidget* parent, const QString& n
     createSeveralRecommenderNumbersDialog();
     SettingsCopyFromStorage(*storage);
     SettingsCreateObservationEvents();
-    createInvitationDialog();
+}
+
+SettingsDialog* Dialogs::settingsDialog()
+{
+    buildSettingsDialog();
+    return settings;
+}
+
+RecommenderNumbersDialog* Dialogs::recommenderDialog()
+{
+    buildSettingsDialog();
+    return recommenders;
 }
 
 bool Dialogs::makeClientDialog()
@@ -199,8 +217,12 @@ UploadConnection* Dialogs::client()
     return connection;
 }
 
-void Dialogs::createInvitationDialog()
+// Its events are forwarded only once it shows the program's pictures: what
+// building it reports goes nowhere.
+void Dialogs::buildInvitationDialog()
 {
+    if (invitationWindow)
+        return;
     invitationWindow = new QDialog(this);
     invitationWindow->setObjectName(QStringLiteral("invitationwindow"));
     invitationWindow->setModal(true);
@@ -210,7 +232,23 @@ void Dialogs::createInvitationDialog()
     invitationEditor = new Invitations(invitationWindow, QStringLiteral("invitations"));
     layout->addWidget(invitationEditor, 0, 0);
     connect(invitationEditor, &Invitations::ok, invitationWindow, &QDialog::accept);
+    if (invitationPictures) {
+        invitationEditor->coinShow()->setPics(invitationPictures->pictures(), invitationPictures->pictureSize());
+        invitationEditor->coinShow()->changeCoinSide();
+    }
     connect(invitationEditor, &Invitations::Event, this, &Dialogs::Event);
+}
+
+QDialog* Dialogs::invitationDialog()
+{
+    buildInvitationDialog();
+    return invitationWindow;
+}
+
+Invitations* Dialogs::invitations()
+{
+    buildInvitationDialog();
+    return invitationEditor;
 }
 
 Dialogs::~Dialogs() = default;
@@ -234,6 +272,7 @@ void Dialogs::execSeveralRecommenderNumbersDialog()
 
 void Dialogs::startSettingsDialog(bool validateFirst, bool forUpload)
 {
+    buildSettingsDialog();
     SettingsCopyFromStorage(*storage);
     for (bool again = true; again;) {
         if (!validateFirst)
@@ -284,6 +323,7 @@ bool Dialogs::saveSettings()
 
 int Dialogs::SettingsValidationOK(bool forUpload)
 {
+    buildSettingsDialog();
     bool locationMissing = false;
     auto checkNecessary = [&](bool missing, QWidget* label, const char* event) {
         if (missing) {
@@ -370,6 +410,7 @@ int Dialogs::SettingsValidationOK(bool forUpload)
 
 void Dialogs::SettingsCopyToStorage(ClientStorage& target)
 {
+    buildSettingsDialog();
     setFlag(target.SettingsFlags, ClientStorage::SettingsChanged, true);
     target.Country = quint8(settings->Country->currentIndex());
     target.PostalCode = settings->PostalCode->text();
@@ -410,6 +451,7 @@ void Dialogs::SettingsCopyToStorage(ClientStorage& target)
 
 void Dialogs::SettingsCopyFromStorage(const ClientStorage& source)
 {
+    buildSettingsDialog();
     settings->Country->setCurrentIndex(source.Country);
     settings->Population->setCurrentIndex(source.CityPopulation);
     settings->PostalCode->setText(source.PostalCode);
@@ -655,6 +697,7 @@ void Dialogs::appendToArchiveFile(ClientStorage uploaded, const QString& fileNam
 
 void Dialogs::CopyFromThenExecInvitationWindowAndCopyTo(InvitationList& list)
 {
+    buildInvitationDialog();
     QTreeWidget* view = invitationEditor->listView();
     view->clear();
     fromValueListToListView(list, view);
@@ -664,9 +707,12 @@ void Dialogs::CopyFromThenExecInvitationWindowAndCopyTo(InvitationList& list)
     fromListViewToValueList(view, list);
 }
 
-void Dialogs::setPicsAlsoInInvitations(const SlideShow::PictureTable& pictures, QSize size)
+void Dialogs::setPicsAlsoInInvitations(const SlideShow* show)
 {
-    invitationEditor->coinShow()->setPics(pictures, size);
+    invitationPictures = show;
+    if (!invitationEditor || !show)
+        return;
+    invitationEditor->coinShow()->setPics(show->pictures(), show->pictureSize());
     invitationEditor->coinShow()->changeCoinSide();
 }
 

@@ -5,6 +5,7 @@
 #include "counting/slideshow.h"
 #include "invitations/invitedperson.h"
 
+#include <QPointer>
 #include <QWidget>
 
 class ClientStorage;
@@ -60,7 +61,9 @@ public:
     // Runs the invitations window on the list and the favourite coin; the
     // edits are taken back however the window is left.
     void CopyFromThenExecInvitationWindowAndCopyTo(InvitationList& list);
-    void setPicsAlsoInInvitations(const SlideShow::PictureTable& pictures, QSize size);
+    // The invitations window shows the pictures of `show`, taken when it is
+    // built.
+    void setPicsAlsoInInvitations(const SlideShow* show);
 
     // A window that shows the usage observer's events and totals.
     void createUserObservationWindow(Usage& usage);
@@ -77,14 +80,17 @@ public:
     // A window listing every error code with its message and help text.
     static void TableOfErrorsAndRecommendations(QWidget* parent);
 
-    SettingsDialog* settingsDialog() const { return settings; }
-    RecommenderNumbersDialog* recommenderDialog() const { return recommenders; }
+    // The settings dialog with its recommender numbers dialog, and the
+    // invitations window, are built on first use: the program starts without
+    // them.
+    SettingsDialog* settingsDialog();
+    RecommenderNumbersDialog* recommenderDialog();
     // The connection window and its dialog, made (and its library loaded) on
     // first use; null when the library cannot be loaded.
     QDialog* clientDialog();
     UploadConnection* client();
-    QDialog* invitationDialog() const { return invitationWindow; }
-    Invitations* invitations() const { return invitationEditor; }
+    QDialog* invitationDialog();
+    Invitations* invitations();
 
 public Q_SLOTS:
     void SettingsResetToOldValues();
@@ -104,9 +110,10 @@ private Q_SLOTS:
     void quit_flipToNextPic();
 
 private:
+    void buildSettingsDialog();
     void SettingsCreateObservationEvents();
     bool makeClientDialog();
-    void createInvitationDialog();
+    void buildInvitationDialog();
     void bookUpload();
     bool saveSettings();
     void fillMemberPanel(const ClientStorage& source);
@@ -119,6 +126,8 @@ private:
     UploadConnection* connection = nullptr;
     QDialog* invitationWindow = nullptr;
     Invitations* invitationEditor = nullptr;
+    // Whose pictures the invitations window shows.
+    QPointer<const SlideShow> invitationPictures;
     QDialog* observationWindow = nullptr;
     QTreeWidget* sessionEventsView = nullptr;
     QTreeWidget* allEventsView = nullptr;

@@ -37,6 +37,7 @@ private Q_SLOTS:
     void refusalsSayWhyAndChangeNothing_data();
     void refusalsSayWhyAndChangeNothing();
     void rowsAreWrittenAsShown();
+    void coinPicturesAreTheSlideShows();
 
 private:
     QLineEdit* field(const char* name) const { return window->findChild<QLineEdit*>(QLatin1String(name)); }
@@ -156,6 +157,19 @@ void TestInvitations::rowsAreWrittenAsShown()
            << QStringLiteral("dora@example.org") << ">"
            << "(coin:" << QStringLiteral("4") << "; uploaded:" << QStringLiteral("no");
     QCOMPARE(bytes, expected);
+}
+
+// Built when first wanted, the window shows the pictures of the slide show it was handed, drawn coins included.
+void TestInvitations::coinPicturesAreTheSlideShows()
+{
+    SlideShow pictures;
+    bool dontNag = true;
+    pictures.loadPictures(QStringLiteral("no such folder/"), QStringLiteral("gif"), dontNag);
+    Dialogs fresh(&storage);
+    fresh.setPicsAlsoInInvitations(&pictures);
+    const SlideShow* shown = fresh.invitations()->coinShow();
+    QCOMPARE(shown->pictureSize(), pictures.pictureSize());
+    QCOMPARE(shown->centeredCoin(7, 15).toImage(), pictures.centeredCoin(7, 15).toImage());
 }
 
 QTEST_MAIN(TestInvitations)

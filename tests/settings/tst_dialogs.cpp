@@ -66,6 +66,7 @@ private Q_SLOTS:
     void guessesCoupleMonthAndYear();
     void settingsInGerman();
     void settingsTravelToAndFromTheStorage();
+    void builtOnFirstUseWithoutReportingChanges();
     void memberNumbers_data();
     void memberNumbers();
     void editNumbers();
@@ -285,6 +286,20 @@ void TestDialogs::settingsTravelToAndFromTheStorage()
     QCOMPARE(eventNames(events).count(QStringLiteral("SettingsMessageChanged")), 0);
 }
 
+// The dialog is built when first wanted: it then shows the stored settings, and filling it is no change of
+// the participant's.
+void TestDialogs::builtOnFirstUseWithoutReportingChanges()
+{
+    storage.PostalCode = QStringLiteral("8010");
+    storage.SettingsFlags |= ClientStorage::SignedContract;
+    Dialogs fresh(&storage);
+    QSignalSpy events(&fresh, &Dialogs::Event);
+    SettingsDialog* dialog = fresh.settingsDialog();
+    QCOMPARE(dialog->PostalCode->text(), QStringLiteral("8010"));
+    QCOMPARE(dialog->paragraph1->isChecked(), true);
+    QCOMPARE(eventNames(events), QStringList());
+}
+
 void TestDialogs::memberNumbers_data()
 {
     QTest::addColumn<QString>("typed");
@@ -472,8 +487,8 @@ void TestDialogs::settingsInGerman()
     QVERIFY(loadLanguage(german, QStringLiteral("de")));
     QCoreApplication::installTranslator(&german);
     Dialogs translated(&storage, nullptr, QStringLiteral("german"));
-    QCoreApplication::removeTranslator(&german);
     SettingsDialog* dialog = translated.settingsDialog();
+    QCoreApplication::removeTranslator(&german);
     QCOMPARE(dialog->Country->itemText(5), QStringLiteral("Deutschland"));
     QCOMPARE(dialog->Country->itemData(5).toString(), QStringLiteral("Germany"));
     dialog->OpinionTabOn->setChecked(true);

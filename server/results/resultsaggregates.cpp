@@ -91,10 +91,9 @@ void ResultsAggregates::apply(qint64 memberNumber, const ResultsContribution& co
                        " SET purses = result_cell_members.purses + excluded.purses,"
                        " coins = result_cell_members.coins + excluded.coins RETURNING %1, purses")
             .arg(CELL_KEY),
-        [&](const QSqlQuery& row) {
-            const ResultsContribution::Key key{row.value(0).toInt(), row.value(1).toInt(), row.value(2).toInt(),
-                                               row.value(3).toInt()};
-            const qint64 sessions = row.value(4).toLongLong();
+        [&](const QList<qint64>& row) {
+            const ResultsContribution::Key key{int(row[0]), int(row[1]), int(row[2]), int(row[3])};
+            const qint64 sessions = row[4];
             const auto cell = contribution.cells.find(key);
             if (cell != contribution.cells.end())
                 memberChange[key] = sign > 0 ? (sessions == cell->second.purses ? 1 : 0) : (sessions <= 0 ? -1 : 0);

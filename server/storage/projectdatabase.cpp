@@ -77,6 +77,9 @@ void storeSettings(SqlConnection& sql, const QVariant& member, const ClientStora
                 {member, now, sqlText(upload.Message)});
 }
 
+// The most event totals one statement takes away.
+constexpr qsizetype EVENTS_DELETED_AT_ONCE = 64;
+
 // The client keeps running totals over all its runs: the latest upload's
 // totals replace the earlier ones. Only the totals that changed are written.
 void storeEventTotals(SqlConnection& sql, const QVariant& member, const QMap<quint16, quint32>& totals)
@@ -94,10 +97,17 @@ void storeEventTotals(SqlConnection& sql, const QVariant& member, const QMap<qui
             changed << member.toLongLong() << qint64(it.key()) << qint64(it.value());
     sql.insertNumbers(QStringLiteral("INSERT INTO event_totals (member_number, event_id, total)"), 3, changed,
                       QStringLiteral("ON CONFLICT (member_number, event_id) DO UPDATE SET total = excluded.total"));
+    QVariantList gone;
     for (auto it = stored.constBegin(); it != stored.constEnd(); ++it)
         if (!totals.contains(it.key()))
-            sql.run(QStringLiteral("DELETE FROM event_totals WHERE member_number = ? AND event_id = ?"),
-                    {member, sqlNumber(it.key())});
+            gone << sqlNumber(it.key());
+    // A statement for each number of totals up to a bound, so that a few are kept.
+    for (qsizetype at = 0; at < gone.size(); at += EVENTS_DELETED_AT_ONCE) {
+        const QVariantList some = gone.mid(at, EVENTS_DELETED_AT_ONCE);
+        sql.run(QStringLiteral("DELETE FROM event_totals WHERE member_number = ? AND event_id IN (%1)")
+                    .arg(QStringList(some.size(), QStringLiteral("?")).join(QLatin1Char(','))),
+                QVariantList{member} + some);
+    }
 }
 
 // Stores the invitations the client has not uploaded before; returns how

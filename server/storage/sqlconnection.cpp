@@ -1,8 +1,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "server/storage/sqlconnection.h"
 
+#include "server/storage/sqlitestatements.h"
+
 #include <QDateTime>
 #include <QSqlError>
+#include <QSqlRecord>
 #include <QStringList>
 
 namespace {
@@ -98,6 +101,8 @@ SqlConnection::SqlConnection(const QString& connectionName, const SqlDialect& di
 {
 }
 
+SqlConnection::~SqlConnection() = default;
+
 QSqlDatabase SqlConnection::database() const
 {
     return QSqlDatabase::database(connection, false);
@@ -172,8 +177,17 @@ void SqlConnection::insertRows(const QString& insertInto, int columns, const QVa
 }
 
 void SqlConnection::insertNumbers(const QString& insertInto, int columns, const QList<qint64>& values,
-                                  const QString& after, const std::function<void(const QSqlQuery&)>& readRow)
+                                  const QString& after, const std::function<void(const QList<qint64>&)>& readRow)
 {
+    if (sqlDialect.kind() == SqlDialect::Kind::SQLite) {
+        if (!sqlite)
+            sqlite = std::make_unique<SqliteStatements>(SqliteStatements::handleOf(database()));
+        sqlite->runForEachRow(insertInto + QStringLiteral(" VALUES (") +
+                                  QStringList(columns, QStringLiteral("?")).join(QLatin1Char(',')) +
+                                  QStringLiteral(") ") + after,
+                              columns, values, readRow);
+        return;
+    }
     // WHERE: SQLite would read ON CONFLICT as the join's ON without it.
     const QString statement =
         insertInto + QLatin1Char(' ') + sqlDialect.numberRows(columns) + QStringLiteral(" WHERE true ") + after;
@@ -190,8 +204,13 @@ void SqlConnection::insertNumbers(const QString& insertInto, int columns, const 
         rows += "]]";
         QSqlQuery& query = run(statement, {QString::fromLatin1(rows)});
         if (readRow) {
-            while (query.next())
-                readRow(query);
+            QList<qint64> returned;
+            while (query.next()) {
+                returned.resize(query.record().count());
+                for (int i = 0; i < returned.size(); ++i)
+                    returned[i] = query.value(i).toLongLong();
+                readRow(returned);
+            }
             query.finish();
         }
     }

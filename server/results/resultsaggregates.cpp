@@ -76,37 +76,45 @@ void ResultsAggregates::apply(qint64 memberNumber, const ResultsContribution& co
         return;
     const qint64 factor = sign > 0 ? 1 : -1;
 
-    // The member's sessions in each cell. The member came into a cell when
-    // its row now holds just what was added, and left it when the row
-    // dropped to nothing.
-    QList<qint64> rows;
-    for (const auto& [key, cell] : contribution.cells) {
-        appendKey(rows, key);
-        rows << memberNumber << factor * cell.purses << factor * cell.coins;
-    }
-    std::map<ResultsContribution::Key, qint64> memberChange;
-    sql.insertNumbers(
-        QStringLiteral("INSERT INTO result_cell_members (%1, member_number, purses, coins)").arg(CELL_KEY), 7, rows,
-        QStringLiteral("ON CONFLICT (%1, member_number) DO UPDATE"
-                       " SET purses = result_cell_members.purses + excluded.purses,"
-                       " coins = result_cell_members.coins + excluded.coins RETURNING %1, purses")
-            .arg(CELL_KEY),
-        [&](const QList<qint64>& row) {
-            const ResultsContribution::Key key{int(row[0]), int(row[1]), int(row[2]), int(row[3])};
-            const qint64 sessions = row[4];
-            const auto cell = contribution.cells.find(key);
-            if (cell != contribution.cells.end())
-                memberChange[key] = sign > 0 ? (sessions == cell->second.purses ? 1 : 0) : (sessions <= 0 ? -1 : 0);
-        });
+    // The member's sessions in each of these cells before: the member comes
+    // into a cell where it had none, and leaves it where none are left. The
+    // member's rows are kept together, month after month.
+    std::map<ResultsContribution::Key, qint64> before;
+    sql.selectNumbers(QStringLiteral("SELECT %1, purses FROM result_cell_members"
+                                     " WHERE member_number = ? AND month BETWEEN ? AND ?")
+                          .arg(CELL_KEY),
+                      {memberNumber, std::get<0>(contribution.cells.cbegin()->first),
+                       std::get<0>(contribution.cells.crbegin()->first)},
+                      [&](const QList<qint64>& row) {
+                          const ResultsContribution::Key key{int(row[0]), int(row[1]), int(row[2]), int(row[3])};
+                          if (contribution.cells.count(key) > 0)
+                              before[key] = row[4];
+                      });
 
+    QList<qint64> rows;
+    bool emptied = false;
     for (const auto& [key, cell] : contribution.cells) {
+        rows << memberNumber;
+        appendKey(rows, key);
+        rows << factor * cell.purses << factor * cell.coins;
+        const auto had = before.find(key);
+        const qint64 sessions = had == before.end() ? 0 : had->second;
+        const qint64 after = sessions + factor * cell.purses;
         CellChanges::Change& change = cells.cells[key];
         change.coins += factor * cell.coins;
         change.purses += factor * cell.purses;
-        change.members += memberChange[key];
+        change.members += sessions <= 0 && after > 0 ? 1 : sessions > 0 && after <= 0 ? -1 : 0;
+        emptied = emptied || after <= 0;
     }
-    if (sign < 0)
-        sql.run(QStringLiteral("DELETE FROM result_cell_members WHERE purses <= 0"));
+    sql.insertNumbers(QStringLiteral("INSERT INTO result_cell_members (member_number, %1, purses, coins)").arg(CELL_KEY),
+                      7, rows,
+                      QStringLiteral("ON CONFLICT (member_number, %1) DO UPDATE"
+                                     " SET purses = result_cell_members.purses + excluded.purses,"
+                                     " coins = result_cell_members.coins + excluded.coins")
+                          .arg(CELL_KEY));
+    if (emptied)
+        sql.run(QStringLiteral("DELETE FROM result_cell_members WHERE member_number = ? AND purses <= 0"),
+                {sqlNumber(memberNumber)});
 }
 
 void ResultsAggregates::noteChanges(qint64 memberNumber, const ResultsContribution& removed,

@@ -296,7 +296,6 @@ const char* const VERSION_8[] = {
      " SELECT member_number, month, member_country, national_side, coin_value, purses, coins FROM result_cell_members"),
     "DROP TABLE result_cell_members",
     "ALTER TABLE result_cell_members_by_member RENAME TO result_cell_members",
-    "CREATE INDEX result_cell_members_emptied ON result_cell_members (purses) WHERE purses <= 0",
 
     ("CREATE TABLE publication_changes_by_member ("
      " member_number BIGINT NOT NULL, month INTEGER NOT NULL, member_country INTEGER NOT NULL,"

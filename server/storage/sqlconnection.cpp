@@ -179,10 +179,8 @@ void SqlConnection::insertRows(const QString& insertInto, int columns, const QVa
 void SqlConnection::insertNumbers(const QString& insertInto, int columns, const QList<qint64>& values,
                                   const QString& after, const std::function<void(const QList<qint64>&)>& readRow)
 {
-    if (sqlDialect.kind() == SqlDialect::Kind::SQLite) {
-        if (!sqlite)
-            sqlite = std::make_unique<SqliteStatements>(SqliteStatements::handleOf(database()));
-        sqlite->runForEachRow(insertInto + QStringLiteral(" VALUES (") +
+    if (SqliteStatements* const native = sqlite()) {
+        native->runForEachRow(insertInto + QStringLiteral(" VALUES (") +
                                   QStringList(columns, QStringLiteral("?")).join(QLatin1Char(',')) +
                                   QStringLiteral(") ") + after,
                               columns, values, readRow);
@@ -203,15 +201,39 @@ void SqlConnection::insertNumbers(const QString& insertInto, int columns, const 
         }
         rows += "]]";
         QSqlQuery& query = run(statement, {QString::fromLatin1(rows)});
-        if (readRow) {
-            QList<qint64> returned;
-            while (query.next()) {
-                returned.resize(query.record().count());
-                for (int i = 0; i < returned.size(); ++i)
-                    returned[i] = query.value(i).toLongLong();
-                readRow(returned);
-            }
-            query.finish();
-        }
+        if (readRow)
+            readNumbers(query, readRow);
     }
+}
+
+void SqlConnection::selectNumbers(const QString& statement, const QList<qint64>& values,
+                                  const std::function<void(const QList<qint64>&)>& readRow)
+{
+    if (SqliteStatements* const native = sqlite()) {
+        native->runForEachRow(statement, int(values.size()), values, readRow);
+        return;
+    }
+    QVariantList bound;
+    for (const qint64 value : values)
+        bound << sqlNumber(value);
+    readNumbers(run(statement, bound), readRow);
+}
+
+void SqlConnection::readNumbers(QSqlQuery& query, const std::function<void(const QList<qint64>&)>& readRow)
+{
+    QList<qint64> row;
+    while (query.next()) {
+        row.resize(query.record().count());
+        for (int i = 0; i < row.size(); ++i)
+            row[i] = query.value(i).toLongLong();
+        readRow(row);
+    }
+    query.finish();
+}
+
+SqliteStatements* SqlConnection::sqlite()
+{
+    if (!native && sqlDialect.kind() == SqlDialect::Kind::SQLite)
+        native = std::make_unique<SqliteStatements>(SqliteStatements::handleOf(database()));
+    return native.get();
 }

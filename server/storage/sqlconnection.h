@@ -90,6 +90,12 @@ public:
                        const QString& after = QString(),
                        const std::function<void(const QList<qint64>&)>& readRow = {});
 
+    // Runs a statement that takes whole numbers and returns rows of them;
+    // `readRow` is called with every row. SQLite runs it through its own
+    // interface (see SqliteStatements).
+    void selectNumbers(const QString& statement, const QList<qint64>& values,
+                       const std::function<void(const QList<qint64>&)>& readRow);
+
     // False when the connection no longer answers (the database restarted,
     // or ended our session): it is of no further use.
     bool isAlive() const;
@@ -97,6 +103,10 @@ public:
 private:
     QString connection;
     SqlDialect sqlDialect;
+    // SQLite's own statements on this connection, made on first use; null on PostgreSQL.
+    SqliteStatements* sqlite();
+    static void readNumbers(QSqlQuery& query, const std::function<void(const QList<qint64>&)>& readRow);
+
     QHash<QString, QSqlQuery> statements;
-    std::unique_ptr<SqliteStatements> sqlite;
+    std::unique_ptr<SqliteStatements> native;
 };

@@ -13,6 +13,8 @@
 #include <QSqlQuery>
 #include <QString>
 
+#include <functional>
+
 namespace {
 
 // The first schema: the tables, and the rows the server keeps for itself.
@@ -189,6 +191,34 @@ const char* const VERSION_4[] = {
     "INSERT INTO server_state (name, value) VALUES ('results_version', 0), ('results_updated', 0)",
 };
 
+// Gathers the rows of each session (`rowsInOrder` selects them ordered by
+// session, the session first) into one value in the session's `column`:
+// `itemOf` makes an item of a row, `valueOf` the value of a session's items.
+template <typename Item>
+void gatherIntoSessions(SqlConnection& sql, const QString& rowsInOrder, const QString& column,
+                        const std::function<Item(const QSqlQuery&)>& itemOf,
+                        QByteArray (*valueOf)(const QList<Item>&))
+{
+    QSqlQuery& rows = sql.run(rowsInOrder);
+    qint64 session = -1;
+    QList<Item> items;
+    const auto keep = [&] {
+        if (!items.isEmpty())
+            sql.run(QStringLiteral("UPDATE sessions SET %1 = ? WHERE session_id = ?").arg(column),
+                    {valueOf(items), sqlNumber(session)});
+        items.clear();
+    };
+    while (rows.next()) {
+        if (rows.value(0).toLongLong() != session) {
+            keep();
+            session = rows.value(0).toLongLong();
+        }
+        items.append(itemOf(rows));
+    }
+    keep();
+    rows.finish();
+}
+
 // Version 5 keeps a session's usage events as one value in its row (see
 // SessionStore::eventsValue()) instead of a row for each event: the largest
 // uploads hold a hundred thousand events, and as rows they kept every other
@@ -196,25 +226,12 @@ const char* const VERSION_4[] = {
 void keepEventsInSessions(SqlConnection& sql)
 {
     sql.execute(sql.dialect().schema("ALTER TABLE sessions ADD COLUMN usage_events BYTES"));
-    QSqlQuery& rows = sql.run(
-        QStringLiteral("SELECT session_id, time_hundredths, event_id FROM usage_events ORDER BY session_id, position"));
-    qint64 session = -1;
-    QList<UserEvent> events;
-    const auto keep = [&] {
-        if (!events.isEmpty())
-            sql.run(QStringLiteral("UPDATE sessions SET usage_events = ? WHERE session_id = ?"),
-                    {SessionStore::eventsValue(events), sqlNumber(session)});
-        events.clear();
-    };
-    while (rows.next()) {
-        if (rows.value(0).toLongLong() != session) {
-            keep();
-            session = rows.value(0).toLongLong();
-        }
-        events.append(UserEvent{rows.value(1).toInt(), quint16(rows.value(2).toUInt())});
-    }
-    keep();
-    rows.finish();
+    gatherIntoSessions<UserEvent>(
+        sql,
+        QStringLiteral("SELECT session_id, time_hundredths, event_id FROM usage_events ORDER BY session_id, position"),
+        QStringLiteral("usage_events"),
+        [](const QSqlQuery& row) { return UserEvent{row.value(1).toInt(), quint16(row.value(2).toUInt())}; },
+        SessionStore::eventsValue);
     sql.execute(QStringLiteral("DROP TABLE usage_events"));
 }
 
@@ -343,27 +360,17 @@ void keepPursesInSessions(SqlConnection& sql)
         sql.execute(QStringLiteral("DROP TABLE coin_piles"));
         return;
     }
-    QSqlQuery& rows = sql.run(QStringLiteral(
-        "SELECT session_id, coin_value, coin_country, count FROM coin_piles ORDER BY session_id, position"));
-    qint64 session = -1;
-    QList<CoinPile> purse;
-    const auto keep = [&] {
-        if (!purse.isEmpty())
-            sql.run(QStringLiteral("UPDATE sessions SET purse = ? WHERE session_id = ?"),
-                    {SessionStore::purseValue(purse), sqlNumber(session)});
-        purse.clear();
-    };
-    while (rows.next()) {
-        if (rows.value(0).toLongLong() != session) {
-            keep();
-            session = rows.value(0).toLongLong();
-        }
-        // The table numbered coin values and sides from 1.
-        purse.append(CoinPile{quint32(rows.value(1).toLongLong() - 1), quint32(rows.value(2).toLongLong() - 1),
-                              quint32(rows.value(3).toLongLong())});
-    }
-    keep();
-    rows.finish();
+    gatherIntoSessions<CoinPile>(
+        sql,
+        QStringLiteral(
+            "SELECT session_id, coin_value, coin_country, count FROM coin_piles ORDER BY session_id, position"),
+        QStringLiteral("purse"),
+        [](const QSqlQuery& row) {
+            // The table numbered coin values and sides from 1.
+            return CoinPile{quint32(row.value(1).toLongLong() - 1), quint32(row.value(2).toLongLong() - 1),
+                            quint32(row.value(3).toLongLong())};
+        },
+        SessionStore::purseValue);
     sql.execute(QStringLiteral("DROP TABLE coin_piles"));
 }
 

@@ -349,8 +349,7 @@ std::string differenceFromFreshCount(const QString& location, bool publishedToo)
                     .toString();
             const QString counted =
                 sql.value(QStringLiteral("SELECT (SELECT COUNT(*) FROM members) || ' ' ||"
-                                         " (SELECT COUNT(*) FROM sessions s WHERE EXISTS"
-                                         " (SELECT 1 FROM coin_piles p WHERE p.session_id = s.session_id)) || ' ' ||"
+                                         " (SELECT COUNT(*) FROM sessions WHERE length(purse) > 0) || ' ' ||"
                                          " (SELECT COALESCE(SUM(sum_cents), 0) FROM sessions)"))
                     .toString();
             if (kept != counted)

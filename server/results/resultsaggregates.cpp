@@ -2,6 +2,7 @@
 #include "server/results/resultsaggregates.h"
 
 #include "common/constants.h"
+#include "server/storage/sessionstore.h"
 #include "server/storage/sqlconnection.h"
 #include "settings/settingschoices.h"
 
@@ -14,17 +15,10 @@ namespace {
 
 const QString CELL_KEY = QStringLiteral("month, member_country, national_side, coin_value");
 
-// Per stored session and cell: the session's coins there. Piles that are
-// not a coin (a count of 0, no national side) count nowhere; a session
-// holding the same coin twice counts it once, summed. ResultsContribution::
-// addSession() counts the same from a session in memory.
-const QString EVERY_SESSION = QStringLiteral(
-    "WITH piles AS ("
-    " SELECT s.session_id, s.member_number, s.month, s.member_country, p.coin_country AS national_side,"
-    " p.coin_value, SUM(p.count) AS coins"
-    " FROM sessions s JOIN coin_piles p ON p.session_id = s.session_id"
-    " WHERE p.count > 0 AND p.coin_country BETWEEN 1 AND 15 AND p.coin_value BETWEEN 1 AND 8"
-    " GROUP BY s.session_id, s.member_number, s.month, s.member_country, p.coin_country, p.coin_value) ");
+// A fresh count reads the sessions of this many member numbers at a time,
+// and writes the members' rows once this many are gathered.
+constexpr qint64 MEMBERS_READ_AT_ONCE = 4096;
+constexpr qsizetype ROWS_WRITTEN_AT_ONCE = 8192;
 
 void appendKey(QList<qint64>& values, const std::tuple<int, int, int, int>& key)
 {
@@ -67,23 +61,12 @@ void ResultsContribution::addSession(int month, int memberCountry, const QList<C
 
 void ResultsAggregates::addStored(qint64 sessionId, ResultsContribution& contribution)
 {
-    QSqlQuery& piles = sql.run(QStringLiteral("SELECT s.month, s.member_country, p.coin_value, p.coin_country, p.count"
-                                              " FROM sessions s JOIN coin_piles p ON p.session_id = s.session_id"
-                                              " WHERE s.session_id = ?"),
-                               {sqlNumber(sessionId)});
-    int month = 0;
-    int memberCountry = 0;
-    QList<CoinPile> purse;
-    while (piles.next()) {
-        month = piles.value(0).toInt();
-        memberCountry = piles.value(1).toInt();
-        const int value = piles.value(2).toInt();
-        const int side = piles.value(3).toInt();
-        if (value >= 1 && value <= NUM_COINS && side >= 1 && side <= NUM_NATIONAL_SIDES)
-            purse.append(CoinPile{quint32(value - 1), quint32(side - 1), piles.value(4).toUInt()});
-    }
-    piles.finish();
-    contribution.addSession(month, memberCountry, purse);
+    QSqlQuery& session = sql.run(QStringLiteral("SELECT month, member_country, purse FROM sessions WHERE session_id = ?"),
+                                 {sqlNumber(sessionId)});
+    if (session.next())
+        contribution.addSession(session.value(0).toInt(), session.value(1).toInt(),
+                                SessionStore::purseOf(session.value(2).toByteArray()));
+    session.finish();
 }
 
 void ResultsAggregates::apply(qint64 memberNumber, const ResultsContribution& contribution, int sign,
@@ -93,38 +76,45 @@ void ResultsAggregates::apply(qint64 memberNumber, const ResultsContribution& co
         return;
     const qint64 factor = sign > 0 ? 1 : -1;
 
-    // The member's sessions in each cell. The member came into a cell when
-    // its row now holds just what was added, and left it when the row
-    // dropped to nothing.
-    QList<qint64> rows;
-    for (const auto& [key, cell] : contribution.cells) {
-        appendKey(rows, key);
-        rows << memberNumber << factor * cell.purses << factor * cell.coins;
-    }
-    std::map<ResultsContribution::Key, qint64> memberChange;
-    sql.insertNumbers(
-        QStringLiteral("INSERT INTO result_cell_members (%1, member_number, purses, coins)").arg(CELL_KEY), 7, rows,
-        QStringLiteral("ON CONFLICT (%1, member_number) DO UPDATE"
-                       " SET purses = result_cell_members.purses + excluded.purses,"
-                       " coins = result_cell_members.coins + excluded.coins RETURNING %1, purses")
-            .arg(CELL_KEY),
-        [&](const QSqlQuery& row) {
-            const ResultsContribution::Key key{row.value(0).toInt(), row.value(1).toInt(), row.value(2).toInt(),
-                                               row.value(3).toInt()};
-            const qint64 sessions = row.value(4).toLongLong();
-            const auto cell = contribution.cells.find(key);
-            if (cell != contribution.cells.end())
-                memberChange[key] = sign > 0 ? (sessions == cell->second.purses ? 1 : 0) : (sessions <= 0 ? -1 : 0);
-        });
+    // The member's sessions in each of these cells before: the member comes
+    // into a cell where it had none, and leaves it where none are left. The
+    // member's rows are kept together, month after month.
+    std::map<ResultsContribution::Key, qint64> before;
+    sql.selectNumbers(QStringLiteral("SELECT %1, purses FROM result_cell_members"
+                                     " WHERE member_number = ? AND month BETWEEN ? AND ?")
+                          .arg(CELL_KEY),
+                      {memberNumber, std::get<0>(contribution.cells.cbegin()->first),
+                       std::get<0>(contribution.cells.crbegin()->first)},
+                      [&](const QList<qint64>& row) {
+                          const ResultsContribution::Key key{int(row[0]), int(row[1]), int(row[2]), int(row[3])};
+                          if (contribution.cells.count(key) > 0)
+                              before[key] = row[4];
+                      });
 
+    QList<qint64> rows;
+    bool emptied = false;
     for (const auto& [key, cell] : contribution.cells) {
+        rows << memberNumber;
+        appendKey(rows, key);
+        rows << factor * cell.purses << factor * cell.coins;
+        const auto had = before.find(key);
+        const qint64 sessions = had == before.end() ? 0 : had->second;
+        const qint64 after = sessions + factor * cell.purses;
         CellChanges::Change& change = cells.cells[key];
         change.coins += factor * cell.coins;
         change.purses += factor * cell.purses;
-        change.members += memberChange[key];
+        change.members += sessions <= 0 && after > 0 ? 1 : sessions > 0 && after <= 0 ? -1 : 0;
+        emptied = emptied || after <= 0;
     }
-    if (sign < 0)
-        sql.run(QStringLiteral("DELETE FROM result_cell_members WHERE purses <= 0"));
+    sql.insertNumbers(QStringLiteral("INSERT INTO result_cell_members (member_number, %1, purses, coins)").arg(CELL_KEY),
+                      7, rows,
+                      QStringLiteral("ON CONFLICT (member_number, %1) DO UPDATE"
+                                     " SET purses = result_cell_members.purses + excluded.purses,"
+                                     " coins = result_cell_members.coins + excluded.coins")
+                          .arg(CELL_KEY));
+    if (emptied)
+        sql.run(QStringLiteral("DELETE FROM result_cell_members WHERE member_number = ? AND purses <= 0"),
+                {sqlNumber(memberNumber)});
 }
 
 void ResultsAggregates::noteChanges(qint64 memberNumber, const ResultsContribution& removed,
@@ -190,14 +180,65 @@ void ResultsAggregates::rebuild()
 {
     sql.execute(QStringLiteral("DELETE FROM result_cell_members"));
     sql.execute(QStringLiteral("DELETE FROM result_cells"));
-    sql.execute(EVERY_SESSION + QStringLiteral("INSERT INTO result_cell_members (%1, member_number, purses, coins)"
-                                               " SELECT %1, member_number, COUNT(*), SUM(coins) FROM piles"
-                                               " GROUP BY %1, member_number")
-                                    .arg(CELL_KEY));
-    sql.execute(EVERY_SESSION + QStringLiteral("INSERT INTO result_cells (%1, coins, purses, members)"
-                                               " SELECT %1, SUM(coins), COUNT(*), COUNT(DISTINCT member_number)"
-                                               " FROM piles GROUP BY %1")
-                                    .arg(CELL_KEY));
+    // Member after member: each member's sessions are summed up in memory,
+    // then written as the member's rows, and counted into the cells.
+    std::map<ResultsContribution::Key, CellChanges::Change> cells;
+    QList<qint64> memberRows;
+    const auto writeMemberRows = [&] {
+        sql.insertNumbers(QStringLiteral("INSERT INTO result_cell_members (member_number, %1, purses, coins)")
+                              .arg(CELL_KEY),
+                          7, memberRows);
+        memberRows.clear();
+    };
+    qint64 member = -1;
+    ResultsContribution contribution;
+    const auto addMember = [&] {
+        for (const auto& [key, sums] : contribution.cells) {
+            memberRows << member;
+            appendKey(memberRows, key);
+            memberRows << sums.purses << sums.coins;
+            CellChanges::Change& cell = cells[key];
+            cell.coins += sums.coins;
+            cell.purses += sums.purses;
+            cell.members += 1;
+        }
+        contribution = ResultsContribution();
+        if (memberRows.size() >= ROWS_WRITTEN_AT_ONCE * 7)
+            writeMemberRows();
+    };
+    // Read in pieces of member numbers, so that the rows read stay few
+    // however many sessions there are, and no statement stays open while
+    // rows are written.
+    const qint64 first = sql.value(QStringLiteral("SELECT COALESCE(MIN(member_number), 0) FROM sessions")).toLongLong();
+    const qint64 last = sql.value(QStringLiteral("SELECT COALESCE(MAX(member_number), -1) FROM sessions")).toLongLong();
+    for (qint64 from = first; from <= last; from += MEMBERS_READ_AT_ONCE) {
+        QSqlQuery& sessions = sql.run(QStringLiteral("SELECT member_number, month, member_country, purse FROM sessions"
+                                                     " WHERE member_number >= ? AND member_number < ?"
+                                                     " ORDER BY member_number"),
+                                      {sqlNumber(from), sqlNumber(from + MEMBERS_READ_AT_ONCE)});
+        QList<std::tuple<qint64, int, int, QByteArray>> read;
+        while (sessions.next())
+            read.append({sessions.value(0).toLongLong(), sessions.value(1).toInt(), sessions.value(2).toInt(),
+                         sessions.value(3).toByteArray()});
+        sessions.finish();
+        for (const auto& [number, month, memberCountry, purse] : std::as_const(read)) {
+            if (number != member) {
+                addMember();
+                member = number;
+            }
+            contribution.addSession(month, memberCountry, SessionStore::purseOf(purse));
+        }
+    }
+    addMember();
+    writeMemberRows();
+
+    QList<qint64> cellRows;
+    for (const auto& [key, cell] : cells) {
+        appendKey(cellRows, key);
+        cellRows << cell.coins << cell.purses << cell.members;
+    }
+    sql.insertNumbers(QStringLiteral("INSERT INTO result_cells (%1, coins, purses, members)").arg(CELL_KEY), 7,
+                      cellRows);
     sql.execute(QStringLiteral("DELETE FROM publication_changes"));
     sql.execute(QStringLiteral("INSERT INTO publication_changes (%1, member_number)"
                                " SELECT %1, member_number FROM result_cell_members"

@@ -61,9 +61,10 @@ private:
 //
 // result_cells holds, for every month x member country x national side x
 // coin value, its coins, purses and distinct members. The distinct members
-// cannot be summed up, so result_cell_members keeps, per cell and member,
+// cannot be summed up, so result_cell_members keeps, per member and cell,
 // how many of the member's sessions are in it: a cell's member count changes
-// exactly when such a row comes or goes. publication_changes notes who
+// exactly when such a row comes or goes. A member's rows lie together, so
+// an upload reads and writes a few pages of them. publication_changes notes who
 // changed a cell since it was last published (and, under the key of zeros,
 // who changed the project's totals).
 //

@@ -77,15 +77,37 @@ void storeSettings(SqlConnection& sql, const QVariant& member, const ClientStora
                 {member, now, sqlText(upload.Message)});
 }
 
+// The most event totals one statement takes away.
+constexpr qsizetype EVENTS_DELETED_AT_ONCE = 64;
+
 // The client keeps running totals over all its runs: the latest upload's
-// totals replace the earlier ones.
+// totals replace the earlier ones. Only the totals that changed are written.
 void storeEventTotals(SqlConnection& sql, const QVariant& member, const QMap<quint16, quint32>& totals)
 {
-    sql.run(QStringLiteral("DELETE FROM event_totals WHERE member_number = ?"), {member});
-    QList<qint64> rows;
+    QMap<quint16, quint32> stored;
+    QSqlQuery& read = sql.run(QStringLiteral("SELECT event_id, total FROM event_totals WHERE member_number = ?"),
+                              {member});
+    while (read.next())
+        stored.insert(quint16(read.value(0).toUInt()), quint32(read.value(1).toLongLong()));
+    read.finish();
+
+    QList<qint64> changed;
     for (auto it = totals.constBegin(); it != totals.constEnd(); ++it)
-        rows << member.toLongLong() << qint64(it.key()) << qint64(it.value());
-    sql.insertNumbers(QStringLiteral("INSERT INTO event_totals (member_number, event_id, total)"), 3, rows);
+        if (const auto was = stored.constFind(it.key()); was == stored.constEnd() || *was != it.value())
+            changed << member.toLongLong() << qint64(it.key()) << qint64(it.value());
+    sql.insertNumbers(QStringLiteral("INSERT INTO event_totals (member_number, event_id, total)"), 3, changed,
+                      QStringLiteral("ON CONFLICT (member_number, event_id) DO UPDATE SET total = excluded.total"));
+    QVariantList gone;
+    for (auto it = stored.constBegin(); it != stored.constEnd(); ++it)
+        if (!totals.contains(it.key()))
+            gone << sqlNumber(it.key());
+    // A statement for each number of totals up to a bound, so that a few are kept.
+    for (qsizetype at = 0; at < gone.size(); at += EVENTS_DELETED_AT_ONCE) {
+        const QVariantList some = gone.mid(at, EVENTS_DELETED_AT_ONCE);
+        sql.run(QStringLiteral("DELETE FROM event_totals WHERE member_number = ? AND event_id IN (%1)")
+                    .arg(QStringList(some.size(), QStringLiteral("?")).join(QLatin1Char(','))),
+                QVariantList{member} + some);
+    }
 }
 
 // Stores the invitations the client has not uploaded before; returns how

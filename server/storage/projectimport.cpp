@@ -3,7 +3,9 @@
 
 #include "server/storage/databaselocation.h"
 #include "server/storage/projectdatabase.h"
+#include "server/storage/sessionstore.h"
 #include "server/storage/sqlconnection.h"
+#include "storage/coinpile.h"
 
 #include <QFileInfo>
 #include <QSqlDriver>
@@ -169,23 +171,37 @@ void continueIdentities(SqlConnection& to)
 
 ProjectImport::Totals ProjectImport::Totals::of(SqlConnection& sql)
 {
-    QSqlQuery& query = sql.run(QStringLiteral(
-        "SELECT (SELECT COUNT(*) FROM members),"
-        " (SELECT COUNT(*) FROM sessions s"
-        " WHERE EXISTS (SELECT 1 FROM coin_piles p WHERE p.session_id = s.session_id)),"
-        " (SELECT COALESCE(SUM(count), 0) FROM coin_piles), (SELECT COALESCE(SUM(sum_cents), 0) FROM sessions),"
-        " (SELECT value FROM server_state WHERE name = 'members'),"
-        " (SELECT value FROM server_state WHERE name = 'purses'),"
-        " (SELECT value FROM server_state WHERE name = 'sum_cents')"));
+    QSqlQuery& query = sql.run(QStringLiteral("SELECT (SELECT COUNT(*) FROM members),"
+                                              " (SELECT COALESCE(SUM(sum_cents), 0) FROM sessions),"
+                                              " (SELECT value FROM server_state WHERE name = 'members'),"
+                                              " (SELECT value FROM server_state WHERE name = 'purses'),"
+                                              " (SELECT value FROM server_state WHERE name = 'sum_cents')"));
     Totals totals;
     if (query.next()) {
-        qint64* const fields[] = {&totals.members,     &totals.purses,     &totals.coins,    &totals.cents,
-                                  &totals.keptMembers, &totals.keptPurses, &totals.keptCents};
-        for (int i = 0; i < 7; ++i)
+        qint64* const fields[] = {&totals.members, &totals.cents, &totals.keptMembers, &totals.keptPurses,
+                                  &totals.keptCents};
+        for (int i = 0; i < 5; ++i)
             *fields[i] = query.value(i).toLongLong();
     }
     query.finish();
-    return totals;
+    // The purses and coins from the sessions' piles, a piece at a time.
+    for (qint64 after = -1;;) {
+        QSqlQuery& sessions = sql.run(
+            QStringLiteral("SELECT session_id, purse FROM sessions WHERE session_id > ? ORDER BY session_id LIMIT %1")
+                .arg(ROWS_AT_ONCE),
+            {sqlNumber(after)});
+        const qint64 before = after;
+        while (sessions.next()) {
+            after = sessions.value(0).toLongLong();
+            const QList<CoinPile> purse = SessionStore::purseOf(sessions.value(1).toByteArray());
+            totals.purses += purse.isEmpty() ? 0 : 1;
+            for (const CoinPile& pile : purse)
+                totals.coins += pile.count;
+        }
+        sessions.finish();
+        if (after == before)
+            return totals;
+    }
 }
 
 bool ProjectImport::Totals::consistent() const

@@ -13,6 +13,8 @@
 #include <QSqlQuery>
 #include <QString>
 
+#include <functional>
+
 namespace {
 
 // The first schema: the tables, and the rows the server keeps for itself.
@@ -189,6 +191,34 @@ const char* const VERSION_4[] = {
     "INSERT INTO server_state (name, value) VALUES ('results_version', 0), ('results_updated', 0)",
 };
 
+// Gathers the rows of each session (`rowsInOrder` selects them ordered by
+// session, the session first) into one value in the session's `column`:
+// `itemOf` makes an item of a row, `valueOf` the value of a session's items.
+template <typename Item>
+void gatherIntoSessions(SqlConnection& sql, const QString& rowsInOrder, const QString& column,
+                        const std::function<Item(const QSqlQuery&)>& itemOf,
+                        QByteArray (*valueOf)(const QList<Item>&))
+{
+    QSqlQuery& rows = sql.run(rowsInOrder);
+    qint64 session = -1;
+    QList<Item> items;
+    const auto keep = [&] {
+        if (!items.isEmpty())
+            sql.run(QStringLiteral("UPDATE sessions SET %1 = ? WHERE session_id = ?").arg(column),
+                    {valueOf(items), sqlNumber(session)});
+        items.clear();
+    };
+    while (rows.next()) {
+        if (rows.value(0).toLongLong() != session) {
+            keep();
+            session = rows.value(0).toLongLong();
+        }
+        items.append(itemOf(rows));
+    }
+    keep();
+    rows.finish();
+}
+
 // Version 5 keeps a session's usage events as one value in its row (see
 // SessionStore::eventsValue()) instead of a row for each event: the largest
 // uploads hold a hundred thousand events, and as rows they kept every other
@@ -196,25 +226,12 @@ const char* const VERSION_4[] = {
 void keepEventsInSessions(SqlConnection& sql)
 {
     sql.execute(sql.dialect().schema("ALTER TABLE sessions ADD COLUMN usage_events BYTES"));
-    QSqlQuery& rows = sql.run(
-        QStringLiteral("SELECT session_id, time_hundredths, event_id FROM usage_events ORDER BY session_id, position"));
-    qint64 session = -1;
-    QList<UserEvent> events;
-    const auto keep = [&] {
-        if (!events.isEmpty())
-            sql.run(QStringLiteral("UPDATE sessions SET usage_events = ? WHERE session_id = ?"),
-                    {SessionStore::eventsValue(events), sqlNumber(session)});
-        events.clear();
-    };
-    while (rows.next()) {
-        if (rows.value(0).toLongLong() != session) {
-            keep();
-            session = rows.value(0).toLongLong();
-        }
-        events.append(UserEvent{rows.value(1).toInt(), quint16(rows.value(2).toUInt())});
-    }
-    keep();
-    rows.finish();
+    gatherIntoSessions<UserEvent>(
+        sql,
+        QStringLiteral("SELECT session_id, time_hundredths, event_id FROM usage_events ORDER BY session_id, position"),
+        QStringLiteral("usage_events"),
+        [](const QSqlQuery& row) { return UserEvent{row.value(1).toInt(), quint16(row.value(2).toUInt())}; },
+        SessionStore::eventsValue);
     sql.execute(QStringLiteral("DROP TABLE usage_events"));
 }
 
@@ -280,6 +297,83 @@ const char* const VERSION_7[] = {
     "ALTER TABLE coin_piles_by_session RENAME TO coin_piles",
 };
 
+// Version 8 keeps each member's rows together. A member's part of the cells
+// and what the member changed since the last publication are keyed by the
+// member first, so that an upload touches a few pages of them instead of one
+// for every cell; the publication, which reads them by cell, reads them whole
+// once a day anyway. The running totals of events are owned by their member's
+// row and written with it, without a check of the member for every total.
+// SQLite keeps all of them, and the cells, in the order of their key alone.
+const char* const VERSION_8[] = {
+    ("CREATE TABLE result_cell_members_by_member ("
+     " member_number BIGINT NOT NULL, month INTEGER NOT NULL, member_country INTEGER NOT NULL,"
+     " national_side INTEGER NOT NULL, coin_value INTEGER NOT NULL, purses BIGINT NOT NULL, coins BIGINT NOT NULL,"
+     " PRIMARY KEY (member_number, month, member_country, national_side, coin_value)) WITHOUT_ROWID"),
+    ("INSERT INTO result_cell_members_by_member"
+     " SELECT member_number, month, member_country, national_side, coin_value, purses, coins FROM result_cell_members"),
+    "DROP TABLE result_cell_members",
+    "ALTER TABLE result_cell_members_by_member RENAME TO result_cell_members",
+
+    ("CREATE TABLE publication_changes_by_member ("
+     " member_number BIGINT NOT NULL, month INTEGER NOT NULL, member_country INTEGER NOT NULL,"
+     " national_side INTEGER NOT NULL, coin_value INTEGER NOT NULL,"
+     " PRIMARY KEY (member_number, month, member_country, national_side, coin_value)) WITHOUT_ROWID"),
+    ("INSERT INTO publication_changes_by_member"
+     " SELECT member_number, month, member_country, national_side, coin_value FROM publication_changes"),
+    "DROP TABLE publication_changes",
+    "ALTER TABLE publication_changes_by_member RENAME TO publication_changes",
+
+    ("CREATE TABLE result_cells_by_key ("
+     " month INTEGER NOT NULL, member_country INTEGER NOT NULL, national_side INTEGER NOT NULL,"
+     " coin_value INTEGER NOT NULL, coins BIGINT NOT NULL, purses BIGINT NOT NULL, members BIGINT NOT NULL,"
+     " PRIMARY KEY (month, member_country, national_side, coin_value)) WITHOUT_ROWID"),
+    ("INSERT INTO result_cells_by_key"
+     " SELECT month, member_country, national_side, coin_value, coins, purses, members FROM result_cells"),
+    "DROP TABLE result_cells",
+    "ALTER TABLE result_cells_by_key RENAME TO result_cells",
+    "CREATE INDEX result_cells_emptied ON result_cells (purses) WHERE purses <= 0",
+
+    ("CREATE TABLE event_totals_by_member ("
+     " member_number BIGINT NOT NULL, event_id INTEGER NOT NULL, total BIGINT NOT NULL,"
+     " PRIMARY KEY (member_number, event_id)) WITHOUT_ROWID"),
+    "INSERT INTO event_totals_by_member SELECT member_number, event_id, total FROM event_totals",
+    "DROP TABLE event_totals",
+    "ALTER TABLE event_totals_by_member RENAME TO event_totals",
+};
+
+// Version 8 also keeps a session's coin piles as one value in its row (see
+// SessionStore::purseValue()), as version 5 did with its events: they are
+// only ever written and read all together with their session, and as rows
+// they cost every upload a hundred index entries.
+void keepPursesInSessions(SqlConnection& sql)
+{
+    sql.execute(sql.dialect().schema("ALTER TABLE sessions ADD COLUMN purse BYTES"));
+    if (sql.dialect().kind() == SqlDialect::Kind::PostgreSQL) {
+        // In one statement: the driver would hold every pile read in memory. The
+        // low four bytes of an 8-byte big-endian number are its 4-byte form.
+        sql.execute(QStringLiteral(
+            "UPDATE sessions SET purse = p.purse FROM (SELECT session_id, string_agg("
+            "substring(int8send(CAST(coin_value - 1 AS BIGINT)) FROM 5)"
+            " || substring(int8send(CAST(coin_country - 1 AS BIGINT)) FROM 5)"
+            " || substring(int8send(CAST(count AS BIGINT)) FROM 5), '' ORDER BY position) AS purse"
+            " FROM coin_piles GROUP BY session_id) p WHERE p.session_id = sessions.session_id"));
+        sql.execute(QStringLiteral("DROP TABLE coin_piles"));
+        return;
+    }
+    gatherIntoSessions<CoinPile>(
+        sql,
+        QStringLiteral(
+            "SELECT session_id, coin_value, coin_country, count FROM coin_piles ORDER BY session_id, position"),
+        QStringLiteral("purse"),
+        [](const QSqlQuery& row) {
+            // The table numbered coin values and sides from 1.
+            return CoinPile{quint32(row.value(1).toLongLong() - 1), quint32(row.value(2).toLongLong() - 1),
+                            quint32(row.value(3).toLongLong())};
+        },
+        SessionStore::purseValue);
+    sql.execute(QStringLiteral("DROP TABLE coin_piles"));
+}
+
 template <std::size_t N> void run(SqlConnection& sql, const char* const (&statements)[N])
 {
     for (const char* statement : statements)
@@ -320,10 +414,15 @@ void ProjectSchema::upgrade(SqlConnection& sql, int version)
         run(sql, VERSION_4);
     if (version < 5)
         keepEventsInSessions(sql);
-    if (version < 6) {
+    if (version < 6)
         run(sql, VERSION_6);
-        ResultsAggregates(sql).rebuild();
-    }
     if (version < 7)
         run(sql, VERSION_7);
+    if (version < 8) {
+        run(sql, VERSION_8);
+        keepPursesInSessions(sql);
+    }
+    // The cells of version 6 are counted afresh once the sessions are in their latest form.
+    if (version < 6)
+        ResultsAggregates(sql).rebuild();
 }

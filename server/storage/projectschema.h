@@ -9,7 +9,7 @@ class SqlConnection;
 namespace ProjectSchema {
 
 // Raised with every change of the tables.
-constexpr int VERSION = 7;
+constexpr int VERSION = 8;
 
 // Takes the database from `version` (0: empty) to VERSION, in the caller's
 // transaction.

@@ -85,6 +85,29 @@ QList<UserEvent> SessionStore::eventsOf(const QByteArray& value)
     return events;
 }
 
+QByteArray SessionStore::purseValue(const QList<CoinPile>& purse)
+{
+    QByteArray value;
+    value.reserve(12 * purse.size());
+    for (const CoinPile& pile : purse) {
+        appendBigEndian<quint32>(value, pile.coinIndex);
+        appendBigEndian<quint32>(value, pile.countryIndex);
+        appendBigEndian<quint32>(value, pile.count);
+    }
+    return value;
+}
+
+QList<CoinPile> SessionStore::purseOf(const QByteArray& value)
+{
+    QList<CoinPile> purse;
+    purse.reserve(value.size() / 12);
+    for (qsizetype at = 0; at + 12 <= value.size(); at += 12)
+        purse.append(CoinPile{qFromBigEndian<quint32>(value.constData() + at),
+                              qFromBigEndian<quint32>(value.constData() + at + 4),
+                              qFromBigEndian<quint32>(value.constData() + at + 8)});
+    return purse;
+}
+
 QList<UserEvent> SessionStore::storedEvents(const Stored& stored)
 {
     return eventsOf(
@@ -127,27 +150,18 @@ SessionStore::Relation SessionStore::relation(const Stored& stored, const Sessio
 void SessionStore::removeContribution(const Stored& stored, TotalsChange& change, ResultsContribution& published)
 {
     ResultsAggregates(sql).addStored(stored.id, published);
-    sql.run(QStringLiteral("DELETE FROM coin_piles WHERE session_id = ?"), {sqlNumber(stored.id)});
     change.purses -= stored.piles > 0 ? 1 : 0;
     change.sumCents -= stored.sumCents;
 }
 
-void SessionStore::addContribution(const QList<std::pair<qint64, const Session*>>& sessions, int memberCountry,
-                                   TotalsChange& change, ResultsContribution& published)
+void SessionStore::addContribution(const QList<const Session*>& sessions, int memberCountry, TotalsChange& change,
+                                   ResultsContribution& published)
 {
-    QList<qint64> piles;
-    for (const auto& [id, session] : sessions) {
-        for (qsizetype i = 0; i < session->purse.size(); ++i) {
-            const CoinPile& coins = session->purse[i];
-            // The lookup tables number coin values from 1 and include the common side as country 0.
-            piles << id << i << qint64(coins.coinIndex) + 1 << qint64(coins.countryIndex) + 1 << qint64(coins.count);
-        }
+    for (const Session* session : sessions) {
         change.purses += session->purse.isEmpty() ? 0 : 1;
         change.sumCents += qint64(session->sumOfCents());
         published.addSession(ResultsAggregates::monthOf(session->entryDateTime.date()), memberCountry, session->purse);
     }
-    sql.insertNumbers(QStringLiteral("INSERT INTO coin_piles (session_id, position, coin_value, coin_country, count)"),
-                      5, piles);
 }
 
 SessionStore::Outcome SessionStore::store(qint64 member, bool memberIsNew, int memberCountry,
@@ -166,7 +180,7 @@ SessionStore::Outcome SessionStore::store(qint64 member, bool memberIsNew, int m
     const QHash<QString, Stored> before = memberIsNew ? QHash<QString, Stored>() : stored(member, entries);
 
     Outcome outcome;
-    QList<std::pair<qint64, const Session*>> written;
+    QList<const Session*> written;
     QVariantList added;
     ResultsContribution removedFromResults;
     for (const QString& entry : std::as_const(entries)) {
@@ -177,7 +191,9 @@ SessionStore::Outcome SessionStore::store(qint64 member, bool memberIsNew, int m
             added << sqlNumber(member) << entry << sqlNumber(session.version) << sqlNumber(qint64(session.sumOfCents()))
                   << receivedAt << sqlNumber(session.purse.size()) << sqlNumber(session.observation.size())
                   << sqlNumber(digest) << sqlNumber(ResultsAggregates::monthOf(session.entryDateTime.date()))
-                  << sqlNumber(memberCountry) << eventsValue(session.observation);
+                  << sqlNumber(memberCountry) << eventsValue(session.observation) << purseValue(session.purse);
+            written.append(&session);
+            ++outcome.added;
             continue;
         }
         if (!old->digest.isNull() && old->digest.toLongLong() == digest)
@@ -188,25 +204,19 @@ SessionStore::Outcome SessionStore::store(qint64 member, bool memberIsNew, int m
         removeContribution(*old, change, removedFromResults);
         sql.run(QStringLiteral("UPDATE sessions SET record_version = ?, sum_cents = ?, received_at = ?,"
                                " pile_count = ?, event_count = ?, content_digest = ?, member_country = ?,"
-                               " usage_events = ? WHERE session_id = ?"),
+                               " usage_events = ?, purse = ? WHERE session_id = ?"),
                 {sqlNumber(session.version), sqlNumber(qint64(session.sumOfCents())), receivedAt,
                  sqlNumber(session.purse.size()), sqlNumber(session.observation.size()), sqlNumber(digest),
-                 sqlNumber(memberCountry), eventsValue(session.observation), sqlNumber(old->id)});
-        written.append({old->id, &session});
+                 sqlNumber(memberCountry), eventsValue(session.observation), purseValue(session.purse),
+                 sqlNumber(old->id)});
+        written.append(&session);
         ++outcome.replaced;
     }
 
-    // Each new session gets its number from the database.
     sql.insertRows(QStringLiteral("INSERT INTO sessions (member_number, entry_datetime, record_version, sum_cents,"
                                   " received_at, pile_count, event_count, content_digest, month, member_country,"
-                                  " usage_events) VALUES"),
-                   11, added, QStringLiteral("RETURNING session_id, entry_datetime"), [&](const QSqlQuery& row) {
-                       const Session* session = byEntry.value(row.value(1).toString());
-                       if (!session)
-                           throw DatabaseFailure{QStringLiteral("a new session came back with another entry time")};
-                       written.append({row.value(0).toLongLong(), session});
-                       ++outcome.added;
-                   });
+                                  " usage_events, purse) VALUES"),
+                   12, added);
     ResultsContribution addedToResults;
     addContribution(written, memberCountry, change, addedToResults);
     ResultsAggregates results(sql);

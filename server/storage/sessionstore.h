@@ -10,6 +10,7 @@
 #include <QVariant>
 #include <QtGlobal>
 
+struct CoinPile;
 struct UserEvent;
 class Session;
 class SqlConnection;
@@ -86,13 +87,19 @@ public:
     // hold the storing up for long.
     static QByteArray eventsValue(const QList<UserEvent>& events);
     static QList<UserEvent> eventsOf(const QByteArray& value);
+    // A session's coin piles are stored as one value too, in their order,
+    // each pile as its coin index, national side and count (4 bytes each,
+    // big-endian): they are only ever read and written all together with
+    // their session.
+    static QByteArray purseValue(const QList<CoinPile>& purse);
+    static QList<CoinPile> purseOf(const QByteArray& value);
 
 private:
     QHash<QString, Stored> storedWhere(const QString& condition, const QVariantList& values);
     QList<UserEvent> storedEvents(const Stored& stored);
     void removeContribution(const Stored& stored, TotalsChange& change, ResultsContribution& published);
-    void addContribution(const QList<std::pair<qint64, const Session*>>& sessions, int memberCountry,
-                         TotalsChange& change, ResultsContribution& published);
+    void addContribution(const QList<const Session*>& sessions, int memberCountry, TotalsChange& change,
+                         ResultsContribution& published);
 
     SqlConnection& sql;
 };

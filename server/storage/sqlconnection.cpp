@@ -1,8 +1,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "server/storage/sqlconnection.h"
 
+#include "server/storage/sqlitestatements.h"
+
 #include <QDateTime>
 #include <QSqlError>
+#include <QSqlRecord>
 #include <QStringList>
 
 namespace {
@@ -98,6 +101,8 @@ SqlConnection::SqlConnection(const QString& connectionName, const SqlDialect& di
 {
 }
 
+SqlConnection::~SqlConnection() = default;
+
 QSqlDatabase SqlConnection::database() const
 {
     return QSqlDatabase::database(connection, false);
@@ -172,8 +177,15 @@ void SqlConnection::insertRows(const QString& insertInto, int columns, const QVa
 }
 
 void SqlConnection::insertNumbers(const QString& insertInto, int columns, const QList<qint64>& values,
-                                  const QString& after, const std::function<void(const QSqlQuery&)>& readRow)
+                                  const QString& after, const std::function<void(const QList<qint64>&)>& readRow)
 {
+    if (SqliteStatements* const native = sqlite()) {
+        native->runForEachRow(insertInto + QStringLiteral(" VALUES (") +
+                                  QStringList(columns, QStringLiteral("?")).join(QLatin1Char(',')) +
+                                  QStringLiteral(") ") + after,
+                              columns, values, readRow);
+        return;
+    }
     // WHERE: SQLite would read ON CONFLICT as the join's ON without it.
     const QString statement =
         insertInto + QLatin1Char(' ') + sqlDialect.numberRows(columns) + QStringLiteral(" WHERE true ") + after;
@@ -189,10 +201,39 @@ void SqlConnection::insertNumbers(const QString& insertInto, int columns, const 
         }
         rows += "]]";
         QSqlQuery& query = run(statement, {QString::fromLatin1(rows)});
-        if (readRow) {
-            while (query.next())
-                readRow(query);
-            query.finish();
-        }
+        if (readRow)
+            readNumbers(query, readRow);
     }
+}
+
+void SqlConnection::selectNumbers(const QString& statement, const QList<qint64>& values,
+                                  const std::function<void(const QList<qint64>&)>& readRow)
+{
+    if (SqliteStatements* const native = sqlite()) {
+        native->runForEachRow(statement, int(values.size()), values, readRow);
+        return;
+    }
+    QVariantList bound;
+    for (const qint64 value : values)
+        bound << sqlNumber(value);
+    readNumbers(run(statement, bound), readRow);
+}
+
+void SqlConnection::readNumbers(QSqlQuery& query, const std::function<void(const QList<qint64>&)>& readRow)
+{
+    QList<qint64> row;
+    while (query.next()) {
+        row.resize(query.record().count());
+        for (int i = 0; i < row.size(); ++i)
+            row[i] = query.value(i).toLongLong();
+        readRow(row);
+    }
+    query.finish();
+}
+
+SqliteStatements* SqlConnection::sqlite()
+{
+    if (!native && sqlDialect.kind() == SqlDialect::Kind::SQLite)
+        native = std::make_unique<SqliteStatements>(SqliteStatements::handleOf(database()));
+    return native.get();
 }

@@ -11,10 +11,12 @@
 #include <QVariantList>
 
 #include <functional>
+#include <memory>
 
 #include <string>
 
 class QDateTime;
+class SqliteStatements;
 
 // Values as they are bound. A date and time is stored as its fields, as they
 // were written, with milliseconds, in a text both databases compare and sort
@@ -53,6 +55,7 @@ class SqlConnection
 {
 public:
     SqlConnection(const QString& connectionName, const SqlDialect& dialect);
+    ~SqlConnection();
     SqlConnection(const SqlConnection&) = delete;
     SqlConnection& operator=(const SqlConnection&) = delete;
 
@@ -74,15 +77,24 @@ public:
     void insertRows(const QString& insertInto, int columns, const QVariantList& values,
                     const QString& returning = QString(), const std::function<void(const QSqlQuery&)>& readRow = {});
 
-    // Inserts rows of whole numbers, `columns` of them to a row, in
-    // statements that bind a single value each: Qt SQL's binding costs more
-    // per value than the database's work per row. A statement carries a
-    // bounded piece of the rows, so that a large upload's memory does not
-    // grow with its size. `insertInto` is the statement up
-    // to and including its column list; `after` (ON CONFLICT ..., RETURNING
-    // ...) follows the rows, and `readRow` is called for every row returned.
+    // Inserts rows of whole numbers, `columns` of them to a row. `insertInto`
+    // is the statement up to and including its column list; `after` (ON
+    // CONFLICT ..., RETURNING ...) follows the rows, and `readRow` is called
+    // with every row returned (numbers only). SQLite binds the numbers of a
+    // row at a time through its own interface (see SqliteStatements).
+    // PostgreSQL gets them in statements that bind a single value each, Qt
+    // SQL's binding costing more per value than the database's work per row;
+    // a statement carries a bounded piece of the rows, so that a large
+    // upload's memory does not grow with its size.
     void insertNumbers(const QString& insertInto, int columns, const QList<qint64>& values,
-                       const QString& after = QString(), const std::function<void(const QSqlQuery&)>& readRow = {});
+                       const QString& after = QString(),
+                       const std::function<void(const QList<qint64>&)>& readRow = {});
+
+    // Runs a statement that takes whole numbers and returns rows of them;
+    // `readRow` is called with every row. SQLite runs it through its own
+    // interface (see SqliteStatements).
+    void selectNumbers(const QString& statement, const QList<qint64>& values,
+                       const std::function<void(const QList<qint64>&)>& readRow);
 
     // False when the connection no longer answers (the database restarted,
     // or ended our session): it is of no further use.
@@ -91,5 +103,10 @@ public:
 private:
     QString connection;
     SqlDialect sqlDialect;
+    // SQLite's own statements on this connection, made on first use; null on PostgreSQL.
+    SqliteStatements* sqlite();
+    static void readNumbers(QSqlQuery& query, const std::function<void(const QList<qint64>&)>& readRow);
+
     QHash<QString, QSqlQuery> statements;
+    std::unique_ptr<SqliteStatements> native;
 };

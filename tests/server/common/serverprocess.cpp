@@ -4,7 +4,9 @@
 #include "net/protocol.h"
 #include "net/serveranswer.h"
 #include "server/storage/databaselocation.h"
+#include "server/storage/sessionstore.h"
 #include "storage/clientstorage.h"
+#include "storage/coinpile.h"
 
 #include <QCoreApplication>
 #include <QDataStream>
@@ -242,8 +244,23 @@ QSqlDatabase openReadOnly(const QString& location, const QString& connectionName
 QString countedTotals(const QSqlDatabase& db)
 {
     return rowsOf(db, QStringLiteral("SELECT (SELECT COUNT(*) FROM members) || ' ' ||"
-                                     " (SELECT COUNT(DISTINCT session_id) FROM coin_piles) || ' ' ||"
+                                     " (SELECT COUNT(*) FROM sessions WHERE length(purse) > 0) || ' ' ||"
                                      " (SELECT COALESCE(SUM(sum_cents), 0) FROM sessions)"));
+}
+
+QString storedPiles(const QSqlDatabase& db)
+{
+    QStringList piles;
+    QSqlQuery sessions(db);
+    sessions.exec(QStringLiteral("SELECT purse FROM sessions ORDER BY entry_datetime"));
+    while (sessions.next())
+        for (const CoinPile& pile : SessionStore::purseOf(sessions.value(0).toByteArray()))
+            piles << rowsOf(db, QStringLiteral("SELECT v.name, c.name FROM coin_values v, coin_countries c"
+                                               " WHERE v.id = %1 AND c.id = %2")
+                                    .arg(pile.coinIndex + 1)
+                                    .arg(pile.countryIndex + 1)) +
+                         QLatin1Char('|') + QString::number(pile.count);
+    return piles.join(QLatin1Char(';'));
 }
 
 QString keptTotals(const QSqlDatabase& db)

@@ -95,6 +95,9 @@ QSqlDatabase openReadOnly(const QString& location, const QString& connectionName
 QString rowsOf(const QSqlDatabase& db, const QString& statement);
 // The totals counted afresh from the stored members and sessions, the sum in full 64 bits: "members purses sum".
 QString countedTotals(const QSqlDatabase& db);
+// Every stored coin pile, by the names of its coin value and national side,
+// with its count: "10c|Greece|7;2e|Austria|2", sessions by entry time.
+QString storedPiles(const QSqlDatabase& db);
 // The running totals the server keeps, in the same form.
 QString keptTotals(const QSqlDatabase& db);
 // How many sessions of the PostgreSQL database wait for a lock, seen afresh even inside a transaction.

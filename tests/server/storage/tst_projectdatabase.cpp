@@ -10,6 +10,7 @@
 #include "server/storage/memberstore.h"
 #include "server/storage/projectdatabase.h"
 #include "server/storage/projectschema.h"
+#include "server/storage/sessionstore.h"
 #include "server/storage/sqlconnection.h"
 #include "storage/clientstorage.h"
 
@@ -139,7 +140,7 @@ void TestProjectDatabase::failedUploadLeavesNoTrace()
     QCOMPARE(keptTotals(database.database()), QStringLiteral("1 1 200"));
     const auto rowCounts = [&database] {
         return rowsOf(database.database(), "SELECT (SELECT COUNT(*) FROM members), (SELECT COUNT(*) FROM sessions),"
-                                           " (SELECT COUNT(*) FROM coin_piles), (SELECT COUNT(*) FROM invitations)");
+                                           " (SELECT COUNT(*) FROM invitations)");
     };
     const QString before = rowCounts();
 
@@ -175,6 +176,8 @@ void TestProjectDatabase::totalsFollowWhatWasStored()
     const QDateTime received = QDateTime::fromString(QStringLiteral("2024-03-01T12:00:00"), Qt::ISODate);
     UploadReceipt receipt;
     ClientStorage anna;
+    QStringList pileRows; // of the first schema
+    qint64 storedCoins = 0;
     {
         ProjectDatabase database;
         QVERIFY(database.open(location));
@@ -227,8 +230,21 @@ void TestProjectDatabase::totalsFollowWhatWasStored()
 
         // Made a database of the first schema: no running totals (it counted
         // them for every answer), no member counter, nothing kept to compare
-        // sessions by, nothing published, a row for each usage event.
+        // sessions by, nothing published, a row for each coin pile and usage event.
         QSqlQuery downgrade(db);
+        QVERIFY(downgrade.exec(QStringLiteral("SELECT session_id, purse FROM sessions")));
+        while (downgrade.next()) {
+            const QList<CoinPile> purse = SessionStore::purseOf(downgrade.value(1).toByteArray());
+            for (qsizetype i = 0; i < purse.size(); ++i) {
+                pileRows << QStringLiteral("(%1, %2, %3, %4, %5)")
+                                .arg(downgrade.value(0).toLongLong())
+                                .arg(i)
+                                .arg(purse[i].coinIndex + 1)
+                                .arg(purse[i].countryIndex + 1)
+                                .arg(purse[i].count);
+                storedCoins += purse[i].count;
+            }
+        }
         const QString statements = QStringLiteral(
             "DROP TABLE result_cells; DROP TABLE result_cell_members; DROP TABLE publication_changes;"
             " DROP TABLE published_cells; DROP TABLE published_documents; DROP TABLE published_models;"
@@ -237,11 +253,14 @@ void TestProjectDatabase::totalsFollowWhatWasStored()
             " DROP INDEX members_by_newcomer_key; ALTER TABLE members DROP COLUMN newcomer_key;"
             " ALTER TABLE sessions DROP COLUMN pile_count; ALTER TABLE sessions DROP COLUMN event_count;"
             " ALTER TABLE sessions DROP COLUMN content_digest; ALTER TABLE sessions DROP COLUMN usage_events;"
+            " ALTER TABLE sessions DROP COLUMN purse; CREATE TABLE coin_piles (session_id BIGINT, position INTEGER,"
+            " coin_value INTEGER, coin_country INTEGER, count BIGINT);"
             " DELETE FROM server_state WHERE name <> 'last_upload_country';"
             " CREATE TABLE usage_events (session_id BIGINT, position INTEGER,"
             " time_hundredths INTEGER, event_id INTEGER);"
             " INSERT INTO usage_events SELECT session_id, 0, 30, 3 FROM sessions"
-            " WHERE entry_datetime LIKE '2024-02-02%' AND member_number = 1;");
+            " WHERE entry_datetime LIKE '2024-02-02%' AND member_number = 1;"
+            " INSERT INTO coin_piles VALUES ") + pileRows.join(QLatin1Char(','));
         for (const QString& statement : statements.split(QLatin1Char(';'), Qt::SkipEmptyParts) +
                                             QStringList{database.dialect().setSchemaVersion(1)})
             QVERIFY2(downgrade.exec(statement), qPrintable(statement + downgrade.lastError().text()));
@@ -252,8 +271,8 @@ void TestProjectDatabase::totalsFollowWhatWasStored()
     const QSqlDatabase db = database.database();
     QCOMPARE(database.schemaVersion(), ProjectSchema::VERSION);
     QCOMPARE(keptTotals(db), QStringLiteral("2 4 830"));
-    QCOMPARE(rowsOf(db, QStringLiteral("SELECT SUM(coins) FROM result_cells")),
-             rowsOf(db, QStringLiteral("SELECT SUM(count) FROM coin_piles")));
+    QCOMPARE(rowsOf(db, QStringLiteral("SELECT SUM(coins) FROM result_cells")), QString::number(storedCoins));
+    QCOMPARE(storedPiles(db).count(QLatin1Char(';')) + 1, pileRows.size());
     QCOMPARE(rowsOf(db, QStringLiteral("SELECT DISTINCT month FROM result_cells")), QStringLiteral("202402"));
 
     // Anna's events came along: of her sessions, kept without digests now, the one sent in a state saved

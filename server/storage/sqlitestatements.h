@@ -1,0 +1,42 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include <QHash>
+#include <QList>
+#include <QString>
+
+#include <functional>
+
+class QSqlDatabase;
+struct sqlite3;
+struct sqlite3_stmt;
+
+// Statements that SQLite runs once for every row of numbers, bound through
+// SQLite's own interface. Qt SQL would carry every number as a QVariant, or
+// the rows as one JSON text that SQLite parses again for every field: for the
+// rows an upload writes by the hundred, binding them directly costs a
+// fraction of either. The statements are prepared once and kept until the
+// connection's SqlConnection goes, which is before the connection closes.
+class SqliteStatements
+{
+public:
+    // The SQLite handle of an open connection, or null when it is not SQLite's.
+    static sqlite3* handleOf(const QSqlDatabase& database);
+
+    explicit SqliteStatements(sqlite3* handle) : connection(handle) {}
+    SqliteStatements(const SqliteStatements&) = delete;
+    SqliteStatements& operator=(const SqliteStatements&) = delete;
+    ~SqliteStatements();
+
+    // Runs `statement`, which takes `columns` numbers, for each row of
+    // `values` (row after row); `readRow` is called with every row it
+    // returns. Throws DatabaseFailure.
+    void runForEachRow(const QString& statement, int columns, const QList<qint64>& values,
+                       const std::function<void(const QList<qint64>&)>& readRow);
+
+private:
+    sqlite3_stmt* prepared(const QString& statement);
+
+    sqlite3* connection;
+    QHash<QString, sqlite3_stmt*> statements;
+};

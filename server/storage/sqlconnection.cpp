@@ -148,6 +148,19 @@ void SqlConnection::execute(const QString& statement)
         throw failureOf(query, statement);
 }
 
+void SqlConnection::execute(const QStringList& statements)
+{
+    if (sqlDialect.kind() == SqlDialect::Kind::PostgreSQL) {
+        // Sent as one text: PostgreSQL runs them one after the other and
+        // answers with the failure of the first that fails, if any.
+        if (!statements.isEmpty())
+            execute(statements.join(QStringLiteral("; ")));
+        return;
+    }
+    for (const QString& statement : statements) // SQLite runs only the first of a text
+        execute(statement);
+}
+
 void SqlConnection::insertRows(const QString& insertInto, int columns, const QVariantList& values,
                                const QString& returning, const std::function<void(const QSqlQuery&)>& readRow)
 {
@@ -191,16 +204,8 @@ void SqlConnection::insertNumbers(const QString& insertInto, int columns, const 
         insertInto + QLatin1Char(' ') + sqlDialect.numberRows(columns) + QStringLiteral(" WHERE true ") + after;
     const qsizetype piece = qsizetype(MOST_NUMBERS_AT_ONCE / columns) * columns;
     for (qsizetype at = 0; at < values.size(); at += piece) {
-        // The rows as a JSON array of arrays: [[1,2,3],[4,5,6]].
-        QByteArray rows;
-        rows.reserve(qMin(piece, values.size() - at) * 8 + 2);
-        rows += '[';
-        for (qsizetype i = 0; i < piece && at + i < values.size(); ++i) {
-            rows += i == 0 ? "[" : i % columns == 0 ? "],[" : ",";
-            rows += QByteArray::number(values[at + i]);
-        }
-        rows += "]]";
-        QSqlQuery& query = run(statement, {QString::fromLatin1(rows)});
+        QSqlQuery& query =
+            run(statement, sqlDialect.numberRowsValues(columns, values, at, qMin(piece, values.size() - at)));
         if (readRow)
             readNumbers(query, readRow);
     }

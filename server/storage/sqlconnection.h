@@ -88,10 +88,10 @@ public:
     // CONFLICT ..., RETURNING ...) follows the rows, and `readRow` is called
     // with every row returned (numbers only). SQLite binds the numbers of a
     // row at a time through its own interface (see SqliteStatements).
-    // PostgreSQL gets them in statements that bind a single value each, Qt
-    // SQL's binding costing more per value than the database's work per row;
-    // a statement carries a bounded piece of the rows, so that a large
-    // upload's memory does not grow with its size.
+    // PostgreSQL gets them in statements that bind an array per column (see
+    // SqlDialect::numberRows()), Qt SQL's binding costing more per value
+    // than the database's work per row; a statement carries a bounded piece
+    // of the rows, so that a large upload's memory does not grow with its size.
     void insertNumbers(const QString& insertInto, int columns, const QList<qint64>& values,
                        const QString& after = QString(),
                        const std::function<void(const QList<qint64>&)>& readRow = {});

@@ -55,7 +55,9 @@ public:
 
     // A SELECT of rows of `columns` whole numbers each, read from the values
     // numberRowsValues() binds for `count` numbers of `numbers` from `at`
-    // (whole rows, one after the other): a JSON array of arrays.
+    // (whole rows, one after the other): one JSON array of arrays on SQLite,
+    // an array per column on PostgreSQL, which reads those in a third of the
+    // time it takes for JSON.
     QString numberRows(int columns) const;
     QVariantList numberRowsValues(int columns, const QList<qint64>& numbers, qsizetype at, qsizetype count) const;
 

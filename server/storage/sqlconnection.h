@@ -50,8 +50,8 @@ struct DatabaseFailure
 // One open connection to the project database and the statements it has
 // prepared. A statement is prepared the first time it runs and kept for the
 // life of the connection, so an upload does not make the database parse and
-// plan the same statements again. Every value is bound, never spliced into
-// the statement text.
+// plan the same statements again. Every value from a client is bound, never
+// spliced into the statement text.
 class SqlConnection
 {
 public:

@@ -113,50 +113,6 @@ void SqlDialect::lockRowsInOrder(SqlConnection& sql, const QString& select) cons
         sql.run(select + QStringLiteral(" FOR UPDATE")).finish();
 }
 
-QString SqlDialect::numberRows(int columns) const
-{
-    QStringList fields;
-    if (which == Kind::PostgreSQL) {
-        for (int i = 0; i < columns; ++i)
-            fields << QStringLiteral("CAST(? AS BIGINT[])");
-        return QStringLiteral("SELECT * FROM unnest(") + fields.join(QLatin1Char(',')) + QLatin1Char(')');
-    }
-    // SQLite reads a field with json_extract() in two thirds of the time ->> takes.
-    for (int i = 0; i < columns; ++i)
-        fields << QStringLiteral("json_extract(value, '$[%1]')").arg(i);
-    return QStringLiteral("SELECT ") + fields.join(QLatin1Char(',')) + QStringLiteral(" FROM json_each(?)");
-}
-
-QVariantList SqlDialect::numberRowsValues(int columns, const QList<qint64>& numbers, qsizetype at,
-                                          qsizetype count) const
-{
-    if (which == Kind::PostgreSQL) {
-        // Column after column, each an array: {1,4},{2,5},{3,6}.
-        QVariantList arrays;
-        for (int column = 0; column < columns; ++column) {
-            QByteArray array;
-            array.reserve(count / columns * 8 + 2);
-            for (qsizetype i = column; i < count; i += columns) {
-                array += i == column ? '{' : ',';
-                array += QByteArray::number(numbers[at + i]);
-            }
-            array += array.isEmpty() ? "{}" : "}";
-            arrays << QString::fromLatin1(array);
-        }
-        return arrays;
-    }
-    // The rows as one JSON array of arrays: [[1,2,3],[4,5,6]].
-    QByteArray rows;
-    rows.reserve(count * 8 + 2);
-    rows += '[';
-    for (qsizetype i = 0; i < count; ++i) {
-        rows += i == 0 ? "[" : i % columns == 0 ? "],[" : ",";
-        rows += QByteArray::number(numbers[at + i]);
-    }
-    rows += "]]";
-    return {QString::fromLatin1(rows)};
-}
-
 int SqlDialect::schemaVersion(SqlConnection& sql) const
 {
     if (which == Kind::SQLite)

@@ -4,7 +4,6 @@
 #include <QList>
 #include <QSqlDatabase>
 #include <QString>
-#include <QVariantList>
 
 class SqlConnection;
 
@@ -52,14 +51,6 @@ public:
     void begin(SqlConnection& sql, Access access, const QList<qint64>& sortedParticipantKeyPairs = {}) const;
     // Locks the rows the SELECT (with its ORDER BY) reads, in its order.
     void lockRowsInOrder(SqlConnection& sql, const QString& select) const;
-
-    // A SELECT of rows of `columns` whole numbers each, read from the values
-    // numberRowsValues() binds for `count` numbers of `numbers` from `at`
-    // (whole rows, one after the other): one JSON array of arrays on SQLite,
-    // an array per column on PostgreSQL, which reads those in a third of the
-    // time it takes for JSON.
-    QString numberRows(int columns) const;
-    QVariantList numberRowsValues(int columns, const QList<qint64>& numbers, qsizetype at, qsizetype count) const;
 
     // The schema version a database has (0: empty) and the statement setting it.
     int schemaVersion(SqlConnection& sql) const;

@@ -218,7 +218,7 @@ AnalysisNumbers readAnalysisNumbers(SqlConnection& sql)
 }
 
 // The keys of the participants whose uploads are stored together (see
-// SqlDialect::lockParticipants()), sorted: a member by its number, a newcomer
+// SqlDialect::begin()), sorted: a member by its number, a newcomer
 // by the key its repeat is recognised by (MemberStore::newcomerKey()).
 QList<qint64> participantKeys(const std::vector<const ClientStorage*>& uploads)
 {
@@ -291,10 +291,11 @@ void applySharedChanges(SqlConnection& sql, const std::vector<const ClientStorag
 class Transaction
 {
 public:
-    Transaction(SqlConnection& connection, SqlDialect::Access access) : sql(connection)
+    Transaction(SqlConnection& connection, SqlDialect::Access access, const QList<qint64>& participantKeys)
+        : sql(connection)
     {
         try {
-            sql.dialect().begin(sql, access);
+            sql.dialect().begin(sql, access, participantKeys);
         } catch (const DatabaseFailure&) {
             rollback(); // begun, but its lock was not given in time
             throw;
@@ -424,7 +425,8 @@ SqlDialect ProjectDatabase::dialect() const
     return sql ? sql->dialect() : SqlDialect();
 }
 
-template <typename Work> bool ProjectDatabase::inTransaction(Work&& work, SqlDialect::Access access)
+template <typename Work>
+bool ProjectDatabase::inTransaction(Work&& work, SqlDialect::Access access, const QList<qint64>& participantKeys)
 {
     for (bool firstTry = true;; firstTry = false) {
         error.clear();
@@ -432,7 +434,7 @@ template <typename Work> bool ProjectDatabase::inTransaction(Work&& work, SqlDia
         try {
             if (!sql && !reconnect())
                 return false;
-            Transaction transaction(*sql, access);
+            Transaction transaction(*sql, access, participantKeys);
             begun = true;
             work();
             transaction.commit();
@@ -516,29 +518,39 @@ std::vector<ProjectDatabase::Outcome> ProjectDatabase::storeUploads(const std::v
 {
     std::vector<Outcome> outcomes(uploads.size());
     std::vector<TotalsChange> changes(uploads.size());
-    const bool committed = inTransaction([&] {
-        sql->dialect().lockParticipants(*sql, participantKeys(uploads));
-        for (std::size_t i = 0; i < uploads.size(); ++i) {
-            sql->execute(QStringLiteral("SAVEPOINT upload"));
-            try {
-                storeInTransaction(*uploads[i], receivedAt, outcomes[i].receipt, changes[i]);
-                outcomes[i].stored = true;
-            } catch (const DatabaseFailure& failure) {
-                outcomes[i] = Outcome{false, UploadReceipt(), failure.text};
-                changes[i] = TotalsChange();
-                // PostgreSQL takes no statement after a failure until then.
-                // Without the savepoint the failure undid the whole
-                // transaction: that failure is the one to tell.
+    // An upload stored alone needs no savepoint: when it fails, its
+    // transaction does, with the same outcome and two round trips fewer.
+    const bool savepoints = uploads.size() > 1;
+    const bool committed = inTransaction(
+        [&] {
+            for (std::size_t i = 0; i < uploads.size(); ++i) {
+                // The previous upload's is let go with the next one's begun,
+                // and the last one's with the commit.
+                if (savepoints)
+                    sql->execute(i == 0 ? QStringList{QStringLiteral("SAVEPOINT upload")}
+                                        : QStringList{QStringLiteral("RELEASE SAVEPOINT upload"),
+                                                      QStringLiteral("SAVEPOINT upload")});
                 try {
-                    sql->execute(QStringLiteral("ROLLBACK TO SAVEPOINT upload"));
-                } catch (const DatabaseFailure&) {
-                    throw failure;
+                    storeInTransaction(*uploads[i], receivedAt, outcomes[i].receipt, changes[i]);
+                    outcomes[i].stored = true;
+                } catch (const DatabaseFailure& failure) {
+                    if (!savepoints)
+                        throw;
+                    outcomes[i] = Outcome{false, UploadReceipt(), failure.text};
+                    changes[i] = TotalsChange();
+                    // PostgreSQL takes no statement after a failure until then.
+                    // Without the savepoint the failure undid the whole
+                    // transaction: that failure is the one to tell.
+                    try {
+                        sql->execute(QStringLiteral("ROLLBACK TO SAVEPOINT upload"));
+                    } catch (const DatabaseFailure&) {
+                        throw failure;
+                    }
                 }
             }
-            sql->execute(QStringLiteral("RELEASE SAVEPOINT upload"));
-        }
-        applySharedChanges(*sql, uploads, outcomes, changes);
-    });
+            applySharedChanges(*sql, uploads, outcomes, changes);
+        },
+        SqlDialect::Access::Write, participantKeys(uploads));
     // SQLite undoes the whole transaction, savepoints and all, on some
     // failures (a full disk, an I/O error, a trigger's RAISE(ROLLBACK)): then
     // each upload is stored again in a transaction of its own, so that only

@@ -127,7 +127,11 @@ public:
     QSqlDatabase database() const;
 
 private:
-    template <typename Work> bool inTransaction(Work&& work, SqlDialect::Access access = SqlDialect::Access::Write);
+    // On PostgreSQL a writer waits for other writers of the participants
+    // with these keys (see SqlDialect::begin()).
+    template <typename Work>
+    bool inTransaction(Work&& work, SqlDialect::Access access = SqlDialect::Access::Write,
+                       const QList<qint64>& participantKeys = {});
     // Opens the connection to `location` and makes it ready; false with `error`.
     bool connect();
     // A new connection after the old one broke, unless the last try was too recent.

@@ -28,6 +28,33 @@ constexpr int MOST_ROWS_AT_ONCE = 64;
 // still large enough that the statements cost little more than one.
 constexpr qsizetype MOST_NUMBERS_AT_ONCE = 64 * 1024;
 
+// PostgreSQL's rows of `columns` whole numbers each, read from an array per
+// column (numberArrays()): it reads those in half the time it takes for the
+// same rows as JSON.
+QString numberRows(int columns)
+{
+    return QStringLiteral("SELECT * FROM unnest(") +
+           QStringList(columns, QStringLiteral("CAST(? AS BIGINT[])")).join(QLatin1Char(',')) + QLatin1Char(')');
+}
+
+// The arrays of `count` numbers from `at`, whole rows one after the other,
+// column after column: {1,4},{2,5},{3,6}.
+QVariantList numberArrays(int columns, const QList<qint64>& numbers, qsizetype at, qsizetype count)
+{
+    QVariantList arrays;
+    for (int column = 0; column < columns; ++column) {
+        QByteArray array;
+        array.reserve(count / columns * 8 + 2);
+        for (qsizetype i = column; i < count; i += columns) {
+            array += i == column ? '{' : ',';
+            array += QByteArray::number(numbers[at + i]);
+        }
+        array += array.isEmpty() ? "{}" : "}";
+        arrays << QString::fromLatin1(array);
+    }
+    return arrays;
+}
+
 } // namespace
 
 QVariant sqlDateTime(const QDateTime& dateTime)
@@ -148,6 +175,19 @@ void SqlConnection::execute(const QString& statement)
         throw failureOf(query, statement);
 }
 
+void SqlConnection::execute(const QStringList& statements)
+{
+    if (sqlDialect.kind() == SqlDialect::Kind::PostgreSQL) {
+        // Sent as one text: PostgreSQL runs them one after the other and
+        // answers with the failure of the first that fails, if any.
+        if (!statements.isEmpty())
+            execute(statements.join(QStringLiteral("; ")));
+        return;
+    }
+    for (const QString& statement : statements) // SQLite runs only the first of a text
+        execute(statement);
+}
+
 void SqlConnection::insertRows(const QString& insertInto, int columns, const QVariantList& values,
                                const QString& returning, const std::function<void(const QSqlQuery&)>& readRow)
 {
@@ -186,21 +226,10 @@ void SqlConnection::insertNumbers(const QString& insertInto, int columns, const 
                               columns, values, readRow);
         return;
     }
-    // WHERE: SQLite would read ON CONFLICT as the join's ON without it.
-    const QString statement =
-        insertInto + QLatin1Char(' ') + sqlDialect.numberRows(columns) + QStringLiteral(" WHERE true ") + after;
+    const QString statement = insertInto + QLatin1Char(' ') + numberRows(columns) + QLatin1Char(' ') + after;
     const qsizetype piece = qsizetype(MOST_NUMBERS_AT_ONCE / columns) * columns;
     for (qsizetype at = 0; at < values.size(); at += piece) {
-        // The rows as a JSON array of arrays: [[1,2,3],[4,5,6]].
-        QByteArray rows;
-        rows.reserve(qMin(piece, values.size() - at) * 8 + 2);
-        rows += '[';
-        for (qsizetype i = 0; i < piece && at + i < values.size(); ++i) {
-            rows += i == 0 ? "[" : i % columns == 0 ? "],[" : ",";
-            rows += QByteArray::number(values[at + i]);
-        }
-        rows += "]]";
-        QSqlQuery& query = run(statement, {QString::fromLatin1(rows)});
+        QSqlQuery& query = run(statement, numberArrays(columns, values, at, qMin(piece, values.size() - at)));
         if (readRow)
             readNumbers(query, readRow);
     }

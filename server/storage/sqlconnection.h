@@ -7,6 +7,7 @@
 #include <QSqlDatabase>
 #include <QSqlQuery>
 #include <QString>
+#include <QStringList>
 #include <QVariant>
 #include <QVariantList>
 
@@ -49,8 +50,8 @@ struct DatabaseFailure
 // One open connection to the project database and the statements it has
 // prepared. A statement is prepared the first time it runs and kept for the
 // life of the connection, so an upload does not make the database parse and
-// plan the same statements again. Every value is bound, never spliced into
-// the statement text.
+// plan the same statements again. Every value from a client is bound, never
+// spliced into the statement text.
 class SqlConnection
 {
 public:
@@ -70,6 +71,11 @@ public:
     QVariant value(const QString& statement, const QVariantList& values = {});
     // Runs a statement once, without keeping it (schema work).
     void execute(const QString& statement);
+    // Runs statements that return no rows, in order, without keeping them:
+    // on PostgreSQL all in one round trip, where one that fails ends the
+    // rest. Meant for the few words around a transaction (BEGIN, SAVEPOINT,
+    // a lock), which the database cannot keep prepared and parses in no time.
+    void execute(const QStringList& statements);
     // Inserts rows of `columns` values each (`values` holds them row after
     // row) with as few statements as the kept multi-row forms allow;
     // `insertInto` is the statement up to and including VALUES. With a
@@ -82,10 +88,10 @@ public:
     // CONFLICT ..., RETURNING ...) follows the rows, and `readRow` is called
     // with every row returned (numbers only). SQLite binds the numbers of a
     // row at a time through its own interface (see SqliteStatements).
-    // PostgreSQL gets them in statements that bind a single value each, Qt
-    // SQL's binding costing more per value than the database's work per row;
-    // a statement carries a bounded piece of the rows, so that a large
-    // upload's memory does not grow with its size.
+    // PostgreSQL gets them in statements that bind an array per column (see
+    // SqlDialect::numberRows()), Qt SQL's binding costing more per value
+    // than the database's work per row; a statement carries a bounded piece
+    // of the rows, so that a large upload's memory does not grow with its size.
     void insertNumbers(const QString& insertInto, int columns, const QList<qint64>& values,
                        const QString& after = QString(),
                        const std::function<void(const QList<qint64>&)>& readRow = {});

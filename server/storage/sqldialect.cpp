@@ -76,63 +76,41 @@ void SqlDialect::prepare(SqlConnection& sql) const
     sql.execute(QStringLiteral("PRAGMA cache_size = -%1").arg(CACHE_KIB));
 }
 
-void SqlDialect::begin(SqlConnection& sql, Access access) const
+void SqlDialect::begin(SqlConnection& sql, Access access, const QList<qint64>& sortedParticipantKeyPairs) const
 {
     if (which == Kind::SQLite) {
         // One writer at a time whatever it writes.
         sql.execute(access == Access::Read ? QStringLiteral("BEGIN") : QStringLiteral("BEGIN IMMEDIATE"));
         return;
     }
+    // All in one round trip. The numbers are the server's own, never a client's.
+    QStringList statements{QStringLiteral("BEGIN")};
     switch (access) {
     case Access::Read:
         // PostgreSQL takes a new snapshot for every statement unless told otherwise.
-        sql.execute(QStringLiteral("BEGIN ISOLATION LEVEL REPEATABLE READ READ ONLY"));
-        return;
+        statements[0] += QStringLiteral(" ISOLATION LEVEL REPEATABLE READ READ ONLY");
+        break;
     case Access::Write:
-        sql.execute(QStringLiteral("BEGIN"));
-        sql.execute(QStringLiteral("SELECT pg_advisory_xact_lock_shared(%1)").arg(WRITER_LOCK));
-        return;
+        statements << QStringLiteral("SELECT pg_advisory_xact_lock_shared(%1)").arg(WRITER_LOCK);
+        // Taken one after the other, in the order given.
+        for (qsizetype i = 0; i + 1 < sortedParticipantKeyPairs.size(); i += 2)
+            statements << QStringLiteral("SELECT pg_advisory_xact_lock(%1, %2)")
+                              .arg(qint32(sortedParticipantKeyPairs[i]))
+                              .arg(qint32(sortedParticipantKeyPairs[i + 1]));
+        break;
     case Access::WriteAlone:
-        sql.execute(QStringLiteral("BEGIN"));
-        sql.execute(QStringLiteral("SET LOCAL statement_timeout = 0"));
-        sql.execute(QStringLiteral("SET LOCAL idle_in_transaction_session_timeout = 0"));
-        sql.execute(QStringLiteral("SELECT pg_advisory_xact_lock(%1)").arg(WRITER_LOCK));
-        return;
+        statements << QStringLiteral("SET LOCAL statement_timeout = 0")
+                   << QStringLiteral("SET LOCAL idle_in_transaction_session_timeout = 0")
+                   << QStringLiteral("SELECT pg_advisory_xact_lock(%1)").arg(WRITER_LOCK);
+        break;
     }
-}
-
-void SqlDialect::lockParticipants(SqlConnection& sql, const QList<qint64>& sortedKeyPairs) const
-{
-    // SQLite's writer is alone anyway.
-    if (which == Kind::SQLite || sortedKeyPairs.isEmpty())
-        return;
-    QStringList pairs;
-    for (qsizetype i = 0; i + 1 < sortedKeyPairs.size(); i += 2)
-        pairs << QStringLiteral("[%1,%2]").arg(sortedKeyPairs[i]).arg(sortedKeyPairs[i + 1]);
-    // Taken row after row, in the order of the array.
-    sql.run(QStringLiteral("SELECT pg_advisory_xact_lock(CAST(value->>0 AS INTEGER), CAST(value->>1 AS INTEGER))"
-                           " FROM jsonb_array_elements(CAST(? AS jsonb))"),
-            {QLatin1Char('[') + pairs.join(QLatin1Char(',')) + QLatin1Char(']')})
-        .finish();
+    sql.execute(statements);
 }
 
 void SqlDialect::lockRowsInOrder(SqlConnection& sql, const QString& select) const
 {
     if (which == Kind::PostgreSQL)
         sql.run(select + QStringLiteral(" FOR UPDATE")).finish();
-}
-
-QString SqlDialect::numberRows(int columns) const
-{
-    // SQLite reads a field with json_extract() in two thirds of the time ->> takes.
-    QStringList fields;
-    for (int i = 0; i < columns; ++i)
-        fields << (which == Kind::SQLite ? QStringLiteral("json_extract(value, '$[%1]')")
-                                         : QStringLiteral("CAST(value->>%1 AS BIGINT)"))
-                      .arg(i);
-    return QStringLiteral("SELECT ") + fields.join(QLatin1Char(',')) +
-           (which == Kind::SQLite ? QStringLiteral(" FROM json_each(?)")
-                                  : QStringLiteral(" FROM jsonb_array_elements(CAST(? AS jsonb))"));
 }
 
 int SqlDialect::schemaVersion(SqlConnection& sql) const

@@ -43,18 +43,14 @@ public:
     };
     // Begins a transaction. Two servers on one database wait for each other
     // here rather than fail later: SQLite takes its write lock at once,
-    // PostgreSQL a lock of the project's own, shared among writers.
-    void begin(SqlConnection& sql, Access access) const;
-    // Writers of the same participants store one after the other: the
-    // transaction waits for these keys (pairs of a kind and a number, sorted,
-    // so that two front ends never wait for each other in a circle).
-    void lockParticipants(SqlConnection& sql, const QList<qint64>& sortedKeyPairs) const;
+    // PostgreSQL a lock of the project's own, shared among writers. A writer
+    // that stores for participants names them too: writers of the same
+    // participants store one after the other, waiting for these keys (pairs
+    // of a kind and a number, sorted, so that two front ends never wait for
+    // each other in a circle).
+    void begin(SqlConnection& sql, Access access, const QList<qint64>& sortedParticipantKeyPairs = {}) const;
     // Locks the rows the SELECT (with its ORDER BY) reads, in its order.
     void lockRowsInOrder(SqlConnection& sql, const QString& select) const;
-
-    // A SELECT of rows of `columns` whole numbers each, read from one bound
-    // value: a JSON array of arrays.
-    QString numberRows(int columns) const;
 
     // The schema version a database has (0: empty) and the statement setting it.
     int schemaVersion(SqlConnection& sql) const;

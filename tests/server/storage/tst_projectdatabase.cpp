@@ -105,6 +105,7 @@ private Q_SLOTS:
     void uploadsThatStoreNothing_data();
     void uploadsThatStoreNothing();
     void frontEndsStoreSideBySide();
+    void writersWaitForTheirLocks();
     void unusableDatabasesAreRefused();
     void importTakesAProjectOverToPostgreSQL();
     void importRefusesWhatItCannotTake();
@@ -501,6 +502,60 @@ void TestProjectDatabase::frontEndsStoreSideBySide()
     holder.exec("ROLLBACK");
     QCOMPARE(first.get(), 2);
     QCOMPARE(secondStored, 2);
+    QCOMPARE(keptTotals(database.database()), countedTotals(database.database()));
+}
+
+// On PostgreSQL a writer waits for the locks it takes as it begins: the
+// project's, which schema work holds alone, and its participant's, which
+// another writer for the same participant holds until it commits.
+void TestProjectDatabase::writersWaitForTheirLocks()
+{
+    ProjectDatabase database;
+    QVERIFY(database.open(location));
+    if (database.dialect().kind() == SqlDialect::Kind::SQLite)
+        QSKIP("on SQLite one front end writes at a time");
+    ClientStorage member = ::newcomer(4, 3, {{3, 4, 1}});
+    UploadReceipt receipt;
+    QVERIFY(stored(database, member, QDateTime::currentDateTime(), receipt));
+    takeMembership(member, receipt);
+    const auto storedByFrontEnd = [&](int i, int month) {
+        ClientStorage upload = member;
+        upload.Sessions = ::newcomer(4, month, {{3, 4, 1}}).Sessions;
+        ProjectDatabase own(QStringLiteral("front end %1").arg(i));
+        own.open(location); // else nothing is stored
+        return own.storeUploads({&upload}, QDateTime::currentDateTime()).front().stored;
+    };
+    const auto advisoryLocks = [&database](const char* granted) {
+        return rowsOf(database.database(), QStringLiteral("SELECT COUNT(*) FROM pg_locks WHERE locktype = 'advisory'"
+                                                          " AND granted = %1 AND database = (SELECT oid FROM"
+                                                          " pg_database WHERE datname = current_database())")
+                                               .arg(QLatin1String(granted)));
+    };
+
+    std::promise<void> release;
+    auto alone = std::async(std::launch::async, [&] {
+        ProjectDatabase own(QStringLiteral("alone"));
+        return own.open(location) && own.write([&](SqlConnection&) { release.get_future().wait(); });
+    });
+    QTRY_COMPARE(advisoryLocks("true"), QStringLiteral("1"));
+    auto writer = std::async(std::launch::async, storedByFrontEnd, 1, 4);
+    QTRY_COMPARE(advisoryLocks("false"), QStringLiteral("1"));
+    release.set_value();
+    QVERIFY(alone.get());
+    QVERIFY(writer.get());
+
+    QSqlQuery holder(database.database());
+    QVERIFY(holder.exec("SET idle_in_transaction_session_timeout = 0"));
+    QVERIFY(holder.exec("BEGIN"));
+    QVERIFY(holder.exec(
+        QStringLiteral("SELECT 1 FROM members WHERE member_number = %1 FOR UPDATE").arg(receipt.memberNumber)));
+    auto first = std::async(std::launch::async, storedByFrontEnd, 2, 5);
+    QTRY_COMPARE(lockWaits(database.database()), 1);
+    auto second = std::async(std::launch::async, storedByFrontEnd, 3, 6);
+    QTRY_COMPARE(advisoryLocks("false"), QStringLiteral("1")); // not the row's
+    holder.exec("ROLLBACK");
+    QVERIFY(first.get());
+    QVERIFY(second.get());
     QCOMPARE(keptTotals(database.database()), countedTotals(database.database()));
 }
 

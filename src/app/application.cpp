@@ -14,7 +14,12 @@
 
 #include <QTimer>
 
+#ifdef ZUV_HAVE_FONTCONFIG
+#include <fontconfig/fontconfig.h>
+#endif
+
 #include <memory>
+#include <thread>
 #include <utility>
 
 namespace {
@@ -28,6 +33,34 @@ int fatalBox(QWidget* parent, const QString& title, unsigned code)
     askUser(parent, BoxIcon::Critical, title, errorMessageAndSolution(code));
     return static_cast<int>(code);
 }
+
+// Reading the font configuration (every configuration file and the font
+// caches) is the largest single part of a start, and it needs no display: it
+// is done on a thread of its own while the application connects to the
+// display, and is over before the first widget measures its text. Fontconfig
+// lets any thread start it; whoever comes second finds it done.
+class FontConfigurationReader
+{
+public:
+    FontConfigurationReader()
+    {
+#ifdef ZUV_HAVE_FONTCONFIG
+        reader = std::thread([] { FcInit(); });
+#endif
+    }
+    ~FontConfigurationReader() { finish(); }
+    FontConfigurationReader(const FontConfigurationReader&) = delete;
+    FontConfigurationReader& operator=(const FontConfigurationReader&) = delete;
+
+    void finish()
+    {
+        if (reader.joinable())
+            reader.join();
+    }
+
+private:
+    std::thread reader;
+};
 
 } // namespace
 
@@ -85,6 +118,7 @@ int runZuv(int argc, char** argv)
         return *answered;
 
     TerminationWatch::install();
+    FontConfigurationReader fonts;
     ZuvApplication application(argc, argv);
     installSystemLanguage();
     // The window belongs to the menu entry's desktop file (its icon and name).
@@ -107,6 +141,7 @@ int runZuv(int argc, char** argv)
     try {
         if (options.inDataFolder)
             enterDataFolder(participantDataFolder());
+        fonts.finish();
         window = std::make_unique<ZUVWindow>(nullptr, QStringLiteral("ZUVWindow"), ZUVWindow::mainWindowFlags());
         QObject::connect(window.get(), &ZUVWindow::programFinished, &application, &QCoreApplication::exit);
         window->resize(initialWindowSize);

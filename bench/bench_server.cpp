@@ -11,6 +11,19 @@
 // holds a nearly complete largest body, and how long an honest upload waits
 // behind connections that drip their header. And the published results on a
 // database in use: see below.
+//
+// Filling the database in use takes tens of minutes at full scale, every
+// run. With ZUV_BENCH_KEEP=DIR it is filled once and kept in DIR: SQLite's
+// as DIR/sqlite-<sessions>.sqlite, PostgreSQL's as the database
+// zuvbench_<sessions> of a cluster in DIR/postgresql that only stops when
+// the run ends. A later run with the same DIR and the same number of
+// sessions reuses what it finds there if its sessions and members are those
+// it would have filled, else it fills anew and says so. Each run measures a
+// copy of the kept database, which itself stays as it was filled: the levels
+// add their uploads to the copy one after the other, as they do to a
+// database filled afresh. A database kept by an older build is upgraded by
+// the server when it first opens the copy; the summary says how long that
+// first start took until the server listened.
 
 #include "benchstates.h"
 #include "childprocess.h"
@@ -21,6 +34,7 @@
 #include "net/serveranswer.h"
 #include "server/storage/databaselocation.h"
 #include "server/storage/projectdatabase.h"
+#include "server/storage/projectschema.h"
 #include "server/results/publicationrun.h"
 #include "server/results/resultsaggregates.h"
 #include "server/storage/sqlconnection.h"
@@ -47,6 +61,7 @@
 #include <netinet/in.h>
 #include <netinet/tcp.h>
 #include <poll.h>
+#include <pwd.h>
 #include <random>
 #include <sstream>
 #include <string>
@@ -64,6 +79,8 @@ constexpr int UPLOADS_PER_LEVEL = 640;
 // A socket that waits this long for the server has failed.
 constexpr int SOCKET_TIMEOUT_S = 30;
 constexpr int SERVER_START_TIMEOUT_MS = 10000;
+// The server upgrades an older database before it listens: at full scale that may take long.
+constexpr int UPGRADE_TIMEOUT_MS = 4 * 3600 * 1000;
 
 class ServerUnderTest
 {
@@ -72,7 +89,8 @@ public:
 
     // Starts zuv-server on a free loopback port with a fresh database and
     // the given further options.
-    bool start(const QString& databaseFile, std::string& failure, const std::vector<std::string>& options = {})
+    bool start(const QString& databaseFile, std::string& failure, const std::vector<std::string>& options = {},
+               int timeoutMs = SERVER_START_TIMEOUT_MS)
     {
         const QByteArray database = databaseFile.toLocal8Bit();
         // No web pages unless the options name a port for them (the last
@@ -88,7 +106,7 @@ public:
             return false;
         }
         // "zuv-server listening on 127.0.0.1:<port>"
-        const std::string printed = readFirstLine(child, SERVER_START_TIMEOUT_MS);
+        const std::string printed = readFirstLine(child, timeoutMs);
         const std::size_t colon = printed.rfind(':');
         if (printed.find("listening on") == std::string::npos || colon == std::string::npos) {
             failure = "zuv-server did not start: " + printed;
@@ -744,60 +762,138 @@ ClientStorage memberYear(std::mt19937& random, int member, int sessions)
     return upload;
 }
 
-// A PostgreSQL cluster of the run's own, durable as a deployment is, made by
-// the script the server tests use and stopped when the run ends.
-class ThrowAwayPostgreSQL
+// ZUV_BENCH_KEEP: the folder whose filled databases outlive the run, or empty.
+QString keptFolder()
+{
+    return qEnvironmentVariable("ZUV_BENCH_KEEP");
+}
+
+// What the run did with the kept databases, for the summary.
+std::vector<std::string>& keptNotes()
+{
+    static std::vector<std::string> notes;
+    return notes;
+}
+
+void noteKept(const std::string& note)
+{
+    keptNotes().push_back(note);
+}
+
+double secondsSince(std::chrono::steady_clock::time_point started)
+{
+    return std::chrono::duration<double>(std::chrono::steady_clock::now() - started).count();
+}
+
+// Runs a PostgreSQL program as the owner of the cluster: the postgres user
+// when we are root, whom initdb and the server refuse. Its exit code (-1
+// when it did not run to its end), and what it printed in `output`.
+int runAsClusterOwner(const QString& program, const QStringList& arguments, QString& output)
+{
+    QProcess process;
+    process.setProcessChannelMode(QProcess::MergedChannels);
+    if (geteuid() == 0)
+        process.start(QStringLiteral("runuser"),
+                      QStringList{QStringLiteral("-u"), QStringLiteral("postgres"), QStringLiteral("--"), program} +
+                          arguments);
+    else
+        process.start(program, arguments);
+    const bool finished = process.waitForFinished(-1);
+    output = QString::fromLocal8Bit(process.readAll()).trimmed();
+    if (!finished)
+        output = process.errorString();
+    return finished && process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1;
+}
+
+// The folder of the newest PostgreSQL's programs, or empty.
+QString postgresqlPrograms()
+{
+    const QString root = QStringLiteral("/usr/lib/postgresql");
+    QStringList versions = QDir(root).entryList(QDir::Dirs | QDir::NoDotAndDotDot);
+    std::sort(versions.begin(), versions.end(),
+              [](const QString& a, const QString& b) { return a.toInt() < b.toInt(); });
+    return versions.isEmpty() ? QString() : root + QLatin1Char('/') + versions.last() + QStringLiteral("/bin");
+}
+
+// The PostgreSQL cluster of the benchmarks, durable as a deployment is. A
+// run's own is made by the script the server tests use and thrown away when
+// the run ends; with ZUV_BENCH_KEEP it lives in that folder's postgresql/,
+// made there the first time and only stopped when the run ends.
+class BenchPostgreSQL
 {
 public:
-    ~ThrowAwayPostgreSQL()
+    ~BenchPostgreSQL()
     {
-        if (!state.isEmpty())
+        QString output;
+        if (!keptData.isEmpty())
+            runAsClusterOwner(postgresqlPrograms() + QStringLiteral("/pg_ctl"),
+                              {QStringLiteral("-D"), keptData, QStringLiteral("-m"), QStringLiteral("fast"),
+                               QStringLiteral("-w"), QStringLiteral("stop")},
+                              output);
+        else if (!state.isEmpty())
             QProcess::execute(QStringLiteral(ZUV_POSTGRESQL_SCRIPT), {QStringLiteral("stop"), state});
+    }
+
+    // The address of the cluster's databases, to which a database name is
+    // added, or empty with `failure`. Starts the cluster the first time.
+    QString server(std::string& failure)
+    {
+        if (address.isEmpty() && unavailable.empty()) {
+            const QString kept = keptFolder();
+            folder = kept.isEmpty() ? throwAwayCluster() : keptCluster(kept + QStringLiteral("/postgresql"));
+            if (!folder.isEmpty())
+                address = QStringLiteral("postgresql://postgres@%1:5432/")
+                              .arg(QString::fromLatin1(QUrl::toPercentEncoding(folder)));
+        }
+        failure = unavailable;
+        return address;
+    }
+
+    // Runs `statements` one after the other on the cluster's maintenance
+    // database; the first column of the last one's rows go to `rows`. False
+    // with `failure` at the first that fails.
+    bool maintain(const QStringList& statements, std::string& failure, QStringList* rows = nullptr)
+    {
+        const QString where = server(failure);
+        if (where.isEmpty())
+            return false;
+        const QString maintenance = QStringLiteral("bench-maintenance");
+        {
+            DatabaseLocation location;
+            QString error;
+            if (!DatabaseLocation::parse(where + QStringLiteral("postgres"), location, error) ||
+                !location.open(maintenance, error)) {
+                failure = "PostgreSQL does not answer: " + error.toStdString();
+            } else {
+                QSqlQuery query(QSqlDatabase::database(maintenance));
+                for (const QString& statement : statements) {
+                    if (!query.exec(statement)) {
+                        failure = statement.toStdString() + ": " + query.lastError().text().toStdString();
+                        break;
+                    }
+                }
+                while (rows && failure.empty() && query.next())
+                    rows->append(query.value(0).toString());
+            }
+        }
+        QSqlDatabase::removeDatabase(maintenance);
+        return failure.empty();
     }
 
     // The address of a new, empty database `name` in it, or empty with `failure`.
     QString newDatabase(const QString& name, std::string& failure)
     {
-        if (state.isEmpty()) {
-            state = workDir().filePath(QStringLiteral("postgresql"));
-            QProcess::execute(QStringLiteral(ZUV_POSTGRESQL_SCRIPT),
-                              {QStringLiteral("start"), state, QStringLiteral("durable")});
-        }
-        QFile unavailable(state + QStringLiteral("/unavailable"));
-        QFile cluster(state + QStringLiteral("/cluster"));
-        if (unavailable.open(QIODevice::ReadOnly) || !cluster.open(QIODevice::ReadOnly)) {
-            failure = "no PostgreSQL: " + unavailable.readAll().trimmed().toStdString();
+        if (!maintain({QStringLiteral("CREATE DATABASE ") + name}, failure))
             return QString();
-        }
-        const QString server =
-            QStringLiteral("postgresql://postgres@%1:5432/")
-                .arg(QString::fromLatin1(QUrl::toPercentEncoding(QString::fromLocal8Bit(cluster.readAll()).trimmed())));
-        const QString maintenance = QStringLiteral("bench-maintenance");
-        {
-            DatabaseLocation where;
-            QString error;
-            if (!DatabaseLocation::parse(server + QStringLiteral("postgres"), where, error) ||
-                !where.open(maintenance, error)) {
-                failure = "PostgreSQL does not answer: " + error.toStdString();
-            } else {
-                QSqlQuery create(QSqlDatabase::database(maintenance));
-                if (!create.exec(QStringLiteral("CREATE DATABASE ") + name))
-                    failure = "PostgreSQL makes no database: " + create.lastError().text().toStdString();
-            }
-        }
-        QSqlDatabase::removeDatabase(maintenance);
-        return failure.empty() ? server + name : QString();
+        return server(failure) + name;
     }
 
     // The processor time the cluster's processes (the postmaster and every
     // process it started) have used so far.
     double cpuSeconds() const
     {
-        QFile cluster(state + QStringLiteral("/cluster"));
-        if (state.isEmpty() || !cluster.open(QIODevice::ReadOnly))
-            return 0;
-        QFile pidFile(QString::fromLocal8Bit(cluster.readAll()).trimmed() + QStringLiteral("/data/postmaster.pid"));
-        if (!pidFile.open(QIODevice::ReadOnly))
+        QFile pidFile(folder + QStringLiteral("/data/postmaster.pid"));
+        if (folder.isEmpty() || !pidFile.open(QIODevice::ReadOnly))
             return 0;
         const pid_t postmaster = pid_t(pidFile.readLine().trimmed().toInt());
         double seconds = processCpuSeconds(postmaster);
@@ -815,13 +911,89 @@ public:
         return seconds;
     }
 
+    // Whether this run started the kept cluster.
+    bool isKept() const { return !keptData.isEmpty(); }
+
 private:
-    QString state;
+    // The folder of a new cluster made by the tests' script, or empty.
+    QString throwAwayCluster()
+    {
+        state = workDir().filePath(QStringLiteral("postgresql"));
+        QProcess::execute(QStringLiteral(ZUV_POSTGRESQL_SCRIPT),
+                          {QStringLiteral("start"), state, QStringLiteral("durable")});
+        QFile whyNot(state + QStringLiteral("/unavailable"));
+        QFile cluster(state + QStringLiteral("/cluster"));
+        if (whyNot.open(QIODevice::ReadOnly) || !cluster.open(QIODevice::ReadOnly)) {
+            unavailable = "no PostgreSQL: " + whyNot.readAll().trimmed().toStdString();
+            return QString();
+        }
+        return QString::fromLocal8Bit(cluster.readAll()).trimmed();
+    }
+
+    // The kept cluster in `where`, made and started as needed (a run that
+    // was killed may have left it running); empty when that failed.
+    QString keptCluster(const QString& where)
+    {
+        const QString programs = postgresqlPrograms();
+        const QString data = where + QStringLiteral("/data");
+        QString output;
+        // The server's socket is named in `where`, and a socket's name has at most 107 bytes.
+        if (programs.isEmpty())
+            unavailable = "no PostgreSQL: it is not installed (Debian package postgresql)";
+        else if ((where + QStringLiteral("/.s.PGSQL.5432")).toLocal8Bit().size() > 107)
+            unavailable = "no PostgreSQL: the folder " + where.toStdString() + " is too long a name for its socket";
+        if (!unavailable.empty())
+            return QString();
+        if (!QFile::exists(data + QStringLiteral("/PG_VERSION"))) {
+            QDir().mkpath(where);
+            if (geteuid() == 0) {
+                const passwd* owner = getpwnam("postgres");
+                if (!owner || chown(where.toLocal8Bit().constData(), owner->pw_uid, owner->pw_gid) != 0) {
+                    unavailable = "no PostgreSQL: running as root and cannot give " + where.toStdString() +
+                                  " to the postgres user";
+                    return QString();
+                }
+            }
+            if (runAsClusterOwner(programs + QStringLiteral("/initdb"),
+                                  {QStringLiteral("-D"), data, QStringLiteral("-U"), QStringLiteral("postgres"),
+                                   QStringLiteral("--auth=trust"), QStringLiteral("-E"), QStringLiteral("UTF8"),
+                                   QStringLiteral("--locale=C")},
+                                  output) != 0) {
+                unavailable = "no PostgreSQL: initdb failed: " + output.right(300).toStdString();
+                return QString();
+            }
+        }
+        // pg_ctl status: 0 when it runs, 3 when it does not.
+        if (runAsClusterOwner(programs + QStringLiteral("/pg_ctl"),
+                              {QStringLiteral("-D"), data, QStringLiteral("status")}, output) != 0) {
+            // As the tests' durable cluster: room for a million sessions without forced checkpoints.
+            const QString options = QStringLiteral("-c shared_buffers=512MB -c max_wal_size=4GB -c listen_addresses="
+                                                   " -k %1 -p 5432 -c max_connections=200")
+                                        .arg(where);
+            if (runAsClusterOwner(programs + QStringLiteral("/pg_ctl"),
+                                  {QStringLiteral("-D"), data, QStringLiteral("-l"),
+                                   where + QStringLiteral("/server.log"), QStringLiteral("-w"), QStringLiteral("-t"),
+                                   QStringLiteral("600"), QStringLiteral("-o"), options, QStringLiteral("start")},
+                                  output) != 0) {
+                unavailable = "no PostgreSQL: the kept cluster in " + where.toStdString() +
+                              " did not start (see its server.log): " + output.right(300).toStdString();
+                return QString();
+            }
+        }
+        keptData = data;
+        return where;
+    }
+
+    QString state;    // the script's state folder of a run's own cluster
+    QString keptData; // the data folder of the kept cluster, once started
+    QString folder;   // the cluster's folder: its socket, data/
+    QString address;
+    std::string unavailable;
 };
 
-ThrowAwayPostgreSQL& postgresql()
+BenchPostgreSQL& postgresql()
 {
-    static ThrowAwayPostgreSQL cluster;
+    static BenchPostgreSQL cluster;
     return cluster;
 }
 
@@ -833,27 +1005,15 @@ double databaseCpuSeconds(DatabaseKind kind)
 // The server's most per transaction.
 constexpr std::size_t FILL_UPLOADS_PER_TRANSACTION = 64;
 
-QString filledDatabase(DatabaseKind kind, std::string& failure)
+// Stores resultsSessions() sessions in the database at `location`, as the
+// server does; false with `failure`.
+bool fill(const QString& location, DatabaseKind kind, std::string& failure)
 {
-    static QString locations[2];
-    static std::string fillFailures[2];
-    QString& location = locations[kind];
-    std::string& fillFailure = fillFailures[kind];
-    if (!location.isEmpty() || !fillFailure.empty()) {
-        failure = fillFailure;
-        return location;
-    }
-    const QString name = kind == SQLITE ? workDir().path() + QStringLiteral("/results.sqlite")
-                                        : postgresql().newDatabase(QStringLiteral("zuvbench"), fillFailure);
-    if (name.isEmpty()) {
-        failure = fillFailure;
-        return QString();
-    }
     {
         ProjectDatabase database(QStringLiteral("bench-fill"));
-        if (!database.open(name)) {
-            failure = fillFailure = database.lastError().toStdString();
-            return QString();
+        if (!database.open(location)) {
+            failure = database.lastError().toStdString();
+            return false;
         }
         // Filling is not measured: it need not wait for the disk each time.
         QSqlQuery(database.database())
@@ -863,7 +1023,7 @@ QString filledDatabase(DatabaseKind kind, std::string& failure)
         std::mt19937 random(20240311);
         const QDateTime received = QDateTime::currentDateTime();
         std::vector<ClientStorage> batch;
-        for (int stored = 0; stored < resultsSessions(); stored += SESSIONS_PER_MEMBER) {
+        for (int stored = 0; stored < resultsSessions() && failure.empty(); stored += SESSIONS_PER_MEMBER) {
             batch.push_back(memberYear(random, stored / SESSIONS_PER_MEMBER,
                                        std::min(SESSIONS_PER_MEMBER, resultsSessions() - stored)));
             if (batch.size() < FILL_UPLOADS_PER_TRANSACTION && stored + SESSIONS_PER_MEMBER < resultsSessions())
@@ -872,15 +1032,176 @@ QString filledDatabase(DatabaseKind kind, std::string& failure)
             for (const ClientStorage& upload : batch)
                 uploads.push_back(&upload);
             for (const ProjectDatabase::Outcome& outcome : database.storeUploads(uploads, received))
-                if (!outcome.stored) {
-                    failure = fillFailure = outcome.error.toStdString();
-                    return QString();
-                }
+                if (!outcome.stored && failure.empty())
+                    failure = outcome.error.toStdString();
             batch.clear();
         }
     }
     QSqlDatabase::removeDatabase(QStringLiteral("bench-fill"));
-    location = name;
+    return failure.empty();
+}
+
+// A database of the run's own, filled afresh; empty with `failure`.
+QString freshlyFilled(DatabaseKind kind, std::string& failure)
+{
+    const QString location = kind == SQLITE ? workDir().path() + QStringLiteral("/results.sqlite")
+                                            : postgresql().newDatabase(QStringLiteral("zuvbench"), failure);
+    return !location.isEmpty() && fill(location, kind, failure) ? location : QString();
+}
+
+// What a kept database holds, read without upgrading it.
+struct KeptContents
+{
+    std::string unreadable; // why it could not be read; empty when it was
+    int schema = 0;
+    qint64 sessions = 0;
+    qint64 members = 0;
+};
+
+KeptContents keptContents(const QString& location)
+{
+    KeptContents contents;
+    const QString name = QStringLiteral("bench-kept");
+    {
+        DatabaseLocation where;
+        QString error;
+        if (!DatabaseLocation::parse(location, where, error) || !where.open(name, error)) {
+            contents.unreadable = error.toStdString();
+        } else {
+            SqlConnection sql(name, where.dialect);
+            try {
+                contents.schema = where.dialect.schemaVersion(sql);
+                contents.sessions = sql.value(QStringLiteral("SELECT COUNT(*) FROM sessions")).toLongLong();
+                contents.members = sql.value(QStringLiteral("SELECT COUNT(*) FROM members")).toLongLong();
+            } catch (const DatabaseFailure& failed) {
+                contents.unreadable = failed.text.toStdString();
+            }
+        }
+    }
+    QSqlDatabase::removeDatabase(name);
+    return contents;
+}
+
+// Drops the kept cluster's databases but the filled ones: this run's copies
+// and imports, and whatever a killed run left.
+bool dropWorkingDatabases(std::string& failure)
+{
+    QStringList working;
+    if (!postgresql().maintain({QStringLiteral("SELECT datname FROM pg_database WHERE datname NOT IN ('postgres',"
+                                               " 'template0', 'template1') AND datname !~ '^zuvbench_[0-9]+$'")},
+                               failure, &working))
+        return false;
+    QStringList drops;
+    for (const QString& name : working)
+        drops << QStringLiteral("DROP DATABASE \"%1\"").arg(name);
+    return drops.isEmpty() || postgresql().maintain(drops, failure);
+}
+
+// The filled database of ZUV_BENCH_KEEP, filled first unless it holds what
+// this run would fill, and a copy of it for this run to change (the kept one
+// stays as it was filled, in the schema it was filled in); empty with
+// `failure`.
+QString keptFilled(DatabaseKind kind, std::string& failure)
+{
+    const int sessions = resultsSessions();
+    const qint64 members = (sessions + SESSIONS_PER_MEMBER - 1) / SESSIONS_PER_MEMBER;
+    const std::string label = std::string(KIND_NAMES[kind]) + " database of " + std::to_string(sessions) + " sessions";
+    QDir().mkpath(keptFolder());
+    const QString sqliteFile = QDir(keptFolder()).absoluteFilePath(QStringLiteral("sqlite-%1.sqlite").arg(sessions));
+    const QString pgName = QStringLiteral("zuvbench_%1").arg(sessions);
+    const QString server = kind == SQLITE ? QString() : postgresql().server(failure);
+    if (kind == POSTGRESQL && (server.isEmpty() || !dropWorkingDatabases(failure)))
+        return QString();
+    const QString kept = kind == SQLITE ? sqliteFile : server + pgName;
+
+    QStringList filled;
+    if (kind == POSTGRESQL &&
+        !postgresql().maintain({QStringLiteral("SELECT datname FROM pg_database WHERE datname = '%1'").arg(pgName)},
+                               failure, &filled))
+        return QString();
+    const bool there = kind == SQLITE ? QFile::exists(sqliteFile) : !filled.isEmpty();
+    const KeptContents found = there ? keptContents(kept) : KeptContents();
+    if (there && found.unreadable.empty() && found.sessions == sessions && found.members == members) {
+        noteKept("reusing the kept " + label + " (schema version " + std::to_string(found.schema) + ")");
+    } else {
+        noteKept(!there ? "no kept " + label + " yet: filling it"
+                 : !found.unreadable.empty()
+                     ? "the kept " + label + " cannot be read (" + found.unreadable + "): filling it anew"
+                     : "the kept " + label + " holds " + std::to_string(found.sessions) + " sessions of " +
+                           std::to_string(found.members) + " members, not " + std::to_string(sessions) + " of " +
+                           std::to_string(members) + ": filling it anew");
+        std::printf("bench_server: %s\n", keptNotes().back().c_str());
+        std::fflush(stdout);
+        // Filled under another name and renamed when complete, so that a
+        // killed fill is never taken for a filled database.
+        const QString filling = sqliteFile + QStringLiteral(".filling");
+        // With the journal a killed fill left, SQLite would take it for the new file's.
+        for (const char* end : {"", "-wal", "-shm"})
+            QFile::remove(filling + QLatin1String(end));
+        const auto started = std::chrono::steady_clock::now();
+        const QString location =
+            kind == SQLITE ? filling : postgresql().newDatabase(QStringLiteral("zuvbench_filling"), failure);
+        if (location.isEmpty() || !fill(location, kind, failure))
+            return QString();
+        const bool renamed =
+            kind == SQLITE
+                ? (!there || QFile::remove(sqliteFile)) && QFile::rename(filling, sqliteFile)
+                : postgresql().maintain({QStringLiteral("DROP DATABASE IF EXISTS ") + pgName,
+                                         QStringLiteral("ALTER DATABASE zuvbench_filling RENAME TO ") + pgName},
+                                        failure);
+        if (!renamed) {
+            failure = "cannot keep the filled " + label + " " + failure;
+            return QString();
+        }
+        char took[64];
+        std::snprintf(took, sizeof took, "%.0f s (%.1f min)", secondsSince(started), secondsSince(started) / 60);
+        noteKept("filled the kept " + label + " in " + took);
+    }
+
+    const auto copying = std::chrono::steady_clock::now();
+    const QString copy =
+        kind == SQLITE ? workDir().path() + QStringLiteral("/results.sqlite") : server + QStringLiteral("zuvbench");
+    // Without an upgrade of the kept database's files the copy is theirs,
+    // file by file.
+    const bool copied = kind == SQLITE ? QFile::copy(sqliteFile, copy)
+                                       : postgresql().maintain({QStringLiteral("CREATE DATABASE zuvbench TEMPLATE %1"
+                                                                               " STRATEGY FILE_COPY")
+                                                                    .arg(pgName)},
+                                                               failure);
+    if (!copied) {
+        failure = "cannot copy the kept " + label + " " + failure;
+        return QString();
+    }
+    char seconds[64];
+    std::snprintf(seconds, sizeof seconds, "%.1f s", secondsSince(copying));
+    noteKept("copied the kept " + label + " for this run in " + seconds);
+
+    const int schema = there ? found.schema : ProjectSchema::VERSION;
+    if (schema < ProjectSchema::VERSION) {
+        // The server upgrades the schema when it opens the database, before it listens.
+        ServerUnderTest upgrading;
+        const auto starting = std::chrono::steady_clock::now();
+        if (!upgrading.start(copy, failure, {}, UPGRADE_TIMEOUT_MS)) {
+            failure = "the server's first start on the kept " + label + " failed: " + failure;
+            return QString();
+        }
+        std::snprintf(seconds, sizeof seconds, "%.1f s", secondsSince(starting));
+        noteKept("the server's first start on the " + label + " of schema version " + std::to_string(schema) +
+                 " (upgrading it to " + std::to_string(ProjectSchema::VERSION) + ") took " + seconds +
+                 " until it listened");
+    }
+    return copy;
+}
+
+QString filledDatabase(DatabaseKind kind, std::string& failure)
+{
+    static QString locations[2];
+    static std::string fillFailures[2];
+    QString& location = locations[kind];
+    std::string& fillFailure = fillFailures[kind];
+    if (location.isEmpty() && fillFailure.empty())
+        location = keptFolder().isEmpty() ? freshlyFilled(kind, fillFailure) : keptFilled(kind, fillFailure);
+    failure = fillFailure;
     return location;
 }
 
@@ -1270,6 +1591,14 @@ int main(int argc, char** argv)
     printHostileSummary(reporter, hostile, fullScale);
     printResultsSummary(reporter);
     printImportSummary(reporter);
+    if (!keptFolder().isEmpty()) {
+        std::printf("\n== server: the filled databases kept in %s ==\n", qPrintable(keptFolder()));
+        for (const std::string& note : keptNotes())
+            std::printf("%s\n", note.c_str());
+        std::string failure;
+        if (postgresql().isKept() && !dropWorkingDatabases(failure))
+            std::printf("this run's PostgreSQL databases are left in the kept cluster: %s\n", failure.c_str());
+    }
     std::fflush(stdout);
     return exitStatus(reporter);
 }

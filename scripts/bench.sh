@@ -6,6 +6,8 @@
 #
 #   bash scripts/bench.sh                      # everything, 3 repetitions each (medians)
 #   bash scripts/bench.sh --benchmark_filter=Load   # arguments go to every benchmark program
+#   ZUV_BENCH_KEEP=/var/tmp/zuvbench bash scripts/bench.sh   # bench_server fills its databases of
+#                                    # 1,000,000 sessions once, keeps them there and reuses them
 #
 # Timings are only meaningful on an otherwise idle machine: the load average
 # is printed with the machine's description.

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "server/results/mixingcountings.h"
 
+#include "server/results/resultsaggregates.h"
 #include "server/results/resultspublication.h"
 #include "server/storage/sqlconnection.h"
 
@@ -42,21 +43,24 @@ std::map<int, CountryCountings> MixingCountings::read(const QList<int>& countrie
     // The countries' numbers are ours, never a participant's text.
     const QString ofThem = QStringLiteral(" AND member_country IN (%1)").arg(wanted.join(QLatin1Char(',')));
     const QVariantList months{sqlNumber(ResultsPublication::FIRST_MONTH), sqlNumber(lastMonth)};
-    QSqlQuery& coins = sql.run(QStringLiteral("SELECT member_country, member_number, month, coin_value, SUM(coins),"
-                                              " SUM(CASE WHEN national_side <> member_country THEN coins ELSE 0 END)"
-                                              " FROM result_cell_members WHERE month BETWEEN ? AND ?%1"
-                                              " GROUP BY member_country, member_number, month, coin_value")
+    QSqlQuery& coins = sql.run(QStringLiteral("SELECT member_country, member_number, month, cells"
+                                              " FROM result_cell_members WHERE month BETWEEN ? AND ?%1")
                                    .arg(ofThem),
                                months);
     while (coins.next()) {
-        const auto country = counted.find(coins.value(0).toInt());
-        const int value = coins.value(3).toInt();
-        if (country == counted.end() || value < 1 || value > NUM_COINS)
+        const int memberCountry = coins.value(0).toInt();
+        const auto country = counted.find(memberCountry);
+        if (country == counted.end())
             continue;
         auto& byValue = country->second[coins.value(1).toLongLong()][coins.value(2).toInt()];
-        for (MonthCount* count : {&byValue[0], &byValue[size_t(value)]}) {
-            count->coins += coins.value(4).toLongLong();
-            count->foreign += coins.value(5).toLongLong();
+        for (const auto& [sideAndValue, cell] : ResultsAggregates::memberCellsOf(coins.value(3).toByteArray())) {
+            const auto& [side, value] = sideAndValue;
+            if (value < 1 || value > NUM_COINS)
+                continue;
+            for (MonthCount* count : {&byValue[0], &byValue[size_t(value)]}) {
+                count->coins += cell.coins;
+                count->foreign += side != memberCountry ? cell.coins : 0;
+            }
         }
     }
     coins.finish();

@@ -7,6 +7,7 @@
 #include "settings/settingschoices.h"
 
 #include <QSqlQuery>
+#include <QtEndian>
 #include <QVariant>
 
 #include <set>
@@ -15,10 +16,8 @@ namespace {
 
 const QString CELL_KEY = QStringLiteral("month, member_country, national_side, coin_value");
 
-// A fresh count reads the sessions of this many member numbers at a time,
-// and writes the members' rows once this many are gathered.
+// A fresh count reads the sessions of this many member numbers at a time.
 constexpr qint64 MEMBERS_READ_AT_ONCE = 4096;
-constexpr qsizetype ROWS_WRITTEN_AT_ONCE = 8192;
 
 void appendKey(QList<qint64>& values, const std::tuple<int, int, int, int>& key)
 {
@@ -69,6 +68,49 @@ void ResultsAggregates::addStored(qint64 sessionId, ResultsContribution& contrib
     session.finish();
 }
 
+QByteArray ResultsAggregates::memberCellsValue(const MemberCells& cells)
+{
+    QByteArray value;
+    value.reserve(qsizetype(cells.size()) * 18);
+    for (const auto& [key, cell] : cells) {
+        value.append(char(key.first));
+        value.append(char(key.second));
+        char number[8];
+        qToBigEndian<qint64>(cell.purses, number);
+        value.append(number, 8);
+        qToBigEndian<qint64>(cell.coins, number);
+        value.append(number, 8);
+    }
+    return value;
+}
+
+ResultsAggregates::MemberCells ResultsAggregates::memberCellsOf(const QByteArray& value)
+{
+    MemberCells cells;
+    for (qsizetype at = 0; at + 18 <= value.size(); at += 18)
+        cells[{quint8(value[at]), quint8(value[at + 1])}] =
+            MemberCell{qFromBigEndian<qint64>(value.constData() + at + 2),
+                       qFromBigEndian<qint64>(value.constData() + at + 10)};
+    return cells;
+}
+
+void ResultsAggregates::writeMemberRows(qint64 memberNumber,
+                                        const std::map<std::pair<int, int>, MemberCells>& rows)
+{
+    for (const auto& [monthAndCountry, cells] : rows) {
+        const QVariantList key{sqlNumber(memberNumber), monthAndCountry.first, monthAndCountry.second};
+        if (cells.empty())
+            sql.run(QStringLiteral("DELETE FROM result_cell_members"
+                                   " WHERE member_number = ? AND month = ? AND member_country = ?"),
+                    key);
+        else
+            sql.run(QStringLiteral("INSERT INTO result_cell_members (member_number, month, member_country, cells)"
+                                   " VALUES (?, ?, ?, ?) ON CONFLICT (member_number, month, member_country)"
+                                   " DO UPDATE SET cells = excluded.cells"),
+                    key + QVariantList{memberCellsValue(cells)});
+    }
+}
+
 void ResultsAggregates::apply(qint64 memberNumber, const ResultsContribution& contribution, int sign,
                               CellChanges& cells)
 {
@@ -76,45 +118,38 @@ void ResultsAggregates::apply(qint64 memberNumber, const ResultsContribution& co
         return;
     const qint64 factor = sign > 0 ? 1 : -1;
 
-    // The member's sessions in each of these cells before: the member comes
-    // into a cell where it had none, and leaves it where none are left. The
-    // member's rows are kept together, month after month.
-    std::map<ResultsContribution::Key, qint64> before;
-    sql.selectNumbers(QStringLiteral("SELECT %1, purses FROM result_cell_members"
-                                     " WHERE member_number = ? AND month BETWEEN ? AND ?")
-                          .arg(CELL_KEY),
-                      {memberNumber, std::get<0>(contribution.cells.cbegin()->first),
-                       std::get<0>(contribution.cells.crbegin()->first)},
-                      [&](const QList<qint64>& row) {
-                          const ResultsContribution::Key key{int(row[0]), int(row[1]), int(row[2]), int(row[3])};
-                          if (contribution.cells.count(key) > 0)
-                              before[key] = row[4];
-                      });
+    // The member's rows of the months concerned, as they are.
+    std::map<std::pair<int, int>, MemberCells> rows;
+    for (const auto& [key, cell] : contribution.cells)
+        rows[{std::get<0>(key), std::get<1>(key)}];
+    QSqlQuery& stored = sql.run(QStringLiteral("SELECT month, member_country, cells FROM result_cell_members"
+                                               " WHERE member_number = ? AND month BETWEEN ? AND ?"),
+                                {sqlNumber(memberNumber), rows.cbegin()->first.first, rows.crbegin()->first.first});
+    while (stored.next()) {
+        const auto row = rows.find({stored.value(0).toInt(), stored.value(1).toInt()});
+        if (row != rows.end())
+            row->second = memberCellsOf(stored.value(2).toByteArray());
+    }
+    stored.finish();
 
-    QList<qint64> rows;
-    bool emptied = false;
+    // The member comes into a cell where it had no session, and leaves it
+    // where none is left.
     for (const auto& [key, cell] : contribution.cells) {
-        rows << memberNumber;
-        appendKey(rows, key);
-        rows << factor * cell.purses << factor * cell.coins;
-        const auto had = before.find(key);
-        const qint64 sessions = had == before.end() ? 0 : had->second;
-        const qint64 after = sessions + factor * cell.purses;
+        const auto& [month, memberCountry, side, value] = key;
+        MemberCells& row = rows[{month, memberCountry}];
+        MemberCell& mine = row[{side, value}];
+        const qint64 before = mine.purses;
+        mine.purses += factor * cell.purses;
+        mine.coins += factor * cell.coins;
+        const qint64 after = mine.purses;
+        if (after <= 0)
+            row.erase({side, value});
         CellChanges::Change& change = cells.cells[key];
         change.coins += factor * cell.coins;
         change.purses += factor * cell.purses;
-        change.members += sessions <= 0 && after > 0 ? 1 : sessions > 0 && after <= 0 ? -1 : 0;
-        emptied = emptied || after <= 0;
+        change.members += before <= 0 && after > 0 ? 1 : before > 0 && after <= 0 ? -1 : 0;
     }
-    sql.insertNumbers(QStringLiteral("INSERT INTO result_cell_members (member_number, %1, purses, coins)").arg(CELL_KEY),
-                      7, rows,
-                      QStringLiteral("ON CONFLICT (member_number, %1) DO UPDATE"
-                                     " SET purses = result_cell_members.purses + excluded.purses,"
-                                     " coins = result_cell_members.coins + excluded.coins")
-                          .arg(CELL_KEY));
-    if (emptied)
-        sql.run(QStringLiteral("DELETE FROM result_cell_members WHERE member_number = ? AND purses <= 0"),
-                {sqlNumber(memberNumber)});
+    writeMemberRows(memberNumber, rows);
 }
 
 void ResultsAggregates::noteChanges(qint64 memberNumber, const ResultsContribution& removed,
@@ -178,33 +213,54 @@ void ResultsAggregates::applyCells(const CellChanges& changes)
 
 void ResultsAggregates::rebuild()
 {
+    QList<qint64> changes;
+    recount(&changes);
+    sql.execute(QStringLiteral("DELETE FROM publication_changes"));
+    sql.insertNumbers(QStringLiteral("INSERT INTO publication_changes (%1, member_number)").arg(CELL_KEY), 5, changes,
+                      QStringLiteral("ON CONFLICT DO NOTHING"));
+    sql.execute(QStringLiteral("INSERT INTO publication_changes (%1, member_number)"
+                               " SELECT 0, 0, 0, 0, member_number FROM members"
+                               " UNION SELECT 0, 0, 0, 1, member_number FROM members WHERE mixdate_year <> 0")
+                    .arg(CELL_KEY));
+}
+
+void ResultsAggregates::recountCells()
+{
+    recount(nullptr);
+}
+
+void ResultsAggregates::recount(QList<qint64>* changes)
+{
     sql.execute(QStringLiteral("DELETE FROM result_cell_members"));
     sql.execute(QStringLiteral("DELETE FROM result_cells"));
     // Member after member: each member's sessions are summed up in memory,
     // then written as the member's rows, and counted into the cells.
     std::map<ResultsContribution::Key, CellChanges::Change> cells;
-    QList<qint64> memberRows;
-    const auto writeMemberRows = [&] {
-        sql.insertNumbers(QStringLiteral("INSERT INTO result_cell_members (member_number, %1, purses, coins)")
-                              .arg(CELL_KEY),
-                          7, memberRows);
-        memberRows.clear();
-    };
     qint64 member = -1;
     ResultsContribution contribution;
     const auto addMember = [&] {
+        std::map<std::pair<int, int>, MemberCells> rows;
+        std::set<int> countries;
         for (const auto& [key, sums] : contribution.cells) {
-            memberRows << member;
-            appendKey(memberRows, key);
-            memberRows << sums.purses << sums.coins;
+            const auto& [month, memberCountry, side, value] = key;
+            rows[{month, memberCountry}][{side, value}] = MemberCell{sums.purses, sums.coins};
             CellChanges::Change& cell = cells[key];
             cell.coins += sums.coins;
             cell.purses += sums.purses;
             cell.members += 1;
+            if (changes) {
+                appendKey(*changes, key);
+                *changes << member;
+                if (memberCountry >= 1 && memberCountry <= NUM_NATIONAL_SIDES)
+                    countries.insert(memberCountry);
+            }
         }
+        for (const int country : countries) {
+            appendKey(*changes, countryKey(country)); // the country's mixing model
+            *changes << member;
+        }
+        writeMemberRows(member, rows);
         contribution = ResultsContribution();
-        if (memberRows.size() >= ROWS_WRITTEN_AT_ONCE * 7)
-            writeMemberRows();
     };
     // Read in pieces of member numbers, so that the rows read stay few
     // however many sessions there are, and no statement stays open while
@@ -230,7 +286,6 @@ void ResultsAggregates::rebuild()
         }
     }
     addMember();
-    writeMemberRows();
 
     QList<qint64> cellRows;
     for (const auto& [key, cell] : cells) {
@@ -239,12 +294,4 @@ void ResultsAggregates::rebuild()
     }
     sql.insertNumbers(QStringLiteral("INSERT INTO result_cells (%1, coins, purses, members)").arg(CELL_KEY), 7,
                       cellRows);
-    sql.execute(QStringLiteral("DELETE FROM publication_changes"));
-    sql.execute(QStringLiteral("INSERT INTO publication_changes (%1, member_number)"
-                               " SELECT %1, member_number FROM result_cell_members"
-                               " UNION SELECT 0, member_country, 0, 0, member_number FROM result_cell_members"
-                               " WHERE member_country BETWEEN 1 AND 15"
-                               " UNION SELECT 0, 0, 0, 0, member_number FROM members"
-                               " UNION SELECT 0, 0, 0, 1, member_number FROM members WHERE mixdate_year <> 0")
-                    .arg(CELL_KEY));
 }

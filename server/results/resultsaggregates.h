@@ -3,11 +3,13 @@
 
 #include "storage/coinpile.h"
 
+#include <QByteArray>
 #include <QDate>
 #include <QList>
 #include <QtGlobal>
 
 #include <map>
+#include <utility>
 #include <tuple>
 
 class SqlConnection;
@@ -61,10 +63,11 @@ private:
 //
 // result_cells holds, for every month x member country x national side x
 // coin value, its coins, purses and distinct members. The distinct members
-// cannot be summed up, so result_cell_members keeps, per member and cell,
-// how many of the member's sessions are in it: a cell's member count changes
-// exactly when such a row comes or goes. A member's rows lie together, so
-// an upload reads and writes a few pages of them. publication_changes notes who
+// cannot be summed up, so result_cell_members keeps, per member, month and
+// member country, how many of the member's sessions and coins are in each of
+// the month's cells (see MemberCells): a cell's member count changes exactly
+// when a member's entry for it comes or goes. An upload reads and writes a
+// row for each month it brings, and a member's rows lie together. publication_changes notes who
 // changed a cell since it was last published (and, under the key of zeros,
 // who changed the project's totals).
 //
@@ -104,6 +107,21 @@ public:
     // not keep the cells yet); every member counts as having changed what he
     // counted.
     void rebuild();
+    // Counts the cells and the members' shares of them afresh, and nothing else.
+    void recountCells();
+
+    // A member's sessions and coins in the cells of one month and member
+    // country, by national side and coin value (only cells holding a session).
+    struct MemberCell
+    {
+        qint64 purses = 0;
+        qint64 coins = 0;
+    };
+    using MemberCells = std::map<std::pair<int, int>, MemberCell>;
+    // Stored as one value: for each cell in key order its side and value (a
+    // byte each), its sessions and coins (8 bytes each, big-endian).
+    static QByteArray memberCellsValue(const MemberCells& cells);
+    static MemberCells memberCellsOf(const QByteArray& value);
 
     // What publication_changes notes changes of besides the cells: a cell's
     // month is never 0 together with a national side of 0.
@@ -118,5 +136,10 @@ public:
     static int memberCountryOf(int country);
 
 private:
+    // Counts afresh; with `changes`, notes every member's cells there.
+    void recount(QList<qint64>* changes);
+    // Writes the member's rows of these months and member countries.
+    void writeMemberRows(qint64 memberNumber, const std::map<std::pair<int, int>, MemberCells>& rows);
+
     SqlConnection& sql;
 };

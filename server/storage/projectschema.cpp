@@ -298,21 +298,20 @@ const char* const VERSION_7[] = {
 };
 
 // Version 8 keeps each member's rows together. A member's part of the cells
-// and what the member changed since the last publication are keyed by the
-// member first, so that an upload touches a few pages of them instead of one
-// for every cell; the publication, which reads them by cell, reads them whole
-// once a day anyway. The running totals of events are owned by their member's
-// row and written with it, without a check of the member for every total.
-// SQLite keeps all of them, and the cells, in the order of their key alone.
+// is one row per month and member country, holding all its cells (see
+// ResultsAggregates::MemberCells), counted afresh from the sessions; what the
+// member changed since the last publication is keyed by the member first.
+// An upload so touches a row for each month it brings and a few pages,
+// instead of a row for every cell; the publication, which reads them by
+// cell, reads them whole once a day anyway. The running totals of events are
+// owned by their member's row and written with it, without a check of the
+// member for every total. SQLite keeps all of them, and the cells, in the
+// order of their key alone.
 const char* const VERSION_8[] = {
-    ("CREATE TABLE result_cell_members_by_member ("
-     " member_number BIGINT NOT NULL, month INTEGER NOT NULL, member_country INTEGER NOT NULL,"
-     " national_side INTEGER NOT NULL, coin_value INTEGER NOT NULL, purses BIGINT NOT NULL, coins BIGINT NOT NULL,"
-     " PRIMARY KEY (member_number, month, member_country, national_side, coin_value)) WITHOUT_ROWID"),
-    ("INSERT INTO result_cell_members_by_member"
-     " SELECT member_number, month, member_country, national_side, coin_value, purses, coins FROM result_cell_members"),
     "DROP TABLE result_cell_members",
-    "ALTER TABLE result_cell_members_by_member RENAME TO result_cell_members",
+    ("CREATE TABLE result_cell_members ("
+     " member_number BIGINT NOT NULL, month INTEGER NOT NULL, member_country INTEGER NOT NULL, cells BYTES NOT NULL,"
+     " PRIMARY KEY (member_number, month, member_country)) WITHOUT_ROWID"),
 
     ("CREATE TABLE publication_changes_by_member ("
      " member_number BIGINT NOT NULL, month INTEGER NOT NULL, member_country INTEGER NOT NULL,"
@@ -422,7 +421,10 @@ void ProjectSchema::upgrade(SqlConnection& sql, int version)
         run(sql, VERSION_8);
         keepPursesInSessions(sql);
     }
-    // The cells of version 6 are counted afresh once the sessions are in their latest form.
+    // The cells are counted afresh once the sessions are in their latest form:
+    // those of version 6 and the members' rows of version 8.
     if (version < 6)
         ResultsAggregates(sql).rebuild();
+    else if (version < 8)
+        ResultsAggregates(sql).recountCells();
 }

@@ -3,6 +3,7 @@
 
 #include "net/protocol.h"
 #include "net/serveranswer.h"
+#include "server/results/resultsaggregates.h"
 #include "server/storage/databaselocation.h"
 #include "server/storage/sessionstore.h"
 #include "storage/clientstorage.h"
@@ -261,6 +262,17 @@ QString storedPiles(const QSqlDatabase& db)
                                     .arg(pile.countryIndex + 1)) +
                          QLatin1Char('|') + QString::number(pile.count);
     return piles.join(QLatin1Char(';'));
+}
+
+qint64 memberCoins(const QSqlDatabase& db, qint64 member)
+{
+    qint64 coins = 0;
+    QSqlQuery rows(db);
+    rows.exec(QStringLiteral("SELECT cells FROM result_cell_members WHERE member_number = %1").arg(member));
+    while (rows.next())
+        for (const auto& [key, cell] : ResultsAggregates::memberCellsOf(rows.value(0).toByteArray()))
+            coins += cell.coins;
+    return coins;
 }
 
 QString keptTotals(const QSqlDatabase& db)

@@ -98,6 +98,8 @@ QString countedTotals(const QSqlDatabase& db);
 // Every stored coin pile, by the names of its coin value and national side,
 // with its count: "10c|Greece|7;2e|Austria|2", sessions by entry time.
 QString storedPiles(const QSqlDatabase& db);
+// The member's coins in the counted cells.
+qint64 memberCoins(const QSqlDatabase& db, qint64 member);
 // The running totals the server keeps, in the same form.
 QString keptTotals(const QSqlDatabase& db);
 // How many sessions of the PostgreSQL database wait for a lock, seen afresh even inside a transaction.

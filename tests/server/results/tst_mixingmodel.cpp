@@ -200,12 +200,10 @@ void TestMixingModel::publishedIntervalsHoldTheTrueSpeed()
         QVERIFY(uploaded(server.port(), member) != 0);
         QVERIFY(server.publish());
         QCOMPARE(published(), fits);
-        int coins = 40; // each counted once, the new purse's too
+        qint64 coins = 40; // each counted once, the new purse's too
         for (const Purse& purse : purses)
             coins += purse.coins;
-        QCOMPARE(rowsOf(db, QStringLiteral("SELECT SUM(coins) FROM result_cell_members WHERE member_number = %1")
-                                .arg(joined.memberNumber)),
-                 QString::number(coins));
+        QCOMPARE(memberCoins(db, joined.memberNumber), coins);
 
         for (int country = 1; country <= NUM_NATIONAL_SIDES; ++country)
             upload(country, 40);

@@ -636,7 +636,7 @@ void TestProjectDatabase::importTakesAProjectOverToPostgreSQL()
     QCOMPARE(keptTotals(after), QStringLiteral("2 3 440"));
     for (const char* statement : {"SELECT * FROM members ORDER BY 1", "SELECT * FROM sessions ORDER BY 1",
                                   "SELECT * FROM invitations", "SELECT member_number, message FROM member_messages",
-                                  "SELECT * FROM result_cell_members ORDER BY 1, 2, 3, 4, 5, 6"})
+                                  "SELECT * FROM result_cell_members ORDER BY 1, 2, 3"})
         QCOMPARE(rowsOf(after, QString::fromLatin1(statement)), rowsOf(before, QString::fromLatin1(statement)));
     QCOMPARE(countedTotals(after), countedTotals(before));
     // The schema is as the server makes it, every foreign key included.

@@ -97,6 +97,7 @@ ResultsAggregates::MemberCells ResultsAggregates::memberCellsOf(const QByteArray
 void ResultsAggregates::writeMemberRows(qint64 memberNumber,
                                         const std::map<std::pair<int, int>, MemberCells>& rows)
 {
+    QVariantList written;
     for (const auto& [monthAndCountry, cells] : rows) {
         const QVariantList key{sqlNumber(memberNumber), monthAndCountry.first, monthAndCountry.second};
         if (cells.empty())
@@ -104,11 +105,11 @@ void ResultsAggregates::writeMemberRows(qint64 memberNumber,
                                    " WHERE member_number = ? AND month = ? AND member_country = ?"),
                     key);
         else
-            sql.run(QStringLiteral("INSERT INTO result_cell_members (member_number, month, member_country, cells)"
-                                   " VALUES (?, ?, ?, ?) ON CONFLICT (member_number, month, member_country)"
-                                   " DO UPDATE SET cells = excluded.cells"),
-                    key + QVariantList{memberCellsValue(cells)});
+            written << key << memberCellsValue(cells);
     }
+    sql.insertRows(QStringLiteral("INSERT INTO result_cell_members (member_number, month, member_country, cells) VALUES"),
+                   4, written,
+                   QStringLiteral("ON CONFLICT (member_number, month, member_country) DO UPDATE SET cells = excluded.cells"));
 }
 
 void ResultsAggregates::apply(qint64 memberNumber, const ResultsContribution& contribution, int sign,

@@ -524,12 +524,12 @@ std::vector<ProjectDatabase::Outcome> ProjectDatabase::storeUploads(const std::v
     const bool committed = inTransaction(
         [&] {
             for (std::size_t i = 0; i < uploads.size(); ++i) {
-                // The previous upload's is let go with the next one's begun,
-                // and the last one's with the commit.
+                // The previous upload's is let go before the next one's is
+                // begun, and the last one's with the commit.
+                if (savepoints && i > 0)
+                    sql->execute(QStringLiteral("RELEASE SAVEPOINT upload"));
                 if (savepoints)
-                    sql->execute(i == 0 ? QStringList{QStringLiteral("SAVEPOINT upload")}
-                                        : QStringList{QStringLiteral("RELEASE SAVEPOINT upload"),
-                                                      QStringLiteral("SAVEPOINT upload")});
+                    sql->execute(QStringLiteral("SAVEPOINT upload"));
                 try {
                     storeInTransaction(*uploads[i], receivedAt, outcomes[i].receipt, changes[i]);
                     outcomes[i].stored = true;

@@ -175,19 +175,6 @@ void SqlConnection::execute(const QString& statement)
         throw failureOf(query, statement);
 }
 
-void SqlConnection::execute(const QStringList& statements)
-{
-    if (sqlDialect.kind() == SqlDialect::Kind::PostgreSQL) {
-        // Sent as one text: PostgreSQL runs them one after the other and
-        // answers with the failure of the first that fails, if any.
-        if (!statements.isEmpty())
-            execute(statements.join(QStringLiteral("; ")));
-        return;
-    }
-    for (const QString& statement : statements) // SQLite runs only the first of a text
-        execute(statement);
-}
-
 void SqlConnection::insertRows(const QString& insertInto, int columns, const QVariantList& values,
                                const QString& returning, const std::function<void(const QSqlQuery&)>& readRow)
 {

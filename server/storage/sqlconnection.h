@@ -71,11 +71,6 @@ public:
     QVariant value(const QString& statement, const QVariantList& values = {});
     // Runs a statement once, without keeping it (schema work).
     void execute(const QString& statement);
-    // Runs statements that return no rows, in order, without keeping them:
-    // on PostgreSQL all in one round trip, where one that fails ends the
-    // rest. Meant for the few words around a transaction (BEGIN, SAVEPOINT,
-    // a lock), which the database cannot keep prepared and parses in no time.
-    void execute(const QStringList& statements);
     // Inserts rows of `columns` values each (`values` holds them row after
     // row) with as few statements as the kept multi-row forms allow;
     // `insertInto` is the statement up to and including VALUES. With a

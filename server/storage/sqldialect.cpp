@@ -83,28 +83,33 @@ void SqlDialect::begin(SqlConnection& sql, Access access, const QList<qint64>& s
         sql.execute(access == Access::Read ? QStringLiteral("BEGIN") : QStringLiteral("BEGIN IMMEDIATE"));
         return;
     }
-    // All in one round trip. The numbers are the server's own, never a client's.
-    QStringList statements{QStringLiteral("BEGIN")};
-    switch (access) {
-    case Access::Read:
+    if (access == Access::Read) {
         // PostgreSQL takes a new snapshot for every statement unless told otherwise.
-        statements[0] += QStringLiteral(" ISOLATION LEVEL REPEATABLE READ READ ONLY");
-        break;
-    case Access::Write:
-        statements << QStringLiteral("SELECT pg_advisory_xact_lock_shared(%1)").arg(WRITER_LOCK);
-        // Taken one after the other, in the order given.
-        for (qsizetype i = 0; i + 1 < sortedParticipantKeyPairs.size(); i += 2)
-            statements << QStringLiteral("SELECT pg_advisory_xact_lock(%1, %2)")
-                              .arg(qint32(sortedParticipantKeyPairs[i]))
-                              .arg(qint32(sortedParticipantKeyPairs[i + 1]));
-        break;
-    case Access::WriteAlone:
-        statements << QStringLiteral("SET LOCAL statement_timeout = 0")
-                   << QStringLiteral("SET LOCAL idle_in_transaction_session_timeout = 0")
-                   << QStringLiteral("SELECT pg_advisory_xact_lock(%1)").arg(WRITER_LOCK);
-        break;
+        sql.execute(QStringLiteral("BEGIN ISOLATION LEVEL REPEATABLE READ READ ONLY"));
+        return;
     }
-    sql.execute(statements);
+    // Each its own statement: the driver reports the failure of the first
+    // statement of a text only, and a lock not given in time must fail the
+    // transaction's start. The numbers are the server's own, never a client's.
+    sql.execute(QStringLiteral("BEGIN"));
+    QStringList locks;
+    if (access == Access::WriteAlone) {
+        // Schema work and the import wait for the writers as long as it
+        // takes, and may count every session again: without the limits.
+        // Set in a statement before the wait, whose limit is set as it begins.
+        sql.execute(QStringLiteral("SELECT set_config('statement_timeout', '0', true),"
+                                   " set_config('idle_in_transaction_session_timeout', '0', true),"
+                                   " set_config('lock_timeout', '0', true)"));
+        locks << QStringLiteral("pg_advisory_xact_lock(%1)").arg(WRITER_LOCK);
+    } else {
+        locks << QStringLiteral("pg_advisory_xact_lock_shared(%1)").arg(WRITER_LOCK);
+        for (qsizetype i = 0; i + 1 < sortedParticipantKeyPairs.size(); i += 2)
+            locks << QStringLiteral("pg_advisory_xact_lock(%1, %2)")
+                         .arg(qint32(sortedParticipantKeyPairs[i]))
+                         .arg(qint32(sortedParticipantKeyPairs[i + 1]));
+    }
+    // In one statement, taken one after the other in the order written.
+    sql.execute(QStringLiteral("SELECT ") + locks.join(QStringLiteral(", ")));
 }
 
 void SqlDialect::lockRowsInOrder(SqlConnection& sql, const QString& select) const

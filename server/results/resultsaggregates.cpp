@@ -7,8 +7,8 @@
 #include "settings/settingschoices.h"
 
 #include <QSqlQuery>
-#include <QtEndian>
 #include <QVariant>
+#include <QtEndian>
 
 #include <set>
 
@@ -60,8 +60,9 @@ void ResultsContribution::addSession(int month, int memberCountry, const QList<C
 
 void ResultsAggregates::addStored(qint64 sessionId, ResultsContribution& contribution)
 {
-    QSqlQuery& session = sql.run(QStringLiteral("SELECT month, member_country, purse FROM sessions WHERE session_id = ?"),
-                                 {sqlNumber(sessionId)});
+    QSqlQuery& session =
+        sql.run(QStringLiteral("SELECT month, member_country, purse FROM sessions WHERE session_id = ?"),
+                {sqlNumber(sessionId)});
     if (session.next())
         contribution.addSession(session.value(0).toInt(), session.value(1).toInt(),
                                 SessionStore::purseOf(session.value(2).toByteArray()));
@@ -88,14 +89,57 @@ ResultsAggregates::MemberCells ResultsAggregates::memberCellsOf(const QByteArray
 {
     MemberCells cells;
     for (qsizetype at = 0; at + 18 <= value.size(); at += 18)
-        cells[{quint8(value[at]), quint8(value[at + 1])}] =
-            MemberCell{qFromBigEndian<qint64>(value.constData() + at + 2),
-                       qFromBigEndian<qint64>(value.constData() + at + 10)};
+        cells[{quint8(value[at]), quint8(value[at + 1])}] = MemberCell{
+            qFromBigEndian<qint64>(value.constData() + at + 2), qFromBigEndian<qint64>(value.constData() + at + 10)};
     return cells;
 }
 
-void ResultsAggregates::writeMemberRows(qint64 memberNumber,
-                                        const std::map<std::pair<int, int>, MemberCells>& rows)
+QByteArray ResultsAggregates::cellSetValue(const CellSet& cells)
+{
+    QByteArray value;
+    value.reserve(qsizetype(cells.size()) * 2);
+    for (const auto& [side, coinValue] : cells) {
+        value.append(char(side));
+        value.append(char(coinValue));
+    }
+    return value;
+}
+
+ResultsAggregates::CellSet ResultsAggregates::cellSetOf(const QByteArray& value)
+{
+    CellSet cells;
+    for (qsizetype at = 0; at + 2 <= value.size(); at += 2)
+        cells.insert({quint8(value[at]), quint8(value[at + 1])});
+    return cells;
+}
+
+void ResultsAggregates::noteChangedCells(qint64 memberNumber, const std::set<std::tuple<int, int, int, int>>& cells)
+{
+    if (cells.empty())
+        return;
+    std::map<std::pair<int, int>, CellSet> rows;
+    for (const auto& [month, memberCountry, side, value] : cells)
+        rows[{month, memberCountry}];
+    QSqlQuery& stored = sql.run(QStringLiteral("SELECT month, member_country, cells FROM cell_changes"
+                                               " WHERE member_number = ? AND month BETWEEN ? AND ?"),
+                                {sqlNumber(memberNumber), rows.cbegin()->first.first, rows.crbegin()->first.first});
+    while (stored.next()) {
+        const auto row = rows.find({stored.value(0).toInt(), stored.value(1).toInt()});
+        if (row != rows.end())
+            row->second = cellSetOf(stored.value(2).toByteArray());
+    }
+    stored.finish();
+    for (const auto& [month, memberCountry, side, value] : cells)
+        rows[{month, memberCountry}].insert({side, value});
+    QVariantList written;
+    for (const auto& [monthAndCountry, changed] : rows)
+        written << sqlNumber(memberNumber) << monthAndCountry.first << monthAndCountry.second << cellSetValue(changed);
+    sql.insertRows(
+        QStringLiteral("INSERT INTO cell_changes (member_number, month, member_country, cells) VALUES"), 4, written,
+        QStringLiteral("ON CONFLICT (member_number, month, member_country) DO UPDATE SET cells = excluded.cells"));
+}
+
+void ResultsAggregates::writeMemberRows(qint64 memberNumber, const std::map<std::pair<int, int>, MemberCells>& rows)
 {
     QVariantList written;
     for (const auto& [monthAndCountry, cells] : rows) {
@@ -107,9 +151,10 @@ void ResultsAggregates::writeMemberRows(qint64 memberNumber,
         else
             written << key << memberCellsValue(cells);
     }
-    sql.insertRows(QStringLiteral("INSERT INTO result_cell_members (member_number, month, member_country, cells) VALUES"),
-                   4, written,
-                   QStringLiteral("ON CONFLICT (member_number, month, member_country) DO UPDATE SET cells = excluded.cells"));
+    sql.insertRows(
+        QStringLiteral("INSERT INTO result_cell_members (member_number, month, member_country, cells) VALUES"), 4,
+        written,
+        QStringLiteral("ON CONFLICT (member_number, month, member_country) DO UPDATE SET cells = excluded.cells"));
 }
 
 void ResultsAggregates::apply(qint64 memberNumber, const ResultsContribution& contribution, int sign,
@@ -170,12 +215,13 @@ void ResultsAggregates::noteChanges(qint64 memberNumber, const ResultsContributi
     differing(added, removed);
     if (changed.empty() && !memberIsNew)
         return;
-    for (const auto& [month, country, side, value] : std::set<ResultsContribution::Key>(changed))
+    noteChangedCells(memberNumber, changed);
+    std::set<ResultsContribution::Key> others{PROJECT_KEY}; // the project's totals
+    for (const auto& [month, country, side, value] : changed)
         if (country >= 1 && country <= NUM_NATIONAL_SIDES)
-            changed.insert(countryKey(country)); // the country's mixing model
-    changed.insert(PROJECT_KEY);                 // the project's totals
+            others.insert(countryKey(country)); // the country's mixing model
     QList<qint64> rows;
-    for (const ResultsContribution::Key& key : changed) {
+    for (const ResultsContribution::Key& key : others) {
         appendKey(rows, key);
         rows << memberNumber;
     }
@@ -214,9 +260,10 @@ void ResultsAggregates::applyCells(const CellChanges& changes)
 
 void ResultsAggregates::rebuild()
 {
+    sql.execute(QStringLiteral("DELETE FROM publication_changes"));
+    sql.execute(QStringLiteral("DELETE FROM cell_changes"));
     QList<qint64> changes;
     recount(&changes);
-    sql.execute(QStringLiteral("DELETE FROM publication_changes"));
     sql.insertNumbers(QStringLiteral("INSERT INTO publication_changes (%1, member_number)").arg(CELL_KEY), 5, changes,
                       QStringLiteral("ON CONFLICT DO NOTHING"));
     sql.execute(QStringLiteral("INSERT INTO publication_changes (%1, member_number)"
@@ -241,6 +288,7 @@ void ResultsAggregates::recount(QList<qint64>* changes)
     ResultsContribution contribution;
     const auto addMember = [&] {
         std::map<std::pair<int, int>, MemberCells> rows;
+        std::set<ResultsContribution::Key> counted;
         std::set<int> countries;
         for (const auto& [key, sums] : contribution.cells) {
             const auto& [month, memberCountry, side, value] = key;
@@ -249,18 +297,18 @@ void ResultsAggregates::recount(QList<qint64>* changes)
             cell.coins += sums.coins;
             cell.purses += sums.purses;
             cell.members += 1;
-            if (changes) {
-                appendKey(*changes, key);
-                *changes << member;
-                if (memberCountry >= 1 && memberCountry <= NUM_NATIONAL_SIDES)
-                    countries.insert(memberCountry);
-            }
-        }
-        for (const int country : countries) {
-            appendKey(*changes, countryKey(country)); // the country's mixing model
-            *changes << member;
+            counted.insert(key);
+            if (memberCountry >= 1 && memberCountry <= NUM_NATIONAL_SIDES)
+                countries.insert(memberCountry);
         }
         writeMemberRows(member, rows);
+        if (changes) {
+            noteChangedCells(member, counted);
+            for (const int country : countries) {
+                appendKey(*changes, countryKey(country)); // the country's mixing model
+                *changes << member;
+            }
+        }
         contribution = ResultsContribution();
     };
     // Read in pieces of member numbers, so that the rows read stay few

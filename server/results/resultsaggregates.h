@@ -9,8 +9,9 @@
 #include <QtGlobal>
 
 #include <map>
-#include <utility>
+#include <set>
 #include <tuple>
+#include <utility>
 
 class SqlConnection;
 
@@ -96,6 +97,8 @@ public:
     // guess of when the coins are mixed (the settings' year choice) is not
     // the stored one; before the member's settings are stored.
     void noteGuess(qint64 memberNumber, int mixedYearChoice);
+    // Adds these cells to those the member changed since their publication.
+    void noteChangedCells(qint64 memberNumber, const std::set<std::tuple<int, int, int, int>>& cells);
     // Adds what apply() noted to the cells, late in the transaction and in
     // the order of the cells' keys, so that two front ends lock the cells
     // they share one after the other and never wait for each other in a
@@ -122,6 +125,12 @@ public:
     // byte each), its sessions and coins (8 bytes each, big-endian).
     static QByteArray memberCellsValue(const MemberCells& cells);
     static MemberCells memberCellsOf(const QByteArray& value);
+    // The cells of one month and member country a member changed since they
+    // were last published, by national side and coin value; stored as one
+    // value, each cell as its side and value (a byte each), in key order.
+    using CellSet = std::set<std::pair<int, int>>;
+    static QByteArray cellSetValue(const CellSet& cells);
+    static CellSet cellSetOf(const QByteArray& value);
 
     // What publication_changes notes changes of besides the cells: a cell's
     // month is never 0 together with a national side of 0.

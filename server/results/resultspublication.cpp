@@ -142,14 +142,39 @@ void ResultsPublication::publishCells(const QDateTime& now)
     const QVariant minimum = sqlNumber(MINIMUM_MEMBERS);
     // The cells due: changed by enough members since they were published.
     // A month beyond the current one waits for its time, its changes kept.
+    struct Changed
+    {
+        qint64 member;
+        int month;
+        int memberCountry;
+        ResultsAggregates::CellSet cells;
+    };
+    QList<Changed> rows;
+    std::map<std::tuple<int, int, int, int>, int> changers;
+    QSqlQuery& read = sql.run(QStringLiteral("SELECT member_number, month, member_country, cells FROM cell_changes"
+                                             " WHERE month BETWEEN ? AND ?"),
+                              {sqlNumber(FIRST_MONTH), sqlNumber(ResultsAggregates::monthOf(now.toUTC().date()))});
+    while (read.next()) {
+        Changed row{read.value(0).toLongLong(), read.value(1).toInt(), read.value(2).toInt(),
+                    ResultsAggregates::cellSetOf(read.value(3).toByteArray())};
+        for (const auto& [side, value] : row.cells)
+            ++changers[{row.month, row.memberCountry, side, value}];
+        rows.append(std::move(row));
+    }
+    read.finish();
+    QList<qint64> due;
+    for (const auto& [cell, members] : changers) {
+        if (members < MINIMUM_MEMBERS)
+            continue;
+        const auto& [month, memberCountry, side, value] = cell;
+        due << month << memberCountry << side << value;
+    }
     sql.execute(QStringLiteral("CREATE TEMP TABLE IF NOT EXISTS due_cells (month INTEGER, member_country INTEGER,"
                                " national_side INTEGER, coin_value INTEGER,"
                                " PRIMARY KEY (month, member_country, national_side, coin_value))"));
     sql.run(QStringLiteral("DELETE FROM due_cells"));
-    sql.run(QStringLiteral("INSERT INTO due_cells SELECT month, member_country, national_side, coin_value"
-                           " FROM publication_changes WHERE month BETWEEN ? AND ?"
-                           " GROUP BY month, member_country, national_side, coin_value HAVING COUNT(*) >= ?"),
-            {sqlNumber(FIRST_MONTH), sqlNumber(ResultsAggregates::monthOf(now.toUTC().date())), minimum});
+    sql.insertNumbers(QStringLiteral("INSERT INTO due_cells (month, member_country, national_side, coin_value)"), 4,
+                      due);
     sql.run(QStringLiteral("DELETE FROM published_cells WHERE EXISTS (SELECT 1 FROM due_cells d WHERE %1)")
                 .arg(SAME_CELL.arg(QStringLiteral("published_cells"))));
     sql.run(QStringLiteral("INSERT INTO published_cells (month, member_country, national_side, coin_value, coins,"
@@ -158,8 +183,28 @@ void ResultsPublication::publishCells(const QDateTime& now)
                            " AND EXISTS (SELECT 1 FROM due_cells d WHERE %1)")
                 .arg(SAME_CELL.arg(QLatin1Char('c'))),
             {minimum});
-    sql.run(QStringLiteral("DELETE FROM publication_changes WHERE EXISTS (SELECT 1 FROM due_cells d WHERE %1)")
-                .arg(SAME_CELL.arg(QStringLiteral("publication_changes"))));
+
+    // The changes of the published cells are forgotten; the others wait.
+    QVariantList kept;
+    for (Changed& row : rows) {
+        const qsizetype before = qsizetype(row.cells.size());
+        for (auto cell = row.cells.begin(); cell != row.cells.end();)
+            cell = changers[{row.month, row.memberCountry, cell->first, cell->second}] >= MINIMUM_MEMBERS
+                       ? row.cells.erase(cell)
+                       : std::next(cell);
+        if (qsizetype(row.cells.size()) == before)
+            continue;
+        const QVariantList key{sqlNumber(row.member), row.month, row.memberCountry};
+        if (row.cells.empty())
+            sql.run(
+                QStringLiteral("DELETE FROM cell_changes WHERE member_number = ? AND month = ? AND member_country = ?"),
+                key);
+        else
+            kept << key << ResultsAggregates::cellSetValue(row.cells);
+    }
+    sql.insertRows(
+        QStringLiteral("INSERT INTO cell_changes (member_number, month, member_country, cells) VALUES"), 4, kept,
+        QStringLiteral("ON CONFLICT (member_number, month, member_country) DO UPDATE SET cells = excluded.cells"));
 }
 
 void ResultsPublication::publishTotals()

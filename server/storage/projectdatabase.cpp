@@ -1,10 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "server/storage/projectdatabase.h"
 
+#include "server/results/resultsaggregates.h"
 #include "server/storage/databaselocation.h"
 #include "server/storage/memberstore.h"
 #include "server/storage/projectschema.h"
-#include "server/results/resultsaggregates.h"
 #include "server/storage/sessionstore.h"
 #include "server/storage/sqlconnection.h"
 #include "storage/clientstorage.h"
@@ -85,8 +85,8 @@ constexpr qsizetype EVENTS_DELETED_AT_ONCE = 64;
 void storeEventTotals(SqlConnection& sql, const QVariant& member, const QMap<quint16, quint32>& totals)
 {
     QMap<quint16, quint32> stored;
-    QSqlQuery& read = sql.run(QStringLiteral("SELECT event_id, total FROM event_totals WHERE member_number = ?"),
-                              {member});
+    QSqlQuery& read =
+        sql.run(QStringLiteral("SELECT event_id, total FROM event_totals WHERE member_number = ?"), {member});
     while (read.next())
         stored.insert(quint16(read.value(0).toUInt()), quint32(read.value(1).toLongLong()));
     read.finish();

@@ -14,6 +14,8 @@
 #include <QString>
 
 #include <functional>
+#include <map>
+#include <set>
 
 namespace {
 
@@ -196,8 +198,7 @@ const char* const VERSION_4[] = {
 // `itemOf` makes an item of a row, `valueOf` the value of a session's items.
 template <typename Item>
 void gatherIntoSessions(SqlConnection& sql, const QString& rowsInOrder, const QString& column,
-                        const std::function<Item(const QSqlQuery&)>& itemOf,
-                        QByteArray (*valueOf)(const QList<Item>&))
+                        const std::function<Item(const QSqlQuery&)>& itemOf, QByteArray (*valueOf)(const QList<Item>&))
 {
     QSqlQuery& rows = sql.run(rowsInOrder);
     qint64 session = -1;
@@ -230,7 +231,9 @@ void keepEventsInSessions(SqlConnection& sql)
         sql,
         QStringLiteral("SELECT session_id, time_hundredths, event_id FROM usage_events ORDER BY session_id, position"),
         QStringLiteral("usage_events"),
-        [](const QSqlQuery& row) { return UserEvent{row.value(1).toInt(), quint16(row.value(2).toUInt())}; },
+        [](const QSqlQuery& row) {
+            return UserEvent{row.value(1).toInt(), quint16(row.value(2).toUInt())};
+        },
         SessionStore::eventsValue);
     sql.execute(QStringLiteral("DROP TABLE usage_events"));
 }
@@ -321,6 +324,12 @@ const char* const VERSION_8[] = {
      " SELECT member_number, month, member_country, national_side, coin_value FROM publication_changes"),
     "DROP TABLE publication_changes",
     "ALTER TABLE publication_changes_by_member RENAME TO publication_changes",
+    // The cells a member changed since their publication, a row per month and
+    // member country (see ResultsAggregates::CellSet); publication_changes
+    // keeps the rest (the totals, the models, the guesses).
+    ("CREATE TABLE cell_changes ("
+     " member_number BIGINT NOT NULL, month INTEGER NOT NULL, member_country INTEGER NOT NULL, cells BYTES NOT NULL,"
+     " PRIMARY KEY (member_number, month, member_country)) WITHOUT_ROWID"),
 
     ("CREATE TABLE result_cells_by_key ("
      " month INTEGER NOT NULL, member_country INTEGER NOT NULL, national_side INTEGER NOT NULL,"
@@ -350,12 +359,12 @@ void keepPursesInSessions(SqlConnection& sql)
     if (sql.dialect().kind() == SqlDialect::Kind::PostgreSQL) {
         // In one statement: the driver would hold every pile read in memory. The
         // low four bytes of an 8-byte big-endian number are its 4-byte form.
-        sql.execute(QStringLiteral(
-            "UPDATE sessions SET purse = p.purse FROM (SELECT session_id, string_agg("
-            "substring(int8send(CAST(coin_value - 1 AS BIGINT)) FROM 5)"
-            " || substring(int8send(CAST(coin_country - 1 AS BIGINT)) FROM 5)"
-            " || substring(int8send(CAST(count AS BIGINT)) FROM 5), '' ORDER BY position) AS purse"
-            " FROM coin_piles GROUP BY session_id) p WHERE p.session_id = sessions.session_id"));
+        sql.execute(
+            QStringLiteral("UPDATE sessions SET purse = p.purse FROM (SELECT session_id, string_agg("
+                           "substring(int8send(CAST(coin_value - 1 AS BIGINT)) FROM 5)"
+                           " || substring(int8send(CAST(coin_country - 1 AS BIGINT)) FROM 5)"
+                           " || substring(int8send(CAST(count AS BIGINT)) FROM 5), '' ORDER BY position) AS purse"
+                           " FROM coin_piles GROUP BY session_id) p WHERE p.session_id = sessions.session_id"));
         sql.execute(QStringLiteral("DROP TABLE coin_piles"));
         return;
     }
@@ -371,6 +380,22 @@ void keepPursesInSessions(SqlConnection& sql)
         },
         SessionStore::purseValue);
     sql.execute(QStringLiteral("DROP TABLE coin_piles"));
+}
+
+// Version 8 notes the cells a member changed in a row per month and member
+// country instead of a row per cell.
+void moveCellChanges(SqlConnection& sql)
+{
+    QSqlQuery& rows = sql.run(QStringLiteral("SELECT member_number, month, member_country, national_side, coin_value"
+                                             " FROM publication_changes WHERE month <> 0"));
+    std::map<qint64, std::set<std::tuple<int, int, int, int>>> changed;
+    while (rows.next())
+        changed[rows.value(0).toLongLong()].insert(
+            {rows.value(1).toInt(), rows.value(2).toInt(), rows.value(3).toInt(), rows.value(4).toInt()});
+    rows.finish();
+    for (const auto& [member, cells] : changed)
+        ResultsAggregates(sql).noteChangedCells(member, cells);
+    sql.execute(QStringLiteral("DELETE FROM publication_changes WHERE month <> 0"));
 }
 
 template <std::size_t N> void run(SqlConnection& sql, const char* const (&statements)[N])
@@ -420,6 +445,7 @@ void ProjectSchema::upgrade(SqlConnection& sql, int version)
     if (version < 8) {
         run(sql, VERSION_8);
         keepPursesInSessions(sql);
+        moveCellChanges(sql);
     }
     // The cells are counted afresh once the sessions are in their latest form:
     // those of version 6 and the members' rows of version 8.

@@ -88,8 +88,7 @@ public:
     // than the database's work per row; a statement carries a bounded piece
     // of the rows, so that a large upload's memory does not grow with its size.
     void insertNumbers(const QString& insertInto, int columns, const QList<qint64>& values,
-                       const QString& after = QString(),
-                       const std::function<void(const QList<qint64>&)>& readRow = {});
+                       const QString& after = QString(), const std::function<void(const QList<qint64>&)>& readRow = {});
 
     // Runs a statement that takes whole numbers and returns rows of them;
     // `readRow` is called with every row. SQLite runs it through its own

@@ -40,8 +40,8 @@ sqlite3_stmt* SqliteStatements::prepared(const QString& statement)
         return kept.value();
     sqlite3_stmt* made = nullptr;
     const QByteArray text = statement.toUtf8();
-    if (sqlite3_prepare_v3(connection, text.constData(), int(text.size()), SQLITE_PREPARE_PERSISTENT, &made,
-                           nullptr) != SQLITE_OK) {
+    if (sqlite3_prepare_v3(connection, text.constData(), int(text.size()), SQLITE_PREPARE_PERSISTENT, &made, nullptr) !=
+        SQLITE_OK) {
         sqlite3_finalize(made);
         throw failureOf(connection, statement);
     }

@@ -377,9 +377,9 @@ void TestPublishedResults::badRequests()
     QCOMPARE(get(web, "/").status, 200);
 }
 
-// An attacker compares the publications before and after one newcomer's upload: they are the same. A cell, or
-// the members' guesses, change only once three members changed them, by what the three did together. Sessions dated
-// where no euro coin could have been counted are stored, not published.
+// An attacker compares the publications before and after one newcomer's upload, and a second's: they are the same.
+// A cell, or the members' guesses, change only once three members changed them, by what the three did together.
+// Sessions dated where no euro coin could have been counted are stored, not published.
 void TestPublishedResults::publicationsRevealNobody()
 {
     const auto publication = [this] {
@@ -402,6 +402,8 @@ void TestPublishedResults::publicationsRevealNobody()
     QCOMPARE(publication(), before);
 
     QVERIFY(uploaded(results.port(), countingSince1970(6)) != 0);
+    QVERIFY(results.publish());
+    QCOMPARE(publication(), before); // nor after two
     QVERIFY(uploaded(results.port(), countingSince1970(7)) != 0);
     QVERIFY(results.publish());
     const QByteArray after = publication();

@@ -246,22 +246,25 @@ void TestProjectDatabase::totalsFollowWhatWasStored()
                 storedCoins += purse[i].count;
             }
         }
-        const QString statements = QStringLiteral(
-            "DROP TABLE result_cells; DROP TABLE result_cell_members; DROP TABLE publication_changes;"
-            " DROP TABLE published_cells; DROP TABLE published_documents; DROP TABLE published_models;"
-            " DROP TABLE published_guesses; ALTER TABLE sessions DROP COLUMN month;"
-            " ALTER TABLE sessions DROP COLUMN member_country; UPDATE members SET country = 5;"
-            " DROP INDEX members_by_newcomer_key; ALTER TABLE members DROP COLUMN newcomer_key;"
-            " ALTER TABLE sessions DROP COLUMN pile_count; ALTER TABLE sessions DROP COLUMN event_count;"
-            " ALTER TABLE sessions DROP COLUMN content_digest; ALTER TABLE sessions DROP COLUMN usage_events;"
-            " ALTER TABLE sessions DROP COLUMN purse; CREATE TABLE coin_piles (session_id BIGINT, position INTEGER,"
-            " coin_value INTEGER, coin_country INTEGER, count BIGINT);"
-            " DELETE FROM server_state WHERE name <> 'last_upload_country';"
-            " CREATE TABLE usage_events (session_id BIGINT, position INTEGER,"
-            " time_hundredths INTEGER, event_id INTEGER);"
-            " INSERT INTO usage_events SELECT session_id, 0, 30, 3 FROM sessions"
-            " WHERE entry_datetime LIKE '2024-02-02%' AND member_number = 1;"
-            " INSERT INTO coin_piles VALUES ") + pileRows.join(QLatin1Char(','));
+        const QString statements =
+            QStringLiteral(
+                "DROP TABLE result_cells; DROP TABLE result_cell_members; DROP TABLE publication_changes; DROP TABLE "
+                "cell_changes;"
+                " DROP TABLE published_cells; DROP TABLE published_documents; DROP TABLE published_models;"
+                " DROP TABLE published_guesses; ALTER TABLE sessions DROP COLUMN month;"
+                " ALTER TABLE sessions DROP COLUMN member_country; UPDATE members SET country = 5;"
+                " DROP INDEX members_by_newcomer_key; ALTER TABLE members DROP COLUMN newcomer_key;"
+                " ALTER TABLE sessions DROP COLUMN pile_count; ALTER TABLE sessions DROP COLUMN event_count;"
+                " ALTER TABLE sessions DROP COLUMN content_digest; ALTER TABLE sessions DROP COLUMN usage_events;"
+                " ALTER TABLE sessions DROP COLUMN purse; CREATE TABLE coin_piles (session_id BIGINT, position INTEGER,"
+                " coin_value INTEGER, coin_country INTEGER, count BIGINT);"
+                " DELETE FROM server_state WHERE name <> 'last_upload_country';"
+                " CREATE TABLE usage_events (session_id BIGINT, position INTEGER,"
+                " time_hundredths INTEGER, event_id INTEGER);"
+                " INSERT INTO usage_events SELECT session_id, 0, 30, 3 FROM sessions"
+                " WHERE entry_datetime LIKE '2024-02-02%' AND member_number = 1;"
+                " INSERT INTO coin_piles VALUES ") +
+            pileRows.join(QLatin1Char(','));
         for (const QString& statement : statements.split(QLatin1Char(';'), Qt::SkipEmptyParts) +
                                             QStringList{database.dialect().setSchemaVersion(1)})
             QVERIFY2(downgrade.exec(statement), qPrintable(statement + downgrade.lastError().text()));
@@ -634,9 +637,9 @@ void TestProjectDatabase::importTakesAProjectOverToPostgreSQL()
     const QSqlDatabase before = openReadOnly(sqlite, QStringLiteral("stopped"));
     const QSqlDatabase after = openReadOnly(location, QStringLiteral("imported"));
     QCOMPARE(keptTotals(after), QStringLiteral("2 3 440"));
-    for (const char* statement : {"SELECT * FROM members ORDER BY 1", "SELECT * FROM sessions ORDER BY 1",
-                                  "SELECT * FROM invitations", "SELECT member_number, message FROM member_messages",
-                                  "SELECT * FROM result_cell_members ORDER BY 1, 2, 3"})
+    for (const char* statement :
+         {"SELECT * FROM members ORDER BY 1", "SELECT * FROM sessions ORDER BY 1", "SELECT * FROM invitations",
+          "SELECT member_number, message FROM member_messages", "SELECT * FROM result_cell_members ORDER BY 1, 2, 3"})
         QCOMPARE(rowsOf(after, QString::fromLatin1(statement)), rowsOf(before, QString::fromLatin1(statement)));
     QCOMPARE(countedTotals(after), countedTotals(before));
     // The schema is as the server makes it, every foreign key included.

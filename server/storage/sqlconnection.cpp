@@ -204,47 +204,19 @@ void SqlConnection::insertRows(const QString& insertInto, int columns, const QVa
 }
 
 void SqlConnection::insertNumbers(const QString& insertInto, int columns, const QList<qint64>& values,
-                                  const QString& after, const std::function<void(const QList<qint64>&)>& readRow)
+                                  const QString& after)
 {
     if (SqliteStatements* const native = sqlite()) {
         native->runForEachRow(insertInto + QStringLiteral(" VALUES (") +
                                   QStringList(columns, QStringLiteral("?")).join(QLatin1Char(',')) +
                                   QStringLiteral(") ") + after,
-                              columns, values, readRow);
+                              columns, values);
         return;
     }
     const QString statement = insertInto + QLatin1Char(' ') + numberRows(columns) + QLatin1Char(' ') + after;
     const qsizetype piece = qsizetype(MOST_NUMBERS_AT_ONCE / columns) * columns;
-    for (qsizetype at = 0; at < values.size(); at += piece) {
-        QSqlQuery& query = run(statement, numberArrays(columns, values, at, qMin(piece, values.size() - at)));
-        if (readRow)
-            readNumbers(query, readRow);
-    }
-}
-
-void SqlConnection::selectNumbers(const QString& statement, const QList<qint64>& values,
-                                  const std::function<void(const QList<qint64>&)>& readRow)
-{
-    if (SqliteStatements* const native = sqlite()) {
-        native->runForEachRow(statement, int(values.size()), values, readRow);
-        return;
-    }
-    QVariantList bound;
-    for (const qint64 value : values)
-        bound << sqlNumber(value);
-    readNumbers(run(statement, bound), readRow);
-}
-
-void SqlConnection::readNumbers(QSqlQuery& query, const std::function<void(const QList<qint64>&)>& readRow)
-{
-    QList<qint64> row;
-    while (query.next()) {
-        row.resize(query.record().count());
-        for (int i = 0; i < row.size(); ++i)
-            row[i] = query.value(i).toLongLong();
-        readRow(row);
-    }
-    query.finish();
+    for (qsizetype at = 0; at < values.size(); at += piece)
+        run(statement, numberArrays(columns, values, at, qMin(piece, values.size() - at)));
 }
 
 SqliteStatements* SqlConnection::sqlite()

@@ -80,21 +80,14 @@ public:
 
     // Inserts rows of whole numbers, `columns` of them to a row. `insertInto`
     // is the statement up to and including its column list; `after` (ON
-    // CONFLICT ..., RETURNING ...) follows the rows, and `readRow` is called
-    // with every row returned (numbers only). SQLite binds the numbers of a
+    // CONFLICT ...) follows the rows. SQLite binds the numbers of a
     // row at a time through its own interface (see SqliteStatements).
-    // PostgreSQL gets them in statements that bind an array per column (see
-    // SqlDialect::numberRows()), Qt SQL's binding costing more per value
+    // PostgreSQL gets them in statements that bind an array per column,
+    // Qt SQL's binding costing more per value
     // than the database's work per row; a statement carries a bounded piece
     // of the rows, so that a large upload's memory does not grow with its size.
     void insertNumbers(const QString& insertInto, int columns, const QList<qint64>& values,
-                       const QString& after = QString(), const std::function<void(const QList<qint64>&)>& readRow = {});
-
-    // Runs a statement that takes whole numbers and returns rows of them;
-    // `readRow` is called with every row. SQLite runs it through its own
-    // interface (see SqliteStatements).
-    void selectNumbers(const QString& statement, const QList<qint64>& values,
-                       const std::function<void(const QList<qint64>&)>& readRow);
+                       const QString& after = QString());
 
     // False when the connection no longer answers (the database restarted,
     // or ended our session): it is of no further use.
@@ -105,7 +98,6 @@ private:
     SqlDialect sqlDialect;
     // SQLite's own statements on this connection, made on first use; null on PostgreSQL.
     SqliteStatements* sqlite();
-    static void readNumbers(QSqlQuery& query, const std::function<void(const QList<qint64>&)>& readRow);
 
     QHash<QString, QSqlQuery> statements;
     std::unique_ptr<SqliteStatements> native;

@@ -49,27 +49,19 @@ sqlite3_stmt* SqliteStatements::prepared(const QString& statement)
     return made;
 }
 
-void SqliteStatements::runForEachRow(const QString& statement, int columns, const QList<qint64>& values,
-                                     const std::function<void(const QList<qint64>&)>& readRow)
+void SqliteStatements::runForEachRow(const QString& statement, int columns, const QList<qint64>& values)
 {
     if (values.isEmpty())
         return;
     sqlite3_stmt* const prepared = this->prepared(statement);
-    QList<qint64> returned;
     for (qsizetype at = 0; at + columns <= values.size(); at += columns) {
         for (int i = 0; i < columns; ++i)
             sqlite3_bind_int64(prepared, i + 1, values[at + i]);
-        int step = SQLITE_ROW;
-        while ((step = sqlite3_step(prepared)) == SQLITE_ROW) {
-            if (!readRow)
-                continue;
-            returned.resize(sqlite3_column_count(prepared));
-            for (int i = 0; i < returned.size(); ++i)
-                returned[i] = sqlite3_column_int64(prepared, i);
-            readRow(returned);
+        if (sqlite3_step(prepared) != SQLITE_DONE) {
+            const DatabaseFailure failure = failureOf(connection, statement);
+            sqlite3_reset(prepared);
+            throw failure;
         }
         sqlite3_reset(prepared);
-        if (step != SQLITE_DONE)
-            throw failureOf(connection, statement);
     }
 }

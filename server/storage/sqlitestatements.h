@@ -5,8 +5,6 @@
 #include <QList>
 #include <QString>
 
-#include <functional>
-
 class QSqlDatabase;
 struct sqlite3;
 struct sqlite3_stmt;
@@ -28,11 +26,9 @@ public:
     SqliteStatements& operator=(const SqliteStatements&) = delete;
     ~SqliteStatements();
 
-    // Runs `statement`, which takes `columns` numbers, for each row of
-    // `values` (row after row); `readRow` is called with every row it
-    // returns. Throws DatabaseFailure.
-    void runForEachRow(const QString& statement, int columns, const QList<qint64>& values,
-                       const std::function<void(const QList<qint64>&)>& readRow);
+    // Runs `statement`, which takes `columns` numbers and returns no rows,
+    // for each row of `values` (row after row). Throws DatabaseFailure.
+    void runForEachRow(const QString& statement, int columns, const QList<qint64>& values);
 
 private:
     sqlite3_stmt* prepared(const QString& statement);

@@ -145,15 +145,18 @@ void TestProjectDatabase::failedUploadLeavesNoTrace()
     };
     const QString before = rowCounts();
 
-    // The disk fills up just as the invitations are written, after the
-    // member, the session and its coins; SQLite then undoes the whole transaction.
+    // The disk fills up just as the event totals are written (on PostgreSQL
+    // the invitations), after the member, the session and its coins; SQLite
+    // then undoes the whole transaction.
     QVERIFY2(arrange.exec(database.dialect().kind() == SqlDialect::Kind::SQLite
-                              ? "CREATE TRIGGER disk_full BEFORE INSERT ON invitations"
+                              ? "CREATE TRIGGER disk_full BEFORE INSERT ON event_totals"
                                 " BEGIN SELECT RAISE(ROLLBACK, 'disk_full'); END"
                               : "ALTER TABLE invitations ADD COLUMN disk_full INTEGER CHECK (disk_full IS NOT NULL)"),
              qPrintable(arrange.lastError().text()));
 
-    const UploadService::Reply refused = handled(service, newcomer());
+    ClientStorage counted = newcomer();
+    counted.TotalEvents = {{1, 2}};
+    const UploadService::Reply refused = handled(service, counted);
     QCOMPARE(refused.refusal, unsigned(TCP_SERVER_IS_ILL));
     QVERIFY2(database.lastError().contains(QLatin1String("disk_full")), qPrintable(database.lastError()));
     QCOMPARE(rowCounts(), before);
@@ -161,7 +164,7 @@ void TestProjectDatabase::failedUploadLeavesNoTrace()
 
     // Stored in one transaction with another participant's, it is refused
     // alone: the other is stored as if it had come by itself.
-    const ClientStorage failing = newcomer();
+    const ClientStorage failing = counted;
     ClientStorage other = first;
     other.Sessions = {countedAt(QStringLiteral("2024-03-02T10:00:00"), 6, 2)};
     const std::vector<UploadService::Reply> together = service.storeAndAnswer({&other, &failing});

@@ -113,48 +113,64 @@ ResultsAggregates::CellSet ResultsAggregates::cellSetOf(const QByteArray& value)
     return cells;
 }
 
-void ResultsAggregates::noteChangedCells(qint64 memberNumber, const std::set<std::tuple<int, int, int, int>>& cells)
+ResultsAggregates::StoredRows ResultsAggregates::readMemberRows(const QString& table, qint64 memberNumber,
+                                                                int firstMonth, int lastMonth)
 {
-    if (cells.empty())
-        return;
-    std::map<std::pair<int, int>, CellSet> rows;
-    for (const auto& [month, memberCountry, side, value] : cells)
-        rows[{month, memberCountry}];
-    QSqlQuery& stored = sql.run(QStringLiteral("SELECT month, member_country, cells FROM cell_changes"
-                                               " WHERE member_number = ? AND month BETWEEN ? AND ?"),
-                                {sqlNumber(memberNumber), rows.cbegin()->first.first, rows.crbegin()->first.first});
-    while (stored.next()) {
-        const auto row = rows.find({stored.value(0).toInt(), stored.value(1).toInt()});
-        if (row != rows.end())
-            row->second = cellSetOf(stored.value(2).toByteArray());
-    }
+    StoredRows rows;
+    // The table's name is ours, never a participant's text.
+    QSqlQuery& stored = sql.run(QStringLiteral("SELECT month, member_country, cells FROM %1"
+                                               " WHERE member_number = ? AND month BETWEEN ? AND ?")
+                                    .arg(table),
+                                {sqlNumber(memberNumber), firstMonth, lastMonth});
+    while (stored.next())
+        rows[{stored.value(0).toInt(), stored.value(1).toInt()}] = stored.value(2).toByteArray();
     stored.finish();
-    for (const auto& [month, memberCountry, side, value] : cells)
-        rows[{month, memberCountry}].insert({side, value});
-    QVariantList written;
-    for (const auto& [monthAndCountry, changed] : rows)
-        written << sqlNumber(memberNumber) << monthAndCountry.first << monthAndCountry.second << cellSetValue(changed);
-    sql.insertRows(
-        QStringLiteral("INSERT INTO cell_changes (member_number, month, member_country, cells) VALUES"), 4, written,
-        QStringLiteral("ON CONFLICT (member_number, month, member_country) DO UPDATE SET cells = excluded.cells"));
+    return rows;
 }
 
-void ResultsAggregates::writeMemberRows(qint64 memberNumber, const std::map<std::pair<int, int>, MemberCells>& rows)
+void ResultsAggregates::writeMemberRows(const QString& table, qint64 memberNumber, const StoredRows& rows)
 {
     QVariantList written;
     for (const auto& [monthAndCountry, cells] : rows) {
         const QVariantList key{sqlNumber(memberNumber), monthAndCountry.first, monthAndCountry.second};
-        if (cells.empty())
-            sql.run(QStringLiteral("DELETE FROM result_cell_members"
-                                   " WHERE member_number = ? AND month = ? AND member_country = ?"),
+        if (cells.isEmpty())
+            sql.run(QStringLiteral("DELETE FROM %1 WHERE member_number = ? AND month = ? AND member_country = ?")
+                        .arg(table),
                     key);
         else
-            written << key << memberCellsValue(cells);
+            written << key << cells;
     }
     sql.insertRows(
-        QStringLiteral("INSERT INTO result_cell_members (member_number, month, member_country, cells) VALUES"), 4,
-        written,
+        QStringLiteral("INSERT INTO %1 (member_number, month, member_country, cells) VALUES").arg(table), 4, written,
         QStringLiteral("ON CONFLICT (member_number, month, member_country) DO UPDATE SET cells = excluded.cells"));
+}
+
+void ResultsAggregates::noteChangedCells(qint64 memberNumber, const std::set<std::tuple<int, int, int, int>>& cells)
+{
+    if (cells.empty())
+        return;
+    const QString table = QStringLiteral("cell_changes");
+    const StoredRows stored =
+        readMemberRows(table, memberNumber, std::get<0>(*cells.cbegin()), std::get<0>(*cells.crbegin()));
+    std::map<std::pair<int, int>, CellSet> rows;
+    for (const auto& [month, memberCountry, side, value] : cells) {
+        const auto [row, isNew] = rows.try_emplace({month, memberCountry});
+        if (isNew && stored.count(row->first) > 0)
+            row->second = cellSetOf(stored.at(row->first));
+        row->second.insert({side, value});
+    }
+    StoredRows written;
+    for (const auto& [monthAndCountry, changed] : rows)
+        written[monthAndCountry] = cellSetValue(changed);
+    writeMemberRows(table, memberNumber, written);
+}
+
+void ResultsAggregates::writeMemberCells(qint64 memberNumber, const std::map<std::pair<int, int>, MemberCells>& rows)
+{
+    StoredRows written;
+    for (const auto& [monthAndCountry, cells] : rows)
+        written[monthAndCountry] = memberCellsValue(cells);
+    writeMemberRows(QStringLiteral("result_cell_members"), memberNumber, written);
 }
 
 void ResultsAggregates::apply(qint64 memberNumber, const ResultsContribution& contribution, int sign,
@@ -168,15 +184,11 @@ void ResultsAggregates::apply(qint64 memberNumber, const ResultsContribution& co
     std::map<std::pair<int, int>, MemberCells> rows;
     for (const auto& [key, cell] : contribution.cells)
         rows[{std::get<0>(key), std::get<1>(key)}];
-    QSqlQuery& stored = sql.run(QStringLiteral("SELECT month, member_country, cells FROM result_cell_members"
-                                               " WHERE member_number = ? AND month BETWEEN ? AND ?"),
-                                {sqlNumber(memberNumber), rows.cbegin()->first.first, rows.crbegin()->first.first});
-    while (stored.next()) {
-        const auto row = rows.find({stored.value(0).toInt(), stored.value(1).toInt()});
-        if (row != rows.end())
-            row->second = memberCellsOf(stored.value(2).toByteArray());
-    }
-    stored.finish();
+    const StoredRows stored = readMemberRows(QStringLiteral("result_cell_members"), memberNumber,
+                                             rows.cbegin()->first.first, rows.crbegin()->first.first);
+    for (auto& [monthAndCountry, cells] : rows)
+        if (const auto found = stored.find(monthAndCountry); found != stored.end())
+            cells = memberCellsOf(found->second);
 
     // The member comes into a cell where it had no session, and leaves it
     // where none is left.
@@ -195,7 +207,7 @@ void ResultsAggregates::apply(qint64 memberNumber, const ResultsContribution& co
         change.purses += factor * cell.purses;
         change.members += before <= 0 && after > 0 ? 1 : before > 0 && after <= 0 ? -1 : 0;
     }
-    writeMemberRows(memberNumber, rows);
+    writeMemberCells(memberNumber, rows);
 }
 
 void ResultsAggregates::noteChanges(qint64 memberNumber, const ResultsContribution& removed,
@@ -301,7 +313,7 @@ void ResultsAggregates::recount(QList<qint64>* changes)
             if (memberCountry >= 1 && memberCountry <= NUM_NATIONAL_SIDES)
                 countries.insert(memberCountry);
         }
-        writeMemberRows(member, rows);
+        writeMemberCells(member, rows);
         if (changes) {
             noteChangedCells(member, counted);
             for (const int country : countries) {

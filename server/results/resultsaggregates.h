@@ -99,6 +99,13 @@ public:
     void noteGuess(qint64 memberNumber, int mixedYearChoice);
     // Adds these cells to those the member changed since their publication.
     void noteChangedCells(qint64 memberNumber, const std::set<std::tuple<int, int, int, int>>& cells);
+    // A member's rows of a table kept per member, month and member country
+    // (result_cell_members, cell_changes): each row's cells as stored, by
+    // month and member country.
+    using StoredRows = std::map<std::pair<int, int>, QByteArray>;
+    StoredRows readMemberRows(const QString& table, qint64 memberNumber, int firstMonth, int lastMonth);
+    // Writes these rows of the member's; a row without cells is taken away.
+    void writeMemberRows(const QString& table, qint64 memberNumber, const StoredRows& rows);
     // Adds what apply() noted to the cells, late in the transaction and in
     // the order of the cells' keys, so that two front ends lock the cells
     // they share one after the other and never wait for each other in a
@@ -147,8 +154,8 @@ public:
 private:
     // Counts afresh; with `changes`, notes every member's cells there.
     void recount(QList<qint64>* changes);
-    // Writes the member's rows of these months and member countries.
-    void writeMemberRows(qint64 memberNumber, const std::map<std::pair<int, int>, MemberCells>& rows);
+    // Writes the member's rows of result_cell_members of these months and member countries.
+    void writeMemberCells(qint64 memberNumber, const std::map<std::pair<int, int>, MemberCells>& rows);
 
     SqlConnection& sql;
 };

@@ -185,7 +185,7 @@ void ResultsPublication::publishCells(const QDateTime& now)
             {minimum});
 
     // The changes of the published cells are forgotten; the others wait.
-    QVariantList kept;
+    ResultsAggregates aggregates(sql);
     for (Changed& row : rows) {
         const qsizetype before = qsizetype(row.cells.size());
         for (auto cell = row.cells.begin(); cell != row.cells.end();)
@@ -194,17 +194,9 @@ void ResultsPublication::publishCells(const QDateTime& now)
                        : std::next(cell);
         if (qsizetype(row.cells.size()) == before)
             continue;
-        const QVariantList key{sqlNumber(row.member), row.month, row.memberCountry};
-        if (row.cells.empty())
-            sql.run(
-                QStringLiteral("DELETE FROM cell_changes WHERE member_number = ? AND month = ? AND member_country = ?"),
-                key);
-        else
-            kept << key << ResultsAggregates::cellSetValue(row.cells);
+        aggregates.writeMemberRows(QStringLiteral("cell_changes"), row.member,
+                                   {{{row.month, row.memberCountry}, ResultsAggregates::cellSetValue(row.cells)}});
     }
-    sql.insertRows(
-        QStringLiteral("INSERT INTO cell_changes (member_number, month, member_country, cells) VALUES"), 4, kept,
-        QStringLiteral("ON CONFLICT (member_number, month, member_country) DO UPDATE SET cells = excluded.cells"));
 }
 
 void ResultsPublication::publishTotals()

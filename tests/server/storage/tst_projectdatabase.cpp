@@ -550,6 +550,31 @@ void TestProjectDatabase::writersWaitForTheirLocks()
     QVERIFY(alone.get());
     QVERIFY(writer.get());
 
+    // Held past the limit of a writer's wait: the writer gives up with the
+    // lock's own error, while schema work waits on until it is given.
+    std::promise<void> later;
+    auto holding = std::async(std::launch::async, [&] {
+        ProjectDatabase own(QStringLiteral("holding"));
+        return own.open(location) && own.write([&](SqlConnection&) { later.get_future().wait(); });
+    });
+    QTRY_COMPARE(advisoryLocks("true"), QStringLiteral("1"));
+    auto schemaWork = std::async(std::launch::async, [&] {
+        ProjectDatabase own(QStringLiteral("schema work"));
+        return own.open(location) && own.write([](SqlConnection&) {});
+    });
+    QTRY_COMPARE(advisoryLocks("false"), QStringLiteral("1"));
+    ClientStorage impatient = member;
+    impatient.Sessions = ::newcomer(4, 7, {{3, 4, 1}}).Sessions;
+    ProjectDatabase writerAlone(QStringLiteral("impatient"));
+    QVERIFY(writerAlone.open(location));
+    const ProjectDatabase::Outcome gaveUp =
+        writerAlone.storeUploads({&impatient}, QDateTime::currentDateTime()).front();
+    QVERIFY(!gaveUp.stored);
+    QVERIFY2(gaveUp.error.contains(QLatin1String("lock timeout")), qPrintable(gaveUp.error));
+    later.set_value();
+    QVERIFY(holding.get());
+    QVERIFY(schemaWork.get());
+
     QSqlQuery holder(database.database());
     QVERIFY(holder.exec("SET idle_in_transaction_session_timeout = 0"));
     QVERIFY(holder.exec("BEGIN"));

@@ -37,8 +37,9 @@ int fatalBox(QWidget* parent, const QString& title, unsigned code)
 // Reading the font configuration (every configuration file and the font
 // caches) is the largest single part of a start, and it needs no display: it
 // is done on a thread of its own while the application connects to the
-// display, and is over before the first widget measures its text. Fontconfig
-// lets any thread start it; whoever comes second finds it done.
+// display. It must be over before anything else touches fontconfig: the
+// toolkit's font database frees fontconfig's configuration when the
+// application ends, and a reader still running then loses what it loaded.
 class FontConfigurationReader
 {
 public:
@@ -120,6 +121,7 @@ int runZuv(int argc, char** argv)
     TerminationWatch::install();
     FontConfigurationReader fonts;
     ZuvApplication application(argc, argv);
+    fonts.finish();
     installSystemLanguage();
     // The window belongs to the menu entry's desktop file (its icon and name).
     QGuiApplication::setDesktopFileName(QStringLiteral(ZUV_APP_ID));
@@ -141,7 +143,6 @@ int runZuv(int argc, char** argv)
     try {
         if (options.inDataFolder)
             enterDataFolder(participantDataFolder());
-        fonts.finish();
         window = std::make_unique<ZUVWindow>(nullptr, QStringLiteral("ZUVWindow"), ZUVWindow::mainWindowFlags());
         QObject::connect(window.get(), &ZUVWindow::programFinished, &application, &QCoreApplication::exit);
         window->resize(initialWindowSize);

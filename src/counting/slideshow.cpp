@@ -23,6 +23,8 @@
 #include <QTransform>
 #include <QVBoxLayout>
 
+#include <future>
+#include <mutex>
 #include <utility>
 
 namespace {
@@ -103,6 +105,19 @@ bool readPicture(const QString& fileName, QPixmap& picture)
         return false;
     picture = QPixmap::fromImage(std::move(image));
     return true;
+}
+
+std::future<QList<QByteArray>>& pictureFormatsAhead()
+{
+    static std::future<QList<QByteArray>> ahead;
+    return ahead;
+}
+
+// The formats looked up ahead, or now when nobody asked ahead.
+QList<QByteArray> readablePictureFormats()
+{
+    std::future<QList<QByteArray>>& ahead = pictureFormatsAhead();
+    return ahead.valid() ? ahead.get() : QImageReader::supportedImageFormats();
 }
 
 QPushButton* pictureButton(QWidget* parent)
@@ -200,7 +215,7 @@ void SlideShow::loadPictures(const QString& path, const QString& suffix, bool& d
 {
     QString formatList;
     bool supported = false;
-    for (const QByteArray& format : QImageReader::supportedImageFormats()) {
+    for (const QByteArray& format : readablePictureFormats()) {
         const QString formatName = QString::fromLatin1(format);
         formatList += formatName + QLatin1Char(' ');
         if (suffix == formatName || suffix == formatName.toLower())
@@ -268,6 +283,14 @@ void SlideShow::loadPictures(const QString& path, const QString& suffix, bool& d
     blankCoins.clear();
     changeCoinSide();
     progress.close();
+}
+
+void SlideShow::lookUpPictureFormatsAhead()
+{
+    static std::once_flag started;
+    std::call_once(started, [] {
+        pictureFormatsAhead() = std::async(std::launch::async, [] { return QImageReader::supportedImageFormats(); });
+    });
 }
 
 void SlideShow::setPics(const PictureTable& pictures, QSize size)

@@ -68,8 +68,6 @@ ZUVWindow::ZUVWindow(QWidget* parent, const QString& name, Qt::WindowFlags flags
     setCentralWidget(central);
 
     slideShow = central->add(new SlideShow);
-    // The picture plugins load while the rest of the window is built.
-    SlideShow::lookUpPictureFormatsAhead();
 
     auto* insertBox = central->add(new VBox);
     auto* buttonInsert = insertBox->add(stretchingButton(tr("->\n&Insert"), QStringLiteral("buttonInsert")));

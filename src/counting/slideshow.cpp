@@ -23,8 +23,6 @@
 #include <QTransform>
 #include <QVBoxLayout>
 
-#include <future>
-#include <mutex>
 #include <utility>
 
 namespace {
@@ -105,19 +103,6 @@ bool readPicture(const QString& fileName, QPixmap& picture)
         return false;
     picture = QPixmap::fromImage(std::move(image));
     return true;
-}
-
-std::future<QList<QByteArray>>& pictureFormatsAhead()
-{
-    static std::future<QList<QByteArray>> ahead;
-    return ahead;
-}
-
-// The formats looked up ahead, or now when nobody asked ahead.
-QList<QByteArray> readablePictureFormats()
-{
-    std::future<QList<QByteArray>>& ahead = pictureFormatsAhead();
-    return ahead.valid() ? ahead.get() : QImageReader::supportedImageFormats();
 }
 
 QPushButton* pictureButton(QWidget* parent)
@@ -215,7 +200,7 @@ void SlideShow::loadPictures(const QString& path, const QString& suffix, bool& d
 {
     QString formatList;
     bool supported = false;
-    for (const QByteArray& format : readablePictureFormats()) {
+    for (const QByteArray& format : QImageReader::supportedImageFormats()) {
         const QString formatName = QString::fromLatin1(format);
         formatList += formatName + QLatin1Char(' ');
         if (suffix == formatName || suffix == formatName.toLower())
@@ -283,14 +268,6 @@ void SlideShow::loadPictures(const QString& path, const QString& suffix, bool& d
     blankCoins.clear();
     changeCoinSide();
     progress.close();
-}
-
-void SlideShow::lookUpPictureFormatsAhead()
-{
-    static std::once_flag started;
-    std::call_once(started, [] {
-        pictureFormatsAhead() = std::async(std::launch::async, [] { return QImageReader::supportedImageFormats(); });
-    });
 }
 
 void SlideShow::setPics(const PictureTable& pictures, QSize size)

@@ -40,10 +40,6 @@ public:
     // first needed. Tells the user about missing pictures unless dontNag is
     // set; dontNag then takes the state of the dialog's "Don't show this again".
     void loadPictures(const QString& path, const QString& suffix, bool& dontNag);
-    // Starts finding out which picture formats the toolkit reads, on a thread
-    // of its own: that loads the toolkit's picture plugins, and loadPictures()
-    // then need not wait for it. Later calls do nothing.
-    static void lookUpPictureFormatsAhead();
     // Takes over the pictures of another slide show.
     void setPics(const PictureTable& pictures, QSize size);
     // All pictures, the drawn ones included.

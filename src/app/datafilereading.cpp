@@ -3,6 +3,8 @@
 
 #include "storage/clientstorage.h"
 
+#include <system_error>
+
 struct DataFileReading::Result
 {
     std::unique_ptr<ClientStorage> record = std::make_unique<ClientStorage>();
@@ -10,12 +12,18 @@ struct DataFileReading::Result
 };
 
 DataFileReading::DataFileReading(const QString& fileName)
-    : result(std::async(std::launch::async, [fileName] {
-          auto read = std::make_unique<Result>();
-          read->code = read->record->loadFromDisk(fileName);
-          return read;
-      }))
 {
+    const auto read = [fileName] {
+        auto reading = std::make_unique<Result>();
+        reading->code = reading->record->loadFromDisk(fileName);
+        return reading;
+    };
+    try {
+        result = std::async(std::launch::async, read);
+    } catch (const std::system_error&) {
+        // No thread to be had: the file is read when it is taken.
+        result = std::async(std::launch::deferred, read);
+    }
 }
 
 DataFileReading::~DataFileReading()

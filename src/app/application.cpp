@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/application.h"
 
+#include "app/datafilereading.h"
 #include "app/startoptions.h"
 #include "app/terminationwatch.h"
 #include "app/zuvwindow.h"
@@ -143,6 +144,8 @@ int runZuv(int argc, char** argv)
     try {
         if (options.inDataFolder)
             enterDataFolder(participantDataFolder());
+        // The data file is read while the window is built.
+        DataFileReading reading(DATAFILE_NAME);
         window = std::make_unique<ZUVWindow>(nullptr, QStringLiteral("ZUVWindow"), ZUVWindow::mainWindowFlags());
         QObject::connect(window.get(), &ZUVWindow::programFinished, &application, &QCoreApplication::exit);
         window->resize(initialWindowSize);
@@ -154,7 +157,7 @@ int runZuv(int argc, char** argv)
                 questionCloser.start();
         });
         termination.arm();
-        window->initializeEverything();
+        window->initializeEverything(&reading);
         started = true;
         if (questionCloser.isActive()) {
             questionCloser.stop();

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/zuvwindow.h"
 
+#include "app/datafilereading.h"
 #include "app/resultsloader.h"
 #include "common/boxwidget.h"
 #include "common/browser.h"
@@ -120,10 +121,10 @@ const ClientStorage& ZUVWindow::clientState() const
     return *storage;
 }
 
-void ZUVWindow::initializeEverything()
+void ZUVWindow::initializeEverything(DataFileReading* early)
 {
     storage = std::make_unique<ClientStorage>();
-    loadDataFile();
+    loadDataFile(early);
 
     resize(storage->WindowPositionSize.size);
     move(storage->WindowPositionSize.position);
@@ -193,10 +194,11 @@ void ZUVWindow::widenForTheWholeGrid()
 // A data file that is there but cannot be read is the participant's data: he
 // decides whether to start afresh (the file is then kept aside before it is
 // first saved over) or to end the program.
-void ZUVWindow::loadDataFile()
+void ZUVWindow::loadDataFile(DataFileReading* early)
 {
     try {
-        if (storage->loadFromDisk(DATAFILE_NAME) != ZUV_NO_ERROR)
+        const int code = early ? early->take(storage) : storage->loadFromDisk(DATAFILE_NAME);
+        if (code != ZUV_NO_ERROR)
             storage->setDefaultValues();
     } catch (const myException& failure) {
         setEnabled(false);

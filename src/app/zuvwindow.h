@@ -8,6 +8,7 @@
 
 class ClientStorage;
 class CountTable;
+class DataFileReading;
 class Dialogs;
 class QButtonGroup;
 class QGroupBox;
@@ -43,8 +44,10 @@ public:
     static Qt::WindowFlags mainWindowFlags();
 
     // The one-time start-up: load the data file, restore the geometry, load
-    // the coin pictures, count the start and begin this run's session.
-    void initializeEverything();
+    // the coin pictures, count the start and begin this run's session. The
+    // data file is taken from early, a reading of it started before the
+    // window was built, when given.
+    void initializeEverything(DataFileReading* early = nullptr);
 
     // Puts the counted purse (when there is one), this run's events and the
     // event totals and the window geometry into the given state.
@@ -77,7 +80,7 @@ private Q_SLOTS:
     void quitquit();
 
 private:
-    void loadDataFile();
+    void loadDataFile(DataFileReading* early);
     void widenForTheWholeGrid();
     void showPursesCount();
     void uploadPurses();

@@ -6,6 +6,8 @@
 #include <QDebug>
 #include <QTextStream>
 
+#include <optional>
+
 namespace {
 
 struct Vocabulary
@@ -28,26 +30,57 @@ template <std::size_t N> void addTable(Vocabulary& vocabulary, const std::array<
         vocabulary.add(static_cast<quint16>(base + index), table[index]);
 }
 
-Vocabulary initEventIDTextMapping()
+// The events with names of their own: a few dozen, and every run records
+// some of them from its start.
+Vocabulary namedEvents()
 {
     Vocabulary vocabulary;
     addTable(vocabulary, IDtexts, 0);
     addTable(vocabulary, SettingsIDtexts, SETTINGS_ID_BASE);
     addTable(vocabulary, ClientIDtexts, CLIENT_ID_BASE);
     addTable(vocabulary, InvitationIDtexts, INVITATION_ID_BASE);
-    for (int action = 0; action < static_cast<int>(TableIDtexts.size()); ++action)
-        for (int column = 0; column < NUM_COINS; ++column)
-            for (int row = 0; row < NUM_NATIONAL_SIDES; ++row)
-                vocabulary.add(gridEventId(action, column, row), gridEventName(action, column, row));
     vocabulary.add(UNKNOWN_EVENT_ID, UNKNOWN_EVENT_NAME);
     return vocabulary;
 }
 
-// Every observer speaks the same vocabulary, so it is built once.
+// The grid's identifiers (from TABLE_ID_STEP on) and names (with their
+// cell in brackets) meet none of the named events'.
+Vocabulary initEventIDTextMapping()
+{
+    Vocabulary vocabulary = namedEvents();
+    for (int action = 0; action < static_cast<int>(TableIDtexts.size()); ++action)
+        for (int column = 0; column < NUM_COINS; ++column)
+            for (int row = 0; row < NUM_NATIONAL_SIDES; ++row)
+                vocabulary.add(gridEventId(action, column, row), gridEventName(action, column, row));
+    return vocabulary;
+}
+
+// Every observer speaks the same vocabulary, so it is built once, and only
+// when a name outside the named events is asked for: the grid's 360 names
+// are most of the building, and a start records none of them.
 const Vocabulary& vocabulary()
 {
     static const Vocabulary theVocabulary = initEventIDTextMapping();
     return theVocabulary;
+}
+
+const Vocabulary& namedVocabulary()
+{
+    static const Vocabulary theNamedEvents = namedEvents();
+    return theNamedEvents;
+}
+
+// A name's identifier, the named events asked first: a name among them means
+// the same in the whole vocabulary.
+std::optional<quint16> idOfName(const QString& name)
+{
+    const auto named = namedVocabulary().idByName.constFind(name);
+    if (named != namedVocabulary().idByName.constEnd())
+        return named.value();
+    const auto found = vocabulary().idByName.constFind(name);
+    if (found != vocabulary().idByName.constEnd())
+        return found.value();
+    return std::nullopt;
 }
 
 } // namespace
@@ -74,7 +107,6 @@ Usage::Usage(QObject* parent, const QString& name) : QObject(parent)
         setObjectName(name);
     restartClock.setSingleShot(true);
     connect(&restartClock, &QTimer::timeout, this, &Usage::restartTimer);
-    vocabulary();
 }
 
 void Usage::startObservation(const QMap<quint16, quint32>& totals)
@@ -100,13 +132,13 @@ bool Usage::StoreEvent(const QString& name)
 {
     if (!observing)
         return false;
-    const auto found = vocabulary().idByName.constFind(name);
-    if (found == vocabulary().idByName.constEnd()) {
+    const std::optional<quint16> id = idOfName(name);
+    if (!id) {
         qDebug().noquote() << tr("ERROR Usage::StoreEvent : there is no event called %1").arg(name);
         record(UNKNOWN_EVENT_ID);
         return false;
     }
-    record(found.value());
+    record(*id);
     return true;
 }
 
@@ -152,7 +184,7 @@ void Usage::setDataTo(const QList<UserEvent>& events)
 
 quint16 Usage::idOf(const QString& name) const
 {
-    return vocabulary().idByName.value(name, UNKNOWN_EVENT_ID);
+    return idOfName(name).value_or(UNKNOWN_EVENT_ID);
 }
 
 QString Usage::nameOf(quint16 id) const

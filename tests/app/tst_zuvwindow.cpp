@@ -4,6 +4,7 @@
 #include "common/modaldriver.h"
 #include "common/scriptedserver.h"
 
+#include "app/datafilereading.h"
 #include "app/zuvwindow.h"
 #include "common/config.h"
 #include "common/constants.h"
@@ -59,7 +60,9 @@ QStringList recordedEvents(const ZUVWindow& window)
 }
 
 // The picture summary, shown when there is no pics/ folder, is accepted unless `summary` does something else.
-std::unique_ptr<ZUVWindow> startWindow(const std::function<void(QDialog*)>& summary = {})
+// With `early`, the data file comes from a reading started before the window, as the program starts.
+std::unique_ptr<ZUVWindow> startWindow(const std::function<void(QDialog*)>& summary = {},
+                                       DataFileReading* early = nullptr)
 {
     whenModalAppears(QStringLiteral("picdialog"), [summary](QWidget* modal) {
         if (summary)
@@ -68,7 +71,7 @@ std::unique_ptr<ZUVWindow> startWindow(const std::function<void(QDialog*)>& summ
     });
     auto window = std::make_unique<ZUVWindow>(nullptr, QStringLiteral("ZUVWindow"), ZUVWindow::mainWindowFlags());
     window->resize(600, 440);
-    window->initializeEverything();
+    window->initializeEverything(early);
     return window;
 }
 
@@ -333,16 +336,19 @@ void TestZuvWindow::damagedDataFileAsksTheParticipant()
     bytes[bytes.size() - 3] = char(0x05);
     QVERIFY(writeAll(DATAFILE_NAME, bytes));
 
+    // Read on a thread of its own while the window is built, the damaged file asks all the same.
     {
-        BoxScript boxes({1});                             // "Quit now"
-        QVERIFY_THROWS_EXCEPTION(FileErr, startWindow()); // its code is named by the box
+        BoxScript boxes({1}); // "Quit now"
+        DataFileReading reading(DATAFILE_NAME);
+        QVERIFY_THROWS_EXCEPTION(FileErr, startWindow({}, &reading)); // its code is named by the box
         QCOMPARE(boxes.count(), 1);
         QVERIFY(
             boxes.last().text.startsWith(QStringLiteral("ZUV_FILE_CORRUPT_FORMAT_SUM_DIFFERS\nPossible solution:")));
     }
 
     BoxScript boxes({0}); // "Ignore\nsaved data."
-    auto window = startWindow();
+    DataFileReading reading(DATAFILE_NAME);
+    auto window = startWindow({}, &reading);
     QCOMPARE(window->clientState().Sessions.size(), 1); // defaults plus this run's session
     QSignalSpy finished(window.get(), &ZUVWindow::programFinished);
     window->close();

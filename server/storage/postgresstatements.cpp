@@ -81,7 +81,7 @@ pg_conn* PostgresStatements::handleOf(const QSqlDatabase& database)
     return *static_cast<PGconn* const*>(handle.constData());
 }
 
-const QByteArray& PostgresStatements::prepared(const QString& statement, int columns)
+const QByteArray& PostgresStatements::prepared(const QString& statement, int parameters, const unsigned* types)
 {
     auto kept = statements.constFind(statement);
     if (kept != statements.constEnd())
@@ -89,17 +89,25 @@ const QByteArray& PostgresStatements::prepared(const QString& statement, int col
     // Unique in the process, so in every session it shares a connection with.
     static std::atomic<quint64> made{0};
     const QByteArray name = "zuv_native_" + QByteArray::number(++made);
-    const std::vector<Oid> types(size_t(columns), INT8_ARRAY_OID);
-    const Result result(PQprepare(connection, name.constData(), statement.toUtf8().constData(), columns, types.data()));
+    const Result result(PQprepare(connection, name.constData(), statement.toUtf8().constData(), parameters, types));
     if (!result || PQresultStatus(result.get()) != PGRES_COMMAND_OK)
         throw failureOf(connection, result.get(), statement);
     return statements.insert(statement, name).value();
 }
 
+void PostgresStatements::run(const QString& statement, const QByteArray& name, int parameters, const char* const* data,
+                             const int* lengths, const int* formats)
+{
+    const Result result(PQexecPrepared(connection, name.constData(), parameters, data, lengths, formats, 0));
+    if (!result || PQresultStatus(result.get()) != PGRES_COMMAND_OK)
+        throw failureOf(connection, result.get(), statement);
+}
+
 void PostgresStatements::runWithColumnArrays(const QString& statement, int columns, const QList<qint64>& values,
                                              qsizetype at, qsizetype count)
 {
-    const QByteArray& name = prepared(statement, columns);
+    const std::vector<Oid> types(size_t(columns), INT8_ARRAY_OID);
+    const QByteArray& name = prepared(statement, columns, types.data());
     std::vector<QByteArray> arrays;
     std::vector<const char*> data;
     std::vector<int> lengths;
@@ -110,8 +118,54 @@ void PostgresStatements::runWithColumnArrays(const QString& statement, int colum
         data.push_back(arrays.back().constData());
         lengths.push_back(int(arrays.back().size()));
     }
-    const Result result(
-        PQexecPrepared(connection, name.constData(), columns, data.data(), lengths.data(), formats.data(), 0));
-    if (!result || PQresultStatus(result.get()) != PGRES_COMMAND_OK)
-        throw failureOf(connection, result.get(), statement);
+    run(statement, name, columns, data.data(), lengths.data(), formats.data());
+}
+
+void PostgresStatements::runWithValues(const QString& statement, const QVariantList& values, qsizetype at, int count)
+{
+    // The server takes each parameter's type from where it stands.
+    const QByteArray& name = prepared(statement, count, nullptr);
+    std::vector<QByteArray> texts(static_cast<size_t>(count));
+    std::vector<const char*> data(size_t(count), nullptr);
+    std::vector<int> lengths(size_t(count), 0);
+    std::vector<int> formats(size_t(count), 0);
+    for (int i = 0; i < count; ++i) {
+        const QVariant& value = values[at + i];
+        QByteArray& text = texts[size_t(i)];
+        // A null value, a null text and null bytes are all NULL.
+        bool isNull = value.isNull();
+        switch (value.typeId()) {
+        case QMetaType::QByteArray:
+            text = value.toByteArray();
+            isNull = isNull || text.isNull();
+            formats[size_t(i)] = 1; // bytea as it is
+            break;
+        case QMetaType::QString:
+            isNull = isNull || value.toString().isNull();
+            text = value.toString().toUtf8();
+            break;
+        case QMetaType::Int:
+        case QMetaType::Long:
+        case QMetaType::LongLong:
+            text = QByteArray::number(value.toLongLong());
+            break;
+        case QMetaType::UInt:
+        case QMetaType::ULong:
+        case QMetaType::ULongLong:
+            text = QByteArray::number(value.toULongLong());
+            break;
+        case QMetaType::Bool:
+            text = value.toBool() ? "true" : "false";
+            break;
+        default:
+            if (!isNull)
+                throw DatabaseFailure{QStringLiteral("no binding for a value of type %1 (%2)")
+                                          .arg(QString::fromLatin1(value.typeName()), statement.left(200))};
+        }
+        if (isNull)
+            continue;
+        data[size_t(i)] = text.isEmpty() ? "" : text.constData();
+        lengths[size_t(i)] = int(text.size());
+    }
+    run(statement, name, count, data.data(), lengths.data(), formats.data());
 }

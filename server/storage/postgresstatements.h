@@ -4,16 +4,17 @@
 #include <QHash>
 #include <QList>
 #include <QString>
+#include <QVariantList>
 
 class QSqlDatabase;
 struct pg_conn;
 
-// Statements that PostgreSQL runs with whole arrays of numbers, sent through
-// libpq's own interface. Qt's driver runs a prepared statement as the text
-// EXECUTE with every value spelled out, which the server parses again each
-// time, arrays of thousands of numbers included; here the statement is
-// prepared once (PQprepare) and every run sends its arrays in binary, ready
-// to use. The statements live as long as the database session; each
+// Statements that PostgreSQL runs through libpq's own interface: the rows an
+// upload writes. Qt's driver runs a prepared statement as the text EXECUTE
+// with every value spelled out, which the server parses again each time,
+// arrays of thousands of numbers and bytes as hexadecimal included; here the
+// statement is prepared once (PQprepare) and every run sends its values
+// apart from it, numbers and bytes in binary. The statements live as long as the database session; each
 // connection names its own, so a later SqlConnection on the same session
 // never meets a name already taken.
 //
@@ -37,8 +38,17 @@ public:
     void runWithColumnArrays(const QString& statement, int columns, const QList<qint64>& values, qsizetype at,
                              qsizetype count);
 
+    // Runs `statement`, which takes `count` parameters ($1, $2, ...) and
+    // returns no rows, with the values of `values` from `at`. Values are
+    // whole numbers, texts, bytes or null (a null text or null bytes as
+    // well); Qt's driver binds them alike. Throws DatabaseFailure.
+    void runWithValues(const QString& statement, const QVariantList& values, qsizetype at, int count);
+
 private:
-    const QByteArray& prepared(const QString& statement, int columns);
+    // The statement's name on the server; `types` as PQprepare takes them.
+    const QByteArray& prepared(const QString& statement, int parameters, const unsigned* types);
+    void run(const QString& statement, const QByteArray& name, int parameters, const char* const* data,
+             const int* lengths, const int* formats);
 
     pg_conn* connection;
     // The server-side name of every statement prepared so far.

@@ -162,8 +162,10 @@ void SqlConnection::execute(const QString& statement)
 void SqlConnection::insertRows(const QString& insertInto, int columns, const QVariantList& values,
                                const QString& returning, const std::function<void(const QSqlQuery&)>& readRow)
 {
-    const QString row =
-        QLatin1Char('(') + QStringList(columns, QStringLiteral("?")).join(QLatin1Char(',')) + QLatin1Char(')');
+    // On PostgreSQL, rows that are not read back go through libpq: the
+    // values, bytes above all, reach the server without being spelled out.
+    PostgresStatements* const postgres =
+        sqlDialect.kind() == SqlDialect::Kind::PostgreSQL && !readRow ? &this->postgres() : nullptr;
     qsizetype rowsLeft = values.size() / columns;
     qsizetype at = 0;
     while (rowsLeft > 0) {
@@ -171,16 +173,29 @@ void SqlConnection::insertRows(const QString& insertInto, int columns, const QVa
         while (rows > rowsLeft)
             rows /= 2;
         QString statement = insertInto;
-        statement.reserve(insertInto.size() + rows * (row.size() + 1) + returning.size() + 1);
-        for (int i = 0; i < rows; ++i)
-            statement += (i == 0 ? QStringLiteral(" ") : QStringLiteral(",")) + row;
+        for (int i = 0; i < rows; ++i) {
+            statement += i == 0 ? QStringLiteral(" (") : QStringLiteral(",(");
+            for (int column = 0; column < columns; ++column) {
+                if (column > 0)
+                    statement += QLatin1Char(',');
+                if (postgres)
+                    statement += QLatin1Char('$') + QString::number(i * columns + column + 1);
+                else
+                    statement += QLatin1Char('?');
+            }
+            statement += QLatin1Char(')');
+        }
         if (!returning.isEmpty())
             statement += QLatin1Char(' ') + returning;
-        QSqlQuery& query = run(statement, values.mid(at, qsizetype(rows) * columns));
-        if (readRow) {
-            while (query.next())
-                readRow(query);
-            query.finish();
+        if (postgres) {
+            postgres->runWithValues(statement, values, at, rows * columns);
+        } else {
+            QSqlQuery& query = run(statement, values.mid(at, qsizetype(rows) * columns));
+            if (readRow) {
+                while (query.next())
+                    readRow(query);
+                query.finish();
+            }
         }
         at += qsizetype(rows) * columns;
         rowsLeft -= rows;

@@ -14,9 +14,10 @@ struct pg_conn;
 // with every value spelled out, which the server parses again each time,
 // arrays of thousands of numbers and bytes as hexadecimal included; here the
 // statement is prepared once (PQprepare) and every run sends its values
-// apart from it, numbers and bytes in binary. The statements live as long as the database session; each
-// connection names its own, so a later SqlConnection on the same session
-// never meets a name already taken.
+// apart from it, numbers and bytes in binary. The statements live as long as
+// the database session; each is named apart from every other the process
+// prepares, so a later SqlConnection on the same session never meets a name
+// already taken.
 //
 // Qt's driver reads a forward-only query's rows as they come: the caller
 // makes sure no Qt query is still reading on the connection before running

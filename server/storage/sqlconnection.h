@@ -76,6 +76,7 @@ public:
     // row) with as few statements as the kept multi-row forms allow;
     // `insertInto` is the statement up to and including VALUES. With a
     // RETURNING clause, `readRow` is called for every row it returns.
+    // PostgreSQL takes rows not read back through libpq (PostgresStatements).
     void insertRows(const QString& insertInto, int columns, const QVariantList& values,
                     const QString& returning = QString(), const std::function<void(const QSqlQuery&)>& readRow = {});
 

@@ -12,8 +12,8 @@ ZUV_BUILD="${ZUV_BUILD:-$ZUV_ROOT/build}"
 # development files, which its Debian package does not pull in. The results
 # page is tested in a real browser (chromium). Qt Charts' CMake files need the
 # OpenGL ones, which qt6-charts-dev does not pull in. The server fits the
-# mixing model with the GNU Scientific Library, and writes rows through SQLite's own interface.
-zuv_packages=(cmake make g++ libgsl-dev libsqlite3-dev qt6-base-dev qt6-base-dev-tools qt6-qpa-plugins libqt6sql6-sqlite
+# mixing model with the GNU Scientific Library, and writes rows through SQLite's and libpq's own interfaces.
+zuv_packages=(cmake make g++ libgsl-dev libsqlite3-dev libpq-dev qt6-base-dev qt6-base-dev-tools qt6-qpa-plugins libqt6sql6-sqlite
               libqt6sql6-psql postgresql qt6-httpserver-dev qt6-charts-dev libqt6opengl6-dev qt6-websockets-dev libgl-dev xvfb xauth
               libbenchmark-dev chromium qt6-tools-dev qt6-l10n-tools
               # icons and manual pages; the Debian packages and their checks (devscripts: hardening-check)

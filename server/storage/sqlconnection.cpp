@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "server/storage/sqlconnection.h"
 
+#include "server/storage/postgresstatements.h"
 #include "server/storage/sqlitestatements.h"
 
 #include <QDateTime>
@@ -22,37 +23,20 @@ constexpr QChar TEXT_ESCAPE(0x10);
 // The most rows one insert statement carries. Statements are kept for every
 // power of two up to it, so a few forms serve every number of rows.
 constexpr int MOST_ROWS_AT_ONCE = 64;
-// The most numbers one statement of insertNumbers() carries. The statement's
-// text, and what the database makes of it, grow with its rows: pieces of
-// this size keep them to a few MiB however large an upload is, and are
-// still large enough that the statements cost little more than one.
+// The most numbers one statement of insertNumbers() carries. Its arrays, and
+// what the database makes of them, grow with its rows: pieces of this size
+// keep them to a few MiB however large an upload is, and are still large
+// enough that the statements cost little more than one.
 constexpr qsizetype MOST_NUMBERS_AT_ONCE = 64 * 1024;
 
-// PostgreSQL's rows of `columns` whole numbers each, read from an array per
-// column (numberArrays()): it reads those in half the time it takes for the
-// same rows as JSON.
+// PostgreSQL's rows of `columns` whole numbers each, from an array per
+// column: it reads those in half the time it takes for the same rows as JSON.
 QString numberRows(int columns)
 {
-    return QStringLiteral("SELECT * FROM unnest(") +
-           QStringList(columns, QStringLiteral("CAST(? AS BIGINT[])")).join(QLatin1Char(',')) + QLatin1Char(')');
-}
-
-// The arrays of `count` numbers from `at`, whole rows one after the other,
-// column after column: {1,4},{2,5},{3,6}.
-QVariantList numberArrays(int columns, const QList<qint64>& numbers, qsizetype at, qsizetype count)
-{
-    QVariantList arrays;
-    for (int column = 0; column < columns; ++column) {
-        QByteArray array;
-        array.reserve(count / columns * 8 + 2);
-        for (qsizetype i = column; i < count; i += columns) {
-            array += i == column ? '{' : ',';
-            array += QByteArray::number(numbers[at + i]);
-        }
-        array += array.isEmpty() ? "{}" : "}";
-        arrays << QString::fromLatin1(array);
-    }
-    return arrays;
+    QStringList arrays;
+    for (int i = 1; i <= columns; ++i)
+        arrays << QStringLiteral("$%1").arg(i);
+    return QStringLiteral("SELECT * FROM unnest(") + arrays.join(QLatin1Char(',')) + QLatin1Char(')');
 }
 
 } // namespace
@@ -178,8 +162,10 @@ void SqlConnection::execute(const QString& statement)
 void SqlConnection::insertRows(const QString& insertInto, int columns, const QVariantList& values,
                                const QString& returning, const std::function<void(const QSqlQuery&)>& readRow)
 {
-    const QString row =
-        QLatin1Char('(') + QStringList(columns, QStringLiteral("?")).join(QLatin1Char(',')) + QLatin1Char(')');
+    // On PostgreSQL, rows that are not read back go through libpq: the
+    // values, bytes above all, reach the server without being spelled out.
+    PostgresStatements* const postgres =
+        sqlDialect.kind() == SqlDialect::Kind::PostgreSQL && !readRow ? &this->postgres() : nullptr;
     qsizetype rowsLeft = values.size() / columns;
     qsizetype at = 0;
     while (rowsLeft > 0) {
@@ -187,16 +173,29 @@ void SqlConnection::insertRows(const QString& insertInto, int columns, const QVa
         while (rows > rowsLeft)
             rows /= 2;
         QString statement = insertInto;
-        statement.reserve(insertInto.size() + rows * (row.size() + 1) + returning.size() + 1);
-        for (int i = 0; i < rows; ++i)
-            statement += (i == 0 ? QStringLiteral(" ") : QStringLiteral(",")) + row;
+        for (int i = 0; i < rows; ++i) {
+            statement += i == 0 ? QStringLiteral(" (") : QStringLiteral(",(");
+            for (int column = 0; column < columns; ++column) {
+                if (column > 0)
+                    statement += QLatin1Char(',');
+                if (postgres)
+                    statement += QLatin1Char('$') + QString::number(i * columns + column + 1);
+                else
+                    statement += QLatin1Char('?');
+            }
+            statement += QLatin1Char(')');
+        }
         if (!returning.isEmpty())
             statement += QLatin1Char(' ') + returning;
-        QSqlQuery& query = run(statement, values.mid(at, qsizetype(rows) * columns));
-        if (readRow) {
-            while (query.next())
-                readRow(query);
-            query.finish();
+        if (postgres) {
+            postgres->runWithValues(statement, values, at, rows * columns);
+        } else {
+            QSqlQuery& query = run(statement, values.mid(at, qsizetype(rows) * columns));
+            if (readRow) {
+                while (query.next())
+                    readRow(query);
+                query.finish();
+            }
         }
         at += qsizetype(rows) * columns;
         rowsLeft -= rows;
@@ -213,10 +212,11 @@ void SqlConnection::insertNumbers(const QString& insertInto, int columns, const 
                               columns, values);
         return;
     }
+    PostgresStatements& postgres = this->postgres();
     const QString statement = insertInto + QLatin1Char(' ') + numberRows(columns) + QLatin1Char(' ') + after;
     const qsizetype piece = qsizetype(MOST_NUMBERS_AT_ONCE / columns) * columns;
     for (qsizetype at = 0; at < values.size(); at += piece)
-        run(statement, numberArrays(columns, values, at, qMin(piece, values.size() - at)));
+        postgres.runWithColumnArrays(statement, columns, values, at, qMin(piece, values.size() - at));
 }
 
 SqliteStatements* SqlConnection::sqlite()
@@ -224,4 +224,20 @@ SqliteStatements* SqlConnection::sqlite()
     if (!native && sqlDialect.kind() == SqlDialect::Kind::SQLite)
         native = std::make_unique<SqliteStatements>(SqliteStatements::handleOf(database()));
     return native.get();
+}
+
+PostgresStatements& SqlConnection::postgres()
+{
+    // libpq would drop the rows a Qt query has not read yet: none may be left.
+    for (QSqlQuery& query : statements) {
+        if (query.isActive())
+            query.finish();
+    }
+    if (!nativePostgres) {
+        pg_conn* const handle = PostgresStatements::handleOf(database());
+        if (!handle)
+            throw DatabaseFailure{QStringLiteral("the connection has no libpq handle")};
+        nativePostgres = std::make_unique<PostgresStatements>(handle);
+    }
+    return *nativePostgres;
 }

@@ -17,6 +17,7 @@
 #include <string>
 
 class QDateTime;
+class PostgresStatements;
 class SqliteStatements;
 
 // Values as they are bound. A date and time is stored as its fields, as they
@@ -75,6 +76,7 @@ public:
     // row) with as few statements as the kept multi-row forms allow;
     // `insertInto` is the statement up to and including VALUES. With a
     // RETURNING clause, `readRow` is called for every row it returns.
+    // PostgreSQL takes rows not read back through libpq (PostgresStatements).
     void insertRows(const QString& insertInto, int columns, const QVariantList& values,
                     const QString& returning = QString(), const std::function<void(const QSqlQuery&)>& readRow = {});
 
@@ -82,10 +84,10 @@ public:
     // is the statement up to and including its column list; `after` (ON
     // CONFLICT ...) follows the rows. SQLite binds the numbers of a
     // row at a time through its own interface (see SqliteStatements).
-    // PostgreSQL gets them in statements that bind an array per column,
-    // Qt SQL's binding costing more per value
-    // than the database's work per row; a statement carries a bounded piece
-    // of the rows, so that a large upload's memory does not grow with its size.
+    // PostgreSQL gets them in statements that take an array per column, sent
+    // in binary through libpq (see PostgresStatements); a statement carries a
+    // bounded piece of the rows, so that a large upload's memory does not
+    // grow with its size.
     void insertNumbers(const QString& insertInto, int columns, const QList<qint64>& values,
                        const QString& after = QString());
 
@@ -98,7 +100,11 @@ private:
     SqlDialect sqlDialect;
     // SQLite's own statements on this connection, made on first use; null on PostgreSQL.
     SqliteStatements* sqlite();
+    // PostgreSQL's own statements on this connection, made on first use, once
+    // no Qt query is left reading rows.
+    PostgresStatements& postgres();
 
     QHash<QString, QSqlQuery> statements;
     std::unique_ptr<SqliteStatements> native;
+    std::unique_ptr<PostgresStatements> nativePostgres;
 };

@@ -1,0 +1,171 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "server/storage/postgresstatements.h"
+
+#include "server/storage/sqlconnection.h"
+
+#include <QSqlDatabase>
+#include <QSqlDriver>
+#include <QVariant>
+#include <QtEndian>
+
+#include <atomic>
+#include <memory>
+#include <vector>
+
+#include <libpq-fe.h>
+
+namespace {
+
+// PostgreSQL's type numbers of bigint and bigint[].
+constexpr Oid INT8_OID = 20;
+constexpr Oid INT8_ARRAY_OID = 1016;
+
+struct ResultClear
+{
+    void operator()(PGresult* result) const { PQclear(result); }
+};
+using Result = std::unique_ptr<PGresult, ResultClear>;
+
+DatabaseFailure failureOf(PGconn* connection, const PGresult* result, const QString& statement)
+{
+    // The server's own words ("canceling statement due to lock timeout"),
+    // else libpq's (the connection went away).
+    const char* primary = result ? PQresultErrorField(result, PG_DIAG_MESSAGE_PRIMARY) : nullptr;
+    const QString text = primary ? QString::fromUtf8(primary) : QString::fromUtf8(PQerrorMessage(connection)).trimmed();
+    return DatabaseFailure{text + QStringLiteral(" (") + statement.left(200) + QLatin1Char(')')};
+}
+
+void appendInt32(QByteArray& to, qint32 value)
+{
+    const qint32 big = qToBigEndian(value);
+    to.append(reinterpret_cast<const char*>(&big), sizeof big);
+}
+
+void appendInt64(QByteArray& to, qint64 value)
+{
+    const qint64 big = qToBigEndian(value);
+    to.append(reinterpret_cast<const char*>(&big), sizeof big);
+}
+
+// bigint[] in PostgreSQL's binary form: dimensions, a flag for nulls (none),
+// the element type, each dimension's length and lower bound, then every
+// element as its length and its bytes in network order.
+QByteArray int8Array(const QList<qint64>& values, qsizetype from, qsizetype to, int step)
+{
+    const qint32 count = qint32((to - from + step - 1) / step);
+    QByteArray array;
+    array.reserve(20 + count * 12);
+    appendInt32(array, count > 0 ? 1 : 0);
+    appendInt32(array, 0);
+    appendInt32(array, qint32(INT8_OID));
+    if (count > 0) {
+        appendInt32(array, count);
+        appendInt32(array, 1);
+    }
+    for (qsizetype i = from; i < to; i += step) {
+        appendInt32(array, qint32(sizeof(qint64)));
+        appendInt64(array, values[i]);
+    }
+    return array;
+}
+
+} // namespace
+
+pg_conn* PostgresStatements::handleOf(const QSqlDatabase& database)
+{
+    const QVariant handle = database.driver() ? database.driver()->handle() : QVariant();
+    // Qt names the type by the structure behind libpq's typedef.
+    if (!handle.isValid() ||
+        (qstrcmp(handle.typeName(), "pg_conn*") != 0 && qstrcmp(handle.typeName(), "PGconn*") != 0))
+        return nullptr;
+    return *static_cast<PGconn* const*>(handle.constData());
+}
+
+const QByteArray& PostgresStatements::prepared(const QString& statement, int parameters, const unsigned* types)
+{
+    auto kept = statements.constFind(statement);
+    if (kept != statements.constEnd())
+        return kept.value();
+    // Unique in the process, so in every session it shares a connection with.
+    static std::atomic<quint64> made{0};
+    const QByteArray name = "zuv_native_" + QByteArray::number(++made);
+    const Result result(PQprepare(connection, name.constData(), statement.toUtf8().constData(), parameters, types));
+    if (!result || PQresultStatus(result.get()) != PGRES_COMMAND_OK)
+        throw failureOf(connection, result.get(), statement);
+    return statements.insert(statement, name).value();
+}
+
+void PostgresStatements::run(const QString& statement, const QByteArray& name, int parameters, const char* const* data,
+                             const int* lengths, const int* formats)
+{
+    const Result result(PQexecPrepared(connection, name.constData(), parameters, data, lengths, formats, 0));
+    if (!result || PQresultStatus(result.get()) != PGRES_COMMAND_OK)
+        throw failureOf(connection, result.get(), statement);
+}
+
+void PostgresStatements::runWithColumnArrays(const QString& statement, int columns, const QList<qint64>& values,
+                                             qsizetype at, qsizetype count)
+{
+    const std::vector<Oid> types(size_t(columns), INT8_ARRAY_OID);
+    const QByteArray& name = prepared(statement, columns, types.data());
+    std::vector<QByteArray> arrays;
+    std::vector<const char*> data;
+    std::vector<int> lengths;
+    const std::vector<int> formats(size_t(columns), 1);
+    arrays.reserve(size_t(columns));
+    for (int column = 0; column < columns; ++column) {
+        arrays.push_back(int8Array(values, at + column, at + count, columns));
+        data.push_back(arrays.back().constData());
+        lengths.push_back(int(arrays.back().size()));
+    }
+    run(statement, name, columns, data.data(), lengths.data(), formats.data());
+}
+
+void PostgresStatements::runWithValues(const QString& statement, const QVariantList& values, qsizetype at, int count)
+{
+    // The server takes each parameter's type from where it stands.
+    const QByteArray& name = prepared(statement, count, nullptr);
+    std::vector<QByteArray> texts(static_cast<size_t>(count));
+    std::vector<const char*> data(size_t(count), nullptr);
+    std::vector<int> lengths(size_t(count), 0);
+    std::vector<int> formats(size_t(count), 0);
+    for (int i = 0; i < count; ++i) {
+        const QVariant& value = values[at + i];
+        QByteArray& text = texts[size_t(i)];
+        // A null value, a null text and null bytes are all NULL.
+        bool isNull = value.isNull();
+        switch (value.typeId()) {
+        case QMetaType::QByteArray:
+            text = value.toByteArray();
+            isNull = isNull || text.isNull();
+            formats[size_t(i)] = 1; // bytea as it is
+            break;
+        case QMetaType::QString:
+            isNull = isNull || value.toString().isNull();
+            text = value.toString().toUtf8();
+            break;
+        case QMetaType::Int:
+        case QMetaType::Long:
+        case QMetaType::LongLong:
+            text = QByteArray::number(value.toLongLong());
+            break;
+        case QMetaType::UInt:
+        case QMetaType::ULong:
+        case QMetaType::ULongLong:
+            text = QByteArray::number(value.toULongLong());
+            break;
+        case QMetaType::Bool:
+            text = value.toBool() ? "true" : "false";
+            break;
+        default:
+            if (!isNull)
+                throw DatabaseFailure{QStringLiteral("no binding for a value of type %1 (%2)")
+                                          .arg(QString::fromLatin1(value.typeName()), statement.left(200))};
+        }
+        if (isNull)
+            continue;
+        data[size_t(i)] = text.isEmpty() ? "" : text.constData();
+        lengths[size_t(i)] = int(text.size());
+    }
+    run(statement, name, count, data.data(), lengths.data(), formats.data());
+}

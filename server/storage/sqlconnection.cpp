@@ -39,6 +39,12 @@ QString numberRows(int columns)
     return QStringLiteral("SELECT * FROM unnest(") + arrays.join(QLatin1Char(',')) + QLatin1Char(')');
 }
 
+// " (?,?,?)": one row of values to bind.
+QString placeholderRow(int columns)
+{
+    return QStringLiteral(" (") + QStringList(columns, QStringLiteral("?")).join(QLatin1Char(',')) + QLatin1Char(')');
+}
+
 } // namespace
 
 QVariant sqlDateTime(const QDateTime& dateTime)
@@ -162,6 +168,12 @@ void SqlConnection::execute(const QString& statement)
 void SqlConnection::insertRows(const QString& insertInto, int columns, const QVariantList& values,
                                const QString& returning, const std::function<void(const QSqlQuery&)>& readRow)
 {
+    // SQLite steps one kept statement a row at a time, its values bound directly.
+    SqliteStatements* const sqlite = readRow ? nullptr : this->sqlite();
+    if (sqlite) {
+        sqlite->runForEachRow(insertInto + placeholderRow(columns) + QLatin1Char(' ') + returning, columns, values);
+        return;
+    }
     // On PostgreSQL, rows that are not read back go through libpq: the
     // values, bytes above all, reach the server without being spelled out.
     PostgresStatements* const postgres =
@@ -206,9 +218,7 @@ void SqlConnection::insertNumbers(const QString& insertInto, int columns, const 
                                   const QString& after)
 {
     if (SqliteStatements* const native = sqlite()) {
-        native->runForEachRow(insertInto + QStringLiteral(" VALUES (") +
-                                  QStringList(columns, QStringLiteral("?")).join(QLatin1Char(',')) +
-                                  QStringLiteral(") ") + after,
+        native->runForEachRow(insertInto + QStringLiteral(" VALUES") + placeholderRow(columns) + QLatin1Char(' ') + after,
                               columns, values);
         return;
     }

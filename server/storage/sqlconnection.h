@@ -73,10 +73,12 @@ public:
     // Runs a statement once, without keeping it (schema work).
     void execute(const QString& statement);
     // Inserts rows of `columns` values each (`values` holds them row after
-    // row) with as few statements as the kept multi-row forms allow;
-    // `insertInto` is the statement up to and including VALUES. With a
-    // RETURNING clause, `readRow` is called for every row it returns.
-    // PostgreSQL takes rows not read back through libpq (PostgresStatements).
+    // row); `insertInto` is the statement up to and including VALUES, and
+    // `returning` (ON CONFLICT ..., RETURNING ...) follows the rows. With a
+    // RETURNING clause, `readRow` is called for every row it returns. Rows
+    // not read back go through the database's own interface (SqliteStatements
+    // a row at a time, PostgresStatements); the others through Qt SQL, in as
+    // few statements as the kept multi-row forms allow.
     void insertRows(const QString& insertInto, int columns, const QVariantList& values,
                     const QString& returning = QString(), const std::function<void(const QSqlQuery&)>& readRow = {});
 

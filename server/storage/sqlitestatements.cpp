@@ -17,6 +17,37 @@ DatabaseFailure failureOf(sqlite3* connection, const QString& statement)
                            QLatin1Char(')')};
 }
 
+// A value bound as Qt's SQLite driver binds it, so that it reads back the
+// same: texts as text, bytes as a blob, whole numbers as integers.
+int bindValue(sqlite3_stmt* prepared, int position, const QVariant& value)
+{
+    if (value.isNull())
+        return sqlite3_bind_null(prepared, position);
+    switch (value.typeId()) {
+    case QMetaType::QString: {
+        const QString& text = *static_cast<const QString*>(value.constData());
+        return sqlite3_bind_text16(prepared, position, text.utf16(), int(text.size() * sizeof(QChar)), SQLITE_STATIC);
+    }
+    case QMetaType::QByteArray: {
+        const QByteArray& bytes = *static_cast<const QByteArray*>(value.constData());
+        return sqlite3_bind_blob(prepared, position, bytes.constData(), int(bytes.size()), SQLITE_STATIC);
+    }
+    case QMetaType::Bool:
+    case QMetaType::Int:
+    case QMetaType::UInt:
+    case QMetaType::LongLong:
+    case QMetaType::ULongLong:
+        return sqlite3_bind_int64(prepared, position, value.toLongLong());
+    case QMetaType::Double:
+        return sqlite3_bind_double(prepared, position, value.toDouble());
+    default: {
+        const QString text = value.toString();
+        return sqlite3_bind_text16(prepared, position, text.utf16(), int(text.size() * sizeof(QChar)),
+                                   SQLITE_TRANSIENT);
+    }
+    }
+}
+
 } // namespace
 
 sqlite3* SqliteStatements::handleOf(const QSqlDatabase& database)
@@ -49,19 +80,37 @@ sqlite3_stmt* SqliteStatements::prepared(const QString& statement)
     return made;
 }
 
-void SqliteStatements::runForEachRow(const QString& statement, int columns, const QList<qint64>& values)
+template <typename Value>
+void SqliteStatements::runRows(const QString& statement, int columns, const QList<Value>& values,
+                               int (*bind)(sqlite3_stmt*, int, const Value&))
 {
     if (values.isEmpty())
         return;
     sqlite3_stmt* const prepared = this->prepared(statement);
     for (qsizetype at = 0; at + columns <= values.size(); at += columns) {
-        for (int i = 0; i < columns; ++i)
-            sqlite3_bind_int64(prepared, i + 1, values[at + i]);
-        if (sqlite3_step(prepared) != SQLITE_DONE) {
-            const DatabaseFailure failure = failureOf(connection, statement);
-            sqlite3_reset(prepared);
-            throw failure;
-        }
+        int bound = SQLITE_OK;
+        for (int i = 0; i < columns && bound == SQLITE_OK; ++i)
+            bound = bind(prepared, i + 1, values[at + i]);
+        const bool done = bound == SQLITE_OK && sqlite3_step(prepared) == SQLITE_DONE;
+        const DatabaseFailure failure = done ? DatabaseFailure() : failureOf(connection, statement);
+        // Bound texts and bytes are the caller's: none may outlive the row.
         sqlite3_reset(prepared);
+        sqlite3_clear_bindings(prepared);
+        if (!done)
+            throw failure;
     }
+}
+
+void SqliteStatements::runForEachRow(const QString& statement, int columns, const QList<qint64>& values)
+{
+    runRows<qint64>(statement, columns, values, [](sqlite3_stmt* prepared, int position, const qint64& value) {
+        return sqlite3_bind_int64(prepared, position, value);
+    });
+}
+
+void SqliteStatements::runForEachRow(const QString& statement, int columns, const QVariantList& values)
+{
+    runRows<QVariant>(statement, columns, values, [](sqlite3_stmt* prepared, int position, const QVariant& value) {
+        return bindValue(prepared, position, value);
+    });
 }

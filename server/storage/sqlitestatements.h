@@ -4,6 +4,7 @@
 #include <QHash>
 #include <QList>
 #include <QString>
+#include <QVariantList>
 
 class QSqlDatabase;
 struct sqlite3;
@@ -29,9 +30,14 @@ public:
     // Runs `statement`, which takes `columns` numbers and returns no rows,
     // for each row of `values` (row after row). Throws DatabaseFailure.
     void runForEachRow(const QString& statement, int columns, const QList<qint64>& values);
+    // The same with any values Qt SQL would bind: texts, bytes, numbers, nulls.
+    void runForEachRow(const QString& statement, int columns, const QVariantList& values);
 
 private:
     sqlite3_stmt* prepared(const QString& statement);
+    template <typename Value>
+    void runRows(const QString& statement, int columns, const QList<Value>& values,
+                 int (*bind)(sqlite3_stmt*, int, const Value&));
 
     sqlite3* connection;
     QHash<QString, sqlite3_stmt*> statements;

@@ -5,6 +5,7 @@
 #include "server/storage/projectdatabase.h"
 
 #include <QMetaObject>
+#include <QSqlDatabase>
 
 #include <algorithm>
 #include <utility>
@@ -32,6 +33,11 @@ bool UploadQueue::start(const QString& location, QString& error, int connections
         const std::lock_guard<std::mutex> guard(lock);
         opening = connections;
     }
+    // Qt SQL registers its cleanup the first time its drivers are looked up,
+    // behind a flag without a lock: storing threads opening their connections
+    // at once could register it twice, and the cleanup would then register
+    // itself again for ever when the program ends. Looked up here first.
+    QSqlDatabase::drivers();
     for (int i = 0; i < connections; ++i)
         workers.emplace_back([this, location, i] { run(location, QStringLiteral("zuv-server-uploads-%1").arg(i)); });
     std::unique_lock<std::mutex> guard(lock);

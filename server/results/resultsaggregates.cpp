@@ -253,21 +253,25 @@ void ResultsAggregates::noteGuess(qint64 memberNumber, int mixedYearChoice)
 void ResultsAggregates::applyCells(const CellChanges& changes)
 {
     QList<qint64> rows;
-    bool emptied = false;
+    QList<qint64> lostPurses;
     for (const auto& [key, change] : changes.cells) {
         if (change.coins == 0 && change.purses == 0 && change.members == 0)
             continue; // taken away and added again as it was
         appendKey(rows, key);
         rows << change.coins << change.purses << change.members;
-        emptied = emptied || change.purses < 0;
+        if (change.purses < 0)
+            appendKey(lostPurses, key);
     }
     sql.insertNumbers(QStringLiteral("INSERT INTO result_cells (%1, coins, purses, members)").arg(CELL_KEY), 7, rows,
                       QStringLiteral("ON CONFLICT (%1) DO UPDATE SET coins = result_cells.coins + excluded.coins,"
                                      " purses = result_cells.purses + excluded.purses,"
                                      " members = result_cells.members + excluded.members")
                           .arg(CELL_KEY));
-    if (emptied)
-        sql.run(QStringLiteral("DELETE FROM result_cells WHERE purses <= 0"));
+    // Only a cell that lost purses can have been emptied: those are looked up by their key.
+    for (qsizetype at = 0; at < lostPurses.size(); at += 4)
+        sql.run(QStringLiteral("DELETE FROM result_cells WHERE month = ? AND member_country = ? AND national_side = ?"
+                               " AND coin_value = ? AND purses <= 0"),
+                {lostPurses[at], lostPurses[at + 1], lostPurses[at + 2], lostPurses[at + 3]});
 }
 
 void ResultsAggregates::rebuild()

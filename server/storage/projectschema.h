@@ -9,7 +9,7 @@ class SqlConnection;
 namespace ProjectSchema {
 
 // Raised with every change of the tables.
-constexpr int VERSION = 8;
+constexpr int VERSION = 9;
 
 // Takes the database from `version` (0: empty) to VERSION, in the caller's
 // transaction.

@@ -218,7 +218,8 @@ void SqlConnection::insertNumbers(const QString& insertInto, int columns, const 
                                   const QString& after)
 {
     if (SqliteStatements* const native = sqlite()) {
-        native->runForEachRow(insertInto + QStringLiteral(" VALUES") + placeholderRow(columns) + QLatin1Char(' ') + after,
+        native->runForEachRow(insertInto + QStringLiteral(" VALUES") + placeholderRow(columns) + QLatin1Char(' ') +
+                                  after,
                               columns, values);
         return;
     }

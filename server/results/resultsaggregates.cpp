@@ -134,9 +134,9 @@ void ResultsAggregates::writeMemberRows(const QString& table, qint64 memberNumbe
     for (const auto& [monthAndCountry, cells] : rows) {
         const QVariantList key{sqlNumber(memberNumber), monthAndCountry.first, monthAndCountry.second};
         if (cells.isEmpty())
-            sql.run(QStringLiteral("DELETE FROM %1 WHERE member_number = ? AND month = ? AND member_country = ?")
-                        .arg(table),
-                    key);
+            sql.write(QStringLiteral("DELETE FROM %1 WHERE member_number = ? AND month = ? AND member_country = ?")
+                          .arg(table),
+                      key);
         else
             written << key << cells;
     }
@@ -244,10 +244,10 @@ void ResultsAggregates::noteChanges(qint64 memberNumber, const ResultsContributi
 void ResultsAggregates::noteGuess(qint64 memberNumber, int mixedYearChoice)
 {
     const auto& [month, country, side, value] = GUESSES_KEY;
-    sql.run(QStringLiteral("INSERT INTO publication_changes (%1, member_number) SELECT ?, ?, ?, ?, member_number"
-                           " FROM members WHERE member_number = ? AND mixdate_year <> ? ON CONFLICT DO NOTHING")
-                .arg(CELL_KEY),
-            {month, country, side, value, sqlNumber(memberNumber), sqlNumber(mixedYearChoice)});
+    sql.write(QStringLiteral("INSERT INTO publication_changes (%1, member_number) SELECT ?, ?, ?, ?, member_number"
+                             " FROM members WHERE member_number = ? AND mixdate_year <> ? ON CONFLICT DO NOTHING")
+                  .arg(CELL_KEY),
+              {month, country, side, value, sqlNumber(memberNumber), sqlNumber(mixedYearChoice)});
 }
 
 void ResultsAggregates::applyCells(const CellChanges& changes)
@@ -269,9 +269,9 @@ void ResultsAggregates::applyCells(const CellChanges& changes)
                           .arg(CELL_KEY));
     // Only a cell that lost purses can have been emptied: those are looked up by their key.
     for (qsizetype at = 0; at < lostPurses.size(); at += 4)
-        sql.run(QStringLiteral("DELETE FROM result_cells WHERE month = ? AND member_country = ? AND national_side = ?"
-                               " AND coin_value = ? AND purses <= 0"),
-                {lostPurses[at], lostPurses[at + 1], lostPurses[at + 2], lostPurses[at + 3]});
+        sql.write(QStringLiteral("DELETE FROM result_cells WHERE month = ? AND member_country = ? AND national_side = ?"
+                                 " AND coin_value = ? AND purses <= 0"),
+                  {lostPurses[at], lostPurses[at + 1], lostPurses[at + 2], lostPurses[at + 3]});
 }
 
 void ResultsAggregates::rebuild()

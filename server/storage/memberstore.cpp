@@ -67,8 +67,8 @@ MemberStore::Identity MemberStore::identify(const ClientStorage& upload, const Q
         throw DatabaseFailure{QStringLiteral("no member number left to give")};
     const QDateTime since =
         receivedAt.addMSecs(-qint64(QRandomGenerator::system()->bounded(MEMBERSHIP_TIME_SPREAD_MS)));
-    sql.run(QStringLiteral("INSERT INTO members (member_number, member_since, last_upload) VALUES (?, ?, ?)"),
-            {sqlNumber(given), sqlDateTime(since), sqlDateTime(receivedAt)});
+    sql.write(QStringLiteral("INSERT INTO members (member_number, member_since, last_upload) VALUES (?, ?, ?)"),
+              {sqlNumber(given), sqlDateTime(since), sqlDateTime(receivedAt)});
     identity.isNew = true;
     identity.number = given;
     identity.since = since;

@@ -81,30 +81,106 @@ pg_conn* PostgresStatements::handleOf(const QSqlDatabase& database)
     return *static_cast<PGconn* const*>(handle.constData());
 }
 
+PostgresStatements::~PostgresStatements()
+{
+    // What is left was sent in a transaction that is being given up.
+    try {
+        sync();
+    } catch (const DatabaseFailure&) {
+    }
+}
+
+void PostgresStatements::startPipeline(const QString& statement)
+{
+    if (PQpipelineStatus(connection) != PQ_PIPELINE_OFF)
+        return;
+    // Qt's driver leaves the end of a query's results unread until it sends
+    // the next one; libpq takes no pipeline before they are.
+    while (PGresult* const left = PQgetResult(connection))
+        PQclear(left);
+    if (PQenterPipelineMode(connection) != 1)
+        throw failureOf(connection, nullptr, statement);
+}
+
 const QByteArray& PostgresStatements::prepared(const QString& statement, int parameters, const unsigned* types)
 {
+    startPipeline(statement);
     auto kept = statements.constFind(statement);
     if (kept != statements.constEnd())
         return kept.value();
     // Unique in the process, so in every session it shares a connection with.
     static std::atomic<quint64> made{0};
     const QByteArray name = "zuv_native_" + QByteArray::number(++made);
-    const Result result(PQprepare(connection, name.constData(), statement.toUtf8().constData(), parameters, types));
-    if (!result || PQresultStatus(result.get()) != PGRES_COMMAND_OK)
-        throw failureOf(connection, result.get(), statement);
+    if (PQsendPrepare(connection, name.constData(), statement.toUtf8().constData(), parameters, types) != 1)
+        throw failureOf(connection, nullptr, statement);
+    sent.push_back(Sent{statement, true});
     return statements.insert(statement, name).value();
 }
 
-void PostgresStatements::run(const QString& statement, const QByteArray& name, int parameters, const char* const* data,
-                             const int* lengths, const int* formats)
+void PostgresStatements::send(const QString& statement, const QByteArray& name, int parameters, const char* const* data,
+                              const int* lengths, const int* formats)
 {
-    const Result result(PQexecPrepared(connection, name.constData(), parameters, data, lengths, formats, 0));
-    if (!result || PQresultStatus(result.get()) != PGRES_COMMAND_OK)
-        throw failureOf(connection, result.get(), statement);
+    if (PQsendQueryPrepared(connection, name.constData(), parameters, data, lengths, formats, 0) != 1)
+        throw failureOf(connection, nullptr, statement);
+    sent.push_back(Sent{statement, false});
 }
 
-void PostgresStatements::runWithColumnArrays(const QString& statement, int columns, const QList<qint64>& values,
-                                             qsizetype at, qsizetype count)
+void PostgresStatements::sendOnce(const QString& statement)
+{
+    startPipeline(statement);
+    if (PQsendQueryParams(connection, statement.toUtf8().constData(), 0, nullptr, nullptr, nullptr, nullptr, 0) != 1)
+        throw failureOf(connection, nullptr, statement);
+    sent.push_back(Sent{statement, false});
+}
+
+void PostgresStatements::sync()
+{
+    if (PQpipelineStatus(connection) == PQ_PIPELINE_OFF)
+        return;
+    DatabaseFailure failure;
+    const bool done = PQpipelineSync(connection) == 1 ? readOutcomes(failure) : false;
+    if (failure.text.isEmpty() && !done)
+        failure = failureOf(connection, nullptr, QStringLiteral("the end of a pipeline"));
+    sent.clear();
+    // On a broken connection it stays in pipeline mode: Qt's driver then
+    // fails as it does on any broken connection.
+    PQexitPipelineMode(connection);
+    if (!done)
+        throw failure;
+}
+
+bool PostgresStatements::readOutcomes(DatabaseFailure& failure)
+{
+    std::size_t index = 0; // of the statement whose outcome comes next
+    bool ended = false;    // the last read ended a statement's outcome
+    for (;;) {
+        const Result result(PQgetResult(connection));
+        if (!result) {
+            // Each statement's outcome ends in a null; two in a row, or a
+            // broken connection, and nothing more will come.
+            if (ended || PQstatus(connection) == CONNECTION_BAD)
+                return false;
+            ended = true;
+            ++index;
+            continue;
+        }
+        ended = false;
+        const ExecStatusType status = PQresultStatus(result.get());
+        if (status == PGRES_PIPELINE_SYNC)
+            return failure.text.isEmpty();
+        if (status == PGRES_COMMAND_OK || status == PGRES_TUPLES_OK)
+            continue;
+        const Sent* const what = index < sent.size() ? &sent[index] : nullptr;
+        if (what && what->prepares)
+            statements.remove(what->statement); // not prepared after all
+        // The statements after a failure are skipped, with no message.
+        if (failure.text.isEmpty() && status != PGRES_PIPELINE_ABORTED)
+            failure = failureOf(connection, result.get(), what ? what->statement : QString());
+    }
+}
+
+void PostgresStatements::sendColumnArrays(const QString& statement, int columns, const QList<qint64>& values,
+                                          qsizetype at, qsizetype count)
 {
     const std::vector<Oid> types(size_t(columns), INT8_ARRAY_OID);
     const QByteArray& name = prepared(statement, columns, types.data());
@@ -118,10 +194,10 @@ void PostgresStatements::runWithColumnArrays(const QString& statement, int colum
         data.push_back(arrays.back().constData());
         lengths.push_back(int(arrays.back().size()));
     }
-    run(statement, name, columns, data.data(), lengths.data(), formats.data());
+    send(statement, name, columns, data.data(), lengths.data(), formats.data());
 }
 
-void PostgresStatements::runWithValues(const QString& statement, const QVariantList& values, qsizetype at, int count)
+void PostgresStatements::sendValues(const QString& statement, const QVariantList& values, qsizetype at, int count)
 {
     // The server takes each parameter's type from where it stands.
     const QByteArray& name = prepared(statement, count, nullptr);
@@ -167,5 +243,5 @@ void PostgresStatements::runWithValues(const QString& statement, const QVariantL
         data[size_t(i)] = text.isEmpty() ? "" : text.constData();
         lengths[size_t(i)] = int(text.size());
     }
-    run(statement, name, count, data.data(), lengths.data(), formats.data());
+    send(statement, name, count, data.data(), lengths.data(), formats.data());
 }

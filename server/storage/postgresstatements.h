@@ -6,22 +6,30 @@
 #include <QString>
 #include <QVariantList>
 
+#include <vector>
+
 class QSqlDatabase;
+struct DatabaseFailure;
 struct pg_conn;
 
 // Statements that PostgreSQL runs through libpq's own interface: the rows an
-// upload writes. Qt's driver runs a prepared statement as the text EXECUTE
-// with every value spelled out, which the server parses again each time,
-// arrays of thousands of numbers and bytes as hexadecimal included; here the
-// statement is prepared once (PQprepare) and every run sends its values
-// apart from it, numbers and bytes in binary. The statements live as long as
-// the database session; each is named apart from every other the process
-// prepares, so a later SqlConnection on the same session never meets a name
-// already taken.
+// upload writes and the statements whose rows are not read. Qt's driver runs
+// a prepared statement as the text EXECUTE with every value spelled out,
+// which the server parses again each time, arrays of thousands of numbers
+// and bytes as hexadecimal included, and waits for each statement's answer
+// before it sends the next. Here a statement with values is prepared once
+// (PQprepare) and every run sends its values apart from it, numbers and
+// bytes in binary; and statements are sent one after the other without
+// waiting (libpq's pipeline), so that the writes between two reads of an
+// upload cost one round trip to the server, not one each. The statements
+// live as long as the database session; each is named apart from every other
+// the process prepares, so a later SqlConnection on the same session never
+// meets a name already taken.
 //
 // Qt's driver reads a forward-only query's rows as they come: the caller
-// makes sure no Qt query is still reading on the connection before running
-// one of these, else its rows would be lost.
+// makes sure no Qt query is still reading on the connection before sending
+// one of these, else its rows would be lost; and it calls sync() before Qt's
+// driver uses the connection again, which it cannot while a pipeline is open.
 class PostgresStatements
 {
 public:
@@ -29,29 +37,52 @@ public:
     static pg_conn* handleOf(const QSqlDatabase& database);
 
     explicit PostgresStatements(pg_conn* handle) : connection(handle) {}
+    ~PostgresStatements();
     PostgresStatements(const PostgresStatements&) = delete;
     PostgresStatements& operator=(const PostgresStatements&) = delete;
 
-    // Runs `statement`, which takes `columns` parameters of type bigint[] and
-    // returns no rows. Parameter i holds column i of the rows in `count`
-    // numbers of `values` from `at`, whole rows one after the other.
-    // Throws DatabaseFailure with PostgreSQL's own message.
-    void runWithColumnArrays(const QString& statement, int columns, const QList<qint64>& values, qsizetype at,
-                             qsizetype count);
+    // Sends `statement`, which takes `columns` parameters of type bigint[]
+    // and whose rows are not read. Parameter i holds column i of the rows in
+    // `count` numbers of `values` from `at`, whole rows one after the other.
+    void sendColumnArrays(const QString& statement, int columns, const QList<qint64>& values, qsizetype at,
+                          qsizetype count);
 
-    // Runs `statement`, which takes `count` parameters ($1, $2, ...) and
-    // returns no rows, with the values of `values` from `at`. Values are
-    // whole numbers, texts, bytes or null (a null text or null bytes as
-    // well); Qt's driver binds them alike. Throws DatabaseFailure.
-    void runWithValues(const QString& statement, const QVariantList& values, qsizetype at, int count);
+    // Sends `statement`, which takes `count` parameters ($1, $2, ...) and
+    // whose rows are not read, with the values of `values` from `at`. Values
+    // are whole numbers, texts, bytes or null (a null text or null bytes as
+    // well); Qt's driver binds them alike.
+    void sendValues(const QString& statement, const QVariantList& values, qsizetype at, int count);
+
+    // Sends a statement without values whose rows are not read (BEGIN, a
+    // lock, COMMIT), without keeping it prepared.
+    void sendOnce(const QString& statement);
+
+    // Waits until the server has done everything sent, and leaves the
+    // connection to Qt's driver again. Throws DatabaseFailure with
+    // PostgreSQL's own message for the first statement that failed; the
+    // server skipped those sent after it, up to here.
+    void sync();
 
 private:
-    // The statement's name on the server; `types` as PQprepare takes them.
+    struct Sent
+    {
+        QString statement;
+        bool prepares; // its prepared form, not a run
+    };
+
+    // Starts a pipeline unless one is open, and returns the statement's name
+    // on the server, sent for preparing the first time;
+    // `types` as PQprepare takes them.
     const QByteArray& prepared(const QString& statement, int parameters, const unsigned* types);
-    void run(const QString& statement, const QByteArray& name, int parameters, const char* const* data,
-             const int* lengths, const int* formats);
+    void send(const QString& statement, const QByteArray& name, int parameters, const char* const* data,
+              const int* lengths, const int* formats);
+    void startPipeline(const QString& statement);
+    // Reads the outcome of everything sent; false with the first failure.
+    bool readOutcomes(DatabaseFailure& failure);
 
     pg_conn* connection;
     // The server-side name of every statement prepared so far.
     QHash<QString, QByteArray> statements;
+    // What was sent since the last sync(), in order.
+    std::vector<Sent> sent;
 };

@@ -26,45 +26,45 @@ namespace {
 void storeSettings(SqlConnection& sql, const QVariant& member, const ClientStorage& upload, const QVariant& now)
 {
     ResultsAggregates(sql).noteGuess(member.toLongLong(), upload.GuessWhenMixdateYear);
-    sql.run(QStringLiteral("UPDATE members SET last_upload = ?, record_version = ?, country = ?, postal_code = ?,"
-                           " town_size = ?, email = ?, email_flags = ?, settings_flags = ?, recommender_name = ?,"
-                           " favourite_coin = ?, mixdate_year = ?, mixdate_month = ?, arrivaldate_year = ?,"
-                           " arrivaldate_month = ?, client_uploads = ?, client_last_upload = ?,"
-                           " starts_since_last_upload = ?, num_full_purses = ?, pictures_available = ?,"
-                           " last_analysis_page = ?, last_txt_message = ?, last_picture = ?,"
-                           " last_data_analysis_read = ?, window_x = ?, window_y = ?, window_width = ?,"
-                           " window_height = ?, newcomer_key = ? WHERE member_number = ?"),
-            {now,
-             sqlNumber(upload.Version),
-             sqlNumber(upload.Country),
-             sqlText(upload.PostalCode),
-             sqlNumber(upload.CityPopulation),
-             sqlLatin1(upload.eMailAddress),
-             sqlNumber(upload.eMailFlags),
-             sqlNumber(upload.SettingsFlags),
-             sqlText(upload.RecommenderName),
-             sqlNumber(upload.FavouriteCoin),
-             sqlNumber(upload.GuessWhenMixdateYear),
-             sqlNumber(upload.GuessWhenMixdateMonth),
-             sqlNumber(upload.GuessWhenArrivaldateYear),
-             sqlNumber(upload.GuessWhenArrivaldateMonth),
-             sqlNumber(upload.NumberOfUploads),
-             sqlDateTime(upload.LastUpload),
-             sqlNumber(upload.NumberOfStartsSinceLastUpload),
-             sqlNumber(upload.NumFullPurses),
-             sqlNumber(upload.NumberOfPicturesAvailable),
-             sqlNumber(upload.LastAnalysisPage),
-             sqlNumber(upload.LastTxtMessage),
-             sqlNumber(upload.LastPicture),
-             sqlDateTime(upload.LastDataAnalysisRead),
-             sqlNumber(upload.WindowPositionSize.position.x()),
-             sqlNumber(upload.WindowPositionSize.position.y()),
-             sqlNumber(upload.WindowPositionSize.size.width()),
-             sqlNumber(upload.WindowPositionSize.size.height()),
-             MemberStore::newcomerKey(upload),
-             member});
+    sql.write(QStringLiteral("UPDATE members SET last_upload = ?, record_version = ?, country = ?, postal_code = ?,"
+                             " town_size = ?, email = ?, email_flags = ?, settings_flags = ?, recommender_name = ?,"
+                             " favourite_coin = ?, mixdate_year = ?, mixdate_month = ?, arrivaldate_year = ?,"
+                             " arrivaldate_month = ?, client_uploads = ?, client_last_upload = ?,"
+                             " starts_since_last_upload = ?, num_full_purses = ?, pictures_available = ?,"
+                             " last_analysis_page = ?, last_txt_message = ?, last_picture = ?,"
+                             " last_data_analysis_read = ?, window_x = ?, window_y = ?, window_width = ?,"
+                             " window_height = ?, newcomer_key = ? WHERE member_number = ?"),
+              {now,
+               sqlNumber(upload.Version),
+               sqlNumber(upload.Country),
+               sqlText(upload.PostalCode),
+               sqlNumber(upload.CityPopulation),
+               sqlLatin1(upload.eMailAddress),
+               sqlNumber(upload.eMailFlags),
+               sqlNumber(upload.SettingsFlags),
+               sqlText(upload.RecommenderName),
+               sqlNumber(upload.FavouriteCoin),
+               sqlNumber(upload.GuessWhenMixdateYear),
+               sqlNumber(upload.GuessWhenMixdateMonth),
+               sqlNumber(upload.GuessWhenArrivaldateYear),
+               sqlNumber(upload.GuessWhenArrivaldateMonth),
+               sqlNumber(upload.NumberOfUploads),
+               sqlDateTime(upload.LastUpload),
+               sqlNumber(upload.NumberOfStartsSinceLastUpload),
+               sqlNumber(upload.NumFullPurses),
+               sqlNumber(upload.NumberOfPicturesAvailable),
+               sqlNumber(upload.LastAnalysisPage),
+               sqlNumber(upload.LastTxtMessage),
+               sqlNumber(upload.LastPicture),
+               sqlDateTime(upload.LastDataAnalysisRead),
+               sqlNumber(upload.WindowPositionSize.position.x()),
+               sqlNumber(upload.WindowPositionSize.position.y()),
+               sqlNumber(upload.WindowPositionSize.size.width()),
+               sqlNumber(upload.WindowPositionSize.size.height()),
+               MemberStore::newcomerKey(upload),
+               member});
 
-    sql.run(QStringLiteral("DELETE FROM recommenders WHERE member_number = ?"), {member});
+    sql.write(QStringLiteral("DELETE FROM recommenders WHERE member_number = ?"), {member});
     QList<qint64> recommenders;
     for (qsizetype i = 0; i < upload.RecommenderMembernumbers.size(); ++i)
         recommenders << member.toLongLong() << i << qint64(upload.RecommenderMembernumbers[i]);
@@ -72,9 +72,9 @@ void storeSettings(SqlConnection& sql, const QVariant& member, const ClientStora
                       recommenders);
 
     if (!upload.Message.isEmpty())
-        sql.run(QStringLiteral("INSERT INTO member_messages (member_number, received_at, message) VALUES (?, ?, ?)"
-                               " ON CONFLICT DO NOTHING"),
-                {member, now, sqlText(upload.Message)});
+        sql.write(QStringLiteral("INSERT INTO member_messages (member_number, received_at, message) VALUES (?, ?, ?)"
+                                 " ON CONFLICT DO NOTHING"),
+                  {member, now, sqlText(upload.Message)});
 }
 
 // The most event totals one statement takes away.
@@ -104,9 +104,9 @@ void storeEventTotals(SqlConnection& sql, const QVariant& member, const QMap<qui
     // A statement for each number of totals up to a bound, so that a few are kept.
     for (qsizetype at = 0; at < gone.size(); at += EVENTS_DELETED_AT_ONCE) {
         const QVariantList some = gone.mid(at, EVENTS_DELETED_AT_ONCE);
-        sql.run(QStringLiteral("DELETE FROM event_totals WHERE member_number = ? AND event_id IN (%1)")
-                    .arg(QStringList(some.size(), QStringLiteral("?")).join(QLatin1Char(','))),
-                QVariantList{member} + some);
+        sql.write(QStringLiteral("DELETE FROM event_totals WHERE member_number = ? AND event_id IN (%1)")
+                      .arg(QStringList(some.size(), QStringLiteral("?")).join(QLatin1Char(','))),
+                  QVariantList{member} + some);
     }
 }
 
@@ -192,10 +192,10 @@ struct LatestUpload
     }
     void write(SqlConnection& sql) const
     {
-        sql.run(QStringLiteral("INSERT INTO server_state (name, value) VALUES ('last_upload_member', ?),"
-                               " ('earlier_upload_country', ?), ('last_upload_country', ?)"
-                               " ON CONFLICT (name) DO UPDATE SET value = excluded.value"),
-                {sqlNumber(member), sqlNumber(earlierCountry), sqlNumber(country)});
+        sql.write(QStringLiteral("INSERT INTO server_state (name, value) VALUES ('last_upload_member', ?),"
+                                 " ('earlier_upload_country', ?), ('last_upload_country', ?)"
+                                 " ON CONFLICT (name) DO UPDATE SET value = excluded.value"),
+                  {sqlNumber(member), sqlNumber(earlierCountry), sqlNumber(country)});
     }
 };
 
@@ -311,17 +311,12 @@ public:
 
     void commit()
     {
-        sql.execute(QStringLiteral("COMMIT"));
+        sql.commit();
         committed = true;
     }
 
 private:
-    void rollback()
-    {
-        QSqlQuery rollback(sql.database());
-        if (sql.database().isOpen())
-            rollback.exec(QStringLiteral("ROLLBACK"));
-    }
+    void rollback() { sql.rollback(); }
 
     SqlConnection& sql;
     bool committed = false;
@@ -498,8 +493,8 @@ bool ProjectDatabase::setAnalysisNumbers(const AnalysisNumbers& numbers)
         const std::pair<quint16, const char*> items[] = {
             {numbers.pages, "page"}, {numbers.textMessages, "text_message"}, {numbers.pictures, "picture"}};
         for (const auto& [newest, kind] : items)
-            sql->run(QStringLiteral("UPDATE analysis_items SET newest = ? WHERE kind = ?"),
-                     {sqlNumber(newest), QString::fromLatin1(kind)});
+            sql->write(QStringLiteral("UPDATE analysis_items SET newest = ? WHERE kind = ?"),
+                       {sqlNumber(newest), QString::fromLatin1(kind)});
     });
 }
 
@@ -527,11 +522,14 @@ std::vector<ProjectDatabase::Outcome> ProjectDatabase::storeUploads(const std::v
                 // The previous upload's is let go before the next one's is
                 // begun, and the last one's with the commit.
                 if (savepoints && i > 0)
-                    sql->execute(QStringLiteral("RELEASE SAVEPOINT upload"));
+                    sql->write(QStringLiteral("RELEASE SAVEPOINT upload"));
                 if (savepoints)
-                    sql->execute(QStringLiteral("SAVEPOINT upload"));
+                    sql->write(QStringLiteral("SAVEPOINT upload"));
                 try {
                     storeInTransaction(*uploads[i], receivedAt, outcomes[i].receipt, changes[i]);
+                    // A failure is this upload's, not the next one's.
+                    if (savepoints)
+                        sql->settle();
                     outcomes[i].stored = true;
                 } catch (const DatabaseFailure& failure) {
                     if (!savepoints)

@@ -26,12 +26,12 @@ const char* const LOOKUP_TABLES[] = {"coin_countries", "coin_values", "member_co
 // memory stays small however large the database is.
 constexpr int ROWS_AT_ONCE = 8192;
 
-QString quoted(const SqlConnection& sql, const QString& name)
+QString quoted(SqlConnection& sql, const QString& name)
 {
     return sql.database().driver()->escapeIdentifier(name, QSqlDriver::TableName);
 }
 
-QString columnList(const SqlConnection& sql, const QStringList& names)
+QString columnList(SqlConnection& sql, const QStringList& names)
 {
     QStringList list;
     for (const QString& name : names)

@@ -202,13 +202,13 @@ SessionStore::Outcome SessionStore::store(qint64 member, bool memberIsNew, int m
         if (session.observation.size() < old->events && relation(*old, session) == Relation::Earlier)
             continue;
         removeContribution(*old, change, removedFromResults);
-        sql.run(QStringLiteral("UPDATE sessions SET record_version = ?, sum_cents = ?, received_at = ?,"
-                               " pile_count = ?, event_count = ?, content_digest = ?, member_country = ?,"
-                               " usage_events = ?, purse = ? WHERE session_id = ?"),
-                {sqlNumber(session.version), sqlNumber(qint64(session.sumOfCents())), receivedAt,
-                 sqlNumber(session.purse.size()), sqlNumber(session.observation.size()), sqlNumber(digest),
-                 sqlNumber(memberCountry), eventsValue(session.observation), purseValue(session.purse),
-                 sqlNumber(old->id)});
+        sql.write(QStringLiteral("UPDATE sessions SET record_version = ?, sum_cents = ?, received_at = ?,"
+                                 " pile_count = ?, event_count = ?, content_digest = ?, member_country = ?,"
+                                 " usage_events = ?, purse = ? WHERE session_id = ?"),
+                  {sqlNumber(session.version), sqlNumber(qint64(session.sumOfCents())), receivedAt,
+                   sqlNumber(session.purse.size()), sqlNumber(session.observation.size()), sqlNumber(digest),
+                   sqlNumber(memberCountry), eventsValue(session.observation), purseValue(session.purse),
+                   sqlNumber(old->id)});
         written.append(&session);
         ++outcome.replaced;
     }

@@ -120,13 +120,15 @@ SqlConnection::SqlConnection(const QString& connectionName, const SqlDialect& di
 
 SqlConnection::~SqlConnection() = default;
 
-QSqlDatabase SqlConnection::database() const
+QSqlDatabase SqlConnection::database()
 {
+    settle();
     return QSqlDatabase::database(connection, false);
 }
 
-bool SqlConnection::isAlive() const
+bool SqlConnection::isAlive()
 {
+    discard();
     // Qt closes a PostgreSQL connection whose server went away.
     QSqlQuery probe(database());
     return database().isOpen() && probe.exec(QStringLiteral("SELECT 1"));
@@ -134,6 +136,7 @@ bool SqlConnection::isAlive() const
 
 QSqlQuery& SqlConnection::run(const QString& statement, const QVariantList& values)
 {
+    settle();
     auto kept = statements.find(statement);
     if (kept == statements.end()) {
         QSqlQuery query(database());
@@ -150,6 +153,66 @@ QSqlQuery& SqlConnection::run(const QString& statement, const QVariantList& valu
     return query;
 }
 
+void SqlConnection::write(const QString& statement, const QVariantList& values)
+{
+    if (sqlDialect.kind() != SqlDialect::Kind::PostgreSQL) {
+        run(statement, values);
+        return;
+    }
+    if (values.isEmpty()) {
+        postgres().sendOnce(statement);
+        return;
+    }
+    // Qt's "?" become PostgreSQL's numbered parameters; a quoted text is left as it is.
+    QString numbered;
+    numbered.reserve(statement.size() + values.size() * 2);
+    int parameter = 0;
+    bool quoted = false;
+    for (const QChar c : statement) {
+        quoted = quoted != (c == QLatin1Char('\''));
+        if (c == QLatin1Char('?') && !quoted)
+            numbered += QLatin1Char('$') + QString::number(++parameter);
+        else
+            numbered += c;
+    }
+    postgres().sendValues(numbered, values, 0, int(values.size()));
+}
+
+void SqlConnection::settle()
+{
+    if (nativePostgres)
+        nativePostgres->sync();
+}
+
+void SqlConnection::commit()
+{
+    if (sqlDialect.kind() == SqlDialect::Kind::PostgreSQL) {
+        // Sent after the writes, in the same round trip.
+        write(QStringLiteral("COMMIT"));
+        settle();
+    } else {
+        execute(QStringLiteral("COMMIT"));
+    }
+}
+
+void SqlConnection::discard()
+{
+    try {
+        settle();
+    } catch (const DatabaseFailure&) {
+        // given up with its transaction
+    }
+}
+
+void SqlConnection::rollback()
+{
+    discard();
+    const QSqlDatabase db = QSqlDatabase::database(connection, false);
+    QSqlQuery rollback(db);
+    if (db.isOpen())
+        rollback.exec(QStringLiteral("ROLLBACK"));
+}
+
 QVariant SqlConnection::value(const QString& statement, const QVariantList& values)
 {
     QSqlQuery& query = run(statement, values);
@@ -160,6 +223,7 @@ QVariant SqlConnection::value(const QString& statement, const QVariantList& valu
 
 void SqlConnection::execute(const QString& statement)
 {
+    settle();
     QSqlQuery query(database());
     if (!query.exec(statement))
         throw failureOf(query, statement);
@@ -200,7 +264,7 @@ void SqlConnection::insertRows(const QString& insertInto, int columns, const QVa
         if (!returning.isEmpty())
             statement += QLatin1Char(' ') + returning;
         if (postgres) {
-            postgres->runWithValues(statement, values, at, rows * columns);
+            postgres->sendValues(statement, values, at, rows * columns);
         } else {
             QSqlQuery& query = run(statement, values.mid(at, qsizetype(rows) * columns));
             if (readRow) {
@@ -227,7 +291,7 @@ void SqlConnection::insertNumbers(const QString& insertInto, int columns, const 
     const QString statement = insertInto + QLatin1Char(' ') + numberRows(columns) + QLatin1Char(' ') + after;
     const qsizetype piece = qsizetype(MOST_NUMBERS_AT_ONCE / columns) * columns;
     for (qsizetype at = 0; at < values.size(); at += piece)
-        postgres.runWithColumnArrays(statement, columns, values, at, qMin(piece, values.size() - at));
+        postgres.sendColumnArrays(statement, columns, values, at, qMin(piece, values.size() - at));
 }
 
 SqliteStatements* SqlConnection::sqlite()

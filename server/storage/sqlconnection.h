@@ -61,13 +61,26 @@ public:
     SqlConnection(const SqlConnection&) = delete;
     SqlConnection& operator=(const SqlConnection&) = delete;
 
-    QSqlDatabase database() const;
+    // For Qt's own use of the connection: what write() sent is done first.
+    QSqlDatabase database();
     const SqlDialect& dialect() const { return sqlDialect; }
 
     // Runs the kept statement with these values, in order, and returns it for
     // reading its rows. Whoever reads rows calls finish() when done, so that
     // no statement stays open across a commit.
     QSqlQuery& run(const QString& statement, const QVariantList& values = {});
+    // Runs a statement whose rows are not read, with these values in order.
+    // PostgreSQL gets it without waiting for the answer (see
+    // PostgresStatements): its failure is thrown by the next statement that
+    // reads, by settle() or by commit(). A statement without values is not
+    // kept prepared there.
+    void write(const QString& statement, const QVariantList& values = {});
+    // Waits until what write() sent is done; throws its first failure.
+    void settle();
+    // Commits the transaction, with what write() sent.
+    void commit();
+    // Rolls the transaction back, with what write() sent; never throws.
+    void rollback();
     // The first column of the first row, or an invalid value when there is none.
     QVariant value(const QString& statement, const QVariantList& values = {});
     // Runs a statement once, without keeping it (schema work).
@@ -95,11 +108,13 @@ public:
 
     // False when the connection no longer answers (the database restarted,
     // or ended our session): it is of no further use.
-    bool isAlive() const;
+    bool isAlive();
 
 private:
     QString connection;
     SqlDialect sqlDialect;
+    // Waits until what write() sent is done, whatever its outcome.
+    void discard();
     // SQLite's own statements on this connection, made on first use; null on PostgreSQL.
     SqliteStatements* sqlite();
     // PostgreSQL's own statements on this connection, made on first use, once

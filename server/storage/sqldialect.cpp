@@ -88,18 +88,18 @@ void SqlDialect::begin(SqlConnection& sql, Access access, const QList<qint64>& s
         sql.execute(QStringLiteral("BEGIN ISOLATION LEVEL REPEATABLE READ READ ONLY"));
         return;
     }
-    // Each its own statement: the driver reports the failure of the first
-    // statement of a text only, and a lock not given in time must fail the
-    // transaction's start. The numbers are the server's own, never a client's.
-    sql.execute(QStringLiteral("BEGIN"));
+    // Each its own statement, sent together: the transaction has begun once
+    // its locks are given, and a lock not given in time fails its start. The
+    // numbers are the server's own, never a client's.
+    sql.write(QStringLiteral("BEGIN"));
     QStringList locks;
     if (access == Access::WriteAlone) {
         // Schema work and the import wait for the writers as long as it
         // takes, and may count every session again: without the limits.
         // Set in a statement before the wait, whose limit is set as it begins.
-        sql.execute(QStringLiteral("SELECT set_config('statement_timeout', '0', true),"
-                                   " set_config('idle_in_transaction_session_timeout', '0', true),"
-                                   " set_config('lock_timeout', '0', true)"));
+        sql.write(QStringLiteral("SELECT set_config('statement_timeout', '0', true),"
+                                 " set_config('idle_in_transaction_session_timeout', '0', true),"
+                                 " set_config('lock_timeout', '0', true)"));
         locks << QStringLiteral("pg_advisory_xact_lock(%1)").arg(WRITER_LOCK);
     } else {
         locks << QStringLiteral("pg_advisory_xact_lock_shared(%1)").arg(WRITER_LOCK);
@@ -109,7 +109,8 @@ void SqlDialect::begin(SqlConnection& sql, Access access, const QList<qint64>& s
                          .arg(qint32(sortedParticipantKeyPairs[i + 1]));
     }
     // In one statement, taken one after the other in the order written.
-    sql.execute(QStringLiteral("SELECT ") + locks.join(QStringLiteral(", ")));
+    sql.write(QStringLiteral("SELECT ") + locks.join(QStringLiteral(", ")));
+    sql.settle();
 }
 
 void SqlDialect::lockRowsInOrder(SqlConnection& sql, const QString& select) const

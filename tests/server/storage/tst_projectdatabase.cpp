@@ -145,17 +145,19 @@ void TestProjectDatabase::failedUploadLeavesNoTrace()
     };
     const QString before = rowCounts();
 
-    // The disk fills up just as the event totals are written (on PostgreSQL
-    // the invitations), after the member, the session and its coins; SQLite
-    // then undoes the whole transaction.
+    // The disk fills up just as the event totals are written, the upload's
+    // last rows, after the member, the session and its coins; SQLite then
+    // undoes the whole transaction.
     QVERIFY2(arrange.exec(database.dialect().kind() == SqlDialect::Kind::SQLite
                               ? "CREATE TRIGGER disk_full BEFORE INSERT ON event_totals"
                                 " BEGIN SELECT RAISE(ROLLBACK, 'disk_full'); END"
-                              : "ALTER TABLE invitations ADD COLUMN disk_full INTEGER CHECK (disk_full IS NOT NULL)"),
+                              : "ALTER TABLE event_totals ADD COLUMN disk_full INTEGER,"
+                                " ADD CONSTRAINT disk_full CHECK (disk_full IS NOT NULL) NOT VALID"),
              qPrintable(arrange.lastError().text()));
 
     ClientStorage counted = newcomer();
     counted.TotalEvents = {{1, 2}};
+    counted.InvitationList.clear();
     const UploadService::Reply refused = handled(service, counted);
     QCOMPARE(refused.refusal, unsigned(TCP_SERVER_IS_ILL));
     QVERIFY2(database.lastError().contains(QLatin1String("disk_full")), qPrintable(database.lastError()));

@@ -47,6 +47,23 @@ quint16 someEventId(std::mt19937& random)
                        int(random() % NUM_NATIONAL_SIDES));
 }
 
+// A client's usage record: running totals over all its runs, of the same
+// kinds of events from one upload to the next. Between two uploads the
+// participant counted a purse, so the totals of the kinds that counting
+// uses, about one in four, have grown.
+QMap<quint16, quint32> runningTotals(quint32 memberNumber, int serial)
+{
+    std::mt19937 kinds(SEED ^ memberNumber);
+    QMap<quint16, quint32> totals;
+    for (int i = 0; i < TOTAL_EVENT_KINDS; ++i) {
+        const quint16 id = someEventId(kinds);
+        const quint32 before = quint32(1 + kinds() % 5000);
+        const quint32 perUpload = kinds() % 4 == 0 ? quint32(1 + kinds() % 20) : 0;
+        totals.insert(id, before + perUpload * quint32(serial));
+    }
+    return totals;
+}
+
 Session makeSession(std::mt19937& random, const QDateTime& began, int piles, int events)
 {
     Session session(0, began, FORMAT_VERSION);
@@ -131,6 +148,7 @@ ClientStorage uploadState(quint32 memberNumber, int serial, const QDateTime& mem
     std::mt19937 random(SEED + std::uint32_t(serial));
     ClientStorage state = baseState(random);
     state.Membernumber = memberNumber;
+    state.TotalEvents = runningTotals(memberNumber, serial);
     if (memberSince.isValid())
         state.MemberSince = memberSince;
     for (int i = 0; i < UPLOAD_SESSIONS; ++i)

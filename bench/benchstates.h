@@ -29,10 +29,12 @@ constexpr int LARGEST_PILES = 120;
 ClientStorage realisticState();
 
 // What a participant typically uploads: the realistic settings and friends,
-// and 4 sessions of 30 piles and 100 events each. `serial` numbers the
-// uploads of one participant: each gets sessions of its own dates, so the
-// server stores every upload anew. A member's upload carries the membership
-// time of the member's first answer, as the client does.
+// 4 sessions of 30 piles and 100 events each, and the usage record's running
+// totals, of the same kinds of events in every upload of the member, those of
+// counting grown by each. `serial` numbers the uploads of one participant:
+// each gets sessions of its own dates, so the server stores every upload
+// anew. A member's upload carries the membership time of the member's first
+// answer, as the client does.
 constexpr int UPLOAD_SESSIONS = 4;
 constexpr int UPLOAD_PILES = 30;
 constexpr int UPLOAD_EVENTS = 100;

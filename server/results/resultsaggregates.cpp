@@ -60,13 +60,11 @@ void ResultsContribution::addSession(int month, int memberCountry, const QList<C
 
 void ResultsAggregates::addStored(qint64 sessionId, ResultsContribution& contribution)
 {
-    QSqlQuery& session =
-        sql.run(QStringLiteral("SELECT month, member_country, purse FROM sessions WHERE session_id = ?"),
-                {sqlNumber(sessionId)});
+    SqlRows session = sql.rows(QStringLiteral("SELECT month, member_country, purse FROM sessions WHERE session_id = ?"),
+                               {sqlNumber(sessionId)});
     if (session.next())
         contribution.addSession(session.value(0).toInt(), session.value(1).toInt(),
                                 SessionStore::purseOf(session.value(2).toByteArray()));
-    session.finish();
 }
 
 QByteArray ResultsAggregates::memberCellsValue(const MemberCells& cells)
@@ -118,13 +116,12 @@ ResultsAggregates::StoredRows ResultsAggregates::readMemberRows(const QString& t
 {
     StoredRows rows;
     // The table's name is ours, never a participant's text.
-    QSqlQuery& stored = sql.run(QStringLiteral("SELECT month, member_country, cells FROM %1"
-                                               " WHERE member_number = ? AND month BETWEEN ? AND ?")
-                                    .arg(table),
-                                {sqlNumber(memberNumber), firstMonth, lastMonth});
+    SqlRows stored = sql.rows(QStringLiteral("SELECT month, member_country, cells FROM %1"
+                                             " WHERE member_number = ? AND month BETWEEN ? AND ?")
+                                  .arg(table),
+                              {sqlNumber(memberNumber), firstMonth, lastMonth});
     while (stored.next())
         rows[{stored.value(0).toInt(), stored.value(1).toInt()}] = stored.value(2).toByteArray();
-    stored.finish();
     return rows;
 }
 

@@ -42,12 +42,11 @@ MemberStore::Identity MemberStore::identify(const ClientStorage& upload, const Q
     const QVariant key = newcomerKey(upload);
     if (!key.isNull()) {
         QList<std::pair<qint64, QVariant>> candidates;
-        QSqlQuery& query = sql.run(QStringLiteral("SELECT member_number, member_since FROM members"
-                                                  " WHERE newcomer_key = ? ORDER BY member_number"),
-                                   {key});
+        SqlRows query = sql.rows(QStringLiteral("SELECT member_number, member_since FROM members"
+                                                " WHERE newcomer_key = ? ORDER BY member_number"),
+                                 {key});
         while (query.next())
             candidates.append({query.value(0).toLongLong(), query.value(1)});
-        query.finish();
         for (const auto& [number, since] : std::as_const(candidates)) {
             if (repeatsFirstUpload(number, upload)) {
                 identity.repeatedNewcomer = true;

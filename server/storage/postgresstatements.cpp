@@ -16,15 +16,20 @@
 
 namespace {
 
-// PostgreSQL's type numbers of bigint and bigint[].
+// PostgreSQL's type numbers.
+constexpr Oid BOOL_OID = 16;
+constexpr Oid BYTEA_OID = 17;
 constexpr Oid INT8_OID = 20;
+constexpr Oid INT2_OID = 21;
+constexpr Oid INT4_OID = 23;
+constexpr Oid TEXT_OID = 25;
+constexpr Oid VARCHAR_OID = 1043;
 constexpr Oid INT8_ARRAY_OID = 1016;
 
-struct ResultClear
-{
-    void operator()(PGresult* result) const { PQclear(result); }
-};
-using Result = std::unique_ptr<PGresult, ResultClear>;
+// Rows come in binary: numbers in network order, texts in UTF-8, bytes as they are.
+constexpr int BINARY = 1;
+
+using Result = PostgresResult;
 
 DatabaseFailure failureOf(PGconn* connection, const PGresult* result, const QString& statement)
 {
@@ -71,6 +76,11 @@ QByteArray int8Array(const QList<qint64>& values, qsizetype from, qsizetype to, 
 
 } // namespace
 
+void PostgresResultClear::operator()(pg_result* result) const
+{
+    PQclear(result);
+}
+
 pg_conn* PostgresStatements::handleOf(const QSqlDatabase& database)
 {
     const QVariant handle = database.driver() ? database.driver()->handle() : QVariant();
@@ -90,7 +100,7 @@ PostgresStatements::~PostgresStatements()
     }
 }
 
-void PostgresStatements::startPipeline(const QString& statement)
+void PostgresStatements::startPipeline(const QString& statement, bool rowsWanted)
 {
     if (PQpipelineStatus(connection) != PQ_PIPELINE_OFF)
         return;
@@ -100,11 +110,20 @@ void PostgresStatements::startPipeline(const QString& statement)
         PQclear(left);
     if (PQenterPipelineMode(connection) != 1)
         throw failureOf(connection, nullptr, statement);
+    // libpq keeps the single-row mode of Qt's last query for the first
+    // statement of a pipeline: one whose rows are read goes second, after
+    // an empty statement.
+    if (rowsWanted) {
+        if (PQsendQueryParams(connection, "", 0, nullptr, nullptr, nullptr, nullptr, 0) != 1)
+            throw failureOf(connection, nullptr, statement);
+        sent.push_back(Sent{QString(), false, false});
+    }
 }
 
-const QByteArray& PostgresStatements::prepared(const QString& statement, int parameters, const unsigned* types)
+const QByteArray& PostgresStatements::prepared(const QString& statement, int parameters, const unsigned* types,
+                                               bool rowsWanted)
 {
-    startPipeline(statement);
+    startPipeline(statement, rowsWanted);
     auto kept = statements.constFind(statement);
     if (kept != statements.constEnd())
         return kept.value();
@@ -113,24 +132,65 @@ const QByteArray& PostgresStatements::prepared(const QString& statement, int par
     const QByteArray name = "zuv_native_" + QByteArray::number(++made);
     if (PQsendPrepare(connection, name.constData(), statement.toUtf8().constData(), parameters, types) != 1)
         throw failureOf(connection, nullptr, statement);
-    sent.push_back(Sent{statement, true});
+    sent.push_back(Sent{statement, true, false});
     return statements.insert(statement, name).value();
 }
 
 void PostgresStatements::send(const QString& statement, const QByteArray& name, int parameters, const char* const* data,
-                              const int* lengths, const int* formats)
+                              const int* lengths, const int* formats, bool rowsWanted)
 {
-    if (PQsendQueryPrepared(connection, name.constData(), parameters, data, lengths, formats, 0) != 1)
+    if (PQsendQueryPrepared(connection, name.constData(), parameters, data, lengths, formats,
+                            rowsWanted ? BINARY : 0) != 1)
         throw failureOf(connection, nullptr, statement);
-    sent.push_back(Sent{statement, false});
+    sent.push_back(Sent{statement, false, rowsWanted});
+}
+
+PostgresResult PostgresStatements::read(const QString& statement, const QVariantList& values, qsizetype at, int count)
+{
+    rowsRead.reset();
+    sendValues(statement, values, at, count, true);
+    sync();
+    if (!rowsRead)
+        throw failureOf(connection, nullptr, statement);
+    return std::move(rowsRead);
+}
+
+int PostgresStatements::rowsOf(const pg_result* result)
+{
+    return PQntuples(result);
+}
+
+QVariant PostgresStatements::valueOf(const pg_result* result, int row, int column)
+{
+    if (PQgetisnull(result, row, column))
+        return QVariant();
+    const char* const data = PQgetvalue(result, row, column);
+    const int length = PQgetlength(result, row, column);
+    switch (PQftype(result, column)) {
+    case INT8_OID:
+        return QVariant(qFromBigEndian<qint64>(data));
+    case INT4_OID:
+        return QVariant(qint64(qFromBigEndian<qint32>(data)));
+    case INT2_OID:
+        return QVariant(qint64(qFromBigEndian<qint16>(data)));
+    case BOOL_OID:
+        return QVariant(data[0] != 0);
+    case BYTEA_OID:
+        return QVariant(QByteArray(data, length));
+    case TEXT_OID:
+    case VARCHAR_OID:
+        return QVariant(QString::fromUtf8(data, length));
+    default:
+        throw DatabaseFailure{QStringLiteral("no reading for a value of type %1").arg(PQftype(result, column))};
+    }
 }
 
 void PostgresStatements::sendOnce(const QString& statement)
 {
-    startPipeline(statement);
+    startPipeline(statement, false);
     if (PQsendQueryParams(connection, statement.toUtf8().constData(), 0, nullptr, nullptr, nullptr, nullptr, 0) != 1)
         throw failureOf(connection, nullptr, statement);
-    sent.push_back(Sent{statement, false});
+    sent.push_back(Sent{statement, false, false});
 }
 
 void PostgresStatements::sync()
@@ -154,7 +214,7 @@ bool PostgresStatements::readOutcomes(DatabaseFailure& failure)
     std::size_t index = 0; // of the statement whose outcome comes next
     bool ended = false;    // the last read ended a statement's outcome
     for (;;) {
-        const Result result(PQgetResult(connection));
+        Result result(PQgetResult(connection));
         if (!result) {
             // Each statement's outcome ends in a null; two in a row, or a
             // broken connection, and nothing more will come.
@@ -168,7 +228,11 @@ bool PostgresStatements::readOutcomes(DatabaseFailure& failure)
         const ExecStatusType status = PQresultStatus(result.get());
         if (status == PGRES_PIPELINE_SYNC)
             return failure.text.isEmpty();
-        if (status == PGRES_COMMAND_OK || status == PGRES_TUPLES_OK)
+        if (status == PGRES_TUPLES_OK && index < sent.size() && sent[index].rowsWanted)
+            rowsRead = Result(result.release());
+        // Rows not read may come one at a time, in Qt's single-row mode.
+        if (status == PGRES_COMMAND_OK || status == PGRES_TUPLES_OK || status == PGRES_SINGLE_TUPLE ||
+            status == PGRES_EMPTY_QUERY)
             continue;
         const Sent* const what = index < sent.size() ? &sent[index] : nullptr;
         if (what && what->prepares)
@@ -199,8 +263,14 @@ void PostgresStatements::sendColumnArrays(const QString& statement, int columns,
 
 void PostgresStatements::sendValues(const QString& statement, const QVariantList& values, qsizetype at, int count)
 {
+    sendValues(statement, values, at, count, false);
+}
+
+void PostgresStatements::sendValues(const QString& statement, const QVariantList& values, qsizetype at, int count,
+                                    bool rowsWanted)
+{
     // The server takes each parameter's type from where it stands.
-    const QByteArray& name = prepared(statement, count, nullptr);
+    const QByteArray& name = prepared(statement, count, nullptr, rowsWanted);
     std::vector<QByteArray> texts(static_cast<size_t>(count));
     std::vector<const char*> data(size_t(count), nullptr);
     std::vector<int> lengths(size_t(count), 0);
@@ -243,5 +313,5 @@ void PostgresStatements::sendValues(const QString& statement, const QVariantList
         data[size_t(i)] = text.isEmpty() ? "" : text.constData();
         lengths[size_t(i)] = int(text.size());
     }
-    send(statement, name, count, data.data(), lengths.data(), formats.data());
+    send(statement, name, count, data.data(), lengths.data(), formats.data(), rowsWanted);
 }

@@ -8,9 +8,20 @@
 
 #include <vector>
 
+#include <memory>
+
 class QSqlDatabase;
+class QVariant;
 struct DatabaseFailure;
 struct pg_conn;
+struct pg_result;
+
+// A result as libpq gives it, cleared when it goes.
+struct PostgresResultClear
+{
+    void operator()(pg_result* result) const;
+};
+using PostgresResult = std::unique_ptr<pg_result, PostgresResultClear>;
 
 // Statements that PostgreSQL runs through libpq's own interface: the rows an
 // upload writes and the statements whose rows are not read. Qt's driver runs
@@ -57,6 +68,14 @@ public:
     // lock, COMMIT), without keeping it prepared.
     void sendOnce(const QString& statement);
 
+    // Runs `statement` as sendValues() sends it, after what was sent before
+    // it and in the same round trip, and returns its rows (see sync()).
+    PostgresResult read(const QString& statement, const QVariantList& values, qsizetype at, int count);
+    // A value of a result of read() as Qt's driver gives it: a whole number,
+    // a text, bytes, a truth value, or an invalid value for null.
+    static QVariant valueOf(const pg_result* result, int row, int column);
+    static int rowsOf(const pg_result* result);
+
     // Waits until the server has done everything sent, and leaves the
     // connection to Qt's driver again. Throws DatabaseFailure with
     // PostgreSQL's own message for the first statement that failed; the
@@ -67,16 +86,19 @@ private:
     struct Sent
     {
         QString statement;
-        bool prepares; // its prepared form, not a run
+        bool prepares;   // its prepared form, not a run
+        bool rowsWanted; // its rows are kept for read()
     };
 
     // Starts a pipeline unless one is open, and returns the statement's name
     // on the server, sent for preparing the first time;
     // `types` as PQprepare takes them.
-    const QByteArray& prepared(const QString& statement, int parameters, const unsigned* types);
+    const QByteArray& prepared(const QString& statement, int parameters, const unsigned* types,
+                               bool rowsWanted = false);
     void send(const QString& statement, const QByteArray& name, int parameters, const char* const* data,
-              const int* lengths, const int* formats);
-    void startPipeline(const QString& statement);
+              const int* lengths, const int* formats, bool rowsWanted = false);
+    void sendValues(const QString& statement, const QVariantList& values, qsizetype at, int count, bool rowsWanted);
+    void startPipeline(const QString& statement, bool rowsWanted);
     // Reads the outcome of everything sent; false with the first failure.
     bool readOutcomes(DatabaseFailure& failure);
 
@@ -85,4 +107,6 @@ private:
     QHash<QString, QByteArray> statements;
     // What was sent since the last sync(), in order.
     std::vector<Sent> sent;
+    // The rows of the statement sent for read(), once synced.
+    PostgresResult rowsRead;
 };

@@ -85,11 +85,10 @@ constexpr qsizetype EVENTS_DELETED_AT_ONCE = 64;
 void storeEventTotals(SqlConnection& sql, const QVariant& member, const QMap<quint16, quint32>& totals)
 {
     QMap<quint16, quint32> stored;
-    QSqlQuery& read =
-        sql.run(QStringLiteral("SELECT event_id, total FROM event_totals WHERE member_number = ?"), {member});
+    SqlRows read =
+        sql.rows(QStringLiteral("SELECT event_id, total FROM event_totals WHERE member_number = ?"), {member});
     while (read.next())
         stored.insert(quint16(read.value(0).toUInt()), quint32(read.value(1).toLongLong()));
-    read.finish();
 
     QList<qint64> changed;
     for (auto it = totals.constBegin(); it != totals.constEnd(); ++it)
@@ -121,7 +120,7 @@ int storeInvitations(SqlConnection& sql, const QVariant& member, const QList<Inv
     int added = 0;
     sql.insertRows(QStringLiteral("INSERT INTO invitations (member_number, name, email, coin, received_at) VALUES"), 5,
                    rows, QStringLiteral("ON CONFLICT DO NOTHING RETURNING invitation_id"),
-                   [&added](const QSqlQuery&) { ++added; });
+                   [&added](const SqlRows&) { ++added; });
     return added;
 }
 
@@ -129,12 +128,12 @@ int storeInvitations(SqlConnection& sql, const QVariant& member, const QList<Inv
 // after it, in the same form.
 TotalsChange addToTotals(SqlConnection& sql, const TotalsChange& change)
 {
-    QSqlQuery& update = sql.run(QStringLiteral("UPDATE server_state SET value = value + CASE name"
-                                               " WHEN 'members' THEN CAST(? AS BIGINT)"
-                                               " WHEN 'purses' THEN CAST(? AS BIGINT) ELSE CAST(? AS BIGINT) END"
-                                               " WHERE name IN ('members', 'purses', 'sum_cents')"
-                                               " RETURNING name, value"),
-                                {sqlNumber(change.members), sqlNumber(change.purses), sqlNumber(change.sumCents)});
+    SqlRows update = sql.rows(QStringLiteral("UPDATE server_state SET value = value + CASE name"
+                                             " WHEN 'members' THEN CAST(? AS BIGINT)"
+                                             " WHEN 'purses' THEN CAST(? AS BIGINT) ELSE CAST(? AS BIGINT) END"
+                                             " WHERE name IN ('members', 'purses', 'sum_cents')"
+                                             " RETURNING name, value"),
+                              {sqlNumber(change.members), sqlNumber(change.purses), sqlNumber(change.sumCents)});
     TotalsChange totals;
     int read = 0;
     while (update.next()) {
@@ -148,7 +147,6 @@ TotalsChange addToTotals(SqlConnection& sql, const TotalsChange& change)
             totals.sumCents = value;
         ++read;
     }
-    update.finish();
     if (read != 3)
         throw DatabaseFailure{QStringLiteral("the project totals are missing from server_state")};
     return totals;
@@ -165,9 +163,9 @@ struct LatestUpload
 
     void read(SqlConnection& sql)
     {
-        QSqlQuery& query =
-            sql.run(QStringLiteral("SELECT name, value FROM server_state WHERE name IN"
-                                   " ('last_upload_member', 'last_upload_country', 'earlier_upload_country')"));
+        SqlRows query =
+            sql.rows(QStringLiteral("SELECT name, value FROM server_state WHERE name IN"
+                                    " ('last_upload_member', 'last_upload_country', 'earlier_upload_country')"));
         while (query.next()) {
             const QString name = query.value(0).toString();
             if (name == QLatin1String("last_upload_member"))
@@ -177,7 +175,6 @@ struct LatestUpload
             else
                 earlierCountry = quint8(query.value(1).toUInt());
         }
-        query.finish();
     }
     // Notes the member's upload as the latest and returns the country the
     // answer names as the latest upload's.
@@ -202,7 +199,7 @@ struct LatestUpload
 AnalysisNumbers readAnalysisNumbers(SqlConnection& sql)
 {
     AnalysisNumbers numbers;
-    QSqlQuery& analysis = sql.run(QStringLiteral("SELECT kind, newest FROM analysis_items"));
+    SqlRows analysis = sql.rows(QStringLiteral("SELECT kind, newest FROM analysis_items"));
     while (analysis.next()) {
         const QString kind = analysis.value(0).toString();
         const quint16 newest = quint16(analysis.value(1).toUInt());
@@ -213,7 +210,6 @@ AnalysisNumbers readAnalysisNumbers(SqlConnection& sql)
         else if (kind == QLatin1String("picture"))
             numbers.pictures = newest;
     }
-    analysis.finish();
     return numbers;
 }
 

@@ -52,15 +52,14 @@ qint64 SessionStore::digestOf(const Session& session)
 QHash<QString, SessionStore::Stored> SessionStore::storedWhere(const QString& condition, const QVariantList& values)
 {
     QHash<QString, Stored> stored;
-    QSqlQuery& query = sql.run(QStringLiteral("SELECT entry_datetime, session_id, content_digest, sum_cents,"
-                                              " pile_count, event_count FROM sessions WHERE member_number = ?") +
-                                   condition,
-                               values);
+    SqlRows query = sql.rows(QStringLiteral("SELECT entry_datetime, session_id, content_digest, sum_cents,"
+                                            " pile_count, event_count FROM sessions WHERE member_number = ?") +
+                                 condition,
+                             values);
     while (query.next())
         stored.insert(query.value(0).toString(),
                       Stored{query.value(1).toLongLong(), query.value(2), query.value(3).toLongLong(),
                              query.value(4).toLongLong(), query.value(5).toLongLong()});
-    query.finish();
     return stored;
 }
 

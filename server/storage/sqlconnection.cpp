@@ -9,6 +9,8 @@
 #include <QSqlRecord>
 #include <QStringList>
 
+#include <utility>
+
 namespace {
 
 DatabaseFailure failureOf(const QSqlQuery& query, const QString& statement)
@@ -37,6 +39,24 @@ QString numberRows(int columns)
     for (int i = 1; i <= columns; ++i)
         arrays << QStringLiteral("$%1").arg(i);
     return QStringLiteral("SELECT * FROM unnest(") + arrays.join(QLatin1Char(',')) + QLatin1Char(')');
+}
+
+// The statement with Qt's "?" as PostgreSQL's numbered parameters; a quoted
+// text is left as it is.
+QString numbered(const QString& statement)
+{
+    QString result;
+    result.reserve(statement.size() + 16);
+    int parameter = 0;
+    bool quoted = false;
+    for (const QChar c : statement) {
+        quoted = quoted != (c == QLatin1Char('\''));
+        if (c == QLatin1Char('?') && !quoted)
+            result += QLatin1Char('$') + QString::number(++parameter);
+        else
+            result += c;
+    }
+    return result;
 }
 
 // " (?,?,?)": one row of values to bind.
@@ -113,6 +133,31 @@ QString textFromSql(const QVariant& stored)
     return sent;
 }
 
+SqlRows::SqlRows(SqlRows&& other) noexcept
+    : query(std::exchange(other.query, nullptr)), result(std::move(other.result)), row(other.row)
+{
+}
+
+SqlRows::~SqlRows()
+{
+    if (query)
+        query->finish();
+}
+
+bool SqlRows::next()
+{
+    if (query)
+        return query->next();
+    return result && ++row < PostgresStatements::rowsOf(result.get());
+}
+
+QVariant SqlRows::value(int column) const
+{
+    if (query)
+        return query->value(column);
+    return PostgresStatements::valueOf(result.get(), row, column);
+}
+
 SqlConnection::SqlConnection(const QString& connectionName, const SqlDialect& dialect)
     : connection(connectionName), sqlDialect(dialect)
 {
@@ -163,19 +208,7 @@ void SqlConnection::write(const QString& statement, const QVariantList& values)
         postgres().sendOnce(statement);
         return;
     }
-    // Qt's "?" become PostgreSQL's numbered parameters; a quoted text is left as it is.
-    QString numbered;
-    numbered.reserve(statement.size() + values.size() * 2);
-    int parameter = 0;
-    bool quoted = false;
-    for (const QChar c : statement) {
-        quoted = quoted != (c == QLatin1Char('\''));
-        if (c == QLatin1Char('?') && !quoted)
-            numbered += QLatin1Char('$') + QString::number(++parameter);
-        else
-            numbered += c;
-    }
-    postgres().sendValues(numbered, values, 0, int(values.size()));
+    postgres().sendValues(numbered(statement), values, 0, int(values.size()));
 }
 
 void SqlConnection::settle()
@@ -213,12 +246,17 @@ void SqlConnection::rollback()
         rollback.exec(QStringLiteral("ROLLBACK"));
 }
 
+SqlRows SqlConnection::rows(const QString& statement, const QVariantList& values)
+{
+    if (sqlDialect.kind() == SqlDialect::Kind::PostgreSQL)
+        return SqlRows(postgres().read(numbered(statement), values, 0, int(values.size())));
+    return SqlRows(run(statement, values));
+}
+
 QVariant SqlConnection::value(const QString& statement, const QVariantList& values)
 {
-    QSqlQuery& query = run(statement, values);
-    const QVariant result = query.next() ? query.value(0) : QVariant();
-    query.finish();
-    return result;
+    SqlRows found = rows(statement, values);
+    return found.next() ? found.value(0) : QVariant();
 }
 
 void SqlConnection::execute(const QString& statement)
@@ -230,7 +268,7 @@ void SqlConnection::execute(const QString& statement)
 }
 
 void SqlConnection::insertRows(const QString& insertInto, int columns, const QVariantList& values,
-                               const QString& returning, const std::function<void(const QSqlQuery&)>& readRow)
+                               const QString& returning, const std::function<void(const SqlRows&)>& readRow)
 {
     // SQLite steps one kept statement a row at a time, its values bound directly.
     SqliteStatements* const sqlite = readRow ? nullptr : this->sqlite();
@@ -238,10 +276,9 @@ void SqlConnection::insertRows(const QString& insertInto, int columns, const QVa
         sqlite->runForEachRow(insertInto + placeholderRow(columns) + QLatin1Char(' ') + returning, columns, values);
         return;
     }
-    // On PostgreSQL, rows that are not read back go through libpq: the
-    // values, bytes above all, reach the server without being spelled out.
-    PostgresStatements* const postgres =
-        sqlDialect.kind() == SqlDialect::Kind::PostgreSQL && !readRow ? &this->postgres() : nullptr;
+    // On PostgreSQL through libpq: the values, bytes above all, reach the
+    // server without being spelled out.
+    const bool postgres = sqlDialect.kind() == SqlDialect::Kind::PostgreSQL;
     qsizetype rowsLeft = values.size() / columns;
     qsizetype at = 0;
     while (rowsLeft > 0) {
@@ -263,17 +300,16 @@ void SqlConnection::insertRows(const QString& insertInto, int columns, const QVa
         }
         if (!returning.isEmpty())
             statement += QLatin1Char(' ') + returning;
-        if (postgres) {
-            postgres->sendValues(statement, values, at, rows * columns);
+        const int count = rows * columns;
+        if (postgres && !readRow) {
+            this->postgres().sendValues(statement, values, at, count);
         } else {
-            QSqlQuery& query = run(statement, values.mid(at, qsizetype(rows) * columns));
-            if (readRow) {
-                while (query.next())
-                    readRow(query);
-                query.finish();
-            }
+            SqlRows returned = postgres ? SqlRows(this->postgres().read(statement, values, at, count))
+                                        : SqlRows(run(statement, values.mid(at, count)));
+            while (readRow && returned.next())
+                readRow(returned);
         }
-        at += qsizetype(rows) * columns;
+        at += count;
         rowsLeft -= rows;
     }
 }

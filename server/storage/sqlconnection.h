@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "server/storage/postgresstatements.h"
 #include "server/storage/sqldialect.h"
 
 #include <QHash>
@@ -17,7 +18,6 @@
 #include <string>
 
 class QDateTime;
-class PostgresStatements;
 class SqliteStatements;
 
 // Values as they are bound. A date and time is stored as its fields, as they
@@ -48,6 +48,30 @@ struct DatabaseFailure
     QString text;
 };
 
+// The rows a statement gave, read one after the other: next(), then value()
+// of each column. On SQLite they are Qt's, read as they come and let go
+// with this; on PostgreSQL libpq's, all read.
+class SqlRows
+{
+public:
+    explicit SqlRows(QSqlQuery& query) : query(&query) {}
+    explicit SqlRows(PostgresResult rows) : result(std::move(rows)) {}
+    SqlRows(SqlRows&& other) noexcept;
+    ~SqlRows();
+    SqlRows(const SqlRows&) = delete;
+    SqlRows& operator=(const SqlRows&) = delete;
+    SqlRows& operator=(SqlRows&&) = delete;
+
+    // To the next row; false after the last.
+    bool next();
+    QVariant value(int column) const;
+
+private:
+    QSqlQuery* query = nullptr;
+    PostgresResult result;
+    int row = -1;
+};
+
 // One open connection to the project database and the statements it has
 // prepared. A statement is prepared the first time it runs and kept for the
 // life of the connection, so an upload does not make the database parse and
@@ -69,6 +93,9 @@ public:
     // reading its rows. Whoever reads rows calls finish() when done, so that
     // no statement stays open across a commit.
     QSqlQuery& run(const QString& statement, const QVariantList& values = {});
+    // Runs the statement with these values, in order, and returns its rows.
+    // PostgreSQL gets it with what write() sent before it, in one round trip.
+    SqlRows rows(const QString& statement, const QVariantList& values = {});
     // Runs a statement whose rows are not read, with these values in order.
     // PostgreSQL gets it without waiting for the answer (see
     // PostgresStatements): its failure is thrown by the next statement that
@@ -93,7 +120,7 @@ public:
     // a row at a time, PostgresStatements); the others through Qt SQL, in as
     // few statements as the kept multi-row forms allow.
     void insertRows(const QString& insertInto, int columns, const QVariantList& values,
-                    const QString& returning = QString(), const std::function<void(const QSqlQuery&)>& readRow = {});
+                    const QString& returning = QString(), const std::function<void(const SqlRows&)>& readRow = {});
 
     // Inserts rows of whole numbers, `columns` of them to a row. `insertInto`
     // is the statement up to and including its column list; `after` (ON

@@ -116,7 +116,7 @@ void SqlDialect::begin(SqlConnection& sql, Access access, const QList<qint64>& s
 void SqlDialect::lockRowsInOrder(SqlConnection& sql, const QString& select) const
 {
     if (which == Kind::PostgreSQL)
-        sql.run(select + QStringLiteral(" FOR UPDATE")).finish();
+        sql.rows(select + QStringLiteral(" FOR UPDATE"));
 }
 
 int SqlDialect::schemaVersion(SqlConnection& sql) const

@@ -6,9 +6,8 @@
 #include <QString>
 #include <QVariantList>
 
-#include <vector>
-
 #include <memory>
+#include <vector>
 
 class QSqlDatabase;
 class QVariant;
@@ -23,8 +22,8 @@ struct PostgresResultClear
 };
 using PostgresResult = std::unique_ptr<pg_result, PostgresResultClear>;
 
-// Statements that PostgreSQL runs through libpq's own interface: the rows an
-// upload writes and the statements whose rows are not read. Qt's driver runs
+// Statements that PostgreSQL runs through libpq's own interface: what an
+// upload writes and reads, and every statement whose rows are not read. Qt's driver runs
 // a prepared statement as the text EXECUTE with every value spelled out,
 // which the server parses again each time, arrays of thousands of numbers
 // and bytes as hexadecimal included, and waits for each statement's answer
@@ -32,7 +31,8 @@ using PostgresResult = std::unique_ptr<pg_result, PostgresResultClear>;
 // (PQprepare) and every run sends its values apart from it, numbers and
 // bytes in binary; and statements are sent one after the other without
 // waiting (libpq's pipeline), so that the writes between two reads of an
-// upload cost one round trip to the server, not one each. The statements
+// upload cost one round trip to the server with the read after them, not
+// one each. Rows read come in binary as well. The statements
 // live as long as the database session; each is named apart from every other
 // the process prepares, so a later SqlConnection on the same session never
 // meets a name already taken.

@@ -115,10 +115,11 @@ public:
     // Inserts rows of `columns` values each (`values` holds them row after
     // row); `insertInto` is the statement up to and including VALUES, and
     // `returning` (ON CONFLICT ..., RETURNING ...) follows the rows. With a
-    // RETURNING clause, `readRow` is called for every row it returns. Rows
-    // not read back go through the database's own interface (SqliteStatements
-    // a row at a time, PostgresStatements); the others through Qt SQL, in as
-    // few statements as the kept multi-row forms allow.
+    // RETURNING clause, `readRow` is called for every row it returns.
+    // PostgreSQL gets them through libpq (PostgresStatements), SQLite a row at
+    // a time through its own interface (SqliteStatements) unless they are
+    // read back, then through Qt SQL; both in as few statements as the kept
+    // multi-row forms allow.
     void insertRows(const QString& insertInto, int columns, const QVariantList& values,
                     const QString& returning = QString(), const std::function<void(const SqlRows&)>& readRow = {});
 

@@ -23,19 +23,18 @@ struct PostgresResultClear
 using PostgresResult = std::unique_ptr<pg_result, PostgresResultClear>;
 
 // Statements that PostgreSQL runs through libpq's own interface: what an
-// upload writes and reads, and every statement whose rows are not read. Qt's driver runs
-// a prepared statement as the text EXECUTE with every value spelled out,
-// which the server parses again each time, arrays of thousands of numbers
-// and bytes as hexadecimal included, and waits for each statement's answer
-// before it sends the next. Here a statement with values is prepared once
-// (PQprepare) and every run sends its values apart from it, numbers and
-// bytes in binary; and statements are sent one after the other without
-// waiting (libpq's pipeline), so that the writes between two reads of an
-// upload cost one round trip to the server with the read after them, not
-// one each. Rows read come in binary as well. The statements
-// live as long as the database session; each is named apart from every other
-// the process prepares, so a later SqlConnection on the same session never
-// meets a name already taken.
+// upload writes and reads, and every statement whose rows are not read. Qt's
+// driver runs a prepared statement as the text EXECUTE with every value
+// spelled out, which the server parses again each time, arrays of thousands of
+// numbers and bytes as hexadecimal included, and waits for each statement's
+// answer before it sends the next. Here a statement with values is prepared
+// once (PQprepare) and every run sends its values apart from it, numbers and
+// bytes in binary; and statements are sent one after the other without waiting
+// (libpq's pipeline), so that the writes between two reads of an upload cost
+// one round trip to the server with the read after them, not one each. Rows
+// read come in binary as well. The statements live as long as the database
+// session; each is named apart from every other the process prepares, so a
+// later SqlConnection on the same session never meets a name already taken.
 //
 // Qt's driver reads a forward-only query's rows as they come: the caller
 // makes sure no Qt query is still reading on the connection before sending

@@ -98,6 +98,7 @@ class TestProjectDatabase : public QObject
 private Q_SLOTS:
     void init();
     void failedUploadLeavesNoTrace();
+    void writesFailByTheNextRead();
     void totalsFollowWhatWasStored();
     void publishedNumbersEqualAFreshCount();
     void newcomerSentAgain_data();
@@ -175,6 +176,41 @@ void TestProjectDatabase::failedUploadLeavesNoTrace()
     QCOMPARE(together[1].refusal, unsigned(TCP_SERVER_IS_ILL));
     QCOMPARE(keptTotals(database.database()), QStringLiteral("2 2 400"));
     QCOMPARE(rowsOf(database.database(), "SELECT SUM(coins) FROM result_cells"), QStringLiteral("4"));
+}
+
+void TestProjectDatabase::writesFailByTheNextRead()
+{
+    ProjectDatabase database;
+    QVERIFY(database.open(location));
+    const QString bump = QStringLiteral("UPDATE server_state SET value = value + ? WHERE name = 'probe'");
+    const QString readBack = QStringLiteral("SELECT value FROM server_state WHERE name = 'probe'");
+    // Writes are done in order before a read, whichever way it reads.
+    QVERIFY2(database.write([&](SqlConnection& sql) {
+        sql.write(QStringLiteral("INSERT INTO server_state (name, value) VALUES ('probe', ?)"), {sqlNumber(1)});
+        sql.write(bump, {sqlNumber(1)});
+        QCOMPARE(sql.value(readBack).toLongLong(), 2);
+        sql.write(bump, {sqlNumber(10)});
+        QSqlQuery& query = sql.run(readBack);
+        QVERIFY(query.next());
+        QCOMPARE(query.value(0).toLongLong(), 12);
+        query.finish();
+    }),
+             qPrintable(database.lastError()));
+
+    // A write that fails fails its transaction by the next read at the
+    // latest, with its own statement named, and undoes the writes around it.
+    QString read;
+    const bool done = database.write([&](SqlConnection& sql) {
+        sql.write(bump, {sqlNumber(100)});
+        sql.write(QStringLiteral("INSERT INTO server_state (name, value) VALUES ('probe', 0)"));
+        sql.write(bump, {sqlNumber(1000)});
+        read = sql.value(readBack).toString();
+    });
+    QVERIFY(!done);
+    QVERIFY(read.isEmpty());
+    QVERIFY2(database.lastError().contains(QLatin1String("INSERT INTO server_state")),
+             qPrintable(database.lastError()));
+    QCOMPARE(rowsOf(database.database(), readBack), QStringLiteral("12"));
 }
 
 void TestProjectDatabase::totalsFollowWhatWasStored()

@@ -282,11 +282,12 @@ QString keptTotals(const QSqlDatabase& db)
                                      " (SELECT value FROM server_state WHERE name = 'sum_cents')"));
 }
 
-int lockWaits(const QSqlDatabase& db)
+int rowLockWaits(const QSqlDatabase& db)
 {
     rowsOf(db, QStringLiteral("SELECT pg_stat_clear_snapshot()")); // else as first seen in the transaction
+    // Not a wait for an advisory lock, such as a writer's for a publication under way.
     return rowsOf(db, QStringLiteral("SELECT COUNT(*) FROM pg_stat_activity WHERE datname = current_database()"
-                                     " AND wait_event_type = 'Lock'"))
+                                     " AND wait_event_type = 'Lock' AND wait_event IN ('transactionid', 'tuple')"))
         .toInt();
 }
 

@@ -102,8 +102,9 @@ QString storedPiles(const QSqlDatabase& db);
 qint64 memberCoins(const QSqlDatabase& db, qint64 member);
 // The running totals the server keeps, in the same form.
 QString keptTotals(const QSqlDatabase& db);
-// How many sessions of the PostgreSQL database wait for a lock, seen afresh even inside a transaction.
-int lockWaits(const QSqlDatabase& db);
+// How many sessions of the PostgreSQL database wait for a row that another
+// transaction holds, seen afresh even inside a transaction.
+int rowLockWaits(const QSqlDatabase& db);
 // An empty session begun at `entry`.
 Session sessionAt(const QDateTime& entry);
 // An upload the server takes, with a message of `messageChars` characters.

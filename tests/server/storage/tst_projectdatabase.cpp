@@ -541,7 +541,7 @@ void TestProjectDatabase::frontEndsStoreSideBySide()
     QVERIFY(holder.exec("BEGIN"));
     QVERIFY(holder.exec("SELECT 1 FROM members WHERE member_number = 2 FOR UPDATE"));
     auto first = std::async(std::launch::async, uploadsStoredByFrontEnd, 0);
-    QTRY_COMPARE(lockWaits(database.database()), 1); // else it gives up waiting after a while
+    QTRY_COMPARE(rowLockWaits(database.database()), 1); // else it gives up waiting after a while
     const int secondStored = uploadsStoredByFrontEnd(1);
     holder.exec("ROLLBACK");
     QCOMPARE(first.get(), 2);
@@ -619,7 +619,7 @@ void TestProjectDatabase::writersWaitForTheirLocks()
     QVERIFY(holder.exec(
         QStringLiteral("SELECT 1 FROM members WHERE member_number = %1 FOR UPDATE").arg(receipt.memberNumber)));
     auto first = std::async(std::launch::async, storedByFrontEnd, 2, 5);
-    QTRY_COMPARE(lockWaits(database.database()), 1);
+    QTRY_COMPARE(rowLockWaits(database.database()), 1);
     auto second = std::async(std::launch::async, storedByFrontEnd, 3, 6);
     QTRY_COMPARE(advisoryLocks("false"), QStringLiteral("1")); // not the row's
     holder.exec("ROLLBACK");
@@ -812,7 +812,7 @@ void TestProjectDatabase::stoppedFrontEnd()
     QVERIFY(holder.exec("SELECT value FROM server_state WHERE name = 'sum_cents' FOR UPDATE"));
     RawConnection held(stopped.port());
     QVERIFY(held.send(honestUpload()));
-    QTRY_COMPARE(lockWaits(db), 1);
+    QTRY_COMPARE(rowLockWaits(db), 1);
     QCOMPARE(::kill(pid_t(stopped.process().processId()), SIGSTOP), 0);
     QVERIFY(holder.exec("ROLLBACK"));
     QVERIFY(uploaded(other.port(), newcomer(FRANCE, 3, {{CENT_10, FRANCE, 1}})) != 0); // within the exchange's 10 s
@@ -847,9 +847,9 @@ void TestProjectDatabase::storingConnectionsSideBySide()
         QStringLiteral("SELECT 1 FROM members WHERE member_number = %1 FOR UPDATE").arg(joined.memberNumber)));
     RawConnection held(server.port());
     QVERIFY(held.send(uploadMessage(waiting)));
-    QTRY_COMPARE(lockWaits(db), 1);
+    QTRY_COMPARE(rowLockWaits(db), 1);
     QVERIFY(uploaded(server.port(), newcomer(GERMANY, 3, {{CENT_1, GERMANY, 2}})) != 0);
-    QCOMPARE(lockWaits(db), 1); // the first still waits
+    QCOMPARE(rowLockWaits(db), 1); // the first still waits
     QVERIFY(holder.exec("ROLLBACK"));
     bool ended = false;
     QVERIFY(startsWithMagic(held.read(ended, exchangeTimeoutMs)));

@@ -115,8 +115,9 @@ void SqlDialect::begin(SqlConnection& sql, Access access, const QList<qint64>& s
 
 void SqlDialect::lockRowsInOrder(SqlConnection& sql, const QString& select) const
 {
+    // Sent with what follows it: the locks are taken before the next statement runs.
     if (which == Kind::PostgreSQL)
-        sql.rows(select + QStringLiteral(" FOR UPDATE"));
+        sql.write(select + QStringLiteral(" FOR UPDATE"));
 }
 
 int SqlDialect::schemaVersion(SqlConnection& sql) const

@@ -32,11 +32,11 @@
 #include "common/constants.h"
 #include "net/protocol.h"
 #include "net/serveranswer.h"
+#include "server/results/publicationrun.h"
+#include "server/results/resultsaggregates.h"
 #include "server/storage/databaselocation.h"
 #include "server/storage/projectdatabase.h"
 #include "server/storage/projectschema.h"
-#include "server/results/publicationrun.h"
-#include "server/results/resultsaggregates.h"
 #include "server/storage/sqlconnection.h"
 
 #include <QDataStream>
@@ -484,7 +484,10 @@ BENCHMARK(BM_ServerUploads)
     ->UseManualTime()
     ->Unit(benchmark::kMillisecond);
 
-// At this many clients at once, on either database.
+// The processor time an upload may cost, server and database together, at
+// every level: by database kind.
+constexpr double GOAL_CPU_MS[] = {1.0, 2.5};
+// And SQLite stores this many uploads a second from this many clients at once.
 constexpr int GOAL_CLIENTS = 8;
 constexpr double GOAL_UPLOADS_PER_SECOND = 1000;
 
@@ -1577,11 +1580,12 @@ int main(int argc, char** argv)
                 continue;
             }
             const double rate = reporter.counter(name, "uploads_per_s");
+            const double cpu = reporter.counter(name, "cpu_ms");
             std::printf("%7.1f uploads/s  median %7.2f ms  p99 %7.2f ms  CPU %5.2f ms each", rate,
-                        reporter.counter(name, "median_ms"), reporter.counter(name, "p99_ms"),
-                        reporter.counter(name, "cpu_ms"));
-            if (clients == GOAL_CLIENTS)
-                std::printf("  goal: %s (>= %.0f uploads/s)", rate >= GOAL_UPLOADS_PER_SECOND ? "ok" : "MISSED",
+                        reporter.counter(name, "median_ms"), reporter.counter(name, "p99_ms"), cpu);
+            std::printf("  goal: %s (CPU <= %.1f ms)", cpu <= GOAL_CPU_MS[kind] ? "ok" : "MISSED", GOAL_CPU_MS[kind]);
+            if (kind == SQLITE && clients == GOAL_CLIENTS)
+                std::printf(", %s (>= %.0f uploads/s)", rate >= GOAL_UPLOADS_PER_SECOND ? "ok" : "MISSED",
                             GOAL_UPLOADS_PER_SECOND);
             std::printf("\n");
         }

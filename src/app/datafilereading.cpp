@@ -1,9 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/datafilereading.h"
 
+#include "common/background.h"
 #include "storage/clientstorage.h"
-
-#include <system_error>
 
 struct DataFileReading::Result
 {
@@ -18,12 +17,7 @@ DataFileReading::DataFileReading(const QString& fileName)
         reading->code = reading->record->loadFromDisk(fileName);
         return reading;
     };
-    try {
-        result = std::async(std::launch::async, read);
-    } catch (const std::system_error&) {
-        // No thread to be had: the file is read when it is taken.
-        result = std::async(std::launch::deferred, read);
-    }
+    result = startInBackground(read);
 }
 
 DataFileReading::~DataFileReading()

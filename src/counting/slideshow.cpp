@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "counting/slideshow.h"
 
+#include "common/background.h"
 #include "common/boxwidget.h"
 #include "common/messagebox.h"
 #include "counting/coindrawing.h"
@@ -158,6 +159,9 @@ QString summaryText(int loaded, int failed)
 SlideShow::SlideShow(QWidget* parent, const QString& name) : QWidget(parent)
 {
     setObjectName(name);
+    // Listing the readable formats loads every picture plugin: that is done
+    // while the window is built, before the pictures are loaded.
+    readableFormats = startInBackground([] { return QImageReader::supportedImageFormats(); }).share();
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
 
@@ -200,7 +204,7 @@ void SlideShow::loadPictures(const QString& path, const QString& suffix, bool& d
 {
     QString formatList;
     bool supported = false;
-    for (const QByteArray& format : QImageReader::supportedImageFormats()) {
+    for (const QByteArray& format : readableFormats.get()) {
         const QString formatName = QString::fromLatin1(format);
         formatList += formatName + QLatin1Char(' ');
         if (suffix == formatName || suffix == formatName.toLower())

@@ -3,10 +3,12 @@
 
 #include "common/constants.h"
 
+#include <QByteArray>
 #include <QColor>
 #include <QFont>
 #include <QHash>
 #include <QImage>
+#include <QList>
 #include <QPixmap>
 #include <QSize>
 #include <QStaticText>
@@ -15,6 +17,7 @@
 
 #include <array>
 #include <bitset>
+#include <future>
 #include <map>
 #include <tuple>
 
@@ -111,6 +114,9 @@ private:
     // A drawn coin without its names: the 16 coins of a value share it.
     const QImage& blankCoin(QSize size, const QColor& inner, const QColor& outer, int innerSize, int outerSize) const;
 
+    // The picture formats the toolkit reads, listed on a thread of its own
+    // from construction on.
+    std::shared_future<QList<QByteArray>> readableFormats;
     mutable PictureTable pics;
     // Pictures whose file could not be read and that are not drawn yet,
     // by number (country * 8 + coin).

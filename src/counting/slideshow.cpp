@@ -220,16 +220,16 @@ void SlideShow::loadPictures(const QString& path, const QString& suffix, bool& d
     progress.setAutoClose(false);
     progress.setAutoReset(false);
     progress.setValue(0);
-    progress.show();
 
     int loaded = 0;
     int failed = 0;
     undrawn.reset();
     // The bar is redrawn once a frame at most, so the value is set and the
     // events let through once a frame too: reading a picture takes far less.
-    // The first frame is the dialog's first moment on the screen: pictures
-    // that are all read (or found missing) sooner leave nothing to watch,
-    // and the window is drawn once, enabled, instead of disabled first.
+    // The dialog comes on the screen with the first frame: pictures that are
+    // all read (or found missing) sooner leave nothing to watch, no dialog
+    // flashes up, and the window is drawn once, enabled, instead of disabled
+    // first.
     QElapsedTimer sinceEvents;
     sinceEvents.start();
     for (unsigned countryIdx = 0; countryIdx < unsigned(NUM_COUNTRIES); ++countryIdx) {
@@ -237,6 +237,7 @@ void SlideShow::loadPictures(const QString& path, const QString& suffix, bool& d
             const unsigned number = countryIdx * NUM_COINS + coinIdx;
             if (sinceEvents.elapsed() >= progressFrameMs) {
                 progress.setValue(int(number));
+                progress.show();
                 QCoreApplication::processEvents();
                 sinceEvents.start();
             }

@@ -116,6 +116,7 @@ private Q_SLOTS:
     void zeroedCellsAreBlankedAfterTheirDelay();
     void steppingAndJumping();
     void picturesAreReadOrDrawn();
+    void longLoadingShowsItsProgress();
     void drawnCoinsFollowTheFont();
 };
 
@@ -362,6 +363,37 @@ void TestCounting::picturesAreReadOrDrawn()
     // Coins of one colour keep their own sizes: 1 cent 106 wide (from x = 32), 5 cent 138 (from x = 16).
     QCOMPARE(show.pictures()[0][3].toImage().pixel(20, 85), white);
     QCOMPARE(show.pictures()[2][3].toImage().pixel(20, 85), qRgb(239, 181, 148));
+}
+
+// Pictures that take longer than a frame to read bring up the progress
+// dialog; the window waits behind it.
+void TestCounting::longLoadingShowsItsProgress()
+{
+    QTemporaryDir dir;
+    QImage picture(400, 400, QImage::Format_RGB32);
+    picture.fill(Qt::darkCyan);
+    for (size_t coin = 0; coin < 8; ++coin)
+        for (size_t country = 0; country < 16; ++country)
+            QVERIFY(
+                picture.save(dir.filePath(coinnames[coin] + countrynames[country] + QStringLiteral(".gif")), "PNG"));
+
+    SlideShow show;
+    QString label;
+    QString cancel;
+    int steps = 0;
+    whenModalAppears(QStringLiteral("progress"), [&](QWidget* modal) {
+        auto* progress = static_cast<QProgressDialog*>(modal);
+        label = progress->labelText();
+        cancel = progress->findChild<QPushButton*>()->text();
+        steps = progress->maximum();
+    });
+    bool dontNag = false;
+    show.loadPictures(dir.path() + QLatin1Char('/'), QStringLiteral("gif"), dontNag);
+    QCOMPARE(label, QStringLiteral("Loading pictures..."));
+    QCOMPARE(cancel, QStringLiteral("Abort not possible"));
+    QCOMPARE(steps, 128);
+    QCOMPARE(show.pictures()[7][15].toImage().pixel(200, 200), QColor(Qt::darkCyan).rgb());
+    QVERIFY(!QApplication::activeModalWidget()); // closed once the pictures are there
 }
 
 // A drawn coin's names are written, centred, in the slide show's font of the moment.

@@ -89,7 +89,7 @@ CountTable::CountTable(int numRows, int numColumns, QWidget* parent, const QStri
     title->setWordWrap(true);
     layout->addWidget(title);
 
-    table = new QTableWidget(qMax(numRows, 0), qMax(numColumns, 0), this);
+    table = new QTableWidget(this);
     table->setObjectName(QStringLiteral("table"));
     auto* prototype = new QTableWidgetItem;
     prototype->setTextAlignment(Qt::AlignRight | Qt::AlignVCenter);
@@ -107,7 +107,9 @@ CountTable::CountTable(int numRows, int numColumns, QWidget* parent, const QStri
     connect(buttonReset, &QPushButton::clicked, this, &CountTable::buttonResetPressed);
 
     // Headers: national sides down the left, coin values across the top,
-    // measured in the bold font they are shown in.
+    // measured in the bold font they are shown in. Their font and sizes are
+    // set before the rows and columns are made, which then start at their
+    // size: the headers measure their texts once instead of at every change.
     QFont headerFont = table->font();
     headerFont.setWeight(QFont::Bold);
     const QFontMetrics metrics(headerFont);
@@ -115,6 +117,16 @@ CountTable::CountTable(int numRows, int numColumns, QWidget* parent, const QStri
     QHeaderView* columns = table->horizontalHeader();
     rows->setFont(headerFont);
     columns->setFont(headerFont);
+    // Rows just tall enough for a line of text, so the whole grid fits into
+    // the main window without scrolling.
+    const int rowSize = metrics.height() + rowPadding;
+    rows->setMinimumSectionSize(rowSize);
+    rows->setDefaultSectionSize(rowSize);
+    const int cellWidth = metrics.horizontalAdvance(QStringLiteral(" 1234 "));
+    columns->setMinimumSectionSize(0);
+    columns->setDefaultSectionSize(cellWidth);
+    table->setRowCount(qMax(numRows, 0));
+    table->setColumnCount(qMax(numColumns, 0));
 
     int widestLabel = 0;
     for (int r = 0; r < table->rowCount() && r < NUM_NATIONAL_SIDES; ++r) {
@@ -123,20 +135,8 @@ CountTable::CountTable(int numRows, int numColumns, QWidget* parent, const QStri
         widestLabel = qMax(widestLabel, metrics.horizontalAdvance(label));
     }
     rows->setFixedWidth(widestLabel + metrics.horizontalAdvance(QStringLiteral("ix")));
-    // Rows just tall enough for a line of text, so the whole grid fits into
-    // the main window without scrolling.
-    const int rowSize = metrics.height() + rowPadding;
-    rows->setMinimumSectionSize(rowSize);
-    rows->setDefaultSectionSize(rowSize);
-
-    const int cellWidth = metrics.horizontalAdvance(QStringLiteral(" 1234 "));
-    columns->setMinimumSectionSize(0);
-    columns->setDefaultSectionSize(cellWidth);
-    for (int c = 0; c < table->columnCount(); ++c) {
-        if (c < NUM_COINS)
-            table->setHorizontalHeaderItem(c, new QTableWidgetItem(shownCoinName(c)));
-        columns->resizeSection(c, cellWidth);
-    }
+    for (int c = 0; c < table->columnCount() && c < NUM_COINS; ++c)
+        table->setHorizontalHeaderItem(c, new QTableWidgetItem(shownCoinName(c)));
 
     // The grid shows all its cells and keeps its height.
     table->setSizeAdjustPolicy(QAbstractScrollArea::AdjustToContents);

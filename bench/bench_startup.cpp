@@ -16,8 +16,10 @@
 //
 // The goal is a ratio: the program's median start against the minimal
 // window's, from starts taken in turns (minimal window, the one with text,
-// program, and an older build of the program when --against names its
-// bench_zuvstartup), so that a busy machine slows all of them alike.
+// the one with the program's widgets, the program, and an older build of the
+// program when --against names its bench_zuvstartup), so that a busy machine
+// slows all of them alike. The two further references tell what the fonts
+// and what the window's widgets cost by themselves (minimalwindow.cpp).
 // --starts=N sets the number of turns (5, or 21 when ZUV_BENCH_FULL_SCALE is
 // set). The processor time of each start is given as well: it hardly depends
 // on what else the machine does.
@@ -60,8 +62,8 @@ constexpr double GOAL_RATIO = 1.15;
 constexpr int CI_STARTS = 5;
 constexpr int FULL_SCALE_STARTS = 21;
 
-enum Setup { MinimalWindow, MinimalWindowWithText, ZuvDrawnCoins, ZuvPictureFiles };
-constexpr int SETUPS = 4;
+enum Setup { MinimalWindow, MinimalWindowWithText, MinimalWindowWithWidgets, ZuvDrawnCoins, ZuvPictureFiles };
+constexpr int SETUPS = 5;
 
 QTemporaryDir& workDir()
 {
@@ -97,8 +99,8 @@ bool writePictures(const QString& folder)
 // The working directory of a setup, made on first use.
 QString folderOf(Setup setup)
 {
-    static bool made[SETUPS] = {false, false, false, false};
-    const char* const names[SETUPS] = {"minimal", "minimaltext", "drawn", "pictures"};
+    static bool made[SETUPS] = {false, false, false, false, false};
+    const char* const names[SETUPS] = {"minimal", "minimaltext", "minimalwidgets", "drawn", "pictures"};
     const QString folder = workDir().path() + QLatin1Char('/') + QLatin1String(names[setup]);
     if (!made[setup]) {
         QDir().mkpath(folder);
@@ -169,13 +171,15 @@ StartResult startOnce(const char* program, const char* argument, const QString& 
 
 void BM_StartUp(benchmark::State& state, Setup setup)
 {
-    const bool minimal = setup == MinimalWindow || setup == MinimalWindowWithText;
+    const bool minimal = setup == MinimalWindow || setup == MinimalWindowWithText || setup == MinimalWindowWithWidgets;
     const char* program = minimal ? ZUV_BENCH_MINIMALWINDOW : ZUV_BENCH_ZUVSTARTUP;
     // A null argument ends the list.
-    const char* argument = setup == MinimalWindowWithText ? "--text" : nullptr;
+    const char* argument = setup == MinimalWindowWithText      ? "--text"
+                           : setup == MinimalWindowWithWidgets ? "--widgets"
+                                                               : nullptr;
     const QString folder = folderOf(setup);
     // Averages of the phases as the program saw them.
-    double toMain = 0, inProcess = 0, untilShown = 0, pictures = 0, afterPictures = 0, firstPaint = 0;
+    double toMain = 0, inProcess = 0, untilShown = 0, untilEnabled = 0, firstPaint = 0, progressShown = 0;
     for (auto _ : state) {
         const StartResult r = startOnce(program, argument, folder);
         if (r.seconds < 0) {
@@ -187,8 +191,8 @@ void BM_StartUp(benchmark::State& state, Setup setup)
         inProcess += r.shownMs;
         if (setup == ZuvDrawnCoins || setup == ZuvPictureFiles) {
             untilShown += r.windowShownMs;
-            pictures += r.progressHiddenMs - r.progressShownMs;
-            afterPictures += r.enabledMs - r.progressHiddenMs;
+            untilEnabled += r.enabledMs - r.windowShownMs;
+            progressShown += r.progressShownMs >= 0 ? 1 : 0;
             firstPaint += r.shownMs - r.enabledMs;
         }
     }
@@ -197,14 +201,17 @@ void BM_StartUp(benchmark::State& state, Setup setup)
     state.counters["in_process_ms"] = inProcess / n;
     if (!minimal) {
         state.counters["shown_disabled_ms"] = untilShown / n;
-        state.counters["pictures_ms"] = pictures / n;
-        state.counters["then_enabled_ms"] = afterPictures / n;
+        state.counters["then_enabled_ms"] = untilEnabled / n;
+        state.counters["progress_shown"] = progressShown / n;
         state.counters["first_paint_ms"] = firstPaint / n;
     }
 }
 
 BENCHMARK_CAPTURE(BM_StartUp, minimal_window, MinimalWindow)->UseManualTime()->Unit(benchmark::kMillisecond);
 BENCHMARK_CAPTURE(BM_StartUp, minimal_window_with_text, MinimalWindowWithText)
+    ->UseManualTime()
+    ->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(BM_StartUp, minimal_window_with_widgets, MinimalWindowWithWidgets)
     ->UseManualTime()
     ->Unit(benchmark::kMillisecond);
 BENCHMARK_CAPTURE(BM_StartUp, zuv_drawn_coins, ZuvDrawnCoins)->UseManualTime()->Unit(benchmark::kMillisecond);
@@ -217,8 +224,9 @@ void printPhases(const CollectingReporter& reporter, const std::string& name, co
         return;
     const auto c = [&](const char* counter) { return reporter.counter(name, counter); };
     std::printf("  %s: process start to main() %.1f ms, main() to the window shown disabled %.1f ms (data file "
-                "loaded, widgets built), pictures %.1f ms, on to enabled %.1f ms, first paint %.1f ms\n",
-                label, c("to_main_ms"), c("shown_disabled_ms"), c("pictures_ms"), c("then_enabled_ms"),
+                "loaded, widgets built), on to enabled %.1f ms (pictures loaded; the progress dialog came up in "
+                "%.0f%% of the starts), first paint %.1f ms\n",
+                label, c("to_main_ms"), c("shown_disabled_ms"), c("then_enabled_ms"), 100 * c("progress_shown"),
                 c("first_paint_ms"));
 }
 
@@ -288,11 +296,14 @@ void printComparison(const std::vector<Contender>& contenders, int turns, const 
 {
     std::printf("\n== start-up against the minimal window, %d starts each in turns (%s), load average %s ==\n", turns,
                 displayLabel.c_str(), loadAverage().c_str());
-    // The first contender is the floor, the second the window with text.
+    // The first contender is the floor, then come the window with text and
+    // the one with the program's widgets.
     const double floor = median(contenders[0].seconds);
     const double cpuFloor = median(contenders[0].cpuSeconds);
     const double textFloor = median(contenders[1].seconds);
     const double cpuTextFloor = median(contenders[1].cpuSeconds);
+    const double widgetsFloor = median(contenders[2].seconds);
+    const double cpuWidgetsFloor = median(contenders[2].cpuSeconds);
     for (const Contender& c : contenders) {
         const bool program = c.setup == ZuvDrawnCoins;
         const double m = median(c.seconds);
@@ -301,14 +312,15 @@ void printComparison(const std::vector<Contender>& contenders, int turns, const 
         if (&c != &contenders.front())
             std::printf("  ratio %.2f", m / floor);
         if (program)
-            std::printf(", goal <= %.2f: %s; against the text window %.2f", GOAL_RATIO,
-                        m / floor <= GOAL_RATIO ? "met" : "NOT met", m / textFloor);
+            std::printf(", goal <= %.2f: %s; against the text window %.2f, the widgets window %.2f", GOAL_RATIO,
+                        m / floor <= GOAL_RATIO ? "met" : "NOT met", m / textFloor, m / widgetsFloor);
         const double cpu = median(c.cpuSeconds);
         std::printf("\n    processor time median %6.1f ms", cpu * 1e3);
         if (&c != &contenders.front())
             std::printf("  ratio %.2f", cpu / cpuFloor);
         if (program)
-            std::printf("; against the text window %.2f", cpu / cpuTextFloor);
+            std::printf("; against the text window %.2f, the widgets window %.2f", cpu / cpuTextFloor,
+                        cpu / cpuWidgetsFloor);
         std::printf("\n");
     }
 }
@@ -340,6 +352,9 @@ int main(int argc, char** argv)
              0, 0, 0},
             {"zuv, 128 picture files (against that)", "BM_StartUp/zuv_picture_files",
              "BM_StartUp/minimal_window_with_text", 0, 0, 0},
+            {"minimal window with the program's widgets", "BM_StartUp/minimal_window_with_widgets", "", 0, 0, 0},
+            {"zuv, 128 drawn coins (against that)", "BM_StartUp/zuv_drawn_coins",
+             "BM_StartUp/minimal_window_with_widgets", 0, 0, 0},
         });
     printPhases(reporter, "BM_StartUp/zuv_drawn_coins", "zuv, 128 drawn coins");
     printPhases(reporter, "BM_StartUp/zuv_picture_files", "zuv, 128 picture files");
@@ -347,6 +362,12 @@ int main(int argc, char** argv)
     std::vector<Contender> contenders{
         {"minimal window", ZUV_BENCH_MINIMALWINDOW, nullptr, MinimalWindow, {}, {}},
         {"minimal window with a line of text", ZUV_BENCH_MINIMALWINDOW, "--text", MinimalWindowWithText, {}, {}},
+        {"minimal window with the program's widgets",
+         ZUV_BENCH_MINIMALWINDOW,
+         "--widgets",
+         MinimalWindowWithWidgets,
+         {},
+         {}},
         {"zuv, 128 drawn coins", ZUV_BENCH_ZUVSTARTUP, nullptr, ZuvDrawnCoins, {}, {}}};
     if (!against.empty())
         contenders.push_back({"zuv, 128 drawn coins: " + against, against.c_str(), nullptr, ZuvDrawnCoins, {}, {}});

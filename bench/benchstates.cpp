@@ -18,6 +18,7 @@
 namespace {
 
 constexpr std::uint32_t SEED = 20020101;
+constexpr int NEW_FRIEND_EVERY = 4;
 const QDateTime FIRST_SESSION(QDate(2002, 1, 1), QTime(9, 0));
 // A counting a few days after the previous one.
 constexpr qint64 SECONDS_BETWEEN_SESSIONS = 3 * 24 * 3600 + 1234;
@@ -149,6 +150,18 @@ ClientStorage uploadState(quint32 memberNumber, int serial, const QDateTime& mem
     ClientStorage state = baseState(random);
     state.Membernumber = memberNumber;
     state.TotalEvents = runningTotals(memberNumber, serial);
+    // A member's client marked the friends of its earlier uploads as
+    // uploaded once they were answered: it sends only a friend invited
+    // since, here in one upload of four.
+    if (memberNumber != 0) {
+        for (InvitedPerson& person : state.InvitationList)
+            person.uploaded = true;
+        if (serial % NEW_FRIEND_EVERY == 0) {
+            const std::string n = "of upload " + std::to_string(serial);
+            state.InvitationList.append(
+                InvitedPerson{"Friend " + n, "friend." + std::to_string(serial) + "@example.org", 42, false});
+        }
+    }
     if (memberSince.isValid())
         state.MemberSince = memberSince;
     for (int i = 0; i < UPLOAD_SESSIONS; ++i)

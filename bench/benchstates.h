@@ -31,7 +31,8 @@ ClientStorage realisticState();
 // What a participant typically uploads: the realistic settings and friends,
 // 4 sessions of 30 piles and 100 events each, and the usage record's running
 // totals, of the same kinds of events in every upload of the member, those of
-// counting grown by each. `serial` numbers the uploads of one participant:
+// counting grown by each. A newcomer sends the friends it has not uploaded
+// yet; a member's upload sends a friend invited since in one upload of four. `serial` numbers the uploads of one participant:
 // each gets sessions of its own dates, so the server stores every upload
 // anew. A member's upload carries the membership time of the member's first
 // answer, as the client does.

@@ -337,6 +337,9 @@ void TestCounting::picturesAreReadOrDrawn()
     const QImage small = show.centeredCoin(0, 0).toImage();
     QCOMPARE(small.pixel(35, 35), testColour(0, 0).rgb());
     QCOMPARE(small.pixel(34, 85), white);
+    // A coin outside the table is a white square, never a read past the pictures.
+    for (const auto& [coin, country] : {std::pair{8, 0}, {0, 16}, {-1, 3}})
+        QCOMPARE(show.centeredCoin(coin, country).toImage().pixel(85, 85), white);
 
     // Repaired, the pictures are all there: no summary.
     dontNag = false;

@@ -28,6 +28,19 @@
 
 namespace {
 
+// Whether the process is stopped. A stop signal is sent at once but taken
+// only when the process next runs, which on a busy machine can be later.
+bool isStopped(qint64 pid)
+{
+    QFile stat(QStringLiteral("/proc/%1/stat").arg(pid));
+    if (!stat.open(QIODevice::ReadOnly))
+        return false;
+    // "pid (name) state ...": the state follows the name's closing parenthesis.
+    const QByteArray fields = stat.readAll();
+    const qsizetype nameEnd = fields.lastIndexOf(')');
+    return nameEnd >= 0 && fields.size() > nameEnd + 2 && fields.at(nameEnd + 2) == 'T';
+}
+
 ClientStorage newcomer()
 {
     ClientStorage storage = ::newcomer(0, 5, {{6, 5, 2}}); // two 1 euro coins
@@ -814,6 +827,7 @@ void TestProjectDatabase::stoppedFrontEnd()
     QVERIFY(held.send(honestUpload()));
     QTRY_COMPARE(rowLockWaits(db), 1);
     QCOMPARE(::kill(pid_t(stopped.process().processId()), SIGSTOP), 0);
+    QTRY_VERIFY(isStopped(stopped.process().processId())); // before the row is let go
     QVERIFY(holder.exec("ROLLBACK"));
     QVERIFY(uploaded(other.port(), newcomer(FRANCE, 3, {{CENT_10, FRANCE, 1}})) != 0); // within the exchange's 10 s
     QCOMPARE(::kill(pid_t(stopped.process().processId()), SIGCONT), 0);

@@ -124,32 +124,14 @@ int storeInvitations(SqlConnection& sql, const QVariant& member, const QList<Inv
     return added;
 }
 
-// Adds what the uploads changed to the running totals; returns the totals
-// after it, in the same form.
-TotalsChange addToTotals(SqlConnection& sql, const TotalsChange& change)
+// Adds what the uploads changed to the running totals.
+void addToTotals(SqlConnection& sql, const TotalsChange& change)
 {
-    SqlRows update = sql.rows(QStringLiteral("UPDATE server_state SET value = value + CASE name"
-                                             " WHEN 'members' THEN CAST(? AS BIGINT)"
-                                             " WHEN 'purses' THEN CAST(? AS BIGINT) ELSE CAST(? AS BIGINT) END"
-                                             " WHERE name IN ('members', 'purses', 'sum_cents')"
-                                             " RETURNING name, value"),
-                              {sqlNumber(change.members), sqlNumber(change.purses), sqlNumber(change.sumCents)});
-    TotalsChange totals;
-    int read = 0;
-    while (update.next()) {
-        const QString name = update.value(0).toString();
-        const qint64 value = update.value(1).toLongLong();
-        if (name == QLatin1String("members"))
-            totals.members = value;
-        else if (name == QLatin1String("purses"))
-            totals.purses = value;
-        else
-            totals.sumCents = value;
-        ++read;
-    }
-    if (read != 3)
-        throw DatabaseFailure{QStringLiteral("the project totals are missing from server_state")};
-    return totals;
+    sql.write(QStringLiteral("UPDATE server_state SET value = value + CASE name"
+                             " WHEN 'members' THEN CAST(? AS BIGINT)"
+                             " WHEN 'purses' THEN CAST(? AS BIGINT) ELSE CAST(? AS BIGINT) END"
+                             " WHERE name IN ('members', 'purses', 'sum_cents')"),
+              {sqlNumber(change.members), sqlNumber(change.purses), sqlNumber(change.sumCents)});
 }
 
 // The latest upload, whose country the answers name. A newcomer's upload
@@ -161,20 +143,18 @@ struct LatestUpload
     quint8 country = 0;
     quint8 earlierCountry = 0;
 
-    void read(SqlConnection& sql)
+    // Takes the server_state row of that name; false when it is not one of ours.
+    bool take(const QString& name, qint64 value)
     {
-        SqlRows query =
-            sql.rows(QStringLiteral("SELECT name, value FROM server_state WHERE name IN"
-                                    " ('last_upload_member', 'last_upload_country', 'earlier_upload_country')"));
-        while (query.next()) {
-            const QString name = query.value(0).toString();
-            if (name == QLatin1String("last_upload_member"))
-                member = query.value(1).toLongLong();
-            else if (name == QLatin1String("last_upload_country"))
-                country = quint8(query.value(1).toUInt());
-            else
-                earlierCountry = quint8(query.value(1).toUInt());
-        }
+        if (name == QLatin1String("last_upload_member"))
+            member = value;
+        else if (name == QLatin1String("last_upload_country"))
+            country = quint8(value);
+        else if (name == QLatin1String("earlier_upload_country"))
+            earlierCountry = quint8(value);
+        else
+            return false;
+        return true;
     }
     // Notes the member's upload as the latest and returns the country the
     // answer names as the latest upload's.
@@ -196,22 +176,58 @@ struct LatestUpload
     }
 };
 
-AnalysisNumbers readAnalysisNumbers(SqlConnection& sql)
+// What the answers take from the rows every front end shares: the totals
+// (after the uploads were added to them), the latest upload and the newest
+// analysis items. One statement reads them all, so that PostgreSQL answers
+// them in one round trip.
+struct SharedState
 {
-    AnalysisNumbers numbers;
-    SqlRows analysis = sql.rows(QStringLiteral("SELECT kind, newest FROM analysis_items"));
-    while (analysis.next()) {
-        const QString kind = analysis.value(0).toString();
-        const quint16 newest = quint16(analysis.value(1).toUInt());
-        if (kind == QLatin1String("page"))
-            numbers.pages = newest;
-        else if (kind == QLatin1String("text_message"))
-            numbers.textMessages = newest;
-        else if (kind == QLatin1String("picture"))
-            numbers.pictures = newest;
+    TotalsChange totals;
+    LatestUpload latest;
+    AnalysisNumbers analysis;
+
+    void read(SqlConnection& sql)
+    {
+        SqlRows rows = sql.rows(
+            QStringLiteral("SELECT name, value FROM server_state WHERE name IN ('members', 'purses', 'sum_cents',"
+                           " 'last_upload_member', 'last_upload_country', 'earlier_upload_country')"
+                           " UNION ALL SELECT 'analysis ' || kind, newest FROM analysis_items"));
+        int totalsRead = 0;
+        while (rows.next()) {
+            const QString name = rows.value(0).toString();
+            const qint64 value = rows.value(1).toLongLong();
+            if (takeTotal(name, value))
+                ++totalsRead;
+            else if (!latest.take(name, value))
+                takeAnalysis(name, value);
+        }
+        if (totalsRead != 3)
+            throw DatabaseFailure{QStringLiteral("the project totals are missing from server_state")};
     }
-    return numbers;
-}
+
+private:
+    bool takeTotal(const QString& name, qint64 value)
+    {
+        if (name == QLatin1String("members"))
+            totals.members = value;
+        else if (name == QLatin1String("purses"))
+            totals.purses = value;
+        else if (name == QLatin1String("sum_cents"))
+            totals.sumCents = value;
+        else
+            return false;
+        return true;
+    }
+    void takeAnalysis(const QString& name, qint64 value)
+    {
+        if (name == QLatin1String("analysis page"))
+            analysis.pages = quint16(value);
+        else if (name == QLatin1String("analysis text_message"))
+            analysis.textMessages = quint16(value);
+        else if (name == QLatin1String("analysis picture"))
+            analysis.pictures = quint16(value);
+    }
+};
 
 // The keys of the participants whose uploads are stored together (see
 // SqlDialect::begin()), sorted: a member by its number, a newcomer
@@ -259,24 +275,26 @@ void applySharedChanges(SqlConnection& sql, const std::vector<const ClientStorag
                                                       " 'purses', 'sum_cents', 'last_upload_member',"
                                                       " 'last_upload_country', 'earlier_upload_country')"
                                                       " ORDER BY name"));
-    LatestUpload latest;
-    latest.read(sql);
     TotalsChange all;
     for (const std::size_t i : stored) {
-        UploadReceipt& receipt = outcomes[i].receipt;
-        receipt.previousUploadCountry =
-            latest.pass(receipt.memberNumber, uploads[i]->Country, receipt.repeatedNewcomer);
         all.members += changes[i].members;
         all.purses += changes[i].purses;
         all.sumCents += changes[i].sumCents;
     }
-    latest.write(sql);
-    TotalsChange totals = addToTotals(sql, all);
-    const AnalysisNumbers analysis = readAnalysisNumbers(sql);
+    addToTotals(sql, all);
+    SharedState shared;
+    shared.read(sql);
+    for (const std::size_t i : stored) {
+        UploadReceipt& receipt = outcomes[i].receipt;
+        receipt.previousUploadCountry =
+            shared.latest.pass(receipt.memberNumber, uploads[i]->Country, receipt.repeatedNewcomer);
+    }
+    shared.latest.write(sql);
+    TotalsChange& totals = shared.totals;
     for (auto i = stored.crbegin(); i != stored.crend(); ++i) {
         UploadReceipt& receipt = outcomes[*i].receipt;
         receipt.totals = AnswerTotals{totals.members, totals.purses, totals.sumCents};
-        receipt.analysis = analysis;
+        receipt.analysis = shared.analysis;
         totals.members -= changes[*i].members;
         totals.purses -= changes[*i].purses;
         totals.sumCents -= changes[*i].sumCents;

@@ -439,17 +439,24 @@ void TestProjectDatabase::newcomerSentAgain()
     ProjectDatabase database;
     QVERIFY(database.open(location));
     UploadService service(database);
+    QVERIFY(database.setAnalysisNumbers(AnalysisNumbers{5, 6, 7}));
     // Somebody else uploaded before, from Austria.
     ClientStorage before = newcomer();
     before.Country = 1;
     before.Sessions = {countedAt(QStringLiteral("2024-01-05T08:00:00"), 2, 1)};
     QCOMPARE(handled(service, before).refusal, 0u);
     ClientStorage first = newcomer();
+    first.Country = 3;
     first.PostalCode = QStringLiteral("53111");
     first.Sessions.first().observation = {UserEvent{0, 0}, UserEvent{0, 1}, UserEvent{1250, 2049}};
     first.Sessions.append(countedAt(QStringLiteral("2024-06-01T10:00:00.125"), 3, 2));
     const QDateTime joinedAt = QDateTime::currentDateTime();
     const ServerAnswer joined = handled(service, first).answer;
+    QCOMPARE(joined.lastUploadCountry, before.Country); // the upload before
+    QCOMPARE(joined.numMembers, 2u);
+    QCOMPARE(joined.lastAnalysisPage, 5u);
+    QCOMPARE(joined.lastTxtMessage, 6u);
+    QCOMPARE(joined.lastPicture, 7u);
     // The membership time is drawn from the hour before: one in a million lands in the upload's milliseconds.
     QVERIFY(joined.memberSince < joinedAt);
     QVERIFY(joined.memberSince > joinedAt.addMSecs(-MemberStore::MEMBERSHIP_TIME_SPREAD_MS));
@@ -482,6 +489,8 @@ void TestProjectDatabase::newcomerSentAgain()
         QCOMPARE(std::make_pair(reply.answer.memberSince.date(), reply.answer.memberSince.time()),
                  std::make_pair(joined.memberSince.date(), joined.memberSince.time()));
         QCOMPARE(reply.answer.lastUploadCountry, joined.lastUploadCountry);
+    } else {
+        QCOMPARE(reply.answer.lastUploadCountry, first.Country);
     }
     QCOMPARE(keptTotals(database.database()), countedTotals(database.database()));
     QCOMPARE(rowsOf(database.database(), QStringLiteral("SELECT COUNT(*) FROM sessions")).toInt(),

@@ -25,22 +25,23 @@ void appendKey(QList<qint64>& values, const std::tuple<int, int, int, int>& key)
     values << month << memberCountry << nationalSide << coinValue;
 }
 
+// A member's cells of one month and member country as stored (see
+// ResultsAggregates::memberCellsValue()): `take(side, value, purses, coins)`
+// for each, in key order.
+constexpr qsizetype MEMBER_CELL_BYTES = 18;
+template <typename Take> void forEachMemberCell(const QByteArray& value, Take take)
+{
+    for (qsizetype at = 0; at + MEMBER_CELL_BYTES <= value.size(); at += MEMBER_CELL_BYTES)
+        take(int(quint8(value[at])), int(quint8(value[at + 1])), qFromBigEndian<qint64>(value.constData() + at + 2),
+             qFromBigEndian<qint64>(value.constData() + at + 10));
+}
+
 } // namespace
 
 int ResultsAggregates::memberCountryOf(int country)
 {
     const QStringList& items = memberCountryItems();
     return country > 0 && country < items.size() && !items.at(country).isEmpty() ? country : 0;
-}
-
-void CellChanges::add(const CellChanges& other)
-{
-    for (const auto& [key, change] : other.cells) {
-        Change& sum = cells[key];
-        sum.coins += change.coins;
-        sum.purses += change.purses;
-        sum.members += change.members;
-    }
 }
 
 void ResultsContribution::addSession(int month, int memberCountry, const QList<CoinPile>& purse)
@@ -70,7 +71,7 @@ void ResultsAggregates::addStored(qint64 sessionId, ResultsContribution& contrib
 QByteArray ResultsAggregates::memberCellsValue(const MemberCells& cells)
 {
     QByteArray value;
-    value.reserve(qsizetype(cells.size()) * 18);
+    value.reserve(qsizetype(cells.size()) * MEMBER_CELL_BYTES);
     for (const auto& [key, cell] : cells) {
         value.append(char(key.first));
         value.append(char(key.second));
@@ -86,9 +87,9 @@ QByteArray ResultsAggregates::memberCellsValue(const MemberCells& cells)
 ResultsAggregates::MemberCells ResultsAggregates::memberCellsOf(const QByteArray& value)
 {
     MemberCells cells;
-    for (qsizetype at = 0; at + 18 <= value.size(); at += 18)
-        cells[{quint8(value[at]), quint8(value[at + 1])}] = MemberCell{
-            qFromBigEndian<qint64>(value.constData() + at + 2), qFromBigEndian<qint64>(value.constData() + at + 10)};
+    forEachMemberCell(value, [&cells](int side, int coinValue, qint64 purses, qint64 coins) {
+        cells[{side, coinValue}] = MemberCell{purses, coins};
+    });
     return cells;
 }
 
@@ -170,8 +171,7 @@ void ResultsAggregates::writeMemberCells(qint64 memberNumber, const std::map<std
     writeMemberRows(QStringLiteral("result_cell_members"), memberNumber, written);
 }
 
-void ResultsAggregates::apply(qint64 memberNumber, const ResultsContribution& contribution, int sign,
-                              CellChanges& cells)
+void ResultsAggregates::apply(qint64 memberNumber, const ResultsContribution& contribution, int sign)
 {
     if (contribution.isEmpty())
         return;
@@ -187,22 +187,15 @@ void ResultsAggregates::apply(qint64 memberNumber, const ResultsContribution& co
         if (const auto found = stored.find(monthAndCountry); found != stored.end())
             cells = memberCellsOf(found->second);
 
-    // The member comes into a cell where it had no session, and leaves it
-    // where none is left.
+    // The member leaves a cell where none of its sessions is left.
     for (const auto& [key, cell] : contribution.cells) {
         const auto& [month, memberCountry, side, value] = key;
         MemberCells& row = rows[{month, memberCountry}];
         MemberCell& mine = row[{side, value}];
-        const qint64 before = mine.purses;
         mine.purses += factor * cell.purses;
         mine.coins += factor * cell.coins;
-        const qint64 after = mine.purses;
-        if (after <= 0)
+        if (mine.purses <= 0)
             row.erase({side, value});
-        CellChanges::Change& change = cells.cells[key];
-        change.coins += factor * cell.coins;
-        change.purses += factor * cell.purses;
-        change.members += before <= 0 && after > 0 ? 1 : before > 0 && after <= 0 ? -1 : 0;
     }
     writeMemberCells(memberNumber, rows);
 }
@@ -247,28 +240,27 @@ void ResultsAggregates::noteGuess(qint64 memberNumber, int mixedYearChoice)
               {month, country, side, value, sqlNumber(memberNumber), sqlNumber(mixedYearChoice)});
 }
 
-void ResultsAggregates::applyCells(const CellChanges& changes)
+std::map<ResultsAggregates::Cell, ResultsAggregates::CellTotals> ResultsAggregates::countedCells(int firstMonth,
+                                                                                                 int lastMonth)
 {
-    QList<qint64> rows;
-    QList<qint64> lostPurses;
-    for (const auto& [key, change] : changes.cells) {
-        if (change.coins == 0 && change.purses == 0 && change.members == 0)
-            continue; // taken away and added again as it was
-        appendKey(rows, key);
-        rows << change.coins << change.purses << change.members;
-        if (change.purses < 0)
-            appendKey(lostPurses, key);
+    std::map<Cell, CellTotals> cells;
+    // The members' rows lie together by member, not by month: this reads them all.
+    QSqlQuery& rows = sql.run(QStringLiteral("SELECT month, member_country, cells FROM result_cell_members"
+                                             " WHERE month BETWEEN ? AND ?"),
+                              {firstMonth, lastMonth});
+    while (rows.next()) {
+        const int month = rows.value(0).toInt();
+        const int memberCountry = rows.value(1).toInt();
+        forEachMemberCell(rows.value(2).toByteArray(),
+                          [&cells, month, memberCountry](int side, int coinValue, qint64 purses, qint64 coins) {
+                              CellTotals& cell = cells[{month, memberCountry, side, coinValue}];
+                              cell.coins += coins;
+                              cell.purses += purses;
+                              cell.members += 1;
+                          });
     }
-    sql.insertNumbers(QStringLiteral("INSERT INTO result_cells (%1, coins, purses, members)").arg(CELL_KEY), 7, rows,
-                      QStringLiteral("ON CONFLICT (%1) DO UPDATE SET coins = result_cells.coins + excluded.coins,"
-                                     " purses = result_cells.purses + excluded.purses,"
-                                     " members = result_cells.members + excluded.members")
-                          .arg(CELL_KEY));
-    // Only a cell that lost purses can have been emptied: those are looked up by their key.
-    for (qsizetype at = 0; at < lostPurses.size(); at += 4)
-        sql.write(QStringLiteral("DELETE FROM result_cells WHERE month = ? AND member_country = ? AND national_side = ?"
-                                 " AND coin_value = ? AND purses <= 0"),
-                  {lostPurses[at], lostPurses[at + 1], lostPurses[at + 2], lostPurses[at + 3]});
+    rows.finish();
+    return cells;
 }
 
 void ResultsAggregates::rebuild()
@@ -293,10 +285,8 @@ void ResultsAggregates::recountCells()
 void ResultsAggregates::recount(QList<qint64>* changes)
 {
     sql.execute(QStringLiteral("DELETE FROM result_cell_members"));
-    sql.execute(QStringLiteral("DELETE FROM result_cells"));
     // Member after member: each member's sessions are summed up in memory,
-    // then written as the member's rows, and counted into the cells.
-    std::map<ResultsContribution::Key, CellChanges::Change> cells;
+    // then written as the member's rows.
     qint64 member = -1;
     ResultsContribution contribution;
     const auto addMember = [&] {
@@ -306,10 +296,6 @@ void ResultsAggregates::recount(QList<qint64>* changes)
         for (const auto& [key, sums] : contribution.cells) {
             const auto& [month, memberCountry, side, value] = key;
             rows[{month, memberCountry}][{side, value}] = MemberCell{sums.purses, sums.coins};
-            CellChanges::Change& cell = cells[key];
-            cell.coins += sums.coins;
-            cell.purses += sums.purses;
-            cell.members += 1;
             counted.insert(key);
             if (memberCountry >= 1 && memberCountry <= NUM_NATIONAL_SIDES)
                 countries.insert(memberCountry);
@@ -348,12 +334,4 @@ void ResultsAggregates::recount(QList<qint64>* changes)
         }
     }
     addMember();
-
-    QList<qint64> cellRows;
-    for (const auto& [key, cell] : cells) {
-        appendKey(cellRows, key);
-        cellRows << cell.coins << cell.purses << cell.members;
-    }
-    sql.insertNumbers(QStringLiteral("INSERT INTO result_cells (%1, coins, purses, members)").arg(CELL_KEY), 7,
-                      cellRows);
 }

@@ -39,38 +39,19 @@ private:
     std::map<Key, Sums> cells;
 };
 
-// What uploads change in the counted cells, summed up in memory over a
-// transaction and written at its end (ResultsAggregates::applyCells()): one
-// statement for all, instead of one per upload and a table to gather them.
-class CellChanges
-{
-public:
-    void add(const CellChanges& other);
-
-private:
-    friend class ResultsAggregates;
-    struct Change
-    {
-        qint64 coins = 0;
-        qint64 purses = 0;
-        qint64 members = 0;
-    };
-    std::map<std::tuple<int, int, int, int>, Change> cells;
-};
-
 // The counted cells, kept current inside every upload's transaction so that
 // publishing them (see ResultsPublication) never counts the stored sessions
 // again.
 //
-// result_cells holds, for every month x member country x national side x
-// coin value, its coins, purses and distinct members. The distinct members
-// cannot be summed up, so result_cell_members keeps, per member, month and
-// member country, how many of the member's sessions and coins are in each of
-// the month's cells (see MemberCells): a cell's member count changes exactly
-// when a member's entry for it comes or goes. An upload reads and writes a
-// row for each month it brings, and a member's rows lie together. publication_changes notes who
-// changed a cell since it was last published (and, under the key of zeros,
-// who changed the project's totals).
+// result_cell_members keeps, per member, month and member country, how many
+// of the member's sessions and coins are in each of the month's cells (see
+// MemberCells). An upload reads and writes a row for each month it brings,
+// and a member's rows lie together; it writes no row that another member's
+// upload writes too. A cell's coins, purses and distinct members are summed
+// from these rows when the cell is published (countedCells()), once a day,
+// instead of in every upload. publication_changes notes who changed a cell
+// since it was last published (and, under the key of zeros, who changed the
+// project's totals).
 //
 // Each stored session carries the keys its coins were counted under (its
 // month and its member country), so that taking it away again subtracts
@@ -85,9 +66,7 @@ public:
     // Adds (sign +1) or takes away (sign -1) what the member's sessions
     // contribute. A session replaced by a newer upload is taken away
     // (addStored()) before its coins are replaced, and its new coins are added.
-    // The member's own rows change at once; the cells, which every front end
-    // changes, are noted in `cells` for applyCells().
-    void apply(qint64 memberNumber, const ResultsContribution& contribution, int sign, CellChanges& cells);
+    void apply(qint64 memberNumber, const ResultsContribution& contribution, int sign);
     // Notes the member as having changed each cell where `removed` and
     // `added` differ, the mixing model of each member country of those
     // cells, and the project's totals when any did or the member is new.
@@ -106,19 +85,26 @@ public:
     StoredRows readMemberRows(const QString& table, qint64 memberNumber, int firstMonth, int lastMonth);
     // Writes these rows of the member's; a row without cells is taken away.
     void writeMemberRows(const QString& table, qint64 memberNumber, const StoredRows& rows);
-    // Adds what apply() noted to the cells, late in the transaction and in
-    // the order of the cells' keys, so that two front ends lock the cells
-    // they share one after the other and never wait for each other in a
-    // circle.
-    void applyCells(const CellChanges& changes);
     // Adds what a stored session contributes, read back from the database.
     void addStored(qint64 sessionId, ResultsContribution& contribution);
     // Counts everything afresh from the stored sessions (a database that did
     // not keep the cells yet); every member counts as having changed what he
     // counted.
     void rebuild();
-    // Counts the cells and the members' shares of them afresh, and nothing else.
+    // Counts the members' shares of the cells afresh, and nothing else.
     void recountCells();
+
+    // month, member country, national side (1..15), coin value (1..8)
+    using Cell = std::tuple<int, int, int, int>;
+    struct CellTotals
+    {
+        qint64 coins = 0;
+        qint64 purses = 0;
+        qint64 members = 0;
+    };
+    // Every cell of these months that holds a session, summed over the
+    // members' shares.
+    std::map<Cell, CellTotals> countedCells(int firstMonth, int lastMonth);
 
     // A member's sessions and coins in the cells of one month and member
     // country, by national side and coin value (only cells holding a session).

@@ -15,6 +15,7 @@
 #include <QVariant>
 
 #include <map>
+#include <set>
 
 // The published results are one model, shared with the program.
 using namespace zuv;
@@ -139,7 +140,6 @@ void ResultsPublication::forgetChanges(const std::tuple<int, int, int, int>& key
 
 void ResultsPublication::publishCells(const QDateTime& now)
 {
-    const QVariant minimum = sqlNumber(MINIMUM_MEMBERS);
     // The cells due: changed by enough members since they were published.
     // A month beyond the current one waits for its time, its changes kept.
     struct Changed
@@ -163,12 +163,16 @@ void ResultsPublication::publishCells(const QDateTime& now)
     }
     read.finish();
     QList<qint64> due;
+    std::set<int> dueMonths;
     for (const auto& [cell, members] : changers) {
         if (members < MINIMUM_MEMBERS)
             continue;
         const auto& [month, memberCountry, side, value] = cell;
         due << month << memberCountry << side << value;
+        dueMonths.insert(month);
     }
+    if (due.isEmpty())
+        return;
     sql.execute(QStringLiteral("CREATE TEMP TABLE IF NOT EXISTS due_cells (month INTEGER, member_country INTEGER,"
                                " national_side INTEGER, coin_value INTEGER,"
                                " PRIMARY KEY (month, member_country, national_side, coin_value))"));
@@ -177,15 +181,20 @@ void ResultsPublication::publishCells(const QDateTime& now)
                       due);
     sql.run(QStringLiteral("DELETE FROM published_cells WHERE EXISTS (SELECT 1 FROM due_cells d WHERE %1)")
                 .arg(SAME_CELL.arg(QStringLiteral("published_cells"))));
-    sql.run(QStringLiteral("INSERT INTO published_cells (month, member_country, national_side, coin_value, coins,"
-                           " purses) SELECT c.month, c.member_country, c.national_side, c.coin_value, c.coins,"
-                           " c.purses FROM result_cells c WHERE c.members >= ?"
-                           " AND EXISTS (SELECT 1 FROM due_cells d WHERE %1)")
-                .arg(SAME_CELL.arg(QLatin1Char('c'))),
-            {minimum});
+    ResultsAggregates aggregates(sql);
+    QList<qint64> published;
+    for (const auto& [cell, totals] : aggregates.countedCells(*dueMonths.cbegin(), *dueMonths.crbegin())) {
+        const auto changed = changers.find(cell);
+        if (totals.members < MINIMUM_MEMBERS || changed == changers.end() || changed->second < MINIMUM_MEMBERS)
+            continue; // not due, or not to be published
+        const auto& [month, memberCountry, side, value] = cell;
+        published << month << memberCountry << side << value << totals.coins << totals.purses;
+    }
+    sql.insertNumbers(QStringLiteral("INSERT INTO published_cells (month, member_country, national_side, coin_value,"
+                                     " coins, purses)"),
+                      6, published);
 
     // The changes of the published cells are forgotten; the others wait.
-    ResultsAggregates aggregates(sql);
     for (Changed& row : rows) {
         const qsizetype before = qsizetype(row.cells.size());
         for (auto cell = row.cells.begin(); cell != row.cells.end();)

@@ -254,17 +254,13 @@ QList<qint64> participantKeys(const std::vector<const ClientStorage*>& uploads)
 }
 
 // Writes what the stored uploads change in the rows every front end changes,
-// after the uploads' own rows and in one order, the published cells by their
-// key and then server_state by name, and fills in the receipts' totals as of
-// each upload. Two front ends storing at once thus wait for each other here
-// at most, never in a circle, and only for the last statements of each.
+// the running totals in server_state, after the uploads' own rows and in the
+// order of their names, and fills in the receipts' totals as of each upload.
+// Two front ends storing at once thus wait for each other here at most, never
+// in a circle, and only for the last statements of each.
 void applySharedChanges(SqlConnection& sql, const std::vector<const ClientStorage*>& uploads,
                         std::vector<ProjectDatabase::Outcome>& outcomes, const std::vector<TotalsChange>& changes)
 {
-    CellChanges cells; // those of uploads that failed were taken back with them
-    for (const TotalsChange& change : changes)
-        cells.add(change.cells);
-    ResultsAggregates(sql).applyCells(cells);
     std::vector<std::size_t> stored;
     for (std::size_t i = 0; i < uploads.size(); ++i)
         if (outcomes[i].stored && outcomes[i].receipt.knownMember)

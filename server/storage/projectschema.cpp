@@ -430,6 +430,14 @@ const char* const VERSION_9[] = {
     "DROP INDEX result_cells_emptied",
 };
 
+// Version 10 no longer keeps the sums of all members' cells. Every upload
+// added to them, and every front end's upload wrote the same rows; the
+// publication sums the members' rows of the cells it publishes instead, once
+// a day (ResultsAggregates::countedCells()).
+const char* const VERSION_10[] = {
+    "DROP TABLE result_cells",
+};
+
 } // namespace
 
 void ProjectSchema::upgrade(SqlConnection& sql, int version)
@@ -457,6 +465,8 @@ void ProjectSchema::upgrade(SqlConnection& sql, int version)
     }
     if (version < 9)
         run(sql, VERSION_9);
+    if (version < 10)
+        run(sql, VERSION_10);
     // The cells are counted afresh once the sessions are in their latest form:
     // those of version 6 and the members' rows of version 8.
     if (version < 6)

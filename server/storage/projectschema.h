@@ -9,7 +9,7 @@ class SqlConnection;
 namespace ProjectSchema {
 
 // Raised with every change of the tables.
-constexpr int VERSION = 9;
+constexpr int VERSION = 10;
 
 // Takes the database from `version` (0: empty) to VERSION, in the caller's
 // transaction.

@@ -219,8 +219,8 @@ SessionStore::Outcome SessionStore::store(qint64 member, bool memberIsNew, int m
     ResultsContribution addedToResults;
     addContribution(written, memberCountry, change, addedToResults);
     ResultsAggregates results(sql);
-    results.apply(member, removedFromResults, -1, change.cells);
-    results.apply(member, addedToResults, +1, change.cells);
+    results.apply(member, removedFromResults, -1);
+    results.apply(member, addedToResults, +1);
     results.noteChanges(member, removedFromResults, addedToResults, memberIsNew);
     return outcome;
 }

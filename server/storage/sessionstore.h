@@ -21,7 +21,6 @@ struct TotalsChange
     qint64 members = 0;
     qint64 purses = 0; // sessions holding at least one coin pile
     qint64 sumCents = 0;
-    CellChanges cells;
 };
 
 // The stored sessions. A session is its member's counting begun at its entry

@@ -412,6 +412,27 @@ void TestPublishedResults::publicationsRevealNobody()
     QVERIFY(after.contains(R"({"guess":"2011-2020","members":3})"));
     const QSqlDatabase db = openReadOnly(results.databaseLocation(), QStringLiteral("published"));
     QCOMPARE(rowsOf(db, "SELECT COUNT(*) FROM sessions WHERE month = 197001"), QStringLiteral("3"));
+
+    // Three members change a cell, and two of them send their session again
+    // without its coins: the cell was changed by three but holds one
+    // member's coins, and stays unpublished.
+    std::vector<ClientStorage> members;
+    for (int i = 0; i < 3; ++i) {
+        ClientStorage& member = members.emplace_back(newcomer(GERMANY, 5, {{CENT_50, AUSTRIA, 4}}));
+        unsigned refusal = 0;
+        const ServerAnswer joined = answerTo(results.port(), member, refusal);
+        QCOMPARE(refusal, 0u);
+        member.Membernumber = joined.memberNumber;
+        member.MemberSince = joined.memberSince;
+    }
+    for (ClientStorage& leaving : {std::ref(members[1]), std::ref(members[2])}) {
+        Session emptied;
+        emptied.entryDateTime = leaving.Sessions.constFirst().entryDateTime;
+        leaving.Sessions = {emptied};
+        QVERIFY(uploaded(results.port(), leaving) != 0);
+    }
+    QVERIFY(results.publish());
+    QVERIFY(!publication().contains("2024-05,Germany,Austria,50c"));
 }
 
 QTEST_MAIN(TestPublishedResults)

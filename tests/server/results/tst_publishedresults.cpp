@@ -413,12 +413,16 @@ void TestPublishedResults::publicationsRevealNobody()
     const QSqlDatabase db = openReadOnly(results.databaseLocation(), QStringLiteral("published"));
     QCOMPARE(rowsOf(db, "SELECT COUNT(*) FROM sessions WHERE month = 197001"), QStringLiteral("3"));
 
-    // Three members change a cell, and two of them send their session again
-    // without its coins: the cell was changed by three but holds one
-    // member's coins, and stays unpublished.
+    // Three members change a cell in May and one in June, and two of them
+    // send their May session again without its coins: the May cell was
+    // changed by three but holds one member's coins, and stays unpublished;
+    // the June cell, due in the same publication, is published.
     std::vector<ClientStorage> members;
     for (int i = 0; i < 3; ++i) {
         ClientStorage& member = members.emplace_back(newcomer(GERMANY, 5, {{CENT_50, AUSTRIA, 4}}));
+        Session june = sessionAt(QDateTime(QDate(2024, 6, 1), QTime(9, i)));
+        june.insertCoins(CENT_50, AUSTRIA - 1, 1);
+        member.Sessions.append(june);
         unsigned refusal = 0;
         const ServerAnswer joined = answerTo(results.port(), member, refusal);
         QCOMPARE(refusal, 0u);
@@ -433,6 +437,7 @@ void TestPublishedResults::publicationsRevealNobody()
     }
     QVERIFY(results.publish());
     QVERIFY(!publication().contains("2024-05,Germany,Austria,50c"));
+    QVERIFY(publication().contains("2024-06,Germany,Austria,50c,3,3\r\n"));
 }
 
 QTEST_MAIN(TestPublishedResults)

@@ -214,6 +214,7 @@ void TestProjectDatabase::failedUploadLeavesNoTrace()
     QCOMPARE(together[0].refusal, 0u);
     QCOMPARE(together[0].answer.memberNumber, 2u); // the failed attempt used up no number
     QCOMPARE(together[1].refusal, unsigned(TCP_SERVER_IS_ILL));
+    QVERIFY2(database.lastError().contains(QLatin1String("disk_full")), qPrintable(database.lastError()));
     QCOMPARE(keptTotals(database.database()), QStringLiteral("2 2 400"));
     QCOMPARE(countedCoins(database), 4);
 }

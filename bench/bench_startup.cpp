@@ -2,7 +2,8 @@
 // Start-up: from starting a process to its main window being painted while
 // enabled (on an X server, see xserver.h), for the program itself with drawn coins
 // and with 128 picture files, against a minimal program showing one empty
-// window of the same size.
+// window of the same size (the program's, as the probe reports it from one
+// start before the others).
 //
 // How it is measured: both programs link the same probe (shownprobe.cpp),
 // which watches the application's events from the moment the application
@@ -16,10 +17,11 @@
 //
 // The goal is a ratio: the program's median start against the minimal
 // window's, from starts taken in turns (minimal window, the one with text,
-// the one with the program's widgets, the program, and an older build of the
-// program when --against names its bench_zuvstartup), so that a busy machine
-// slows all of them alike. The two further references tell what the fonts
-// and what the window's widgets cost by themselves (minimalwindow.cpp).
+// the one with the program's widgets, the one that paints that content
+// itself, the program, and an older build of the program when --against
+// names its bench_zuvstartup), so that a busy machine slows all of them
+// alike. The three further references tell what the fonts, the window's
+// widgets and the window's content cost by themselves (minimalwindow.cpp).
 // --starts=N sets the number of turns (5, or 21 when ZUV_BENCH_FULL_SCALE is
 // set). The processor time of each start is given as well: it hardly depends
 // on what else the machine does.
@@ -62,8 +64,36 @@ constexpr double GOAL_RATIO = 1.15;
 constexpr int CI_STARTS = 5;
 constexpr int FULL_SCALE_STARTS = 21;
 
-enum Setup { MinimalWindow, MinimalWindowWithText, MinimalWindowWithWidgets, ZuvDrawnCoins, ZuvPictureFiles };
-constexpr int SETUPS = 5;
+enum Setup {
+    MinimalWindow,
+    MinimalWindowWithText,
+    MinimalWindowWithWidgets,
+    MinimalWindowPainted,
+    ZuvDrawnCoins,
+    ZuvPictureFiles
+};
+constexpr int SETUPS = 6;
+
+bool isProgram(Setup setup)
+{
+    return setup == ZuvDrawnCoins || setup == ZuvPictureFiles;
+}
+
+// The argument that makes bench_minimalwindow show the setup's window, or
+// null for the empty window and the program.
+const char* minimalWindowOption(Setup setup)
+{
+    switch (setup) {
+    case MinimalWindowWithText:
+        return "--text";
+    case MinimalWindowWithWidgets:
+        return "--widgets";
+    case MinimalWindowPainted:
+        return "--painted";
+    default:
+        return nullptr;
+    }
+}
 
 QTemporaryDir& workDir()
 {
@@ -99,12 +129,13 @@ bool writePictures(const QString& folder)
 // The working directory of a setup, made on first use.
 QString folderOf(Setup setup)
 {
-    static bool made[SETUPS] = {false, false, false, false, false};
-    const char* const names[SETUPS] = {"minimal", "minimaltext", "minimalwidgets", "drawn", "pictures"};
+    static bool made[SETUPS] = {};
+    const char* const names[SETUPS] = {"minimal",        "minimaltext", "minimalwidgets",
+                                       "minimalpainted", "drawn",       "pictures"};
     const QString folder = workDir().path() + QLatin1Char('/') + QLatin1String(names[setup]);
     if (!made[setup]) {
         QDir().mkpath(folder);
-        if (setup == ZuvDrawnCoins || setup == ZuvPictureFiles) {
+        if (isProgram(setup)) {
             // A participant's realistic data file; it has NoLoadPicsNagger
             // set, so missing pictures are drawn without asking.
             writeFile(folder + QStringLiteral("/zuvdata.zuv"), dataFileBytes(realisticState()));
@@ -130,18 +161,24 @@ struct StartResult
     double progressShownMs = -1;
     double progressHiddenMs = -1;
     double enabledMs = -1;
+    // The window's size when it was shown.
+    int width = 0;
+    int height = 0;
     std::string failure;
 };
 
-StartResult startOnce(const char* program, const char* argument, const QString& folder)
+StartResult startOnce(const char* program, const std::vector<std::string>& arguments, const QString& folder)
 {
     StartResult result;
     const QByteArray folderBytes = folder.toLocal8Bit();
-    const char* const argv[] = {program, argument, nullptr};
+    std::vector<const char*> argv{program};
+    for (const std::string& argument : arguments)
+        argv.push_back(argument.c_str());
+    argv.push_back(nullptr);
 
     ChildProcess child;
     const auto started = std::chrono::steady_clock::now();
-    if (!startChild(program, argv, folderBytes.constData(), child)) {
+    if (!startChild(program, argv.data(), folderBytes.constData(), child)) {
         result.failure = std::string("cannot start ") + program;
         return result;
     }
@@ -160,8 +197,9 @@ StartResult startOnce(const char* program, const char* argument, const QString& 
     wait4(child.pid, &status, 0, &usage);
     result.cpuSeconds = double(usage.ru_utime.tv_sec + usage.ru_stime.tv_sec) +
                         double(usage.ru_utime.tv_usec + usage.ru_stime.tv_usec) / 1e6;
-    if (std::sscanf(line.c_str(), "shown %lf %lf %lf %lf %lf", &result.shownMs, &result.windowShownMs,
-                    &result.progressShownMs, &result.progressHiddenMs, &result.enabledMs) != 5) {
+    if (std::sscanf(line.c_str(), "shown %lf %lf %lf %lf %lf %d %d", &result.shownMs, &result.windowShownMs,
+                    &result.progressShownMs, &result.progressHiddenMs, &result.enabledMs, &result.width,
+                    &result.height) != 7) {
         result.failure = "unexpected output: " + line;
         return result;
     }
@@ -169,19 +207,35 @@ StartResult startOnce(const char* program, const char* argument, const QString& 
     return result;
 }
 
+// The arguments of bench_minimalwindow for a reference window as large as the
+// program's (learnt from one start of the program), or none for the program.
+std::vector<std::string> argumentsOf(Setup setup)
+{
+    static const std::string programSize = [] {
+        const StartResult first = startOnce(ZUV_BENCH_ZUVSTARTUP, {}, folderOf(ZuvDrawnCoins));
+        // A program that does not start fails its own benchmarks.
+        return first.seconds < 0 ? std::string()
+                                 : "--size=" + std::to_string(first.width) + "x" + std::to_string(first.height);
+    }();
+    if (isProgram(setup))
+        return {};
+    std::vector<std::string> arguments;
+    if (!programSize.empty())
+        arguments.push_back(programSize);
+    if (const char* content = minimalWindowOption(setup))
+        arguments.emplace_back(content);
+    return arguments;
+}
+
 void BM_StartUp(benchmark::State& state, Setup setup)
 {
-    const bool minimal = setup == MinimalWindow || setup == MinimalWindowWithText || setup == MinimalWindowWithWidgets;
-    const char* program = minimal ? ZUV_BENCH_MINIMALWINDOW : ZUV_BENCH_ZUVSTARTUP;
-    // A null argument ends the list.
-    const char* argument = setup == MinimalWindowWithText      ? "--text"
-                           : setup == MinimalWindowWithWidgets ? "--widgets"
-                                                               : nullptr;
+    const char* program = isProgram(setup) ? ZUV_BENCH_ZUVSTARTUP : ZUV_BENCH_MINIMALWINDOW;
+    const std::vector<std::string> arguments = argumentsOf(setup);
     const QString folder = folderOf(setup);
     // Averages of the phases as the program saw them.
     double toMain = 0, inProcess = 0, untilShown = 0, untilEnabled = 0, firstPaint = 0, progressShown = 0;
     for (auto _ : state) {
-        const StartResult r = startOnce(program, argument, folder);
+        const StartResult r = startOnce(program, arguments, folder);
         if (r.seconds < 0) {
             state.SkipWithError(r.failure.c_str());
             return;
@@ -189,7 +243,7 @@ void BM_StartUp(benchmark::State& state, Setup setup)
         state.SetIterationTime(r.seconds);
         toMain += r.seconds * 1e3 - r.shownMs;
         inProcess += r.shownMs;
-        if (setup == ZuvDrawnCoins || setup == ZuvPictureFiles) {
+        if (isProgram(setup)) {
             untilShown += r.windowShownMs;
             untilEnabled += r.enabledMs - r.windowShownMs;
             progressShown += r.progressShownMs >= 0 ? 1 : 0;
@@ -199,7 +253,7 @@ void BM_StartUp(benchmark::State& state, Setup setup)
     const double n = double(state.iterations());
     state.counters["to_main_ms"] = toMain / n;
     state.counters["in_process_ms"] = inProcess / n;
-    if (!minimal) {
+    if (isProgram(setup)) {
         state.counters["shown_disabled_ms"] = untilShown / n;
         state.counters["then_enabled_ms"] = untilEnabled / n;
         state.counters["progress_shown"] = progressShown / n;
@@ -212,6 +266,9 @@ BENCHMARK_CAPTURE(BM_StartUp, minimal_window_with_text, MinimalWindowWithText)
     ->UseManualTime()
     ->Unit(benchmark::kMillisecond);
 BENCHMARK_CAPTURE(BM_StartUp, minimal_window_with_widgets, MinimalWindowWithWidgets)
+    ->UseManualTime()
+    ->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(BM_StartUp, minimal_window_painted, MinimalWindowPainted)
     ->UseManualTime()
     ->Unit(benchmark::kMillisecond);
 BENCHMARK_CAPTURE(BM_StartUp, zuv_drawn_coins, ZuvDrawnCoins)->UseManualTime()->Unit(benchmark::kMillisecond);
@@ -267,7 +324,6 @@ struct Contender
 {
     std::string label;
     const char* program;
-    const char* argument;
     Setup setup;
     std::vector<double> seconds;
     std::vector<double> cpuSeconds;
@@ -280,7 +336,7 @@ bool compareInTurns(std::vector<Contender>& contenders, int turns)
     for (int turn = 0; turn < turns; ++turn) {
         for (std::size_t k = 0; k < contenders.size(); ++k) {
             Contender& c = contenders[(k + std::size_t(turn)) % contenders.size()];
-            const StartResult r = startOnce(c.program, c.argument, folderOf(c.setup));
+            const StartResult r = startOnce(c.program, argumentsOf(c.setup), folderOf(c.setup));
             if (r.seconds < 0) {
                 std::printf("%s: %s\n", c.label.c_str(), r.failure.c_str());
                 return false;
@@ -355,22 +411,20 @@ int main(int argc, char** argv)
             {"minimal window with the program's widgets", "BM_StartUp/minimal_window_with_widgets", "", 0, 0, 0},
             {"zuv, 128 drawn coins (against that)", "BM_StartUp/zuv_drawn_coins",
              "BM_StartUp/minimal_window_with_widgets", 0, 0, 0},
+            {"the same content painted by one widget", "BM_StartUp/minimal_window_painted", "BM_StartUp/minimal_window",
+             0, 0, 0},
         });
     printPhases(reporter, "BM_StartUp/zuv_drawn_coins", "zuv, 128 drawn coins");
     printPhases(reporter, "BM_StartUp/zuv_picture_files", "zuv, 128 picture files");
 
     std::vector<Contender> contenders{
-        {"minimal window", ZUV_BENCH_MINIMALWINDOW, nullptr, MinimalWindow, {}, {}},
-        {"minimal window with a line of text", ZUV_BENCH_MINIMALWINDOW, "--text", MinimalWindowWithText, {}, {}},
-        {"minimal window with the program's widgets",
-         ZUV_BENCH_MINIMALWINDOW,
-         "--widgets",
-         MinimalWindowWithWidgets,
-         {},
-         {}},
-        {"zuv, 128 drawn coins", ZUV_BENCH_ZUVSTARTUP, nullptr, ZuvDrawnCoins, {}, {}}};
+        {"minimal window", ZUV_BENCH_MINIMALWINDOW, MinimalWindow, {}, {}},
+        {"minimal window with a line of text", ZUV_BENCH_MINIMALWINDOW, MinimalWindowWithText, {}, {}},
+        {"minimal window with the program's widgets", ZUV_BENCH_MINIMALWINDOW, MinimalWindowWithWidgets, {}, {}},
+        {"the same content painted by one widget", ZUV_BENCH_MINIMALWINDOW, MinimalWindowPainted, {}, {}},
+        {"zuv, 128 drawn coins", ZUV_BENCH_ZUVSTARTUP, ZuvDrawnCoins, {}, {}}};
     if (!against.empty())
-        contenders.push_back({"zuv, 128 drawn coins: " + against, against.c_str(), nullptr, ZuvDrawnCoins, {}, {}});
+        contenders.push_back({"zuv, 128 drawn coins: " + against, against.c_str(), ZuvDrawnCoins, {}, {}});
     const bool compared = compareInTurns(contenders, turns);
     if (compared)
         printComparison(contenders, turns, display.label());

@@ -53,6 +53,7 @@ public:
             if (widget->isWindow() && widget->objectName() == QLatin1String(probedWindowName) && widget->isVisible() &&
                 widget->isEnabled()) {
                 reported = true;
+                size = widget->size();
                 // After this paint has been done and flushed.
                 QTimer::singleShot(0, this, &ShownProbe::report);
             }
@@ -63,8 +64,8 @@ public:
 private:
     void report()
     {
-        std::printf("shown %.3f %.3f %.3f %.3f %.3f\n", msSinceMain(), windowShown, progressShown, progressHidden,
-                    enabled);
+        std::printf("shown %.3f %.3f %.3f %.3f %.3f %d %d\n", msSinceMain(), windowShown, progressShown, progressHidden,
+                    enabled, size.width(), size.height());
         std::fflush(stdout);
         QCoreApplication::exit(0);
     }
@@ -75,6 +76,7 @@ private:
     double progressShown = -1;
     double progressHidden = -1;
     double enabled = -1;
+    QSize size;
 };
 
 void installProbe()

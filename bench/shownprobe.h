@@ -9,8 +9,9 @@
 // milliseconds since main(): now, when the window was first shown, when the
 // picture loader's progress dialog was shown and hidden, and when the window
 // was last enabled (-1 for what did not happen); then the window's width and
-// height. The harness times from before it starts the process to the moment
-// that line arrives.
+// height, and the processor time the process has used so far (in
+// milliseconds). The harness times from before it starts the process to the
+// moment that line arrives.
 
 // Defined by each program: the object name of the window that counts.
 extern const char* const probedWindowName;

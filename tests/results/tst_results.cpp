@@ -42,6 +42,7 @@ Session counted(QDate day, const QList<CoinPile>& piles)
 }
 
 constexpr int answerWaitMs = 20000; // beyond the download's own deadline
+constexpr int france = 4;
 constexpr int germany = 5;
 
 QJsonObject cell(int coins, int foreign)
@@ -58,9 +59,10 @@ QJsonObject estimate(double value, double low, double high)
 
 // Germany's model, fitted over all coin values, not fitted for the 1 cent; its mix holds one coin of each
 // published 2 euro (national sides 1..3) and of no other.
-QJsonObject publishedModel()
+QJsonObject publishedModel(bool aFromProduction)
 {
     const QJsonObject fit{{"fitted", true},
+                          {"aFixed", aFromProduction},
                           {"a", estimate(0.62, 0.55, 0.70)},
                           {"b", estimate(0.05, 0.03, 0.08)},
                           {"halfTimeYears", estimate(13.9, 8.7, 23.1)},
@@ -74,13 +76,15 @@ QJsonObject publishedModel()
     const QJsonObject notFitted{{"fitted", false}, {"missing", "fewer than 20 members (12)"}};
     const QJsonObject germanyModel{
         {"country", germany}, {"name", "Germany"}, {"all", fit}, {"byValue", QJsonArray{notFitted}}, {"mix", mix}};
-    return {{"mixedGuesses", QJsonArray{QJsonObject{{"guess", "2002"}, {"members", 4}},
+    return {{"productionShares", QJsonObject{{"source", "ECB"}, {"date", "2026-06"}}},
+            {"mixedGuesses", QJsonArray{QJsonObject{{"guess", "2002"}, {"members", 4}},
                                         QJsonObject{{"guess", "Never"}, {"suppressed", true}}}},
             {"countries", QJsonArray{germanyModel}}};
 }
 
 // Published results without the names of coin values, sides and one country: the program's own are used.
-QJsonObject publishedResults()
+// Production shares are published; Germany's model takes its share once mixed from them when told.
+QJsonObject publishedResults(bool aFromProduction = false)
 {
     QJsonArray sides;
     for (int side = 1; side <= 15; ++side)
@@ -98,10 +102,10 @@ QJsonObject publishedResults()
              QJsonObject{{"overall", QJsonArray{cell(100, 10), suppressed, cell(200, 50), cell(300, 30)}},
                          {"byCountry", QJsonArray{germanyByMonth}}}},
             {"origin",
-             QJsonArray{QJsonObject{{"country", 4}, {"name", "France"}, {"suppressed", true}},
+             QJsonArray{QJsonObject{{"country", france}, {"name", "France"}, {"suppressed", true}},
                         QJsonObject{{"country", germany}, {"name", "Germany"}, {"coins", 1200}, {"sides", sides}}}},
             {"foreignShareByValue", byValue},
-            {"model", publishedModel()},
+            {"model", publishedModel(aFromProduction)},
             {"somethingNew", QJsonArray{1, 2}}};
 }
 
@@ -209,6 +213,7 @@ private Q_SLOTS:
     void tabShowsWhatTheFilesHold();
     void answers_data();
     void answers();
+    void forecastSentence();
     void unreachableServer();
     void collectionForecast();
 
@@ -352,7 +357,10 @@ void TestResults::answers_data()
                           "foreignShareByMonth": {"overall": "x", "byCountry": [{"country": 99}, {"country": 5}]},
                           "foreignShareByValue": [null, {"coins": -1}, {"coins": 3, "foreign": 4}, {"coins": 1e300}],
                           "model": {"mixedGuesses": [{"guess": 3}], "countries": [{"country": 5, "mix": [[1]],
-                                    "all": {"fitted": true, "a": {"value": 2}}, "byValue": [{"fitted": "no"}]}]}})")
+                                    "all": {"fitted": true, "a": {"value": 0.6, "low": 0.5, "high": 0.7},
+                                            "halfTimeYears": {"value": 9, "low": 8, "high": 10},
+                                            "mixed": {"value": "2048-01", "low": "2030-10", "high": "2078-11"}},
+                                    "byValue": [{"fitted": "no"}]}]}})")
         << true << false;
 }
 
@@ -378,7 +386,7 @@ void TestResults::answers()
             QCOMPARE(results->byValue[3].has_value(), false); // more foreign coins than coins
             QCOMPARE(results->mixedGuesses.size(), 0);
             QCOMPARE(results->models.size(), 1);
-            QCOMPARE(germanyModel->all.fitted, false); // fitted, but its numbers missing
+            QCOMPARE(germanyModel->all.fitted, false); // fitted, but its b missing
             QCOMPARE(germanyModel->mix[0][0], 0);
         }
         if (published) {
@@ -399,6 +407,23 @@ void TestResults::answers()
     QVERIFY(german.findChild<QLabel*>(QStringLiteral("project totals"))
                 ->text()
                 .contains(QStringLiteral("6. Dezember 2026")));
+}
+
+// The forecast as a sentence: where its share once mixed comes from, and the members' guesses without a
+// forecast to set them against.
+void TestResults::forecastSentence()
+{
+    QTemporaryDir dir;
+    const QString file = dir.filePath(QStringLiteral("results.json"));
+    QVERIFY(writeAll(file, QJsonDocument(publishedResults(true)).toJson()));
+    ProjectResultsView germanMember(QUrl::fromLocalFile(file), germany, MixGuess{10, 0});
+    ProjectResultsView frenchMember(QUrl::fromLocalFile(file), france, MixGuess{10, 0});
+    QTRY_VERIFY_WITH_TIMEOUT(drawn(germanMember) && drawn(frenchMember), answerWaitMs);
+    QVERIFY(germanMember.findChild<QLabel*>("model")->text().contains(
+        "(The share of foreign coins once mixed is taken from the coins produced: ECB, 2026-06.)"));
+    QCOMPARE(frenchMember.findChild<QLabel*>("model")->text(),
+             "No forecast of the mixing is published for your member country. You guessed 2011-2020. \nOur members' "
+             "guesses: 2002 (4), Never (fewer than 3).");
 }
 
 // No server answers: the tab says so, and tries again when asked.

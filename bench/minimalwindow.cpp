@@ -38,6 +38,7 @@
 const char* const probedWindowName = "minimal window";
 
 namespace {
+// The size when not told the program's.
 constexpr int WINDOW_WIDTH = 600;
 constexpr int WINDOW_HEIGHT = 440;
 constexpr int GRID_ROWS = 15;

@@ -306,8 +306,9 @@ private:
         QVERIFY2(isAnswer(reply), reply.left(100).constData());
         QVERIFY2(octet != HONEST || clock.elapsed() < withinMs, qPrintable(QString::number(clock.elapsed())));
     }
-    // Every connection is let go once its peer has left.
-    void verifyAllLetGo() { QTRY_VERIFY_WITH_TIMEOUT(openFilesOf(pid) <= filesBefore, SLACK_MS); }
+    // Every connection is let go once its peer has left, at the latest when the grace after a reply has run
+    // out: in a sanitizer build on a loaded machine one was seen let go only after about 5 s.
+    void verifyAllLetGo() { QTRY_VERIFY_WITH_TIMEOUT(openFilesOf(pid) <= filesBefore, CLOSE_GRACE_MS + SLACK_MS); }
 
     QTemporaryDir folder;
     ServerProcess server; // takes bodies of bodyLimit bytes at most
